@@ -1,0 +1,2 @@
+// The GUI library grows here (shell, pages, results, print, widgets).
+namespace quarnel::gui {}

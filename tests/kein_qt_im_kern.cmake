@@ -1,0 +1,12 @@
+# Fails when any file below the core directory includes a Qt header.
+file(GLOB_RECURSE files "${DIR}/*.h" "${DIR}/*.cpp" "${DIR}/*.inc")
+set(bad "")
+foreach(f ${files})
+  file(STRINGS "${f}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z]|qt)")
+  if(lines)
+    list(APPEND bad "${f}")
+  endif()
+endforeach()
+if(bad)
+  message(FATAL_ERROR "Qt headers in the core: ${bad}")
+endif()
