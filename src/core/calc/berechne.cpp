@@ -1,0 +1,183 @@
+// The computation driver: the pass sequence with the comparison of child
+// allowances against Kindergeld, the church-tax pass, the surcharge pass and
+// the final pass.
+#include <cmath>
+#include <cstring>
+
+#include "calc/berechnung.h"
+#include "calc/betrag.h"
+#include "calc/durchgang.h"
+#include "calc/feldnamen.h"
+
+namespace quarnel {
+
+CalcInput& AktuelleEingabe() {
+    static CalcInput e;
+    return e;
+}
+CalcResult& AktuellesErgebnis() {
+    static CalcResult r;
+    return r;
+}
+
+void Durchgang(CalcInput& e, CalcResult& r) {
+    ParameterSetzen(e, r);
+    EinkuenfteUebernehmen(e, r);
+    WhatIfAnwenden(r);
+    EhegattenwerteLoeschen(e, r);
+    FreibetragLandForst(r);
+    VersorgungsFreibetrag(r);
+    WerbungskostenArbeit(e, r);
+    KapitalWerbungskostenSparerFb(e, r);
+    WerbungskostenSonstige(r);
+    SummeDerEinkuenfte(r);
+    Verlustausgleich(e, r);
+    Altersentlastungsbetrag(e, r);
+    GesamtbetragDerEinkuenfte(r);
+    Spenden(e, r);
+    SonstigeSonderausgaben(e, r);
+    Vorsorgeaufwendungen(e, r);
+    AussergewoehnlicheBelastungen(e, r);
+    WohneigentumBaukindergeld(e, r);
+    EinkommenErmitteln(e, r);
+    Haushaltsfreibetrag(e, r);
+    Haerteausgleich(e, r);
+    ZuVersteuerndesEinkommen(r);
+    SteuerAusserordentlich(e, r);  // tariff tax, Fünftelregelung, sale gains
+    TarifermaessigungLandForst(e, r);
+    Gewerbesteueranrechnung(e, r);
+    FestzusetzendeEinkommensteuer(r);
+    Durchschnittssteuersatz(r);
+    AnrechnungUndSalden(e, r);
+    if (r.FlagEndPass == 1) {
+        Kirchensteuer(e, r);
+        r.EndZvEHinzu = r.ZvEHinzu;
+    }
+    Praemien(e, r);
+    Gesamtsaldo(e, r);
+}
+
+void DurchgangPaar(CalcInput& e, CalcResult& r) {
+    r.FlagLuFFreibetrag = 1;
+    Durchgang(e, r);
+    // the farm Freibetrag is lost above 50000 (100000 joint) of Einkommen before it
+    if (50000 * r.ParamFaktor < r.Einkommen + r.FreibetragLuF) r.FlagLuFFreibetrag = 0;
+    Durchgang(e, r);
+}
+
+namespace {
+
+constexpr double Unsinnig = 1e12;
+
+double Bereinigt(double x) { return (std::isfinite(x) && std::fabs(x) <= Unsinnig) ? x : 0; }
+
+// Non-finite or absurd amounts count as 0; codes out of range as "none".
+void EingabeBereinigen(CalcInput& e, CalcResult& r) {
+    for (const auto& f : EingabeFelder()) {
+        if (f.art != WertArt::Zahl) continue;
+        char* p = reinterpret_cast<char*>(&e) + f.offset;
+        double d;
+        std::memcpy(&d, p, sizeof d);
+        d = Bereinigt(d);
+        std::memcpy(p, &d, sizeof d);
+    }
+    for (double& d : r.WhatIfDelta) d = Bereinigt(d);
+    if (e.Bundesland < -1 || e.Bundesland > 15) e.Bundesland = -1;
+    for (int p = 0; p < 2; ++p) {
+        if (e.Konf(p) < 0 || e.Konf(p) > 9) e.Konf(p) = 9;
+        if (e.KiStMonate(p) < 0) e.KiStMonate(p) = 0;
+        if (e.KiStMonate(p) > 12) e.KiStMonate(p) = 12;
+    }
+    if (e.AnzahlKinder < 0) e.AnzahlKinder = 0;
+    if (e.AnzahlKinderHhFb < 0) e.AnzahlKinderHhFb = 0;
+    if (e.AnzahlKinderBaukg < 0) e.AnzahlKinderBaukg = 0;
+    if (e.AnzahlKinderBaukg > 1000) e.AnzahlKinderBaukg = 1000;
+    if (e.FlagZusammen == 1) e.FlagEinzel = 0;  // joint assessment wins over a stale flag
+}
+
+void Loeschen(CalcResult& r) {
+    r.KiStFestzusetzen = r.KiStGezahlt = r.KiStSaldo = 0;
+    r.SoliFestzusetzen = r.SoliSaldo = r.SoliBasisESt = 0;
+    r.KiStBasis = r.KiStFestGesamt = r.Kirchgeld = r.KirchgeldVergleich = r.KiStKappung = 0;
+    for (int p = 0; p < 2; ++p)
+        r.KiStSatz(p) = r.KiStMonateAnz(p) = r.KiStAnteil(p) = r.KiStBasisAnteil(p) =
+            r.KiStJahr(p) = r.KiStFest(p) = 0;
+    r.FlagSoliPass = r.FlagEndPass = 0;
+    r.ZvEHinzu = r.KindergeldHinzu = r.KindFbAbzug = r.KindFbErsparnis = r.KindFbVorteil = 0;
+}
+
+}  // namespace
+
+void Berechne(CalcInput& e, CalcResult& r) {
+    EingabeBereinigen(e, r);
+    Loeschen(r);
+
+    r.KindFbSumme = r.KindFbSummeAlle = 0;
+    for (auto& k : e.KindSaetze) {
+        k.Guenstiger = 0;
+        if (k.KinderFb > 0.001) r.KindFbSumme += k.KinderFb + k.BetreuungsFb;
+        r.KindFbSummeAlle += k.KinderFbJahr + k.BetreuungsFbJahr;
+    }
+
+    // pass 1: no allowances at all
+    DurchgangPaar(e, r);
+    const double ohneFreibetraege = r.EStFestzusetzen;
+
+    // child by child: keep the allowances of a child only when they save more
+    // than its Kindergeld
+    double laufend = 0, vorher = ohneFreibetraege;
+    for (auto& k : e.KindSaetze) {
+        if (!(k.KinderFb > 0.000001)) continue;
+        r.KindFbAbzug = laufend + k.KinderFb + k.BetreuungsFb;
+        DurchgangPaar(e, r);
+        const double jetzt = r.EStFestzusetzen;
+        r.KindFbErsparnis = vorher - jetzt;
+        r.KindFbVorteil = r.KindFbErsparnis - k.Kindergeld;
+        if (r.KindFbVorteil > 0.01) {
+            k.Guenstiger = 1;
+            vorher = jetzt;
+            laufend += k.KinderFb + k.BetreuungsFb;
+        }
+    }
+    double freibetraege = 0, kindergeld = 0;
+    for (const auto& k : e.KindSaetze)
+        if (k.Guenstiger == 1) {
+            freibetraege += k.KinderFb + k.BetreuungsFb;
+            kindergeld += k.Kindergeld;
+        }
+
+    r.KindFbAbzug = freibetraege;
+    DurchgangPaar(e, r);
+    r.KindFbErsparnis = ohneFreibetraege - r.EStFestzusetzen;
+    r.KindFbVorteil = r.KindFbErsparnis - kindergeld;
+    const bool freibetraegeGuenstiger = r.KindFbVorteil > 0.000001;
+
+    // church-tax pass: all allowances of twelve months and the tax-free half income
+    r.KindFbAbzug = r.KindFbZuschlag = r.KindFbSummeAlle;
+    r.ZvEHinzu = e.HalbeinkFrei;
+    r.FlagEndPass = 1;
+    r.FlagSoliPass = 0;
+    DurchgangPaar(e, r);
+
+    // surcharge pass
+    r.KindFbAbzug = r.KindFbZuschlag = r.KindFbSummeAlle;
+    r.ZvEHinzu = 0;
+    r.FlagEndPass = 0;
+    r.FlagSoliPass = 1;
+    DurchgangPaar(e, r);
+
+    // final pass: its results are the visible ones
+    if (freibetraegeGuenstiger) {
+        r.KindergeldHinzu = kindergeld;
+        r.KindFbAbzug = r.KindFbAbzugGesamt = freibetraege;
+    } else {
+        r.KindergeldHinzu = r.KindFbAbzug = r.KindFbAbzugGesamt = 0;
+    }
+    r.ZvEHinzu = 0;
+    r.FlagEndPass = r.FlagSoliPass = 0;
+    DurchgangPaar(e, r);
+}
+
+void Berechne() { Berechne(AktuelleEingabe(), AktuellesErgebnis()); }
+
+}  // namespace quarnel

@@ -1,0 +1,75 @@
+// The steps of one computation pass, in the order Durchgang runs them, and the
+// pieces the passes share. Internal to the computation; declared here so the
+// steps can be tested one by one.
+#pragma once
+
+#include <string_view>
+
+#include "calc/calcdaten.h"
+
+namespace quarnel {
+
+// 2 when the splitting table applies (joint or widow's splitting), else 1.
+int F2(const CalcInput& e);
+// Persons whose values count: 1, or 2 with joint assessment.
+int Personen(const CalcInput& e);
+// Truncation toward zero to n decimals, immune to binary representation
+// noise of amounts that are exact in decimal (1.1 * 100 stays 110).
+double Stutzen(int n, double x);
+// Truncation to cents.
+double CentAb(double x);
+
+void Durchgang(CalcInput& e, CalcResult& r);
+void DurchgangPaar(CalcInput& e, CalcResult& r);
+
+// income
+void ParameterSetzen(const CalcInput& e, CalcResult& r);
+void EinkuenfteUebernehmen(const CalcInput& e, CalcResult& r);
+void WhatIfAnwenden(CalcResult& r);
+void EhegattenwerteLoeschen(const CalcInput& e, CalcResult& r);
+void FreibetragLandForst(CalcResult& r);
+void VersorgungsFreibetrag(CalcResult& r);
+void WerbungskostenArbeit(const CalcInput& e, CalcResult& r);
+int KapitalPauschFall(const CalcInput& e, const CalcResult& r);
+void KapitalWerbungskostenSparerFb(const CalcInput& e, CalcResult& r);
+void WerbungskostenSonstige(CalcResult& r);
+void SummeDerEinkuenfte(CalcResult& r);
+void Verlustausgleich(const CalcInput& e, CalcResult& r);
+void Altersentlastungsbetrag(const CalcInput& e, CalcResult& r);
+void GesamtbetragDerEinkuenfte(CalcResult& r);
+
+// deductions
+void Spenden(const CalcInput& e, CalcResult& r);
+void SonstigeSonderausgaben(const CalcInput& e, CalcResult& r);
+void Vorsorgeaufwendungen(const CalcInput& e, CalcResult& r);
+double Vorsorgepauschale(const CalcInput& e);
+int ZumutbareBelastungProzent(int kinder, int f2, double gesamtbetrag);
+void AussergewoehnlicheBelastungen(const CalcInput& e, CalcResult& r);
+int WohnKategorie(std::string_view datum);
+void WohneigentumBaukindergeld(const CalcInput& e, CalcResult& r);
+void EinkommenErmitteln(const CalcInput& e, CalcResult& r);
+void Haushaltsfreibetrag(const CalcInput& e, CalcResult& r);
+void Haerteausgleich(const CalcInput& e, CalcResult& r);
+void ZuVersteuerndesEinkommen(CalcResult& r);
+
+// tariff
+double TarifsteuerMitProgression(const CalcInput& e, CalcResult& r);
+void Fuenftelregelung(const CalcInput& e, CalcResult& r);
+void VeraeusserungsgewinnHalberSatz(const CalcInput& e, CalcResult& r);
+void SteuerAusserordentlich(const CalcInput& e, CalcResult& r);
+void TarifermaessigungLandForst(const CalcInput& e, CalcResult& r);
+void Durchschnittssteuersatz(CalcResult& r);
+
+// credits, surcharges and balances
+void Gewerbesteueranrechnung(const CalcInput& e, CalcResult& r);
+void FestzusetzendeEinkommensteuer(CalcResult& r);
+double Solidaritaetszuschlag(const CalcInput& e, const CalcResult& r);
+void AnrechnungUndSalden(CalcInput& e, CalcResult& r);
+bool Kirchensteuerpflichtig(int konf, int bundesland);
+double KirchensteuerSatz(int bundesland);
+double KirchgeldBetrag(int bundesland, double einkommen);
+void Kirchensteuer(const CalcInput& e, CalcResult& r);
+void Praemien(const CalcInput& e, CalcResult& r);
+void Gesamtsaldo(const CalcInput& e, CalcResult& r);
+
+}  // namespace quarnel

@@ -1,0 +1,206 @@
+// The church-tax step of the church-tax pass: liability by state and religion,
+// shares of the spouses, proration by months, Kirchgeld and Kappung.
+#include "calc/berechnung.h"
+#include "calc/betrag.h"
+#include "calc/durchgang.h"
+
+namespace quarnel {
+namespace {
+
+constexpr int AnzahlLaender = 16;
+bool GueltigesLand(int land) { return land >= 0 && land < AnzahlLaender; }
+
+// Kappung rate by state (0: no capping).
+double KappungsSatz(int land) {
+    static constexpr double satz[AnzahlLaender] = {0.035, 0,    0.03, 0.03, 0.03, 0.03, 0.04, 0,
+                                                   0.035, 0.04, 0.04, 0.04, 0.035, 0.035, 0.03, 0.035};
+    return GueltigesLand(land) ? satz[land] : 0;
+}
+
+struct KirchgeldStufe {
+    double ab;
+    double betrag;
+};
+constexpr KirchgeldStufe KirchgeldAllgemein[] = {
+    {54001, 216},   {65000, 360},   {80000, 480},   {100000, 660},  {150000, 1200},
+    {200000, 1800}, {250000, 2400}, {300000, 2820}, {350000, 3240}, {400000, 4500}};
+constexpr KirchgeldStufe KirchgeldBerlinBrandenburg[] = {
+    {54001, 216},   {65000, 300},   {80000, 396},   {100000, 552},  {150000, 996},
+    {200000, 1512}, {250000, 2100}, {300000, 2760}, {350000, 3492}, {400000, 3996}};
+constexpr KirchgeldStufe KirchgeldNrwSaar[] = {
+    {60000, 180},   {75000, 300},   {100000, 540},  {125000, 780},  {150000, 1080},
+    {175000, 1380}, {200000, 1680}, {250000, 2400}, {300000, 3120}, {350000, 3720},
+    {400000, 4440}, {500000, 5880}, {600000, 7200}};
+
+template <std::size_t N>
+double Stufenbetrag(const KirchgeldStufe (&tabelle)[N], double y) {
+    double betrag = 0;
+    for (const auto& s : tabelle)
+        if (y >= s.ab) betrag = s.betrag;
+    return betrag;
+}
+
+struct Kontext {
+    int land;
+    double satz;
+    double zvE;
+};
+
+// Kappung for m months, church tax t and taxable income z: the cap when reached, else 0.
+double Kappung(const Kontext& k, double monate, double t, double z) {
+    const double kappe = RundenCent(Int((z / 12 * monate) / 54) * 54 * KappungsSatz(k.land));
+    return t >= kappe ? kappe : 0;
+}
+
+double Kirchgeld(const Kontext& k, int monate) {
+    const bool hessen = k.land == 6;
+    const double y = (monate < 12 && !hessen) ? k.zvE / 12 * monate : k.zvE;
+    const double betrag = KirchgeldBetrag(k.land, y);
+    if (hessen && monate < 12) return CentAb(monate * betrag / 12);
+    return betrag;
+}
+
+double Anteilig(double jahresbetrag, int monate) {
+    return monate < 12 ? CentAb(jahresbetrag / 12 * monate) : jahresbetrag;
+}
+
+}  // namespace
+
+bool Kirchensteuerpflichtig(int konf, int land) {
+    if (konf == 0 || konf == 1 || konf == 7) return true;
+    switch (land) {
+        case 0: return konf == 2 || konf == 4 || konf == 5;
+        case 1: return konf == 2 || konf == 4;
+        case 2:
+        case 9: return konf == 2 || konf == 3;
+        case 4: return konf == 4;
+        case 6:
+        case 10: return konf == 2 || konf == 3 || konf == 5;
+        case 8:
+        case 11: return konf == 2;
+        default: return false;
+    }
+}
+
+double KirchensteuerSatz(int land) {
+    if (!GueltigesLand(land)) return 0;
+    return land == 0 || land == 1 ? 0.08 : 0.09;
+}
+
+double KirchgeldBetrag(int land, double y) {
+    if (!GueltigesLand(land) || land == 1) return 0;
+    if (land == 2 || land == 3) return Stufenbetrag(KirchgeldBerlinBrandenburg, y);
+    if (land == 9 || land == 11) return Stufenbetrag(KirchgeldNrwSaar, y);
+    return Stufenbetrag(KirchgeldAllgemein, y);
+}
+
+void Kirchensteuer(const CalcInput& e, CalcResult& r) {
+    const int land = GueltigesLand(e.Bundesland) ? e.Bundesland : -1;
+    const bool zusammen = e.FlagZusammen == 1;
+    const bool pflichtig[2] = {Kirchensteuerpflichtig(e.KonfEr, land),
+                               zusammen && Kirchensteuerpflichtig(e.KonfSie, land)};
+    int monate[2];
+    for (int p = 0; p < 2; ++p) {
+        const int m = e.KiStMonate(p) < 0 ? 0 : e.KiStMonate(p) > 12 ? 12 : e.KiStMonate(p);
+        monate[p] = pflichtig[p] ? m : 0;
+    }
+    const Kontext k{land, KirchensteuerSatz(land), r.ZvE};
+    const double satz = k.satz;
+    const double b = NichtNegativ(r.MassstabESt);
+
+    double anteil[2] = {0, 0}, basis[2] = {0, 0}, jahr[2] = {0, 0}, fest[2] = {0, 0};
+    double gesamt = 0, kirchgeld = 0, vergleich = 0, kappung = 0;
+
+    // taxpayer's share: by the incomes in Bayern, by their tariff tax elsewhere
+    auto anteilEr = [&] {
+        const double pe = land == 1 ? r.SummeEkEr : Tarif(r.SummeEkEr);
+        const double ps = land == 1 ? r.SummeEkSie : Tarif(r.SummeEkSie);
+        return Stutzen(7, Quotient(pe + ps, pe));
+    };
+    const double summeBeide = r.SummeEkEr + r.SummeEkSie;
+
+    if (!zusammen) {
+        if (pflichtig[0]) {
+            jahr[0] = CentAb(b * satz);
+            fest[0] = Anteilig(jahr[0], monate[0]);
+            anteil[0] = 1.0;
+            basis[0] = b;
+            gesamt = fest[0];
+            kappung = Kappung(k, monate[0], gesamt, r.ZvE);
+        }
+    } else if (pflichtig[0] && pflichtig[1]) {
+        const int t = monate[0] < monate[1] ? monate[0] : monate[1];
+        const int d = monate[0] > monate[1] ? monate[0] - monate[1] : monate[1] - monate[0];
+        const int laenger = monate[0] >= monate[1] ? 0 : 1;
+        const double p = anteilEr();
+        const double anteile[2] = {p, 1 - p};
+        const double u = CentAb(b / 24 * t);
+        basis[0] = basis[1] = u;
+        const double v = RundenCent(b / 12 * d);
+        double w[2] = {0, 0};
+        if (d > 0) w[laenger] = CentAb(v * anteile[laenger]);
+        for (int q = 0; q < 2; ++q) fest[q] = CentAb((u + w[q]) * satz);
+        gesamt = fest[0] + fest[1];
+        kappung = Kappung(k, t, 2 * u * satz, r.ZvE) +
+                  Kappung(k, d, w[laenger] * satz,
+                          r.ZvE * Quotient(summeBeide, laenger == 0 ? r.SummeEkEr : r.SummeEkSie));
+        kirchgeld = Kirchgeld(k, d);
+        if (kirchgeld > 0) {
+            vergleich = CentAb(u * 2 * satz) + kirchgeld;
+            if (gesamt > vergleich) kirchgeld = vergleich = 0;
+        }
+    } else if (pflichtig[0] || pflichtig[1]) {
+        // glaubensverschiedene Ehe: only one spouse belongs to a church that raises the tax
+        const int l = pflichtig[0] ? 0 : 1;
+        const int n = 1 - l;
+        const double grenze = r.ParamGrundfreibetrag;
+        const double summe[2] = {r.SummeEkEr, r.SummeEkSie};
+        if (summe[0] < grenze && summe[1] < grenze) {
+            // no church tax, no Kirchgeld
+        } else if (summe[l] < grenze) {
+            kirchgeld = vergleich = Kirchgeld(k, monate[l]);
+        } else if (summe[n] < grenze) {
+            anteil[l] = 1.0;
+            basis[l] = b;
+            jahr[l] = CentAb(satz * b);
+            fest[l] = Anteilig(jahr[l], monate[l]);
+            gesamt = fest[l];
+        } else {
+            const double p = anteilEr();
+            anteil[0] = p;
+            anteil[1] = 1 - p;
+            basis[0] = RundenCent(p * b);
+            basis[1] = b - basis[0];
+            for (int q = 0; q < 2; ++q) {
+                jahr[q] = CentAb(satz * basis[q]);
+                fest[q] = Anteilig(jahr[q], monate[q]);
+            }
+            gesamt = fest[0] + fest[1];
+            kirchgeld = Kirchgeld(k, monate[l]);
+            if (fest[l] > kirchgeld) kirchgeld = 0;
+            vergleich = kirchgeld;
+            kappung = Kappung(k, monate[l], gesamt, r.ZvE * Quotient(summeBeide, summe[l]));
+        }
+    }
+
+    r.KiStFestzusetzen = NichtNegativ(gesamt);
+    r.KiStGezahlt = e.KiStLohnSumme + e.KiStVzSumme;
+    r.KiStSaldo = r.KiStFestzusetzen - r.KiStGezahlt;
+
+    r.KiStBasis = b;
+    r.KiStSatzEr = (e.KonfEr == 8 || e.KonfEr == 9) ? 0 : satz * 100;
+    r.KiStSatzSie = (!zusammen || e.KonfSie == 8 || e.KonfSie == 9) ? 0 : satz * 100;
+    for (int q = 0; q < 2; ++q) {
+        r.KiStMonateAnz(q) = monate[q];
+        r.KiStAnteil(q) = anteil[q] * 100;
+        r.KiStBasisAnteil(q) = basis[q];
+        r.KiStJahr(q) = jahr[q];
+        r.KiStFest(q) = fest[q];
+    }
+    r.KiStFestGesamt = gesamt;
+    r.Kirchgeld = kirchgeld;
+    r.KirchgeldVergleich = vergleich;
+    r.KiStKappung = kappung;
+}
+
+}  // namespace quarnel
