@@ -87,10 +87,9 @@ void SeitenmerkerVorgeben(CaseRecord& r) {
     SeitenmerkerLoeschen(r, SM_Aktiv, 5, 0);
 }
 
-}  // namespace
-
-void NeuerFallDatensatz(CaseRecord& r, bool testmodus) {
-    r.Bytes().fill(0);
+// The record of a new case, built once from the catalogue.
+CaseRecord VorlageBauen() {
+    CaseRecord r;
     for (std::size_t i = 0; i < Feldkatalog().size(); ++i) {
         Feld f = static_cast<Feld>(i);
         const FeldDef& d = Def(f);
@@ -100,6 +99,14 @@ void NeuerFallDatensatz(CaseRecord& r, bool testmodus) {
         VorgabeSetzen(r, f);
     }
     SeitenmerkerVorgeben(r);
+    return r;
+}
+
+}  // namespace
+
+void NeuerFallDatensatz(CaseRecord& r, bool testmodus) {
+    static const CaseRecord vorlage = VorlageBauen();
+    r = vorlage;
     if (testmodus) {
         r.SetzeInt(Feld::StpflGebDat, 125000);  // 29 March 1942
         r.SetzeInt(Feld::StpflReligionLB, 1);
