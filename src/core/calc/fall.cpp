@@ -1,0 +1,89 @@
+#include "calc/fall.h"
+
+#include <cmath>
+#include <set>
+
+namespace quarnel {
+namespace {
+
+std::string_view Getrimmt(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+    return s;
+}
+
+void LeererFall(Fall& fall) {
+    fall = Fall{};
+    fall.eingabe.Bundesland = -1;
+    fall.eingabe.KonfEr = fall.eingabe.KonfSie = 9;
+    for (auto& k : fall.eingabe.KindSaetze) k.Schluessel = 200000;
+}
+
+}  // namespace
+
+bool FallLesen(std::string_view text, Fall& fall, FallFehler& fehler) {
+    LeererFall(fall);
+    enum class Abschnitt { Keiner, Eingabe, Vorgabe, Erwartet } abschnitt = Abschnitt::Keiner;
+    std::set<std::string> gesehen[3];
+    int nr = 0;
+    auto fehlschlag = [&](std::string t) {
+        fehler = {nr, std::move(t)};
+        return false;
+    };
+    while (!text.empty()) {
+        ++nr;
+        const auto ende = text.find('\n');
+        std::string_view zeile = text.substr(0, ende);
+        text = ende == std::string_view::npos ? std::string_view{} : text.substr(ende + 1);
+        if (const auto k = zeile.find('#'); k != std::string_view::npos) zeile = zeile.substr(0, k);
+        zeile = Getrimmt(zeile);
+        if (zeile.empty()) continue;
+        if (zeile.front() == '[') {
+            if (zeile == "[eingabe]") abschnitt = Abschnitt::Eingabe;
+            else if (zeile == "[vorgabe]") abschnitt = Abschnitt::Vorgabe;
+            else if (zeile == "[erwartet]") abschnitt = Abschnitt::Erwartet;
+            else return fehlschlag("unbekannter Abschnitt " + std::string(zeile));
+            continue;
+        }
+        const auto gleich = zeile.find('=');
+        if (gleich == std::string_view::npos) return fehlschlag("Zeile ohne '='");
+        const std::string name(Getrimmt(zeile.substr(0, gleich)));
+        const std::string_view wert = Getrimmt(zeile.substr(gleich + 1));
+        if (abschnitt == Abschnitt::Keiner) return fehlschlag("Wert vor dem ersten Abschnitt");
+        if (!gesehen[int(abschnitt) - 1].insert(name).second)
+            return fehlschlag("Feld doppelt: " + name);
+        const RechenFeld* feld =
+            abschnitt == Abschnitt::Eingabe ? EingabeFeld(name) : ErgebnisFeld(name);
+        if (!feld) return fehlschlag("unbekanntes Feld: " + name);
+        bool gut = true;
+        if (abschnitt == Abschnitt::Eingabe) {
+            gut = WertSetzen(fall.eingabe, *feld, wert);
+        } else if (abschnitt == Abschnitt::Vorgabe) {
+            gut = WertSetzen(fall.vorgabe, *feld, wert);
+        } else {
+            CalcResult probe{};
+            gut = WertSetzen(probe, *feld, wert);
+            if (gut) fall.erwartet.push_back({feld, std::string(wert), nr});
+        }
+        if (!gut) return fehlschlag("ungültiger Wert für " + name + ": " + std::string(wert));
+    }
+    return true;
+}
+
+std::vector<Abweichung> FallPruefen(const Fall& fall, const CalcResult& ergebnis) {
+    std::vector<Abweichung> abweichungen;
+    for (const auto& e : fall.erwartet) {
+        bool gleich;
+        if (e.feld->art == WertArt::Text) {
+            gleich = WertText(ergebnis, *e.feld) == e.wert;
+        } else {
+            CalcResult probe{};
+            WertSetzen(probe, *e.feld, e.wert);
+            gleich = std::fabs(*Zahlenwert(ergebnis, *e.feld) - *Zahlenwert(probe, *e.feld)) < 0.005;
+        }
+        if (!gleich) abweichungen.push_back({e.feld->name, e.wert, WertText(ergebnis, *e.feld), e.zeile});
+    }
+    return abweichungen;
+}
+
+}  // namespace quarnel
