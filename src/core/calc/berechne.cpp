@@ -3,6 +3,7 @@
 // the final pass.
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 #include "calc/berechnung.h"
 #include "calc/betrag.h"
@@ -62,7 +63,11 @@ void DurchgangPaar(CalcInput& e, CalcResult& r) {
     Durchgang(e, r);
     // the farm Freibetrag is lost above 50000 (100000 joint) of Einkommen before it
     if (50000 * r.ParamFaktor < r.Einkommen + r.FreibetragLuF) r.FlagLuFFreibetrag = 0;
-    Durchgang(e, r);
+    // A pass reads nothing that it has not written itself, apart from the
+    // pass controls. When the flag stays, or there was no Freibetrag to lose,
+    // the second pass would repeat the first value for value; it only runs
+    // when a granted Freibetrag is taken away.
+    if (r.FlagLuFFreibetrag == 0 && r.FreibetragLuF != 0) Durchgang(e, r);
 }
 
 namespace {
@@ -73,9 +78,14 @@ double Bereinigt(double x) { return (std::isfinite(x) && std::fabs(x) <= Unsinni
 
 // Non-finite or absurd amounts count as 0; codes out of range as "none".
 void EingabeBereinigen(CalcInput& e, CalcResult& r) {
-    for (const auto& f : EingabeFelder()) {
-        if (f.art != WertArt::Zahl) continue;
-        char* p = reinterpret_cast<char*>(&e) + f.offset;
+    static const std::vector<std::size_t> betraege = [] {
+        std::vector<std::size_t> v;
+        for (const auto& f : EingabeFelder())
+            if (f.art == WertArt::Zahl) v.push_back(f.offset);
+        return v;
+    }();
+    for (const std::size_t offset : betraege) {
+        char* p = reinterpret_cast<char*>(&e) + offset;
         double d;
         std::memcpy(&d, p, sizeof d);
         d = Bereinigt(d);

@@ -5,19 +5,36 @@
 
 #include <string_view>
 
+#include "calc/betrag.h"
 #include "calc/calcdaten.h"
 
 namespace quarnel {
 
 // 2 when the splitting table applies (joint or widow's splitting), else 1.
-int F2(const CalcInput& e);
+inline int F2(const CalcInput& e) {
+    return (e.FlagZusammen == 1 || e.FlagWitwenSplitting == 1) ? 2 : 1;
+}
 // Persons whose values count: 1, or 2 with joint assessment.
-int Personen(const CalcInput& e);
+inline int Personen(const CalcInput& e) { return e.FlagZusammen == 1 ? 2 : 1; }
 // Truncation toward zero to n decimals, immune to binary representation
 // noise of amounts that are exact in decimal (1.1 * 100 stays 110).
 double Stutzen(int n, double x);
 // Truncation to cents.
 double CentAb(double x);
+
+// The DM and cent rounding of the amount helpers, with a quick way for the
+// amounts a pass meets all the time: whole DM (they round to themselves) and
+// amounts below ten million whose digits leave no doubt about the rounding.
+// Anything else goes to the helpers, so the results are always theirs.
+double AbrundenDMGebrochen(double x);
+double AufrundenDMGebrochen(double x);
+double RundenCentGebrochen(double x);
+inline bool GanzeDM(double x) {
+    return x > -1e15 && x < 1e15 && x == static_cast<double>(static_cast<long long>(x));
+}
+inline double AbrundenDMRasch(double x) { return GanzeDM(x) ? x : AbrundenDMGebrochen(x); }
+inline double AufrundenDMRasch(double x) { return GanzeDM(x) ? x : AufrundenDMGebrochen(x); }
+inline double RundenCentRasch(double x) { return GanzeDM(x) ? x : RundenCentGebrochen(x); }
 
 void Durchgang(CalcInput& e, CalcResult& r);
 void DurchgangPaar(CalcInput& e, CalcResult& r);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <set>
 
@@ -201,4 +202,66 @@ TEST(Parameter, Tabelle_stimmt_mit_den_Konstanten_und_dem_Durchgang) {
     EXPECT_GT(geprueft, 25);
     EXPECT_EQ(r.ParamFaktor, 2.0);
     EXPECT_EQ(r.ParamSaetze[0], 0.055);
+}
+
+TEST(Berechne, Zweiter_Durchgang_wiederholt_den_ersten_genau) {
+    // DurchgangPaar skips the second pass when the farm flag stays; that is only
+    // right while a pass depends on nothing but its controls and the input
+    CalcInput e = Zusammen();
+    e.LohnEr = 70000;
+    e.LohnMehrjEr = 9000;
+    e.KapInEr = 4000;
+    e.VuVInSie = -3000;
+    e.GewVeraeussSie = 10000;
+    e.ProgLohnSie = 2500;
+    e.LuFInEr = 800;
+    e.KonfEr = e.KonfSie = 0;
+    e.KiStMonateEr = 12;
+    e.KiStMonateSie = 7;
+    e.Bundesland = 6;
+    e.KStAnrechIn = 120.40;
+    e.LStEr = 9000.30;
+    CalcResult r{};
+    r.KindFbAbzug = 9936;
+    r.ZvEHinzu = 1000;
+    r.FlagEndPass = 1;
+    CalcInput e2 = e;
+    CalcResult r2 = r;
+    DurchgangPaar(e, r);
+    ASSERT_EQ(r.FlagLuFFreibetrag, 1);
+    r2.FlagLuFFreibetrag = 1;
+    Durchgang(e2, r2);
+    Durchgang(e2, r2);
+    EXPECT_EQ(std::memcmp(&r, &r2, sizeof r), 0);
+    EXPECT_EQ(std::memcmp(&e, &e2, sizeof e), 0);
+
+    // above the income limit without farm income there is no Freibetrag to lose
+    e.LuFInEr = e2.LuFInEr = 0;
+    e.LohnEr = e2.LohnEr = 150000;
+    DurchgangPaar(e, r);
+    ASSERT_EQ(r.FlagLuFFreibetrag, 0);
+    r2.FlagLuFFreibetrag = 1;
+    Durchgang(e2, r2);
+    r2.FlagLuFFreibetrag = 0;
+    Durchgang(e2, r2);
+    EXPECT_EQ(std::memcmp(&r, &r2, sizeof r), 0);
+}
+
+TEST(Berechne, Schnelle_Rundung_gleicht_den_Betragshelfern) {
+    std::vector<double> werte = {0,      0.004,  0.005,    -0.005,  1234.005, 0.125,  2.675,
+                                 -5.5,   -5.50001, 1234.004, 12.345, 12.34495, 99.995, 1e7 + 0.5,
+                                 9999999.995, -0.0, 1e14 + 0.25};
+    uint64_t z = 12345;
+    for (int i = 0; i < 20000; ++i) {
+        z = z * 6364136223846793005ULL + 1442695040888963407ULL;
+        const int stellen = static_cast<int>((z >> 60) % 7);
+        const double ganz = static_cast<double>((z >> 20) % 100000000) / 1000.0 * ((z & 1) ? -1 : 1);
+        werte.push_back(std::round(ganz * std::pow(10, stellen)) / std::pow(10, stellen) +
+                        ((z >> 8) % 3 == 0 ? 0.005 : 0));
+    }
+    for (double x : werte) {
+        ASSERT_EQ(AbrundenDMRasch(x), AbrundenDM(x)) << x;
+        ASSERT_EQ(AufrundenDMRasch(x), AufrundenDM(x)) << x;
+        ASSERT_EQ(RundenCentRasch(x), RundenCent(x)) << x;
+    }
 }

@@ -1,0 +1,74 @@
+#include <benchmark/benchmark.h>
+
+#include "calc/berechnung.h"
+
+namespace {
+
+// A full joint case: both employed, three children, capital and rental income,
+// extraordinary income, Progressionsvorbehalt, church tax for both.
+quarnel::CalcInput VollerFall() {
+    quarnel::CalcInput e{};
+    e.FlagZusammen = 1;
+    e.Bundesland = 9;
+    e.GebJahrEr = 1960;
+    e.GebJahrSie = 1963;
+    e.UngekuerztEr = e.UngekuerztSie = 1;
+    e.KonfEr = 1;
+    e.KonfSie = 0;
+    e.KiStMonateEr = 12;
+    e.KiStMonateSie = 12;
+    e.LohnEr = 95000;
+    e.LohnMehrjEr = 15000;
+    e.LohnSie = 38000;
+    e.LohnVorwegKuerzEr = e.LohnVorsPauschEr = 110000;
+    e.LohnVorwegKuerzSie = e.LohnVorsPauschSie = 38000;
+    e.WerbKostEr = 3100;
+    e.KapInEr = 4200;
+    e.KapInSie = 900;
+    e.VuVInEr = 6500;
+    e.VuVInSie = -2500;
+    e.ProgLohnSie = 4000;
+    e.VorsorgeIn = 21000;
+    e.KiStGezahltIn = 2100;
+    e.SpendenIn1 = 500;
+    e.AnzahlKinder = 3;
+    e.AnzahlKinderBaukg = 3;
+    for (int i = 0; i < 8; ++i) e.KindSaetze[i].Schluessel = 200000;
+    const double kindergeld[3] = {3240, 3240, 3600};
+    for (int i = 0; i < 3; ++i) {
+        auto& k = e.KindSaetze[i];
+        k.Schluessel = 140000 + i;
+        k.KinderFb = k.KinderFbJahr = 6912;
+        k.BetreuungsFb = k.BetreuungsFbJahr = 3024;
+        k.Kindergeld = kindergeld[i];
+    }
+    e.LStEr = 24000;
+    e.LStSie = 5200;
+    e.KiStLohnEr = 1900;
+    e.KiStLohnSie = 400;
+    e.SoliLohnEr = 1200;
+    e.KapEStAnrechIn = 900;
+    return e;
+}
+
+void BM_Berechne_VollerFall(benchmark::State& state) {
+    const quarnel::CalcInput vorlage = VollerFall();
+    quarnel::CalcResult r{};
+    for (auto _ : state) {
+        quarnel::CalcInput e = vorlage;
+        quarnel::Berechne(e, r);
+        benchmark::DoNotOptimize(r.GesamtSaldo);
+    }
+}
+BENCHMARK(BM_Berechne_VollerFall)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_Tarif(benchmark::State& state) {
+    double x = 14000;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(quarnel::Tarif(x));
+        x = x > 300000 ? 14000 : x + 97;
+    }
+}
+BENCHMARK(BM_Tarif);
+
+}  // namespace
