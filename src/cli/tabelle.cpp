@@ -65,16 +65,15 @@ int Tabelle(const std::vector<std::string>& args) {
     const double start = StufeAb(von, f2);
     if ((bis - start) / stufe > HoechsteZeilen) return Fehler("Bereich zu groß");
 
-    std::printf("%s 2001\n\n", f2 == 2 ? "Einkommensteuer-Splittingtabelle"
-                                       : "Einkommensteuer-Grundtabelle");
-    std::printf("%-25s %15s %12s %12s %12s\n", "zu verst. Einkommen DM", "Einkommensteuer",
-                "SolZ", "KiSt 8 %", "KiSt 9 %");
+    std::printf("%s 2001\n\n",
+                f2 == 2 ? "Einkommensteuer-Splittingtabelle" : "Einkommensteuer-Grundtabelle");
+    std::printf("%-25s %15s %12s %12s %12s\n", "zu verst. Einkommen DM", "Einkommensteuer", "SolZ",
+                "KiSt 8 %", "KiSt 9 %");
     std::printf("%s\n", std::string(80, '-').c_str());
     for (double unten = start; unten <= bis; unten += stufe) {
         const double est = TarifNachTabelle(unten, f2);
         const std::string band = Ganz(unten, 11) + " - " + Ganz(unten + stufe - 1, 11);
-        std::printf("%-25s %15s %12s %12s %12s\n", band.c_str(),
-                    Ganz(est, 11).c_str(),
+        std::printf("%-25s %15s %12s %12s %12s\n", band.c_str(), Ganz(est, 11).c_str(),
                     FormatMaske("#.###.###,##", SoliNachTabelle(est, f2)).c_str(),
                     FormatMaske("#.###.###,##", CentAb(est * 0.08)).c_str(),
                     FormatMaske("#.###.###,##", CentAb(est * 0.09)).c_str());

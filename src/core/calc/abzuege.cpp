@@ -93,7 +93,8 @@ void Vorsorgeaufwendungen(const CalcInput& e, CalcResult& r) {
     r.VorsHoechstErgebnis = r.Vorsorgepauschale = 0;
 
     double kuerzung = AbrundenDMRasch(e.LohnVorwegKuerzEr * r.ParamVorwegKuerzSatz);
-    if (e.FlagZusammen == 1) kuerzung += AbrundenDMRasch(e.LohnVorwegKuerzSie * r.ParamVorwegKuerzSatz);
+    if (e.FlagZusammen == 1)
+        kuerzung += AbrundenDMRasch(e.LohnVorwegKuerzSie * r.ParamVorwegKuerzSatz);
     r.VorwegKuerzung = kuerzung;
 
     // Höchstbetragsrechnung: Vorwegabzug, Grundhöchstbetrag, half of the rest
@@ -111,7 +112,8 @@ void Vorsorgeaufwendungen(const CalcInput& e, CalcResult& r) {
     r.VorsRest2 = b;
     const double h = MinWert(1305 * r.ParamFaktor, Int(b / 2 + 0.5));
     r.HalbHoechst = h;
-    r.VorsHoechstErgebnis = AufrundenDMRasch(MaxWert(r.PflegeZusatz + v + m + h, r.ParamVorsorgeMin));
+    r.VorsHoechstErgebnis =
+        AufrundenDMRasch(MaxWert(r.PflegeZusatz + v + m + h, r.ParamVorsorgeMin));
 
     r.Vorsorgepauschale = Vorsorgepauschale(e);
     r.VorsorgeAbziehbar = MaxWert(r.Vorsorgepauschale, r.VorsHoechstErgebnis);
@@ -166,10 +168,14 @@ void WohneigentumBaukindergeld(const CalcInput& e, CalcResult& r) {
         const int k = e.AnzahlKinderBaukg;
         double satz = 0;
         int kinder = k;
-        if (d == 1) satz = 600, kinder = k - 1;
-        else if (d == 2) satz = 600;
-        else if (d == 3) satz = 750;
-        else if (d >= 4) satz = 1000;
+        if (d == 1)
+            satz = 600, kinder = k - 1;
+        else if (d == 2)
+            satz = 600;
+        else if (d == 3)
+            satz = 750;
+        else if (d >= 4)
+            satz = 1000;
         r.Baukindergeld = NichtNegativ(satz * kinder);
     }
     r.WohneigentumAbzug = x + y + z + e.WohnAbzug4;
@@ -184,8 +190,8 @@ void EinkommenErmitteln(const CalcInput& e, CalcResult& r) {
 }
 
 void Haushaltsfreibetrag(const CalcInput& e, CalcResult& r) {
-    const bool zusteht = r.KindFbSumme > 0.000001 && e.FlagEinzel == 1 &&
-                         e.AnzahlKinderHhFb > 0 && e.FlagWitwenSplitting != 1;
+    const bool zusteht = r.KindFbSumme > 0.000001 && e.FlagEinzel == 1 && e.AnzahlKinderHhFb > 0 &&
+                         e.FlagWitwenSplitting != 1;
     r.HaushaltsFb = zusteht ? r.ParamHaushaltsFb : 0;
 }
 
@@ -212,7 +218,8 @@ void Haerteausgleich(const CalcInput& e, CalcResult& r) {
 }
 
 void ZuVersteuerndesEinkommen(CalcResult& r) {
-    r.ZvE = NichtNegativ(r.Einkommen - r.KindFbAbzug - r.HaushaltsFb - r.Haertausgleich + r.ZvEHinzu);
+    r.ZvE =
+        NichtNegativ(r.Einkommen - r.KindFbAbzug - r.HaushaltsFb - r.Haertausgleich + r.ZvEHinzu);
     if (r.FlagEndPass == 1) r.EndZvE = r.ZvE;
 }
 

@@ -74,7 +74,9 @@ namespace {
 
 constexpr double Unsinnig = 1e12;
 
-double Bereinigt(double x) { return (std::isfinite(x) && std::fabs(x) <= Unsinnig) ? x : 0; }
+double Bereinigt(double x) {
+    return (std::isfinite(x) && std::fabs(x) <= Unsinnig) ? x : 0;
+}
 
 // Non-finite or absurd amounts count as 0; codes out of range as "none".
 void EingabeBereinigen(CalcInput& e, CalcResult& r) {
@@ -188,6 +190,8 @@ void Berechne(CalcInput& e, CalcResult& r) {
     DurchgangPaar(e, r);
 }
 
-void Berechne() { Berechne(AktuelleEingabe(), AktuellesErgebnis()); }
+void Berechne() {
+    Berechne(AktuelleEingabe(), AktuellesErgebnis());
+}
 
 }  // namespace quarnel

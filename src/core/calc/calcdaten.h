@@ -28,31 +28,37 @@ struct Kurztext {
 
 // One child in the comparison of allowances against Kindergeld.
 struct KindSatz {
-    int32_t Schluessel = 0;        // ordering key (absent child: 200000)
-    double KinderFb = 0;           // Kinderfreibetrag for the months of entitlement
-    double KinderFbJahr = 0;       // Kinderfreibetrag for twelve months
-    double Kindergeld = 0;         // Kindergeld received for the child
-    uint8_t Guenstiger = 0;        // 1: the allowances beat the Kindergeld
-    double BetreuungsFb = 0;       // Betreuungsfreibetrag for the months
-    double BetreuungsFbJahr = 0;   // Betreuungsfreibetrag for twelve months
+    int32_t Schluessel = 0;       // ordering key (absent child: 200000)
+    double KinderFb = 0;          // Kinderfreibetrag for the months of entitlement
+    double KinderFbJahr = 0;      // Kinderfreibetrag for twelve months
+    double Kindergeld = 0;        // Kindergeld received for the child
+    uint8_t Guenstiger = 0;       // 1: the allowances beat the Kindergeld
+    double BetreuungsFb = 0;      // Betreuungsfreibetrag for the months
+    double BetreuungsFbJahr = 0;  // Betreuungsfreibetrag for twelve months
 };
 
 inline constexpr int AnzahlKindSaetze = 8;
 
 #define QE_FELD(T, n) T n{};
-#define QE_PAAR(T, n)                                   \
-    T n##Er{};                                          \
-    T n##Sie{};                                         \
-    T& n(int p) { return p == 0 ? n##Er : n##Sie; }     \
-    const T& n(int p) const { return p == 0 ? n##Er : n##Sie; }
+#define QE_PAAR(T, n)                   \
+    T n##Er{};                          \
+    T n##Sie{};                         \
+    T& n(int p) {                       \
+        return p == 0 ? n##Er : n##Sie; \
+    }                                   \
+    const T& n(int p) const {           \
+        return p == 0 ? n##Er : n##Sie; \
+    }
 #define QE_PAAR_OHNE(T, n) \
     T n##Er{};             \
     T n##Sie{};
-#define QE_TRIPEL(T, n)                                                    \
-    T n##Er{};                                                             \
-    T n##Sie{};                                                            \
-    T n##Summe{};                                                          \
-    T& n(int p) { return p == 0 ? n##Er : p == 1 ? n##Sie : n##Summe; }
+#define QE_TRIPEL(T, n)                                     \
+    T n##Er{};                                              \
+    T n##Sie{};                                             \
+    T n##Summe{};                                           \
+    T& n(int p) {                                           \
+        return p == 0 ? n##Er : p == 1 ? n##Sie : n##Summe; \
+    }
 #define QE_TEXT(n, N) Kurztext<N> n{};
 #define QE_TEXTPAAR(n, N) \
     Kurztext<N> n##Er{};  \

@@ -15,7 +15,9 @@ inline int F2(const CalcInput& e) {
     return (e.FlagZusammen == 1 || e.FlagWitwenSplitting == 1) ? 2 : 1;
 }
 // Persons whose values count: 1, or 2 with joint assessment.
-inline int Personen(const CalcInput& e) { return e.FlagZusammen == 1 ? 2 : 1; }
+inline int Personen(const CalcInput& e) {
+    return e.FlagZusammen == 1 ? 2 : 1;
+}
 // Truncation toward zero to n decimals, immune to binary representation
 // noise of amounts that are exact in decimal (1.1 * 100 stays 110).
 double Stutzen(int n, double x);
@@ -32,9 +34,15 @@ double RundenCentGebrochen(double x);
 inline bool GanzeDM(double x) {
     return x > -1e15 && x < 1e15 && x == static_cast<double>(static_cast<long long>(x));
 }
-inline double AbrundenDMRasch(double x) { return GanzeDM(x) ? x : AbrundenDMGebrochen(x); }
-inline double AufrundenDMRasch(double x) { return GanzeDM(x) ? x : AufrundenDMGebrochen(x); }
-inline double RundenCentRasch(double x) { return GanzeDM(x) ? x : RundenCentGebrochen(x); }
+inline double AbrundenDMRasch(double x) {
+    return GanzeDM(x) ? x : AbrundenDMGebrochen(x);
+}
+inline double AufrundenDMRasch(double x) {
+    return GanzeDM(x) ? x : AufrundenDMGebrochen(x);
+}
+inline double RundenCentRasch(double x) {
+    return GanzeDM(x) ? x : RundenCentGebrochen(x);
+}
 
 void Durchgang(CalcInput& e, CalcResult& r);
 void DurchgangPaar(CalcInput& e, CalcResult& r);

@@ -8,7 +8,6 @@
 
 namespace quarnel {
 
-
 namespace {
 
 constexpr double Zehnerpotenz[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
@@ -58,7 +57,9 @@ double Stutzen(int n, double x) {
     return static_cast<double>(ganz) / faktor;
 }
 
-double CentAb(double x) { return Stutzen(2, x); }
+double CentAb(double x) {
+    return Stutzen(2, x);
+}
 
 void ParameterSetzen(const CalcInput& e, CalcResult& r) {
     using namespace param;
@@ -98,12 +99,14 @@ void ParameterSetzen(const CalcInput& e, CalcResult& r) {
 void EinkuenfteUebernehmen(const CalcInput& e, CalcResult& r) {
     for (int p = 0; p < 2; ++p) {
         r.EkLuF(p) = AbrundenDMRasch(e.LuFIn(p));
-        r.EkGew(p) = AbrundenDMRasch(e.GewIn(p)) + AbrundenDMRasch(e.GewAo(p)) + AbrundenDMRasch(e.GewVeraeuss(p));
-        r.EkSelb(p) = AbrundenDMRasch(e.SelbIn(p)) + AbrundenDMRasch(e.SelbAo(p) + e.SelbVeraeuss(p));
+        r.EkGew(p) = AbrundenDMRasch(e.GewIn(p)) + AbrundenDMRasch(e.GewAo(p)) +
+                     AbrundenDMRasch(e.GewVeraeuss(p));
+        r.EkSelb(p) =
+            AbrundenDMRasch(e.SelbIn(p)) + AbrundenDMRasch(e.SelbAo(p) + e.SelbVeraeuss(p));
         r.AbfindungFrei(p) = MinWert(e.Abfindung(p), e.AbfindungFreiIn(p));
         r.AbfindungStpfl(p) = e.Abfindung(p) - r.AbfindungFrei(p);
-        r.ArbLohn(p) =
-            AbrundenDMRasch(e.Lohn(p)) + AbrundenDMRasch(e.LohnMehrj(p)) + AbrundenDMRasch(r.AbfindungStpfl(p));
+        r.ArbLohn(p) = AbrundenDMRasch(e.Lohn(p)) + AbrundenDMRasch(e.LohnMehrj(p)) +
+                       AbrundenDMRasch(r.AbfindungStpfl(p));
         r.VersBez(p) = AbrundenDMRasch(e.VersBezIn(p)) + AbrundenDMRasch(e.VersBezMehrj(p));
         r.KapEinn(p) = AbrundenDMRasch(e.KapIn(p));
         r.WkKap(p) = AufrundenDMRasch(e.WkKapIn(p));
@@ -114,7 +117,8 @@ void EinkuenfteUebernehmen(const CalcInput& e, CalcResult& r) {
         r.WkBezuege(p) = AufrundenDMRasch(e.WkBezuegeIn(p));
         r.PrivVeraeuss(p) = AbrundenDMRasch(e.PrivVeraeussIn(p));
         r.Leistungen(p) = AbrundenDMRasch(e.LeistungenIn(p));
-        r.Abgeordneten(p) = AbrundenDMRasch(e.AbgeordnetenIn(p)) + AbrundenDMRasch(e.AbgeordnetenMehrj(p));
+        r.Abgeordneten(p) =
+            AbrundenDMRasch(e.AbgeordnetenIn(p)) + AbrundenDMRasch(e.AbgeordnetenMehrj(p));
         r.WkNsa(p) = e.WerbKost(p);
         r.WkNsaZusatz(p) = e.WerbKostZus(p);
     }
@@ -138,11 +142,11 @@ void WhatIfAnwenden(CalcResult& r) {
 
 void EhegattenwerteLoeschen(const CalcInput& e, CalcResult& r) {
     if (e.FlagEinzel != 1) return;
-    for (double* w : {&r.EkLuFSie, &r.EkGewSie, &r.EkSelbSie, &r.ArbLohnSie, &r.VersBezSie,
-                      &r.KapEinnSie, &r.EkVuVSie, &r.SonstRenteSie, &r.BezuegeSie,
-                      &r.PrivVeraeussSie, &r.LeistungenSie, &r.AbgeordnetenSie, &r.WkKapSie,
-                      &r.WkRenteSie, &r.WkBezuegeSie, &r.WkSonstSie, &r.SparerFbSie, &r.VersFbSie,
-                      &r.WkNsaSie, &r.WkNsaZusatzSie})
+    for (double* w :
+         {&r.EkLuFSie,      &r.EkGewSie,        &r.EkSelbSie,     &r.ArbLohnSie, &r.VersBezSie,
+          &r.KapEinnSie,    &r.EkVuVSie,        &r.SonstRenteSie, &r.BezuegeSie, &r.PrivVeraeussSie,
+          &r.LeistungenSie, &r.AbgeordnetenSie, &r.WkKapSie,      &r.WkRenteSie, &r.WkBezuegeSie,
+          &r.WkSonstSie,    &r.SparerFbSie,     &r.VersFbSie,     &r.WkNsaSie,   &r.WkNsaZusatzSie})
         *w = 0;
 }
 
@@ -154,7 +158,8 @@ void FreibetragLandForst(CalcResult& r) {
 }
 
 void VersorgungsFreibetrag(CalcResult& r) {
-    for (int p = 0; p < 2; ++p) r.VersFb(p) = MinWert(r.ParamVersFbMax, Int(r.VersBez(p) * 0.4 + 0.9));
+    for (int p = 0; p < 2; ++p)
+        r.VersFb(p) = MinWert(r.ParamVersFbMax, Int(r.VersBez(p) * 0.4 + 0.9));
 }
 
 void WerbungskostenArbeit(const CalcInput& e, CalcResult& r) {
@@ -286,8 +291,10 @@ void Verlustausgleich(const CalcInput& e, CalcResult& r) {
         double art[7];
         EinkunftsArten(r, p, art);
         for (int t = 0; t < 7; ++t) {
-            if (art[t] > 0.001) va[7 * p + t] = art[t];
-            else if (art[t] < -0.001) va[14 + 7 * p + t] = -art[t];
+            if (art[t] > 0.001)
+                va[7 * p + t] = art[t];
+            else if (art[t] < -0.001)
+                va[14 + 7 * p + t] = -art[t];
             va[28 + p] += va[7 * p + t];
             va[30 + p] += va[14 + 7 * p + t];
         }
@@ -321,7 +328,8 @@ void Verlustausgleich(const CalcInput& e, CalcResult& r) {
             const int y = 1 - x;
             // offsets the negative slot of one person against the positive slot of another
             auto ausgleichen = [&](int negVon, int posVon) {
-                const double betrag = NichtNegativ(MinWert(MinWert(va[50 + negVon], va[48 + posVon]), v));
+                const double betrag =
+                    NichtNegativ(MinWert(MinWert(va[50 + negVon], va[48 + posVon]), v));
                 va[50 + negVon] -= betrag;
                 va[48 + posVon] -= betrag;
                 v -= betrag;
@@ -338,10 +346,9 @@ void Altersentlastungsbetrag(const CalcInput& e, CalcResult& r) {
     r.AltEntlEr = r.AltEntlSie = 0;
     for (int p = 0; p < Personen(e); ++p) {
         if (e.GebJahr(p) >= r.ParamStichjahr) continue;
-        const double andere = NichtNegativ(r.EkLuF(p) + r.EkGew(p) + r.EkSelb(p) + r.KapEinn(p) -
-                                           r.WkKap(p) - r.SparerFb(p) + r.EkVuV(p) +
-                                           r.PrivVeraeuss(p) + r.Bezuege(p) - r.WkBezuege(p) +
-                                           r.Leistungen(p));
+        const double andere = NichtNegativ(
+            r.EkLuF(p) + r.EkGew(p) + r.EkSelb(p) + r.KapEinn(p) - r.WkKap(p) - r.SparerFb(p) +
+            r.EkVuV(p) + r.PrivVeraeuss(p) + r.Bezuege(p) - r.WkBezuege(p) + r.Leistungen(p));
         // never negative, even when the Versorgungsbezüge exceed the wages
         r.AltEntl(p) = NichtNegativ(
             MinWert(r.ParamAltEntlMax, Int((andere + r.ArbLohn(p) - r.VersBez(p)) * 0.4 + 0.9)));

@@ -8,7 +8,8 @@ namespace {
 
 std::string_view Getrimmt(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
+        s.remove_suffix(1);
     return s;
 }
 
@@ -39,10 +40,14 @@ bool FallLesen(std::string_view text, Fall& fall, FallFehler& fehler) {
         zeile = Getrimmt(zeile);
         if (zeile.empty()) continue;
         if (zeile.front() == '[') {
-            if (zeile == "[eingabe]") abschnitt = Abschnitt::Eingabe;
-            else if (zeile == "[vorgabe]") abschnitt = Abschnitt::Vorgabe;
-            else if (zeile == "[erwartet]") abschnitt = Abschnitt::Erwartet;
-            else return fehlschlag("unbekannter Abschnitt " + std::string(zeile));
+            if (zeile == "[eingabe]")
+                abschnitt = Abschnitt::Eingabe;
+            else if (zeile == "[vorgabe]")
+                abschnitt = Abschnitt::Vorgabe;
+            else if (zeile == "[erwartet]")
+                abschnitt = Abschnitt::Erwartet;
+            else
+                return fehlschlag("unbekannter Abschnitt " + std::string(zeile));
             continue;
         }
         const auto gleich = zeile.find('=');
@@ -79,9 +84,11 @@ std::vector<Abweichung> FallPruefen(const Fall& fall, const CalcResult& ergebnis
         } else {
             CalcResult probe{};
             WertSetzen(probe, *e.feld, e.wert);
-            gleich = std::fabs(*Zahlenwert(ergebnis, *e.feld) - *Zahlenwert(probe, *e.feld)) < 0.005;
+            gleich =
+                std::fabs(*Zahlenwert(ergebnis, *e.feld) - *Zahlenwert(probe, *e.feld)) < 0.005;
         }
-        if (!gleich) abweichungen.push_back({e.feld->name, e.wert, WertText(ergebnis, *e.feld), e.zeile});
+        if (!gleich)
+            abweichungen.push_back({e.feld->name, e.wert, WertText(ergebnis, *e.feld), e.zeile});
     }
     return abweichungen;
 }

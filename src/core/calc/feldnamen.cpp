@@ -13,9 +13,12 @@ namespace {
 
 template <class T>
 constexpr WertArt ArtVon() {
-    if constexpr (std::is_same_v<T, double>) return WertArt::Zahl;
-    else if constexpr (std::is_same_v<T, int32_t>) return WertArt::Ganzzahl;
-    else return WertArt::Byte;
+    if constexpr (std::is_same_v<T, double>)
+        return WertArt::Zahl;
+    else if constexpr (std::is_same_v<T, int32_t>)
+        return WertArt::Ganzzahl;
+    else
+        return WertArt::Byte;
 }
 
 struct Tabelle {
@@ -42,8 +45,8 @@ struct Tabelle {
 #define QE_TEXTPAAR(n, N) \
     QE_TEXT(n##Er, N)     \
     QE_TEXT(n##Sie, N)
-#define QE_REIHE(T, n, N)                                                               \
-    for (int i = 0; i < N; ++i)                                                         \
+#define QE_REIHE(T, n, N)                                                                 \
+    for (int i = 0; i < N; ++i)                                                           \
         t.felder.push_back({std::string(#n) + "[" + std::to_string(i) + "]", ArtVon<T>(), \
                             offsetof(R, n) + i * sizeof(T), 0});
 
@@ -55,18 +58,18 @@ const Tabelle& EingabeTabelle() {
         for (int i = 0; i < AnzahlKindSaetze; ++i) {
             const std::size_t basis = offsetof(R, KindSaetze) + i * sizeof(KindSatz);
             const std::string p = "KindSaetze[" + std::to_string(i) + "].";
-            t.felder.push_back({p + "Schluessel", WertArt::Ganzzahl,
-                                basis + offsetof(KindSatz, Schluessel), 0});
+            t.felder.push_back(
+                {p + "Schluessel", WertArt::Ganzzahl, basis + offsetof(KindSatz, Schluessel), 0});
             t.felder.push_back(
                 {p + "KinderFb", WertArt::Zahl, basis + offsetof(KindSatz, KinderFb), 0});
-            t.felder.push_back({p + "KinderFbJahr", WertArt::Zahl,
-                                basis + offsetof(KindSatz, KinderFbJahr), 0});
+            t.felder.push_back(
+                {p + "KinderFbJahr", WertArt::Zahl, basis + offsetof(KindSatz, KinderFbJahr), 0});
             t.felder.push_back(
                 {p + "Kindergeld", WertArt::Zahl, basis + offsetof(KindSatz, Kindergeld), 0});
             t.felder.push_back(
                 {p + "Guenstiger", WertArt::Byte, basis + offsetof(KindSatz, Guenstiger), 0});
-            t.felder.push_back({p + "BetreuungsFb", WertArt::Zahl,
-                                basis + offsetof(KindSatz, BetreuungsFb), 0});
+            t.felder.push_back(
+                {p + "BetreuungsFb", WertArt::Zahl, basis + offsetof(KindSatz, BetreuungsFb), 0});
             t.felder.push_back({p + "BetreuungsFbJahr", WertArt::Zahl,
                                 basis + offsetof(KindSatz, BetreuungsFbJahr), 0});
         }
@@ -181,16 +184,36 @@ std::string Text(const R& r, const RechenFeld& f) {
 
 }  // namespace
 
-std::span<const RechenFeld> EingabeFelder() { return EingabeTabelle().felder; }
-std::span<const RechenFeld> ErgebnisFelder() { return ErgebnisTabelle().felder; }
-const RechenFeld* EingabeFeld(std::string_view name) { return EingabeTabelle().Suche(name); }
-const RechenFeld* ErgebnisFeld(std::string_view name) { return ErgebnisTabelle().Suche(name); }
+std::span<const RechenFeld> EingabeFelder() {
+    return EingabeTabelle().felder;
+}
+std::span<const RechenFeld> ErgebnisFelder() {
+    return ErgebnisTabelle().felder;
+}
+const RechenFeld* EingabeFeld(std::string_view name) {
+    return EingabeTabelle().Suche(name);
+}
+const RechenFeld* ErgebnisFeld(std::string_view name) {
+    return ErgebnisTabelle().Suche(name);
+}
 
-std::optional<double> Zahlenwert(const CalcInput& r, const RechenFeld& f) { return Lesen(r, f); }
-std::optional<double> Zahlenwert(const CalcResult& r, const RechenFeld& f) { return Lesen(r, f); }
-bool WertSetzen(CalcInput& r, const RechenFeld& f, std::string_view t) { return Setzen(r, f, t); }
-bool WertSetzen(CalcResult& r, const RechenFeld& f, std::string_view t) { return Setzen(r, f, t); }
-std::string WertText(const CalcInput& r, const RechenFeld& f) { return Text(r, f); }
-std::string WertText(const CalcResult& r, const RechenFeld& f) { return Text(r, f); }
+std::optional<double> Zahlenwert(const CalcInput& r, const RechenFeld& f) {
+    return Lesen(r, f);
+}
+std::optional<double> Zahlenwert(const CalcResult& r, const RechenFeld& f) {
+    return Lesen(r, f);
+}
+bool WertSetzen(CalcInput& r, const RechenFeld& f, std::string_view t) {
+    return Setzen(r, f, t);
+}
+bool WertSetzen(CalcResult& r, const RechenFeld& f, std::string_view t) {
+    return Setzen(r, f, t);
+}
+std::string WertText(const CalcInput& r, const RechenFeld& f) {
+    return Text(r, f);
+}
+std::string WertText(const CalcResult& r, const RechenFeld& f) {
+    return Text(r, f);
+}
 
 }  // namespace quarnel

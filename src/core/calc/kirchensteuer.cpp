@@ -8,12 +8,15 @@ namespace quarnel {
 namespace {
 
 constexpr int AnzahlLaender = 16;
-bool GueltigesLand(int land) { return land >= 0 && land < AnzahlLaender; }
+bool GueltigesLand(int land) {
+    return land >= 0 && land < AnzahlLaender;
+}
 
 // Kappung rate by state (0: no capping).
 double KappungsSatz(int land) {
-    static constexpr double satz[AnzahlLaender] = {0.035, 0,    0.03, 0.03, 0.03, 0.03, 0.04, 0,
-                                                   0.035, 0.04, 0.04, 0.04, 0.035, 0.035, 0.03, 0.035};
+    static constexpr double satz[AnzahlLaender] = {0.035, 0,     0.03,  0.03, 0.03, 0.03,
+                                                   0.04,  0,     0.035, 0.04, 0.04, 0.04,
+                                                   0.035, 0.035, 0.03,  0.035};
     return GueltigesLand(land) ? satz[land] : 0;
 }
 
@@ -69,16 +72,23 @@ double Anteilig(double jahresbetrag, int monate) {
 bool Kirchensteuerpflichtig(int konf, int land) {
     if (konf == 0 || konf == 1 || konf == 7) return true;
     switch (land) {
-        case 0: return konf == 2 || konf == 4 || konf == 5;
-        case 1: return konf == 2 || konf == 4;
+        case 0:
+            return konf == 2 || konf == 4 || konf == 5;
+        case 1:
+            return konf == 2 || konf == 4;
         case 2:
-        case 9: return konf == 2 || konf == 3;
-        case 4: return konf == 4;
+        case 9:
+            return konf == 2 || konf == 3;
+        case 4:
+            return konf == 4;
         case 6:
-        case 10: return konf == 2 || konf == 3 || konf == 5;
+        case 10:
+            return konf == 2 || konf == 3 || konf == 5;
         case 8:
-        case 11: return konf == 2;
-        default: return false;
+        case 11:
+            return konf == 2;
+        default:
+            return false;
     }
 }
 

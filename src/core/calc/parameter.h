@@ -46,13 +46,13 @@ inline constexpr double WopHoechst = 1000;
 inline constexpr double SparzulageGrenze = 35000;
 inline constexpr double HinterblPausch = 720;
 // five pairs; the first rate is the solidarity-surcharge rate
-inline constexpr std::array<double, 10> Saetze{0.055, 0.8, 0.58, 0.8, 0.25,
-                                               0.8,   0.15, 0.8, 0.07, 18000};
+inline constexpr std::array<double, 10> Saetze{0.055, 0.8,  0.58, 0.8,  0.25,
+                                               0.8,   0.15, 0.8,  0.07, 18000};
 inline constexpr double SoliSatz = Saetze[0];
 inline constexpr double HausBeschHoechst = Saetze[9];
 // used only when the declaration values are filled
 inline constexpr double FuellWert1170 = 1170;
-inline constexpr double EhZuPausch = 3500;         // flat-rate expenses before moving in
+inline constexpr double EhZuPausch = 3500;          // flat-rate expenses before moving in
 inline constexpr double EhZuErhaltHoechst = 22500;  // maintenance before moving in
 
 enum class Einheit : uint8_t { DM, DMjeMonat, Satz, Jahr, Faktor };
@@ -66,44 +66,64 @@ struct Eintrag {
 };
 
 namespace detail {
-inline constexpr double StichjahrD = Stichjahr, JahrD = Jahr, FaktorD[2] = {FaktorEinzel, FaktorZusammen};
+inline constexpr double StichjahrD = Stichjahr, JahrD = Jahr,
+                        FaktorD[2] = {FaktorEinzel, FaktorZusammen};
 }
 
 inline constexpr Eintrag Tabelle[] = {
-    {"ParamFaktor", detail::FaktorD, 2, Einheit::Faktor, "Vervielfältiger gemeinsamer Beträge (einzeln / zusammen)"},
-    {"ParamStichjahr", &detail::StichjahrD, 1, Einheit::Jahr, "vor diesem Jahr geboren: Altersentlastungsbetrag"},
+    {"ParamFaktor", detail::FaktorD, 2, Einheit::Faktor,
+     "Vervielfältiger gemeinsamer Beträge (einzeln / zusammen)"},
+    {"ParamStichjahr", &detail::StichjahrD, 1, Einheit::Jahr,
+     "vor diesem Jahr geboren: Altersentlastungsbetrag"},
     {"ParamJahr", &detail::JahrD, 1, Einheit::Jahr, "Veranlagungsjahr"},
-    {"ParamGrundfreibetrag", &Grundfreibetrag, 1, Einheit::DM, "Grenze der glaubensverschiedenen Ehe (Kirchensteuer)"},
-    {"ParamKindergeld", Kindergeld.data(), 4, Einheit::DMjeMonat, "Kindergeld 1., 2., 3., ab 4. Kind"},
-    {"ParamBetreuungsFb", &BetreuungsFb, 1, Einheit::DM, "Betreuungsfreibetrag je Jahr (monatlich 126 / 252)"},
+    {"ParamGrundfreibetrag", &Grundfreibetrag, 1, Einheit::DM,
+     "Grenze der glaubensverschiedenen Ehe (Kirchensteuer)"},
+    {"ParamKindergeld", Kindergeld.data(), 4, Einheit::DMjeMonat,
+     "Kindergeld 1., 2., 3., ab 4. Kind"},
+    {"ParamBetreuungsFb", &BetreuungsFb, 1, Einheit::DM,
+     "Betreuungsfreibetrag je Jahr (monatlich 126 / 252)"},
     {"ParamKinderFb", &KinderFb, 1, Einheit::DM, "Kinderfreibetrag je Jahr (monatlich 288 / 576)"},
-    {"ParamAusbGrenze", &AusbGrenze, 1, Einheit::DM, "eigene Einkünfte des Kindes, ab denen der Ausbildungsfreibetrag gekürzt wird"},
+    {"ParamAusbGrenze", &AusbGrenze, 1, Einheit::DM,
+     "eigene Einkünfte des Kindes, ab denen der Ausbildungsfreibetrag gekürzt wird"},
     {"ParamAusbFb", AusbFb.data(), 3, Einheit::DM, "Ausbildungsfreibeträge"},
-    {"ParamUnterhAnrechnungsfrei", &UnterhAnrechnungsfrei, 1, Einheit::DM, "anrechnungsfreie Bezüge unterstützter Personen"},
-    {"ParamUnterhHoechst", &UnterhHoechst, 1, Einheit::DM, "Höchstbetrag für Unterhalt bedürftiger Personen"},
+    {"ParamUnterhAnrechnungsfrei", &UnterhAnrechnungsfrei, 1, Einheit::DM,
+     "anrechnungsfreie Bezüge unterstützter Personen"},
+    {"ParamUnterhHoechst", &UnterhHoechst, 1, Einheit::DM,
+     "Höchstbetrag für Unterhalt bedürftiger Personen"},
     {"ParamHaushaltsFb", &HaushaltsFb, 1, Einheit::DM, "Haushaltsfreibetrag"},
     {"ParamArbnPausch", &ArbnPausch, 1, Einheit::DM, "Arbeitnehmer-Pauschbetrag"},
     {"ParamSaPausch", &SaPausch, 1, Einheit::DM, "Sonderausgaben-Pauschbetrag je Person"},
     {"ParamAltEntlMax", &AltEntlMax, 1, Einheit::DM, "höchster Altersentlastungsbetrag"},
     {"ParamLuFFb", &LuFFb, 1, Einheit::DM, "Freibetrag für Land- und Forstwirte je Person"},
     {"ParamVersFbMax", &VersFbMax, 1, Einheit::DM, "höchster Versorgungs-Freibetrag"},
-    {"ParamWkSonstPausch", &WkSonstPausch, 1, Einheit::DM, "Werbungskosten-Pauschbetrag Leibrenten und wiederkehrende Bezüge"},
-    {"ParamWkKapPausch", &WkKapPausch, 1, Einheit::DM, "Werbungskosten-Pauschbetrag Kapitalvermögen je Person"},
+    {"ParamWkSonstPausch", &WkSonstPausch, 1, Einheit::DM,
+     "Werbungskosten-Pauschbetrag Leibrenten und wiederkehrende Bezüge"},
+    {"ParamWkKapPausch", &WkKapPausch, 1, Einheit::DM,
+     "Werbungskosten-Pauschbetrag Kapitalvermögen je Person"},
     {"ParamSparerFb", &SparerFb, 1, Einheit::DM, "Sparer-Freibetrag je Person"},
     {"ParamVorwegabzug", &Vorwegabzug, 1, Einheit::DM, "Vorwegabzug je Person"},
-    {"ParamVorsorgeMin", &VorsorgeMin, 1, Einheit::DM, "Untergrenze der abziehbaren Vorsorgeaufwendungen"},
-    {"ParamVorsPauschSatz", &VorsPauschSatz, 1, Einheit::Satz, "Satz der ungekürzten Vorsorgepauschale"},
-    {"ParamVorsPauschSatzGek", &VorsPauschSatzGek, 1, Einheit::Satz, "Satz der gekürzten Vorsorgepauschale"},
-    {"ParamVorwegKuerzSatz", &VorwegKuerzSatz, 1, Einheit::Satz, "Anteil des Arbeitslohns, der den Vorwegabzug kürzt"},
-    {"ParamVorsPauschGekMax", &VorsPauschGekMax, 1, Einheit::DM, "höchste gekürzte Vorsorgepauschale je Person"},
+    {"ParamVorsorgeMin", &VorsorgeMin, 1, Einheit::DM,
+     "Untergrenze der abziehbaren Vorsorgeaufwendungen"},
+    {"ParamVorsPauschSatz", &VorsPauschSatz, 1, Einheit::Satz,
+     "Satz der ungekürzten Vorsorgepauschale"},
+    {"ParamVorsPauschSatzGek", &VorsPauschSatzGek, 1, Einheit::Satz,
+     "Satz der gekürzten Vorsorgepauschale"},
+    {"ParamVorwegKuerzSatz", &VorwegKuerzSatz, 1, Einheit::Satz,
+     "Anteil des Arbeitslohns, der den Vorwegabzug kürzt"},
+    {"ParamVorsPauschGekMax", &VorsPauschGekMax, 1, Einheit::DM,
+     "höchste gekürzte Vorsorgepauschale je Person"},
     {"ParamWopGrenze", &WopGrenze, 1, Einheit::DM, "Wohnungsbauprämie: Einkommensgrenze je Person"},
-    {"ParamWopHoechst", &WopHoechst, 1, Einheit::DM, "Wohnungsbauprämie: begünstigte Höchstaufwendungen je Person"},
-    {"ParamSparzulageGrenze", &SparzulageGrenze, 1, Einheit::DM, "Arbeitnehmer-Sparzulage: Einkommensgrenze je Person"},
+    {"ParamWopHoechst", &WopHoechst, 1, Einheit::DM,
+     "Wohnungsbauprämie: begünstigte Höchstaufwendungen je Person"},
+    {"ParamSparzulageGrenze", &SparzulageGrenze, 1, Einheit::DM,
+     "Arbeitnehmer-Sparzulage: Einkommensgrenze je Person"},
     {"ParamHinterblPausch", &HinterblPausch, 1, Einheit::DM, "Pauschbetrag für Hinterbliebene"},
-    {"ParamSaetze", Saetze.data(), 10, Einheit::Satz, "fünf Satzpaare; der erste Satz ist der Solidaritätszuschlag"},
+    {"ParamSaetze", Saetze.data(), 10, Einheit::Satz,
+     "fünf Satzpaare; der erste Satz ist der Solidaritätszuschlag"},
     {"FuellWert1170", &FuellWert1170, 1, Einheit::DM, "nur beim Füllen der Erklärungswerte"},
     {"EhZuPausch", &EhZuPausch, 1, Einheit::DM, "Vorkostenpauschale vor Bezug (Wohneigentum)"},
-    {"EhZuErhaltHoechst", &EhZuErhaltHoechst, 1, Einheit::DM, "Erhaltungsaufwand vor Bezug, höchstens (Wohneigentum)"},
+    {"EhZuErhaltHoechst", &EhZuErhaltHoechst, 1, Einheit::DM,
+     "Erhaltungsaufwand vor Bezug, höchstens (Wohneigentum)"},
 };
 
 }  // namespace quarnel::param

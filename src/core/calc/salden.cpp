@@ -13,7 +13,8 @@ void Gewerbesteueranrechnung(const CalcInput& e, CalcResult& r) {
 
 void FestzusetzendeEinkommensteuer(CalcResult& r) {
     // reductions beyond the tariff tax first eat into a reclaimed Kindergeld
-    const double nachErmaessigung = r.EStTariflich - r.ErmLuF - r.Baukindergeld - r.ErmParteiSpenden;
+    const double nachErmaessigung =
+        r.EStTariflich - r.ErmLuF - r.Baukindergeld - r.ErmParteiSpenden;
     r.EStFestzusetzen = NichtNegativ(nachErmaessigung - r.GewStAnrechnung + r.KindergeldHinzu);
     if (r.FlagEndPass == 1) {
         r.GewStAnzeige = r.GewStAnrechnung;
@@ -29,12 +30,15 @@ double Solidaritaetszuschlag(const CalcInput& e, const CalcResult& r) {
     const double nullzone = 1836.0 * F2(e);
     if (basis <= nullzone) return 0;
     // the full rate, but at most 20 % of the amount above the zero zone
-    return RundenCentRasch(MinWert(Stutzen(3, basis * r.ParamSaetze[0]), Stutzen(3, (basis - nullzone) * 0.2)));
+    return RundenCentRasch(
+        MinWert(Stutzen(3, basis * r.ParamSaetze[0]), Stutzen(3, (basis - nullzone) * 0.2)));
 }
 
 void AnrechnungUndSalden(CalcInput& e, CalcResult& r) {
     const bool zusammen = e.FlagZusammen == 1;
-    auto summe = [&](double& er, double& sie, double& gesamt) { gesamt = er + (zusammen ? sie : 0); };
+    auto summe = [&](double& er, double& sie, double& gesamt) {
+        gesamt = er + (zusammen ? sie : 0);
+    };
     summe(e.SoliLohnEr, e.SoliLohnSie, e.SoliLohnSumme);
     summe(e.LStEr, e.LStSie, e.LStSumme);
     summe(e.KiStLohnEr, e.KiStLohnSie, e.KiStLohnSumme);

@@ -19,13 +19,13 @@ double Tarif(double x, double* grenzsteuersatz) {
         steuer = 0;
         grenz = 0;
     } else if (r < 18090) {
-        const int64_t y = r - 14040;                        // y in units of 1/10000
-        const int64_t a = 1990000 + (38789 * y) / 1000;     // T3(387.89 y + 1990) in 1/1000
+        const int64_t y = r - 14040;                     // y in units of 1/10000
+        const int64_t a = 1990000 + (38789 * y) / 1000;  // T3(387.89 y + 1990) in 1/1000
         steuer = static_cast<double>((a * y) / 10000 / 1000);
         grenz = (r / 10000.0) * 0.077578 + 0.09008045;
     } else if (r < 107568) {
         const int64_t z = r - 18036;
-        const int64_t a = 2300000 + (14249 * z) / 1000;     // T3(142.49 z + 2300) in 1/1000
+        const int64_t a = 2300000 + (14249 * z) / 1000;  // T3(142.49 z + 2300) in 1/1000
         steuer = static_cast<double>((a * z) / 10000 / 1000 + 857);
         grenz = (r / 10000.0) * 0.028498 + 0.17860101;
     } else {
@@ -65,8 +65,8 @@ double TarifsteuerMitProgression(const CalcInput& e, CalcResult& r) {
     const double pv = Progressionseinkuenfte(e, r);
     if (!IstPositiv(pv)) {
         r.FlagProgVorbehalt = 0;
-        r.EStTarif = f2 == 1 ? Tarif(r.ZvE, &r.Grenzsteuersatz)
-                             : 2 * Tarif(r.ZvE * 0.5, &r.Grenzsteuersatz);
+        r.EStTarif =
+            f2 == 1 ? Tarif(r.ZvE, &r.Grenzsteuersatz) : 2 * Tarif(r.ZvE * 0.5, &r.Grenzsteuersatz);
         return r.EStTarif;
     }
     r.FlagProgVorbehalt = 1;
@@ -105,8 +105,8 @@ void Fuenftelregelung(const CalcInput& e, CalcResult& r) {
     double l = 0;
     for (int p = 0; p < Personen(e); ++p)
         l += AbrundenDMRasch(e.LohnMehrj(p)) + AbrundenDMRasch(e.AbgeordnetenMehrj(p)) +
-             AbrundenDMRasch(r.AbfindungStpfl(p)) + AbrundenDMRasch(e.GewAo(p)) + AbrundenDMRasch(e.SelbAo(p)) +
-             AbrundenDMRasch(e.RenteMehrj(p));
+             AbrundenDMRasch(r.AbfindungStpfl(p)) + AbrundenDMRasch(e.GewAo(p)) +
+             AbrundenDMRasch(e.SelbAo(p)) + AbrundenDMRasch(e.RenteMehrj(p));
     if (l <= 0) return;
 
     const double z = r.ZvE;
@@ -181,8 +181,7 @@ void TarifermaessigungLandForst(const CalcInput& e, CalcResult& r) {
     if (e.FlagZusammen == 1) f += r.EkLuFSie;
     const double g = AbrundenDMRasch(NichtNegativ(f - r.FreibetragLuF) * satz);
     const double l = NichtNegativ(MinWert(e.LuFErmKappeEr, r.EkLuFEr));
-    const double m =
-        e.FlagZusammen == 1 ? NichtNegativ(MinWert(e.LuFErmKappeSie, r.EkLuFSie)) : 0;
+    const double m = e.FlagZusammen == 1 ? NichtNegativ(MinWert(e.LuFErmKappeSie, r.EkLuFSie)) : 0;
     r.ErmLuF = MinWert(l + m, g);
     r.Grenzsteuersatz = grenz;
 }

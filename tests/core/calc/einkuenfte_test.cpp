@@ -55,7 +55,7 @@ TEST(Einkuenfte, Versorgungsfreibetrag_vor_dem_Pauschbetrag) {
     e.LohnEr = 20000;
     e.VersBezInEr = 20000;
     CalcResult r = Einkuenfte(e);
-    EXPECT_EQ(r.VersFbEr, 6000);   // 40 % = 8000, capped
+    EXPECT_EQ(r.VersFbEr, 6000);  // 40 % = 8000, capped
     EXPECT_EQ(r.WkNsaEr, 2000);
     EXPECT_EQ(r.SummeEkEr, 12000);
     e.VersBezInEr = 1001;  // Int(400.4 + 0.9)

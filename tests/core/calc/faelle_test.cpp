@@ -24,7 +24,8 @@ TEST(Faelle, Jede_Falldatei_stimmt) {
         Fall fall;
         FallFehler fehler;
         const std::string name = eintrag.path().filename().string();
-        ASSERT_TRUE(FallLesen(s.str(), fall, fehler)) << name << ":" << fehler.zeile << ": " << fehler.text;
+        ASSERT_TRUE(FallLesen(s.str(), fall, fehler))
+            << name << ":" << fehler.zeile << ": " << fehler.text;
         EXPECT_FALSE(fall.erwartet.empty()) << name;
         CalcResult ergebnis = fall.vorgabe;
         Berechne(fall.eingabe, ergebnis);
@@ -38,7 +39,8 @@ TEST(Faelle, Jede_Falldatei_stimmt) {
 TEST(Faelle, Format_weist_Fehler_zurueck) {
     Fall fall;
     FallFehler fehler;
-    EXPECT_TRUE(FallLesen("# nur Kommentar\n[eingabe]\nLohnEr = 1,5 # Rest\n[erwartet]\nZvE=0\n", fall, fehler));
+    EXPECT_TRUE(FallLesen("# nur Kommentar\n[eingabe]\nLohnEr = 1,5 # Rest\n[erwartet]\nZvE=0\n",
+                          fall, fehler));
     EXPECT_EQ(fall.eingabe.LohnEr, 1.5);
     EXPECT_EQ(fall.eingabe.KonfEr, 9);
     EXPECT_EQ(fall.erwartet.size(), 1u);
