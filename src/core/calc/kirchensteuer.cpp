@@ -51,7 +51,8 @@ struct Kontext {
 
 // Kappung for m months, church tax t and taxable income z: the cap when reached, else 0.
 double Kappung(const Kontext& k, double monate, double t, double z) {
-    const double kappe = RundenCentRasch(Int((z / 12 * monate) / 54) * 54 * KappungsSatz(k.land));
+    const double kappe =
+        RundenCentRasch(Stutzen(0, (z / 12 * monate) / 54) * 54 * KappungsSatz(k.land));
     return t >= kappe ? kappe : 0;
 }
 

@@ -46,9 +46,9 @@ void AnrechnungUndSalden(CalcInput& e, CalcResult& r) {
     summe(e.KiStVzEr, e.KiStVzSie, e.KiStVzSumme);
     summe(e.SoliVzEr, e.SoliVzSie, e.SoliVzSumme);
     // amounts with cents count as the next full DM, exact amounts stay
-    e.LStSumme = Int(e.LStSumme + 0.99);
-    e.KStAnrechIn = Int(e.KStAnrechIn + 0.99);
-    e.KapEStAnrechIn = Int(e.KapEStAnrechIn + 0.99);
+    e.LStSumme = Stutzen(0, e.LStSumme + 0.99);
+    e.KStAnrechIn = Stutzen(0, e.KStAnrechIn + 0.99);
+    e.KapEStAnrechIn = Stutzen(0, e.KapEStAnrechIn + 0.99);
     r.EStGezahlt = e.LStSumme + e.EStVzSumme;
     r.EStSaldo = r.EStFestzusetzen - r.EStGezahlt;
     if (r.FlagSoliPass == 1) {
@@ -64,8 +64,8 @@ void Praemien(const CalcInput& e, CalcResult& r) {
     const bool neuesLand = land == 3 || land == 7 || land == 12 || land == 13 || land == 15;
     const double satz = neuesLand ? 0.25 : 0.2;
     for (int p = 0; p < Personen(e); ++p)
-        zulage += Int(MinWert(936, NichtNegativ(e.VlBausparen(p))) * 0.1 + 0.99) +
-                  Int(MinWert(800, NichtNegativ(e.VlBeteiligung(p))) * satz + 0.99);
+        zulage += Stutzen(0, MinWert(936, NichtNegativ(e.VlBausparen(p))) * 0.1 + 0.99) +
+                  Stutzen(0, MinWert(800, NichtNegativ(e.VlBeteiligung(p))) * satz + 0.99);
     r.ArbnSparzulage = zulage;
     r.Wohnungsbaupraemie = r.ParamFaktor * 0.1 * r.ParamWopHoechst;
     // the income test uses the taxable income as if all allowances were deducted

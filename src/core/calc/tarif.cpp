@@ -97,10 +97,11 @@ void Fuenftelregelung(const CalcInput& e, CalcResult& r) {
         // belongs to the income of several years
         const double mehrj = e.LohnMehrj(p) + r.AbfindungStpfl(p);
         if (mehrj > 0 && r.WkNsa(p) == r.ParamArbnPausch)
-            korrektur += r.ParamArbnPausch -
-                         Int(Quotient(r.ArbLohn(p), r.ArbLohn(p) - mehrj) * r.ParamArbnPausch);
+            korrektur +=
+                r.ParamArbnPausch -
+                Stutzen(0, Quotient(r.ArbLohn(p), r.ArbLohn(p) - mehrj) * r.ParamArbnPausch);
         if (e.VersBezMehrj(p) > 0)
-            korrektur += Int(Quotient(r.VersBez(p), e.VersBezMehrj(p)) * r.VersFb(p));
+            korrektur += Stutzen(0, Quotient(r.VersBez(p), e.VersBezMehrj(p)) * r.VersFb(p));
     }
     double l = 0;
     for (int p = 0; p < Personen(e); ++p)
