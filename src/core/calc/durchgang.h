@@ -3,6 +3,7 @@
 // steps can be tested one by one.
 #pragma once
 
+#include <cmath>
 #include <string_view>
 
 #include "calc/betrag.h"
@@ -18,11 +19,26 @@ inline int F2(const CalcInput& e) {
 inline int Personen(const CalcInput& e) {
     return e.FlagZusammen == 1 ? 2 : 1;
 }
-// Truncation toward zero to n decimals, immune to binary representation
+inline constexpr double Zehnerpotenz[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+
+// Truncation toward zero to n decimals (0..9), immune to binary representation
 // noise of amounts that are exact in decimal (1.1 * 100 stays 110).
-double Stutzen(int n, double x);
+inline double Stutzen(int n, double x) {
+    const double faktor = Zehnerpotenz[n < 0 ? 0 : n > 9 ? 9 : n];
+    const double v = x * faktor;
+    if (!(v < 9e15 && v > -9e15)) return std::trunc(v) / faktor;
+    const long long ganz = static_cast<long long>(v);
+    // a product meant to be exact in decimal may land a hair below the whole number
+    const double weiter = static_cast<double>(ganz + (v >= 0 ? 1 : -1));
+    const double abstand = weiter > v ? weiter - v : v - weiter;
+    const double betrag = v < 0 ? -v : v;
+    if (abstand <= 1e-7 * (betrag > 1 ? betrag : 1)) return weiter / faktor;
+    return static_cast<double>(ganz) / faktor;
+}
 // Truncation to cents.
-double CentAb(double x);
+inline double CentAb(double x) {
+    return Stutzen(2, x);
+}
 
 // The DM and cent rounding of the amount helpers, with a quick way for the
 // amounts a pass meets all the time: whole DM (they round to themselves) and

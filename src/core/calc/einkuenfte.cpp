@@ -10,8 +10,6 @@ namespace quarnel {
 
 namespace {
 
-constexpr double Zehnerpotenz[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
-
 // |x| * 10^stellen rounded half away from zero, when the result is certain:
 // |x| below ten million and the fraction not within a millionth of one half.
 bool SicherGerundet(double betrag, int stellen, long long& ergebnis) {
@@ -44,21 +42,6 @@ double RundenCentGebrochen(double x) {
     if (!SicherGerundet(std::fabs(x), 4, zehntausendstel)) return RundenCent(x);
     const long long cent = zehntausendstel / 100 + (zehntausendstel % 100 >= 50 ? 1 : 0);
     return std::copysign(static_cast<double>(cent) / 100, x) + 0.0;
-}
-
-double Stutzen(int n, double x) {
-    const double faktor = n >= 0 && n < 10 ? Zehnerpotenz[n] : std::pow(10.0, n);
-    const double v = x * faktor;
-    if (!(std::fabs(v) < 9e15)) return std::trunc(v) / faktor;
-    const long long ganz = static_cast<long long>(v);
-    // a product meant to be exact in decimal may land a hair below the whole number
-    const double weiter = static_cast<double>(ganz + (v >= 0 ? 1 : -1));
-    if (std::fabs(weiter - v) <= 1e-7 * std::fmax(1.0, std::fabs(v))) return weiter / faktor;
-    return static_cast<double>(ganz) / faktor;
-}
-
-double CentAb(double x) {
-    return Stutzen(2, x);
 }
 
 void ParameterSetzen(const CalcInput& e, CalcResult& r) {
