@@ -117,6 +117,8 @@ TEST(Vorjahr, Auswahl_Vorschlag_Alle_Keine) {
     EXPECT_EQ(VorjahrHakenIndex(57), VorjahrAnkreuzbar - 1);
     EXPECT_TRUE(VorjahrPunktDef(43).ueberschrift);
     EXPECT_STREQ(VorjahrPunktDef(43).text, "Bereich: Selbstgenutzes Wohneigentum");
+    EXPECT_EQ(VorjahrPunktAnzeige(43), "Bereich: Selbstgenutzes Wohneigentum");
+    EXPECT_EQ(VorjahrPunktAnzeige(57), "       Kurzeingabe");
 
     VorjahrAuswahl a;
     VorjahrSetzen(a, 3, true);  // a heading: ignored
