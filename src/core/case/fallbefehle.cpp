@@ -32,17 +32,6 @@ std::string Zugriff(const std::string& verzeichnis) {
     return "Der Zugriff auf Laufwerk " + verzeichnis + " ist nicht möglich!";
 }
 
-// The full extension of a name, upper-cased, without the point.
-std::string VolleEndung(const std::string& pfad) {
-    std::string name = Namensteil(pfad);
-    auto p = name.rfind('.');
-    if (p == std::string::npos) return {};
-    std::string e = name.substr(p + 1);
-    for (char& c : e)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return e;
-}
-
 std::string ImVerzeichnis(const std::string& verzeichnis, const std::string& name) {
     if (verzeichnis.empty()) return name;
     return verzeichnis.back() == '/' ? verzeichnis + name : verzeichnis + "/" + name;
@@ -53,7 +42,8 @@ std::string VerzeichnisVon(const std::string& pfad) {
     return v.empty() ? "." : v;
 }
 
-// A new case with the example rows of every list, as one image of the work file.
+}  // namespace
+
 std::vector<uint8_t> NeuesAbbild(CaseRecord& satz, Notizblock& notizen, Listensatz& liste,
                                  bool testmodus) {
     NeuerFall(satz, notizen, liste, testmodus);
@@ -65,8 +55,6 @@ std::vector<uint8_t> NeuesAbbild(CaseRecord& satz, Notizblock& notizen, Listensa
     }
     return FallAbbild(satz, notizen, listen);
 }
-
-}  // namespace
 
 Fallverwaltung::Fallverwaltung(Meldungen& meldungen, DateiDialoge& dialoge,
                                std::string arbeitsdatei, bool testmodus)

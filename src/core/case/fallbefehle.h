@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "case/caserecord.h"
 #include "case/falldatei.h"
@@ -17,6 +18,11 @@
 #include "shell/meldung.h"
 
 namespace quarnel {
+
+// A new case with the example rows of every list, as the image of a case
+// file; the record, notes and list record passed in become the new case.
+std::vector<uint8_t> NeuesAbbild(CaseRecord& satz, Notizblock& notizen, Listensatz& liste,
+                                 bool testmodus = false);
 
 // The state of the open case, as the main window keeps it.
 struct Fallzustand {

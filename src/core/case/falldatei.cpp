@@ -207,15 +207,17 @@ std::string Namensteil(const std::string& pfad) {
     return p == std::string::npos ? pfad : pfad.substr(p + 1);
 }
 
-std::string Endung(const std::string& pfad) {
+std::string VolleEndung(const std::string& pfad) {
     std::string name = Namensteil(pfad);
     auto p = name.rfind('.');
     if (p == std::string::npos) return {};
-    std::string e = name.substr(p + 1, 3);
+    std::string e = name.substr(p + 1);
     for (char& c : e)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     return e;
 }
+
+std::string Endung(const std::string& pfad) { return VolleEndung(pfad).substr(0, 3); }
 
 TemporaereDateien::TemporaereDateien(const std::string& verzeichnis) {
     std::string v = verzeichnis.empty() ? TemporaerVerzeichnis() : verzeichnis;

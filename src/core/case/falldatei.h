@@ -94,6 +94,8 @@ std::string Verzeichnisteil(const std::string& pfad);
 std::string Namensteil(const std::string& pfad);
 // Extension without the point, upper-cased, at most its first three characters.
 std::string Endung(const std::string& pfad);
+// The whole extension, upper-cased, without the point.
+std::string VolleEndung(const std::string& pfad);
 
 // --- the temporary files of a program run -----------------------------------------
 // The work file ("QRN…"), the print output ("RPP…") and the check report
