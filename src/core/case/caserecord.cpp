@@ -23,6 +23,17 @@ void PruefeTyp(Feld f, bool passt) {
     if (!passt) throw std::invalid_argument(std::string("falscher Feldtyp für ") + Def(f).id);
 }
 
+// A short string: length byte, then n bytes. The length is clamped to n on read.
+std::string KurztextLesen(const uint8_t* p, int n) {
+    int laenge = std::min<int>(p[0], n);
+    return std::string(reinterpret_cast<const char*>(p + 1), laenge);
+}
+void KurztextSchreiben(uint8_t* p, int n, std::string_view text) {
+    std::size_t laenge = std::min<std::size_t>(text.size(), static_cast<std::size_t>(n));
+    p[0] = static_cast<uint8_t>(laenge);
+    std::memcpy(p + 1, text.data(), laenge);
+}
+
 bool IstGanzzahlTyp(FeldTyp t) {
     return t == FeldTyp::Ganzzahl || t == FeldTyp::Auswahl || t == FeldTyp::Datum;
 }
@@ -115,14 +126,11 @@ void CaseRecord::SchreibeByte(std::size_t off, uint8_t wert) {
 }
 std::string CaseRecord::LeseText(std::size_t off, int n) const {
     PruefeBereich(off, static_cast<std::size_t>(n) + 1);
-    int laenge = std::min<int>(bytes_[off], n);
-    return std::string(reinterpret_cast<const char*>(bytes_.data() + off + 1), laenge);
+    return KurztextLesen(bytes_.data() + off, n);
 }
 void CaseRecord::SchreibeText(std::size_t off, int n, std::string_view cp1252) {
     PruefeBereich(off, static_cast<std::size_t>(n) + 1);
-    std::size_t laenge = std::min<std::size_t>(cp1252.size(), static_cast<std::size_t>(n));
-    bytes_[off] = static_cast<uint8_t>(laenge);
-    std::memcpy(bytes_.data() + off + 1, cp1252.data(), laenge);
+    KurztextSchreiben(bytes_.data() + off, n, cp1252);
 }
 
 // --- page marks ---------------------------------------------------------------------
@@ -194,27 +202,17 @@ double Listensatz::Summe() const {
     return d;
 }
 void Listensatz::SetzeSumme(double s) { std::memcpy(bytes.data() + kListeSumme, &s, 8); }
-std::string Listensatz::Titel() const {
-    int laenge = std::min<int>(bytes[kListeTitel], 40);
-    return std::string(reinterpret_cast<const char*>(bytes.data() + kListeTitel + 1), laenge);
-}
+std::string Listensatz::Titel() const { return KurztextLesen(bytes.data() + kListeTitel, 40); }
 void Listensatz::SetzeTitel(std::string_view s) {
-    std::size_t laenge = std::min<std::size_t>(s.size(), 40);
-    bytes[kListeTitel] = static_cast<uint8_t>(laenge);
-    std::memcpy(bytes.data() + kListeTitel + 1, s.data(), laenge);
+    KurztextSchreiben(bytes.data() + kListeTitel, 40, s);
 }
 std::string Listensatz::ZeilenText(int zeile) const {
     PruefeZeile(zeile);
-    std::size_t off = kListeTexte + 41 * zeile;
-    int laenge = std::min<int>(bytes[off], 40);
-    return std::string(reinterpret_cast<const char*>(bytes.data() + off + 1), laenge);
+    return KurztextLesen(bytes.data() + kListeTexte + 41 * zeile, 40);
 }
 void Listensatz::SetzeZeilenText(int zeile, std::string_view s) {
     PruefeZeile(zeile);
-    std::size_t off = kListeTexte + 41 * zeile;
-    std::size_t laenge = std::min<std::size_t>(s.size(), 40);
-    bytes[off] = static_cast<uint8_t>(laenge);
-    std::memcpy(bytes.data() + off + 1, s.data(), laenge);
+    KurztextSchreiben(bytes.data() + kListeTexte + 41 * zeile, 40, s);
 }
 double Listensatz::ZeilenBetrag(int zeile) const {
     PruefeZeile(zeile);
