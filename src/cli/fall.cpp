@@ -11,6 +11,10 @@
 #include "case/fallbefehle.h"
 #include "case/falldatei.h"
 #include "case/feldwerte.h"
+#include "case/vorjahr.h"
+#include "case/zeichensatz.h"
+#include "shell/dienste.h"
+#include "shell/meldung.h"
 
 namespace quarnel::cli {
 namespace {
@@ -179,6 +183,124 @@ int Import(const std::vector<std::string>& args) {
     return Sichern(args[1], f);
 }
 
+// Messages of the command layer go to stderr; questions get their first button.
+class Konsole : public MeldungsSenke {
+public:
+    using Meldungen::Zeige;
+    Antwort Zeige(const Meldung& m) override {
+        std::string t = m.text;
+        for (char& c : t)
+            if (c == '\r') c = ' ';
+        std::fprintf(stderr, "quarnel-cli: %s\n", t.c_str());
+        return MeldungsSenke::Zeige(m);
+    }
+};
+
+class KeineDialoge : public DateiDialoge {
+public:
+    std::optional<std::string> Oeffnen(const DateiDialogAnfrage&) override { return std::nullopt; }
+    std::optional<std::string> Speichern(const DateiDialogAnfrage&) override {
+        return std::nullopt;
+    }
+};
+
+class FestesPasswort : public PasswortAbfrage {
+public:
+    explicit FestesPasswort(std::optional<std::string> p) : p_(std::move(p)) {}
+    std::optional<std::string> Eingabe() override {
+        auto p = p_;
+        p_.reset();  // one try only
+        return p;
+    }
+
+private:
+    std::optional<std::string> p_;
+};
+
+// "alle", "keine", "vorschlag" or entry numbers and ranges such as 4,5,20-33.
+std::optional<std::string> PunkteLesen(const std::string& liste, VorjahrAuswahl& a) {
+    VorjahrKeine(a);
+    if (liste == "alle") {
+        VorjahrAlle(a);
+        return std::nullopt;
+    }
+    if (liste == "keine" || liste.empty()) return std::nullopt;
+    if (liste == "vorschlag") {
+        VorjahrVorschlag(a);
+        return std::nullopt;
+    }
+    std::size_t pos = 0;
+    while (pos <= liste.size()) {
+        std::size_t ende = liste.find(',', pos);
+        if (ende == std::string::npos) ende = liste.size();
+        std::string teil = liste.substr(pos, ende - pos);
+        int von, bis;
+        char rest;
+        if (std::sscanf(teil.c_str(), "%d-%d%c", &von, &bis, &rest) == 2) {
+        } else if (std::sscanf(teil.c_str(), "%d%c", &von, &rest) == 1) {
+            bis = von;
+        } else {
+            return "ungültige Punkteliste: " + teil;
+        }
+        if (von < 0 || bis >= VorjahrPunkte || von > bis)
+            return "Punkt außerhalb von 0 bis 57: " + teil;
+        for (int p = von; p <= bis; ++p) {
+            if (VorjahrHakenIndex(p) < 0) {
+                if (von == bis)
+                    return "Punkt " + std::to_string(p) + " ist eine Überschrift (" +
+                           VorjahrPunktDef(p).text + ")";
+                continue;  // a range passes over headings
+            }
+            VorjahrSetzen(a, p, true);
+        }
+        pos = ende + 1;
+    }
+    return std::nullopt;
+}
+
+int Vorjahr(const std::vector<std::string>& args) {
+    std::vector<std::string> dateien;
+    std::string punkte;
+    std::optional<std::string> passwort;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--punkte" && i + 1 < args.size()) {
+            punkte = args[++i];
+        } else if (args[i] == "--passwort" && i + 1 < args.size()) {
+            passwort = args[++i];
+        } else {
+            dateien.push_back(args[i]);
+        }
+    }
+    if (dateien.size() != 2)
+        return Fehler("Aufruf: vorjahr ALT.S00 NEU.S01 [--punkte LISTE] [--passwort PW]");
+    const std::string& alt = dateien[0];
+    const std::string& neu = dateien[1];
+    if (VolleEndung(alt) != "S00") return Fehler("Fehler: Die Vorjahresdatei muss die Endung .S00 haben: " + alt);
+    if (!IstS01(neu)) return Fehler("Fehler: Nur Dateien mit der Endung (.S01) können gespeichert werden!");
+    if (Existiert(neu)) return Fehler("Datei besteht bereits, wird nicht überschrieben: " + neu);
+    switch (DateiPruefen(alt)) {
+        case Dateipruefung::NichtLesbar: return Fehler("Datei nicht lesbar: " + alt);
+        case Dateipruefung::Ungueltig:
+            return Fehler("Die ausgewählte Datei ist keine gültige Datendatei! (" + alt + ")");
+        case Dateipruefung::Gueltig: break;
+    }
+    TemporaereDateien tmp;
+    if (!tmp.Angelegt()) return Fehler("temporäre Dateien können nicht angelegt werden");
+    Konsole meldungen;
+    KeineDialoge dialoge;
+    FestesPasswort abfrage(passwort);
+    Fallverwaltung fv(meldungen, dialoge, tmp.Arbeitsdatei());
+    fv.SetzePasswortAbfrage(&abfrage);
+    if (auto fehler = PunkteLesen(punkte, fv.Vorjahrauswahl())) return Fehler(*fehler);
+    switch (fv.FallLesen(alt, true)) {
+        case Fallverwaltung::Lesen::Fehler: return 2;
+        case Fallverwaltung::Lesen::Gesperrt:
+            return Fehler("Fall ist durch ein Passwort geschützt; --passwort angeben");
+        case Fallverwaltung::Lesen::Gelesen: break;
+    }
+    return fv.FallSpeichern(neu) ? 0 : 1;
+}
+
 const BefehlEintrag kNeu("neu", "neu DATEI.S01", "legt einen neuen Fall an", &Neu);
 const BefehlEintrag kZeige("zeige", "zeige DATEI [FELD...]",
                            "zeigt Felder (ohne Angabe: alle, die vom neuen Fall abweichen)", &Zeige);
@@ -191,6 +313,10 @@ const BefehlEintrag kImport("import", "import JSON DATEI.S01",
                             "setzt den Fall aus JSON (\"-\" = Standardeingabe); Notizen und Listen "
                             "einer vorhandenen Datei bleiben",
                             &Import);
+const BefehlEintrag kVorjahr("vorjahr", "vorjahr ALT.S00 NEU.S01 [--punkte LISTE] [--passwort PW]",
+                             "übernimmt einen Vorjahresfall; LISTE: alle, keine, vorschlag oder "
+                             "Punkte wie 4,5,20-33 (Vorgabe: keine)",
+                             &Vorjahr);
 
 }  // namespace
 }  // namespace quarnel::cli

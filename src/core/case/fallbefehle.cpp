@@ -108,7 +108,7 @@ bool Fallverwaltung::PasswortGeprueft(CaseRecord& satz) {
 Fallverwaltung::Lesen Fallverwaltung::FallLesen(const std::string& pfad, bool vorjahr) {
     const std::size_t soll = vorjahr ? VorjahrDateiGroesse : FallDateiGroesse;
     auto datei = DateiLesen(pfad, soll);
-    if (!datei || datei->size() != soll || (vorjahr && !vorjahrwandler_)) {
+    if (!datei || datei->size() != soll) {
         meldungen_.Zeige(MeldungsTyp::Fehler, kLesefehler, KnopfOK);
         return Lesen::Fehler;
     }
@@ -117,7 +117,9 @@ Fallverwaltung::Lesen Fallverwaltung::FallLesen(const std::string& pfad, bool vo
     auto notizen = std::make_unique<Notizblock>();
     std::size_t satzGroesse = vorjahr ? VorjahrSatzGroesse : CaseRecord::Groesse;
     if (vorjahr) {
-        vorjahrwandler_(bytes.first(VorjahrSatzGroesse), *satz);
+        if (vorjahrDialog_) vorjahrDialog_(vorjahrauswahl_);
+        VorjahrUebernehmen(bytes.first(VorjahrSatzGroesse), *satz, vorjahrauswahl_);
+        satz->SetzeText(Feld::Kennung, FallKennung);
     } else {
         std::copy_n(bytes.begin(), CaseRecord::Groesse, satz->Bytes().begin());
     }
@@ -226,7 +228,6 @@ bool Fallverwaltung::OeffnenDatei(const std::string& pfad) {
     abgeleiteterName_ = false;
     if (vorjahr) {
         meldungen_.Zeige(MeldungsTyp::Information, "Daten des Vorjahres werden übernommen.", KnopfOK);
-        satz_.SetzeText(Feld::Kennung, FallKennung);
         zustand_.dateiname = pfad.substr(0, pfad.size() - 3) + "S01";
         abgeleiteterName_ = true;
     } else {

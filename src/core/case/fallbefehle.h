@@ -14,6 +14,7 @@
 
 #include "case/caserecord.h"
 #include "case/falldatei.h"
+#include "case/vorjahr.h"
 #include "shell/dienste.h"
 #include "shell/meldung.h"
 
@@ -42,9 +43,9 @@ public:
     virtual std::optional<std::string> Eingabe() = 0;
 };
 
-// Converts the 37,456-byte record of a previous-year file into a case
-// record (the selection dialog, when there is one, runs inside).
-using Vorjahrwandler = std::function<void(std::span<const uint8_t> alt, CaseRecord& neu)>;
+// The "Übernahme Vorjahresdaten" dialog: shown before a previous-year file is
+// read; it may change the ticks (or leave them when it is closed otherwise).
+using VorjahrDialog = std::function<void(VorjahrAuswahl& auswahl)>;
 
 class Fallverwaltung {
 public:
@@ -61,7 +62,9 @@ public:
     const std::string& Arbeitsdatei() const { return arbeitsdatei_; }
 
     void SetzePasswortAbfrage(PasswortAbfrage* a) { passwortAbfrage_ = a; }
-    void SetzeVorjahrwandler(Vorjahrwandler w) { vorjahrwandler_ = std::move(w); }
+    void SetzeVorjahrDialog(VorjahrDialog d) { vorjahrDialog_ = std::move(d); }
+    // The ticks of the previous-year transfer, held for the whole run.
+    VorjahrAuswahl& Vorjahrauswahl() { return vorjahrauswahl_; }
     void SetzeSchreibkanal(Schreibkanal& k) { kanal_ = &k; }
     // The start-up letter "F": the next open takes "Neu.S01" of the data
     // directory without the dialog when that file exists.
@@ -105,7 +108,8 @@ private:
     bool testmodus_;
     Schreibkanal* kanal_ = &Schreibkanal::System();
     PasswortAbfrage* passwortAbfrage_ = nullptr;
-    Vorjahrwandler vorjahrwandler_;
+    VorjahrDialog vorjahrDialog_;
+    VorjahrAuswahl vorjahrauswahl_;
     bool startNeuS01_ = false;
     // The save name was derived from a previous-year file and not yet
     // confirmed: a file of that name is never overwritten without the dialog.

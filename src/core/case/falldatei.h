@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "case/caserecord.h"
+#include "case/vorjahr.h"
 
 namespace quarnel {
 
@@ -28,7 +29,6 @@ constexpr std::size_t ListenGroesse = Listensatz::AnzahlListen * Listensatz::Gro
 constexpr std::size_t FallDateiGroesse = ListenBeginn + ListenGroesse;              // 193,456
 // A previous-year file: the shorter record of the older version, then the
 // note table and the list records in today's formats.
-constexpr std::size_t VorjahrSatzGroesse = 37456;
 constexpr std::size_t VorjahrDateiGroesse =
     VorjahrSatzGroesse + Notizblock::Groesse + ListenGroesse;                       // 186,816
 constexpr std::string_view FallKennung = "S00VER10";

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "calc/betrag.h"
 #include "case/json.h"
 #include "case/zeichensatz.h"
 
@@ -25,24 +26,6 @@ std::string Klein(std::string_view s) {
     for (char& c : k)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return k;
-}
-
-// Days from 1 January 1970 of a proleptic Gregorian date (Howard Hinnant's algorithm).
-int64_t TageAb1970(int64_t j, int64_t m, int64_t t) {
-    j -= m <= 2;
-    const int64_t era = (j >= 0 ? j : j - 399) / 400;
-    const int64_t yoe = j - era * 400;
-    const int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + t - 1;
-    const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
-
-constexpr int64_t kTag1600 = -135140;  // 1 January 1600 counted from 1 January 1970
-
-int TageImMonat(int jahr, int monat) {
-    static constexpr int kTage[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    bool schalt = (jahr % 4 == 0 && jahr % 100 != 0) || jahr % 400 == 0;
-    return monat == 2 && schalt ? 29 : kTage[monat - 1];
 }
 
 std::string ZahlText(double d) {
@@ -116,7 +99,10 @@ std::optional<int32_t> DatumLesen(std::string_view s) {
         }
     }
     if (n != 2 || ziffern != 4) return std::nullopt;
-    return Tagnummer(teil[2], teil[1], teil[0]);
+    if (teil[2] > 9999) return std::nullopt;
+    int32_t d = TagesNummer(teil[2], teil[1], teil[0]);
+    if (d == KeinDatum) return std::nullopt;
+    return d;
 }
 
 std::vector<std::string> Auswahltexte(const FeldDef& d) {
@@ -164,11 +150,9 @@ std::string JsonFeldwert(const CaseRecord& r, const Feldadresse& a) {
         }
         case FeldTyp::Datum: {
             int32_t t = r.Int(a.feld, a.element);
-            int j, m, g;
-            Kalenderdatum(t, j, m, g);
             // Day numbers outside the years a user can type stay numbers.
-            if (t != -1 && (t < 0 || j > 9999)) return std::to_string(t);
-            return JsonZeichenkette(DatumText(t));
+            if (t != KeinDatum && (t < 0 || JahrVon(t) > 9999)) return std::to_string(t);
+            return JsonZeichenkette(Datumswert(t));
         }
         case FeldTyp::Ganzzahl:
         case FeldTyp::Auswahl:
@@ -271,32 +255,11 @@ std::string FeldadresseText(const Feldadresse& a) {
     return std::string(d.id) + "[" + std::to_string(a.element) + "]";
 }
 
-std::optional<int32_t> Tagnummer(int jahr, int monat, int tag) {
-    if (jahr < 1600 || jahr > 9999 || monat < 1 || monat > 12 || tag < 1 ||
-        tag > TageImMonat(jahr, monat))
-        return std::nullopt;
-    return static_cast<int32_t>(TageAb1970(jahr, monat, tag) - kTag1600);
-}
-
-void Kalenderdatum(int32_t tagnummer, int& jahr, int& monat, int& tag) {
-    int64_t z = static_cast<int64_t>(tagnummer) + kTag1600 + 719468;
-    const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const int64_t doe = z - era * 146097;
-    const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const int64_t mp = (5 * doy + 2) / 153;
-    tag = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    monat = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    jahr = static_cast<int>(yoe + era * 400 + (monat <= 2));
-}
-
-std::string DatumText(int32_t tagnummer) {
-    if (tagnummer == -1) return {};
-    int j, m, t;
-    Kalenderdatum(tagnummer, j, m, t);
-    char b[32];
-    std::snprintf(b, sizeof b, "%02d.%02d.%04d", t, m, j);
-    return b;
+std::string Datumswert(int32_t tagnummer) {
+    if (tagnummer == KeinDatum) return {};
+    // Day numbers outside the years a user can type are shown as numbers.
+    if (tagnummer < 0 || JahrVon(tagnummer) > 9999) return std::to_string(tagnummer);
+    return DatumText(tagnummer);
 }
 
 std::string FeldwertText(const CaseRecord& r, const Feldadresse& a) {
@@ -309,7 +272,7 @@ std::string FeldwertText(const CaseRecord& r, const Feldadresse& a) {
             return t;
         }
         case FeldTyp::Datum:
-            return DatumText(r.Int(a.feld, a.element));
+            return Datumswert(r.Int(a.feld, a.element));
         case FeldTyp::Ganzzahl:
         case FeldTyp::Auswahl:
             return std::to_string(r.Int(a.feld, a.element));

@@ -29,11 +29,9 @@ FeldSuche FeldAufloesen(std::string_view ausdruck);
 // The unique id with the index of repeated fields: "Vorname[2]", "Kennung".
 std::string FeldadresseText(const Feldadresse& a);
 
-// Day numbers counted from 1 January 1600 = 0; nothing for an impossible date.
-std::optional<int32_t> Tagnummer(int jahr, int monat, int tag);
-void Kalenderdatum(int32_t tagnummer, int& jahr, int& monat, int& tag);
-// "dd.mm.yyyy"; "" for -1.
-std::string DatumText(int32_t tagnummer);
+// A date as the user reads it: dd.mm.yyyy, "" for no date, the bare day
+// number for one outside the years 1600 to 9999.
+std::string Datumswert(int32_t tagnummer);
 
 // The value as text: amounts with a decimal comma, dates dd.mm.yyyy ("" for
 // none), Booleans "ja"/"nein", texts in UTF-8.
