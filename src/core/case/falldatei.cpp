@@ -150,16 +150,10 @@ bool AtomarSchreiben(const std::string& pfad, std::span<const uint8_t> daten, bo
     if (ok && dauerhaft) ok = kanal.Synchronisiere(fd);
     if (!d.Schliessen()) ok = false;
     if (ok) ok = ::rename(temp.c_str(), pfad.c_str()) == 0;
-    if (!ok) {
-        ::unlink(temp.c_str());
-        return false;
-    }
-    if (dauerhaft) {
-        // Make the rename itself durable.
-        Deskriptor v(Oeffne(verzeichnis, O_RDONLY | O_DIRECTORY));
-        if (v.fd() >= 0) ::fsync(v.fd());
-    }
-    return true;
+    if (!ok) ::unlink(temp.c_str());
+    // The directory is not flushed: after a crash the name shows the old file
+    // or the complete new one, either of them whole.
+    return ok;
 }
 
 std::vector<uint8_t> FallAbbild(const CaseRecord& satz, const Notizblock& notizen,
