@@ -105,6 +105,26 @@ std::optional<int32_t> DatumLesen(std::string_view s) {
     return d;
 }
 
+// UTF-8 to Windows-1252 when every character has its byte there; the five
+// code points U+0081, U+008D, U+008F, U+0090 and U+009D stand for the bytes
+// that Windows-1252 leaves undefined, so that any record text comes back.
+std::optional<std::string> GenauCp1252(std::string_view utf8) {
+    std::string cp;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i + 1 < utf8.size(); ++i) {
+        if (utf8[i] != '\xC2') continue;
+        unsigned char b = static_cast<unsigned char>(utf8[i + 1]);
+        if (b != 0x81 && b != 0x8D && b != 0x8F && b != 0x90 && b != 0x9D) continue;
+        cp += Utf8ZuCp1252(utf8.substr(start, i - start));
+        cp += static_cast<char>(b);
+        start = i + 2;
+        ++i;
+    }
+    cp += Utf8ZuCp1252(utf8.substr(start));
+    if (Cp1252ZuUtf8(cp) != utf8) return std::nullopt;
+    return cp;
+}
+
 std::vector<std::string> Auswahltexte(const FeldDef& d) {
     std::vector<std::string> t;
     if (!*d.auswahl) return t;
@@ -337,9 +357,9 @@ std::optional<std::string> FeldwertSetzen(CaseRecord& r, const Feldadresse& a,
             return std::nullopt;
         }
         case FeldTyp::Text: {
-            std::string cp = Utf8ZuCp1252(text);
-            if (Cp1252ZuUtf8(cp) != text)
-                return ungueltig + " (Zeichen, die der Zeichensatz Windows-1252 nicht kennt)";
+            auto genau = GenauCp1252(text);
+            if (!genau) return ungueltig + " (Zeichen, die der Zeichensatz Windows-1252 nicht kennt)";
+            const std::string& cp = *genau;
             if (cp.size() > d.breite)
                 return "Text für " + name + " ist zu lang: " + std::to_string(cp.size()) +
                        " Zeichen, höchstens " + std::to_string(d.breite);
@@ -373,10 +393,11 @@ std::optional<std::string> FallImportieren(std::string_view json, CaseRecord& r)
     if (!e.ok) return e.fehler;
     if (e.wert.art != JsonWert::Art::Objekt) return std::string("JSON-Objekt erwartet");
     auto neu = std::make_unique<CaseRecord>(r);
-    for (const auto& [schluessel, wert] : e.wert.objekt) {
-        FeldSuche s = FeldAufloesen(schluessel);
+    for (const JsonEintrag& eintrag : e.wert.objekt) {
+        FeldSuche s = FeldAufloesen(eintrag.schluessel);
         if (!s.adresse) return s.fehler;
-        if (auto fehler = JsonWertSetzen(*neu, *s.adresse, wert, schluessel)) return fehler;
+        if (auto fehler = JsonWertSetzen(*neu, *s.adresse, eintrag.wert, eintrag.schluessel))
+            return fehler;
     }
     r = *neu;
     return std::nullopt;

@@ -242,14 +242,14 @@ private:
             if (p_ >= t_.size() || t_[p_] != '"') return Fehler("Schlüssel erwartet");
             std::string schluessel;
             if (!Zeichenkette(schluessel)) return false;
-            for (const auto& [k, v] : w.objekt)
-                if (k == schluessel) return Fehler("Schlüssel doppelt");
+            for (const auto& e : w.objekt)
+                if (e.schluessel == schluessel) return Fehler("Schlüssel doppelt");
             Leer();
             if (p_ >= t_.size() || t_[p_] != ':') return Fehler("':' erwartet");
             ++p_;
             Leer();
-            w.objekt.emplace_back(std::move(schluessel), JsonWert{});
-            if (!Wert(w.objekt.back().second, tiefe + 1)) return false;
+            w.objekt.push_back(JsonEintrag{std::move(schluessel), JsonWert{}});
+            if (!Wert(w.objekt.back().wert, tiefe + 1)) return false;
             Leer();
             if (p_ >= t_.size()) return Fehler("'}' fehlt");
             if (t_[p_] == '}') {

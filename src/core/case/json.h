@@ -5,10 +5,11 @@
 
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace quarnel {
+
+struct JsonEintrag;
 
 struct JsonWert {
     enum class Art { Null, Wahrheit, Zahl, Text, Liste, Objekt };
@@ -16,7 +17,12 @@ struct JsonWert {
     bool wahrheit = false;
     std::string text;  // a string (UTF-8), or a number exactly as written
     std::vector<JsonWert> liste;
-    std::vector<std::pair<std::string, JsonWert>> objekt;  // in the order of the text
+    std::vector<JsonEintrag> objekt;  // in the order of the text
+};
+
+struct JsonEintrag {
+    std::string schluessel;
+    JsonWert wert;
 };
 
 struct JsonErgebnis {

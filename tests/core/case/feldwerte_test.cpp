@@ -154,6 +154,19 @@ TEST(Feldwerte, Export_Import_aller_Typen_hin_und_zurueck) {
     EXPECT_EQ(zurueck->TextUtf8(Feld::Vorname, 3), NeuerSatz()->TextUtf8(Feld::Vorname, 3));
 }
 
+TEST(Feldwerte, Jedes_Textbyte_kommt_durch_Export_und_Import) {
+    auto r = NeuerSatz();
+    for (int b = 1; b < 256; b += 25) {
+        std::string text;
+        for (int i = 0; i < 25; ++i) text += static_cast<char>(b + i > 255 ? 0 : b + i);
+        r->SetzeText(Feld::StpflVorname, text);
+        auto zurueck = NeuerSatz();
+        auto fehler = FallImportieren(FallExportieren(*r), *zurueck);
+        ASSERT_FALSE(fehler) << b << ": " << *fehler;
+        EXPECT_EQ(zurueck->Text(Feld::StpflVorname), text) << b;
+    }
+}
+
 TEST(Feldwerte, Import_ganz_oder_gar_nicht) {
     auto r = NeuerSatz();
     ASSERT_FALSE(FeldwertSetzen(*r, Adresse("StpflVorname"), "vorher"));
@@ -182,7 +195,7 @@ TEST(Json, Lesen_gueltig_und_ungueltig) {
     auto e = JsonLesen(R"( {"a": [1, -2.5e3, true, false, null, "x\u00e4\ud83d\ude00\n"], "b": {}} )");
     ASSERT_TRUE(e.ok) << e.fehler;
     ASSERT_EQ(e.wert.objekt.size(), 2u);
-    const auto& liste = e.wert.objekt[0].second.liste;
+    const auto& liste = e.wert.objekt[0].wert.liste;
     ASSERT_EQ(liste.size(), 6u);
     EXPECT_EQ(liste[1].text, "-2.5e3");
     EXPECT_TRUE(liste[2].wahrheit);
