@@ -144,7 +144,14 @@ bool AtomarSchreiben(const std::string& pfad, std::span<const uint8_t> daten, bo
     if (fd < 0) return false;
     Deskriptor d(fd);
     struct stat alt;
-    mode_t rechte = ::stat(pfad.c_str(), &alt) == 0 ? (alt.st_mode & 07777) : modus;
+    mode_t rechte;
+    if (::stat(pfad.c_str(), &alt) == 0) {
+        rechte = alt.st_mode & 07777;
+    } else {
+        mode_t maske = ::umask(0);
+        ::umask(maske);
+        rechte = static_cast<mode_t>(modus) & ~maske;
+    }
     (void)::fchmod(fd, rechte);  // a mode we cannot set is no reason to fail
     bool ok = SchreibeVoll(kanal, fd, daten.data(), daten.size());
     if (ok && dauerhaft) ok = kanal.Synchronisiere(fd);

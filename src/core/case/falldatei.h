@@ -68,9 +68,9 @@ public:
 // Replaces `pfad` by `daten` so that the file is either the old one or the
 // complete new one: a temporary file in the same directory is written (and
 // with `dauerhaft` flushed to the disk), then renamed over the target. The new
-// file keeps the mode of the old one, else 0644 (`modus` for a new file).
+// file keeps the mode of the old one; a file that is new gets `modus` less the umask.
 bool AtomarSchreiben(const std::string& pfad, std::span<const uint8_t> daten, bool dauerhaft,
-                     Schreibkanal& kanal = Schreibkanal::System(), unsigned modus = 0644);
+                     Schreibkanal& kanal = Schreibkanal::System(), unsigned modus = 0666);
 
 // --- case images ------------------------------------------------------------------
 // The 193,456 bytes of a case file: record, note table, the 50 list records
