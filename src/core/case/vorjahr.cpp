@@ -133,6 +133,12 @@ const VorjahrPunkt& VorjahrPunktDef(int punkt) {
     return punkt >= 0 && punkt < VorjahrPunkte ? kPunkte[punkt] : kKeiner;
 }
 
+std::string VorjahrPunktAnzeige(int punkt) {
+    std::string text = VorjahrPunktDef(punkt).text;
+    if (!text.empty() && text[0] == ' ') text.insert(0, 6, ' ');
+    return text;
+}
+
 int VorjahrHakenIndex(int punkt) {
     if (punkt < 0 || punkt >= VorjahrPunkte || kPunkte[punkt].ueberschrift) return -1;
     int index = 0;

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 
 #include "case/caserecord.h"
 
@@ -25,6 +26,8 @@ struct VorjahrPunkt {
 };
 // Entry 0..57; headings cannot be ticked. Out-of-range numbers give an empty heading.
 const VorjahrPunkt& VorjahrPunktDef(int punkt);
+// The entry as the dialog lists it: an indented entry gets six more leading blanks.
+std::string VorjahrPunktAnzeige(int punkt);
 // Index 0..48 of an entry's tick, or -1 for a heading / an entry that does not exist.
 int VorjahrHakenIndex(int punkt);
 
