@@ -12,7 +12,7 @@ using namespace quarnel;
 namespace {
 
 class Gewaehlt : public DateiDialoge {
-public:
+  public:
     explicit Gewaehlt(std::string p) : pfad(std::move(p)) {}
     std::optional<std::string> Oeffnen(const DateiDialogAnfrage&) override { return pfad; }
     std::optional<std::string> Speichern(const DateiDialogAnfrage&) override { return pfad; }

@@ -19,13 +19,15 @@ using namespace quarnel;
 namespace {
 
 class KeineDialoge : public DateiDialoge {
-public:
+  public:
     std::optional<std::string> Oeffnen(const DateiDialogAnfrage&) override { return std::nullopt; }
-    std::optional<std::string> Speichern(const DateiDialogAnfrage&) override { return std::nullopt; }
+    std::optional<std::string> Speichern(const DateiDialogAnfrage&) override {
+        return std::nullopt;
+    }
 };
 
 class EinVersuch : public PasswortAbfrage {
-public:
+  public:
     std::optional<std::string> Eingabe() override {
         auto e = eingabe;
         eingabe.reset();
@@ -88,8 +90,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         NeuerFallDatensatz(*r);
         auto vorher = std::make_unique<CaseRecord>(*r);
         auto fehler = FallImportieren(std::string(reinterpret_cast<const char*>(data), size), *r);
-        if (fehler) Pruefe(*r == *vorher);  // all or nothing
-        else ExportRundlauf(*r);
+        if (fehler)
+            Pruefe(*r == *vorher);  // all or nothing
+        else
+            ExportRundlauf(*r);
         return 0;
     }
 

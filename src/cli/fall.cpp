@@ -26,7 +26,9 @@ struct Fall {
     std::vector<uint8_t> abbild;
 };
 
-bool IstS01(const std::string& pfad) { return VolleEndung(pfad) == "S01"; }
+bool IstS01(const std::string& pfad) {
+    return VolleEndung(pfad) == "S01";
+}
 
 // Reads a current case file, or prints why not.
 std::optional<Fall> Laden(const std::string& pfad, int& code) {
@@ -59,10 +61,11 @@ std::optional<Fall> Laden(const std::string& pfad, int& code) {
 int Sichern(const std::string& pfad, Fall& f) {
     std::copy(f.satz->Bytes().begin(), f.satz->Bytes().end(), f.abbild.begin());
     if (!AtomarSchreiben(pfad, f.abbild, true)) {
-        std::fprintf(stderr,
-                     "quarnel-cli: Schwerer Fehler beim Abspeichern der Datendatei - Es werden min. "
-                     "200 KB Speicher auf dem Datenlaufwerk benötigt! (%s)\n",
-                     pfad.c_str());
+        std::fprintf(
+            stderr,
+            "quarnel-cli: Schwerer Fehler beim Abspeichern der Datendatei - Es werden min. "
+            "200 KB Speicher auf dem Datenlaufwerk benötigt! (%s)\n",
+            pfad.c_str());
         return 1;
     }
     return 0;
@@ -76,12 +79,16 @@ Fall NeuerFallImSpeicher() {
     return f;
 }
 
-bool Existiert(const std::string& pfad) { return DateiPruefen(pfad) != Dateipruefung::NichtLesbar; }
+bool Existiert(const std::string& pfad) {
+    return DateiPruefen(pfad) != Dateipruefung::NichtLesbar;
+}
 
 int Neu(const std::vector<std::string>& args) {
     if (args.size() != 1) return Fehler("Aufruf: neu DATEI.S01");
-    if (!IstS01(args[0])) return Fehler("Fehler: Nur Dateien mit der Endung (.S01) können gespeichert werden!");
-    if (Existiert(args[0])) return Fehler("Datei besteht bereits, wird nicht überschrieben: " + args[0]);
+    if (!IstS01(args[0]))
+        return Fehler("Fehler: Nur Dateien mit der Endung (.S01) können gespeichert werden!");
+    if (Existiert(args[0]))
+        return Fehler("Datei besteht bereits, wird nicht überschrieben: " + args[0]);
     Fall f = NeuerFallImSpeicher();
     return Sichern(args[0], f);
 }
@@ -185,7 +192,7 @@ int Import(const std::vector<std::string>& args) {
 
 // Messages of the command layer go to stderr; questions get their first button.
 class Konsole : public MeldungsSenke {
-public:
+  public:
     using Meldungen::Zeige;
     Antwort Zeige(const Meldung& m) override {
         std::string t = m.text;
@@ -197,7 +204,7 @@ public:
 };
 
 class KeineDialoge : public DateiDialoge {
-public:
+  public:
     std::optional<std::string> Oeffnen(const DateiDialogAnfrage&) override { return std::nullopt; }
     std::optional<std::string> Speichern(const DateiDialogAnfrage&) override {
         return std::nullopt;
@@ -205,7 +212,7 @@ public:
 };
 
 class FestesPasswort : public PasswortAbfrage {
-public:
+  public:
     explicit FestesPasswort(std::optional<std::string> p) : p_(std::move(p)) {}
     std::optional<std::string> Eingabe() override {
         auto p = p_;
@@ -213,7 +220,7 @@ public:
         return p;
     }
 
-private:
+  private:
     std::optional<std::string> p_;
 };
 
@@ -275,14 +282,18 @@ int Vorjahr(const std::vector<std::string>& args) {
         return Fehler("Aufruf: vorjahr ALT.S00 NEU.S01 [--punkte LISTE] [--passwort PW]");
     const std::string& alt = dateien[0];
     const std::string& neu = dateien[1];
-    if (VolleEndung(alt) != "S00") return Fehler("Fehler: Die Vorjahresdatei muss die Endung .S00 haben: " + alt);
-    if (!IstS01(neu)) return Fehler("Fehler: Nur Dateien mit der Endung (.S01) können gespeichert werden!");
+    if (VolleEndung(alt) != "S00")
+        return Fehler("Fehler: Die Vorjahresdatei muss die Endung .S00 haben: " + alt);
+    if (!IstS01(neu))
+        return Fehler("Fehler: Nur Dateien mit der Endung (.S01) können gespeichert werden!");
     if (Existiert(neu)) return Fehler("Datei besteht bereits, wird nicht überschrieben: " + neu);
     switch (DateiPruefen(alt)) {
-        case Dateipruefung::NichtLesbar: return Fehler("Datei nicht lesbar: " + alt);
+        case Dateipruefung::NichtLesbar:
+            return Fehler("Datei nicht lesbar: " + alt);
         case Dateipruefung::Ungueltig:
             return Fehler("Die ausgewählte Datei ist keine gültige Datendatei! (" + alt + ")");
-        case Dateipruefung::Gueltig: break;
+        case Dateipruefung::Gueltig:
+            break;
     }
     TemporaereDateien tmp;
     if (!tmp.Angelegt()) return Fehler("temporäre Dateien können nicht angelegt werden");
@@ -293,17 +304,20 @@ int Vorjahr(const std::vector<std::string>& args) {
     fv.SetzePasswortAbfrage(&abfrage);
     if (auto fehler = PunkteLesen(punkte, fv.Vorjahrauswahl())) return Fehler(*fehler);
     switch (fv.FallLesen(alt, true)) {
-        case Fallverwaltung::Lesen::Fehler: return 2;
+        case Fallverwaltung::Lesen::Fehler:
+            return 2;
         case Fallverwaltung::Lesen::Gesperrt:
             return Fehler("Fall ist durch ein Passwort geschützt; --passwort angeben");
-        case Fallverwaltung::Lesen::Gelesen: break;
+        case Fallverwaltung::Lesen::Gelesen:
+            break;
     }
     return fv.FallSpeichern(neu) ? 0 : 1;
 }
 
 const BefehlEintrag kNeu("neu", "neu DATEI.S01", "legt einen neuen Fall an", &Neu);
 const BefehlEintrag kZeige("zeige", "zeige DATEI [FELD...]",
-                           "zeigt Felder (ohne Angabe: alle, die vom neuen Fall abweichen)", &Zeige);
+                           "zeigt Felder (ohne Angabe: alle, die vom neuen Fall abweichen)",
+                           &Zeige);
 const BefehlEintrag kSetze("setze", "setze DATEI FELD=WERT...",
                            "setzt Felder, z. B. Vorname[2]=Anna, Betrag=1.234,56, Datum=01.02.2001",
                            &Setze);

@@ -146,9 +146,10 @@ Fallverwaltung::Lesen Fallverwaltung::FallLesen(const std::string& pfad, bool vo
 
 bool Fallverwaltung::Nachfragen() {
     if ((zustand_.zustand != 1 && zustand_.zustand != 2) || !zustand_.veraendert) return true;
-    Antwort a = meldungen_.Zeige(MeldungsTyp::Bestaetigung,
-                                 "Fall bereits geöffnet!\rDaten des aktuellen Falles zuerst sichern?",
-                                 KnopfJa | KnopfNein | KnopfAbbrechen);
+    Antwort a =
+        meldungen_.Zeige(MeldungsTyp::Bestaetigung,
+                         "Fall bereits geöffnet!\rDaten des aktuellen Falles zuerst sichern?",
+                         KnopfJa | KnopfNein | KnopfAbbrechen);
     if (a == Antwort::Abbrechen) return false;
     if (a == Antwort::Ja) return Speichern(false);
     return true;
@@ -169,7 +170,8 @@ bool Fallverwaltung::Neu() {
 }
 
 bool Fallverwaltung::Oeffnen(bool vorjahr) {
-    if (!VerzeichnisErreichbar(zustand_.datenPfad)) zustand_.datenPfad = zustand_.programmVerzeichnis;
+    if (!VerzeichnisErreichbar(zustand_.datenPfad))
+        zustand_.datenPfad = zustand_.programmVerzeichnis;
     if (!Nachfragen()) return false;
 
     std::optional<std::string> gewaehlt;
@@ -203,7 +205,8 @@ bool Fallverwaltung::OeffnenDatei(const std::string& pfad) {
         case Dateipruefung::Gueltig:
             break;
         case Dateipruefung::Ungueltig:
-            meldungen_.Zeige(MeldungsTyp::Fehler, "Die ausgewählte Datei ist keine gültige Datendatei!",
+            meldungen_.Zeige(MeldungsTyp::Fehler,
+                             "Die ausgewählte Datei ist keine gültige Datendatei!",
                              KnopfOK | KnopfHilfe, "1");
             return false;
         case Dateipruefung::NichtLesbar:
@@ -227,7 +230,8 @@ bool Fallverwaltung::OeffnenDatei(const std::string& pfad) {
     zustand_.dateiname = pfad;
     abgeleiteterName_ = false;
     if (vorjahr) {
-        meldungen_.Zeige(MeldungsTyp::Information, "Daten des Vorjahres werden übernommen.", KnopfOK);
+        meldungen_.Zeige(MeldungsTyp::Information, "Daten des Vorjahres werden übernommen.",
+                         KnopfOK);
         zustand_.dateiname = pfad.substr(0, pfad.size() - 3) + "S01";
         abgeleiteterName_ = true;
     } else {
@@ -292,13 +296,13 @@ bool Fallverwaltung::PasswortSetzen(std::string_view eingabe1, std::string_view 
     std::string e2 = Utf8ZuCp1252(eingabe2).substr(0, PasswortEingabeLaenge);
     PasswortWahl wahl = PasswortBewerten(e1, e2);
     if (wahl == PasswortWahl::Abweichend) {
-        meldungen_.Zeige(MeldungsTyp::Fehler,
-                         "Passwort und die Wiederholung stimmen\rnicht überein! Eingabe korrigieren",
-                         KnopfOK);
+        meldungen_.Zeige(
+            MeldungsTyp::Fehler,
+            "Passwort und die Wiederholung stimmen\rnicht überein! Eingabe korrigieren", KnopfOK);
         return false;
     }
     std::string text = wahl == PasswortWahl::Entfernt ? "Passwort wurde entfernt!"
-                                                       : "Passwort wurde erfolgreich geändert!";
+                                                      : "Passwort wurde erfolgreich geändert!";
     text += "\r(Ihr neues Passwort wird erst aktiv, wenn\rder aktuelle Fall gespeichert wird!";
     meldungen_.Zeige(MeldungsTyp::Information, text, KnopfOK);
     satz_.SetzeText(Feld::FallPasswort, PasswortZumSpeichern(e1));

@@ -27,18 +27,18 @@ std::vector<uint8_t> NeuesAbbild(CaseRecord& satz, Notizblock& notizen, Listensa
 
 // The state of the open case, as the main window keeps it.
 struct Fallzustand {
-    int zustand = 0;            // Fallzustand: 0 no case yet, 1 new case without a file, 2 with a file
-    bool veraendert = false;    // FallVeraendert
-    std::string dateiname;      // the save name (full path); "" when none
-    std::string datenPfad;      // "LetztDatenPfad": initial directory of the dialogs
+    int zustand = 0;  // Fallzustand: 0 no case yet, 1 new case without a file, 2 with a file
+    bool veraendert = false;  // FallVeraendert
+    std::string dateiname;    // the save name (full path); "" when none
+    std::string datenPfad;    // "LetztDatenPfad": initial directory of the dialogs
     std::string programmVerzeichnis;
-    std::string anzeige;        // the file panel of the status bar
+    std::string anzeige;  // the file panel of the status bar
 };
 
 // The "Abfrage Passwort" dialog: each call is one "&Ende" with the entry
 // (UTF-8), nothing for "&Abbruch". After a wrong entry it is asked again.
 class PasswortAbfrage {
-public:
+  public:
     virtual ~PasswortAbfrage() = default;
     virtual std::optional<std::string> Eingabe() = 0;
 };
@@ -48,7 +48,7 @@ public:
 using VorjahrDialog = std::function<void(VorjahrAuswahl& auswahl)>;
 
 class Fallverwaltung {
-public:
+  public:
     Fallverwaltung(Meldungen& meldungen, DateiDialoge& dialoge, std::string arbeitsdatei,
                    bool testmodus = false);
 
@@ -97,7 +97,7 @@ public:
     bool ListeLesen(int n);
     bool ListeSchreiben(int n);
 
-private:
+  private:
     bool Nachfragen();  // a changed case: save first? false = stop the command
     bool OeffnenDatei(const std::string& pfad);
     bool PasswortGeprueft(CaseRecord& satz);

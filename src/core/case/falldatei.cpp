@@ -14,7 +14,7 @@ namespace {
 
 // Closes a descriptor when it goes out of scope.
 class Deskriptor {
-public:
+  public:
     explicit Deskriptor(int fd) : fd_(fd) {}
     ~Deskriptor() {
         if (fd_ >= 0) ::close(fd_);
@@ -28,7 +28,7 @@ public:
         return fd < 0 || ::close(fd) == 0;
     }
 
-private:
+  private:
     int fd_;
 };
 
@@ -97,9 +97,8 @@ Dateipruefung DateiPruefen(const std::string& pfad) {
     uint8_t kopf[9];
     ssize_t n = LeseVoll(d.fd(), kopf, sizeof kopf);
     if (n < 0) return Dateipruefung::NichtLesbar;
-    return SignaturGueltig(std::span(kopf, static_cast<std::size_t>(n)))
-               ? Dateipruefung::Gueltig
-               : Dateipruefung::Ungueltig;
+    return SignaturGueltig(std::span(kopf, static_cast<std::size_t>(n))) ? Dateipruefung::Gueltig
+                                                                         : Dateipruefung::Ungueltig;
 }
 
 bool DateiGueltig(const std::string& pfad) {
@@ -127,7 +126,9 @@ ssize_t Schreibkanal::SchreibeAn(int fd, const uint8_t* daten, std::size_t anzah
     return ::pwrite(fd, daten, anzahl, offset);
 }
 
-bool Schreibkanal::Synchronisiere(int fd) { return ::fsync(fd) == 0; }
+bool Schreibkanal::Synchronisiere(int fd) {
+    return ::fsync(fd) == 0;
+}
 
 Schreibkanal& Schreibkanal::System() {
     static Schreibkanal k;
@@ -218,7 +219,9 @@ std::string VolleEndung(const std::string& pfad) {
     return e;
 }
 
-std::string Endung(const std::string& pfad) { return VolleEndung(pfad).substr(0, 3); }
+std::string Endung(const std::string& pfad) {
+    return VolleEndung(pfad).substr(0, 3);
+}
 
 TemporaereDateien::TemporaereDateien(const std::string& verzeichnis) {
     std::string v = verzeichnis.empty() ? TemporaerVerzeichnis() : verzeichnis;

@@ -23,14 +23,14 @@
 namespace quarnel {
 
 // --- layout -------------------------------------------------------------------------
-constexpr std::size_t NotizblockOffset = CaseRecord::Groesse;                       // 44,096
-constexpr std::size_t ListenBeginn = NotizblockOffset + Notizblock::Groesse;        // 66,656
+constexpr std::size_t NotizblockOffset = CaseRecord::Groesse;                 // 44,096
+constexpr std::size_t ListenBeginn = NotizblockOffset + Notizblock::Groesse;  // 66,656
 constexpr std::size_t ListenGroesse = Listensatz::AnzahlListen * Listensatz::Groesse;
-constexpr std::size_t FallDateiGroesse = ListenBeginn + ListenGroesse;              // 193,456
+constexpr std::size_t FallDateiGroesse = ListenBeginn + ListenGroesse;  // 193,456
 // A previous-year file: the shorter record of the older version, then the
 // note table and the list records in today's formats.
 constexpr std::size_t VorjahrDateiGroesse =
-    VorjahrSatzGroesse + Notizblock::Groesse + ListenGroesse;                       // 186,816
+    VorjahrSatzGroesse + Notizblock::Groesse + ListenGroesse;  // 186,816
 constexpr std::string_view FallKennung = "S00VER10";
 
 // Offset of list record n (1..50) in a case file or the work file.
@@ -54,7 +54,7 @@ std::optional<std::vector<uint8_t>> DateiLesen(const std::string& pfad, std::siz
 
 // Where written bytes go: the system by default; tests put a sink in that fails.
 class Schreibkanal {
-public:
+  public:
     virtual ~Schreibkanal() = default;
     // Like write(2): bytes written, or -1.
     virtual ssize_t Schreibe(int fd, const uint8_t* daten, std::size_t anzahl);
@@ -102,7 +102,7 @@ std::string VolleEndung(const std::string& pfad);
 // ("HTM….htm"), each created empty with mode 0600 under a unique name and
 // removed again when the object goes.
 class TemporaereDateien {
-public:
+  public:
     // In `verzeichnis`, or in TemporaerVerzeichnis() when it is empty.
     explicit TemporaereDateien(const std::string& verzeichnis = {});
     ~TemporaereDateien();
@@ -114,7 +114,7 @@ public:
     const std::string& Druckdatei() const { return druckdatei_; }
     const std::string& Pruefbericht() const { return pruefbericht_; }
 
-private:
+  private:
     std::string arbeitsdatei_, druckdatei_, pruefbericht_;
     bool angelegt_ = false;
 };

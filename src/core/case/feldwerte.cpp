@@ -34,7 +34,9 @@ std::string ZahlText(double d) {
     return std::string(b, p);
 }
 
-std::string Anzahl(const FeldDef& d) { return std::to_string(d.anzahl); }
+std::string Anzahl(const FeldDef& d) {
+    return std::to_string(d.anzahl);
+}
 
 std::optional<double> DoubleLesen(std::string_view s) {
     s = Getrimmt(s);
@@ -52,7 +54,8 @@ std::optional<double> DoubleLesen(std::string_view s) {
             std::size_t gruppe = 0, gruppen = 0;
             for (std::size_t i = start; i <= ende; ++i) {
                 if (i == ende || t[i] == '.') {
-                    if (gruppe == 0 || gruppe > 3 || (gruppen > 0 && gruppe != 3)) return std::nullopt;
+                    if (gruppe == 0 || gruppe > 3 || (gruppen > 0 && gruppe != 3))
+                        return std::nullopt;
                     ++gruppen;
                     gruppe = 0;
                 } else {
@@ -147,7 +150,9 @@ const CaseRecord& NeuerDatensatz() {
     return *neu;
 }
 
-std::size_t ElementBytes(const FeldDef& d) { return static_cast<std::size_t>(d.Bytes()); }
+std::size_t ElementBytes(const FeldDef& d) {
+    return static_cast<std::size_t>(d.Bytes());
+}
 
 bool GleicherWert(const CaseRecord& a, const CaseRecord& b, const Feldadresse& f) {
     const FeldDef& d = Def(f.feld);
@@ -332,7 +337,8 @@ std::optional<std::string> FeldwertSetzen(CaseRecord& r, const Feldadresse& a,
                 for (std::size_t i = 0; i < texte.size(); ++i)
                     if (Getrimmt(texte[i]) == Getrimmt(text)) v = static_cast<int64_t>(i);
             }
-            if (!v || *v < INT32_MIN || *v > INT32_MAX) return ungueltig + " (erwartet ist eine ganze Zahl)";
+            if (!v || *v < INT32_MIN || *v > INT32_MAX)
+                return ungueltig + " (erwartet ist eine ganze Zahl)";
             if (d.typ == FeldTyp::Auswahl && !texte.empty() &&
                 (*v < -1 || *v >= static_cast<int64_t>(texte.size())))
                 return ungueltig + " (Auswahl -1 bis " + std::to_string(texte.size() - 1) + ")";
@@ -358,7 +364,8 @@ std::optional<std::string> FeldwertSetzen(CaseRecord& r, const Feldadresse& a,
         }
         case FeldTyp::Text: {
             auto genau = GenauCp1252(text);
-            if (!genau) return ungueltig + " (Zeichen, die der Zeichensatz Windows-1252 nicht kennt)";
+            if (!genau)
+                return ungueltig + " (Zeichen, die der Zeichensatz Windows-1252 nicht kennt)";
             const std::string& cp = *genau;
             if (cp.size() > d.breite)
                 return "Text für " + name + " ist zu lang: " + std::to_string(cp.size()) +

@@ -7,7 +7,7 @@ namespace quarnel {
 namespace {
 
 class Leser {
-public:
+  public:
     explicit Leser(std::string_view t) : t_(t) {}
 
     JsonErgebnis Alles() {
@@ -27,9 +27,10 @@ public:
         return e;
     }
 
-private:
+  private:
     bool Fehler(const char* was) {
-        if (fehler_.empty()) fehler_ = std::string("JSON-Fehler an Stelle ") + std::to_string(p_) + ": " + was;
+        if (fehler_.empty())
+            fehler_ = std::string("JSON-Fehler an Stelle ") + std::to_string(p_) + ": " + was;
         return false;
     }
     void Leer() {
@@ -105,10 +106,14 @@ private:
         for (int i = 0; i < 4; ++i) {
             char c = t_[p_++];
             v <<= 4;
-            if (c >= '0' && c <= '9') v |= c - '0';
-            else if (c >= 'a' && c <= 'f') v |= c - 'a' + 10;
-            else if (c >= 'A' && c <= 'F') v |= c - 'A' + 10;
-            else return -1;
+            if (c >= '0' && c <= '9')
+                v |= c - '0';
+            else if (c >= 'a' && c <= 'f')
+                v |= c - 'a' + 10;
+            else if (c >= 'A' && c <= 'F')
+                v |= c - 'A' + 10;
+            else
+                return -1;
         }
         return v;
     }
@@ -137,10 +142,14 @@ private:
         uint8_t c = b(p_);
         int n;
         uint32_t wert;
-        if (c >= 0xC2 && c <= 0xDF) n = 1, wert = c & 0x1F;
-        else if (c >= 0xE0 && c <= 0xEF) n = 2, wert = c & 0x0F;
-        else if (c >= 0xF0 && c <= 0xF4) n = 3, wert = c & 0x07;
-        else return Fehler("ungültiges UTF-8");
+        if (c >= 0xC2 && c <= 0xDF)
+            n = 1, wert = c & 0x1F;
+        else if (c >= 0xE0 && c <= 0xEF)
+            n = 2, wert = c & 0x0F;
+        else if (c >= 0xF0 && c <= 0xF4)
+            n = 3, wert = c & 0x07;
+        else
+            return Fehler("ungültiges UTF-8");
         if (p_ + n >= t_.size()) return Fehler("ungültiges UTF-8");
         for (int i = 1; i <= n; ++i) {
             if ((b(p_ + i) & 0xC0) != 0x80) return Fehler("ungültiges UTF-8");
@@ -177,14 +186,30 @@ private:
             if (++p_ >= t_.size()) return Fehler("Zeichenkette nicht beendet");
             char e = t_[p_++];
             switch (e) {
-                case '"': s += '"'; break;
-                case '\\': s += '\\'; break;
-                case '/': s += '/'; break;
-                case 'b': s += '\b'; break;
-                case 'f': s += '\f'; break;
-                case 'n': s += '\n'; break;
-                case 'r': s += '\r'; break;
-                case 't': s += '\t'; break;
+                case '"':
+                    s += '"';
+                    break;
+                case '\\':
+                    s += '\\';
+                    break;
+                case '/':
+                    s += '/';
+                    break;
+                case 'b':
+                    s += '\b';
+                    break;
+                case 'f':
+                    s += '\f';
+                    break;
+                case 'n':
+                    s += '\n';
+                    break;
+                case 'r':
+                    s += '\r';
+                    break;
+                case 't':
+                    s += '\t';
+                    break;
                 case 'u': {
                     int h = Hex4();
                     if (h < 0) return Fehler("ungültige \\u-Folge");
@@ -268,17 +293,29 @@ private:
 
 }  // namespace
 
-JsonErgebnis JsonLesen(std::string_view text) { return Leser(text).Alles(); }
+JsonErgebnis JsonLesen(std::string_view text) {
+    return Leser(text).Alles();
+}
 
 std::string JsonZeichenkette(std::string_view utf8) {
     std::string s = "\"";
     for (char c : utf8) {
         switch (c) {
-            case '"': s += "\\\""; break;
-            case '\\': s += "\\\\"; break;
-            case '\n': s += "\\n"; break;
-            case '\r': s += "\\r"; break;
-            case '\t': s += "\\t"; break;
+            case '"':
+                s += "\\\"";
+                break;
+            case '\\':
+                s += "\\\\";
+                break;
+            case '\n':
+                s += "\\n";
+                break;
+            case '\r':
+                s += "\\r";
+                break;
+            case '\t':
+                s += "\\t";
+                break;
             default:
                 if (static_cast<uint8_t>(c) < 0x20) {
                     char b[8];

@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 namespace {
 
 class TempVerzeichnis {
-public:
+  public:
     TempVerzeichnis() {
         std::string muster = (fs::temp_directory_path() / "fallcliXXXXXX").string();
         pfad_ = ::mkdtemp(muster.data());
@@ -27,7 +27,7 @@ public:
     ~TempVerzeichnis() { fs::remove_all(pfad_); }
     std::string operator/(const std::string& name) const { return (pfad_ / name).string(); }
 
-private:
+  private:
     fs::path pfad_;
 };
 
@@ -77,13 +77,28 @@ std::vector<Wert> WerteInJedemBereich() {
             std::string alt = FeldwertText(*neu, a);
             Wert w{FeldadresseText(a), "", ""};
             switch (d.typ) {
-                case FeldTyp::Double: w.eingabe = "1.234,5"; w.anzeige = "1234,5"; break;
-                case FeldTyp::Datum: w.eingabe = w.anzeige = "15.06.2001"; break;
-                case FeldTyp::Ganzzahl: w.eingabe = w.anzeige = "3"; break;
-                case FeldTyp::Auswahl: w.eingabe = w.anzeige = alt == "-1" ? "0" : "-1"; break;
-                case FeldTyp::Boolesch: w.eingabe = w.anzeige = alt == "ja" ? "nein" : "ja"; break;
-                case FeldTyp::Byte: w.eingabe = w.anzeige = alt == "2" ? "3" : "2"; break;
-                case FeldTyp::Text: w.eingabe = w.anzeige = std::string("Ä-Wert").substr(0, d.breite + 1); break;
+                case FeldTyp::Double:
+                    w.eingabe = "1.234,5";
+                    w.anzeige = "1234,5";
+                    break;
+                case FeldTyp::Datum:
+                    w.eingabe = w.anzeige = "15.06.2001";
+                    break;
+                case FeldTyp::Ganzzahl:
+                    w.eingabe = w.anzeige = "3";
+                    break;
+                case FeldTyp::Auswahl:
+                    w.eingabe = w.anzeige = alt == "-1" ? "0" : "-1";
+                    break;
+                case FeldTyp::Boolesch:
+                    w.eingabe = w.anzeige = alt == "ja" ? "nein" : "ja";
+                    break;
+                case FeldTyp::Byte:
+                    w.eingabe = w.anzeige = alt == "2" ? "3" : "2";
+                    break;
+                case FeldTyp::Text:
+                    w.eingabe = w.anzeige = std::string("Ä-Wert").substr(0, d.breite + 1);
+                    break;
             }
             werte.push_back(w);
             break;

@@ -15,7 +15,7 @@ namespace fs = std::filesystem;
 namespace {
 
 class TempVerzeichnis {
-public:
+  public:
     TempVerzeichnis() {
         std::string muster = (fs::temp_directory_path() / "fallbefehleXXXXXX").string();
         pfad_ = ::mkdtemp(muster.data());
@@ -27,12 +27,12 @@ public:
     std::string operator/(const std::string& name) const { return (pfad_ / name).string(); }
     std::string Text() const { return pfad_.string(); }
 
-private:
+  private:
     fs::path pfad_;
 };
 
 class Dialoge : public DateiDialoge {
-public:
+  public:
     std::optional<std::string> Oeffnen(const DateiDialogAnfrage& a) override {
         anfragen.push_back(a);
         return Naechste();
@@ -44,7 +44,7 @@ public:
     std::deque<std::optional<std::string>> antworten;
     std::vector<DateiDialogAnfrage> anfragen;
 
-private:
+  private:
     std::optional<std::string> Naechste() {
         if (antworten.empty()) return std::nullopt;
         auto a = antworten.front();
@@ -54,7 +54,7 @@ private:
 };
 
 class Passwoerter : public PasswortAbfrage {
-public:
+  public:
     std::optional<std::string> Eingabe() override {
         ++gefragt;
         if (eingaben.empty()) return std::nullopt;
@@ -67,7 +67,7 @@ public:
 };
 
 class FehlerNachN : public Schreibkanal {
-public:
+  public:
     explicit FehlerNachN(std::size_t n) : rest(n) {}
     ssize_t Schreibe(int fd, const uint8_t* d, std::size_t n) override {
         if (rest == 0) return -1;
@@ -84,8 +84,8 @@ std::vector<uint8_t> Bytes(const std::string& pfad) {
 }
 
 void Schreibe(const std::string& pfad, const std::vector<uint8_t>& b) {
-    std::ofstream(pfad, std::ios::binary).write(reinterpret_cast<const char*>(b.data()),
-                                                static_cast<std::streamsize>(b.size()));
+    std::ofstream(pfad, std::ios::binary)
+        .write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
 }
 
 std::vector<std::string> Texte(const MeldungsSenke& s) {
@@ -97,7 +97,8 @@ std::vector<std::string> Texte(const MeldungsSenke& s) {
 // One program run: temporary files, message sink, dialogs, password prompt.
 struct Lauf {
     explicit Lauf(const std::string& verzeichnis)
-        : tmp(verzeichnis), fv(std::make_unique<Fallverwaltung>(senke, dialoge, tmp.Arbeitsdatei())) {
+        : tmp(verzeichnis),
+          fv(std::make_unique<Fallverwaltung>(senke, dialoge, tmp.Arbeitsdatei())) {
         fv->SetzePasswortAbfrage(&passwoerter);
         fv->Zustand().datenPfad = verzeichnis;
         fv->Zustand().programmVerzeichnis = verzeichnis;
@@ -179,7 +180,8 @@ TEST(Fallbefehle, Falsche_Endung_und_Signatur_vor_dem_Lesen) {
         Schreibe(t / "kurz.S01", std::vector<uint8_t>(n, 'S'));
         l.dialoge.antworten.push_back(t / "kurz.S01");
         EXPECT_FALSE(l.fv->Oeffnen(false));
-        EXPECT_EQ(l.senke.protokoll.back().text, "Die ausgewählte Datei ist keine gültige Datendatei!");
+        EXPECT_EQ(l.senke.protokoll.back().text,
+                  "Die ausgewählte Datei ist keine gültige Datendatei!");
         EXPECT_EQ(l.senke.protokoll.back().knoepfe, unsigned(KnopfOK | KnopfHilfe));
     }
     // Signature right but the file too short or too long: refused whole.
@@ -245,7 +247,8 @@ TEST(Fallbefehle, Speichern_unter_Endung_Abbruch_und_Datenpfad) {
     EXPECT_FALSE(fs::exists(t / "Fall.txt"));
     l.dialoge.antworten.push_back(t / "fehlt/Fall.S01");
     EXPECT_FALSE(l.fv->Speichern(true));
-    EXPECT_EQ(Texte(l.senke).back(), "Der Zugriff auf Laufwerk " + (t / "fehlt") + " ist nicht möglich!");
+    EXPECT_EQ(Texte(l.senke).back(),
+              "Der Zugriff auf Laufwerk " + (t / "fehlt") + " ist nicht möglich!");
 
     fs::create_directory(t / "unter");
     l.dialoge.antworten.push_back(t / "unter/A.s01");
@@ -261,7 +264,8 @@ TEST(Fallbefehle, Speichern_unter_Endung_Abbruch_und_Datenpfad) {
     // An unreachable data directory: plain save stops, save-as falls back.
     l.fv->Zustand().datenPfad = t / "weg";
     EXPECT_FALSE(l.fv->Speichern(false));
-    EXPECT_EQ(Texte(l.senke).back(), "Der Zugriff auf Laufwerk " + (t / "weg") + " ist nicht möglich!");
+    EXPECT_EQ(Texte(l.senke).back(),
+              "Der Zugriff auf Laufwerk " + (t / "weg") + " ist nicht möglich!");
     EXPECT_TRUE(l.fv->Speichern(true));
     EXPECT_EQ(l.dialoge.anfragen.back().verzeichnis, t.Text());
 }
@@ -274,7 +278,8 @@ TEST(Fallbefehle, Geaenderter_Fall_wird_nachgefragt) {
     l.fv->Zustand().veraendert = true;
     l.senke.antworten = {Antwort::Abbrechen};
     EXPECT_FALSE(l.fv->Neu());
-    EXPECT_EQ(Texte(l.senke).back(), "Fall bereits geöffnet!\rDaten des aktuellen Falles zuerst sichern?");
+    EXPECT_EQ(Texte(l.senke).back(),
+              "Fall bereits geöffnet!\rDaten des aktuellen Falles zuerst sichern?");
     EXPECT_EQ(l.fv->Satz().TextUtf8(Feld::StpflVorname), "geändert");
     l.senke.antworten = {Antwort::Abbrechen};
     EXPECT_FALSE(l.fv->Beenden());

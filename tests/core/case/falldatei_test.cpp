@@ -16,7 +16,7 @@ namespace fs = std::filesystem;
 namespace {
 
 class TempVerzeichnis {
-public:
+  public:
     TempVerzeichnis() {
         std::string muster = (fs::temp_directory_path() / "falldateiXXXXXX").string();
         pfad_ = ::mkdtemp(muster.data());
@@ -25,7 +25,7 @@ public:
     std::string operator/(const std::string& name) const { return (pfad_ / name).string(); }
     const fs::path& Pfad() const { return pfad_; }
 
-private:
+  private:
     fs::path pfad_;
 };
 
@@ -41,7 +41,7 @@ std::vector<uint8_t> Muster(std::size_t n, unsigned saat) {
 
 // Writes through the system until `grenze` bytes have gone, then fails.
 class BrechenderKanal : public Schreibkanal {
-public:
+  public:
     explicit BrechenderKanal(std::size_t grenze) : rest_(grenze) {}
     ssize_t Schreibe(int fd, const uint8_t* d, std::size_t n) override {
         if (rest_ == 0) return -1;
@@ -58,7 +58,7 @@ public:
         return r;
     }
 
-private:
+  private:
     std::size_t rest_;
 };
 
@@ -116,7 +116,8 @@ TEST(Falldatei, Abbrechendes_Schreiben_laesst_die_alte_Datei_stehen) {
     ASSERT_TRUE(AtomarSchreiben(t / "Fall.S01", alt, true));
     ::chmod((t / "Fall.S01").c_str(), 0640);
     auto neu = Muster(FallDateiGroesse, 9);
-    for (std::size_t grenze : {std::size_t{0}, std::size_t{1}, std::size_t{44096}, FallDateiGroesse - 1}) {
+    for (std::size_t grenze :
+         {std::size_t{0}, std::size_t{1}, std::size_t{44096}, FallDateiGroesse - 1}) {
         BrechenderKanal k(grenze);
         EXPECT_FALSE(AtomarSchreiben(t / "Fall.S01", neu, true, k)) << grenze;
         EXPECT_EQ(*DateiLesen(t / "Fall.S01", FallDateiGroesse), alt) << grenze;
@@ -139,7 +140,7 @@ TEST(Falldatei, Lesen_nur_lesend_und_mit_Laengengrenze) {
     auto gelesen = DateiLesen(t / "ro.S01", 1000);
     ASSERT_TRUE(gelesen);
     EXPECT_EQ(*gelesen, daten);
-    EXPECT_FALSE(DateiLesen(t / "ro.S01", 999));  // longer than allowed
+    EXPECT_FALSE(DateiLesen(t / "ro.S01", 999));        // longer than allowed
     EXPECT_FALSE(DateiLesen(t.Pfad().string(), 1000));  // a directory
     EXPECT_FALSE(DateiLesen(t / "fehlt", 1000));
 }

@@ -192,7 +192,8 @@ TEST(Feldwerte, Import_ganz_oder_gar_nicht) {
 }
 
 TEST(Json, Lesen_gueltig_und_ungueltig) {
-    auto e = JsonLesen(R"( {"a": [1, -2.5e3, true, false, null, "x\u00e4\ud83d\ude00\n"], "b": {}} )");
+    auto e =
+        JsonLesen(R"( {"a": [1, -2.5e3, true, false, null, "x\u00e4\ud83d\ude00\n"], "b": {}} )");
     ASSERT_TRUE(e.ok) << e.fehler;
     ASSERT_EQ(e.wert.objekt.size(), 2u);
     const auto& liste = e.wert.objekt[0].wert.liste;
