@@ -51,6 +51,13 @@ struct Umgebung {
         fv->SetzePasswortAbfrage(&passwort);
         fv->ArbeitsdateiAnlegen();
     }
+    ~Umgebung() {
+        fv.reset();
+        tmp.reset();
+        std::remove((verzeichnis + "/f.S00").c_str());
+        std::remove((verzeichnis + "/f.S01").c_str());
+        ::rmdir(verzeichnis.c_str());
+    }
 };
 
 void Pruefe(bool b) {
