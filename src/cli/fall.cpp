@@ -1,7 +1,6 @@
 // quarnel-cli neu, zeige, setze, export, import: cases built and read from
 // scripts. A command that fails leaves the case file as it was.
 #include <cstdio>
-#include <cstring>
 #include <memory>
 #include <optional>
 #include <string>
@@ -100,19 +99,13 @@ int Zeige(const std::vector<std::string>& args) {
     if (!f) return code;
     if (args.size() == 1) {
         // Without field names: every field that differs from a new case.
-        auto neu = std::make_unique<CaseRecord>();
-        NeuerFallDatensatz(*neu);
         for (std::size_t i = 0; i < Feldkatalog().size(); ++i) {
             Feld feld = static_cast<Feld>(i);
             for (int e = 1; e <= Def(feld).anzahl; ++e) {
                 Feldadresse a{feld, e};
-                std::string wert = FeldwertText(*f->satz, a);
-                std::size_t off = CaseRecord::Offset(feld, e);
-                bool gleich = Def(feld).typ == FeldTyp::Text
-                                  ? f->satz->Text(feld, e) == neu->Text(feld, e)
-                                  : std::memcmp(f->satz->Daten() + off, neu->Daten() + off,
-                                                Def(feld).Bytes()) == 0;
-                if (!gleich) std::printf("%s=%s\n", FeldadresseText(a).c_str(), wert.c_str());
+                if (WeichtVomNeuenFallAb(*f->satz, a))
+                    std::printf("%s=%s\n", FeldadresseText(a).c_str(),
+                                FeldwertText(*f->satz, a).c_str());
             }
         }
         return 0;

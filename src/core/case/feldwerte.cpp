@@ -377,15 +377,18 @@ std::optional<std::string> FeldwertSetzen(CaseRecord& r, const Feldadresse& a,
     return ungueltig;
 }
 
+bool WeichtVomNeuenFallAb(const CaseRecord& r, const Feldadresse& a) {
+    return !GleicherWert(r, NeuerDatensatz(), a);
+}
+
 std::string FallExportieren(const CaseRecord& r) {
-    const CaseRecord& neu = NeuerDatensatz();
     std::string json = "{";
     bool erstes = true;
     for (std::size_t i = 0; i < Feldkatalog().size(); ++i) {
         Feld f = static_cast<Feld>(i);
         for (int e = 1; e <= Def(f).anzahl; ++e) {
             Feldadresse a{f, e};
-            if (GleicherWert(r, neu, a)) continue;
+            if (!WeichtVomNeuenFallAb(r, a)) continue;
             json += erstes ? "\n  " : ",\n  ";
             erstes = false;
             json += JsonZeichenkette(FeldadresseText(a)) + ": " + JsonFeldwert(r, a);

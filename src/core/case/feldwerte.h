@@ -40,6 +40,10 @@ std::string FeldwertText(const CaseRecord& r, const Feldadresse& a);
 std::optional<std::string> FeldwertSetzen(CaseRecord& r, const Feldadresse& a,
                                           std::string_view text);
 
+// True when the element holds another value than in a new case (texts by
+// their meaningful characters, everything else by its bytes).
+bool WeichtVomNeuenFallAb(const CaseRecord& r, const Feldadresse& a);
+
 // A JSON object of every field element whose value differs from a new case.
 std::string FallExportieren(const CaseRecord& r);
 // Applies a JSON object as FallExportieren writes it (keys as FeldAufloesen
