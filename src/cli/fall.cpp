@@ -1,5 +1,5 @@
-// quarnel-cli neu, zeige, setze, export, import: cases built and read from
-// scripts. A command that fails leaves the case file as it was.
+// quarnel-cli neu, zeige, setze, export, import, vorjahr: cases built and read
+// from scripts. A command that fails leaves the case file as it was.
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -11,7 +11,6 @@
 #include "case/falldatei.h"
 #include "case/feldwerte.h"
 #include "case/vorjahr.h"
-#include "case/zeichensatz.h"
 #include "shell/dienste.h"
 #include "shell/meldung.h"
 
