@@ -149,3 +149,26 @@ Fenstermasse StartGeometrie(int gespeicherteScreenweite, Fenstermasse gespeicher
 }
 
 }  // namespace quarnel
+
+namespace quarnel {
+
+int FormularblattFuer(int bereich, int seite) {
+    switch (bereich) {
+        case 2: return 21;
+        case 3: return seite <= 2 ? 311 : 312;
+        case 4: return 321;
+        case 5: return 322;
+        case 6: return 41;
+        case 7: return 710 + seite;
+        case 8: return 51;
+        case 9: return 52;
+        case 11: return 81;
+        case 12: return 13;
+        case 13: return 14;
+        case 14: return (seite == 3 || seite == 5) ? 62 : 61;
+        case 16: return 91;
+        default: return 11;
+    }
+}
+
+}  // namespace quarnel

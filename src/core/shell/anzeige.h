@@ -63,3 +63,8 @@ Fenstermasse StartGeometrie(int gespeicherteScreenweite, Fenstermasse gespeicher
                             int bildschirmWeite, int bildschirmHoehe, int hoehe);
 
 }  // namespace quarnel
+
+namespace quarnel {
+// Official form sheet that belongs to an entry page (area, page).
+int FormularblattFuer(int bereich, int seite);
+}  // namespace quarnel
