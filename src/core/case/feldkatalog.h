@@ -32,6 +32,7 @@ struct FeldDef {
     const char* auswahl;       // choice texts separated by '|', UTF-8 ("" = none)
     const char* vorgabe;       // default as written in the catalogue ("" = zero/empty)
     FeldArt art;
+    const char* auch;          // other controls that show the same bytes, separated by ','
 
     // Bytes one element occupies in the record (n + 1 for String[n]).
     int Bytes() const { return typ == FeldTyp::Text ? breite + 1 : breite; }
