@@ -12,9 +12,13 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QToolButton>
+#include <QListWidget>
 #include <QVBoxLayout>
+#include <fstream>
 #include <QtTest>
 
+#include "case/fallbefehle.h"
+#include "shell/falldialoge.h"
 #include "shell/kleinfenster.h"
 #include "shell/tform13.h"
 #include "shell/txglobconf.h"
@@ -183,12 +187,20 @@ private slots:
 
     void start_mit_einstellungen() {
         // Start window first, then tips; the start window unticked turns itself off.
-        Aufbau a("[Start]\nTips=1\nLfdTip=7\nEingangsFenster=1\n", false, {true, true, true});
-        int autoOeffnen = 0;
-        a.haupt->fall.oeffnen = [&](bool vorjahr, bool automatisch) {
-            if (!vorjahr && automatisch) ++autoOeffnen;
-            return true;
-        };
+        // "F" opens "Neu.S01" of the data directory without the dialog.
+        QTemporaryDir daten;
+        const std::string neuS01 = daten.path().toStdString() + "/Neu.S01";
+        {
+            CaseRecord r;
+            Notizblock n;
+            Listensatz l;
+            const auto abbild = NeuesAbbild(r, n, l);
+            std::ofstream(neuS01, std::ios::binary)
+                .write(reinterpret_cast<const char*>(abbild.data()), std::streamsize(abbild.size()));
+        }
+        Aufbau a("[Start]\nTips=1\nLfdTip=7\nEingangsFenster=1\n[App1]\nLetztDatenPfad=" +
+                     daten.path().toStdString() + "\n",
+                 false, {true, true, true});
         QStringList reihenfolge;
         BeiModal([&](QWidget* w) {
             reihenfolge << w->objectName();
@@ -212,9 +224,12 @@ private slots:
         QVERIFY(!a.haupt->Einst().eingangsFenster);
         QVERIFY(!a.haupt->Einst().tips);
         QCOMPARE(a.haupt->Einst().lfdTip, 1);
-        QCOMPARE(autoOeffnen, 1);  // "F": the first open takes the file without a dialog
+        QVERIFY(a.dialoge.anfragen.empty());
+        QVERIFY(EnthaeltText(a.senke, "Steuerfall wurde geöffnet."));
+        QCOMPARE(a.haupt->DateiAnzeige(), QStringLiteral("Neu.S01"));
+        QCOMPARE(a.haupt->Fallzustand(), 2);
         a.haupt->D_OpenItemClick();
-        QCOMPARE(autoOeffnen, 1);  // and acts once
+        QCOMPARE(a.dialoge.anfragen.size(), size_t(1));  // the letter acts once
         // Test mode shows the reload button; missing data files are reported.
         QVERIFY(a.haupt->Knopf(QStringLiteral("ReloadBtn"))->isVisible());
         QVERIFY(EnthaeltText(a.senke, "Das Programm ist leider unvollständig."));
@@ -248,13 +263,12 @@ private slots:
 
     void neuer_fall() {
         Aufbau a;
-        int neu = 0;
-        a.haupt->fall.neuerFall = [&] { ++neu; };
         a.Zeigen();
+        QCOMPARE(QFileInfo(QString::fromStdString(a.haupt->Temporaer()->Arbeitsdatei())).size(),
+                 qint64(FallDateiGroesse));
         a.senke.protokoll.clear();
         a.senke.antworten = {Antwort::OK, Antwort::Nein};  // no interview now
         a.haupt->D_NeuItemClick();
-        QCOMPARE(neu, 1);
         QCOMPARE(a.haupt->Fallzustand(), 1);
         QCOMPARE(a.haupt->DateiAnzeige(), QStringLiteral("Neu.S01"));
         QVERIFY(a.An("D_SpeichernItem"));
@@ -272,20 +286,17 @@ private slots:
         a.senke.protokoll.clear();
         a.senke.antworten = {Antwort::Abbrechen, Antwort::Nein};
         a.haupt->D_NeuItemClick();
-        QCOMPARE(neu, 1);
         QVERIFY(a.haupt->FallVeraendert());
         QVERIFY(a.senke.protokoll[0].text.rfind("Fall bereits geöffnet!", 0) == 0);
         QVERIFY(a.senke.protokoll[1].text.rfind("Mit dem Interview", 0) == 0);
 
-        // Yes with a failing save skips the new case too; no makes it.
-        bool speichernOk = false;
-        a.haupt->fall.speichern = [&](bool) { return speichernOk; };
+        // Yes with a save whose dialog is cancelled skips the new case too; no makes it.
         a.senke.antworten = {Antwort::Ja};
         a.haupt->D_NeuItemClick();
-        QCOMPARE(neu, 1);
+        QVERIFY(a.haupt->FallVeraendert());
+        QCOMPARE(a.dialoge.anfragen.size(), size_t(1));
         a.senke.antworten = {Antwort::Nein};
         a.haupt->D_NeuItemClick();
-        QCOMPARE(neu, 2);
         QVERIFY(!a.haupt->FallVeraendert());
         a.haupt->close();
     }
@@ -354,16 +365,15 @@ private slots:
         a.Zeigen();
         a.haupt->D_NeuItemClick();
         std::vector<std::string> protokoll;
-        a.haupt->fall.speichern = [&](bool fragen) {
-            protokoll.push_back(fragen ? "speichern unter" : "speichern");
-            return true;
-        };
+        const std::string ziel = a.umg.wurzel.path().toStdString() + "/Fall.S01";
+        a.dialoge.antwort = ziel;
         a.haupt->SeiteEinfuegen(new TestSeite(false, &protokoll, "erste"));
         a.haupt->SeiteEinfuegen(new TestSeite(true, &protokoll, "zweite"));
         // Every page is asked, the refusing one too, and the save runs all the same.
         a.haupt->D_SpeichernUnterItemClick();
-        QCOMPARE(protokoll, (std::vector<std::string>{"zweite verweigert", "erste gespeichert",
-                                                      "speichern unter"}));
+        QCOMPARE(protokoll, (std::vector<std::string>{"zweite verweigert", "erste gespeichert"}));
+        QCOMPARE(QFileInfo(QString::fromStdString(ziel)).size(), qint64(FallDateiGroesse));
+        QCOMPARE(a.haupt->DateiAnzeige(), QStringLiteral("Fall.S01"));
         QTRY_COMPARE(a.haupt->Menue().Stufe(), 2);
 
         // Exit with a page that refuses: the program stays, nothing is lost.
@@ -379,13 +389,8 @@ private slots:
         a.Zeigen();
         a.haupt->D_NeuItemClick();
         std::vector<std::string> protokoll;
-        bool speichernOk = false;
-        a.haupt->fall.speichern = [&](bool) {
-            protokoll.push_back("speichern");
-            return speichernOk;
-        };
-        int aufgeraeumt = 0;
-        a.haupt->fall.temporaereDateienLoeschen = [&] { ++aufgeraeumt; };
+        const QString arbeitsdatei = QString::fromStdString(a.haupt->Temporaer()->Arbeitsdatei());
+        QVERIFY(QFile::exists(arbeitsdatei));
         a.haupt->SeiteEinfuegen(new TestSeite(false, &protokoll, "seite"));
         a.haupt->SetzeFallVeraendert(true);
 
@@ -399,21 +404,21 @@ private slots:
                              "gespeichert werden?"));
         QCOMPARE(a.senke.protokoll.back().knoepfe, unsigned(KnopfJa | KnopfNein | KnopfAbbrechen));
 
-        a.senke.antworten = {Antwort::Ja};  // the save fails: stay open
+        a.senke.antworten = {Antwort::Ja};  // the save dialog is cancelled: stay open
         QVERIFY(!a.haupt->close());
-        QCOMPARE(protokoll.back(), std::string("speichern"));
-        QCOMPARE(aufgeraeumt, 0);
+        QCOMPARE(a.dialoge.anfragen.size(), size_t(1));
+        QVERIFY(QFile::exists(arbeitsdatei));
 
         a.haupt->move(-40, -30);
         a.senke.antworten = {Antwort::Nein};
         QVERIFY(a.haupt->close());
-        QCOMPARE(aufgeraeumt, 1);
+        QVERIFY(!QFile::exists(arbeitsdatei));  // the temporary files are gone
         const std::string ini = a.umg.Ini();
         QVERIFY(ini.find("[Form]\nlinks=1\noben=1\n") != std::string::npos);
         QVERIFY(ini.find("screenweite=800\n") != std::string::npos);
     }
 
-    void unlesbares_konfigurationsverzeichnis_wird_gemeldet() {
+    void nicht_schreibbare_einstellungen_werden_gemeldet() {
         Aufbau a;
         a.Zeigen();
         // The settings directory is a file: writing must fail visibly.

@@ -33,6 +33,7 @@
 #include <filesystem>
 
 #include "shell/anzeige.h"
+#include "shell/falldialoge.h"
 #include "shell/kleinfenster.h"
 #include "shell/txglobconf.h"
 #include "widgets/eingabefeld.h"
@@ -115,6 +116,30 @@ TF_GlobMain::TF_GlobMain(const Startschalter& schalter, const Verzeichnisse& ver
     if (QString::fromStdString(einst_.letztDatenPfad).trimmed().isEmpty())
         einst_.letztDatenPfad = QDir::currentPath().toStdString() + "/";
     EingabeFeld::StandardUeberschreiben() = !einst_.insert;
+
+    // The temporary files and the case, a new one from the start.
+    temp_ = std::make_unique<TemporaereDateien>();
+    verw_ = std::make_unique<Fallverwaltung>(*dienste_.meldungen, *dienste_.dateiDialoge,
+                                             temp_->Arbeitsdatei(), schalter_.testmodus);
+    verw_->Zustand().datenPfad = einst_.letztDatenPfad;
+    verw_->Zustand().programmVerzeichnis = QDir::homePath().toStdString();
+    if (schalter_.autoOeffnen) verw_->NeuS01BeimStart();
+    auto abfrage = std::make_unique<DialogPasswortAbfrage>(this);
+    abfrage->hilfeZeigen = [this] { Hilfeanzeigen("std\\passwort"); };
+    abfrage_ = std::move(abfrage);
+    verw_->SetzePasswortAbfrage(abfrage_.get());
+    verw_->SetzeVorjahrDialog([this](VorjahrAuswahl& auswahl) {
+        TxVorjahr d(this, auswahl, pfade_.formular);
+        d.hilfeZeigen = [this] { Hilfeanzeigen("std\\vorjahrdat"); };
+        d.bestaetigt = [this] {
+            einst_.letztDatenPfad = verw_->Zustand().datenPfad;
+            std::error_code ec;
+            std::filesystem::create_directories(pfade_.einstellungen, ec);
+            EinstellungenSchreiben(pfade_.EinstellungsDatei(), einst_);
+        };
+        d.exec();
+    });
+    verw_->ArbeitsdateiAnlegen();
 
     mdi_ = new QMdiArea(this);
     mdi_->setObjectName(QStringLiteral("MdiArea"));
@@ -520,7 +545,7 @@ void TF_GlobMain::TimerAnlegen() {
     };
     timer("SpeichernTimer", 1000, [this] {
         if (!menue_.Aktiv(S::SpeedKalenderBtn)) return;  // a dialog is open
-        menue_.Setze(S::SpeedSaveBtn, fallVeraendert_);
+        menue_.Setze(S::SpeedSaveBtn, FallVeraendert());
         MenuezustandAnwenden();
     });
     timer("DatumTimer", 30000, [this] {
@@ -556,8 +581,19 @@ void TF_GlobMain::SetzeDateiname(const QString& name) {
 }
 
 void TF_GlobMain::SetzeFallVeraendert(bool v) {
-    fallVeraendert_ = v;
+    verw_->Zustand().veraendert = v;
     datenModImg_->setVisible(v);
+}
+
+void TF_GlobMain::ZustandUebernehmen() {
+    const quarnel::Fallzustand& z = verw_->Zustand();
+    SetzeDateiname(U(z.anzeige));
+    datenModImg_->setVisible(z.veraendert);
+    einst_.letztDatenPfad = z.datenPfad;
+    if (z.zustand != 0 && menue_.Stufe() == 1) {
+        menue_.Anwenden(Menuestatus::FallOffen);
+        MenuezustandAnwenden();
+    }
 }
 
 void TF_GlobMain::MenuezustandAnwenden() {
@@ -713,7 +749,7 @@ void TF_GlobMain::FensterGewechselt(Fensterart art) {
 }
 
 void TF_GlobMain::SeitenansichtNachErgebnis() {
-    if (fallzustand_ == 0) {
+    if (Fallzustand() == 0) {
         SeitenhilfeZeigen("std\\seite0");
         return;
     }
@@ -802,7 +838,7 @@ void TF_GlobMain::FokusGewechselt(QWidget*, QWidget* neu) {
                       qobject_cast<QTabWidget*>(neu) || qobject_cast<QAbstractItemView*>(neu) ||
                       qobject_cast<QAbstractSpinBox*>(neu);
     if (!feld || neu->window() == nullptr) return;
-    datenModImg_->setVisible(fallVeraendert_);
+    datenModImg_->setVisible(FallVeraendert());
     for (QWidget* w = neu; w && w != this; w = w->parentWidget()) {
         const QVariant n = w->property("hilfeNummer");
         if (n.isValid()) {
@@ -873,11 +909,9 @@ void TF_GlobMain::Pruefen(int code) {
 
 bool TF_GlobMain::SpeichernBefehl(bool fragen) {
     SeitenSchliessen(true);
-    if (!fall.speichern) {
-        NichtVerfuegbar();
-        return false;
-    }
-    return fall.speichern(fragen);
+    const bool ok = verw_->Speichern(fragen);
+    ZustandUebernehmen();
+    return ok;
 }
 
 void TF_GlobMain::D_NeuItemClick() {
@@ -886,25 +920,15 @@ void TF_GlobMain::D_NeuItemClick() {
     // Open pages store their entries first, so that neither the question
     // below misses them nor do they write old data into the new case.
     if (!SeitenSchliessen(true)) return;
-    bool machen = true;
-    if (fallzustand_ != 0 && fallVeraendert_) {
-        const Antwort a = Frage(M(MeldungsTyp::Bestaetigung,
-                                 "Fall bereits geöffnet!\rDaten des aktuellen Falles zuerst sichern?",
-                                 KnopfJa | KnopfNein | KnopfAbbrechen));
-        if (a == Antwort::Abbrechen || (a == Antwort::Ja && !SpeichernBefehl(false))) machen = false;
-    }
-    if (machen) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        if (fall.neuerFall) fall.neuerFall();
-        SetzeDateiname(QStringLiteral("Neu.S01"));
-        SetzeFallVeraendert(false);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool neu = verw_->Neu();
+    QApplication::restoreOverrideCursor();
+    if (neu) {
         menue_.Anwenden(Menuestatus::FallOffen);
         MenuezustandAnwenden();
-        fallzustand_ = 1;
-        QApplication::restoreOverrideCursor();
-        Info("Ein neuer Fall wurde angelegt!  Dateiname: NEU.S01", true);
     }
-    if (fallzustand_ == 1) {
+    ZustandUebernehmen();
+    if (Fallzustand() == 1) {
         hilfethema_ = "interview";
         const Antwort a = Frage(M(MeldungsTyp::Bestaetigung,
                                  "Mit dem Interview treffen Sie eine Vorauswahl der\r\nfür Ihren "
@@ -919,26 +943,20 @@ void TF_GlobMain::D_NeuItemClick() {
 }
 
 void TF_GlobMain::D_OpenItemClick() {
-    const bool auto_ = schalter_.autoOeffnen;
-    schalter_.autoOeffnen = false;  // the letter acts once
-    if (!fall.oeffnen) {
-        NichtVerfuegbar();
-        return;
-    }
     if (!SeitenSchliessen(true)) return;
-    if (fall.oeffnen(false, auto_)) {
+    const bool ok = verw_->Oeffnen(false);
+    ZustandUebernehmen();
+    if (ok) {
         aktBereich_ = 1;
         aktSeite_ = 0;
     }
 }
 
 void TF_GlobMain::D_OpenItemVorjahrClick() {
-    if (!fall.oeffnen) {
-        NichtVerfuegbar();
-        return;
-    }
     if (!SeitenSchliessen(true)) return;
-    if (fall.oeffnen(true, false)) {
+    const bool ok = verw_->Oeffnen(true);
+    ZustandUebernehmen();
+    if (ok) {
         aktBereich_ = 1;
         aktSeite_ = 0;
     }
@@ -949,11 +967,10 @@ void TF_GlobMain::D_SpeichernItemClick() { SpeichernBefehl(false); }
 void TF_GlobMain::D_SpeichernUnterItemClick() { SpeichernBefehl(true); }
 
 void TF_GlobMain::D_PasswortItemClick() {
-    if (!fall.passwortAendern) {
-        NichtVerfuegbar();
-        return;
-    }
-    fall.passwortAendern();
+    TxPasswortAendern d(this, *verw_);
+    d.hilfeZeigen = [this] { Hilfeanzeigen("std\\passwort"); };
+    d.exec();
+    ZustandUebernehmen();
 }
 
 void TF_GlobMain::D_DruckFormulareClick() {
@@ -972,15 +989,11 @@ void TF_GlobMain::closeEvent(QCloseEvent* e) {
             e->ignore();
             return;
         }
-        if (fallVeraendert_) {
-            const Antwort a = Frage(M(MeldungsTyp::Bestaetigung,
-                                     "Achtung:\rAktueller Fall ist nicht gesichert!\rSollen die "
-                                     "Daten vor gespeichert werden?",
-                                     KnopfJa | KnopfNein | KnopfAbbrechen));
-            if (a == Antwort::Abbrechen || (a == Antwort::Ja && !SpeichernBefehl(false))) {
-                e->ignore();
-                return;
-            }
+        const bool darf = verw_->Beenden();
+        ZustandUebernehmen();
+        if (!darf) {
+            e->ignore();
+            return;
         }
     }
     beendenBestaetigt_ = true;
@@ -997,7 +1010,7 @@ void TF_GlobMain::closeEvent(QCloseEvent* e) {
         dienste_.meldungen->Zeige(MeldungsTyp::Fehler,
                                   "Die Einstellungen konnten nicht gespeichert werden:\r" +
                                       pfade_.EinstellungsDatei());
-    if (fall.temporaereDateienLoeschen) fall.temporaereDateienLoeschen();
+    temp_.reset();  // the temporary files go
     e->accept();
 }
 
@@ -1094,13 +1107,13 @@ void TF_GlobMain::E_WWWClick(int seite) {
     if (!SeitenSchliessen()) return;
     aktBereich_ = 17;
     aktSeite_ = seite;
-    if (fallzustand_ == 0) {
-        if (fall.neuerFall) fall.neuerFall();
-        SetzeDateiname(QStringLiteral("Neu.S01"));
-        SetzeFallVeraendert(false);
-        menue_.Anwenden(Menuestatus::FallOffen);
-        MenuezustandAnwenden();
-        fallzustand_ = 1;
+    if (Fallzustand() == 0 && verw_->ArbeitsdateiAnlegen()) {
+        quarnel::Fallzustand& z = verw_->Zustand();
+        z.zustand = 1;
+        z.anzeige = "Neu.S01";
+        z.dateiname = (std::filesystem::path(z.datenPfad) / "Neu.S01").string();
+        z.veraendert = false;
+        ZustandUebernehmen();
     }
     bildPnl_->hide();
     SeiteOeffnen(17, seite);

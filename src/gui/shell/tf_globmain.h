@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+#include "case/fallbefehle.h"
 #include "shell/dienste.h"
 #include "shell/einstellungen.h"
 #include "shell/kommandozeile.h"
@@ -34,14 +35,9 @@ struct ShellDienste {
     DesktopDienste* desktop = nullptr;
 };
 
-// What the case-file layer, the pages and the computation lend the shell.
-// A command whose part is not set tells the user that it is not available yet.
+// What the pages, the computation and the help viewer lend the shell. A
+// command whose part is not set tells the user that it is not available yet.
 struct FallAnbindung {
-    std::function<void()> neuerFall;                       // new case and fresh work file
-    std::function<bool(bool fragen)> speichern;            // the save command; true when saved
-    std::function<bool(bool vorjahr, bool autoOeffnen)> oeffnen;  // true when a case was read
-    std::function<void()> passwortAendern;
-    std::function<void()> temporaereDateienLoeschen;
     std::function<int()> familienstand;                    // -1 while not chosen
     std::function<bool()> seitenBearbeitet;                // any page marked edited
     std::function<QWidget*(int bereich, int seite)> seiteErzeugen;
@@ -66,10 +62,14 @@ public:
 
     // --- state
     Einstellungen& Einst() { return einst_; }
-    int Fallzustand() const { return fallzustand_; }
-    bool FallVeraendert() const { return fallVeraendert_; }
+    // The open case with its state; every edit of a page calls SetzeFallVeraendert(true).
+    Fallverwaltung& Fall() { return *verw_; }
+    const TemporaereDateien* Temporaer() const { return temp_.get(); }  // null after exit
+    int Fallzustand() const { return verw_->Zustand().zustand; }
+    bool FallVeraendert() const { return verw_->Zustand().veraendert; }
     void SetzeFallVeraendert(bool v);
-    void SetzeFallzustand(int z) { fallzustand_ = z; }
+    // Tests script the password prompt here; by default it is the real dialog.
+    void SetzePasswortAbfrage(PasswortAbfrage* a) { verw_->SetzePasswortAbfrage(a); }
     int AktBereich() const { return aktBereich_; }
     int AktSeite() const { return aktSeite_; }
     int Formularblatt() const { return formularblatt_; }
@@ -169,6 +169,7 @@ private:
     Antwort Frage(const Meldung& m);
     Antwort Info(const std::string& text, bool positioniert = false);
     bool SpeichernBefehl(bool fragen);
+    void ZustandUebernehmen();
     void KleinesFenster(class Tform13& d);
     void KnopfpaarZeigen(int tag, bool sichtbar);
 
@@ -177,8 +178,9 @@ private:
     ShellDienste dienste_;
     Einstellungen einst_;
 
-    int fallzustand_ = 0;
-    bool fallVeraendert_ = false;
+    std::unique_ptr<TemporaereDateien> temp_;
+    std::unique_ptr<Fallverwaltung> verw_;
+    std::unique_ptr<PasswortAbfrage> abfrage_;
     int aktBereich_ = 1, aktSeite_ = 0;
     int formularblatt_ = 11;
     int hilfeseite_ = 0;
