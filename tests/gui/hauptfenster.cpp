@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 #include <fstream>
+#include <unistd.h>
 #include <QtTest>
 
 #include "case/fallbefehle.h"
@@ -298,6 +299,130 @@ private slots:
         a.senke.antworten = {Antwort::Nein};
         a.haupt->D_NeuItemClick();
         QVERIFY(!a.haupt->FallVeraendert());
+        a.haupt->close();
+    }
+
+    void dateibefehle_auf_echten_dateien() {
+        Aufbau a;
+        a.Zeigen();
+        const QString wurzel = a.umg.wurzel.path();
+        a.haupt->D_NeuItemClick();
+
+        // A wrong extension is refused before anything is written.
+        a.dialoge.antwort = (wurzel + QStringLiteral("/fall.txt")).toStdString();
+        a.senke.protokoll.clear();
+        a.haupt->D_SpeichernUnterItemClick();
+        QCOMPARE(a.senke.protokoll.back().text,
+                 std::string("Fehler: Nur Dateien mit der Endung (.S01) können gespeichert werden!"));
+        QVERIFY(!QFile::exists(wurzel + QStringLiteral("/fall.txt")));
+
+        // A read-only directory.
+        QDir().mkpath(wurzel + QStringLiteral("/nurlesen"));
+        QFile::setPermissions(wurzel + QStringLiteral("/nurlesen"),
+                              QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        a.dialoge.antwort = (wurzel + QStringLiteral("/nurlesen/Fall.S01")).toStdString();
+        a.senke.protokoll.clear();
+        a.haupt->D_SpeichernUnterItemClick();
+        if (::geteuid() != 0) {  // root writes anywhere
+            QVERIFY(EnthaeltText(a.senke, "ist nicht möglich!"));
+            QCOMPARE(a.haupt->Fallzustand(), 1);
+        }
+
+        // A password, saved; opening asks for it, and cancelling leaves a new case.
+        const QString fall = wurzel + QStringLiteral("/Mein Fall.S01");
+        a.dialoge.antwort = fall.toStdString();
+        a.senke.protokoll.clear();
+        a.senke.antworten = {Antwort::OK, Antwort::OK, Antwort::Nein};  // not saved yet
+        BeiModal([&](QWidget* w) {
+            auto* d = qobject_cast<TxPasswortAendern*>(w);
+            QVERIFY(d);
+            QCOMPARE(d->windowTitle(), QStringLiteral("Passwort vergeben/ändern"));
+            d->Feld1()->setText(QStringLiteral("geheim"));
+            d->Feld2()->setText(QStringLiteral("anders"));
+            d->EndeClick();  // differ: the dialog stays with emptied fields
+            QVERIFY(d->isVisible());
+            QVERIFY(d->Feld1()->text().isEmpty());
+            d->Feld1()->setText(QStringLiteral("geheim"));
+            d->Feld2()->setText(QStringLiteral("geheim"));
+            d->EndeClick();
+        });
+        a.haupt->D_PasswortItemClick();
+        QVERIFY(EnthaeltText(a.senke, "Passwort und die Wiederholung stimmen"));
+        QVERIFY(EnthaeltText(a.senke, "Passwort wurde erfolgreich geändert!"));
+        QVERIFY(a.haupt->FallVeraendert());
+        a.haupt->D_SpeichernUnterItemClick();
+        QCOMPARE(QFileInfo(fall).size(), qint64(FallDateiGroesse));
+        QCOMPARE(a.haupt->DateiAnzeige(), QStringLiteral("Mein Fall.S01"));
+        QCOMPARE(a.haupt->Fallzustand(), 2);
+        QVERIFY(!a.haupt->FallVeraendert());
+
+        struct Skript : PasswortAbfrage {
+            std::deque<std::optional<std::string>> eingaben;
+            std::optional<std::string> Eingabe() override {
+                auto e = eingaben.front();
+                eingaben.pop_front();
+                return e;
+            }
+        } abfrage;
+        a.haupt->SetzePasswortAbfrage(&abfrage);
+        abfrage.eingaben = {std::string("falsch"), std::nullopt};
+        a.senke.protokoll.clear();
+        a.haupt->D_OpenItemClick();
+        QVERIFY(EnthaeltText(a.senke, "Ungültiges Passwort"));
+        QCOMPARE(a.haupt->DateiAnzeige(), QStringLiteral("Keine Datei"));
+        QVERIFY(!a.haupt->FallVeraendert());
+
+        abfrage.eingaben = {std::string("  geheim ")};
+        a.senke.protokoll.clear();
+        a.haupt->D_OpenItemClick();
+        QVERIFY(EnthaeltText(a.senke, "Steuerfall wurde geöffnet."));
+        QCOMPARE(a.haupt->DateiAnzeige(), QStringLiteral("Mein Fall.S01"));
+        QCOMPARE(a.haupt->Einst().letztDatenPfad, wurzel.toStdString());
+
+        // A file without the signature.
+        Umgebung::Schreiben((wurzel + QStringLiteral("/kaputt.S01")).toStdString(), "kein Fall");
+        a.dialoge.antwort = (wurzel + QStringLiteral("/kaputt.S01")).toStdString();
+        a.senke.protokoll.clear();
+        a.haupt->D_OpenItemClick();
+        QCOMPARE(a.senke.protokoll.back().text,
+                 std::string("Die ausgewählte Datei ist keine gültige Datendatei!"));
+        QCOMPARE(a.haupt->DateiAnzeige(), QStringLiteral("Mein Fall.S01"));
+        a.haupt->close();
+    }
+
+    void vorjahr_oeffnen() {
+        Aufbau a;
+        a.Zeigen();
+        const QString wurzel = a.umg.wurzel.path();
+        std::string alt(VorjahrDateiGroesse, '\0');
+        alt[0] = 8;
+        alt.replace(1, 8, "S00VER10");
+        Umgebung::Schreiben((wurzel + QStringLiteral("/Fall.S00")).toStdString(), alt);
+        a.dialoge.antwort = (wurzel + QStringLiteral("/Fall.S00")).toStdString();
+        int gezeigt = 0;
+        BeiModal([&](QWidget* w) {
+            auto* d = qobject_cast<TxVorjahr*>(w);
+            QVERIFY(d);
+            ++gezeigt;
+            QCOMPARE(d->Liste()->count(), VorjahrPunkte);
+            QTest::keyClick(d, Qt::Key_Escape);  // does nothing
+            QVERIFY(d->isVisible());
+            d->VorschlagClick();
+            QCOMPARE(d->Liste()->item(4)->checkState(), Qt::Checked);
+            QCOMPARE(d->Liste()->item(9)->checkState(), Qt::Unchecked);
+            d->OKClick();
+        });
+        a.senke.protokoll.clear();
+        a.haupt->D_OpenItemVorjahrClick();
+        QCOMPARE(gezeigt, 1);
+        QCOMPARE(a.dialoge.anfragen.back().standardEndung, std::string("S00"));
+        QVERIFY(EnthaeltText(a.senke, "Daten des Vorjahres werden übernommen."));
+        QCOMPARE(a.haupt->DateiAnzeige(), QStringLiteral("Fall.S01"));
+        QVERIFY(VorjahrGewaehlt(a.haupt->Fall().Vorjahrauswahl(), 4));
+        QVERIFY(a.umg.Ini().find("LetztDatenPfad=" + wurzel.toStdString()) != std::string::npos);
+        a.haupt->D_SpeichernItemClick();  // saved as Fall.S01 beside it, Fall.S00 untouched
+        QCOMPARE(QFileInfo(wurzel + QStringLiteral("/Fall.S01")).size(), qint64(FallDateiGroesse));
+        QCOMPARE(QFileInfo(wurzel + QStringLiteral("/Fall.S00")).size(), qint64(VorjahrDateiGroesse));
         a.haupt->close();
     }
 
