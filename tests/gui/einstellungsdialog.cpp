@@ -1,6 +1,4 @@
 // The configuration dialog and the small windows of the main window.
-#include "shell/txglobconf.h"
-
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -11,6 +9,7 @@
 #include <QtTest>
 
 #include "shell/kleinfenster.h"
+#include "shell/txglobconf.h"
 #include "testumgebung.h"
 #include "widgets/eingabefeld.h"
 #include "widgets/rechnerfeld.h"
@@ -20,7 +19,7 @@ using namespace quarnel::gui;
 
 class EinstellungsdialogTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { Tform13::AnimationAn() = false; }
 
     void felder_aus_den_einstellungen_und_ende() {
@@ -53,7 +52,7 @@ private slots:
         d.EndeClick();
         QVERIFY(e.insert);
         QCOMPARE(e.obenRand, 1.5);
-        QCOMPARE(e.linksRand, 1.5);  // not a number: kept as it was
+        QCOMPARE(e.linksRand, 1.5);        // not a number: kept as it was
         QCOMPARE(e.deltaFontSizeTab, -3);  // no range check
         QVERIFY(e.speichernAnsi);
         QVERIFY(senke.protokoll.empty());
@@ -66,8 +65,7 @@ private slots:
         TxGlobConf d(nullptr, e, senke);
         d.show();
         d.FarbeGewaehlt(0x00112233);
-        d.SchriftGewaehlt(TxGlobConf::Schriftart::Druck,
-                          QFont(QString(40, QLatin1Char('x')), 14));
+        d.SchriftGewaehlt(TxGlobConf::Schriftart::Druck, QFont(QString(40, QLatin1Char('x')), 14));
         QCOMPARE(e.hintergrund, 0x00112233u);  // takes effect at once
         QCOMPARE(e.druckSchrift.name, std::string(30, 'x'));
         QCOMPARE(e.druckSchrift.groesse, 14);

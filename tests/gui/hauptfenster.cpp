@@ -1,26 +1,26 @@
 // The main window: menu tree, menu states, start-up, case commands, exit,
 // the running computation and the help commands, with scripted messages.
-#include "shell/tf_globmain.h"
+#include <unistd.h>
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QToolButton>
-#include <QListWidget>
 #include <QVBoxLayout>
-#include <fstream>
-#include <unistd.h>
 #include <QtTest>
+#include <fstream>
 
 #include "case/fallbefehle.h"
 #include "shell/falldialoge.h"
 #include "shell/kleinfenster.h"
+#include "shell/tf_globmain.h"
 #include "shell/tform13.h"
 #include "shell/txglobconf.h"
 #include "testumgebung.h"
@@ -35,7 +35,7 @@ namespace {
 
 // An entry page that stores its field when asked to close, or refuses.
 class TestSeite : public QWidget {
-public:
+  public:
     explicit TestSeite(bool verweigern = false, std::vector<std::string>* protokoll = nullptr,
                        std::string name = "Seite")
         : verweigern_(verweigern), protokoll_(protokoll), name_(std::move(name)) {
@@ -50,15 +50,18 @@ public:
     std::vector<QLineEdit*> felder;
     int gefragt = 0;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* e) override {
         ++gefragt;
-        if (protokoll_) protokoll_->push_back(name_ + (verweigern_ ? " verweigert" : " gespeichert"));
-        if (verweigern_) e->ignore();
-        else e->accept();
+        if (protokoll_)
+            protokoll_->push_back(name_ + (verweigern_ ? " verweigert" : " gespeichert"));
+        if (verweigern_)
+            e->ignore();
+        else
+            e->accept();
     }
 
-private:
+  private:
     bool verweigern_;
     std::vector<std::string>* protokoll_;
     std::string name_;
@@ -92,7 +95,7 @@ struct Aufbau {
 
 class HauptfensterTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { Tform13::AnimationAn() = false; }
 
     void menuebaum() {
@@ -158,9 +161,10 @@ private slots:
         QCOMPARE(gruppen, (QStringList{"&Mantelbogen", "Anlage &Kinder", "Anlage &N", "Anlage KA&P",
                                        "Anlage &GSE", "Anlage &FW", "Anlage &V", "Anlage &SO",
                                        "Anlage St"}));
-        for (int tag : {11, 14, 21, 22, 311, 312, 321, 322, 41, 42, 51, 52, 61, 62, 711, 714, 721,
-                        724, 81, 82, 91, 92})
-            QVERIFY2(a.haupt->Aktion(QStringLiteral("F_Blatt%1").arg(tag)), qPrintable(QString::number(tag)));
+        for (int tag : {11, 14, 21, 22,  311, 312, 321, 322, 41, 42, 51,
+                        52, 61, 62, 711, 714, 721, 724, 81,  82, 91, 92})
+            QVERIFY2(a.haupt->Aktion(QStringLiteral("F_Blatt%1").arg(tag)),
+                     qPrintable(QString::number(tag)));
 
         // Tool-bar hints: "short|long" gives the tool tip and the status text.
         auto* kal = a.haupt->Knopf(QStringLiteral("SpeedKalenderBtn"));
@@ -169,12 +173,16 @@ private slots:
         auto* neu = a.haupt->Knopf(QStringLiteral("SpeedNeuBtn"));
         QCOMPARE(neu->toolTip(), QStringLiteral("Neuer Steuerfall anlegen"));
         QCOMPARE(neu->statusTip(), QStringLiteral("Neuer Steuerfall anlegen"));
-        for (const char* n : {"SpeedOpenBtn", "SpeedSaveBtn", "SpeedRechnerBtn", "SpeedHelp",
-                              "SpeedFragen", "SpeedPruef1", "SpeedPruef2", "MemoBitBtn",
-                              "NotizBitBtn", "SpeedFormularsicht", "SpeedRechne",
-                              "SpeedNavigatorRueckBtn", "SpeedNavigatorVorBtn", "SpeedNavigatorBtn",
-                              "SpeedNavigatorStopBtn", "SpeedExitBtn", "NavigatorVorBtn",
-                              "NavigatorRueckBtn", "NavigatorStopBtn", "NavigatorBtn"})
+        for (const char* n : {"SpeedOpenBtn",          "SpeedSaveBtn",
+                              "SpeedRechnerBtn",       "SpeedHelp",
+                              "SpeedFragen",           "SpeedPruef1",
+                              "SpeedPruef2",           "MemoBitBtn",
+                              "NotizBitBtn",           "SpeedFormularsicht",
+                              "SpeedRechne",           "SpeedNavigatorRueckBtn",
+                              "SpeedNavigatorVorBtn",  "SpeedNavigatorBtn",
+                              "SpeedNavigatorStopBtn", "SpeedExitBtn",
+                              "NavigatorVorBtn",       "NavigatorRueckBtn",
+                              "NavigatorStopBtn",      "NavigatorBtn"})
             QVERIFY2(a.haupt->Knopf(QString::fromLatin1(n)), n);
         for (const char* n : {"TipPnl", "FeldNrPnl", "FormNrPnl", "DateiPnl", "DatumPnl"})
             QVERIFY2(a.haupt->Panel(QString::fromLatin1(n)), n);
@@ -197,7 +205,8 @@ private slots:
             Listensatz l;
             const auto abbild = NeuesAbbild(r, n, l);
             std::ofstream(neuS01, std::ios::binary)
-                .write(reinterpret_cast<const char*>(abbild.data()), std::streamsize(abbild.size()));
+                .write(reinterpret_cast<const char*>(abbild.data()),
+                       std::streamsize(abbild.size()));
         }
         Aufbau a("[Start]\nTips=1\nLfdTip=7\nEingangsFenster=1\n[App1]\nLetztDatenPfad=" +
                      daten.path().toStdString() + "\n",
@@ -234,7 +243,8 @@ private slots:
         // Test mode shows the reload button; missing data files are reported.
         QVERIFY(a.haupt->Knopf(QStringLiteral("ReloadBtn"))->isVisible());
         QVERIFY(EnthaeltText(a.senke, "Das Programm ist leider unvollständig."));
-        QCOMPARE(a.haupt->Panel(QStringLiteral("DatumPnl"))->text(), QStringLiteral("24.12.2001  13:05"));
+        QCOMPARE(a.haupt->Panel(QStringLiteral("DatumPnl"))->text(),
+                 QStringLiteral("24.12.2001  13:05"));
         for (const char* t : {"SpeichernTimer", "DatumTimer", "LaufschriftTimer", "TitelTimer"})
             QVERIFY2(a.haupt->Timer(QString::fromLatin1(t))->isActive(), t);
         QCOMPARE(a.haupt->Timer(QStringLiteral("LaufschriftTimer"))->interval(), 500);
@@ -275,12 +285,14 @@ private slots:
         QVERIFY(a.An("D_SpeichernItem"));
         QVERIFY(a.An("EingabeMenue"));
         QCOMPARE(a.senke.protokoll.size(), size_t(4));
-        QCOMPARE(a.senke.protokoll[0].text, std::string("Ein neuer Fall wurde angelegt!  Dateiname: NEU.S01"));
+        QCOMPARE(a.senke.protokoll[0].text,
+                 std::string("Ein neuer Fall wurde angelegt!  Dateiname: NEU.S01"));
         QVERIFY(a.senke.protokoll[0].positioniert);
         QVERIFY(a.senke.protokoll[1].text.rfind("Mit dem Interview treffen", 0) == 0);
         QCOMPARE(a.senke.protokoll[1].knoepfe, unsigned(KnopfJa | KnopfNein | KnopfHilfe));
         QCOMPARE(a.senke.protokoll[1].hilfeseite, std::string("std\\interview"));
-        QCOMPARE(a.senke.protokoll[2].text, std::string("Sie beginnen mit dem ersten Eingabereich."));
+        QCOMPARE(a.senke.protokoll[2].text,
+                 std::string("Sie beginnen mit dem ersten Eingabereich."));
 
         // A changed case: cancel keeps it; still a new case, so the interview is offered.
         a.haupt->SetzeFallVeraendert(true);
@@ -312,8 +324,9 @@ private slots:
         a.dialoge.antwort = (wurzel + QStringLiteral("/fall.txt")).toStdString();
         a.senke.protokoll.clear();
         a.haupt->D_SpeichernUnterItemClick();
-        QCOMPARE(a.senke.protokoll.back().text,
-                 std::string("Fehler: Nur Dateien mit der Endung (.S01) können gespeichert werden!"));
+        QCOMPARE(
+            a.senke.protokoll.back().text,
+            std::string("Fehler: Nur Dateien mit der Endung (.S01) können gespeichert werden!"));
         QVERIFY(!QFile::exists(wurzel + QStringLiteral("/fall.txt")));
 
         // A read-only directory.
@@ -422,7 +435,8 @@ private slots:
         QVERIFY(a.umg.Ini().find("LetztDatenPfad=" + wurzel.toStdString()) != std::string::npos);
         a.haupt->D_SpeichernItemClick();  // saved as Fall.S01 beside it, Fall.S00 untouched
         QCOMPARE(QFileInfo(wurzel + QStringLiteral("/Fall.S01")).size(), qint64(FallDateiGroesse));
-        QCOMPARE(QFileInfo(wurzel + QStringLiteral("/Fall.S00")).size(), qint64(VorjahrDateiGroesse));
+        QCOMPARE(QFileInfo(wurzel + QStringLiteral("/Fall.S00")).size(),
+                 qint64(VorjahrDateiGroesse));
         a.haupt->close();
     }
 
@@ -548,7 +562,8 @@ private slots:
         a.Zeigen();
         // The settings directory is a file: writing must fail visibly.
         QDir(QString::fromStdString(a.umg.pfade.einstellungen)).removeRecursively();
-        Umgebung::Schreiben(a.umg.pfade.einstellungen.substr(0, a.umg.pfade.einstellungen.size() - 1), "x");
+        Umgebung::Schreiben(
+            a.umg.pfade.einstellungen.substr(0, a.umg.pfade.einstellungen.size() - 1), "x");
         a.senke.protokoll.clear();
         QVERIFY(a.haupt->close());
         QVERIFY(EnthaeltText(a.senke, "Die Einstellungen konnten nicht gespeichert werden"));
@@ -584,7 +599,8 @@ private slots:
         QCOMPARE(a.haupt->Panel(QStringLiteral("TipPnl"))->text(), QStringLiteral("+ 500,00 DM"));
         a.haupt->SaldoAnzeigen(1234.5);
         QCOMPARE(a.haupt->Panel(QStringLiteral("TipPnl"))->text(), QStringLiteral("- 1.234,50 DM"));
-        QVERIFY(a.haupt->Panel(QStringLiteral("TipPnl"))->styleSheet().contains(QStringLiteral("red")));
+        QVERIFY(
+            a.haupt->Panel(QStringLiteral("TipPnl"))->styleSheet().contains(QStringLiteral("red")));
 
         // Switched off: no computation and an empty panel.
         a.haupt->Einst().lfdBerechnung = false;
@@ -609,7 +625,8 @@ private slots:
         Umgebung::Schreiben(a.umg.pfade.hilfe + "std/tastatur.htm", "<p>Tasten</p>");
         a.haupt->Einst().internetBrowser = true;
         a.haupt->Aktion(QStringLiteral("H_Tastatur"))->trigger();
-        QCOMPARE(a.desktop.geoeffnet, (std::vector<std::string>{a.umg.pfade.hilfe + "std/tastatur.htm"}));
+        QCOMPARE(a.desktop.geoeffnet,
+                 (std::vector<std::string>{a.umg.pfade.hilfe + "std/tastatur.htm"}));
 
         a.haupt->F1Gedrueckt();
         QCOMPARE(a.senke.protokoll.back().text,
@@ -632,7 +649,8 @@ private slots:
         a.senke.protokoll.clear();
         a.haupt->SeiteOeffnen(2, 1);
         QCOMPARE(a.senke.protokoll.back().text,
-                 std::string("Bitte wählen Sie zuerst <Allgemeine Angaben> <Steuerpflichtiger/Ehegatte"));
+                 std::string(
+                     "Bitte wählen Sie zuerst <Allgemeine Angaben> <Steuerpflichtiger/Ehegatte"));
         QVERIFY(!a.haupt->SeitenOffen());
     }
 

@@ -16,7 +16,7 @@ using namespace quarnel::gui;
 
 class MeldungsBoxTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { Tform13::AnimationAn() = false; }
 
     void knoepfe_und_text() {
@@ -42,7 +42,8 @@ private slots:
     }
 
     void antworten_und_hilfe_ohne_schliessen() {
-        Meldung m{MeldungsTyp::Bestaetigung, "Frage?", KnopfJa | KnopfNein | KnopfHilfe, "std\\p", false};
+        Meldung m{MeldungsTyp::Bestaetigung, "Frage?", KnopfJa | KnopfNein | KnopfHilfe, "std\\p",
+                  false};
         MeldungsBox box(m);
         std::vector<std::string> hilfen;
         box.hilfeZeigen = [&](const std::string& s) { hilfen.push_back(s); };

@@ -14,7 +14,7 @@ using namespace quarnel::gui;
 
 class Zeitmessung : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { Tform13::AnimationAn() = false; }
 
     void hauptfenster_bis_zur_ersten_anzeige() {

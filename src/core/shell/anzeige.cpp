@@ -44,7 +44,9 @@ constexpr std::string_view Eingang =
 
 }  // namespace
 
-std::string FensterTitel() { return std::string(ProgrammTitel) + " - "; }
+std::string FensterTitel() {
+    return std::string(ProgrammTitel) + " - ";
+}
 
 std::string LaufschriftSchritt(const std::string& titel) {
     if (titel.empty()) return titel;
@@ -115,7 +117,9 @@ std::string HilfeDatei(const std::string& hilfeVerzeichnis, std::string_view sei
     return pfad + name;
 }
 
-int AnzahlTips() { return static_cast<int>(Tips.size()); }
+int AnzahlTips() {
+    return static_cast<int>(Tips.size());
+}
 
 std::string_view Tip(int index) {
     if (index < 0 || index >= AnzahlTips()) return {};
@@ -127,13 +131,14 @@ TipWahl NaechsterTip(int lfdTip) {
     return {lfdTip, lfdTip + 1};
 }
 
-std::string_view EingangsText() { return Eingang; }
+std::string_view EingangsText() {
+    return Eingang;
+}
 
 Fenstermasse FenstermasseZumSpeichern(Fenstermasse f, int bildschirmWeite) {
     if (f.oben < 0) f.oben = 1;
     if (f.links < 0) f.links = 1;
-    if (f.weite > bildschirmWeite)
-        f.weite = static_cast<int>(std::lround(bildschirmWeite * 0.999));
+    if (f.weite > bildschirmWeite) f.weite = static_cast<int>(std::lround(bildschirmWeite * 0.999));
     return f;
 }
 
@@ -154,20 +159,34 @@ namespace quarnel {
 
 int FormularblattFuer(int bereich, int seite) {
     switch (bereich) {
-        case 2: return 21;
-        case 3: return seite <= 2 ? 311 : 312;
-        case 4: return 321;
-        case 5: return 322;
-        case 6: return 41;
-        case 7: return 710 + seite;
-        case 8: return 51;
-        case 9: return 52;
-        case 11: return 81;
-        case 12: return 13;
-        case 13: return 14;
-        case 14: return (seite == 3 || seite == 5) ? 62 : 61;
-        case 16: return 91;
-        default: return 11;
+        case 2:
+            return 21;
+        case 3:
+            return seite <= 2 ? 311 : 312;
+        case 4:
+            return 321;
+        case 5:
+            return 322;
+        case 6:
+            return 41;
+        case 7:
+            return 710 + seite;
+        case 8:
+            return 51;
+        case 9:
+            return 52;
+        case 11:
+            return 81;
+        case 12:
+            return 13;
+        case 13:
+            return 14;
+        case 14:
+            return (seite == 3 || seite == 5) ? 62 : 61;
+        case 16:
+            return 91;
+        default:
+            return 11;
     }
 }
 

@@ -8,11 +8,13 @@ namespace quarnel {
 namespace {
 
 constexpr std::array<Einstellungen::Verschiebung, 20> ErststartVerschiebung{{
-    {9, 2}, {7, 7}, {17, 7}, {8, 7}, {18, 3}, {7, 8}, {18, 0}, {8, 6}, {18, 3}, {8, 7},
+    {9, 2},  {7, 7},  {17, 7}, {8, 7},  {18, 3}, {7, 8}, {18, 0}, {8, 6}, {18, 3}, {8, 7},
     {17, 1}, {8, 12}, {18, 4}, {7, 17}, {17, 4}, {7, 9}, {17, 2}, {8, 8}, {15, 4}, {6, 8},
 }};
 
-std::string BoolText(bool b) { return b ? "1" : "0"; }
+std::string BoolText(bool b) {
+    return b ? "1" : "0";
+}
 
 std::string Zwei(int k) {
     char buf[8];

@@ -12,8 +12,8 @@
 namespace quarnel {
 
 inline constexpr const char* EinstellungsDateiName = "Quar01.ini";
-inline constexpr std::size_t MaxSchriftName = 30;   // characters
-inline constexpr std::size_t MaxDatenPfad = 255;    // characters
+inline constexpr std::size_t MaxSchriftName = 30;  // characters
+inline constexpr std::size_t MaxDatenPfad = 255;   // characters
 
 struct SchriftWahl {
     std::string name;  // UTF-8, at most MaxSchriftName characters

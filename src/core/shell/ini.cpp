@@ -18,7 +18,9 @@ std::string Getrimmt(std::string_view s) {
     return std::string(s.substr(a, e - a));
 }
 
-char Klein(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char Klein(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool GleichOhneFall(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -38,8 +40,8 @@ IniDatei IniDatei::AusText(std::string_view text) {
     std::size_t pos = 0;
     while (pos < text.size()) {
         std::size_t nl = text.find('\n', pos);
-        std::string_view roh = text.substr(pos, nl == std::string_view::npos ? std::string_view::npos
-                                                                            : nl - pos);
+        std::string_view roh =
+            text.substr(pos, nl == std::string_view::npos ? std::string_view::npos : nl - pos);
         pos = nl == std::string_view::npos ? text.size() : nl + 1;
         if (!roh.empty() && roh.back() == '\r') roh.remove_suffix(1);
         Zeile z;
@@ -126,8 +128,7 @@ std::optional<std::string> IniDatei::Wert(std::string_view sektion,
     return std::nullopt;
 }
 
-void IniDatei::Setze(std::string_view sektion, std::string_view schluessel,
-                     std::string_view wert) {
+void IniDatei::Setze(std::string_view sektion, std::string_view schluessel, std::string_view wert) {
     std::string neueZeile = std::string(schluessel) + "=" + std::string(wert);
     // Replace in place, or remember where the section's last key line stands.
     std::size_t einfuegen = std::string::npos;
@@ -177,8 +178,7 @@ long long IniDatei::LiesGanzzahl(std::string_view sektion, std::string_view schl
     return z ? *z : vorgabe;
 }
 
-bool IniDatei::LiesBool(std::string_view sektion, std::string_view schluessel,
-                        bool vorgabe) const {
+bool IniDatei::LiesBool(std::string_view sektion, std::string_view schluessel, bool vorgabe) const {
     return LiesGanzzahl(sektion, schluessel, vorgabe ? 1 : 0) != 0;
 }
 
@@ -212,10 +212,14 @@ std::optional<long long> GanzzahlAusText(std::string_view s0) {
     for (; i < s.size(); ++i) {
         char c = s[i];
         int ziffer;
-        if (c >= '0' && c <= '9') ziffer = c - '0';
-        else if (basis == 16 && c >= 'a' && c <= 'f') ziffer = c - 'a' + 10;
-        else if (basis == 16 && c >= 'A' && c <= 'F') ziffer = c - 'A' + 10;
-        else return std::nullopt;
+        if (c >= '0' && c <= '9')
+            ziffer = c - '0';
+        else if (basis == 16 && c >= 'a' && c <= 'f')
+            ziffer = c - 'a' + 10;
+        else if (basis == 16 && c >= 'A' && c <= 'F')
+            ziffer = c - 'A' + 10;
+        else
+            return std::nullopt;
         wert = wert * static_cast<unsigned>(basis) + static_cast<unsigned>(ziffer);
         if (wert > 0xFFFFFFFFFFFFull) return std::nullopt;  // far beyond any setting
     }
@@ -227,7 +231,8 @@ std::optional<double> ZahlAusText(std::string_view s0) {
     std::string s = Getrimmt(s0);
     if (s.empty()) return std::nullopt;
     for (char& c : s) {
-        if (c == ',') c = '.';
+        if (c == ',')
+            c = '.';
         else if (!((c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' ||
                    c == 'E'))
             return std::nullopt;

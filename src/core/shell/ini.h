@@ -13,7 +13,7 @@
 namespace quarnel {
 
 class IniDatei {
-public:
+  public:
     static IniDatei AusText(std::string_view text);
     // Loads the file; false (and an empty object) when it cannot be read.
     bool Laden(const std::string& pfad);
@@ -38,10 +38,10 @@ public:
     // Decimal comma or decimal point.
     double LiesZahl(std::string_view sektion, std::string_view schluessel, double vorgabe) const;
 
-private:
+  private:
     struct Zeile {
-        std::string text;  // the line as read, without its line break
-        std::string sektion;  // for "[...]" lines: the section name; else empty
+        std::string text;        // the line as read, without its line break
+        std::string sektion;     // for "[...]" lines: the section name; else empty
         std::string schluessel;  // for key lines: the key; else empty
         bool istSektion = false;
     };

@@ -7,9 +7,9 @@
 namespace quarnel {
 
 struct Startschalter {
-    bool testmodus = false;     // "T"
-    bool autoOeffnen = false;   // "F": open "Neu.S01" of the data directory at start
-    bool ohneSplash = false;    // "S-"
+    bool testmodus = false;    // "T"
+    bool autoOeffnen = false;  // "F": open "Neu.S01" of the data directory at start
+    bool ohneSplash = false;   // "S-"
 };
 
 // The first three parameters (without the program name) are joined and each

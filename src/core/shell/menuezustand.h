@@ -62,13 +62,25 @@ inline constexpr std::size_t AnzahlSteuerelemente = static_cast<std::size_t>(Ste
 // Object name of the control ("SpeedSaveBtn", "EingabeMenue", ...).
 std::string_view SteuerelementName(Steuerelement s);
 
-enum class Menuestatus { KeinFall = 0, FallOffen = 1, Dialog = 2, Eingabeseite = 3, Unterseite = 4 };
+enum class Menuestatus {
+    KeinFall = 0,
+    FallOffen = 1,
+    Dialog = 2,
+    Eingabeseite = 3,
+    Unterseite = 4
+};
 
 // Kind of window that has just opened or closed, as the windows report it.
-enum class Fensterart { Seitenansicht = 0, Keins = 1, Dialog = 3, Eingabeseite = 4, Unterseite = 5 };
+enum class Fensterart {
+    Seitenansicht = 0,
+    Keins = 1,
+    Dialog = 3,
+    Eingabeseite = 4,
+    Unterseite = 5
+};
 
 class Menuezustand {
-public:
+  public:
     static constexpr int MaxStufe = 5;
     using Zeile = std::array<bool, AnzahlSteuerelemente>;
 
@@ -91,7 +103,7 @@ public:
     // What the main window does when the active window changes.
     void FensterGewechselt(Fensterart art);
 
-private:
+  private:
     Zeile aktiv_{};
     std::array<Zeile, MaxStufe + 1> gespeichert_{};  // rows 1..MaxStufe
     int stufe_ = 1;

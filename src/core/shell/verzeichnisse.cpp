@@ -25,7 +25,9 @@ std::string Umgebung(const char* name) {
 
 }  // namespace
 
-std::string Verzeichnisse::EinstellungsDatei() const { return einstellungen + "Quar01.ini"; }
+std::string Verzeichnisse::EinstellungsDatei() const {
+    return einstellungen + "Quar01.ini";
+}
 
 VerzeichnisQuellen VerzeichnisQuellenDesProzesses() {
     VerzeichnisQuellen q;

@@ -8,19 +8,19 @@
 namespace quarnel {
 
 struct Verzeichnisse {
-    std::string programm;      // installation data, with a trailing '/'
-    std::string hilfe;         // programm + "htmlhelp/"
-    std::string formular;      // programm + "form/"
-    std::string einstellungen; // the user's configuration directory, with a trailing '/'
+    std::string programm;       // installation data, with a trailing '/'
+    std::string hilfe;          // programm + "htmlhelp/"
+    std::string formular;       // programm + "form/"
+    std::string einstellungen;  // the user's configuration directory, with a trailing '/'
     std::string EinstellungsDatei() const;
 };
 
 struct VerzeichnisQuellen {
-    std::string datenUmgebung;      // $QUARNEL_DATA, may be empty
-    std::string installiert;        // the compiled-in data directory
-    std::string entwicklung;        // fixed development directory of test mode
-    std::string xdgConfigHome;      // $XDG_CONFIG_HOME, may be empty
-    std::string home;               // $HOME
+    std::string datenUmgebung;  // $QUARNEL_DATA, may be empty
+    std::string installiert;    // the compiled-in data directory
+    std::string entwicklung;    // fixed development directory of test mode
+    std::string xdgConfigHome;  // $XDG_CONFIG_HOME, may be empty
+    std::string home;           // $HOME
 };
 
 // The sources of this process: environment and compiled-in paths.

@@ -16,7 +16,8 @@ namespace quarnel::gui {
 
 namespace {
 
-QPushButton* Knopf(QWidget* eltern, const char* name, const char* text, const char* hinweis = nullptr) {
+QPushButton* Knopf(QWidget* eltern, const char* name, const char* text,
+                   const char* hinweis = nullptr) {
     auto* b = new QPushButton(QString::fromUtf8(text), eltern);
     b->setObjectName(QString::fromLatin1(name));
     b->setAutoDefault(false);
@@ -144,7 +145,8 @@ TxVorjahr::TxVorjahr(QWidget* hauptfenster, VorjahrAuswahl& auswahl,
         const QByteArray b = f.readAll();
         erklaerung->setPlainText(QString::fromStdString(Cp1252ZuUtf8(b.toStdString())));
     }
-    auto* vorschlag = Knopf(this, "VorschlagBtn", "&Vorschlag", "Ausgewählte Positionen markieren.");
+    auto* vorschlag =
+        Knopf(this, "VorschlagBtn", "&Vorschlag", "Ausgewählte Positionen markieren.");
     auto* alle = Knopf(this, "AlleBtn", "&Alle", "Alle Positionen markieren.");
     auto* keine = Knopf(this, "KeineBtn", "&Keine", "Keine Position markieren.");
     auto* ok = Knopf(this, "OKBtn", "&OK");
@@ -189,7 +191,9 @@ void TxVorjahr::AlleClick() {
     Zeigen(a);
 }
 
-void TxVorjahr::KeineClick() { Zeigen(VorjahrAuswahl{}); }
+void TxVorjahr::KeineClick() {
+    Zeigen(VorjahrAuswahl{});
+}
 
 void TxVorjahr::OKClick() {
     for (int i = 0; i < VorjahrPunkte; ++i)

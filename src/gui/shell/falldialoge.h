@@ -15,17 +15,17 @@ namespace quarnel::gui {
 
 class TxPasswortAendern : public Tform13 {
     Q_OBJECT
-public:
+  public:
     TxPasswortAendern(QWidget* hauptfenster, Fallverwaltung& fall);
     void EndeClick();
     QLineEdit* Feld1() const { return passwort1_; }
     QLineEdit* Feld2() const { return passwort2_; }
     std::function<void()> hilfeZeigen;
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* e) override;
 
-private:
+  private:
     Fallverwaltung& fall_;
     QLineEdit *passwort1_, *passwort2_;
 };
@@ -33,31 +33,31 @@ private:
 // One "&Ende" per call of Eingabe(); the case layer asks again after a wrong entry.
 class TxPasswortAbfrage : public Tform13 {
     Q_OBJECT
-public:
+  public:
     explicit TxPasswortAbfrage(QWidget* hauptfenster);
     QLineEdit* Feld() const { return passwort1_; }
     std::function<void()> hilfeZeigen;
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* e) override;
 
-private:
+  private:
     QLineEdit* passwort1_;
 };
 
 class DialogPasswortAbfrage : public PasswortAbfrage {
-public:
+  public:
     explicit DialogPasswortAbfrage(QWidget* hauptfenster) : hauptfenster_(hauptfenster) {}
     std::optional<std::string> Eingabe() override;
     std::function<void()> hilfeZeigen;
 
-private:
+  private:
     QWidget* hauptfenster_;
 };
 
 class TxVorjahr : public Tform13 {
     Q_OBJECT
-public:
+  public:
     TxVorjahr(QWidget* hauptfenster, VorjahrAuswahl& auswahl, const std::string& formVerzeichnis);
     QListWidget* Liste() const { return liste_; }
     void VorschlagClick();
@@ -67,10 +67,10 @@ public:
     std::function<void()> hilfeZeigen;
     std::function<void()> bestaetigt;  // writes the settings
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* e) override;
 
-private:
+  private:
     void Zeigen(const VorjahrAuswahl& a);
     VorjahrAuswahl& auswahl_;
     QListWidget* liste_;

@@ -80,12 +80,11 @@ TxInfo::TxInfo(QWidget* hauptfenster) : Tform13(hauptfenster, 340) {
     f.setBold(true);
     titel->setFont(f);
     titel->setStyleSheet(QStringLiteral("color: navy"));
-    auto* zeilen = new QLabel(
-        QStringLiteral("Version 1.0 für das Steuerjahr 2001\n\n"
-                       "Einkommensteuererklärung und Bescheidprüfung\n"
-                       "für Privatpersonen\n\n"
-                       "Das Quarnel-Projekt"),
-        this);
+    auto* zeilen = new QLabel(QStringLiteral("Version 1.0 für das Steuerjahr 2001\n\n"
+                                             "Einkommensteuererklärung und Bescheidprüfung\n"
+                                             "für Privatpersonen\n\n"
+                                             "Das Quarnel-Projekt"),
+                              this);
     zeilen->setObjectName(QStringLiteral("VersionLbl"));
     zeilen->setTextFormat(Qt::PlainText);
     zeilen->setAlignment(Qt::AlignCenter);
@@ -99,8 +98,7 @@ TxInfo::TxInfo(QWidget* hauptfenster) : Tform13(hauptfenster, 340) {
     l->addLayout(KnopfZeile({ende}));
 }
 
-TxEingang::TxEingang(QWidget* hauptfenster, Einstellungen& e)
-    : Tform13(hauptfenster, 500), e_(e) {
+TxEingang::TxEingang(QWidget* hauptfenster, Einstellungen& e) : Tform13(hauptfenster, 500), e_(e) {
     setObjectName(QStringLiteral("TxEingang"));
     setWindowTitle(QStringLiteral("Bitte beachten"));
     auto* text = new QTextBrowser(this);
@@ -170,7 +168,9 @@ void TxTips::MehrClick() {
     e_.lfdTip = w.naechsterLfdTip;
 }
 
-QString TxTips::AktuellerTip() const { return text_->toHtml(); }
+QString TxTips::AktuellerTip() const {
+    return text_->toHtml();
+}
 
 void TxTips::EndeClick() {
     e_.tips = tipsCB_->isChecked();

@@ -16,42 +16,42 @@ class RechnerFeld;
 
 class TxKalender : public Tform13 {
     Q_OBJECT
-public:
+  public:
     explicit TxKalender(QWidget* hauptfenster);
     QCalendarWidget* Kalender() const { return kalender_; }
 
-private:
+  private:
     QCalendarWidget* kalender_;
 };
 
 class TxRechner : public Tform13 {
     Q_OBJECT
-public:
+  public:
     explicit TxRechner(QWidget* hauptfenster);
     RechnerFeld* Rechner() const { return rechner_; }
     void ZwischenablageClick();
 
-private:
+  private:
     RechnerFeld* rechner_;
 };
 
 class TxInfo : public Tform13 {
     Q_OBJECT
-public:
+  public:
     explicit TxInfo(QWidget* hauptfenster);
 };
 
 // "Bitte beachten": closing with the box unticked turns the start window off.
 class TxEingang : public Tform13 {
     Q_OBJECT
-public:
+  public:
     TxEingang(QWidget* hauptfenster, Einstellungen& e);
     QCheckBox* AnzeigenCB() const { return anzeigenCB_; }
 
-protected:
+  protected:
     void done(int r) override;
 
-private:
+  private:
     Einstellungen& e_;
     QCheckBox* anzeigenCB_;
 };
@@ -59,14 +59,14 @@ private:
 // "Tips & Tricks": "&Ende" stores the box into "Tips"; the window button does not.
 class TxTips : public Tform13 {
     Q_OBJECT
-public:
+  public:
     TxTips(QWidget* hauptfenster, Einstellungen& e);
     void MehrClick();
     void EndeClick();
     QString AktuellerTip() const;
     QCheckBox* TipsCB() const { return tipsCB_; }
 
-private:
+  private:
     Einstellungen& e_;
     QTextBrowser* text_;
     QCheckBox* tipsCB_;

@@ -97,11 +97,16 @@ MeldungsBox::MeldungsBox(const Meldung& m, QWidget* eltern) : QDialog(eltern), m
     }
     knoepfe->addStretch(1);
     // Escape answers with the most cautious button of the set.
-    if (menge & KnopfAbbrechen) fluchtAntwort_ = Antwort::Abbrechen;
-    else if (menge & KnopfAbbruch) fluchtAntwort_ = Antwort::Abbruch;
-    else if (menge & KnopfNein) fluchtAntwort_ = Antwort::Nein;
-    else if (menge & KnopfOK) fluchtAntwort_ = Antwort::OK;
-    else fluchtAntwort_ = Antwort::Ja;
+    if (menge & KnopfAbbrechen)
+        fluchtAntwort_ = Antwort::Abbrechen;
+    else if (menge & KnopfAbbruch)
+        fluchtAntwort_ = Antwort::Abbruch;
+    else if (menge & KnopfNein)
+        fluchtAntwort_ = Antwort::Nein;
+    else if (menge & KnopfOK)
+        fluchtAntwort_ = Antwort::OK;
+    else
+        fluchtAntwort_ = Antwort::Ja;
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(oben);
@@ -118,7 +123,9 @@ void MeldungsBox::keyPressEvent(QKeyEvent* e) {
     QDialog::keyPressEvent(e);
 }
 
-void MeldungsBox::reject() { Beenden(fluchtAntwort_); }
+void MeldungsBox::reject() {
+    Beenden(fluchtAntwort_);
+}
 
 void MeldungsBox::Beenden(Antwort a) {
     ergebnis_ = a;

@@ -17,7 +17,7 @@ namespace quarnel::gui {
 
 class MeldungsBox : public QDialog {
     Q_OBJECT
-public:
+  public:
     MeldungsBox(const Meldung& m, QWidget* eltern = nullptr);
 
     Antwort Ergebnis() const { return ergebnis_; }
@@ -27,11 +27,11 @@ public:
     static QString TextFuerAnzeige(const std::string& text);  // "\r\n" and "\r" are line breaks
     static QString Titel(MeldungsTyp typ);
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* e) override;
     void reject() override;
 
-private:
+  private:
     void Beenden(Antwort a);
     Meldung meldung_;
     Antwort ergebnis_ = Antwort::Abbrechen;
@@ -40,7 +40,7 @@ private:
 
 // `Meldungen` shown as real dialogs over the main window.
 class DialogMeldungen : public Meldungen {
-public:
+  public:
     using Meldungen::Zeige;
     explicit DialogMeldungen(QWidget* eltern = nullptr) : eltern_(eltern) {}
     Antwort Zeige(const Meldung& m) override;
@@ -50,7 +50,7 @@ public:
     std::function<QPoint()> meldungsort;
     std::function<void(const std::string&)> hilfeZeigen;
 
-private:
+  private:
     QWidget* eltern_;
 };
 

@@ -15,7 +15,8 @@ QStringList QtDateiDialoge::Filterliste(const std::string& filter) {
         QString name = teile[i];
         const QString muster = QString(teile[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
         // Qt reads the patterns from the parentheses of the name.
-        if (!name.contains(QLatin1Char('('))) name += QStringLiteral(" (") + muster + QLatin1Char(')');
+        if (!name.contains(QLatin1Char('(')))
+            name += QStringLiteral(" (") + muster + QLatin1Char(')');
         liste << name;
     }
     return liste;
@@ -36,7 +37,8 @@ std::optional<std::string> Zeigen(QWidget* eltern, const DateiDialogAnfrage& a, 
     }
     if (!a.standardEndung.empty()) d.setDefaultSuffix(QString::fromStdString(a.standardEndung));
     if (!a.verzeichnis.empty()) d.setDirectory(QString::fromStdString(a.verzeichnis));
-    if (!a.dateiname.empty()) d.selectFile(QFileInfo(QString::fromStdString(a.dateiname)).fileName());
+    if (!a.dateiname.empty())
+        d.selectFile(QFileInfo(QString::fromStdString(a.dateiname)).fileName());
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
     return d.selectedFiles().first().toStdString();
 }
@@ -53,8 +55,8 @@ std::optional<std::string> QtDateiDialoge::Speichern(const DateiDialogAnfrage& a
 
 Zeitpunkt SystemUhr::Jetzt() const {
     const QDateTime t = QDateTime::currentDateTime();
-    return {t.date().year(),   t.date().month(),  t.date().day(),
-            t.time().hour(),   t.time().minute(), t.time().second()};
+    return {t.date().year(), t.date().month(),  t.date().day(),
+            t.time().hour(), t.time().minute(), t.time().second()};
 }
 
 bool QtDesktopDienste::Oeffnen(const std::string& pfadOderUrl) {

@@ -9,7 +9,7 @@
 namespace quarnel::gui {
 
 class QtDateiDialoge : public DateiDialoge {
-public:
+  public:
     explicit QtDateiDialoge(QWidget* eltern = nullptr) : eltern_(eltern) {}
     std::optional<std::string> Oeffnen(const DateiDialogAnfrage& a) override;
     std::optional<std::string> Speichern(const DateiDialogAnfrage& a) override;
@@ -17,17 +17,17 @@ public:
     // "Steuer 2001   (*.S01)|*.S01|..." as a Qt name filter list.
     static QStringList Filterliste(const std::string& filter);
 
-private:
+  private:
     QWidget* eltern_;
 };
 
 class SystemUhr : public Uhr {
-public:
+  public:
     Zeitpunkt Jetzt() const override;
 };
 
 class QtDesktopDienste : public DesktopDienste {
-public:
+  public:
     bool Oeffnen(const std::string& pfadOderUrl) override;
 };
 

@@ -44,8 +44,12 @@ namespace {
 
 using S = Steuerelement;
 
-QString U(const char* s) { return QString::fromUtf8(s); }
-QString U(const std::string& s) { return QString::fromStdString(s); }
+QString U(const char* s) {
+    return QString::fromUtf8(s);
+}
+QString U(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 // Hints are "short|long": the short part is the tool tip, the long part the
 // status-bar text; without "|" both are the whole hint. "\r" breaks the line.
@@ -212,7 +216,9 @@ TF_GlobMain::TF_GlobMain(const Startschalter& schalter, const Verzeichnisse& ver
     MenuezustandAnwenden();
 }
 
-TF_GlobMain::~TF_GlobMain() { Tform13::FensterMelder() = nullptr; }
+TF_GlobMain::~TF_GlobMain() {
+    Tform13::FensterMelder() = nullptr;
+}
 
 // --- building the window -------------------------------------------------------
 
@@ -235,17 +241,17 @@ void TF_GlobMain::MenuesAnlegen() {
         m->addAction(a);
         return a;
     };
-    auto hilfe = [this](const char* seite) {
-        return [this, seite] { Hilfeanzeigen(seite); };
-    };
+    auto hilfe = [this](const char* seite) { return [this, seite] { Hilfeanzeigen(seite); }; };
 
     QMenu* datei = menue("DateiMenue", "&Datei");
     punkt(datei, "D_NeuItem", "&Neu", [this] { D_NeuItemClick(); });
     punkt(datei, "D_OpenItem", "&Öffnen...", [this] { D_OpenItemClick(); });
-    punkt(datei, "D_OpenItemVorjahr", "Öffnen &Vorjahresdaten", [this] { D_OpenItemVorjahrClick(); });
+    punkt(datei, "D_OpenItemVorjahr", "Öffnen &Vorjahresdaten",
+          [this] { D_OpenItemVorjahrClick(); });
     datei->addSeparator();
-    punkt(datei, "D_SpeichernItem", "&Speichern", [this] { D_SpeichernItemClick(); },
-          QKeySequence(Qt::CTRL | Qt::Key_S));
+    punkt(
+        datei, "D_SpeichernItem", "&Speichern", [this] { D_SpeichernItemClick(); },
+        QKeySequence(Qt::CTRL | Qt::Key_S));
     punkt(datei, "D_SpeichernUnterItem", "Speichern &unter ...",
           [this] { D_SpeichernUnterItemClick(); });
     datei->addSeparator();
@@ -255,17 +261,20 @@ void TF_GlobMain::MenuesAnlegen() {
     punkt(datei, "D_DruckereinrichtenItem", "Drucker &einrichten",
           [this] { D_DruckereinrichtenItemClick(); });
     datei->addSeparator();
-    punkt(datei, "D_EndeItem", "&Beenden", [this] { close(); }, QKeySequence(Qt::ALT | Qt::Key_F4));
+    punkt(
+        datei, "D_EndeItem", "&Beenden", [this] { close(); }, QKeySequence(Qt::ALT | Qt::Key_F4));
 
     QMenu* eingabe = menue("EingabeMenue", "&Eingabe");
-    punkt(eingabe, "E_Navigator", "Navigator", [this] { NavigatorClick(); },
-          QKeySequence(Qt::CTRL | Qt::Key_N));
+    punkt(
+        eingabe, "E_Navigator", "Navigator", [this] { NavigatorClick(); },
+        QKeySequence(Qt::CTRL | Qt::Key_N));
     eingabe->addSeparator();
     punkt(eingabe, "E_WWW", "&Was-Wäre-Wenn", [this] { E_WWWClick(1); });
     punkt(eingabe, "E_Kurz", "&Kurzberechnung", [this] { E_WWWClick(2); });
     eingabe->addSeparator();
-    punkt(eingabe, "E_Verlassen", "&Verlassen - Eingaberegister", [this] { NavigatorStopBtnClick(); },
-          QKeySequence(Qt::CTRL | Qt::Key_V))
+    punkt(
+        eingabe, "E_Verlassen", "&Verlassen - Eingaberegister", [this] { NavigatorStopBtnClick(); },
+        QKeySequence(Qt::CTRL | Qt::Key_V))
         ->setProperty("tag", 3);
 
     QMenu* formular = menue("FormularMenue", "&Formular");
@@ -314,8 +323,9 @@ void TF_GlobMain::MenuesAnlegen() {
         blatt(m, "Seite &2", 92);
     }
     formular->addSeparator();
-    punkt(formular, "F_AktuellesFormular", "&Aktuelles Formular", [this] { SpeedFormularClick(); },
-          QKeySequence(Qt::CTRL | Qt::Key_F));
+    punkt(
+        formular, "F_AktuellesFormular", "&Aktuelles Formular", [this] { SpeedFormularClick(); },
+        QKeySequence(Qt::CTRL | Qt::Key_F));
     punkt(formular, "F_DruckenderFormulare", "D&rucken der Formulare",
           [this] { D_DruckFormulareClick(); });
 
@@ -326,22 +336,28 @@ void TF_GlobMain::MenuesAnlegen() {
     punkt(info, "I_Aktuelles", "&Aktuelles", hilfe("std\\aktuell"));
     punkt(info, "FragenundAntwort1", "&Fragen und Antwort", hilfe("std\\faq"));
     info->addSeparator();
-    punkt(info, "I_Musterbriefe", "&Musterbriefe", hilfe("handbuch\\2001\\musterbriefe\\index.htm"));
+    punkt(info, "I_Musterbriefe", "&Musterbriefe",
+          hilfe("handbuch\\2001\\musterbriefe\\index.htm"));
     punkt(info, "I_TipsundUrteile", "Tips und &Urteile", hilfe("tippsurteile\\index.htm"));
     info->addSeparator();
-    punkt(info, "I_Kalender", "&Kalender", [this] { KalenderClick(); },
-          QKeySequence(Qt::CTRL | Qt::Key_K));
-    punkt(info, "I_Rechner", "&Taschenrechner", [this] { RechnerClick(); },
-          QKeySequence(Qt::CTRL | Qt::Key_T));
+    punkt(
+        info, "I_Kalender", "&Kalender", [this] { KalenderClick(); },
+        QKeySequence(Qt::CTRL | Qt::Key_K));
+    punkt(
+        info, "I_Rechner", "&Taschenrechner", [this] { RechnerClick(); },
+        QKeySequence(Qt::CTRL | Qt::Key_T));
     info->addSeparator();
     QMenu* pruefung = menue("i_Pruefung", "&Prüfung Eingaben", info);
-    punkt(pruefung, "i_PruefungAktuell", "Aktuelles Register", [this] { Pruefen(99); },
-          QKeySequence(Qt::CTRL | Qt::Key_P))
+    punkt(
+        pruefung, "i_PruefungAktuell", "Aktuelles Register", [this] { Pruefen(99); },
+        QKeySequence(Qt::CTRL | Qt::Key_P))
         ->setProperty("tag", 99);
-    punkt(pruefung, "i_PruefungAlle", "Alle Register", [this] { Pruefen(100); })
-        ->setProperty("tag", 100);
-    punkt(info, "i_Berechnung", "&Berechnung ", [this] { Pruefen(0); },
-          QKeySequence(Qt::CTRL | Qt::Key_B))
+    punkt(pruefung, "i_PruefungAlle", "Alle Register", [this] {
+        Pruefen(100);
+    })->setProperty("tag", 100);
+    punkt(
+        info, "i_Berechnung", "&Berechnung ", [this] { Pruefen(0); },
+        QKeySequence(Qt::CTRL | Qt::Key_B))
         ->setProperty("tag", 0);
 
     QMenu* konf = menue("KonfigurationMenue", "&Konfiguration");
@@ -354,8 +370,9 @@ void TF_GlobMain::MenuesAnlegen() {
     for (const auto& g : groessen) {
         const std::string name = "K_Bildschirm" + std::to_string(g.tag);
         int tag = g.tag;
-        punkt(bild, name.c_str(), g.text, [this, tag] { BildschirmClick(tag); })
-            ->setProperty("tag", tag);
+        punkt(bild, name.c_str(), g.text, [this, tag] {
+            BildschirmClick(tag);
+        })->setProperty("tag", tag);
     }
 
     QMenu* hilfeMenue = menue("HilfeMenue", "&Hilfe");
@@ -413,28 +430,35 @@ void TF_GlobMain::WerkzeugleisteAnlegen() {
     leiste_->addSeparator();
     knopf("SpeedFragen", Symbol(QStringLiteral("i"), QColor(40, 150, 60)), "Interview durchführen",
           [this] { SpeedFragenClick(); });
-    knopf("SpeedPruef1", Symbol(QStringLiteral("P1"), QColor(200, 140, 20)),
-          "Prüfung aktuelles Register, Ctrll+P", [this] { Pruefen(99); }, 99);
-    knopf("SpeedPruef2", Symbol(QStringLiteral("PA"), QColor(200, 140, 20)),
-          "Prüfung  a l l e r  Register", [this] { Pruefen(100); }, 100);
+    knopf(
+        "SpeedPruef1", Symbol(QStringLiteral("P1"), QColor(200, 140, 20)),
+        "Prüfung aktuelles Register, Ctrll+P", [this] { Pruefen(99); }, 99);
+    knopf(
+        "SpeedPruef2", Symbol(QStringLiteral("PA"), QColor(200, 140, 20)),
+        "Prüfung  a l l e r  Register", [this] { Pruefen(100); }, 100);
     knopf("MemoBitBtn", Symbol(QStringLiteral("!"), QColor(220, 180, 0)),
           "Register: Erinnerungspunkt setzen\rbzw. zurücknehmen|", [this] { MemoBitBtnClick(); });
     knopf("NotizBitBtn", Symbol(QStringLiteral("N"), QColor(220, 200, 60)),
           "Register: Notiz\rerstellen.|", [this] { NotizBitBtnClick(); });
     knopf("SpeedFormularsicht", Symbol(QStringLiteral("F"), QColor(60, 120, 200)),
           "Aktuelles Formular", [this] { SpeedFormularClick(); });
-    knopf("SpeedRechne", Symbol(QStringLiteral("="), QColor(30, 110, 30)), "Berechnung (Ctrl+B)",
-          [this] { Pruefen(0); }, 0);
+    knopf(
+        "SpeedRechne", Symbol(QStringLiteral("="), QColor(30, 110, 30)), "Berechnung (Ctrl+B)",
+        [this] { Pruefen(0); }, 0);
     leiste_->addSeparator();
     // The navigator buttons take the hints of the side panel's buttons at start.
-    knopf("SpeedNavigatorRueckBtn", st->standardIcon(QStyle::SP_ArrowBack), nullptr,
-          [this] { NavigatorVorRueck(false); }, 2);
-    knopf("SpeedNavigatorVorBtn", st->standardIcon(QStyle::SP_ArrowForward), nullptr,
-          [this] { NavigatorVorRueck(true); }, 1);
-    knopf("SpeedNavigatorBtn", Symbol(QStringLiteral("Nv"), QColor(40, 90, 200)), nullptr,
-          [this] { NavigatorClick(); }, 4);
-    knopf("SpeedNavigatorStopBtn", st->standardIcon(QStyle::SP_DialogCloseButton), nullptr,
-          [this] { NavigatorStopBtnClick(); }, 3);
+    knopf(
+        "SpeedNavigatorRueckBtn", st->standardIcon(QStyle::SP_ArrowBack), nullptr,
+        [this] { NavigatorVorRueck(false); }, 2);
+    knopf(
+        "SpeedNavigatorVorBtn", st->standardIcon(QStyle::SP_ArrowForward), nullptr,
+        [this] { NavigatorVorRueck(true); }, 1);
+    knopf(
+        "SpeedNavigatorBtn", Symbol(QStringLiteral("Nv"), QColor(40, 90, 200)), nullptr,
+        [this] { NavigatorClick(); }, 4);
+    knopf(
+        "SpeedNavigatorStopBtn", st->standardIcon(QStyle::SP_DialogCloseButton), nullptr,
+        [this] { NavigatorStopBtnClick(); }, 3);
     leiste_->addSeparator();
     knopf("SpeedExitBtn", st->standardIcon(QStyle::SP_DialogCancelButton),
           "Beenden des \rProgramms\r(Alt+F4)|", [this] { close(); });
@@ -469,17 +493,23 @@ void TF_GlobMain::SeitenleisteAnlegen() {
         auto* b = new QToolButton(navigatorPnl_);
         b->setObjectName(QString::fromLatin1(k.name));
         b->setProperty("tag", k.tag);
-        if (k.pfeil != Qt::NoArrow) b->setArrowType(k.pfeil);
-        else b->setText(k.tag == 3 ? QStringLiteral("×") : QStringLiteral("N"));
+        if (k.pfeil != Qt::NoArrow)
+            b->setArrowType(k.pfeil);
+        else
+            b->setText(k.tag == 3 ? QStringLiteral("×") : QStringLiteral("N"));
         b->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
         b->setFixedWidth(17);
         HinweisSetzen(b, U(k.hinweis));
         const int tag = k.tag;
         connect(b, &QToolButton::clicked, this, [this, tag] {
-            if (tag == 1) NavigatorVorRueck(true);
-            else if (tag == 2) NavigatorVorRueck(false);
-            else if (tag == 3) NavigatorStopBtnClick();
-            else NavigatorClick();
+            if (tag == 1)
+                NavigatorVorRueck(true);
+            else if (tag == 2)
+                NavigatorVorRueck(false);
+            else if (tag == 3)
+                NavigatorStopBtnClick();
+            else
+                NavigatorClick();
         });
         l->addWidget(b, 1);
     }
@@ -564,17 +594,25 @@ void TF_GlobMain::TimerAnlegen() {
 
 // --- access ------------------------------------------------------------------------
 
-QAction* TF_GlobMain::Aktion(const QString& name) const { return findChild<QAction*>(name); }
+QAction* TF_GlobMain::Aktion(const QString& name) const {
+    return findChild<QAction*>(name);
+}
 
 QWidget* TF_GlobMain::Knopf(const QString& name) const {
     return findChild<QAbstractButton*>(name);
 }
 
-QLabel* TF_GlobMain::Panel(const QString& name) const { return findChild<QLabel*>(name); }
+QLabel* TF_GlobMain::Panel(const QString& name) const {
+    return findChild<QLabel*>(name);
+}
 
-QTimer* TF_GlobMain::Timer(const QString& name) const { return findChild<QTimer*>(name); }
+QTimer* TF_GlobMain::Timer(const QString& name) const {
+    return findChild<QTimer*>(name);
+}
 
-QString TF_GlobMain::DateiAnzeige() const { return Panel(QStringLiteral("DateiPnl"))->text(); }
+QString TF_GlobMain::DateiAnzeige() const {
+    return Panel(QStringLiteral("DateiPnl"))->text();
+}
 
 void TF_GlobMain::SetzeDateiname(const QString& name) {
     Panel(QStringLiteral("DateiPnl"))->setText(name.isEmpty() ? U("Keine Datei") : name);
@@ -637,7 +675,9 @@ void TF_GlobMain::StartbildAnpassen() {
         if (w != seitenansicht_) w->setGeometry(0, 0, std::max(0, breite - seite), hoehe);
 }
 
-void TF_GlobMain::StartbildZeigen() { bildPnl_->setVisible(einst_.hinterBild); }
+void TF_GlobMain::StartbildZeigen() {
+    bildPnl_->setVisible(einst_.hinterBild);
+}
 
 bool TF_GlobMain::eventFilter(QObject* o, QEvent* e) {
     if (o == mdi_->viewport() && e->type() == QEvent::Resize) StartbildAnpassen();
@@ -661,8 +701,9 @@ void TF_GlobMain::showEvent(QShowEvent* e) {
     if (QScreen* sc = screen()) {
         const QRect r = sc->availableGeometry();
         const int hoehe = std::min(static_cast<int>(r.height() * 0.9), 700);
-        Fenstermasse g = StartGeometrie(einst_.screenweite, {einst_.links, einst_.oben, einst_.weite},
-                                        sc->geometry().width(), r.height(), hoehe);
+        Fenstermasse g =
+            StartGeometrie(einst_.screenweite, {einst_.links, einst_.oben, einst_.weite},
+                           sc->geometry().width(), r.height(), hoehe);
         resize(g.weite, hoehe);
         move(g.links, g.oben);
     }
@@ -683,8 +724,9 @@ void TF_GlobMain::ErsteAnzeige() {
     EingabeFeld::StandardUeberschreiben() = !einst_.insert;
     SeitenhilfeZeigen("std\\seite0");
     if (QScreen* sc = screen(); sc && sc->geometry().width() < 800)
-        Info("Die Bildschirmauflösung ist kleiner 800x600. Bitte stellen Sie das Windows-System "
-             "auf eine Auflösung von mindestens 800x600 ein!");
+        Info(
+            "Die Bildschirmauflösung ist kleiner 800x600. Bitte stellen Sie das Windows-System "
+            "auf eine Auflösung von mindestens 800x600 ein!");
     for (QTimer* t : findChildren<QTimer*>(Qt::FindDirectChildrenOnly)) t->start();
     if (QTimer* t = Timer(QStringLiteral("DatumTimer"))) QMetaObject::invokeMethod(t, "timeout");
     FensterTitelSetzen();
@@ -721,13 +763,17 @@ void TF_GlobMain::ErsteAnzeige() {
 
 // --- messages ------------------------------------------------------------------------
 
-Antwort TF_GlobMain::Frage(const Meldung& m) { return dienste_.meldungen->Zeige(m); }
+Antwort TF_GlobMain::Frage(const Meldung& m) {
+    return dienste_.meldungen->Zeige(m);
+}
 
 Antwort TF_GlobMain::Info(const std::string& text, bool positioniert) {
     return Frage(Meldung{MeldungsTyp::Information, text, KnopfOK, {}, positioniert});
 }
 
-void TF_GlobMain::NichtVerfuegbar() { Info(NichtVerfuegbarText); }
+void TF_GlobMain::NichtVerfuegbar() {
+    Info(NichtVerfuegbarText);
+}
 
 // --- windows, pages, side view ---------------------------------------------------------
 
@@ -754,7 +800,9 @@ void TF_GlobMain::SeitenansichtNachErgebnis() {
         return;
     }
     const double s = letzterSaldo_.value_or(0.0);
-    SeitenhilfeZeigen(std::fabs(s) < 0.005 ? "std\\seite1a" : s > 0 ? "std\\seite1m" : "std\\seite1p");
+    SeitenhilfeZeigen(std::fabs(s) < 0.005 ? "std\\seite1a"
+                      : s > 0              ? "std\\seite1m"
+                                           : "std\\seite1p");
 }
 
 bool TF_GlobMain::SeitenOffen() const {
@@ -768,8 +816,8 @@ QMdiSubWindow* TF_GlobMain::SeiteEinfuegen(QWidget* seite) {
     w->setAttribute(Qt::WA_DeleteOnClose);
     const bool unterseite = seite->property("unterseite").toBool();
     connect(w, &QObject::destroyed, this, [this] {
-        QMetaObject::invokeMethod(this, [this] { FensterGewechselt(Fensterart::Keins); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { FensterGewechselt(Fensterart::Keins); }, Qt::QueuedConnection);
     });
     bildPnl_->hide();
     StartbildAnpassen();
@@ -878,7 +926,9 @@ void TF_GlobMain::SaldoAnzeigen(double saldo) {
     p->setStyleSheet(a.rot ? QStringLiteral("color: red") : QStringLiteral("color: green"));
 }
 
-void TF_GlobMain::SaldoLeeren() { Panel(QStringLiteral("TipPnl"))->clear(); }
+void TF_GlobMain::SaldoLeeren() {
+    Panel(QStringLiteral("TipPnl"))->clear();
+}
 
 void TF_GlobMain::Pruefen(int code) {
     const bool still = code == 10 || code == 200;
@@ -931,10 +981,10 @@ void TF_GlobMain::D_NeuItemClick() {
     if (Fallzustand() == 1) {
         hilfethema_ = "interview";
         const Antwort a = Frage(M(MeldungsTyp::Bestaetigung,
-                                 "Mit dem Interview treffen Sie eine Vorauswahl der\r\nfür Ihren "
-                                 "Fall relevanten Steuergebiete.\r\n\r\nMöchten Sie das Interview "
-                                 "jetzt ausführen?",
-                                 KnopfJa | KnopfNein | KnopfHilfe, "std\\interview", true));
+                                  "Mit dem Interview treffen Sie eine Vorauswahl der\r\nfür Ihren "
+                                  "Fall relevanten Steuergebiete.\r\n\r\nMöchten Sie das Interview "
+                                  "jetzt ausführen?",
+                                  KnopfJa | KnopfNein | KnopfHilfe, "std\\interview", true));
         if (a == Antwort::Ja) NichtVerfuegbar();  // the interview follows with its window
         Info("Sie beginnen mit dem ersten Eingabereich.", true);
         NavigatorVorRueck(true);
@@ -962,9 +1012,13 @@ void TF_GlobMain::D_OpenItemVorjahrClick() {
     }
 }
 
-void TF_GlobMain::D_SpeichernItemClick() { SpeichernBefehl(false); }
+void TF_GlobMain::D_SpeichernItemClick() {
+    SpeichernBefehl(false);
+}
 
-void TF_GlobMain::D_SpeichernUnterItemClick() { SpeichernBefehl(true); }
+void TF_GlobMain::D_SpeichernUnterItemClick() {
+    SpeichernBefehl(true);
+}
 
 void TF_GlobMain::D_PasswortItemClick() {
     TxPasswortAendern d(this, *verw_);
@@ -979,7 +1033,9 @@ void TF_GlobMain::D_DruckFormulareClick() {
     if (alle) NichtVerfuegbar();  // the form printing dialog follows with printing
 }
 
-void TF_GlobMain::D_DruckereinrichtenItemClick() { NichtVerfuegbar(); }
+void TF_GlobMain::D_DruckereinrichtenItemClick() {
+    NichtVerfuegbar();
+}
 
 void TF_GlobMain::closeEvent(QCloseEvent* e) {
     if (!beendenBestaetigt_) {
@@ -1007,9 +1063,9 @@ void TF_GlobMain::closeEvent(QCloseEvent* e) {
     std::error_code ec;
     std::filesystem::create_directories(pfade_.einstellungen, ec);
     if (!EinstellungenSchreiben(pfade_.EinstellungsDatei(), einst_))
-        dienste_.meldungen->Zeige(MeldungsTyp::Fehler,
-                                  "Die Einstellungen konnten nicht gespeichert werden:\r" +
-                                      pfade_.EinstellungsDatei());
+        dienste_.meldungen->Zeige(
+            MeldungsTyp::Fehler,
+            "Die Einstellungen konnten nicht gespeichert werden:\r" + pfade_.EinstellungsDatei());
     temp_.reset();  // the temporary files go
     e->accept();
 }
@@ -1123,9 +1179,9 @@ void TF_GlobMain::SpeedFragenClick() {
     if (fall.seitenBearbeitet && fall.seitenBearbeitet()) {
         hilfethema_ = "fw_interview";
         Frage(M(MeldungsTyp::Warnung,
-               "Interview-Warnung:\rSie haben möglicherweise schon Eingaben getätigt.\rBitte "
-               "beachten Sie die Hinweise unter Hilfe!",
-               KnopfOK | KnopfHilfe, "std\\fw_interview"));
+                "Interview-Warnung:\rSie haben möglicherweise schon Eingaben getätigt.\rBitte "
+                "beachten Sie die Hinweise unter Hilfe!",
+                KnopfOK | KnopfHilfe, "std\\fw_interview"));
         hilfethema_.clear();
     }
     NichtVerfuegbar();  // the interview follows with its window
@@ -1135,11 +1191,17 @@ void TF_GlobMain::SpeedFormularClick() {
     if (SeitenSchliessen(true)) NichtVerfuegbar();  // the form sheets follow with printing
 }
 
-void TF_GlobMain::FormularblattClick(int) { NichtVerfuegbar(); }
+void TF_GlobMain::FormularblattClick(int) {
+    NichtVerfuegbar();
+}
 
-void TF_GlobMain::MemoBitBtnClick() { NichtVerfuegbar(); }
+void TF_GlobMain::MemoBitBtnClick() {
+    NichtVerfuegbar();
+}
 
-void TF_GlobMain::NotizBitBtnClick() { NichtVerfuegbar(); }
+void TF_GlobMain::NotizBitBtnClick() {
+    NichtVerfuegbar();
+}
 
 // --- settings and the small windows -------------------------------------------------------
 
@@ -1171,7 +1233,8 @@ void TF_GlobMain::BildschirmClick(int prozent) {
 void TF_GlobMain::KleinesFenster(Tform13& d) {
     d.adjustSize();
     const QSize s(Tform13::SkalierteBreite(d.width(), width()), d.height());
-    const QRect ziel(mapToGlobal(QPoint((width() - s.width()) / 2, (height() - s.height()) / 2)), s);
+    const QRect ziel(mapToGlobal(QPoint((width() - s.width()) / 2, (height() - s.height()) / 2)),
+                     s);
     Tform13::Umriss(ziel, true);
     d.exec();
     if (Tform13::AnimationAn()) Warten(200);

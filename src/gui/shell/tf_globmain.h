@@ -13,8 +13,8 @@
 #include "shell/dienste.h"
 #include "shell/einstellungen.h"
 #include "shell/kommandozeile.h"
-#include "shell/menuezustand.h"
 #include "shell/meldung.h"
+#include "shell/menuezustand.h"
 #include "shell/verzeichnisse.h"
 
 class QAction;
@@ -38,10 +38,11 @@ struct ShellDienste {
 // What the pages, the computation and the help viewer lend the shell. A
 // command whose part is not set tells the user that it is not available yet.
 struct FallAnbindung {
-    std::function<int()> familienstand;                    // -1 while not chosen
-    std::function<bool()> seitenBearbeitet;                // any page marked edited
+    std::function<int()> familienstand;      // -1 while not chosen
+    std::function<bool()> seitenBearbeitet;  // any page marked edited
     std::function<QWidget*(int bereich, int seite)> seiteErzeugen;
-    std::function<std::optional<std::pair<int, int>>(int bereich, int seite, bool vor)> naechsteSeite;
+    std::function<std::optional<std::pair<int, int>>(int bereich, int seite, bool vor)>
+        naechsteSeite;
     // Fill the declaration values and compute; the balance (positive = to pay).
     std::function<std::optional<double>(bool still)> berechnen;
     // The help viewer: page file and anchor.
@@ -53,7 +54,7 @@ inline constexpr const char* NichtVerfuegbarText =
 
 class TF_GlobMain : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     TF_GlobMain(const Startschalter& schalter, const Verzeichnisse& verzeichnisse,
                 const ShellDienste& dienste, QWidget* eltern = nullptr);
     ~TF_GlobMain() override;
@@ -77,7 +78,7 @@ public:
     const Startschalter& Schalter() const { return schalter_; }
     const Verzeichnisse& Pfade() const { return pfade_; }
     bool ErsteAnzeigeErledigt() const { return ersteAnzeigeErledigt_; }
-    QString DateiAnzeige() const;  // text of the file panel
+    QString DateiAnzeige() const;              // text of the file panel
     void SetzeDateiname(const QString& name);  // empty: "Keine Datei"
     QPoint Meldungsort() const { return meldungsort_; }
 
@@ -141,18 +142,18 @@ public:
     // Runs the first painting (done once, after the first show).
     void ErsteAnzeige();
 
-signals:
+  signals:
     void angezeigt();  // the first painting begins: the window is on screen
     void ersteAnzeigeFertig();
 
-protected:
+  protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void moveEvent(QMoveEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
-private:
+  private:
     void MenuesAnlegen();
     void WerkzeugleisteAnlegen();
     void SeitenleisteAnlegen();

@@ -16,7 +16,9 @@
 namespace quarnel::gui {
 
 Tform13::Tform13(QWidget* hauptfenster, int designBreite, Platzierung p)
-    : QDialog(hauptfenster), hauptfenster_(hauptfenster), designBreite_(designBreite),
+    : QDialog(hauptfenster),
+      hauptfenster_(hauptfenster),
+      designBreite_(designBreite),
       platzierung_(p) {
     setModal(true);
     qApp->installEventFilter(this);
@@ -96,7 +98,8 @@ bool Tform13::eventFilter(QObject* o, QEvent* e) {
             // Enter steps on, except where it has a meaning of its own.
             if (enter && k->modifiers() == Qt::NoModifier && !qobject_cast<QAbstractButton*>(w) &&
                 !qobject_cast<QTextEdit*>(w) && !qobject_cast<QPlainTextEdit*>(w) &&
-                !qobject_cast<QAbstractItemView*>(w) && !w->property("eigeneEingabetaste").toBool() &&
+                !qobject_cast<QAbstractItemView*>(w) &&
+                !w->property("eigeneEingabetaste").toBool() &&
                 !(qobject_cast<QComboBox*>(w) && static_cast<QComboBox*>(w)->view()->isVisible())) {
                 focusNextChild();
                 return true;

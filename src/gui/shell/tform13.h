@@ -12,7 +12,7 @@ namespace quarnel::gui {
 
 class Tform13 : public QDialog {
     Q_OBJECT
-public:
+  public:
     enum class Platzierung { Zentriert, Drittel };
 
     Tform13(QWidget* hauptfenster, int designBreite, Platzierung p = Platzierung::Zentriert);
@@ -27,7 +27,7 @@ public:
     // Reports the dialog opening (true) and closing (false) to the main window.
     static std::function<void(bool)>& FensterMelder();
 
-protected:
+  protected:
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;

@@ -89,7 +89,8 @@ TxGlobConf::TxGlobConf(QWidget* hauptfenster, Einstellungen& e, Meldungen& meldu
     // --- "&Bedienung"
     auto* bedienung = new QWidget;
     auto* allgemein = new QGroupBox(QStringLiteral("Allgemein"), bedienung);
-    eingangsFensterCB_ = CB(allgemein, "EingangsFensterImmerCB", "Eingangsfenster bei Programmstart?");
+    eingangsFensterCB_ =
+        CB(allgemein, "EingangsFensterImmerCB", "Eingangsfenster bei Programmstart?");
     tipsCB_ = CB(allgemein, "TipsFensterCB", "Tips bei Programmstart?");
     overModusCB_ = CB(allgemein, "OverModusCB", "Eingabefelder  im Modus \"überschreiben\"?");
     artLaufschrift_ = new QComboBox(allgemein);
@@ -117,8 +118,8 @@ TxGlobConf::TxGlobConf(QWidget* hauptfenster, Einstellungen& e, Meldungen& meldu
         g->addWidget(artLaufschrift_, z++, 1);
         g->addWidget(hintergrundBildCB_, z, 0);
         g->addWidget(farbeBtn_, z++, 1);
-        auto* deltaLbl =
-            new QLabel(QStringLiteral("Veränderung  Schriftgröße in Tabellen (-2 bis 2)"), allgemein);
+        auto* deltaLbl = new QLabel(
+            QStringLiteral("Veränderung  Schriftgröße in Tabellen (-2 bis 2)"), allgemein);
         deltaLbl->setBuddy(deltaFontSize_);
         g->addWidget(deltaLbl, z, 0);
         g->addWidget(deltaFontSize_, z++, 1);
@@ -126,16 +127,19 @@ TxGlobConf::TxGlobConf(QWidget* hauptfenster, Einstellungen& e, Meldungen& meldu
         g->addWidget(internetBrowserCB_, z++, 0, 1, 2);
     }
     auto* ergebnis = new QGroupBox(QStringLiteral("Ergebnisfenster"), bedienung);
-    imFensterCB_ = CB(ergebnis, "ErgebnisImFensterCB", "Ergebnisdarstellung zunächst im Ergebnisfenster?");
+    imFensterCB_ =
+        CB(ergebnis, "ErgebnisImFensterCB", "Ergebnisdarstellung zunächst im Ergebnisfenster?");
     ansiBtn_ = new QRadioButton(QStringLiteral("ANSI (Windows)"), ergebnis);
     ansiBtn_->setObjectName(QStringLiteral("ANSIBtn"));
     asciiBtn_ = new QRadioButton(QStringLiteral("ASCII (DOS)"), ergebnis);
     asciiBtn_->setObjectName(QStringLiteral("ASCIIBtn"));
-    auto* viewFontBtn = new QPushButton(QStringLiteral("&Schrift im Ergebnisfenster ..."), ergebnis);
+    auto* viewFontBtn =
+        new QPushButton(QStringLiteral("&Schrift im Ergebnisfenster ..."), ergebnis);
     viewFontBtn->setObjectName(QStringLiteral("ViewFontBtn"));
     viewFontLbl_ = new QLabel(ergebnis);
     viewFontLbl_->setObjectName(QStringLiteral("ViewFontLbl"));
-    amtlBescheidCB_ = CB(ergebnis, "ErgebnisAmtlBeschheidCB", "Berechnungsergebnis analog amtl. Bescheid?");
+    amtlBescheidCB_ =
+        CB(ergebnis, "ErgebnisAmtlBeschheidCB", "Berechnungsergebnis analog amtl. Bescheid?");
     {
         auto* g = new QGridLayout(ergebnis);
         g->addWidget(imFensterCB_, 0, 0, 1, 3);
@@ -160,7 +164,8 @@ TxGlobConf::TxGlobConf(QWidget* hauptfenster, Einstellungen& e, Meldungen& meldu
     obenIF_ = Feld(raender, "ObenIF", "Eingabe -4 bis +4");
     linksIF_ = Feld(raender, "LinksIF", "Eingabe -4 bis +4");
     untenIF_ = Feld(raender, "UntenIf", "Eingabe -4 bis +4");
-    wasteCB_ = CB(raender, "AnzeigeWasteBereichCB", "Markierung des nicht bedruckbaren Randbereichs");
+    wasteCB_ =
+        CB(raender, "AnzeigeWasteBereichCB", "Markierung des nicht bedruckbaren Randbereichs");
     {
         auto* g = new QGridLayout(raender);
         auto* kopf = new QLabel(QStringLiteral("Voreinstellung / Bereich"), raender);
@@ -189,7 +194,8 @@ TxGlobConf::TxGlobConf(QWidget* hauptfenster, Einstellungen& e, Meldungen& meldu
         g->setColumnStretch(4, 1);
     }
     auto* druckschrift = new QGroupBox(QStringLiteral("Druckerschrift"), papier);
-    auto* druckFontBtn = new QPushButton(QStringLiteral(" Anlagen, Listen, Ergebnis ..."), druckschrift);
+    auto* druckFontBtn =
+        new QPushButton(QStringLiteral(" Anlagen, Listen, Ergebnis ..."), druckschrift);
     druckFontBtn->setObjectName(QStringLiteral("DruckFontBtn"));
     druckFontLbl_ = new QLabel(druckschrift);
     druckFontLbl_->setObjectName(QStringLiteral("DruckFontLbl"));
@@ -235,9 +241,9 @@ TxGlobConf::TxGlobConf(QWidget* hauptfenster, Einstellungen& e, Meldungen& meldu
     connect(ende, &QPushButton::clicked, this, &TxGlobConf::EndeClick);
     connect(abbruch, &QPushButton::clicked, this, &TxGlobConf::AbbruchClick);
     connect(hilfe, &QPushButton::clicked, this, &TxGlobConf::HilfeClick);
-    for (QCheckBox* c : {eingangsFensterCB_, tipsCB_, overModusCB_, hintergrundBildCB_,
-                         lfdBerechnungCB_, internetBrowserCB_, imFensterCB_, amtlBescheidCB_,
-                         wasteCB_})
+    for (QCheckBox* c :
+         {eingangsFensterCB_, tipsCB_, overModusCB_, hintergrundBildCB_, lfdBerechnungCB_,
+          internetBrowserCB_, imFensterCB_, amtlBescheidCB_, wasteCB_})
         connect(c, &QCheckBox::toggled, this, &TxGlobConf::Aendern);
     for (QRadioButton* r : {ansiBtn_, asciiBtn_})
         connect(r, &QRadioButton::toggled, this, &TxGlobConf::Aendern);
@@ -320,9 +326,12 @@ void TxGlobConf::FarbeGewaehlt(uint32_t farbe) {
 
 void TxGlobConf::SchriftGewaehlt(Schriftart art, const QFont& f) {
     SchriftWahl s = AusQFont(f);
-    if (art == Schriftart::Ergebnisfenster) e_.viewerSchrift = s;
-    else if (art == Schriftart::Druck) e_.druckSchrift = s;
-    else e_.formSchrift = s;
+    if (art == Schriftart::Ergebnisfenster)
+        e_.viewerSchrift = s;
+    else if (art == Schriftart::Druck)
+        e_.druckSchrift = s;
+    else
+        e_.formSchrift = s;
     SchriftLabelsZeigen();
 }
 
@@ -371,7 +380,9 @@ void TxGlobConf::keyPressEvent(QKeyEvent* e) {
     Tform13::keyPressEvent(e);
 }
 
-void TxGlobConf::reject() { AbbruchClick(); }
+void TxGlobConf::reject() {
+    AbbruchClick();
+}
 
 void TxGlobConf::closeEvent(QCloseEvent* e) {
     // The window button counts as "&Ende".

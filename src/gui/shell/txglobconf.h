@@ -22,7 +22,7 @@ class EingabeFeld;
 
 class TxGlobConf : public Tform13 {
     Q_OBJECT
-public:
+  public:
     TxGlobConf(QWidget* hauptfenster, Einstellungen& e, Meldungen& meldungen);
 
     // Help page and whether to use the system viewer.
@@ -40,12 +40,12 @@ public:
     static QString SchriftText(const SchriftWahl& s);  // "Courier New, 10 Punkt"
     static QString RandText(double cm);                // " 2,00"
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void reject() override;
 
-private:
+  private:
     void Fuellen();
     void Aendern() { geaendert_ = true; }
     void FarbKnopfZeigen();

@@ -7,7 +7,7 @@ namespace quarnel::gui {
 
 class EingabeFeld : public QLineEdit {
     Q_OBJECT
-public:
+  public:
     explicit EingabeFeld(QWidget* eltern = nullptr);
 
     bool Ueberschreiben() const { return ueberschreiben_; }
@@ -15,10 +15,10 @@ public:
     // The mode new fields start in (the "Insert" setting); the Insert key toggles a field.
     static bool& StandardUeberschreiben();
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* e) override;
 
-private:
+  private:
     bool ueberschreiben_;
 };
 

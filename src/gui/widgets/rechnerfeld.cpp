@@ -35,7 +35,9 @@ RechnerFeld::RechnerFeld(QWidget* eltern) : QWidget(eltern) {
         }
 }
 
-QString RechnerFeld::Anzeige() const { return anzeige_->text(); }
+QString RechnerFeld::Anzeige() const {
+    return anzeige_->text();
+}
 
 double RechnerFeld::Ergebnis() const {
     QString t = anzeige_->text();
@@ -56,11 +58,16 @@ void RechnerFeld::Zeigen(double x) {
 
 void RechnerFeld::Rechnen() {
     const double x = Ergebnis();
-    if (operation_ == QLatin1Char('+')) speicher_ += x;
-    else if (operation_ == QLatin1Char('-')) speicher_ -= x;
-    else if (operation_ == QLatin1Char('*')) speicher_ *= x;
-    else if (operation_ == QLatin1Char('/')) speicher_ = x == 0 ? NAN : speicher_ / x;
-    else speicher_ = x;
+    if (operation_ == QLatin1Char('+'))
+        speicher_ += x;
+    else if (operation_ == QLatin1Char('-'))
+        speicher_ -= x;
+    else if (operation_ == QLatin1Char('*'))
+        speicher_ *= x;
+    else if (operation_ == QLatin1Char('/'))
+        speicher_ = x == 0 ? NAN : speicher_ / x;
+    else
+        speicher_ = x;
 }
 
 void RechnerFeld::Taste(const QString& t) {
@@ -107,12 +114,18 @@ void RechnerFeld::Taste(const QString& t) {
 
 void RechnerFeld::keyPressEvent(QKeyEvent* e) {
     const QString t = e->text();
-    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) Taste(QStringLiteral("="));
-    else if (e->key() == Qt::Key_Backspace) Taste(QStringLiteral("<"));
-    else if (e->key() == Qt::Key_Delete) Taste(QStringLiteral("C"));
-    else if (t == QLatin1String(".")) Taste(QStringLiteral(","));
-    else if (t.size() == 1 && QStringLiteral("0123456789,+-*/=%").contains(t[0])) Taste(t);
-    else QWidget::keyPressEvent(e);
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
+        Taste(QStringLiteral("="));
+    else if (e->key() == Qt::Key_Backspace)
+        Taste(QStringLiteral("<"));
+    else if (e->key() == Qt::Key_Delete)
+        Taste(QStringLiteral("C"));
+    else if (t == QLatin1String("."))
+        Taste(QStringLiteral(","));
+    else if (t.size() == 1 && QStringLiteral("0123456789,+-*/=%").contains(t[0]))
+        Taste(t);
+    else
+        QWidget::keyPressEvent(e);
 }
 
 }  // namespace quarnel::gui

@@ -9,7 +9,7 @@ namespace quarnel::gui {
 
 class RechnerFeld : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit RechnerFeld(QWidget* eltern = nullptr);
 
     double Ergebnis() const;
@@ -17,10 +17,10 @@ public:
     // One key: digits, ",", "+", "-", "*", "/", "=", "C", "±", "%", "<" (back).
     void Taste(const QString& t);
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* e) override;
 
-private:
+  private:
     void Rechnen();
     void Zeigen(double x);
     QLineEdit* anzeige_;

@@ -1,9 +1,10 @@
 #include "shell/anzeige.h"
-#include "shell/verzeichnisse.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+
+#include "shell/verzeichnisse.h"
 
 using namespace quarnel;
 

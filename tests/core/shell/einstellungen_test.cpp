@@ -138,8 +138,8 @@ TEST(Einstellungen, Fremde_Zeilen_bleiben_und_Werte_werden_ersetzt) {
 
 TEST(Einstellungen, Texte_werden_auf_ihre_Laenge_begrenzt) {
     const std::string vierzig(40, 'x');
-    IniDatei ini = IniDatei::AusText("[Font]\nFontName=" + vierzig + "\n[Viewer]\nFontName=" +
-                                     std::string(28, 'a') + "äöü\n");
+    IniDatei ini = IniDatei::AusText("[Font]\nFontName=" + vierzig +
+                                     "\n[Viewer]\nFontName=" + std::string(28, 'a') + "äöü\n");
     Einstellungen e = EinstellungenAusIni(ini);
     EXPECT_EQ(e.druckSchrift.name, std::string(30, 'x'));
     EXPECT_EQ(e.viewerSchrift.name, std::string(28, 'a') + "äö");  // characters, not bytes

@@ -39,8 +39,8 @@ TEST(Menuezustand, Seite_und_Unterseite) {
         EXPECT_TRUE(m.Aktiv(s)) << SteuerelementName(s);
 
     m.Anwenden(Menuestatus::Unterseite);
-    for (S s : {S::EingabeMenue, S::NavigatorVorBtn, S::SpeedNavigatorRueckBtn,
-                S::NavigatorStopBtn, S::SpeedNavigatorStopBtn, S::E_Verlassen, S::NotizBitBtn})
+    for (S s : {S::EingabeMenue, S::NavigatorVorBtn, S::SpeedNavigatorRueckBtn, S::NavigatorStopBtn,
+                S::SpeedNavigatorStopBtn, S::E_Verlassen, S::NotizBitBtn})
         EXPECT_FALSE(m.Aktiv(s)) << SteuerelementName(s);
     EXPECT_TRUE(m.Aktiv(S::SpeedSaveBtn));
 
