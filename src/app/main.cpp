@@ -1,12 +1,101 @@
-// The desktop program.
+// The desktop program: command-line letters, German Qt texts, the splash,
+// the main window and the message loop.
 #include <QApplication>
-#include <QMainWindow>
+#include <QElapsedTimer>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QPainter>
+#include <QScreen>
+#include <QSplashScreen>
+#include <QTimer>
+#include <QTranslator>
+#include <cstdio>
+#include <cstdlib>
+
+#include "shell/anzeige.h"
+#include "shell/kommandozeile.h"
+#include "shell/meldungsbox.h"
+#include "shell/qtdienste.h"
+#include "shell/tf_globmain.h"
+#include "shell/verzeichnisse.h"
+
+namespace {
+
+QPixmap SplashBild() {
+    QPixmap p(420, 220);
+    p.fill(Qt::white);
+    QPainter m(&p);
+    m.setPen(QColor(0, 0, 128));
+    m.drawRect(0, 0, p.width() - 1, p.height() - 1);
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(34);
+    f.setBold(true);
+    m.setFont(f);
+    m.drawText(QRect(0, 40, p.width(), 60), Qt::AlignCenter,
+               QString::fromUtf8(quarnel::ProgrammTitel).trimmed());
+    f.setPixelSize(16);
+    f.setBold(false);
+    m.setFont(f);
+    m.drawText(QRect(0, 110, p.width(), 60), Qt::AlignCenter,
+               QStringLiteral("Ihr Programm zur Erstellung\nder Steuererklärung 2001."));
+    return p;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
+    QElapsedTimer start;
+    start.start();
+    std::vector<std::string> parameter;
+    for (int i = 1; i < argc; ++i) parameter.emplace_back(argv[i]);
+    const quarnel::Startschalter schalter = quarnel::KommandozeileAuswerten(parameter);
+
     QApplication app(argc, argv);
-    QMainWindow w;
-    w.setWindowTitle(QStringLiteral("Quarnel 2001/2002"));
-    w.resize(800, 600);
-    w.show();
+    QApplication::setApplicationName(QString::fromUtf8(quarnel::ProgrammTitel));
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QTranslator qtTexte;
+    if (qtTexte.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
+                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexte);
+    QFont schrift(QStringLiteral("Arial"));
+    schrift.setPixelSize(12);
+    QApplication::setFont(schrift);
+
+    quarnel::gui::DialogMeldungen meldungen;
+    quarnel::gui::QtDateiDialoge dateiDialoge;
+    quarnel::gui::SystemUhr uhr;
+    quarnel::gui::QtDesktopDienste desktop;
+    const quarnel::Verzeichnisse pfade = quarnel::VerzeichnisseBestimmen(
+        quarnel::VerzeichnisQuellenDesProzesses(), schalter.testmodus);
+
+    quarnel::gui::TF_GlobMain hauptfenster(schalter, pfade,
+                                           {&meldungen, &dateiDialoge, &uhr, &desktop});
+    meldungen.SetzeEltern(&hauptfenster);
+    meldungen.meldungsort = [&hauptfenster] { return hauptfenster.Meldungsort(); };
+    meldungen.hilfeZeigen = [&hauptfenster](const std::string& seite) {
+        hauptfenster.Hilfeanzeigen(seite);
+    };
+    dateiDialoge.SetzeEltern(&hauptfenster);
+
+    if (!schalter.ohneSplash) {
+        QSplashScreen splash(SplashBild());
+        splash.show();
+        QElapsedTimer warten;
+        warten.start();
+        const int dauer = schalter.testmodus ? 200 : 2000;
+        while (warten.elapsed() < dauer) QApplication::processEvents(QEventLoop::AllEvents, 20);
+        splash.close();
+    }
+
+    // QUARNEL_STARTZEIT=1: report the time to the shown main window and end.
+    if (qEnvironmentVariableIntValue("QUARNEL_STARTZEIT") == 1) {
+        QObject::connect(&hauptfenster, &quarnel::gui::TF_GlobMain::angezeigt, [&] {
+            std::printf("Start bis Hauptfenster: %lld ms\n",
+                        static_cast<long long>(start.elapsed()));
+            std::fflush(stdout);
+            std::_Exit(0);  // a timing run leaves no settings behind
+        });
+    }
+    hauptfenster.show();
     return app.exec();
 }

@@ -41,7 +41,9 @@ TEST(Feldkatalog, Jedes_Feld_liegt_in_seiner_Region_und_keine_zwei_ueberlappen) 
         const Region* region = RegionVon(d);
         ASSERT_NE(region, nullptr) << d.id << " names an unknown region " << d.bereich;
         ASSERT_GE(d.anzahl, 1) << d.id;
-        if (d.anzahl > 1) EXPECT_GE(d.abstand, d.Bytes()) << d.id << ": elements overlap";
+        if (d.anzahl > 1) {
+            EXPECT_GE(d.abstand, d.Bytes()) << d.id << ": elements overlap";
+        }
         for (int e = 1; e <= d.anzahl; ++e) {
             const int von = d.offset + d.abstand * (e - 1);
             const int bis = von + d.Bytes() - 1;

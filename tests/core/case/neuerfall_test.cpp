@@ -58,6 +58,10 @@ TEST_F(NeuerFallTest, Kopf_und_Vorgaben_wie_von_Hand_nachgeschlagen) {
     EXPECT_EQ(r.Dbl(Feld::MitEigentumProz), 100.0);
     EXPECT_EQ(r.Int(Feld::HiProzKi6), 100);
     EXPECT_EQ(r.LeseByte(43828), 0);
+    EXPECT_TRUE(r.Bool(Feld::Grundtabelle));  // byte 2065
+    EXPECT_FALSE(r.Bool(Feld::Splitting));    // byte 2066
+    for (int e = 1; e <= 8; ++e) EXPECT_TRUE(r.Bool(Feld::BehAntrag, e)) << e;
+    EXPECT_EQ(r.Text(Feld::AufwArt, 3), std::string(40, ' '));  // every supported person
 }
 
 TEST_F(NeuerFallTest, Jedes_Datum_ist_leer_ausser_den_Kirchenzeiten) {

@@ -1,0 +1,339 @@
+#include "case/fallbefehle.h"
+
+#include <sys/stat.h>
+
+#include <memory>
+#include <vector>
+
+#include "case/passwort.h"
+#include "case/zeichensatz.h"
+
+namespace quarnel {
+namespace {
+
+constexpr const char* kFilterSpeichern = "Steuer 2001   (*.S01)|*.S01";
+constexpr const char* kFilterOeffnen = "Steuer 2001   (*.S01)|*.S01|Steuer 2000   (*.S00)|*.S00";
+constexpr const char* kFehlerArbeitsdatei =
+    "Schwerer Fehler beim Anlegen der Arbeitsdatei - Es werden min. 200 KB Speicher auf dem "
+    "Arbeitslaufwerk benötigt!";
+constexpr const char* kFehlerSpeichern =
+    "Schwerer Fehler beim Abspeichern der Datendatei - Es werden min. 200 KB Speicher auf dem "
+    "Datenlaufwerk benötigt!";
+constexpr const char* kLesefehler = "Schwerer Lesefehler - Datendatei eventuell unbrauchbar";
+constexpr const char* kKeineDatei = "Keine Datei";
+constexpr const char* kNeuName = "Neu.S01";
+
+bool DateiExistiert(const std::string& pfad) {
+    struct stat st;
+    return ::stat(pfad.c_str(), &st) == 0;
+}
+
+std::string Zugriff(const std::string& verzeichnis) {
+    return "Der Zugriff auf Laufwerk " + verzeichnis + " ist nicht möglich!";
+}
+
+std::string ImVerzeichnis(const std::string& verzeichnis, const std::string& name) {
+    if (verzeichnis.empty()) return name;
+    return verzeichnis.back() == '/' ? verzeichnis + name : verzeichnis + "/" + name;
+}
+
+std::string VerzeichnisVon(const std::string& pfad) {
+    std::string v = Verzeichnisteil(pfad);
+    return v.empty() ? "." : v;
+}
+
+}  // namespace
+
+std::vector<uint8_t> NeuesAbbild(CaseRecord& satz, Notizblock& notizen, Listensatz& liste,
+                                 bool testmodus) {
+    NeuerFall(satz, notizen, liste, testmodus);
+    std::vector<uint8_t> listen(ListenGroesse);
+    for (int n = 1; n <= Listensatz::AnzahlListen; ++n) {
+        ListeVorbereiten(liste, n);
+        std::copy(liste.bytes.begin(), liste.bytes.end(),
+                  listen.begin() + static_cast<std::ptrdiff_t>(ListenOffset(n) - ListenBeginn));
+    }
+    return FallAbbild(satz, notizen, listen);
+}
+
+Fallverwaltung::Fallverwaltung(Meldungen& meldungen, DateiDialoge& dialoge,
+                               std::string arbeitsdatei, bool testmodus)
+    : meldungen_(meldungen),
+      dialoge_(dialoge),
+      arbeitsdatei_(std::move(arbeitsdatei)),
+      testmodus_(testmodus) {
+    zustand_.datenPfad = zustand_.programmVerzeichnis = ".";
+    NeuerFall(satz_, notizen_, liste_, testmodus_);
+}
+
+bool Fallverwaltung::ArbeitsdateiAnlegen() {
+    // Built aside and taken over only when the work file holds it, so that the
+    // case in memory always matches the lists in the work file.
+    auto satz = std::make_unique<CaseRecord>();
+    auto notizen = std::make_unique<Notizblock>();
+    auto liste = std::make_unique<Listensatz>();
+    auto abbild = NeuesAbbild(*satz, *notizen, *liste, testmodus_);
+    if (!ArbeitsdateiSchreiben(arbeitsdatei_, abbild, *kanal_)) {
+        meldungen_.Zeige(MeldungsTyp::Fehler, kFehlerArbeitsdatei, KnopfOK);
+        return false;
+    }
+    satz_ = *satz;
+    notizen_ = *notizen;
+    liste_ = *liste;
+    return true;
+}
+
+bool Fallverwaltung::FallSpeichern(const std::string& pfad) {
+    auto listen = ArbeitsdateiListen(arbeitsdatei_);
+    if (!listen || !AtomarSchreiben(pfad, FallAbbild(satz_, notizen_, *listen), true, *kanal_)) {
+        meldungen_.Zeige(MeldungsTyp::Fehler, kFehlerSpeichern, KnopfOK);
+        return false;
+    }
+    return true;
+}
+
+bool Fallverwaltung::PasswortGeprueft(CaseRecord& satz) {
+    const std::string gespeichert = satz.Text(Feld::FallPasswort);
+    if (PasswortGetrimmt(gespeichert).empty()) return true;
+    while (passwortAbfrage_) {
+        auto eingabe = passwortAbfrage_->Eingabe();
+        if (!eingabe) break;
+        std::string cp = Utf8ZuCp1252(eingabe->substr(0, 4 * PasswortEingabeLaenge));
+        if (PasswortPasst(cp.substr(0, PasswortEingabeLaenge), gespeichert)) return true;
+        meldungen_.Zeige(MeldungsTyp::Fehler, "Ungültiges Passwort", KnopfOK);
+    }
+    return false;
+}
+
+Fallverwaltung::Lesen Fallverwaltung::FallLesen(const std::string& pfad, bool vorjahr) {
+    const std::size_t soll = vorjahr ? VorjahrDateiGroesse : FallDateiGroesse;
+    auto datei = DateiLesen(pfad, soll);
+    if (!datei || datei->size() != soll) {
+        meldungen_.Zeige(MeldungsTyp::Fehler, kLesefehler, KnopfOK);
+        return Lesen::Fehler;
+    }
+    std::span<const uint8_t> bytes(*datei);
+    auto satz = std::make_unique<CaseRecord>();
+    auto notizen = std::make_unique<Notizblock>();
+    std::size_t satzGroesse = vorjahr ? VorjahrSatzGroesse : CaseRecord::Groesse;
+    if (vorjahr) {
+        if (vorjahrDialog_) vorjahrDialog_(vorjahrauswahl_);
+        VorjahrUebernehmen(bytes.first(VorjahrSatzGroesse), *satz, vorjahrauswahl_);
+        satz->SetzeText(Feld::Kennung, FallKennung);
+    } else {
+        std::copy_n(bytes.begin(), CaseRecord::Groesse, satz->Bytes().begin());
+    }
+    std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(satzGroesse), Notizblock::Groesse,
+                notizen->bytes.begin());
+    auto listen = bytes.subspan(satzGroesse + Notizblock::Groesse, ListenGroesse);
+
+    // The prompt comes before anything of the file reaches the work file.
+    if (!PasswortGeprueft(*satz)) {
+        satz->SetzeBool(Feld::FallFreigabe, false);
+        if (!ArbeitsdateiAnlegen()) return Lesen::Fehler;
+        return Lesen::Gesperrt;
+    }
+    satz->SetzeBool(Feld::FallFreigabe, true);
+    if (!ArbeitsdateiSchreiben(arbeitsdatei_, FallAbbild(*satz, *notizen, listen), *kanal_)) {
+        meldungen_.Zeige(MeldungsTyp::Fehler, kFehlerArbeitsdatei, KnopfOK);
+        return Lesen::Fehler;
+    }
+    satz_ = *satz;
+    notizen_ = *notizen;
+    liste_.Leeren();  // no list is in memory after an open
+    return Lesen::Gelesen;
+}
+
+bool Fallverwaltung::Nachfragen() {
+    if ((zustand_.zustand != 1 && zustand_.zustand != 2) || !zustand_.veraendert) return true;
+    Antwort a =
+        meldungen_.Zeige(MeldungsTyp::Bestaetigung,
+                         "Fall bereits geöffnet!\rDaten des aktuellen Falles zuerst sichern?",
+                         KnopfJa | KnopfNein | KnopfAbbrechen);
+    if (a == Antwort::Abbrechen) return false;
+    if (a == Antwort::Ja) return Speichern(false);
+    return true;
+}
+
+bool Fallverwaltung::Neu() {
+    if (!Nachfragen()) return false;
+    if (!ArbeitsdateiAnlegen()) return false;
+    zustand_.dateiname = ImVerzeichnis(zustand_.datenPfad, kNeuName);
+    zustand_.anzeige = kNeuName;
+    zustand_.veraendert = false;
+    zustand_.zustand = 1;
+    abgeleiteterName_ = false;
+    meldungen_.Zeige(Meldung{MeldungsTyp::Information,
+                             "Ein neuer Fall wurde angelegt!  Dateiname: NEU.S01", KnopfOK, "",
+                             true});
+    return true;
+}
+
+bool Fallverwaltung::Oeffnen(bool vorjahr) {
+    if (!VerzeichnisErreichbar(zustand_.datenPfad))
+        zustand_.datenPfad = zustand_.programmVerzeichnis;
+    if (!Nachfragen()) return false;
+
+    std::optional<std::string> gewaehlt;
+    if (startNeuS01_) {
+        startNeuS01_ = false;
+        std::string neu = ImVerzeichnis(zustand_.datenPfad, kNeuName);
+        if (DateiExistiert(neu)) gewaehlt = neu;
+    }
+    if (!gewaehlt) {
+        DateiDialogAnfrage a;
+        a.filter = kFilterOeffnen;
+        a.filterIndex = vorjahr ? 2 : 1;
+        a.standardEndung = vorjahr ? "S00" : "S01";
+        a.verzeichnis = zustand_.datenPfad;
+        gewaehlt = dialoge_.Oeffnen(a);
+    }
+    if (!gewaehlt) return false;
+    return OeffnenDatei(*gewaehlt);
+}
+
+bool Fallverwaltung::OeffnenDatei(const std::string& pfad) {
+    zustand_.datenPfad = VerzeichnisVon(pfad);
+    const std::string endung = Endung(pfad);
+    if (endung != "S01" && endung != "S00") {
+        meldungen_.Zeige(MeldungsTyp::Warnung,
+                         "Fehler: Nur Dateien mit der Endung (.S01/S00) können geöffnet werden!",
+                         KnopfOK);
+        return false;
+    }
+    switch (DateiPruefen(pfad)) {
+        case Dateipruefung::Gueltig:
+            break;
+        case Dateipruefung::Ungueltig:
+            meldungen_.Zeige(MeldungsTyp::Fehler,
+                             "Die ausgewählte Datei ist keine gültige Datendatei!",
+                             KnopfOK | KnopfHilfe, "1");
+            return false;
+        case Dateipruefung::NichtLesbar:
+            meldungen_.Zeige(MeldungsTyp::Fehler, kLesefehler, KnopfOK);
+            return false;
+    }
+    const bool vorjahr = endung == "S00";
+    switch (FallLesen(pfad, vorjahr)) {
+        case Lesen::Fehler:
+            return false;
+        case Lesen::Gesperrt:
+            zustand_.dateiname.clear();
+            zustand_.veraendert = false;
+            zustand_.anzeige = kKeineDatei;
+            zustand_.zustand = 1;
+            abgeleiteterName_ = false;
+            return true;
+        case Lesen::Gelesen:
+            break;
+    }
+    zustand_.dateiname = pfad;
+    abgeleiteterName_ = false;
+    if (vorjahr) {
+        meldungen_.Zeige(MeldungsTyp::Information, "Daten des Vorjahres werden übernommen.",
+                         KnopfOK);
+        zustand_.dateiname = pfad.substr(0, pfad.size() - 3) + "S01";
+        abgeleiteterName_ = true;
+    } else {
+        meldungen_.Zeige(MeldungsTyp::Information, "Steuerfall wurde geöffnet.", KnopfOK);
+    }
+    zustand_.anzeige = Namensteil(zustand_.dateiname);
+    zustand_.veraendert = false;
+    zustand_.zustand = 2;
+    return true;
+}
+
+bool Fallverwaltung::Speichern(bool fragen) {
+    if (!VerzeichnisErreichbar(zustand_.datenPfad)) {
+        meldungen_.Zeige(MeldungsTyp::Fehler, Zugriff(zustand_.datenPfad), KnopfOK);
+        if (!fragen) return false;
+        zustand_.datenPfad = zustand_.programmVerzeichnis;
+    }
+    // A derived previous-year name that already names a file goes through the
+    // dialog, whose overwrite question protects that file.
+    const bool schuetzen =
+        zustand_.zustand == 2 && abgeleiteterName_ && DateiExistiert(zustand_.dateiname);
+    if (fragen || zustand_.zustand != 2 || schuetzen) {
+        DateiDialogAnfrage a;
+        a.filter = kFilterSpeichern;
+        a.standardEndung = "S01";
+        a.verzeichnis = zustand_.datenPfad;
+        a.dateiname = Namensteil(zustand_.dateiname);
+        if (auto name = dialoge_.Speichern(a)) {
+            if (VolleEndung(*name) != "S01") {
+                meldungen_.Zeige(MeldungsTyp::Warnung,
+                                 "Fehler: Nur Dateien mit der Endung (.S01) können gespeichert "
+                                 "werden!",
+                                 KnopfOK);
+                return false;
+            }
+            const std::string verzeichnis = VerzeichnisVon(*name);
+            if (!VerzeichnisBeschreibbar(verzeichnis)) {
+                meldungen_.Zeige(MeldungsTyp::Fehler, Zugriff(verzeichnis), KnopfOK);
+                return false;
+            }
+            if (!FallSpeichern(*name)) return false;
+            zustand_.zustand = 2;
+            zustand_.dateiname = *name;
+            zustand_.anzeige = Namensteil(*name);
+            zustand_.veraendert = false;
+            zustand_.datenPfad = verzeichnis;
+            abgeleiteterName_ = false;
+            return true;
+        }
+        if (schuetzen) return false;
+    }
+    if (zustand_.zustand != 2) return false;
+    if (!FallSpeichern(zustand_.dateiname)) return false;
+    zustand_.datenPfad = VerzeichnisVon(zustand_.dateiname);
+    zustand_.veraendert = false;
+    abgeleiteterName_ = false;
+    return true;
+}
+
+bool Fallverwaltung::PasswortSetzen(std::string_view eingabe1, std::string_view eingabe2) {
+    std::string e1 = Utf8ZuCp1252(eingabe1).substr(0, PasswortEingabeLaenge);
+    std::string e2 = Utf8ZuCp1252(eingabe2).substr(0, PasswortEingabeLaenge);
+    PasswortWahl wahl = PasswortBewerten(e1, e2);
+    if (wahl == PasswortWahl::Abweichend) {
+        meldungen_.Zeige(
+            MeldungsTyp::Fehler,
+            "Passwort und die Wiederholung stimmen\rnicht überein! Eingabe korrigieren", KnopfOK);
+        return false;
+    }
+    std::string text = wahl == PasswortWahl::Entfernt ? "Passwort wurde entfernt!"
+                                                      : "Passwort wurde erfolgreich geändert!";
+    text += "\r(Ihr neues Passwort wird erst aktiv, wenn\rder aktuelle Fall gespeichert wird!";
+    meldungen_.Zeige(MeldungsTyp::Information, text, KnopfOK);
+    satz_.SetzeText(Feld::FallPasswort, PasswortZumSpeichern(e1));
+    zustand_.veraendert = true;
+    if (meldungen_.Zeige(MeldungsTyp::Bestaetigung, "Soll der Fall jetzt gespeichert werden?",
+                         KnopfJa | KnopfNein) == Antwort::Ja)
+        Speichern(false);
+    return true;
+}
+
+bool Fallverwaltung::Beenden() {
+    if (!zustand_.veraendert) return true;
+    Antwort a = meldungen_.Zeige(
+        MeldungsTyp::Bestaetigung,
+        "Achtung:\rAktueller Fall ist nicht gesichert!\rSollen die Daten vor gespeichert werden?",
+        KnopfJa | KnopfNein | KnopfAbbrechen);
+    if (a == Antwort::Abbrechen) return false;
+    if (a == Antwort::Ja) return Speichern(false);
+    return true;
+}
+
+bool Fallverwaltung::ListeLesen(int n) {
+    if (quarnel::ListeLesen(arbeitsdatei_, n, liste_)) return true;
+    meldungen_.Zeige(MeldungsTyp::Fehler, kLesefehler, KnopfOK);
+    return false;
+}
+
+bool Fallverwaltung::ListeSchreiben(int n) {
+    if (quarnel::ListeSchreiben(arbeitsdatei_, n, liste_, *kanal_)) return true;
+    meldungen_.Zeige(MeldungsTyp::Fehler, kFehlerArbeitsdatei, KnopfOK);
+    return false;
+}
+
+}  // namespace quarnel

@@ -1,0 +1,65 @@
+#include "shell/verzeichnisse.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+namespace quarnel {
+
+namespace {
+
+std::string MitSchraegstrich(std::string p) {
+    if (!p.empty() && p.back() != '/') p += '/';
+    return p;
+}
+
+bool IstVerzeichnis(const std::string& p) {
+    std::error_code ec;
+    return !p.empty() && std::filesystem::is_directory(p, ec);
+}
+
+std::string Umgebung(const char* name) {
+    const char* w = std::getenv(name);
+    return w ? std::string(w) : std::string();
+}
+
+}  // namespace
+
+std::string Verzeichnisse::EinstellungsDatei() const {
+    return einstellungen + "Quar01.ini";
+}
+
+VerzeichnisQuellen VerzeichnisQuellenDesProzesses() {
+    VerzeichnisQuellen q;
+    q.datenUmgebung = Umgebung("QUARNEL_DATA");
+#ifdef QUARNEL_DATA_DIR
+    q.installiert = QUARNEL_DATA_DIR;
+    q.entwicklung = QUARNEL_DATA_DIR;
+#endif
+    q.xdgConfigHome = Umgebung("XDG_CONFIG_HOME");
+    q.home = Umgebung("HOME");
+    return q;
+}
+
+Verzeichnisse VerzeichnisseBestimmen(const VerzeichnisQuellen& q, bool testmodus) {
+    Verzeichnisse v;
+    if (!q.datenUmgebung.empty())
+        v.programm = q.datenUmgebung;
+    else if (testmodus && IstVerzeichnis(q.entwicklung))
+        v.programm = q.entwicklung;
+    else
+        v.programm = q.installiert;
+    v.programm = MitSchraegstrich(v.programm);
+    v.hilfe = v.programm + "htmlhelp/";
+    v.formular = v.programm + "form/";
+    // XDG: a relative XDG_CONFIG_HOME is invalid and ignored.
+    if (!q.xdgConfigHome.empty() && q.xdgConfigHome.front() == '/')
+        v.einstellungen = MitSchraegstrich(q.xdgConfigHome) + "quarnel/";
+    else if (!q.home.empty())
+        v.einstellungen = MitSchraegstrich(q.home) + ".config/quarnel/";
+    else
+        v.einstellungen = "./";
+    return v;
+}
+
+}  // namespace quarnel

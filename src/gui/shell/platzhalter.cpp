@@ -1,2 +1,0 @@
-// The GUI library grows here (shell, pages, results, print, widgets).
-namespace quarnel::gui {}

@@ -1,0 +1,210 @@
+// The main window: a multiple-document frame for the entry pages beside the
+// side view, with the menus, the tool bar, the side panel, the status bar,
+// the four timers and every command of the program.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "case/fallbefehle.h"
+#include "shell/dienste.h"
+#include "shell/einstellungen.h"
+#include "shell/kommandozeile.h"
+#include "shell/meldung.h"
+#include "shell/menuezustand.h"
+#include "shell/verzeichnisse.h"
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QTextBrowser;
+class QTimer;
+class QToolBar;
+class QToolButton;
+
+namespace quarnel::gui {
+
+struct ShellDienste {
+    Meldungen* meldungen = nullptr;
+    DateiDialoge* dateiDialoge = nullptr;
+    Uhr* uhr = nullptr;
+    DesktopDienste* desktop = nullptr;
+};
+
+// What the pages, the computation and the help viewer lend the shell. A
+// command whose part is not set tells the user that it is not available yet.
+struct FallAnbindung {
+    std::function<int()> familienstand;      // -1 while not chosen
+    std::function<bool()> seitenBearbeitet;  // any page marked edited
+    std::function<QWidget*(int bereich, int seite)> seiteErzeugen;
+    std::function<std::optional<std::pair<int, int>>(int bereich, int seite, bool vor)>
+        naechsteSeite;
+    // Fill the declaration values and compute; the balance (positive = to pay).
+    std::function<std::optional<double>(bool still)> berechnen;
+    // The help viewer: page file and anchor.
+    std::function<void(const std::string& datei, const std::string& anker)> hilfeViewer;
+};
+
+inline constexpr const char* NichtVerfuegbarText =
+    "Diese Funktion steht in dieser Programmversion noch nicht zur Verfügung.";
+
+class TF_GlobMain : public QMainWindow {
+    Q_OBJECT
+  public:
+    TF_GlobMain(const Startschalter& schalter, const Verzeichnisse& verzeichnisse,
+                const ShellDienste& dienste, QWidget* eltern = nullptr);
+    ~TF_GlobMain() override;
+
+    FallAnbindung fall;
+
+    // --- state
+    Einstellungen& Einst() { return einst_; }
+    // The open case with its state; every edit of a page calls SetzeFallVeraendert(true).
+    Fallverwaltung& Fall() { return *verw_; }
+    const TemporaereDateien* Temporaer() const { return temp_.get(); }  // null after exit
+    int Fallzustand() const { return verw_->Zustand().zustand; }
+    bool FallVeraendert() const { return verw_->Zustand().veraendert; }
+    void SetzeFallVeraendert(bool v);
+    // Tests script the password prompt here; by default it is the real dialog.
+    void SetzePasswortAbfrage(PasswortAbfrage* a) { verw_->SetzePasswortAbfrage(a); }
+    int AktBereich() const { return aktBereich_; }
+    int AktSeite() const { return aktSeite_; }
+    int Formularblatt() const { return formularblatt_; }
+    const Menuezustand& Menue() const { return menue_; }
+    const Startschalter& Schalter() const { return schalter_; }
+    const Verzeichnisse& Pfade() const { return pfade_; }
+    bool ErsteAnzeigeErledigt() const { return ersteAnzeigeErledigt_; }
+    QString DateiAnzeige() const;              // text of the file panel
+    void SetzeDateiname(const QString& name);  // empty: "Keine Datei"
+    QPoint Meldungsort() const { return meldungsort_; }
+
+    // The controls, by object name.
+    QAction* Aktion(const QString& name) const;
+    QWidget* Knopf(const QString& name) const;
+    QLabel* Panel(const QString& name) const;
+    QMdiArea* Mdi() const { return mdi_; }
+    QMdiSubWindow* Seitenansicht() const { return seitenansicht_; }
+    QWidget* Startbild() const { return bildPnl_; }
+    QTimer* Timer(const QString& name) const;
+
+    // --- hooks for the other parts of the program
+    // The balance of the last computation (positive = to pay).
+    void SaldoAnzeigen(double saldo);
+    void SaldoLeeren();
+    // Windows report their opening and closing here.
+    void FensterGewechselt(Fensterart art);
+    // Asks every entry page, from the last to the first, to close (each
+    // stores its fields). With `alleFragen` every page is asked whatever the
+    // others answer. True when all closed.
+    bool SeitenSchliessen(bool alleFragen = false);
+    bool SeitenOffen() const;
+    QMdiSubWindow* SeiteEinfuegen(QWidget* seite);
+    void SeitenhilfeZeigen(const std::string& seite);  // side view, when the file exists
+    void Hilfeanzeigen(const std::string& seite, const std::string& anker = {},
+                       bool systemViewer = false, bool systemViewerGesetzt = false);
+    // Queues the silent computation after a focus change (coalesced).
+    void LaufendeBerechnungAnstossen();
+    int LaufendeBerechnungen() const { return laufendeBerechnungen_; }
+
+    // --- commands
+    void D_NeuItemClick();
+    void D_OpenItemClick();
+    void D_OpenItemVorjahrClick();
+    void D_SpeichernItemClick();
+    void D_SpeichernUnterItemClick();
+    void D_PasswortItemClick();
+    void D_DruckFormulareClick();
+    void D_DruckereinrichtenItemClick();
+    void NavigatorClick();
+    void NavigatorVorRueck(bool vor);
+    void NavigatorStopBtnClick();
+    void E_WWWClick(int seite);
+    void SpeedFragenClick();
+    void Pruefen(int code);
+    void SpeedFormularClick();
+    void FormularblattClick(int blatt);
+    void MemoBitBtnClick();
+    void NotizBitBtnClick();
+    void K_VoreinItemClick();
+    void BildschirmClick(int prozent);
+    void KalenderClick();
+    void RechnerClick();
+    void InfoClick();
+    void F1Gedrueckt();
+    void SeiteOeffnen(int bereich, int seite);
+    void FensterTitelSetzen();
+    void Geometrie();
+
+    // Runs the first painting (done once, after the first show).
+    void ErsteAnzeige();
+
+  signals:
+    void angezeigt();  // the first painting begins: the window is on screen
+    void ersteAnzeigeFertig();
+
+  protected:
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+  private:
+    void MenuesAnlegen();
+    void WerkzeugleisteAnlegen();
+    void SeitenleisteAnlegen();
+    void StatusleisteAnlegen();
+    void TimerAnlegen();
+    void MenuezustandAnwenden();
+    void FarbeSetzen();
+    void StartbildAnpassen();
+    void StartbildZeigen();
+    void SeitenansichtNachErgebnis();
+    void FokusGewechselt(QWidget* alt, QWidget* neu);
+    void StilleBerechnung();
+    void NichtVerfuegbar();
+    Antwort Frage(const Meldung& m);
+    Antwort Info(const std::string& text, bool positioniert = false);
+    bool SpeichernBefehl(bool fragen);
+    void ZustandUebernehmen();
+    void KleinesFenster(class Tform13& d);
+    void KnopfpaarZeigen(int tag, bool sichtbar);
+
+    Startschalter schalter_;
+    Verzeichnisse pfade_;
+    ShellDienste dienste_;
+    Einstellungen einst_;
+
+    std::unique_ptr<TemporaereDateien> temp_;
+    std::unique_ptr<Fallverwaltung> verw_;
+    std::unique_ptr<PasswortAbfrage> abfrage_;
+    int aktBereich_ = 1, aktSeite_ = 0;
+    int formularblatt_ = 11;
+    int hilfeseite_ = 0;
+    std::string hilfethema_;
+    std::optional<double> letzterSaldo_;
+    QPoint meldungsort_;
+    Menuezustand menue_;
+    QString titel_;
+    bool ersteAnzeigeGeplant_ = false;
+    bool ersteAnzeigeErledigt_ = false;
+    bool beendenBestaetigt_ = false;
+    bool berechnungAngefordert_ = false;
+    bool berechnungLaeuft_ = false;
+    int laufendeBerechnungen_ = 0;
+
+    QMdiArea* mdi_ = nullptr;
+    QMdiSubWindow* seitenansicht_ = nullptr;
+    QTextBrowser* seitenText_ = nullptr;
+    QWidget* bildPnl_ = nullptr;
+    QToolBar* leiste_ = nullptr;
+    QWidget* navigatorPnl_ = nullptr;
+    QLabel* datenModImg_ = nullptr;
+    std::vector<std::pair<Steuerelement, QObject*>> gesteuert_;
+};
+
+}  // namespace quarnel::gui

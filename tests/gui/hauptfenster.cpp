@@ -1,0 +1,679 @@
+// The main window: menu tree, menu states, start-up, case commands, exit,
+// the running computation and the help commands, with scripted messages.
+#include <unistd.h>
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QtTest>
+#include <fstream>
+
+#include "case/fallbefehle.h"
+#include "shell/falldialoge.h"
+#include "shell/kleinfenster.h"
+#include "shell/tf_globmain.h"
+#include "shell/tform13.h"
+#include "shell/txglobconf.h"
+#include "testumgebung.h"
+
+using namespace quarnel;
+using namespace quarnel::gui;
+using testumgebung::BeiModal;
+using testumgebung::EnthaeltText;
+using testumgebung::Umgebung;
+
+namespace {
+
+// An entry page that stores its field when asked to close, or refuses.
+class TestSeite : public QWidget {
+  public:
+    explicit TestSeite(bool verweigern = false, std::vector<std::string>* protokoll = nullptr,
+                       std::string name = "Seite")
+        : verweigern_(verweigern), protokoll_(protokoll), name_(std::move(name)) {
+        auto* l = new QVBoxLayout(this);
+        for (int i = 0; i < 3; ++i) {
+            auto* f = new QLineEdit(this);
+            f->setProperty("hilfeNummer", 1201 + i);
+            felder.push_back(f);
+            l->addWidget(f);
+        }
+    }
+    std::vector<QLineEdit*> felder;
+    int gefragt = 0;
+
+  protected:
+    void closeEvent(QCloseEvent* e) override {
+        ++gefragt;
+        if (protokoll_)
+            protokoll_->push_back(name_ + (verweigern_ ? " verweigert" : " gespeichert"));
+        if (verweigern_)
+            e->ignore();
+        else
+            e->accept();
+    }
+
+  private:
+    bool verweigern_;
+    std::vector<std::string>* protokoll_;
+    std::string name_;
+};
+
+struct Aufbau {
+    Umgebung umg;
+    MeldungsSenke senke;
+    testumgebung::SkriptDialoge dialoge;
+    testumgebung::FesteUhr uhr;
+    testumgebung::MerkDesktop desktop;
+    std::unique_ptr<TF_GlobMain> haupt;
+
+    explicit Aufbau(const std::string& ini = "[Start]\nTips=0\nEingangsFenster=0\n",
+                    bool mitDaten = true, Startschalter schalter = {})
+        : umg(ini, mitDaten) {
+        haupt = std::make_unique<TF_GlobMain>(schalter, umg.pfade,
+                                              ShellDienste{&senke, &dialoge, &uhr, &desktop});
+    }
+    void Zeigen() {
+        haupt->show();
+        QTRY_VERIFY(haupt->ErsteAnzeigeErledigt());
+    }
+    bool An(const char* name) const {
+        if (QAction* a = haupt->Aktion(QString::fromLatin1(name))) return a->isEnabled();
+        return haupt->Knopf(QString::fromLatin1(name))->isEnabled();
+    }
+};
+
+}  // namespace
+
+class HauptfensterTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { Tform13::AnimationAn() = false; }
+
+    void menuebaum() {
+        Aufbau a;
+        const struct {
+            const char* name;
+            const char* text;
+            const char* taste;
+        } punkte[] = {
+            {"D_NeuItem", "&Neu", ""},
+            {"D_OpenItem", "&Öffnen...", ""},
+            {"D_OpenItemVorjahr", "Öffnen &Vorjahresdaten", ""},
+            {"D_SpeichernItem", "&Speichern", "Ctrl+S"},
+            {"D_SpeichernUnterItem", "Speichern &unter ...", ""},
+            {"D_PasswortItem", "&Passwort ändern", ""},
+            {"D_DruckFormulare", "D&rucken der Formulare", ""},
+            {"D_DruckereinrichtenItem", "Drucker &einrichten", ""},
+            {"D_EndeItem", "&Beenden", "Alt+F4"},
+            {"E_Navigator", "Navigator", "Ctrl+N"},
+            {"E_WWW", "&Was-Wäre-Wenn", ""},
+            {"E_Kurz", "&Kurzberechnung", ""},
+            {"E_Verlassen", "&Verlassen - Eingaberegister", "Ctrl+V"},
+            {"F_AktuellesFormular", "&Aktuelles Formular", "Ctrl+F"},
+            {"F_DruckenderFormulare", "D&rucken der Formulare", ""},
+            {"I_Handbuch", "Programm-Handbuch", ""},
+            {"I_SteuerHandbuch", "Steuer-Handbuch", ""},
+            {"I_Aktuelles", "&Aktuelles", ""},
+            {"FragenundAntwort1", "&Fragen und Antwort", ""},
+            {"I_Musterbriefe", "&Musterbriefe", ""},
+            {"I_TipsundUrteile", "Tips und &Urteile", ""},
+            {"I_Kalender", "&Kalender", "Ctrl+K"},
+            {"I_Rechner", "&Taschenrechner", "Ctrl+T"},
+            {"i_Pruefung", "&Prüfung Eingaben", ""},
+            {"i_PruefungAktuell", "Aktuelles Register", "Ctrl+P"},
+            {"i_PruefungAlle", "Alle Register", ""},
+            {"i_Berechnung", "&Berechnung ", "Ctrl+B"},
+            {"K_VoreinItem", "&Voreinstellungen", ""},
+            {"K_Bildschirm", "Bildschirm", ""},
+            {"K_Bildschirm90", "90%  (Standard)", ""},
+            {"K_Bildschirm95", "95% ", ""},
+            {"H_Index", "&Index..", ""},
+            {"H_Tastatur", "&Tastatur", ""},
+            {"H_Menues", "&Menüs", ""},
+            {"H_Verfahren", "&Verfahren", ""},
+            {"H_HilfeVerwenden", "&Hilfe verwenden", ""},
+            {"H_InfoItem", "Inf&o über ...", ""},
+        };
+        for (const auto& p : punkte) {
+            QAction* act = a.haupt->Aktion(QString::fromLatin1(p.name));
+            QVERIFY2(act, p.name);
+            QCOMPARE(act->text(), QString::fromUtf8(p.text));
+            QCOMPARE(act->shortcut().toString(), QString::fromLatin1(p.taste));
+        }
+        QStringList menues;
+        for (QAction* m : a.haupt->menuBar()->actions()) menues << m->text();
+        QCOMPARE(menues, (QStringList{"&Datei", "&Eingabe", "&Formular", "&Information",
+                                      "&Konfiguration", "&Hilfe"}));
+        // The form menu: eleven sheet groups, then the two commands.
+        auto* formular = a.haupt->findChild<QMenu*>(QStringLiteral("FormularMenue"));
+        QStringList gruppen;
+        for (QAction* x : formular->actions())
+            if (x->menu()) gruppen << x->text();
+        QCOMPARE(gruppen, (QStringList{"&Mantelbogen", "Anlage &Kinder", "Anlage &N", "Anlage KA&P",
+                                       "Anlage &GSE", "Anlage &FW", "Anlage &V", "Anlage &SO",
+                                       "Anlage St"}));
+        for (int tag : {11, 14, 21, 22,  311, 312, 321, 322, 41, 42, 51,
+                        52, 61, 62, 711, 714, 721, 724, 81,  82, 91, 92})
+            QVERIFY2(a.haupt->Aktion(QStringLiteral("F_Blatt%1").arg(tag)),
+                     qPrintable(QString::number(tag)));
+
+        // Tool-bar hints: "short|long" gives the tool tip and the status text.
+        auto* kal = a.haupt->Knopf(QStringLiteral("SpeedKalenderBtn"));
+        QCOMPARE(kal->toolTip(), QStringLiteral("Kalender\n(Strg+K)"));
+        QCOMPARE(kal->statusTip(), QString());
+        auto* neu = a.haupt->Knopf(QStringLiteral("SpeedNeuBtn"));
+        QCOMPARE(neu->toolTip(), QStringLiteral("Neuer Steuerfall anlegen"));
+        QCOMPARE(neu->statusTip(), QStringLiteral("Neuer Steuerfall anlegen"));
+        for (const char* n : {"SpeedOpenBtn",          "SpeedSaveBtn",
+                              "SpeedRechnerBtn",       "SpeedHelp",
+                              "SpeedFragen",           "SpeedPruef1",
+                              "SpeedPruef2",           "MemoBitBtn",
+                              "NotizBitBtn",           "SpeedFormularsicht",
+                              "SpeedRechne",           "SpeedNavigatorRueckBtn",
+                              "SpeedNavigatorVorBtn",  "SpeedNavigatorBtn",
+                              "SpeedNavigatorStopBtn", "SpeedExitBtn",
+                              "NavigatorVorBtn",       "NavigatorRueckBtn",
+                              "NavigatorStopBtn",      "NavigatorBtn"})
+            QVERIFY2(a.haupt->Knopf(QString::fromLatin1(n)), n);
+        for (const char* n : {"TipPnl", "FeldNrPnl", "FormNrPnl", "DateiPnl", "DatumPnl"})
+            QVERIFY2(a.haupt->Panel(QString::fromLatin1(n)), n);
+        QCOMPARE(a.haupt->DateiAnzeige(), QStringLiteral("Keine Datei"));
+        a.Zeigen();
+        QVERIFY(!a.haupt->Knopf(QStringLiteral("ReloadBtn"))->isVisible());
+        QCOMPARE(a.haupt->Knopf(QStringLiteral("SpeedNavigatorVorBtn"))->toolTip(),
+                 QStringLiteral("Zum nächsten Eingabebereich."));
+        a.haupt->close();
+    }
+
+    void start_mit_einstellungen() {
+        // Start window first, then tips; the start window unticked turns itself off.
+        // "F" opens "Neu.S01" of the data directory without the dialog.
+        QTemporaryDir daten;
+        const std::string neuS01 = daten.path().toStdString() + "/Neu.S01";
+        {
+            CaseRecord r;
+            Notizblock n;
+            Listensatz l;
+            const auto abbild = NeuesAbbild(r, n, l);
+            std::ofstream(neuS01, std::ios::binary)
+                .write(reinterpret_cast<const char*>(abbild.data()),
+                       std::streamsize(abbild.size()));
+        }
+        Aufbau a("[Start]\nTips=1\nLfdTip=7\nEingangsFenster=1\n[App1]\nLetztDatenPfad=" +
+                     daten.path().toStdString() + "\n",
+                 false, {true, true, true});
+        QStringList reihenfolge;
+        BeiModal([&](QWidget* w) {
+            reihenfolge << w->objectName();
+            auto* e = qobject_cast<TxEingang*>(w);
+            QVERIFY(e);
+            e->AnzeigenCB()->setChecked(false);
+            e->findChild<QPushButton*>(QStringLiteral("EndeBtn"))->click();
+            BeiModal([&](QWidget* t) {
+                reihenfolge << t->objectName();
+                auto* tips = qobject_cast<TxTips*>(t);
+                QVERIFY(tips);
+                QVERIFY(tips->AktuellerTip().contains(QStringLiteral("Laufschrift")));
+                tips->MehrClick();  // past the last tip: the first again
+                QVERIFY(tips->AktuellerTip().contains(QStringLiteral("Steuerhandbuch")));
+                tips->TipsCB()->setChecked(false);
+                tips->EndeClick();
+            });
+        });
+        a.Zeigen();
+        QCOMPARE(reihenfolge, (QStringList{"TxEingang", "TxTips"}));
+        QVERIFY(!a.haupt->Einst().eingangsFenster);
+        QVERIFY(!a.haupt->Einst().tips);
+        QCOMPARE(a.haupt->Einst().lfdTip, 1);
+        QVERIFY(a.dialoge.anfragen.empty());
+        QVERIFY(EnthaeltText(a.senke, "Steuerfall wurde geöffnet."));
+        QCOMPARE(a.haupt->DateiAnzeige(), QStringLiteral("Neu.S01"));
+        QCOMPARE(a.haupt->Fallzustand(), 2);
+        a.haupt->D_OpenItemClick();
+        QCOMPARE(a.dialoge.anfragen.size(), size_t(1));  // the letter acts once
+        // Test mode shows the reload button; missing data files are reported.
+        QVERIFY(a.haupt->Knopf(QStringLiteral("ReloadBtn"))->isVisible());
+        QVERIFY(EnthaeltText(a.senke, "Das Programm ist leider unvollständig."));
+        QCOMPARE(a.haupt->Panel(QStringLiteral("DatumPnl"))->text(),
+                 QStringLiteral("24.12.2001  13:05"));
+        for (const char* t : {"SpeichernTimer", "DatumTimer", "LaufschriftTimer", "TitelTimer"})
+            QVERIFY2(a.haupt->Timer(QString::fromLatin1(t))->isActive(), t);
+        QCOMPARE(a.haupt->Timer(QStringLiteral("LaufschriftTimer"))->interval(), 500);
+        a.haupt->close();
+        QVERIFY(a.umg.Ini().find("EingangsFenster=0\n") != std::string::npos);
+        QVERIFY(a.umg.Ini().find("Tips=0\n") != std::string::npos);
+    }
+
+    void start_ohne_fenster_und_vollstaendig() {
+        Aufbau a("[Start]\nTips=0\nEingangsFenster=0\nHinterBild=0\n");
+        a.Zeigen();
+        QVERIFY(!EnthaeltText(a.senke, "unvollständig"));
+        QVERIFY(!a.haupt->Startbild()->isVisible());
+        QVERIFY(!a.An("D_SpeichernItem"));  // no case yet
+        QVERIFY(!a.An("EingabeMenue"));
+        QVERIFY(a.An("D_NeuItem"));
+        a.haupt->close();
+        // A first run without any file writes the first-run form shifts.
+        Aufbau b("");
+        QVERIFY(b.haupt->Einst().eingangsFenster && b.haupt->Einst().tips);
+        b.haupt->Einst().eingangsFenster = b.haupt->Einst().tips = false;
+        b.Zeigen();
+        b.haupt->close();
+        QVERIFY(b.umg.Ini().find("FormSkalierung=95\n") != std::string::npos);
+        QVERIFY(b.umg.Ini().find("0101=9\n0102=2\n") != std::string::npos);
+    }
+
+    void neuer_fall() {
+        Aufbau a;
+        a.Zeigen();
+        QCOMPARE(QFileInfo(QString::fromStdString(a.haupt->Temporaer()->Arbeitsdatei())).size(),
+                 qint64(FallDateiGroesse));
+        a.senke.protokoll.clear();
+        a.senke.antworten = {Antwort::OK, Antwort::Nein};  // no interview now
+        a.haupt->D_NeuItemClick();
+        QCOMPARE(a.haupt->Fallzustand(), 1);
+        QCOMPARE(a.haupt->DateiAnzeige(), QStringLiteral("Neu.S01"));
+        QVERIFY(a.An("D_SpeichernItem"));
+        QVERIFY(a.An("EingabeMenue"));
+        QCOMPARE(a.senke.protokoll.size(), size_t(4));
+        QCOMPARE(a.senke.protokoll[0].text,
+                 std::string("Ein neuer Fall wurde angelegt!  Dateiname: NEU.S01"));
+        QVERIFY(a.senke.protokoll[0].positioniert);
+        QVERIFY(a.senke.protokoll[1].text.rfind("Mit dem Interview treffen", 0) == 0);
+        QCOMPARE(a.senke.protokoll[1].knoepfe, unsigned(KnopfJa | KnopfNein | KnopfHilfe));
+        QCOMPARE(a.senke.protokoll[1].hilfeseite, std::string("std\\interview"));
+        QCOMPARE(a.senke.protokoll[2].text,
+                 std::string("Sie beginnen mit dem ersten Eingabereich."));
+
+        // A changed case: cancel keeps it; still a new case, so the interview is offered.
+        a.haupt->SetzeFallVeraendert(true);
+        a.senke.protokoll.clear();
+        a.senke.antworten = {Antwort::Abbrechen, Antwort::Nein};
+        a.haupt->D_NeuItemClick();
+        QVERIFY(a.haupt->FallVeraendert());
+        QVERIFY(a.senke.protokoll[0].text.rfind("Fall bereits geöffnet!", 0) == 0);
+        QVERIFY(a.senke.protokoll[1].text.rfind("Mit dem Interview", 0) == 0);
+
+        // Yes with a save whose dialog is cancelled skips the new case too; no makes it.
+        a.senke.antworten = {Antwort::Ja};
+        a.haupt->D_NeuItemClick();
+        QVERIFY(a.haupt->FallVeraendert());
+        QCOMPARE(a.dialoge.anfragen.size(), size_t(1));
+        a.senke.antworten = {Antwort::Nein};
+        a.haupt->D_NeuItemClick();
+        QVERIFY(!a.haupt->FallVeraendert());
+        a.haupt->close();
+    }
+
+    void dateibefehle_auf_echten_dateien() {
+        Aufbau a;
+        a.Zeigen();
+        const QString wurzel = a.umg.wurzel.path();
+        a.haupt->D_NeuItemClick();
+
+        // A wrong extension is refused before anything is written.
+        a.dialoge.antwort = (wurzel + QStringLiteral("/fall.txt")).toStdString();
+        a.senke.protokoll.clear();
+        a.haupt->D_SpeichernUnterItemClick();
+        QCOMPARE(
+            a.senke.protokoll.back().text,
+            std::string("Fehler: Nur Dateien mit der Endung (.S01) können gespeichert werden!"));
+        QVERIFY(!QFile::exists(wurzel + QStringLiteral("/fall.txt")));
+
+        // A read-only directory.
+        QDir().mkpath(wurzel + QStringLiteral("/nurlesen"));
+        QFile::setPermissions(wurzel + QStringLiteral("/nurlesen"),
+                              QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        a.dialoge.antwort = (wurzel + QStringLiteral("/nurlesen/Fall.S01")).toStdString();
+        a.senke.protokoll.clear();
+        a.haupt->D_SpeichernUnterItemClick();
+        if (::geteuid() != 0) {  // root writes anywhere
+            QVERIFY(EnthaeltText(a.senke, "ist nicht möglich!"));
+            QCOMPARE(a.haupt->Fallzustand(), 1);
+        }
+
+        // A password, saved; opening asks for it, and cancelling leaves a new case.
+        const QString fall = wurzel + QStringLiteral("/Mein Fall.S01");
+        a.dialoge.antwort = fall.toStdString();
+        a.senke.protokoll.clear();
+        a.senke.antworten = {Antwort::OK, Antwort::OK, Antwort::Nein};  // not saved yet
+        BeiModal([&](QWidget* w) {
+            auto* d = qobject_cast<TxPasswortAendern*>(w);
+            QVERIFY(d);
+            QCOMPARE(d->windowTitle(), QStringLiteral("Passwort vergeben/ändern"));
+            d->Feld1()->setText(QStringLiteral("geheim"));
+            d->Feld2()->setText(QStringLiteral("anders"));
+            d->EndeClick();  // differ: the dialog stays with emptied fields
+            QVERIFY(d->isVisible());
+            QVERIFY(d->Feld1()->text().isEmpty());
+            d->Feld1()->setText(QStringLiteral("geheim"));
+            d->Feld2()->setText(QStringLiteral("geheim"));
+            d->EndeClick();
+        });
+        a.haupt->D_PasswortItemClick();
+        QVERIFY(EnthaeltText(a.senke, "Passwort und die Wiederholung stimmen"));
+        QVERIFY(EnthaeltText(a.senke, "Passwort wurde erfolgreich geändert!"));
+        QVERIFY(a.haupt->FallVeraendert());
+        a.haupt->D_SpeichernUnterItemClick();
+        QCOMPARE(QFileInfo(fall).size(), qint64(FallDateiGroesse));
+        QCOMPARE(a.haupt->DateiAnzeige(), QStringLiteral("Mein Fall.S01"));
+        QCOMPARE(a.haupt->Fallzustand(), 2);
+        QVERIFY(!a.haupt->FallVeraendert());
+
+        struct Skript : PasswortAbfrage {
+            std::deque<std::optional<std::string>> eingaben;
+            std::optional<std::string> Eingabe() override {
+                auto e = eingaben.front();
+                eingaben.pop_front();
+                return e;
+            }
+        } abfrage;
+        a.haupt->SetzePasswortAbfrage(&abfrage);
+        abfrage.eingaben = {std::string("falsch"), std::nullopt};
+        a.senke.protokoll.clear();
+        a.haupt->D_OpenItemClick();
+        QVERIFY(EnthaeltText(a.senke, "Ungültiges Passwort"));
+        QCOMPARE(a.haupt->DateiAnzeige(), QStringLiteral("Keine Datei"));
+        QVERIFY(!a.haupt->FallVeraendert());
+
+        abfrage.eingaben = {std::string("  geheim ")};
+        a.senke.protokoll.clear();
+        a.haupt->D_OpenItemClick();
+        QVERIFY(EnthaeltText(a.senke, "Steuerfall wurde geöffnet."));
+        QCOMPARE(a.haupt->DateiAnzeige(), QStringLiteral("Mein Fall.S01"));
+        QCOMPARE(a.haupt->Einst().letztDatenPfad, wurzel.toStdString());
+
+        // A file without the signature.
+        Umgebung::Schreiben((wurzel + QStringLiteral("/kaputt.S01")).toStdString(), "kein Fall");
+        a.dialoge.antwort = (wurzel + QStringLiteral("/kaputt.S01")).toStdString();
+        a.senke.protokoll.clear();
+        a.haupt->D_OpenItemClick();
+        QCOMPARE(a.senke.protokoll.back().text,
+                 std::string("Die ausgewählte Datei ist keine gültige Datendatei!"));
+        QCOMPARE(a.haupt->DateiAnzeige(), QStringLiteral("Mein Fall.S01"));
+        a.haupt->close();
+    }
+
+    void vorjahr_oeffnen() {
+        Aufbau a;
+        a.Zeigen();
+        const QString wurzel = a.umg.wurzel.path();
+        std::string alt(VorjahrDateiGroesse, '\0');
+        alt[0] = 8;
+        alt.replace(1, 8, "S00VER10");
+        Umgebung::Schreiben((wurzel + QStringLiteral("/Fall.S00")).toStdString(), alt);
+        a.dialoge.antwort = (wurzel + QStringLiteral("/Fall.S00")).toStdString();
+        int gezeigt = 0;
+        BeiModal([&](QWidget* w) {
+            auto* d = qobject_cast<TxVorjahr*>(w);
+            QVERIFY(d);
+            ++gezeigt;
+            QCOMPARE(d->Liste()->count(), VorjahrPunkte);
+            QTest::keyClick(d, Qt::Key_Escape);  // does nothing
+            QVERIFY(d->isVisible());
+            d->VorschlagClick();
+            QCOMPARE(d->Liste()->item(4)->checkState(), Qt::Checked);
+            QCOMPARE(d->Liste()->item(9)->checkState(), Qt::Unchecked);
+            d->OKClick();
+        });
+        a.senke.protokoll.clear();
+        a.haupt->D_OpenItemVorjahrClick();
+        QCOMPARE(gezeigt, 1);
+        QCOMPARE(a.dialoge.anfragen.back().standardEndung, std::string("S00"));
+        QVERIFY(EnthaeltText(a.senke, "Daten des Vorjahres werden übernommen."));
+        QCOMPARE(a.haupt->DateiAnzeige(), QStringLiteral("Fall.S01"));
+        QVERIFY(VorjahrGewaehlt(a.haupt->Fall().Vorjahrauswahl(), 4));
+        QVERIFY(a.umg.Ini().find("LetztDatenPfad=" + wurzel.toStdString()) != std::string::npos);
+        a.haupt->D_SpeichernItemClick();  // saved as Fall.S01 beside it, Fall.S00 untouched
+        QCOMPARE(QFileInfo(wurzel + QStringLiteral("/Fall.S01")).size(), qint64(FallDateiGroesse));
+        QCOMPARE(QFileInfo(wurzel + QStringLiteral("/Fall.S00")).size(),
+                 qint64(VorjahrDateiGroesse));
+        a.haupt->close();
+    }
+
+    void menuezustand_durch_seite_dialog_und_seitenansicht() {
+        Aufbau a("[Start]\nTips=0\nEingangsFenster=0\n", true, {true, false, true});
+        a.Zeigen();
+        a.haupt->D_NeuItemClick();
+        QCOMPARE(a.haupt->Menue().Stufe(), 1);
+        QVERIFY(!a.An("E_Verlassen"));
+
+        auto* seite = new TestSeite;
+        a.haupt->SeiteEinfuegen(seite);
+        QCOMPARE(a.haupt->Menue().Stufe(), 2);
+        QVERIFY(!a.An("D_NeuItem"));
+        QVERIFY(!a.An("SpeedExitBtn"));
+        QVERIFY(a.An("E_Verlassen"));
+        QVERIFY(a.An("NavigatorStopBtn"));
+        QVERIFY(!a.haupt->Startbild()->isVisible());
+        QCOMPARE(a.haupt->Knopf(QStringLiteral("ReloadBtn"))->property("text").toString(),
+                 QStringLiteral("MenStatNr = 2"));
+
+        auto* unter = new TestSeite;
+        unter->setProperty("unterseite", true);
+        a.haupt->SeiteEinfuegen(unter);
+        QCOMPARE(a.haupt->Menue().Stufe(), 3);
+        QVERIFY(!a.An("EingabeMenue"));
+        QVERIFY(!a.An("NavigatorVorBtn"));
+        QVERIFY(!a.An("E_Verlassen"));
+        QVERIFY(a.An("D_SpeichernItem"));
+
+        // The side view becoming active changes nothing.
+        a.haupt->Mdi()->setActiveSubWindow(a.haupt->Seitenansicht());
+        a.haupt->FensterGewechselt(Fensterart::Seitenansicht);
+        QCOMPARE(a.haupt->Menue().Stufe(), 3);
+
+        // A dialog over the page disables the dialog group until it closes.
+        bool imDialog = false;
+        BeiModal([&](QWidget* w) {
+            imDialog = !a.An("SpeedKalenderBtn") && !a.An("InformationMenue") &&
+                       !a.An("D_SpeichernItem") && a.haupt->Menue().Stufe() == 4;
+            qobject_cast<QDialog*>(w)->accept();
+        });
+        a.haupt->KalenderClick();
+        QVERIFY(imDialog);
+        QCOMPARE(a.haupt->Menue().Stufe(), 3);
+        QVERIFY(!a.An("EingabeMenue"));
+
+        unter->parentWidget()->close();
+        QTRY_COMPARE(a.haupt->Menue().Stufe(), 2);
+        QVERIFY(a.An("EingabeMenue"));
+        QVERIFY(a.An("E_Verlassen"));
+
+        a.haupt->NavigatorStopBtnClick();
+        QTRY_COMPARE(a.haupt->Menue().Stufe(), 1);
+        QVERIFY(!a.haupt->SeitenOffen());
+        QVERIFY(a.An("D_NeuItem"));
+        QVERIFY(!a.An("E_Verlassen"));
+        QVERIFY(a.haupt->Startbild()->isVisible());
+        QCOMPARE(a.haupt->Formularblatt(), 11);
+        a.haupt->close();
+    }
+
+    void seiten_speichern_vor_sichern_und_beenden() {
+        Aufbau a;
+        a.Zeigen();
+        a.haupt->D_NeuItemClick();
+        std::vector<std::string> protokoll;
+        const std::string ziel = a.umg.wurzel.path().toStdString() + "/Fall.S01";
+        a.dialoge.antwort = ziel;
+        a.haupt->SeiteEinfuegen(new TestSeite(false, &protokoll, "erste"));
+        a.haupt->SeiteEinfuegen(new TestSeite(true, &protokoll, "zweite"));
+        // Every page is asked, the refusing one too, and the save runs all the same.
+        a.haupt->D_SpeichernUnterItemClick();
+        QCOMPARE(protokoll, (std::vector<std::string>{"zweite verweigert", "erste gespeichert"}));
+        QCOMPARE(QFileInfo(QString::fromStdString(ziel)).size(), qint64(FallDateiGroesse));
+        QCOMPARE(a.haupt->DateiAnzeige(), QStringLiteral("Fall.S01"));
+        QTRY_COMPARE(a.haupt->Menue().Stufe(), 2);
+
+        // Exit with a page that refuses: the program stays, nothing is lost.
+        a.haupt->SetzeFallVeraendert(true);
+        a.senke.protokoll.clear();
+        QVERIFY(!a.haupt->close());
+        QVERIFY(a.haupt->isVisible());
+        QVERIFY(!EnthaeltText(a.senke, "Aktueller Fall ist nicht gesichert"));
+    }
+
+    void beenden_mit_ungesicherten_aenderungen() {
+        Aufbau a;
+        a.Zeigen();
+        a.haupt->D_NeuItemClick();
+        std::vector<std::string> protokoll;
+        const QString arbeitsdatei = QString::fromStdString(a.haupt->Temporaer()->Arbeitsdatei());
+        QVERIFY(QFile::exists(arbeitsdatei));
+        a.haupt->SeiteEinfuegen(new TestSeite(false, &protokoll, "seite"));
+        a.haupt->SetzeFallVeraendert(true);
+
+        a.senke.protokoll.clear();
+        a.senke.antworten = {Antwort::Abbrechen};
+        QVERIFY(!a.haupt->close());
+        // The page stored its entries before the question.
+        QCOMPARE(protokoll, (std::vector<std::string>{"seite gespeichert"}));
+        QCOMPARE(a.senke.protokoll.back().text,
+                 std::string("Achtung:\rAktueller Fall ist nicht gesichert!\rSollen die Daten vor "
+                             "gespeichert werden?"));
+        QCOMPARE(a.senke.protokoll.back().knoepfe, unsigned(KnopfJa | KnopfNein | KnopfAbbrechen));
+
+        a.senke.antworten = {Antwort::Ja};  // the save dialog is cancelled: stay open
+        QVERIFY(!a.haupt->close());
+        QCOMPARE(a.dialoge.anfragen.size(), size_t(1));
+        QVERIFY(QFile::exists(arbeitsdatei));
+
+        a.haupt->move(-40, -30);
+        a.senke.antworten = {Antwort::Nein};
+        QVERIFY(a.haupt->close());
+        QVERIFY(!QFile::exists(arbeitsdatei));  // the temporary files are gone
+        const std::string ini = a.umg.Ini();
+        QVERIFY(ini.find("[Form]\nlinks=1\noben=1\n") != std::string::npos);
+        QVERIFY(ini.find("screenweite=800\n") != std::string::npos);
+    }
+
+    void nicht_schreibbare_einstellungen_werden_gemeldet() {
+        Aufbau a;
+        a.Zeigen();
+        // The settings directory is a file: writing must fail visibly.
+        QDir(QString::fromStdString(a.umg.pfade.einstellungen)).removeRecursively();
+        Umgebung::Schreiben(
+            a.umg.pfade.einstellungen.substr(0, a.umg.pfade.einstellungen.size() - 1), "x");
+        a.senke.protokoll.clear();
+        QVERIFY(a.haupt->close());
+        QVERIFY(EnthaeltText(a.senke, "Die Einstellungen konnten nicht gespeichert werden"));
+    }
+
+    void laufende_berechnung() {
+        Aufbau a;
+        a.Zeigen();
+        int gerechnet = 0;
+        bool wiederEingetreten = false;
+        bool drin = false;
+        a.haupt->fall.berechnen = [&](bool still) -> std::optional<double> {
+            if (drin) wiederEingetreten = true;
+            drin = true;
+            ++gerechnet;
+            // A computation that itself moves the focus must not start another.
+            a.haupt->LaufendeBerechnungAnstossen();
+            QApplication::processEvents();
+            drin = false;
+            if (!still) return std::nullopt;
+            return -500.0;
+        };
+        auto* seite = new TestSeite;
+        a.haupt->SeiteEinfuegen(seite);
+        a.haupt->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(a.haupt.get()));
+        for (QLineEdit* f : seite->felder) f->setFocus();  // a burst of focus changes
+        QTRY_VERIFY(gerechnet >= 1);
+        QApplication::processEvents();
+        QVERIFY(!wiederEingetreten);
+        QVERIFY(gerechnet <= 2);
+        QCOMPARE(a.haupt->Panel(QStringLiteral("FeldNrPnl"))->text(), QStringLiteral("#F1203"));
+        QCOMPARE(a.haupt->Panel(QStringLiteral("TipPnl"))->text(), QStringLiteral("+ 500,00 DM"));
+        a.haupt->SaldoAnzeigen(1234.5);
+        QCOMPARE(a.haupt->Panel(QStringLiteral("TipPnl"))->text(), QStringLiteral("- 1.234,50 DM"));
+        QVERIFY(
+            a.haupt->Panel(QStringLiteral("TipPnl"))->styleSheet().contains(QStringLiteral("red")));
+
+        // Switched off: no computation and an empty panel.
+        a.haupt->Einst().lfdBerechnung = false;
+        const int vorher = gerechnet;
+        seite->felder[0]->setFocus();
+        QTest::qWait(20);
+        QCOMPARE(gerechnet, vorher);
+        a.haupt->SaldoAnzeigen(10);
+        QCOMPARE(a.haupt->Panel(QStringLiteral("TipPnl"))->text(), QString());
+        a.haupt->Einst().lfdBerechnung = true;
+    }
+
+    void hilfe_und_nicht_verfuegbares() {
+        Aufbau a;
+        a.Zeigen();
+        a.senke.protokoll.clear();
+        a.haupt->Aktion(QStringLiteral("H_Tastatur"))->trigger();
+        QCOMPARE(a.senke.protokoll.back().text,
+                 "Datei nicht gefunden: " + a.umg.pfade.hilfe + "std/tastatur.htm");
+        QCOMPARE(a.senke.protokoll.back().typ, MeldungsTyp::Fehler);
+
+        Umgebung::Schreiben(a.umg.pfade.hilfe + "std/tastatur.htm", "<p>Tasten</p>");
+        a.haupt->Einst().internetBrowser = true;
+        a.haupt->Aktion(QStringLiteral("H_Tastatur"))->trigger();
+        QCOMPARE(a.desktop.geoeffnet,
+                 (std::vector<std::string>{a.umg.pfade.hilfe + "std/tastatur.htm"}));
+
+        a.haupt->F1Gedrueckt();
+        QCOMPARE(a.senke.protokoll.back().text,
+                 std::string("Der Hilfetext wird ständig im rechten\rFenster angezeigt."));
+        QVERIFY(a.senke.protokoll.back().positioniert);
+
+        // Later commands are present and say so.
+        a.haupt->D_NeuItemClick();
+        for (const char* n : {"E_Navigator", "F_Blatt311", "D_DruckereinrichtenItem"}) {
+            a.senke.protokoll.clear();
+            a.haupt->Aktion(QString::fromLatin1(n))->trigger();
+            QVERIFY2(EnthaeltText(a.senke, NichtVerfuegbarText), n);
+        }
+        // Checks need the check catalogue.
+        QFile::remove(QString::fromStdString(a.umg.pfade.formular + "Quar01.prf"));
+        a.senke.protokoll.clear();
+        a.haupt->Pruefen(99);
+        QCOMPARE(a.senke.protokoll.back().text, std::string("Prüfungsdatei nicht gefunden"));
+        // A page without marital status opens nothing.
+        a.senke.protokoll.clear();
+        a.haupt->SeiteOeffnen(2, 1);
+        QCOMPARE(a.senke.protokoll.back().text,
+                 std::string(
+                     "Bitte wählen Sie zuerst <Allgemeine Angaben> <Steuerpflichtiger/Ehegatte"));
+        QVERIFY(!a.haupt->SeitenOffen());
+    }
+
+    void einstellungsdialog_aus_dem_menue() {
+        Aufbau a;
+        a.Zeigen();
+        a.haupt->SaldoAnzeigen(-3);
+        BeiModal([&](QWidget* w) {
+            auto* d = qobject_cast<TxGlobConf*>(w);
+            QVERIFY(d);
+            d->findChild<QCheckBox*>(QStringLiteral("LfdBerechnungCB"))->setChecked(false);
+            d->FarbeGewaehlt(0x000000FF);
+            d->EndeClick();
+        });
+        a.haupt->Aktion(QStringLiteral("K_VoreinItem"))->trigger();
+        QVERIFY(!a.haupt->Einst().lfdBerechnung);
+        QCOMPARE(a.haupt->Einst().hintergrund, 0x000000FFu);
+        QCOMPARE(a.haupt->Mdi()->background().color(), QColor(255, 0, 0));
+        QCOMPARE(a.haupt->Panel(QStringLiteral("TipPnl"))->text(), QString());
+        a.haupt->close();
+        QVERIFY(a.umg.Ini().find("LfdBerechnung=0\n") != std::string::npos);
+    }
+};
+
+QTEST_MAIN(HauptfensterTest)
+#include "hauptfenster.moc"
