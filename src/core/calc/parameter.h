@@ -55,6 +55,10 @@ inline constexpr double FuellWert1170 = 1170;
 inline constexpr double EhZuPausch = 3500;          // flat-rate expenses before moving in
 inline constexpr double EhZuErhaltHoechst = 22500;  // maintenance before moving in
 
+// used only by the page computations
+inline constexpr double LeistFreigrenze = 500;   // occasional services: below it, no income
+inline constexpr double SpekFreigrenze = 1000;   // private sales: below it, no income
+
 enum class Einheit : uint8_t { DM, DMjeMonat, Satz, Jahr, Faktor };
 
 struct Eintrag {
@@ -122,6 +126,9 @@ inline constexpr Eintrag Tabelle[] = {
      "fünf Satzpaare; der erste Satz ist der Solidaritätszuschlag"},
     {"FuellWert1170", &FuellWert1170, 1, Einheit::DM, "nur beim Füllen der Erklärungswerte"},
     {"EhZuPausch", &EhZuPausch, 1, Einheit::DM, "Vorkostenpauschale vor Bezug (Wohneigentum)"},
+    {"LeistFreigrenze", &LeistFreigrenze, 1, Einheit::DM, "Freigrenze der Einkünfte aus Leistungen"},
+    {"SpekFreigrenze", &SpekFreigrenze, 1, Einheit::DM,
+     "Freigrenze der privaten Veräußerungsgeschäfte"},
     {"EhZuErhaltHoechst", &EhZuErhaltHoechst, 1, Einheit::DM,
      "Erhaltungsaufwand vor Bezug, höchstens (Wohneigentum)"},
 };
