@@ -11,7 +11,9 @@ namespace quarnel {
 
 namespace {
 
-bool Zusammen(const CaseRecord& r) { return r.Bool(Feld::Splitting); }
+bool Zusammen(const CaseRecord& r) {
+    return r.Bool(Feld::Splitting);
+}
 
 }  // namespace
 
@@ -80,7 +82,8 @@ void ObjektRechnen(CaseRecord& r, int n) {
     einnahmen -= r.Dbl(Feld::EigZuschussMinus, n);
 
     double kosten = 0;
-    for (const Kostenzeile& k : ObjektKosten) kosten += AbzugRechnen(r, n, k.gesamt, k.prozent, k.abzug);
+    for (const Kostenzeile& k : ObjektKosten)
+        kosten += AbzugRechnen(r, n, k.gesamt, k.prozent, k.abzug);
 
     const double einkuenfte = einnahmen - kosten;
     const bool zusammen = Zusammen(r);
@@ -166,10 +169,10 @@ double Summe(const CaseRecord& r, const Feld (&felder)[N]) {
 }  // namespace
 
 void GewinnRechnen(CaseRecord& r) {
-    constexpr Feld gewinnEr[] = {Feld::GewEr1, Feld::GewEr2, Feld::GewEr3, Feld::GewEr4,
-                                 Feld::GewEr5, Feld::OrganschaftDMEr};
-    constexpr Feld gewinnSie[] = {Feld::GewSie1, Feld::GewSie2, Feld::GewSie3, Feld::GewSie4,
-                                  Feld::GewSie5, Feld::OrganschaftDMSie};
+    constexpr Feld gewinnEr[] = {Feld::GewEr1, Feld::GewEr2, Feld::GewEr3,
+                                 Feld::GewEr4, Feld::GewEr5, Feld::OrganschaftDMEr};
+    constexpr Feld gewinnSie[] = {Feld::GewSie1, Feld::GewSie2, Feld::GewSie3,
+                                  Feld::GewSie4, Feld::GewSie5, Feld::OrganschaftDMSie};
     const Veraeusserung er{Feld::GSE1_VG55LjEr,
                            Feld::VG55LjHKEr,
                            Feld::GSE1_VG55LjErmEr,
@@ -194,17 +197,15 @@ void GewinnRechnen(CaseRecord& r) {
                             Feld::GSE1_VGoFbErmHKSie,
                             Feld::VG17Sie,
                             Feld::VG17TeilHKSie,
-                            {Feld::GewVeraeussR1Sie, Feld::GewVeraeussR2Sie,
-                             Feld::GewVeraeussR3Sie, Feld::GewVeraeussR4Sie,
-                             Feld::GewVeraeussR5Sie}};
+                            {Feld::GewVeraeussR1Sie, Feld::GewVeraeussR2Sie, Feld::GewVeraeussR3Sie,
+                             Feld::GewVeraeussR4Sie, Feld::GewVeraeussR5Sie}};
 
     r.SetzeDbl(Feld::GewEinkNettoEr, Summe(r, gewinnEr) - r.Dbl(Feld::GSE1_EinkHalbTeilEr));
     VeraeusserungRechnen(r, er);
     r.SetzeDbl(Feld::GewEinkNettoSie, 0);
     Nullen(r, sie.ergebnis);
     if (Zusammen(r)) {
-        r.SetzeDbl(Feld::GewEinkNettoSie,
-                   Summe(r, gewinnSie) - r.Dbl(Feld::GSE1_EinkHalbTeilSie));
+        r.SetzeDbl(Feld::GewEinkNettoSie, Summe(r, gewinnSie) - r.Dbl(Feld::GSE1_EinkHalbTeilSie));
         VeraeusserungRechnen(r, sie);
     }
 }
@@ -229,28 +230,27 @@ void SelbstRechnen(CaseRecord& r) {
                            std::nullopt,
                            {Feld::SelbVeraeussR1Er, Feld::SelbVeraeussR2Er, Feld::SelbVeraeussR3Er,
                             Feld::SelbVeraeussR4Er, Feld::SelbVeraeussR5Er}};
-    const Veraeusserung sie{Feld::GSE2_VG55LjSie,
-                            Feld::VG55LjHkSie,
-                            Feld::GSE2_VG55LjErmSie,
-                            Feld::GSE2_VG55LjErmHKSie,
-                            Feld::VG55LjDmFbSie,
-                            Feld::GSE2_VGoFbSie,
-                            Feld::GSE2_VGoFbHKSie,
-                            Feld::GSE2_VGoFbErmSie,
-                            Feld::GSE2_VGoFbErmHKSie,
-                            std::nullopt,
-                            std::nullopt,
-                            {Feld::SelbVeraeussR1Sie, Feld::SelbVeraeussR2Sie,
-                             Feld::SelbVeraeussR3Sie, Feld::SelbVeraeussR4Sie,
-                             Feld::SelbVeraeussR5Sie}};
+    const Veraeusserung sie{
+        Feld::GSE2_VG55LjSie,
+        Feld::VG55LjHkSie,
+        Feld::GSE2_VG55LjErmSie,
+        Feld::GSE2_VG55LjErmHKSie,
+        Feld::VG55LjDmFbSie,
+        Feld::GSE2_VGoFbSie,
+        Feld::GSE2_VGoFbHKSie,
+        Feld::GSE2_VGoFbErmSie,
+        Feld::GSE2_VGoFbErmHKSie,
+        std::nullopt,
+        std::nullopt,
+        {Feld::SelbVeraeussR1Sie, Feld::SelbVeraeussR2Sie, Feld::SelbVeraeussR3Sie,
+         Feld::SelbVeraeussR4Sie, Feld::SelbVeraeussR5Sie}};
 
     r.SetzeDbl(Feld::SelbEinkNettoEr, Summe(r, gewinnEr) - r.Dbl(Feld::GSE2_EinkHalbTeilEr));
     VeraeusserungRechnen(r, er);
     r.SetzeDbl(Feld::SelbEinkNettoSie, 0);
     Nullen(r, sie.ergebnis);
     if (Zusammen(r)) {
-        r.SetzeDbl(Feld::SelbEinkNettoSie,
-                   Summe(r, gewinnSie) - r.Dbl(Feld::GSE2_EinkHalbTeilSie));
+        r.SetzeDbl(Feld::SelbEinkNettoSie, Summe(r, gewinnSie) - r.Dbl(Feld::GSE2_EinkHalbTeilSie));
         VeraeusserungRechnen(r, sie);
     }
 }
@@ -260,7 +260,9 @@ void SelbstRechnen(CaseRecord& r) {
 namespace {
 
 // Rows of both persons lie one after the other: person 2's row 1 follows person 1's row 25.
-int AfaElement(int person, int zeile) { return (person - 1) * AfaZeilen + zeile; }
+int AfaElement(int person, int zeile) {
+    return (person - 1) * AfaZeilen + zeile;
+}
 
 void AfaZeileKopieren(CaseRecord& r, int person, int von, int nach) {
     const int q = AfaElement(person, von), z = AfaElement(person, nach);
@@ -360,16 +362,16 @@ struct ZeitStufe {
     int bis, prozent, lebenAb;
 };
 constexpr ZeitStufe ZeitTabelle[] = {
-    {1, 0, -1},    {2, 2, -1},    {3, 4, 94},    {4, 7, 88},    {5, 9, 84},    {6, 11, 82},
-    {7, 13, 79},   {8, 15, 77},   {9, 17, 75},   {10, 19, 73},  {11, 21, 71},  {12, 23, 69},
-    {13, 25, 68},  {14, 26, 67},  {15, 28, 65},  {16, 29, 64},  {17, 31, 62},  {18, 32, 61},
-    {19, 34, 60},  {20, 35, 59},  {21, 36, 58},  {22, 38, 56},  {23, 39, 55},  {24, 40, 54},
-    {25, 41, 53},  {26, 43, 51},  {27, 44, 50},  {28, 45, 49},  {29, 46, 48},  {30, 47, 47},
-    {31, 48, 46},  {32, 49, 45},  {33, 50, 44},  {35, 51, 43},  {36, 52, 41},  {37, 53, 40},
-    {38, 54, 39},  {40, 55, 38},  {41, 56, 36},  {42, 57, 35},  {44, 58, 34},  {45, 59, 32},
-    {47, 60, 31},  {49, 61, 29},  {51, 62, 28},  {53, 63, 26},  {54, 64, 24},  {57, 65, 22},
-    {59, 66, 20},  {62, 67, 18},  {64, 68, 16},  {67, 69, 14},  {71, 70, 12},  {76, 71, 9},
-    {83, 72, 6},   {108, 73, 4},
+    {1, 0, -1},   {2, 2, -1},   {3, 4, 94},   {4, 7, 88},   {5, 9, 84},   {6, 11, 82},
+    {7, 13, 79},  {8, 15, 77},  {9, 17, 75},  {10, 19, 73}, {11, 21, 71}, {12, 23, 69},
+    {13, 25, 68}, {14, 26, 67}, {15, 28, 65}, {16, 29, 64}, {17, 31, 62}, {18, 32, 61},
+    {19, 34, 60}, {20, 35, 59}, {21, 36, 58}, {22, 38, 56}, {23, 39, 55}, {24, 40, 54},
+    {25, 41, 53}, {26, 43, 51}, {27, 44, 50}, {28, 45, 49}, {29, 46, 48}, {30, 47, 47},
+    {31, 48, 46}, {32, 49, 45}, {33, 50, 44}, {35, 51, 43}, {36, 52, 41}, {37, 53, 40},
+    {38, 54, 39}, {40, 55, 38}, {41, 56, 36}, {42, 57, 35}, {44, 58, 34}, {45, 59, 32},
+    {47, 60, 31}, {49, 61, 29}, {51, 62, 28}, {53, 63, 26}, {54, 64, 24}, {57, 65, 22},
+    {59, 66, 20}, {62, 67, 18}, {64, 68, 16}, {67, 69, 14}, {71, 70, 12}, {76, 71, 9},
+    {83, 72, 6},  {108, 73, 4},
 };
 
 struct RentenZeile {
@@ -473,28 +475,34 @@ struct SonstPerson {
     Feld anteile, anteileHT, vorjahr;
     Feld teil, ergebnis;
 };
-constexpr SonstPerson SonstEr{
-    Feld::LeistEinEr,           Feld::LeistWKEr,           Feld::LeistErgEr,
-    Feld::VGrund_VerkPreis1,    Feld::VGrund_KaufPreis1,   Feld::VGrund_Afa1,
-    Feld::VGrund_WerbKost1,     Feld::VGrund_Eink1,        Feld::VGrund_EinkWeitere1,
-    Feld::VWigu_VerkPreis1,     Feld::VWigu_KaufPreis1,    Feld::VWigu_WerbKost1,
-    Feld::VWigu_Eink1,          Feld::VWigu_EinkWeitere1,  Feld::VWigu_VerkPreisHT1,
-    Feld::VWigu_KaufPreisHT1,   Feld::VWigu_WerbKostHT1,   Feld::VWigu_EinkHT1,
-    Feld::VWigu_EinkWeitereHT1, Feld::VTermin_DiffPreis1,  Feld::VTermin_WerbKost1,
-    Feld::VTermin_Eink1,        Feld::VTermin_EinkWeitere1, Feld::AnteileWert1,
-    Feld::AnteileWertDavonHT1,  Feld::VerGeschVorjVerluste1, Feld::SpekTeilErgEr,
-    Feld::SpekErgEr};
-constexpr SonstPerson SonstSie{
-    Feld::LeistEinSie,          Feld::LeistWKSie,          Feld::LeistErgSie,
-    Feld::VGrund_VerkPreis2,    Feld::VGrund_KaufPreis2,   Feld::VGrund_Afa2,
-    Feld::VGrund_WerbKost2,     Feld::VGrund_Eink2,        Feld::VGrund_EinkWeitere2,
-    Feld::VWigu_VerkPreis2,     Feld::VWigu_KaufPreis2,    Feld::VWigu_WerbKost2,
-    Feld::VWigu_Eink2,          Feld::VWigu_EinkWeitere2,  Feld::VWigu_VerkPreisHT2,
-    Feld::VWigu_KaufPreisHT2,   Feld::VWigu_WerbKostHT2,   Feld::VWigu_EinkHT2,
-    Feld::VWigu_EinkWeitereHT2, Feld::VTermin_DiffPreis2,  Feld::VTermin_WerbKost2,
-    Feld::VTermin_Eink2,        Feld::VTermin_EinkWeitere2, Feld::AnteileWert2,
-    Feld::AnteileWertDavonHT2,  Feld::VerGeschVorjVerluste2, Feld::SpekTeilErgSie,
-    Feld::SpekErgSie};
+constexpr SonstPerson SonstEr{Feld::LeistEinEr,           Feld::LeistWKEr,
+                              Feld::LeistErgEr,           Feld::VGrund_VerkPreis1,
+                              Feld::VGrund_KaufPreis1,    Feld::VGrund_Afa1,
+                              Feld::VGrund_WerbKost1,     Feld::VGrund_Eink1,
+                              Feld::VGrund_EinkWeitere1,  Feld::VWigu_VerkPreis1,
+                              Feld::VWigu_KaufPreis1,     Feld::VWigu_WerbKost1,
+                              Feld::VWigu_Eink1,          Feld::VWigu_EinkWeitere1,
+                              Feld::VWigu_VerkPreisHT1,   Feld::VWigu_KaufPreisHT1,
+                              Feld::VWigu_WerbKostHT1,    Feld::VWigu_EinkHT1,
+                              Feld::VWigu_EinkWeitereHT1, Feld::VTermin_DiffPreis1,
+                              Feld::VTermin_WerbKost1,    Feld::VTermin_Eink1,
+                              Feld::VTermin_EinkWeitere1, Feld::AnteileWert1,
+                              Feld::AnteileWertDavonHT1,  Feld::VerGeschVorjVerluste1,
+                              Feld::SpekTeilErgEr,        Feld::SpekErgEr};
+constexpr SonstPerson SonstSie{Feld::LeistEinSie,          Feld::LeistWKSie,
+                               Feld::LeistErgSie,          Feld::VGrund_VerkPreis2,
+                               Feld::VGrund_KaufPreis2,    Feld::VGrund_Afa2,
+                               Feld::VGrund_WerbKost2,     Feld::VGrund_Eink2,
+                               Feld::VGrund_EinkWeitere2,  Feld::VWigu_VerkPreis2,
+                               Feld::VWigu_KaufPreis2,     Feld::VWigu_WerbKost2,
+                               Feld::VWigu_Eink2,          Feld::VWigu_EinkWeitere2,
+                               Feld::VWigu_VerkPreisHT2,   Feld::VWigu_KaufPreisHT2,
+                               Feld::VWigu_WerbKostHT2,    Feld::VWigu_EinkHT2,
+                               Feld::VWigu_EinkWeitereHT2, Feld::VTermin_DiffPreis2,
+                               Feld::VTermin_WerbKost2,    Feld::VTermin_Eink2,
+                               Feld::VTermin_EinkWeitere2, Feld::AnteileWert2,
+                               Feld::AnteileWertDavonHT2,  Feld::VerGeschVorjVerluste2,
+                               Feld::SpekTeilErgSie,       Feld::SpekErgSie};
 
 constexpr int SpekTeile = 7;
 
@@ -505,8 +513,8 @@ void SonstPersonRechnen(CaseRecord& r, const SonstPerson& p) {
     if (leist < param::LeistFreigrenze) leist = 0;
     r.SetzeDbl(p.leistErg, leist);
 
-    const double grund = r.Dbl(p.grundVerk) - r.Dbl(p.grundKauf) + r.Dbl(p.grundAfa) -
-                         r.Dbl(p.grundWk);
+    const double grund =
+        r.Dbl(p.grundVerk) - r.Dbl(p.grundKauf) + r.Dbl(p.grundAfa) - r.Dbl(p.grundWk);
     r.SetzeDbl(p.grundEink, grund);
     teil[0] = grund + r.Dbl(p.grundWeitere);
 
@@ -527,8 +535,8 @@ void SonstPersonRechnen(CaseRecord& r, const SonstPerson& p) {
     teil[6] = r.Dbl(p.vorjahr);
     for (int k = 0; k < SpekTeile; ++k) r.SetzeDbl(p.teil, teil[k], k + 1);
 
-    const double summe = AbrundenDM(teil[2] / 2) + teil[0] + teil[1] + teil[3] + teil[4] +
-                         teil[6] + AbrundenDM(teil[5] / 2);
+    const double summe = AbrundenDM(teil[2] / 2) + teil[0] + teil[1] + teil[3] + teil[4] + teil[6] +
+                         AbrundenDM(teil[5] / 2);
     if (IstNichtNull(summe)) r.SetzeBool(Feld::PrivVeraeussFlag, true);
     r.SetzeDbl(p.ergebnis, summe < param::SpekFreigrenze ? 0 : summe);
 }

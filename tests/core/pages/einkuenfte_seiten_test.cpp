@@ -28,7 +28,7 @@ TEST(Objekt, Vermietung_mit_Aufteilung_60_zu_40) {
     r.SetzeDbl(Feld::ZinsProz1, 20, n);
     r.SetzeDbl(Feld::ObjektProzEr, 60, n);
     r.SetzeDbl(Feld::AnteilEr1, 100, n);
-    r.SetzeDbl(Feld::AnteilEr6, 77, n);   // only copied
+    r.SetzeDbl(Feld::AnteilEr6, 77, n);  // only copied
     r.SetzeDbl(Feld::AnteilSie8, 50, n);
     r.SetzeDbl(Feld::AnteilSie6, 33, n);
     ObjektRechnen(r, n);
@@ -204,12 +204,12 @@ double Rest(const CaseRecord& r, int person, int zeile) {
 
 TEST(Afa, Zeilen_nach_Kaufdatum) {
     CaseRecord r = Fall(false);
-    Zeile(r, 1, 1, TagesNummer(2000, 8, 15), 3000, 3);  // half year 2000
-    Zeile(r, 1, 2, TagesNummer(2002, 1, 10), 3000, 3);  // bought after the tax year
-    Zeile(r, 1, 3, KeinDatum, 3000, 3);                 // no date: nothing written off
-    Zeile(r, 1, 4, TagesNummer(1999, 3, 1), 1000, 2);   // used up in 2000
-    Zeile(r, 1, 5, TagesNummer(2001, 7, 1), 999.99, 3); // half year 2001, to the cent
-    Zeile(r, 2, 1, TagesNummer(2001, 6, 30), 1200, 4);  // June: a full year
+    Zeile(r, 1, 1, TagesNummer(2000, 8, 15), 3000, 3);   // half year 2000
+    Zeile(r, 1, 2, TagesNummer(2002, 1, 10), 3000, 3);   // bought after the tax year
+    Zeile(r, 1, 3, KeinDatum, 3000, 3);                  // no date: nothing written off
+    Zeile(r, 1, 4, TagesNummer(1999, 3, 1), 1000, 2);    // used up in 2000
+    Zeile(r, 1, 5, TagesNummer(2001, 7, 1), 999.99, 3);  // half year 2001, to the cent
+    Zeile(r, 2, 1, TagesNummer(2001, 6, 30), 1200, 4);   // June: a full year
     EXPECT_EQ(AfaSummeRechnen(r, 1), 1000 + 0 + 0 + 0 + 166.67);
     EXPECT_EQ(Rest(r, 1, 1), 1500);
     EXPECT_EQ(Afa(r, 1, 2), 0);
@@ -225,7 +225,7 @@ TEST(Afa, Zeilen_nach_Kaufdatum) {
 TEST(Afa, Letztes_Jahr_nur_der_Restwert_und_leere_Zeilen_bleiben) {
     CaseRecord r = Fall(false);
     Zeile(r, 1, 1, TagesNummer(1998, 10, 1), 1000, 3);  // 166.67, 333.33, 333.33, 2001: 166.67
-    r.SetzeDbl(Feld::i_Afa, 55, 2);  // a row without price is left as it is
+    r.SetzeDbl(Feld::i_Afa, 55, 2);                     // a row without price is left as it is
     AfaSummeRechnen(r, 1);
     EXPECT_DOUBLE_EQ(Afa(r, 1, 1), 166.67);
     EXPECT_EQ(Rest(r, 1, 1), 0);
@@ -240,7 +240,7 @@ TEST(Afa, Zeilen_einfuegen_und_loeschen) {
     EXPECT_EQ(r.Dbl(Feld::i_preis, 3), 0);
     EXPECT_EQ(r.Int(Feld::i_Datum, 3), KeinDatum);
     EXPECT_EQ(r.Text(Feld::I_Text, 4), "Laptop");
-    EXPECT_EQ(r.Dbl(Feld::i_preis, AfaZeilen), 24);  // row 25 was lost
+    EXPECT_EQ(r.Dbl(Feld::i_preis, AfaZeilen), 24);     // row 25 was lost
     EXPECT_EQ(r.Dbl(Feld::i_preis, AfaZeilen + 1), 0);  // person 2 untouched
     AfaZeileLoeschen(r, 1, 3);
     EXPECT_EQ(r.Text(Feld::I_Text, 3), "Laptop");
