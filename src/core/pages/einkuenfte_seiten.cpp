@@ -1,6 +1,7 @@
 #include "pages/einkuenfte_seiten.h"
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 
@@ -290,7 +291,7 @@ void AfaRechnen(CaseRecord& r, int person, int zeile) {
     const int e = AfaElement(person, zeile);
     const double preis = r.Dbl(Feld::i_preis, e);
     const int32_t jahre = r.Int(Feld::i_Jahre, e);
-    if (!UeberTausendstel(preis) || jahre < 1) return;
+    if (!UeberTausendstel(preis) || !std::isfinite(preis) || jahre < 1) return;
     const int32_t kauf = r.Int(Feld::i_Datum, e);
     // Without a purchase date the first year is unknown: nothing is written off yet.
     if (kauf < 0 || Steuerjahr < JahrVon(kauf)) {
