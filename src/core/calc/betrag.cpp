@@ -145,10 +145,6 @@ bool IstZiffernplatz(char c) {
 
 // --- rounding and arithmetic -------------------------------------------------
 
-double Int(double x) {
-    return std::trunc(x);
-}
-
 double dezimal::RundenCent(double x) {
     if (!std::isfinite(x)) return x;
     // Four decimals first, then the third decimal decides: 12.34495 gives 12.35.
@@ -231,36 +227,7 @@ double DMinEuro(double x) {
     return RundenCent(AbschneidenStellen(3, x / 1.95583));
 }
 
-double MinWert(double a, double b) {
-    return b < a ? b : a;
-}
-double MaxWert(double a, double b) {
-    return b > a ? b : a;
-}
-double NichtNegativ(double x) {
-    return x >= 0 ? x : 0;
-}
-double Quotient(double a, double b) {
-    return a != 0 ? b / a : 0;
-}
 
-// --- predicates ----------------------------------------------------------------
-
-bool IstPositiv(double x) {
-    return x > 0.000001;
-}
-bool IstNichtNull(double x) {
-    return std::fabs(x) > 0.000001;
-}
-bool IstNull(double x) {
-    return std::fabs(x) < 0.000001;
-}
-bool UeberTausendstel(double x) {
-    return x > 0.001;
-}
-bool IstNullGrob(double x) {
-    return std::fabs(x) < 0.00001;
-}
 
 // --- text helpers ----------------------------------------------------------------
 
