@@ -4,6 +4,7 @@
 // Texts are Windows-1252 byte strings (one byte per character).
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -16,18 +17,27 @@ double AbrundenDM(double x);                  // down to full DM after rounding 
 double RundenCent(double x);                  // to cents, halves up by magnitude
 double AbschneidenStellen(int n, double x);   // truncate toward zero to n decimals
 double DMinEuro(double x);                    // euro value of a DM amount
-double MinWert(double a, double b);
-double MaxWert(double a, double b);
-double NichtNegativ(double x);
-double Quotient(double a, double b);          // b / a, 0 when a == 0 (divisor first!)
-double Int(double x);                         // truncation toward zero
+inline double MinWert(double a, double b) { return b < a ? b : a; }  // a when equal
+inline double MaxWert(double a, double b) { return b > a ? b : a; }
+inline double NichtNegativ(double x) { return x >= 0 ? x : 0; }
+// b / a, 0 when a == 0 (divisor first!)
+inline double Quotient(double a, double b) { return a != 0 ? b / a : 0; }
+inline double Int(double x) { return std::trunc(x); }
+
+// The same three roundings done digit by digit on the decimal value; the
+// quick paths above must always give what these give.
+namespace dezimal {
+double AufrundenDM(double x);
+double AbrundenDM(double x);
+double RundenCent(double x);
+}  // namespace dezimal
 
 // --- predicates ----------------------------------------------------------------
-bool IstPositiv(double x);        // x > 0.000001
-bool IstNichtNull(double x);      // |x| > 0.000001
-bool IstNull(double x);           // |x| < 0.000001
-bool UeberTausendstel(double x);  // x > 0.001
-bool IstNullGrob(double x);       // |x| < 0.00001
+inline bool IstPositiv(double x) { return x > 0.000001; }
+inline bool IstNichtNull(double x) { return std::fabs(x) > 0.000001; }
+inline bool IstNull(double x) { return std::fabs(x) < 0.000001; }
+inline bool UeberTausendstel(double x) { return x > 0.001; }
+inline bool IstNullGrob(double x) { return std::fabs(x) < 0.00001; }
 
 // --- text helpers ----------------------------------------------------------------
 std::string ZeichenKette(char ch, int n);  // n capped at 80
