@@ -7,6 +7,7 @@
 
 #include "calc/betrag.h"
 #include "calc/parameter.h"
+#include "pages/kapital.h"
 
 namespace quarnel {
 
@@ -552,6 +553,17 @@ void SonstEkRechnen(CaseRecord& r) {
     } else {
         for (int k = 1; k <= SpekTeile; ++k) r.SetzeDbl(Feld::SpekTeilErgSie, 0, k);
     }
+}
+
+// --- all of them -----------------------------------------------------------------------------
+
+void EinkuenfteSeitenRechnen(CaseRecord& r) {
+    KapSummenRechnen(r);
+    RentenErtragRechnen(r);
+    SonstEkRechnen(r);
+    GewinnRechnen(r);
+    SelbstRechnen(r);
+    for (int n = 1; n <= 4; ++n) ObjektRechnen(r, n);
 }
 
 }  // namespace quarnel

@@ -49,4 +49,11 @@ void RentenErtragRechnen(CaseRecord& r);
 // Services and private sales of taxpayer and (with joint assessment) spouse.
 void SonstEkRechnen(CaseRecord& r);
 
+// --- all of them ---------------------------------------------------------------------
+// Runs the computations of the income pages in the order the declaration
+// values need them: capital, annuities, other income, business,
+// self-employment, the four rental objects. The depreciation list is left
+// alone: it is computed only when its page asks for the sum.
+void EinkuenfteSeitenRechnen(CaseRecord& r);
+
 }  // namespace quarnel
