@@ -121,6 +121,26 @@ void FahrzeugRechnen(CaseRecord& r, int i) {
     r.SetzeDbl(Feld::PauschbetragInsg, r.Int(Feld::ArtFahrzLB, i) > 0 ? pausch : 0, i);
 }
 
+std::vector<std::string> FahrzeugWarnungen(const CaseRecord& r, int i) {
+    std::vector<std::string> w;
+    int art = r.Int(Feld::ArtFahrzLB, i);
+    bool bekannt = r.Bool(Feld::PauschBekanntRB, i);
+    bool angaben = bekannt ? UeberTausendstel(r.Dbl(Feld::PauschBekanntDM, i))
+                           : UeberTausendstel(r.Dbl(Feld::KmImJahr, i));
+    if (art <= 0) {
+        if (angaben)
+            w.push_back(
+                "Fahrzeugart (PKW, Motorrad ..) wurde nicht angegeben. Der Kostensatz bleibt daher "
+                "auf 0,00 DM");
+        return w;
+    }
+    double pauschale = KilometerSatz(r, art);
+    if (r.Dbl(Feld::PauschbetragInsg, i) < pauschale)
+        w.push_back("Kilometerkosten f\xC3\xBCr Fahrzeug " + std::to_string(i) + " " +
+                    "ist kleiner als Pauschale von " + FormatMaske("#,## DM", pauschale));
+    return w;
+}
+
 double KilometerSatz(const CaseRecord& r, int verkehrsmittel) {
     if (verkehrsmittel >= 1 && verkehrsmittel <= 4) return param::Saetze[2 * verkehrsmittel];
     if (verkehrsmittel >= 5 && verkehrsmittel <= 8)

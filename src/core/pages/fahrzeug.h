@@ -4,6 +4,9 @@
 // the tax-year parameters and write only the results the pages store.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "case/caserecord.h"
 
 namespace quarnel {
@@ -15,6 +18,11 @@ int MonateImJahr(int jahr, int monat, double dauer);
 // The cost computation of vehicle `fahrzeug` (1..4): depreciation, leasing,
 // further costs, their total and the rate per km (`PauschbetragInsg`).
 void FahrzeugRechnen(CaseRecord& r, int fahrzeug);
+
+// The warnings shown when the user leaves vehicle `fahrzeug` (UTF-8, in
+// order): a rate or mileage without a vehicle type, and a rate below the flat
+// rate of the vehicle's type. Neither stops the user.
+std::vector<std::string> FahrzeugWarnungen(const CaseRecord& r, int fahrzeug);
 
 // The rate per km of a means-of-transport item: 1..4 the flat rates of
 // "PKW", "Motorrad", "Mofa/Moped", "Fahrrad", 5..8 the rate of vehicle 1..4,

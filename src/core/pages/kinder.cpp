@@ -374,6 +374,55 @@ void AusbildungsFbRechnen(CaseRecord& r, int kind) {
                kind);
 }
 
+std::string MonatsSpanneText(int32_t vom, int32_t bis) {
+    static constexpr const char* kKurz[12] = {"Jan.", "Feb.", "M\xC3\xA4rz", "Apr.",
+                                              "Mai",  "Juni", "Juli",        "Aug.",
+                                              "Sep.", "Okt.", "Nov.",        "Dez."};
+    if (!Gesetzt(vom) || !Gesetzt(bis)) return "keine Angabe";
+    return std::string(kKurz[MonatVon(vom) - 1]) + "-" + kKurz[MonatVon(bis) - 1];
+}
+
+std::string AusbildungsZeitraumText(const CaseRecord& r, int kind) {
+    const std::string kein = "Kein Freibetrag m\xC3\xB6glich (vgl. Hilfe!)";
+    int u = MonateUnter(r.Int(Feld::GebAm, kind), 18);
+    int32_t vom = r.Int(Feld::BesonderheitVom, kind), bis = r.Int(Feld::BesonderheitBis, kind);
+    auto monatsende = [](int monat) {
+        return monat == 12 ? LetzterTagSteuerjahr : TagesNummer(Steuerjahr, monat + 1, 1) - 1;
+    };
+    int32_t start = ErsterTagSteuerjahr, ende = LetzterTagSteuerjahr;
+    if (!Gesetzt(vom) || !Gesetzt(bis)) {
+        if (u <= 0) return kein;
+        ende = monatsende(u);
+    } else {
+        start = u > 0 ? ErsterTagSteuerjahr : vom;
+        ende = u == 12 ? LetzterTagSteuerjahr : bis;
+        if (u == 0) {
+            Spanne besonders = Besonderheitszeitraum(r, kind);
+            if (besonders.leer()) return kein;
+            ende = std::min(ende, monatsende(besonders.bis));
+        }
+    }
+    return "(" + DatumText(start) + " bis " + DatumText(ende) + ")";
+}
+
+bool GeburtsdatumVorgaben(CaseRecord& r, int kind, bool ehegatte) {
+    int32_t geburt = r.Int(Feld::GebAm, kind);
+    if (!Gesetzt(geburt) || Gesetzt(r.Int(Feld::InlandVom, kind)) ||
+        Gesetzt(r.Int(Feld::InlandBis, kind)) || Gesetzt(r.Int(Feld::AuslandVom, kind)) ||
+        Gesetzt(r.Int(Feld::AuslandBis, kind)))
+        return false;
+    r.SetzeInt(Feld::InlandVom, std::max(geburt, ErsterTagSteuerjahr), kind);
+    r.SetzeInt(Feld::InlandBis, LetzterTagSteuerjahr, kind);
+    if (r.Int(Feld::KindschaftZuEhemannLB, kind) <= 0)
+        r.SetzeInt(Feld::KindschaftZuEhemannLB, KindLeiblich, kind);
+    if (ehegatte && r.Int(Feld::KindschaftZuEhefrauLB, kind) <= 0)
+        r.SetzeInt(Feld::KindschaftZuEhefrauLB, KindLeiblich, kind);
+    r.SetzeBool(Feld::KiZumHHGehoer, true, kind);
+    double monat = param::Kindergeld[std::min<std::size_t>(kind - 1, param::Kindergeld.size() - 1)];
+    r.SetzeDbl(Feld::ErhKiGeld, 12 * monat / (ehegatte ? 1 : 2), kind);
+    return true;
+}
+
 double BehPauschBetragRechnen(CaseRecord& r, int person) {
     int grad = r.Int(Feld::GradBehinderung, person);
     double betrag = 0;

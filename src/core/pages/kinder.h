@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "case/caserecord.h"
 
@@ -38,6 +39,22 @@ void KindRechnen(CaseRecord& r, int kind);
 // The education allowance of child `kind` (1..6): stores the child's benefits,
 // the amount before reduction and the allowance in the education block.
 void AusbildungsFbRechnen(CaseRecord& r, int kind);
+
+// The months of a period as the pages label it: the short month names of the
+// two dates joined by "-" ("Jan.-Dez."), or "keine Angabe" without both. UTF-8.
+std::string MonatsSpanneText(int32_t vom, int32_t bis);
+
+// The period in which child `kind` may get an education allowance, as the
+// education page shows it: "(01.01.2001 bis 31.03.2001)", or "Kein Freibetrag
+// möglich (vgl. Hilfe!)". UTF-8.
+std::string AusbildungsZeitraumText(const CaseRecord& r, int kind);
+
+// The defaults a newly entered birth date brings when no residence date is
+// given yet: residence in Germany for the year (from birth), natural child of
+// the taxpayer (and of the spouse when `ehegatte`), child in the household and
+// the year's Kindergeld (halved without the spouse). Returns whether they were
+// set; the page then tells the user so.
+bool GeburtsdatumVorgaben(CaseRecord& r, int kind, bool ehegatte);
 
 // The disability Pauschbetrag of disability element `person` (1 taxpayer,
 // 2 spouse, 3..8 child 1..6); stores and returns it.

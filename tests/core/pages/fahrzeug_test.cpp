@@ -245,3 +245,22 @@ TEST(FahrtkostenRechnen, Behinderte_und_Einsatzwechsel) {
     FahrtkostenRechnen(r, 2);
     EXPECT_DOUBLE_EQ(r.Dbl(Feld::ErgWKWechsel, 2), 0);
 }
+
+TEST(FahrzeugRechnen, Warnungen_beim_Verlassen) {
+    CaseRecord r = Neu();
+    EXPECT_TRUE(FahrzeugWarnungen(r, 1).empty());  // an unused vehicle
+    r.SetzeDbl(Feld::KmImJahr, 20000, 1);
+    ASSERT_EQ(FahrzeugWarnungen(r, 1).size(), 1u);
+    EXPECT_EQ(FahrzeugWarnungen(r, 1)[0],
+              "Fahrzeugart (PKW, Motorrad ..) wurde nicht angegeben. Der Kostensatz bleibt "
+              "daher auf 0,00 DM");
+    r.SetzeInt(Feld::ArtFahrzLB, PKW, 1);
+    r.SetzeDbl(Feld::wk1, 7000, 1);
+    FahrzeugRechnen(r, 1);  // 0.35 DM per km
+    ASSERT_EQ(FahrzeugWarnungen(r, 1).size(), 1u);
+    EXPECT_EQ(FahrzeugWarnungen(r, 1)[0],
+              "Kilometerkosten f\xC3\xBCr Fahrzeug 1 ist kleiner als Pauschale von 0,58 DM");
+    r.SetzeDbl(Feld::KmImJahr, 10000, 1);
+    FahrzeugRechnen(r, 1);
+    EXPECT_TRUE(FahrzeugWarnungen(r, 1).empty());
+}

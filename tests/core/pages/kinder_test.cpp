@@ -299,3 +299,48 @@ TEST(BehPauschBetragRechnen, Grad_Merkmale_und_Anteil) {
     EXPECT_DOUBLE_EQ(r.Dbl(Feld::BehPauschBetrag, 3), 0);
     EXPECT_DOUBLE_EQ(r.Dbl(Feld::BehPauschBetrag, 1), 7200);
 }
+
+TEST(KinderSeite, Geburtsdatum_Vorgaben_und_Zeitraeume) {
+    CaseRecord r;
+    NeuerFallDatensatz(r);
+    EXPECT_FALSE(GeburtsdatumVorgaben(r, 1, true));  // no birth date
+    r.SetzeInt(Feld::GebAm, D(15, 5, 2001));
+    EXPECT_TRUE(GeburtsdatumVorgaben(r, 1, true));
+    EXPECT_EQ(r.Int(Feld::InlandVom), D(15, 5, 2001));
+    EXPECT_EQ(r.Int(Feld::InlandBis), LetzterTagSteuerjahr);
+    EXPECT_EQ(r.Int(Feld::KindschaftZuEhefrauLB), Leiblich);
+    EXPECT_TRUE(r.Bool(Feld::KiZumHHGehoer));
+    EXPECT_DOUBLE_EQ(r.Dbl(Feld::ErhKiGeld), 3240);
+    EXPECT_FALSE(GeburtsdatumVorgaben(r, 1, true));  // residence given: left alone
+
+    // a third child under the basic table keeps its relation and gets half
+    r.SetzeInt(Feld::GebAm, D(3, 3, 1990), 3);
+    r.SetzeInt(Feld::KindschaftZuEhemannLB, Pflegekind, 3);
+    EXPECT_TRUE(GeburtsdatumVorgaben(r, 3, false));
+    EXPECT_EQ(r.Int(Feld::InlandVom, 3), ErsterTagSteuerjahr);
+    EXPECT_EQ(r.Int(Feld::KindschaftZuEhemannLB, 3), Pflegekind);
+    EXPECT_EQ(r.Int(Feld::KindschaftZuEhefrauLB, 3), -1);
+    EXPECT_DOUBLE_EQ(r.Dbl(Feld::ErhKiGeld, 3), 1800);
+    r.SetzeInt(Feld::GebAm, D(3, 3, 1990), 6);
+    GeburtsdatumVorgaben(r, 6, true);
+    EXPECT_DOUBLE_EQ(r.Dbl(Feld::ErhKiGeld, 6), 4200);
+
+    EXPECT_EQ(MonatsSpanneText(ErsterTagSteuerjahr, LetzterTagSteuerjahr), "Jan.-Dez.");
+    EXPECT_EQ(MonatsSpanneText(D(1, 3, 2001), D(30, 6, 2001)), "M\xC3\xA4rz-Juni");
+    EXPECT_EQ(MonatsSpanneText(D(1, 3, 2001), KeinDatum), "keine Angabe");
+
+    const std::string kein = "Kein Freibetrag m\xC3\xB6glich (vgl. Hilfe!)";
+    r = MitKind(D(15, 3, 1983));  // 18 in March
+    EXPECT_EQ(AusbildungsZeitraumText(r, 1), "(01.01.2001 bis 31.03.2001)");
+    r = MitKind(D(15, 3, 1970));
+    EXPECT_EQ(AusbildungsZeitraumText(r, 1), kein);
+    r = MitKind(D(1, 1, 1980));  // over 18, training from April: until the period's end
+    r.SetzeBool(Feld::BesHeit_1, true);
+    r.SetzeInt(Feld::BesonderheitVom, D(1, 4, 2001));
+    r.SetzeInt(Feld::BesonderheitBis, D(20, 9, 2001));
+    EXPECT_EQ(AusbildungsZeitraumText(r, 1), "(01.04.2001 bis 20.09.2001)");
+    r.SetzeBool(Feld::BesHeit_1, false);
+    EXPECT_EQ(AusbildungsZeitraumText(r, 1), kein);
+    r = MitKind(D(1, 1, 1995));
+    EXPECT_EQ(AusbildungsZeitraumText(r, 1), "(01.01.2001 bis 31.12.2001)");
+}
