@@ -196,4 +196,9 @@ void FahrtkostenRechnen(CaseRecord& r, int p) {
     r.SetzeDbl(Feld::SummeWkFahrt, fahrt + ergWechsel, p);
 }
 
+void FahrtenRechnen(CaseRecord& r) {
+    for (int i = 1; i <= 4; ++i) FahrzeugRechnen(r, i);
+    for (int p = 1; p <= 2; ++p) FahrtkostenRechnen(r, p);
+}
+
 }  // namespace quarnel

@@ -33,4 +33,8 @@ double KilometerSatz(const CaseRecord& r, int verkehrsmittel);
 // `ErgWKFahrt`, the site rows, `ErgWKWechsel` and `SummeWkFahrt`.
 void FahrtkostenRechnen(CaseRecord& r, int person);
 
+// The four vehicles, then the commuting of both persons (which reads the
+// vehicle rates).
+void FahrtenRechnen(CaseRecord& r);
+
 }  // namespace quarnel

@@ -374,6 +374,14 @@ void AusbildungsFbRechnen(CaseRecord& r, int kind) {
                kind);
 }
 
+void KinderUndBehinderteRechnen(CaseRecord& r) {
+    for (int kind = 1; kind <= 6; ++kind) {
+        AusbildungsFbRechnen(r, kind);
+        KindRechnen(r, kind);
+    }
+    for (int person = 1; person <= 8; ++person) BehPauschBetragRechnen(r, person);
+}
+
 std::string MonatsSpanneText(int32_t vom, int32_t bis) {
     static constexpr const char* kKurz[12] = {"Jan.", "Feb.", "M\xC3\xA4rz", "Apr.",
                                               "Mai",  "Juni", "Juli",        "Aug.",

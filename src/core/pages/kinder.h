@@ -40,6 +40,11 @@ void KindRechnen(CaseRecord& r, int kind);
 // the amount before reduction and the allowance in the education block.
 void AusbildungsFbRechnen(CaseRecord& r, int kind);
 
+// All six children in dependency order: each child's education allowance,
+// then its child allowances (which copy the fresh education allowance), then
+// the disability Pauschbeträge of all eight persons.
+void KinderUndBehinderteRechnen(CaseRecord& r);
+
 // The months of a period as the pages label it: the short month names of the
 // two dates joined by "-" ("Jan.-Dez."), or "keine Angabe" without both. UTF-8.
 std::string MonatsSpanneText(int32_t vom, int32_t bis);

@@ -264,3 +264,17 @@ TEST(FahrzeugRechnen, Warnungen_beim_Verlassen) {
     FahrzeugRechnen(r, 1);
     EXPECT_TRUE(FahrzeugWarnungen(r, 1).empty());
 }
+
+TEST(FahrtenRechnen, Fahrzeuge_vor_den_Fahrten) {
+    CaseRecord r = Neu();
+    r.SetzeDbl(Feld::WechselTage1, 100, 1);
+    r.SetzeDbl(Feld::WechselKM1, 10, 1);
+    r.SetzeInt(Feld::WechselVMittel1, Fahrzeug2, 1);
+    r.SetzeInt(Feld::ArtFahrzLB, PKW, 2);
+    r.SetzeDbl(Feld::wk1, 6000, 2);
+    r.SetzeDbl(Feld::KmImJahr, 10000, 2);
+    r.SetzeDbl(Feld::PauschbetragInsg, 0.10, 2);  // stale
+    FahrtenRechnen(r);
+    EXPECT_DOUBLE_EQ(r.Dbl(Feld::ErgWKWechsel, 1), 1200);
+    EXPECT_DOUBLE_EQ(r.Dbl(Feld::SummeWkFahrt, 2), 0);
+}

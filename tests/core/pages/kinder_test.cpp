@@ -344,3 +344,28 @@ TEST(KinderSeite, Geburtsdatum_Vorgaben_und_Zeitraeume) {
     r = MitKind(D(1, 1, 1995));
     EXPECT_EQ(AusbildungsZeitraumText(r, 1), "(01.01.2001 bis 31.12.2001)");
 }
+
+TEST(KinderUndBehinderteRechnen, Reihenfolge_und_leerer_Fall) {
+    // a new case yields nothing anywhere
+    CaseRecord r;
+    NeuerFallDatensatz(r);
+    KinderUndBehinderteRechnen(r);
+    for (int k = 1; k <= 6; ++k) {
+        EXPECT_DOUBLE_EQ(r.Dbl(Feld::KindKiFbJahr, k), 0);
+        EXPECT_DOUBLE_EQ(r.Dbl(Feld::AusbildFbLbl, k), 0);
+    }
+    for (int p = 1; p <= 8; ++p) EXPECT_DOUBLE_EQ(r.Dbl(Feld::BehPauschBetrag, p), 0);
+
+    // a stale education allowance in the child block is replaced by the fresh one
+    r = InAusbildung(D(10, 5, 1981), true);
+    r.SetzeBool(Feld::BesHeit_1, true);
+    r.SetzeInt(Feld::BesonderheitVom, ErsterTagSteuerjahr);
+    r.SetzeInt(Feld::BesonderheitBis, LetzterTagSteuerjahr);
+    r.SetzeDbl(Feld::AusbildFreibetrag, 1);
+    r.SetzeDbl(Feld::AusbildFbLbl, 1);
+    r.SetzeInt(Feld::GradBehinderung, 60, 3);
+    KinderUndBehinderteRechnen(r);
+    EXPECT_DOUBLE_EQ(r.Dbl(Feld::KindKiFbJahr), 6912);
+    EXPECT_DOUBLE_EQ(r.Dbl(Feld::AusbildFbLbl), 4200);
+    EXPECT_DOUBLE_EQ(r.Dbl(Feld::BehPauschBetrag, 3), 1410);
+}
