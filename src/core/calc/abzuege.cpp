@@ -37,7 +37,7 @@ void Spenden(const CalcInput& e, CalcResult& r) {
 }
 
 void SonstigeSonderausgaben(const CalcInput& e, CalcResult& r) {
-    r.Schulgeld = AufrundenDMRasch(0.3 * e.SchulgeldIn);
+    r.Schulgeld = AufrundenDM(0.3 * e.SchulgeldIn);
     const double summe = e.RentenLastenIn + e.UnterhaltsleistIn + e.KiStGezahltIn +
                          e.SteuerZinsenIn + e.HausBeschIn + r.Schulgeld + e.SteuerberatungIn +
                          e.AusbildungSaIn + r.SpendenAbziehbar;
@@ -72,7 +72,7 @@ double Vorsorgepauschale(const CalcInput& e) {
     } else {
         ergebnis = MinWert(2214.0 * f2, 0.2 * (w1 + w2));
     }
-    return AbrundenDMRasch(ergebnis / 54) * 54;
+    return AbrundenDM(ergebnis / 54) * 54;
 }
 
 void Vorsorgeaufwendungen(const CalcInput& e, CalcResult& r) {
@@ -92,9 +92,9 @@ void Vorsorgeaufwendungen(const CalcInput& e, CalcResult& r) {
     r.VorsNachVorweg = r.VorsRest1 = r.Grundhoechst = r.VorsRest2 = r.HalbHoechst = 0;
     r.VorsHoechstErgebnis = r.Vorsorgepauschale = 0;
 
-    double kuerzung = AbrundenDMRasch(e.LohnVorwegKuerzEr * r.ParamVorwegKuerzSatz);
+    double kuerzung = AbrundenDM(e.LohnVorwegKuerzEr * r.ParamVorwegKuerzSatz);
     if (e.FlagZusammen == 1)
-        kuerzung += AbrundenDMRasch(e.LohnVorwegKuerzSie * r.ParamVorwegKuerzSatz);
+        kuerzung += AbrundenDM(e.LohnVorwegKuerzSie * r.ParamVorwegKuerzSatz);
     r.VorwegKuerzung = kuerzung;
 
     // Höchstbetragsrechnung: Vorwegabzug, Grundhöchstbetrag, half of the rest
@@ -113,7 +113,7 @@ void Vorsorgeaufwendungen(const CalcInput& e, CalcResult& r) {
     const double h = MinWert(1305 * r.ParamFaktor, Int(b / 2 + 0.5));
     r.HalbHoechst = h;
     r.VorsHoechstErgebnis =
-        AufrundenDMRasch(MaxWert(r.PflegeZusatz + v + m + h, r.ParamVorsorgeMin));
+        AufrundenDM(MaxWert(r.PflegeZusatz + v + m + h, r.ParamVorsorgeMin));
 
     r.Vorsorgepauschale = Vorsorgepauschale(e);
     r.VorsorgeAbziehbar = MaxWert(r.Vorsorgepauschale, r.VorsHoechstErgebnis);

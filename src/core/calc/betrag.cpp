@@ -149,7 +149,7 @@ double Int(double x) {
     return std::trunc(x);
 }
 
-double RundenCent(double x) {
+double dezimal::RundenCent(double x) {
     if (!std::isfinite(x)) return x;
     // Four decimals first, then the third decimal decides: 12.34495 gives 12.35.
     std::string vier = Skaliert(std::fabs(x), 4, true);
@@ -161,7 +161,7 @@ double RundenCent(double x) {
 }
 
 // Rounding up means toward plus infinity for losses too: -5.50 gives -5.
-double AufrundenDM(double x) {
+double dezimal::AufrundenDM(double x) {
     if (!std::isfinite(x)) return x;
     std::string cent = Skaliert(std::fabs(x), 2, true);
     if (cent.size() < 3) cent.insert(0, 3 - cent.size(), '0');
@@ -171,11 +171,53 @@ double AufrundenDM(double x) {
     return MitVorzeichen(x, ganz);
 }
 
-double AbrundenDM(double x) {
+double dezimal::AbrundenDM(double x) {
     if (!std::isfinite(x)) return x;
     std::string cent = Skaliert(std::fabs(x), 2, true);
     if (cent.size() < 3) cent.insert(0, 3 - cent.size(), '0');
     return MitVorzeichen(x, Lesen(cent.substr(0, cent.size() - 2)));
+}
+
+// The quick way for the amounts met all the time: whole DM round to
+// themselves, and below ten million the binary value leaves no doubt about
+// the rounding unless its fraction lies within a millionth of one half.
+namespace {
+constexpr double kZehnerpotenz[] = {1, 10, 100, 1e3, 1e4};
+bool GanzeDM(double x) {
+    return x > -1e15 && x < 1e15 && x == static_cast<double>(static_cast<long long>(x));
+}
+bool SicherGerundet(double betrag, int stellen, long long& ergebnis) {
+    if (!(betrag < 1e7)) return false;
+    const double v = betrag * kZehnerpotenz[stellen];
+    const double ganz = std::floor(v);
+    const double rest = v - ganz;
+    if (std::fabs(rest - 0.5) < 1e-6) return false;
+    ergebnis = static_cast<long long>(ganz) + (rest > 0.5 ? 1 : 0);
+    return true;
+}
+}  // namespace
+
+double AbrundenDM(double x) {
+    if (GanzeDM(x)) return x;
+    long long cent;
+    if (!SicherGerundet(std::fabs(x), 2, cent)) return dezimal::AbrundenDM(x);
+    return std::copysign(static_cast<double>(cent / 100), x) + 0.0;
+}
+
+double AufrundenDM(double x) {
+    if (GanzeDM(x)) return x;
+    long long cent;
+    if (!SicherGerundet(std::fabs(x), 2, cent)) return dezimal::AufrundenDM(x);
+    const double ganz = std::copysign(static_cast<double>(cent / 100), x);
+    return (cent % 100 != 0 && x > 0 ? ganz + 1 : ganz) + 0.0;
+}
+
+double RundenCent(double x) {
+    if (GanzeDM(x)) return x;
+    long long zehntausendstel;
+    if (!SicherGerundet(std::fabs(x), 4, zehntausendstel)) return dezimal::RundenCent(x);
+    const long long cent = zehntausendstel / 100 + (zehntausendstel % 100 >= 50 ? 1 : 0);
+    return std::copysign(static_cast<double>(cent) / 100, x) + 0.0;
 }
 
 // Cut on the decimal digits, so that 1.15 cut to two decimals stays 1.15.

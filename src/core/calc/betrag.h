@@ -22,6 +22,14 @@ double NichtNegativ(double x);
 double Quotient(double a, double b);          // b / a, 0 when a == 0 (divisor first!)
 double Int(double x);                         // truncation toward zero
 
+// The same three roundings done digit by digit on the decimal value; the
+// quick paths above must always give what these give.
+namespace dezimal {
+double AufrundenDM(double x);
+double AbrundenDM(double x);
+double RundenCent(double x);
+}  // namespace dezimal
+
 // --- predicates ----------------------------------------------------------------
 bool IstPositiv(double x);        // x > 0.000001
 bool IstNichtNull(double x);      // |x| > 0.000001

@@ -40,26 +40,6 @@ inline double CentAb(double x) {
     return Stutzen(2, x);
 }
 
-// The DM and cent rounding of the amount helpers, with a quick way for the
-// amounts a pass meets all the time: whole DM (they round to themselves) and
-// amounts below ten million whose digits leave no doubt about the rounding.
-// Anything else goes to the helpers, so the results are always theirs.
-double AbrundenDMGebrochen(double x);
-double AufrundenDMGebrochen(double x);
-double RundenCentGebrochen(double x);
-inline bool GanzeDM(double x) {
-    return x > -1e15 && x < 1e15 && x == static_cast<double>(static_cast<long long>(x));
-}
-inline double AbrundenDMRasch(double x) {
-    return GanzeDM(x) ? x : AbrundenDMGebrochen(x);
-}
-inline double AufrundenDMRasch(double x) {
-    return GanzeDM(x) ? x : AufrundenDMGebrochen(x);
-}
-inline double RundenCentRasch(double x) {
-    return GanzeDM(x) ? x : RundenCentGebrochen(x);
-}
-
 void Durchgang(CalcInput& e, CalcResult& r);
 void DurchgangPaar(CalcInput& e, CalcResult& r);
 

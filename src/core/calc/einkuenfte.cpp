@@ -8,42 +8,6 @@
 
 namespace quarnel {
 
-namespace {
-
-// |x| * 10^stellen rounded half away from zero, when the result is certain:
-// |x| below ten million and the fraction not within a millionth of one half.
-bool SicherGerundet(double betrag, int stellen, long long& ergebnis) {
-    if (!(betrag < 1e7)) return false;
-    const double v = betrag * Zehnerpotenz[stellen];
-    const double ganz = std::floor(v);
-    const double rest = v - ganz;
-    if (std::fabs(rest - 0.5) < 1e-6) return false;
-    ergebnis = static_cast<long long>(ganz) + (rest > 0.5 ? 1 : 0);
-    return true;
-}
-
-}  // namespace
-
-double AbrundenDMGebrochen(double x) {
-    long long cent;
-    if (!SicherGerundet(std::fabs(x), 2, cent)) return AbrundenDM(x);
-    return std::copysign(static_cast<double>(cent / 100), x) + 0.0;
-}
-
-double AufrundenDMGebrochen(double x) {
-    long long cent;
-    if (!SicherGerundet(std::fabs(x), 2, cent)) return AufrundenDM(x);
-    const double ganz = std::copysign(static_cast<double>(cent / 100), x);
-    return (cent % 100 != 0 && x > 0 ? ganz + 1 : ganz) + 0.0;  // negatives: toward zero
-}
-
-double RundenCentGebrochen(double x) {
-    long long zehntausendstel;
-    if (!SicherGerundet(std::fabs(x), 4, zehntausendstel)) return RundenCent(x);
-    const long long cent = zehntausendstel / 100 + (zehntausendstel % 100 >= 50 ? 1 : 0);
-    return std::copysign(static_cast<double>(cent) / 100, x) + 0.0;
-}
-
 void ParameterSetzen(const CalcInput& e, CalcResult& r) {
     using namespace param;
     r.ParamFaktor = e.FlagZusammen == 1 ? FaktorZusammen : FaktorEinzel;
@@ -81,27 +45,27 @@ void ParameterSetzen(const CalcInput& e, CalcResult& r) {
 
 void EinkuenfteUebernehmen(const CalcInput& e, CalcResult& r) {
     for (int p = 0; p < 2; ++p) {
-        r.EkLuF(p) = AbrundenDMRasch(e.LuFIn(p));
-        r.EkGew(p) = AbrundenDMRasch(e.GewIn(p)) + AbrundenDMRasch(e.GewAo(p)) +
-                     AbrundenDMRasch(e.GewVeraeuss(p));
+        r.EkLuF(p) = AbrundenDM(e.LuFIn(p));
+        r.EkGew(p) = AbrundenDM(e.GewIn(p)) + AbrundenDM(e.GewAo(p)) +
+                     AbrundenDM(e.GewVeraeuss(p));
         r.EkSelb(p) =
-            AbrundenDMRasch(e.SelbIn(p)) + AbrundenDMRasch(e.SelbAo(p) + e.SelbVeraeuss(p));
+            AbrundenDM(e.SelbIn(p)) + AbrundenDM(e.SelbAo(p) + e.SelbVeraeuss(p));
         r.AbfindungFrei(p) = MinWert(e.Abfindung(p), e.AbfindungFreiIn(p));
         r.AbfindungStpfl(p) = e.Abfindung(p) - r.AbfindungFrei(p);
-        r.ArbLohn(p) = AbrundenDMRasch(e.Lohn(p)) + AbrundenDMRasch(e.LohnMehrj(p)) +
-                       AbrundenDMRasch(r.AbfindungStpfl(p));
-        r.VersBez(p) = AbrundenDMRasch(e.VersBezIn(p)) + AbrundenDMRasch(e.VersBezMehrj(p));
-        r.KapEinn(p) = AbrundenDMRasch(e.KapIn(p));
-        r.WkKap(p) = AufrundenDMRasch(e.WkKapIn(p));
-        r.EkVuV(p) = AbrundenDMRasch(e.VuVIn(p));
-        r.SonstRente(p) = AbrundenDMRasch(e.RenteIn(p));
-        r.WkRente(p) = AufrundenDMRasch(e.WkRenteIn(p));
-        r.Bezuege(p) = AbrundenDMRasch(e.BezuegeIn(p));
-        r.WkBezuege(p) = AufrundenDMRasch(e.WkBezuegeIn(p));
-        r.PrivVeraeuss(p) = AbrundenDMRasch(e.PrivVeraeussIn(p));
-        r.Leistungen(p) = AbrundenDMRasch(e.LeistungenIn(p));
+        r.ArbLohn(p) = AbrundenDM(e.Lohn(p)) + AbrundenDM(e.LohnMehrj(p)) +
+                       AbrundenDM(r.AbfindungStpfl(p));
+        r.VersBez(p) = AbrundenDM(e.VersBezIn(p)) + AbrundenDM(e.VersBezMehrj(p));
+        r.KapEinn(p) = AbrundenDM(e.KapIn(p));
+        r.WkKap(p) = AufrundenDM(e.WkKapIn(p));
+        r.EkVuV(p) = AbrundenDM(e.VuVIn(p));
+        r.SonstRente(p) = AbrundenDM(e.RenteIn(p));
+        r.WkRente(p) = AufrundenDM(e.WkRenteIn(p));
+        r.Bezuege(p) = AbrundenDM(e.BezuegeIn(p));
+        r.WkBezuege(p) = AufrundenDM(e.WkBezuegeIn(p));
+        r.PrivVeraeuss(p) = AbrundenDM(e.PrivVeraeussIn(p));
+        r.Leistungen(p) = AbrundenDM(e.LeistungenIn(p));
         r.Abgeordneten(p) =
-            AbrundenDMRasch(e.AbgeordnetenIn(p)) + AbrundenDMRasch(e.AbgeordnetenMehrj(p));
+            AbrundenDM(e.AbgeordnetenIn(p)) + AbrundenDM(e.AbgeordnetenMehrj(p));
         r.WkNsa(p) = e.WerbKost(p);
         r.WkNsaZusatz(p) = e.WerbKostZus(p);
     }
@@ -148,11 +112,11 @@ void VersorgungsFreibetrag(CalcResult& r) {
 void WerbungskostenArbeit(const CalcInput& e, CalcResult& r) {
     for (int p = 0; p < Personen(e); ++p) {
         double& wk = r.WkNsa(p);
-        wk = AufrundenDMRasch(wk + r.WkNsaZusatz(p));
+        wk = AufrundenDM(wk + r.WkNsaZusatz(p));
         const double lohn = r.ArbLohn(p) - r.VersFb(p);
         // the Pauschbetrag never creates a loss; actual expenses above the wages do
         if (lohn > wk && wk < r.ParamArbnPausch) wk = MinWert(r.ParamArbnPausch, lohn);
-        wk = AufrundenDMRasch(wk);
+        wk = AufrundenDM(wk);
     }
 }
 
@@ -196,7 +160,7 @@ void KapitalWerbungskostenSparerFb(const CalcInput& e, CalcResult& r) {
             if (r.KapEinnEr + r.KapEinnSie > r.WkKapEr + r.WkKapSie) {
                 const double rest = NichtNegativ(2 * pausch - r.WkKapEr - r.WkKapSie);
                 const double anteil =
-                    AufrundenDMRasch(Quotient(r.KapEinnEr + r.KapEinnSie, r.KapEinnEr) * rest);
+                    AufrundenDM(Quotient(r.KapEinnEr + r.KapEinnSie, r.KapEinnEr) * rest);
                 r.WkKapEr += anteil;
                 r.WkKapSie += rest - anteil;
                 if (r.WkKapEr > r.KapEinnEr) {
@@ -230,7 +194,7 @@ void WerbungskostenSonstige(CalcResult& r) {
         const double einnahmen = r.SonstRente(p) + r.Bezuege(p);
         if (einnahmen > 0 && r.WkSonst(p) < r.ParamWkSonstPausch) {
             r.WkSonst(p) = MinWert(r.ParamWkSonstPausch, einnahmen);
-            r.WkBezuege(p) = AbrundenDMRasch(r.Bezuege(p) / einnahmen * r.ParamWkSonstPausch);
+            r.WkBezuege(p) = AbrundenDM(r.Bezuege(p) / einnahmen * r.ParamWkSonstPausch);
         }
     }
 }
@@ -294,7 +258,7 @@ void Verlustausgleich(const CalcInput& e, CalcResult& r) {
         va[32 + p] = va[34 + p] = a;
         va[36 + p] = pos - a;
         va[38 + p] = neg - a;
-        const double h = MinWert(neg - a, AufrundenDMRasch((pos - a) / 2));
+        const double h = MinWert(neg - a, AufrundenDM((pos - a) / 2));
         va[40 + p] = va[42 + p] = h;
         va[44 + p] = pos - a - h;
         va[46 + p] = neg - a - h;
@@ -304,7 +268,7 @@ void Verlustausgleich(const CalcInput& e, CalcResult& r) {
 
     if (e.FlagZusammen == 1) {
         const double f = r.ParamFaktor;
-        const double c = AufrundenDMRasch(NichtNegativ((va[28] + va[29] - f * grenze) / 2));
+        const double c = AufrundenDM(NichtNegativ((va[28] + va[29] - f * grenze) / 2));
         double v = NichtNegativ(f * grenze + c - (va[30] - va[46] + va[31] - va[47]));
         if (v >= 0.001) {
             const int x = va[44] >= va[45] ? 0 : 1;

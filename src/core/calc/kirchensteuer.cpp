@@ -52,7 +52,7 @@ struct Kontext {
 // Kappung for m months, church tax t and taxable income z: the cap when reached, else 0.
 double Kappung(const Kontext& k, double monate, double t, double z) {
     const double kappe =
-        RundenCentRasch(Stutzen(0, (z / 12 * monate) / 54) * 54 * KappungsSatz(k.land));
+        RundenCent(Stutzen(0, (z / 12 * monate) / 54) * 54 * KappungsSatz(k.land));
     return t >= kappe ? kappe : 0;
 }
 
@@ -147,7 +147,7 @@ void Kirchensteuer(const CalcInput& e, CalcResult& r) {
         const double anteile[2] = {p, 1 - p};
         const double u = CentAb(b / 24 * t);
         basis[0] = basis[1] = u;
-        const double v = RundenCentRasch(b / 12 * d);
+        const double v = RundenCent(b / 12 * d);
         double w[2] = {0, 0};
         if (d > 0) w[laenger] = CentAb(v * anteile[laenger]);
         for (int q = 0; q < 2; ++q) fest[q] = CentAb((u + w[q]) * satz);
@@ -180,7 +180,7 @@ void Kirchensteuer(const CalcInput& e, CalcResult& r) {
             const double p = anteilEr();
             anteil[0] = p;
             anteil[1] = 1 - p;
-            basis[0] = RundenCentRasch(p * b);
+            basis[0] = RundenCent(p * b);
             basis[1] = b - basis[0];
             for (int q = 0; q < 2; ++q) {
                 jahr[q] = CentAb(satz * basis[q]);

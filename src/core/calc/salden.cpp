@@ -8,7 +8,7 @@ namespace quarnel {
 void Gewerbesteueranrechnung(const CalcInput& e, CalcResult& r) {
     double mess = e.GewStMessEr;
     if (e.FlagZusammen == 1) mess += e.GewStMessSie;
-    r.GewStAnrechnung = mess > 0 ? AufrundenDMRasch(1.8 * mess) : 0;
+    r.GewStAnrechnung = mess > 0 ? AufrundenDM(1.8 * mess) : 0;
 }
 
 void FestzusetzendeEinkommensteuer(CalcResult& r) {
@@ -26,11 +26,11 @@ void FestzusetzendeEinkommensteuer(CalcResult& r) {
 
 double Solidaritaetszuschlag(const CalcInput& e, const CalcResult& r) {
     const double basis = NichtNegativ(r.SoliBasisESt - NichtNegativ(e.KStAnrechIn) -
-                                      NichtNegativ(AufrundenDMRasch(e.KStVerguetIn)));
+                                      NichtNegativ(AufrundenDM(e.KStVerguetIn)));
     const double nullzone = 1836.0 * F2(e);
     if (basis <= nullzone) return 0;
     // the full rate, but at most 20 % of the amount above the zero zone
-    return RundenCentRasch(
+    return RundenCent(
         MinWert(Stutzen(3, basis * r.ParamSaetze[0]), Stutzen(3, (basis - nullzone) * 0.2)));
 }
 

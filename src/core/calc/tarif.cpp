@@ -88,11 +88,11 @@ void Fuenftelregelung(const CalcInput& e, CalcResult& r) {
     r.AoLohn = r.AoAbgeordnete = r.AoRente = r.AoEntschaedigung = r.AoVeraeuss = 0;
     double korrektur = 0;
     for (int p = 0; p < Personen(e); ++p) {
-        r.AoLohn += AbrundenDMRasch(e.LohnMehrj(p));
-        r.AoAbgeordnete += AbrundenDMRasch(e.AbgeordnetenMehrj(p));
-        r.AoRente += AbrundenDMRasch(e.RenteMehrj(p));
-        r.AoEntschaedigung += AbrundenDMRasch(r.AbfindungStpfl(p));
-        r.AoVeraeuss += AbrundenDMRasch(e.GewAo(p) + e.SelbAo(p));
+        r.AoLohn += AbrundenDM(e.LohnMehrj(p));
+        r.AoAbgeordnete += AbrundenDM(e.AbgeordnetenMehrj(p));
+        r.AoRente += AbrundenDM(e.RenteMehrj(p));
+        r.AoEntschaedigung += AbrundenDM(r.AbfindungStpfl(p));
+        r.AoVeraeuss += AbrundenDM(e.GewAo(p) + e.SelbAo(p));
         // the share of the Pauschbetrag and of the Versorgungs-Freibetrag that
         // belongs to the income of several years
         const double mehrj = e.LohnMehrj(p) + r.AbfindungStpfl(p);
@@ -105,9 +105,9 @@ void Fuenftelregelung(const CalcInput& e, CalcResult& r) {
     }
     double l = 0;
     for (int p = 0; p < Personen(e); ++p)
-        l += AbrundenDMRasch(e.LohnMehrj(p)) + AbrundenDMRasch(e.AbgeordnetenMehrj(p)) +
-             AbrundenDMRasch(r.AbfindungStpfl(p)) + AbrundenDMRasch(e.GewAo(p)) +
-             AbrundenDMRasch(e.SelbAo(p)) + AbrundenDMRasch(e.RenteMehrj(p));
+        l += AbrundenDM(e.LohnMehrj(p)) + AbrundenDM(e.AbgeordnetenMehrj(p)) +
+             AbrundenDM(r.AbfindungStpfl(p)) + AbrundenDM(e.GewAo(p)) +
+             AbrundenDM(e.SelbAo(p)) + AbrundenDM(e.RenteMehrj(p));
     if (l <= 0) return;
 
     const double z = r.ZvE;
@@ -132,8 +132,8 @@ void Fuenftelregelung(const CalcInput& e, CalcResult& r) {
 
 void VeraeusserungsgewinnHalberSatz(const CalcInput& e, CalcResult& r) {
     r.EStVeraeussGewinn = 0;
-    double v = AbrundenDMRasch(e.GewVeraeussEr + e.SelbVeraeussEr);
-    if (e.FlagZusammen == 1) v += AbrundenDMRasch(e.GewVeraeussSie + e.SelbVeraeussSie);
+    double v = AbrundenDM(e.GewVeraeussEr + e.SelbVeraeussEr);
+    if (e.FlagZusammen == 1) v += AbrundenDM(e.GewVeraeussSie + e.SelbVeraeussSie);
     r.VeraeussGewinn = v;
     if (v <= 0) return;
     const int f2 = F2(e);
@@ -142,7 +142,7 @@ void VeraeusserungsgewinnHalberSatz(const CalcInput& e, CalcResult& r) {
     const double rest = StufeAb(NichtNegativ(r.ZvE - v), f2);
     r.ZvE = rest;
     TarifsteuerMitProgression(e, r);
-    const double m = r.PvSteuersatz <= 0.001 ? r.EStTarif : AbrundenDMRasch(r.PvSteuersatz * rest);
+    const double m = r.PvSteuersatz <= 0.001 ? r.EStTarif : AbrundenDM(r.PvSteuersatz * rest);
     r.EStVeraeussGewinn = m < 0.01 ? g : Int(Stutzen(0, v * h));
     r.EStTarif = m;
     r.ZvETarif = rest;
@@ -180,7 +180,7 @@ void TarifermaessigungLandForst(const CalcInput& e, CalcResult& r) {
     const double satz = Stutzen(4, Quotient(a, c));
     double f = r.EkLuFEr;
     if (e.FlagZusammen == 1) f += r.EkLuFSie;
-    const double g = AbrundenDMRasch(NichtNegativ(f - r.FreibetragLuF) * satz);
+    const double g = AbrundenDM(NichtNegativ(f - r.FreibetragLuF) * satz);
     const double l = NichtNegativ(MinWert(e.LuFErmKappeEr, r.EkLuFEr));
     const double m = e.FlagZusammen == 1 ? NichtNegativ(MinWert(e.LuFErmKappeSie, r.EkLuFSie)) : 0;
     r.ErmLuF = MinWert(l + m, g);

@@ -1,5 +1,9 @@
 #include "calc/betrag.h"
 
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 using namespace quarnel;
@@ -157,4 +161,24 @@ TEST(Betrag, Monate_und_Abstaende) {
     EXPECT_EQ(a.tage + a.monate + a.jahre, 0);
     a = AbstandZerlegen(KeinDatum, jan5);
     EXPECT_EQ(a.tage + a.monate + a.jahre, 0);
+}
+
+TEST(Betrag, Schnelle_Rundung_gleicht_der_Ziffernrundung) {
+    std::vector<double> werte = {0,      0.004,     0.005,       -0.005,   1234.005,   0.125,
+                                 2.675,  -5.5,      -5.50001,    1234.004, 12.345,     12.34495,
+                                 99.995, 1e7 + 0.5, 9999999.995, -0.0,     1e14 + 0.25};
+    uint64_t z = 12345;
+    for (int i = 0; i < 20000; ++i) {
+        z = z * 6364136223846793005ULL + 1442695040888963407ULL;
+        const int stellen = static_cast<int>((z >> 60) % 7);
+        const double ganz =
+            static_cast<double>((z >> 20) % 100000000) / 1000.0 * ((z & 1) ? -1 : 1);
+        werte.push_back(std::round(ganz * std::pow(10, stellen)) / std::pow(10, stellen) +
+                        ((z >> 8) % 3 == 0 ? 0.005 : 0));
+    }
+    for (double x : werte) {
+        ASSERT_EQ(AbrundenDM(x), dezimal::AbrundenDM(x)) << x;
+        ASSERT_EQ(AufrundenDM(x), dezimal::AufrundenDM(x)) << x;
+        ASSERT_EQ(RundenCent(x), dezimal::RundenCent(x)) << x;
+    }
 }

@@ -13,23 +13,13 @@
 #include "case/feldkatalog.h"
 #include "case/feldwerte.h"
 
+#include "testhilfe.h"
+
 using namespace quarnel;
+using quarnel::test::TempVerzeichnis;
 namespace fs = std::filesystem;
 
 namespace {
-
-class TempVerzeichnis {
-  public:
-    TempVerzeichnis() {
-        std::string muster = (fs::temp_directory_path() / "fallcliXXXXXX").string();
-        pfad_ = ::mkdtemp(muster.data());
-    }
-    ~TempVerzeichnis() { fs::remove_all(pfad_); }
-    std::string operator/(const std::string& name) const { return (pfad_ / name).string(); }
-
-  private:
-    fs::path pfad_;
-};
 
 std::string Zitiert(const std::string& s) {
     std::string z = "'";

@@ -9,27 +9,13 @@
 #include <fstream>
 #include <memory>
 
+#include "testhilfe.h"
+
 using namespace quarnel;
+using quarnel::test::TempVerzeichnis;
 namespace fs = std::filesystem;
 
 namespace {
-
-class TempVerzeichnis {
-  public:
-    TempVerzeichnis() {
-        std::string muster = (fs::temp_directory_path() / "fallbefehleXXXXXX").string();
-        pfad_ = ::mkdtemp(muster.data());
-    }
-    ~TempVerzeichnis() {
-        fs::permissions(pfad_, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(pfad_);
-    }
-    std::string operator/(const std::string& name) const { return (pfad_ / name).string(); }
-    std::string Text() const { return pfad_.string(); }
-
-  private:
-    fs::path pfad_;
-};
 
 class Dialoge : public DateiDialoge {
   public:

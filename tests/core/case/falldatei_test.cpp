@@ -10,24 +10,13 @@
 
 #include "case/passwort.h"
 
+#include "testhilfe.h"
+
 using namespace quarnel;
+using quarnel::test::TempVerzeichnis;
 namespace fs = std::filesystem;
 
 namespace {
-
-class TempVerzeichnis {
-  public:
-    TempVerzeichnis() {
-        std::string muster = (fs::temp_directory_path() / "falldateiXXXXXX").string();
-        pfad_ = ::mkdtemp(muster.data());
-    }
-    ~TempVerzeichnis() { fs::remove_all(pfad_); }
-    std::string operator/(const std::string& name) const { return (pfad_ / name).string(); }
-    const fs::path& Pfad() const { return pfad_; }
-
-  private:
-    fs::path pfad_;
-};
 
 void Schreibe(const std::string& pfad, const std::string& inhalt) {
     std::ofstream(pfad, std::ios::binary) << inhalt;

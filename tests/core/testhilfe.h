@@ -1,0 +1,35 @@
+// Helpers shared by the core tests.
+#pragma once
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <string>
+
+namespace quarnel::test {
+
+// A fresh temporary directory, removed with everything in it at the end of the test.
+class TempVerzeichnis {
+  public:
+    TempVerzeichnis() {
+        std::string muster = (std::filesystem::temp_directory_path() / "quarnelXXXXXX").string();
+        pfad_ = ::mkdtemp(muster.data());
+    }
+    ~TempVerzeichnis() {
+        std::error_code fehler;  // a test may have made the directory read-only
+        std::filesystem::permissions(pfad_, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, fehler);
+        std::filesystem::remove_all(pfad_, fehler);
+    }
+    TempVerzeichnis(const TempVerzeichnis&) = delete;
+    TempVerzeichnis& operator=(const TempVerzeichnis&) = delete;
+
+    std::string operator/(const std::string& name) const { return (pfad_ / name).string(); }
+    const std::filesystem::path& Pfad() const { return pfad_; }
+    std::string Text() const { return pfad_.string(); }
+
+  private:
+    std::filesystem::path pfad_;
+};
+
+}  // namespace quarnel::test
