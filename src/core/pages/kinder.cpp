@@ -218,13 +218,13 @@ KindErgebnis KindFreibetraege(const CaseRecord& r, int kind) {
     bool imJahrGeboren = Gesetzt(geburt) && JahrVon(geburt) == Steuerjahr;
     bool geborenNachJahr = Gesetzt(geburt) && JahrVon(geburt) > Steuerjahr;
 
-    // 1. eligible months: under 18, or from the month of birth
+    // eligible months: under 18, or from the month of birth
     Monate berechtigt{};
     int u18 = MonateUnter(geburt, 18);
     for (int m = 1; m <= 12; ++m) berechtigt[m] = imJahrGeboren ? m >= MonatVon(geburt) : m <= u18;
     if (geborenNachJahr) berechtigt.fill(false);
 
-    // 2./3. special circumstances, unless the child's own income is too high
+    // special circumstances, unless the child's own income is too high
     Spanne besonders = Besonderheitszeitraum(r, kind);
     if (!besonders.leer()) {
         int n = besonders.anzahl();
@@ -237,12 +237,12 @@ KindErgebnis KindFreibetraege(const CaseRecord& r, int kind) {
             for (int m = besonders.von; m <= besonders.bis; ++m) berechtigt[m] = true;
     }
 
-    // 4. residence in Germany or abroad
+    // residence in Germany or abroad
     Monate wohnsitz = Zeitraum(r.Int(Feld::InlandVom, kind), r.Int(Feld::InlandBis, kind));
     Monate ausland = Zeitraum(r.Int(Feld::AuslandVom, kind), r.Int(Feld::AuslandBis, kind));
     for (int m = 1; m <= 12; ++m) wohnsitz[m] = wohnsitz[m] || ausland[m];
 
-    // 5.-10. units of the parents per month
+    // units of the parents per month
     std::array<int, 13> einheiten{};
     bool grosseltern = r.Bool(Feld::KiFbUebertragGosseltCB, kind);
     int er = Einheiten(r.Int(Feld::KindschaftZuEhemannLB, kind), grosseltern);
@@ -264,7 +264,7 @@ KindErgebnis KindFreibetraege(const CaseRecord& r, int kind) {
         einheiten[m] = uebertragen ? 0 : e;
     }
 
-    // 11.-13. monthly amounts, reduced abroad by the country group
+    // monthly amounts, reduced abroad by the country group
     double gruppe = Gruppenfaktor(r, kind);
     auto betrag = [&](int m, int e, double satz) {
         double b = e * satz;
@@ -279,12 +279,12 @@ KindErgebnis KindFreibetraege(const CaseRecord& r, int kind) {
     }
     erg.kinderFbMax = hoechster * 12;
 
-    // 14. Haushaltsfreibetrag
+    // Haushaltsfreibetrag
     erg.haushaltsFbMoeglich =
         (r.Bool(Feld::BeantrageZuordnungCB, kind) || r.Bool(Feld::GemeldetStpflCB, kind)) &&
         !r.Bool(Feld::UebertragungZugestimmtCB, kind);
 
-    // 15. Betreuungsfreibetrag: under 16 (or disabled), only with a Kinderfreibetrag
+    // Betreuungsfreibetrag: under 16 (or disabled), only with a Kinderfreibetrag
     if (UeberTausendstel(erg.kinderFb)) {
         int u16 = r.Bool(Feld::BesHeit_Ki16uBehind, kind) ? 12 : MonateUnter(geburt, 16);
         bool zusatz = r.Bool(Feld::AntragBetreuFbKiNotGemCB, kind);
