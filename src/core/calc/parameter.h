@@ -50,10 +50,22 @@ inline constexpr std::array<double, 10> Saetze{0.055, 0.8,  0.58, 0.8,  0.25,
                                                0.8,   0.15, 0.8,  0.07, 18000};
 inline constexpr double SoliSatz = Saetze[0];
 inline constexpr double HausBeschHoechst = Saetze[9];
+// used only by the page computations (children, education, commuting,
+// disability); they are no part of the computation's table below
+inline constexpr double BezuegePausch = 360;         // flat allowance for a child's benefits
+inline constexpr double EntfPauschErsteKm = 10;      // km of the reduced distance rate
+inline constexpr double EntfPauschErsteKmAbschlag = 0.1;  // reduction of that rate
+inline constexpr double EntfPauschOhnePkwHoechst = 10000;  // yearly cap, non-car part
+// disability Pauschbetrag by degree: from 25, 35, ..., 85, 91 per cent
+inline constexpr std::array<int, 8> BehGradAb{25, 35, 45, 55, 65, 75, 85, 91};
+inline constexpr std::array<double, 8> BehPausch{600, 840, 1110, 1410, 1740, 2070, 2400, 2760};
+inline constexpr double BehPauschHilflos = 7200;
 // used only when the declaration values are filled
 inline constexpr double FuellWert1170 = 1170;
 inline constexpr double EhZuPausch = 3500;          // flat-rate expenses before moving in
 inline constexpr double EhZuErhaltHoechst = 22500;  // maintenance before moving in
+// the children page tests a child's own income against the same limit a month
+inline constexpr double KindEinkGrenzeMonat = FuellWert1170;
 
 // used only by the page computations
 inline constexpr double LeistFreigrenze = 500;   // occasional services: below it, no income
