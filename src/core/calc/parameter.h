@@ -70,6 +70,13 @@ inline constexpr double KindEinkGrenzeMonat = FuellWert1170;
 // used only by the page computations
 inline constexpr double LeistFreigrenze = 500;   // occasional services: below it, no income
 inline constexpr double SpekFreigrenze = 1000;   // private sales: below it, no income
+// special-expense pages
+inline constexpr double HausBeschMonat = HausBeschHoechst / 12;  // household help, a month
+inline constexpr double HausHiAbMonatAlter = 100;     // burden a month: age or illness
+inline constexpr double HausHiAbMonatHilflos = 150;   // burden a month: helplessness
+inline constexpr double AusbKostenHoechst = 1800;     // own education costs, lodging at home
+inline constexpr double AusbKostenAuswaerts = 2400;   // the same, lodging away from home
+inline constexpr double SchulgeldSatz = 0.3;          // deductible share of school fees
 
 enum class Einheit : uint8_t { DM, DMjeMonat, Satz, Jahr, Faktor };
 
