@@ -124,7 +124,8 @@ void KirchensteuerRechnen(CaseRecord& r) {
 // --- household help -------------------------------------------------------------------
 
 int AltersMonat(int32_t geburt) {
-    if (!Gegeben(geburt)) return 0;  // an unknown birth date never counts as 60
+    // An unknown birth date never counts as 60; one after the tax year cannot.
+    if (!Gegeben(geburt) || geburt > LetzterTagSteuerjahr) return 0;
     const int tag = TagVon(geburt);
     const int32_t d = TagesNummer(JahrVon(geburt) + 60, MonatVon(geburt), std::min(tag, 28)) +
                       std::max(tag - 28, 0) - 1;
