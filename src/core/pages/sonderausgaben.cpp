@@ -182,7 +182,9 @@ void HaushaltshilfeRechnen(CaseRecord& r) {
                                        MinWert(m2, param::HausHiAbMonatAlter) * q);
     r.SetzeDbl(Feld::AbMoegl, abMoegl);
 
-    r.SetzeDbl(Feld::HausSaAnsatz, AufrundenDM(sa / 100 * r.Dbl(Feld::SaAnsatzProz)));
+    // The share claimed is a percentage: never more than the whole, never below nothing.
+    const double prozent = std::clamp(NichtNegativ(r.Dbl(Feld::SaAnsatzProz)), 0.0, 100.0);
+    r.SetzeDbl(Feld::HausSaAnsatz, AufrundenDM(sa / 100 * prozent));
     r.SetzeDbl(Feld::HausAbAnsatz, abMoegl);
 }
 
@@ -202,8 +204,10 @@ void AusbildungskostenRechnen(CaseRecord& r) {
                               Feld::SGAbzugKi4, Feld::SGAbzugKi5, Feld::SGAbzugKi6};
     double summe = 0;
     for (int k = 0; k < 6; ++k) {
-        if (!UeberTausendstel(r.Dbl(Feld::KindKiFbJahr, k + 1))) continue;
-        const double gezahlt = r.Dbl(Gezahlt[k]);
+        // A child without Kinderfreibetrag shows nothing deductible, not what
+        // it showed while it had one.
+        const double gezahlt =
+            UeberTausendstel(r.Dbl(Feld::KindKiFbJahr, k + 1)) ? r.Dbl(Gezahlt[k]) : 0;
         r.SetzeDbl(Abzug[k], param::SchulgeldSatz * gezahlt);
         summe += gezahlt;
     }
