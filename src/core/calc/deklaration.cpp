@@ -439,7 +439,8 @@ void Lohn630(const CaseRecord& r, CalcInput& e, int p) {
 }
 
 // The tax-free halves under the half-income procedure: capital receipts less
-// expenses, business and self-employment income.
+// expenses, business and self-employment income, and the two half-income kinds
+// of private sales (securities, shares) when the sales are taxed at all.
 double HalbeinkuenfteFrei(const CaseRecord& r, const CalcInput& e, int p) {
     auto d = [&](Feld x) { return r.Dbl(x); };
     const bool er = p == Er;
@@ -450,7 +451,12 @@ double HalbeinkuenfteFrei(const CaseRecord& r, const CalcInput& e, int p) {
         d(er ? Feld::GSE1_EinkHalbTeilEr : Feld::GSE1_EinkHalbTeilSie) - e.GewHalbAnteil(p);
     const double selbst =
         d(er ? Feld::GSE2_EinkHalbTeilEr : Feld::GSE2_EinkHalbTeilSie) - e.SelbHalbAnteil(p);
-    return kapital + gewerbe + selbst;
+    double privat = 0;
+    if (IstNichtNull(e.PrivVeraeussIn(p))) {
+        const Feld teil = er ? Feld::SpekTeilErgEr : Feld::SpekTeilErgSie;
+        for (int k : {3, 6}) privat += r.Dbl(teil, k) - AbrundenDM(r.Dbl(teil, k) / 2);
+    }
+    return kapital + gewerbe + selbst + privat;
 }
 
 void VollFuellen(CaseRecord& r, CalcInput& e) {

@@ -311,3 +311,25 @@ TEST(DeklarationFuellen, Kindsaetze_nach_Schluessel_geordnet) {
     EXPECT_DOUBLE_EQ(b.KinderFb, 2 * 12 * 288);
     EXPECT_DOUBLE_EQ(b.BetreuungsFbJahr, 0);
 }
+
+TEST(DeklarationFuellen, Steuerfreie_Haelfte_der_Halbeinkuenfte) {
+    CaseRecord r = Fall();
+    r.SetzeDbl(Feld::GewEr1, 1001);
+    r.SetzeDbl(Feld::GSE1_EinkHalbTeilEr, 1001);  // all of it under the half-income procedure
+    CalcInput e = Gefuellt(r);
+    EXPECT_DOUBLE_EQ(e.GewHalbAnteilEr, 500);
+    EXPECT_DOUBLE_EQ(e.GewInEr, 500);
+    EXPECT_DOUBLE_EQ(e.HalbeinkFrei, 501);
+
+    // securities sold under the half-income procedure: a gain of 4,000 is taxed by half
+    r.SetzeDbl(Feld::VWigu_VerkPreisHT1, 5000);
+    r.SetzeDbl(Feld::VWigu_KaufPreisHT1, 1000);
+    e = Gefuellt(r);
+    EXPECT_DOUBLE_EQ(e.PrivVeraeussInEr, 2000);
+    EXPECT_DOUBLE_EQ(e.HalbeinkFrei, 501 + 2000);
+    // below the exemption limit nothing is taxed, so nothing is a tax-free half
+    r.SetzeDbl(Feld::VWigu_VerkPreisHT1, 2000);
+    e = Gefuellt(r);
+    EXPECT_DOUBLE_EQ(e.PrivVeraeussInEr, 0);
+    EXPECT_DOUBLE_EQ(e.HalbeinkFrei, 501);
+}
