@@ -221,46 +221,54 @@ void Werbungskosten(const CaseRecord& r, CalcInput& e, int p) {
     e.WerbKostZus(p) = r.Dbl(Feld::SummeWkFahrt, b);
 }
 
-// Business and self-employment income; true when any value is not zero.
+// The stored results of the business or the self-employment page of one person.
 struct GewinnFelder {
-    Feld netto, halbTeil, messbetrag, r1, r2, r3, r4, r5;
+    Feld netto, halbTeil;
+    Feld r[5];  // sale-gain results; the fourth is extraordinary, the fifth at half the rate
 };
 constexpr GewinnFelder GewerbeEr{
-    Feld::GewEinkNettoEr,  Feld::GSE1_EinkHalbTeilEr, Feld::GewStMessbEr,    Feld::GewVeraeussR1Er,
-    Feld::GewVeraeussR2Er, Feld::GewVeraeussR3Er,     Feld::GewVeraeussR4Er, Feld::GewVeraeussR5Er};
-constexpr GewinnFelder GewerbeSie{Feld::GewEinkNettoSie,  Feld::GSE1_EinkHalbTeilSie,
-                                  Feld::GewStMessbSie,    Feld::GewVeraeussR1Sie,
-                                  Feld::GewVeraeussR2Sie, Feld::GewVeraeussR3Sie,
-                                  Feld::GewVeraeussR4Sie, Feld::GewVeraeussR5Sie};
-constexpr GewinnFelder SelbstEr{Feld::SelbEinkNettoEr,  Feld::GSE2_EinkHalbTeilEr,
-                                Feld::SelbEinkNettoEr,  Feld::SelbVeraeussR1Er,
-                                Feld::SelbVeraeussR2Er, Feld::SelbVeraeussR3Er,
-                                Feld::SelbVeraeussR4Er, Feld::SelbVeraeussR5Er};
-constexpr GewinnFelder SelbstSie{Feld::SelbEinkNettoSie,  Feld::GSE2_EinkHalbTeilSie,
-                                 Feld::SelbEinkNettoSie,  Feld::SelbVeraeussR1Sie,
-                                 Feld::SelbVeraeussR2Sie, Feld::SelbVeraeussR3Sie,
-                                 Feld::SelbVeraeussR4Sie, Feld::SelbVeraeussR5Sie};
+    Feld::GewEinkNettoEr,
+    Feld::GSE1_EinkHalbTeilEr,
+    {Feld::GewVeraeussR1Er, Feld::GewVeraeussR2Er, Feld::GewVeraeussR3Er, Feld::GewVeraeussR4Er,
+     Feld::GewVeraeussR5Er}};
+constexpr GewinnFelder GewerbeSie{
+    Feld::GewEinkNettoSie,
+    Feld::GSE1_EinkHalbTeilSie,
+    {Feld::GewVeraeussR1Sie, Feld::GewVeraeussR2Sie, Feld::GewVeraeussR3Sie, Feld::GewVeraeussR4Sie,
+     Feld::GewVeraeussR5Sie}};
+constexpr GewinnFelder SelbstEr{
+    Feld::SelbEinkNettoEr,
+    Feld::GSE2_EinkHalbTeilEr,
+    {Feld::SelbVeraeussR1Er, Feld::SelbVeraeussR2Er, Feld::SelbVeraeussR3Er, Feld::SelbVeraeussR4Er,
+     Feld::SelbVeraeussR5Er}};
+constexpr GewinnFelder SelbstSie{
+    Feld::SelbEinkNettoSie,
+    Feld::GSE2_EinkHalbTeilSie,
+    {Feld::SelbVeraeussR1Sie, Feld::SelbVeraeussR2Sie, Feld::SelbVeraeussR3Sie,
+     Feld::SelbVeraeussR4Sie, Feld::SelbVeraeussR5Sie}};
 
 bool GewinnWerte(const CaseRecord& r, const GewinnFelder& f) {
-    for (Feld x : {f.netto, f.halbTeil, f.messbetrag, f.r1, f.r2, f.r3, f.r4, f.r5})
-        if (IstNichtNull(r.Dbl(x))) return true;
-    return false;
+    bool wert = IstNichtNull(r.Dbl(f.netto)) || IstNichtNull(r.Dbl(f.halbTeil));
+    for (Feld x : f.r) wert = wert || IstNichtNull(r.Dbl(x));
+    return wert;
 }
 
+// Business and self-employment income; true when any of their values is not zero.
 bool Gewinne(const CaseRecord& r, CalcInput& e, int p) {
     const GewinnFelder& g = p == Er ? GewerbeEr : GewerbeSie;
+    const Feld messbetrag = p == Er ? Feld::GewStMessbEr : Feld::GewStMessbSie;
     e.GewHalbAnteil(p) = AbrundenDM(r.Dbl(g.halbTeil) / 2);
     e.GewIn(p) = r.Dbl(g.netto) + e.GewHalbAnteil(p);
-    e.GewStMess(p) = r.Dbl(g.messbetrag);
-    e.GewAo(p) = r.Dbl(g.r4);
-    e.GewVeraeuss(p) = r.Dbl(g.r5);
+    e.GewStMess(p) = r.Dbl(messbetrag);
+    e.GewAo(p) = r.Dbl(g.r[3]);
+    e.GewVeraeuss(p) = r.Dbl(g.r[4]);
 
     const GewinnFelder& s = p == Er ? SelbstEr : SelbstSie;
     e.SelbHalbAnteil(p) = AbrundenDM(r.Dbl(s.halbTeil) / 2);
     e.SelbIn(p) = r.Dbl(s.netto) + e.SelbHalbAnteil(p);
-    e.SelbAo(p) = r.Dbl(s.r4);
-    e.SelbVeraeuss(p) = r.Dbl(s.r5);
-    return GewinnWerte(r, g) || GewinnWerte(r, s);
+    e.SelbAo(p) = r.Dbl(s.r[3]);
+    e.SelbVeraeuss(p) = r.Dbl(s.r[4]);
+    return GewinnWerte(r, g) || GewinnWerte(r, s) || IstNichtNull(e.GewStMess(p));
 }
 
 void Vermietung(CaseRecord& r, CalcInput& e) {

@@ -245,6 +245,7 @@ TEST(DeklarationFuellen, Anlagemerker_gesetzt_und_geloescht) {
     r.SetzeDbl(Feld::Brutto, 1000, 2);
     r.SetzeDbl(Feld::AnteilEr1, 500, 2);
     r.SetzeDbl(Feld::LfdGewEr, -300);
+    r.SetzeDbl(Feld::GewEr1, 800);
     r.SetzeDbl(Feld::WeitereErtragDm2, 100);
     r.SetzeDbl(Feld::AbzugVorjahr, 4000);
     r.SetzeInt(Feld::GebAm, D(3, 4, 1995), 2);
@@ -253,6 +254,7 @@ TEST(DeklarationFuellen, Anlagemerker_gesetzt_und_geloescht) {
     EXPECT_TRUE(r.Bool(Feld::AnlVFlag, 2));
     EXPECT_FALSE(r.Bool(Feld::AnlVFlag, 1));
     EXPECT_TRUE(r.Bool(Feld::AnlLuFFlag));
+    EXPECT_TRUE(r.Bool(Feld::AnlGSEFlag));
     EXPECT_TRUE(r.Bool(Feld::AnlSOFlag));
     EXPECT_TRUE(r.Bool(Feld::AnlFWFlag));
     EXPECT_DOUBLE_EQ(e.WohnAbzug, 4000);
@@ -263,11 +265,13 @@ TEST(DeklarationFuellen, Anlagemerker_gesetzt_und_geloescht) {
     r.SetzeDbl(Feld::Brutto, 0, 2);
     r.SetzeDbl(Feld::AnteilEr1, 0, 2);
     r.SetzeDbl(Feld::LfdGewEr, 0);
+    r.SetzeDbl(Feld::GewEr1, 0);
     r.SetzeDbl(Feld::WeitereErtragDm2, 0);
     r.SetzeDbl(Feld::AbzugVorjahr, 0);
     r.SetzeInt(Feld::GebAm, -1, 2);
     Gefuellt(r);
-    for (Feld f : {Feld::AnlNFlagEr, Feld::AnlLuFFlag, Feld::AnlSOFlag, Feld::AnlFWFlag})
+    for (Feld f :
+         {Feld::AnlNFlagEr, Feld::AnlLuFFlag, Feld::AnlSOFlag, Feld::AnlFWFlag, Feld::AnlGSEFlag})
         EXPECT_FALSE(r.Bool(f)) << Def(f).id;
     EXPECT_FALSE(r.Bool(Feld::AnlVFlag, 2));
     EXPECT_FALSE(r.Bool(Feld::KindAnlFlag, 2));
