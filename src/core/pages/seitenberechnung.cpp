@@ -1,5 +1,7 @@
 #include "pages/seitenberechnung.h"
 
+#include "pages/sonderausgaben.h"
+
 #include "pages/einkuenfte_seiten.h"
 #include "pages/fahrzeug.h"
 #include "pages/kinder.h"
@@ -14,7 +16,8 @@ void SeitenberechnungenAusfuehren(CaseRecord& r) {
     // (insert here: WerbungskostenSeitenRechnen(r) — the other expense-page totals)
     // capital, annuities, other income, business, self-employment, rental objects
     EinkuenfteSeitenRechnen(r);
-    // (insert here: SonderausgabenSeitenRechnen(r) — special expenses and taxes paid)
+    // special expenses, then taxes paid (it reads the capital credit totals)
+    SonderausgabenSeitenRechnen(r);
     // (insert here: BelastungsSeitenRechnen(r) — the extraordinary burdens)
     // (insert here: WohneigentumSeitenRechnen(r) — the owner-occupied home amounts)
 }

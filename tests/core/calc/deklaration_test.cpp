@@ -49,7 +49,7 @@ void EhegattenWerte(CaseRecord& r) {
     r.SetzeDbl(Feld::Brutto, 50000, 3);
     r.SetzeDbl(Feld::Versbez, 8000, 4);
     r.SetzeDbl(Feld::Besch630Sie, 3000);
-    r.SetzeDbl(Feld::LstSie, 9000);
+    r.SetzeDbl(Feld::LStBrutto, 9000, 3);  // the wage tax of her first card
     r.SetzeDbl(Feld::EStVzSie, 1000);
     r.SetzeDbl(Feld::WbEinAusDMEhe, 700);
     r.SetzeDbl(Feld::LfdGewSie, 4000);
