@@ -76,7 +76,6 @@ inline constexpr double HeimHoechstPflege = 1800;      // care home for permanen
 inline constexpr double PflegePausch = 1800;           // home care, shared among the carers
 // income-related expenses of employees
 inline constexpr std::array<double, 3> VerpflSatz{10, 20, 46};  // a day of 8, 14, 24 hours away
-inline constexpr double FamHeimfahrtSatz = 0.80;  // home trip of a double household, per km
 inline constexpr double ArbZimmerHoechst = 2400;  // study, limited deduction
 // owner-occupied home
 inline constexpr double FoerdGebVorjahrHoechst = 4000;  // development-area deduction, at most
