@@ -76,7 +76,7 @@ inline constexpr double HeimHoechstPflege = 1800;      // care home for permanen
 inline constexpr double PflegePausch = 1800;           // home care, shared among the carers
 // income-related expenses of employees
 inline constexpr std::array<double, 3> VerpflSatz{10, 20, 46};  // a day of 8, 14, 24 hours away
-inline constexpr double ArbZimmerHoechst = 2400;  // study, limited deduction
+inline constexpr double ArbZimmerHoechst = 2400;                // study, limited deduction
 // owner-occupied home
 inline constexpr double FoerdGebVorjahrHoechst = 4000;  // development-area deduction, at most
 inline constexpr double ErhaltAbzugSatz = 0.1;          // yearly share of maintenance costs

@@ -16,8 +16,7 @@ constexpr std::array<Feld, 6> HiAntKind{Feld::HiAntKi1CB, Feld::HiAntKi2CB, Feld
 constexpr std::array<Feld, 6> HiProzKind{Feld::HiProzKi1, Feld::HiProzKi2, Feld::HiProzKi3,
                                          Feld::HiProzKi4, Feld::HiProzKi5, Feld::HiProzKi6};
 constexpr std::array<Feld, 3> LandLB{Feld::LandLBP1, Feld::LandLBP2, Feld::LandLBP3};
-constexpr std::array<Feld, 3> AnspKiFb{Feld::AnspKiFbCBP1, Feld::AnspKiFbCBP2,
-                                       Feld::AnspKiFbCBP3};
+constexpr std::array<Feld, 3> AnspKiFb{Feld::AnspKiFbCBP1, Feld::AnspKiFbCBP2, Feld::AnspKiFbCBP3};
 constexpr std::array<Feld, 3> AbzugP{Feld::AbzugP1, Feld::AbzugP2, Feld::AbzugP3};
 
 // LandLBP1..3: "", "Deutschland", "Land der Gruppe I", "... II", "... III"
@@ -71,14 +70,14 @@ double UnterhaltNachKuerzung(const CaseRecord& r, int p, double m, int n, double
     double frei = AbrundenDM(NichtNegativ(renten - ertrag));
 
     double beihilfen = summe(Feld::AbEink_AusBeihIn, Feld::AbEink_AusBeihAus);
-    double bz = sparer + summe(Feld::AbEink_UebrigeBezIn, Feld::AbEink_UebrigeBezAus) + beihilfen +
-                frei;
+    double bz =
+        sparer + summe(Feld::AbEink_UebrigeBezIn, Feld::AbEink_UebrigeBezAus) + beihilfen + frei;
     double aufwend = summe(Feld::AbEink_BezAufwendIn, Feld::AbEink_BezAufwendAus);
-    double bn = aufwend >= param::BezuegePausch ? bz - aufwend
-                                                : NichtNegativ(bz - param::BezuegePausch);
-    double qi = Quotient(bz, Quotient(kapital, in(Feld::AbEink_KapitalIn)) * sparer +
-                                 in(Feld::AbEink_UebrigeBezIn) + in(Feld::AbEink_AusBeihIn) +
-                                 freiIn);
+    double bn =
+        aufwend >= param::BezuegePausch ? bz - aufwend : NichtNegativ(bz - param::BezuegePausch);
+    double qi =
+        Quotient(bz, Quotient(kapital, in(Feld::AbEink_KapitalIn)) * sparer +
+                         in(Feld::AbEink_UebrigeBezIn) + in(Feld::AbEink_AusBeihIn) + freiIn);
     double bi = bn * qi;
     double h = AbrundenDM(Quotient(bz, beihilfen) * bi);
     double grenze = AufrundenDM(n * (param::UnterhAnrechnungsfrei * f / 12));

@@ -54,8 +54,8 @@ void DoppelteHaushaltRechnen(CaseRecord& r, int p) {
     double letzt =
         r.Dbl(Feld::LetztFahrtFzKM, p) * KilometerSatz(r, r.Int(Feld::LetztFahrtFzLB, p));
     // a home trip counts the distance at the commuting rate
-    double heim = r.Dbl(Feld::HeimFahrtFzKM, p) * r.Dbl(Feld::HeimFahrtFzZahl, p) *
-                  param::Saetze[1];
+    double heim =
+        r.Dbl(Feld::HeimFahrtFzKM, p) * r.Dbl(Feld::HeimFahrtFzZahl, p) * param::Saetze[1];
     double oeffentlich = r.Dbl(Feld::HeimFahrtOefDM, p);
     double hoeher = oeffentlich > heim ? oeffentlich : heim;
     r.SetzeDbl(Feld::ErstFahrtFzDm, erst, p);

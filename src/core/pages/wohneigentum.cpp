@@ -74,9 +74,8 @@ void WeitereAbzuegeRechnen(CaseRecord& r) {
 }
 
 void VorkostenRechnen(CaseRecord& r) {
-    r.SetzeDbl(Feld::VorkostenSumme, r.Dbl(Feld::Schuld) + r.Dbl(Feld::Damnum) +
-                                         r.Dbl(Feld::Geld) + r.Dbl(Feld::Erhalt) +
-                                         r.Dbl(Feld::AndereDm));
+    r.SetzeDbl(Feld::VorkostenSumme, r.Dbl(Feld::Schuld) + r.Dbl(Feld::Damnum) + r.Dbl(Feld::Geld) +
+                                         r.Dbl(Feld::Erhalt) + r.Dbl(Feld::AndereDm));
 }
 
 int KinderLautAnlageK(const CaseRecord& r) {
@@ -98,10 +97,10 @@ WohneigentumBetraege WohneigentumWerte(const CaseRecord& r) {
                r.Dbl(Feld::OberDM1) + r.Dbl(Feld::OberDM3) + r.Dbl(Feld::OberDM4);
     double anteil = std::clamp(r.Dbl(Feld::MitEigentumProz) / 100, 0.0, 1.0);
     double pauschale = r.Bool(Feld::EhZuPauschCB) ? param::EhZuPausch * anteil : 0;
-    w.vorkosten = AufrundenDM(r.Dbl(Feld::VorkostenSumme) + pauschale +
-                              MinWert(r.Dbl(Feld::EhZuErhaltAufw), param::EhZuErhaltHoechst) +
-                              MinWert(r.Dbl(Feld::EhZuErhaltAufwMit),
-                                      param::EhZuErhaltHoechst * anteil));
+    w.vorkosten =
+        AufrundenDM(r.Dbl(Feld::VorkostenSumme) + pauschale +
+                    MinWert(r.Dbl(Feld::EhZuErhaltAufw), param::EhZuErhaltHoechst) +
+                    MinWert(r.Dbl(Feld::EhZuErhaltAufwMit), param::EhZuErhaltHoechst * anteil));
     w.kinder = r.Int(Feld::ZahlKinder);
     return w;
 }
