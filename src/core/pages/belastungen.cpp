@@ -167,6 +167,15 @@ double AndereBelastungenRechnen(CaseRecord& r) {
     return saldo;
 }
 
+double HaushaltshilfePflegeBetrag(const CaseRecord& r) {
+    return r.Dbl(Feld::AbMoegl) + r.Dbl(Feld::HeimAb) + r.Dbl(Feld::ABHPfleg_AbzugDM);
+}
+
+double UnterhaltSumme(const CaseRecord& r) {
+    return r.Dbl(Feld::ErgAnsetzbar, 1) + r.Dbl(Feld::ErgAnsetzbar, 2) +
+           r.Dbl(Feld::ErgAnsetzbar, 3);
+}
+
 void BelastungsSeitenRechnen(CaseRecord& r) {
     BehindertenPauschRechnen(r);
     HinterbliebenenRechnen(r);

@@ -39,6 +39,11 @@ void UnterhaltRechnen(CaseRecord& r, int person);
 // (never below 0) plus the list sum. Stores `Saldo` and returns it.
 double AndereBelastungenRechnen(CaseRecord& r);
 
+// What the declaration takes, from the stored results: household help,
+// care home and home care together, and the support of the three persons.
+double HaushaltshilfePflegeBetrag(const CaseRecord& r);
+double UnterhaltSumme(const CaseRecord& r);
+
 // Every burden computation in order. Run the children and the disability
 // elements first (they decide which child rows count).
 void BelastungsSeitenRechnen(CaseRecord& r);

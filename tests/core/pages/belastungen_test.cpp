@@ -184,6 +184,7 @@ TEST(Unterhalt, Monate_und_eigene_Einkuenfte) {
     EXPECT_DOUBLE_EQ(z.Dbl(Feld::AbzugP1), 1000);
     EXPECT_DOUBLE_EQ(z.Dbl(Feld::AbzugP2), 0);
     EXPECT_DOUBLE_EQ(z.Dbl(Feld::AbzugP3), 780);  // 2/3 of 1,170
+    EXPECT_DOUBLE_EQ(UnterhaltSumme(z), 1780);
 }
 
 TEST(AndereBelastungen, Erstattungen_je_Zeile_hoechstens_bis_null) {
