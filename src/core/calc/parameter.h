@@ -77,6 +77,16 @@ inline constexpr double HausHiAbMonatHilflos = 150;   // burden a month: helples
 inline constexpr double AusbKostenHoechst = 1800;     // own education costs, lodging at home
 inline constexpr double AusbKostenAuswaerts = 2400;   // the same, lodging away from home
 inline constexpr double SchulgeldSatz = 0.3;          // deductible share of school fees
+// extraordinary burdens: care home by reason of the accommodation, home care
+inline constexpr double HeimHoechstOhnePflege = 1200;  // care home without need of care, a year
+inline constexpr double HeimHoechstPflege = 1800;      // care home for permanent care, a year
+inline constexpr double PflegePausch = 1800;           // home care, shared among the carers
+// income-related expenses of employees
+inline constexpr std::array<double, 3> VerpflSatz{10, 20, 46};  // a day of 8, 14, 24 hours away
+inline constexpr double ArbZimmerHoechst = 2400;                // study, limited deduction
+// owner-occupied home
+inline constexpr double FoerdGebVorjahrHoechst = 4000;  // development-area deduction, at most
+inline constexpr double ErhaltAbzugSatz = 0.1;          // yearly share of maintenance costs
 
 enum class Einheit : uint8_t { DM, DMjeMonat, Satz, Jahr, Faktor };
 
