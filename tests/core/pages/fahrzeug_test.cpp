@@ -194,7 +194,7 @@ TEST(FahrtkostenRechnen, Entfernungspauschale) {
 }
 
 TEST(FahrtkostenRechnen, Oeffentliche_Verkehrsmittel_und_Erstattung) {
-    CaseRecord r = Fahrt(1, 220, 20, 10);  // car part 3,300, other part 1,760
+    CaseRecord r = Fahrt(1, 220, 20, 10);  // by car 3,300, by other means 1,760
     r.SetzeDbl(Feld::AufwOeffVerkMittel, 2000, 1);
     EXPECT_DOUBLE_EQ(Ergebnis(r), 5300);
     r.SetzeDbl(Feld::AufwOeffVerkMittel, 1500, 1);
