@@ -39,7 +39,6 @@ class Zeitmessung : public QObject {
         testumgebung::FesteUhr uhr;
         testumgebung::MerkDesktop desktop;
         TF_GlobMain haupt({}, umg.pfade, {&senke, &dialoge, &uhr, &desktop});
-        haupt.fall.berechnen = [](bool) -> std::optional<double> { return -123.45; };
         haupt.show();
         QTRY_VERIFY(haupt.ErsteAnzeigeErledigt());
         auto* seite = new QWidget;

@@ -1,5 +1,8 @@
 #include "shell/tf_globmain.h"
 
+#include "calc/berechnung.h"
+#include "calc/deklaration.h"
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
@@ -208,6 +211,16 @@ TF_GlobMain::TF_GlobMain(const Startschalter& schalter, const Verzeichnisse& ver
     connect(qApp, &QApplication::focusChanged, this, &TF_GlobMain::FokusGewechselt);
     Tform13::FensterMelder() = [this](bool offen) {
         FensterGewechselt(offen ? Fensterart::Dialog : Fensterart::Keins);
+    };
+
+    // The computation: fill the declaration values from the open case and
+    // compute; the balance goes to the status bar.
+    fall.berechnen = [this](bool) -> std::optional<double> {
+        CalcInput& e = AktuelleEingabe();
+        CalcResult& r = AktuellesErgebnis();
+        DeklarationFuellen(verw_->Satz(), e, r, false);
+        Berechne(e, r);
+        return r.GesamtSaldo;
     };
 
     titel_ = U(FensterTitel());
