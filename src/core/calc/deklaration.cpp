@@ -1,5 +1,6 @@
 #include "calc/deklaration.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -611,13 +612,15 @@ void KurzFuellen(const CaseRecord& r, CalcInput& e) {
         const double geld = d(kiGeld[i]);
         e.KindergeldSumme += geld;
         k.Kindergeld = geld;
-        const int32_t fb = r.Int(kiFb[i]);
+        // choice 1 = "0,5", 2 = "1,0" (halves of the allowance); months 0..12
+        const int32_t fb = std::clamp<int32_t>(r.Int(kiFb[i]), 0, 2);
         if (fb <= 0) continue;
         ++e.AnzahlKinder;
         if (r.Bool(kiImHH[i])) ++e.AnzahlKinderHhFb;
-        const int32_t moBetr = r.Int(moBetrFb[i]);
+        const int32_t moBetr = std::clamp<int32_t>(r.Int(moBetrFb[i]), 0, 12);
+        const int32_t moKi = std::clamp<int32_t>(r.Int(moKiFb[i]), 0, 12);
         k.Schluessel = TagesNummer(1990 + i + 1, 1, 1);
-        k.KinderFb = fb * r.Int(moKiFb[i]) * param::KinderFbMonatHalb;
+        k.KinderFb = fb * moKi * param::KinderFbMonatHalb;
         k.KinderFbJahr = fb * 12 * param::KinderFbMonatHalb;
         k.BetreuungsFb = fb * moBetr * param::BetreuungsFbMonatHalb;
         k.BetreuungsFbJahr = moBetr < 1 ? 0 : fb * 12 * param::BetreuungsFbMonatHalb;
