@@ -2,6 +2,7 @@
 // to the zu versteuerndes Einkommen.
 #include "calc/betrag.h"
 #include "calc/durchgang.h"
+#include "calc/parameter.h"
 
 namespace quarnel {
 
@@ -37,7 +38,7 @@ void Spenden(const CalcInput& e, CalcResult& r) {
 }
 
 void SonstigeSonderausgaben(const CalcInput& e, CalcResult& r) {
-    r.Schulgeld = AufrundenDM(0.3 * e.SchulgeldIn);
+    r.Schulgeld = AufrundenDM(param::SchulgeldSatz * e.SchulgeldIn);
     const double summe = e.RentenLastenIn + e.UnterhaltsleistIn + e.KiStGezahltIn +
                          e.SteuerZinsenIn + e.HausBeschIn + r.Schulgeld + e.SteuerberatungIn +
                          e.AusbildungSaIn + r.SpendenAbziehbar;
