@@ -398,37 +398,34 @@ void RentenZeileLeeren(CaseRecord& r, const RentenZeile& z) {
 }
 
 void RentenZeileRechnen(CaseRecord& r, const RentenZeile& z, int32_t geburt) {
-    const double bekannt = r.Dbl(z.bekannt);
-    const int32_t seit = r.Int(z.laeuftSeit);
-    const bool kennt = IstPositiv(bekannt);
-    if (!kennt && (geburt < 0 || seit < 0)) {
+    const auto anteil =
+        ErtragsanteilBestimmen(r.Dbl(z.bekannt), geburt, r.Int(z.laeuftSeit), r.Int(z.endeAm));
+    if (!anteil) {
         RentenZeileLeeren(r, z);
         return;
     }
-    int prozent = 0;
-    if (kennt) {
-        prozent = ZahlZuGanzzahl(bekannt);
-        r.SetzeDbl(z.anteil, 0);
-    } else {
-        const Abstand alter = AbstandZerlegen(geburt, seit);
-        const int32_t ende = r.Int(z.endeAm);
-        if (ende < 0) {
-            int jahre = alter.jahre;
-            if (alter.monate == 12 && MonatVon(geburt) == MonatVon(seit)) ++jahre;
-            prozent = LeibrentenAnteil(jahre);
-        } else {
-            const AbgekuerzteRente t = AbgekuerzteRentenAnteil(AbstandZerlegen(seit, ende).jahre);
-            prozent = t.prozent;
-            if (t.lebenAbAlter >= 0 && alter.jahre >= t.lebenAbAlter)
-                prozent = LeibrentenAnteil(alter.jahre);
-        }
-        r.SetzeDbl(z.anteil, prozent);
-    }
-    r.SetzeDbl(z.stpflZahlung, AbrundenDM(r.Dbl(z.zahlung) / 100 * prozent));
-    r.SetzeDbl(z.stpflNachzahlung, AbrundenDM(r.Dbl(z.nachzahlung) / 100 * prozent));
+    r.SetzeDbl(z.anteil, anteil->berechnet ? anteil->prozent : 0);
+    r.SetzeDbl(z.stpflZahlung, AbrundenDM(r.Dbl(z.zahlung) / 100 * anteil->prozent));
+    r.SetzeDbl(z.stpflNachzahlung, AbrundenDM(r.Dbl(z.nachzahlung) / 100 * anteil->prozent));
 }
 
 }  // namespace
+
+std::optional<Ertragsanteil> ErtragsanteilBestimmen(double bekannt, int32_t geburt, int32_t seit,
+                                                    int32_t ende) {
+    if (IstPositiv(bekannt)) return Ertragsanteil{ZahlZuGanzzahl(bekannt), false};
+    if (geburt < 0 || seit < 0) return std::nullopt;
+    const Abstand alter = AbstandZerlegen(geburt, seit);
+    if (ende < 0) {
+        int jahre = alter.jahre;
+        if (alter.monate == 12 && MonatVon(geburt) == MonatVon(seit)) ++jahre;
+        return Ertragsanteil{LeibrentenAnteil(jahre), true};
+    }
+    const AbgekuerzteRente t = AbgekuerzteRentenAnteil(AbstandZerlegen(seit, ende).jahre);
+    int prozent = t.prozent;
+    if (t.lebenAbAlter >= 0 && alter.jahre >= t.lebenAbAlter) prozent = LeibrentenAnteil(alter.jahre);
+    return Ertragsanteil{prozent, true};
+}
 
 int LeibrentenAnteil(int alter) {
     if (alter < 0) alter = 0;

@@ -4,6 +4,8 @@
 // the tax-year parameters and writes only the derived fields of its page.
 #pragma once
 
+#include <optional>
+
 #include "case/caserecord.h"
 
 namespace quarnel {
@@ -44,6 +46,17 @@ struct AbgekuerzteRente {
     int lebenAbAlter;
 };
 AbgekuerzteRente AbgekuerzteRentenAnteil(int jahre);
+
+// The Ertragsanteil in per cent of one annuity: the known one when given, else
+// from the age at its start (birth date, start) and, for a limited annuity,
+// its duration up to `ende` (-1: for life). Nothing when neither a known share
+// nor both dates are given. `berechnet` says whether the tables gave it.
+struct Ertragsanteil {
+    int prozent = 0;
+    bool berechnet = false;
+};
+std::optional<Ertragsanteil> ErtragsanteilBestimmen(double bekannt, int32_t geburt, int32_t seit,
+                                                    int32_t ende);
 // Taxable share and taxable amounts of the four annuity lines.
 void RentenErtragRechnen(CaseRecord& r);
 // Services and private sales of taxpayer and (with joint assessment) spouse.

@@ -82,30 +82,10 @@ void VorsorgeRechnen(CaseRecord& r) {
 // --- annuities, permanent burdens, maintenance ------------------------------------------
 
 void RentenLastenRechnen(CaseRecord& r) {
-    const double bekannt = r.Dbl(Feld::ReErtAntBek);
-    const int32_t geburt = r.Int(Feld::ReGebAm);
-    const int32_t seit = r.Int(Feld::ReLaeuftSeit);
-    int prozent = 0;
-    if (IstPositiv(bekannt)) {
-        prozent = ZahlZuGanzzahl(bekannt);
-        r.SetzeDbl(Feld::ReErtAntRech, 0);
-    } else if (!Gegeben(geburt) || !Gegeben(seit)) {
-        r.SetzeDbl(Feld::ReErtAntRech, 0);
-    } else {
-        const Abstand alter = AbstandZerlegen(geburt, seit);
-        const int32_t ende = r.Int(Feld::ReEndeAm);
-        if (!Gegeben(ende)) {
-            int jahre = alter.jahre;
-            if (alter.monate == 12 && MonatVon(geburt) == MonatVon(seit)) ++jahre;
-            prozent = LeibrentenAnteil(jahre);
-        } else {
-            const AbgekuerzteRente t = AbgekuerzteRentenAnteil(AbstandZerlegen(seit, ende).jahre);
-            prozent = t.prozent;
-            if (t.lebenAbAlter >= 0 && alter.jahre >= t.lebenAbAlter)
-                prozent = LeibrentenAnteil(alter.jahre);
-        }
-        r.SetzeDbl(Feld::ReErtAntRech, prozent);
-    }
+    const auto anteil = ErtragsanteilBestimmen(r.Dbl(Feld::ReErtAntBek), r.Int(Feld::ReGebAm),
+                                               r.Int(Feld::ReLaeuftSeit), r.Int(Feld::ReEndeAm));
+    const int prozent = anteil ? anteil->prozent : 0;
+    r.SetzeDbl(Feld::ReErtAntRech, anteil && anteil->berechnet ? prozent : 0);
     r.SetzeDbl(Feld::ReErtragAnteilDM, AbrundenDM(r.Dbl(Feld::ReGezahlt) / 100 * prozent));
     r.SetzeDbl(Feld::UntAbziehbar, r.Dbl(Feld::UntDM1) + r.Dbl(Feld::UntDM2) + r.Dbl(Feld::UntDM3));
 }
