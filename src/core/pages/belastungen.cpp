@@ -5,6 +5,7 @@
 
 #include "calc/betrag.h"
 #include "calc/parameter.h"
+#include "pages/einkommensteile.h"
 #include "pages/kinder.h"
 
 namespace quarnel {
@@ -42,46 +43,25 @@ Monatsspanne MonateImSteuerjahr(int32_t vom, int32_t bis) {
 
 // The reduction of the maximum `m` of supported person p by the person's
 // own income in and outside the `n` support months, country factor `f`.
+constexpr Einkommensfelder UnterhaltFelder{
+    {Feld::AbEink_BruttoIn, Feld::AbEink_BruttoAus},
+    {Feld::AbEink_WerbkIn, Feld::AbEink_WerbKAus},
+    {Feld::AbEink_KapitalIn, Feld::AbEink_KapitalAus},
+    {Feld::AbEink_KapitalWkIn, Feld::AbEink_KapitalWkAus},
+    {Feld::AbEink_RentenIn, Feld::AbEink_RentenAus},
+    Feld::AbEink_ErtragAnteil,
+    {Feld::AbEink_UebrigeEkIn, Feld::AbEink_UebrigeEkAus},
+    {Feld::AbEink_AusBeihIn, Feld::AbEink_AusBeihAus},
+    {Feld::AbEink_UebrigeBezIn, Feld::AbEink_UebrigeBezAus},
+    {Feld::AbEink_BezAufwendIn, Feld::AbEink_BezAufwendAus},
+};
+
 double UnterhaltNachKuerzung(const CaseRecord& r, int p, double m, int n, double f) {
-    auto in = [&](Feld fe) { return r.Dbl(fe, p); };
-    auto summe = [&](Feld a, Feld b) { return r.Dbl(a, p) + r.Dbl(b, p); };
-
-    double kapital = summe(Feld::AbEink_KapitalIn, Feld::AbEink_KapitalAus);
-    double kapitalWk = summe(Feld::AbEink_KapitalWkIn, Feld::AbEink_KapitalWkAus);
-    double c = kapitalWk >= param::WkKapPausch ? kapital - kapitalWk
-                                               : NichtNegativ(kapital - param::WkKapPausch);
-    double d = IstPositiv(c) ? NichtNegativ(c - param::SparerFb) : c;
-    double sparer = c - d;
-    double p1 =
-        AbrundenDM((d + summe(Feld::AbEink_UebrigeEkIn, Feld::AbEink_UebrigeEkAus)) / 12 * n);
-
-    double brutto = summe(Feld::AbEink_BruttoIn, Feld::AbEink_BruttoAus);
-    double werbk = summe(Feld::AbEink_WerbkIn, Feld::AbEink_WerbKAus);
-    double w = werbk >= param::ArbnPausch ? brutto - werbk : brutto - param::ArbnPausch;
-    double p2 = AbrundenDM(Quotient(brutto, in(Feld::AbEink_BruttoIn)) * NichtNegativ(w));
-
-    double renten = summe(Feld::AbEink_RentenIn, Feld::AbEink_RentenAus);
-    double anteil = in(Feld::AbEink_ErtragAnteil) / 100;
-    double ertrag = anteil * renten;
-    double p3 =
-        Quotient(renten, in(Feld::AbEink_RentenIn)) * NichtNegativ(ertrag - param::WkSonstPausch);
-    double rentenIn = in(Feld::AbEink_RentenIn);
-    double freiIn = AbrundenDM(NichtNegativ(rentenIn - anteil * rentenIn));
-    double frei = AbrundenDM(NichtNegativ(renten - ertrag));
-
-    double beihilfen = summe(Feld::AbEink_AusBeihIn, Feld::AbEink_AusBeihAus);
-    double bz =
-        sparer + summe(Feld::AbEink_UebrigeBezIn, Feld::AbEink_UebrigeBezAus) + beihilfen + frei;
-    double aufwend = summe(Feld::AbEink_BezAufwendIn, Feld::AbEink_BezAufwendAus);
-    double bn =
-        aufwend >= param::BezuegePausch ? bz - aufwend : NichtNegativ(bz - param::BezuegePausch);
-    double qi =
-        Quotient(bz, Quotient(kapital, in(Feld::AbEink_KapitalIn)) * sparer +
-                         in(Feld::AbEink_UebrigeBezIn) + in(Feld::AbEink_AusBeihIn) + freiIn);
-    double bi = bn * qi;
-    double h = AbrundenDM(Quotient(bz, beihilfen) * bi);
+    const Einkommensteile t = Einkommen(r, UnterhaltFelder, p, n);
+    double bi = t.bn * t.q;
+    double h = AbrundenDM(Quotient(t.bz, t.beihilfen) * bi);
     double grenze = AufrundenDM(n * (param::UnterhAnrechnungsfrei * f / 12));
-    double a = NichtNegativ(m - NichtNegativ(p1 + p2 + p3 + (bi - h) - grenze));
+    double a = NichtNegativ(m - NichtNegativ(t.p1 + t.p2 + t.p3 + (bi - h) - grenze));
 
     int bafoeg = r.Int(Feld::AbEink_MonateMitBafoeg, p);
     double s = (bafoeg > 0 && bafoeg < 12 && n >= bafoeg) ? double(bafoeg) / n : 1.0;

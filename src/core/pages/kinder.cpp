@@ -6,6 +6,7 @@
 
 #include "calc/betrag.h"
 #include "calc/parameter.h"
+#include "pages/einkommensteile.h"
 
 namespace quarnel {
 
@@ -82,12 +83,6 @@ int32_t PlusMonate(int32_t d, int monate) {
     return d;
 }
 
-// The income pairs of a child ("In": inside the months, "Aus": outside);
-// the same fields exist in the child block and in the education block.
-struct Einkommensfelder {
-    Feld brutto[2], werbk[2], kapital[2], kapitalWk[2], renten[2], ertragAnteil, uebrigeEk[2],
-        ausBeih[2], uebrigeBez[2], bezAufwend[2];
-};
 constexpr Einkommensfelder KindFelder{
     {Feld::Kind_BruttoIn, Feld::Kind_BruttoAus},
     {Feld::Kind_WerbkIn, Feld::Kind_WerbKAus},
@@ -112,45 +107,6 @@ constexpr Einkommensfelder AusbildFelder{
     {Feld::Ausbild_UebrigeBezIn, Feld::Ausbild_UebrigeBezAus},
     {Feld::Ausbild_BezAufwendIn, Feld::Ausbild_BezAufwendAus},
 };
-
-// The parts of a child's own income in n months, as both pages compute them.
-struct Einkommensteile {
-    double p1 = 0, p2 = 0, p3 = 0;  // capital and other income, wages, pensions
-    double bz = 0, bn = 0;          // benefits, gross and net
-    double q = 0;                   // share of the benefits inside the months
-    double beihilfen = 0;           // education grants, total
-};
-
-Einkommensteile Einkommen(const CaseRecord& r, const Einkommensfelder& f, int kind, int n) {
-    auto in = [&](const Feld(&p)[2]) { return r.Dbl(p[0], kind); };
-    auto summe = [&](const Feld(&p)[2]) { return r.Dbl(p[0], kind) + r.Dbl(p[1], kind); };
-    Einkommensteile e;
-    double kapital = summe(f.kapital), kapitalWk = summe(f.kapitalWk);
-    double c = kapitalWk >= param::WkKapPausch ? kapital - kapitalWk
-                                               : NichtNegativ(kapital - param::WkKapPausch);
-    double d = IstPositiv(c) ? NichtNegativ(c - param::SparerFb) : c;
-    double sparer = c - d;
-    e.p1 = AbrundenDM((d + summe(f.uebrigeEk)) / 12 * n);
-
-    double brutto = summe(f.brutto), werbk = summe(f.werbk);
-    double w = werbk >= param::ArbnPausch ? brutto - werbk : brutto - param::ArbnPausch;
-    e.p2 = AbrundenDM(Quotient(brutto, in(f.brutto)) * NichtNegativ(w));
-
-    double renten = summe(f.renten), anteil = r.Dbl(f.ertragAnteil, kind) / 100;
-    double ertrag = anteil * renten;
-    e.p3 = Quotient(renten, in(f.renten)) * NichtNegativ(ertrag - param::WkSonstPausch);
-    double freiIn = AbrundenDM(NichtNegativ(in(f.renten) - anteil * in(f.renten)));
-    double frei = AbrundenDM(NichtNegativ(renten - ertrag));
-
-    e.beihilfen = summe(f.ausBeih);
-    e.bz = sparer + summe(f.uebrigeBez) + e.beihilfen + frei;
-    double aufwend = summe(f.bezAufwend);
-    e.bn = aufwend >= param::BezuegePausch ? e.bz - aufwend
-                                           : NichtNegativ(e.bz - param::BezuegePausch);
-    e.q = Quotient(e.bz, Quotient(kapital, in(f.kapital)) * sparer + in(f.uebrigeBez) +
-                             in(f.ausBeih) + freiIn);
-    return e;
-}
 
 // Units of one parent by the relation to the child.
 int Einheiten(int beziehung, bool grosseltern) {
