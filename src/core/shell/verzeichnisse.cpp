@@ -1,5 +1,7 @@
 #include "shell/verzeichnisse.h"
 
+#include "datenpfad.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -32,10 +34,8 @@ std::string Verzeichnisse::EinstellungsDatei() const {
 VerzeichnisQuellen VerzeichnisQuellenDesProzesses() {
     VerzeichnisQuellen q;
     q.datenUmgebung = Umgebung("QUARNEL_DATA");
-#ifdef QUARNEL_DATA_DIR
     q.installiert = QUARNEL_DATA_DIR;
     q.entwicklung = QUARNEL_DATA_DIR;
-#endif
     q.xdgConfigHome = Umgebung("XDG_CONFIG_HOME");
     q.home = Umgebung("HOME");
     return q;

@@ -1,5 +1,7 @@
 // quarnel-cli berechne on a case file built with setze.
 #include <gtest/gtest.h>
+
+#include "testpfade.h"
 #include <sys/wait.h>
 
 #include <cstdio>

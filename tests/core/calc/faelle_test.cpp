@@ -2,6 +2,8 @@
 // tests/cases/berechnung; and the rules of the case format.
 #include <gtest/gtest.h>
 
+#include "testpfade.h"
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>

@@ -1,6 +1,8 @@
 // quarnel-cli tabelle: bands, tax and surcharges of the printed table.
 #include <gtest/gtest.h>
 
+#include "testpfade.h"
+
 #include <cstdio>
 #include <string>
 

@@ -1,5 +1,7 @@
 // quarnel-cli neu, setze, zeige, export, import, vorjahr as a user's script runs them.
 #include <gtest/gtest.h>
+
+#include "testpfade.h"
 #include <sys/wait.h>
 #include <unistd.h>
 
