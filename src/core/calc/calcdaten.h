@@ -64,6 +64,15 @@ inline constexpr int AnzahlKindSaetze = 8;
     Kurztext<N> n##Er{};  \
     Kurztext<N> n##Sie{};
 #define QE_REIHE(T, n, N) T n[N]{};
+#define QE_PAARREIHE(T, n, N)           \
+    T n##Er[N]{};                       \
+    T n##Sie[N]{};                      \
+    T* n(int p) {                       \
+        return p == 0 ? n##Er : n##Sie; \
+    }                                   \
+    const T* n(int p) const {           \
+        return p == 0 ? n##Er : n##Sie; \
+    }
 
 struct CalcInput {
 #include "calc/calcinput_felder.inc"
@@ -81,6 +90,7 @@ struct CalcResult {
 #undef QE_TEXT
 #undef QE_TEXTPAAR
 #undef QE_REIHE
+#undef QE_PAARREIHE
 
 static_assert(std::is_trivially_copyable_v<CalcInput>);
 static_assert(std::is_trivially_copyable_v<CalcResult>);

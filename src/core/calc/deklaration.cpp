@@ -224,29 +224,47 @@ void Werbungskosten(const CaseRecord& r, CalcInput& e, int p) {
 
 // The stored results of the business or the self-employment page of one person.
 struct GewinnFelder {
-    Feld netto, halbTeil;
+    Feld netto, halbTeil, freibetrag;
     Feld r[5];  // sale-gain results; the fourth is extraordinary, the fifth at half the rate
 };
 constexpr GewinnFelder GewerbeEr{
     Feld::GewEinkNettoEr,
     Feld::GSE1_EinkHalbTeilEr,
+    Feld::VG55DMFbEr,
     {Feld::GewVeraeussR1Er, Feld::GewVeraeussR2Er, Feld::GewVeraeussR3Er, Feld::GewVeraeussR4Er,
      Feld::GewVeraeussR5Er}};
 constexpr GewinnFelder GewerbeSie{
     Feld::GewEinkNettoSie,
     Feld::GSE1_EinkHalbTeilSie,
+    Feld::VG55DMFbSie,
     {Feld::GewVeraeussR1Sie, Feld::GewVeraeussR2Sie, Feld::GewVeraeussR3Sie, Feld::GewVeraeussR4Sie,
      Feld::GewVeraeussR5Sie}};
 constexpr GewinnFelder SelbstEr{
     Feld::SelbEinkNettoEr,
     Feld::GSE2_EinkHalbTeilEr,
+    Feld::VG55LjDmFbEr,
     {Feld::SelbVeraeussR1Er, Feld::SelbVeraeussR2Er, Feld::SelbVeraeussR3Er, Feld::SelbVeraeussR4Er,
      Feld::SelbVeraeussR5Er}};
 constexpr GewinnFelder SelbstSie{
     Feld::SelbEinkNettoSie,
     Feld::GSE2_EinkHalbTeilSie,
+    Feld::VG55LjDmFbSie,
     {Feld::SelbVeraeussR1Sie, Feld::SelbVeraeussR2Sie, Feld::SelbVeraeussR3Sie,
      Feld::SelbVeraeussR4Sie, Feld::SelbVeraeussR5Sie}};
+
+// One row of the business or self-employment table of CalcInput.
+struct GewinnTabelle {
+    double &halbTeil, &netto, &r1, &r2, &r3, &freibetrag;
+};
+
+void GewinnTabelleFuellen(const CaseRecord& r, const GewinnFelder& f, GewinnTabelle t) {
+    t.halbTeil = r.Dbl(f.halbTeil);
+    t.netto = r.Dbl(f.netto);
+    t.r1 = r.Dbl(f.r[0]);
+    t.r2 = r.Dbl(f.r[1]);
+    t.r3 = r.Dbl(f.r[2]);
+    t.freibetrag = r.Dbl(f.freibetrag);
+}
 
 bool GewinnWerte(const CaseRecord& r, const GewinnFelder& f) {
     bool wert = IstNichtNull(r.Dbl(f.netto)) || IstNichtNull(r.Dbl(f.halbTeil));
@@ -269,6 +287,13 @@ bool Gewinne(const CaseRecord& r, CalcInput& e, int p) {
     e.SelbIn(p) = r.Dbl(s.netto) + e.SelbHalbAnteil(p);
     e.SelbAo(p) = r.Dbl(s.r[3]);
     e.SelbVeraeuss(p) = r.Dbl(s.r[4]);
+
+    GewinnTabelleFuellen(r, g,
+                         {e.GewEinkHalbTeil(p), e.GewEinkNetto(p), e.GewVeraeussR1(p),
+                          e.GewVeraeussR2(p), e.GewVeraeussR3(p), e.VG55DMFb(p)});
+    GewinnTabelleFuellen(r, s,
+                         {e.SelbEinkHalbTeil(p), e.SelbEinkNetto(p), e.SelbVeraeussR1(p),
+                          e.SelbVeraeussR2(p), e.SelbVeraeussR3(p), e.VG55LjDmFb(p)});
     return GewinnWerte(r, g) || GewinnWerte(r, s) || IstNichtNull(e.GewStMess(p));
 }
 
@@ -282,8 +307,29 @@ void Vermietung(CaseRecord& r, CalcInput& e) {
     }
 }
 
+// The summary rows of the capital page of one person: entered and
+// taken-into-account amounts, without and under the half-income method.
+void KapitalTabelle(const CaseRecord& r, CalcInput& e, int p) {
+    auto d = [&](Feld x) { return r.Dbl(x); };
+    const bool er = p == Er;
+    e.SuNichtHalb1(p) = d(er ? Feld::SuNichtHalb11 : Feld::SuNichtHalb12);
+    e.SuNichtHalb2(p) = d(er ? Feld::SuNichtHalb21 : Feld::SuNichtHalb22);
+    e.SuNichtHalb3(p) = d(er ? Feld::SuNichtHalb31 : Feld::SuNichtHalb32);
+    e.SuNichtHalb4(p) = d(er ? Feld::SuNichtHalb41 : Feld::SuNichtHalb42);
+    e.SuHalb1(p) = d(er ? Feld::SuHalb11 : Feld::SuHalb12);
+    e.SuHalb2(p) = d(er ? Feld::SuHalb21 : Feld::SuHalb22);
+    e.SuHalb3(p) = d(er ? Feld::SuHalb31 : Feld::SuHalb32);
+    e.SuHalb4(p) = d(er ? Feld::SuHalb41 : Feld::SuHalb42);
+    e.SuEinVoll(p) = d(er ? Feld::SuEinVollEr : Feld::SuEinVollSie);
+    e.SuEinHalb(p) = d(er ? Feld::SuEinHalbEr : Feld::SuEinHalbSie);
+    e.SuWkVoll(p) = d(er ? Feld::SuWkVollEr : Feld::SuWkVollSie);
+    e.SuWkHalb(p) = d(er ? Feld::SuWkHalbEr : Feld::SuWkHalbSie);
+}
+
 void Kapital(CaseRecord& r, CalcInput& e) {
     auto d = [&](Feld x) { return r.Dbl(x); };
+    KapitalTabelle(r, e, Er);
+    if (e.FlagZusammen) KapitalTabelle(r, e, Sie);
     e.KapInEr = d(Feld::SuEinVollEr) + d(Feld::SuEinHalbEr);
     e.WkKapInEr = d(Feld::SuWkVollEr) + d(Feld::SuWkHalbEr);
     if (e.FlagZusammen) {
@@ -317,7 +363,19 @@ bool RentenUndSonstige(const CaseRecord& r, CalcInput& e, int p) {
         werbk += d(wk[a]);
         positiv = positiv || IstPositiv(d(stpfl[a])) || IstPositiv(d(nach[a]));
     }
+    constexpr Feld zahlung[] = {Feld::Zahlung1, Feld::Zahlung2, Feld::Zahlung3, Feld::Zahlung4};
+    constexpr Feld rech[] = {Feld::ErtAnteilRech1, Feld::ErtAnteilRech2, Feld::ErtAnteilRech3,
+                             Feld::ErtAnteilRech4};
+    constexpr Feld bek[] = {Feld::ErtAntBek1, Feld::ErtAntBek2, Feld::ErtAntBek3,
+                            Feld::ErtAntBek4};
+    for (int j = 0; j < 2; ++j) {
+        const int a = 2 * p + j;
+        e.LeibrenteZahlung(p)[j] = d(zahlung[a]);
+        e.LeibrenteProzent(p)[j] = ZahlZuGanzzahl(d(rech[a]) + d(bek[a]));
+        e.LeibrenteStpfl(p)[j] = d(stpfl[a]);
+    }
     const double weitere = d(p == Er ? Feld::WeitereErtragDm2 : Feld::WeitereErtragDm4);
+    e.RenteWeitere(p) = weitere;
     e.RenteIn(p) = weitere + teile + mehrj;
     e.RenteMehrj(p) = mehrj;
     e.WkRenteIn(p) = werbk;
@@ -337,6 +395,10 @@ bool RentenUndSonstige(const CaseRecord& r, CalcInput& e, int p) {
         e.AbgeordnetenMehrjSie = d(Feld::AbgMjSie);
         e.PrivVeraeussInSie = d(Feld::SpekErgSie);
     }
+    const Feld teil = p == Er ? Feld::SpekTeilErgEr : Feld::SpekTeilErgSie;
+    for (int k = 0; k < 7; ++k) e.SpekTeilErg(p)[k] = r.Dbl(teil, k + 1);
+    e.SpekHalbAnteil(p) =
+        AbrundenDM(e.SpekTeilErg(p)[2] / 2) + AbrundenDM(e.SpekTeilErg(p)[5] / 2);
     for (double x : {weitere, e.WkRenteIn(p), e.BezuegeIn(p), e.WkBezuegeIn(p), e.LeistungenIn(p),
                      e.AbgeordnetenIn(p), e.AbgeordnetenMehrj(p), e.PrivVeraeussIn(p)})
         positiv = positiv || IstPositiv(x);
@@ -563,6 +625,9 @@ void KurzPersonFuellen(const CaseRecord& r, CalcInput& e, int p) {
     e.KapIn(p) = d(f.kapEink);
     e.WkKapIn(p) = d(f.kapWk);
     const double stpflTeil = r.Int(f.rentenProz) / 100.0 * d(f.renten);
+    e.LeibrenteProzent(p)[0] = r.Int(f.rentenProz);
+    e.LeibrenteZahlung(p)[0] = d(f.renten);
+    e.LeibrenteStpfl(p)[0] = stpflTeil;
     e.RenteMehrj(p) = d(f.rentenNach);
     e.RenteIn(p) = stpflTeil + d(f.rentenNach);
     e.WkRenteIn(p) = d(f.rentenWk);

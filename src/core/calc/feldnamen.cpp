@@ -50,6 +50,10 @@ struct Tabelle {
         t.felder.push_back({std::string(#n) + "[" + std::to_string(i) + "]", ArtVon<T>(), \
                             offsetof(R, n) + i * sizeof(T), 0});
 
+#define QE_PAARREIHE(T, n, N) \
+    QE_REIHE(T, n##Er, N)         \
+    QE_REIHE(T, n##Sie, N)
+
 const Tabelle& EingabeTabelle() {
     static const Tabelle tab = [] {
         using R = CalcInput;
@@ -97,6 +101,7 @@ const Tabelle& ErgebnisTabelle() {
 #undef QE_TEXT
 #undef QE_TEXTPAAR
 #undef QE_REIHE
+#undef QE_PAARREIHE
 
 template <class R>
 std::optional<double> Lesen(const R& r, const RechenFeld& f) {

@@ -9,6 +9,7 @@
 #include "calc/betrag.h"
 #include "calc/feldnamen.h"
 #include "case/caserecord.h"
+#include "pages/kapital.h"
 
 using namespace quarnel;
 
@@ -36,8 +37,10 @@ CalcInput Gefuellt(CaseRecord& r, bool kurz = false) {
     return e;
 }
 
+// A spouse field of CalcInput: nameSie or nameSie[i].
 bool EndetAufSie(const std::string& s) {
-    return s.size() >= 3 && s.compare(s.size() - 3, 3, "Sie") == 0;
+    return (s.size() >= 3 && s.compare(s.size() - 3, 3, "Sie") == 0) ||
+           s.find("Sie[") != std::string::npos;
 }
 
 // Spouse values entered while the case was a joint one.
@@ -56,6 +59,16 @@ void EhegattenWerte(CaseRecord& r) {
     r.SetzeDbl(Feld::ZeitwAuslEkSie, 2500);
     r.SetzeDbl(Feld::AnteilSie1, 1200, 1);
     r.SetzeDbl(Feld::ZusPflegeEheg, 300);
+    r.SchreibeByte(CaseRecord::Offset(Feld::I_StpflCB, 1), KapPersonSie);
+    r.SchreibeByte(CaseRecord::Offset(Feld::I_ArtDividende, 1), 3);
+    r.SetzeDbl(Feld::I_EinBetrag, 800, 1);
+    r.SetzeDbl(Feld::GewSie1, 2000);
+    r.SetzeDbl(Feld::GSE1_VGoFbHKSie, 3000);
+    r.SetzeDbl(Feld::VG55LjDmFbSie, 1000);
+    r.SetzeInt(Feld::LaeuftSeit3, D(1, 1, 1995));
+    r.SetzeDbl(Feld::Zahlung3, 10000);
+    r.SetzeDbl(Feld::WeitereErtragDm4, 150);
+    r.SetzeDbl(Feld::AnteileWert2, 5000);
     r.SetzeDbl(Feld::VerlustAbEheg, 5000);
     r.SetzeDbl(Feld::BruttoSie, 40000);  // quick-calculation area
     r.SetzeDbl(Feld::LoStSie, 6000);
@@ -336,4 +349,88 @@ TEST(DeklarationFuellen, Steuerfreie_Haelfte_der_Halbeinkuenfte) {
     e = Gefuellt(r);
     EXPECT_DOUBLE_EQ(e.PrivVeraeussInEr, 0);
     EXPECT_DOUBLE_EQ(e.HalbeinkFrei, 501);
+}
+
+TEST(DeklarationFuellen, Tabellen_fuer_die_Anlagen) {
+    CaseRecord r = Fall(true);
+    r.SetzeInt(Feld::StpflGebDat, D(20, 3, 1936));
+    // capital: 1,001 DM dividends under the half-income method with 101 DM expenses,
+    // 400 DM interest of the spouse
+    r.SchreibeByte(CaseRecord::Offset(Feld::I_StpflCB, 1), KapPersonEr);
+    r.SchreibeByte(CaseRecord::Offset(Feld::I_ArtDividende, 1), 3);
+    r.SetzeDbl(Feld::I_EinBetrag, 1001, 1);
+    r.SetzeDbl(Feld::I_EinWk, 101, 1);
+    r.SchreibeByte(CaseRecord::Offset(Feld::I_StpflCB, 2), KapPersonSie);
+    r.SchreibeByte(CaseRecord::Offset(Feld::I_ArtZinsen, 2), 1);
+    r.SetzeDbl(Feld::I_EinBetrag, 400, 2);
+    // business: profit 10,000 of which 3,001 under the half-income method; a sale
+    // under the allowance of 60,000 on parts of 100,000 (full) and 50,000 (half)
+    r.SetzeDbl(Feld::GewEr1, 10000);
+    r.SetzeDbl(Feld::GSE1_EinkHalbTeilEr, 3001);
+    r.SetzeDbl(Feld::GSE1_VG55LjEr, 100000);
+    r.SetzeDbl(Feld::VG55LjHKEr, 50000);
+    r.SetzeDbl(Feld::VG55DMFbEr, 60000);
+    // self-employment of the spouse with a half-income sale gain of 999
+    r.SetzeDbl(Feld::FreibGewinnSie, 7000);
+    r.SetzeDbl(Feld::GSE2_VGoFbHKSie, 999);
+    // a life annuity from 1 March 2001 at 65: 27 percent of 12,000; a known share of 27.6
+    r.SetzeInt(Feld::LaeuftSeit1, D(1, 3, 2001));
+    r.SetzeDbl(Feld::Zahlung1, 12000);
+    r.SetzeDbl(Feld::ErtAntBek2, 27.6);
+    r.SetzeDbl(Feld::Zahlung2, 1000);
+    r.SetzeDbl(Feld::WeitereErtragDm2, 450);
+    // private sales: securities under the half-income method 1,999, shares 3,000 of 5,000
+    r.SetzeDbl(Feld::VWigu_VerkPreisHT1, 2999);
+    r.SetzeDbl(Feld::VWigu_KaufPreisHT1, 1000);
+    r.SetzeDbl(Feld::AnteileWert1, 5000);
+    r.SetzeDbl(Feld::AnteileWertDavonHT1, 3000);
+    r.SetzeDbl(Feld::VerGeschVorjVerluste1, -700);
+
+    const CalcInput e = Gefuellt(r);
+    EXPECT_DOUBLE_EQ(e.SuHalb1Er, 1001);
+    EXPECT_DOUBLE_EQ(e.SuHalb2Er, 101);
+    EXPECT_DOUBLE_EQ(e.SuHalb3Er, 500);
+    EXPECT_DOUBLE_EQ(e.SuHalb4Er, 51);
+    EXPECT_DOUBLE_EQ(e.SuEinHalbEr, 500);
+    EXPECT_DOUBLE_EQ(e.SuWkHalbEr, 51);
+    EXPECT_DOUBLE_EQ(e.SuNichtHalb1Sie, 400);
+    EXPECT_DOUBLE_EQ(e.SuNichtHalb3Sie, 400);
+    EXPECT_DOUBLE_EQ(e.SuEinVollSie, 400);
+    EXPECT_DOUBLE_EQ(e.KapInEr, 500);
+
+    EXPECT_DOUBLE_EQ(e.GewEinkHalbTeilEr, 3001);
+    EXPECT_DOUBLE_EQ(e.GewEinkNettoEr, 6999);
+    EXPECT_DOUBLE_EQ(e.GewInEr, 6999 + 1500);
+    EXPECT_DOUBLE_EQ(e.GewVeraeussR1Er, 60000);
+    EXPECT_DOUBLE_EQ(e.GewVeraeussR2Er, 30000);
+    EXPECT_DOUBLE_EQ(e.GewVeraeussR3Er, 15000);
+    EXPECT_DOUBLE_EQ(e.VG55DMFbEr, 60000);
+    EXPECT_DOUBLE_EQ(e.SelbEinkNettoSie, 7000);
+    EXPECT_DOUBLE_EQ(e.SelbVeraeussR2Sie, 999);
+    EXPECT_DOUBLE_EQ(e.SelbVeraeussR3Sie, 499);
+
+    EXPECT_DOUBLE_EQ(e.LeibrenteZahlungEr[0], 12000);
+    EXPECT_EQ(e.LeibrenteProzentEr[0], 27);
+    EXPECT_DOUBLE_EQ(e.LeibrenteStpflEr[0], 3240);
+    EXPECT_EQ(e.LeibrenteProzentEr[1], 28);
+    EXPECT_DOUBLE_EQ(e.LeibrenteStpflEr[1], 280);
+    EXPECT_DOUBLE_EQ(e.RenteWeitereEr, 450);
+    EXPECT_DOUBLE_EQ(e.RenteInEr, 450 + 3240 + 280);
+
+    EXPECT_DOUBLE_EQ(e.SpekTeilErgEr[2], 1999);
+    EXPECT_DOUBLE_EQ(e.SpekTeilErgEr[4], 2000);
+    EXPECT_DOUBLE_EQ(e.SpekTeilErgEr[5], 3000);
+    EXPECT_DOUBLE_EQ(e.SpekTeilErgEr[6], -700);
+    EXPECT_DOUBLE_EQ(e.SpekHalbAnteilEr, 999 + 1500);
+    EXPECT_DOUBLE_EQ(e.PrivVeraeussInEr, 999 + 2000 + 1500 - 700);
+
+    // the quick variant fills the first annuity of each person
+    r.SetzeInt(Feld::Kurz_FamilienstandLB, 0);
+    r.SetzeDbl(Feld::RentenEr, 20000);
+    r.SetzeInt(Feld::RentenProzEr, 27);
+    const CalcInput k = Gefuellt(r, true);
+    EXPECT_DOUBLE_EQ(k.LeibrenteZahlungEr[0], 20000);
+    EXPECT_EQ(k.LeibrenteProzentEr[0], 27);
+    EXPECT_DOUBLE_EQ(k.LeibrenteStpflEr[0], 5400);
+    EXPECT_DOUBLE_EQ(k.RenteInEr, 5400);
 }
