@@ -470,6 +470,8 @@ void Wohneigentum(CaseRecord& r, CalcInput& e) {
 
 void Belastungen(const CaseRecord& r, CalcInput& e) {
     auto d = [&](Feld x) { return r.Dbl(x); };
+    // the totals the disability and survivors' computations stored when the
+    // page computations ran at the start of the fill
     e.BehindertenPauschIn = d(Feld::BehPauschInsg);
     e.HinterblPauschIn = d(Feld::HiPauschbetragInsg);
     e.HaushaltshilfePflegeIn = d(Feld::AbMoegl) + d(Feld::HeimAb) + d(Feld::ABHPfleg_AbzugDM);
@@ -509,24 +511,21 @@ void Lohn630(const CaseRecord& r, CalcInput& e, int p) {
     }
 }
 
-// The tax-free halves under the half-income procedure: capital receipts less
-// expenses, business and self-employment income, and the two half-income kinds
-// of private sales (securities, shares) when the sales are taxed at all.
-double HalbeinkuenfteFrei(const CaseRecord& r, const CalcInput& e, int p) {
-    auto d = [&](Feld x) { return r.Dbl(x); };
-    const bool er = p == Er;
-    const double kapital =
-        (d(er ? Feld::SuHalb11 : Feld::SuHalb12) - d(er ? Feld::SuHalb31 : Feld::SuHalb32)) -
-        (d(er ? Feld::SuHalb21 : Feld::SuHalb22) - d(er ? Feld::SuHalb41 : Feld::SuHalb42));
-    const double gewerbe =
-        d(er ? Feld::GSE1_EinkHalbTeilEr : Feld::GSE1_EinkHalbTeilSie) - e.GewHalbAnteil(p);
-    const double selbst =
-        d(er ? Feld::GSE2_EinkHalbTeilEr : Feld::GSE2_EinkHalbTeilSie) - e.SelbHalbAnteil(p);
+// The tax-free halves under the half-income procedure, from the tables of
+// CalcInput: capital receipts less expenses, business and self-employment
+// profits, their sale gains (the half-income parts R2 less the halves counted
+// in the two extraordinary results, so the roundings of both halves are kept),
+// and the two half-income kinds of private sales (securities, shares) when the
+// sales are taxed at all.
+double HalbeinkuenfteFrei(const CalcInput& e, int p) {
+    const double kapital = (e.SuHalb1(p) - e.SuHalb3(p)) - (e.SuHalb2(p) - e.SuHalb4(p));
+    const double gewerbe = e.GewEinkHalbTeil(p) - e.GewHalbAnteil(p) + e.GewVeraeussR1(p) +
+                           e.GewVeraeussR2(p) - e.GewAo(p) - e.GewVeraeuss(p);
+    const double selbst = e.SelbEinkHalbTeil(p) - e.SelbHalbAnteil(p) + e.SelbVeraeussR1(p) +
+                          e.SelbVeraeussR2(p) - e.SelbAo(p) - e.SelbVeraeuss(p);
     double privat = 0;
-    if (IstNichtNull(e.PrivVeraeussIn(p))) {
-        const Feld teil = er ? Feld::SpekTeilErgEr : Feld::SpekTeilErgSie;
-        for (int k : {3, 6}) privat += r.Dbl(teil, k) - AbrundenDM(r.Dbl(teil, k) / 2);
-    }
+    if (IstNichtNull(e.PrivVeraeussIn(p)))
+        privat = e.SpekTeilErg(p)[2] + e.SpekTeilErg(p)[5] - e.SpekHalbAnteil(p);
     return kapital + gewerbe + selbst + privat;
 }
 
@@ -575,7 +574,7 @@ void VollFuellen(CaseRecord& r, CalcInput& e) {
 
     for (int p = 0; p < personen; ++p) {
         Lohn630(r, e, p);
-        e.HalbeinkFrei += HalbeinkuenfteFrei(r, e, p);
+        e.HalbeinkFrei += HalbeinkuenfteFrei(e, p);
     }
 }
 

@@ -349,6 +349,23 @@ TEST(DeklarationFuellen, Steuerfreie_Haelfte_der_Halbeinkuenfte) {
     e = Gefuellt(r);
     EXPECT_DOUBLE_EQ(e.PrivVeraeussInEr, 0);
     EXPECT_DOUBLE_EQ(e.HalbeinkFrei, 501);
+
+    // sale gains: half-income parts of 999 under each of the two rates are
+    // counted at 499 each, so 1,000 of the 1,998 stay free
+    r.SetzeDbl(Feld::GSE1_VGoFbHKEr, 999);
+    r.SetzeDbl(Feld::GSE1_VGoFbErmHKEr, 999);
+    e = Gefuellt(r);
+    EXPECT_DOUBLE_EQ(e.GewAoEr + e.GewVeraeussEr, 998);
+    EXPECT_DOUBLE_EQ(e.HalbeinkFrei, 501 + 1000);
+    // after the allowance only the rest of the half-income part counts
+    r.SetzeDbl(Feld::GSE1_VGoFbHKEr, 0);
+    r.SetzeDbl(Feld::GSE1_VGoFbErmHKEr, 0);
+    r.SetzeDbl(Feld::GSE2_VG55LjEr, 100000);
+    r.SetzeDbl(Feld::VG55LjHkEr, 50000);
+    r.SetzeDbl(Feld::VG55LjDmFbEr, 60000);
+    e = Gefuellt(r);
+    EXPECT_DOUBLE_EQ(e.SelbVeraeussR2Er, 30000);
+    EXPECT_DOUBLE_EQ(e.HalbeinkFrei, 501 + 15000);
 }
 
 TEST(DeklarationFuellen, Tabellen_fuer_die_Anlagen) {
@@ -433,4 +450,28 @@ TEST(DeklarationFuellen, Tabellen_fuer_die_Anlagen) {
     EXPECT_EQ(k.LeibrenteProzentEr[0], 27);
     EXPECT_DOUBLE_EQ(k.LeibrenteStpflEr[0], 5400);
     EXPECT_DOUBLE_EQ(k.RenteInEr, 5400);
+}
+
+TEST(DeklarationFuellen, Pauschbetraege_der_Belastungen_frisch_gerechnet) {
+    CaseRecord r = Fall();
+    // stale totals of an earlier joint case
+    r.SetzeDbl(Feld::BehPauschInsg, 5000);
+    r.SetzeDbl(Feld::HiPauschbetragInsg, 9999);
+    for (int person : {1, 2}) {
+        r.SetzeInt(Feld::GradBehinderung, 60, person);
+        r.SetzeDbl(Feld::BehindN_AufteilungProz, 100, person);
+        r.SetzeBool(Feld::BehAntrag, true, person);
+    }
+    r.SetzeBool(Feld::HiAntStpflCB, true);
+    r.SetzeBool(Feld::HiAntEhegCB, true);
+    CalcInput e = Gefuellt(r);
+    EXPECT_DOUBLE_EQ(e.BehindertenPauschIn, 1410);
+    EXPECT_DOUBLE_EQ(e.HinterblPauschIn, 720);
+    EXPECT_DOUBLE_EQ(r.Dbl(Feld::BehPauschInsg), 1410);
+
+    r.SetzeBool(Feld::Grundtabelle, false);
+    r.SetzeBool(Feld::Splitting, true);
+    e = Gefuellt(r);
+    EXPECT_DOUBLE_EQ(e.BehindertenPauschIn, 2 * 1410);
+    EXPECT_DOUBLE_EQ(e.HinterblPauschIn, 2 * 720);
 }
