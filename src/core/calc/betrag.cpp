@@ -100,7 +100,7 @@ constexpr int kMaxStellen = 30;
 // --- calendar ------------------------------------------------------------------
 
 // Days since 1 March of year 0 in the proleptic Gregorian calendar.
-int64_t TageSeitNull(int64_t j, int64_t m, int64_t t) {
+constexpr int64_t TageSeitNull(int64_t j, int64_t m, int64_t t) {
     j -= m <= 2;
     const int64_t era = (j >= 0 ? j : j - 399) / 400;
     const int64_t jahr_der_era = j - era * 400;
@@ -110,7 +110,9 @@ int64_t TageSeitNull(int64_t j, int64_t m, int64_t t) {
     return era * 146097 + tag_der_era;
 }
 
-const int64_t kTagNull = TageSeitNull(1600, 1, 1);
+// constexpr, so that day numbers computed during static initialisation elsewhere
+// never see it still 0
+constexpr int64_t kTagNull = TageSeitNull(1600, 1, 1);
 
 DatumTeile Kalender(int32_t d) {
     DatumTeile teile;

@@ -9,6 +9,7 @@
 #include "calc/betrag.h"
 #include "calc/durchgang.h"
 #include "calc/parameter.h"
+#include "pages/personen.h"
 #include "pages/seitenberechnung.h"
 
 namespace quarnel {
@@ -79,9 +80,7 @@ void KindSaetzeOrdnen(CalcInput& e) {
 void Grunddaten(CaseRecord& r, CalcInput& e) {
     e.FlagEinzel = r.Bool(Feld::Grundtabelle) ? 1 : 0;
     e.FlagZusammen = r.Bool(Feld::Splitting) ? 1 : 0;
-    const int32_t seit = r.Int(Feld::FamStandSeit);
-    e.FlagWitwenSplitting =
-        r.Int(Feld::ErSie_FamilienstandLB) == 4 && seit > -1 && JahrVon(seit) == param::Jahr - 1;
+    e.FlagWitwenSplitting = WitwenSplitting(r) ? 1 : 0;
 
     std::string name =
         Getrimmt(Getrimmt(r.Text(Feld::StpflVorname)) + " " + r.Text(Feld::StpflName));
