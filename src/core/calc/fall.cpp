@@ -3,6 +3,10 @@
 #include <cmath>
 #include <set>
 
+#include "calc/berechnung.h"
+#include "calc/deklaration.h"
+#include "case/feldwerte.h"
+
 namespace quarnel {
 namespace {
 
@@ -24,8 +28,16 @@ void LeererFall(Fall& fall) {
 
 bool FallLesen(std::string_view text, Fall& fall, FallFehler& fehler) {
     LeererFall(fall);
-    enum class Abschnitt { Keiner, Eingabe, Vorgabe, Erwartet } abschnitt = Abschnitt::Keiner;
-    std::set<std::string> gesehen[3];
+    enum class Abschnitt {
+        Keiner,
+        Eingabe,
+        Vorgabe,
+        Erwartet,
+        Satz,
+        Deklaration
+    } abschnitt = Abschnitt::Keiner;
+    std::set<std::string> gesehen[5];
+    bool eingabeGesehen = false;
     int nr = 0;
     auto fehlschlag = [&](std::string t) {
         fehler = {nr, std::move(t)};
@@ -46,8 +58,18 @@ bool FallLesen(std::string_view text, Fall& fall, FallFehler& fehler) {
                 abschnitt = Abschnitt::Vorgabe;
             else if (zeile == "[erwartet]")
                 abschnitt = Abschnitt::Erwartet;
-            else
+            else if (zeile == "[deklaration]")
+                abschnitt = Abschnitt::Deklaration;
+            else if (zeile == "[fall]" || zeile == "[kurzfall]") {
+                if (fall.satz) return fehlschlag("der Fall hat schon einen Abschnitt " + std::string(zeile));
+                abschnitt = Abschnitt::Satz;
+                fall.satz.emplace();
+                NeuerFallDatensatz(*fall.satz);
+                fall.kurz = zeile == "[kurzfall]";
+            } else
                 return fehlschlag("unbekannter Abschnitt " + std::string(zeile));
+            if (fall.satz && eingabeGesehen)
+                return fehlschlag("[eingabe] und [fall] schließen sich aus");
             continue;
         }
         const auto gleich = zeile.find('=');
@@ -57,14 +79,30 @@ bool FallLesen(std::string_view text, Fall& fall, FallFehler& fehler) {
         if (abschnitt == Abschnitt::Keiner) return fehlschlag("Wert vor dem ersten Abschnitt");
         if (!gesehen[int(abschnitt) - 1].insert(name).second)
             return fehlschlag("Feld doppelt: " + name);
-        const RechenFeld* feld =
-            abschnitt == Abschnitt::Eingabe ? EingabeFeld(name) : ErgebnisFeld(name);
+        if (abschnitt == Abschnitt::Satz) {
+            const FeldSuche suche = FeldAufloesen(name);
+            if (!suche.adresse) return fehlschlag(suche.fehler);
+            if (auto f = FeldwertSetzen(*fall.satz, *suche.adresse, wert))
+                return fehlschlag(name + ": " + *f);
+            continue;
+        }
+        if (abschnitt == Abschnitt::Eingabe) {
+            if (fall.satz) return fehlschlag("[eingabe] und [fall] schließen sich aus");
+            eingabeGesehen = true;
+        }
+        const bool eingabeFeld =
+            abschnitt == Abschnitt::Eingabe || abschnitt == Abschnitt::Deklaration;
+        const RechenFeld* feld = eingabeFeld ? EingabeFeld(name) : ErgebnisFeld(name);
         if (!feld) return fehlschlag("unbekanntes Feld: " + name);
         bool gut = true;
         if (abschnitt == Abschnitt::Eingabe) {
             gut = WertSetzen(fall.eingabe, *feld, wert);
         } else if (abschnitt == Abschnitt::Vorgabe) {
             gut = WertSetzen(fall.vorgabe, *feld, wert);
+        } else if (abschnitt == Abschnitt::Deklaration) {
+            CalcInput probe{};
+            gut = WertSetzen(probe, *feld, wert);
+            if (gut) fall.deklaration.push_back({feld, std::string(wert), nr});
         } else {
             CalcResult probe{};
             gut = WertSetzen(probe, *feld, wert);
@@ -75,22 +113,51 @@ bool FallLesen(std::string_view text, Fall& fall, FallFehler& fehler) {
     return true;
 }
 
-std::vector<Abweichung> FallPruefen(const Fall& fall, const CalcResult& ergebnis) {
-    std::vector<Abweichung> abweichungen;
-    for (const auto& e : fall.erwartet) {
+namespace {
+
+template <class R>
+void Vergleichen(const std::vector<Erwartung>& erwartet, const R& wirklich,
+                 std::vector<Abweichung>& abweichungen) {
+    for (const auto& e : erwartet) {
         bool gleich;
         if (e.feld->art == WertArt::Text) {
-            gleich = WertText(ergebnis, *e.feld) == e.wert;
+            gleich = WertText(wirklich, *e.feld) == e.wert;
         } else {
-            CalcResult probe{};
+            R probe{};
             WertSetzen(probe, *e.feld, e.wert);
             gleich =
-                std::fabs(*Zahlenwert(ergebnis, *e.feld) - *Zahlenwert(probe, *e.feld)) < 0.005;
+                std::fabs(*Zahlenwert(wirklich, *e.feld) - *Zahlenwert(probe, *e.feld)) < 0.005;
         }
         if (!gleich)
-            abweichungen.push_back({e.feld->name, e.wert, WertText(ergebnis, *e.feld), e.zeile});
+            abweichungen.push_back({e.feld->name, e.wert, WertText(wirklich, *e.feld), e.zeile});
     }
+}
+
+}  // namespace
+
+std::vector<Abweichung> FallPruefen(const Fall& fall, const CalcResult& ergebnis) {
+    std::vector<Abweichung> abweichungen;
+    Vergleichen(fall.erwartet, ergebnis, abweichungen);
     return abweichungen;
+}
+
+std::vector<Abweichung> FallPruefen(const Fall& fall, const CalcInput& eingabe,
+                                    const CalcResult& ergebnis) {
+    std::vector<Abweichung> abweichungen;
+    Vergleichen(fall.deklaration, eingabe, abweichungen);
+    Vergleichen(fall.erwartet, ergebnis, abweichungen);
+    return abweichungen;
+}
+
+void FallRechnen(const Fall& fall, CalcInput& eingabe, CalcResult& ergebnis) {
+    ergebnis = fall.vorgabe;
+    if (fall.satz) {
+        CaseRecord satz = *fall.satz;
+        DeklarationFuellen(satz, eingabe, ergebnis, fall.kurz);
+    } else {
+        eingabe = fall.eingabe;
+    }
+    Berechne(eingabe, ergebnis);
 }
 
 }  // namespace quarnel

@@ -6,19 +6,28 @@
 //   [vorgabe]        CalcResult field = value, set before the computation
 //   [erwartet]       CalcResult field = value, compared after it
 //
-// Field names are those of the name table (feldnamen.h); numbers take "." or
-// "," as decimal separator. Unknown sections, unknown fields, repeated fields
-// and malformed values are errors. The input starts as the declaration fill
-// leaves an empty case: everything 0, no state (-1), no religion (9), no
-// children (key 200000).
+// A whole case starts from a new case record instead of from CalcInput:
+//
+//   [fall]           case-record field = value, as `quarnel-cli setze` takes it
+//   [kurzfall]       the same, computed by the quick variant of the fill
+//   [deklaration]    CalcInput field = value, compared after the fill
+//
+// Such a case is filled and then computed; it cannot have [eingabe] values.
+// Field names are those of the name table (feldnamen.h) and, for the record,
+// of the field catalogue; numbers take "." or "," as decimal separator.
+// Unknown sections, unknown fields, repeated fields and malformed values are
+// errors. The input starts as the declaration fill leaves an empty case:
+// everything 0, no state (-1), no religion (9), no children (key 200000).
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "calc/calcdaten.h"
 #include "calc/feldnamen.h"
+#include "case/caserecord.h"
 
 namespace quarnel {
 
@@ -32,6 +41,9 @@ struct Fall {
     CalcInput eingabe{};
     CalcResult vorgabe{};
     std::vector<Erwartung> erwartet;
+    std::optional<CaseRecord> satz;  // a whole case: the record it starts from
+    bool kurz = false;               // filled by the quick variant
+    std::vector<Erwartung> deklaration;
 };
 
 struct FallFehler {
@@ -51,5 +63,12 @@ struct Abweichung {
     int zeile;
 };
 std::vector<Abweichung> FallPruefen(const Fall& fall, const CalcResult& ergebnis);
+// The same with the [deklaration] values checked against the filled input.
+std::vector<Abweichung> FallPruefen(const Fall& fall, const CalcInput& eingabe,
+                                    const CalcResult& ergebnis);
+
+// Computes a case: a whole case is filled from its record first (a copy, so
+// the case can run again), a case of declared values runs on them.
+void FallRechnen(const Fall& fall, CalcInput& eingabe, CalcResult& ergebnis);
 
 }  // namespace quarnel
