@@ -5,9 +5,13 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "calc/fall.h"
 #include "case/json.h"
 #include "testhilfe.h"
 
@@ -80,4 +84,65 @@ TEST(BerechneCli, Ergebnisse_deutsch_und_alle_Felder_als_Json) {
     EXPECT_EQ(Cli({"berechne"}).code, 2);
     EXPECT_EQ(Cli({"berechne", fall, "--schnell"}).code, 2);
     EXPECT_EQ(Cli({"berechne", t / "fehlt.S01"}).code, 2);
+}
+
+// The whole cases of tests/cases/erklaerung, built with `neu` and `setze`
+// from their record lines and computed with `berechne`, give the balance the
+// case runner computes.
+TEST(BerechneCli, Ganze_Faelle_ueber_setze) {
+    namespace fs = std::filesystem;
+    TempVerzeichnis t;
+    int anzahl = 0;
+    for (const auto& eintrag :
+         fs::directory_iterator(fs::path(QUARNEL_TEST_CASES_DIR) / "erklaerung")) {
+        std::ifstream in(eintrag.path(), std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        Fall fall;
+        FallFehler fehler;
+        ASSERT_TRUE(FallLesen(text.str(), fall, fehler)) << eintrag.path();
+
+        const std::string datei = t / "f.S01";
+        std::filesystem::remove(datei);
+        ASSERT_EQ(Cli({"neu", datei}).code, 0);
+        std::vector<std::string> setze{"setze", datei};
+        bool imFall = false;
+        std::string zeile;
+        text.clear();
+        text.seekg(0);
+        while (std::getline(text, zeile)) {
+            zeile = zeile.substr(0, zeile.find('#'));
+            if (zeile.rfind('[', 0) == 0) {
+                imFall = zeile.rfind("[fall]", 0) == 0 || zeile.rfind("[kurzfall]", 0) == 0;
+                continue;
+            }
+            const auto gleich = zeile.find('=');
+            if (!imFall || gleich == std::string::npos) continue;
+            auto trimmen = [](std::string s) {
+                s.erase(0, s.find_first_not_of(" \t\r"));
+                s.erase(s.find_last_not_of(" \t\r") + 1);
+                return s;
+            };
+            setze.push_back(trimmen(zeile.substr(0, gleich)) + "=" +
+                            trimmen(zeile.substr(gleich + 1)));
+        }
+        ASSERT_EQ(Cli(setze).code, 0) << eintrag.path();
+
+        std::vector<std::string> berechne{"berechne", "--json", datei};
+        if (fall.kurz) berechne.push_back("--kurz");
+        const Lauf lauf = Cli(berechne);
+        ASSERT_EQ(lauf.code, 0);
+        const JsonErgebnis j = JsonLesen(lauf.aus);
+        ASSERT_TRUE(j.ok) << j.fehler;
+        const JsonWert* aus = Eintrag(j.wert, "CalcResult");
+        ASSERT_TRUE(aus && Eintrag(*aus, "GesamtSaldo"));
+
+        CalcInput e;
+        CalcResult r;
+        FallRechnen(fall, e, r);
+        EXPECT_NEAR(std::stod(Eintrag(*aus, "GesamtSaldo")->text), r.GesamtSaldo, 0.005)
+            << eintrag.path();
+        ++anzahl;
+    }
+    EXPECT_GE(anzahl, 10);
 }
