@@ -7,11 +7,14 @@ number, so that the side view can jump to the focused field.  This script reads
 src/core/case/feldkatalog_daten.inc and writes, into each page, the block between
 the markers <!-- FELDER ANFANG --> and <!-- FELDER ENDE -->:
 
-    <a name="F1101"></a><h4>Name (1101)</h4>
+    <a name="F1101"></a><h4>Name <small>(1101)</small></h4>
     <!--t-->text<!--/t-->
 
-A text already written between <!--t--> and <!--/t--> is kept; a field without
-one gets a sentence made from its caption, tab, type and choices.  A missing page
+A text written between <!--t--> and <!--/t--> is kept; a field without one gets
+a sentence made from its caption, tab, type and choices, marked <!--a-->…<!--/a-->
+and made anew on every run.  A heading
+written as <!--h-->Heading<!--/h--> is kept too; otherwise the heading is the
+field's caption in the catalogue.  In a TSV text a leading {Heading} sets it.  A missing page
 is created with a short frame.  The help files are Windows-1252 bytes.
 
     tools/hilfe-felder.py                     update every page
@@ -120,6 +123,9 @@ def satz(reihen):
                      "sonst lassen Sie es leer.")
     elif erste["typ"] in ("Ganzzahl", "Byte"):
         teile.append("Tragen Sie die Anzahl als ganze Zahl ein.")
+    elif len(eingaben) > 1 and not any(
+            z["text"].strip() in EHEGATTE or z["name"].endswith("Sie") for z in eingaben):
+        teile.append("Geben Sie die Angaben in die Felder dieser Zeile ein.")
     else:
         teile.append("Geben Sie den Text ein (höchstens %d Zeichen)." % erste["breite"])
     if len(eingaben) > 1 and any(z["text"].strip() in EHEGATTE or z["name"].endswith("Sie")
@@ -146,9 +152,17 @@ def texte_lesen(pfade):
 
 def vorhandene_texte(block):
     texte = {}
-    for m in re.finditer(r'<a name="F(\d{4})"></a>.*?<!--t-->(.*?)<!--/t-->', block, re.S):
-        texte[int(m.group(1))] = m.group(2).strip()
+    for m in re.finditer(r'<a name="F(\d{4})"></a>(.*?)<!--t-->(.*?)<!--/t-->', block, re.S):
+        kopf = re.search(r"<!--h-->(.*?)<!--/h-->", m.group(2), re.S)
+        text = m.group(3).strip()
+        texte[int(m.group(1))] = ("{%s}" % kopf.group(1) if kopf else "") + text
     return texte
+
+
+def kopf_und_text(eintrag):
+    """'{Heading} text' -> (heading or None, text)."""
+    m = re.match(r"\{([^}]*)\}\s*(.*)", eintrag, re.S)
+    return (m.group(1), m.group(2)) if m else (None, eintrag)
 
 
 def rahmen(nummer, klasse):
@@ -166,9 +180,12 @@ def block_schreiben(felder, klasse, alt, neu):
     teile = [ANFANG]
     for nr in sorted(felder):
         reihen = sorted(felder[nr], key=lambda z: z["offset"])
-        text = neu.get((klasse, nr)) or alt.get(nr) or satz(reihen)
-        teile.append('<a name="F%04d"></a><h4>%s <small>(%04d)</small></h4>\n<!--t-->%s<!--/t-->'
-                     % (nr, html.escape(ueberschrift(reihen), quote=False), nr, text))
+        eintrag = neu.get((klasse, nr)) or alt.get(nr)
+        kopf, text = kopf_und_text(eintrag or satz(reihen))
+        kopf = "<!--h-->%s<!--/h-->" % kopf if kopf else html.escape(ueberschrift(reihen), quote=False)
+        marke = "t" if eintrag else "a"
+        teile.append('<a name="F%04d"></a><h4>%s <small>(%04d)</small></h4>\n<!--%s-->%s<!--/%s-->'
+                     % (nr, kopf, nr, marke, text, marke))
     teile.append(ENDE)
     return "\n".join(teile)
 
