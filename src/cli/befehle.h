@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "case/caserecord.h"
+
 namespace quarnel::cli {
 
 // Arguments after the command name. Returns the process exit code:
@@ -17,5 +19,9 @@ struct BefehlEintrag {
 
 // Prints "quarnel-cli: <text>" to stderr and returns 2.
 int Fehler(const std::string& text);
+
+// Reads the case record of a current case file; 0, or the exit code after
+// the reason was printed.
+int FallLesen(const std::string& pfad, CaseRecord& satz);
 
 }  // namespace quarnel::cli

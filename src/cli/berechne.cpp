@@ -82,18 +82,8 @@ int Berechnen(const std::vector<std::string>& args) {
             return Fehler("berechne erwartet genau eine Datei");
     }
     if (pfad.empty()) return Fehler("Aufruf: berechne DATEI [--kurz] [--json]");
-    if (VolleEndung(pfad) != "S01")
-        return Fehler("Fehler: Nur Dateien mit der Endung (.S01) können gelesen werden: " + pfad);
-    const Dateipruefung p = DateiPruefen(pfad);
-    if (p == Dateipruefung::NichtLesbar) return Fehler("Datei nicht lesbar: " + pfad);
-    if (p == Dateipruefung::Ungueltig)
-        return Fehler("Die ausgewählte Datei ist keine gültige Datendatei! (" + pfad + ")");
-    const auto daten = DateiLesen(pfad, FallDateiGroesse);
-    if (!daten || daten->size() != FallDateiGroesse)
-        return Fehler("Schwerer Lesefehler - Datendatei eventuell unbrauchbar (" + pfad + ")");
-
     auto satz = std::make_unique<CaseRecord>();
-    std::copy_n(daten->begin(), CaseRecord::Groesse, satz->Bytes().begin());
+    if (const int code = FallLesen(pfad, *satz); code != 0) return code;
     auto e = std::make_unique<CalcInput>();
     auto r = std::make_unique<CalcResult>();
     DeklarationFuellen(*satz, *e, *r, kurz);
@@ -126,4 +116,19 @@ const BefehlEintrag kBerechne("berechne", "berechne DATEI [--kurz] [--json]",
                               &Berechnen);
 
 }  // namespace
+
+int FallLesen(const std::string& pfad, CaseRecord& satz) {
+    if (VolleEndung(pfad) != "S01")
+        return Fehler("Fehler: Nur Dateien mit der Endung (.S01) können gelesen werden: " + pfad);
+    const Dateipruefung p = DateiPruefen(pfad);
+    if (p == Dateipruefung::NichtLesbar) return Fehler("Datei nicht lesbar: " + pfad);
+    if (p == Dateipruefung::Ungueltig)
+        return Fehler("Die ausgewählte Datei ist keine gültige Datendatei! (" + pfad + ")");
+    const auto daten = DateiLesen(pfad, FallDateiGroesse);
+    if (!daten || daten->size() != FallDateiGroesse)
+        return Fehler("Schwerer Lesefehler - Datendatei eventuell unbrauchbar (" + pfad + ")");
+    std::copy_n(daten->begin(), CaseRecord::Groesse, satz.Bytes().begin());
+    return 0;
+}
+
 }  // namespace quarnel::cli
