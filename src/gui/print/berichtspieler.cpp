@@ -1,0 +1,198 @@
+#include "print/berichtspieler.h"
+
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSvgRenderer>
+#include <algorithm>
+#include <functional>
+
+#include "calc/betrag.h"
+#include "case/zeichensatz.h"
+
+namespace quarnel::gui {
+
+namespace {
+
+constexpr double Referenz = 1200;  // dpi of the text measurement
+
+const QImage& Referenzbild() {
+    static const QImage bild = [] {
+        QImage i(1, 1, QImage::Format_Mono);
+        const int proMeter = static_cast<int>(Referenz / 0.0254 + 0.5);
+        i.setDotsPerMeterX(proMeter);
+        i.setDotsPerMeterY(proMeter);
+        return i;
+    }();
+    return bild;
+}
+
+QFontMetricsF Metrik(const Druckschrift& s) {
+    return QFontMetricsF(SchriftFuer(s), &Referenzbild());
+}
+
+QString Anzeige(std::string_view cp1252) {
+    return QString::fromStdString(Cp1252ZuUtf8(cp1252));
+}
+
+QPageLayout Papier(const Bericht& b) {
+    return QPageLayout(QPageSize(QSizeF(b.breite, b.hoehe), QPageSize::Millimeter),
+                       b.breite > b.hoehe ? QPageLayout::Landscape : QPageLayout::Portrait,
+                       QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+}
+
+void Ausgeben(QPainter& p, const Bericht& b, int von, int bis, double pxProMm,
+              const std::function<bool()>& neueSeite) {
+    const Seitenbereich r = BereichBegrenzen(von, bis, b.Seitenzahl());
+    for (int s = r.von; s <= r.bis; ++s) {
+        if (s > r.von && !neueSeite()) return;
+        SeiteZeichnen(p, b, s - 1, pxProMm);
+    }
+}
+
+}  // namespace
+
+QFont SchriftFuer(const Druckschrift& s) {
+    QFont f(QString::fromStdString(s.name));
+    f.setStyleHint(QFont::TypeWriter);
+    f.setPointSizeF(s.punkte > 0 ? s.punkte : 10);
+    f.setBold(s.fett);
+    f.setItalic(s.kursiv);
+    f.setKerning(false);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    return f;
+}
+
+double QtTextmass::Breite(const Druckschrift& s, std::string_view t) const {
+    return Metrik(s).horizontalAdvance(Anzeige(t)) * 25.4 / Referenz;
+}
+double QtTextmass::Zeilenhoehe(const Druckschrift& s) const {
+    return Metrik(s).lineSpacing() * 25.4 / Referenz;
+}
+double QtTextmass::Oberlaenge(const Druckschrift& s) const {
+    return Metrik(s).ascent() * 25.4 / Referenz;
+}
+
+void SeiteZeichnen(QPainter& p, const Bericht& b, int index, double pxProMm, QPointF ursprung) {
+    if (index < 0 || index >= b.Seitenzahl()) return;
+    auto punkt = [&](double x, double y) { return ursprung + QPointF(x * pxProMm, y * pxProMm); };
+    const double dpi = p.device() ? p.device()->logicalDpiY() : 96;
+    p.save();
+    p.setPen(Qt::black);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    QFont schrift = SchriftFuer(Druckschrift{});
+    for (const Berichtselement& e : b.seiten[static_cast<std::size_t>(index)].elemente) {
+        switch (e.art) {
+            case Berichtselement::Art::Schrift:
+                schrift = SchriftFuer(e.schrift);
+                // The point size on this device that gives the same millimetres.
+                schrift.setPointSizeF(e.schrift.punkte * pxProMm * 25.4 / dpi);
+                p.setFont(schrift);
+                break;
+            case Berichtselement::Art::Text: {
+                const QString t = Anzeige(e.text);
+                QPointF an = punkt(e.x, e.y);
+                if (e.rechts) an.rx() -= QFontMetricsF(p.font(), p.device()).horizontalAdvance(t);
+                p.drawText(an, t);
+                break;
+            }
+            case Berichtselement::Art::Linie: {
+                QPen stift(Qt::black);
+                stift.setWidthF(std::max(0.5, e.staerke * pxProMm));
+                p.setPen(stift);
+                p.drawLine(punkt(e.x, e.y), punkt(e.x2, e.y2));
+                p.setPen(Qt::black);
+                break;
+            }
+            case Berichtselement::Art::Bild: {
+                const QRectF ziel(punkt(e.x, e.y), QSizeF(e.x2 * pxProMm, e.y2 * pxProMm));
+                const QString pfad = QString::fromStdString(e.text);
+                if (QFileInfo(pfad).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0) {
+                    QSvgRenderer svg(pfad);
+                    if (svg.isValid()) svg.render(&p, ziel);
+                } else {
+                    QImage bild(pfad);
+                    if (!bild.isNull()) p.drawImage(ziel, bild);
+                }
+                break;
+            }
+        }
+    }
+    p.restore();
+}
+
+bool SeitenAusgeben(QPrinter& drucker, const Bericht& b, int von, int bis, int skalierung) {
+    drucker.setFullPage(true);
+    drucker.setPageLayout(Papier(b));
+    QPainter p;
+    if (!p.begin(&drucker)) return false;
+    const double pxProMm = drucker.resolution() / 25.4 * std::clamp(skalierung, 10, 400) / 100.0;
+    Ausgeben(p, b, von, bis, pxProMm, [&] { return drucker.newPage(); });
+    return p.end();
+}
+
+bool PdfSchreiben(const QString& pfad, const Bericht& b, int von, int bis) {
+    bool gut = false;
+    {
+        QPdfWriter pdf(pfad);
+        pdf.setResolution(600);
+        pdf.setCreator(QStringLiteral("Quarnel 2001/2002"));
+        pdf.setPageLayout(Papier(b));
+        QPainter p;
+        if (!p.begin(&pdf)) return false;
+        Ausgeben(p, b, von, bis, pdf.resolution() / 25.4, [&] { return pdf.newPage(); });
+        gut = p.end();
+    }
+    return gut && QFileInfo(pfad).size() > 0;
+}
+
+bool DruckerVorhanden() {
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
+std::string DruckerAnzeigename(const QPrinter& drucker) {
+    QString name = drucker.printerName();
+    if (name.isEmpty()) name = QPrinterInfo::defaultPrinterName();
+    return DruckerportDeutsch(name.toStdString());
+}
+
+bool PdfAusgabe(const Bericht& b, const Ausgabedienste& d) {
+    if (!d.dateiDialoge) return false;
+    DateiDialogAnfrage a;
+    a.titel = "Als PDF speichern";
+    a.filter = "PDF-Dateien|*.PDF|Alle Dateien|*.*";
+    a.standardEndung = "pdf";
+    a.dateiname = "Quarnel.pdf";
+    std::optional<std::string> pfad = d.dateiDialoge->Speichern(a);
+    if (!pfad) return false;
+    if (PdfSchreiben(QString::fromStdString(*pfad), b)) return true;
+    if (d.meldungen)
+        d.meldungen->Zeige(MeldungsTyp::Fehler,
+                           "Die PDF-Datei kann nicht geschrieben werden:\r" + *pfad);
+    return false;
+}
+
+bool DruckerAusgabe(QPrinter& drucker, const Bericht& b, int von, int bis, int skalierung,
+                    const Ausgabedienste& d) {
+    if (!DruckerVorhanden() && drucker.outputFileName().isEmpty()) {
+        if (!d.meldungen ||
+            d.meldungen->Zeige(MeldungsTyp::Bestaetigung,
+                               "Kein Drucker vorhanden!\rSollen die Seiten als PDF-Datei "
+                               "gespeichert werden?",
+                               KnopfJa | KnopfNein) != Antwort::Ja)
+            return false;
+        return PdfAusgabe(b, d);
+    }
+    if (SeitenAusgeben(drucker, b, von, bis, skalierung)) return true;
+    if (d.meldungen)
+        d.meldungen->Zeige(MeldungsTyp::Fehler,
+                           "Der Druck ist fehlgeschlagen.\rDrucker: " + DruckerAnzeigename(drucker));
+    return false;
+}
+
+}  // namespace quarnel::gui

@@ -1,0 +1,68 @@
+// The result window "Ergebnis": the lines of the result text in a fixed-pitch
+// list, with preview, printing, saving as a text file or PDF and the choice of
+// the window and printer fonts.
+#pragma once
+
+#include <QFont>
+#include <functional>
+#include <optional>
+
+#include "results/ergebnistext.h"
+#include "shell/dienste.h"
+#include "shell/einstellungen.h"
+#include "shell/meldung.h"
+#include "shell/tform13.h"
+
+class QListView;
+class QPushButton;
+
+namespace quarnel::gui {
+
+class Druckausgabe;
+
+struct ErgebnisDienste {
+    Meldungen* meldungen = nullptr;
+    DateiDialoge* dateiDialoge = nullptr;
+    std::function<void()> hilfe;  // help page "std\viewer"
+    // The font dialog (fixed-pitch fonts only); nothing when cancelled.
+    std::function<std::optional<QFont>(const QFont& anfang, const QString& titel)> schriftWahl;
+};
+
+class TxGlobView : public Tform13 {
+    Q_OBJECT
+  public:
+    TxGlobView(QWidget* hauptfenster, const Ergebnistext& text, Einstellungen& einst,
+               Druckausgabe& druck, ErgebnisDienste dienste);
+
+    // Shows the window modally, then lets 200 ms of events pass.
+    static void Zeigen(QWidget* hauptfenster, const Ergebnistext& text, Einstellungen& einst,
+                       Druckausgabe& druck, const ErgebnisDienste& dienste);
+
+    QListView* Liste() const { return liste_; }
+    bool Beschaeftigt() const { return beschaeftigt_; }
+
+    void VorschauBtnClick();
+    void DruckBtnClick();
+    void PdfBtnClick();
+    void SpeicherBtnClick();
+    void DruckFontBtnClick();
+    void ViewFontBtnClick();
+    void HelpBtnClick();
+    void DruckSeiteClick();
+    void DruckerEinrichtenClick();
+
+  private:
+    void Ausgeben(const std::function<void()>& auftrag);
+    const Ergebnistext& text_;
+    Einstellungen& einst_;
+    Druckausgabe& druck_;
+    ErgebnisDienste dienste_;
+    QListView* liste_;
+    bool beschaeftigt_ = false;
+};
+
+// A font setting as a QFont and back (the name cut to 30 characters).
+QFont SchriftAusWahl(const SchriftWahl& w);
+void WahlAusSchrift(const QFont& f, SchriftWahl& w);
+
+}  // namespace quarnel::gui
