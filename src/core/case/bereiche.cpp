@@ -56,7 +56,39 @@ std::string_view Getrimmt(std::string_view s) {
     return s;
 }
 
+// Page classes by area; a single entry serves every page of the area.
+constexpr std::array<std::string_view, 16> kWerbungskostenKlassen = {
+    "", "TF_WKFahrt", "TF_WKBVerb", "TF_WKArbM", "TF_WKVerpfl",
+    "TF_WKDoppH", "TF_WKZimmer", "TF_WKReise", "TF_WKSonst"};
+
+constexpr std::array<std::string_view, 16> kKlassen[18] = {
+    {},
+    {"", "TF_ErSie", "TF_FahrZ"},
+    {"", "TF_Kind", "TF_Kind", "TF_Kind", "TF_Kind", "TF_Kind", "TF_Kind"},
+    {"", "TF_NSA", "TF_NSA", "TF_NSA", "TF_NSA"},
+    kWerbungskostenKlassen,
+    kWerbungskostenKlassen,
+    {"", "TF_KSO"},
+    {"", "TF_VuV", "TF_VuV", "TF_VuV", "TF_VuV"},
+    {"", "TF_GSE1"},
+    {"", "TF_GSE2"},
+    {"", "TF_LuF"},
+    {"", "TF_Rente", "TF_SonstEk", "TF_SonstEk", "TF_SonstEk"},
+    {"", "TF_SAVers", "TF_SaRDL", "TF_SAKiZi", "TF_SAHaHi", "TF_SaAbKost", "TF_SaSpende",
+     "TF_SAVaVr"},
+    {"", "TF_AbBeHi", "TF_AbHiHeim", "TF_ABHPfleg", "TF_AbUntBe", "TF_AbAusBi", "TF_AbAndere"},
+    {"", "TF_SaFW0", "TF_SaFW1", "TF_SaFW3", "TF_SaFW2", "TF_SaFW3"},
+    {"", "TF_Anrech"},
+    {"", "TF_Stat"},
+    {"", "", "TF_Kurz"},
+};
+
 }  // namespace
+
+std::string_view SeitenKlasse(int bereich, int seite) {
+    if (bereich < 1 || bereich > 17 || seite < 1 || seite > 15) return {};
+    return kKlassen[bereich][seite];
+}
 
 std::string_view BereichName(int bereich) {
     if (bereich < 1 || bereich > 17) return {};

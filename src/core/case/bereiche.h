@@ -14,5 +14,10 @@ std::string_view SeitenName(int bereich, int seite);
 // The edition has this area / page (its name is not blank / longer than one character).
 bool BereichVorhanden(int bereich);
 bool SeiteVorhanden(int bereich, int seite);
+// The entry page class that the main window opens for (area, page), such as
+// "TF_NSA"; empty where no page exists (and for the what-if window of area 17
+// page 1, which is no entry page). The official form sheet and the help page
+// of a page are FormularblattFuer and SeitenHilfeNummer (shell/anzeige.h).
+std::string_view SeitenKlasse(int bereich, int seite);
 
 }  // namespace quarnel
