@@ -38,7 +38,10 @@
 #include "shell/anzeige.h"
 #include "shell/falldialoge.h"
 #include "shell/kleinfenster.h"
+#include "shell/navigation.h"
 #include "shell/txglobconf.h"
+#include "shell/txinterview.h"
+#include "shell/txnavigator.h"
 #include "widgets/eingabefeld.h"
 
 namespace quarnel::gui {
@@ -998,7 +1001,7 @@ void TF_GlobMain::D_NeuItemClick() {
                                   "Fall relevanten Steuergebiete.\r\n\r\nMöchten Sie das Interview "
                                   "jetzt ausführen?",
                                   KnopfJa | KnopfNein | KnopfHilfe, "std\\interview", true));
-        if (a == Antwort::Ja) NichtVerfuegbar();  // the interview follows with its window
+        if (a == Antwort::Ja) InterviewZeigen();
         Info("Sie beginnen mit dem ersten Eingabereich.", true);
         NavigatorVorRueck(true);
         hilfethema_.clear();
@@ -1103,7 +1106,28 @@ void TF_GlobMain::KnopfpaarZeigen(int tag, bool sichtbar) {
 
 void TF_GlobMain::NavigatorClick() {
     Pruefen(200);
-    NichtVerfuegbar();  // the navigator dialog follows with its window
+    if (mdi_->activeSubWindow() == seitenansicht_)
+        for (QMdiSubWindow* w : mdi_->subWindowList(QMdiArea::ActivationHistoryOrder))
+            if (w != seitenansicht_) mdi_->setActiveSubWindow(w);
+    TxNavigator d(this, verw_->Satz(), *dienste_.meldungen, einst_, SeitenOffen(), aktBereich_,
+                  aktSeite_);
+    d.hilfeZeigen = [this](const std::string& seite) { Hilfeanzeigen(seite); };
+    // It rests at the top of the client area, right of the side panel, and slides in from the left.
+    d.ort = navigatorPnl_->mapToGlobal(QPoint(navigatorPnl_->width(), 0));
+    d.startX = mapToGlobal(QPoint()).x() - 400;
+    d.exec();
+    const auto wahl = d.Wahl();
+    if (!wahl || !SeitenSchliessen()) return;
+    menue_.PopBisGrund();
+    MenuezustandAnwenden();
+    aktBereich_ = wahl->first;
+    aktSeite_ = wahl->second;
+    if (aktBereich_ != 0) {
+        bildPnl_->hide();
+        SeiteOeffnen(aktBereich_, aktSeite_);
+    } else {
+        StartbildZeigen();
+    }
 }
 
 void TF_GlobMain::NavigatorVorRueck(bool vor) {
@@ -1111,15 +1135,12 @@ void TF_GlobMain::NavigatorVorRueck(bool vor) {
     KnopfpaarZeigen(tag, false);
     menue_.PopBisGrund();
     MenuezustandAnwenden();
-    if (!fall.naechsteSeite) {
-        NichtVerfuegbar();
-        KnopfpaarZeigen(tag, true);
-        return;
-    }
-    const auto ziel = fall.naechsteSeite(aktBereich_, aktSeite_, vor);
-    if (ziel && *ziel != std::make_pair(aktBereich_, aktSeite_) && SeitenSchliessen()) {
-        aktBereich_ = ziel->first;
-        aktSeite_ = ziel->second;
+    const CaseRecord& r = verw_->Satz();
+    const SeitenOrt ziel =
+        vor ? NaechsteSeite(r, aktBereich_, aktSeite_) : VorigeSeite(r, aktBereich_, aktSeite_);
+    if (ziel != SeitenOrt(aktBereich_, aktSeite_) && SeitenSchliessen()) {
+        aktBereich_ = ziel.first;
+        aktSeite_ = ziel.second;
         if (aktBereich_ == 0) {
             StartbildZeigen();
         } else {
@@ -1189,7 +1210,7 @@ void TF_GlobMain::E_WWWClick(int seite) {
 }
 
 void TF_GlobMain::SpeedFragenClick() {
-    if (fall.seitenBearbeitet && fall.seitenBearbeitet()) {
+    if (SeitenBearbeitet(verw_->Satz())) {
         hilfethema_ = "fw_interview";
         Frage(M(MeldungsTyp::Warnung,
                 "Interview-Warnung:\rSie haben möglicherweise schon Eingaben getätigt.\rBitte "
@@ -1197,7 +1218,15 @@ void TF_GlobMain::SpeedFragenClick() {
                 KnopfOK | KnopfHilfe, "std\\fw_interview"));
         hilfethema_.clear();
     }
-    NichtVerfuegbar();  // the interview follows with its window
+    InterviewZeigen();
+}
+
+void TF_GlobMain::InterviewZeigen() {
+    if (!InterviewMoeglich(pfade_.formular, *dienste_.meldungen)) return;
+    TxInterview d(this, verw_->Satz(), *dienste_.meldungen, pfade_.formular);
+    d.hilfeZeigen = [this](const std::string& seite) { Hilfeanzeigen(seite); };
+    d.exec();
+    if (d.Angepasst()) SetzeFallVeraendert(true);
 }
 
 void TF_GlobMain::SpeedFormularClick() {

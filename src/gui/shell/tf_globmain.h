@@ -39,10 +39,7 @@ struct ShellDienste {
 // command whose part is not set tells the user that it is not available yet.
 struct FallAnbindung {
     std::function<int()> familienstand;      // -1 while not chosen
-    std::function<bool()> seitenBearbeitet;  // any page marked edited
     std::function<QWidget*(int bereich, int seite)> seiteErzeugen;
-    std::function<std::optional<std::pair<int, int>>(int bereich, int seite, bool vor)>
-        naechsteSeite;
     // Fill the declaration values and compute; the balance (positive = to pay).
     std::function<std::optional<double>(bool still)> berechnen;
     // The help viewer: page file and anchor.
@@ -124,6 +121,7 @@ class TF_GlobMain : public QMainWindow {
     void NavigatorStopBtnClick();
     void E_WWWClick(int seite);
     void SpeedFragenClick();
+    void InterviewZeigen();
     void Pruefen(int code);
     void SpeedFormularClick();
     void FormularblattClick(int blatt);

@@ -6,6 +6,7 @@
 
 #include "../testhilfe.h"
 #include "shell/navigation.h"
+#include "testpfade.h"
 
 using namespace quarnel;
 
@@ -133,4 +134,19 @@ TEST(Interview, Erklaerungsdateien) {
     EXPECT_EQ(FragenText(d.Text(), 42), "Ausgaben für Pflege");
     EXPECT_FALSE(FragenText(d.Text(), 999));
     EXPECT_TRUE(FehlendeFragenDatei(d.Text() + "/fehlt"));
+}
+
+TEST(Interview, Mitgelieferte_Erklaerungen_sind_vollstaendig) {
+    const std::string form = std::string(QUARNEL_DATA_DIR) + "/form";
+    EXPECT_FALSE(FehlendeFragenDatei(form));
+    for (int n : {0, 1, 15, 59, 999}) {
+        const auto t = FragenText(form, n);
+        ASSERT_TRUE(t) << n;
+        // The first line is the item's own question or heading.
+        if (n != 999) {
+            std::string titel = std::string(InterviewPunktText(n));
+            titel.erase(0, titel.find_first_not_of(' '));
+            EXPECT_EQ(t->rfind(titel.substr(0, 12), 0), 0u) << n << ": " << *t;
+        }
+    }
 }
