@@ -15,7 +15,10 @@ a sentence made from its caption, tab, type and choices, marked <!--a-->…<!--/
 and made anew on every run.  A heading
 written as <!--h-->Heading<!--/h--> is kept too; otherwise the heading is the
 field's caption in the catalogue.  In a TSV text a leading {Heading} sets it.  A missing page
-is created with a short frame.  The help files are Windows-1252 bytes.
+is created with a short frame.  The help files are Windows-1252 bytes; the few
+characters that Windows-1252 puts at 0x80..0x9F (quotes, dashes, the euro sign)
+are written as numeric entities, so a page reads the same if a viewer takes it
+for Latin-1.
 
     tools/hilfe-felder.py                     update every page
     tools/hilfe-felder.py --texte a.tsv ...   also take texts from TSV files
@@ -55,6 +58,12 @@ SEITEN = {
 ANFANG = "<!-- FELDER ANFANG -->"
 ENDE = "<!-- FELDER ENDE -->"
 EHEGATTE = {"Ehefrau", "Ehegatte", "Ehemann", "Ehefrau/Ehegatte", "Ehegatte/Ehefrau"}
+
+
+def latin1_sicher(text):
+    """Characters stored at 0x80..0x9F in Windows-1252 as numeric entities."""
+    return "".join("&#%d;" % ord(c) if 0x80 <= c.encode(KODIERUNG)[0] <= 0x9F else c
+                   for c in text)
 
 
 def katalog_lesen():
@@ -207,7 +216,7 @@ def aktualisieren(texte):
             alt = vorhandene_texte(inhalt[a:e])
             inhalt = inhalt[:a] + block_schreiben(felder, klasse, alt, texte) + inhalt[e + len(ENDE):]
             with open(pfad, "w", encoding=KODIERUNG, newline="\n") as f:
-                f.write(inhalt)
+                f.write(latin1_sicher(inhalt))
 
 
 SEITENANSICHT = {"std/seite0.htm", "std/seite1a.htm", "std/seite1m.htm", "std/seite1p.htm"}
@@ -242,12 +251,14 @@ def pruefen():
                 continue
             if b"\xc3" in roh and re.search("Ã[\x80-\xbf¤¶¼Ÿ„–œ]", inhalt):
                 fehler.append("%s: sieht nach UTF-8 aus" % rel)
+            if any(0x80 <= b <= 0x9F for b in roh):
+                fehler.append("%s: Zeichen 0x80..0x9F nicht als Entität" % rel)
             if 'charset="windows-1252"' not in inhalt:
                 fehler.append("%s: meta charset fehlt" % rel)
-            # links of the side-view pages count from the help directory, all others
-            # from the page itself
-            basis = HILFE if rel in SEITENANSICHT else os.path.dirname(pfad)
-            for ziel in re.findall(r'(?:href|src)="([^"]+)"', inhalt, re.I):
+            # links of the side-view pages count from the help directory, all other
+            # links and every picture from the page itself
+            for art, ziel in re.findall(r'(href|src)="([^"]+)"', inhalt, re.I):
+                basis = HILFE if rel in SEITENANSICHT and art.lower() == "href" else os.path.dirname(pfad)
                 if re.match(r"[a-z]+:", ziel, re.I):
                     continue
                 datei_teil, _, anker = ziel.partition("#")
