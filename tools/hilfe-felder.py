@@ -263,6 +263,11 @@ def pruefen():
                     continue
                 datei_teil, _, anker = ziel.partition("#")
                 zielpfad = os.path.normpath(os.path.join(basis, datei_teil)) if datei_teil else pfad
+                ziel_rel = os.path.relpath(zielpfad, HILFE).replace(os.sep, "/")
+                if art.lower() == "href" and ziel_rel in SEITENANSICHT and rel not in SEITENANSICHT:
+                    # a side-view page shown in the help viewer would resolve its
+                    # own links from the wrong folder
+                    fehler.append("%s: Verweis auf eine Seite der Seitenansicht: %s" % (rel, ziel))
                 if not os.path.exists(zielpfad):
                     fehler.append("%s: Verweis ins Leere: %s" % (rel, ziel))
                 elif anker and zielpfad.lower().endswith(".htm"):
