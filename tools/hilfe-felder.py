@@ -161,10 +161,12 @@ def texte_lesen(pfade):
 
 def vorhandene_texte(block):
     texte = {}
-    for m in re.finditer(r'<a name="F(\d{4})"></a>(.*?)<!--t-->(.*?)<!--/t-->', block, re.S):
+    muster = r'<a name="F(\d{4})"></a><h4>(.*?)</h4>\s*<!--([ta])-->(.*?)<!--/\3-->'
+    for m in re.finditer(muster, block, re.S):
+        if m.group(3) != "t":
+            continue
         kopf = re.search(r"<!--h-->(.*?)<!--/h-->", m.group(2), re.S)
-        text = m.group(3).strip()
-        texte[int(m.group(1))] = ("{%s}" % kopf.group(1) if kopf else "") + text
+        texte[int(m.group(1))] = ("{%s}" % kopf.group(1) if kopf else "") + m.group(4).strip()
     return texte
 
 
