@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Builds the sample case data/beispiele/Beispiel.S01: a married couple in
 # Niedersachsen, both employed, two children, some capital income and
-# Vorsorge. Usage: tools/beispiel-erstellen.sh [path of quarnel-cli]
+# Vorsorge. Usage: tools/beispiel-erstellen.sh [quarnel-cli [case file]]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cli=${1:-build/quarnel-cli}
-fall=data/beispiele/Beispiel.S01
+fall=${2:-data/beispiele/Beispiel.S01}
 rm -f "$fall"
 "$cli" neu "$fall"
 setze() { "$cli" setze "$fall" "$@"; }
