@@ -2,7 +2,9 @@
 #pragma once
 
 #include <stdlib.h>
+#include <sys/wait.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -31,5 +33,22 @@ class TempVerzeichnis {
   private:
     std::filesystem::path pfad_;
 };
+
+// A shell command run to its end: exit code (-1 when it did not exit) and stdout.
+struct Lauf {
+    int code;
+    std::string aus;
+};
+inline Lauf Ausfuehren(const std::string& befehl) {
+    FILE* p = ::popen(befehl.c_str(), "r");
+    Lauf l{-1, {}};
+    if (!p) return l;
+    char puffer[4096];
+    std::size_t n;
+    while ((n = std::fread(puffer, 1, sizeof puffer, p)) > 0) l.aus.append(puffer, n);
+    const int status = ::pclose(p);
+    l.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return l;
+}
 
 }  // namespace quarnel::test

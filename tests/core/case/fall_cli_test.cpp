@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "testpfade.h"
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -18,6 +17,8 @@
 #include "testhilfe.h"
 
 using namespace quarnel;
+using quarnel::test::Ausfuehren;
+using quarnel::test::Lauf;
 using quarnel::test::TempVerzeichnis;
 namespace fs = std::filesystem;
 
@@ -29,23 +30,10 @@ std::string Zitiert(const std::string& s) {
     return z + "'";
 }
 
-struct Lauf {
-    int code;
-    std::string aus;
-};
-
 Lauf Cli(const std::vector<std::string>& args) {
     std::string befehl = QUARNEL_CLI_PATH;
     for (const auto& a : args) befehl += " " + Zitiert(a);
-    befehl += " 2>/dev/null";
-    FILE* p = ::popen(befehl.c_str(), "r");
-    Lauf l{-1, {}};
-    char puffer[4096];
-    std::size_t n;
-    while ((n = std::fread(puffer, 1, sizeof puffer, p)) > 0) l.aus.append(puffer, n);
-    int status = ::pclose(p);
-    l.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return l;
+    return Ausfuehren(befehl + " 2>/dev/null");
 }
 
 std::string Inhalt(const std::string& pfad) {

@@ -17,28 +17,14 @@
 #include "testhilfe.h"
 
 using namespace quarnel;
+using quarnel::test::Ausfuehren;
+using quarnel::test::Lauf;
 using quarnel::test::TempVerzeichnis;
 
 namespace {
 
-struct Lauf {
-    int code;
-    std::string aus;
-};
-
-Lauf Ausfuehren(const std::string& befehl) {
-    FILE* p = ::popen((befehl + " 2>/dev/null").c_str(), "r");
-    Lauf l{-1, {}};
-    char puffer[4096];
-    std::size_t n;
-    while ((n = std::fread(puffer, 1, sizeof puffer, p)) > 0) l.aus.append(puffer, n);
-    const int status = ::pclose(p);
-    l.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return l;
-}
-
 Lauf Bescheid(const std::string& args) {
-    return Ausfuehren(std::string(QUARNEL_CLI_PATH) + " bescheid " + args);
+    return Ausfuehren(std::string(QUARNEL_CLI_PATH) + " bescheid " + args + " 2>/dev/null");
 }
 
 std::string Beispiel() {
@@ -90,6 +76,9 @@ TEST(BescheidCli, Beispielfall_entsteht_aus_dem_Skript) {
     TempVerzeichnis dir;
     const std::string skript = std::string(QUARNEL_DATA_DIR) + "/../tools/beispiel-erstellen.sh";
     if (!std::filesystem::exists(skript)) GTEST_SKIP() << "data directory outside the source tree";
-    ASSERT_EQ(Ausfuehren("'" + skript + "' '" + QUARNEL_CLI_PATH + "' '" + dir / "B.S01" + "'").code, 0);
+    ASSERT_EQ(
+        Ausfuehren("'" + skript + "' '" + QUARNEL_CLI_PATH + "' '" + dir / "B.S01" + "' >/dev/null 2>&1")
+            .code,
+        0);
     EXPECT_EQ(Lesen(dir / "B.S01"), Lesen(Beispiel()));
 }
