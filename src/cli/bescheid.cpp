@@ -1,6 +1,8 @@
 // quarnel-cli bescheid: computes a case file and prints its assessment notice
 // (UTF-8), or writes it as the result window saves it (Windows-1252 or, with
 // --dos, the DOS code page; CR LF).
+#include "results/bescheid.h"
+
 #include <cstdio>
 #include <ctime>
 #include <memory>
@@ -8,11 +10,10 @@
 #include <vector>
 
 #include "befehle.h"
-#include "calc/betrag.h"
 #include "calc/berechnung.h"
+#include "calc/betrag.h"
 #include "calc/deklaration.h"
 #include "case/zeichensatz.h"
-#include "results/bescheid.h"
 #include "results/textdatei.h"
 
 namespace quarnel::cli {

@@ -309,7 +309,8 @@ std::string Zeilenrest(double a, double b, double c) {
 void Notiz::Abrechnung() {
     const std::string leer13 = Leerzeichen(13);
     T(0, "F e s t s e t z u n g   u n d   A b r e c h n u n g");
-    const std::string regel = Striche(27) + "-" + Striche(13) + "-" + Striche(13) + "-" + Striche(13);
+    const std::string regel =
+        Striche(27) + "-" + Striche(13) + "-" + Striche(13) + "-" + Striche(13);
     s_.Zeile("+" + regel + "+");
     s_.Zeile("|" + Leerzeichen(27) + "| Einkommen-  | Kirchen-    | Solidar-    |");
     s_.Zeile("|" + Leerzeichen(27) + "| steuer   DM | steuer   DM | zuschlag DM |");
@@ -353,8 +354,8 @@ void Notiz::Abrechnung() {
     else
         s_.Zeile(Zeilenkopf("| Sie müssen zahlen", 24) + FormatMaske("  #######,## DM", gezeigt) +
                  Leerzeichen(12) + "|");
-    s_.Zeile(Zeilenkopf("| entspricht Euro", 26) + FormatMaske("  #######,## EUR", DMinEuro(gezeigt)) +
-             Leerzeichen(11) + "|");
+    s_.Zeile(Zeilenkopf("| entspricht Euro", 26) +
+             FormatMaske("  #######,## EUR", DMinEuro(gezeigt)) + Leerzeichen(11) + "|");
     s_.Zeile("|" + Striche(69) + "|");
     s_.Zeile(Zeilenkopf("| Durchschnittl. Steuersatz", 23) +
              FormatMaske("##,## %", r_.Durchschnittssteuersatz) + Leerzeichen(13) + "|");
@@ -382,7 +383,7 @@ void Notiz::Leibrenten(bool zusammen) {
 }
 
 bool EinerNichtNull(std::initializer_list<double> werte) {
-    return std::any_of(werte.begin(), werte.end(), [](double x) { return x != 0; });
+    return std::any_of(werte.begin(), werte.end(), [](double x) { return CentNichtNull(x); });
 }
 
 void Notiz::EinkuenfteZusammen() {
@@ -402,8 +403,8 @@ void Notiz::EinkuenfteZusammen() {
         P(vBrutto, r.ArbLohnEr, r.ArbLohnSie);
         if (EinerNichtNull({r.VersFbEr, r.VersFbSie})) P(vVersFb, r.VersFbEr, r.VersFbSie);
         P(vWkNsa, r.WkNsaEr, r.WkNsaSie);
-        P(vEinkuenfte, r.ArbLohnEr - r.VersFbEr - r.WkNsaEr, r.ArbLohnSie - r.VersFbSie - r.WkNsaSie,
-          true);
+        P(vEinkuenfte, r.ArbLohnEr - r.VersFbEr - r.WkNsaEr,
+          r.ArbLohnSie - r.VersFbSie - r.WkNsaSie, true);
         s_.Leerzeilen(1);
     }
     if (EinerNichtNull({r.KapEinnEr, r.KapEinnSie, r.WkKapEr, r.WkKapSie})) {
@@ -431,8 +432,8 @@ void Notiz::EinkuenfteZusammen() {
             P(vZwischensumme, r.SonstRenteEr, r.SonstRenteSie, true);
         }
         if (EinerNichtNull({r.BezuegeEr, r.BezuegeSie})) P(vBezuege, r.BezuegeEr, r.BezuegeSie);
-        if (EinerNichtNull({r.SonstRenteEr, r.SonstRenteSie, r.BezuegeEr, r.BezuegeSie,
-                            r.WkSonstEr, r.WkSonstSie})) {
+        if (EinerNichtNull({r.SonstRenteEr, r.SonstRenteSie, r.BezuegeEr, r.BezuegeSie, r.WkSonstEr,
+                            r.WkSonstSie})) {
             P(vWkSonst, r.WkSonstEr, r.WkSonstSie);
             P(vEinkuenfte, r.SonstRenteEr + r.BezuegeEr - r.WkSonstEr,
               r.SonstRenteSie + r.BezuegeSie - r.WkSonstSie, true);
@@ -451,13 +452,13 @@ void Notiz::EinkuenfteZusammen() {
     T(62, "Ehegatten");
     T(69, "DM");
     B(r.FlagMindestbesteuerung ? vSummeEkInsgesamtNachVa : vSummeEkInsgesamt, r.SummeEk);
-    if (r.AltEntlEr + r.AltEntlSie != 0) {
+    if (CentNichtNull(r.AltEntlEr + r.AltEntlSie)) {
         T(0, "ab Altersentlastungsbetrag");
         B(vAltEntlEhemann, r.AltEntlEr, Nur::NichtNull);
         B(vAltEntlEhefrau, r.AltEntlSie, Nur::NichtNull);
         B(vAltEntlZusammen, r.AltEntlEr + r.AltEntlSie, Nur::NichtNull);
     }
-    if (r.FreibetragLuF > 0) {
+    if (CentPositiv(r.FreibetragLuF)) {
         s_.Leerzeilen(1);
         B(vFreibetragLuF, r.FreibetragLuF);
     }
@@ -469,7 +470,7 @@ void Notiz::EinkuenfteZusammen() {
 void Notiz::EinkuenfteEinzel() {
     const CalcResult& r = r_;
     auto mitLeerzeile = [&](V v, double x) {
-        if (x == 0) return;
+        if (!CentNichtNull(x)) return;
         B(v, x);
         s_.Leerzeilen(1);
     };
@@ -485,7 +486,7 @@ void Notiz::EinkuenfteEinzel() {
         B(vEinkuenfte, r.ArbLohnEr - r.VersFbEr - r.WkNsaEr);
         s_.Leerzeilen(1);
     }
-    if (r.KapEinnEr != 0) {
+    if (CentNichtNull(r.KapEinnEr)) {
         T(0, "Einkünfte aus Kapitalvermögen");
         T(0, "vgl. nachfolgende Anlage");
         B(vKapEinnahmen, r.KapEinnEr);
@@ -495,17 +496,17 @@ void Notiz::EinkuenfteEinzel() {
         s_.Leerzeilen(1);
     }
     mitLeerzeile(vVuV, r.EkVuVEr);
-    if (EinerNichtNull({r.SonstRenteEr, r.BezuegeEr, r.PrivVeraeussEr, r.WkSonstEr,
-                        r.LeistungenEr, r.AbgeordnetenEr})) {
+    if (EinerNichtNull({r.SonstRenteEr, r.BezuegeEr, r.PrivVeraeussEr, r.WkSonstEr, r.LeistungenEr,
+                        r.AbgeordnetenEr})) {
         T(0, "Sonstige Einkünfte");
-        if (r.SonstRenteEr != 0) {
+        if (CentNichtNull(r.SonstRenteEr)) {
             T(2, "Leibrente(n)");
             Leibrenten(false);
             B(vWeitereRenten, e_.RenteWeitereEr, Nur::Positiv);
             B(vRenteMehrj, e_.RenteMehrjEr, Nur::Positiv);
             B(vZwischensumme, r.SonstRenteEr);
         }
-        if (r.BezuegeEr != 0) B(vBezuege, r.BezuegeEr);
+        if (CentNichtNull(r.BezuegeEr)) B(vBezuege, r.BezuegeEr);
         if (EinerNichtNull({r.SonstRenteEr, r.BezuegeEr})) {
             B(vWkSonst, r.WkSonstEr);
             B(vEinkuenfte, r.SonstRenteEr + r.BezuegeEr - r.WkSonstEr);
@@ -522,11 +523,11 @@ void Notiz::EinkuenfteEinzel() {
     } else {
         B(vSummeEk, r.SummeEkEr);
     }
-    if (r.AltEntlEr > 0) {
+    if (CentPositiv(r.AltEntlEr)) {
         s_.Leerzeilen(1);
         B(vAltEntlEinzel, r.AltEntlEr);
     }
-    if (r.FreibetragLuF > 0) {
+    if (CentPositiv(r.FreibetragLuF)) {
         s_.Leerzeilen(1);
         B(vFreibetragLuF, r.FreibetragLuF);
     }
@@ -550,7 +551,7 @@ void Notiz::Sonderausgaben() {
     B(vSchulgeld, r.Schulgeld, Nur::Positiv);
     B(vSteuerberatung, e_.SteuerberatungIn, Nur::Positiv);
     B(vAusbildungSa, e_.AusbildungSaIn, Nur::Positiv);
-    if (r.SpendenAbziehbar > 0) {
+    if (CentPositiv(r.SpendenAbziehbar)) {
         B(vSpenden, e_.SpendenIn1 + e_.SpendenIn2 + e_.ParteiSpendenIn + e_.WaehlerSpendenIn +
                         e_.StiftungSpendenIn + e_.StiftungStockIn);
         B(vSpendenAbziehbar, r.SpendenAbziehbar);
@@ -572,8 +573,8 @@ void Notiz::Sonderausgaben() {
     z("Minderung §10 Abs.3 Nr.2  . . .", F7(-r.VorwegKuerzung));
     s_.Textzeile(3, Leerzeichen(31) + Striche(7));
     z("verbleibender Vorwegabzug . . .", F7(r.VorwegabzugRest) + Leerzeichen(2) +
-                                            F7(-r.VorwegabzugGenutzt) + " " +
-                                            F7(r.VorwegabzugGenutzt));
+                                             F7(-r.VorwegabzugGenutzt) + " " +
+                                             F7(r.VorwegabzugGenutzt));
     s_.Textzeile(3, Leerzeichen(40) + Striche(7));
     z("verbleibende Versicherungsbeiträge . .  ", F7(r.VorsNachVorweg));
     z("noch zu berücksicht. Vorsorgeaufw.  ", Leerzeichen(4) + F7(r.VorsRest1));
@@ -592,9 +593,9 @@ void Notiz::Sonderausgaben() {
 
 void Notiz::Belastungen() {
     const CalcResult& r = r_;
-    const double summe = e_.BehindertenPauschIn + e_.HaushaltshilfePflegeIn +
-                         e_.HinterblPauschIn + e_.UnterhaltIn + e_.AusbildungsFbIn;
-    if (summe > 0 || e_.AgbAndereIn > 0) {
+    const double summe = e_.BehindertenPauschIn + e_.HaushaltshilfePflegeIn + e_.HinterblPauschIn +
+                         e_.UnterhaltIn + e_.AusbildungsFbIn;
+    if (CentPositiv(summe) || CentPositiv(e_.AgbAndereIn)) {
         s_.Leerzeilen(1);
         T(0, "Außergewöhnliche Belastungen:");
         B(vBehinderte, e_.BehindertenPauschIn, Nur::Positiv);
@@ -602,30 +603,30 @@ void Notiz::Belastungen() {
         B(vHinterbliebene, e_.HinterblPauschIn, Nur::Positiv);
         B(vUnterhalt, e_.UnterhaltIn, Nur::Positiv);
         B(vAusbildungsFb, e_.AusbildungsFbIn, Nur::Positiv);
-        if (e_.AgbAndereIn > 0) {
+        if (CentPositiv(e_.AgbAndereIn)) {
             T(0, "- unter Anrechnung einer zumutbaren Belastung:");
             B(vAgbAndere, e_.AgbAndereIn, Nur::Positiv);
             B(vZumutbar, r.ZumutbareBelastung);
             B(vAgbAbziehbar, r.AgBAbziehbar);
         }
     }
-    if (summe + r.AgBAbziehbar > 0) B(vAgbSumme, -(summe + r.AgBAbziehbar));
+    if (CentPositiv(summe + r.AgBAbziehbar)) B(vAgbSumme, -(summe + r.AgBAbziehbar));
     s_.Leerzeilen(1);
 }
 
 void Notiz::Einkommen() {
     const CalcResult& r = r_;
-    if (r.WohneigentumAbzug > 0) {
+    if (CentPositiv(r.WohneigentumAbzug)) {
         B(vWohneigentum, -r.WohneigentumAbzug);
         s_.Leerzeilen(1);
     }
-    if (e_.VerlustabzugIn > 0) {
+    if (CentPositiv(e_.VerlustabzugIn)) {
         B(vVorjahresverlust, -e_.VerlustabzugIn);
         s_.Leerzeilen(1);
     }
     B(vEinkommen, r.Einkommen);
     const double z = r.HaushaltsFb + r.KindFbAbzugGesamt + r.Haertausgleich;
-    if (z > 0) {
+    if (CentPositiv(z)) {
         B(vKindFb, r.KindFbAbzugGesamt, Nur::Positiv);
         B(vHaushaltsFb, r.HaushaltsFb, Nur::Positiv);
         B(vHaerteausgleich, r.Haertausgleich, Nur::Positiv);
@@ -642,32 +643,34 @@ void Notiz::Einkommensteuer() {
     s_.Leerzeilen(1);
     if (r.FlagProgVorbehalt) T(0, "zu versteuern mit Progressionsvorbehalt gemäß § 32b EStG");
     if (e_.FlagZusammen || e_.FlagWitwenSplitting)
-        s_.Betragszeile(0, "zu versteuern nach der Splittingtabelle" + FormatMaske(BetragMaske, r.ZvETarif), 9,
-                        r.EStTarif, 3);
+        s_.Betragszeile(
+            0, "zu versteuern nach der Splittingtabelle" + FormatMaske(BetragMaske, r.ZvETarif), 9,
+            r.EStTarif, 3);
     else
-        s_.Betragszeile(0, "zu versteuern nach der Grundtabelle" + FormatMaske(BetragMaske, r.ZvETarif), 13,
-                        r.EStTarif, 3);
-    if (r.EStAoEinkuenfte + r.EStVeraeussGewinn != 0) {
-        if (r.EStAoEinkuenfte != 0) {
+        s_.Betragszeile(
+            0, "zu versteuern nach der Grundtabelle" + FormatMaske(BetragMaske, r.ZvETarif), 13,
+            r.EStTarif, 3);
+    if (CentNichtNull(r.EStAoEinkuenfte + r.EStVeraeussGewinn)) {
+        if (CentNichtNull(r.EStAoEinkuenfte)) {
             B(vAoEinkuenfte, r.EStAoEinkuenfte, Nur::Positiv);
-            if (r.AoLohn > 0) B(vAoLohn, r.AoLohn);
-            if (r.AoAbgeordnete > 0) B(vAoAbgeordnete, r.AoAbgeordnete);
-            if (r.AoRente > 0) B(vAoRente, r.AoRente);
-            if (r.AoEntschaedigung > 0) B(vAoEntschaedigung, r.AoEntschaedigung);
-            if (r.AoVeraeuss > 0) B(vAoVeraeuss, r.AoVeraeuss);
+            if (CentPositiv(r.AoLohn)) B(vAoLohn, r.AoLohn);
+            if (CentPositiv(r.AoAbgeordnete)) B(vAoAbgeordnete, r.AoAbgeordnete);
+            if (CentPositiv(r.AoRente)) B(vAoRente, r.AoRente);
+            if (CentPositiv(r.AoEntschaedigung)) B(vAoEntschaedigung, r.AoEntschaedigung);
+            if (CentPositiv(r.AoVeraeuss)) B(vAoVeraeuss, r.AoVeraeuss);
         }
-        if (r.EStVeraeussGewinn != 0) {
+        if (CentNichtNull(r.EStVeraeussGewinn)) {
             B(vVeraeussGewinnSteuer, r.EStVeraeussGewinn, Nur::Positiv);
-            if (r.VeraeussGewinn > 0) B(vVeraeussGewinn, r.VeraeussGewinn);
+            if (CentPositiv(r.VeraeussGewinn)) B(vVeraeussGewinn, r.VeraeussGewinn);
         }
         s_.Leerzeilen(1);
         B(vTariflich, r.EStTariflich);
     }
     s_.Leerzeilen(1);
-    if (r.GewStAnrechnung > 0) B(vGewStAnrechnung, -r.GewStAnrechnung);
-    if (r.ErmParteiSpenden > 0) B(vParteiSpenden, -r.ErmParteiSpenden);
-    if (r.Baukindergeld > 0) B(vBaukindergeld, -r.Baukindergeld);
-    if (r.ErmLuF > 0) B(vErmLuF, -r.ErmLuF);
+    if (CentPositiv(r.GewStAnrechnung)) B(vGewStAnrechnung, -r.GewStAnrechnung);
+    if (CentPositiv(r.ErmParteiSpenden)) B(vParteiSpenden, -r.ErmParteiSpenden);
+    if (CentPositiv(r.Baukindergeld)) B(vBaukindergeld, -r.Baukindergeld);
+    if (CentPositiv(r.ErmLuF)) B(vErmLuF, -r.ErmLuF);
     if (r.KindergeldHinzu > 0.01) B(vKindergeldHinzu, r.KindergeldHinzu);
     s_.Leerzeilen(1);
     B(vEStFest, r.EStFestzusetzen);
@@ -679,23 +682,24 @@ void Notiz::Personenblock(int art) {
     const CalcResult& r = r_;
     const int p = art == 2 ? 1 : 0;
     const bool zusammen = e_.FlagZusammen != 0;
-    const bool teiljahr =
-        art != 3 && !(zusammen && r.KiStMonateAnzEr + r.KiStMonateAnzSie == 24) &&
-        !(!zusammen && r.KiStMonateAnzEr == 12);
+    const bool teiljahr = art != 3 && !(zusammen && r.KiStMonateAnzEr + r.KiStMonateAnzSie == 24) &&
+                          !(!zusammen && r.KiStMonateAnzEr == 12);
     s_.Leerzeilen(1);
     T(0, art == 1 ? "Steuerpflichtiger" : art == 2 ? "Ehegatte" : "Stpfl./Ehegatte");
     const std::string& religion = p == 0 ? a_.religionEr : a_.religionSie;
     const std::string land = Getrimmt(a_.bundesland);
-    s_.Textzeile(1, "KiSt-Satz" + Leerzeichen(20) + FormatMaske("# %", r.KiStSatz(p)) + " (" +
-                        land + ")");
+    s_.Textzeile(
+        1, "KiSt-Satz" + Leerzeichen(20) + FormatMaske("# %", r.KiStSatz(p)) + " (" + land + ")");
     s_.Textzeile(1, "Religion" + Leerzeichen(21) + religion);
     if (teiljahr) {
         std::string anteile;
-        if (r.KiStAnteil(p) > 0) anteile = Getrimmt(FormatMaske("###,## %", r.KiStAnteil(p))) + " = ";
-        if (r.KiStBasisAnteil(p) > 0)
+        if (CentPositiv(r.KiStAnteil(p)))
+            anteile = Getrimmt(FormatMaske("###,## %", r.KiStAnteil(p))) + " = ";
+        if (CentPositiv(r.KiStBasisAnteil(p)))
             anteile += Getrimmt(FormatMaske(BetragMaske, r.KiStBasisAnteil(p)));
-        if (!anteile.empty()) s_.Textzeile(1, "Anteile an Bem.-grundlage" + Leerzeichen(4) + anteile);
-        if (r.KiStJahr(p) > 0)
+        if (!anteile.empty())
+            s_.Textzeile(1, "Anteile an Bem.-grundlage" + Leerzeichen(4) + anteile);
+        if (CentPositiv(r.KiStJahr(p)))
             s_.Textzeile(1, Ansi("Jährliche Kirchensteuer") + Leerzeichen(6) +
                                 Getrimmt(FormatMaske(BetragMaske, r.KiStJahr(p))));
     }
@@ -723,16 +727,17 @@ void Notiz::SoliUndKirchensteuer() {
     T(0, "Berechnung der Kirchensteuer");
     T(0, "----------------------------");
     T(0, "Bemessungsgrundlage ist die festzusetzende Einkommensteuer");
-    s_.Betragszeile(0, "bei einem zu versteuernden Einkommen von " + FormatMaske(BetragMaske, r.EndZvE), 7,
-                    r.KiStBasis, 3);
-    if (r.KindFbZuschlag + r.EndZvEHinzu + r.GewStAnzeige + r.EStAoEinkuenfte > 0 ||
+    s_.Betragszeile(
+        0, "bei einem zu versteuernden Einkommen von " + FormatMaske(BetragMaske, r.EndZvE), 7,
+        r.KiStBasis, 3);
+    if (CentPositiv(r.KindFbZuschlag + r.EndZvEHinzu + r.GewStAnzeige + r.EStAoEinkuenfte) ||
         r.FlagProgVorbehalt)
         T(0, "Dabei wurde(n) berücksichtigt:");
-    if (r.KindFbZuschlag > 0) B(vKindFbZuschlag, r.KindFbZuschlag);
-    if (r.EndZvEHinzu > 0) B(vHalbeinkuenfte, r.EndZvEHinzu);
-    if (r.GewStAnzeige > 0) B(vGewStAnzeige, r.GewStAnzeige);
+    if (CentPositiv(r.KindFbZuschlag)) B(vKindFbZuschlag, r.KindFbZuschlag);
+    if (CentPositiv(r.EndZvEHinzu)) B(vHalbeinkuenfte, r.EndZvEHinzu);
+    if (CentPositiv(r.GewStAnzeige)) B(vGewStAnzeige, r.GewStAnzeige);
     if (r.FlagProgVorbehalt) T(0, " Progressionsvorbehalt nach § 32b EStG");
-    if (r.EStAoEinkuenfte > 0) T(0, " Außerordentliche Einkünft § 34 EStG");
+    if (CentPositiv(r.EStAoEinkuenfte)) T(0, " Außerordentliche Einkünft § 34 EStG");
 
     if (e_.FlagEinzel) {
         Personenblock(1);
@@ -746,7 +751,7 @@ void Notiz::SoliUndKirchensteuer() {
     s_.Leerzeilen(1);
     B(vKiStFest, r.KiStFestGesamt);
     s_.Textzeile(61, "==========");
-    if (r.Kirchgeld > 0) {
+    if (CentPositiv(r.Kirchgeld)) {
         s_.Leerzeilen(1);
         T(0, "Sie wohnen in einem Bundesland, in dem die Kirche");
         T(0, "befugt ist, bei glaubensverschiedenen Ehen ein");
@@ -754,11 +759,11 @@ void Notiz::SoliUndKirchensteuer() {
         T(0, "Die Neuberechnung der festzusetzenden Kirchen-");
         B(vKirchgeldVergleich, r.KirchgeldVergleich);
     }
-    if (r.KiStKappung > 0) {
+    if (CentPositiv(r.KiStKappung)) {
         s_.Leerzeilen(1);
         T(0, "Wird Ihre Kirchensteuer auf Antrag gekappt,");
         B(vKappung, r.KiStKappung);
-        if (r.Kirchgeld > 0) B(vKappungKirchgeld, r.KiStKappung + r.Kirchgeld);
+        if (CentPositiv(r.Kirchgeld)) B(vKappungKirchgeld, r.KiStKappung + r.Kirchgeld);
     }
 }
 
@@ -826,18 +831,18 @@ void BescheidSchreiber::Betragszeile(int einzug, std::string_view label, int lei
 
 void BescheidSchreiber::BetragszeilePositiv(int einzug, std::string_view label, int leiste,
                                             double x, int luecke) {
-    if (x > 0) Betragszeile(einzug, label, leiste, x, luecke);
+    if (CentPositiv(x)) Betragszeile(einzug, label, leiste, x, luecke);
 }
 
 void BescheidSchreiber::BetragszeileNichtNull(int einzug, std::string_view label, int leiste,
                                               double x, int luecke) {
-    if (x != 0) Betragszeile(einzug, label, leiste, x, luecke);
+    if (CentNichtNull(x)) Betragszeile(einzug, label, leiste, x, luecke);
 }
 
 void BescheidSchreiber::Paarzeile(int einzug, std::string_view label, int leiste, double er,
                                   double sie, int luecke, bool nullZeigen) {
     auto feld = [&](double x) {
-        return !nullZeigen && IstNull(x) ? Leerzeichen(10) : FormatMaske(BetragMaske, x);
+        return !nullZeigen && !CentNichtNull(x) ? Leerzeichen(10) : FormatMaske(BetragMaske, x);
     };
     Zeile(Leerzeichen(einzug) + Gekuerzt(label) + Punktleiste(leiste) + Leerzeichen(luecke) +
           feld(er) + "   " + feld(sie));

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "calc/betrag.h"
 #include "calc/calcdaten.h"
 #include "case/caserecord.h"
 #include "results/ergebnistext.h"
@@ -16,12 +17,12 @@ namespace quarnel {
 
 // What the notice takes from outside the computation. Texts are Windows-1252.
 struct BescheidAngaben {
-    std::string datum;           // today's date as the header shows it
-    bool amtlich = true;         // setting ErgebAmtlBesch: the office's header with address
-    bool kurz = false;           // built while the quick-calculation page is active
-    std::string religionEr;      // religion texts of the church-tax section
+    std::string datum;       // today's date as the header shows it
+    bool amtlich = true;     // setting ErgebAmtlBesch: the office's header with address
+    bool kurz = false;       // built while the quick-calculation page is active
+    std::string religionEr;  // religion texts of the church-tax section
     std::string religionSie;
-    std::string bundesland;      // state text of the church-tax section
+    std::string bundesland;  // state text of the church-tax section
 };
 
 // The religion and state texts of the open case: from the quick-calculation
@@ -48,8 +49,7 @@ class BescheidSchreiber {
     void Leerzeilen(int n);
     void Textzeile(int einzug, std::string_view t);
     void Betragszeile(int einzug, std::string_view label, int leiste, double x, int luecke);
-    void BetragszeilePositiv(int einzug, std::string_view label, int leiste, double x,
-                             int luecke);
+    void BetragszeilePositiv(int einzug, std::string_view label, int leiste, double x, int luecke);
     void BetragszeileNichtNull(int einzug, std::string_view label, int leiste, double x,
                                int luecke);
     // Two amounts, the taxpayer's and the spouse's, three blanks apart; a zero
@@ -84,6 +84,15 @@ std::span<const Betragsvorgabe> BescheidBetragsvorgaben();
 
 // Amounts, annexes and explanations after the church-tax section.
 void BescheidAnlagen(BescheidSchreiber& s, const CalcInput& e, const CalcResult& r);
+
+// Row conditions and sign decisions work on cents: an amount that prints as
+// 0,00 decides like zero.
+inline bool CentPositiv(double x) {
+    return RundenCent(x) > 0;
+}
+inline bool CentNichtNull(double x) {
+    return RundenCent(x) != 0;
+}
 
 // A UTF-8 literal of the notice as Windows-1252, converted once.
 const std::string& Ansi(const char* utf8);

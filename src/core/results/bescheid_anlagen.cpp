@@ -68,9 +68,8 @@ void Anlagen::Verlustausgleich() {
     s_.Zeile(std::string(35, ' ') + "Ehemann               Ehefrau");
     s_.Zeile(Ansi("Einkünfte") + std::string(22, ' ') + "positiv    negativ    positiv    negativ");
     static const char* const arten[7] = {
-        "-Nichtselbst. Arbeit", "-Kapitaleinkünfte",   "-Vermietung/Verpachtung",
-        "-Gewerbebetrieb",      "-Selbst. Tätigkeit",  "-Land- und Forstw.",
-        "-Sonstige Einkünfte"};
+        "-Nichtselbst. Arbeit", "-Kapitaleinkünfte",  "-Vermietung/Verpachtung", "-Gewerbebetrieb",
+        "-Selbst. Tätigkeit",   "-Land- und Forstw.", "-Sonstige Einkünfte"};
     for (int t = 0; t < 7; ++t) VaZeile(arten[t], t, 14 + t, 7 + t, 21 + t);
     s_.Zeile(Striche(71));
     VaZeile("Summe pos./neg. Einkünfte", 28, 30, 29, 31);
@@ -99,8 +98,8 @@ void Anlagen::KapitalPerson(int p) {
     s_.Zeile("das Halbteilungsverfahren");
     s_.Zeile(Spalte(" - nicht gilt", 25) + F12(e_.SuNichtHalb1(p)) + F12(e_.SuNichtHalb2(p)) +
              F12(e_.SuNichtHalb3(p)) + F12(e_.SuNichtHalb4(p)));
-    s_.Zeile(Spalte(" - gilt", 25) + F12(e_.SuHalb1(p)) + F12(e_.SuHalb2(p)) +
-             F12(e_.SuHalb3(p)) + F12(e_.SuHalb4(p)));
+    s_.Zeile(Spalte(" - gilt", 25) + F12(e_.SuHalb1(p)) + F12(e_.SuHalb2(p)) + F12(e_.SuHalb3(p)) +
+             F12(e_.SuHalb4(p)));
     s_.Zeile(std::string(49, ' ') + Striche(22));
     s_.Zeile("Summe" + std::string(44, ' ') + F12(e_.SuEinVoll(p) + e_.SuEinHalb(p)) +
              F12(e_.SuWkVoll(p) + e_.SuWkHalb(p)));
@@ -192,11 +191,11 @@ void Anlagen::Gewinn(bool gewerbe) {
             s_.Textzeile(1, prefix + "Gewinn" + std::string(10, ' ') + F13(t.halbTeil) +
                                 F13(t.netto) + " " + F13(t.netto + AbrundenDM(t.halbTeil / 2)));
         if (IstNichtNull(t.vgHalb))
-            s_.Textzeile(1, prefix + Ansi("Veräuß.-gewinn") + "  " + F13(t.vgHalb) +
-                                F13(t.vgVoll) + " " + F13(t.vgVoll + AbrundenDM(t.vgHalb / 2)));
+            s_.Textzeile(1, prefix + Ansi("Veräuß.-gewinn") + "  " + F13(t.vgHalb) + F13(t.vgVoll) +
+                                " " + F13(t.vgVoll + AbrundenDM(t.vgHalb / 2)));
     }
     const double fbEr = teile(0).fb, fbSie = zusammen_ ? teile(1).fb : 0;
-    if ((zusammen_ && fbSie > 0) || fbEr > 0) {
+    if ((zusammen_ && CentPositiv(fbSie)) || CentPositiv(fbEr)) {
         s_.Leerzeilen(1);
         Z("Folgender Freibetrag für Veräußerungsgewinne wurde berücksichtigt:");
         s_.Zeile("Steuerpflichtiger" + F13(fbEr));
@@ -278,8 +277,9 @@ void Anlagen::Erlaeuterungen() {
         Z("Die Sparzulage wird erst bei Fälligkeit des Vertrags auf das Ver-");
         Z("tragskonto abgerechnet.");
     }
-    if (e_.VlBausparenEr + e_.VlBeteiligungEr + e_.VlBausparenSie + e_.VlBeteiligungSie > 0 &&
-        r.ArbnSparzulage == 0) {
+    if (CentPositiv(e_.VlBausparenEr + e_.VlBeteiligungEr + e_.VlBausparenSie +
+                    e_.VlBeteiligungSie) &&
+        !CentNichtNull(r.ArbnSparzulage)) {
         notiz();
         Z("Sie erhalten keine Arbeitnehmersparzulage für dieses Jahr.");
     }
@@ -293,7 +293,7 @@ void Anlagen::Erlaeuterungen() {
         Z("addiert. Der so erhöhte Steuersatz wurde dann auf das zu ver-");
         Z("steuernde Einkommen bezogen.");
     }
-    if (r.Durchschnittssteuersatz > 0) {
+    if (CentPositiv(r.Durchschnittssteuersatz)) {
         notiz();
         s_.Zeile(Dm("##,##%", r.Durchschnittssteuersatz) +
                  " des zu versteuernden Einkommens zahlen Sie an Steuern.");
@@ -336,7 +336,8 @@ void Anlagen::Erlaeuterungen() {
         if (IstPositiv(e_.LohnZusatzEr))
             s_.Zeile("Beim Steuerpflichtigen: " + FormatMaske("  #######,## DM.", e_.LohnZusatzEr));
         if (IstPositiv(e_.LohnZusatzSie))
-            s_.Zeile("Beim Ehegatten:         " + FormatMaske("  #######,## DM.", e_.LohnZusatzSie));
+            s_.Zeile("Beim Ehegatten:         " +
+                     FormatMaske("  #######,## DM.", e_.LohnZusatzSie));
     }
     s_.Leerzeilen(1);
     s_.Zeile("Berechnet mit Quarnel 2001/2002 - weitere Steuertipps in der Hilfe.");

@@ -1,8 +1,6 @@
 // quarnel-cli bescheid on the sample case: the terminal text, the saved text
 // file in both code pages, and the script that rebuilds the sample.
 #include <gtest/gtest.h>
-
-#include "testpfade.h"
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -15,6 +13,7 @@
 #include "calc/betrag.h"
 #include "case/zeichensatz.h"
 #include "testhilfe.h"
+#include "testpfade.h"
 
 using namespace quarnel;
 using quarnel::test::Ausfuehren;
@@ -48,9 +47,12 @@ TEST(BescheidCli, Terminal_und_Textdatei_in_beiden_Codepages) {
     EXPECT_NE(l.aus.find("Thomas Mustermann\nSabine Mustermann\n"), std::string::npos);
 
     TempVerzeichnis dir;
-    ASSERT_EQ(Bescheid("'" + Beispiel() + "' --datum 15.03.2002 --ausgabe '" + dir / "a.txt" + "'").code, 0);
     ASSERT_EQ(
-        Bescheid("'" + Beispiel() + "' --datum 15.03.2002 --ausgabe '" + dir / "d.txt" + "' --dos").code,
+        Bescheid("'" + Beispiel() + "' --datum 15.03.2002 --ausgabe '" + dir / "a.txt" + "'").code,
+        0);
+    ASSERT_EQ(
+        Bescheid("'" + Beispiel() + "' --datum 15.03.2002 --ausgabe '" + dir / "d.txt" + "' --dos")
+            .code,
         0);
     // Every terminal line, in the code page, followed by CR LF.
     std::string ansi, dos;
@@ -61,8 +63,12 @@ TEST(BescheidCli, Terminal_und_Textdatei_in_beiden_Codepages) {
     }
     EXPECT_EQ(Lesen(dir / "a.txt"), ansi);
     EXPECT_EQ(Lesen(dir / "d.txt"), dos);
-    EXPECT_NE(ansi.find("f\xfcr   2 0 0 1   \xfc" "ber\r\n"), std::string::npos);
-    EXPECT_NE(dos.find("f\x81r   2 0 0 1   \x81" "ber\r\n"), std::string::npos);
+    EXPECT_NE(ansi.find("f\xfcr   2 0 0 1   \xfc"
+                        "ber\r\n"),
+              std::string::npos);
+    EXPECT_NE(dos.find("f\x81r   2 0 0 1   \x81"
+                       "ber\r\n"),
+              std::string::npos);
 }
 
 TEST(BescheidCli, Falsche_Aufrufe) {
@@ -76,9 +82,9 @@ TEST(BescheidCli, Beispielfall_entsteht_aus_dem_Skript) {
     TempVerzeichnis dir;
     const std::string skript = std::string(QUARNEL_DATA_DIR) + "/../tools/beispiel-erstellen.sh";
     if (!std::filesystem::exists(skript)) GTEST_SKIP() << "data directory outside the source tree";
-    ASSERT_EQ(
-        Ausfuehren("'" + skript + "' '" + QUARNEL_CLI_PATH + "' '" + dir / "B.S01" + "' >/dev/null 2>&1")
-            .code,
-        0);
+    ASSERT_EQ(Ausfuehren("'" + skript + "' '" + QUARNEL_CLI_PATH + "' '" + dir / "B.S01" +
+                         "' >/dev/null 2>&1")
+                  .code,
+              0);
     EXPECT_EQ(Lesen(dir / "B.S01"), Lesen(Beispiel()));
 }

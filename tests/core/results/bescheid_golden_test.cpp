@@ -2,8 +2,6 @@
 // built from given computation records; and the saved text file of a notice.
 #include <gtest/gtest.h>
 
-#include "testpfade.h"
-
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -13,6 +11,7 @@
 #include "case/zeichensatz.h"
 #include "results/bescheid.h"
 #include "results/textdatei.h"
+#include "testpfade.h"
 
 using namespace quarnel;
 namespace fs = std::filesystem;
@@ -53,7 +52,7 @@ void BescheidAbschnitt(std::string& text, CaseRecord& fall, BescheidAngaben& a) 
         } else if (name == "amtlich" || name == "kurz") {
             (name == "amtlich" ? a.amtlich : a.kurz) = wert == "ja";
         } else if (name == "religionEr" || name == "religionSie" || name == "bundesland") {
-            (name == "religionEr" ? a.religionEr
+            (name == "religionEr"    ? a.religionEr
              : name == "religionSie" ? a.religionSie
                                      : a.bundesland) = Utf8ZuCp1252(wert);
         } else {
@@ -89,7 +88,8 @@ TEST(BescheidGolden, Jeder_Bescheid_stimmt_Byte_fuer_Byte) {
         Fall f;
         FallFehler fehler;
         // texts of the records are Windows-1252, the file is UTF-8
-        ASSERT_TRUE(FallLesen(Utf8ZuCp1252(text), f, fehler)) << name << ":" << fehler.zeile << ": " << fehler.text;
+        ASSERT_TRUE(FallLesen(Utf8ZuCp1252(text), f, fehler))
+            << name << ":" << fehler.zeile << ": " << fehler.text;
         Ergebnistext ergebnis;
         BescheidErstellen(fall, f.eingabe, f.vorgabe, a, ergebnis);
 
@@ -101,8 +101,9 @@ TEST(BescheidGolden, Jeder_Bescheid_stimmt_Byte_fuer_Byte) {
             const std::string ist = i < z.size() ? z[i] : "<fehlt>";
             const std::string soll = i < erwartet.size() ? erwartet[i] : "<fehlt>";
             if (ist != soll) {
-                ADD_FAILURE() << name << " Zeile " << i + 1 << "\n  erwartet: [" << Cp1252ZuUtf8(soll)
-                              << "]\n  erstellt: [" << Cp1252ZuUtf8(ist) << "]";
+                ADD_FAILURE() << name << " Zeile " << i + 1 << "\n  erwartet: ["
+                              << Cp1252ZuUtf8(soll) << "]\n  erstellt: [" << Cp1252ZuUtf8(ist)
+                              << "]";
                 break;
             }
         }

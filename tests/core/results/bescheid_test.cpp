@@ -1,5 +1,7 @@
 // The line primitives, the layout tables and the sound behaviours of the
 // notice; every line of randomly computed cases stays in the grid.
+#include "results/bescheid.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,7 +14,6 @@
 #include "calc/deklaration.h"
 #include "case/caserecord.h"
 #include "case/zeichensatz.h"
-#include "results/bescheid.h"
 
 using namespace quarnel;
 
@@ -77,8 +78,8 @@ TEST(Bescheid, Jede_Tabellenzeile_endet_in_ihrer_Spalte) {
 
 TEST(Bescheid, Keine_Nullzeilen_und_kein_Minus_bei_Centbetraegen) {
     Notiz n;
-    n.r.EStSaldo = 0.004;           // zero in cents: no pay row
-    n.r.KiStSaldo = -0.003;         // likewise no refund row
+    n.r.EStSaldo = 0.004;    // zero in cents: no pay row
+    n.r.KiStSaldo = -0.003;  // likewise no refund row
     n.r.GesamtSaldo = -0.004;
     n.Erstellen();
     EXPECT_FALSE(n.Enthaelt(W("| Sie müssen noch zahlen")));
@@ -193,4 +194,19 @@ TEST(Bescheid, Zufaellige_Faelle_bleiben_im_Raster) {
                 << fall << ": " << z;
         }
     }
+}
+
+TEST(Bescheid, Bruchteile_eines_Pfennigs_schreiben_keine_Zeilen) {
+    Notiz n;
+    n.r.ArbLohnEr = 0.004;        // would open the wage group
+    n.e.KiStGezahltIn = 0.003;    // an "only > 0" line
+    n.r.Kirchgeld = 0.002;        // the Kirchgeld lines
+    n.r.EStAoEinkuenfte = 0.001;  // the extraordinary-income group
+    const ResultLines& z = n.Erstellen();
+    EXPECT_FALSE(n.Enthaelt(W("Einkünfte aus nichtselbständiger Arbeit")));
+    EXPECT_FALSE(n.Enthaelt("Gezahlte Kirchensteuer"));
+    EXPECT_FALSE(n.Enthaelt("Kirchgeld zu erheben"));
+    EXPECT_FALSE(n.Enthaelt("Tarifliche Einkommensteuer"));
+    EXPECT_FALSE(n.Enthaelt("Dabei wurde(n)"));
+    for (const std::string& zeile : z) EXPECT_EQ(zeile.find("-0,00"), std::string::npos) << zeile;
 }
