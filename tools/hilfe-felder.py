@@ -195,7 +195,7 @@ def block_schreiben(felder, klasse, alt, neu):
         kopf, text = kopf_und_text(eintrag or satz(reihen))
         kopf = "<!--h-->%s<!--/h-->" % kopf if kopf else html.escape(ueberschrift(reihen), quote=False)
         marke = "t" if eintrag else "a"
-        teile.append('<a name="F%04d"></a><h4>%s <small>(%04d)</small></h4>\n<!--%s-->%s<!--/%s-->'
+        teile.append('<a name="F%04d"></a><h4>%s&nbsp;<small>(%04d)</small></h4>\n<!--%s-->%s<!--/%s-->'
                      % (nr, kopf, nr, marke, text, marke))
     teile.append(ENDE)
     return "\n".join(teile)
