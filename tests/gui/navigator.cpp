@@ -38,8 +38,7 @@ struct Aufbau {
     std::vector<SeitenOrt> geoeffnet;
 
     Aufbau() {
-        for (const auto& e :
-             std::filesystem::directory_iterator(QUARNEL_DATA_DIR "/form"))
+        for (const auto& e : std::filesystem::directory_iterator(QUARNEL_DATA_DIR "/form"))
             if (e.path().extension() == ".fra")
                 std::filesystem::copy_file(e.path(), umg.pfade.formular / e.path().filename());
         haupt = std::make_unique<TF_GlobMain>(Startschalter{}, umg.pfade,
@@ -189,8 +188,8 @@ class NavigatorTest : public QObject {
         std::vector<SeitenOrt> baum;
         for (const auto& z : NavigatorBaum(a.Satz()))
             if (z.seite) baum.emplace_back(z.bereich, z.seite);
-        const std::vector<SeitenOrt> erwartet = {{1, 1}, {2, 1}, {2, 2}, {2, 3}, {2, 4},
-                                                 {2, 5}, {2, 6}, {3, 1}, {3, 2}, {3, 3},
+        const std::vector<SeitenOrt> erwartet = {{1, 1}, {2, 1},  {2, 2}, {2, 3}, {2, 4},
+                                                 {2, 5}, {2, 6},  {3, 1}, {3, 2}, {3, 3},
                                                  {3, 4}, {17, 1}, {17, 2}};
         QCOMPARE(baum, erwartet);
         QCOMPARE(a.Satz().Int(Feld::ErSie_FamilienstandLB), 1);

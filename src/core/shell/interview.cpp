@@ -10,12 +10,8 @@
 namespace quarnel {
 namespace {
 
-constexpr std::string_view kPunkte[InterviewPunkte] = {
-    "Grundlage",
-    " Anwendung der Splittingtabelle?",
-    " Kinder im Haushalt?",
-    " Individueller PKW-Kostensatz?",
-    "Steuerpflichtiger: Nichtselbständige Arbeit",
+// The wage questions, asked for the taxpayer and again for the spouse.
+constexpr std::string_view kLohnFragen[] = {
     " Lohnsteuerkarte?",
     " Fahrten zur Arbeit?",
     " Beiträge zu Berufsverbänden?",
@@ -25,16 +21,9 @@ constexpr std::string_view kPunkte[InterviewPunkte] = {
     " Arbeitszimmer?",
     " Dienstreisen?",
     " Sonstige Kosten?",
-    "Ehegatte: Nichtselbständige Arbeit",
-    " Lohnsteuerkarte?",
-    " Fahrten zur Arbeit?",
-    " Beiträge zu Berufsverbänden?",
-    " Arbeitsmittel?",
-    " Verpflegungsmehraufwand?",
-    " Doppelte Haushaltsführung?",
-    " Arbeitszimmer?",
-    " Dienstreisen?",
-    " Sonstige Kosten?",
+};
+
+constexpr std::string_view kUebrigePunkte[] = {
     "Weitere Einkünfte:",
     " Kapitalvermögen?",
     " Vermietung & Verpachtung?",
@@ -73,10 +62,28 @@ constexpr std::string_view kPunkte[InterviewPunkte] = {
     "Ein letzter Hinweis",
 };
 
+// The 60 items of the check list in order.
+const std::array<std::string_view, InterviewPunkte>& Punkte() {
+    static const auto punkte = [] {
+        std::array<std::string_view, InterviewPunkte> p{};
+        std::size_t n = 0;
+        for (std::string_view t : {"Grundlage", " Anwendung der Splittingtabelle?",
+                                   " Kinder im Haushalt?", " Individueller PKW-Kostensatz?"})
+            p[n++] = t;
+        for (std::string_view person : {"Steuerpflichtiger: Nichtselbständige Arbeit",
+                                        "Ehegatte: Nichtselbständige Arbeit"}) {
+            p[n++] = person;
+            for (std::string_view t : kLohnFragen) p[n++] = t;
+        }
+        for (std::string_view t : kUebrigePunkte) p[n++] = t;
+        return p;
+    }();
+    return punkte;
+}
+
 // Answers by their record offset (296 .. 345).
 constexpr int kErstesAntwortByte = 296;
-constexpr int kSplitting = 296, kKinder = 297, kPkw = 298, kKarteStpfl = 299,
-              kKarteEheg = 308;
+constexpr int kSplitting = 296, kKinder = 297, kPkw = 298, kKarteStpfl = 299, kKarteEheg = 308;
 
 bool Antwort(const CaseRecord& r, int offset) {
     return r.Bool(Feld::Interviewantworten, offset - kErstesAntwortByte + 1);
@@ -105,7 +112,7 @@ void BereichNachSeiten(CaseRecord& r, int bereich) {
 
 std::string_view InterviewPunktText(int punkt) {
     if (punkt < 0 || punkt >= InterviewPunkte) return {};
-    return kPunkte[punkt];
+    return Punkte()[static_cast<std::size_t>(punkt)];
 }
 
 std::string InterviewPunktAnzeige(int punkt) {
@@ -186,8 +193,8 @@ void InterviewAnwenden(CaseRecord& r, const InterviewHaken& h) {
     r.SetzeBool(Feld::InterviewErledigt, true);
     // The persons page owns the marital status and its table flags once the
     // user has been there.
-    const bool gewaehlt = r.Int(Feld::ErSie_FamilienstandLB) != -1 &&
-                          SeitenmerkerTest(r, SM_Bearbeitet, 1, 1);
+    const bool gewaehlt =
+        r.Int(Feld::ErSie_FamilienstandLB) != -1 && SeitenmerkerTest(r, SM_Bearbeitet, 1, 1);
     if (gewaehlt) return;
     const bool splitting = Antwort(r, kSplitting);
     r.SetzeBool(Feld::Splitting, splitting);

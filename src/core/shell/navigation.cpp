@@ -98,8 +98,8 @@ std::vector<NavigatorZeile> NavigatorBaum(const CaseRecord& r) {
             z.fehler = SeitenmerkerTest(r, SM_Pruefung, a, p);
             z.text += z.besucht ? "    ¤ ··" : "    ···";
             std::string marken;
-            for (auto [an, zeichen] : {std::pair{z.notiz, "N"}, {z.erinnerung, "E"},
-                                       {z.fehler, "F"}}) {
+            for (auto [an, zeichen] :
+                 {std::pair{z.notiz, "N"}, {z.erinnerung, "E"}, {z.fehler, "F"}}) {
                 if (!an) continue;
                 if (!marken.empty()) marken += ", ";
                 marken += zeichen;

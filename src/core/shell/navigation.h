@@ -51,9 +51,9 @@ std::optional<SeitenOrt> NavigatorStartSeite(const CaseRecord& r, int bereich, i
 
 // "&Gehe zu" on a line of the tree.
 struct NavigatorWahl {
-    bool bleiben = false;             // the dialog stays open
-    std::string fehler;               // error to show (UTF-8), when not empty
-    std::optional<SeitenOrt> seite;   // the chosen page; nothing: no choice
+    bool bleiben = false;            // the dialog stays open
+    std::string fehler;              // error to show (UTF-8), when not empty
+    std::optional<SeitenOrt> seite;  // the chosen page; nothing: no choice
 };
 // `offen`: entry pages are open at (aktBereich, aktSeite), where the navigator was opened.
 NavigatorWahl NavigatorGeheZu(const CaseRecord& r, int bereich, int seite, bool offen,

@@ -34,7 +34,9 @@ std::optional<WegfixEintrag> WegfixEintragLesen(std::string_view roh) {
     return WegfixEintrag{Zahl(aa), Zahl(pp), std::string(qq), std::string(roh.substr(14))};
 }
 
-int WegfixAnzahl() { return static_cast<int>(std::size(kEintraege)); }
+int WegfixAnzahl() {
+    return static_cast<int>(std::size(kEintraege));
+}
 
 std::string_view WegfixRoh(int zeile) {
     if (zeile < 1 || zeile > WegfixAnzahl()) return {};

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "case/zeichensatz.h"
+#include "shell/dialoghilfe.h"
 
 namespace quarnel::gui {
 
@@ -127,14 +128,7 @@ TxVorjahr::TxVorjahr(QWidget* hauptfenster, VorjahrAuswahl& auswahl,
     liste_->setMinimumHeight(320);
     for (int i = 0; i < VorjahrPunkte; ++i) {
         auto* item = new QListWidgetItem(QString::fromStdString(VorjahrPunktAnzeige(i)), liste_);
-        if (VorjahrPunktDef(i).ueberschrift) {
-            QFont f = item->font();
-            f.setBold(true);
-            item->setFont(f);
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        } else {
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-        }
+        ListenpunktArt(item, VorjahrPunktDef(i).ueberschrift);
     }
     Zeigen(auswahl_);
     liste_->setCurrentRow(0);

@@ -9,17 +9,9 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-namespace quarnel::gui {
+#include "shell/dialoghilfe.h"
 
-namespace {
-QPushButton* Knopf(QWidget* eltern, const char* name, const char* text, const char* hinweis) {
-    auto* b = new QPushButton(QString::fromUtf8(text), eltern);
-    b->setObjectName(QString::fromLatin1(name));
-    if (hinweis) b->setToolTip(QString::fromUtf8(hinweis));
-    b->setAutoDefault(false);
-    return b;
-}
-}  // namespace
+namespace quarnel::gui {
 
 QString ErklaerungHtml(const std::string& text) {
     QString t = QString::fromStdString(text);
@@ -27,7 +19,8 @@ QString ErklaerungHtml(const std::string& text) {
     const QStringList absaetze = t.trimmed().split(QStringLiteral("\n\n"), Qt::SkipEmptyParts);
     QString html;
     for (qsizetype i = 0; i < absaetze.size(); ++i) {
-        const QString a = absaetze[i].toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"));
+        const QString a =
+            absaetze[i].toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"));
         html += i == 0 ? QStringLiteral("<h3>") + a + QStringLiteral("</h3>")
                        : QStringLiteral("<p>") + a + QStringLiteral("</p>");
     }
@@ -55,7 +48,8 @@ TxInterview::TxInterview(QWidget* hauptfenster, CaseRecord& r, Meldungen& meldun
     auto* startSeite = new QWidget;
     start_ = new QTextBrowser(startSeite);
     start_->setObjectName(QStringLiteral("StartText"));
-    beginnen_ = Knopf(startSeite, "BeginnenBtn", "&Interview beginnen", "Interview beginnen.");
+    beginnen_ =
+        DialogKnopf(startSeite, "BeginnenBtn", "&Interview beginnen", "Interview beginnen.");
     auto* sl = new QVBoxLayout(startSeite);
     sl->addWidget(start_, 1);
     sl->addWidget(beginnen_, 0, Qt::AlignRight);
@@ -70,15 +64,9 @@ TxInterview::TxInterview(QWidget* hauptfenster, CaseRecord& r, Meldungen& meldun
     const InterviewHaken h = InterviewHakenAusSatz(r_);
     for (int i = 0; i < InterviewPunkte; ++i) {
         auto* item = new QListWidgetItem(QString::fromStdString(InterviewPunktAnzeige(i)), liste_);
-        if (InterviewUeberschrift(i)) {
-            QFont f = item->font();
-            f.setBold(true);
-            item->setFont(f);
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        } else {
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        ListenpunktArt(item, InterviewUeberschrift(i));
+        if (!InterviewUeberschrift(i))
             item->setCheckState(h[static_cast<std::size_t>(i)] ? Qt::Checked : Qt::Unchecked);
-        }
     }
     auto* fl = new QHBoxLayout(fragenSeite);
     fl->addWidget(liste_, 1);
@@ -93,10 +81,11 @@ TxInterview::TxInterview(QWidget* hauptfenster, CaseRecord& r, Meldungen& meldun
     connect(beginnen_, &QPushButton::clicked, this, [this] { BeginnenClick(); });
     connect(notebook_, &QTabWidget::currentChanged, this, [this](int t) { TabGewechselt(t); });
 
-    anpassen_ = Knopf(this, "AnpassenBtn", "&Steuerfall anpassen",
-                      "Auf Grundlage der Angaben werden die Einsgabeseiten zusammengestellt.");
-    auto* abbruch = Knopf(this, "AbbruchBtn", "&Abbruch", "Abbruch des Interviews.");
-    auto* hilfe = Knopf(this, "HilfeBtn", "&Hilfe", nullptr);
+    anpassen_ =
+        DialogKnopf(this, "AnpassenBtn", "&Steuerfall anpassen",
+                    "Auf Grundlage der Angaben werden die Einsgabeseiten zusammengestellt.");
+    auto* abbruch = DialogKnopf(this, "AbbruchBtn", "&Abbruch", "Abbruch des Interviews.");
+    auto* hilfe = DialogKnopf(this, "HilfeBtn", "&Hilfe", nullptr);
     connect(anpassen_, &QPushButton::clicked, this, [this] { AnpassenClick(); });
     connect(abbruch, &QPushButton::clicked, this, [this] { AbbruchClick(); });
     connect(hilfe, &QPushButton::clicked, this, [this] {

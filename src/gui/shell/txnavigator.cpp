@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "shell/dialoghilfe.h"
 #include "shell/txwegfix.h"
 
 namespace quarnel::gui {
@@ -21,14 +22,6 @@ namespace {
 constexpr int kBereichRolle = Qt::UserRole;
 constexpr int kSeiteRolle = Qt::UserRole + 1;
 constexpr int kTextRolle = Qt::UserRole + 2;
-
-QPushButton* Knopf(QWidget* eltern, const char* name, const char* text, const char* hinweis) {
-    auto* b = new QPushButton(QString::fromUtf8(text), eltern);
-    b->setObjectName(QString::fromLatin1(name));
-    if (hinweis) b->setToolTip(QString::fromUtf8(hinweis));
-    b->setAutoDefault(false);
-    return b;
-}
 
 // A small round sign in the colour of the mark.
 QPixmap Zeichenbild(const QColor& farbe) {
@@ -96,20 +89,22 @@ TxNavigator::TxNavigator(QWidget* hauptfenster, const CaseRecord& r, Meldungen& 
                           QColor(0, 128, 0));
     zeichen_[1] = Zeichen(this, "ErinnerungLbl", "(E)rinnerung",
                           "Eine Erinnerungsmarkierung wurde gesetzt.", QColor(230, 160, 0));
-    zeichen_[2] = Zeichen(this, "NotizLbl", "(N)otiz", "Eine Notiz für das Register wurde angelegt.",
-                          QColor(0, 90, 200));
-    zeichen_[3] = Zeichen(this, "FehlerLbl", "(F)ehler",
-                          "Die Plausibilitätsprüfung enthält einen Fehlerhinweis.",
-                          QColor(200, 0, 0));
+    zeichen_[2] = Zeichen(this, "NotizLbl", "(N)otiz",
+                          "Eine Notiz für das Register wurde angelegt.", QColor(0, 90, 200));
+    zeichen_[3] =
+        Zeichen(this, "FehlerLbl", "(F)ehler",
+                "Die Plausibilitätsprüfung enthält einen Fehlerhinweis.", QColor(200, 0, 0));
     auto* zeichenZeile = new QHBoxLayout;
     for (QWidget* z : zeichen_) zeichenZeile->addWidget(z);
     zeichenZeile->addStretch(1);
 
-    auto* gehe = Knopf(this, "GeheZuBtn", "&Gehe zu", "Wechsel zur markierten Seite.");
-    auto* abbruch = Knopf(this, "AbbruchBtn", "&Abbruch", "Abbruch Navigator.");
-    auto* hilfe = Knopf(this, "HilfeBtn", "&Hilfe", nullptr);
-    auto* wegfix = Knopf(this, "WegfixBtn", "&Wegfix", "Wegfix (Stichwortverzeichnis) aufrufen.");
-    auto* zeilen = Knopf(this, "ZeilenBtn", "&Zeilen (+/-)", "Alle Zeilen ein- bzw. ausblenden.");
+    auto* gehe = DialogKnopf(this, "GeheZuBtn", "&Gehe zu", "Wechsel zur markierten Seite.");
+    auto* abbruch = DialogKnopf(this, "AbbruchBtn", "&Abbruch", "Abbruch Navigator.");
+    auto* hilfe = DialogKnopf(this, "HilfeBtn", "&Hilfe", nullptr);
+    auto* wegfix =
+        DialogKnopf(this, "WegfixBtn", "&Wegfix", "Wegfix (Stichwortverzeichnis) aufrufen.");
+    auto* zeilen =
+        DialogKnopf(this, "ZeilenBtn", "&Zeilen (+/-)", "Alle Zeilen ein- bzw. ausblenden.");
     connect(gehe, &QPushButton::clicked, this, [this] { GeheZuClick(); });
     connect(abbruch, &QPushButton::clicked, this, &QDialog::reject);
     connect(hilfe, &QPushButton::clicked, this, [this] {
@@ -132,14 +127,13 @@ void TxNavigator::Fuellen() {
     baum_->clear();
     QTreeWidgetItem* bereich = nullptr;
     for (const NavigatorZeile& z : NavigatorBaum(r_)) {
-        QTreeWidgetItem* i = z.seite == 0 ? new QTreeWidgetItem(baum_)
-                                          : new QTreeWidgetItem(bereich);
+        QTreeWidgetItem* i =
+            z.seite == 0 ? new QTreeWidgetItem(baum_) : new QTreeWidgetItem(bereich);
         if (z.seite == 0) bereich = i;
         i->setData(0, kBereichRolle, z.bereich);
         i->setData(0, kSeiteRolle, z.seite);
         i->setData(0, kTextRolle, QString::fromStdString(z.text));
-        i->setData(0, Qt::UserRole + 3,
-                   QVariantList{z.besucht, z.erinnerung, z.notiz, z.fehler});
+        i->setData(0, Qt::UserRole + 3, QVariantList{z.besucht, z.erinnerung, z.notiz, z.fehler});
         i->setText(0, QString::fromStdString(z.text));
     }
     // Only the current area is open; its page line is selected.
@@ -167,10 +161,8 @@ void TxNavigator::PunkteSetzen() {
 
 void TxNavigator::ZeichenZeigen() {
     QTreeWidgetItem* i = baum_->currentItem();
-    const QVariantList marken =
-        i ? i->data(0, Qt::UserRole + 3).toList() : QVariantList{};
-    for (int k = 0; k < 4; ++k)
-        zeichen_[k]->setVisible(k < marken.size() && marken[k].toBool());
+    const QVariantList marken = i ? i->data(0, Qt::UserRole + 3).toList() : QVariantList{};
+    for (int k = 0; k < 4; ++k) zeichen_[k]->setVisible(k < marken.size() && marken[k].toBool());
 }
 
 bool TxNavigator::SeiteMarkieren(int bereich, int seite) {
@@ -208,7 +200,8 @@ void TxNavigator::WegfixClick() {
     const SeitenOrt von = Markiert().value_or(SeitenOrt{bereich_, seite_});
     TxWegfix d(parentWidget(), r_, meldungen_);
     d.hilfeZeigen = hilfeZeigen;
-    if (ort && hauptfenster_) d.ort = QPoint(hauptfenster_->mapToGlobal(QPoint()).x() + 72, ort->y());
+    if (ort && hauptfenster_)
+        d.ort = QPoint(hauptfenster_->mapToGlobal(QPoint()).x() + 72, ort->y());
     const SeitenOrt nach = WegfixZeigen(d, von.first, von.second);
     if (nach != von) SeiteMarkieren(nach.first, nach.second);
 }

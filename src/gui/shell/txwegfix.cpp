@@ -6,19 +6,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "shell/dialoghilfe.h"
 #include "shell/wegfix.h"
 
 namespace quarnel::gui {
-
-namespace {
-QPushButton* Knopf(QWidget* eltern, const char* name, const char* text, const char* hinweis) {
-    auto* b = new QPushButton(QString::fromUtf8(text), eltern);
-    b->setObjectName(QString::fromLatin1(name));
-    if (hinweis) b->setToolTip(QString::fromUtf8(hinweis));
-    b->setAutoDefault(false);
-    return b;
-}
-}  // namespace
 
 TxWegfix::TxWegfix(QWidget* hauptfenster, const CaseRecord& r, Meldungen& meldungen)
     : Tform13(hauptfenster, 360), r_(r), meldungen_(meldungen) {
@@ -32,9 +23,9 @@ TxWegfix::TxWegfix(QWidget* hauptfenster, const CaseRecord& r, Meldungen& meldun
     liste_->installEventFilter(this);
     connect(liste_, &QListWidget::itemDoubleClicked, this, [this] { GeheZuClick(); });
 
-    auto* gehe = Knopf(this, "GeheZuBtn", "&Gehe zu", "Wechsel zur markierten Seite");
-    auto* abbruch = Knopf(this, "AbbruchBtn", "&Abbruch", "Abbruch Navigator");
-    auto* hilfe = Knopf(this, "HilfeBtn", "&Hilfe", nullptr);
+    auto* gehe = DialogKnopf(this, "GeheZuBtn", "&Gehe zu", "Wechsel zur markierten Seite");
+    auto* abbruch = DialogKnopf(this, "AbbruchBtn", "&Abbruch", "Abbruch Navigator");
+    auto* hilfe = DialogKnopf(this, "HilfeBtn", "&Hilfe", nullptr);
     connect(gehe, &QPushButton::clicked, this, [this] { GeheZuClick(); });
     connect(abbruch, &QPushButton::clicked, this, &QDialog::reject);
     connect(hilfe, &QPushButton::clicked, this, [this] {

@@ -18,7 +18,9 @@ CaseRecord NeuerSatz() {
     return r;
 }
 
-bool Aktiv(const CaseRecord& r, int a, int p) { return SeitenmerkerTest(r, SM_Aktiv, a, p); }
+bool Aktiv(const CaseRecord& r, int a, int p) {
+    return SeitenmerkerTest(r, SM_Aktiv, a, p);
+}
 
 // Ticks by item number.
 InterviewHaken Haken(std::initializer_list<int> punkte) {
@@ -58,9 +60,9 @@ TEST(Interview, Paar_mit_Kindern_und_nur_Arbeitslohn) {
     std::vector<SeitenOrt> baum;
     for (const auto& z : NavigatorBaum(r))
         if (z.seite) baum.emplace_back(z.bereich, z.seite);
-    const std::vector<SeitenOrt> erwartet = {
-        {1, 1}, {2, 1}, {2, 2}, {2, 3}, {2, 4}, {2, 5}, {2, 6}, {3, 1}, {3, 2}, {3, 3},
-        {3, 4}, {4, 1}, {17, 1}, {17, 2}};
+    const std::vector<SeitenOrt> erwartet = {{1, 1}, {2, 1}, {2, 2},  {2, 3}, {2, 4},
+                                             {2, 5}, {2, 6}, {3, 1},  {3, 2}, {3, 3},
+                                             {3, 4}, {4, 1}, {17, 1}, {17, 2}};
     EXPECT_EQ(baum, erwartet);
     // The pages of areas 6 to 10 keep their mark; only the areas are deselected.
     EXPECT_TRUE(Aktiv(r, 6, 1));

@@ -9,7 +9,9 @@ using namespace quarnel;
 namespace {
 
 // A record with no page selected.
-CaseRecord Leer() { return CaseRecord{}; }
+CaseRecord Leer() {
+    return CaseRecord{};
+}
 
 void Waehle(CaseRecord& r, int bereich, std::initializer_list<int> seiten) {
     for (int p : seiten) SeitenmerkerSetzen(r, SM_Aktiv, bereich, p);
@@ -53,8 +55,8 @@ TEST(Navigation, Vor_und_zurueck_mit_Umlauf) {
 TEST(Navigation, Abgewaehlte_Bereiche_und_Seiten_werden_uebersprungen) {
     CaseRecord r = Leer();
     Waehle(r, 1, {0, 1});
-    Waehle(r, 3, {1, 2});        // pages without their area
-    Waehle(r, 4, {0});           // an area without pages
+    Waehle(r, 3, {1, 2});  // pages without their area
+    Waehle(r, 4, {0});     // an area without pages
     Waehle(r, 6, {0, 1});
     EXPECT_EQ(NaechsteSeite(r, 1, 1), SeitenOrt(6, 1));
     EXPECT_EQ(VorigeSeite(r, 6, 1), SeitenOrt(1, 1));

@@ -15,8 +15,8 @@ TEST(Wegfix, Eintraege_lesen) {
     EXPECT_EQ(e->seite, 3);
     EXPECT_EQ(e->frage, "00");
     EXPECT_EQ(e->stichwort, "Abgeordnetenbezüge");
-    for (const char* kaputt : {"", "11,03,00,0000/", "1a,03,00,0000/X", "11;03,00,0000/X",
-                               "11,03,00,000/Xyz"})
+    for (const char* kaputt :
+         {"", "11,03,00,0000/", "1a,03,00,0000/X", "11;03,00,0000/X", "11,03,00,000/Xyz"})
         EXPECT_FALSE(WegfixEintragLesen(kaputt)) << kaputt;
 }
 
