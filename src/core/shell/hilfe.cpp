@@ -79,8 +79,8 @@ std::string EndungVon(const std::string& pfad) {
 
 constexpr std::array kProgramme = {".EXE", ".COM", ".BAT", ".CMD", ".PIF", ".SCR", ".MSI",
                                    ".VBS", ".VBE", ".JS",  ".JSE", ".WSF", ".WSH", ".PS1",
-                                   ".SH",  ".LNK", ".CPL", ".HTA", ".JAR", ".DESKT", ".REG",
-                                   ".DLL", ".APP", ".RUN", ".BIN", ".APPIM", ".PY", ".PL",
+                                   ".SH",  ".LNK", ".CPL", ".HTA", ".JAR", ".DESK", ".REG",
+                                   ".DLL", ".APP", ".RUN", ".BIN", ".APPI", ".PY", ".PL",
                                    ".MSC", ".INF", ".URL", ".SCF"};
 constexpr std::array kMedien = {".MID", ".MIDI", ".AVI",  ".MP3", ".MPG", ".MPEG", ".MP4",
                                 ".OGG", ".TXT",  ".PDF",  ".JPG", ".JPEG", ".GIF", ".PNG",
@@ -197,6 +197,11 @@ Verweis VerweisEinordnen(std::string_view link, const std::string& gezeigt, cons
         return v;
     }
     v.seite = l;
+    v.endung = EndungVon(l);
+    if (EnthaeltEndung(kProgramme, v.endung)) {
+        v.art = LinkArt::Programm;
+        return v;
+    }
     if (l.size() >= 2 && l[1] == ':') return v;  // a drive letter: no such place here
 
     // Expanded relative to the shown page; a link of the check report, which
@@ -216,11 +221,6 @@ Verweis VerweisEinordnen(std::string_view link, const std::string& gezeigt, cons
         datei = erweitern(fs::path(orte.hilfe) / "std");
     v.datei = datei ? *datei : (l.front() == '/' ? fs::path(l) : seiteOrdner / l).lexically_normal().string();
     v.endung = EndungVon(v.datei);
-
-    if (EnthaeltEndung(kProgramme, v.endung)) {
-        v.art = LinkArt::Programm;
-        return v;
-    }
     if (!datei || !InHilfeOrten(orte, *datei)) return v;  // missing or outside: refused
     if (v.endung.starts_with(".HTM"))
         v.art = LinkArt::Seite;
