@@ -39,6 +39,9 @@
 #include "shell/falldialoge.h"
 #include "shell/kleinfenster.h"
 #include "shell/navigation.h"
+#include "shell/tf_globlfdview.h"
+#include "shell/tf_memo.h"
+#include "shell/txglobhtm.h"
 #include "shell/txglobconf.h"
 #include "shell/txinterview.h"
 #include "shell/txnavigator.h"
@@ -194,9 +197,17 @@ TF_GlobMain::TF_GlobMain(const Startschalter& schalter, const Verzeichnisse& ver
     bildPnl_->lower();
 
     // The side view: a caption-less child window for the help text.
-    seitenText_ = new QTextBrowser;
-    seitenText_->setObjectName(QStringLiteral("LfdViewText"));
-    seitenText_->setOpenLinks(false);
+    seitenText_ = new TF_GlobLfdView;
+    seitenText_->SetzeOrte(Hilfeorte());
+    seitenText_->dienste = {dienste_.meldungen, dienste_.desktop};
+    seitenText_->schriftGroesse = 9 + einst_.deltaFontSizeTab;
+    seitenText_->hilfeOeffnen = [this](const std::string& datei, const std::string& anker) {
+        if (einst_.internetBrowser) {
+            if (dienste_.desktop) dienste_.desktop->Oeffnen(datei);
+        } else {
+            HilfefensterZeigen(datei, anker);
+        }
+    };
     seitenansicht_ = mdi_->addSubWindow(seitenText_, Qt::FramelessWindowHint);
     seitenansicht_->setObjectName(QStringLiteral("F_GlobLfdView"));
     seitenansicht_->show();
@@ -684,7 +695,8 @@ void TF_GlobMain::StartbildAnpassen() {
     QWidget* vp = mdi_->viewport();
     const int breite = vp->width();
     const int hoehe = vp->height();
-    const int seite = std::max(200, static_cast<int>(breite * 0.36));
+    // The side view: 210 of 718 pixels of the main window's width.
+    const int seite = std::min(breite, static_cast<int>(std::lround(width() / 718.0 * 210)));
     seitenansicht_->setGeometry(breite - seite, 0, seite, hoehe);
     bildPnl_->setGeometry(0, 0, std::max(0, breite - seite), static_cast<int>(hoehe * 0.95));
     for (QMdiSubWindow* w : mdi_->subWindowList())
@@ -806,7 +818,7 @@ void TF_GlobMain::FensterGewechselt(Fensterart art) {
     if (hilfeseite_ >= 1 && hilfeseite_ <= 998)
         SeitenhilfeZeigen("F" + DreiStellen(hilfeseite_));
     else if (hilfeseite_ == 999)
-        SeitenhilfeZeigen("F" + DreiStellen(10 * aktBereich_ + aktSeite_));
+        SeitenhilfeZeigen("F" + DreiStellen(SeitenHilfeNummer(aktBereich_, aktSeite_)));
     hilfeseite_ = 0;
 }
 
@@ -860,26 +872,42 @@ bool TF_GlobMain::SeitenSchliessen(bool alleFragen) {
     return alle;
 }
 
+HilfeOrte TF_GlobMain::Hilfeorte() const {
+    HilfeOrte o{pfade_.hilfe, {}};
+    if (temp_ && !temp_->Pruefbericht().empty())
+        o.bericht = std::filesystem::path(temp_->Pruefbericht()).parent_path().string();
+    return o;
+}
+
 void TF_GlobMain::SeitenhilfeZeigen(const std::string& seite) {
-    const std::string datei = HilfeDatei(pfade_.hilfe, seite);
-    if (!Existiert(datei)) return;
-    seitenText_->setSource(QUrl::fromLocalFile(U(datei)));
+    seitenText_->Seitenhilfe(seite);
+}
+
+void TF_GlobMain::HilfefensterZeigen(const std::string& datei, const std::string& anker) {
+    TxGlobHtm d(this, Hilfeorte(), {dienste_.meldungen, dienste_.desktop},
+                9 + einst_.deltaFontSizeTab + 2);
+    d.setWindowTitle(schalter_.testmodus ? U(datei) : titel_);
+    d.Startseite(datei, anker);
+    d.exec();
+    unsetCursor();
 }
 
 void TF_GlobMain::Hilfeanzeigen(const std::string& seite, const std::string& anker,
                                 bool systemViewer, bool systemViewerGesetzt) {
-    const std::string datei = HilfeDatei(pfade_.hilfe, seite);
-    if (!Existiert(datei)) {
-        dienste_.meldungen->Zeige(MeldungsTyp::Fehler, "Datei nicht gefunden: " + datei);
+    const std::optional<std::string> gefunden = HilfeAufloesen(Hilfeorte(), seite);
+    if (!gefunden) {
+        dienste_.meldungen->Zeige(MeldungsTyp::Fehler,
+                                  "Datei nicht gefunden: " + HilfeDatei(pfade_.hilfe, seite));
         return;
     }
+    const std::string& datei = *gefunden;
     const bool browser = systemViewerGesetzt ? systemViewer : einst_.internetBrowser;
     if (browser) {
         if (dienste_.desktop) dienste_.desktop->Oeffnen(datei);
     } else if (fall.hilfeViewer) {
         fall.hilfeViewer(datei, anker.empty() ? std::string() : "F" + anker);
     } else {
-        NichtVerfuegbar();
+        HilfefensterZeigen(datei, anker.empty() ? std::string() : "F" + anker);
     }
 }
 
@@ -906,7 +934,9 @@ void TF_GlobMain::FokusGewechselt(QWidget*, QWidget* neu) {
     for (QWidget* w = neu; w && w != this; w = w->parentWidget()) {
         const QVariant n = w->property("hilfeNummer");
         if (n.isValid()) {
-            Panel(QStringLiteral("FeldNrPnl"))->setText(U(FeldNummerText(n.toInt())));
+            const std::string feldNr = FeldNummerText(n.toInt());
+            Panel(QStringLiteral("FeldNrPnl"))->setText(U(feldNr));
+            seitenText_->Feldhilfe(feldNr);
             break;
         }
     }
@@ -1174,6 +1204,7 @@ void TF_GlobMain::SeiteOeffnen(int bereich, int seite) {
     menue_.PopBisGrund();
     MenuezustandAnwenden();
     formularblatt_ = 11;
+    MerkerKnoepfeAktualisieren();
     const std::string nummer = DreiStellen(SeitenHilfeNummer(bereich, seite));
     Panel(QStringLiteral("FormNrPnl"))->setText(U("F" + nummer + ".htm"));
     SeitenhilfeZeigen("F" + nummer);
@@ -1237,12 +1268,41 @@ void TF_GlobMain::FormularblattClick(int) {
     NichtVerfuegbar();
 }
 
+void TF_GlobMain::MerkerKnoepfeAktualisieren() {
+    const CaseRecord& r = verw_->Satz();
+    const bool erinnerung = SeitenmerkerTest(r, SM_Erinnerung, aktBereich_, aktSeite_);
+    const bool notiz = SeitenmerkerTest(r, SM_Notiz, aktBereich_, aktSeite_);
+    if (auto* b = qobject_cast<QToolButton*>(Knopf(QStringLiteral("MemoBitBtn")))) {
+        b->setIcon(Symbol(QStringLiteral("!"), erinnerung ? QColor(230, 60, 0) : QColor(220, 180, 0)));
+        b->setProperty("gesetzt", erinnerung);
+    }
+    if (auto* b = qobject_cast<QToolButton*>(Knopf(QStringLiteral("NotizBitBtn")))) {
+        b->setIcon(Symbol(QStringLiteral("N"), notiz ? QColor(0, 120, 200) : QColor(220, 200, 60)));
+        b->setProperty("gesetzt", notiz);
+    }
+}
+
 void TF_GlobMain::MemoBitBtnClick() {
-    NichtVerfuegbar();
+    CaseRecord& r = verw_->Satz();
+    if (SeitenmerkerTest(r, SM_Erinnerung, aktBereich_, aktSeite_))
+        SeitenmerkerLoeschen(r, SM_Erinnerung, aktBereich_, aktSeite_);
+    else
+        SeitenmerkerSetzen(r, SM_Erinnerung, aktBereich_, aktSeite_);
+    SetzeFallVeraendert(true);  // the mark is saved with the case
+    MerkerKnoepfeAktualisieren();
 }
 
 void TF_GlobMain::NotizBitBtnClick() {
-    NichtVerfuegbar();
+    TF_Memo d(this, verw_->Satz(), verw_->Notizen(), aktBereich_, aktSeite_, *dienste_.meldungen,
+              9 + einst_.deltaFontSizeTab);
+    d.hilfe = [this] { Hilfeanzeigen("std\\notiz"); };
+    d.fallVeraendert = [this] { SetzeFallVeraendert(true); };
+    if (fall.notizDrucken)
+        d.drucken = [this](const std::vector<std::string>& zeilen) {
+            fall.notizDrucken(zeilen, schalter_.testmodus);
+        };
+    d.exec();
+    MerkerKnoepfeAktualisieren();
 }
 
 // --- settings and the small windows -------------------------------------------------------

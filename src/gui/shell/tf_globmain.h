@@ -12,6 +12,7 @@
 #include "case/fallbefehle.h"
 #include "shell/dienste.h"
 #include "shell/einstellungen.h"
+#include "shell/hilfe.h"
 #include "shell/kommandozeile.h"
 #include "shell/meldung.h"
 #include "shell/menuezustand.h"
@@ -28,6 +29,8 @@ class QToolButton;
 
 namespace quarnel::gui {
 
+class TF_GlobLfdView;
+
 struct ShellDienste {
     Meldungen* meldungen = nullptr;
     DateiDialoge* dateiDialoge = nullptr;
@@ -42,8 +45,10 @@ struct FallAnbindung {
     std::function<QWidget*(int bereich, int seite)> seiteErzeugen;
     // Fill the declaration values and compute; the balance (positive = to pay).
     std::function<std::optional<double>(bool still)> berechnen;
-    // The help viewer: page file and anchor.
+    // The help viewer: page file and anchor (by default the program's own).
     std::function<void(const std::string& datei, const std::string& anker)> hilfeViewer;
+    // Prints the lines of a note; `vorschau` in test mode.
+    std::function<void(const std::vector<std::string>& zeilen, bool vorschau)> notizDrucken;
 };
 
 inline constexpr const char* NichtVerfuegbarText =
@@ -85,6 +90,9 @@ class TF_GlobMain : public QMainWindow {
     QLabel* Panel(const QString& name) const;
     QMdiArea* Mdi() const { return mdi_; }
     QMdiSubWindow* Seitenansicht() const { return seitenansicht_; }
+    TF_GlobLfdView* LfdView() const { return seitenText_; }
+    // Help directory and the place of the check report.
+    HilfeOrte Hilfeorte() const;
     QWidget* Startbild() const { return bildPnl_; }
     QTimer* Timer(const QString& name) const;
 
@@ -103,6 +111,8 @@ class TF_GlobMain : public QMainWindow {
     void SeitenhilfeZeigen(const std::string& seite);  // side view, when the file exists
     void Hilfeanzeigen(const std::string& seite, const std::string& anker = {},
                        bool systemViewer = false, bool systemViewerGesetzt = false);
+    // The modal help viewer on a help file, positioned at the anchor.
+    void HilfefensterZeigen(const std::string& datei, const std::string& anker);
     // Queues the silent computation after a focus change (coalesced).
     void LaufendeBerechnungAnstossen();
     int LaufendeBerechnungen() const { return laufendeBerechnungen_; }
@@ -171,6 +181,7 @@ class TF_GlobMain : public QMainWindow {
     void ZustandUebernehmen();
     void KleinesFenster(class Tform13& d);
     void KnopfpaarZeigen(int tag, bool sichtbar);
+    void MerkerKnoepfeAktualisieren();
 
     Startschalter schalter_;
     Verzeichnisse pfade_;
@@ -197,7 +208,7 @@ class TF_GlobMain : public QMainWindow {
 
     QMdiArea* mdi_ = nullptr;
     QMdiSubWindow* seitenansicht_ = nullptr;
-    QTextBrowser* seitenText_ = nullptr;
+    TF_GlobLfdView* seitenText_ = nullptr;
     QWidget* bildPnl_ = nullptr;
     QToolBar* leiste_ = nullptr;
     QWidget* navigatorPnl_ = nullptr;
