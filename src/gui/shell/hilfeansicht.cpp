@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QPainter>
 #include <QStringDecoder>
+#include <QTimer>
 #include <filesystem>
 
 #include "case/zeichensatz.h"
@@ -14,7 +15,7 @@ namespace {
 
 bool GueltigesUtf8(const QByteArray& b) {
     QStringDecoder d(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    (void)d.decode(b);
+    const QString s = d.decode(b);
     return !d.hasError();
 }
 
@@ -40,7 +41,11 @@ void HilfeBrowser::Laden(const std::string& datei, const std::string& anker) {
     } else {
         setSource(url);
     }
-    if (!a.empty()) scrollToAnchor(QString::fromStdString(a));
+    if (!a.empty()) {
+        scrollToAnchor(QString::fromStdString(a));
+        // Once more when a window just shown has laid the page out.
+        QTimer::singleShot(0, this, [this, a] { scrollToAnchor(QString::fromStdString(a)); });
+    }
     emit ladenEndet();
 }
 
@@ -54,7 +59,7 @@ std::string HilfeBrowser::AktuelleDatei() const {
 }
 
 std::string HilfeBrowser::LinkText(const QUrl& url) {
-    return url.toString(QUrl::FullyDecoded).toStdString();
+    return QUrl::fromPercentEncoding(url.toEncoded()).toStdString();
 }
 
 QImage HilfeBrowser::Platzhalter() {
