@@ -54,8 +54,10 @@ QWidget* Zeichen(QWidget* eltern, const char* name, const char* text, const char
 void Gleiten(QWidget* w, int bisX, int schritt, int ms) {
     if (!Tform13::AnimationAn()) return;
     const int richtung = bisX > w->x() ? 1 : -1;
-    while ((bisX - w->x()) * richtung > 0) {
-        w->move(w->x() + richtung * schritt, w->y());
+    // Counted from where it starts: a window system that ignores the moves ends the slide too.
+    for (int x = w->x(); (bisX - x) * richtung > 0;) {
+        x += richtung * schritt;
+        w->move(x, w->y());
         QApplication::processEvents();
         QThread::msleep(static_cast<unsigned long>(ms));
     }
