@@ -12,6 +12,7 @@
 #include <filesystem>
 
 #include "case/fallbefehle.h"
+#include "print/druckausgabe.h"
 #include "shell/hilfeansicht.h"
 #include "shell/notiz.h"
 #include "shell/tf_globlfdview.h"
@@ -331,6 +332,33 @@ class HilfeTest : public QObject {
         }
         QVERIFY(f.Notizen() == voll);
         QVERIFY(!SeitenmerkerTest(f.Satz(), SM_Notiz, 16, 1));
+    }
+
+    void notiz_wird_gedruckt() {
+        QTemporaryDir dir;
+        Einstellungen einst;
+        MeldungsSenke senke;
+        testumgebung::SkriptDialoge dialoge;
+        Druckausgabe druck(nullptr, einst, dir.filePath(QStringLiteral("RPP1")).toStdString(),
+                           {&senke, &dialoge});
+        int seiten = 0;
+        druck.vorschau = [&](const Bericht& b, const Vorschaustart&) { seiten = b.Seitenzahl(); };
+        CaseRecord r;
+        Notizblock n;
+        Listensatz l;
+        NeuerFall(r, n, l);
+        TF_Memo m(nullptr, r, n, 4, 2, senke);
+        m.drucken = [&](const std::vector<std::string>& zeilen) {
+            NotizDrucken(druck, zeilen, true);
+        };
+        BeiModal([&](QWidget*) {
+            m.Editor1->setPlainText(QStringLiteral("Erste Zeile\nzweite mit Umlaut: äöü"));
+            m.DruckBtn->click();
+            m.OkBtn->click();
+        });
+        m.exec();
+        QCOMPARE(seiten, 1);
+        QVERIFY(druck.daten.notizen == nullptr);
     }
 
     void notizknopf_im_hauptfenster() {

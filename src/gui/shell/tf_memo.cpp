@@ -11,6 +11,8 @@
 #include <QTextBlock>
 #include <QVBoxLayout>
 
+#include "case/zeichensatz.h"
+#include "print/druckausgabe.h"
 #include "shell/notiz.h"
 
 namespace quarnel::gui {
@@ -20,6 +22,15 @@ QString U(const std::string& s) {
     return QString::fromStdString(s);
 }
 }  // namespace
+
+void NotizDrucken(Druckausgabe& druck, const std::vector<std::string>& zeilen, bool vorschau) {
+    ResultLines text;
+    text.reserve(zeilen.size());
+    for (const std::string& z : zeilen) text.push_back(Utf8ZuCp1252(z));
+    druck.daten.notizen = &text;
+    druck.DruckAusgabe(static_cast<int>(Druckart::Notizen), 0, false, !vorschau);
+    druck.daten.notizen = nullptr;
+}
 
 TF_Memo::TF_Memo(QWidget* hauptfenster, CaseRecord& satz, Notizblock& notizen, int bereich,
                  int seite, Meldungen& meldungen, int schriftGroesse)

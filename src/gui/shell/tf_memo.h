@@ -15,6 +15,13 @@ class QPushButton;
 
 namespace quarnel::gui {
 
+class Druckausgabe;
+
+// Prints the lines of a note (UTF-8) as the dispatcher's notes job: straight
+// to the printer, or to the preview. The main window's `notizDrucken` hook
+// calls this with its dispatcher.
+void NotizDrucken(Druckausgabe& druck, const std::vector<std::string>& zeilen, bool vorschau);
+
 class TF_Memo : public Tform13 {
     Q_OBJECT
   public:
