@@ -35,6 +35,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "pages/seitentabelle.h"
 #include "shell/anzeige.h"
 #include "shell/falldialoge.h"
 #include "shell/kleinfenster.h"
@@ -232,10 +233,12 @@ TF_GlobMain::TF_GlobMain(const Startschalter& schalter, const Verzeichnisse& ver
     fall.berechnen = [this](bool) -> std::optional<double> {
         CalcInput& e = AktuelleEingabe();
         CalcResult& r = AktuellesErgebnis();
-        DeklarationFuellen(verw_->Satz(), e, r, false);
+        DeklarationFuellen(verw_->Satz(), e, r, kurzberechnung_);
         Berechne(e, r);
         return r.GesamtSaldo;
     };
+
+    SeitenAnbinden(*this);
 
     titel_ = U(FensterTitel());
     setWindowTitle(titel_);
@@ -1210,7 +1213,7 @@ void TF_GlobMain::SeiteOeffnen(int bereich, int seite) {
     SeitenhilfeZeigen("F" + nummer);
     QWidget* w = fall.seiteErzeugen ? fall.seiteErzeugen(bereich, seite) : nullptr;
     if (!w) {
-        if (!fall.seiteErzeugen) NichtVerfuegbar();
+        NichtVerfuegbar();
         StartbildZeigen();
         return;
     }

@@ -71,6 +71,12 @@ class TF_GlobMain : public QMainWindow {
     int Fallzustand() const { return verw_->Zustand().zustand; }
     bool FallVeraendert() const { return verw_->Zustand().veraendert; }
     void SetzeFallVeraendert(bool v);
+    Meldungen& Meldungsdienst() { return *dienste_.meldungen; }
+    void SetzeFormularblatt(int blatt) { formularblatt_ = blatt; }
+    void SetzeHilfeseite(int seite) { hilfeseite_ = seite; }
+    // While the quick-calculation page is open, computations use the quick fill.
+    void SetzeKurzberechnung(bool aktiv) { kurzberechnung_ = aktiv; }
+    bool Kurzberechnung() const { return kurzberechnung_; }
     // Tests script the password prompt here; by default it is the real dialog.
     void SetzePasswortAbfrage(PasswortAbfrage* a) { verw_->SetzePasswortAbfrage(a); }
     int AktBereich() const { return aktBereich_; }
@@ -193,6 +199,7 @@ class TF_GlobMain : public QMainWindow {
     std::unique_ptr<PasswortAbfrage> abfrage_;
     int aktBereich_ = 1, aktSeite_ = 0;
     int formularblatt_ = 11;
+    bool kurzberechnung_ = false;
     int hilfeseite_ = 0;
     std::string hilfethema_;
     std::optional<double> letzterSaldo_;

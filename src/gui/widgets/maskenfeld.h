@@ -47,6 +47,8 @@ class MaskenFeld : public EingabeFeld {
     bool Uebernehmen();
     // The text was changed since the field was entered.
     bool Modifiziert() const { return modifiziert_; }
+    // The edit is taken: the field counts as unmodified again.
+    void Abschliessen() { modifiziert_ = false; }
     // Back to the value on entry (Alt+Backspace).
     void Wiederherstellen();
 

@@ -1,0 +1,321 @@
+#include "pages/seitenbau.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <algorithm>
+#include <map>
+#include <string_view>
+
+#include "calc/betrag.h"
+#include "widgets/auswahl.h"
+#include "widgets/maskenfeld.h"
+
+namespace quarnel::gui {
+
+namespace {
+
+QString U(const char* s) {
+    return QString::fromUtf8(s ? s : "");
+}
+
+const FeldZusatz* ZusatzVon(const Seitenbeschreibung& b, std::string_view id) {
+    for (const FeldZusatz& z : b.zusatz)
+        if (id == z.id) return &z;
+    return nullptr;
+}
+
+// One tab's grid and its next free row.
+struct Gitter {
+    QGridLayout* lay = nullptr;
+    int zeile = 0;
+    bool kopfDa = false;
+};
+
+QWidget* NeuerReiter(QTabWidget* nb, const QString& titel, Gitter& g) {
+    auto* rollen = new QScrollArea;
+    rollen->setWidgetResizable(true);
+    rollen->setFrameShape(QFrame::NoFrame);
+    auto* innen = new QWidget;
+    g.lay = new QGridLayout(innen);
+    g.lay->setContentsMargins(6, 6, 6, 6);
+    g.lay->setHorizontalSpacing(4);
+    g.lay->setVerticalSpacing(3);
+    g.lay->setColumnStretch(0, 1);
+    rollen->setWidget(innen);
+    nb->addTab(rollen, titel);
+    return innen;
+}
+
+bool IstSieFeld(const FeldDef& d) {
+    const std::string_view c = d.beschriftung;
+    const std::string_view n = d.name;
+    return c == "Ehefrau" || (n.size() > 3 && n.substr(n.size() - 3) == "Sie");
+}
+
+QWidget* SteuerAnlegen(const FeldDef& d, const FeldZusatz* z, const Seitenbeschreibung& b) {
+    QWidget* w = nullptr;
+    switch (d.typ) {
+        case FeldTyp::Double:
+        case FeldTyp::Ganzzahl: {
+            auto* f = new BetragFeld;
+            const char* maske = z && z->maske ? z->maske
+                                : d.typ == FeldTyp::Double ? b.standardMaske
+                                                           : "iiii";
+            f->SetzeMaske(U(maske));
+            if (z && (z->min != 0 || z->max != 0)) f->SetzeBereich(z->min, z->max);
+            f->setFixedWidth(d.typ == FeldTyp::Double ? 96 : 48);
+            w = f;
+            break;
+        }
+        case FeldTyp::Datum: {
+            auto* f = new DatumFeld;
+            f->setFixedWidth(80);
+            f->SetzeBereich(0, TagesNummer(3999, 12, 31),
+                            QStringLiteral("Bitte Statuszeile beachten!"));
+            w = f;
+            break;
+        }
+        case FeldTyp::Auswahl: {
+            auto* f = new AuswahlBox;
+            f->SetzeEintraege(U(d.auswahl));
+            w = f;
+            break;
+        }
+        case FeldTyp::Boolesch: {
+            const std::string_view n = d.name;
+            const bool radio = n.size() > 2 && n.substr(n.size() - 2) == "RB";
+            QAbstractButton* k = radio ? static_cast<QAbstractButton*>(new QRadioButton)
+                                       : new QCheckBox;
+            if (radio) k->setAutoExclusive(false);
+            w = k;
+            break;
+        }
+        case FeldTyp::Text: {
+            auto* f = new EingabeFeld;
+            f->setMaxLength(d.breite);
+            f->setMinimumWidth(std::min(220, 30 + 7 * d.breite));
+            w = f;
+            break;
+        }
+        case FeldTyp::Byte:
+            return nullptr;
+    }
+    w->setObjectName(U(d.name));
+    w->setProperty("hilfeNummer", int(d.nr));
+    return w;
+}
+
+struct Zeile {
+    std::vector<Feld> felder;
+    const char* beschriftung = nullptr;  // hand row caption
+    int schluessel = 0;
+    int offset = 0;
+};
+
+}  // namespace
+
+void SeiteAufbauen(TForm11& seite, const Seitenbeschreibung& b, int element) {
+    seite.InfoTitelLbl()->setText(U(b.infoTitel));
+
+    // The tabs, with the nested notebook where the descriptor asks for one.
+    std::map<QString, Gitter> gitter;
+    std::vector<QString> reiterFolge;
+    QString aussen;
+    QStringList innere;
+    if (b.unterreiter) {
+        const QString u = U(b.unterreiter);
+        aussen = u.section(u'=', 0, 0);
+        innere = u.section(u'=', 1).split(u'|');
+    }
+    for (const QString& t : U(b.reiter).split(u'|', Qt::SkipEmptyParts)) {
+        if (t == aussen) {
+            auto* traeger = new QWidget;
+            auto* l = new QVBoxLayout(traeger);
+            l->setContentsMargins(2, 2, 2, 2);
+            auto* inner = new QTabWidget(traeger);
+            inner->setObjectName(QStringLiteral("InnerNb"));
+            l->addWidget(inner);
+            seite.OvcNb()->addTab(traeger, t);
+            for (const QString& i : innere) {
+                NeuerReiter(inner, i, gitter[i]);
+                reiterFolge.push_back(i);
+            }
+            continue;
+        }
+        NeuerReiter(seite.OvcNb(), t, gitter[t]);
+        reiterFolge.push_back(t);
+    }
+
+    // The page's fields, by tab; hand rows first take theirs.
+    std::map<QString, std::vector<Zeile>> zeilen;
+    std::vector<Feld> vergeben;
+    for (const Zeilenplan& p : b.zeilen) {
+        if (!*p.felder) {  // a heading row: captions over the field columns
+            Zeile z;
+            z.beschriftung = p.beschriftung;
+            z.schluessel = -1;  // placed above the row that follows it
+            zeilen[U(p.reiter)].push_back(z);
+            continue;
+        }
+        Zeile z;
+        z.beschriftung = p.beschriftung;
+        for (const QString& id : U(p.felder).split(u' ', Qt::SkipEmptyParts))
+            if (auto f = FeldNachId(id.toStdString())) {
+                z.felder.push_back(*f);
+                vergeben.push_back(*f);
+            }
+        if (z.felder.empty()) continue;
+        z.schluessel = Def(z.felder.front()).nr;
+        z.offset = Def(z.felder.front()).offset;
+        std::vector<Zeile>& liste = zeilen[U(p.reiter)];
+        if (!liste.empty() && liste.back().felder.empty() && liste.back().schluessel == -1) {
+            liste.back().schluessel = z.schluessel;
+            liste.back().offset = z.offset - 1;
+        }
+        liste.push_back(z);
+    }
+    const auto katalog = Feldkatalog();
+    for (size_t i = 0; i < katalog.size(); ++i) {
+        const FeldDef& d = katalog[i];
+        const Feld f = static_cast<Feld>(i);
+        if (std::string_view(d.seite) != b.klasse || d.art == FeldArt::Berechnet) continue;
+        if (d.art == FeldArt::Anzeige && d.typ == FeldTyp::Text) continue;  // a choice's text
+        if (d.typ == FeldTyp::Byte) continue;
+        const FeldZusatz* z = ZusatzVon(b, d.id);
+        if (z && z->art == ZOhne) continue;
+        if (std::find(vergeben.begin(), vergeben.end(), f) != vergeben.end()) continue;
+        // Fields without a tab belong to the page's first tab.
+        const QString reiter = *d.reiter ? U(d.reiter) : U(b.reiter).section(u'|', 0, 0);
+        std::vector<Zeile>& liste = zeilen[reiter];
+        auto it = std::find_if(liste.begin(), liste.end(), [&](const Zeile& r) {
+            return !r.beschriftung && d.nr != 0 && r.schluessel == d.nr;
+        });
+        if (it != liste.end()) {
+            it->felder.push_back(f);
+        } else {
+            Zeile r;
+            r.felder.push_back(f);
+            r.schluessel = d.nr;
+            r.offset = d.offset;
+            liste.push_back(r);
+        }
+    }
+
+    const QStringList koepfe = U(b.spaltenkoepfe).split(u'|', Qt::SkipEmptyParts);
+    for (auto& [reiter, liste] : zeilen) {
+        auto git = gitter.find(reiter);
+        if (git == gitter.end()) continue;  // a tab the descriptor does not show
+        Gitter& g = git->second;
+        std::stable_sort(liste.begin(), liste.end(), [](const Zeile& a, const Zeile& c) {
+            return a.schluessel != c.schluessel ? a.schluessel < c.schluessel
+                                                : a.offset < c.offset;
+        });
+        for (const Zeile& r : liste) {
+            if (r.felder.empty()) {
+                const QStringList teile = U(r.beschriftung).split(u'|');
+                for (int k = 0; k < teile.size(); ++k) {
+                    auto* l = new QLabel(teile[k]);
+                    l->setWordWrap(true);
+                    l->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+                    g.lay->addWidget(l, g.zeile, k == 0 ? 0 : 2 * k);
+                }
+                ++g.zeile;
+                continue;
+            }
+            const FeldDef& erst = Def(r.felder.front());
+            const FeldZusatz* erstZ = ZusatzVon(b, erst.id);
+            const bool paar = r.felder.size() == 2 && !r.beschriftung &&
+                              IstSieFeld(Def(r.felder[1]));
+            if (paar && koepfe.size() == 2 && !g.kopfDa) {
+                g.kopfDa = true;
+                for (int k = 0; k < 2; ++k) {
+                    auto* l = new QLabel(koepfe[k]);
+                    l->setObjectName(k == 0 ? QStringLiteral("KopfErLbl")
+                                            : QStringLiteral("KopfSieLbl"));
+                    l->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+                    g.lay->addWidget(l, g.zeile, 2 + 2 * k);
+                }
+                ++g.zeile;
+            }
+            QString text = r.beschriftung ? U(r.beschriftung)
+                           : erstZ && erstZ->beschriftung ? U(erstZ->beschriftung)
+                                                          : U(erst.beschriftung);
+            const bool kastenZeile = erst.typ == FeldTyp::Boolesch && r.felder.size() == 1 &&
+                                     !(erstZ && erstZ->beschriftung) && !r.beschriftung &&
+                                     text.size() > 3;
+            if (!kastenZeile) {
+                auto* l = new QLabel(text.trimmed());
+                l->setWordWrap(true);
+                l->setObjectName(U(erst.name) + QStringLiteral("Lbl"));
+                g.lay->addWidget(l, g.zeile, 0);
+            }
+            for (size_t k = 0; k < r.felder.size(); ++k) {
+                const Feld f = r.felder[k];
+                const FeldDef& d = Def(f);
+                const FeldZusatz* z = ZusatzVon(b, d.id);
+                QWidget* w = SteuerAnlegen(d, z, b);
+                if (!w) continue;
+                auto* knopf = qobject_cast<QAbstractButton*>(w);
+                if (knopf) knopf->setText(U(d.beschriftung).trimmed());
+                if (kastenZeile) {
+                    g.lay->addWidget(w, g.zeile, 0, 1, -1);
+                } else {
+                    const int spalte = 2 + 2 * static_cast<int>(k);
+                    if (k > 0 && !knopf && !IstSieFeld(d) && !r.beschriftung &&
+                        std::string_view(d.beschriftung) != erst.beschriftung) {
+                        auto* l = new QLabel(U(d.beschriftung).trimmed());
+                        l->setObjectName(U(d.name) + QStringLiteral("Lbl"));
+                        g.lay->addWidget(l, g.zeile, spalte - 1);
+                    }
+                    g.lay->addWidget(w, g.zeile, spalte);
+                }
+                Bindung bi;
+                bi.feld = f;
+                bi.element = d.anzahl > 1 ? element : 1;
+                bi.steuer = w;
+                if (z && z->art == ZNurLesen) {
+                    bi.nurLesen = true;
+                    if (auto* e = qobject_cast<QLineEdit*>(w)) {
+                        e->setReadOnly(true);
+                        e->setFocusPolicy(Qt::NoFocus);
+                    }
+                }
+                if (d.typ == FeldTyp::Auswahl)
+                    for (Feld t : FelderNachName(d.name))
+                        if (Def(t).typ == FeldTyp::Text && Def(t).art == FeldArt::Anzeige &&
+                            std::string_view(Def(t).seite) == b.klasse)
+                            bi.textFeld = t;
+                seite.Bindungen().push_back(bi);
+                if (!bi.nurLesen) seite.FeldAnschliessen(w);
+            }
+            ++g.zeile;
+        }
+    }
+    for (const Knopfplan& k : b.knoepfe) {
+        auto git = gitter.find(U(k.reiter));
+        if (git == gitter.end()) continue;
+        auto* knopf = new QPushButton(U(k.text));
+        knopf->setObjectName(U(k.name));
+        if (k.liste > 0) {
+            const int n = k.jePerson ? k.liste + element : k.liste;
+            QString titel = U(k.titel);
+            if (k.jePerson)
+                titel += element == 1 ? QStringLiteral("Stpfl.") : QStringLiteral("Ehegatte");
+            const auto ziel = k.feld ? FeldNachId(k.feld) : std::nullopt;
+            TForm11* s = &seite;
+            const int hilfe = k.hilfeseite;
+            QObject::connect(knopf, &QPushButton::clicked, s, [s, n, titel, hilfe, ziel] {
+                s->ListeOeffnen(n, titel, hilfe, ziel ? s->Betrag(*ziel) : nullptr);
+            });
+        }
+        git->second.lay->addWidget(knopf, git->second.zeile++, 0, 1, -1, Qt::AlignLeft);
+    }
+    for (auto& [name, g] : gitter) g.lay->setRowStretch(g.zeile, 1);
+}
+
+}  // namespace quarnel::gui

@@ -1,0 +1,74 @@
+// The page builder: the fields of a page class come from the field catalogue
+// (control kind from the type, caption, tab, choices, field number as help
+// number, object name = field name); a small descriptor, kept as data, adds
+// what the catalogue does not know: masks and ranges, read-only displays,
+// rows laid out by hand, nested notebooks, column headings and buttons.
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "pages/tform11.h"
+
+namespace quarnel::gui {
+
+enum Zusatzart : uint8_t {
+    ZNormal = 0,
+    ZNurLesen = 1,  // a display: shown, never stored by the page
+    ZOhne = 2,      // no control (the page stores it otherwise)
+};
+
+// What a field needs beyond its catalogue row (id = catalogue id).
+struct FeldZusatz {
+    const char* id;
+    const char* maske = nullptr;      // picture mask of an amount or number field
+    double min = 0, max = 0;          // range; both 0: the mask's
+    uint8_t art = ZNormal;
+    const char* beschriftung = nullptr;  // row caption instead of the catalogue's
+};
+
+// A row laid out by hand: its caption and the ids of its fields, blank-separated.
+struct Zeilenplan {
+    const char* reiter;
+    const char* beschriftung;
+    const char* felder;
+};
+
+// A button placed at the foot of a tab; the page connects it by object name,
+// or, with a list number, it opens that list table for the amount field
+// `feld` (person-bound lists: number + element, title + the person).
+struct Knopfplan {
+    const char* reiter;
+    const char* name;
+    const char* text;
+    int liste = 0;
+    const char* feld = nullptr;
+    const char* titel = nullptr;
+    int hilfeseite = 0;
+    bool jePerson = false;
+};
+
+struct Seitenbeschreibung {
+    const char* klasse;          // page class in the catalogue ("TF_NSA")
+    const char* infoTitel;       // caption of InfoTitelLbl
+    const char* reiter;          // tabs after "&Info", separated by '|'
+    const char* unterreiter;     // "Outer=Inner1|Inner2" or nullptr: a nested notebook
+    const char* standardMaske;   // mask of amount fields without their own
+    const char* spaltenkoepfe;   // "Stpfl./Ehemann|Ehefrau" above paired rows, or nullptr
+    std::span<const FeldZusatz> zusatz = {};
+    std::span<const Zeilenplan> zeilen = {};
+    std::span<const Knopfplan> knoepfe = {};
+};
+
+// Builds the tabs and fields of `seite` for catalogue element `element`.
+void SeiteAufbauen(TForm11& seite, const Seitenbeschreibung& b, int element);
+
+// The descriptors of the pages built from the catalogue, for the tests that
+// check every one of them.
+struct BeschriebeneSeite {
+    const Seitenbeschreibung* beschreibung;
+    int elemente;  // how many instances the page has (cards, children, persons)
+};
+std::span<const BeschriebeneSeite> AlleSeitenbeschreibungen();
+
+}  // namespace quarnel::gui

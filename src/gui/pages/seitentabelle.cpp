@@ -1,0 +1,81 @@
+#include "pages/seitentabelle.h"
+
+#include <QMdiArea>
+#include <QStatusBar>
+#include <memory>
+
+#include "pages/seiten.h"
+#include "shell/tf_globmain.h"
+
+namespace quarnel::gui {
+
+namespace {
+
+using Fabrik = TForm11* (*)(Seitenumgebung&, int seite);
+
+struct Eintrag {
+    int bereich;
+    int seite;  // 0: every page of the area
+    Fabrik fabrik;
+};
+
+const Eintrag Seitentabelle[] = {
+    {2, 0, [](Seitenumgebung& u, int s) -> TForm11* { return new TF_Kind(u, s); }},
+    {3, 0, [](Seitenumgebung& u, int s) -> TForm11* { return new TF_NSA(u, s); }},
+    {13, 5, [](Seitenumgebung& u, int) -> TForm11* { return new TF_AbAusBi(u); }},
+    {17, 2, [](Seitenumgebung& u, int) -> TForm11* { return new TF_Kurz(u); }},
+};
+
+class HauptfensterUmgebung : public Seitenumgebung {
+  public:
+    explicit HauptfensterUmgebung(TF_GlobMain& h) : h_(h) {}
+    CaseRecord& Satz() override { return h_.Fall().Satz(); }
+    Meldungen& Meldungsdienst() override { return h_.Meldungsdienst(); }
+    bool FallVeraendert() const override { return h_.FallVeraendert(); }
+    void SetzeFallVeraendert(bool v) override { h_.SetzeFallVeraendert(v); }
+    int Formularblatt() const override { return h_.Formularblatt(); }
+    void SetzeFormularblatt(int b) override { h_.SetzeFormularblatt(b); }
+    void SetzeHilfeseite(int s) override { h_.SetzeHilfeseite(s); }
+    Listensatz& Liste() override { return h_.Fall().Liste(); }
+    bool ListeLesen(int n) override { return h_.Fall().ListeLesen(n); }
+    bool ListeSchreiben(int n) override { return h_.Fall().ListeSchreiben(n); }
+    void Statuszeile(const QString& t) override { h_.statusBar()->showMessage(t); }
+    void Zeigen(TForm11* seite) override { h_.SeiteEinfuegen(seite); }
+    void SetzeKurzberechnung(bool aktiv) override { h_.SetzeKurzberechnung(aktiv); }
+    int Hauptbreite() const override { return h_.Mdi()->width(); }
+    int NutzbareHoehe() const override { return h_.Mdi()->height(); }
+
+  private:
+    TF_GlobMain& h_;
+};
+
+}  // namespace
+
+TForm11* SeiteErzeugen(Seitenumgebung& u, int bereich, int seite) {
+    for (const Eintrag& e : Seitentabelle)
+        if (e.bereich == bereich && (e.seite == 0 || e.seite == seite)) {
+            TForm11* s = e.fabrik(u, seite);
+            s->SetzePosition(bereich, seite);
+            return s;
+        }
+    return nullptr;
+}
+
+void SeitenAnbinden(TF_GlobMain& h) {
+    auto umgebung = std::make_shared<HauptfensterUmgebung>(h);
+    h.fall.seiteErzeugen = [umgebung](int bereich, int seite) -> QWidget* {
+        return SeiteErzeugen(*umgebung, bereich, seite);
+    };
+    h.fall.familienstand = [&h] { return int(h.Fall().Satz().Int(Feld::ErSie_FamilienstandLB)); };
+}
+
+std::span<const BeschriebeneSeite> AlleSeitenbeschreibungen() {
+    static const BeschriebeneSeite alle[] = {
+        {&TF_BehindN::Beschreibung(), 8},
+        {&TF_Kind::Beschreibung(), 6},  {&TF_Ausbild::Beschreibung(), 6},
+        {&TF_NSA::Beschreibung(), 4},   {&TF_Kurz::Beschreibung(), 1},
+    };
+    return alle;
+}
+
+}  // namespace quarnel::gui

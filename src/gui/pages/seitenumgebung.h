@@ -1,0 +1,42 @@
+// What an entry page needs from the program around it: the open case, the
+// message box, the case-changed state, the form sheet and help page of the
+// main window, the list buffer with the work file, the status line, and a
+// place to show subordinate pages. The main window lends it; tests script it.
+#pragma once
+
+#include <QString>
+
+#include "case/caserecord.h"
+#include "shell/meldung.h"
+
+class QWidget;
+
+namespace quarnel::gui {
+
+class TForm11;
+
+class Seitenumgebung {
+  public:
+    virtual ~Seitenumgebung() = default;
+    virtual CaseRecord& Satz() = 0;
+    virtual Meldungen& Meldungsdienst() = 0;
+    virtual bool FallVeraendert() const = 0;
+    virtual void SetzeFallVeraendert(bool v) = 0;
+    virtual int Formularblatt() const = 0;
+    virtual void SetzeFormularblatt(int blatt) = 0;
+    virtual void SetzeHilfeseite(int seite) = 0;
+    // The one list buffer and the work file that keeps the 50 lists.
+    virtual Listensatz& Liste() = 0;
+    virtual bool ListeLesen(int n) = 0;
+    virtual bool ListeSchreiben(int n) = 0;
+    virtual void Statuszeile(const QString& text) = 0;
+    // Shows a page (entry or subordinate) in the page area.
+    virtual void Zeigen(TForm11* seite) = 0;
+    // The quick-calculation page is the active page: computations use the quick fill.
+    virtual void SetzeKurzberechnung(bool aktiv) = 0;
+    // Width of the main window's client area and the height pages may take.
+    virtual int Hauptbreite() const = 0;
+    virtual int NutzbareHoehe() const = 0;
+};
+
+}  // namespace quarnel::gui

@@ -1,0 +1,366 @@
+#include "pages/tform11.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "calc/betrag.h"
+#include "pages/seitenzustand.h"
+#include "pages/tf_anlage.h"
+#include "widgets/auswahl.h"
+#include "widgets/maskenfeld.h"
+
+namespace quarnel::gui {
+
+QString Bereichshinweis(int32_t von, int32_t bis) {
+    return QStringLiteral("Eingabebereich ") + QString::fromStdString(DatumText(von)) +
+           QStringLiteral(" - ") + QString::fromStdString(DatumText(bis));
+}
+
+TForm11::TForm11(Seitenumgebung& umgebung, int instanz, QWidget* eltern)
+    : QWidget(eltern), umgebung_(umgebung), instanz_(instanz) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setCursor(Qt::ArrowCursor);
+    auto* lay = new QVBoxLayout(this);
+    lay->setContentsMargins(0, 0, 0, 0);
+    lay->setSpacing(0);
+    kopfPnl_ = new QLabel(this);
+    kopfPnl_->setObjectName(QStringLiteral("KopfPnl"));
+    kopfPnl_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    kopfPnl_->setFrameShape(QFrame::Panel);
+    kopfPnl_->setFrameShadow(QFrame::Raised);
+    kopfPnl_->setMinimumHeight(22);
+    QFont f = kopfPnl_->font();
+    f.setBold(true);
+    kopfPnl_->setFont(f);
+    lay->addWidget(kopfPnl_);
+    nb_ = new QTabWidget(this);
+    nb_->setObjectName(QStringLiteral("OvcNb"));
+    nb_->setUsesScrollButtons(true);
+    lay->addWidget(nb_, 1);
+    auto* info = new QWidget;
+    auto* il = new QVBoxLayout(info);
+    infoTitelLbl_ = new QLabel(info);
+    infoTitelLbl_->setObjectName(QStringLiteral("InfoTitelLbl"));
+    infoTitelLbl_->setWordWrap(true);
+    QFont tf = infoTitelLbl_->font();
+    tf.setPixelSize(18);
+    tf.setBold(true);
+    infoTitelLbl_->setFont(tf);
+    il->addWidget(infoTitelLbl_);
+    auto* bild = new QLabel(info);
+    bild->setObjectName(QStringLiteral("Image1"));
+    il->addWidget(bild);
+    il->addStretch(1);
+    nb_->addTab(info, QStringLiteral("&Info"));
+    connect(nb_, &QTabWidget::currentChanged, this, [this] { FeldEnter(); });
+}
+
+TForm11::~TForm11() = default;
+
+QWidget* TForm11::Reiter(const QString& titel) const {
+    const int i = ReiterIndex(titel);
+    return i >= 0 ? nb_->widget(i) : nullptr;
+}
+
+int TForm11::ReiterIndex(const QString& titel) const {
+    for (int i = 0; i < nb_->count(); ++i)
+        if (nb_->tabText(i) == titel) return i;
+    return -1;
+}
+
+QWidget* TForm11::Steuer(Feld f) const {
+    for (const Bindung& b : bindungen_)
+        if (b.feld == f) return b.steuer;
+    return nullptr;
+}
+BetragFeld* TForm11::Betrag(Feld f) const { return qobject_cast<BetragFeld*>(Steuer(f)); }
+DatumFeld* TForm11::Datum(Feld f) const { return qobject_cast<DatumFeld*>(Steuer(f)); }
+QAbstractButton* TForm11::Kasten(Feld f) const {
+    return qobject_cast<QAbstractButton*>(Steuer(f));
+}
+AuswahlBox* TForm11::Liste(Feld f) const { return qobject_cast<AuswahlBox*>(Steuer(f)); }
+
+// --- loading and storing -------------------------------------------------------------
+
+void TForm11::DatenLaden() {
+    geladen_ = false;
+    const CaseRecord& r = Satz();
+    for (const Bindung& b : bindungen_) {
+        const FeldDef& d = Def(b.feld);
+        if (auto* x = qobject_cast<BetragFeld*>(b.steuer)) {
+            x->SetzeWert(d.typ == FeldTyp::Double ? r.Dbl(b.feld, b.element)
+                                                  : r.Int(b.feld, b.element));
+        } else if (auto* x = qobject_cast<DatumFeld*>(b.steuer)) {
+            x->SetzeWert(r.Int(b.feld, b.element));
+        } else if (auto* x = qobject_cast<AuswahlBox*>(b.steuer)) {
+            x->blockSignals(true);
+            x->SetzeIndex(r.Int(b.feld, b.element));
+            x->blockSignals(false);
+        } else if (auto* x = qobject_cast<QAbstractButton*>(b.steuer)) {
+            CnoC(x, r.Bool(b.feld, b.element));
+        } else if (auto* x = qobject_cast<QLineEdit*>(b.steuer)) {
+            x->setText(QString::fromStdString(r.TextUtf8(b.feld, b.element)));
+            x->setModified(false);
+        }
+    }
+    geladen_ = true;
+}
+
+void TForm11::DatenSpeichern() {
+    CaseRecord& r = Satz();
+    for (const Bindung& b : bindungen_) {
+        if (b.nurLesen) continue;
+        const FeldDef& d = Def(b.feld);
+        if (auto* x = qobject_cast<BetragFeld*>(b.steuer)) {
+            if (d.typ == FeldTyp::Double)
+                r.SetzeDbl(b.feld, x->Wert(), b.element);
+            else
+                r.SetzeInt(b.feld, static_cast<int32_t>(std::lround(x->Wert())), b.element);
+        } else if (auto* x = qobject_cast<DatumFeld*>(b.steuer)) {
+            r.SetzeInt(b.feld, x->Wert(), b.element);
+        } else if (auto* x = qobject_cast<AuswahlBox*>(b.steuer)) {
+            r.SetzeInt(b.feld, x->Index(), b.element);
+            if (b.textFeld != Feld::Anzahl_ && x->Index() >= 0)
+                r.SetzeTextUtf8(b.textFeld, x->currentText().trimmed().toStdString(),
+                                b.element);
+        } else if (auto* x = qobject_cast<QAbstractButton*>(b.steuer)) {
+            r.SetzeBool(b.feld, x->isChecked(), b.element);
+        } else if (auto* x = qobject_cast<QLineEdit*>(b.steuer)) {
+            // Unchanged texts stay byte for byte as they were.
+            if (QString::fromStdString(r.TextUtf8(b.feld, b.element)) != x->text())
+                r.SetzeTextUtf8(b.feld, x->text().toStdString(), b.element);
+        }
+    }
+}
+
+// --- show, activate, close ---------------------------------------------------------------
+
+void TForm11::FormShow() {
+    const int breite =
+        static_cast<int>(std::lround(umgebung_.Hauptbreite() * double(Entwurfsbreite) /
+                                     Bezugsbreite));
+    QWidget* rahmen = qobject_cast<QMdiSubWindow*>(parentWidget()) ? parentWidget() : this;
+    int hoehe = rahmen->height();
+    const int nutzbar = umgebung_.NutzbareHoehe();
+    if (nutzbar > 0 && (hoehe > nutzbar - 2 || hoehe < 200)) hoehe = nutzbar - 6;
+    rahmen->setGeometry(0, 0, breite, std::max(hoehe, 200));
+    DatenLaden();
+    if (bereich_ > 0) SeitenmerkerSetzen(Satz(), SM_Bearbeitet, bereich_, seite_);
+}
+
+void TForm11::FormActivate() {
+    if (ersteAktivierung_) {
+        ersteAktivierung_ = false;
+        return;
+    }
+    Seitenzustand& z = SeitenzustandGlobal();
+    if (z.uebernahme && listenZiel_) {
+        listenZiel_->SetzeWert(umgebung_.Liste().Summe());
+        z.uebernahme = false;
+        listenZiel_ = nullptr;
+        KompChange();
+        AnzeigeRechnen();
+    }
+}
+
+void TForm11::ListeOeffnen(int liste, const QString& titel, int hilfeseite, BetragFeld* ziel) {
+    if (!OffeneEingabeUebernehmen()) return;
+    Seitenzustand& z = SeitenzustandGlobal();
+    z.listenaufruf.liste = liste;
+    z.listenaufruf.titel = titel.toStdString();
+    z.listenaufruf.hilfeseite = hilfeseite;
+    listenZiel_ = ziel;
+    UnterseiteOeffnen(new TF_Anlage(umgebung_));
+}
+
+void TForm11::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    if (gezeigt_) return;
+    gezeigt_ = true;
+    FormShow();
+    FormActivate();
+}
+
+bool TForm11::OffeneEingabeUebernehmen() {
+    QWidget* f = focusWidget();
+    if (!f || !isAncestorOf(f)) return true;
+    if (auto* m = qobject_cast<MaskenFeld*>(f)) {
+        if (!m->Modifiziert()) return true;
+        if (!m->Uebernehmen()) return false;
+        m->Abschliessen();
+        DefContPostEdit(true);
+        FeldVerlassen(m);
+    } else if (auto* t = qobject_cast<QLineEdit*>(f); t && t->isModified()) {
+        t->setModified(false);
+        DefContPostEdit(true);
+        FeldVerlassen(t);
+    }
+    return true;
+}
+
+bool TForm11::FormCloseQuery() {
+    if (!OffeneEingabeUebernehmen()) return false;
+    if (!DatenPruefen()) {
+        FokusZurueck();
+        return false;
+    }
+    DatenSpeichern();
+    return true;
+}
+
+void TForm11::FormClose() {
+    if (aufrufer_) {
+        TForm11* a = aufrufer_;
+        aufrufer_ = nullptr;
+        a->setEnabled(true);
+        a->SeiteZurueck();
+    }
+}
+
+void TForm11::closeEvent(QCloseEvent* e) {
+    if (!FormCloseQuery()) {
+        e->ignore();
+        return;
+    }
+    e->accept();
+    FormClose();
+    emit geschlossen();
+}
+
+void TForm11::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        focusNextChild();
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+void TForm11::UnterseiteOeffnen(TForm11* unterseite) {
+    unterseite->aufrufer_ = this;
+    unterseite->setProperty("unterseite", true);
+    setEnabled(false);
+    umgebung_.Zeigen(unterseite);
+}
+
+// --- edit handlers ---------------------------------------------------------------------
+
+void TForm11::KompChange() {
+    umgebung_.SetzeFallVeraendert(true);
+}
+
+void TForm11::DefContPostEdit(bool modifiziert) {
+    if (auto* e = qobject_cast<EingabeFeld*>(focusWidget()))
+        SeitenzustandGlobal().einfuegemodus = !e->Ueberschreiben();
+    if (!modifiziert) return;
+    KompChange();
+    AnzeigeRechnen();
+}
+
+void TForm11::FokusMerken() {
+    if (QWidget* f = focusWidget(); f && isAncestorOf(f)) gemerkt_ = f;
+}
+
+void TForm11::FokusZurueck() {
+    if (gemerkt_ && gemerkt_->isEnabled() && gemerkt_->isVisible()) gemerkt_->setFocus();
+}
+
+void TForm11::DefContError(int code, const QString& text, QWidget* feld) {
+    QString t = text;
+    if (code == FehlerBereichProgramm)
+        if (auto* d = qobject_cast<DatumFeld*>(feld)) t = d->Hinweis();
+    umgebung_.Meldungsdienst().Zeige(MeldungsTyp::Fehler, t.toStdString(), KnopfOK);
+}
+
+void TForm11::DatumValidationEintrag(DatumFeld* feld, int32_t von, int32_t bis) {
+    if (von < 0) von = 0;
+    if (bis < 0) bis = 0;
+    if (bis < von) von = bis;
+    feld->SetzeBereich(von, bis, Bereichshinweis(von, bis));
+}
+
+void TForm11::DatVal_Von(DatumFeld* feld, int32_t anderes, int32_t von, int32_t bis) {
+    int32_t oben = bis;
+    if (anderes != KeinDatum && anderes < oben) oben = anderes;
+    DatumValidationEintrag(feld, von, oben);
+}
+
+void TForm11::DatVal_Bis(DatumFeld* feld, int32_t anderes, int32_t von, int32_t bis) {
+    int32_t unten = von;
+    if (anderes != KeinDatum && anderes > unten) unten = std::min(anderes, bis);
+    DatumValidationEintrag(feld, unten, bis);
+}
+
+void TForm11::Schliessen() {
+    if (auto* rahmen = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        rahmen->close();
+    else
+        close();
+}
+
+void TForm11::Zeitraum(Feld von, Feld bis, int32_t min, int32_t max) {
+    datumsregeln_.push_back({von, bis, true, min, max});
+    datumsregeln_.push_back({bis, von, false, min, max});
+}
+
+void TForm11::Datumsbereich(Feld feld, int32_t min, int32_t max) {
+    datumsregeln_.push_back({feld, Feld::Anzahl_, false, min, max});
+}
+
+void TForm11::DatumEnter(DatumFeld* d) {
+    for (const Datumsregel& r : datumsregeln_) {
+        if (Steuer(r.feld) != d) continue;
+        DatumFeld* anderes = r.anderes != Feld::Anzahl_ ? Datum(r.anderes) : nullptr;
+        if (!anderes)
+            DatumValidationEintrag(d, r.min, r.max);
+        else if (r.istVon)
+            DatVal_Von(d, anderes->Wert(), r.min, r.max);
+        else
+            DatVal_Bis(d, anderes->Wert(), r.min, r.max);
+        return;
+    }
+}
+
+void TForm11::FeldAnschliessen(QWidget* steuer) {
+    if (auto* m = qobject_cast<MaskenFeld*>(steuer)) {
+        connect(m, &MaskenFeld::eingabeBeginnt, this, [this, m] {
+            FeldEnter();
+            if (auto* d = qobject_cast<DatumFeld*>(m)) {
+                DatumEnter(d);
+                umgebung_.Statuszeile(d->Hinweis());
+            }
+        });
+        connect(m, &MaskenFeld::eingabeBeendet, this, [this, m](bool mod) {
+            DefContPostEdit(mod);
+            if (mod) FeldVerlassen(m);
+        });
+        connect(m, &MaskenFeld::fehler, this,
+                [this, m](int code, const QString& text) { DefContError(code, text, m); });
+    } else if (auto* b = qobject_cast<QAbstractButton*>(steuer)) {
+        connect(b, &QAbstractButton::clicked, this, [this, b] {
+            FokusMerken();
+            KompChange();
+            FeldVerlassen(b);
+        });
+    } else if (auto* c = qobject_cast<AuswahlBox*>(steuer)) {
+        connect(c, &QComboBox::activated, this, [this, c] {
+            FokusMerken();
+            KompChange();
+            FeldVerlassen(c);
+        });
+    } else if (auto* t = qobject_cast<QLineEdit*>(steuer)) {
+        connect(t, &QLineEdit::editingFinished, this, [this, t] {
+            if (!t->isModified()) return;
+            t->setModified(false);
+            DefContPostEdit(true);
+            FeldVerlassen(t);
+        });
+    }
+}
+
+}  // namespace quarnel::gui

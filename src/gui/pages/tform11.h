@@ -1,0 +1,147 @@
+// The base of every entry page: header panel, notebook with the "&Info" tab,
+// the fields bound to the case record, and the page protocol (load, check,
+// store, recompute, show, activate, close query, change and edit handlers,
+// focus memory, date ranges). Pages built from the catalogue get their fields
+// here; a page class adds only what its descriptor cannot say.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <vector>
+
+#include "case/feldkatalog.h"
+#include "pages/seitenumgebung.h"
+
+class QLabel;
+class QTabWidget;
+class QAbstractButton;
+
+namespace quarnel::gui {
+
+class BetragFeld;
+class DatumFeld;
+class MaskenFeld;
+
+// The range a date field gets when it is entered: a single date, or one end
+// of a period whose other end narrows it (von/bis).
+struct Datumsregel {
+    Feld feld;
+    Feld anderes = Feld::Anzahl_;  // the period's other end, or none
+    bool istVon = false;
+    int32_t min = 0, max = 0;
+};
+
+// One control bound to one element of a catalogue field.
+struct Bindung {
+    Feld feld;
+    int element = 1;
+    QWidget* steuer = nullptr;
+    bool nurLesen = false;  // shown, not stored by the page
+    Feld textFeld = Feld::Anzahl_;  // a choice's display text, stored with it
+};
+
+class TForm11 : public QWidget {
+    Q_OBJECT
+  public:
+    TForm11(Seitenumgebung& umgebung, int instanz, QWidget* eltern = nullptr);
+    ~TForm11() override;
+
+    static constexpr int Entwurfsbreite = 480;
+    static constexpr int Bezugsbreite = 718;
+
+    Seitenumgebung& Umgebung() { return umgebung_; }
+    CaseRecord& Satz() { return umgebung_.Satz(); }
+    int Instanz() const { return instanz_; }
+    bool Geladen() const { return geladen_; }
+    // The navigator position the page marks as visited (0: none).
+    void SetzePosition(int bereich, int seite) {
+        bereich_ = bereich;
+        seite_ = seite;
+    }
+
+    // --- the page protocol
+    virtual void DatenLaden();
+    virtual bool DatenPruefen() { return true; }
+    virtual void DatenSpeichern();
+    virtual void AnzeigeRechnen() {}
+    virtual void FormShow();
+    virtual void FormActivate();
+    // Checks and stores; false keeps the page open with the focus back.
+    bool FormCloseQuery();
+    virtual void FormClose();
+    void KompChange();
+    void DefContPostEdit(bool modifiziert);
+    void FeldEnter() { FokusMerken(); }
+    void FokusMerken();
+    void FokusZurueck();
+    void DefContError(int code, const QString& text, QWidget* feld);
+    // The date-range rules of the page fields.
+    void DatumValidationEintrag(DatumFeld* feld, int32_t von, int32_t bis);
+    void DatVal_Von(DatumFeld* feld, int32_t anderes, int32_t von, int32_t bis);
+    void DatVal_Bis(DatumFeld* feld, int32_t anderes, int32_t von, int32_t bis);
+    // Closes the page (its frame in the page area, or the window itself).
+    void Schliessen();
+    // A period from `von` to `bis` within min..max, and a single date.
+    void Zeitraum(Feld von, Feld bis, int32_t min, int32_t max);
+    void Datumsbereich(Feld feld, int32_t min, int32_t max);
+    // The return message of a closing list table or subordinate page.
+    void SeiteZurueck() { FormActivate(); }
+    // Commits the field being edited; false when its entry is refused.
+    virtual bool OffeneEingabeUebernehmen();
+
+    // Opens a subordinate page, modal to this one: this page is disabled
+    // until the subordinate page has closed and sent its return message.
+    void UnterseiteOeffnen(TForm11* unterseite);
+    TForm11* Aufrufer() const { return aufrufer_; }
+    // Opens list table n; a sum the user agrees to take over goes into
+    // `ziel` when the table returns, whichever tab is showing then.
+    void ListeOeffnen(int liste, const QString& titel, int hilfeseite, BetragFeld* ziel);
+
+    // --- controls
+    QLabel* KopfPnl() const { return kopfPnl_; }
+    QLabel* InfoTitelLbl() const { return infoTitelLbl_; }
+    QTabWidget* OvcNb() const { return nb_; }
+    QWidget* Reiter(const QString& titel) const;  // tab page by its caption
+    int ReiterIndex(const QString& titel) const;
+    std::vector<Bindung>& Bindungen() { return bindungen_; }
+    // The control of a field by catalogue id (null when the page has none).
+    QWidget* Steuer(Feld f) const;
+    BetragFeld* Betrag(Feld f) const;
+    DatumFeld* Datum(Feld f) const;
+    QAbstractButton* Kasten(Feld f) const;
+    class AuswahlBox* Liste(Feld f) const;
+    // Wires a field's edit signals to the protocol (the builder does it for its fields).
+    void FeldAnschliessen(QWidget* steuer);
+
+  signals:
+    void geschlossen();
+
+  protected:
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    // Runs when a date field is entered: narrows its range (DatumEnter).
+    virtual void DatumEnter(DatumFeld* d);
+    // Runs after a bound field was left modified (besides KompChange).
+    virtual void FeldVerlassen(QWidget*) {}
+
+    Seitenumgebung& umgebung_;
+    int instanz_;
+    int bereich_ = 0, seite_ = 0;
+    bool geladen_ = false;
+    bool ersteAktivierung_ = true;
+    bool gezeigt_ = false;
+    QPointer<QWidget> gemerkt_;
+    QLabel* kopfPnl_;
+    QLabel* infoTitelLbl_;
+    QTabWidget* nb_;
+    std::vector<Bindung> bindungen_;
+    std::vector<Datumsregel> datumsregeln_;
+    QPointer<TForm11> aufrufer_;
+    QPointer<BetragFeld> listenZiel_;
+};
+
+// "Eingabebereich 01.01.1900 - 31.12.2001"
+QString Bereichshinweis(int32_t von, int32_t bis);
+
+}  // namespace quarnel::gui

@@ -1,0 +1,242 @@
+// The page framework: every page descriptor against the field catalogue, the
+// page protocol (load, edit, store, refused close), the date ranges and the
+// list table with its take-over.
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QtTest>
+#include <cstring>
+#include <set>
+
+#include "calc/betrag.h"
+#include "pages/seitenbau.h"
+#include "pages/seitenzustand.h"
+#include "pages/tf_anlage.h"
+#include "seitentest.h"
+#include "widgets/auswahl.h"
+#include "widgets/maskenfeld.h"
+
+using namespace quarnel;
+using namespace quarnel::gui;
+
+namespace {
+
+// A distinct, valid value in every element of every field of the page class.
+void Muster(CaseRecord& r, const char* klasse) {
+    const auto katalog = Feldkatalog();
+    for (size_t i = 0; i < katalog.size(); ++i) {
+        const FeldDef& d = katalog[i];
+        if (std::strcmp(d.seite, klasse) != 0) continue;
+        const Feld f = static_cast<Feld>(i);
+        for (int e = 1; e <= d.anzahl; ++e) {
+            const int n = static_cast<int>(i) * 7 + e;
+            switch (d.typ) {
+                case FeldTyp::Double: r.SetzeDbl(f, 1000.0 * n + 0.25, e); break;
+                case FeldTyp::Ganzzahl: r.SetzeInt(f, n % 13, e); break;
+                case FeldTyp::Datum: r.SetzeInt(f, ErsterTagSteuerjahr + n % 300, e); break;
+                case FeldTyp::Auswahl: {
+                    const int k = static_cast<int>(QString::fromUtf8(d.auswahl).count(u'|')) + 1;
+                    r.SetzeInt(f, n % k, e);
+                    break;
+                }
+                case FeldTyp::Boolesch: r.SetzeBool(f, n % 2 == 0, e); break;
+                case FeldTyp::Text:
+                    r.SetzeText(f, std::string(d.breite, static_cast<char>('a' + n % 26)), e);
+                    break;
+                case FeldTyp::Byte: break;
+            }
+        }
+    }
+    // A choice's display text follows its choice.
+    for (size_t i = 0; i < katalog.size(); ++i) {
+        const FeldDef& d = katalog[i];
+        if (std::strcmp(d.seite, klasse) != 0 || d.typ != FeldTyp::Auswahl) continue;
+        for (Feld t : FelderNachName(d.name)) {
+            if (Def(t).typ != FeldTyp::Text || Def(t).art != FeldArt::Anzeige ||
+                std::strcmp(Def(t).seite, klasse) != 0)
+                continue;
+            const QStringList items = QString::fromUtf8(d.auswahl).split(u'|');
+            for (int e = 1; e <= d.anzahl; ++e)
+                r.SetzeTextUtf8(t, items[r.Int(static_cast<Feld>(i), e)].trimmed().toStdString(),
+                                e);
+        }
+    }
+}
+
+const Seitenbeschreibung& Beschreibung(const char* klasse) {
+    for (const BeschriebeneSeite& s : AlleSeitenbeschreibungen())
+        if (std::strcmp(s.beschreibung->klasse, klasse) == 0) return *s.beschreibung;
+    throw std::logic_error(klasse);
+}
+
+// A page that refuses to close.
+class Sperrseite : public TForm11 {
+  public:
+    using TForm11::TForm11;
+    bool DatenPruefen() override { return false; }
+};
+
+}  // namespace
+
+class SeitenrahmenTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void jede_beschreibung_laedt_und_speichert_byte_genau() {
+        for (const BeschriebeneSeite& s : AlleSeitenbeschreibungen()) {
+            const Seitenbeschreibung& b = *s.beschreibung;
+            for (int e = 1; e <= s.elemente; ++e) {
+                seitentest::Umgebung u;
+                NeuerFallDatensatz(u.Satz());
+                Muster(u.Satz(), b.klasse);
+                const CaseRecord muster = u.Satz();
+                TForm11 seite(u, e);
+                SeiteAufbauen(seite, b, e);
+                seite.DatenLaden();
+                seite.TForm11::DatenSpeichern();
+                QVERIFY2(u.Satz() == muster, b.klasse);
+
+                // Into a new case: exactly the bound elements take the pattern.
+                CaseRecord neu;
+                NeuerFallDatensatz(neu);
+                const CaseRecord leer = neu;
+                u.Satz() = neu;
+                seite.TForm11::DatenSpeichern();
+                std::set<std::pair<int, int>> gebunden;  // byte ranges
+                for (const Bindung& bi : seite.Bindungen()) {
+                    if (bi.nurLesen) continue;
+                    const FeldDef& d = Def(bi.feld);
+                    const size_t off = CaseRecord::Offset(bi.feld, bi.element);
+                    QVERIFY2(std::memcmp(u.Satz().Daten() + off, muster.Daten() + off,
+                                         d.Bytes()) == 0,
+                             d.id);
+                    gebunden.insert({int(off), int(off + d.Bytes())});
+                    if (bi.textFeld != Feld::Anzahl_) {
+                        const size_t t = CaseRecord::Offset(bi.textFeld, bi.element);
+                        gebunden.insert({int(t), int(t + Def(bi.textFeld).Bytes())});
+                    }
+                }
+                for (size_t k = 0; k < CaseRecord::Groesse; ++k) {
+                    bool drin = false;
+                    for (auto [a, z] : gebunden) drin |= int(k) >= a && int(k) < z;
+                    if (!drin && u.Satz().Bytes()[k] != leer.Bytes()[k])
+                        QFAIL(qPrintable(QStringLiteral("%1 schreibt Byte %2")
+                                             .arg(QString::fromLatin1(b.klasse))
+                                             .arg(k)));
+                }
+            }
+        }
+    }
+
+    void jedes_eingabefeld_hat_ein_steuerelement() {
+        for (const BeschriebeneSeite& s : AlleSeitenbeschreibungen()) {
+            const Seitenbeschreibung& b = *s.beschreibung;
+            seitentest::Umgebung u;
+            TForm11 seite(u, 1);
+            SeiteAufbauen(seite, b, 1);
+            std::map<Feld, int> anzahl;
+            for (const Bindung& bi : seite.Bindungen()) ++anzahl[bi.feld];
+            const auto katalog = Feldkatalog();
+            for (size_t i = 0; i < katalog.size(); ++i) {
+                const FeldDef& d = katalog[i];
+                if (std::strcmp(d.seite, b.klasse) != 0 || d.art != FeldArt::Eingabe) continue;
+                bool ohne = false;
+                for (const FeldZusatz& z : b.zusatz)
+                    ohne |= std::strcmp(z.id, d.id) == 0 && z.art == ZOhne;
+                QCOMPARE(anzahl[static_cast<Feld>(i)], ohne ? 0 : 1);
+                QWidget* w = seite.Steuer(static_cast<Feld>(i));
+                if (!w) continue;
+                QCOMPARE(w->objectName(), QString::fromUtf8(d.name));
+                QCOMPARE(w->property("hilfeNummer").toInt(), int(d.nr));
+            }
+            // Ranges from the descriptor reach their fields.
+            for (const FeldZusatz& z : b.zusatz) {
+                if (z.min == 0 && z.max == 0) continue;
+                auto* f = seite.Betrag(*FeldNachId(z.id));
+                QVERIFY2(f, z.id);
+                QCOMPARE(f->Min(), z.min);
+                QCOMPARE(f->Max(), z.max);
+            }
+        }
+    }
+
+    void bearbeiten_und_schliessen_speichert() {
+        seitentest::Umgebung u;
+        TForm11 seite(u, 3);
+        SeiteAufbauen(seite, Beschreibung("TF_NSA"), 3);  // the cards
+        seite.resize(480, 400);
+        seite.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&seite));
+        // The page-size rule: 480 of 718.
+        QCOMPARE(seite.width(), 480);
+        seite.OvcNb()->setCurrentIndex(1);
+        BetragFeld* brutto = seite.Betrag(Feld::Brutto);
+        brutto->setFocus();
+        QApplication::processEvents();
+        brutto->selectAll();
+        QTest::keyClicks(brutto, QStringLiteral("45.678,00"));
+        QVERIFY(!u.veraendert);
+        QVERIFY(seite.close());  // the pending edit is committed first
+        QCOMPARE(u.Satz().Dbl(Feld::Brutto, 3), 45678.0);
+        QCOMPARE(u.Satz().Dbl(Feld::Brutto, 1), 0.0);
+        QVERIFY(u.veraendert);
+    }
+
+    void abgelehnte_pruefung_haelt_die_seite_offen() {
+        seitentest::Umgebung u;
+        auto* seite = new Sperrseite(u, 1);
+        SeiteAufbauen(*seite, Beschreibung("TF_NSA"), 1);
+        QPointer<Sperrseite> p(seite);
+        seite->show();
+        seite->Betrag(Feld::LStBrutto)->SetzeWert(12);
+        QVERIFY(!seite->close());
+        QVERIFY(p && p->isVisible());
+        QCOMPARE(u.Satz().Dbl(Feld::LStBrutto), 0.0);
+        delete seite;
+    }
+
+    void ungueltige_eingabe_meldet_und_bleibt() {
+        seitentest::Umgebung u;
+        TForm11 seite(u, 1);
+        SeiteAufbauen(seite, Beschreibung("TF_NSA"), 1);
+        seite.show();
+        BetragFeld* lst = seite.Betrag(Feld::LStBrutto);
+        lst->SetzeWert(5);
+        lst->setFocus();
+        lst->setText(QStringLiteral("1,2,3"));
+        emit lst->textEdited(lst->text());
+        QVERIFY(!seite.close());
+        QVERIFY(testumgebung::EnthaeltText(u.meldungen, "Ungültiger Eingabewert"));
+        QCOMPARE(u.Satz().Dbl(Feld::LStBrutto), 0.0);
+    }
+
+    void datumsbereiche() {
+        seitentest::Umgebung u;
+        TForm11 seite(u, 1);
+        DatumFeld von, bis;
+        const int32_t j1900 = TagesNummer(1900, 1, 1);
+        seite.DatumValidationEintrag(&von, j1900, LetzterTagSteuerjahr);
+        QCOMPARE(von.Hinweis(), QStringLiteral("Eingabebereich 01.01.1900 - 31.12.2001"));
+        // An end before the start: the start is lowered to it.
+        seite.DatumValidationEintrag(&von, LetzterTagSteuerjahr, j1900);
+        QCOMPARE(von.Von(), j1900);
+        // The period's ends narrow each other.
+        const int32_t mai = TagesNummer(2001, 5, 1), juni = TagesNummer(2001, 6, 30);
+        seite.DatVal_Bis(&bis, mai, ErsterTagSteuerjahr, LetzterTagSteuerjahr);
+        QCOMPARE(bis.Von(), mai);
+        seite.DatVal_Von(&von, juni, ErsterTagSteuerjahr, LetzterTagSteuerjahr);
+        QCOMPARE(von.Bis(), juni);
+        seite.DatVal_Von(&von, KeinDatum, ErsterTagSteuerjahr, LetzterTagSteuerjahr);
+        QCOMPARE(von.Bis(), LetzterTagSteuerjahr);
+        // A date beyond the range shows the hint in the error dialog.
+        von.setText(QStringLiteral("31.12.2002"));
+        emit von.textEdited(von.text());
+        seite.FeldAnschliessen(&von);
+        QVERIFY(!von.Uebernehmen());
+        QCOMPARE(QString::fromStdString(u.meldungen.protokoll.back().text),
+                 QStringLiteral("Eingabebereich 01.01.2001 - 31.12.2001"));
+    }
+};
+
+QTEST_MAIN(SeitenrahmenTest)
+#include "seitenrahmen.moc"
