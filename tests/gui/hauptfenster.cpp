@@ -646,6 +646,7 @@ class HauptfensterTest : public QObject {
         a.haupt->Pruefen(99);
         QCOMPARE(a.senke.protokoll.back().text, std::string("Prüfungsdatei nicht gefunden"));
         // A page without marital status opens nothing.
+        a.haupt->Fall().Satz().SetzeInt(Feld::ErSie_FamilienstandLB, -1);
         a.senke.protokoll.clear();
         a.haupt->SeiteOeffnen(2, 1);
         QCOMPARE(a.senke.protokoll.back().text,

@@ -66,7 +66,10 @@ void SeitenAnbinden(TF_GlobMain& h) {
     h.fall.seiteErzeugen = [umgebung](int bereich, int seite) -> QWidget* {
         return SeiteErzeugen(*umgebung, bereich, seite);
     };
-    h.fall.familienstand = [&h] { return int(h.Fall().Satz().Int(Feld::ErSie_FamilienstandLB)); };
+    // Without an open case there is no marital status either.
+    h.fall.familienstand = [&h] {
+        return h.Fallzustand() == 0 ? -1 : int(h.Fall().Satz().Int(Feld::ErSie_FamilienstandLB));
+    };
 }
 
 std::span<const BeschriebeneSeite> AlleSeitenbeschreibungen() {

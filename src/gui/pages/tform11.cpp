@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiSubWindow>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <cmath>
@@ -65,7 +66,10 @@ TForm11::~TForm11() = default;
 
 QWidget* TForm11::Reiter(const QString& titel) const {
     const int i = ReiterIndex(titel);
-    return i >= 0 ? nb_->widget(i) : nullptr;
+    if (i < 0) return nullptr;
+    QWidget* w = nb_->widget(i);
+    if (auto* rollen = qobject_cast<QScrollArea*>(w)) return rollen->widget();
+    return w;
 }
 
 int TForm11::ReiterIndex(const QString& titel) const {
