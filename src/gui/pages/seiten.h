@@ -115,3 +115,38 @@ class TF_Kurz : public TForm11 {
 };
 
 }  // namespace quarnel::gui
+
+namespace quarnel::gui {
+
+// The persons of the case, the tax office, the bank, the annexes, and the
+// choice of the basic or the splitting table.
+class TF_ErSie : public TForm11 {
+    Q_OBJECT
+  public:
+    explicit TF_ErSie(Seitenumgebung& u, QWidget* eltern = nullptr);
+    static const Seitenbeschreibung& Beschreibung();
+    void DatenLaden() override;
+    void DatenSpeichern() override;
+    void FormShow() override;
+    void FormActivate() override;
+    void FormClose() override;
+    bool Grundtabelle() const { return grund_; }
+    bool Splitting() const { return splitting_; }
+
+  protected:
+    void DatumEnter(DatumFeld* d) override;
+    void FeldVerlassen(QWidget* w) override;
+
+  private:
+    void Sichtbarkeit(bool ausAenderung);
+    void Religionsdaten();
+    void Entscheidung();
+    void Tabellenanzeige();
+    void BehinderungOeffnen(int person);
+    bool grund_ = true, splitting_ = false;
+    QLabel* meldungLbl_;
+    QLabel* behPbStpfl_;
+    QLabel* behPbEheg_;
+};
+
+}  // namespace quarnel::gui

@@ -20,6 +20,7 @@ struct Eintrag {
 };
 
 const Eintrag Seitentabelle[] = {
+    {1, 1, [](Seitenumgebung& u, int) -> TForm11* { return new TF_ErSie(u); }},
     {2, 0, [](Seitenumgebung& u, int s) -> TForm11* { return new TF_Kind(u, s); }},
     {3, 0, [](Seitenumgebung& u, int s) -> TForm11* { return new TF_NSA(u, s); }},
     {13, 5, [](Seitenumgebung& u, int) -> TForm11* { return new TF_AbAusBi(u); }},
@@ -74,7 +75,7 @@ void SeitenAnbinden(TF_GlobMain& h) {
 
 std::span<const BeschriebeneSeite> AlleSeitenbeschreibungen() {
     static const BeschriebeneSeite alle[] = {
-        {&TF_BehindN::Beschreibung(), 8},
+        {&TF_ErSie::Beschreibung(), 1}, {&TF_BehindN::Beschreibung(), 8},
         {&TF_Kind::Beschreibung(), 6},  {&TF_Ausbild::Beschreibung(), 6},
         {&TF_NSA::Beschreibung(), 4},   {&TF_Kurz::Beschreibung(), 1},
     };

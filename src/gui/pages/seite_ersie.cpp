@@ -1,0 +1,265 @@
+// The persons page: taxpayer and spouse, tax office, bank, annexes, other
+// and foreign income, and the choice of the tax table with its page marks.
+#include <QGridLayout>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "calc/betrag.h"
+#include "pages/personen.h"
+#include "pages/seiten.h"
+#include "pages/seitenzustand.h"
+#include "widgets/auswahl.h"
+#include "widgets/maskenfeld.h"
+
+namespace quarnel::gui {
+
+namespace {
+
+constexpr FeldZusatz ErSieZusatz[] = {
+    {"GetVerAnteilAuGeBel", "iii.ii", 0, 100},
+    {"AnlVZahl", "ii", 0, 99},
+    {"AnlAusZahl", "ii", 0, 99},
+    {"AnlKinderZahl", "ii", 0, 99},
+    {"AnlFWZahl", "ii", 0, 99},
+    {"RechneErstattung", nullptr, 0, 0, ZNormal, "Ich rechne mit einer Steuererstattung"},
+    {"AusserOrdEkUnwiederCB", nullptr, 0, 0, ZNormal,
+     "Außerordentliche Einkünfte ermäßigt besteuern"},
+    {"EingLebGemeinschaftSeit", nullptr, 0, 0, ZNormal, "Eingetragene Lebenspartnerschaft seit"},
+};
+
+constexpr Knopfplan ErSieKnoepfe[] = {
+    {"&Stpfl.", "StpflBehinderungBtn", "Behinderung ...."},
+    {"&Ehefrau", "EhegBehinderungBtn", "Behinderung ...."},
+};
+
+const Seitenbeschreibung ErSieBeschreibung{
+    "TF_ErSie",
+    "Allgemeine Angaben",
+    "&Stpfl.|&Ehefrau|&FA|&Bank|An&lage|Sons&t|&Ausland",
+    nullptr,
+    "ii,iii,iii.ii",
+    "Stpfl./Ehemann|Ehefrau",
+    ErSieZusatz,
+    {},
+    ErSieKnoepfe,
+};
+
+constexpr Feld SieFelder[] = {Feld::EinkErsProgSie,     Feld::StFreiAuslZusSie,
+                              Feld::ZeitwAuslEkSie,     Feld::ZeitwAuslEkdavHalbSie,
+                              Feld::PosSumNichtDtEkStSie, Feld::Besch630Sie};
+
+constexpr int Ohne = 9;  // the religion "Ohne"
+
+QString Dm(double x) {
+    return BetragAnzeigen(Bildmaske::Lesen(QStringLiteral("iii,iii.ii")), x) +
+           QStringLiteral(" DM");
+}
+
+QLabel* AnzeigeUnterKnopf(QWidget* reiter, const QString& name) {
+    auto* g = static_cast<QGridLayout*>(reiter->layout());
+    auto* l = new QLabel(reiter);
+    l->setObjectName(name);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    g->addWidget(l, g->rowCount() - 1, 2, 1, -1);
+    return l;
+}
+
+}  // namespace
+
+const Seitenbeschreibung& TF_ErSie::Beschreibung() {
+    return ErSieBeschreibung;
+}
+
+TF_ErSie::TF_ErSie(Seitenumgebung& u, QWidget* eltern) : TForm11(u, 0, eltern) {
+    setObjectName(QStringLiteral("TF_ErSie"));
+    SeiteAufbauen(*this, ErSieBeschreibung, 1);
+    behPbStpfl_ = AnzeigeUnterKnopf(Reiter(QStringLiteral("&Stpfl.")), QStringLiteral("BehPbStpfl"));
+    behPbEheg_ = AnzeigeUnterKnopf(Reiter(QStringLiteral("&Ehefrau")), QStringLiteral("BehPbEheg"));
+    auto* info = static_cast<QBoxLayout*>(OvcNb()->widget(0)->layout());
+    info->insertWidget(info->count() - 1, new QLabel(QStringLiteral("Ergebnis der Eingabe:")));
+    meldungLbl_ = new QLabel;
+    meldungLbl_->setObjectName(QStringLiteral("MeldungLbl"));
+    QFont f = meldungLbl_->font();
+    f.setBold(true);
+    meldungLbl_->setFont(f);
+    info->insertWidget(info->count() - 1, meldungLbl_);
+
+    if (auto* b = findChild<QPushButton*>(QStringLiteral("StpflBehinderungBtn")))
+        connect(b, &QPushButton::clicked, this, [this] { BehinderungOeffnen(1); });
+    if (auto* b = findChild<QPushButton*>(QStringLiteral("EhegBehinderungBtn")))
+        connect(b, &QPushButton::clicked, this, [this] { BehinderungOeffnen(2); });
+    connect(OvcNb(), &QTabWidget::currentChanged, this, [this](int i) {
+        const QString t = OvcNb()->tabText(i);
+        umgebung_.SetzeFormularblatt(t == QStringLiteral("An&lage") ||
+                                             t == QStringLiteral("Sons&t") ||
+                                             t == QStringLiteral("&Ausland")
+                                         ? 12
+                                         : 11);
+    });
+    const int32_t ab1900 = TagesNummer(1900, 1, 1);
+    Datumsbereich(Feld::StpflGebDat, ab1900, LetzterTagSteuerjahr);
+    Datumsbereich(Feld::EhegGebDat, ab1900, LetzterTagSteuerjahr);
+    Zeitraum(Feld::StpflReligionVon, Feld::StpflReligionBis, ErsterTagSteuerjahr,
+             LetzterTagSteuerjahr);
+    Zeitraum(Feld::EhegReligionVon, Feld::EhegReligionBis, ErsterTagSteuerjahr,
+             LetzterTagSteuerjahr);
+    Zeitraum(Feld::ZeitwAuslEkVom, Feld::ZeitwAuslEkBis, ErsterTagSteuerjahr,
+             LetzterTagSteuerjahr);
+    OvcNb()->setCurrentIndex(0);
+}
+
+void TF_ErSie::DatenLaden() {
+    TForm11::DatenLaden();
+    grund_ = Satz().Bool(Feld::Grundtabelle);
+    splitting_ = Satz().Bool(Feld::Splitting);
+}
+
+void TF_ErSie::DatenSpeichern() {
+    TForm11::DatenSpeichern();
+    Satz().SetzeBool(Feld::Grundtabelle, grund_);
+    Satz().SetzeBool(Feld::Splitting, splitting_);
+}
+
+void TF_ErSie::FormShow() {
+    TForm11::FormShow();
+    KopfPnl()->setText(QStringLiteral("  ") + InfoTitelLbl()->text());
+    Sichtbarkeit(false);
+    Tabellenanzeige();
+    Religionsdaten();
+    DatenSpeichern();
+}
+
+void TF_ErSie::FormActivate() {
+    TForm11::FormActivate();
+    behPbStpfl_->setText(Dm(Satz().Dbl(Feld::BehPauschBetrag, 1)));
+    behPbEheg_->setText(Dm(Satz().Dbl(Feld::BehPauschBetrag, 2)));
+}
+
+void TF_ErSie::FormClose() {
+    EhegattenSeitenMarkieren(Satz());
+    TForm11::FormClose();
+}
+
+void TF_ErSie::DatumEnter(DatumFeld* d) {
+    const int32_t geb = Datum(Feld::StpflGebDat)->Wert();
+    if (d == Datum(Feld::FamStandSeit) || d == Datum(Feld::EingLebGemeinschaftSeit))
+        DatumValidationEintrag(d, geb, LetzterTagSteuerjahr);
+    else if (d == Datum(Feld::StpflDTrennSeit))
+        DatumValidationEintrag(d, geb, Datum(Feld::FamStandSeit)->Wert());
+    else
+        TForm11::DatumEnter(d);
+}
+
+void TF_ErSie::FeldVerlassen(QWidget* w) {
+    if (w == Steuer(Feld::ErSie_FamilienstandLB)) {
+        Sichtbarkeit(true);
+        Entscheidung();
+    } else if (w == Steuer(Feld::FamStandSeit)) {
+        Sichtbarkeit(false);
+        Entscheidung();
+    } else if (w == Steuer(Feld::StpflDTrennSeit)) {
+        Entscheidung();
+    } else if (w == Steuer(Feld::StpflReligionLB) || w == Steuer(Feld::EhegReligionLB)) {
+        Religionsdaten();
+        if (geladen_) DatenSpeichern();
+    }
+}
+
+void TF_ErSie::Sichtbarkeit(bool ausAenderung) {
+    const int i = Liste(Feld::ErSie_FamilienstandLB)->Index();
+    DatumFeld* seit = Datum(Feld::FamStandSeit);
+    DatumFeld* trenn = Datum(Feld::StpflDTrennSeit);
+    DatumFeld* partner = Datum(Feld::EingLebGemeinschaftSeit);
+    QWidget* seitLbl = findChild<QWidget*>(QStringLiteral("FamStandSeitLbl"));
+    QWidget* trennLbl = findChild<QWidget*>(QStringLiteral("StpflDTrennSeitLbl"));
+    QWidget* partnerLbl = findChild<QWidget*>(QStringLiteral("EingLebGemeinschaftSeitLbl"));
+    auto partnerFrei = [&](bool frei) {
+        partner->setEnabled(frei);
+        if (partnerLbl) partnerLbl->setEnabled(frei);
+        if (!frei) partner->SetzeWert(KeinDatum);
+    };
+    if (i <= 0 && !seit->isHidden()) {
+        seit->hide();
+        if (seitLbl) seitLbl->hide();
+        seit->SetzeWert(KeinDatum);
+        if (ausAenderung) Steuer(Feld::ErSie_FamilienstandLB)->setFocus();
+        trenn->hide();
+        if (trennLbl) trennLbl->hide();
+        trenn->SetzeWert(KeinDatum);
+        partnerFrei(false);
+    }
+    if (i > 0 && seit->isHidden()) {
+        seit->show();
+        if (seitLbl) seitLbl->show();
+        if (ausAenderung) seit->setFocus();
+    }
+    // "geschieden" asks for the separation date too: the table decision reads it.
+    const bool mitTrennung = i == 2 || i == 3 || i == 5;
+    if (mitTrennung && JahrVon(seit->Wert()) == Steuerjahr) {
+        if (trenn->isHidden()) {
+            trenn->show();
+            if (trennLbl) trennLbl->show();
+            if (ausAenderung) trenn->setFocus();
+        }
+        return;
+    }
+    if (!trenn->isHidden()) {
+        trenn->hide();
+        if (trennLbl) trennLbl->hide();
+        trenn->SetzeWert(KeinDatum);
+    }
+    partnerFrei(i != 1 && i != 2);
+}
+
+void TF_ErSie::Religionsdaten() {
+    for (auto [lb, von, bis] : {std::tuple{Feld::StpflReligionLB, Feld::StpflReligionVon,
+                                           Feld::StpflReligionBis},
+                                std::tuple{Feld::EhegReligionLB, Feld::EhegReligionVon,
+                                           Feld::EhegReligionBis}}) {
+        const int i = Liste(lb)->Index();
+        const bool sichtbar = i >= 0 && i != Ohne;
+        for (Feld f : {von, bis}) {
+            Steuer(f)->setVisible(sichtbar);
+            if (QWidget* l = findChild<QWidget*>(QString::fromUtf8(Def(f).name) +
+                                                 QStringLiteral("Lbl")))
+                l->setVisible(sichtbar);
+        }
+    }
+}
+
+void TF_ErSie::Entscheidung() {
+    if (!geladen_) return;
+    DatenSpeichern();
+    TabelleEntscheiden(Satz());
+    grund_ = Satz().Bool(Feld::Grundtabelle);
+    splitting_ = Satz().Bool(Feld::Splitting);
+    Tabellenanzeige();
+}
+
+void TF_ErSie::Tabellenanzeige() {
+    OvcNb()->setTabEnabled(ReiterIndex(QStringLiteral("&Ehefrau")), !grund_);
+    // The label follows the page's working copies of the flags.
+    CaseRecord kopie = Satz();
+    kopie.SetzeBool(Feld::Grundtabelle, grund_);
+    kopie.SetzeBool(Feld::Splitting, splitting_);
+    kopie.SetzeInt(Feld::ErSie_FamilienstandLB, Liste(Feld::ErSie_FamilienstandLB)->Index());
+    kopie.SetzeInt(Feld::FamStandSeit, Datum(Feld::FamStandSeit)->Wert());
+    meldungLbl_->setText(QString::fromStdString(TabellenText(kopie)));
+    for (QLabel* l : findChildren<QLabel*>(QStringLiteral("KopfSieLbl"))) {
+        l->setEnabled(!grund_);
+        QFont f = l->font();
+        f.setItalic(grund_);
+        l->setFont(f);
+    }
+    for (Feld f : SieFelder) Steuer(f)->setEnabled(splitting_);
+}
+
+void TF_ErSie::BehinderungOeffnen(int person) {
+    DatenSpeichern();
+    Seitenzustand& z = SeitenzustandGlobal();
+    z.behinderungAufruf = static_cast<uint8_t>(person);
+    z.unterseite = Unterseite::BehinderungVonPersonen;
+    UnterseiteOeffnen(new TF_BehindN(umgebung_, person));
+}
+
+}  // namespace quarnel::gui

@@ -1,0 +1,289 @@
+// The page families: persons and tax table, disability, children and
+// education, the wage-tax cards and the quick calculation, and a whole case
+// entered through the pages against the same case set field by field.
+#include <QPushButton>
+#include <QTabWidget>
+#include <QtTest>
+#include <cstring>
+
+#include "calc/berechnung.h"
+#include "calc/betrag.h"
+#include "calc/calcdaten.h"
+#include "calc/deklaration.h"
+#include "case/feldwerte.h"
+#include "pages/seiten.h"
+#include "pages/seitenzustand.h"
+#include "seitentest.h"
+#include "widgets/auswahl.h"
+#include "widgets/maskenfeld.h"
+
+using namespace quarnel;
+using namespace quarnel::gui;
+
+namespace {
+
+// Types a value into a field and leaves it, as the user would.
+void Eintragen(TForm11& s, Feld f, const QString& text) {
+    QWidget* w = s.Steuer(f);
+    QVERIFY2(w, Def(f).id);
+    if (auto* m = qobject_cast<MaskenFeld*>(w)) {
+        emit m->eingabeBeginnt();
+        m->setText(text);
+        emit m->textEdited(text);
+        QVERIFY2(m->Uebernehmen(), Def(f).id);
+        m->Abschliessen();
+        emit m->eingabeBeendet(true);
+    } else if (auto* l = qobject_cast<AuswahlBox*>(w)) {
+        const int i = text.toInt();
+        l->setCurrentIndex(i);
+        emit l->activated(i);
+    } else if (auto* k = qobject_cast<QAbstractButton*>(w)) {
+        if (k->isChecked() != (text == QStringLiteral("ja"))) k->click();
+    } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
+        e->setText(text);
+        e->setModified(true);
+        emit e->editingFinished();
+    }
+}
+
+template <class Seite, class... A>
+Seite* Oeffnen(seitentest::Umgebung& u, A... a) {
+    auto* s = new Seite(u, a...);
+    u.Zeigen(s);
+    return s;
+}
+
+}  // namespace
+
+class SeitenfamilienTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void verheiratet_und_ledig_waehlen_die_tabelle() {
+        seitentest::Umgebung u;
+        auto* s = Oeffnen<TF_ErSie>(u);
+        auto* label = s->findChild<QLabel*>(QStringLiteral("MeldungLbl"));
+        const int ehefrau = s->ReiterIndex(QStringLiteral("&Ehefrau"));
+        QCOMPARE(label->text(), QStringLiteral("Besteuerung nach Grundtabelle"));
+        QVERIFY(!s->OvcNb()->isTabEnabled(ehefrau));
+        Eintragen(*s, Feld::ErSie_FamilienstandLB, QStringLiteral("1"));
+        QCOMPARE(label->text(), QStringLiteral("Besteuerung nach Splittingtabelle"));
+        QVERIFY(s->OvcNb()->isTabEnabled(ehefrau));
+        QVERIFY(s->Steuer(Feld::Besch630Sie)->isEnabled());
+        QVERIFY(SeitenmerkerTest(u.Satz(), SM_Aktiv, 3, 3));
+        Eintragen(*s, Feld::ErSie_FamilienstandLB, QStringLiteral("0"));
+        QCOMPARE(label->text(), QStringLiteral("Besteuerung nach Grundtabelle"));
+        QVERIFY(!SeitenmerkerTest(u.Satz(), SM_Aktiv, 3, 3));
+        QVERIFY(!s->Steuer(Feld::Besch630Sie)->isEnabled());
+        QVERIFY(s->close());
+        QVERIFY(u.Satz().Bool(Feld::Grundtabelle));
+        QVERIFY(!u.Satz().Bool(Feld::Splitting));
+    }
+
+    void geschieden_fragt_nach_der_trennung() {
+        seitentest::Umgebung u;
+        auto* s = Oeffnen<TF_ErSie>(u);
+        Eintragen(*s, Feld::ErSie_FamilienstandLB, QStringLiteral("3"));
+        QVERIFY(!s->Steuer(Feld::FamStandSeit)->isHidden());
+        Eintragen(*s, Feld::FamStandSeit, QStringLiteral("01.10.2001"));
+        QVERIFY(!s->Steuer(Feld::StpflDTrennSeit)->isHidden());
+        Eintragen(*s, Feld::StpflDTrennSeit, QStringLiteral("01.02.2001"));
+        QVERIFY(s->Splitting());
+        // Widowed in the previous year: the widows' table on the basic flags.
+        Eintragen(*s, Feld::ErSie_FamilienstandLB, QStringLiteral("4"));
+        Eintragen(*s, Feld::FamStandSeit, QStringLiteral("01.10.2000"));
+        QCOMPARE(s->findChild<QLabel*>(QStringLiteral("MeldungLbl"))->text(),
+                 QStringLiteral("Besteuerung nach Splittingtabelle (Witwen/Witwer)"));
+        QVERIFY(s->Grundtabelle());
+        delete s;
+    }
+
+    void religion_speichert_sofort_den_text() {
+        seitentest::Umgebung u;
+        auto* s = Oeffnen<TF_ErSie>(u);
+        Eintragen(*s, Feld::StpflReligionLB, QStringLiteral("7"));
+        QCOMPARE(u.Satz().Text(Feld::StpflReligionLB_Text), std::string("Sonstige    "));
+        QVERIFY(!s->Steuer(Feld::StpflReligionVon)->isHidden());
+        Eintragen(*s, Feld::StpflReligionLB, QStringLiteral("9"));
+        QVERIFY(s->Steuer(Feld::StpflReligionVon)->isHidden());
+        delete s;
+    }
+
+    void behinderung_pauschbetrag_und_rueckkehr() {
+        seitentest::Umgebung u;
+        auto* ersie = Oeffnen<TF_ErSie>(u);
+        ersie->findChild<QPushButton*>(QStringLiteral("StpflBehinderungBtn"))->click();
+        QCOMPARE(SeitenzustandGlobal().unterseite, Unterseite::BehinderungVonPersonen);
+        QCOMPARE(u.blatt, 14);
+        QVERIFY(!ersie->isEnabled());
+        auto* b = qobject_cast<TF_BehindN*>(u.gezeigt.back().data());
+        QVERIFY(b);
+        QVERIFY(b->Steuer(Feld::BehindN_AufteilungProz)->isHidden());
+        Eintragen(*b, Feld::GradBehinderung, QStringLiteral("30"));
+        QCOMPARE(b->Betrag(Feld::BehPauschBetrag)->Wert(), 0.0);
+        Eintragen(*b, Feld::BerufserkCB, QStringLiteral("ja"));
+        QCOMPARE(b->Betrag(Feld::BehPauschBetrag)->Wert(), 600.0);
+        Eintragen(*b, Feld::GradBehinderung, QStringLiteral("50"));
+        QCOMPARE(b->Betrag(Feld::BehPauschBetrag)->Wert(), 1110.0);
+        QVERIFY(!b->Steuer(Feld::BerufserkCB)->isEnabled());
+        Eintragen(*b, Feld::HilfLosCB, QStringLiteral("ja"));
+        QCOMPARE(b->Betrag(Feld::BehPauschBetrag)->Wert(), 7200.0);
+        Eintragen(*b, Feld::NachWbefBis, QStringLiteral("31.12.2005"));
+        Eintragen(*b, Feld::NachwUnbefCB, QStringLiteral("ja"));
+        QCOMPARE(b->Datum(Feld::NachWbefBis)->Wert(), KeinDatum);
+        QVERIFY(b->close());
+        QApplication::processEvents();
+        QVERIFY(ersie->isEnabled());
+        QCOMPARE(SeitenzustandGlobal().unterseite, Unterseite::Keine);
+        QCOMPARE(u.blatt, 11);
+        QCOMPARE(ersie->findChild<QLabel*>(QStringLiteral("BehPbStpfl"))->text(),
+                 QStringLiteral("7.200,00 DM"));
+        delete ersie;
+    }
+
+    void zweite_steuerkarte() {
+        seitentest::Umgebung u;
+        auto* erste = Oeffnen<TF_NSA>(u, 1);
+        for (int i = 0; i < erste->OvcNb()->count(); ++i) QVERIFY(erste->OvcNb()->isTabEnabled(i));
+        QCOMPARE(erste->OvcNb()->count(), 8);
+        delete erste;
+        auto* s = Oeffnen<TF_NSA>(u, 2);
+        QCOMPARE(s->KopfPnl()->text(),
+                 QStringLiteral(" Steuerpflichtiger, Einkünfte aus Nichtselbständiger Arbeit - "
+                                "2. Steuerkarte"));
+        QVERIFY(!s->OvcNb()->isTabEnabled(s->ReiterIndex(QStringLiteral("V&WL"))));
+        QVERIFY(s->OvcNb()->isTabEnabled(s->ReiterIndex(QStringLiteral("T&eil II"))));
+        QVERIFY(s->Steuer(Feld::Steuerklasse)->isHidden());
+        Eintragen(*s, Feld::Brutto, QStringLiteral("-1.200"));  // a repayment
+        QVERIFY(s->close());
+        QCOMPARE(u.Satz().Dbl(Feld::Brutto, 2), -1200.0);
+        auto* sie = Oeffnen<TF_NSA>(u, 4);
+        QVERIFY(sie->KopfPnl()->text().startsWith(QStringLiteral(" Ehegatte, ")));
+        delete sie;
+    }
+
+    void kind_geburtsdatum_setzt_vorgaben() {
+        seitentest::Umgebung u;
+        u.Satz().SetzeBool(Feld::Splitting, true);
+        u.Satz().SetzeBool(Feld::Grundtabelle, false);
+        auto* k = Oeffnen<TF_Kind>(u, 1);
+        QVERIFY(!u.veraendert);
+        QVERIFY(!k->OvcNb()->isTabEnabled(k->ReiterIndex(QStringLiteral("&Besonderh."))));
+        Eintragen(*k, Feld::GebAm, QStringLiteral("15.05.2001"));
+        QVERIFY(testumgebung::EnthaeltText(u.meldungen, "Mit Eingabe des Geburtsdatums"));
+        QCOMPARE(k->Datum(Feld::InlandVom)->Wert(), TagesNummer(2001, 5, 15));
+        QCOMPARE(k->Liste(Feld::KindschaftZuEhefrauLB)->Index(), 2);
+        QCOMPARE(k->Betrag(Feld::ErhKiGeld)->Wert(), 3240.0);
+        QCOMPARE(k->findChild<QLabel*>(QStringLiteral("KinderFbLbl"))->text(),
+                 QStringLiteral("4.608,00 DM"));
+        QCOMPARE(k->findChild<QLabel*>(QStringLiteral("BetreuFbLbl"))->text(),
+                 QStringLiteral("2.016,00 DM"));
+        QVERIFY(k->OvcNb()->isTabEnabled(k->ReiterIndex(QStringLiteral("&Besonderh."))));
+        QVERIFY(u.veraendert);
+        k->OvcNb()->setCurrentIndex(k->ReiterIndex(QStringLiteral("&Kindschaft")));
+        QCOMPARE(u.blatt, 22);
+        delete k;
+    }
+
+    void ausbildung_ist_unterseite_des_kindes() {
+        seitentest::Umgebung u;
+        auto* k = Oeffnen<TF_Kind>(u, 2);
+        Eintragen(*k, Feld::GebAm, QStringLiteral("10.03.1980"));
+        Eintragen(*k, Feld::BesHeit_1, QStringLiteral("ja"));
+        QCOMPARE(k->Datum(Feld::BesonderheitVom)->Wert(), ErsterTagSteuerjahr);
+        k->findChild<QPushButton*>(QStringLiteral("KindAusbildBtn"))->click();
+        QCOMPARE(SeitenzustandGlobal().unterseite, Unterseite::Ausbildung);
+        QVERIFY(!k->isEnabled());
+        auto* a = qobject_cast<TF_Ausbild*>(u.gezeigt.back().data());
+        QVERIFY(a);
+        QCOMPARE(a->KopfPnl()->text(), QStringLiteral("  Ausbildungsfreibetrag 2. Kind"));
+        Eintragen(*a, Feld::AusbildVom, QStringLiteral("01.01.2001"));
+        Eintragen(*a, Feld::AusbildBis, QStringLiteral("31.12.2001"));
+        QCOMPARE(a->Betrag(Feld::AusbildFreibetrag)->Wert(), 2400.0);
+        QVERIFY(a->close());
+        QApplication::processEvents();
+        QVERIFY(k->isEnabled());
+        QCOMPARE(SeitenzustandGlobal().unterseite, Unterseite::Keine);
+        QCOMPARE(u.Satz().Dbl(Feld::AusbildFbLbl, 2), 2400.0);
+        delete k;
+        auto* ueber = Oeffnen<TF_AbAusBi>(u);
+        QCOMPARE(ueber->findChild<QLabel*>(QStringLiteral("AusbildFb2"))->text(),
+                 QStringLiteral("2.400,00 DM"));
+        delete ueber;
+    }
+
+    void kurzberechnung_meldet_sich_beim_hauptfenster() {
+        seitentest::Umgebung u;
+        auto* k = Oeffnen<TF_Kurz>(u);
+        QVERIFY(u.kurz);
+        Eintragen(*k, Feld::MonateRelEr, QStringLiteral("0"));
+        Eintragen(*k, Feld::MonateRelSie, QStringLiteral("12"));
+        Eintragen(*k, Feld::KiGeld1, QStringLiteral("3240"));
+        k->findChild<QPushButton*>(QStringLiteral("OkBtn"))->click();
+        QApplication::processEvents();
+        QVERIFY(!u.kurz);
+        QCOMPARE(u.Satz().Text(Feld::MonateRelEr_Text), std::string("keine"));
+        QCOMPARE(u.Satz().Text(Feld::MonateRelSie_Text), std::string("KiSt erhebend"));
+        QCOMPARE(u.Satz().Dbl(Feld::KiGeld1), 3240.0);
+    }
+
+    void ehepaar_mit_kindern_ueber_die_seiten() {
+        seitentest::Umgebung u;
+        auto* p = Oeffnen<TF_ErSie>(u);
+        Eintragen(*p, Feld::StpflGebDat, QStringLiteral("01.01.1960"));
+        Eintragen(*p, Feld::ErSie_FamilienstandLB, QStringLiteral("1"));
+        Eintragen(*p, Feld::FamStandSeit, QStringLiteral("12.05.1990"));
+        Eintragen(*p, Feld::StpflReligionLB, QStringLiteral("0"));
+        Eintragen(*p, Feld::EhegGebDat, QStringLiteral("01.01.1962"));
+        QVERIFY(p->close());
+        for (int kind = 1; kind <= 2; ++kind) {
+            auto* k = Oeffnen<TF_Kind>(u, kind);
+            Eintragen(*k, Feld::GebAm,
+                      kind == 1 ? QStringLiteral("15.05.1990") : QStringLiteral("01.03.1995"));
+            QVERIFY(k->close());
+        }
+        auto* er = Oeffnen<TF_NSA>(u, 1);
+        Eintragen(*er, Feld::Brutto, QStringLiteral("60000"));
+        Eintragen(*er, Feld::LStBrutto, QStringLiteral("9000"));
+        Eintragen(*er, Feld::SoliBrutto, QStringLiteral("400"));
+        Eintragen(*er, Feld::KiStAnBrutto, QStringLiteral("700"));
+        QVERIFY(er->close());
+        auto* sie = Oeffnen<TF_NSA>(u, 3);
+        Eintragen(*sie, Feld::Brutto, QStringLiteral("30000"));
+        Eintragen(*sie, Feld::LStBrutto, QStringLiteral("3.000,00"));
+        QVERIFY(sie->close());
+
+        // The same case, field by field as the command line sets it.
+        CaseRecord r;
+        NeuerFallDatensatz(r);
+        for (const char* z :
+             {"StpflGebDat=01.01.1960", "ErSie_FamilienstandLB=1", "FamStandSeit=12.05.1990",
+              "Grundtabelle=nein", "Splitting=ja", "StpflReligionLB=0",
+              "StpflReligionLB_Text=Evangelisch", "EhegGebDat=01.01.1962",
+              "GebAm[1]=15.05.1990", "GebAm[2]=01.03.1995", "InlandVom[1]=01.01.2001",
+              "InlandBis[1]=31.12.2001", "InlandVom[2]=01.01.2001", "InlandBis[2]=31.12.2001",
+              "KindschaftZuEhemannLB[1]=2", "KindschaftZuEhefrauLB[1]=2",
+              "KindschaftZuEhemannLB[2]=2", "KindschaftZuEhefrauLB[2]=2", "KiZumHHGehoer[1]=ja",
+              "KiZumHHGehoer[2]=ja", "ErhKiGeld[1]=3240", "ErhKiGeld[2]=3240",
+              "Brutto[1]=60000", "LStBrutto[1]=9000", "SoliBrutto[1]=400",
+              "KiStAnBrutto[1]=700", "Brutto[3]=30000", "LStBrutto[3]=3000"}) {
+            const std::string s(z);
+            const size_t gl = s.find('=');
+            const FeldSuche f = FeldAufloesen(s.substr(0, gl));
+            QVERIFY2(f.adresse, z);
+            QVERIFY2(!FeldwertSetzen(r, *f.adresse, s.substr(gl + 1)), z);
+        }
+        CalcInput e1, e2;
+        CalcResult r1, r2;
+        DeklarationFuellen(u.Satz(), e1, r1, false);
+        Berechne(e1, r1);
+        DeklarationFuellen(r, e2, r2, false);
+        Berechne(e2, r2);
+        QVERIFY(std::fabs(r1.GesamtSaldo) > 1);
+        QCOMPARE(r1.GesamtSaldo, r2.GesamtSaldo);
+        QCOMPARE(r1.ZvE, r2.ZvE);
+        QVERIFY(std::memcmp(&r1, &r2, sizeof r1) == 0);
+    }
+};
+
+QTEST_MAIN(SeitenfamilienTest)
+#include "seitenfamilien.moc"
