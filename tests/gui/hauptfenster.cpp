@@ -80,7 +80,11 @@ struct Aufbau {
         : umg(ini, mitDaten) {
         haupt = std::make_unique<TF_GlobMain>(schalter, umg.pfade,
                                               ShellDienste{&senke, &dialoge, &uhr, &desktop});
+        // The shell is tested with its own test pages; the real ones wait here.
+        echteSeiten = std::move(haupt->fall.seiteErzeugen);
+        haupt->fall.seiteErzeugen = nullptr;
     }
+    std::function<QWidget*(int, int)> echteSeiten;
     void Zeigen() {
         haupt->show();
         QTRY_VERIFY(haupt->ErsteAnzeigeErledigt());
@@ -653,6 +657,29 @@ class HauptfensterTest : public QObject {
                  std::string(
                      "Bitte wählen Sie zuerst <Allgemeine Angaben> <Steuerpflichtiger/Ehegatte"));
         QVERIFY(!a.haupt->SeitenOffen());
+    }
+
+    void seitentabelle_oeffnet_die_eingabeseiten() {
+        Aufbau a;
+        a.haupt->fall.seiteErzeugen = a.echteSeiten;
+        a.Zeigen();
+        a.haupt->D_NeuItemClick();
+        QVERIFY(a.haupt->SeitenSchliessen());
+        a.haupt->SeiteOeffnen(3, 4);
+        QMdiSubWindow* w = a.haupt->Mdi()->activeSubWindow();
+        QVERIFY(w && w->widget());
+        QCOMPARE(w->widget()->objectName(), QStringLiteral("TF_NSA"));
+        QCOMPARE(a.haupt->Formularblatt(), 312);
+        QCOMPARE(w->width(), qRound(a.haupt->Mdi()->width() * 480.0 / 718));
+        QVERIFY(a.haupt->SeitenSchliessen());
+        a.haupt->E_WWWClick(2);
+        QVERIFY(a.haupt->Kurzberechnung());
+        QVERIFY(a.haupt->SeitenSchliessen());
+        QVERIFY(!a.haupt->Kurzberechnung());
+        // An area without a page yet says so.
+        a.senke.protokoll.clear();
+        a.haupt->SeiteOeffnen(16, 1);
+        QVERIFY(EnthaeltText(a.senke, NichtVerfuegbarText));
     }
 
     void einstellungsdialog_aus_dem_menue() {
