@@ -55,12 +55,16 @@ QString Dm(double x) {
            QStringLiteral(" DM");
 }
 
-QLabel* AnzeigeUnterKnopf(QWidget* reiter, const QString& name) {
+// The disability allowance, in the row of the button that opens its page.
+QLabel* AnzeigeNebenKnopf(QWidget* reiter, const QString& knopf, const QString& name) {
     auto* g = static_cast<QGridLayout*>(reiter->layout());
+    int zeile = g->rowCount() - 1, spalte = 0, hoehe = 1, breite = 1;
+    if (QWidget* k = reiter->findChild<QWidget*>(knopf))
+        g->getItemPosition(g->indexOf(k), &zeile, &spalte, &hoehe, &breite);
     auto* l = new QLabel(reiter);
     l->setObjectName(name);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    g->addWidget(l, g->rowCount() - 1, 2, 1, -1);
+    g->addWidget(l, zeile, 2);
     return l;
 }
 
@@ -73,8 +77,12 @@ const Seitenbeschreibung& TF_ErSie::Beschreibung() {
 TF_ErSie::TF_ErSie(Seitenumgebung& u, QWidget* eltern) : TForm11(u, 0, eltern) {
     setObjectName(QStringLiteral("TF_ErSie"));
     SeiteAufbauen(*this, ErSieBeschreibung, 1);
-    behPbStpfl_ = AnzeigeUnterKnopf(Reiter(QStringLiteral("&Stpfl.")), QStringLiteral("BehPbStpfl"));
-    behPbEheg_ = AnzeigeUnterKnopf(Reiter(QStringLiteral("&Ehefrau")), QStringLiteral("BehPbEheg"));
+    behPbStpfl_ = AnzeigeNebenKnopf(Reiter(QStringLiteral("&Stpfl.")),
+                                    QStringLiteral("StpflBehinderungBtn"),
+                                    QStringLiteral("BehPbStpfl"));
+    behPbEheg_ = AnzeigeNebenKnopf(Reiter(QStringLiteral("&Ehefrau")),
+                                   QStringLiteral("EhegBehinderungBtn"),
+                                   QStringLiteral("BehPbEheg"));
     auto* info = static_cast<QBoxLayout*>(OvcNb()->widget(0)->layout());
     info->insertWidget(info->count() - 1, new QLabel(QStringLiteral("Ergebnis der Eingabe:")));
     meldungLbl_ = new QLabel;

@@ -67,6 +67,7 @@ constexpr FeldZusatz KindZusatz[] = {
     {"AusbildFbLbl", nullptr, 0, 0, ZOhne},
     {"KindschaftZuEhemannLB", nullptr, 0, 0, ZNormal, "Kindschaftsverhältnis - zum Stpfl."},
     {"StaatLB", nullptr, 0, 0, ZNormal, "Wohnsitzstaat"},
+    {"AuslandStaat", nullptr, 0, 0, ZNormal, "Staat im Ausland"},
 };
 
 constexpr Zeilenplan KindZeilen[] = {

@@ -313,7 +313,7 @@ void SeiteAufbauen(TForm11& seite, const Seitenbeschreibung& b, int element) {
                 s->ListeOeffnen(n, titel, hilfe, ziel ? s->Betrag(*ziel) : nullptr);
             });
         }
-        git->second.lay->addWidget(knopf, git->second.zeile++, 0, 1, -1, Qt::AlignLeft);
+        git->second.lay->addWidget(knopf, git->second.zeile++, 0, 1, 1, Qt::AlignLeft);
     }
     for (auto& [name, g] : gitter) g.lay->setRowStretch(g.zeile, 1);
 }
