@@ -30,6 +30,15 @@ HilfeBrowser::HilfeBrowser(QWidget* eltern) : QTextBrowser(eltern) {
     setOpenExternalLinks(false);
 }
 
+void HilfeBrowser::Grundschrift(int punkte) {
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSize(std::max(6, punkte));
+    document()->setDefaultFont(f);
+    document()->setDocumentMargin(5);
+    document()->setDefaultStyleSheet(
+        QStringLiteral("pre, code, tt, kbd { font-family: 'Courier New'; }"));
+}
+
 void HilfeBrowser::Laden(const std::string& datei, const std::string& anker) {
     QUrl url = QUrl::fromLocalFile(QString::fromStdString(datei));
     const std::string a = !anker.empty() && anker.front() == '#' ? anker.substr(1) : anker;

@@ -20,6 +20,9 @@ class HilfeBrowser : public QTextBrowser {
     explicit HilfeBrowser(QWidget* eltern = nullptr);
 
     void SetzeOrte(const HilfeOrte& orte) { orte_ = orte; }
+    // The view defaults of both help windows: Arial in this size,
+    // fixed-pitch text in Courier New, a margin of 5 pixels.
+    void Grundschrift(int punkte);
     const HilfeOrte& Orte() const { return orte_; }
     // Loads a file and positions the view at the anchor (with or without '#').
     void Laden(const std::string& datei, const std::string& anker = {});

@@ -1,28 +1,13 @@
 #include "shell/tf_globlfdview.h"
 
-#include <QScrollBar>
-
 namespace quarnel::gui {
-
-namespace {
-// Applies the view defaults of both help windows: Arial, fixed-pitch text in
-// Courier New, a margin of 5 pixels.
-void Grundschrift(HilfeBrowser* v, int groesse) {
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSize(std::max(6, groesse));
-    v->document()->setDefaultFont(f);
-    v->document()->setDocumentMargin(5);
-    v->document()->setDefaultStyleSheet(
-        QStringLiteral("pre, code, tt, kbd { font-family: 'Courier New'; }"));
-}
-}  // namespace
 
 TF_GlobLfdView::TF_GlobLfdView(QWidget* eltern) : HilfeBrowser(eltern) {
     setObjectName(QStringLiteral("LfdViewText"));
     setFrameShape(QFrame::Box);
     setLineWidth(1);
     setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    Grundschrift(this, schriftGroesse);
+    Grundschrift(schriftGroesse);
     connect(this, &QTextBrowser::anchorClicked, this,
             [this](const QUrl& url) { LinkGeklickt(LinkText(url)); });
 }
@@ -30,7 +15,7 @@ TF_GlobLfdView::TF_GlobLfdView(QWidget* eltern) : HilfeBrowser(eltern) {
 bool TF_GlobLfdView::Seitenhilfe(const std::string& name) {
     const std::optional<std::string> datei = HilfeAufloesen(Orte(), name);
     if (!datei) return false;
-    Grundschrift(this, schriftGroesse);
+    Grundschrift(schriftGroesse);
     anker_.clear();
     Laden(*datei);
     clearHistory();  // the side view keeps no history

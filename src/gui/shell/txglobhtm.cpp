@@ -2,7 +2,6 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -22,12 +21,7 @@ TxGlobHtm::TxGlobHtm(QWidget* hauptfenster, const HilfeOrte& orte, const Verweis
     p.setColor(QPalette::Base, Qt::white);
     ansicht_->setPalette(p);
     ansicht_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSize(std::max(6, schriftGroesse));
-    ansicht_->document()->setDefaultFont(f);
-    ansicht_->document()->setDocumentMargin(5);
-    ansicht_->document()->setDefaultStyleSheet(
-        QStringLiteral("pre, code, tt, kbd { font-family: 'Courier New'; }"));
+    ansicht_->Grundschrift(schriftGroesse);
 
     auto knopf = [this](const char* name, const char* text, const char* hinweis) {
         auto* b = new QPushButton(QString::fromUtf8(text), this);
