@@ -12,6 +12,7 @@
 #include <filesystem>
 
 #include "case/fallbefehle.h"
+#include "pages/seitenzustand.h"
 #include "print/druckausgabe.h"
 #include "shell/hilfeansicht.h"
 #include "shell/notiz.h"
@@ -104,6 +105,29 @@ class HilfeTest : public QObject {
         QVERIFY(v->verticalScrollBar()->value() < unten);
         QVERIFY(v->verticalScrollBar()->value() > 0);
         QCOMPARE(a.haupt->Panel(QStringLiteral("FeldNrPnl"))->text(), QStringLiteral("#F1201"));
+
+        // A subordinate page's help, and back to the page's own: for the
+        // third child that is the one children's page.
+        Umgebung::Schreiben(a.H("F501.htm"), "<p>Behinderung</p>");
+        Umgebung::Schreiben(a.H("F021.htm"), "<p>Kinder</p>");
+        CaseRecord& r = a.haupt->Fall().Satz();
+        for (int b = 1; b <= AnzahlBereiche; ++b)
+            for (int s = 0; s <= 15; ++s) SeitenmerkerLoeschen(r, SM_Aktiv, b, s);
+        SeitenmerkerSetzen(r, SM_Aktiv, 2, 0);
+        SeitenmerkerSetzen(r, SM_Aktiv, 2, 3);
+        a.haupt->fall.familienstand = [] { return 0; };
+        a.haupt->fall.seiteErzeugen = [](int, int) { return new QWidget; };
+        a.haupt->NavigatorVorRueck(true);
+        QCOMPARE(a.haupt->AktBereich(), 2);
+        QCOMPARE(a.haupt->AktSeite(), 3);
+        QCOMPARE(v->AktuelleDatei(), a.H("F021.htm"));
+        SeitenzustandGlobal().hilfeseite = 501;
+        a.haupt->FensterGewechselt(Fensterart::Seitenansicht);
+        QCOMPARE(v->AktuelleDatei(), a.H("F501.htm"));
+        SeitenzustandGlobal().hilfeseite = 999;
+        a.haupt->FensterGewechselt(Fensterart::Seitenansicht);
+        QCOMPARE(v->AktuelleDatei(), a.H("F021.htm"));
+        QCOMPARE(SeitenzustandGlobal().hilfeseite, 0);
     }
 
     void jpeg_im_hilfetext() {

@@ -2,6 +2,7 @@
 
 #include "calc/berechnung.h"
 #include "calc/deklaration.h"
+#include "pages/seitenzustand.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -818,11 +819,15 @@ void TF_GlobMain::FensterGewechselt(Fensterart art) {
             if (auto* r = qobject_cast<QToolButton*>(Knopf(QStringLiteral("ReloadBtn"))))
                 r->setText(QStringLiteral("MenStatNr = %1").arg(menue_.Stufe()));
     }
+    // The help page a subordinate page asked for, or back to the page's own.
+    int& gewuenscht = SeitenzustandGlobal().hilfeseite;
+    if (hilfeseite_ == 0) hilfeseite_ = gewuenscht;
     if (hilfeseite_ >= 1 && hilfeseite_ <= 998)
         SeitenhilfeZeigen("F" + DreiStellen(hilfeseite_));
     else if (hilfeseite_ == 999)
         SeitenhilfeZeigen("F" + DreiStellen(SeitenHilfeNummer(aktBereich_, aktSeite_)));
     hilfeseite_ = 0;
+    gewuenscht = 0;
 }
 
 void TF_GlobMain::SeitenansichtNachErgebnis() {
