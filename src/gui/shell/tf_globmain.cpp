@@ -21,6 +21,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QScreen>
 #include <QShortcut>
@@ -37,6 +38,9 @@
 #include <filesystem>
 
 #include "pages/seitentabelle.h"
+#include "print/druckausgabe.h"
+#include "results/bescheid.h"
+#include "results/txglobview.h"
 #include "shell/anzeige.h"
 #include "shell/falldialoge.h"
 #include "shell/kleinfenster.h"
@@ -137,6 +141,8 @@ TF_GlobMain::TF_GlobMain(const Startschalter& schalter, const Verzeichnisse& ver
     verw_ = std::make_unique<Fallverwaltung>(*dienste_.meldungen, *dienste_.dateiDialoge,
                                              temp_->Arbeitsdatei(), schalter_.testmodus);
     verw_->Zustand().datenPfad = einst_.letztDatenPfad;
+    druck_ = std::make_unique<Druckausgabe>(this, einst_, temp_->Druckdatei(),
+                                            Ausgabedienste{dienste_.meldungen, dienste_.dateiDialoge});
     verw_->Zustand().programmVerzeichnis = QDir::homePath().toStdString();
     if (schalter_.autoOeffnen) verw_->NeuS01BeimStart();
     auto abfrage = std::make_unique<DialogPasswortAbfrage>(this);
@@ -1006,7 +1012,11 @@ void TF_GlobMain::Pruefen(int code) {
     }
     if (std::optional<double> saldo = fall.berechnen(still)) SaldoAnzeigen(*saldo);
     if (code == 10 || code == 200) return;
-    NichtVerfuegbar();  // the notice and the check report follow with their windows
+    if (code == 0) {
+        ErgebnisZeigen();
+        return;
+    }
+    NichtVerfuegbar();  // the check report follows with its window
 }
 
 // --- case commands --------------------------------------------------------------------
@@ -1088,7 +1098,25 @@ void TF_GlobMain::D_DruckFormulareClick() {
 }
 
 void TF_GlobMain::D_DruckereinrichtenItemClick() {
-    NichtVerfuegbar();
+    QPrintDialog d(&druck_->Drucker(), this);
+    d.exec();
+}
+
+void TF_GlobMain::ErgebnisZeigen() {
+    BescheidAngaben a;
+    if (dienste_.uhr) a.datum = KurzDatum(dienste_.uhr->Jetzt());
+    a.amtlich = einst_.ergebAmtlBesch;
+    BescheidTexteSetzen(verw_->Satz(), a);
+    BescheidErstellen(verw_->Satz(), AktuelleEingabe(), AktuellesErgebnis(), a, ergebnis_);
+    druck_->daten.ergebnis = &ergebnis_;
+    druck_->daten.fall = &verw_->Satz();
+    if (!einst_.imFenster) {
+        druck_->DruckAusgabe(3);
+        return;
+    }
+    ErgebnisDienste d{dienste_.meldungen, dienste_.dateiDialoge,
+                      [this] { Hilfeanzeigen("std\\viewer"); }, {}};
+    TxGlobView::Zeigen(this, ergebnis_, einst_, *druck_, d);
 }
 
 void TF_GlobMain::closeEvent(QCloseEvent* e) {

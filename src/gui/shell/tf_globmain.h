@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "case/fallbefehle.h"
+#include "results/ergebnistext.h"
 #include "shell/dienste.h"
 #include "shell/einstellungen.h"
 #include "shell/hilfe.h"
@@ -29,6 +30,7 @@ class QToolButton;
 
 namespace quarnel::gui {
 
+class Druckausgabe;
 class TF_GlobLfdView;
 
 struct ShellDienste {
@@ -153,6 +155,12 @@ class TF_GlobMain : public QMainWindow {
     void FensterTitelSetzen();
     void Geometrie();
 
+    // The result of the last computation: the notice in the result window or,
+    // by the setting "ImFenster", straight in the print preview.
+    void ErgebnisZeigen();
+    const Ergebnistext& Ergebnis() const { return ergebnis_; }
+    Druckausgabe& Druck() { return *druck_; }
+
     // Runs the first painting (done once, after the first show).
     void ErsteAnzeige();
 
@@ -197,6 +205,8 @@ class TF_GlobMain : public QMainWindow {
     std::unique_ptr<TemporaereDateien> temp_;
     std::unique_ptr<Fallverwaltung> verw_;
     std::unique_ptr<PasswortAbfrage> abfrage_;
+    std::unique_ptr<Druckausgabe> druck_;
+    Ergebnistext ergebnis_;
     int aktBereich_ = 1, aktSeite_ = 0;
     int formularblatt_ = 11;
     bool kurzberechnung_ = false;
