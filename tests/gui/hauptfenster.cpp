@@ -639,7 +639,7 @@ class HauptfensterTest : public QObject {
 
         // Later commands are present and say so.
         a.haupt->D_NeuItemClick();
-        for (const char* n : {"F_Blatt311", "D_DruckereinrichtenItem"}) {
+        for (const char* n : {"F_Blatt311"}) {
             a.senke.protokoll.clear();
             a.haupt->Aktion(QString::fromLatin1(n))->trigger();
             QVERIFY2(EnthaeltText(a.senke, NichtVerfuegbarText), n);
