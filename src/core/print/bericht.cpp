@@ -48,7 +48,10 @@ class Leser {
     std::optional<double> Zahl() {
         double x = 0;
         auto [ende, fehler] = std::from_chars(d_.data() + p_, d_.data() + d_.size(), x);
-        if (fehler != std::errc{} || !std::isfinite(x) || std::fabs(x) > 1e6) return std::nullopt;
+        if (fehler != std::errc{} || !std::isfinite(x)) return std::nullopt;
+        // Kept to the written precision, so what is read writes back the same.
+        x = std::round(x * 1000) / 1000;
+        if (std::fabs(x) > 1e6) return std::nullopt;
         p_ = static_cast<std::size_t>(ende - d_.data());
         if (!Zeichen(' ')) return std::nullopt;
         return x;
@@ -125,7 +128,7 @@ std::optional<Bericht> BerichtAusDaten(std::string_view daten) {
     if (!l.Zeichen(' ')) return std::nullopt;
     auto breite = l.Zahl();
     auto hoehe = l.Zahl();
-    if (!breite || !hoehe || *breite <= 0 || *hoehe <= 0 || !l.Zeichen('\n')) return std::nullopt;
+    if (!breite || !hoehe || *breite < 1 || *hoehe < 1 || !l.Zeichen('\n')) return std::nullopt;
     b.breite = *breite;
     b.hoehe = *hoehe;
     while (!l.Ende()) {
@@ -156,7 +159,7 @@ std::optional<Bericht> BerichtAusDaten(std::string_view daten) {
             case 'F': {
                 e.art = Berichtselement::Art::Schrift;
                 auto name = std::optional<std::string>();
-                gut = zahlen({&e.schrift.punkte}) && e.schrift.punkte > 0 &&
+                gut = zahlen({&e.schrift.punkte}) && e.schrift.punkte >= 1 &&
                       schalter(e.schrift.fett) && schalter(e.schrift.kursiv) &&
                       (name = l.Kette()).has_value();
                 if (gut) e.schrift.name = *name;

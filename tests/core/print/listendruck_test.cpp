@@ -241,6 +241,8 @@ TEST(Berichtsdatei, RundreiseUndBeschaedigteDaten) {
     falsch[daten.find("\nT ") + 1] = 'X';
     EXPECT_FALSE(BerichtAusDaten(falsch).has_value());
     EXPECT_FALSE(BerichtAusDaten("QRPB 1 210.000 297.000 \nS\nT 1 2 0 999:abc\n").has_value());
+    // A paper that would be written as zero is refused when read.
+    EXPECT_FALSE(BerichtAusDaten("QRPB 1 2 .00010000 \n").has_value());
 }
 
 TEST(Druckauftrag, StartseiteSeitenwahlUndBegrenzung) {
