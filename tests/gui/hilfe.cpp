@@ -256,27 +256,41 @@ class HilfeTest : public QObject {
         const std::string bericht = a.haupt->Temporaer()->Pruefbericht();
         // The report is Windows-1252; it shows a picture of the help folder.
         Kopieren(TestBild("rgb.jpg"), a.H("std/warnung.jpg"));
+        QDir().mkpath(QString::fromStdString(a.H("images/std")));
+        Kopieren(TestBild("rgb.jpg"), a.H("images/std/zeichen.jpg"));
         Umgebung::Schreiben(bericht,
-                            "<html><body><h3>Pr\xFC" "fbericht</h3><img src=\"warnung.jpg\">"
+                            "<html><body><img src=\"..\\images\\std\\zeichen.jpg\">"
+                            "<h3>Pr\xFC" "fbericht</h3><img src=\"warnung.jpg\">"
                             "<p>Gr\xFC\xDF" "e</p></body></html>");
         std::string text, datei;
         QSize bild;
+        bool magenta = false;
         BeiModal([&](QWidget* w) {
             auto* d = qobject_cast<TxGlobHtm*>(w);
-            QVERIFY(d);
-            text = d->Ansicht()->toPlainText().toStdString();
-            datei = d->Ansicht()->AktuelleDatei();
-            bild = d->Ansicht()
-                       ->loadResource(QTextDocument::ImageResource, QUrl("warnung.jpg"))
-                       .value<QImage>()
-                       .size();
-            d->OkBtn->click();
+            if (d) {
+                text = d->Ansicht()->toPlainText().toStdString();
+                datei = d->Ansicht()->AktuelleDatei();
+                bild = d->Ansicht()
+                           ->loadResource(QTextDocument::ImageResource, QUrl("warnung.jpg"))
+                           .value<QImage>()
+                           .size();
+                // The picture of the help folder, named with backslashes, is drawn.
+                const QImage schirm = d->Ansicht()->viewport()->grab().toImage();
+                for (int y = 0; y < 40 && !magenta; ++y)
+                    for (int x = 0; x < 40 && !magenta; ++x) {
+                        const QColor c = schirm.pixelColor(x, y);
+                        magenta = qAbs(c.red() - 220) < 20 && qAbs(c.green() - 40) < 20 &&
+                                  qAbs(c.blue() - 230) < 20;
+                    }
+            }
+            w->close();
         });
         a.haupt->Hilfeanzeigen("std\\" + std::filesystem::path(bericht).filename().string());
         QCOMPARE(datei, bericht);
         QVERIFY2(text.find("Prüfbericht") != std::string::npos, text.c_str());
         QVERIFY(text.find("Grüße") != std::string::npos);
         QCOMPARE(bild, QSize(32, 24));
+        QVERIFY(magenta);
     }
 
     void notizfenster() {

@@ -43,6 +43,7 @@ void HilfeBrowser::Laden(const std::string& datei, const std::string& anker) {
     QUrl url = QUrl::fromLocalFile(QString::fromStdString(datei));
     const std::string a = !anker.empty() && anker.front() == '#' ? anker.substr(1) : anker;
     emit ladenBeginnt();
+    seite_ = datei;
     // The same file again is read anew: the check report changes between checks.
     if (AktuelleDatei() == datei) {
         setSource(url);
@@ -98,9 +99,16 @@ QVariant HilfeBrowser::loadResource(int type, const QUrl& name) {
         return QString::fromStdString(Cp1252ZuUtf8(std::string_view(b.constData(), b.size())));
     }
     if (type == QTextDocument::ImageResource) {
-        const std::string gezeigt = AktuelleDatei();
-        const std::string link = name.isLocalFile() ? name.toLocalFile().toStdString()
-                                                    : LinkText(name);
+        // The page being loaded: the view asks for its pictures before it
+        // takes the new page as its source.
+        const std::string gezeigt = seite_.empty() ? AktuelleDatei() : seite_;
+        std::string link = name.isLocalFile() ? name.toLocalFile().toStdString() : LinkText(name);
+        // Resolved by the view against the page's folder: back to the link as
+        // written, so that backslashes and the report's folder count.
+        const std::string ordner =
+            std::filesystem::path(gezeigt).parent_path().string() + "/";
+        if (name.isLocalFile() && !gezeigt.empty() && link.starts_with(ordner))
+            link.erase(0, ordner.size());
         const Verweis v = VerweisEinordnen(link, gezeigt, orte_);
         if (v.art != LinkArt::Medien) return Platzhalter();
         if (v.endung == ".JPG" || v.endung == ".JPEG") {

@@ -42,6 +42,7 @@ class HilfeBrowser : public QTextBrowser {
 
   private:
     HilfeOrte orte_;
+    std::string seite_;  // the file last given to Laden
 };
 
 // What both help windows do with a link that leaves the view: addresses to
