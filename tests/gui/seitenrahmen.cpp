@@ -182,6 +182,30 @@ class SeitenrahmenTest : public QObject {
         QVERIFY(u.veraendert);
     }
 
+    void eingabetaste_und_fehler_beim_verlassen() {
+        seitentest::Umgebung u;
+        TForm11 seite(u, 1);
+        SeiteAufbauen(seite, Beschreibung("TF_NSA"), 1);
+        seite.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&seite));
+        seite.OvcNb()->setCurrentIndex(1);
+        BetragFeld* lst = seite.Betrag(Feld::LStBrutto);
+        lst->setFocus();
+        QApplication::processEvents();
+        QTest::keyClicks(lst, QStringLiteral("1x"));
+        QTest::keyClick(lst, Qt::Key_Return);  // leaves the field: refused
+        QVERIFY(testumgebung::EnthaeltText(u.meldungen, "Ungültiger Eingabewert"));
+        QTRY_VERIFY(lst->hasFocus());
+        QVERIFY(lst->Modifiziert());  // the entry waits to be mended
+        lst->selectAll();
+        QTest::keyClicks(lst, QStringLiteral("12,5"));
+        QTest::keyClick(lst, Qt::Key_Return);
+        QTRY_VERIFY(seite.Betrag(Feld::SoliBrutto)->hasFocus());
+        QCOMPARE(lst->Wert(), 12.5);
+        QCOMPARE(lst->text(), QStringLiteral("12,50"));
+        QVERIFY(u.veraendert);
+    }
+
     void abgelehnte_pruefung_haelt_die_seite_offen() {
         seitentest::Umgebung u;
         auto* seite = new Sperrseite(u, 1);

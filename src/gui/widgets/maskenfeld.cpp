@@ -123,7 +123,7 @@ MaskenFeld::MaskenFeld(QWidget* eltern) : EingabeFeld(eltern) {
 
 void MaskenFeld::focusInEvent(QFocusEvent* e) {
     EingabeFeld::focusInEvent(e);
-    if (imFehler_) return;  // back after a refused entry: the edit goes on
+    if (nachFehler_) return;  // back after a refused entry: the edit goes on
     modifiziert_ = false;
     WertMerken();
     emit eingabeBeginnt();
@@ -148,6 +148,7 @@ bool MaskenFeld::Uebernehmen() {
     if (!modifiziert_) return true;
     if (const auto f = Pruefen()) {
         imFehler_ = true;
+        nachFehler_ = true;
         emit fehler(f->first, f->second);
         // The field keeps the focus and its text until the entry is mended.
         QTimer::singleShot(0, this, [this] {
@@ -156,11 +157,13 @@ bool MaskenFeld::Uebernehmen() {
         });
         return false;
     }
+    nachFehler_ = false;
     Anzeigen();
     return true;
 }
 
 void MaskenFeld::Wiederherstellen() {
+    nachFehler_ = false;
     WertZuruecksetzen();
     Anzeigen();
     modifiziert_ = false;

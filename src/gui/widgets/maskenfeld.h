@@ -68,7 +68,8 @@ class MaskenFeld : public EingabeFeld {
     void keyPressEvent(QKeyEvent* e) override;
 
     bool modifiziert_ = false;
-    bool imFehler_ = false;
+    bool imFehler_ = false;   // the error message is up
+    bool nachFehler_ = false;  // a refused entry waits to be mended
 };
 
 class BetragFeld : public MaskenFeld {
