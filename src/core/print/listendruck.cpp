@@ -121,9 +121,45 @@ void ListentabelleDrucken(Berichtschreiber& w, const Listensatz& liste) {
     w.Zeilenumbruch();
 }
 
+void AfaListeDrucken(Berichtschreiber& w, const std::vector<AfaZeile>& zeilen, int jahr) {
+    constexpr const char* Maske = "######,## DM";
+    const std::size_t anzahl = std::min<std::size_t>(zeilen.size(), 25);
+    std::size_t letzte = 0;
+    for (std::size_t z = anzahl; z >= 1 && letzte == 0; --z)
+        if (!Leer(zeilen[z - 1].text) || !IstNullGrob(zeilen[z - 1].preis)) letzte = z;
+    const std::string jahrText = FormatMaske("####", jahr);
+    w.Text(Utf8ZuCp1252("Anlage: AfA-Liste für das Veranlagungsjahr ") + jahrText);
+    w.Zeilenumbruch();
+    w.Zeilenumbruch();
+    double summe = 0;
+    for (std::size_t z = 1; z <= letzte; ++z) {
+        const AfaZeile& r = zeilen[z - 1];
+        summe += r.afa;
+        w.Text(r.text);
+        w.Zeilenumbruch();
+        w.Text("  Kauf am " + DatumText(r.kaufdatum) + " zum Preis von " +
+               Getrimmt(FormatMaske(Maske, r.preis)));
+        w.Zeilenumbruch();
+        w.Text(Utf8ZuCp1252("  Abschreibung über ") + Getrimmt(FormatMaske("### Jahre", r.jahre)));
+        w.Zeilenumbruch();
+        w.Text("  Restwert Ende " + jahrText + " von " + Getrimmt(FormatMaske(Maske, r.restwert)) +
+               ".  AfA " + jahrText + " = ");
+        w.TextBei(BetragsSpalte, FormatMaske(Maske, r.afa), true);
+        w.Zeilenumbruch();
+        if (w.ZeilenUebrig() < 4 && z != letzte) w.NeueSeite();
+    }
+    if (w.ZeilenUebrig() < 2) w.NeueSeite();
+    w.TextBei(BetragsSpalte, "----------------", true);
+    w.Zeilenumbruch();
+    w.Text("Summe");
+    w.TextBei(BetragsSpalte, FormatMaske(Maske, summe), true);
+    w.Zeilenumbruch();
+}
+
 std::optional<Bericht> TextauftragSetzen(Druckart art, const Druckdaten& d, const Einstellungen& e,
                                          const Textmass& mass) {
-    if (art != Druckart::Ergebnis && art != Druckart::Notizen && art != Druckart::Liste)
+    if (art != Druckart::Ergebnis && art != Druckart::Notizen && art != Druckart::Liste &&
+        art != Druckart::AfaListe)
         return std::nullopt;
     Bericht b;
     Berichtschreiber w(mass, b);
@@ -144,6 +180,9 @@ std::optional<Bericht> TextauftragSetzen(Druckart art, const Druckdaten& d, cons
         case Druckart::Notizen:
             // The notes have no blocks of their own: never the notice's table.
             if (d.notizen) TextzeilenDrucken(w, *d.notizen, nullptr);
+            break;
+        case Druckart::AfaListe:
+            if (d.afaListe) AfaListeDrucken(w, *d.afaListe, d.jahr);
             break;
         default:
             if (d.liste) ListentabelleDrucken(w, *d.liste);

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "case/caserecord.h"
 #include "print/bericht.h"
@@ -24,11 +25,23 @@ enum class Druckart : int {
     AfaListe = 7,      // depreciation list
 };
 
+// One row of a person's depreciation list.
+struct AfaZeile {
+    std::string text;          // Windows-1252
+    int32_t kaufdatum = -1;    // day number
+    double preis = 0;
+    int jahre = 0;
+    double afa = 0;            // depreciation of the year
+    double restwert = 0;
+};
+
 // What the text jobs print from.
 struct Druckdaten {
     const Ergebnistext* ergebnis = nullptr;  // result text with its blocks
     const ResultLines* notizen = nullptr;    // note lines (never kept together)
     const Listensatz* liste = nullptr;       // the list in memory
+    const std::vector<AfaZeile>* afaListe = nullptr;  // the chosen person's 25 rows
+    int jahr = 2001;                         // tax year of the depreciation list
     const CaseRecord* fall = nullptr;        // names and tax number of the headers
     std::string datum;                       // short date of the headers
 };
@@ -53,8 +66,9 @@ void FussDrucken(Berichtschreiber& w);
 // Page bodies.
 void TextzeilenDrucken(Berichtschreiber& w, const ResultLines& zeilen, const KeepTogether* bloecke);
 void ListentabelleDrucken(Berichtschreiber& w, const Listensatz& liste);
+void AfaListeDrucken(Berichtschreiber& w, const std::vector<AfaZeile>& zeilen, int jahr);
 
-// The whole job of a text type (3, 4 or 5) as a report; nothing for the types
+// The whole job of a text type (3, 4, 5 or 7) as a report; nothing for the types
 // laid out elsewhere.
 std::optional<Bericht> TextauftragSetzen(Druckart art, const Druckdaten& d, const Einstellungen& e,
                                          const Textmass& mass);

@@ -282,3 +282,35 @@ TEST(Druckauftrag, StartseiteSeitenwahlUndBegrenzung) {
     EXPECT_EQ(s.von, 1);
     EXPECT_EQ(s.bis, 1);
 }
+
+TEST(Listendruck, AfaListeMitVierZeilenJeGutUndSumme) {
+    std::vector<AfaZeile> zeilen(25);
+    zeilen[0] = {"PC", TagesNummer(2001, 3, 1), 3000, 3, 833.33, 2166.67};
+    zeilen[2] = {"", -1, 450, 5, 90, 360};  // row 2 is printed as an empty item
+    Druckdaten d;
+    d.afaListe = &zeilen;
+    d.datum = "04.12.2001";
+    Bericht b = *TextauftragSetzen(Druckart::AfaListe, d, Einstellungen{}, FesteMasse{});
+    ASSERT_EQ(b.Seitenzahl(), 1);
+    auto t = Texte(b.seiten[0]);
+    EXPECT_EQ(t[2]->text, "Anlage: AfA-Liste f\xfcr das Veranlagungsjahr 2001");
+    EXPECT_EQ(t[3]->text, "PC");
+    EXPECT_DOUBLE_EQ(t[3]->y, 24 + 2 * 5);
+    EXPECT_EQ(t[4]->text, "  Kauf am 01.03.2001 zum Preis von 3000,00 DM");
+    EXPECT_EQ(t[5]->text, "  Abschreibung \xfc" "ber 3 Jahre");
+    EXPECT_EQ(t[6]->text, "  Restwert Ende 2001 von 2166,67 DM.  AfA 2001 = ");
+    EXPECT_EQ(t[7]->text, "   833,33 DM");
+    EXPECT_TRUE(t[7]->rechts);
+    EXPECT_EQ(t.at(t.size() - 2)->text, "   923,33 DM");  // the sum, before the page number
+    EXPECT_EQ(t.back()->text, "Seite 1");
+
+    // 25 filled rows run over pages; every item keeps its four lines together.
+    for (auto& z : zeilen) z = {"Gut", TagesNummer(2001, 1, 2), 100, 1, 100, 0};
+    b = *TextauftragSetzen(Druckart::AfaListe, d, Einstellungen{}, FesteMasse{});
+    EXPECT_EQ(b.Seitenzahl(), 3);
+    for (const auto& s : b.seiten) {
+        auto ts = Texte(s);
+        if (ts.size() > 3 && ts[2]->text == "Gut") continue;  // a page starts with an item
+        EXPECT_TRUE(ts[2]->text.rfind("Anlage", 0) == 0) << ts[2]->text;
+    }
+}
