@@ -24,6 +24,16 @@ std::string Getrimmt(std::string_view s) {
 constexpr const char* BetragsMaske = "#######,##";
 constexpr double BetragsSpalte = 17;  // cm, right edge of the amounts
 
+// The dash line and the sum below the last row, kept together on the page.
+void SummeDrucken(Berichtschreiber& w, const char* striche, const std::string& summe) {
+    if (w.ZeilenUebrig() < 2) w.NeueSeite();
+    w.TextBei(BetragsSpalte, striche, true);
+    w.Zeilenumbruch();
+    w.Text("Summe");
+    w.TextBei(BetragsSpalte, summe, true);
+    w.Zeilenumbruch();
+}
+
 }  // namespace
 
 Druckschrift TextDruckschrift(const Einstellungen& e) {
@@ -112,13 +122,7 @@ void ListentabelleDrucken(Berichtschreiber& w, const Listensatz& liste) {
         w.Zeilenumbruch();
         if (w.ZeilenUebrig() < 3 && z != letzte) w.NeueSeite();
     }
-    // The dash line and the sum stay together on the page.
-    if (w.ZeilenUebrig() < 2) w.NeueSeite();
-    w.TextBei(BetragsSpalte, "----------", true);
-    w.Zeilenumbruch();
-    w.Text("Summe");
-    w.TextBei(BetragsSpalte, FormatMaske(BetragsMaske, summe), true);
-    w.Zeilenumbruch();
+    SummeDrucken(w, "----------", FormatMaske(BetragsMaske, summe));
 }
 
 void AfaListeDrucken(Berichtschreiber& w, const std::vector<AfaZeile>& zeilen, int jahr) {
@@ -148,12 +152,7 @@ void AfaListeDrucken(Berichtschreiber& w, const std::vector<AfaZeile>& zeilen, i
         w.Zeilenumbruch();
         if (w.ZeilenUebrig() < 4 && z != letzte) w.NeueSeite();
     }
-    if (w.ZeilenUebrig() < 2) w.NeueSeite();
-    w.TextBei(BetragsSpalte, "----------------", true);
-    w.Zeilenumbruch();
-    w.Text("Summe");
-    w.TextBei(BetragsSpalte, FormatMaske(Maske, summe), true);
-    w.Zeilenumbruch();
+    SummeDrucken(w, "----------------", FormatMaske(Maske, summe));
 }
 
 std::optional<Bericht> TextauftragSetzen(Druckart art, const Druckdaten& d, const Einstellungen& e,
