@@ -3,6 +3,7 @@
 #include "calc/berechnung.h"
 #include "calc/deklaration.h"
 #include "pages/seitenzustand.h"
+#include "results/pruefbericht.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -1011,12 +1012,30 @@ void TF_GlobMain::Pruefen(int code) {
         return;
     }
     if (std::optional<double> saldo = fall.berechnen(still)) SaldoAnzeigen(*saldo);
-    if (code == 10 || code == 200) return;
+    if (code == 10) return;
+    if (code == 99 || code == 100 || code == 200) {
+        PruefungAusgeben(code);
+        return;
+    }
     if (code == 0) {
         ErgebnisZeigen();
         return;
     }
-    NichtVerfuegbar();  // the check report follows with its window
+    NichtVerfuegbar();
+}
+
+// The rules on the case just computed, the report, and for the commands
+// with a report its file, shown by the help viewer.
+void TF_GlobMain::PruefungAusgeben(int code) {
+    CaseRecord& satz = verw_->Satz();
+    const Befundtabelle befunde = RegelnPruefen(satz, VeranlagungAus(AktuelleEingabe()));
+    const Pruefauftrag auftrag = code == 100 ? Pruefauftrag{}
+                                             : AuftragAktuelleSeite(aktBereich_, aktSeite_, code == 99);
+    const Pruefbericht bericht = PruefberichtErstellen(
+        satz, befunde, PruefkatalogLaden(pfade_.formular + PruefkatalogName), auftrag);
+    if (code == 200) return;
+    if (!temp_ || !PruefberichtSpeichern(bericht, temp_->Pruefbericht())) return;
+    Hilfeanzeigen("std\\" + std::filesystem::path(temp_->Pruefbericht()).filename().string());
 }
 
 // --- case commands --------------------------------------------------------------------

@@ -141,6 +141,7 @@ class TF_GlobMain : public QMainWindow {
     void SpeedFragenClick();
     void InterviewZeigen();
     void Pruefen(int code);
+    void PruefungAusgeben(int code);
     void SpeedFormularClick();
     void FormularblattClick(int blatt);
     void MemoBitBtnClick();

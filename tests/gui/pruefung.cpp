@@ -1,0 +1,56 @@
+// The main window's check commands: the report file handed to the viewer,
+// the silent check of the current page and its error mark.
+#include <QtTest>
+#include <filesystem>
+#include <fstream>
+
+#include "case/fallbefehle.h"
+#include "shell/tf_globmain.h"
+#include "shell/tform13.h"
+#include "testumgebung.h"
+
+using namespace quarnel;
+using namespace quarnel::gui;
+using testumgebung::Umgebung;
+
+class PruefungTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { Tform13::AnimationAn() = false; }
+
+    void bericht_und_fehlermarke() {
+        Umgebung umg;
+        const Verzeichnisse installiert =
+            VerzeichnisseBestimmen(VerzeichnisQuellenDesProzesses(), false);
+        std::filesystem::copy_file(installiert.formular + "Quar01.prf",
+                                   umg.pfade.formular + "Quar01.prf",
+                                   std::filesystem::copy_options::overwrite_existing);
+        MeldungsSenke senke;
+        testumgebung::SkriptDialoge dialoge;
+        testumgebung::FesteUhr uhr;
+        testumgebung::MerkDesktop desktop;
+        TF_GlobMain haupt({}, umg.pfade, ShellDienste{&senke, &dialoge, &uhr, &desktop});
+        std::vector<std::string> gezeigt;
+        haupt.fall.hilfeViewer = [&](const std::string& datei, const std::string&) {
+            gezeigt.push_back(datei);
+        };
+
+        CaseRecord& satz = haupt.Fall().Satz();
+        QVERIFY(!SeitenmerkerTest(satz, SM_Pruefung, 1, 1));
+        haupt.Pruefen(200);  // silent: only the mark of the current page (1, 0 as 1)
+        QVERIFY(gezeigt.empty());
+        QVERIFY(SeitenmerkerTest(satz, SM_Pruefung, 1, 1));
+
+        haupt.Pruefen(100);
+        QCOMPARE(gezeigt.size(), std::size_t(1));
+        QCOMPARE(gezeigt[0], haupt.Temporaer()->Pruefbericht());
+        std::ifstream f(gezeigt[0], std::ios::binary);
+        const std::string html(std::istreambuf_iterator<char>(f), {});
+        QVERIFY(html.find("Alle Register") != std::string::npos);
+        QVERIFY(html.find("<b>ENDE</b>") != std::string::npos);
+        QVERIFY(senke.protokoll.empty());
+    }
+};
+
+QTEST_MAIN(PruefungTest)
+#include "pruefung.moc"
