@@ -23,7 +23,6 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPrintDialog>
-#include <QPrinterInfo>
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
@@ -793,10 +792,8 @@ void TF_GlobMain::ErsteAnzeige() {
             "Das Programm ist leider unvollständig.\r\nMögliche Ursache:\r\na. Unvollständige "
             "Installation\r\nb. Löschen von Programmdateien\r\nc. Umbenennung von "
             "Verzeichnissen\r\nInstallieren Sie das Programm neu!");
-    if (QPrinterInfo::availablePrinterNames().isEmpty())
-        dienste_.meldungen->Zeige(MeldungsTyp::Fehler,
-                                  "Kein Drucker vorhanden!\rDie Formularanzeige / Druckvorschau "
-                                  "ist nicht möglich!");
+    // No error about a missing printer here: the preview works without one,
+    // and printing offers a PDF file instead.
     emit ersteAnzeigeFertig();
 }
 
@@ -1125,6 +1122,7 @@ void TF_GlobMain::ErgebnisZeigen() {
     BescheidAngaben a;
     if (dienste_.uhr) a.datum = KurzDatum(dienste_.uhr->Jetzt());
     a.amtlich = einst_.ergebAmtlBesch;
+    a.kurz = kurzberechnung_;  // the quick-calculation page names religion and state itself
     BescheidTexteSetzen(verw_->Satz(), a);
     BescheidErstellen(verw_->Satz(), AktuelleEingabe(), AktuellesErgebnis(), a, ergebnis_);
     druck_->daten.ergebnis = &ergebnis_;
@@ -1352,10 +1350,12 @@ void TF_GlobMain::NotizBitBtnClick() {
               9 + einst_.deltaFontSizeTab);
     d.hilfe = [this] { Hilfeanzeigen("std\\notiz"); };
     d.fallVeraendert = [this] { SetzeFallVeraendert(true); };
-    if (fall.notizDrucken)
-        d.drucken = [this](const std::vector<std::string>& zeilen) {
+    d.drucken = [this](const std::vector<std::string>& zeilen) {
+        if (fall.notizDrucken)
             fall.notizDrucken(zeilen, schalter_.testmodus);
-        };
+        else
+            NotizDrucken(*druck_, zeilen, schalter_.testmodus);
+    };
     d.exec();
     MerkerKnoepfeAktualisieren();
 }
