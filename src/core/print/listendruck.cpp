@@ -5,6 +5,7 @@
 
 #include "calc/betrag.h"
 #include "case/zeichensatz.h"
+#include "print/kapitalliste.h"
 
 namespace quarnel {
 
@@ -158,7 +159,7 @@ void AfaListeDrucken(Berichtschreiber& w, const std::vector<AfaZeile>& zeilen, i
 std::optional<Bericht> TextauftragSetzen(Druckart art, const Druckdaten& d, const Einstellungen& e,
                                          const Textmass& mass) {
     if (art != Druckart::Ergebnis && art != Druckart::Notizen && art != Druckart::Liste &&
-        art != Druckart::AfaListe)
+        art != Druckart::AfaListe && art != Druckart::Kapitalliste)
         return std::nullopt;
     Bericht b;
     Berichtschreiber w(mass, b);
@@ -179,6 +180,9 @@ std::optional<Bericht> TextauftragSetzen(Druckart art, const Druckdaten& d, cons
         case Druckart::Notizen:
             // The notes have no blocks of their own: never the notice's table.
             if (d.notizen) TextzeilenDrucken(w, *d.notizen, nullptr);
+            break;
+        case Druckart::Kapitalliste:
+            if (d.fall) KapitallisteDrucken(w, *d.fall);
             break;
         case Druckart::AfaListe:
             if (d.afaListe) AfaListeDrucken(w, *d.afaListe, d.jahr);

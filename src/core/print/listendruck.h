@@ -68,7 +68,7 @@ void TextzeilenDrucken(Berichtschreiber& w, const ResultLines& zeilen, const Kee
 void ListentabelleDrucken(Berichtschreiber& w, const Listensatz& liste);
 void AfaListeDrucken(Berichtschreiber& w, const std::vector<AfaZeile>& zeilen, int jahr);
 
-// The whole job of a text type (3, 4, 5 or 7) as a report; nothing for the types
+// The whole job of a text type (3, 4, 5, 6 or 7) as a report; nothing for the types
 // laid out elsewhere.
 std::optional<Bericht> TextauftragSetzen(Druckart art, const Druckdaten& d, const Einstellungen& e,
                                          const Textmass& mass);

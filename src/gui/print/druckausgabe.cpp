@@ -71,6 +71,8 @@ Druckausgabe::Ausgang Druckausgabe::AlsPdf(int typ, int blatt, bool blanko) {
 
 Druckausgabe::Ausgang Druckausgabe::Ausfuehren(int typ, int blatt, bool blanko, Ziel ziel) {
     if (beschaeftigt_) return Ausgang::Ignoriert;
+    // The capital-income list is always shown as a preview first.
+    if (typ == static_cast<int>(Druckart::Kapitalliste) && ziel == Ziel::Drucker) ziel = Ziel::Vorschau;
     const bool aufDrucker = ziel == Ziel::Drucker;
     Belegt belegt(beschaeftigt_);
     const auto art = static_cast<Druckart>(typ);
