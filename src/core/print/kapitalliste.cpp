@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 #include <iterator>
+#include <vector>
 
 #include "calc/betrag.h"
 #include "case/zeichensatz.h"
@@ -55,7 +56,7 @@ std::string ArtText(const char* const (&texte)[N], int k) {
 
 constexpr double ArtSpalte = 4.5;     // cm
 constexpr double BetragSpalte = 13;   // cm, right edge
-constexpr int MindestZeilen = 7;      // lines an entry needs on the page
+constexpr int MindestZeilen = 7;      // lines left after an entry, or a new page
 
 const char* const Einnahme = "Einnahme";
 const char* const OhneSteuerabzug = "davon ohne Steuerabzug";
@@ -67,6 +68,12 @@ const char* const VergKoerpSt = "vergütete Köperschaftsteuer";
 const char* const Werbungskosten = "Werbungskosten";
 const char* const Gesondert = " davon ges. und einh. festgestellt";
 const char* const AuslSteuern = "Abzuziehende ausl. Steuern";
+
+// One amount line of a block.
+struct Betragszeile {
+    const char* text;
+    double betrag;
+};
 
 struct Liste {
     Berichtschreiber& w;
@@ -95,6 +102,17 @@ struct Liste {
         w.Zeilenumbruch();
     }
     void Ueberschrift(const char* text) { w.Text(Utf8ZuCp1252(text)); }
+    // One block: the list's heading when it is the first, the entry number,
+    // kind and person, then its amount lines. A block that does not fit in
+    // the lines left starts a new page, so that no entry runs past the bottom
+    // margin and no heading stands alone at its foot.
+    void Block(int n, const std::string& art, uint8_t person, const std::vector<Betragszeile>& zeilen,
+               const char* ueberschrift = nullptr) {
+        if (w.ZeilenUebrig() < 3 + int(zeilen.size()) && !w.AmSeitenanfang()) Seite();
+        if (ueberschrift) Ueberschrift(ueberschrift);
+        Kopf(n, art, person);
+        for (const Betragszeile& z : zeilen) Betrag(z.text, z.betrag);
+    }
     uint8_t Byte(Feld f, int n) const { return fall.LeseByte(CaseRecord::Offset(f, n)); }
     double Dbl(Feld f, int n) const { return fall.Dbl(f, n); }
 };
@@ -115,28 +133,25 @@ bool Inland(Liste& l) {
                      soli = l.Dbl(Feld::I_EinAnSolSt, n), verg = l.Dbl(Feld::I_EinVergKoerpSt, n),
                      wk = l.Dbl(Feld::I_EinWk, n), wkGes = l.Dbl(Feld::I_EinWkGesonEinh, n);
         if (!zText.empty()) {
-            if (!ueberschrift) l.Ueberschrift("Inländische Kapitalerträge");
+            std::vector<Betragszeile> zeilen{{Einnahme, betrag}};
+            if (Zwischen(z, 1, 3) || Zwischen(z, 5, 9)) zeilen.push_back({OhneSteuerabzug, ohne});
+            if (Zwischen(z, 7, 9)) zeilen.push_back({KapErtSt, kapErt});
+            if (Zwischen(z, 1, 6)) zeilen.push_back({ZinsAbSt, zinsAbKoerp});
+            if (Zwischen(z, 1, 9)) zeilen.push_back({Soli, soli});
+            zeilen.push_back({Werbungskosten, wk});
+            zeilen.push_back({Gesondert, wkGes});
+            l.Block(n, zText, p, zeilen, ueberschrift ? nullptr : "Inländische Kapitalerträge");
             ueberschrift = gedruckt = true;
-            l.Kopf(n, zText, p);
-            l.Betrag(Einnahme, betrag);
-            if (Zwischen(z, 1, 3) || Zwischen(z, 5, 9)) l.Betrag(OhneSteuerabzug, ohne);
-            if (Zwischen(z, 7, 9)) l.Betrag(KapErtSt, kapErt);
-            if (Zwischen(z, 1, 6)) l.Betrag(ZinsAbSt, zinsAbKoerp);
-            if (Zwischen(z, 1, 9)) l.Betrag(Soli, soli);
-            l.Betrag(Werbungskosten, wk);
-            l.Betrag(Gesondert, wkGes);
         }
         if (!dText.empty()) {
+            std::vector<Betragszeile> zeilen{{Einnahme, betrag}, {OhneSteuerabzug, ohne}, {KapErtSt, kapErt}};
+            if (d <= 2) zeilen.push_back({KoerpSt, zinsAbKoerp});
+            zeilen.push_back({Soli, soli});
+            if (d <= 2) zeilen.push_back({VergKoerpSt, verg});
+            zeilen.push_back({Werbungskosten, wk});
+            zeilen.push_back({Gesondert, wkGes});
+            l.Block(n, dText, p, zeilen);
             gedruckt = true;
-            l.Kopf(n, dText, p);
-            l.Betrag(Einnahme, betrag);
-            l.Betrag(OhneSteuerabzug, ohne);
-            l.Betrag(KapErtSt, kapErt);
-            if (d <= 2) l.Betrag(KoerpSt, zinsAbKoerp);
-            l.Betrag(Soli, soli);
-            if (d <= 2) l.Betrag(VergKoerpSt, verg);
-            l.Betrag(Werbungskosten, wk);
-            l.Betrag(Gesondert, wkGes);
         }
         if (n != 60 && l.w.ZeilenUebrig() < MindestZeilen) l.Seite();
     }
@@ -149,22 +164,20 @@ bool Ausland(Liste& l, bool neueSeite) {
         const int k = l.Byte(Feld::A_ArtAusland, n);
         const std::string text = KapAuslandsartText(k);
         if (!text.empty()) {
-            if (!gedruckt) {
-                if (neueSeite) l.Seite();
-                l.Ueberschrift("Ausländische Kapitalerträge");
-            }
-            gedruckt = true;
-            l.Kopf(n, text, l.Byte(Feld::A_StpflCB, n));
-            l.Betrag(Einnahme, l.Dbl(Feld::A_EinBetrag, n));
+            if (!gedruckt && neueSeite) l.Seite();
+            std::vector<Betragszeile> zeilen{{Einnahme, l.Dbl(Feld::A_EinBetrag, n)}};
             if (k <= 2) {
-                l.Betrag(OhneSteuerabzug, l.Dbl(Feld::A_EinOhneStAb, n));
-                l.Betrag(ZinsAbSt, l.Dbl(Feld::A_EinAnZAb, n));
-                l.Betrag(Soli, l.Dbl(Feld::A_EinAnSolSt, n));
+                zeilen.push_back({OhneSteuerabzug, l.Dbl(Feld::A_EinOhneStAb, n)});
+                zeilen.push_back({ZinsAbSt, l.Dbl(Feld::A_EinAnZAb, n)});
+                zeilen.push_back({Soli, l.Dbl(Feld::A_EinAnSolSt, n)});
             }
-            l.Betrag(Werbungskosten, l.Dbl(Feld::A_EinWk, n));
-            l.Betrag(Gesondert, l.Dbl(Feld::A_EinWkGesonEinh, n));
-            l.Betrag(AuslSteuern, l.Dbl(Feld::A_EinSteuern, n));
-            l.Betrag(Gesondert, l.Dbl(Feld::A_EinSteuernGesonEinh, n));
+            zeilen.push_back({Werbungskosten, l.Dbl(Feld::A_EinWk, n)});
+            zeilen.push_back({Gesondert, l.Dbl(Feld::A_EinWkGesonEinh, n)});
+            zeilen.push_back({AuslSteuern, l.Dbl(Feld::A_EinSteuern, n)});
+            zeilen.push_back({Gesondert, l.Dbl(Feld::A_EinSteuernGesonEinh, n)});
+            l.Block(n, text, l.Byte(Feld::A_StpflCB, n), zeilen,
+                    gedruckt ? nullptr : "Ausländische Kapitalerträge");
+            gedruckt = true;
         }
         if (n != 30 && l.w.ZeilenUebrig() < MindestZeilen) l.Seite();
     }
@@ -177,25 +190,24 @@ void Beteiligungen(Liste& l, bool neueSeite) {
         const int k = l.Byte(Feld::B_ArtBeteil, n);
         const std::string text = KapBeteiligungsartText(k);
         if (!text.empty()) {
-            if (!gedruckt) {
-                if (neueSeite) l.Seite();
-                l.Ueberschrift("Erträge aus Beteiligungen");
-            }
-            gedruckt = true;
-            l.Kopf(n, text, l.Byte(Feld::B_StpflCB, n));
-            if (k != 8) l.Betrag(Einnahme, l.Dbl(Feld::B_EinBetrag, n));
-            l.Betrag(KapErtSt, l.Dbl(Feld::B_EinAnKapErtSt, n));
-            l.Betrag(ZinsAbSt, l.Dbl(Feld::B_EinAnZAb, n));
-            l.Betrag(KoerpSt, l.Dbl(Feld::B_EinAnKoerpSt, n));
-            l.Betrag(Soli, l.Dbl(Feld::B_EinAnSolSt, n));
+            if (!gedruckt && neueSeite) l.Seite();
+            std::vector<Betragszeile> zeilen;
+            if (k != 8) zeilen.push_back({Einnahme, l.Dbl(Feld::B_EinBetrag, n)});
+            zeilen.push_back({KapErtSt, l.Dbl(Feld::B_EinAnKapErtSt, n)});
+            zeilen.push_back({ZinsAbSt, l.Dbl(Feld::B_EinAnZAb, n)});
+            zeilen.push_back({KoerpSt, l.Dbl(Feld::B_EinAnKoerpSt, n)});
+            zeilen.push_back({Soli, l.Dbl(Feld::B_EinAnSolSt, n)});
             if (k != 8) {
-                l.Betrag(Werbungskosten, l.Dbl(Feld::B_EinWk, n));
-                l.Betrag(Gesondert, l.Dbl(Feld::B_EinWkGesonEinh, n));
+                zeilen.push_back({Werbungskosten, l.Dbl(Feld::B_EinWk, n)});
+                zeilen.push_back({Gesondert, l.Dbl(Feld::B_EinWkGesonEinh, n)});
             }
             if (k == 2 || k == 5) {
-                l.Betrag(AuslSteuern, l.Dbl(Feld::B_EinSteuern, n));
-                l.Betrag(Gesondert, l.Dbl(Feld::B_EinSteuernGesonEinh, n));
+                zeilen.push_back({AuslSteuern, l.Dbl(Feld::B_EinSteuern, n)});
+                zeilen.push_back({Gesondert, l.Dbl(Feld::B_EinSteuernGesonEinh, n)});
             }
+            l.Block(n, text, l.Byte(Feld::B_StpflCB, n), zeilen,
+                    gedruckt ? nullptr : "Erträge aus Beteiligungen");
+            gedruckt = true;
         }
         if (n != 30 && l.w.ZeilenUebrig() < MindestZeilen) l.Seite();
     }

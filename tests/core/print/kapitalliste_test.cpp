@@ -151,3 +151,22 @@ TEST(Kapitalliste, NeueSeiteWennWenigerAlsSiebenZeilenBleiben) {
     EXPECT_EQ(Texte(b.seiten[1]).front(), "Lfd. 07");
     EXPECT_DOUBLE_EQ(Rumpf(b.seiten[1]).front()->y, 24 + 10);
 }
+
+TEST(Kapitalliste, EinEintragLaeuftNieUeberDenUnterenRand) {
+    // Interest and dividend blocks together take twenty lines an entry, more
+    // than the seven that the page-break rule asks for.
+    CaseRecord fall;
+    for (int n = 1; n <= 12; ++n) Inland(fall, n, 1, 1, 3, 100.0 * n);
+    Bericht b = Drucken(fall);
+    ASSERT_GT(b.Seitenzahl(), 2);
+    for (const auto& s : b.seiten) {
+        const auto rumpf = Rumpf(s);
+        ASSERT_FALSE(rumpf.empty());
+        double fuss = 0;
+        for (const auto& e : s.elemente)
+            if (e.art == Berichtselement::Art::Text) fuss = e.y;  // the footer comes last
+        for (const auto* e : rumpf) EXPECT_LT(e->y, fuss) << e->text;
+        // A page never ends with a heading or an entry's first lines.
+        EXPECT_EQ(Texte(s).back(), " ") << "page ends inside an entry";
+    }
+}
