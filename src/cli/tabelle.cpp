@@ -37,13 +37,6 @@ std::string Ganz(double x, int w) {
     return std::string(t.size() < std::size_t(w) ? w - t.size() : 0, ' ') + t;
 }
 
-// Solidarity surcharge on an income tax by the table: zero zone and transition.
-double SoliNachTabelle(double est, int f2) {
-    const double nullzone = 1836.0 * f2;
-    if (est <= nullzone) return 0;
-    return RundenCent(MinWert(Stutzen(3, est * 0.055), Stutzen(3, (est - nullzone) * 0.2)));
-}
-
 int Tabelle(const std::vector<std::string>& args) {
     int f2 = 1;
     double von = 0, bis = -1;
@@ -74,7 +67,7 @@ int Tabelle(const std::vector<std::string>& args) {
         const double est = TarifNachTabelle(unten, f2);
         const std::string band = Ganz(unten, 11) + " - " + Ganz(unten + stufe - 1, 11);
         std::printf("%-25s %15s %12s %12s %12s\n", band.c_str(), Ganz(est, 11).c_str(),
-                    FormatMaske("#.###.###,##", SoliNachTabelle(est, f2)).c_str(),
+                    FormatMaske("#.###.###,##", SoliAufSteuer(est, f2)).c_str(),
                     FormatMaske("#.###.###,##", CentAb(est * 0.08)).c_str(),
                     FormatMaske("#.###.###,##", CentAb(est * 0.09)).c_str());
     }

@@ -42,11 +42,11 @@ void SonstigeSonderausgaben(const CalcInput& e, CalcResult& r) {
     const double summe = e.RentenLastenIn + e.UnterhaltsleistIn + e.KiStGezahltIn +
                          e.SteuerZinsenIn + e.HausBeschIn + r.Schulgeld + e.SteuerberatungIn +
                          e.AusbildungSaIn + r.SpendenAbziehbar;
-    r.SonderausgabenUebrige = MaxWert(r.ParamSaPausch * F2(e), summe);
+    r.SonderausgabenUebrige = MaxWert(r.ParamSaPausch * PauschbetragFaktor(e), summe);
 }
 
 double Vorsorgepauschale(const CalcInput& e) {
-    const int f2 = F2(e);
+    const int f2 = PauschbetragFaktor(e);
     const double w1 = e.LohnVorsPauschEr;
     const double w2 = e.FlagZusammen == 1 ? e.LohnVorsPauschSie : 0;
     const bool gemischt =
@@ -73,7 +73,9 @@ double Vorsorgepauschale(const CalcInput& e) {
     } else {
         ergebnis = MinWert(2214.0 * f2, 0.2 * (w1 + w2));
     }
-    return AbrundenDM(ergebnis / 54) * 54;
+    // §10c(2) EStG: down to the next full DM amount divisible by 54, the plain
+    // floor of the quotient (4805.80 gives 88 steps, never 89)
+    return Stutzen(0, ergebnis / 54) * 54;
 }
 
 void Vorsorgeaufwendungen(const CalcInput& e, CalcResult& r) {

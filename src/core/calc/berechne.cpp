@@ -124,12 +124,15 @@ void Berechne(CalcInput& e, CalcResult& r) {
     EingabeBereinigen(e, r);
     Loeschen(r);
 
-    r.KindFbSumme = r.KindFbSummeAlle = 0;
+    r.KindFbSumme = 0;
     for (auto& k : e.KindSaetze) {
         k.Guenstiger = 0;
         if (k.KinderFb > 0.001) r.KindFbSumme += k.KinderFb + k.BetreuungsFb;
-        r.KindFbSummeAlle += k.KinderFbJahr + k.BetreuungsFbJahr;
     }
+    // §51a(2) EStG, §3(2) SolZG: the bases of church tax and surcharge take the
+    // allowances of every child as the assessment grants them, for the months
+    // of entitlement (twelve months for every child is the wage-tax rule)
+    r.KindFbSummeAlle = r.KindFbSumme;
 
     // pass 1: no allowances at all
     DurchgangPaar(e, r);
@@ -164,7 +167,7 @@ void Berechne(CalcInput& e, CalcResult& r) {
     r.KindFbVorteil = r.KindFbErsparnis - kindergeld;
     const bool freibetraegeGuenstiger = r.KindFbVorteil > 0.000001;
 
-    // church-tax pass: all allowances of twelve months and the tax-free half income
+    // church-tax pass: the allowances of all children and the tax-free half income
     r.KindFbAbzug = r.KindFbZuschlag = r.KindFbSummeAlle;
     r.ZvEHinzu = e.HalbeinkFrei;
     r.FlagEndPass = 1;

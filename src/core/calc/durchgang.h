@@ -15,6 +15,12 @@ namespace quarnel {
 inline int F2(const CalcInput& e) {
     return (e.FlagZusammen == 1 || e.FlagWitwenSplitting == 1) ? 2 : 1;
 }
+// 2 only with joint assessment: §10c(4) EStG doubles the Sonderausgaben-
+// Pauschbetrag and the Vorsorgepauschale for spouses assessed jointly, not for
+// a widowed person assessed alone by the splitting table.
+inline int PauschbetragFaktor(const CalcInput& e) {
+    return e.FlagZusammen == 1 ? 2 : 1;
+}
 // Persons whose values count: 1, or 2 with joint assessment.
 inline int Personen(const CalcInput& e) {
     return e.FlagZusammen == 1 ? 2 : 1;
@@ -84,6 +90,7 @@ void Durchschnittssteuersatz(CalcResult& r);
 // credits, surcharges and balances
 void Gewerbesteueranrechnung(const CalcInput& e, CalcResult& r);
 void FestzusetzendeEinkommensteuer(CalcResult& r);
+double SoliAufSteuer(double steuer, int f2);
 double Solidaritaetszuschlag(const CalcInput& e, const CalcResult& r);
 void AnrechnungUndSalden(CalcInput& e, CalcResult& r);
 bool Kirchensteuerpflichtig(int konf, int bundesland);

@@ -2,6 +2,7 @@
 // balances of a pass.
 #include "calc/betrag.h"
 #include "calc/durchgang.h"
+#include "calc/parameter.h"
 
 namespace quarnel {
 
@@ -24,14 +25,19 @@ void FestzusetzendeEinkommensteuer(CalcResult& r) {
     if (r.FlagSoliPass == 1) r.SoliBasisESt = NichtNegativ(nachErmaessigung - r.GewStAnrechnung);
 }
 
+// The surcharge on a base income tax: nothing up to the zero zone, then the
+// full rate, but at most 20 % of the amount above the zero zone; §4 SolZG
+// drops the fractions of a Pfennig of either amount.
+double SoliAufSteuer(double steuer, int f2) {
+    const double nullzone = 1836.0 * f2;
+    if (steuer <= nullzone) return 0;
+    return CentAb(MinWert(steuer * param::SoliSatz, (steuer - nullzone) * 0.2));
+}
+
 double Solidaritaetszuschlag(const CalcInput& e, const CalcResult& r) {
     const double basis = NichtNegativ(r.SoliBasisESt - NichtNegativ(e.KStAnrechIn) -
                                       NichtNegativ(AufrundenDM(e.KStVerguetIn)));
-    const double nullzone = 1836.0 * F2(e);
-    if (basis <= nullzone) return 0;
-    // the full rate, but at most 20 % of the amount above the zero zone
-    return RundenCent(
-        MinWert(Stutzen(3, basis * r.ParamSaetze[0]), Stutzen(3, (basis - nullzone) * 0.2)));
+    return SoliAufSteuer(basis, F2(e));
 }
 
 void AnrechnungUndSalden(CalcInput& e, CalcResult& r) {

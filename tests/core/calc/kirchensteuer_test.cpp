@@ -18,8 +18,12 @@ TEST(Soli, Nullzone_und_Uebergang) {
     EXPECT_DOUBLE_EQ(Solidaritaetszuschlag(e, r), 550);
     r.SoliBasisESt = 2345;  // 5.5 % = 128.975; 20 % of 509 = 101.8
     EXPECT_DOUBLE_EQ(Solidaritaetszuschlag(e, r), 101.80);
-    r.SoliBasisESt = 4489;  // 246.895 cut to 3 decimals, then to cents
-    EXPECT_DOUBLE_EQ(Solidaritaetszuschlag(e, r), 246.90);
+    r.SoliBasisESt = 4489;  // 246.895: fractions of a Pfennig are dropped (§4 SolZG)
+    EXPECT_DOUBLE_EQ(Solidaritaetszuschlag(e, r), 246.89);
+    r.SoliBasisESt = 2535;  // 139.425, not 139.43
+    EXPECT_DOUBLE_EQ(Solidaritaetszuschlag(e, r), 139.42);
+    r.SoliBasisESt = 2000.33;  // transition: 20 % of 164.33 = 32.866
+    EXPECT_DOUBLE_EQ(Solidaritaetszuschlag(e, r), 32.86);
     // corporation tax credited and refunded reduce the base
     e.KStAnrechIn = 5200;
     r.SoliBasisESt = 7000;

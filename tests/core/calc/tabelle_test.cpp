@@ -38,6 +38,13 @@ TEST(Tabelle, Grund_und_Splittingtabelle) {
         << l.ausgabe;
     EXPECT_EQ(l.ausgabe.find("14.148"), std::string::npos);  // stops at --bis
 
+    // §4 SolZG: 5.5 % of 2,535 is 139.425, the fraction of a Pfennig dropped
+    l = Ausfuehren("--von 25002 --bis 25002");
+    EXPECT_NE(l.ausgabe.find(
+                  "25.002 -      25.055           2.535       139,42       202,80       228,15"),
+              std::string::npos)
+        << l.ausgabe;
+
     l = Ausfuehren("--splitting --von 120000 --bis 120000");
     ASSERT_EQ(l.code, 0);
     EXPECT_NE(l.ausgabe.find("Splittingtabelle"), std::string::npos);
