@@ -415,16 +415,25 @@ std::optional<Ertragsanteil> ErtragsanteilBestimmen(double bekannt, int32_t gebu
                                                     int32_t ende) {
     if (IstPositiv(bekannt)) return Ertragsanteil{ZahlZuGanzzahl(bekannt), false};
     if (geburt < 0 || seit < 0) return std::nullopt;
-    const Abstand alter = AbstandZerlegen(geburt, seit);
-    if (ende < 0) {
-        int jahre = alter.jahre;
-        if (alter.monate == 12 && MonatVon(geburt) == MonatVon(seit)) ++jahre;
-        return Ertragsanteil{LeibrentenAnteil(jahre), true};
-    }
-    const AbgekuerzteRente t = AbgekuerzteRentenAnteil(AbstandZerlegen(seit, ende).jahre);
+    // §22 Nr. 1 Satz 3 Buchstabe a EStG: the age completed when the annuity begins
+    const int alter = VollendetesAlter(geburt, seit);
+    if (ende < 0) return Ertragsanteil{LeibrentenAnteil(alter), true};
+    // §55(2) EStDV: the term in years, but never more than the life table gives
+    const AbgekuerzteRente t = AbgekuerzteRentenAnteil(LaufzeitJahre(seit, ende));
     int prozent = t.prozent;
-    if (t.lebenAbAlter >= 0 && alter.jahre >= t.lebenAbAlter) prozent = LeibrentenAnteil(alter.jahre);
+    if (t.lebenAbAlter >= 0 && alter >= t.lebenAbAlter) prozent = LeibrentenAnteil(alter);
     return Ertragsanteil{prozent, true};
+}
+
+int VollendetesAlter(int32_t geburt, int32_t tag) {
+    if (geburt < 0 || tag < geburt) return 0;
+    const int monat = MonatVon(tag), gebMonat = MonatVon(geburt);
+    const bool erreicht = monat > gebMonat || (monat == gebMonat && TagVon(tag) >= TagVon(geburt));
+    return JahrVon(tag) - JahrVon(geburt) - (erreicht ? 0 : 1);
+}
+
+int LaufzeitJahre(int32_t seit, int32_t ende) {
+    return MonateZwischen(seit, ende) / 12;
 }
 
 int LeibrentenAnteil(int alter) {

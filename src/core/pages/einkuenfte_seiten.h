@@ -46,10 +46,16 @@ struct AbgekuerzteRente {
     int lebenAbAlter;
 };
 AbgekuerzteRente AbgekuerzteRentenAnteil(int jahre);
+// Years of life completed on `tag` by a person born on `geburt`: the birthday
+// itself counts as reached (a birthday on 29 February on 1 March).
+int VollendetesAlter(int32_t geburt, int32_t tag);
+// Term of a temporary annuity in whole years, counted from the first to the
+// last month of payment, both included (1998 to 2007 are ten years).
+int LaufzeitJahre(int32_t seit, int32_t ende);
 
 // The Ertragsanteil in per cent of one annuity: the known one when given, else
-// from the age at its start (birth date, start) and, for a limited annuity,
-// its duration up to `ende` (-1: for life). Nothing when neither a known share
+// from the age completed at its start (birth date, start) and, for a limited
+// annuity, its term up to `ende` (-1: for life). Nothing when neither a known share
 // nor both dates are given. `berechnet` says whether the tables gave it.
 struct Ertragsanteil {
     int prozent = 0;

@@ -390,8 +390,9 @@ TEST(DeklarationFuellen, Tabellen_fuer_die_Anlagen) {
     // self-employment of the spouse with a half-income sale gain of 999
     r.SetzeDbl(Feld::FreibGewinnSie, 7000);
     r.SetzeDbl(Feld::GSE2_VGoFbHKSie, 999);
-    // a life annuity from 1 March 2001 at 65: 27 percent of 12,000; a known share of 27.6
-    r.SetzeInt(Feld::LaeuftSeit1, D(1, 3, 2001));
+    // a life annuity from 1 April 2001, 65 years completed: 27 percent of 12,000; a
+    // known share of 27.6
+    r.SetzeInt(Feld::LaeuftSeit1, D(1, 4, 2001));
     r.SetzeDbl(Feld::Zahlung1, 12000);
     r.SetzeDbl(Feld::ErtAntBek2, 27.6);
     r.SetzeDbl(Feld::Zahlung2, 1000);

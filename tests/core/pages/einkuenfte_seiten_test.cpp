@@ -254,32 +254,46 @@ TEST(Afa, Zeilen_einfuegen_und_loeschen) {
 
 // --- annuities ------------------------------------------------------------------------------
 
-TEST(Rente, Leibrente_Alter_mit_Monatsregel) {
-    CaseRecord r = Fall(false);
+TEST(Rente, Leibrente_Alter_bei_Rentenbeginn_vollendet) {
+    CaseRecord r = Fall(true);
+    // born on 20 March 1936: 64 years completed on 1 and on 19 March 2001, 65 on the 20th
     r.SetzeInt(Feld::StpflGebDat, TagesNummer(1936, 3, 20));
     r.SetzeInt(Feld::LaeuftSeit1, TagesNummer(2001, 3, 1));
     r.SetzeInt(Feld::EndeAm1, KeinDatum);
     r.SetzeDbl(Feld::Zahlung1, 12000);
     r.SetzeDbl(Feld::Nachzahlung1, 1001);
-    r.SetzeInt(Feld::LaeuftSeit2, TagesNummer(2001, 4, 1));
+    r.SetzeInt(Feld::LaeuftSeit2, TagesNummer(2001, 3, 20));
     r.SetzeInt(Feld::EndeAm2, KeinDatum);
     r.SetzeDbl(Feld::Zahlung2, 100);
+    // born on 29 February 1936: the year is completed on 1 March, not on 28 February
+    r.SetzeInt(Feld::EhegGebDat, TagesNummer(1936, 2, 29));
+    r.SetzeInt(Feld::LaeuftSeit3, TagesNummer(2001, 2, 28));
+    r.SetzeDbl(Feld::Zahlung3, 100);
+    r.SetzeInt(Feld::LaeuftSeit4, TagesNummer(2001, 3, 1));
+    r.SetzeDbl(Feld::Zahlung4, 100);
     RentenErtragRechnen(r);
-    EXPECT_EQ(r.Dbl(Feld::ErtAnteilRech1), 27);
-    EXPECT_EQ(r.Dbl(Feld::StpflZahlung1), 3240);
-    EXPECT_EQ(r.Dbl(Feld::StpflNachzahlung1), 270);
+    EXPECT_EQ(r.Dbl(Feld::ErtAnteilRech1), 28);
+    EXPECT_EQ(r.Dbl(Feld::StpflZahlung1), 3360);
+    EXPECT_EQ(r.Dbl(Feld::StpflNachzahlung1), 280);
     EXPECT_EQ(r.Dbl(Feld::ErtAnteilRech2), 27);
     EXPECT_EQ(r.Dbl(Feld::StpflZahlung2), 27);
+    EXPECT_EQ(r.Dbl(Feld::ErtAnteilRech3), 28);
+    EXPECT_EQ(r.Dbl(Feld::ErtAnteilRech4), 27);
+
+    EXPECT_EQ(VollendetesAlter(TagesNummer(1936, 3, 20), TagesNummer(2001, 3, 19)), 64);
+    EXPECT_EQ(VollendetesAlter(TagesNummer(1936, 3, 20), TagesNummer(2001, 3, 20)), 65);
+    EXPECT_EQ(VollendetesAlter(TagesNummer(1936, 12, 31), TagesNummer(2001, 1, 1)), 64);
+    EXPECT_EQ(VollendetesAlter(TagesNummer(2001, 5, 1), TagesNummer(2001, 4, 1)), 0);
 }
 
 TEST(Rente, Abgekuerzte_Rente_und_bekannter_Anteil) {
     CaseRecord r = Fall(true);
-    // 1 January 2001 to 1 January 2011 counts as 9 years (17 %, life table from 75)
+    // 2001 to 2009: 9 years of payment (17 %, life table only from 75)
     r.SetzeInt(Feld::StpflGebDat, TagesNummer(1926, 6, 1));
     r.SetzeInt(Feld::LaeuftSeit1, TagesNummer(2001, 1, 1));
-    r.SetzeInt(Feld::EndeAm1, TagesNummer(2011, 1, 1));
+    r.SetzeInt(Feld::EndeAm1, TagesNummer(2009, 12, 31));
     r.SetzeDbl(Feld::Zahlung1, 1000);
-    // 10 full years (limit age 73) for a recipient of 74: the life table gives 17 %
+    // 10 years (limit age 73) for a recipient of 74: the life table gives 17 %
     r.SetzeInt(Feld::LaeuftSeit2, TagesNummer(2001, 1, 1));
     r.SetzeInt(Feld::EndeAm2, TagesNummer(2011, 6, 1));
     r.SetzeDbl(Feld::Zahlung2, 1000);
@@ -303,6 +317,14 @@ TEST(Rente, Abgekuerzte_Rente_und_bekannter_Anteil) {
     r.SetzeBool(Feld::Splitting, false);
     RentenErtragRechnen(r);
     EXPECT_EQ(r.Dbl(Feld::StpflZahlung3), 0);
+
+    // the term counts the months of payment, both ends included
+    EXPECT_EQ(LaufzeitJahre(TagesNummer(1998, 1, 1), TagesNummer(2007, 12, 31)), 10);
+    EXPECT_EQ(LaufzeitJahre(TagesNummer(1999, 3, 1), TagesNummer(2009, 2, 28)), 10);
+    EXPECT_EQ(LaufzeitJahre(TagesNummer(2001, 1, 1), TagesNummer(2011, 1, 1)), 10);
+    EXPECT_EQ(LaufzeitJahre(TagesNummer(2001, 2, 1), TagesNummer(2011, 12, 31)), 10);
+    EXPECT_EQ(LaufzeitJahre(TagesNummer(2001, 1, 1), TagesNummer(2001, 11, 30)), 0);
+    EXPECT_EQ(LaufzeitJahre(TagesNummer(2005, 1, 1), TagesNummer(2001, 1, 1)), 0);
 }
 
 TEST(Rente, Tabellen) {
