@@ -130,6 +130,8 @@ void Fuenftelregelung(const CalcInput& e, CalcResult& r) {
     }
 }
 
+constexpr double MindestsatzHalberSatz = 0.199;
+
 void VeraeusserungsgewinnHalberSatz(const CalcInput& e, CalcResult& r) {
     r.EStVeraeussGewinn = 0;
     double v = AbrundenDM(e.GewVeraeussEr + e.SelbVeraeussEr);
@@ -137,13 +139,17 @@ void VeraeusserungsgewinnHalberSatz(const CalcInput& e, CalcResult& r) {
     r.VeraeussGewinn = v;
     if (v <= 0) return;
     const int f2 = F2(e);
+    // §34(3) EStG 2001: half the average rate of the whole taxable income, at
+    // least 19.9 %, on the gain alone (at most on the taxable income); the
+    // remaining income keeps the tariff, even where that is 0
     const double h = Stutzen(6, Stutzen(6, Quotient(StufeAb(r.ZvE, f2), r.EStTarif)) / 2);
-    const double g = Int(Stutzen(0, h * r.ZvE));
+    const double satz = MaxWert(h, MindestsatzHalberSatz);
+    const double beguenstigt = MinWert(v, NichtNegativ(r.ZvE));
     const double rest = StufeAb(NichtNegativ(r.ZvE - v), f2);
     r.ZvE = rest;
     TarifsteuerMitProgression(e, r);
     const double m = r.PvSteuersatz <= 0.001 ? r.EStTarif : AbrundenDM(r.PvSteuersatz * rest);
-    r.EStVeraeussGewinn = m < 0.01 ? g : Int(Stutzen(0, v * h));
+    r.EStVeraeussGewinn = Int(Stutzen(0, beguenstigt * satz));
     r.EStTarif = m;
     r.ZvETarif = rest;
 }

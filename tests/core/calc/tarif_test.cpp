@@ -126,11 +126,26 @@ TEST(Tarif, Veraeusserungsgewinn_halber_Satz) {
     CalcResult r = MitParametern(e);
     r.ZvE = 80000;
     SteuerAusserordentlich(e, r);
-    // Tarif(80000) = 20580 on the step 79974: rate 0.257333, half 0.128666
-    // rest StufeAb(80000 - 20000) = 59994 with Tarif 13025; gain 20000 * 0.128666
+    // Tarif(80000) = 20580 on the step 79974: rate 0.257333, half 0.128666, below
+    // the minimum of 19.9 % (§34(3) EStG 2001); rest StufeAb(80000 - 20000) = 59994
+    // with Tarif 13025; gain 20000 * 0.199
     EXPECT_EQ(r.EStTarif, 13025);
     EXPECT_EQ(r.ZvETarif, 59994);
-    EXPECT_EQ(r.EStVeraeussGewinn, 2573);
+    EXPECT_EQ(r.EStVeraeussGewinn, 3980);
     EXPECT_EQ(r.VeraeussGewinn, 20000);
-    EXPECT_EQ(r.EStTariflich, 15598);
+    EXPECT_EQ(r.EStTariflich, 17005);
+
+    // a tax-free rest keeps its tariff of 0; only the gain bears the half rate
+    e.GewVeraeussEr = 300000;
+    r.ZvE = 309892;  // Tarif 130992 on 309852: 0.422756, half 0.211378
+    SteuerAusserordentlich(e, r);
+    EXPECT_EQ(r.EStTarif, 0);
+    EXPECT_EQ(r.EStVeraeussGewinn, 63413);  // Int(300000 * 0.211378)
+
+    // a gain above the taxable income is favoured up to the taxable income
+    e.GewVeraeussEr = 60000;
+    r.ZvE = 50000;
+    SteuerAusserordentlich(e, r);
+    EXPECT_EQ(r.EStTarif, 0);
+    EXPECT_EQ(r.EStVeraeussGewinn, 9950);  // 50000 * 19.9 %
 }
