@@ -56,6 +56,7 @@ inline constexpr double BezuegePausch = 360;         // flat allowance for a chi
 inline constexpr double EntfPauschErsteKm = 10;      // km of the reduced distance rate
 inline constexpr double EntfPauschErsteKmAbschlag = 0.1;  // reduction of that rate
 inline constexpr double EntfPauschOhnePkwHoechst = 10000;  // yearly cap, non-car part
+inline constexpr double RealsplittingHoechst = 27000;  // maintenance to a (former) spouse, each
 // disability Pauschbetrag by degree: from 25, 35, ..., 85, 91 per cent
 inline constexpr std::array<int, 8> BehGradAb{25, 35, 45, 55, 65, 75, 85, 91};
 inline constexpr std::array<double, 8> BehPausch{600, 840, 1110, 1410, 1740, 2070, 2400, 2760};

@@ -87,7 +87,12 @@ void RentenLastenRechnen(CaseRecord& r) {
     const int prozent = anteil ? anteil->prozent : 0;
     r.SetzeDbl(Feld::ReErtAntRech, anteil && anteil->berechnet ? prozent : 0);
     r.SetzeDbl(Feld::ReErtragAnteilDM, AbrundenDM(r.Dbl(Feld::ReGezahlt) / 100 * prozent));
-    r.SetzeDbl(Feld::UntAbziehbar, r.Dbl(Feld::UntDM1) + r.Dbl(Feld::UntDM2) + r.Dbl(Feld::UntDM3));
+    // maintenance to a divorced or separated spouse: §10(1) Nr. 1 EStG 2001
+    // allows up to 27,000 DM per recipient and year
+    double unterhalt = 0;
+    for (const Feld f : {Feld::UntDM1, Feld::UntDM2, Feld::UntDM3})
+        unterhalt += MinWert(param::RealsplittingHoechst, r.Dbl(f));
+    r.SetzeDbl(Feld::UntAbziehbar, unterhalt);
 }
 
 // --- church tax -----------------------------------------------------------------------

@@ -156,6 +156,16 @@ TEST(Sonderausgaben, Ausbildung_und_Schulgeld) {
     EXPECT_EQ(r.Dbl(Feld::SGAlsSa), 301);
 }
 
+// Maintenance to a divorced or separated spouse counts up to 27,000 per recipient.
+TEST(Sonderausgaben, Realsplitting_hoechstens_27000_je_Empfaenger) {
+    CaseRecord r = Fall(false);
+    r.SetzeDbl(Feld::UntDM1, 30000);
+    r.SetzeDbl(Feld::UntDM2, 500);
+    r.SetzeDbl(Feld::UntDM3, 27000);
+    RentenLastenRechnen(r);
+    EXPECT_EQ(r.Dbl(Feld::UntAbziehbar), 27000 + 500 + 27000);
+}
+
 // The driver leaves no result stale: each page's result follows its entries.
 TEST(Sonderausgaben, Alle_Seiten) {
     CaseRecord r = Fall(false);
