@@ -5,7 +5,9 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "calc/betrag.h"
@@ -139,6 +141,38 @@ std::vector<std::string> Auswahltexte(const FeldDef& d) {
         s.remove_prefix(p + 1);
     }
     return t;
+}
+
+// The means-of-transport lists: after "PKW", "Motorrad", "Mofa/Moped" and
+// "Fahrrad" they offer the four vehicles of the vehicle page as items 5 to 8.
+bool IstVerkehrsmittelliste(Feld f) {
+    constexpr Feld listen[] = {
+        Feld::LfdBehindVMittel1CB, Feld::LfdBehindVMittel2CB, Feld::LfdBehindVMittel3CB,
+        Feld::LfdBehindVMittel4CB, Feld::WechselVMittel1,     Feld::WechselVMittel2,
+        Feld::WechselVMittel3,     Feld::WechselVMittel4,     Feld::WechselVMittel5,
+        Feld::WechselVMittel6,     Feld::WechselVMittel7,     Feld::WechselVMittel8,
+        Feld::WechselVMittel9,     Feld::ErstFahrtFzLB,       Feld::LetztFahrtFzLB,
+        Feld::InFahrzLB};
+    return std::find(std::begin(listen), std::end(listen), f) != std::end(listen);
+}
+
+// The items a choice field offers in this case, UTF-8; nothing for a vehicle
+// item whose vehicle was not entered (its slot still "Frei" and no type).
+std::vector<std::optional<std::string>> Auswahlpunkte(const CaseRecord& r, Feld f,
+                                                      const FeldDef& d) {
+    std::vector<std::optional<std::string>> punkte;
+    for (std::string& t : Auswahltexte(d)) punkte.emplace_back(std::move(t));
+    if (!IstVerkehrsmittelliste(f)) return punkte;
+    for (int k = 1; k <= 4; ++k) {
+        const std::string name = r.TextUtf8(Feld::FahrzBez, k);
+        const std::string_view n = Getrimmt(name);
+        const bool angelegt = r.Int(Feld::ArtFahrzLB, k) >= 1 || (!n.empty() && n != "Frei");
+        if (angelegt)
+            punkte.emplace_back(" " + name);
+        else
+            punkte.emplace_back(std::nullopt);
+    }
+    return punkte;
 }
 
 const CaseRecord& NeuerDatensatz() {
@@ -332,16 +366,20 @@ std::optional<std::string> FeldwertSetzen(CaseRecord& r, const Feldadresse& a,
         case FeldTyp::Ganzzahl:
         case FeldTyp::Auswahl: {
             auto v = GanzzahlLesen(text);
-            auto texte = Auswahltexte(d);
+            const auto texte = Auswahlpunkte(r, a.feld, d);
             if (!v && d.typ == FeldTyp::Auswahl) {
-                for (std::size_t i = 0; i < texte.size(); ++i)
-                    if (Getrimmt(texte[i]) == Getrimmt(text)) v = static_cast<int64_t>(i);
+                for (std::size_t i = texte.size(); i-- > 0;)  // the first match wins
+                    if (texte[i] && Getrimmt(*texte[i]) == Getrimmt(text))
+                        v = static_cast<int64_t>(i);
             }
             if (!v || *v < INT32_MIN || *v > INT32_MAX)
                 return ungueltig + " (erwartet ist eine ganze Zahl)";
             if (d.typ == FeldTyp::Auswahl && !texte.empty() &&
                 (*v < -1 || *v >= static_cast<int64_t>(texte.size())))
                 return ungueltig + " (Auswahl -1 bis " + std::to_string(texte.size() - 1) + ")";
+            if (d.typ == FeldTyp::Auswahl && *v >= 0 && !texte[static_cast<std::size_t>(*v)])
+                return ungueltig + " (Fahrzeug " + std::to_string(*v - 4) +
+                       " ist auf der Seite Fahrzeugkosten nicht angelegt)";
             r.SetzeInt(a.feld, static_cast<int32_t>(*v), a.element);
             return std::nullopt;
         }
