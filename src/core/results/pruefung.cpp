@@ -92,7 +92,7 @@ std::vector<int> AlleBefundnummern() {
     bereich(1, 17);                                    // personal data
     bereich(22, 34), bereich(37, 40), bereich(461, 463);  // children, education
     bereich(51, 60), bereich(65, 76);                  // wage-tax cards
-    bereich(91, 96), n.insert({101, 105, 106, 110, 111}), bereich(120, 128);
+    bereich(91, 97), n.insert({101, 105, 106, 110, 111}), bereich(120, 129);
     bereich(130, 132), n.insert({140, 141});           // income-related expenses
     bereich(161, 164), bereich(171, 178);              // rental objects, trade
     n.insert({191, 192, 197, 198, 201, 202, 203, 204, 211, 212});

@@ -9,6 +9,7 @@ namespace {
 
 constexpr double HoechstbetragAufwandsentschaedigung = 3600;
 constexpr double HoechstbetragArbeitsmittel = 928;  // per item, written off at once
+constexpr double NahbereichEinsatzstelleKm = 30;
 
 // Card k: 1, 2 the taxpayer's, 3, 4 the spouse's; the person's first card.
 int ErsteKarte(int k) { return k <= 2 ? 1 : 3; }
@@ -101,6 +102,28 @@ int FahrtBefund(const Sicht& s, int p) {
     return 0;
 }
 
+// Changing work sites: a site row costed at kilometre rates although the site
+// lies within 30 km of home, where the law allows only the Entfernungspauschale
+// (beyond 30 km only for the first three months at the site).
+bool EinsatzstelleImNahbereich(const Sicht& s, int p) {
+    constexpr Feld km[] = {Feld::WechselKM1, Feld::WechselKM2, Feld::WechselKM3,
+                           Feld::WechselKM4, Feld::WechselKM5, Feld::WechselKM6,
+                           Feld::WechselKM7, Feld::WechselKM8, Feld::WechselKM9};
+    constexpr Feld erg[] = {Feld::WechselErg1, Feld::WechselErg2, Feld::WechselErg3,
+                            Feld::WechselErg4, Feld::WechselErg5, Feld::WechselErg6,
+                            Feld::WechselErg7, Feld::WechselErg8, Feld::WechselErg9};
+    for (int n = 0; n < 9; ++n)
+        if (s.Positiv(erg[n], p) && s.Betrag(km[n], p) <= NahbereichEinsatzstelleKm) return true;
+    return false;
+}
+
+// A double household kept longer than two years by the end of the tax year:
+// §9(1) Nr. 5 EStG 2001 allows its costs at the same place for two years only.
+bool DoppelteHaushaltsfuehrungUeberZweiJahre(const Sicht& s, int p) {
+    return s.Gegeben(Feld::DHSeit, p) &&
+           s.r.Int(Feld::DHSeit, p) < TagesNummer(Steuerjahr - 1, 1, 1);
+}
+
 // Travel reimbursements on the person's two cards, tax-free and flat-taxed.
 double Fahrtkostenerstattung(const Sicht& s, int p) {
     double summe = 0;
@@ -130,6 +153,7 @@ void Werbungskosten(const Sicht& s, Befundtabelle& t, int p) {
         Befund(s.Beschrieben(Feld::LetztesKennz, p) && !fahrzeug, 94),
         Befund(erstattet > 0.01 && erstattet > angegeben, 95),
         Befund(erstattet + 0.01 < angegeben, 96),
+        Befund(EinsatzstelleImNahbereich(s, p), 97),
     });
 
     t.Setzen(basis + 2, {Befund(Anzahl({s.Beschrieben(Feld::BezVerband, p),
@@ -171,6 +195,7 @@ void Werbungskosten(const Sicht& s, Befundtabelle& t, int p) {
         Befund(d == 0 && IstNichtNull(ersatz), 126),
         Befund(ersatz > 0.01 && ersatz > agErsatz, 127),
         Befund(ersatz + 0.01 < agErsatz, 128),
+        Befund(DoppelteHaushaltsfuehrungUeberZweiJahre(s, p), 129),
     });
 
     const int anteilig = Anzahl({s.NichtNull(Feld::AntKostenAusListe, p),

@@ -2,6 +2,7 @@
 // file, wrong calls and a missing catalogue.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -52,5 +53,45 @@ TEST(PruefenCli, Falsche_Aufrufe_und_fehlender_Katalog) {
     const Lauf ohne = Pruefen("--seite 1.1", "QUARNEL_DATA='" + leer.Text() + "' ");
     EXPECT_EQ(ohne.code, 1);  // every finding still listed, by its number
     EXPECT_NE(ohne.aus.find("  2  ?         11 Steuerpflichtiger bzw. Ehegatte: (kein Text)"),
+              std::string::npos);
+}
+
+namespace {
+
+// Sets the fields in a new case and checks one page: the findings' lines.
+std::string Befundzeilen(const TempVerzeichnis& dir, const std::string& felder,
+                         const std::string& seite) {
+    const std::string fall = dir / "f.S01";
+    std::remove(fall.c_str());
+    const std::string cli = QUARNEL_CLI_PATH;
+    if (Ausfuehren(cli + " neu '" + fall + "' && " + cli + " setze '" + fall + "' " + felder +
+                   " 2>/dev/null")
+            .code != 0)
+        return "setze misslungen";
+    return Ausfuehren(cli + " pruefen '" + fall + "' --seite " + seite + " 2>/dev/null").aus;
+}
+
+}  // namespace
+
+// The two limits the pages cannot apply: each warning at its boundary.
+TEST(PruefenCli, Nahbereich_und_Zweijahresfrist_an_der_Grenze) {
+    TempVerzeichnis dir;
+    const std::string wechsel = "'WechselTage1[1]=50' 'WechselVMittel1[1]=PKW' ";
+    EXPECT_NE(Befundzeilen(dir, wechsel + "'WechselKM1[1]=30'", "4.1").find(" 97  Warnung   41 "),
+              std::string::npos);
+    EXPECT_EQ(Befundzeilen(dir, wechsel + "'WechselKM1[1]=31'", "4.1").find(" 97 "),
+              std::string::npos);
+    // a site within 30 km reached otherwise than at kilometre rates is no case
+    EXPECT_EQ(Befundzeilen(dir, "'WechselTage1[1]=50' 'WechselKM1[1]=30'", "4.1").find(" 97 "),
+              std::string::npos);
+
+    const std::string haushalt =
+        "'BeschOrt[2]=Hamburg' 'GrundDH[2]=Versetzung' 'DHBestandenBis[2]=31.12.2001' "
+        "'EigHausIn[2]=Kiel' 'EigHausSeit[2]=01.01.1990' Splitting=ja Grundtabelle=nein "
+        "ErSie_FamilienstandLB=1 ";
+    EXPECT_NE(Befundzeilen(dir, haushalt + "'DHSeit[2]=31.12.1999'", "5.5")
+                  .find("129  Warnung   55 "),
+              std::string::npos);
+    EXPECT_EQ(Befundzeilen(dir, haushalt + "'DHSeit[2]=01.01.2000'", "5.5").find("129 "),
               std::string::npos);
 }

@@ -172,7 +172,7 @@ TEST(PruefungLohn, Doppelte_Haushaltsfuehrung) {
     EXPECT_EQ(Befunde(r, Einzel, 45), (std::vector<int>{126, 127}));
     r.SetzeText(Feld::BeschOrt, "Hamburg", 1);
     r.SetzeText(Feld::GrundDH, "Versetzung", 1);
-    r.SetzeInt(Feld::DHSeit, TagesNummer(1999, 1, 1), 1);
+    r.SetzeInt(Feld::DHSeit, TagesNummer(2000, 3, 1), 1);
     EXPECT_EQ(Befunde(r, Einzel, 45), (std::vector<int>{120, 127}));
     r.SetzeInt(Feld::DHBestandenBis, LetzterTagSteuerjahr, 1);
     EXPECT_EQ(Befunde(r, Einzel, 45), (std::vector<int>{121, 123, 124, 127}));
@@ -184,4 +184,27 @@ TEST(PruefungLohn, Doppelte_Haushaltsfuehrung) {
     r.SetzeInt(Feld::EigHausSeit, TagesNummer(1990, 1, 1), 1);
     r.SetzeDbl(Feld::AGStFreiErs, 500.02, 1);
     EXPECT_EQ(Befunde(r, Einzel, 45), (std::vector<int>{128}));
+}
+
+// Limits of the law the pages cannot apply themselves: sites within 30 km at
+// kilometre rates, and a double household beyond its two years.
+TEST(PruefungLohn, Nahbereich_und_Zweijahresfrist) {
+    CaseRecord r = test::NeuerSatz();
+    r.SetzeDbl(Feld::WechselKM4, 30, 1);
+    EXPECT_TRUE(Befunde(r, Einzel, 41).empty());  // no cost at km rates
+    r.SetzeDbl(Feld::WechselErg4, 1392, 1);
+    EXPECT_EQ(Befunde(r, Einzel, 41), (std::vector<int>{97}));
+    r.SetzeDbl(Feld::WechselKM4, 30.5, 1);
+    EXPECT_TRUE(Befunde(r, Einzel, 41).empty());
+    r.SetzeDbl(Feld::WechselKM9, 12, 1);
+    r.SetzeDbl(Feld::WechselErg9, 100, 1);
+    EXPECT_EQ(Befunde(r, Einzel, 41), (std::vector<int>{97}));
+
+    // two years of a double household end within 2001 when it began before 2000
+    r = test::NeuerSatz();
+    r.SetzeInt(Feld::DHSeit, TagesNummer(2000, 1, 1), 2);
+    EXPECT_EQ(Befunde(r, Zusammen, 55), (std::vector<int>{120}));
+    r.SetzeInt(Feld::DHSeit, TagesNummer(1999, 12, 31), 2);
+    EXPECT_EQ(Befunde(r, Zusammen, 55), (std::vector<int>{120, 129}));
+    EXPECT_TRUE(Befunde(r, Einzel, 55).empty());
 }
