@@ -46,16 +46,15 @@ TEST(VerkehrsmittelCli, Jeder_Punkt_jeder_Liste_nach_Namen) {
     TempVerzeichnis t;
     const std::string fall = t / "a.S01";
     ASSERT_EQ(Cli({"neu", fall}).code, 0);
-    // three vehicles: one with name and type, one with a name only, one with a
-    // type only; the fourth slot stays free
+    // four vehicles, with and without a type
     ASSERT_EQ(Cli({"setze", fall, "FahrzBez[1]=Golf", "ArtFahrzLB[1]=PKW", "FahrzBez[2]=Vespa",
-                   "FahrzBez[3]=", "ArtFahrzLB[3]=Fahrrad"})
+                   "FahrzBez[3]=Rennrad", "ArtFahrzLB[3]=Fahrrad", "FahrzBez[4]=Transporter"})
                   .code,
               0);
     const auto elemente = ListenElemente();
     ASSERT_EQ(elemente.size(), 32u);
-    const std::vector<std::string> namen = {"",     "PKW",   "Motorrad", "Mofa/Moped",
-                                            "Fahrrad", "Golf", "Vespa"};
+    const std::vector<std::string> namen = {"",     "PKW",   "Motorrad", "Mofa/Moped", "Fahrrad",
+                                            "Golf", "Vespa", "Rennrad",  "Transporter"};
     for (std::size_t punkt = 0; punkt < namen.size(); ++punkt) {
         std::vector<std::string> setze = {"setze", fall}, zeige = {"zeige", fall};
         std::string erwartet;
@@ -67,8 +66,9 @@ TEST(VerkehrsmittelCli, Jeder_Punkt_jeder_Liste_nach_Namen) {
         ASSERT_EQ(Cli(setze).code, 0) << namen[punkt];
         EXPECT_EQ(Cli(zeige).aus, erwartet) << namen[punkt];
     }
-    // the nameless third vehicle by its number; the free fourth neither by
-    // number nor by the slot's text
+    // a vehicle without a name but with a type by its number; a free slot
+    // neither by number nor by the slot's text
+    ASSERT_EQ(Cli({"setze", fall, "FahrzBez[3]=", "FahrzBez[4]=Frei"}).code, 0);
     std::vector<std::string> setze = {"setze", fall}, zeige = {"zeige", fall};
     std::string erwartet;
     for (const auto& e : elemente) {
