@@ -22,6 +22,9 @@ constexpr const char* kFehlerSpeichern =
 constexpr const char* kLesefehler = "Schwerer Lesefehler - Datendatei eventuell unbrauchbar";
 constexpr const char* kKeineDatei = "Keine Datei";
 constexpr const char* kNeuName = "Neu.S01";
+const std::string kAnderswoGeoeffnet =
+    "Dieser Fall ist bereits in einem anderen Programmfenster geöffnet und kann hier nicht "
+    "geöffnet werden: ";
 
 bool DateiExistiert(const std::string& pfad) {
     struct stat st;
@@ -85,10 +88,26 @@ bool Fallverwaltung::ArbeitsdateiAnlegen() {
 
 bool Fallverwaltung::FallSpeichern(const std::string& pfad) {
     auto listen = ArbeitsdateiListen(arbeitsdatei_);
-    if (!listen || !AtomarSchreiben(pfad, FallAbbild(satz_, notizen_, *listen), true, *kanal_)) {
+    if (!listen) {
         meldungen_.Zeige(MeldungsTyp::Fehler, kFehlerSpeichern, KnopfOK);
         return false;
     }
+    // The open case is saved under its own lock; another file gets a lock of
+    // its own, which becomes the open case's once the save succeeded.
+    Dateisperre andere;
+    const bool eigene = sperre_.AufDatei(pfad);
+    Schreibart art;
+    art.kanal = kanal_;
+    art.sperre = eigene ? &sperre_ : &andere;
+    const Speicherfehler f = Ersetzen(pfad, FallAbbild(satz_, notizen_, *listen), art);
+    if (f != Speicherfehler::Keiner) {
+        meldungen_.Zeige(MeldungsTyp::Fehler,
+                         f == Speicherfehler::Schreibfehler ? kFehlerSpeichern
+                                                            : SpeicherfehlerText(f, pfad),
+                         KnopfOK);
+        return false;
+    }
+    if (!eigene) sperre_ = std::move(andere);
     return true;
 }
 
@@ -158,6 +177,7 @@ bool Fallverwaltung::Nachfragen() {
 bool Fallverwaltung::Neu() {
     if (!Nachfragen()) return false;
     if (!ArbeitsdateiAnlegen()) return false;
+    sperre_.Freigeben();
     zustand_.dateiname = ImVerzeichnis(zustand_.datenPfad, kNeuName);
     zustand_.anzeige = kNeuName;
     zustand_.veraendert = false;
@@ -214,10 +234,19 @@ bool Fallverwaltung::OeffnenDatei(const std::string& pfad) {
             return false;
     }
     const bool vorjahr = endung == "S00";
+    // A current case stays locked while it is open, so that a second program
+    // window cannot open it and overwrite this one's work.
+    Dateisperre sperre;
+    if (!vorjahr && !sperre_.AufDatei(pfad) &&
+        sperre.Nehmen(pfad, 0) == Speicherfehler::Gesperrt) {
+        meldungen_.Zeige(MeldungsTyp::Fehler, kAnderswoGeoeffnet + Namensteil(pfad), KnopfOK);
+        return false;
+    }
     switch (FallLesen(pfad, vorjahr)) {
         case Lesen::Fehler:
             return false;
         case Lesen::Gesperrt:
+            sperre_.Freigeben();
             zustand_.dateiname.clear();
             zustand_.veraendert = false;
             zustand_.anzeige = kKeineDatei;
@@ -229,6 +258,7 @@ bool Fallverwaltung::OeffnenDatei(const std::string& pfad) {
     }
     zustand_.dateiname = pfad;
     abgeleiteterName_ = false;
+    if (sperre.Gehalten() || vorjahr) sperre_ = std::move(sperre);
     if (vorjahr) {
         meldungen_.Zeige(MeldungsTyp::Information, "Daten des Vorjahres werden übernommen.",
                          KnopfOK);

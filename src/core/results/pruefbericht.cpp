@@ -240,8 +240,7 @@ std::string PruefberichtText(const Pruefbericht& b) {
 
 bool PruefberichtSpeichern(const Pruefbericht& b, const std::string& pfad) {
     const std::string text = PruefberichtText(b);
-    return AtomarSchreiben(pfad, {reinterpret_cast<const uint8_t*>(text.data()), text.size()},
-                           false, Schreibkanal::System(), 0600);
+    return BerichtSchreiben(pfad, text, 0600) == Speicherfehler::Keiner;
 }
 
 }  // namespace quarnel

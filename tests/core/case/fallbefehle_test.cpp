@@ -132,6 +132,7 @@ TEST(Fallbefehle, Speichern_und_Oeffnen_byte_genau) {
     EXPECT_EQ(a.dialoge.anfragen.back().standardEndung, "S01");
     EXPECT_EQ(a.dialoge.anfragen.back().dateiname, "Neu.S01");
 
+    a.fv.reset();  // the first program ends
     Lauf b(t.Text());
     b.dialoge.antworten.push_back(t / "Fall.S01");
     ASSERT_TRUE(b.fv->Oeffnen(false));
@@ -211,6 +212,7 @@ TEST(Fallbefehle, Schreibgeschuetzte_Datei_oeffnet) {
     Lauf a(t.Text());
     auto datei = GespeicherterFall(a, t / "Fall.S01");
     ::chmod((t / "Fall.S01").c_str(), 0444);
+    a.fv.reset();
     Lauf b(t.Text());
     b.dialoge.antworten.push_back(t / "Fall.S01");
     EXPECT_TRUE(b.fv->Oeffnen(false));
@@ -298,6 +300,7 @@ TEST(Fallbefehle, Passwort_setzen_abfragen_und_abbrechen) {
     EXPECT_EQ(l.fv->Satz().Text(Feld::FallPasswort), " Geheimwor");
     EXPECT_FALSE(l.fv->Zustand().veraendert);  // saved on yes
 
+    ASSERT_TRUE(l.fv->Neu());  // lets go of Fall.S01
     Lauf b(t.Text());
     b.passwoerter.eingaben = {"Geheimwort12", "geheimwor", "  Geheimwor "};
     b.dialoge.antworten.push_back(t / "Fall.S01");
@@ -307,6 +310,7 @@ TEST(Fallbefehle, Passwort_setzen_abfragen_und_abbrechen) {
     EXPECT_EQ(std::count(texte.begin(), texte.end(), "Ungültiges Passwort"), 2);
     EXPECT_EQ(Texte(b.senke).back(), kGeoeffnet);
     EXPECT_TRUE(b.fv->Satz().Bool(Feld::FallFreigabe));
+    b.fv.reset();
 
     // Cancelled: an empty new case, and nothing of the protected file in the work file.
     Lauf c(t.Text());
