@@ -399,3 +399,33 @@ TEST(Fallbefehle, Arbeitsdatei_Fehler_werden_gemeldet) {
     EXPECT_FALSE(l.fv->ListeSchreiben(1));
     EXPECT_EQ(l.senke.protokoll.size(), 4u);
 }
+
+TEST(Fallbefehle, Offener_Fall_ist_fuer_ein_zweites_Programm_gesperrt) {
+    TempVerzeichnis t;
+    Lauf a(t.Text());
+    auto datei = GespeicherterFall(a, t / "Fall.S01");
+    Lauf b(t.Text());
+    b.dialoge.antworten.push_back(t / "Fall.S01");
+    EXPECT_FALSE(b.fv->Oeffnen(false));
+    EXPECT_EQ(Texte(b.senke).back(),
+              "Dieser Fall ist bereits in einem anderen Programmfenster geöffnet und kann hier "
+              "nicht geöffnet werden: Fall.S01");
+    EXPECT_EQ(b.fv->Zustand().zustand, 0);
+    // Saving over it from the second program is refused, the first one saves on.
+    ASSERT_TRUE(b.fv->Neu());
+    b.dialoge.antworten.push_back(t / "Fall.S01");
+    EXPECT_FALSE(b.fv->Speichern(true));
+    EXPECT_NE(Texte(b.senke).back().find("von einem anderen Programm bearbeitet"),
+              std::string::npos);
+    EXPECT_EQ(Bytes(t / "Fall.S01"), datei);
+    a.fv->Satz().SetzeTextUtf8(Feld::StpflVorname, "Zweimal");
+    ASSERT_TRUE(a.fv->Speichern(false));
+    ASSERT_TRUE(a.fv->Speichern(false));  // the lock went to the saved file
+    // Opening it again in the same program is no conflict; a new case lets go.
+    a.dialoge.antworten.push_back(t / "Fall.S01");
+    ASSERT_TRUE(a.fv->Oeffnen(false));
+    ASSERT_TRUE(a.fv->Neu());
+    b.dialoge.antworten.push_back(t / "Fall.S01");
+    ASSERT_TRUE(b.fv->Oeffnen(false));
+    EXPECT_EQ(b.fv->Satz().TextUtf8(Feld::StpflVorname), "Zweimal");
+}
