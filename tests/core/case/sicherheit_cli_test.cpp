@@ -14,15 +14,10 @@
 using quarnel::test::Ausfuehren;
 using quarnel::test::Lauf;
 using quarnel::test::TempVerzeichnis;
+using quarnel::test::Zitiert;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string Zitiert(const std::string& s) {
-    std::string z = "'";
-    for (char c : s) z += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return z + "'";
-}
 
 std::string Befehl(const std::vector<std::string>& args) {
     std::string b = QUARNEL_CLI_PATH;
