@@ -45,18 +45,40 @@ std::string VerzeichnisVon(const std::string& pfad) {
     return v.empty() ? "." : v;
 }
 
+// Every new case is the same: its image is made once for each mode.
+struct NeuerFallVorlage {
+    std::vector<uint8_t> abbild;
+    Listensatz liste;  // the list last prepared, as the loop leaves it
+};
+
+const NeuerFallVorlage& Vorlage(bool testmodus) {
+    using Neu = NeuerFallVorlage;
+    auto machen = [](bool test) {
+        auto neu = std::make_unique<Neu>();
+        auto r = std::make_unique<CaseRecord>();
+        auto n = std::make_unique<Notizblock>();
+        NeuerFall(*r, *n, neu->liste, test);
+        std::vector<uint8_t> listen(ListenGroesse);
+        for (int i = 1; i <= Listensatz::AnzahlListen; ++i) {
+            ListeVorbereiten(neu->liste, i);
+            std::copy(neu->liste.bytes.begin(), neu->liste.bytes.end(),
+                      listen.begin() + static_cast<std::ptrdiff_t>(ListenOffset(i) - ListenBeginn));
+        }
+        neu->abbild = FallAbbild(*r, *n, listen);
+        return neu;
+    };
+    static const std::unique_ptr<Neu> normal = machen(false), test = machen(true);
+    return testmodus ? *test : *normal;
+}
+
 }  // namespace
 
 std::vector<uint8_t> NeuesAbbild(CaseRecord& satz, Notizblock& notizen, Listensatz& liste,
                                  bool testmodus) {
-    NeuerFall(satz, notizen, liste, testmodus);
-    std::vector<uint8_t> listen(ListenGroesse);
-    for (int n = 1; n <= Listensatz::AnzahlListen; ++n) {
-        ListeVorbereiten(liste, n);
-        std::copy(liste.bytes.begin(), liste.bytes.end(),
-                  listen.begin() + static_cast<std::ptrdiff_t>(ListenOffset(n) - ListenBeginn));
-    }
-    return FallAbbild(satz, notizen, listen);
+    const NeuerFallVorlage& neu = Vorlage(testmodus);
+    AbbildZerlegen(neu.abbild, satz, notizen);
+    liste = neu.liste;
+    return neu.abbild;
 }
 
 Fallverwaltung::Fallverwaltung(Meldungen& meldungen, DateiDialoge& dialoge,
@@ -70,19 +92,15 @@ Fallverwaltung::Fallverwaltung(Meldungen& meldungen, DateiDialoge& dialoge,
 }
 
 bool Fallverwaltung::ArbeitsdateiAnlegen() {
-    // Built aside and taken over only when the work file holds it, so that the
-    // case in memory always matches the lists in the work file.
-    auto satz = std::make_unique<CaseRecord>();
-    auto notizen = std::make_unique<Notizblock>();
-    auto liste = std::make_unique<Listensatz>();
-    auto abbild = NeuesAbbild(*satz, *notizen, *liste, testmodus_);
-    if (!ArbeitsdateiSchreiben(arbeitsdatei_, abbild, *kanal_)) {
+    // Taken over only when the work file holds it, so that the case in
+    // memory always matches the lists in the work file.
+    const NeuerFallVorlage& neu = Vorlage(testmodus_);
+    if (!ArbeitsdateiSchreiben(arbeitsdatei_, neu.abbild, *kanal_)) {
         meldungen_.Zeige(MeldungsTyp::Fehler, kFehlerArbeitsdatei, KnopfOK);
         return false;
     }
-    satz_ = *satz;
-    notizen_ = *notizen;
-    liste_ = *liste;
+    AbbildZerlegen(neu.abbild, satz_, notizen_);
+    liste_ = neu.liste;
     return true;
 }
 
@@ -153,7 +171,15 @@ Fallverwaltung::Lesen Fallverwaltung::FallLesen(const std::string& pfad, bool vo
         return Lesen::Gesperrt;
     }
     satz->SetzeBool(Feld::FallFreigabe, true);
-    if (!ArbeitsdateiSchreiben(arbeitsdatei_, FallAbbild(*satz, *notizen, listen), *kanal_)) {
+    // A current file is its own image once the record is the one read and released.
+    std::vector<uint8_t> abbild;
+    if (vorjahr) {
+        abbild = FallAbbild(*satz, *notizen, listen);
+    } else {
+        std::copy(satz->Bytes().begin(), satz->Bytes().end(), datei->begin());
+        abbild = std::move(*datei);
+    }
+    if (!ArbeitsdateiSchreiben(arbeitsdatei_, abbild, *kanal_)) {
         meldungen_.Zeige(MeldungsTyp::Fehler, kFehlerArbeitsdatei, KnopfOK);
         return Lesen::Fehler;
     }

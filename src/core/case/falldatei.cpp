@@ -138,13 +138,22 @@ bool DateiGueltig(const std::string& pfad) {
 
 std::optional<std::vector<uint8_t>> DateiLesen(const std::string& pfad, std::size_t hoechstens) {
     Deskriptor d(RegulaereDateiOeffnen(pfad));
-    if (d.fd() < 0) return std::nullopt;
-    // One byte more than allowed tells a file that is too long.
-    std::vector<uint8_t> daten(hoechstens + 1);
-    ssize_t n = LeseVoll(d.fd(), daten.data(), daten.size());
-    if (n < 0 || static_cast<std::size_t>(n) > hoechstens) return std::nullopt;
-    daten.resize(static_cast<std::size_t>(n));
-    return daten;
+    struct stat st;
+    if (d.fd() < 0 || ::fstat(d.fd(), &st) != 0) return std::nullopt;
+    // Room for what the file has (a file that grows meanwhile is read on up
+    // to the limit); one byte more than allowed tells a file that is too long.
+    const auto groesse = static_cast<std::size_t>(std::max<off_t>(st.st_size, 0));
+    std::vector<uint8_t> daten;
+    daten.reserve(std::min(groesse, hoechstens) + 1);
+    uint8_t stueck[65536];
+    while (daten.size() <= hoechstens) {
+        const std::size_t rest = hoechstens + 1 - daten.size();
+        const ssize_t n = LeseVoll(d.fd(), stueck, std::min(sizeof stueck, rest));
+        if (n < 0) return std::nullopt;
+        if (n == 0) return daten;
+        daten.insert(daten.end(), stueck, stueck + n);
+    }
+    return std::nullopt;  // longer than allowed
 }
 
 ssize_t Schreibkanal::Schreibe(int fd, const uint8_t* daten, std::size_t anzahl) {
