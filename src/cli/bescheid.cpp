@@ -13,6 +13,8 @@
 #include "calc/berechnung.h"
 #include "calc/betrag.h"
 #include "calc/deklaration.h"
+#include "case/falldatei.h"
+#include "case/feldwerte.h"
 #include "case/zeichensatz.h"
 #include "results/textdatei.h"
 
@@ -29,10 +31,11 @@ std::string Heute() {
     return puffer;
 }
 
+// TT.MM.JJJJ with a day that exists, checked as the date fields of the pages check it.
 bool DatumGueltig(const std::string& s) {
     if (s.size() != 10 || s[2] != '.' || s[5] != '.') return false;
-    const DatumTeile t = DatumZerlegen(s);
-    return t.tag >= 1 && t.tag <= 31 && t.monat >= 1 && t.monat <= 12;
+    const auto tag = DatumAusText(s);
+    return tag && *tag != KeinDatum;
 }
 
 int BescheidAusgeben(const std::vector<std::string>& args) {
@@ -76,6 +79,8 @@ int BescheidAusgeben(const std::vector<std::string>& args) {
     BescheidErstellen(*satz, *e, *r, angaben, text);
 
     if (!ausgabe.empty()) {
+        if (DieselbeDatei(ausgabe, pfad))
+            return Fehler("Der Bescheid würde den Fall überschreiben: " + ausgabe);
         switch (ErgebnisSpeichern(ausgabe, text.zeilen, !dos)) {
             case TextdateiFehler::Keiner:
                 return 0;

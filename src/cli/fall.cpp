@@ -56,17 +56,32 @@ std::optional<Fall> Laden(const std::string& pfad, int& code) {
     return f;
 }
 
-int Sichern(const std::string& pfad, Fall& f) {
-    std::copy(f.satz->Bytes().begin(), f.satz->Bytes().end(), f.abbild.begin());
-    if (!AtomarSchreiben(pfad, f.abbild, true)) {
-        std::fprintf(
-            stderr,
-            "quarnel-cli: Schwerer Fehler beim Abspeichern der Datendatei - Es werden min. "
-            "200 KB Speicher auf dem Datenlaufwerk benötigt! (%s)\n",
-            pfad.c_str());
+// How long a writer waits for another one that holds the case file.
+constexpr int kWartenMs = 2000;
+
+// Locks an existing case file for a read-modify-write; 0, or the exit code
+// after the reason was printed. A missing file is left to the read.
+int Sperren(const std::string& pfad, Dateisperre& sperre) {
+    if (sperre.Nehmen(pfad, kWartenMs) == Speicherfehler::Gesperrt) {
+        Fehler(SpeicherfehlerText(Speicherfehler::Gesperrt, pfad));
         return 1;
     }
     return 0;
+}
+
+// Writes the case; with `sperre` the file was read under that lock, without
+// one the file must be new.
+int Sichern(const std::string& pfad, Fall& f, Dateisperre* sperre) {
+    std::copy(f.satz->Bytes().begin(), f.satz->Bytes().end(), f.abbild.begin());
+    Schreibart art;
+    art.sperre = sperre;
+    art.nurNeu = sperre == nullptr;
+    const Speicherfehler fehler = Ersetzen(pfad, f.abbild, art);
+    if (fehler == Speicherfehler::Keiner) return 0;
+    std::string text = SpeicherfehlerText(fehler, pfad);
+    if (fehler == Speicherfehler::Schreibfehler) text += " (" + pfad + ")";
+    Fehler(text);
+    return 1;
 }
 
 Fall NeuerFallImSpeicher() {
@@ -88,7 +103,7 @@ int Neu(const std::vector<std::string>& args) {
     if (Existiert(args[0]))
         return Fehler("Datei besteht bereits, wird nicht überschrieben: " + args[0]);
     Fall f = NeuerFallImSpeicher();
-    return Sichern(args[0], f);
+    return Sichern(args[0], f, nullptr);
 }
 
 int Zeige(const std::vector<std::string>& args) {
@@ -122,7 +137,9 @@ int Zeige(const std::vector<std::string>& args) {
 
 int Setze(const std::vector<std::string>& args) {
     if (args.size() < 2) return Fehler("Aufruf: setze DATEI FELD=WERT...");
-    int code;
+    Dateisperre sperre;
+    int code = Sperren(args[0], sperre);
+    if (code != 0) return code;
     auto f = Laden(args[0], code);
     if (!f) return code;
     for (std::size_t i = 1; i < args.size(); ++i) {
@@ -133,7 +150,7 @@ int Setze(const std::vector<std::string>& args) {
         if (auto fehler = FeldwertSetzen(*f->satz, *s.adresse, args[i].substr(gleich + 1)))
             return Fehler(*fehler);
     }
-    return Sichern(args[0], *f);
+    return Sichern(args[0], *f, &sperre);
 }
 
 int Export(const std::vector<std::string>& args) {
@@ -166,9 +183,12 @@ int Import(const std::vector<std::string>& args) {
     auto json = JsonEinlesen(args[0]);
     if (!json) return Fehler("JSON-Datei nicht lesbar oder größer als 16 MB: " + args[0]);
     Fall f;
-    if (Existiert(args[1])) {
+    Dateisperre sperre;
+    const bool vorhanden = Existiert(args[1]);
+    if (vorhanden) {
         // The record is rebuilt from a new case; notes and lists of the file stay.
-        int code;
+        int code = Sperren(args[1], sperre);
+        if (code != 0) return code;
         auto alt = Laden(args[1], code);
         if (!alt) return code;
         f = std::move(*alt);
@@ -179,7 +199,7 @@ int Import(const std::vector<std::string>& args) {
         f = NeuerFallImSpeicher();
     }
     if (auto fehler = FallImportieren(*json, *f.satz)) return Fehler(*fehler);
-    return Sichern(args[1], f);
+    return Sichern(args[1], f, vorhanden ? &sperre : nullptr);
 }
 
 // Messages of the command layer go to stderr; questions get their first button.

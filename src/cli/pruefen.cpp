@@ -8,6 +8,7 @@
 #include "befehle.h"
 #include "calc/betrag.h"
 #include "case/bereiche.h"
+#include "case/falldatei.h"
 #include "case/zeichensatz.h"
 #include "results/pruefbericht.h"
 #include "shell/verzeichnisse.h"
@@ -64,6 +65,8 @@ int Pruefen(const std::vector<std::string>& args) {
     const Pruefbericht bericht = PruefungAusfuehren(*satz, katalog, auftrag);
 
     if (!html.empty()) {
+        if (DieselbeDatei(html, pfad))
+            return Fehler("Der Bericht würde den Fall überschreiben: " + html);
         if (!PruefberichtSpeichern(bericht, html)) {
             std::fprintf(stderr, "quarnel-cli: Bericht nicht geschrieben: %s\n", html.c_str());
             return 1;

@@ -34,6 +34,13 @@ class TempVerzeichnis {
     std::filesystem::path pfad_;
 };
 
+// A word quoted for the shell.
+inline std::string Zitiert(const std::string& s) {
+    std::string z = "'";
+    for (char c : s) z += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return z + "'";
+}
+
 // A shell command run to its end: exit code (-1 when it did not exit) and stdout.
 struct Lauf {
     int code;

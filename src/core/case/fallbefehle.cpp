@@ -22,6 +22,9 @@ constexpr const char* kFehlerSpeichern =
 constexpr const char* kLesefehler = "Schwerer Lesefehler - Datendatei eventuell unbrauchbar";
 constexpr const char* kKeineDatei = "Keine Datei";
 constexpr const char* kNeuName = "Neu.S01";
+const std::string kAnderswoGeoeffnet =
+    "Dieser Fall ist bereits in einem anderen Programmfenster geöffnet und kann hier nicht "
+    "geöffnet werden: ";
 
 bool DateiExistiert(const std::string& pfad) {
     struct stat st;
@@ -42,18 +45,40 @@ std::string VerzeichnisVon(const std::string& pfad) {
     return v.empty() ? "." : v;
 }
 
+// Every new case is the same: its image is made once for each mode.
+struct NeuerFallVorlage {
+    std::vector<uint8_t> abbild;
+    Listensatz liste;  // the list last prepared, as the loop leaves it
+};
+
+const NeuerFallVorlage& Vorlage(bool testmodus) {
+    using Neu = NeuerFallVorlage;
+    auto machen = [](bool test) {
+        auto neu = std::make_unique<Neu>();
+        auto r = std::make_unique<CaseRecord>();
+        auto n = std::make_unique<Notizblock>();
+        NeuerFall(*r, *n, neu->liste, test);
+        std::vector<uint8_t> listen(ListenGroesse);
+        for (int i = 1; i <= Listensatz::AnzahlListen; ++i) {
+            ListeVorbereiten(neu->liste, i);
+            std::copy(neu->liste.bytes.begin(), neu->liste.bytes.end(),
+                      listen.begin() + static_cast<std::ptrdiff_t>(ListenOffset(i) - ListenBeginn));
+        }
+        neu->abbild = FallAbbild(*r, *n, listen);
+        return neu;
+    };
+    static const std::unique_ptr<Neu> normal = machen(false), test = machen(true);
+    return testmodus ? *test : *normal;
+}
+
 }  // namespace
 
 std::vector<uint8_t> NeuesAbbild(CaseRecord& satz, Notizblock& notizen, Listensatz& liste,
                                  bool testmodus) {
-    NeuerFall(satz, notizen, liste, testmodus);
-    std::vector<uint8_t> listen(ListenGroesse);
-    for (int n = 1; n <= Listensatz::AnzahlListen; ++n) {
-        ListeVorbereiten(liste, n);
-        std::copy(liste.bytes.begin(), liste.bytes.end(),
-                  listen.begin() + static_cast<std::ptrdiff_t>(ListenOffset(n) - ListenBeginn));
-    }
-    return FallAbbild(satz, notizen, listen);
+    const NeuerFallVorlage& neu = Vorlage(testmodus);
+    AbbildZerlegen(neu.abbild, satz, notizen);
+    liste = neu.liste;
+    return neu.abbild;
 }
 
 Fallverwaltung::Fallverwaltung(Meldungen& meldungen, DateiDialoge& dialoge,
@@ -67,28 +92,40 @@ Fallverwaltung::Fallverwaltung(Meldungen& meldungen, DateiDialoge& dialoge,
 }
 
 bool Fallverwaltung::ArbeitsdateiAnlegen() {
-    // Built aside and taken over only when the work file holds it, so that the
-    // case in memory always matches the lists in the work file.
-    auto satz = std::make_unique<CaseRecord>();
-    auto notizen = std::make_unique<Notizblock>();
-    auto liste = std::make_unique<Listensatz>();
-    auto abbild = NeuesAbbild(*satz, *notizen, *liste, testmodus_);
-    if (!ArbeitsdateiSchreiben(arbeitsdatei_, abbild, *kanal_)) {
+    // Taken over only when the work file holds it, so that the case in
+    // memory always matches the lists in the work file.
+    const NeuerFallVorlage& neu = Vorlage(testmodus_);
+    if (!ArbeitsdateiSchreiben(arbeitsdatei_, neu.abbild, *kanal_)) {
         meldungen_.Zeige(MeldungsTyp::Fehler, kFehlerArbeitsdatei, KnopfOK);
         return false;
     }
-    satz_ = *satz;
-    notizen_ = *notizen;
-    liste_ = *liste;
+    AbbildZerlegen(neu.abbild, satz_, notizen_);
+    liste_ = neu.liste;
     return true;
 }
 
 bool Fallverwaltung::FallSpeichern(const std::string& pfad) {
     auto listen = ArbeitsdateiListen(arbeitsdatei_);
-    if (!listen || !AtomarSchreiben(pfad, FallAbbild(satz_, notizen_, *listen), true, *kanal_)) {
+    if (!listen) {
         meldungen_.Zeige(MeldungsTyp::Fehler, kFehlerSpeichern, KnopfOK);
         return false;
     }
+    // The open case is saved under its own lock; another file gets a lock of
+    // its own, which becomes the open case's once the save succeeded.
+    Dateisperre andere;
+    const bool eigene = sperre_.AufDatei(pfad);
+    Schreibart art;
+    art.kanal = kanal_;
+    art.sperre = eigene ? &sperre_ : &andere;
+    const Speicherfehler f = Ersetzen(pfad, FallAbbild(satz_, notizen_, *listen), art);
+    if (f != Speicherfehler::Keiner) {
+        meldungen_.Zeige(MeldungsTyp::Fehler,
+                         f == Speicherfehler::Schreibfehler ? kFehlerSpeichern
+                                                            : SpeicherfehlerText(f, pfad),
+                         KnopfOK);
+        return false;
+    }
+    if (!eigene) sperre_ = std::move(andere);
     return true;
 }
 
@@ -134,7 +171,15 @@ Fallverwaltung::Lesen Fallverwaltung::FallLesen(const std::string& pfad, bool vo
         return Lesen::Gesperrt;
     }
     satz->SetzeBool(Feld::FallFreigabe, true);
-    if (!ArbeitsdateiSchreiben(arbeitsdatei_, FallAbbild(*satz, *notizen, listen), *kanal_)) {
+    // A current file is its own image once the record is the one read and released.
+    std::vector<uint8_t> abbild;
+    if (vorjahr) {
+        abbild = FallAbbild(*satz, *notizen, listen);
+    } else {
+        std::copy(satz->Bytes().begin(), satz->Bytes().end(), datei->begin());
+        abbild = std::move(*datei);
+    }
+    if (!ArbeitsdateiSchreiben(arbeitsdatei_, abbild, *kanal_)) {
         meldungen_.Zeige(MeldungsTyp::Fehler, kFehlerArbeitsdatei, KnopfOK);
         return Lesen::Fehler;
     }
@@ -158,6 +203,7 @@ bool Fallverwaltung::Nachfragen() {
 bool Fallverwaltung::Neu() {
     if (!Nachfragen()) return false;
     if (!ArbeitsdateiAnlegen()) return false;
+    sperre_.Freigeben();
     zustand_.dateiname = ImVerzeichnis(zustand_.datenPfad, kNeuName);
     zustand_.anzeige = kNeuName;
     zustand_.veraendert = false;
@@ -214,10 +260,19 @@ bool Fallverwaltung::OeffnenDatei(const std::string& pfad) {
             return false;
     }
     const bool vorjahr = endung == "S00";
+    // A current case stays locked while it is open, so that a second program
+    // window cannot open it and overwrite this one's work.
+    Dateisperre sperre;
+    if (!vorjahr && !sperre_.AufDatei(pfad) &&
+        sperre.Nehmen(pfad, 0) == Speicherfehler::Gesperrt) {
+        meldungen_.Zeige(MeldungsTyp::Fehler, kAnderswoGeoeffnet + Namensteil(pfad), KnopfOK);
+        return false;
+    }
     switch (FallLesen(pfad, vorjahr)) {
         case Lesen::Fehler:
             return false;
         case Lesen::Gesperrt:
+            sperre_.Freigeben();
             zustand_.dateiname.clear();
             zustand_.veraendert = false;
             zustand_.anzeige = kKeineDatei;
@@ -229,6 +284,7 @@ bool Fallverwaltung::OeffnenDatei(const std::string& pfad) {
     }
     zustand_.dateiname = pfad;
     abgeleiteterName_ = false;
+    if (sperre.Gehalten() || vorjahr) sperre_ = std::move(sperre);
     if (vorjahr) {
         meldungen_.Zeige(MeldungsTyp::Information, "Daten des Vorjahres werden übernommen.",
                          KnopfOK);

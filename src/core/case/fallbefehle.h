@@ -73,8 +73,9 @@ class Fallverwaltung {
     // Makes a new case and writes the work file from it. On a failed write
     // the message is shown and the case in memory stays as it was.
     bool ArbeitsdateiAnlegen();
-    // Writes the case (record, notes, the lists of the work file) atomically.
-    // On failure the message is shown and the old file is left as it was.
+    // Writes the case (record, notes, the lists of the work file) atomically
+    // and keeps the saved file locked as the open case. On failure the
+    // message is shown and the old file is left as it was.
     bool FallSpeichern(const std::string& pfad);
     // Reads a case file (a previous-year file with `vorjahr`) into the case in
     // memory and the work file, asking for the password when it has one.
@@ -115,6 +116,8 @@ class Fallverwaltung {
     // confirmed: a file of that name is never overwritten without the dialog.
     bool abgeleiteterName_ = false;
 
+    // The lock on the open case file (none for a new case).
+    Dateisperre sperre_;
     CaseRecord satz_;
     Notizblock notizen_;
     Listensatz liste_;

@@ -1,8 +1,14 @@
 #include "case/falldatei.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <stdio.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cctype>
+#include <ctime>
 
 #include <algorithm>
 #include <cerrno>
@@ -22,6 +28,16 @@ class Deskriptor {
     Deskriptor(const Deskriptor&) = delete;
     Deskriptor& operator=(const Deskriptor&) = delete;
     int fd() const { return fd_; }
+    void Setze(int fd) {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = fd;
+    }
+    // Gives the descriptor away without closing it.
+    int Loslassen() {
+        int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
     bool Schliessen() {
         int fd = fd_;
         fd_ = -1;
@@ -91,8 +107,23 @@ bool SignaturGueltig(std::span<const uint8_t> anfang) {
                       [](char a, uint8_t b) { return static_cast<uint8_t>(a) == b; });
 }
 
+int RegulaereDateiOeffnen(const std::string& pfad) {
+    // O_NONBLOCK: opening a FIFO without a writer would wait for ever.
+    int fd = Oeffne(pfad, O_RDONLY | O_NONBLOCK);
+    if (fd < 0) return -1;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        errno = EINVAL;
+        return -1;
+    }
+    int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    return fd;
+}
+
 Dateipruefung DateiPruefen(const std::string& pfad) {
-    Deskriptor d(Oeffne(pfad, O_RDONLY));
+    Deskriptor d(RegulaereDateiOeffnen(pfad));
     if (d.fd() < 0) return Dateipruefung::NichtLesbar;
     uint8_t kopf[9];
     ssize_t n = LeseVoll(d.fd(), kopf, sizeof kopf);
@@ -106,16 +137,23 @@ bool DateiGueltig(const std::string& pfad) {
 }
 
 std::optional<std::vector<uint8_t>> DateiLesen(const std::string& pfad, std::size_t hoechstens) {
-    Deskriptor d(Oeffne(pfad, O_RDONLY));
-    if (d.fd() < 0) return std::nullopt;
+    Deskriptor d(RegulaereDateiOeffnen(pfad));
     struct stat st;
-    if (::fstat(d.fd(), &st) != 0 || S_ISDIR(st.st_mode)) return std::nullopt;
-    // One byte more than allowed tells a file that is too long.
-    std::vector<uint8_t> daten(hoechstens + 1);
-    ssize_t n = LeseVoll(d.fd(), daten.data(), daten.size());
-    if (n < 0 || static_cast<std::size_t>(n) > hoechstens) return std::nullopt;
-    daten.resize(static_cast<std::size_t>(n));
-    return daten;
+    if (d.fd() < 0 || ::fstat(d.fd(), &st) != 0) return std::nullopt;
+    // Room for what the file has (a file that grows meanwhile is read on up
+    // to the limit); one byte more than allowed tells a file that is too long.
+    const auto groesse = static_cast<std::size_t>(std::max<off_t>(st.st_size, 0));
+    std::vector<uint8_t> daten;
+    daten.reserve(std::min(groesse, hoechstens) + 1);
+    uint8_t stueck[65536];
+    while (daten.size() <= hoechstens) {
+        const std::size_t rest = hoechstens + 1 - daten.size();
+        const ssize_t n = LeseVoll(d.fd(), stueck, std::min(sizeof stueck, rest));
+        if (n < 0) return std::nullopt;
+        if (n == 0) return daten;
+        daten.insert(daten.end(), stueck, stueck + n);
+    }
+    return std::nullopt;  // longer than allowed
 }
 
 ssize_t Schreibkanal::Schreibe(int fd, const uint8_t* daten, std::size_t anzahl) {
@@ -135,33 +173,305 @@ Schreibkanal& Schreibkanal::System() {
     return k;
 }
 
-bool AtomarSchreiben(const std::string& pfad, std::span<const uint8_t> daten, bool dauerhaft,
-                     Schreibkanal& kanal, unsigned modus) {
-    if (pfad.empty() || pfad.back() == '/') return false;
-    std::string verzeichnis = Verzeichnisteil(pfad);
+namespace {
+
+bool Flock(int fd, int art) {
+    int r;
+    do {
+        r = ::flock(fd, art);
+    } while (r < 0 && errno == EINTR);
+    return r == 0;
+}
+
+bool GleicheDatei(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// The file a path names after following its symbolic links (also a link
+// whose target does not exist yet); the path itself when it is none.
+std::string VerweisZiel(const std::string& pfad) {
+    std::string ziel = pfad;
+    for (int schritt = 0; schritt < 40; ++schritt) {
+        struct stat st;
+        if (::lstat(ziel.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return ziel;
+        std::string inhalt(4096, '\0');
+        ssize_t n = ::readlink(ziel.c_str(), inhalt.data(), inhalt.size());
+        if (n <= 0) return ziel;
+        inhalt.resize(static_cast<std::size_t>(n));
+        if (inhalt.front() != '/') {
+            std::string v = Verzeichnisteil(ziel);
+            inhalt = (v.empty() ? std::string(".") : v) + "/" + inhalt;
+        }
+        ziel = inhalt;
+    }
+    return ziel;
+}
+
+Speicherfehler AusErrno(int e) {
+    switch (e) {
+        case EACCES:
+        case EPERM:
+        case EROFS:
+        case ETXTBSY:
+            return Speicherfehler::Schreibgeschuetzt;
+        case ENAMETOOLONG:
+            return Speicherfehler::NameZuLang;
+        case ENOENT:
+        case ENOTDIR:
+            return Speicherfehler::Verzeichnis;
+        default:
+            return Speicherfehler::Schreibfehler;
+    }
+}
+
+// Writes the whole image at offset 0 of an open file, cuts it to its length
+// and flushes it: for a file whose identity must stay (hard links, owner).
+Speicherfehler ImOrtSchreiben(int fd, std::span<const uint8_t> daten, Schreibkanal& kanal) {
+    std::size_t geschrieben = 0;
+    while (geschrieben < daten.size()) {
+        ssize_t n = kanal.SchreibeAn(fd, daten.data() + geschrieben, daten.size() - geschrieben,
+                                     static_cast<off_t>(geschrieben));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return Speicherfehler::Schreibfehler;
+        geschrieben += static_cast<std::size_t>(n);
+    }
+    if (::ftruncate(fd, static_cast<off_t>(daten.size())) != 0 || !kanal.Synchronisiere(fd))
+        return Speicherfehler::Schreibfehler;
+    return Speicherfehler::Keiner;
+}
+
+void VerzeichnisSichern(const std::string& verzeichnis) {
+    int fd = Oeffne(verzeichnis, O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return;
+    (void)::fsync(fd);
+    ::close(fd);
+}
+
+// ".NAME.S01.XXXXXX": the temporary copy of a case-file save.
+bool IstTemporaereKopie(std::string_view name) {
+    if (name.size() < 1 + 5 + 7 || name.front() != '.') return false;
+    std::string_view zufall = name.substr(name.size() - 6);
+    for (char c : zufall)
+        if (!std::isalnum(static_cast<unsigned char>(c))) return false;
+    std::string_view rest = name.substr(0, name.size() - 7);
+    if (name[name.size() - 7] != '.' || rest.size() < 5) return false;
+    std::string endung(rest.substr(rest.size() - 4));
+    for (char& c : endung) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return endung == ".S01";
+}
+
+}  // namespace
+
+std::string SpeicherfehlerText(Speicherfehler f, const std::string& pfad) {
+    switch (f) {
+        case Speicherfehler::Keiner:
+            return {};
+        case Speicherfehler::Schreibgeschuetzt:
+            return "Die Datei ist schreibgeschützt und wurde nicht verändert: " + pfad;
+        case Speicherfehler::KeineDatei:
+            return "Keine gewöhnliche Datei, es wird nicht hineingeschrieben: " + pfad;
+        case Speicherfehler::Verzeichnis: {
+            std::string v = Verzeichnisteil(pfad);
+            return "In das Verzeichnis kann nicht gespeichert werden: " + (v.empty() ? "." : v);
+        }
+        case Speicherfehler::NameZuLang:
+            return "Der Dateiname ist zu lang, um die Datei sicher zu speichern: " + pfad;
+        case Speicherfehler::Besteht:
+            return "Datei besteht bereits, wird nicht überschrieben: " + pfad;
+        case Speicherfehler::Gesperrt:
+            return "Die Datei wird gerade von einem anderen Programm bearbeitet: " + pfad;
+        case Speicherfehler::Schreibfehler:
+            return "Schwerer Fehler beim Abspeichern der Datendatei - Es werden min. 200 KB "
+                   "Speicher auf dem Datenlaufwerk benötigt!";
+    }
+    return {};
+}
+
+Dateisperre& Dateisperre::operator=(Dateisperre&& a) noexcept {
+    if (this != &a) {
+        Freigeben();
+        fd_ = a.fd_;
+        pfad_ = std::move(a.pfad_);
+        a.fd_ = -1;
+    }
+    return *this;
+}
+
+void Dateisperre::Freigeben() {
+    if (fd_ >= 0) ::close(fd_);  // closing the descriptor drops the lock
+    fd_ = -1;
+}
+
+void Dateisperre::Uebernehmen(int fd, std::string pfad) {
+    Freigeben();
+    fd_ = fd;
+    pfad_ = std::move(pfad);
+}
+
+bool Dateisperre::AufDatei(const std::string& pfad) const {
+    struct stat offen, dort;
+    return fd_ >= 0 && ::fstat(fd_, &offen) == 0 && ::stat(pfad.c_str(), &dort) == 0 &&
+           GleicheDatei(offen, dort);
+}
+
+Speicherfehler Dateisperre::Nehmen(const std::string& pfad, int wartenMs) {
+    Freigeben();
+    for (int gewartet = 0;;) {
+        int fd = RegulaereDateiOeffnen(pfad);
+        if (fd < 0) return Speicherfehler::KeineDatei;
+        if (!Flock(fd, LOCK_EX | LOCK_NB)) {
+            ::close(fd);
+            if (errno != EWOULDBLOCK || gewartet >= wartenMs) return Speicherfehler::Gesperrt;
+            ::usleep(10000);
+            gewartet += 10;
+            continue;
+        }
+        // A writer before us may have replaced the file while we waited: the
+        // lock must be on the file the name shows now.
+        struct stat offen, jetzt;
+        if (::fstat(fd, &offen) == 0 && ::stat(pfad.c_str(), &jetzt) == 0 &&
+            GleicheDatei(offen, jetzt)) {
+            fd_ = fd;
+            pfad_ = pfad;
+            return Speicherfehler::Keiner;
+        }
+        ::close(fd);
+        if (gewartet >= wartenMs) return Speicherfehler::Gesperrt;
+    }
+}
+
+Speicherfehler Ersetzen(const std::string& pfad, std::span<const uint8_t> daten,
+                        const Schreibart& art) {
+    if (pfad.empty() || pfad.back() == '/') return Speicherfehler::KeineDatei;
+    Schreibkanal& kanal = *art.kanal;
+    struct stat verweis;
+    if (!art.verweisFolgen && ::lstat(pfad.c_str(), &verweis) == 0 && !S_ISREG(verweis.st_mode))
+        return Speicherfehler::KeineDatei;
+    const std::string ziel = art.verweisFolgen ? VerweisZiel(pfad) : pfad;
+    std::string verzeichnis = Verzeichnisteil(ziel);
     if (verzeichnis.empty()) verzeichnis = ".";
-    std::string temp = verzeichnis + "/." + Namensteil(pfad) + ".XXXXXX";
-    int fd = ::mkstemp(temp.data());
-    if (fd < 0) return false;
-    Deskriptor d(fd);
+
+    // What the file is now: its mode, owner, group and links stay.
     struct stat alt;
-    mode_t rechte;
-    if (::stat(pfad.c_str(), &alt) == 0) {
-        rechte = alt.st_mode & 07777;
+    const bool besteht = ::lstat(ziel.c_str(), &alt) == 0;
+    if (besteht && art.nurNeu) return Speicherfehler::Besteht;
+    if (besteht && !S_ISREG(alt.st_mode)) return Speicherfehler::KeineDatei;
+    Deskriptor vorhanden(-1);
+    if (besteht) {
+        // Read-only by its mode is read-only for every user, root as well.
+        if ((alt.st_mode & 0222) == 0) return Speicherfehler::Schreibgeschuetzt;
+        vorhanden.Setze(Oeffne(ziel, O_WRONLY | O_NONBLOCK | O_NOFOLLOW));
+        if (vorhanden.fd() < 0) return AusErrno(errno);
+    }
+    // The lock of the read-modify-write, or one of our own for this write.
+    Dateisperre eigene;
+    Dateisperre* sperre = &eigene;
+    if (art.sperre && (!art.sperre->Gehalten() || art.sperre->AufDatei(ziel))) sperre = art.sperre;
+    if (besteht && !sperre->Gehalten() &&
+        sperre->Nehmen(ziel, 500) == Speicherfehler::Gesperrt)
+        return Speicherfehler::Gesperrt;
+    if (VolleEndung(ziel) == "S01") VerwaisteKopienEntfernen(verzeichnis);
+
+    auto imOrt = [&]() {
+        Speicherfehler f = ImOrtSchreiben(vorhanden.fd(), daten, kanal);
+        if (f == Speicherfehler::Keiner && !vorhanden.Schliessen()) f = Speicherfehler::Schreibfehler;
+        return f;
+    };
+    // A hard-linked file stays one file with all its names.
+    if (besteht && alt.st_nlink > 1) return imOrt();
+
+    std::string temp = verzeichnis + "/." + Namensteil(ziel) + ".XXXXXX";
+    int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0) {
+        const int e = errno;
+        if (besteht) return imOrt();  // the folder takes no new file, the file is writable
+        return AusErrno(e) == Speicherfehler::Schreibgeschuetzt ? Speicherfehler::Verzeichnis
+                                                                : AusErrno(e);
+    }
+    Deskriptor d(fd);
+    // Locked from the start, so that no other save takes it for a stale copy
+    // and the lock passes to the new file with the rename.
+    (void)Flock(fd, LOCK_EX | LOCK_NB);
+    auto verwerfen = [&]() { ::unlink(temp.c_str()); };
+    if (besteht) {
+        (void)::fchmod(fd, alt.st_mode & 07777);
+        if ((alt.st_uid != ::geteuid() || alt.st_gid != ::getegid()) &&
+            ::fchown(fd, alt.st_uid, alt.st_gid) != 0) {
+            verwerfen();  // another owner or group: only the file itself keeps them
+            return imOrt();
+        }
+        (void)::fchmod(fd, alt.st_mode & 07777);  // fchown may clear set-id bits
     } else {
         mode_t maske = ::umask(0);
         ::umask(maske);
-        rechte = static_cast<mode_t>(modus) & ~maske;
+        (void)::fchmod(fd, static_cast<mode_t>(art.modus) & ~maske);
     }
-    (void)::fchmod(fd, rechte);  // a mode we cannot set is no reason to fail
     bool ok = SchreibeVoll(kanal, fd, daten.data(), daten.size());
-    if (ok && dauerhaft) ok = kanal.Synchronisiere(fd);
-    if (!d.Schliessen()) ok = false;
-    if (ok) ok = ::rename(temp.c_str(), pfad.c_str()) == 0;
-    if (!ok) ::unlink(temp.c_str());
-    // The directory is not flushed: after a crash the name shows the old file
-    // or the complete new one, either of them whole.
-    return ok;
+    if (ok && art.dauerhaft) ok = kanal.Synchronisiere(fd);
+    if (!ok) {
+        verwerfen();
+        return Speicherfehler::Schreibfehler;
+    }
+    int umbenannt;
+    if (art.nurNeu) {
+        umbenannt = ::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, ziel.c_str(), RENAME_NOREPLACE);
+    } else {
+        umbenannt = ::rename(temp.c_str(), ziel.c_str());
+    }
+    if (umbenannt != 0) {
+        const int e = errno;
+        verwerfen();
+        if (e == EEXIST) return Speicherfehler::Besteht;
+        if (besteht) return imOrt();
+        return AusErrno(e);
+    }
+    if (art.dauerhaft) VerzeichnisSichern(verzeichnis);
+    // The new file is locked already; the lock of the old one goes.
+    sperre->Uebernehmen(d.Loslassen(), pfad);
+    return Speicherfehler::Keiner;
+}
+
+bool AtomarSchreiben(const std::string& pfad, std::span<const uint8_t> daten, bool dauerhaft,
+                     Schreibkanal& kanal, unsigned modus) {
+    Schreibart art;
+    art.dauerhaft = dauerhaft;
+    art.kanal = &kanal;
+    art.modus = modus;
+    return Ersetzen(pfad, daten, art) == Speicherfehler::Keiner;
+}
+
+Speicherfehler BerichtSchreiben(const std::string& pfad, std::string_view text, unsigned modus) {
+    Schreibart art;
+    art.dauerhaft = false;
+    art.verweisFolgen = false;
+    art.modus = modus;
+    return Ersetzen(pfad, {reinterpret_cast<const uint8_t*>(text.data()), text.size()}, art);
+}
+
+int VerwaisteKopienEntfernen(const std::string& verzeichnis, int mindestAlterSek) {
+    DIR* dir = ::opendir(verzeichnis.c_str());
+    if (!dir) return 0;
+    int entfernt = 0;
+    const time_t grenze = ::time(nullptr) - mindestAlterSek;
+    while (const dirent* e = ::readdir(dir)) {
+        if (!IstTemporaereKopie(e->d_name)) continue;
+        const std::string pfad = verzeichnis + "/" + e->d_name;
+        Deskriptor d(Oeffne(pfad, O_RDONLY | O_NONBLOCK | O_NOFOLLOW));
+        struct stat st;
+        if (d.fd() < 0 || ::fstat(d.fd(), &st) != 0 || !S_ISREG(st.st_mode) ||
+            st.st_uid != ::geteuid() || st.st_mtime > grenze)
+            continue;
+        // A save that still runs holds its copy locked.
+        if (!Flock(d.fd(), LOCK_EX | LOCK_NB)) continue;
+        if (::unlink(pfad.c_str()) == 0) ++entfernt;
+    }
+    ::closedir(dir);
+    return entfernt;
+}
+
+bool DieselbeDatei(const std::string& a, const std::string& b) {
+    struct stat sa, sb;
+    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && GleicheDatei(sa, sb);
 }
 
 std::vector<uint8_t> FallAbbild(const CaseRecord& satz, const Notizblock& notizen,

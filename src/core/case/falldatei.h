@@ -43,14 +43,18 @@ constexpr std::size_t ListenOffset(int n) {
 bool SignaturGueltig(std::span<const uint8_t> anfang);
 
 enum class Dateipruefung { Gueltig, Ungueltig, NichtLesbar };
-// Opens the file read-only and tests its signature.
+// Opens the file read-only and tests its signature (NichtLesbar for a FIFO,
+// a device or a directory).
 Dateipruefung DateiPruefen(const std::string& pfad);
 bool DateiGueltig(const std::string& pfad);
 
 // --- whole files --------------------------------------------------------------------
-// Reads a whole file read-only. Nothing when it cannot be opened or read, or
-// when it is longer than `hoechstens` bytes (the caller then knows it is too long).
+// Reads a whole file read-only. Nothing when it cannot be opened or read, is
+// no regular file (a FIFO or device is never waited on), or is longer than
+// `hoechstens` bytes (the caller then knows it is too long).
 std::optional<std::vector<uint8_t>> DateiLesen(const std::string& pfad, std::size_t hoechstens);
+// Opens a regular file read-only without blocking; -1 for anything else.
+int RegulaereDateiOeffnen(const std::string& pfad);
 
 // Where written bytes go: the system by default; tests put a sink in that fails.
 class Schreibkanal {
@@ -65,12 +69,93 @@ class Schreibkanal {
     static Schreibkanal& System();
 };
 
-// Replaces `pfad` by `daten` so that the file is either the old one or the
-// complete new one: a temporary file in the same directory is written (and
-// with `dauerhaft` flushed to the disk), then renamed over the target. The new
-// file keeps the mode of the old one; a file that is new gets `modus` less the umask.
+// Why a file was not written.
+enum class Speicherfehler {
+    Keiner,
+    Schreibgeschuetzt,  // the file is read-only or this user may not write it
+    KeineDatei,         // the name is a directory, device, FIFO or socket
+    Verzeichnis,        // the folder does not exist or takes no new file
+    NameZuLang,         // no temporary name beside it fits the file system
+    Besteht,            // a new file was asked for, but the name is taken
+    Gesperrt,           // another process holds the file's lock
+    Schreibfehler,      // writing failed (full disk, I/O error): the old file stands
+};
+// The German message for a failure (with the path), "" for Keiner.
+std::string SpeicherfehlerText(Speicherfehler f, const std::string& pfad);
+
+// An advisory lock (flock) on a case file: held while the object lives, by
+// every writer of a case file for its read-modify-write and by the program
+// on its open case. Writers that replace the file hand the lock on to the
+// new file (see Ersetzen below).
+class Dateisperre {
+  public:
+    Dateisperre() = default;
+    ~Dateisperre() { Freigeben(); }
+    Dateisperre(Dateisperre&& a) noexcept : fd_(a.fd_), pfad_(std::move(a.pfad_)) { a.fd_ = -1; }
+    Dateisperre& operator=(Dateisperre&& a) noexcept;
+    Dateisperre(const Dateisperre&) = delete;
+    Dateisperre& operator=(const Dateisperre&) = delete;
+
+    // Locks the existing file at `pfad` (through a symbolic link: its target),
+    // waiting up to `wartenMs` for another holder: Keiner, Gesperrt, or
+    // KeineDatei when it is missing or no regular file.
+    Speicherfehler Nehmen(const std::string& pfad, int wartenMs);
+    void Freigeben();
+    bool Gehalten() const { return fd_ >= 0; }
+    // True when the lock is held on the file `pfad` names now.
+    bool AufDatei(const std::string& pfad) const;
+    // The path the lock was taken for.
+    const std::string& Pfad() const { return pfad_; }
+    // Takes over an already locked descriptor (the replaced file's).
+    void Uebernehmen(int fd, std::string pfad);
+
+  private:
+    int fd_ = -1;
+    std::string pfad_;
+};
+
+// How Ersetzen writes.
+struct Schreibart {
+    bool dauerhaft = true;    // flush the file (and the folder) to the disk
+    bool nurNeu = false;      // never replace a file that exists
+    bool verweisFolgen = true;  // write through a symbolic link to its target;
+                                // off: a link, like any special file, is refused
+    unsigned modus = 0666;    // for a new file, less the umask
+    // The caller's lock on the target (taken here when not yet held): after
+    // the write it is held on the new file. Without one, a lock of its own
+    // is taken for the write, so that a file another process holds is refused.
+    Dateisperre* sperre = nullptr;
+    Schreibkanal* kanal = &Schreibkanal::System();
+};
+
+// Replaces the file at `pfad` by `daten` so that it is either the old file or
+// the complete new one: a temporary file beside the target is written, then
+// renamed over it; the target keeps its mode, owner and group. A symbolic link
+// is written through to its target. Where a rename would change what the
+// file is (a hard-linked file, an owner or group that cannot be kept), or is
+// impossible (a folder that takes no new file, a name too long for a
+// temporary one) but the file itself is writable, the file is overwritten in
+// place and flushed. A read-only file is never written. Stale temporary
+// copies of earlier saves in the folder are removed.
+Speicherfehler Ersetzen(const std::string& pfad, std::span<const uint8_t> daten,
+                        const Schreibart& art = {});
+
+// A report or text output: whole or not at all, never onto a device, FIFO
+// or directory, never through a symbolic link (both refused as KeineDatei).
+Speicherfehler BerichtSchreiben(const std::string& pfad, std::string_view text,
+                                unsigned modus = 0666);
+
+// Ersetzen as a yes/no.
 bool AtomarSchreiben(const std::string& pfad, std::span<const uint8_t> daten, bool dauerhaft,
                      Schreibkanal& kanal = Schreibkanal::System(), unsigned modus = 0666);
+
+// Removes the temporary copies ".NAME.S01.XXXXXX" an interrupted save left in
+// `verzeichnis`: only those older than `mindestAlterSek` that no process holds
+// locked. Returns how many were removed.
+int VerwaisteKopienEntfernen(const std::string& verzeichnis, int mindestAlterSek = 60);
+
+// True when both paths name the same existing file.
+bool DieselbeDatei(const std::string& a, const std::string& b);
 
 // --- case images ------------------------------------------------------------------
 // The 193,456 bytes of a case file: record, note table, the 50 list records

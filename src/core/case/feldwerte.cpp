@@ -40,41 +40,25 @@ std::string Anzahl(const FeldDef& d) {
     return std::to_string(d.anzahl);
 }
 
-std::optional<double> DoubleLesen(std::string_view s) {
-    s = Getrimmt(s);
-    if (!s.empty() && s.front() == '+') s.remove_prefix(1);
-    std::string t(s);
-    auto komma = std::count(t.begin(), t.end(), ',');
-    auto punkte = std::count(t.begin(), t.end(), '.');
-    if (komma > 1) return std::nullopt;
-    if (komma == 1 || punkte > 1) {
-        // German: points group the thousands, the comma is the decimal mark.
-        std::size_t ende = komma ? t.find(',') : t.size();
-        std::size_t start = (!t.empty() && t[0] == '-') ? 1 : 0;
-        if (punkte > 0) {
-            // 1.234.567: one to three digits, then groups of exactly three.
-            std::size_t gruppe = 0, gruppen = 0;
-            for (std::size_t i = start; i <= ende; ++i) {
-                if (i == ende || t[i] == '.') {
-                    if (gruppe == 0 || gruppe > 3 || (gruppen > 0 && gruppe != 3))
-                        return std::nullopt;
-                    ++gruppen;
-                    gruppe = 0;
-                } else {
-                    ++gruppe;
-                }
-            }
-        }
-        std::string u;
-        for (char c : t)
-            if (c != '.') u += c == ',' ? '.' : c;
-        t = u;
+std::string Eigenes(const std::string& name) {
+    return "Feld " + name + " führt das Programm selbst, es kann nicht gesetzt werden";
+}
+
+bool NurZiffern(std::string_view s) {
+    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// German grouping: one to three digits, then groups of exactly three after each point.
+bool GueltigGruppiert(std::string_view s) {
+    auto p = s.find('.');
+    std::string_view kopf = s.substr(0, p);
+    if (!NurZiffern(kopf) || kopf.size() > 3) return false;
+    while (p != std::string_view::npos) {
+        s.remove_prefix(p + 1);
+        p = s.find('.');
+        if (s.substr(0, p).size() != 3 || !NurZiffern(s.substr(0, p))) return false;
     }
-    if (t.empty()) return std::nullopt;
-    double d;
-    auto [p, ec] = std::from_chars(t.data(), t.data() + t.size(), d);
-    if (ec != std::errc() || p != t.data() + t.size() || !std::isfinite(d)) return std::nullopt;
-    return d;
+    return true;
 }
 
 std::optional<int64_t> GanzzahlLesen(std::string_view s) {
@@ -250,6 +234,15 @@ std::optional<std::string> JsonWertSetzen(CaseRecord& r, const Feldadresse& a, c
                 r.SetzeInt(a.feld, static_cast<int32_t>(*v), a.element);
                 return std::nullopt;
             }
+            if (d.typ == FeldTyp::Double) {
+                // A JSON number is written with a point and maybe an exponent.
+                double v;
+                auto [p, ec] = std::from_chars(w.text.data(), w.text.data() + w.text.size(), v);
+                if (ec != std::errc() || p != w.text.data() + w.text.size() || !std::isfinite(v))
+                    return schluessel + ": ungültiger Betrag " + w.text;
+                r.SetzeDbl(a.feld, v, a.element);
+                return std::nullopt;
+            }
             return FeldwertSetzen(r, a, w.text);
         case JsonWert::Art::Liste:
         case JsonWert::Art::Objekt:
@@ -259,6 +252,53 @@ std::optional<std::string> JsonWertSetzen(CaseRecord& r, const Feldadresse& a, c
 }
 
 }  // namespace
+
+std::optional<int32_t> DatumAusText(std::string_view text) {
+    return DatumLesen(text);
+}
+
+bool VomProgrammGefuehrt(Feld f) {
+    return f == Feld::Kennung || f == Feld::FallFreigabe;
+}
+
+std::optional<double> BetragAusText(std::string_view text) {
+    std::string_view s = Getrimmt(text);
+    bool negativ = false;
+    if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
+        negativ = s.front() == '-';
+        s.remove_prefix(1);
+    }
+    std::string_view ganz = s, bruch;
+    if (auto komma = s.find(','); komma != std::string_view::npos) {
+        // German: the comma is the decimal mark, points may group the thousands.
+        ganz = s.substr(0, komma);
+        bruch = s.substr(komma + 1);
+        if (!NurZiffern(bruch)) return std::nullopt;
+        if (!ganz.empty() && !NurZiffern(ganz) && !GueltigGruppiert(ganz)) return std::nullopt;
+    } else if (auto punkte = std::count(s.begin(), s.end(), '.'); punkte > 1) {
+        if (!GueltigGruppiert(s)) return std::nullopt;
+    } else if (punkte == 1) {
+        // A decimal point without grouping. Three digits after it read as a
+        // thousands group to a German eye ("1.234"), so they are refused.
+        auto punkt = s.find('.');
+        ganz = s.substr(0, punkt);
+        bruch = s.substr(punkt + 1);
+        if (!NurZiffern(ganz) || !NurZiffern(bruch)) return std::nullopt;
+        if (bruch.size() == 3 && ganz != "0") return std::nullopt;
+    } else if (!NurZiffern(s)) {
+        return std::nullopt;
+    }
+    std::string zahl;
+    for (char c : ganz)
+        if (c != '.') zahl += c;
+    if (zahl.empty()) zahl = "0";
+    if (!bruch.empty()) zahl += "." + std::string(bruch);
+    double d;
+    auto [p, ec] = std::from_chars(zahl.data(), zahl.data() + zahl.size(), d);
+    if (ec != std::errc() || p != zahl.data() + zahl.size() || !std::isfinite(d))
+        return std::nullopt;
+    return negativ ? -d : d;
+}
 
 FeldSuche FeldAufloesen(std::string_view ausdruck) {
     FeldSuche s;
@@ -349,10 +389,11 @@ std::optional<std::string> FeldwertSetzen(CaseRecord& r, const Feldadresse& a,
                                           std::string_view text) {
     const FeldDef& d = Def(a.feld);
     const std::string name = FeldadresseText(a);
+    if (VomProgrammGefuehrt(a.feld)) return Eigenes(name);
     const std::string ungueltig = "ungültiger Wert für " + name + ": \"" + std::string(text) + "\"";
     switch (d.typ) {
         case FeldTyp::Double: {
-            auto v = DoubleLesen(text);
+            auto v = BetragAusText(text);
             if (!v) return ungueltig + " (erwartet ist ein Betrag wie 1234,56 oder 1234.56)";
             r.SetzeDbl(a.feld, *v, a.element);
             return std::nullopt;
@@ -444,6 +485,7 @@ std::optional<std::string> FallImportieren(std::string_view json, CaseRecord& r)
     for (const JsonEintrag& eintrag : e.wert.objekt) {
         FeldSuche s = FeldAufloesen(eintrag.schluessel);
         if (!s.adresse) return s.fehler;
+        if (VomProgrammGefuehrt(s.adresse->feld)) return Eigenes(eintrag.schluessel);
         if (auto fehler = JsonWertSetzen(*neu, *s.adresse, eintrag.wert, eintrag.schluessel))
             return fehler;
     }

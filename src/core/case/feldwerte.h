@@ -29,6 +29,19 @@ FeldSuche FeldAufloesen(std::string_view ausdruck);
 // The unique id with the index of repeated fields: "Vorname[2]", "Kennung".
 std::string FeldadresseText(const Feldadresse& a);
 
+// The fields the program keeps itself (the signature, the release of the
+// password prompt): never set by name or by an import.
+bool VomProgrammGefuehrt(Feld f);
+
+// An amount as a user types it: German ("1.234,56", "1234,5", ",5") or a
+// plain decimal point without grouping ("1234.56"). Mixed or ambiguous
+// text ("1,000.50", "12,5.3", "1.234") is refused.
+std::optional<double> BetragAusText(std::string_view text);
+
+// A date as typed on the pages: d.m.yyyy with a real day of the years 1600
+// to 9999; "" or "-" is no date (KeinDatum). Nothing for anything else.
+std::optional<int32_t> DatumAusText(std::string_view text);
+
 // A date as the user reads it: dd.mm.yyyy, "" for no date, the bare day
 // number for one outside the years 1600 to 9999.
 std::string Datumswert(int32_t tagnummer);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <unordered_set>
 
 namespace quarnel {
 namespace {
@@ -254,6 +255,17 @@ class Leser {
         }
     }
 
+    // Once the object is complete its keys no longer move: one pass over
+    // views of them finds a duplicate in linear time.
+    bool OhneDoppelteSchluessel(const std::vector<JsonEintrag>& eintraege) {
+        if (eintraege.size() < 2) return true;
+        std::unordered_set<std::string_view> gesehen;
+        gesehen.reserve(eintraege.size());
+        for (const JsonEintrag& e : eintraege)
+            if (!gesehen.insert(e.schluessel).second) return Fehler("Schlüssel doppelt");
+        return true;
+    }
+
     bool Objekt(JsonWert& w, int tiefe) {
         w.art = JsonWert::Art::Objekt;
         ++p_;
@@ -267,8 +279,6 @@ class Leser {
             if (p_ >= t_.size() || t_[p_] != '"') return Fehler("Schlüssel erwartet");
             std::string schluessel;
             if (!Zeichenkette(schluessel)) return false;
-            for (const auto& e : w.objekt)
-                if (e.schluessel == schluessel) return Fehler("Schlüssel doppelt");
             Leer();
             if (p_ >= t_.size() || t_[p_] != ':') return Fehler("':' erwartet");
             ++p_;
@@ -279,7 +289,7 @@ class Leser {
             if (p_ >= t_.size()) return Fehler("'}' fehlt");
             if (t_[p_] == '}') {
                 ++p_;
-                return true;
+                return OhneDoppelteSchluessel(w.objekt);
             }
             if (t_[p_] != ',') return Fehler("',' oder '}' erwartet");
             ++p_;

@@ -33,6 +33,21 @@ std::string Titel(std::string_view utf8) {
     return t;
 }
 
+// A text for the page body: the characters HTML gives a meaning escaped.
+std::string HtmlText(std::string_view text) {
+    std::string h;
+    for (char c : text) {
+        switch (c) {
+            case '<': h += "&lt;"; break;
+            case '>': h += "&gt;"; break;
+            case '&': h += "&amp;"; break;
+            case '"': h += "&quot;"; break;
+            default: h += c;
+        }
+    }
+    return h;
+}
+
 class Berichtsschreiber {
   public:
     Berichtsschreiber(const Pruefkatalog& k, const Pruefauftrag& a, Pruefbericht& b)
@@ -42,15 +57,18 @@ class Berichtsschreiber {
         kopfGeschrieben_ = false;
         befundGeschrieben_ = false;
         kennung_ = kennung;
-        if (kennung < 170) {
+        if (kennung < 180) {  // the pages of areas 1 to 17; above: subordinate pages
             bereich_ = kennung / 10;
             seite_ = kennung % 10;
         } else {
             bereich_ = auftrag_.bereich;
             seite_ = auftrag_.seite;
         }
-        if (t.HatListe(kennung))
-            for (int16_t nummer : t.Positionen(kennung)) BefundAusgeben(nummer);
+        if (t.HatListe(kennung)) {
+            const auto positionen = t.Positionen(kennung);
+            for (std::size_t i = 0; i < positionen.size(); ++i)
+                BefundAusgeben(positionen[i], t.Zusatz(kennung, i));
+        }
         if (kennung < 170 && !befundGeschrieben_)
             Zeile("<TR><TD BGCOLOR=\"#80FF80\">" + F + "<b>OK</b></FONT></TD><TD width=\"80%\">" +
                   F + "Keine Anmerkungen</FONT></TD></TR>");
@@ -72,7 +90,8 @@ class Berichtsschreiber {
         Zeile(Leerzeile);
     }
 
-    void BefundAusgeben(int nummer) {
+    // `zusatz`: what the finding is about (a field), after the catalogue text.
+    void BefundAusgeben(int nummer, std::string_view zusatz) {
         if (!kopfGeschrieben_) {
             Kopf();
             kopfGeschrieben_ = true;
@@ -89,12 +108,17 @@ class Berichtsschreiber {
             for (std::size_t i = 1; i < e->zeilen.size(); ++i) Zeile(" " + e->zeilen[i]);
             for (const std::string& z : e->zeilen)
                 befund.text += (befund.text.empty() ? "" : " ") + z;
+
         } else {
             // Without a usable entry the finding still shows, by its number.
             maengel_.push_back("Befund " + std::to_string(nummer) + ": " + katalog_.Mangel(nummer));
             befund.text = "(kein Text)";
             Zeile("<TR><TD width=\"15%\" BGCOLOR=#cccccc>" + F + "<b>Nr. " +
                   std::to_string(nummer) + "</b></FONT></TD><TD>" + F + befund.text);
+        }
+        if (!zusatz.empty()) {
+            Zeile("<br>" + HtmlText(zusatz));
+            befund.text += " " + std::string(zusatz);
         }
         Zeile("</FONT></TD></TR>");
         Zeile(Leerzeile);
@@ -240,8 +264,7 @@ std::string PruefberichtText(const Pruefbericht& b) {
 
 bool PruefberichtSpeichern(const Pruefbericht& b, const std::string& pfad) {
     const std::string text = PruefberichtText(b);
-    return AtomarSchreiben(pfad, {reinterpret_cast<const uint8_t*>(text.data()), text.size()},
-                           false, Schreibkanal::System(), 0600);
+    return BerichtSchreiben(pfad, text, 0600) == Speicherfehler::Keiner;
 }
 
 }  // namespace quarnel

@@ -1,9 +1,7 @@
 #include "results/pruefkatalog.h"
 
-#include <fstream>
-#include <sstream>
-
 #include "calc/betrag.h"
+#include "case/falldatei.h"
 
 namespace quarnel {
 namespace {
@@ -71,12 +69,10 @@ Pruefkatalog PruefkatalogLesen(std::string_view inhalt) {
 }
 
 Pruefkatalog PruefkatalogLaden(const std::string& pfad) {
-    std::ifstream datei(pfad, std::ios::binary);
-    if (!datei) return {};
-    std::ostringstream inhalt;
-    inhalt << datei.rdbuf();
-    if (datei.bad()) return {};
-    return PruefkatalogLesen(inhalt.str());
+    // A FIFO or device under the catalogue's name counts as no catalogue.
+    auto inhalt = DateiLesen(pfad, 16 * 1024 * 1024);
+    if (!inhalt) return {};
+    return PruefkatalogLesen(std::string(inhalt->begin(), inhalt->end()));
 }
 
 }  // namespace quarnel

@@ -55,6 +55,18 @@ void Befundtabelle::Setzen(int kennung, std::span<const int> positionen) {
     mitListe_.set(kennung);
 }
 
+void Befundtabelle::Anhaengen(int kennung, int nummer, std::string zusatz) {
+    if (kennung < 0 || kennung > HoechsteSeitenkennung) throw std::out_of_range("Seitenkennung");
+    mitListe_.set(kennung);
+    zusaetze_[{kennung, seiten_[kennung].size()}] = std::move(zusatz);
+    seiten_[kennung].push_back(static_cast<int16_t>(nummer));
+}
+
+std::string_view Befundtabelle::Zusatz(int kennung, std::size_t position) const {
+    const auto it = zusaetze_.find({kennung, position});
+    return it == zusaetze_.end() ? std::string_view() : std::string_view(it->second);
+}
+
 bool Befundtabelle::HatListe(int kennung) const {
     return kennung >= 0 && kennung <= HoechsteSeitenkennung && mitListe_.test(kennung);
 }
@@ -81,6 +93,7 @@ Befundtabelle RegelnPruefen(const CaseRecord& r, const Veranlagung& v) {
     EinkuenfteRegeln(s, t);
     AbzugRegeln(s, t);
     WohneigentumRegeln(s, t);
+    BetragsRegeln(s, t);
     return t;
 }
 
@@ -101,6 +114,7 @@ std::vector<int> AlleBefundnummern() {
     n.insert({251, 252, 253, 261, 266, 268, 281, 282, 283, 286, 291, 295, 301, 302});
     bereich(311, 318), n.insert({321, 331, 332, 341, 342, 343, 361});  // burdens
     bereich(400, 409), n.insert(422), bereich(431, 436), n.insert(443);  // home
+    n.insert(600);                                     // amounts beyond any real case
     return {n.begin(), n.end()};
 }
 

@@ -9,6 +9,10 @@
 #include <bitset>
 #include <cstdint>
 #include <initializer_list>
+#include <map>
+#include <string>
+#include <string_view>
+#include <utility>
 #include <span>
 #include <vector>
 
@@ -34,8 +38,13 @@ class Befundtabelle {
     // The page's positions in report order (numbers or 0).
     void Setzen(int kennung, std::initializer_list<int> positionen);
     void Setzen(int kennung, std::span<const int> positionen);
+    // Appends a finding with a text naming what it is about (Windows-1252)
+    // to the page's list, which it makes when the page has none.
+    void Anhaengen(int kennung, int nummer, std::string zusatz);
     // A page without a list gets no finding calls at all.
     bool HatListe(int kennung) const;
+    // The text given with the finding at this position, "" for none.
+    std::string_view Zusatz(int kennung, std::size_t position) const;
     std::span<const int16_t> Positionen(int kennung) const;
     // Every non-zero finding number in the table (each page's in report order).
     std::vector<int> AlleBefunde() const;
@@ -43,6 +52,7 @@ class Befundtabelle {
   private:
     std::array<std::vector<int16_t>, HoechsteSeitenkennung + 1> seiten_;
     std::bitset<HoechsteSeitenkennung + 1> mitListe_;
+    std::map<std::pair<int, std::size_t>, std::string> zusaetze_;
 };
 
 // Evaluates every rule on the record (after the fill and the computation, so

@@ -168,7 +168,10 @@ void Werbungskosten(const Sicht& s, Befundtabelle& t, int p) {
         Befund(kosten1 > HoechstbetragArbeitsmittel || kosten2 > HoechstbetragArbeitsmittel, 106),
     });
 
-    auto tage = [&](Feld a, Feld b, Feld c) { return s.Wahl(a, p) + s.Wahl(b, p) + s.Wahl(c, p); };
+    // Summed wide: the record may hold any day counts.
+    auto tage = [&](Feld a, Feld b, Feld c) {
+        return int64_t{s.Wahl(a, p)} + s.Wahl(b, p) + s.Wahl(c, p);
+    };
     t.Setzen(basis + 4, {
         Befund(s.Positiv(Feld::EWErstWk, p) && tage(Feld::EWTa10, Feld::EWTa14, Feld::EWTa24) == 0,
                110),

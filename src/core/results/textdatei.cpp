@@ -1,8 +1,7 @@
 #include "results/textdatei.h"
 
-#include <cstdio>
-
 #include "calc/betrag.h"
+#include "case/falldatei.h"
 
 namespace quarnel {
 
@@ -16,12 +15,15 @@ std::string ErgebnisAlsText(const ResultLines& zeilen, bool ansi) {
 }
 
 TextdateiFehler ErgebnisSpeichern(const std::string& pfad, const ResultLines& zeilen, bool ansi) {
-    std::FILE* f = std::fopen(pfad.c_str(), "wb");
-    if (!f) return TextdateiFehler::NichtErstellbar;
     const std::string text = ErgebnisAlsText(zeilen, ansi);
-    const bool geschrieben = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-    const bool geschlossen = std::fclose(f) == 0;
-    return geschrieben && geschlossen ? TextdateiFehler::Keiner : TextdateiFehler::Schreibfehler;
+    switch (BerichtSchreiben(pfad, text)) {
+        case Speicherfehler::Keiner:
+            return TextdateiFehler::Keiner;
+        case Speicherfehler::Schreibfehler:
+            return TextdateiFehler::Schreibfehler;
+        default:
+            return TextdateiFehler::NichtErstellbar;
+    }
 }
 
 }  // namespace quarnel

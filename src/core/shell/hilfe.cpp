@@ -151,6 +151,17 @@ bool InHilfeOrten(const HilfeOrte& orte, const std::string& pfad) {
            Unter(orte.bericht, p.parent_path().string());
 }
 
+bool AdresseMitSchema(std::string_view s) {
+    const auto doppelpunkt = s.find(':');
+    if (doppelpunkt == std::string_view::npos || doppelpunkt < 2) return false;  // "C:\…" is a path
+    auto buchstabe = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    if (!buchstabe(s.front())) return false;
+    for (char c : s.substr(0, doppelpunkt))
+        if (!buchstabe(c) && !(c >= '0' && c <= '9') && c != '+' && c != '-' && c != '.')
+            return false;
+    return true;
+}
+
 Verweis VerweisEinordnen(std::string_view link, const std::string& gezeigt, const HilfeOrte& orte) {
     Verweis v;
     if (link.size() > MaxHilfeLinkLaenge || HatSteuerzeichen(link)) return v;

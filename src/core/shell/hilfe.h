@@ -70,6 +70,11 @@ struct Verweis {
 // page that shows the link; file links are expanded relative to it.
 Verweis VerweisEinordnen(std::string_view link, const std::string& gezeigt, const HilfeOrte& orte);
 
+// True for an address with a scheme of two or more characters ("mailto:…",
+// "https://…") that desktop services take as it is; false for a file path,
+// which they open as a local file.
+bool AdresseMitSchema(std::string_view s);
+
 // --- history of the help viewer ----------------------------------------------------------
 
 // Most recent page first (index 0); at most six pages.

@@ -4,8 +4,9 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
+
+#include "case/falldatei.h"
 
 namespace quarnel {
 
@@ -67,14 +68,12 @@ IniDatei IniDatei::AusText(std::string_view text) {
 }
 
 bool IniDatei::Laden(const std::string& pfad) {
-    std::ifstream f(pfad, std::ios::binary);
-    if (!f) {
+    const auto inhalt = DateiLesen(pfad, 1024 * 1024);
+    if (!inhalt) {
         *this = IniDatei{};
         return false;
     }
-    std::ostringstream ss;
-    ss << f.rdbuf();
-    *this = AusText(ss.str());
+    *this = AusText(std::string(inhalt->begin(), inhalt->end()));
     return true;
 }
 
@@ -88,24 +87,9 @@ std::string IniDatei::Text() const {
 }
 
 bool IniDatei::Speichern(const std::string& pfad) const {
-    const std::string tmp = pfad + ".neu";
-    {
-        std::ofstream f(tmp, std::ios::binary | std::ios::trunc);
-        if (!f) return false;
-        const std::string t = Text();
-        f.write(t.data(), static_cast<std::streamsize>(t.size()));
-        f.flush();
-        if (!f) {
-            f.close();
-            std::remove(tmp.c_str());
-            return false;
-        }
-    }
-    if (std::rename(tmp.c_str(), pfad.c_str()) != 0) {
-        std::remove(tmp.c_str());
-        return false;
-    }
-    return true;
+    // Whole or not at all; a settings file that is a link keeps being one.
+    const std::string t = Text();
+    return AtomarSchreiben(pfad, {reinterpret_cast<const uint8_t*>(t.data()), t.size()}, true);
 }
 
 bool IniDatei::HatSektion(std::string_view sektion) const {

@@ -2,9 +2,9 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 
+#include "case/falldatei.h"
 #include "case/zeichensatz.h"
 
 namespace quarnel {
@@ -224,10 +224,9 @@ std::optional<std::string> FehlendeFragenDatei(const std::string& formularVerzei
 }
 
 std::optional<std::string> FragenText(const std::string& formularVerzeichnis, int nummer) {
-    std::ifstream f(FragenPfad(formularVerzeichnis, nummer), std::ios::binary);
-    if (!f) return std::nullopt;
-    const std::string roh{std::istreambuf_iterator<char>(f), {}};
-    return Cp1252ZuUtf8(roh);
+    const auto roh = DateiLesen(FragenPfad(formularVerzeichnis, nummer), 1024 * 1024);
+    if (!roh) return std::nullopt;
+    return Cp1252ZuUtf8(std::string(roh->begin(), roh->end()));
 }
 
 }  // namespace quarnel

@@ -2,9 +2,10 @@
 
 #include <csetjmp>
 #include <cstdio>
-#include <fstream>
 
 #include <jpeglib.h>
+
+#include "case/falldatei.h"
 
 namespace quarnel {
 namespace {
@@ -96,14 +97,9 @@ std::optional<RgbBild> JpegDekodieren(std::span<const uint8_t> daten, const Jpeg
 }
 
 std::optional<RgbBild> JpegLaden(const std::string& pfad, const JpegGrenzen& g) {
-    std::ifstream f(pfad, std::ios::binary | std::ios::ate);
-    if (!f) return {};
-    const std::streamoff groesse = f.tellg();
-    if (groesse <= 0 || static_cast<std::size_t>(groesse) > g.maxDateiBytes) return {};
-    std::vector<uint8_t> daten(static_cast<std::size_t>(groesse));
-    f.seekg(0);
-    if (!f.read(reinterpret_cast<char*>(daten.data()), groesse)) return {};
-    return JpegDekodieren(daten, g);
+    const auto daten = DateiLesen(pfad, g.maxDateiBytes);
+    if (!daten || daten->empty()) return {};
+    return JpegDekodieren(*daten, g);
 }
 
 }  // namespace quarnel

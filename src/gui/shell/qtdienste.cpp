@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include "shell/hilfe.h"
+
 namespace quarnel::gui {
 
 QStringList QtDateiDialoge::Filterliste(const std::string& filter) {
@@ -61,7 +63,8 @@ Zeitpunkt SystemUhr::Jetzt() const {
 
 bool QtDesktopDienste::Oeffnen(const std::string& pfadOderUrl) {
     const QString s = QString::fromStdString(pfadOderUrl);
-    QUrl url = s.contains(QStringLiteral("://")) ? QUrl(s) : QUrl::fromLocalFile(s);
+    // "mailto:" has no "//" and must reach the mail program as it is.
+    QUrl url = AdresseMitSchema(pfadOderUrl) ? QUrl(s) : QUrl::fromLocalFile(s);
     return QDesktopServices::openUrl(url);
 }
 

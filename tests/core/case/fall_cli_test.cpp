@@ -20,15 +20,10 @@ using namespace quarnel;
 using quarnel::test::Ausfuehren;
 using quarnel::test::Lauf;
 using quarnel::test::TempVerzeichnis;
+using quarnel::test::Zitiert;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string Zitiert(const std::string& s) {
-    std::string z = "'";
-    for (char c : s) z += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return z + "'";
-}
 
 Lauf Cli(const std::vector<std::string>& args) {
     std::string befehl = QUARNEL_CLI_PATH;

@@ -132,6 +132,7 @@ TEST(Fallbefehle, Speichern_und_Oeffnen_byte_genau) {
     EXPECT_EQ(a.dialoge.anfragen.back().standardEndung, "S01");
     EXPECT_EQ(a.dialoge.anfragen.back().dateiname, "Neu.S01");
 
+    a.fv.reset();  // the first program ends
     Lauf b(t.Text());
     b.dialoge.antworten.push_back(t / "Fall.S01");
     ASSERT_TRUE(b.fv->Oeffnen(false));
@@ -211,6 +212,7 @@ TEST(Fallbefehle, Schreibgeschuetzte_Datei_oeffnet) {
     Lauf a(t.Text());
     auto datei = GespeicherterFall(a, t / "Fall.S01");
     ::chmod((t / "Fall.S01").c_str(), 0444);
+    a.fv.reset();
     Lauf b(t.Text());
     b.dialoge.antworten.push_back(t / "Fall.S01");
     EXPECT_TRUE(b.fv->Oeffnen(false));
@@ -298,6 +300,7 @@ TEST(Fallbefehle, Passwort_setzen_abfragen_und_abbrechen) {
     EXPECT_EQ(l.fv->Satz().Text(Feld::FallPasswort), " Geheimwor");
     EXPECT_FALSE(l.fv->Zustand().veraendert);  // saved on yes
 
+    ASSERT_TRUE(l.fv->Neu());  // lets go of Fall.S01
     Lauf b(t.Text());
     b.passwoerter.eingaben = {"Geheimwort12", "geheimwor", "  Geheimwor "};
     b.dialoge.antworten.push_back(t / "Fall.S01");
@@ -307,6 +310,7 @@ TEST(Fallbefehle, Passwort_setzen_abfragen_und_abbrechen) {
     EXPECT_EQ(std::count(texte.begin(), texte.end(), "Ungültiges Passwort"), 2);
     EXPECT_EQ(Texte(b.senke).back(), kGeoeffnet);
     EXPECT_TRUE(b.fv->Satz().Bool(Feld::FallFreigabe));
+    b.fv.reset();
 
     // Cancelled: an empty new case, and nothing of the protected file in the work file.
     Lauf c(t.Text());
@@ -394,4 +398,34 @@ TEST(Fallbefehle, Arbeitsdatei_Fehler_werden_gemeldet) {
     EXPECT_FALSE(l.fv->ListeLesen(1));
     EXPECT_FALSE(l.fv->ListeSchreiben(1));
     EXPECT_EQ(l.senke.protokoll.size(), 4u);
+}
+
+TEST(Fallbefehle, Offener_Fall_ist_fuer_ein_zweites_Programm_gesperrt) {
+    TempVerzeichnis t;
+    Lauf a(t.Text());
+    auto datei = GespeicherterFall(a, t / "Fall.S01");
+    Lauf b(t.Text());
+    b.dialoge.antworten.push_back(t / "Fall.S01");
+    EXPECT_FALSE(b.fv->Oeffnen(false));
+    EXPECT_EQ(Texte(b.senke).back(),
+              "Dieser Fall ist bereits in einem anderen Programmfenster geöffnet und kann hier "
+              "nicht geöffnet werden: Fall.S01");
+    EXPECT_EQ(b.fv->Zustand().zustand, 0);
+    // Saving over it from the second program is refused, the first one saves on.
+    ASSERT_TRUE(b.fv->Neu());
+    b.dialoge.antworten.push_back(t / "Fall.S01");
+    EXPECT_FALSE(b.fv->Speichern(true));
+    EXPECT_NE(Texte(b.senke).back().find("von einem anderen Programm bearbeitet"),
+              std::string::npos);
+    EXPECT_EQ(Bytes(t / "Fall.S01"), datei);
+    a.fv->Satz().SetzeTextUtf8(Feld::StpflVorname, "Zweimal");
+    ASSERT_TRUE(a.fv->Speichern(false));
+    ASSERT_TRUE(a.fv->Speichern(false));  // the lock went to the saved file
+    // Opening it again in the same program is no conflict; a new case lets go.
+    a.dialoge.antworten.push_back(t / "Fall.S01");
+    ASSERT_TRUE(a.fv->Oeffnen(false));
+    ASSERT_TRUE(a.fv->Neu());
+    b.dialoge.antworten.push_back(t / "Fall.S01");
+    ASSERT_TRUE(b.fv->Oeffnen(false));
+    EXPECT_EQ(b.fv->Satz().TextUtf8(Feld::StpflVorname), "Zweimal");
 }

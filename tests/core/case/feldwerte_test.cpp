@@ -67,11 +67,17 @@ TEST(Feldwerte, Betraege_deutsch_oder_mit_Punkt) {
     EXPECT_EQ(Gesetzt(*r, betrag, "-0,5"), "-0,5");
     EXPECT_EQ(Gesetzt(*r, betrag, " +12 "), "12");
     EXPECT_EQ(Gesetzt(*r, betrag, "0.1"), "0,1");
+    EXPECT_EQ(Gesetzt(*r, betrag, "459,39"), "459,39");
+    EXPECT_EQ(Gesetzt(*r, betrag, "1234,5"), "1234,5");
+    EXPECT_EQ(Gesetzt(*r, betrag, ",5"), "0,5");
+    EXPECT_EQ(Gesetzt(*r, betrag, "0.125"), "0,125");
+    // Mixed or ambiguous text is refused, as the masks of the pages refuse it.
     for (const char* falsch : {"", "1,2,3", "1.23,4", "12.34.5", "abc", "1e400", "nan", "inf",
-                               "1,5x", "1..2", ".123.456"})
+                               "1,5x", "1..2", ".123.456", "1,000.50", "12,5.3", "1.234",
+                               "12.345", "1e5", "1234,", "-", "+-1", "0x10", "1 234"})
         EXPECT_EQ(Gesetzt(*r, betrag, falsch), "FEHLER") << falsch;
     EXPECT_EQ(Gesetzt(*r, betrag, "1,5x"), "FEHLER");
-    EXPECT_EQ(FeldwertText(*r, Adresse(betrag)), "0,1");  // a bad value leaves the old one
+    EXPECT_EQ(FeldwertText(*r, Adresse(betrag)), "0,125");  // a bad value leaves the old one
 }
 
 TEST(Feldwerte, Daten_Wahrheitswerte_Auswahl_Text) {
@@ -111,6 +117,20 @@ TEST(Feldwerte, Daten_Wahrheitswerte_Auswahl_Text) {
     EXPECT_EQ(Gesetzt(*r, "StpflVorname", "中"), "FEHLER");
     EXPECT_EQ(Gesetzt(*r, "StpflVorname", "\xFF"), "FEHLER");
     EXPECT_EQ(Gesetzt(*r, "Seitenmerker[3]", "256"), "FEHLER");
+}
+
+TEST(Feldwerte, Felder_des_Programms_weder_gesetzt_noch_importiert) {
+    auto r = NeuerSatz();
+    const auto vorher = *r;
+    for (const char* feld : {"Kennung", "FallFreigabe"}) {
+        auto fehler = FeldwertSetzen(*r, Adresse(feld), feld[0] == 'K' ? "XXXXXXXX" : "nein");
+        ASSERT_TRUE(fehler) << feld;
+        EXPECT_NE(fehler->find("führt das Programm selbst"), std::string::npos) << *fehler;
+    }
+    for (const char* json : {R"({"StpflVorname": "A", "Kennung": "S00VER11"})",
+                             R"({"Kennung": null})", R"({"FallFreigabe": false})"})
+        EXPECT_TRUE(FallImportieren(json, *r)) << json;
+    EXPECT_EQ(*r, vorher);
 }
 
 TEST(Feldwerte, Export_Import_aller_Typen_hin_und_zurueck) {
@@ -209,6 +229,10 @@ TEST(Json, Lesen_gueltig_und_ungueltig) {
                                "\"\xED\xA0\x80\"", "\"\x01\"", "1 2", "{\"a\":1,}", "nul"})
         EXPECT_FALSE(JsonLesen(falsch).ok) << falsch;
     EXPECT_TRUE(JsonLesen(std::string(63, '[') + std::string(63, ']')).ok);
+    // Keys are unique within each object, not across objects.
+    EXPECT_TRUE(JsonLesen(R"({"a": {"x": 1}, "b": {"x": 2}, "x": 3})").ok);
+    EXPECT_NE(JsonLesen(R"({"a": {"x": 1, "y": 2, "x": 3}})").fehler.find("doppelt"),
+              std::string::npos);
     auto tief = JsonLesen(std::string(100000, '['));
     EXPECT_FALSE(tief.ok);
     EXPECT_NE(tief.fehler.find("zu tief"), std::string::npos);

@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <sstream>
 
 #include "case/bereiche.h"
+#include "case/feldkatalog.h"
 #include "case/zeichensatz.h"
 #include "pruefhilfe.h"
 #include "testhilfe.h"
@@ -230,4 +232,38 @@ TEST(Pruefbericht, Speichern_als_Zeilen) {
     s << f.rdbuf();
     EXPECT_EQ(s.str(), "<html>\r\n\xe4\r\n");
     EXPECT_FALSE(PruefberichtSpeichern(b, dir / "fehlt/HTM1.htm"));
+}
+
+TEST(Pruefbericht, Betrag_jenseits_jedes_Falls_wird_mit_Feld_genannt) {
+    CaseRecord r = test::NeuerSatz();
+    const Pruefkatalog k =
+        PruefkatalogLaden(std::string(QUARNEL_DATA_DIR) + "/form/" + PruefkatalogName);
+    r.SetzeDbl(Feld::KiGeld1, 5e12);                          // the quick calculation
+    r.SetzeDbl(Feld::KiGeld1, -2e12);
+    r.SetzeDbl(Feld::KiGeld2, 1e12);                          // just still a real amount
+    r.SetzeDbl(Feld::ObjEinnahmenSumme, 1, 3);                // not an entry field
+    for (const FeldDef& d : Feldkatalog())
+        if (std::string(d.seite) == "TF_Kind" && d.typ == FeldTyp::Double &&
+            d.art == FeldArt::Eingabe && d.anzahl == 6) {
+            r.SetzeDbl(*FeldNachId(d.id), std::nan(""), 3);  // child 3: its own page
+            break;
+        }
+    const Pruefbericht b = PruefungAusfuehren(r, k, Pruefauftrag{});
+    std::vector<std::pair<int, std::string>> gefunden;
+    for (const Befundzeile& z : b.befunde)
+        if (z.nummer == 600) gefunden.emplace_back(z.seitenkennung, Cp1252ZuUtf8(z.text));
+    ASSERT_EQ(gefunden.size(), 2u);
+    EXPECT_EQ(gefunden[0].first, 23);
+    EXPECT_NE(gefunden[0].second.find("[3])“: keine Zahl"), std::string::npos) << gefunden[0].second;
+    EXPECT_EQ(gefunden[1].first, 172);
+    EXPECT_NE(gefunden[1].second.find("Feld „Ki.-geld (KiGeld1)“: -2.000.000.000.000 DM"),
+              std::string::npos)
+        << gefunden[1].second;
+    EXPECT_NE(gefunden[1].second.find("mit 0 DM angesetzt"), std::string::npos);
+    EXPECT_EQ(b.befunde.back().stufe, 4);
+    EXPECT_TRUE(b.katalogfehler.empty());
+    // The report names it too, and under the page it belongs to.
+    const std::string text = Text(b);
+    EXPECT_NE(text.find("<br>Feld „Ki.-geld (KiGeld1)“"), std::string::npos);
+    EXPECT_NE(text.find("<b>" + std::string(SeitenName(17, 2))), std::string::npos);
 }

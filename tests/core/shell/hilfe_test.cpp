@@ -81,6 +81,12 @@ TEST_F(HilfeFixture, AdressenGehenAnDenDesktop) {
     for (const char* fremd : {"javascript:alert(1)", "JavaScript:void(0)", "ftp://example.org/x",
                               "data:text/html,<b>x</b>", "vbscript:x", "http://a b.exe"})
         EXPECT_EQ(VerweisEinordnen(fremd, seite, orte).art, LinkArt::Fremdadresse) << fremd;
+    // What desktop services get as an address, not as a local file.
+    for (const char* adresse : {"mailto:info@example.org", "https://example.org", "MAILTO:a@b"})
+        EXPECT_TRUE(AdresseMitSchema(adresse)) << adresse;
+    for (const char* pfad : {"/tmp/bericht.htm", "C:\\x.htm", "bericht.htm", "/a/mailto:x", ":x",
+                             "1a:b"})
+        EXPECT_FALSE(AdresseMitSchema(pfad)) << pfad;
 }
 
 TEST_F(HilfeFixture, DateiverweiseNachArt) {
