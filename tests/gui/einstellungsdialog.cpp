@@ -55,7 +55,20 @@ class EinstellungsdialogTest : public QObject {
         QCOMPARE(e.linksRand, 1.5);        // not a number: kept as it was
         QCOMPARE(e.deltaFontSizeTab, -3);  // no range check
         QVERIFY(e.speichernAnsi);
+        QVERIFY(!e.speichernUtf8);
         QVERIFY(senke.protokoll.empty());
+
+        // UTF-8 beside ANSI and DOS: one of the three.
+        e.speichernUtf8 = true;
+        TxGlobConf d2(nullptr, e, senke);
+        auto* utf8 = d2.findChild<QRadioButton*>(QStringLiteral("UTF8Btn"));
+        QVERIFY(utf8 && utf8->isChecked());
+        QVERIFY(!d2.findChild<QRadioButton*>(QStringLiteral("ANSIBtn"))->isChecked());
+        d2.findChild<QRadioButton*>(QStringLiteral("ASCIIBtn"))->setChecked(true);
+        QVERIFY(!utf8->isChecked());
+        d2.EndeClick();
+        QVERIFY(!e.speichernUtf8);
+        QVERIFY(!e.speichernAnsi);
     }
 
     void abbruch_verwirft_auch_farbe_und_schrift() {

@@ -73,6 +73,9 @@ class ErgebnisfensterTest : public QObject {
         f.einst.speichernAnsi = false;  // the DOS code page
         f.Knopf("SpeicherBtn")->click();
         QCOMPARE(Lesen(pfad), std::string("B E S C H E I D\r\nGr\x81\xe1" "e\r\n\r\n"));
+        f.einst.speichernUtf8 = true;  // for today's editors, whatever SpeichernAnsi says
+        f.Knopf("SpeicherBtn")->click();
+        QCOMPARE(Lesen(pfad), std::string("B E S C H E I D\r\nGr\xc3\xbc\xc3\x9f" "e\r\n\r\n"));
 
         f.dialoge.antwort = f.dir.filePath(QStringLiteral("fehlt/b.txt")).toStdString();
         f.Knopf("SpeicherBtn")->click();

@@ -3,6 +3,11 @@
 #include <unistd.h>
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,13 +22,20 @@
 #include <QtTest>
 #include <fstream>
 
+#include "calc/berechnung.h"
+#include "calc/deklaration.h"
 #include "case/fallbefehle.h"
+#include "pages/tform11.h"
+#include "shell/anzeige.h"
 #include "shell/falldialoge.h"
 #include "shell/kleinfenster.h"
+#include "shell/tf_globlfdview.h"
+#include "shell/qtdienste.h"
 #include "shell/tf_globmain.h"
 #include "shell/tform13.h"
 #include "shell/txglobconf.h"
 #include "testumgebung.h"
+#include "widgets/maskenfeld.h"
 
 using namespace quarnel;
 using namespace quarnel::gui;
@@ -49,6 +61,13 @@ class TestSeite : public QWidget {
     }
     std::vector<QLineEdit*> felder;
     int gefragt = 0;
+    // The commands that store the entries without closing ask here.
+    bool Sichern() {
+        ++gefragt;
+        if (protokoll_)
+            protokoll_->push_back(name_ + (verweigern_ ? " verweigert" : " gespeichert"));
+        return !verweigern_;
+    }
 
   protected:
     void closeEvent(QCloseEvent* e) override {
@@ -83,17 +102,71 @@ struct Aufbau {
         // The shell is tested with its own test pages; the real ones wait here.
         echteSeiten = std::move(haupt->fall.seiteErzeugen);
         haupt->fall.seiteErzeugen = nullptr;
+        echtesSichern = haupt->fall.seiteSichern;
+        haupt->fall.seiteSichern = [this](QWidget* w, bool still) {
+            if (auto* t = dynamic_cast<TestSeite*>(w)) return still || t->Sichern();
+            return echtesSichern(w, still);
+        };
     }
     std::function<QWidget*(int, int)> echteSeiten;
+    std::function<bool(QWidget*, bool)> echtesSichern;
     void Zeigen() {
         haupt->show();
         QTRY_VERIFY(haupt->ErsteAnzeigeErledigt());
+    }
+    // A new case with a marital status and wage card 1 open, the window active.
+    TForm11* LohnkarteOeffnen() {
+        senke.antworten = {Antwort::OK, Antwort::Nein};
+        haupt->D_NeuItemClick();
+        haupt->SeitenSchliessen();
+        haupt->Fall().Satz().SetzeInt(Feld::ErSie_FamilienstandLB, 0);
+        haupt->SeiteOeffnen(3, 1);
+        haupt->activateWindow();
+        if (!QTest::qWaitForWindowActive(haupt.get())) return nullptr;
+        return qobject_cast<TForm11*>(haupt->Mdi()->activeSubWindow()->widget());
     }
     bool An(const char* name) const {
         if (QAction* a = haupt->Aktion(QString::fromLatin1(name))) return a->isEnabled();
         return haupt->Knopf(QString::fromLatin1(name))->isEnabled();
     }
 };
+
+// What the command-line tool computes for a case file: the record read from
+// the file, the declaration values filled (quick or full) and computed.
+struct Dateiergebnis {
+    double saldo = 0, est = 0;
+};
+Dateiergebnis DateiBerechnen(const QString& pfad, bool kurz) {
+    QFile f(pfad);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    const QByteArray b = f.readAll();
+    auto satz = std::make_unique<CaseRecord>();
+    std::copy_n(reinterpret_cast<const uint8_t*>(b.constData()), CaseRecord::Groesse,
+                satz->Bytes().begin());
+    auto e = std::make_unique<CalcInput>();
+    auto r = std::make_unique<CalcResult>();
+    DeklarationFuellen(*satz, *e, *r, kurz);
+    Berechne(*e, *r);
+    return {r->GesamtSaldo, r->EStFestzusetzen};
+}
+
+QByteArray Inhalt(const QString& pfad) {
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QString SaldoPanel(double saldo) {
+    return QString::fromStdString(SaldoText(saldo).text);
+}
+
+// Types `text` into an amount field of a page, as a user does, and leaves the
+// field uncommitted (the focus stays in it).
+void Tippen(MaskenFeld* feld, const QString& text) {
+    feld->setFocus();
+    QApplication::processEvents();
+    feld->selectAll();
+    QTest::keyClicks(feld, text);
+}
 
 }  // namespace
 
@@ -512,12 +585,14 @@ class HauptfensterTest : public QObject {
         a.dialoge.antwort = ziel;
         a.haupt->SeiteEinfuegen(new TestSeite(false, &protokoll, "erste"));
         a.haupt->SeiteEinfuegen(new TestSeite(true, &protokoll, "zweite"));
-        // Every page is asked, the refusing one too, and the save runs all the same.
+        // Every page is asked, the refusing one too, and the save runs all
+        // the same; the pages stay open.
         a.haupt->D_SpeichernUnterItemClick();
         QCOMPARE(protokoll, (std::vector<std::string>{"zweite verweigert", "erste gespeichert"}));
         QCOMPARE(QFileInfo(QString::fromStdString(ziel)).size(), qint64(FallDateiGroesse));
         QCOMPARE(a.haupt->DateiAnzeige(), QStringLiteral("Fall.S01"));
-        QTRY_COMPARE(a.haupt->Menue().Stufe(), 2);
+        QCOMPARE(a.haupt->Menue().Stufe(), 3);
+        QCOMPARE(a.haupt->Mdi()->subWindowList().size(), 3);
 
         // Exit with a page that refuses: the program stays, nothing is lost.
         a.haupt->SetzeFallVeraendert(true);
@@ -576,6 +651,8 @@ class HauptfensterTest : public QObject {
     void laufende_berechnung() {
         Aufbau a;
         a.Zeigen();
+        a.senke.antworten = {Antwort::OK, Antwort::Nein};
+        a.haupt->D_NeuItemClick();
         int gerechnet = 0;
         bool wiederEingetreten = false;
         bool drin = false;
@@ -700,6 +777,275 @@ class HauptfensterTest : public QObject {
         QCOMPARE(a.haupt->Panel(QStringLiteral("TipPnl"))->text(), QString());
         a.haupt->close();
         QVERIFY(a.umg.Ini().find("LfdBerechnung=0\n") != std::string::npos);
+    }
+
+    void kurzberechnung_rechnet_die_kurzangaben() {
+        Aufbau a;
+        a.haupt->fall.seiteErzeugen = a.echteSeiten;
+        a.Zeigen();
+        a.haupt->E_WWWClick(2);  // without a case: a new one first
+        QCOMPARE(a.haupt->Fallzustand(), 1);
+        auto* kurz = qobject_cast<TForm11*>(a.haupt->Mdi()->activeSubWindow()->widget());
+        QVERIFY(kurz);
+        QCOMPARE(kurz->objectName(), QStringLiteral("TF_Kurz"));
+        QVERIFY(a.An("i_Berechnung"));
+        QVERIFY(a.An("SpeedRechne"));
+        kurz->OvcNb()->setCurrentIndex(kurz->ReiterIndex(QStringLiteral("&Einkünfte")));
+        a.haupt->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(a.haupt.get()));
+        Tippen(kurz->Betrag(Feld::BruttoEr), QStringLiteral("60.000,00"));
+        Tippen(kurz->Betrag(Feld::LoStEr), QStringLiteral("8.000,00"));  // still being edited
+        bool gezeigt = false;
+        BeiModal([&](QWidget* w) {
+            gezeigt = w->objectName() == QStringLiteral("TxGlobView");
+            w->close();
+        });
+        QTest::keyClick(kurz->Betrag(Feld::LoStEr), Qt::Key_B, Qt::ControlModifier);
+        QVERIFY(gezeigt);
+        const double saldo = AktuellesErgebnis().GesamtSaldo;
+        const double est = AktuellesErgebnis().EStFestzusetzen;
+        // The page stays, and with it the quick fill.
+        QCOMPARE(a.haupt->Mdi()->activeSubWindow()->widget(), kurz);
+        QVERIFY(a.haupt->Kurzberechnung());
+        // The same file gives the command-line tool's quick computation.
+        const QString datei = a.umg.wurzel.path() + QStringLiteral("/Kurz.S01");
+        a.dialoge.antwort = datei.toStdString();
+        a.haupt->D_SpeichernUnterItemClick();
+        const Dateiergebnis k = DateiBerechnen(datei, true);
+        QVERIFY(k.est > 0);
+        QCOMPARE(est, k.est);
+        QCOMPARE(saldo, k.saldo);
+        QCOMPARE(a.haupt->Panel(QStringLiteral("TipPnl"))->text(), SaldoPanel(k.saldo));
+        QCOMPARE(DateiBerechnen(datei, false).est, 0.0);  // the full case is empty
+        a.haupt->SeitenSchliessen();
+        QVERIFY(!a.haupt->Kurzberechnung());
+    }
+
+    void saldo_gehoert_immer_zum_offenen_fall() {
+        Aufbau a;
+        a.haupt->fall.seiteErzeugen = a.echteSeiten;
+        a.Zeigen();
+        QLabel* tip = a.haupt->Panel(QStringLiteral("TipPnl"));
+        QCOMPARE(tip->text(), QString());  // no case
+        a.senke.antworten = {Antwort::OK, Antwort::Nein};
+        a.haupt->D_NeuItemClick();
+        const QString neu = tip->text();
+        QVERIFY(!neu.isEmpty());
+        QVERIFY(a.haupt->SeitenSchliessen());
+        a.haupt->Fall().Satz().SetzeInt(Feld::ErSie_FamilienstandLB, 0);
+        a.haupt->SeiteOeffnen(3, 1);
+        auto* nsa = qobject_cast<TForm11*>(a.haupt->Mdi()->activeSubWindow()->widget());
+        QVERIFY(nsa);
+        nsa->OvcNb()->setCurrentIndex(1);
+        a.haupt->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(a.haupt.get()));
+
+        // Typed on the open page and left: the running computation sees it.
+        BetragFeld* brutto = nsa->Betrag(Feld::Brutto);
+        Tippen(brutto, QStringLiteral("100.000,00"));
+        QTest::keyClick(brutto, Qt::Key_Tab);
+        QTRY_VERIFY(tip->text() != neu);
+        const QString getippt = tip->text();
+        QVERIFY(a.haupt->SeitenOffen());
+
+        // Saving renews it (a stale figure goes), and it is the saved case's.
+        a.haupt->SaldoAnzeigen(-1.0);
+        const QString fallA = a.umg.wurzel.path() + QStringLiteral("/A.S01");
+        a.dialoge.antwort = fallA.toStdString();
+        a.haupt->D_SpeichernUnterItemClick();
+        QCOMPARE(tip->text(), getippt);
+        QCOMPARE(SaldoPanel(DateiBerechnen(fallA, false).saldo), getippt);
+
+        // A new case, then the saved one opened again: each its own figure.
+        a.senke.antworten = {Antwort::Nein};
+        a.haupt->D_NeuItemClick();
+        QCOMPARE(tip->text(), neu);
+        a.haupt->SeitenSchliessen();
+        a.haupt->D_OpenItemClick();
+        QCOMPARE(a.haupt->DateiAnzeige(), QStringLiteral("A.S01"));
+        QCOMPARE(tip->text(), getippt);
+
+        // A case behind a password whose prompt is cancelled: a new case's figure.
+        a.senke.antworten = {Antwort::OK, Antwort::Nein};
+        QVERIFY(a.haupt->Fall().PasswortSetzen("geheim", "geheim"));
+        const QString fallB = a.umg.wurzel.path() + QStringLiteral("/B.S01");
+        a.dialoge.antwort = fallB.toStdString();
+        a.haupt->D_SpeichernUnterItemClick();
+        struct Abbruch : PasswortAbfrage {
+            std::optional<std::string> Eingabe() override { return std::nullopt; }
+        } abbruch;
+        a.haupt->SetzePasswortAbfrage(&abbruch);
+        a.haupt->D_OpenItemClick();
+        QCOMPARE(a.haupt->DateiAnzeige(), QStringLiteral("Keine Datei"));
+        QCOMPARE(tip->text(), neu);
+        a.haupt->SetzePasswortAbfrage(nullptr);
+    }
+
+    void befehle_lassen_seite_reiter_und_feld_stehen() {
+        Aufbau a;
+        a.haupt->fall.seiteErzeugen = a.echteSeiten;
+        std::vector<std::string> hilfen;
+        a.haupt->fall.hilfeViewer = [&](const std::string& datei, const std::string&) {
+            hilfen.push_back(datei);
+        };
+        a.Zeigen();
+        TForm11* nsa = a.LohnkarteOeffnen();
+        QVERIFY(nsa);
+        QMdiSubWindow* fenster = a.haupt->Mdi()->activeSubWindow();
+        nsa->OvcNb()->setCurrentIndex(2);
+        BetragFeld* feld = nsa->Betrag(Feld::Entsch);
+        const auto unveraendert = [&](const char* nach) {
+            QVERIFY2(a.haupt->Mdi()->activeSubWindow() == fenster, nach);
+            QVERIFY2(nsa->OvcNb()->currentIndex() == 2, nach);
+            QVERIFY2(a.haupt->focusWidget() == feld, nach);  // where the window's focus returns
+            QVERIFY2(!a.haupt->Startbild()->isVisible(), nach);
+        };
+        Tippen(feld, QStringLiteral("1.234,00"));
+        BeiModal([](QWidget* w) { w->close(); });
+        a.haupt->Pruefen(0);
+        unveraendert("Berechnung");
+        QCOMPARE(a.haupt->Fall().Satz().Dbl(Feld::Entsch, 1), 1234.0);  // stored all the same
+
+        Tippen(feld, QStringLiteral("2.000,00"));
+        a.haupt->Pruefen(99);
+        QCOMPARE(hilfen.size(), size_t(1));
+        unveraendert("Prüfung");
+        QCOMPARE(a.haupt->Fall().Satz().Dbl(Feld::Entsch, 1), 2000.0);
+
+        Tippen(feld, QStringLiteral("3.000,00"));
+        const QString datei = a.umg.wurzel.path() + QStringLiteral("/C.S01");
+        a.dialoge.antwort = datei.toStdString();
+        a.haupt->D_SpeichernItemClick();
+        unveraendert("Speichern");
+        QCOMPARE(a.haupt->DateiAnzeige(), QStringLiteral("C.S01"));
+        QVERIFY(!a.haupt->FallVeraendert());
+        a.haupt->SeitenSchliessen();
+        a.haupt->D_OpenItemClick();
+        QCOMPARE(a.haupt->Fall().Satz().Dbl(Feld::Entsch, 1), 3000.0);
+    }
+
+    void abgebrochenes_speichern_unter_schreibt_nichts() {
+        Aufbau a;
+        a.Zeigen();
+        a.haupt->D_NeuItemClick();
+        const QString datei = a.umg.wurzel.path() + QStringLiteral("/Behalten.S01");
+        a.dialoge.antwort = datei.toStdString();
+        a.haupt->D_SpeichernUnterItemClick();
+        const QByteArray vorher = Inhalt(datei);
+        QCOMPARE(vorher.size(), qsizetype(FallDateiGroesse));
+        a.haupt->Fall().Satz().SetzeTextUtf8(Feld::StpflVorname, "Geändert");
+        a.haupt->SetzeFallVeraendert(true);
+        a.dialoge.antwort.reset();
+        a.haupt->D_SpeichernUnterItemClick();
+        QCOMPARE(Inhalt(datei), vorher);
+        QVERIFY(a.haupt->FallVeraendert());
+        QCOMPARE(a.haupt->DateiAnzeige(), QStringLiteral("Behalten.S01"));
+        a.haupt->D_SpeichernItemClick();  // plain save still writes to the case's file
+        QVERIFY(Inhalt(datei) != vorher);
+        QVERIFY(!a.haupt->FallVeraendert());
+    }
+
+    void seitenreiter_gewinnen_die_alt_buchstaben() {
+        Aufbau a;
+        a.haupt->fall.seiteErzeugen = a.echteSeiten;
+        a.Zeigen();
+        TForm11* nsa = a.LohnkarteOeffnen();
+        QVERIFY(nsa);
+        QTabWidget* nb = nsa->OvcNb();
+        nb->setCurrentIndex(1);
+        BetragFeld* brutto = nsa->Betrag(Feld::Brutto);
+        brutto->setFocus();
+        QApplication::processEvents();
+        // "T&eil II" against the menu "&Eingabe": the page wins, each time.
+        QTest::keyClick(brutto, Qt::Key_E, Qt::AltModifier);
+        QCOMPARE(nb->currentIndex(), 2);
+        QVERIFY(nb->currentWidget()->isAncestorOf(QApplication::focusWidget()));
+        QVERIFY(!QApplication::activePopupWidget());
+        // "Te&il III", "&Info" and the menu "&Information": the page's tabs in turn.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_I, Qt::AltModifier);
+        QCOMPARE(nb->currentIndex(), 3);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_I, Qt::AltModifier);
+        QCOMPARE(nb->currentIndex(), 0);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_I, Qt::AltModifier);
+        QCOMPARE(nb->currentIndex(), 3);
+        QVERIFY(!QApplication::activePopupWidget());
+        QVERIFY(a.haupt->SeitenOffen());
+
+        // Ctrl+V pastes in a text field and leaves the page elsewhere.
+        nb->setCurrentIndex(1);
+        brutto->setFocus();
+        brutto->selectAll();
+        QApplication::clipboard()->setText(QStringLiteral("12"));
+        QTest::keyClick(brutto, Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(a.haupt->SeitenOffen());
+        QVERIFY(brutto->text().startsWith(QStringLiteral("12")));
+        nb->tabBar()->setFocus();
+        QApplication::processEvents();
+        QTest::keyClick(nb->tabBar(), Qt::Key_V, Qt::ControlModifier);
+        QTRY_VERIFY(!a.haupt->SeitenOffen());
+        QCOMPARE(a.haupt->Fall().Satz().Dbl(Feld::Brutto, 1), 12.0);
+    }
+
+    void passwortabfrage_mit_beschriftung_und_eingabetaste() {
+        QWidget eltern;
+        DialogPasswortAbfrage abfrage(&eltern);
+        QString beschriftung;
+        BeiModal([&](QWidget* w) {
+            if (auto* l = w->findChild<QLabel*>(QStringLiteral("PasswortLbl"))) beschriftung = l->text();
+            auto* feld = w->findChild<QLineEdit*>(QStringLiteral("Passwort1"));
+            QVERIFY(feld);
+            feld->setFocus();
+            QTest::keyClicks(feld, QStringLiteral("geheim"));
+            QTest::keyClick(feld, Qt::Key_Return);
+        });
+        QCOMPARE(abfrage.Eingabe(), std::optional<std::string>("geheim"));
+        QVERIFY(!beschriftung.isEmpty());
+    }
+
+    void vorjahresdialog_beginnt_mit_dem_s00_filter() {
+        QtDateiDialoge dialoge;
+        DateiDialogAnfrage anfrage;
+        anfrage.filter = "Steuer 2001   (*.S01)|*.S01|Steuer 2000   (*.S00)|*.S00";
+        anfrage.filterIndex = 2;
+        QString gewaehlt;
+        BeiModal([&](QWidget* w) {
+            if (auto* d = qobject_cast<QFileDialog*>(w)) gewaehlt = d->selectedNameFilter();
+            qobject_cast<QDialog*>(w)->reject();
+        });
+        QVERIFY(!dialoge.Oeffnen(anfrage));
+        QVERIFY2(gewaehlt.contains(QStringLiteral("*.S00")), qPrintable(gewaehlt));
+    }
+
+    void werkzeughinweis_geht_mit_der_maus() {
+        Aufbau a;
+        a.Zeigen();
+        QWidget* neu = a.haupt->Knopf(QStringLiteral("SpeedNeuBtn"));
+        QEnterEvent rein(QPointF(2, 2), QPointF(2, 2), neu->mapToGlobal(QPointF(2, 2)));
+        QApplication::sendEvent(neu, &rein);
+        QCOMPARE(a.haupt->statusBar()->currentMessage(), QStringLiteral("Neuer Steuerfall anlegen"));
+        QEvent raus(QEvent::Leave);
+        QApplication::sendEvent(neu, &raus);
+        QCOMPARE(a.haupt->statusBar()->currentMessage(), QString());
+    }
+
+    void seitenansicht_nach_unterseite_wieder_bei_der_seite() {
+        Aufbau a;
+        a.Zeigen();
+        a.senke.antworten = {Antwort::OK, Antwort::Nein};
+        a.haupt->D_NeuItemClick();
+        const std::string seite =
+            "F" + DreiStellen(SeitenHilfeNummer(a.haupt->AktBereich(), a.haupt->AktSeite()));
+        Umgebung::Schreiben(a.umg.pfade.hilfe + seite + ".htm", "<p>Seite</p>");
+        Umgebung::Schreiben(a.umg.pfade.hilfe + "F502.htm", "<p>Ausbildung</p>");
+        a.haupt->SeiteEinfuegen(new TestSeite);
+        auto* unter = new TestSeite;
+        unter->setProperty("unterseite", true);
+        a.haupt->SetzeHilfeseite(502);
+        a.haupt->SeiteEinfuegen(unter);
+        QVERIFY(QString::fromStdString(a.haupt->LfdView()->AktuelleDatei()).endsWith("F502.htm"));
+        unter->parentWidget()->close();  // closes without asking for a help page
+        QTRY_VERIFY(QString::fromStdString(a.haupt->LfdView()->AktuelleDatei())
+                        .endsWith(QString::fromStdString(seite + ".htm")));
     }
 };
 

@@ -1,6 +1,8 @@
 // The page families: persons and tax table, disability, children and
 // education, the wage-tax cards and the quick calculation, and a whole case
 // entered through the pages against the same case set field by field.
+#include <QGridLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QtTest>
@@ -58,6 +60,67 @@ Seite* Oeffnen(seitentest::Umgebung& u, A... a) {
 class SeitenfamilienTest : public QObject {
     Q_OBJECT
   private slots:
+    void beschriftungen_erklaeren_die_felder() {
+        seitentest::Umgebung u;
+        auto* ersie = Oeffnen<TF_ErSie>(u);
+        auto* kind = Oeffnen<TF_Kind>(u, 1);
+        auto* nsa = Oeffnen<TF_NSA>(u, 1);
+        // No row caption stands twice on one entry tab.
+        for (TForm11* s : {static_cast<TForm11*>(ersie), static_cast<TForm11*>(kind),
+                           static_cast<TForm11*>(nsa)})
+            for (int i = 1; i < s->OvcNb()->count(); ++i) {
+                QStringList texte;
+                for (QLabel* l : s->OvcNb()->widget(i)->findChildren<QLabel*>()) {
+                    const QString t = l->text().trimmed();
+                    auto* g = qobject_cast<QGridLayout*>(l->parentWidget()->layout());
+                    int zeile = 0, spalte = -1, h = 0, b = 0;
+                    if (g && g->indexOf(l) >= 0)
+                        g->getItemPosition(g->indexOf(l), &zeile, &spalte, &h, &b);
+                    if (spalte != 0 || !l->objectName().endsWith(QStringLiteral("Lbl"))) continue;
+                    QVERIFY2(!texte.contains(t), qPrintable(s->OvcNb()->tabText(i) + ": " + t));
+                    texte << t;
+                }
+            }
+        // The group captions.
+        const auto hatText = [](QWidget* reiter, const QString& teil) {
+            for (QLabel* l : reiter->findChildren<QLabel*>())
+                if (l->text().contains(teil)) return true;
+            return false;
+        };
+        QVERIFY(hatText(ersie->Reiter(QStringLiteral("&Bank")),
+                        QStringLiteral("Der Steuerbescheid soll nicht mir/uns zugesandt werden")));
+        QVERIFY(hatText(ersie->Reiter(QStringLiteral("&Bank")), QStringLiteral("Kontoinhaber, wenn")));
+        for (const char* gruppe : {"18 bis 27", "18 bis 21", "über 21", "über 27"})
+            QVERIFY2(hatText(kind->Reiter(QStringLiteral("&Besonderh.")), QString::fromUtf8(gruppe)),
+                     gruppe);
+        QVERIFY(hatText(nsa->Reiter(QStringLiteral("&Vors.")), QStringLiteral("Vorsorgeaufwendungen")));
+        // Line 13 of the card on a row of its own, below line 12.
+        auto* teil2 = static_cast<QGridLayout*>(nsa->Reiter(QStringLiteral("T&eil II"))->layout());
+        int z12, z13, sp, h, b;
+        teil2->getItemPosition(teil2->indexOf(nsa->Steuer(Feld::SoliMj)), &z12, &sp, &h, &b);
+        teil2->getItemPosition(teil2->indexOf(nsa->Steuer(Feld::KiStAnMj)), &z13, &sp, &h, &b);
+        QCOMPARE(z13, z12 + 1);
+        QCOMPARE(sp, 2);
+    }
+
+    void kindervorname_ohne_das_leerzeichen_der_vorgabe() {
+        seitentest::Umgebung u;
+        QCOMPARE(u.Satz().TextUtf8(Feld::Vorname, 1), std::string(" "));
+        auto* kind = Oeffnen<TF_Kind>(u, 1);
+        auto* feld = qobject_cast<QLineEdit*>(kind->Steuer(Feld::Vorname));
+        QVERIFY(feld);
+        QCOMPARE(feld->text(), QString());  // the default blank is not shown
+        QVERIFY(kind->close());
+        QCOMPARE(u.Satz().TextUtf8(Feld::Vorname, 1), std::string(" "));  // untouched: as it was
+        kind = Oeffnen<TF_Kind>(u, 2);
+        feld = qobject_cast<QLineEdit*>(kind->Steuer(Feld::Vorname));
+        kind->OvcNb()->setCurrentIndex(1);
+        feld->setFocus();
+        QTest::keyClicks(feld, QStringLiteral("Anna"));
+        QVERIFY(kind->close());
+        QCOMPARE(u.Satz().TextUtf8(Feld::Vorname, 2), std::string("Anna"));
+    }
+
     void verheiratet_und_ledig_waehlen_die_tabelle() {
         seitentest::Umgebung u;
         auto* s = Oeffnen<TF_ErSie>(u);

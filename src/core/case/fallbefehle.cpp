@@ -337,7 +337,9 @@ bool Fallverwaltung::Speichern(bool fragen) {
             abgeleiteterName_ = false;
             return true;
         }
-        if (schuetzen) return false;
+        // A cancelled "save as" writes nothing: the file under its old name
+        // may be the one the user wanted to keep.
+        if (schuetzen || fragen) return false;
     }
     if (zustand_.zustand != 2) return false;
     if (!FallSpeichern(zustand_.dateiname)) return false;

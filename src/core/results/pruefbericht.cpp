@@ -84,9 +84,11 @@ class Berichtsschreiber {
         std::string seitentitel = Titel(SeitenName(bereich_, seite_));
         std::replace(seitentitel.begin(), seitentitel.end(), '@', ' ');
         Zeile(Leerzeile);
-        Zeile("<TR><TD width=\"15%\" BGCOLOR=#cccccc colspan=2>" + F + "<b>" +
-              Titel(BereichName(bereich_)) + "</b><br>");
-        Zeile("<b>" + seitentitel + "</b></FONT></TD><TD></TD></TR>");
+        // The heading spans both columns and no more, so that the findings'
+        // text gets the width of the window.
+        Zeile("<TR><TD BGCOLOR=#cccccc colspan=2>" + F + "<b>" + Titel(BereichName(bereich_)) +
+              "</b><br>");
+        Zeile("<b>" + seitentitel + "</b></FONT></TD></TR>");
         Zeile(Leerzeile);
     }
 

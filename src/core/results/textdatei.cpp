@@ -2,20 +2,32 @@
 
 #include "calc/betrag.h"
 #include "case/falldatei.h"
+#include "case/zeichensatz.h"
 
 namespace quarnel {
 
-std::string ErgebnisAlsText(const ResultLines& zeilen, bool ansi) {
+std::string ErgebnisAlsText(const ResultLines& zeilen, Textkodierung kodierung) {
     std::string text;
     for (const std::string& z : zeilen) {
-        text += ansi ? z : AnsiZuOem(z);
+        switch (kodierung) {
+            case Textkodierung::Ansi:
+                text += z;
+                break;
+            case Textkodierung::Dos:
+                text += AnsiZuOem(z);
+                break;
+            case Textkodierung::Utf8:
+                text += Cp1252ZuUtf8(z);
+                break;
+        }
         text += "\r\n";
     }
     return text;
 }
 
-TextdateiFehler ErgebnisSpeichern(const std::string& pfad, const ResultLines& zeilen, bool ansi) {
-    const std::string text = ErgebnisAlsText(zeilen, ansi);
+TextdateiFehler ErgebnisSpeichern(const std::string& pfad, const ResultLines& zeilen,
+                                  Textkodierung kodierung) {
+    const std::string text = ErgebnisAlsText(zeilen, kodierung);
     switch (BerichtSchreiben(pfad, text)) {
         case Speicherfehler::Keiner:
             return TextdateiFehler::Keiner;

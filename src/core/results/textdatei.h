@@ -1,5 +1,6 @@
 // The result text as a text file: every line followed by CR LF, in the
-// Windows ANSI code page or (SpeichernAnsi off) in the DOS code page.
+// Windows ANSI code page, the DOS code page (SpeichernAnsi off) or UTF-8
+// (SpeichernUtf8, for today's editors).
 #pragma once
 
 #include <string>
@@ -14,9 +15,17 @@ enum class TextdateiFehler {
     Schreibfehler,    // created, but writing or closing failed
 };
 
+enum class Textkodierung { Ansi, Dos, Utf8 };
+
 // The bytes of the file.
-std::string ErgebnisAlsText(const ResultLines& zeilen, bool ansi);
+std::string ErgebnisAlsText(const ResultLines& zeilen, Textkodierung kodierung);
 // Creates (overwrites) the file at pfad.
-TextdateiFehler ErgebnisSpeichern(const std::string& pfad, const ResultLines& zeilen, bool ansi);
+TextdateiFehler ErgebnisSpeichern(const std::string& pfad, const ResultLines& zeilen,
+                                  Textkodierung kodierung);
+// ANSI, or DOS when `ansi` is off.
+inline TextdateiFehler ErgebnisSpeichern(const std::string& pfad, const ResultLines& zeilen,
+                                         bool ansi) {
+    return ErgebnisSpeichern(pfad, zeilen, ansi ? Textkodierung::Ansi : Textkodierung::Dos);
+}
 
 }  // namespace quarnel

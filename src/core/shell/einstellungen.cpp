@@ -104,6 +104,7 @@ Einstellungen EinstellungenAusIni(const IniDatei& ini) {
 
     e.imFenster = ini.LiesBool("Ergebnis", "ImFenster", v.imFenster);
     e.speichernAnsi = ini.LiesBool("Ergebnis", "SpeichernAnsi", v.speichernAnsi);
+    e.speichernUtf8 = ini.LiesBool("Ergebnis", "SpeichernUtf8", v.speichernUtf8);
     e.ergebAmtlBesch = ini.LiesBool("Ergebnis", "ErgebAmtlBesch", v.ergebAmtlBesch);
 
     e.linksRand = ini.LiesZahl("Druck", "LinksRand", v.linksRand);
@@ -156,6 +157,7 @@ void EinstellungenInIni(const Einstellungen& e, IniDatei& ini) {
 
     ini.Setze("Ergebnis", "ImFenster", BoolText(e.imFenster));
     ini.Setze("Ergebnis", "SpeichernAnsi", BoolText(e.speichernAnsi));
+    ini.Setze("Ergebnis", "SpeichernUtf8", BoolText(e.speichernUtf8));
     ini.Setze("Ergebnis", "ErgebAmtlBesch", BoolText(e.ergebAmtlBesch));
 
     ini.Setze("Druck", "LinksRand", ZahlZuText(e.linksRand));

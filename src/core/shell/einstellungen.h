@@ -45,6 +45,7 @@ struct Einstellungen {
     // [Ergebnis]
     bool imFenster = true;
     bool speichernAnsi = true;
+    bool speichernUtf8 = false;  // wins over speichernAnsi
     bool ergebAmtlBesch = true;
     // [Druck]
     double linksRand = 1.5, obenRand = 2.0, untenRand = 0.0;

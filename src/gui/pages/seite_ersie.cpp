@@ -25,6 +25,16 @@ constexpr FeldZusatz ErSieZusatz[] = {
     {"AusserOrdEkUnwiederCB", nullptr, 0, 0, ZNormal,
      "Außerordentliche Einkünfte ermäßigt besteuern"},
     {"EingLebGemeinschaftSeit", nullptr, 0, 0, ZNormal, "Eingetragene Lebenspartnerschaft seit"},
+    {"KtoInhaberName", nullptr, 0, 0, ZNormal, "Name des Kontoinhabers"},
+};
+
+// The bank tab in its two groups: the account and who receives the notice.
+constexpr Zeilenplan ErSieZeilen[] = {
+    {"&Bank", "Kontoinhaber, wenn nicht Stpfl./Ehegatte:", ""},
+    {"&Bank", nullptr, "KtoInhaberLb"},
+    {"&Bank", "Der Steuerbescheid soll nicht mir/uns zugesandt werden, sondern:", ""},
+    {"&Bank", nullptr, "StBeName"},
+    {"&Bank", "PLZ, Wohnort", "StBePlz StBeOrt"},
 };
 
 constexpr Knopfplan ErSieKnoepfe[] = {
@@ -40,7 +50,7 @@ const Seitenbeschreibung ErSieBeschreibung{
     "ii,iii,iii.ii",
     "Stpfl./Ehemann|Ehefrau",
     ErSieZusatz,
-    {},
+    ErSieZeilen,
     ErSieKnoepfe,
 };
 
@@ -227,10 +237,15 @@ void TF_ErSie::Religionsdaten() {
         const int i = Liste(lb)->Index();
         const bool sichtbar = i >= 0 && i != Ohne;
         for (Feld f : {von, bis}) {
-            Steuer(f)->setVisible(sichtbar);
-            if (QWidget* l = findChild<QWidget*>(QString::fromUtf8(Def(f).name) +
-                                                 QStringLiteral("Lbl")))
-                l->setVisible(sichtbar);
+            QWidget* l = findChild<QWidget*>(QString::fromUtf8(Def(f).name) + QStringLiteral("Lbl"));
+            // Hidden, the dates keep their place: nothing else moves when they appear.
+            for (QWidget* w : {Steuer(f), l})
+                if (w) {
+                    QSizePolicy p = w->sizePolicy();
+                    p.setRetainSizeWhenHidden(true);
+                    w->setSizePolicy(p);
+                    w->setVisible(sichtbar);
+                }
         }
     }
 }

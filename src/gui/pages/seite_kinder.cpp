@@ -54,9 +54,9 @@ constexpr double Gross = 99999999.99;
 
 constexpr FeldZusatz KindZusatz[] = {
     {"Kind_BruttoIn", nullptr, 0, Gross},     {"Kind_BruttoAus", nullptr, 0, Gross},
-    {"Kind_WerbkIn", nullptr, 0, Gross},      {"Kind_WerbKAus", nullptr, 0, Gross},
+    {"Kind_WerbKAus", nullptr, 0, Gross},
     {"Kind_KapitalIn", nullptr, 0, Gross},    {"Kind_KapitalAus", nullptr, 0, Gross},
-    {"Kind_KapitalWkIn", nullptr, 0, Gross},  {"Kind_KapitalWkAus", nullptr, 0, Gross},
+    {"Kind_KapitalWkAus", nullptr, 0, Gross},
     {"Kind_RentenIn", nullptr, 0, Gross},     {"Kind_RentenAus", nullptr, 0, Gross},
     {"Kind_ErtragAnteil", "iii", 0, 100},
     {"Kind_UebrigeEkIn", nullptr, 0, Gross},  {"Kind_UebrigeEkAus", nullptr, 0, Gross},
@@ -68,10 +68,23 @@ constexpr FeldZusatz KindZusatz[] = {
     {"KindschaftZuEhemannLB", nullptr, 0, 0, ZNormal, "Kindschaftsverhältnis - zum Stpfl."},
     {"StaatLB", nullptr, 0, 0, ZNormal, "Wohnsitzstaat"},
     {"AuslandStaat", nullptr, 0, 0, ZNormal, "Staat im Ausland"},
+    {"BesonderheitVom", nullptr, 0, 0, ZNormal, "Zeitraum der Besonderheiten vom"},
+    {"WehrdienstVom", nullptr, 0, 0, ZNormal, "Grundwehr-/Zivildienst vom"},
+    {"Kind_WerbkIn", nullptr, 0, Gross, ZNormal, "Werbungskosten zum Arbeitslohn"},
+    {"Kind_KapitalWkIn", nullptr, 0, Gross, ZNormal, "Werbungskosten zum Kapitalvermögen"},
 };
 
+// The special circumstances under the age groups they belong to.
 constexpr Zeilenplan KindZeilen[] = {
     {"&Einkommen", "|in den Monaten|außerhalb", ""},
+    {"&Besonderh.", "<b>Kinder von 18 bis 27 Jahren</b>", ""},
+    {"&Besonderh.", nullptr, "BesHeit_1"},
+    {"&Besonderh.", "<b>Kinder von 18 bis 21 Jahren</b>", ""},
+    {"&Besonderh.", nullptr, "BesHeit_5"},
+    {"&Besonderh.", "<b>Kinder über 21 Jahre</b> (verlängert um den Dienst unten)", ""},
+    {"&Besonderh.", nullptr, "BesHeit_7"},
+    {"&Besonderh.", "<b>Kinder über 27 Jahre</b> (verlängert um den Dienst unten)", ""},
+    {"&Besonderh.", nullptr, "BesHeit_8"},
 };
 
 constexpr Knopfplan KindKnoepfe[] = {

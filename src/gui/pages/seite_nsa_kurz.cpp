@@ -20,9 +20,15 @@ constexpr FeldZusatz NsaZusatz[] = {
     {"EntschFB", DM},   {"BruttoMjNichtErmBest", DM}, {"EntschNichtErmBest", DM},
     {"Vwl1Betrag", Spar}, {"Vwl2Betrag", Spar},       {"Vwl3Betrag", Spar},
     {"Vwl4Betrag", Spar},
+    {"BestaetVorsorge", nullptr, 0, 0, ZNormal,
+     "Die Angaben zu den Vorsorgeaufwendungen sind vollständig"},
 };
 
 constexpr Zeilenplan NsaZeilen[] = {
+    // Line 13 shares its help number with line 12; the caption keeps it on its own row.
+    {"T&eil II", "13. Kirchensteuer Arbeitnehmer", "KiStAnMj"},
+    {"&Vors.", "Keine gesetzliche Rentenversicherungspflicht:", ""},
+    {"&Vors.", nullptr, "KeineRVPflBeamterCB"},
     {"V&WL", "|Art des Vertrags|Vertragsnummer|Betrag", ""},
     {"V&WL", "1.", "Vwl1Art Vwl1Vertrag Vwl1Betrag"},
     {"V&WL", "2.", "Vwl2Art Vwl2Vertrag Vwl2Betrag"},

@@ -45,7 +45,6 @@ QWidget* NeuerReiter(QTabWidget* nb, const QString& titel, Gitter& g) {
     g.lay->setContentsMargins(6, 6, 6, 6);
     g.lay->setHorizontalSpacing(4);
     g.lay->setVerticalSpacing(3);
-    g.lay->setColumnStretch(0, 1);
     rollen->setWidget(innen);
     nb->addTab(rollen, titel);
     return innen;
@@ -222,7 +221,8 @@ void SeiteAufbauen(TForm11& seite, const Seitenbeschreibung& b, int element) {
                     auto* l = new QLabel(teile[k]);
                     l->setWordWrap(true);
                     l->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-                    g.lay->addWidget(l, g.zeile, k == 0 ? 0 : 2 * k);
+                    // A heading of one part spans the row (group captions).
+                    g.lay->addWidget(l, g.zeile, k == 0 ? 0 : 2 * k, 1, teile.size() == 1 ? -1 : 1);
                 }
                 ++g.zeile;
                 continue;
@@ -315,7 +315,11 @@ void SeiteAufbauen(TForm11& seite, const Seitenbeschreibung& b, int element) {
         }
         git->second.lay->addWidget(knopf, git->second.zeile++, 0, 1, 1, Qt::AlignLeft);
     }
-    for (auto& [name, g] : gitter) g.lay->setRowStretch(g.zeile, 1);
+    // The spare width goes right of the fields, so labels and fields stay together.
+    for (auto& [name, g] : gitter) {
+        g.lay->setRowStretch(g.zeile, 1);
+        g.lay->setColumnStretch(g.lay->columnCount(), 1);
+    }
 }
 
 }  // namespace quarnel::gui

@@ -67,6 +67,10 @@ void SeitenAnbinden(TF_GlobMain& h) {
     h.fall.seiteErzeugen = [umgebung](int bereich, int seite) -> QWidget* {
         return SeiteErzeugen(*umgebung, bereich, seite);
     };
+    h.fall.seiteSichern = [](QWidget* w, bool still) {
+        auto* seite = qobject_cast<TForm11*>(w);
+        return !seite || seite->EintraegeSichern(still);
+    };
     // Without an open case there is no marital status either.
     h.fall.familienstand = [&h] {
         return h.Fallzustand() == 0 ? -1 : int(h.Fall().Satz().Int(Feld::ErSie_FamilienstandLB));

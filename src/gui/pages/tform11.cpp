@@ -23,9 +23,21 @@ QString Bereichshinweis(int32_t von, int32_t bis) {
            QStringLiteral(" - ") + QString::fromStdString(DatumText(bis));
 }
 
+namespace {
+
+// A stored text as its field shows it: blanks alone (a new case's default
+// first names) show as an empty field, so that nothing typed follows them.
+QString Feldtext(const CaseRecord& r, const Bindung& b) {
+    const QString t = QString::fromStdString(r.TextUtf8(b.feld, b.element));
+    return t.trimmed().isEmpty() ? QString() : t;
+}
+
+}  // namespace
+
 TForm11::TForm11(Seitenumgebung& umgebung, int instanz, QWidget* eltern)
     : QWidget(eltern), umgebung_(umgebung), instanz_(instanz) {
     setAttribute(Qt::WA_DeleteOnClose);
+    setAutoFillBackground(true);  // a subordinate page covers the page beneath it
     setCursor(Qt::ArrowCursor);
     auto* lay = new QVBoxLayout(this);
     lay->setContentsMargins(0, 0, 0, 0);
@@ -109,7 +121,7 @@ void TForm11::DatenLaden() {
         } else if (auto* x = qobject_cast<QAbstractButton*>(b.steuer)) {
             CnoC(x, r.Bool(b.feld, b.element));
         } else if (auto* x = qobject_cast<QLineEdit*>(b.steuer)) {
-            x->setText(QString::fromStdString(r.TextUtf8(b.feld, b.element)));
+            x->setText(Feldtext(r, b));
             x->setModified(false);
         }
     }
@@ -137,7 +149,7 @@ void TForm11::DatenSpeichern() {
             r.SetzeBool(b.feld, x->isChecked(), b.element);
         } else if (auto* x = qobject_cast<QLineEdit*>(b.steuer)) {
             // Unchanged texts stay byte for byte as they were.
-            if (QString::fromStdString(r.TextUtf8(b.feld, b.element)) != x->text())
+            if (Feldtext(r, b) != x->text())
                 r.SetzeTextUtf8(b.feld, x->text().toStdString(), b.element);
         }
     }
@@ -214,6 +226,13 @@ bool TForm11::FormCloseQuery() {
         FokusZurueck();
         return false;
     }
+    DatenSpeichern();
+    return true;
+}
+
+bool TForm11::EintraegeSichern(bool still) {
+    if (!geladen_) return true;
+    if (!still) return FormCloseQuery();
     DatenSpeichern();
     return true;
 }

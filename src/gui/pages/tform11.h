@@ -68,6 +68,10 @@ class TForm11 : public QWidget {
     virtual void FormActivate();
     // Checks and stores; false keeps the page open with the focus back.
     bool FormCloseQuery();
+    // Stores the entries and stays open, for the commands that need the case
+    // as entered: asked like a close (false keeps the focus on the refused
+    // field), or silently for the running computation.
+    bool EintraegeSichern(bool still);
     virtual void FormClose();
     void KompChange();
     void DefContPostEdit(bool modifiziert);

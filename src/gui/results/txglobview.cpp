@@ -173,7 +173,10 @@ void TxGlobView::SpeicherBtnClick() {
     a.standardEndung = "TXT";
     std::optional<std::string> pfad = dienste_.dateiDialoge->Speichern(a);
     if (!pfad) return;
-    switch (ErgebnisSpeichern(*pfad, text_.zeilen, einst_.speichernAnsi)) {
+    const Textkodierung kodierung = einst_.speichernUtf8  ? Textkodierung::Utf8
+                                    : einst_.speichernAnsi ? Textkodierung::Ansi
+                                                           : Textkodierung::Dos;
+    switch (ErgebnisSpeichern(*pfad, text_.zeilen, kodierung)) {
         case TextdateiFehler::Keiner:
             break;
         case TextdateiFehler::NichtErstellbar:

@@ -84,6 +84,9 @@ TxPasswortAbfrage::TxPasswortAbfrage(QWidget* hauptfenster) : Tform13(hauptfenst
     setObjectName(QStringLiteral("TxPasswortAbfrage"));
     setWindowTitle(QStringLiteral("Abfrage Passwort"));
     passwort1_ = VerdecktesFeld(this, "Passwort1");
+    // Enter in the field confirms, as "&Ende" does.
+    passwort1_->setProperty("eigeneEingabetaste", true);
+    connect(passwort1_, &QLineEdit::returnPressed, this, &QDialog::accept);
     auto* ende = Knopf(this, "EndeBtn", "&Ende");
     auto* abbruch = Knopf(this, "AbbruchBtn", "&Abbruch");
     auto* hilfe = Knopf(this, "HilfeBtn", "&Hilfe");
@@ -94,6 +97,9 @@ TxPasswortAbfrage::TxPasswortAbfrage(QWidget* hauptfenster) : Tform13(hauptfenst
         if (hilfeZeigen) hilfeZeigen();
     });
     auto* l = new QVBoxLayout(this);
+    auto* text = new QLabel(QStringLiteral("Das Passwort des Steuerfalls:"), this);
+    text->setObjectName(QStringLiteral("PasswortLbl"));
+    l->addWidget(text);
     l->addWidget(passwort1_);
     auto* k = new QHBoxLayout;
     k->addStretch(1);

@@ -34,8 +34,10 @@ std::optional<std::string> Zeigen(QWidget* eltern, const DateiDialogAnfrage& a, 
     const QStringList filter = QtDateiDialoge::Filterliste(a.filter);
     if (!filter.isEmpty()) {
         d.setNameFilters(filter);
-        int i = std::clamp(a.filterIndex, 1, static_cast<int>(filter.size())) - 1;
-        d.selectNameFilter(filter[i]);
+        // The dialog keeps the names simplified; choose among its own.
+        const QStringList namen = d.nameFilters();
+        int i = std::clamp(a.filterIndex, 1, static_cast<int>(namen.size())) - 1;
+        d.selectNameFilter(namen.value(i));
     }
     if (!a.standardEndung.empty()) d.setDefaultSuffix(QString::fromStdString(a.standardEndung));
     if (!a.verzeichnis.empty()) d.setDirectory(QString::fromStdString(a.verzeichnis));

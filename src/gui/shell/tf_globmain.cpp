@@ -16,6 +16,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -112,6 +113,50 @@ bool Existiert(const std::string& pfad) {
     return std::filesystem::exists(pfad, ec);
 }
 
+// The letter a caption marks with "&" ("T&eil II": E), or none.
+QChar Kennbuchstabe(const QString& text) {
+    for (int i = 0; i + 1 < text.size(); ++i)
+        if (text[i] == u'&') {
+            if (text[i + 1] != u'&') return text[i + 1].toUpper();
+            ++i;
+        }
+    return {};
+}
+
+// The tab that Alt + `buchstabe` chooses on a page: the notebooks around the
+// focus first, the innermost first, then the page's other visible ones. Tabs
+// of one notebook with the same letter take turns, from the one shown on.
+std::pair<QTabWidget*, int> SeitenReiter(QWidget* seite, QWidget* fokus, QChar buchstabe) {
+    std::vector<QTabWidget*> reihe;
+    for (QWidget* w = fokus; w && w != seite->parentWidget(); w = w->parentWidget())
+        if (auto* nb = qobject_cast<QTabWidget*>(w)) reihe.push_back(nb);
+    for (QTabWidget* nb : seite->findChildren<QTabWidget*>())
+        if (nb->isVisible() && std::find(reihe.begin(), reihe.end(), nb) == reihe.end())
+            reihe.push_back(nb);
+    for (QTabWidget* nb : reihe)
+        for (int k = 1; k <= nb->count(); ++k) {
+            const int i = (nb->currentIndex() + k) % nb->count();
+            if (nb->isTabEnabled(i) && nb->isTabVisible(i) &&
+                Kennbuchstabe(nb->tabText(i)) == buchstabe)
+                return {nb, i};
+        }
+    return {nullptr, -1};
+}
+
+// Shows the tab and puts the focus on its first field (on the tab itself
+// when it has none).
+void ReiterWaehlen(QTabWidget* nb, int i) {
+    nb->setCurrentIndex(i);
+    QWidget* blatt = nb->widget(i);
+    for (QWidget* z = blatt->nextInFocusChain(); z && z != blatt; z = z->nextInFocusChain())
+        if (blatt->isAncestorOf(z) && z->isVisible() && z->isEnabled() &&
+            (z->focusPolicy() & Qt::TabFocus) && !qobject_cast<QTabBar*>(z)) {
+            z->setFocus(Qt::ShortcutFocusReason);
+            return;
+        }
+    nb->tabBar()->setFocus(Qt::ShortcutFocusReason);
+}
+
 void Warten(int ms) {
     QElapsedTimer t;
     t.start();
@@ -168,6 +213,7 @@ TF_GlobMain::TF_GlobMain(const Startschalter& schalter, const Verzeichnisse& ver
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setCentralWidget(mdi_);
     mdi_->viewport()->installEventFilter(this);
+    qApp->installEventFilter(this);  // the keys of the entry pages (SeitenTaste)
 
     // The start picture lies on the client area, under every child window.
     bildPnl_ = new QWidget(mdi_->viewport());
@@ -669,6 +715,7 @@ void TF_GlobMain::ZustandUebernehmen() {
         menue_.Anwenden(Menuestatus::FallOffen);
         MenuezustandAnwenden();
     }
+    SaldoErneuern();
 }
 
 void TF_GlobMain::MenuezustandAnwenden() {
@@ -717,8 +764,38 @@ void TF_GlobMain::StartbildZeigen() {
     bildPnl_->setVisible(einst_.hinterBild);
 }
 
+// Alt + a letter while the focus is on an entry page: the page's tab with that
+// letter wins over the menu of the same letter, always.
+bool TF_GlobMain::SeitenTaste(QKeyEvent* k, bool ausfuehren) {
+    if ((k->modifiers() & ~Qt::KeypadModifier) != Qt::AltModifier || k->key() > 0xFFFF) return false;
+    QWidget* fokus = QApplication::focusWidget();
+    if (!fokus || fokus->window() != this) return false;
+    QWidget* seite = nullptr;
+    for (QWidget* w = fokus; w && !seite; w = w->parentWidget())
+        if (auto* rahmen = qobject_cast<QMdiSubWindow*>(w->parentWidget()))
+            seite = rahmen == seitenansicht_ ? nullptr : w;
+    if (!seite) return false;
+    const auto [nb, i] = SeitenReiter(seite, fokus, QChar(k->key()).toUpper());
+    if (!nb) return false;
+    if (ausfuehren)
+        ReiterWaehlen(nb, i);
+    else
+        k->accept();  // no menu takes it: the key goes to the page
+    return true;
+}
+
 bool TF_GlobMain::eventFilter(QObject* o, QEvent* e) {
+    if ((e->type() == QEvent::ShortcutOverride || e->type() == QEvent::KeyPress) &&
+        o->isWidgetType() && SeitenTaste(static_cast<QKeyEvent*>(e), e->type() == QEvent::KeyPress))
+        return true;
     if (o == mdi_->viewport() && e->type() == QEvent::Resize) StartbildAnpassen();
+    // A button's hint leaves the status bar with the mouse.
+    if (e->type() == QEvent::Leave && o->isWidgetType()) {
+        auto* w = static_cast<QWidget*>(o);
+        if ((w->parentWidget() == leiste_ || w->parentWidget() == navigatorPnl_) &&
+            !w->statusTip().isEmpty())
+            statusBar()->clearMessage();
+    }
     return QMainWindow::eventFilter(o, e);
 }
 
@@ -742,8 +819,9 @@ void TF_GlobMain::showEvent(QShowEvent* e) {
         Fenstermasse g =
             StartGeometrie(einst_.screenweite, {einst_.links, einst_.oben, einst_.weite},
                            sc->geometry().width(), r.height(), hoehe);
-        resize(g.weite, hoehe);
-        move(g.links, g.oben);
+        // The client area's place, as stored on closing: the window stands
+        // where it stood, whatever frame the desktop draws around it.
+        setGeometry(g.links, g.oben, g.weite, hoehe);
     }
     Geometrie();
     QMetaObject::invokeMethod(this, &TF_GlobMain::ErsteAnzeige, Qt::QueuedConnection);
@@ -855,9 +933,17 @@ QMdiSubWindow* TF_GlobMain::SeiteEinfuegen(QWidget* seite) {
     QMdiSubWindow* w = mdi_->addSubWindow(seite, Qt::FramelessWindowHint);
     w->setAttribute(Qt::WA_DeleteOnClose);
     const bool unterseite = seite->property("unterseite").toBool();
-    connect(w, &QObject::destroyed, this, [this] {
+    connect(w, &QObject::destroyed, this, [this, unterseite] {
         QMetaObject::invokeMethod(
-            this, [this] { FensterGewechselt(Fensterart::Keins); }, Qt::QueuedConnection);
+            this,
+            [this, unterseite] {
+                // Back from a subordinate page: the side view shows the
+                // page's help again, whether or not it asked for it.
+                if (unterseite && hilfeseite_ == 0 && SeitenzustandGlobal().hilfeseite == 0)
+                    hilfeseite_ = 999;
+                FensterGewechselt(Fensterart::Keins);
+            },
+            Qt::QueuedConnection);
     });
     bildPnl_->hide();
     StartbildAnpassen();
@@ -880,6 +966,19 @@ bool TF_GlobMain::SeitenSchliessen(bool alleFragen) {
             continue;
         }
         Warten(10);
+    }
+    return alle;
+}
+
+bool TF_GlobMain::SeitenSichern(bool still, bool alleFragen) {
+    bool alle = true;
+    const QList<QMdiSubWindow*> fenster = mdi_->subWindowList(QMdiArea::CreationOrder);
+    for (auto it = fenster.rbegin(); it != fenster.rend(); ++it) {
+        QMdiSubWindow* w = *it;
+        if (w == seitenansicht_ || w->property("schliesst").toBool() || !w->widget()) continue;
+        if (!fall.seiteSichern || fall.seiteSichern(w->widget(), still)) continue;
+        alle = false;
+        if (!alleFragen) return false;
     }
     return alle;
 }
@@ -965,11 +1064,7 @@ void TF_GlobMain::LaufendeBerechnungAnstossen() {
 
 void TF_GlobMain::StilleBerechnung() {
     berechnungAngefordert_ = false;
-    if (berechnungLaeuft_ || !einst_.lfdBerechnung) return;
-    berechnungLaeuft_ = true;
-    ++laufendeBerechnungen_;
-    Pruefen(10);
-    berechnungLaeuft_ = false;
+    SaldoErneuern();
 }
 
 void TF_GlobMain::SaldoAnzeigen(double saldo) {
@@ -988,6 +1083,19 @@ void TF_GlobMain::SaldoLeeren() {
     Panel(QStringLiteral("TipPnl"))->clear();
 }
 
+void TF_GlobMain::SaldoErneuern() {
+    if (Fallzustand() == 0) {
+        letzterSaldo_.reset();
+        SaldoLeeren();
+        return;
+    }
+    if (!einst_.lfdBerechnung || berechnungLaeuft_) return;
+    berechnungLaeuft_ = true;
+    ++laufendeBerechnungen_;
+    Pruefen(10);
+    berechnungLaeuft_ = false;
+}
+
 void TF_GlobMain::Pruefen(int code) {
     const bool still = code == 10 || code == 200;
     if (code == 99 || code == 100 || code == 200) {
@@ -1002,7 +1110,11 @@ void TF_GlobMain::Pruefen(int code) {
             if (!still) Info("Funktion hier nicht verfügbar");
             return;
         }
-        if (!SeitenSchliessen()) return;
+        // The pages store their entries and stay open: the user goes on
+        // where the command found him.
+        if (!SeitenSichern(false)) return;
+    } else if (code == 10) {
+        SeitenSichern(true, true);  // what is typed on the open page counts
     }
     if (!fall.berechnen) {
         if (!still) NichtVerfuegbar();
@@ -1038,7 +1150,7 @@ void TF_GlobMain::PruefungAusgeben(int code) {
 // --- case commands --------------------------------------------------------------------
 
 bool TF_GlobMain::SpeichernBefehl(bool fragen) {
-    SeitenSchliessen(true);
+    SeitenSichern(false, true);
     const bool ok = verw_->Speichern(fragen);
     ZustandUebernehmen();
     return ok;
@@ -1154,7 +1266,8 @@ void TF_GlobMain::closeEvent(QCloseEvent* e) {
     beendenBestaetigt_ = true;
     for (QTimer* t : findChildren<QTimer*>(Qt::FindDirectChildrenOnly)) t->stop();
     const int bildschirm = screen() ? screen()->geometry().width() : width();
-    const Fenstermasse g = FenstermasseZumSpeichern({x(), y(), width()}, bildschirm);
+    const Fenstermasse g =
+        FenstermasseZumSpeichern({geometry().x(), geometry().y(), width()}, bildschirm);
     einst_.links = g.links;
     einst_.oben = g.oben;
     einst_.weite = g.weite;
@@ -1270,9 +1383,11 @@ void TF_GlobMain::SeiteOeffnen(int bereich, int seite) {
     formularblatt_ = FormularblattFuer(bereich, seite);
     SeiteEinfuegen(w);
     if (bereich == 17) {
-        for (S s : {S::SpeedRechne, S::i_Berechnung, S::i_Pruefung, S::FormularMenue,
-                    S::SpeedFormularsicht, S::SpeedPruef1, S::SpeedPruef2})
+        // The quick calculation is computed from its page; the what-if window computes itself.
+        for (S s : {S::FormularMenue, S::SpeedFormularsicht, S::SpeedPruef1, S::SpeedPruef2})
             menue_.Setze(s, false);
+        if (seite == 1)
+            for (S s : {S::SpeedRechne, S::i_Berechnung, S::i_Pruefung}) menue_.Setze(s, false);
         MenuezustandAnwenden();
     }
 }

@@ -20,6 +20,7 @@
 #include "shell/verzeichnisse.h"
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
@@ -51,6 +52,9 @@ struct FallAnbindung {
     std::function<void(const std::string& datei, const std::string& anker)> hilfeViewer;
     // Prints the lines of a note; `vorschau` in test mode.
     std::function<void(const std::vector<std::string>& zeilen, bool vorschau)> notizDrucken;
+    // Makes an open page store its entries without closing it: asked (the
+    // page checks them and may refuse) or silently (what its fields hold now).
+    std::function<bool(QWidget* seite, bool still)> seiteSichern;
 };
 
 inline constexpr const char* NichtVerfuegbarText =
@@ -108,12 +112,18 @@ class TF_GlobMain : public QMainWindow {
     // The balance of the last computation (positive = to pay).
     void SaldoAnzeigen(double saldo);
     void SaldoLeeren();
+    // The balance of the case now open (empty without a case), after the
+    // commands that change which case that is or what it holds.
+    void SaldoErneuern();
     // Windows report their opening and closing here.
     void FensterGewechselt(Fensterart art);
     // Asks every entry page, from the last to the first, to close (each
     // stores its fields). With `alleFragen` every page is asked whatever the
     // others answer. True when all closed.
     bool SeitenSchliessen(bool alleFragen = false);
+    // Asks every open page, from the last to the first, to store its entries
+    // and stay open; the same answers as SeitenSchliessen.
+    bool SeitenSichern(bool still, bool alleFragen = false);
     bool SeitenOffen() const;
     QMdiSubWindow* SeiteEinfuegen(QWidget* seite);
     void SeitenhilfeZeigen(const std::string& seite);  // side view, when the file exists
@@ -197,6 +207,7 @@ class TF_GlobMain : public QMainWindow {
     void KleinesFenster(class Tform13& d);
     void KnopfpaarZeigen(int tag, bool sichtbar);
     void MerkerKnoepfeAktualisieren();
+    bool SeitenTaste(QKeyEvent* k, bool ausfuehren);
 
     Startschalter schalter_;
     Verzeichnisse pfade_;

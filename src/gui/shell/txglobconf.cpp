@@ -133,6 +133,8 @@ TxGlobConf::TxGlobConf(QWidget* hauptfenster, Einstellungen& e, Meldungen& meldu
     ansiBtn_->setObjectName(QStringLiteral("ANSIBtn"));
     asciiBtn_ = new QRadioButton(QStringLiteral("ASCII (DOS)"), ergebnis);
     asciiBtn_->setObjectName(QStringLiteral("ASCIIBtn"));
+    utf8Btn_ = new QRadioButton(QStringLiteral("UTF-8 (heutige Editoren)"), ergebnis);
+    utf8Btn_->setObjectName(QStringLiteral("UTF8Btn"));
     auto* viewFontBtn =
         new QPushButton(QStringLiteral("&Schrift im Ergebnisfenster ..."), ergebnis);
     viewFontBtn->setObjectName(QStringLiteral("ViewFontBtn"));
@@ -146,6 +148,7 @@ TxGlobConf::TxGlobConf(QWidget* hauptfenster, Einstellungen& e, Meldungen& meldu
         g->addWidget(new QLabel(QStringLiteral("Format bei Text speichern"), ergebnis), 1, 0);
         g->addWidget(ansiBtn_, 1, 1);
         g->addWidget(asciiBtn_, 1, 2);
+        g->addWidget(utf8Btn_, 1, 3);
         g->addWidget(viewFontBtn, 2, 0);
         g->addWidget(viewFontLbl_, 2, 1, 1, 2);
         g->addWidget(amtlBescheidCB_, 3, 0, 1, 3);
@@ -245,7 +248,7 @@ TxGlobConf::TxGlobConf(QWidget* hauptfenster, Einstellungen& e, Meldungen& meldu
          {eingangsFensterCB_, tipsCB_, overModusCB_, hintergrundBildCB_, lfdBerechnungCB_,
           internetBrowserCB_, imFensterCB_, amtlBescheidCB_, wasteCB_})
         connect(c, &QCheckBox::toggled, this, &TxGlobConf::Aendern);
-    for (QRadioButton* r : {ansiBtn_, asciiBtn_})
+    for (QRadioButton* r : {ansiBtn_, asciiBtn_, utf8Btn_})
         connect(r, &QRadioButton::toggled, this, &TxGlobConf::Aendern);
     connect(artLaufschrift_, &QComboBox::currentIndexChanged, this, &TxGlobConf::Aendern);
     for (EingabeFeld* f : {deltaFontSize_, obenIF_, linksIF_, untenIF_})
@@ -282,7 +285,8 @@ void TxGlobConf::Fuellen() {
         QSignalBlocker(lfdBerechnungCB_),   QSignalBlocker(internetBrowserCB_),
         QSignalBlocker(imFensterCB_),       QSignalBlocker(amtlBescheidCB_),
         QSignalBlocker(wasteCB_),           QSignalBlocker(artLaufschrift_),
-        QSignalBlocker(ansiBtn_),           QSignalBlocker(asciiBtn_)};
+        QSignalBlocker(ansiBtn_),           QSignalBlocker(asciiBtn_),
+        QSignalBlocker(utf8Btn_)};
     eingangsFensterCB_->setChecked(e_.eingangsFenster);
     tipsCB_->setChecked(e_.tips);
     overModusCB_->setChecked(!e_.insert);
@@ -292,8 +296,9 @@ void TxGlobConf::Fuellen() {
     lfdBerechnungCB_->setChecked(e_.lfdBerechnung);
     internetBrowserCB_->setChecked(e_.internetBrowser);
     imFensterCB_->setChecked(e_.imFenster);
-    ansiBtn_->setChecked(e_.speichernAnsi);
-    asciiBtn_->setChecked(!e_.speichernAnsi);
+    ansiBtn_->setChecked(e_.speichernAnsi && !e_.speichernUtf8);
+    asciiBtn_->setChecked(!e_.speichernAnsi && !e_.speichernUtf8);
+    utf8Btn_->setChecked(e_.speichernUtf8);
     amtlBescheidCB_->setChecked(e_.ergebAmtlBesch);
     obenIF_->setText(RandText(e_.obenRand));
     linksIF_->setText(RandText(e_.linksRand));
@@ -347,6 +352,7 @@ void TxGlobConf::EndeClick() {
     e_.internetBrowser = internetBrowserCB_->isChecked();
     e_.imFenster = imFensterCB_->isChecked();
     e_.speichernAnsi = ansiBtn_->isChecked();
+    e_.speichernUtf8 = utf8Btn_->isChecked();
     e_.ergebAmtlBesch = amtlBescheidCB_->isChecked();
     // A field that holds no number keeps the value it had.
     if (auto z = ZahlAusText(obenIF_->text().toStdString())) e_.obenRand = *z;

@@ -63,7 +63,7 @@ class TxGlobConf : public Tform13 {
     QComboBox* artLaufschrift_;
     QPushButton* farbeBtn_;
     EingabeFeld *deltaFontSize_, *obenIF_, *linksIF_, *untenIF_;
-    QRadioButton *ansiBtn_, *asciiBtn_;
+    QRadioButton *ansiBtn_, *asciiBtn_, *utf8Btn_;
     QLabel *viewFontLbl_, *druckFontLbl_, *formFontLbl_;
 };
 

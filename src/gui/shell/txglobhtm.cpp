@@ -34,7 +34,7 @@ TxGlobHtm::TxGlobHtm(QWidget* hauptfenster, const HilfeOrte& orte, const Verweis
     FwdButton = knopf("FwdButton", "&vor", "Nächste Seite.");
     BackButton = knopf("BackButton", "&zurück", "Vorhergehende Seite.");
     ReloadButton = knopf("ReloadButton", "&neu laden", "Seite wir erneut geladen.Ende der Eingabe.");
-    copyButton = knopf("copyButton", "&copy", "Kopiert markierten Text in Zwischenablage.");
+    copyButton = knopf("copyButton", "&Kopieren", "Kopiert markierten Text in Zwischenablage.");
     OkBtn->setDefault(true);
 
     auto* zeile = new QHBoxLayout;

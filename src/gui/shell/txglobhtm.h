@@ -1,6 +1,6 @@
 // The help viewer: a modal window with one help page, the pages followed
 // from it (history of six), and the buttons "&Ende", "&vor", "&zurück",
-// "&neu laden" and "&copy".
+// "&neu laden" and "&Kopieren".
 #pragma once
 
 #include <string>

@@ -242,10 +242,17 @@ TEST(Fallbefehle, Speichern_unter_Endung_Abbruch_und_Datenpfad) {
     l.dialoge.antworten.push_back(t / "unter/A.s01");
     ASSERT_TRUE(l.fv->Speichern(true));
     EXPECT_EQ(l.fv->Zustand().datenPfad, t / "unter");
-    // Cancelling "save as" for a case with a file saves it under its name.
+    // Cancelling "save as" writes nothing, not even under the case's own name;
+    // plain save writes there without a dialog.
     fs::remove(t / "unter/A.s01");
     l.fv->Zustand().veraendert = true;
-    EXPECT_TRUE(l.fv->Speichern(true));
+    const size_t dialoge = l.dialoge.anfragen.size();
+    EXPECT_FALSE(l.fv->Speichern(true));
+    EXPECT_EQ(l.dialoge.anfragen.size(), dialoge + 1);
+    EXPECT_FALSE(fs::exists(t / "unter/A.s01"));
+    EXPECT_TRUE(l.fv->Zustand().veraendert);
+    EXPECT_TRUE(l.fv->Speichern(false));
+    EXPECT_EQ(l.dialoge.anfragen.size(), dialoge + 1);
     EXPECT_TRUE(fs::exists(t / "unter/A.s01"));
     EXPECT_FALSE(l.fv->Zustand().veraendert);
 
@@ -254,7 +261,7 @@ TEST(Fallbefehle, Speichern_unter_Endung_Abbruch_und_Datenpfad) {
     EXPECT_FALSE(l.fv->Speichern(false));
     EXPECT_EQ(Texte(l.senke).back(),
               "Der Zugriff auf Laufwerk " + (t / "weg") + " ist nicht möglich!");
-    EXPECT_TRUE(l.fv->Speichern(true));
+    EXPECT_FALSE(l.fv->Speichern(true));  // the dialog, there, is cancelled
     EXPECT_EQ(l.dialoge.anfragen.back().verzeichnis, t.Text());
 }
 

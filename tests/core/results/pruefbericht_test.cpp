@@ -65,9 +65,9 @@ TEST(Pruefbericht, Aktuelle_Seite_Zeilen_und_Zusammenfassung) {
                                "&nbsp;&nbsp;    1 Tip</FONT><p>");
     EXPECT_EQ(b.zeilen[3], "<TABLE width=\"100%\" CELLPADDING=5 cellspacing=5>");
     EXPECT_EQ(b.zeilen[4], "<TR><TD>&nbsp;</TD></TR>");
-    EXPECT_EQ(b.zeilen[5], "<TR><TD width=\"15%\" BGCOLOR=#cccccc colspan=2>" + F +
+    EXPECT_EQ(b.zeilen[5], "<TR><TD BGCOLOR=#cccccc colspan=2>" + F +
                                "<b>Allgemeine Angaben</b><br>");
-    EXPECT_EQ(b.zeilen[6], "<b>Steuerpflichtiger bzw. Ehegatte</b></FONT></TD><TD></TD></TR>");
+    EXPECT_EQ(b.zeilen[6], "<b>Steuerpflichtiger bzw. Ehegatte</b></FONT></TD></TR>");
     // a text of two lines: the second as a line of its own after one blank
     const auto religion = std::find(b.zeilen.begin(), b.zeilen.end(),
                                     "<TR><TD width=\"15%\" BGCOLOR=#FF7979>" + F +
@@ -208,10 +208,10 @@ TEST(Pruefbericht, Alle_Register_eines_neuen_Falls) {
     std::vector<std::string> koepfe;
     for (int s : seiten)
         koepfe.push_back("<b>" + Utf8ZuCp1252(SeitenName(s / 10, s % 10)) +
-                         "</b></FONT></TD><TD></TD></TR>");
+                         "</b></FONT></TD></TR>");
     std::vector<std::string> gefunden;
     for (const std::string& z : b.zeilen)
-        if (z.rfind("<b>", 0) == 0 && z.find("</FONT></TD><TD></TD></TR>") != std::string::npos)
+        if (z.rfind("<b>", 0) == 0 && z.find("</FONT></TD></TR>") != std::string::npos)
             gefunden.push_back(z);
     EXPECT_EQ(gefunden, koepfe);
     EXPECT_EQ(Anzahl(b.zeilen, OK), static_cast<int>(seiten.size()) - 2);

@@ -37,7 +37,7 @@ const char* const ErststartDatei =
     "AuswahlFenster=$0000808080\nInsert=1\nLfdBerechnung=1\nDeltaFontSizeTab=0\n"
     "ArtLaufschrift=0\nEingangsFenster=1\nNavigatorFullExpand=0\nInternetBrowser=0\n"
     "[Form]\nlinks=0\noben=0\nweite=0\nscreenweite=0\n"
-    "[Ergebnis]\nImFenster=1\nSpeichernAnsi=1\nErgebAmtlBesch=1\n"
+    "[Ergebnis]\nImFenster=1\nSpeichernAnsi=1\nSpeichernUtf8=0\nErgebAmtlBesch=1\n"
     "[Druck]\nLinksRand=1,5\nObenRand=2\nUntenRand=0\n"
     "[Font]\nFontName=Courier New\nFontSize=10\nfett=0\nitalic=0\nUnderline=0\n"
     "[FormFont]\nFontName=Arial\nFontSize=11\nfett=1\nitalic=0\nUnderline=0\n"
