@@ -136,7 +136,7 @@ bool SeitenAusgeben(QPrinter& drucker, const Bericht& b, int von, int bis, int s
     return p.end();
 }
 
-bool PdfSchreiben(const QString& pfad, const Bericht& b, int von, int bis) {
+bool PdfSchreiben(const QString& pfad, const Bericht& b, int von, int bis, int skalierung) {
     bool gut = false;
     {
         QPdfWriter pdf(pfad);
@@ -145,7 +145,8 @@ bool PdfSchreiben(const QString& pfad, const Bericht& b, int von, int bis) {
         pdf.setPageLayout(Papier(b));
         QPainter p;
         if (!p.begin(&pdf)) return false;
-        Ausgeben(p, b, von, bis, pdf.resolution() / 25.4, [&] { return pdf.newPage(); });
+        const double pxProMm = pdf.resolution() / 25.4 * std::clamp(skalierung, 10, 400) / 100.0;
+        Ausgeben(p, b, von, bis, pxProMm, [&] { return pdf.newPage(); });
         gut = p.end();
     }
     return gut && QFileInfo(pfad).size() > 0;
@@ -161,7 +162,7 @@ std::string DruckerAnzeigename(const QPrinter& drucker) {
     return DruckerportDeutsch(name.toStdString());
 }
 
-bool PdfAusgabe(const Bericht& b, const Ausgabedienste& d) {
+bool PdfAusgabe(const Bericht& b, const Ausgabedienste& d, int skalierung) {
     if (!d.dateiDialoge) return false;
     DateiDialogAnfrage a;
     a.titel = "Als PDF speichern";
@@ -170,7 +171,7 @@ bool PdfAusgabe(const Bericht& b, const Ausgabedienste& d) {
     a.dateiname = "Quarnel.pdf";
     std::optional<std::string> pfad = d.dateiDialoge->Speichern(a);
     if (!pfad) return false;
-    if (PdfSchreiben(QString::fromStdString(*pfad), b)) return true;
+    if (PdfSchreiben(QString::fromStdString(*pfad), b, 1, 1 << 30, skalierung)) return true;
     if (d.meldungen)
         d.meldungen->Zeige(MeldungsTyp::Fehler,
                            "Die PDF-Datei kann nicht geschrieben werden:\r" + *pfad);
