@@ -296,7 +296,7 @@ void FormularblattSetzen(Berichtschreiber& w, const Formularumgebung& u, int bla
         double Oberlaenge(const Druckschrift&) const override { return w.OberlaengeCm() * 10; }
     } mass(w);
     for (const Definitionszeile& z : def.zeilen) {
-        if (z.nurSplitting && grundtabelle) continue;
+        if (z.nurSplitting && grundtabelle && !u.kalibrierung) continue;
         Feldwert wert;
         if (u.kalibrierung) {
             wert.text = Kalibriertext(z, mass, w.Schrift());
