@@ -53,7 +53,7 @@ GRUNDLINIE = 1.0       # baseline above the box's bottom edge
 KREUZBOX = 3.6         # side of a cross box
 LABELX = 12.0          # x of the labels left of a box
 NUMMERX = 6.5          # centre of the line numbers
-SCHRIFT = "Arial"  # fontconfig gives Liberation Sans on Debian
+SCHRIFT = "Liberation Sans"
 
 FELDARTEN = {"text": "L", "betrag": "K", "zahl": "R", "kaesten": "L", "kreuz": "L"}
 ZEICHNUNGEN = {"titel", "untertitel", "abschnitt", "kopf", "hinweis"}

@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -200,6 +201,16 @@ class FormulardruckTest : public QObject {
         for (const auto& e : druck.LetzterBericht().seiten[0].elemente)
             gefunden = gefunden || e.text == "Mustermann";
         QVERIFY(gefunden);
+        // In the PDF the texts of the form image stay texts, beside the values.
+        const QString pdf = QString::fromStdString(umg.pfade.programm + "blatt11.pdf");
+        QVERIFY(PdfSchreiben(pdf, druck.LetzterBericht()));
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        if (p.waitForFinished(20000)) {
+            const QString text = QString::fromUtf8(p.readAllStandardOutput());
+            QVERIFY2(text.contains(QStringLiteral("Einkommensteuererklärung 2001")), qPrintable(text));
+            QVERIFY(text.contains(QStringLiteral("Mustermann")));
+        }
         // A list job after the form: no form scale carries over.
         Ergebnistext text;
         text.zeilen.push_back("Zeile");

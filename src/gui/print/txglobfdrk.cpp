@@ -67,6 +67,7 @@ TxGlobFDrk::TxGlobFDrk(QWidget* hauptfenster, Einstellungen& einst, const CaseRe
     auto* fl = new QGridLayout(formulare);
     liste_ = new QListWidget(formulare);
     liste_->setObjectName(QStringLiteral("ZuDruckFormCB"));
+    liste_->setMinimumWidth(270);
     for (const Formularposten& p : Formularposten30()) {
         auto* item = new QListWidgetItem(QString::fromUtf8(p.text), liste_);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
