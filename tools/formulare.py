@@ -258,10 +258,10 @@ class Blatt:
             x0, y0, x1, y1 = kaesten[0]
             if art == "betrag" and z["ausr"] == "K":
                 text(kaesten[0][2] + 1.3, y1 - 0.8, ",", 3.0, True, "middle")
-                text(kaesten[0][2] - 0.5, y0 + 1.7, "DM", 1.6, anker="end")
-                text(kaesten[1][2] - 0.5, y0 + 1.7, "Pf", 1.6, anker="end")
+                text(x0 + 0.5, y0 + 1.5, "DM", 1.4)
+                text(kaesten[1][0] + 0.5, y0 + 1.5, "Pf", 1.4)
             elif art in ("betrag", "zahl") and z["d"] == 0 and z["n"] >= 3:
-                text(x1 - 0.5, y0 + 1.7, "DM", 1.6, anker="end")
+                text(x0 + 0.5, y0 + 1.5, "DM", 1.4)
             label = z["text"]
             if not label:
                 continue
