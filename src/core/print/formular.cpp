@@ -243,6 +243,7 @@ Druckschrift FormularDruckschrift(const Einstellungen& e) {
 void ZweizeilenTeilen(const Textmass& mass, const Druckschrift& s, double breiteMm,
                       std::string& text, std::string& zeile2) {
     const double grenze = breiteMm - 4;
+    text = TextGetrimmt(text);  // so the first line never starts with what trimming drops
     auto breit = [&](std::string_view t) { return mass.Breite(s, t) > grenze; };
     if (!breit(text)) return;
     int versucht = 0;

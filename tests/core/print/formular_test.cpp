@@ -341,6 +341,12 @@ TEST(Zweizeilig, TeiltAmLeerzeichenOderHartOhneTextZuVerlieren) {
     ZweizeilenTeilen(m, s, 7, text, zweite);
     EXPECT_EQ(text, "A");
     EXPECT_EQ(zweite, "BCD");
+    // Leading blanks never leave the first line empty.
+    text = "     0";
+    zweite.clear();
+    ZweizeilenTeilen(m, s, 7, text, zweite);
+    EXPECT_EQ(text, "0");
+    EXPECT_TRUE(zweite.empty());
 }
 
 TEST(Zweizeilig, ImBlattUndDieEigeneZweiteZeileDerRoutine) {
