@@ -179,7 +179,7 @@ class DruckvorschauTest : public QObject {
         QVERIFY(!druck.Beschaeftigt());
         QCOMPARE(BerichtLaden(rpp), druck.LetzterBericht());  // the pages went through the report file
 
-        // Type 1 without the form printing tells the user; with it the scale
+        // Type 1 without its page layout tells the user; with it the scale
         // and start page apply to that job only.
         QCOMPARE(druck.DruckAusgabe(1, 23), Druckausgabe::Ausgang::NichtVerfuegbar);
         QVERIFY(testumgebung::EnthaeltText(meldungen, "nicht zur Verfügung"));

@@ -26,6 +26,7 @@
 #include "calc/deklaration.h"
 #include "case/fallbefehle.h"
 #include "pages/tform11.h"
+#include "print/druckausgabe.h"
 #include "shell/anzeige.h"
 #include "shell/falldialoge.h"
 #include "shell/kleinfenster.h"
@@ -714,13 +715,19 @@ class HauptfensterTest : public QObject {
                  std::string("Der Hilfetext wird ständig im rechten\rFenster angezeigt."));
         QVERIFY(a.senke.protokoll.back().positioniert);
 
-        // Later commands are present and say so.
+        // A sheet of the form menu previews its whole form on blank paper,
+        // opened at the sheet; Ctrl+F the open page's sheet.
         a.haupt->D_NeuItemClick();
-        for (const char* n : {"F_Blatt311"}) {
-            a.senke.protokoll.clear();
-            a.haupt->Aktion(QString::fromLatin1(n))->trigger();
-            QVERIFY2(EnthaeltText(a.senke, NichtVerfuegbarText), n);
-        }
+        std::vector<std::pair<int, int>> vorschauen;  // pages, start page
+        a.haupt->Druck().vorschau = [&](const Bericht& b, const Vorschaustart& s) {
+            vorschauen.push_back({b.Seitenzahl(), s.startseite});
+        };
+        a.senke.protokoll.clear();
+        a.haupt->Aktion(QStringLiteral("F_Blatt321"))->trigger();
+        a.haupt->SetzeFormularblatt(13);
+        a.haupt->Aktion(QStringLiteral("F_AktuellesFormular"))->trigger();
+        QCOMPARE(vorschauen, (std::vector<std::pair<int, int>>{{2, 2}, {4, 3}}));
+        QVERIFY(!EnthaeltText(a.senke, NichtVerfuegbarText));
         // Checks need the check catalogue.
         QFile::remove(QString::fromStdString(a.umg.pfade.formular + "Quar01.prf"));
         a.senke.protokoll.clear();

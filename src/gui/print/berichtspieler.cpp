@@ -1,5 +1,6 @@
 #include "print/berichtspieler.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QImage>
@@ -8,8 +9,12 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSvgRenderer>
+#include <QXmlStreamReader>
 #include <algorithm>
 #include <functional>
+#include <map>
+#include <memory>
+#include <vector>
 
 #include "calc/betrag.h"
 #include "case/zeichensatz.h"
@@ -52,6 +57,126 @@ void Ausgeben(QPainter& p, const Bericht& b, int von, int bis, double pxProMm,
         if (s > r.von && !neueSeite()) return;
         SeiteZeichnen(p, b, s - 1, pxProMm);
     }
+}
+
+// The form images are plain drawings (rectangles, lines, texts). Drawn here
+// their texts stay texts on a printer or in a PDF file, where the SVG
+// renderer would turn every glyph into a path. Any other content goes to
+// the SVG renderer.
+struct Zeichnung {
+    struct Element {
+        enum class Art { Rechteck, Linie, Text } art;
+        QRectF r;       // Rechteck; Linie from topLeft to bottomRight
+        QColor fuellung, strich;
+        double staerke = 0;
+        QString text;
+        double groesse = 0;
+        bool fett = false;
+        int anker = 0;  // 0 start, 1 middle, 2 end
+    };
+    QRectF sicht;
+    QString schrift;
+    std::vector<Element> elemente;
+};
+
+double Attr(const QXmlStreamAttributes& a, const char* name, double standard = 0) {
+    bool ok = false;
+    const double x = a.value(QLatin1String(name)).toDouble(&ok);
+    return ok ? x : standard;
+}
+
+QColor Farbe(const QXmlStreamAttributes& a, const char* name, const char* standard) {
+    const QString t = a.hasAttribute(QLatin1String(name)) ? a.value(QLatin1String(name)).toString()
+                                                           : QString::fromLatin1(standard);
+    return t == QLatin1String("none") ? QColor() : QColor(t);
+}
+
+std::shared_ptr<const Zeichnung> ZeichnungLesen(const QString& pfad) {
+    QFile f(pfad);
+    if (!f.open(QIODevice::ReadOnly)) return nullptr;
+    QXmlStreamReader x(&f);
+    auto z = std::make_shared<Zeichnung>();
+    while (!x.atEnd()) {
+        if (x.readNext() != QXmlStreamReader::StartElement) continue;
+        const auto a = x.attributes();
+        const auto name = x.name();
+        if (name == QLatin1String("svg")) {
+            const QStringList v = a.value(QLatin1String("viewBox")).toString().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            if (v.size() != 4) return nullptr;
+            z->sicht = QRectF(v[0].toDouble(), v[1].toDouble(), v[2].toDouble(), v[3].toDouble());
+            z->schrift = a.value(QLatin1String("font-family")).toString();
+        } else if (name == QLatin1String("rect")) {
+            Zeichnung::Element e{Zeichnung::Element::Art::Rechteck, QRectF(Attr(a, "x"), Attr(a, "y"), Attr(a, "width"), Attr(a, "height")),
+                                 Farbe(a, "fill", "#000000"), Farbe(a, "stroke", "none"), Attr(a, "stroke-width", 1), {}, 0, false, 0};
+            z->elemente.push_back(e);
+        } else if (name == QLatin1String("line")) {
+            Zeichnung::Element e{Zeichnung::Element::Art::Linie, QRectF(QPointF(Attr(a, "x1"), Attr(a, "y1")), QPointF(Attr(a, "x2"), Attr(a, "y2"))),
+                                 QColor(), Farbe(a, "stroke", "none"), Attr(a, "stroke-width", 1), {}, 0, false, 0};
+            z->elemente.push_back(e);
+        } else if (name == QLatin1String("text")) {
+            const QString anker = a.value(QLatin1String("text-anchor")).toString();
+            Zeichnung::Element e{Zeichnung::Element::Art::Text, QRectF(Attr(a, "x"), Attr(a, "y"), 0, 0),
+                                 Farbe(a, "fill", "#000000"), QColor(), 0, {}, Attr(a, "font-size", 16),
+                                 a.value(QLatin1String("font-weight")) == QLatin1String("bold"),
+                                 anker == QLatin1String("middle") ? 1 : anker == QLatin1String("end") ? 2 : 0};
+            e.text = x.readElementText();
+            z->elemente.push_back(e);
+        } else {
+            return nullptr;  // more than a plain drawing
+        }
+    }
+    if (x.hasError() || z->sicht.isEmpty()) return nullptr;
+    return z;
+}
+
+// Parsed once per file and kept for the run (the form images do not change).
+std::shared_ptr<const Zeichnung> ZeichnungFuer(const QString& pfad) {
+    static std::map<QString, std::shared_ptr<const Zeichnung>> cache;
+    auto it = cache.find(pfad);
+    if (it == cache.end()) it = cache.emplace(pfad, ZeichnungLesen(pfad)).first;
+    return it->second;
+}
+
+void ZeichnungMalen(QPainter& p, const Zeichnung& z, const QRectF& ziel) {
+    const double sx = ziel.width() / z.sicht.width(), sy = ziel.height() / z.sicht.height();
+    auto punkt = [&](QPointF q) {
+        return QPointF(ziel.x() + (q.x() - z.sicht.x()) * sx, ziel.y() + (q.y() - z.sicht.y()) * sy);
+    };
+    const double dpi = p.device() ? p.device()->logicalDpiY() : 96;
+    p.save();
+    for (const Zeichnung::Element& e : z.elemente) {
+        switch (e.art) {
+            case Zeichnung::Element::Art::Rechteck: {
+                QPen stift = e.strich.isValid() ? QPen(e.strich, std::max(0.5, e.staerke * sx)) : QPen(Qt::NoPen);
+                p.setPen(stift);
+                p.setBrush(e.fuellung.isValid() ? QBrush(e.fuellung) : QBrush(Qt::NoBrush));
+                p.drawRect(QRectF(punkt(e.r.topLeft()), punkt(e.r.bottomRight())));
+                break;
+            }
+            case Zeichnung::Element::Art::Linie:
+                if (!e.strich.isValid()) break;
+                p.setPen(QPen(e.strich, std::max(0.5, e.staerke * sx)));
+                p.drawLine(punkt(e.r.topLeft()), punkt(e.r.bottomRight()));
+                break;
+            case Zeichnung::Element::Art::Text: {
+                QFont f(z.schrift.isEmpty() ? QStringLiteral("Liberation Sans") : z.schrift);
+                f.setPointSizeF(std::max(0.1, e.groesse * sy * 72 / dpi));
+                f.setBold(e.fett);
+                f.setKerning(false);
+                f.setHintingPreference(QFont::PreferNoHinting);
+                p.setFont(f);
+                p.setPen(e.fuellung.isValid() ? e.fuellung : QColor(Qt::black));
+                QPointF an = punkt(e.r.topLeft());
+                if (e.anker > 0) {
+                    const double w = QFontMetricsF(f, p.device()).horizontalAdvance(e.text);
+                    an.rx() -= e.anker == 1 ? w / 2 : w;
+                }
+                p.drawText(an, e.text);
+                break;
+            }
+        }
+    }
+    p.restore();
 }
 
 }  // namespace
@@ -113,6 +238,10 @@ void SeiteZeichnen(QPainter& p, const Bericht& b, int index, double pxProMm, QPo
                 const QRectF ziel(punkt(e.x, e.y), QSizeF(e.x2 * pxProMm, e.y2 * pxProMm));
                 const QString pfad = QString::fromStdString(e.text);
                 if (QFileInfo(pfad).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0) {
+                    if (auto z = ZeichnungFuer(pfad)) {
+                        ZeichnungMalen(p, *z, ziel);
+                        break;
+                    }
                     QSvgRenderer svg(pfad);
                     if (svg.isValid()) svg.render(&p, ziel);
                 } else {
@@ -136,7 +265,7 @@ bool SeitenAusgeben(QPrinter& drucker, const Bericht& b, int von, int bis, int s
     return p.end();
 }
 
-bool PdfSchreiben(const QString& pfad, const Bericht& b, int von, int bis) {
+bool PdfSchreiben(const QString& pfad, const Bericht& b, int von, int bis, int skalierung) {
     bool gut = false;
     {
         QPdfWriter pdf(pfad);
@@ -145,7 +274,8 @@ bool PdfSchreiben(const QString& pfad, const Bericht& b, int von, int bis) {
         pdf.setPageLayout(Papier(b));
         QPainter p;
         if (!p.begin(&pdf)) return false;
-        Ausgeben(p, b, von, bis, pdf.resolution() / 25.4, [&] { return pdf.newPage(); });
+        const double pxProMm = pdf.resolution() / 25.4 * std::clamp(skalierung, 10, 400) / 100.0;
+        Ausgeben(p, b, von, bis, pxProMm, [&] { return pdf.newPage(); });
         gut = p.end();
     }
     return gut && QFileInfo(pfad).size() > 0;
@@ -161,7 +291,7 @@ std::string DruckerAnzeigename(const QPrinter& drucker) {
     return DruckerportDeutsch(name.toStdString());
 }
 
-bool PdfAusgabe(const Bericht& b, const Ausgabedienste& d) {
+bool PdfAusgabe(const Bericht& b, const Ausgabedienste& d, int skalierung) {
     if (!d.dateiDialoge) return false;
     DateiDialogAnfrage a;
     a.titel = "Als PDF speichern";
@@ -170,7 +300,7 @@ bool PdfAusgabe(const Bericht& b, const Ausgabedienste& d) {
     a.dateiname = "Quarnel.pdf";
     std::optional<std::string> pfad = d.dateiDialoge->Speichern(a);
     if (!pfad) return false;
-    if (PdfSchreiben(QString::fromStdString(*pfad), b)) return true;
+    if (PdfSchreiben(QString::fromStdString(*pfad), b, 1, 1 << 30, skalierung)) return true;
     if (d.meldungen)
         d.meldungen->Zeige(MeldungsTyp::Fehler,
                            "Die PDF-Datei kann nicht geschrieben werden:\r" + *pfad);

@@ -34,7 +34,9 @@ void SeiteZeichnen(QPainter& p, const Bericht& b, int index, double pxProMm,
 // Pages von..bis (1-based, clamped) onto an open paged device; the scale in
 // percent applies to both axes. False when the device would not open.
 bool SeitenAusgeben(QPrinter& drucker, const Bericht& b, int von, int bis, int skalierung = 100);
-bool PdfSchreiben(const QString& pfad, const Bericht& b, int von = 1, int bis = 1 << 30);
+// The scale in percent applies to both axes, as when printing.
+bool PdfSchreiben(const QString& pfad, const Bericht& b, int von = 1, int bis = 1 << 30,
+                  int skalierung = 100);
 
 // The user-facing outputs, each with its messages: a PDF file chosen in the
 // save dialog; printing on the current printer, which offers the PDF when no
@@ -43,7 +45,7 @@ struct Ausgabedienste {
     Meldungen* meldungen = nullptr;
     DateiDialoge* dateiDialoge = nullptr;
 };
-bool PdfAusgabe(const Bericht& b, const Ausgabedienste& d);
+bool PdfAusgabe(const Bericht& b, const Ausgabedienste& d, int skalierung = 100);
 bool DruckerAusgabe(QPrinter& drucker, const Bericht& b, int von, int bis, int skalierung,
                     const Ausgabedienste& d);
 bool DruckerVorhanden();

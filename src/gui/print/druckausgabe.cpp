@@ -96,9 +96,11 @@ Druckausgabe::Ausgang Druckausgabe::Ausfuehren(int typ, int blatt, bool blanko, 
     letzter_ = *bericht;
     const Vorschaustart start = VorschauStart(art, blatt, einst_);
     sanduhr.Aus();
-    if (ziel == Ziel::Pdf) return PdfAusgabe(letzter_, dienste_) ? Ausgang::Gedruckt : Ausgang::Fehler;
+    // A form job prints at the form scale; every other job at 100 %.
+    if (ziel == Ziel::Pdf)
+        return PdfAusgabe(letzter_, dienste_, start.skalierung) ? Ausgang::Gedruckt : Ausgang::Fehler;
     if (aufDrucker)
-        return DruckerAusgabe(*drucker_, letzter_, 1, letzter_.Seitenzahl(), 100, dienste_)
+        return DruckerAusgabe(*drucker_, letzter_, 1, letzter_.Seitenzahl(), start.skalierung, dienste_)
                    ? Ausgang::Gedruckt
                    : Ausgang::Fehler;
     if (vorschau) vorschau(letzter_, start);

@@ -231,7 +231,7 @@ void TxGlobPRV::DruckBtnClick() {
 }
 
 void TxGlobPRV::PdfBtnClick() {
-    PdfAusgabe(bericht_, dienste_);
+    PdfAusgabe(bericht_, dienste_, skalierung_);
 }
 
 }  // namespace quarnel::gui

@@ -40,6 +40,8 @@
 
 #include "pages/seitentabelle.h"
 #include "print/druckausgabe.h"
+#include "print/formulardruck.h"
+#include "print/txglobfdrk.h"
 #include "results/bescheid.h"
 #include "results/txglobview.h"
 #include "shell/anzeige.h"
@@ -188,6 +190,12 @@ TF_GlobMain::TF_GlobMain(const Startschalter& schalter, const Verzeichnisse& ver
     verw_->Zustand().datenPfad = einst_.letztDatenPfad;
     druck_ = std::make_unique<Druckausgabe>(this, einst_, temp_->Druckdatei(),
                                             Ausgabedienste{dienste_.meldungen, dienste_.dateiDialoge});
+    FormulardruckAnbinden(*druck_, {[this]() -> CaseRecord& { return verw_->Satz(); },
+                                    [this] {
+                                        DeklarationFuellen(verw_->Satz(), AktuelleEingabe(),
+                                                           AktuellesErgebnis(), false);
+                                    },
+                                    &einst_, pfade_.formular, dienste_.uhr});
     verw_->Zustand().programmVerzeichnis = QDir::homePath().toStdString();
     if (schalter_.autoOeffnen) verw_->NeuS01BeimStart();
     auto abfrage = std::make_unique<DialogPasswortAbfrage>(this);
@@ -1222,7 +1230,19 @@ void TF_GlobMain::D_PasswortItemClick() {
 void TF_GlobMain::D_DruckFormulareClick() {
     const bool alle = SeitenSchliessen(true);
     Pruefen(200);
-    if (alle) NichtVerfuegbar();  // the form printing dialog follows with printing
+    if (!alle) return;
+    FormulardruckDienste d;
+    d.meldungen = dienste_.meldungen;
+    d.drucker = &druck_->Drucker();
+    d.auftrag = [this](const Druckauftrag& a) { druck_->DruckAusgabe(1, a.blatt, a.blanko, a.direkt); };
+    d.hilfe = [this] { Hilfeanzeigen("std\\formdrk"); };
+    d.einstellungenSchreiben = [this] {
+        std::error_code ec;
+        std::filesystem::create_directories(pfade_.einstellungen, ec);
+        EinstellungenSchreiben(pfade_.EinstellungsDatei(), einst_);
+    };
+    TxGlobFDrk dialog(this, einst_, verw_->Satz(), std::move(d));
+    dialog.exec();
 }
 
 void TF_GlobMain::D_DruckereinrichtenItemClick() {
@@ -1429,11 +1449,12 @@ void TF_GlobMain::InterviewZeigen() {
 }
 
 void TF_GlobMain::SpeedFormularClick() {
-    if (SeitenSchliessen(true)) NichtVerfuegbar();  // the form sheets follow with printing
+    FormularblattClick(formularblatt_);
 }
 
-void TF_GlobMain::FormularblattClick(int) {
-    NichtVerfuegbar();
+// A preview of one sheet's form on blank paper.
+void TF_GlobMain::FormularblattClick(int blatt) {
+    if (SeitenSchliessen(true)) druck_->DruckAusgabe(1, blatt, true, false);
 }
 
 void TF_GlobMain::MerkerKnoepfeAktualisieren() {

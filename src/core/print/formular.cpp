@@ -1,0 +1,355 @@
+#include "print/formular.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+#include "calc/betrag.h"
+#include "print/formularwerte.h"
+
+namespace quarnel {
+
+namespace {
+
+// Columns von..bis (1-based, inclusive) of a line; short lines give blanks.
+std::string_view Spalten(std::string_view z, std::size_t von, std::size_t bis) {
+    if (z.size() < von) return {};
+    return z.substr(von - 1, std::min(bis, z.size()) - (von - 1));
+}
+
+char Zeichen(std::string_view z, std::size_t spalte) {
+    return z.size() >= spalte ? z[spalte - 1] : ' ';
+}
+
+bool NurAus(std::string_view s, std::string_view erlaubt) {
+    return s.find_first_not_of(erlaubt) == std::string_view::npos;
+}
+
+bool Leer(std::string_view s) { return NurAus(s, " \t"); }
+
+struct Geometriezeile {
+    int blatt;
+    Blattgeometrie g;
+};
+
+constexpr Geometriezeile Geometrie[] = {
+    {11, {191, 293, 1}},  {12, {187, 282, 2}},  {13, {186, 282.2, 3}}, {14, {186, 287, 4}},
+    {21, {187, 291, 5}},  {22, {186, 282, 6}},  {31, {187, 293, 7}},   {32, {186.5, 283, 8}},
+    {41, {187, 292, 9}},  {42, {191, 287, 10}}, {81, {189, 293, 11}},  {82, {186, 281, 12}},
+    {51, {186, 292, 13}}, {52, {186, 257, 14}}, {61, {187, 289, 15}},  {62, {187, 274, 16}},
+    {71, {189, 290.5, 17}}, {72, {186, 283, 18}}, {91, {191, 294, 19}}, {92, {190, 79, 20}},
+};
+
+std::optional<std::string> DateiLesen(const std::string& pfad) {
+    std::ifstream f(pfad, std::ios::binary);
+    if (!f) return std::nullopt;
+    std::string d((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    if (f.bad()) return std::nullopt;
+    return d;
+}
+
+bool Existiert(const std::string& pfad) {
+    std::ifstream f(pfad, std::ios::binary);
+    return static_cast<bool>(f);
+}
+
+// The calibration text of a field: its own number at the field's full width.
+std::string Kalibriertext(const Definitionszeile& z, const Textmass& mass, const Druckschrift& s) {
+    const std::string nr = std::to_string(z.feld);
+    if (z.ausrichtung == 'L' && z.abstand == 0 && z.breite == 0) return "X";
+    auto wiederholt = [&](int zeichen) {
+        std::string t;
+        while (static_cast<int>(t.size()) < zeichen) t += nr;
+        return t.substr(0, static_cast<std::size_t>(zeichen));
+    };
+    if (z.ausrichtung == 'L' && z.abstand == 0) {
+        std::string t = nr;
+        while (mass.Breite(s, t + nr) <= z.breite - 4) t += nr;
+        return t;
+    }
+    const int n = std::clamp(z.n, 1, 10);
+    if (z.d > 0) return wiederholt(n - z.d) + "," + wiederholt(z.d);
+    return wiederholt(n);
+}
+
+void TextMm(Berichtschreiber& w, double x, double y, std::string_view t, bool rechts = false) {
+    w.TextAn(x / 10, y / 10, t, rechts);
+}
+
+// Prints one field line's text at (x, y) by its alignment and spacing.
+void FeldDrucken(Berichtschreiber& w, const Definitionszeile& z, std::string text,
+                 std::string zeile2, double x, double y, const Textmass& mass) {
+    const double z1 = z.abstand;
+    switch (z.ausrichtung) {
+        case 'L':
+            if (z1 > 0) {
+                for (char c : text) {
+                    TextMm(w, x, y, std::string_view(&c, 1));
+                    x += z1 + 0.01;
+                }
+                return;
+            }
+            // A second line of the value routine stays as it is.
+            if (z.breite > 0 && zeile2.empty())
+                ZweizeilenTeilen(mass, w.Schrift(), z.breite, text, zeile2);
+            if (zeile2.empty()) {
+                TextMm(w, x, y, text);
+            } else {
+                TextMm(w, x, y - 1.5, text);
+                TextMm(w, x, y + 1.5, zeile2);
+            }
+            return;
+        case 'R':
+            if (z1 > 0) {
+                for (auto c = text.rbegin(); c != text.rend(); ++c) {
+                    TextMm(w, x, y, std::string_view(&*c, 1), true);
+                    x -= z1;
+                }
+                return;
+            }
+            TextMm(w, x, y, text, true);
+            return;
+        case 'K':
+            if (text.size() < 3) {
+                TextMm(w, x, y, text, true);
+                return;
+            }
+            TextMm(w, x, y, std::string_view(text).substr(0, text.size() - 3), true);
+            TextMm(w, x + 9, y, std::string_view(text).substr(text.size() - 2), true);
+            return;
+        default:
+            return;  // an unknown alignment prints nothing
+    }
+}
+
+}  // namespace
+
+// --- definition files ---------------------------------------------------------------
+
+std::optional<Definitionszeile> DefinitionszeileLesen(std::string_view zeile, std::string* fehler) {
+    if (fehler) fehler->clear();
+    zeile = zeile.substr(0, DefinitionszeileMax);
+    if (Leer(zeile) || zeile.front() == ';') return std::nullopt;
+    auto schlecht = [&](const char* grund) -> std::optional<Definitionszeile> {
+        if (fehler) *fehler = grund;
+        return std::nullopt;
+    };
+    const std::string_view ziffern = " 0123456789";
+    const std::string_view zahl = " -+.0123456789";
+    if (!NurAus(Spalten(zeile, 1, 3), ziffern) || Leer(Spalten(zeile, 1, 3)))
+        return schlecht("Feldnummer fehlt oder ist keine Zahl");
+    if (!NurAus(Spalten(zeile, 7, 8), ziffern) || !NurAus(Spalten(zeile, 10, 10), ziffern) ||
+        !NurAus(Spalten(zeile, 14, 14), ziffern) || !NurAus(Spalten(zeile, 30, 32), ziffern) ||
+        !NurAus(Spalten(zeile, 36, 36), ziffern))
+        return schlecht("eine Zahlenspalte enthält keine Zahl");
+    if (!NurAus(Spalten(zeile, 16, 21), zahl) || !NurAus(Spalten(zeile, 23, 28), zahl))
+        return schlecht("Position ist keine Zahl");
+    Definitionszeile z;
+    z.feld = TextZuGanzzahl(Spalten(zeile, 1, 3));
+    z.code = Zeichen(zeile, 5);
+    z.n = TextZuGanzzahl(Spalten(zeile, 7, 8));
+    if (z.n > 10) return schlecht("mehr als 10 Stellen");
+    z.d = TextZuGanzzahl(Spalten(zeile, 10, 10));
+    if (z.d >= z.n) z.d = 0;
+    z.ausrichtung = Zeichen(zeile, 12);
+    z.abstand = TextZuGanzzahl(Spalten(zeile, 14, 14));
+    z.x = TextZuZahl(Spalten(zeile, 16, 21));
+    z.y = TextZuZahl(Spalten(zeile, 23, 28));
+    z.breite = TextZuGanzzahl(Spalten(zeile, 30, 32));
+    z.nurSplitting = Zeichen(zeile, 34) == 'S';
+    z.index = TextZuGanzzahl(Spalten(zeile, 36, 36));
+    return z;
+}
+
+Definition DefinitionAusText(std::string_view text) {
+    Definition d;
+    int nr = 0;
+    while (!text.empty()) {
+        const auto ende = text.find('\n');
+        std::string_view zeile = text.substr(0, ende);
+        text = ende == std::string_view::npos ? std::string_view{} : text.substr(ende + 1);
+        if (!zeile.empty() && zeile.back() == '\r') zeile.remove_suffix(1);
+        ++nr;
+        std::string fehler;
+        if (auto z = DefinitionszeileLesen(zeile, &fehler)) d.zeilen.push_back(*z);
+        else if (!fehler.empty()) d.fehler.push_back("Zeile " + std::to_string(nr) + ": " + fehler);
+    }
+    return d;
+}
+
+std::string DefinitionsDateiName(int blatt2) {
+    return "F01a" + std::to_string(blatt2) + ".def";
+}
+
+std::string BilddateiName(int blatt2) {
+    return "F01a" + std::to_string(blatt2) + ".svg";
+}
+
+// --- sheets ----------------------------------------------------------------------------
+
+Blattgeometrie BlattgeometrieVon(int blatt2) {
+    for (const Geometriezeile& g : Geometrie)
+        if (g.blatt == blatt2) return g.g;
+    return {};
+}
+
+Blattnummer BlattnummerZerlegen(int blatt) {
+    Blattnummer b;
+    b.blatt2 = blatt;
+    if (blatt > 100) {
+        b.blatt2 = blatt / 10;
+        b.instanz = blatt % 10;
+    }
+    if (b.blatt2 == 23 || b.blatt2 == 24) {
+        b.kinder56 = true;
+        b.blatt2 -= 2;
+    }
+    return b;
+}
+
+std::vector<int> FormularSeiten(int blatt) {
+    int f = blatt, i = 0;
+    if (blatt > 100) {
+        f = blatt / 10;
+        i = blatt % 10;
+    }
+    int von, bis;
+    if (blatt == 23 || blatt == 24) von = 23, bis = 24;
+    else if (blatt >= 11 && blatt <= 14) von = 11, bis = 14;
+    else von = 10 * (f / 10) + 1, bis = 10 * (f / 10) + 2;
+    std::vector<int> seiten;
+    for (int p = von; p <= bis; ++p) seiten.push_back(i == 0 ? p : 10 * p + i);
+    return seiten;
+}
+
+Verschiebung BlattVerschiebung(const Einstellungen& e, int gruppe) {
+    const std::size_t g = static_cast<std::size_t>(std::clamp(gruppe, 1, 20) - 1);
+    return {static_cast<double>(e.formVerschiebung[g].rechts + e.alleRechts),
+            static_cast<double>(e.formVerschiebung[g].unten + e.alleUnten)};
+}
+
+// --- the form job -----------------------------------------------------------------------
+
+Druckschrift FormularDruckschrift(const Einstellungen& e) {
+    Druckschrift s;
+    s.name = e.formSchrift.name.empty() ? "Arial" : e.formSchrift.name;
+    s.punkte = e.formSchrift.groesse > 0 ? e.formSchrift.groesse : 11;
+    s.fett = e.formSchrift.fett;
+    s.kursiv = e.formSchrift.kursiv;
+    return s;
+}
+
+void ZweizeilenTeilen(const Textmass& mass, const Druckschrift& s, double breiteMm,
+                      std::string& text, std::string& zeile2) {
+    const double grenze = breiteMm - 4;
+    text = TextGetrimmt(text);  // so the first line never starts with what trimming drops
+    auto breit = [&](std::string_view t) { return mass.Breite(s, t) > grenze; };
+    if (!breit(text)) return;
+    int versucht = 0;
+    for (std::size_t p = text.rfind(' '); p != std::string::npos && versucht < 20;
+         p = p == 0 ? std::string::npos : text.rfind(' ', p - 1), ++versucht) {
+        const std::string a = TextGetrimmt(std::string_view(text).substr(0, p));
+        const std::string b = TextGetrimmt(std::string_view(text).substr(p + 1));
+        if (!a.empty() && !breit(a) && !breit(b)) {
+            text = a;
+            zeile2 = b;
+            return;
+        }
+    }
+    const int laenge = static_cast<int>(text.size());
+    int c = laenge;
+    while (c >= 1 && !(mass.Breite(s, std::string_view(text).substr(0, c)) < grenze)) --c;
+    if (c < 1) return;
+    if (laenge - c < 4) c = laenge - 4;
+    c = std::max(c, 1);  // at least one character stays on the first line
+    if (c >= laenge) return;
+    zeile2 = TextGetrimmt(std::string_view(text).substr(static_cast<std::size_t>(c)));
+    text = TextGetrimmt(std::string_view(text).substr(0, static_cast<std::size_t>(c)));
+}
+
+void FormularblattSetzen(Berichtschreiber& w, const Formularumgebung& u, int blatt, bool blanko) {
+    if (!u.einst) return;
+    const Einstellungen& e = *u.einst;
+    w.SetzeSchrift(FormularDruckschrift(e));
+    const Blattnummer b = BlattnummerZerlegen(blatt);
+    const Blattgeometrie g = BlattgeometrieVon(b.blatt2);
+    Verschiebung v = u.kalibrierung ? Verschiebung{} : BlattVerschiebung(e, g.gruppe);
+
+    const std::string bild = u.formVerzeichnis + BilddateiName(b.blatt2);
+    if (blanko && Existiert(bild))
+        w.Bild(bild, v.rechts / 10, v.unten / 10, g.breite / 10, g.hoehe / 10);
+
+    const std::optional<std::string> text = DateiLesen(u.formVerzeichnis + DefinitionsDateiName(b.blatt2));
+    if (!text) return;
+    const Definition def = DefinitionAusText(*text);
+    const Wertroutine routine = u.routine ? u.routine : WertroutineFuer(b.blatt2);
+    const bool grundtabelle = u.fall && u.fall->Bool(Feld::Grundtabelle);
+    uint8_t zustand = 0;
+    // The text width of the current font, as the writer measures it.
+    struct Mass : Textmass {
+        const Berichtschreiber& w;
+        explicit Mass(const Berichtschreiber& s) : w(s) {}
+        double Breite(const Druckschrift&, std::string_view t) const override {
+            return w.TextBreiteCm(t) * 10;
+        }
+        double Zeilenhoehe(const Druckschrift&) const override { return w.ZeilenhoeheCm() * 10; }
+        double Oberlaenge(const Druckschrift&) const override { return w.OberlaengeCm() * 10; }
+    } mass(w);
+    for (const Definitionszeile& z : def.zeilen) {
+        if (z.nurSplitting && grundtabelle && !u.kalibrierung) continue;
+        Feldwert wert;
+        if (u.kalibrierung) {
+            wert.text = Kalibriertext(z, mass, w.Schrift());
+        } else if (routine && u.fall) {
+            Feldanfrage a;
+            a.zeile = &z;
+            a.instanz = b.instanz;
+            a.kinder56 = b.kinder56;
+            a.zustand = &zustand;
+            a.heute = u.heute;
+            wert = routine(*u.fall, a);
+        }
+        wert.text = TextGetrimmt(wert.text);
+        wert.zeile2 = TextGetrimmt(wert.zeile2);
+        if (wert.text.empty() && wert.zeile2.empty()) continue;
+        double x = z.x, y = z.y;
+        if (wert.text == "X") x += 0.5, y += 0.5;
+        x += v.rechts + 1.5;
+        y += v.unten - 1.5;
+        FeldDrucken(w, z, wert.text, wert.zeile2, x, y, mass);
+    }
+}
+
+void FormularSetzen(Berichtschreiber& w, const Formularumgebung& u, int blatt, bool blanko) {
+    bool erste = true;
+    for (int s : FormularSeiten(blatt)) {
+        if (!erste) w.NeueSeite();
+        erste = false;
+        FormularblattSetzen(w, u, s, blanko);
+    }
+}
+
+void FormularblaetterSetzen(Berichtschreiber& w, const Formularumgebung& u,
+                            const std::vector<int>& blaetter, bool blanko) {
+    if (u.einst) w.SetzeRaender(u.einst->linksRand, 0, u.einst->obenRand, 0);
+    w.Beginnen();
+    bool erste = true;
+    for (int s : blaetter) {
+        if (!erste) w.NeueSeite();
+        erste = false;
+        FormularblattSetzen(w, u, s, blanko);
+    }
+    w.Beenden();
+}
+
+void FormularauftragSetzen(Berichtschreiber& w, const Formularumgebung& u, int blatt, bool blanko,
+                           bool direkt) {
+    if (u.einst) w.SetzeRaender(u.einst->linksRand, 0, u.einst->obenRand, 0);
+    w.Beginnen();
+    if (direkt && !(u.einst && u.einst->formDuplex)) FormularblattSetzen(w, u, blatt, blanko);
+    else FormularSetzen(w, u, blatt, blanko);
+    w.Beenden();
+}
+
+}  // namespace quarnel

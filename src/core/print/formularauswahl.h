@@ -1,0 +1,51 @@
+// The 30 items of the form-printing selection: sheet, print group and list
+// text of each, the automatic selection from the annex flags, and the order
+// of the jobs a printing run starts.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "case/caserecord.h"
+
+namespace quarnel {
+
+struct Formularposten {
+    const char* text;  // UTF-8, as the list shows it (two leading blanks)
+    int blatt;
+    int druckgruppe;
+};
+
+inline constexpr int AnzahlFormularposten = 30;
+const std::array<Formularposten, AnzahlFormularposten>& Formularposten30();
+
+// The list texts of the adjustment groups 1..20.
+const std::array<const char*, 20>& Justiergruppen();
+
+using Formularwahl = std::array<bool, AnzahlFormularposten>;
+
+// Main form always; the other annexes by the flags the declaration values set.
+Formularwahl AutomatischeAuswahl(const CaseRecord& r);
+int AnzahlGewaehlt(const Formularwahl& w);
+
+// The printing run over the ticked items. `prompt` shows the paper prompt
+// of an item (text in UTF-8) and answers false for "Abbrechen"; `auftrag`
+// runs one job of type 1 (sheet, blank paper, print directly).
+struct Druckauftrag {
+    int blatt;
+    bool blanko;
+    bool direkt;
+};
+struct Druckrunde {
+    bool blanko = true;     // blank paper with the form image
+    bool vorschau = false;  // "Mit Voranzeige"
+    bool duplex = false;
+    std::function<bool(const std::string& text)> prompt;
+    std::function<void(const Druckauftrag&)> auftrag;
+};
+// Returns the number of jobs run.
+int FormulareDrucken(const Formularwahl& w, const Druckrunde& d);
+
+}  // namespace quarnel

@@ -1,0 +1,28 @@
+// The form jobs of the print dispatcher: type 1 fills the declaration values
+// of the open case and lays out its sheets by the definition files.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "case/caserecord.h"
+#include "print/druckausgabe.h"
+#include "shell/dienste.h"
+#include "shell/einstellungen.h"
+
+namespace quarnel::gui {
+
+struct FormularAnbindung {
+    std::function<CaseRecord&()> fall;
+    std::function<void()> deklarationFuellen;  // full variant
+    const Einstellungen* einst = nullptr;
+    std::string formVerzeichnis;  // ends with '/'
+    const Uhr* uhr = nullptr;     // today's date of the sheets
+};
+
+void FormulardruckAnbinden(Druckausgabe& d, FormularAnbindung a);
+
+// Today's day number by the clock (the system date without one).
+int32_t HeutigerTag(const Uhr* uhr);
+
+}  // namespace quarnel::gui
