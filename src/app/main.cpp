@@ -11,10 +11,12 @@
 #include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "shell/anzeige.h"
 #include "shell/kommandozeile.h"
 #include "shell/meldungsbox.h"
+#include "shell/programminfo.h"
 #include "shell/qtdienste.h"
 #include "shell/tf_globmain.h"
 #include "shell/verzeichnisse.h"
@@ -49,6 +51,22 @@ int main(int argc, char** argv) {
     std::vector<std::string> parameter;
     for (int i = 1; i < argc; ++i) parameter.emplace_back(argv[i]);
     const quarnel::Startschalter schalter = quarnel::KommandozeileAuswerten(parameter);
+    const quarnel::Verzeichnisse pfade = quarnel::VerzeichnisseBestimmen(
+        quarnel::VerzeichnisQuellenDesProzesses(), schalter.testmodus);
+    // --help and --version answer on the terminal, without a display.
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+        std::fputs(quarnel::ProgrammAufrufText().c_str(), stdout);
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::fputs(quarnel::VersionsText("quarnel", pfade).c_str(), stdout);
+        return 0;
+    }
+    // The message box of the first painting says the same; this line tells
+    // whoever started the program from a terminal where the data were sought.
+    if (!quarnel::InstallationVollstaendig(pfade))
+        std::fprintf(stderr, "quarnel: Installationsdaten unvollständig in %s\n",
+                     pfade.programm.c_str());
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(quarnel::ProgrammTitel));
@@ -65,8 +83,6 @@ int main(int argc, char** argv) {
     quarnel::gui::QtDateiDialoge dateiDialoge;
     quarnel::gui::SystemUhr uhr;
     quarnel::gui::QtDesktopDienste desktop;
-    const quarnel::Verzeichnisse pfade = quarnel::VerzeichnisseBestimmen(
-        quarnel::VerzeichnisQuellenDesProzesses(), schalter.testmodus);
 
     quarnel::gui::TF_GlobMain hauptfenster(schalter, pfade,
                                            {&meldungen, &dateiDialoge, &uhr, &desktop});

@@ -1,10 +1,13 @@
 // quarnel-cli: command-line access to the core (cases, computation, notice, checks).
-#include "befehle.h"
-
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <string>
 #include <vector>
+
+#include "befehle.h"
+#include "shell/programminfo.h"
+#include "shell/verzeichnisse.h"
 
 namespace quarnel::cli {
 namespace {
@@ -20,10 +23,25 @@ std::map<std::string, Befehl>& Register() {
     return r;
 }
 
+// A call longer than its column stands on a line of its own, with the
+// description below it (so that the manual page can be made from this text).
 void Hilfe() {
-    std::printf("Aufruf: quarnel-cli BEFEHL [ARGUMENTE]\n\nBefehle:\n");
-    for (const auto& [name, b] : Register())
-        std::printf("  %-48s %s\n", b.aufruf.c_str(), b.beschreibung.c_str());
+    constexpr int spalte = 46;
+    std::printf(
+        "Aufruf: quarnel-cli BEFEHL [ARGUMENTE]\n"
+        "        quarnel-cli --help | --version\n\n"
+        "Arbeitet ohne das Desktop-Programm mit Falldateien (.S01): Felder, Berechnung,\n"
+        "Bescheid und Prüfung.\n\nBefehle:\n");
+    for (const auto& [name, b] : Register()) {
+        if (b.aufruf.size() <= spalte)
+            std::printf("  %-*s  %s\n", spalte, b.aufruf.c_str(), b.beschreibung.c_str());
+        else
+            std::printf("  %s\n  %-*s  %s\n", b.aufruf.c_str(), spalte, "", b.beschreibung.c_str());
+    }
+    std::printf("  %-*s  %s\n", spalte, "hilfe", "zeigt diese Hilfe");
+    std::printf("\nOptionen:\n  %-*s  %s\n  %-*s  %s\n", spalte, "--help", "zeigt diese Hilfe",
+                spalte, "--version",
+                "zeigt die Version und das Verzeichnis der Installationsdaten");
 }
 
 }  // namespace
@@ -42,9 +60,15 @@ int Fehler(const std::string& text) {
 
 int main(int argc, char** argv) {
     using namespace quarnel::cli;
-    if (argc < 2 || std::string(argv[1]) == "--help" || std::string(argv[1]) == "hilfe") {
+    if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "hilfe") == 0) {
         Hilfe();
         return argc < 2 ? 2 : 0;
+    }
+    if (std::strcmp(argv[1], "--version") == 0) {
+        const auto v =
+            quarnel::VerzeichnisseBestimmen(quarnel::VerzeichnisQuellenDesProzesses(), false);
+        std::fputs(quarnel::VersionsText("quarnel-cli", v).c_str(), stdout);
+        return 0;
     }
     auto it = Register().find(argv[1]);
     if (it == Register().end()) return Fehler(std::string("unbekannter Befehl: ") + argv[1]);

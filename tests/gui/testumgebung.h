@@ -73,6 +73,14 @@ struct Umgebung {
     }
 };
 
+// The scripted services a main window of a test runs on.
+struct Schaltdienste {
+    quarnel::MeldungsSenke senke;
+    SkriptDialoge dialoge;
+    FesteUhr uhr;
+    MerkDesktop desktop;
+};
+
 // Runs `f` on the next modal window once it is shown (checked every 10 ms).
 inline void BeiModal(std::function<void(QWidget*)> f) {
     auto* t = new QTimer;

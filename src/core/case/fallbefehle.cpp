@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "case/passwort.h"
@@ -221,6 +222,15 @@ bool Fallverwaltung::Oeffnen(bool vorjahr) {
     if (!Nachfragen()) return false;
 
     std::optional<std::string> gewaehlt;
+    if (!startDatei_.empty()) {
+        const std::string datei = std::exchange(startDatei_, {});
+        startNeuS01_ = false;
+        if (!DateiExistiert(datei)) {
+            meldungen_.Zeige(MeldungsTyp::Fehler, "Datei nicht gefunden: " + datei, KnopfOK);
+            return false;
+        }
+        return OeffnenDatei(datei);
+    }
     if (startNeuS01_) {
         startNeuS01_ = false;
         std::string neu = ImVerzeichnis(zustand_.datenPfad, kNeuName);

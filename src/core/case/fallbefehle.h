@@ -69,6 +69,9 @@ class Fallverwaltung {
     // The start-up letter "F": the next open takes "Neu.S01" of the data
     // directory without the dialog when that file exists.
     void NeuS01BeimStart() { startNeuS01_ = true; }
+    // A file named on the command line: the next open takes it without the
+    // dialog (before "Neu.S01"), with every check and message of the open.
+    void DateiBeimStart(std::string pfad) { startDatei_ = std::move(pfad); }
 
     // Makes a new case and writes the work file from it. On a failed write
     // the message is shown and the case in memory stays as it was.
@@ -112,6 +115,7 @@ class Fallverwaltung {
     VorjahrDialog vorjahrDialog_;
     VorjahrAuswahl vorjahrauswahl_;
     bool startNeuS01_ = false;
+    std::string startDatei_;
     // The save name was derived from a previous-year file and not yet
     // confirmed: a file of that name is never overwritten without the dialog.
     bool abgeleiteterName_ = false;

@@ -1,10 +1,10 @@
 #include "shell/verzeichnisse.h"
 
-#include "datenpfad.h"
-
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
+
+#include "datenpfad.h"
 
 namespace quarnel {
 
@@ -34,7 +34,10 @@ std::string Verzeichnisse::EinstellungsDatei() const {
 VerzeichnisQuellen VerzeichnisQuellenDesProzesses() {
     VerzeichnisQuellen q;
     q.datenUmgebung = Umgebung("QUARNEL_DATA");
-    q.installiert = QUARNEL_DATA_DIR;
+    std::error_code ec;
+    const std::filesystem::path programm = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (!ec) q.installiert = DatenNebenProgramm(programm.string(), QUARNEL_DATEN_RELATIV);
+    q.bauBaum = QUARNEL_DATA_DIR;
     q.entwicklung = QUARNEL_DATA_DIR;
     q.xdgConfigHome = Umgebung("XDG_CONFIG_HOME");
     q.home = Umgebung("HOME");
@@ -47,6 +50,10 @@ Verzeichnisse VerzeichnisseBestimmen(const VerzeichnisQuellen& q, bool testmodus
         v.programm = q.datenUmgebung;
     else if (testmodus && IstVerzeichnis(q.entwicklung))
         v.programm = q.entwicklung;
+    else if (IstVerzeichnis(q.installiert))
+        v.programm = q.installiert;
+    else if (IstVerzeichnis(q.bauBaum) || q.installiert.empty())
+        v.programm = q.bauBaum;
     else
         v.programm = q.installiert;
     v.programm = MitSchraegstrich(v.programm);
@@ -60,6 +67,18 @@ Verzeichnisse VerzeichnisseBestimmen(const VerzeichnisQuellen& q, bool testmodus
     else
         v.einstellungen = "./";
     return v;
+}
+
+std::string DatenNebenProgramm(const std::string& programmDatei, const std::string& relativ) {
+    namespace fs = std::filesystem;
+    if (programmDatei.empty()) return {};
+    return (fs::path(programmDatei).parent_path() / relativ).lexically_normal().string();
+}
+
+bool InstallationVollstaendig(const Verzeichnisse& v) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(v.formular + "Quar01.prf", ec) &&
+           std::filesystem::is_regular_file(v.hilfe + "std/seite0.htm", ec);
 }
 
 }  // namespace quarnel

@@ -198,6 +198,7 @@ TF_GlobMain::TF_GlobMain(const Startschalter& schalter, const Verzeichnisse& ver
                                     &einst_, pfade_.formular, dienste_.uhr});
     verw_->Zustand().programmVerzeichnis = QDir::homePath().toStdString();
     if (schalter_.autoOeffnen) verw_->NeuS01BeimStart();
+    if (!schalter_.datei.empty()) verw_->DateiBeimStart(schalter_.datei);
     auto abfrage = std::make_unique<DialogPasswortAbfrage>(this);
     abfrage->hilfeZeigen = [this] { Hilfeanzeigen("std\\passwort"); };
     abfrage_ = std::move(abfrage);
@@ -862,7 +863,7 @@ void TF_GlobMain::ErsteAnzeige() {
         TxTips d(this, einst_);
         d.exec();
     }
-    if (schalter_.autoOeffnen) D_OpenItemClick();
+    if (schalter_.autoOeffnen || !schalter_.datei.empty()) D_OpenItemClick();
     SeitenhilfeZeigen("std\\seite0");
     for (const char* n : {"Vor", "Rueck", "", "Stop"}) {
         QWidget* quelle = Knopf(QStringLiteral("Navigator%1Btn").arg(U(n)));
@@ -872,7 +873,7 @@ void TF_GlobMain::ErsteAnzeige() {
             ziel->setStatusTip(quelle->statusTip());
         }
     }
-    if (!Existiert(pfade_.formular + "Quar01.prf") || !Existiert(pfade_.hilfe + "std/seite0.htm"))
+    if (!InstallationVollstaendig(pfade_))
         dienste_.meldungen->Zeige(
             MeldungsTyp::Fehler,
             "Das Programm ist leider unvollständig.\r\nMögliche Ursache:\r\na. Unvollständige "

@@ -436,3 +436,39 @@ TEST(Fallbefehle, Offener_Fall_ist_fuer_ein_zweites_Programm_gesperrt) {
     ASSERT_TRUE(b.fv->Oeffnen(false));
     EXPECT_EQ(b.fv->Satz().TextUtf8(Feld::StpflVorname), "Zweimal");
 }
+
+// A file named on the command line opens without the dialog, before
+// "Neu.S01" of the letter "F", with the open's messages; a missing one is
+// named in the error.
+TEST(Fallbefehle, Datei_der_Befehlszeile_oeffnet_ohne_Dialog) {
+    TempVerzeichnis t;
+    Lauf l(t.Text());
+    const auto gespeichert = GespeicherterFall(l, t / "Mein Fall.S01");
+    GespeicherterFall(l, t / "Neu.S01");
+
+    Lauf m(t.Text());
+    m.fv->NeuS01BeimStart();
+    m.fv->DateiBeimStart(t / "Mein Fall.S01");
+    ASSERT_TRUE(m.fv->Oeffnen(false));
+    EXPECT_TRUE(m.dialoge.anfragen.empty());
+    EXPECT_EQ(Texte(m.senke).back(), kGeoeffnet);
+    EXPECT_EQ(m.fv->Zustand().dateiname, t / "Mein Fall.S01");
+    EXPECT_EQ(m.fv->Zustand().zustand, 2);
+    EXPECT_EQ(m.fv->Satz().TextUtf8(Feld::StpflVorname), "Jürgen");
+    // Both start-up opens are spent: the next open asks.
+    EXPECT_FALSE(m.fv->Oeffnen(false));
+    EXPECT_EQ(m.dialoge.anfragen.size(), 1u);
+
+    Lauf n(t.Text());
+    n.fv->DateiBeimStart(t / "fehlt.S01");
+    EXPECT_FALSE(n.fv->Oeffnen(false));
+    EXPECT_EQ(Texte(n.senke).back(), "Datei nicht gefunden: " + (t / "fehlt.S01"));
+    EXPECT_TRUE(n.dialoge.anfragen.empty());
+    EXPECT_EQ(n.fv->Zustand().zustand, 0);
+
+    Schreibe(t / "brief.txt", gespeichert);
+    n.fv->DateiBeimStart(t / "brief.txt");
+    EXPECT_FALSE(n.fv->Oeffnen(false));
+    EXPECT_EQ(Texte(n.senke).back(),
+              "Fehler: Nur Dateien mit der Endung (.S01/S00) können geöffnet werden!");
+}

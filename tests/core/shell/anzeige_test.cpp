@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "shell/verzeichnisse.h"
 
@@ -107,4 +108,43 @@ TEST(Verzeichnisse, Testmodus_nur_mit_vorhandenem_Entwicklungsverzeichnis) {
     q.xdgConfigHome = "relativ";  // not absolute: ignored
     EXPECT_EQ(VerzeichnisseBestimmen(q, false).einstellungen, "/home/anna/.config/quarnel/");
     fs::remove_all(dev);
+}
+
+// Installed data beside the program file win over the build tree's data, so a
+// copied or moved installation uses its own; from the build tree (nothing
+// installed beside it) the checkout's data are taken.
+TEST(Verzeichnisse, Installiert_neben_dem_Programm_vor_dem_Bauverzeichnis) {
+    namespace fs = std::filesystem;
+    const fs::path w = fs::temp_directory_path() / "quarnel_inst_test";
+    fs::remove_all(w);
+    fs::create_directories(w / "prefix/bin");
+    fs::create_directories(w / "checkout/data");
+    VerzeichnisQuellen q;
+    q.home = "/home/anna";
+    q.installiert = DatenNebenProgramm((w / "prefix/bin/quarnel").string(), "../share/quarnel");
+    EXPECT_EQ(q.installiert, (w / "prefix/share/quarnel").string());
+    q.bauBaum = (w / "checkout/data").string();
+    q.entwicklung = q.bauBaum;
+    EXPECT_EQ(VerzeichnisseBestimmen(q, false).programm, q.bauBaum + "/");  // build tree
+
+    fs::create_directories(w / "prefix/share/quarnel");
+    Verzeichnisse v = VerzeichnisseBestimmen(q, false);
+    EXPECT_EQ(v.programm, q.installiert + "/");
+    EXPECT_FALSE(InstallationVollstaendig(v));
+    fs::create_directories(w / "prefix/share/quarnel/form");
+    fs::create_directories(w / "prefix/share/quarnel/htmlhelp/std");
+    std::ofstream(v.formular + "Quar01.prf") << "x";
+    EXPECT_FALSE(InstallationVollstaendig(v));
+    std::ofstream(v.hilfe + "std/seite0.htm") << "x";
+    EXPECT_TRUE(InstallationVollstaendig(v));
+
+    EXPECT_EQ(VerzeichnisseBestimmen(q, true).programm, q.bauBaum + "/");  // test mode
+    q.datenUmgebung = "/tmp/daten";
+    EXPECT_EQ(VerzeichnisseBestimmen(q, false).programm, "/tmp/daten/");  // always wins
+
+    // Neither present: the installed place is named, where the missing data are reported.
+    q.datenUmgebung.clear();
+    fs::remove_all(w);
+    EXPECT_EQ(VerzeichnisseBestimmen(q, false).programm, q.installiert + "/");
+    EXPECT_EQ(DatenNebenProgramm("", "../share/quarnel"), "");
 }
