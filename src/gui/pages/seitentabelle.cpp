@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "pages/seiten.h"
+#include "print/druckausgabe.h"
 #include "shell/tf_globmain.h"
 
 namespace quarnel::gui {
@@ -45,6 +46,25 @@ class HauptfensterUmgebung : public Seitenumgebung {
     void SetzeKurzberechnung(bool aktiv) override { h_.SetzeKurzberechnung(aktiv); }
     int Hauptbreite() const override { return h_.Mdi()->width(); }
     int NutzbareHoehe() const override { return h_.Mdi()->height(); }
+    QColor Seitenfarbe() const override {
+        const uint32_t bgr = h_.Einst().hintergrund;
+        return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+    }
+    int Reiterschrift() const override { return 9 + h_.Einst().deltaFontSizeTab; }
+    bool Drucken(Druckart art, const Druckdaten& d) override {
+        Druckausgabe& a = h_.Druck();
+        const Druckdaten vorher = a.daten;
+        if (d.liste) a.daten.liste = d.liste;
+        if (d.afaListe) {
+            a.daten.afaListe = d.afaListe;
+            a.daten.jahr = d.jahr;
+        }
+        a.daten.fall = &h_.Fall().Satz();
+        // The list jobs go straight to the printer; the dispatcher reports what fails.
+        a.DruckAusgabe(static_cast<int>(art), 0, false, art != Druckart::Kapitalliste);
+        a.daten = vorher;
+        return true;
+    }
 
   private:
     TF_GlobMain& h_;
@@ -56,7 +76,7 @@ TForm11* SeiteErzeugen(Seitenumgebung& u, int bereich, int seite) {
     for (const Eintrag& e : Seitentabelle)
         if (e.bereich == bereich && (e.seite == 0 || e.seite == seite)) {
             TForm11* s = e.fabrik(u, seite);
-            s->SetzePosition(bereich, seite);
+            if (s) s->SetzePosition(bereich, seite);
             return s;
         }
     return nullptr;

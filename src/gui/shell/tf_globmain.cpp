@@ -143,6 +143,7 @@ TF_GlobMain::TF_GlobMain(const Startschalter& schalter, const Verzeichnisse& ver
     verw_->Zustand().datenPfad = einst_.letztDatenPfad;
     druck_ = std::make_unique<Druckausgabe>(this, einst_, temp_->Druckdatei(),
                                             Ausgabedienste{dienste_.meldungen, dienste_.dateiDialoge});
+    druck_->daten.fall = &verw_->Satz();  // headers name the taxpayer before any computation
     verw_->Zustand().programmVerzeichnis = QDir::homePath().toStdString();
     if (schalter_.autoOeffnen) verw_->NeuS01BeimStart();
     auto abfrage = std::make_unique<DialogPasswortAbfrage>(this);
