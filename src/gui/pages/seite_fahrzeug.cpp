@@ -32,6 +32,7 @@ constexpr FeldZusatz FahrZZusatz[] = {
 constexpr Zeilenplan FahrZZeilen[] = {
     {"&Fahrzeug", nullptr, "PauschBekanntRB PauschBekanntDM"},
     {"&Fahrzeug", "Kostenaufstellung:", ""},
+    {"&Fahrzeug", nullptr, "AnzAbschreib"},
     {"A&bschreibung", nullptr, "AfaBekanntRB AfaBekannt"},
     {"&Weitere Kosten", nullptr, "wk1"}, {"&Weitere Kosten", nullptr, "wk2"},
     {"&Weitere Kosten", nullptr, "wk3"}, {"&Weitere Kosten", nullptr, "wk4"},
@@ -91,6 +92,7 @@ TF_FahrZ::TF_FahrZ(Seitenumgebung& u, QWidget* eltern) : TForm11(u, 0, eltern) {
         lay->addWidget(kmSatz_[i], i + 1, 4);
         connect(knoepfe_[i], &QPushButton::clicked, this, [this, i] { FahrzeugBtnClick(i + 1); });
     }
+    lay->setRowStretch(0, 0);
     lay->setRowStretch(5, 1);
     OvcNb()->setCurrentIndex(ReiterIndex(ListenReiter));
     connect(OvcNb(), &QTabWidget::currentChanged, this, &TF_FahrZ::NbOnPageChanged);

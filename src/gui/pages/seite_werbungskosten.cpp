@@ -1,6 +1,7 @@
 // The expense pages of an employee: trips to work, professional associations,
 // work equipment, meals, double household, study, business trips and other
 // costs, for the taxpayer and the spouse.
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -182,9 +183,11 @@ constexpr FeldZusatz DoppHZusatz[] = {
 
 constexpr Zeilenplan DoppHZeilen[] = {
     {"&Fahrtkosten", "Erste Fahrt zum Beschäftigungsort", ""},
+    {"&Fahrtkosten", "Kosten für öffentl. Verkehrsmittel lt. Nachweis", "ErstFahrtOefDM"},
     {"&Fahrtkosten", "Mit dem eigenen Fahrzeug: Fahrzeug, km, Betrag",
      "ErstFahrtFzLB ErstFahrtFzKM ErstFahrtFzDm"},
     {"&Fahrtkosten", "Letzte Fahrt zum Hausstand", ""},
+    {"&Fahrtkosten", "Kosten für öffentl. Verkehrsmittel lt. Nachweis", "LetztFahrtOefDM"},
     {"&Fahrtkosten", "Mit dem eigenen Fahrzeug: Fahrzeug, km, Betrag",
      "LetztFahrtFzLB LetztFahrtFzKM LetztFahrtFzDM"},
     {"&Fahrtkosten", "Heimfahrten (wöchentlich)", ""},
@@ -315,11 +318,15 @@ void WkSeite::FeldVerlassen(QWidget* w) {
 }
 
 QLabel* WkSeite::KartenLabel(const char* name, Feld neben) {
+    auto* zeile = new QWidget;
+    auto* h = new QHBoxLayout(zeile);
+    h->setContentsMargins(0, 0, 0, 0);
+    h->addWidget(new QLabel(QStringLiteral("lt. Lohnsteuerkarte:")));
     auto* l = new QLabel;
     l->setObjectName(QString::fromLatin1(name));
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    l->setToolTip(QStringLiteral("lt. Lohnsteuerkarte"));
-    if (!NebenFeld(Steuer(neben), l)) l->setParent(this);
+    h->addWidget(l);
+    if (!NebenFeld(Steuer(neben), zeile)) zeile->setParent(this);
     return l;
 }
 

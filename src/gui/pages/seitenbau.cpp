@@ -58,6 +58,13 @@ bool IstSieFeld(const FeldDef& d) {
     return c == "Ehefrau" || (n.size() > 3 && n.substr(n.size() - 3) == "Sie");
 }
 
+// The lists of means of transport offer the case's vehicles as well; the
+// vehicle page's own kind list does not.
+bool IstVerkehrsmittelListe(const FeldDef& d) {
+    return d.typ == FeldTyp::Auswahl && std::string_view(d.seite) != "TF_FahrZ" &&
+           std::string_view(d.auswahl) == " |PKW|Motorrad|Mofa/Moped|Fahrrad";
+}
+
 QWidget* SteuerAnlegen(const FeldDef& d, const FeldZusatz* z, const Seitenbeschreibung& b) {
     QWidget* w = nullptr;
     switch (d.typ) {
@@ -69,10 +76,8 @@ QWidget* SteuerAnlegen(const FeldDef& d, const FeldZusatz* z, const Seitenbeschr
                                                            : "iiii";
             f->SetzeMaske(U(maske));
             if (z && (z->min != 0 || z->max != 0)) f->SetzeBereich(z->min, z->max);
-            // A field of its own mask is as wide as the mask; the others by type.
-            f->setFixedWidth(z && z->maske ? 18 + 8 * static_cast<int>(std::strlen(z->maske))
-                             : d.typ == FeldTyp::Double ? 96
-                                                        : 48);
+            // A field is as wide as its mask.
+            f->setFixedWidth(16 + 7 * static_cast<int>(std::strlen(maske)));
             w = f;
             break;
         }
@@ -87,12 +92,19 @@ QWidget* SteuerAnlegen(const FeldDef& d, const FeldZusatz* z, const Seitenbeschr
         case FeldTyp::Auswahl: {
             auto* f = new AuswahlBox;
             f->SetzeEintraege(U(d.auswahl));
+            // Lists of means of transport take the vehicles' names: the popup shows them whole.
+            if (IstVerkehrsmittelListe(d)) {
+                f->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+                f->setMinimumContentsLength(5);
+            } else {
+                f->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+            }
             w = f;
             break;
         }
         case FeldTyp::Boolesch: {
             const std::string_view n = d.name;
-            const bool radio = n.size() > 2 && n.substr(n.size() - 2) == "RB";
+            const bool radio = n.size() > 2 && (n.ends_with("RB") || n.ends_with("Rb"));
             QAbstractButton* k = radio ? static_cast<QAbstractButton*>(new QRadioButton)
                                        : new QCheckBox;
             if (radio) k->setAutoExclusive(false);
@@ -124,13 +136,6 @@ void Gesperrt(QWidget* w) {
         p.setColor(QPalette::Base, p.color(QPalette::Window));
         e->setPalette(p);
     }
-}
-
-// The lists of means of transport offer the case's vehicles as well; the
-// vehicle page's own kind list does not.
-bool IstVerkehrsmittelListe(const FeldDef& d) {
-    return d.typ == FeldTyp::Auswahl && std::string_view(d.seite) != "TF_FahrZ" &&
-           std::string_view(d.auswahl) == " |PKW|Motorrad|Mofa/Moped|Fahrrad";
 }
 
 struct Zeile {
@@ -305,7 +310,12 @@ void SeiteAufbauen(TForm11& seite, const Seitenbeschreibung& b, int element) {
                         l->setObjectName(U(d.name) + QStringLiteral("Lbl"));
                         g.lay->addWidget(l, g.zeile, spalte - 1);
                     }
-                    g.lay->addWidget(w, g.zeile, spalte);
+                    if (r.felder.size() == 1 && d.typ == FeldTyp::Text)
+                        g.lay->addWidget(w, g.zeile, spalte, 1, -1);  // a long text takes the row
+                    else if (d.typ == FeldTyp::Auswahl)
+                        g.lay->addWidget(w, g.zeile, spalte, Qt::AlignLeft);
+                    else
+                        g.lay->addWidget(w, g.zeile, spalte);
                 }
                 Bindung bi;
                 bi.feld = f;
@@ -365,7 +375,18 @@ bool NebenFeld(QWidget* feld, QWidget* neben) {
     if (pos < 0) return false;
     int zeile = 0, spalte = 0, hoehe = 0, breite = 0;
     lay->getItemPosition(pos, &zeile, &spalte, &hoehe, &breite);
-    lay->addWidget(neben, zeile, 1);
+    // Below the row's caption, so that the field columns stay narrow.
+    auto* stapel = new QWidget;
+    auto* v = new QVBoxLayout(stapel);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(2);
+    if (QLayoutItem* alt = lay->itemAtPosition(zeile, 0); alt && alt->widget()) {
+        QWidget* beschriftung = alt->widget();
+        lay->removeWidget(beschriftung);
+        v->addWidget(beschriftung);
+    }
+    v->addWidget(neben, 0, Qt::AlignLeft);
+    lay->addWidget(stapel, zeile, 0);
     return true;
 }
 

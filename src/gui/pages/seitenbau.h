@@ -68,8 +68,8 @@ struct Seitenbeschreibung {
 // Builds the tabs and fields of `seite` for catalogue element `element`.
 void SeiteAufbauen(TForm11& seite, const Seitenbeschreibung& b, int element);
 
-// Puts `neben` (a list button, a label with a wage-card sum) between a
-// built field's caption and the field; false when the field is not in a grid.
+// Puts `neben` (a list button, a label with a wage-card sum) below a built
+// field's caption; false when the field is not in a grid.
 bool NebenFeld(QWidget* feld, QWidget* neben);
 
 // The descriptors of the pages built from the catalogue, for the tests that
