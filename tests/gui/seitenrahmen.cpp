@@ -3,6 +3,8 @@
 // list table with its take-over.
 #include <QLineEdit>
 #include <QPushButton>
+#include <QLabel>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QtTest>
@@ -149,6 +151,18 @@ class SeitenrahmenTest : public QObject {
                 QCOMPARE(w->objectName(), QString::fromUtf8(d.name));
                 QCOMPARE(w->property("hilfeNummer").toInt(), int(d.nr));
             }
+            // Results from the catalogue's kind column: shown once, read only, never stored.
+            for (size_t i = 0; i < katalog.size(); ++i) {
+                const FeldDef& d = katalog[i];
+                if (std::strcmp(d.seite, b.klasse) != 0 || d.art != FeldArt::Anzeige ||
+                    d.typ == FeldTyp::Text)
+                    continue;
+                QCOMPARE(anzahl[static_cast<Feld>(i)], 1);
+                for (const Bindung& bi : seite.Bindungen())
+                    if (bi.feld == static_cast<Feld>(i)) QVERIFY2(bi.nurLesen, d.id);
+                auto* e = qobject_cast<QLineEdit*>(seite.Steuer(static_cast<Feld>(i)));
+                QVERIFY2(e && e->isReadOnly() && e->focusPolicy() == Qt::NoFocus, d.id);
+            }
             // Ranges from the descriptor reach their fields.
             for (const FeldZusatz& z : b.zusatz) {
                 if (z.min == 0 && z.max == 0) continue;
@@ -158,6 +172,60 @@ class SeitenrahmenTest : public QObject {
                 QCOMPARE(f->Max(), z.max);
             }
         }
+    }
+
+    void verschachtelte_reiter_und_radiogruppen() {
+        static constexpr FeldZusatz ohne[] = {{"PauschBekanntDM", nullptr, 0, 0, ZGesperrt}};
+        static const Seitenbeschreibung zwei{
+            "TF_FahrZ", "Fahrzeugkosten", "&Aussen|&Zweites",
+            "&Aussen=&Fahrzeug|Lea&sing;&Zweites=A&bschreibung|&Weitere Kosten",
+            "iii,iii.ii", nullptr, ohne, {}, {}, "PauschBekanntRB PauschBerechRB"};
+        seitentest::Umgebung u;
+        NeuerFallDatensatz(u.Satz());
+        TForm11 seite(u, 2);
+        SeiteAufbauen(seite, zwei, 2);
+        auto* nb1 = seite.findChild<QTabWidget*>(QStringLiteral("Nb1"));
+        auto* nb2 = seite.findChild<QTabWidget*>(QStringLiteral("Nb2"));
+        QVERIFY(nb1 && nb2);
+        QCOMPARE(nb2->tabText(1), QStringLiteral("&Weitere Kosten"));
+        QCOMPARE(seite.Notizbuecher().size(), size_t(3));
+        QVERIFY(seite.ReiterZeigen(QStringLiteral("&Weitere Kosten")));
+        QCOMPARE(seite.OvcNb()->currentIndex(), 2);
+        QCOMPARE(nb2->currentIndex(), 1);
+        QVERIFY(seite.Reiter(QStringLiteral("&Weitere Kosten"))->isAncestorOf(
+            seite.Steuer(Feld::wk9)));
+        QCOMPARE(seite.Bindungen().front().element, 2);
+        seite.DatenLaden();
+        // A field filled only by its list: read only, but stored.
+        BetragFeld* gesperrt = seite.Betrag(Feld::PauschBekanntDM);
+        QVERIFY(gesperrt->isReadOnly());
+        gesperrt->SetzeWert(0.42);
+        seite.DatenSpeichern();
+        QCOMPARE(u.Satz().Dbl(Feld::PauschBekanntDM, 2), 0.42);
+        // Exactly one of a radio group is on, whichever is clicked.
+        QAbstractButton* bekannt = seite.Kasten(Feld::PauschBekanntRB);
+        QAbstractButton* berech = seite.Kasten(Feld::PauschBerechRB);
+        QVERIFY(berech->isChecked() && !bekannt->isChecked());
+        bekannt->click();
+        QVERIFY(bekannt->isChecked() && !berech->isChecked());
+        bekannt->click();
+        QVERIFY(bekannt->isChecked() && !berech->isChecked());
+        QVERIFY(u.veraendert);
+    }
+
+    void erscheinung_aus_der_umgebung() {
+        struct Farbig : seitentest::Umgebung {
+            QColor Seitenfarbe() const override { return QColor(200, 220, 240); }
+            int Reiterschrift() const override { return 13; }
+        } u;
+        TForm11 seite(u, 1);
+        seite.SetzePosition(3, 1);
+        SeiteAufbauen(seite, Beschreibung("TF_NSA"), 1);
+        seite.show();
+        QCOMPARE(seite.palette().color(QPalette::Window), QColor(200, 220, 240));
+        QCOMPARE(seite.OvcNb()->tabBar()->font().pointSize(), 13);
+        QCOMPARE(seite.KopfPnl()->font().pointSize(), 13);
+        QVERIFY(!seite.findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().isNull());
     }
 
     void bearbeiten_und_schliessen_speichert() {

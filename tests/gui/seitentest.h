@@ -2,12 +2,21 @@
 // file, the message sink, and records of what the pages asked of the window.
 #pragma once
 
+#include <QAbstractButton>
 #include <QTemporaryDir>
+#include <QtTest>
+#include <cmath>
+#include <cstring>
 #include <memory>
 
+#include "calc/berechnung.h"
+#include "calc/calcdaten.h"
+#include "calc/deklaration.h"
 #include "case/fallbefehle.h"
 #include "pages/tform11.h"
 #include "testumgebung.h"
+#include "widgets/auswahl.h"
+#include "widgets/maskenfeld.h"
 
 namespace seitentest {
 
@@ -47,5 +56,44 @@ struct Umgebung : quarnel::gui::Seitenumgebung {
     int Hauptbreite() const override { return 718; }
     int NutzbareHoehe() const override { return 460; }
 };
+
+// Types a value into a field and leaves it, as the user would.
+inline void Eintragen(quarnel::gui::TForm11& s, quarnel::Feld f, const QString& text) {
+    QWidget* w = s.Steuer(f);
+    QVERIFY2(w, quarnel::Def(f).id);
+    if (auto* m = qobject_cast<quarnel::gui::MaskenFeld*>(w)) {
+        emit m->eingabeBeginnt();
+        m->setText(text);
+        emit m->textEdited(text);
+        QVERIFY2(m->Uebernehmen(), quarnel::Def(f).id);
+        m->Abschliessen();
+        emit m->eingabeBeendet(true);
+    } else if (auto* l = qobject_cast<quarnel::gui::AuswahlBox*>(w)) {
+        const int i = text.toInt();
+        l->setCurrentIndex(i);
+        emit l->activated(i);
+    } else if (auto* k = qobject_cast<QAbstractButton*>(w)) {
+        if (k->isChecked() != (text == QStringLiteral("ja"))) k->click();
+    } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
+        e->setText(text);
+        e->setModified(true);
+        emit e->editingFinished();
+    }
+}
+
+// Both cases give the same computation, byte for byte, and a balance at all.
+inline void GleichesErgebnis(const quarnel::CaseRecord& a, const quarnel::CaseRecord& b) {
+    quarnel::CaseRecord x = a, y = b;
+    quarnel::CalcInput e1, e2;
+    quarnel::CalcResult r1, r2;
+    quarnel::DeklarationFuellen(x, e1, r1, false);
+    quarnel::Berechne(e1, r1);
+    quarnel::DeklarationFuellen(y, e2, r2, false);
+    quarnel::Berechne(e2, r2);
+    QVERIFY(std::fabs(r1.GesamtSaldo) > 1);
+    QCOMPARE(r1.GesamtSaldo, r2.GesamtSaldo);
+    QCOMPARE(r1.ZvE, r2.ZvE);
+    QVERIFY(std::memcmp(&r1, &r2, sizeof r1) == 0);
+}
 
 }  // namespace seitentest

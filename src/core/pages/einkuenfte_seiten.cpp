@@ -292,7 +292,13 @@ void AfaRechnen(CaseRecord& r, int person, int zeile) {
     const int e = AfaElement(person, zeile);
     const double preis = r.Dbl(Feld::i_preis, e);
     const int32_t jahre = r.Int(Feld::i_Jahre, e);
-    if (!UeberTausendstel(preis) || !std::isfinite(preis) || jahre < 1) return;
+    // Without a price or a useful life nothing is written off: an old value
+    // never stays in the sum.
+    if (!UeberTausendstel(preis) || !std::isfinite(preis) || jahre < 1) {
+        r.SetzeDbl(Feld::i_Afa, 0, e);
+        r.SetzeDbl(Feld::i_restw, std::isfinite(preis) ? NichtNegativ(preis) : 0, e);
+        return;
+    }
     const int32_t kauf = r.Int(Feld::i_Datum, e);
     // Without a purchase date the first year is unknown: nothing is written off yet.
     if (kauf < 0 || Steuerjahr < JahrVon(kauf)) {

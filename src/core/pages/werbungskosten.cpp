@@ -94,6 +94,10 @@ void ArbeitszimmerRechnen(CaseRecord& r, int p) {
     r.SetzeDbl(Feld::SummeWkZimmer, MinWert(alle, grenze), p);
 }
 
+double ArbeitszimmerKosten(const CaseRecord& r, int p) {
+    return r.Dbl(Feld::DirKostenAusListe, p) + r.Dbl(Feld::AntKostenErg, p);
+}
+
 void DienstreisenRechnen(CaseRecord& r, int p) {
     double fahrt = r.Dbl(Feld::InKM, p) * KilometerSatz(r, r.Int(Feld::InFahrzLB, p));
     double r24 = r.Int(Feld::InL1R12, p) * param::VerpflSatz[2];
@@ -126,6 +130,10 @@ void WerbungskostenSeitenRechnen(CaseRecord& r) {
         DienstreisenRechnen(r, p);
         SonstigeWerbungskostenRechnen(r, p);
     }
+}
+
+double LohnkartenSumme(const CaseRecord& r, Feld zeile, int person) {
+    return r.Dbl(zeile, 2 * person - 1) + r.Dbl(zeile, 2 * person);
 }
 
 }  // namespace quarnel

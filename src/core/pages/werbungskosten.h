@@ -19,11 +19,18 @@ void DoppelteHaushaltRechnen(CaseRecord& r, int person);
 // Direct costs and the study's share of the flat's costs by floor area,
 // limited by the chosen treatment (none, 2,400 DM, in full).
 void ArbeitszimmerRechnen(CaseRecord& r, int person);
+// The study's costs before the limit (direct and proportional), as computed.
+double ArbeitszimmerKosten(const CaseRecord& r, int person);
 void DienstreisenRechnen(CaseRecord& r, int person);
 void SonstigeWerbungskostenRechnen(CaseRecord& r, int person);
 
 // Every page total of both persons. Run the vehicle computation first (the
 // trips read the vehicles' rates per km).
 void WerbungskostenSeitenRechnen(CaseRecord& r);
+
+// A line of the wage-tax cards summed over the person's two cards (cards 1
+// and 2 of the taxpayer, 3 and 4 of the spouse): what the expense pages show
+// of the employer's reimbursements.
+double LohnkartenSumme(const CaseRecord& r, Feld zeile, int person);
 
 }  // namespace quarnel

@@ -8,6 +8,7 @@
 #include <QScrollArea>
 #include <QTabWidget>
 #include <algorithm>
+#include <cstring>
 #include <map>
 #include <string_view>
 
@@ -56,6 +57,13 @@ bool IstSieFeld(const FeldDef& d) {
     return c == "Ehefrau" || (n.size() > 3 && n.substr(n.size() - 3) == "Sie");
 }
 
+// The lists of means of transport offer the case's vehicles as well; the
+// vehicle page's own kind list does not.
+bool IstVerkehrsmittelListe(const FeldDef& d) {
+    return d.typ == FeldTyp::Auswahl && std::string_view(d.seite) != "TF_FahrZ" &&
+           std::string_view(d.auswahl) == " |PKW|Motorrad|Mofa/Moped|Fahrrad";
+}
+
 QWidget* SteuerAnlegen(const FeldDef& d, const FeldZusatz* z, const Seitenbeschreibung& b) {
     QWidget* w = nullptr;
     switch (d.typ) {
@@ -67,7 +75,8 @@ QWidget* SteuerAnlegen(const FeldDef& d, const FeldZusatz* z, const Seitenbeschr
                                                            : "iiii";
             f->SetzeMaske(U(maske));
             if (z && (z->min != 0 || z->max != 0)) f->SetzeBereich(z->min, z->max);
-            f->setFixedWidth(d.typ == FeldTyp::Double ? 96 : 48);
+            // A field is as wide as its mask.
+            f->setFixedWidth(16 + 7 * static_cast<int>(std::strlen(maske)));
             w = f;
             break;
         }
@@ -82,12 +91,19 @@ QWidget* SteuerAnlegen(const FeldDef& d, const FeldZusatz* z, const Seitenbeschr
         case FeldTyp::Auswahl: {
             auto* f = new AuswahlBox;
             f->SetzeEintraege(U(d.auswahl));
+            // Lists of means of transport take the vehicles' names: the popup shows them whole.
+            if (IstVerkehrsmittelListe(d)) {
+                f->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+                f->setMinimumContentsLength(5);
+            } else {
+                f->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+            }
             w = f;
             break;
         }
         case FeldTyp::Boolesch: {
             const std::string_view n = d.name;
-            const bool radio = n.size() > 2 && n.substr(n.size() - 2) == "RB";
+            const bool radio = n.size() > 2 && (n.ends_with("RB") || n.ends_with("Rb"));
             QAbstractButton* k = radio ? static_cast<QAbstractButton*>(new QRadioButton)
                                        : new QCheckBox;
             if (radio) k->setAutoExclusive(false);
@@ -109,6 +125,18 @@ QWidget* SteuerAnlegen(const FeldDef& d, const FeldZusatz* z, const Seitenbeschr
     return w;
 }
 
+// A shown value the user does not type into: no focus, no edit, the
+// background of a disabled field.
+void Gesperrt(QWidget* w) {
+    if (auto* e = qobject_cast<QLineEdit*>(w)) {
+        e->setReadOnly(true);
+        e->setFocusPolicy(Qt::NoFocus);
+        QPalette p = e->palette();
+        p.setColor(QPalette::Base, p.color(QPalette::Window));
+        e->setPalette(p);
+    }
+}
+
 struct Zeile {
     std::vector<Feld> felder;
     const char* beschriftung = nullptr;  // hand row caption
@@ -123,31 +151,25 @@ void SeiteAufbauen(TForm11& seite, const Seitenbeschreibung& b, int element) {
 
     // The tabs, with the nested notebook where the descriptor asks for one.
     std::map<QString, Gitter> gitter;
-    std::vector<QString> reiterFolge;
-    QString aussen;
-    QStringList innere;
-    if (b.unterreiter) {
-        const QString u = U(b.unterreiter);
-        aussen = u.section(u'=', 0, 0);
-        innere = u.section(u'=', 1).split(u'|');
-    }
+    std::vector<std::pair<QString, QStringList>> verschachtelt;
+    for (const QString& u : U(b.unterreiter).split(u';', Qt::SkipEmptyParts))
+        verschachtelt.emplace_back(u.section(u'=', 0, 0), u.section(u'=', 1).split(u'|'));
+    int innerNr = 0;
     for (const QString& t : U(b.reiter).split(u'|', Qt::SkipEmptyParts)) {
-        if (t == aussen) {
+        auto v = std::find_if(verschachtelt.begin(), verschachtelt.end(),
+                              [&](const auto& p) { return p.first == t; });
+        if (v != verschachtelt.end()) {
             auto* traeger = new QWidget;
             auto* l = new QVBoxLayout(traeger);
             l->setContentsMargins(2, 2, 2, 2);
             auto* inner = new QTabWidget(traeger);
-            inner->setObjectName(QStringLiteral("InnerNb"));
+            inner->setObjectName(QStringLiteral("Nb%1").arg(++innerNr));
             l->addWidget(inner);
             seite.OvcNb()->addTab(traeger, t);
-            for (const QString& i : innere) {
-                NeuerReiter(inner, i, gitter[i]);
-                reiterFolge.push_back(i);
-            }
+            for (const QString& i : v->second) NeuerReiter(inner, i, gitter[i]);
             continue;
         }
         NeuerReiter(seite.OvcNb(), t, gitter[t]);
-        reiterFolge.push_back(t);
     }
 
     // The page's fields, by tab; hand rows first take theirs.
@@ -205,6 +227,18 @@ void SeiteAufbauen(TForm11& seite, const Seitenbeschreibung& b, int element) {
         }
     }
 
+    // Fields of "&Info" (the page total) stand below the title and the picture.
+    if (zeilen.count(QStringLiteral("&Info")) && !gitter.count(QStringLiteral("&Info"))) {
+        QWidget* info = seite.OvcNb()->widget(0);
+        auto* feld = new QWidget(info);
+        Gitter& g = gitter[QStringLiteral("&Info")];
+        g.lay = new QGridLayout(feld);
+        g.lay->setContentsMargins(0, 12, 0, 0);
+        g.lay->setHorizontalSpacing(4);
+        g.lay->setColumnStretch(0, 1);
+        static_cast<QVBoxLayout*>(info->layout())->insertWidget(2, feld);
+    }
+
     const QStringList koepfe = U(b.spaltenkoepfe).split(u'|', Qt::SkipEmptyParts);
     for (auto& [reiter, liste] : zeilen) {
         auto git = gitter.find(reiter);
@@ -245,10 +279,12 @@ void SeiteAufbauen(TForm11& seite, const Seitenbeschreibung& b, int element) {
             QString text = r.beschriftung ? U(r.beschriftung)
                            : erstZ && erstZ->beschriftung ? U(erstZ->beschriftung)
                                                           : U(erst.beschriftung);
-            const bool kastenZeile = erst.typ == FeldTyp::Boolesch && r.felder.size() == 1 &&
-                                     !(erstZ && erstZ->beschriftung) && !r.beschriftung &&
-                                     text.size() > 3;
-            if (!kastenZeile) {
+            // A check box or radio button that begins a row carries the row's caption.
+            const bool knopfVorn = erst.typ == FeldTyp::Boolesch &&
+                                   !(erstZ && erstZ->beschriftung) && !r.beschriftung &&
+                                   text.size() > 3;
+            const bool kastenZeile = knopfVorn && r.felder.size() == 1;
+            if (!knopfVorn) {
                 auto* l = new QLabel(text.trimmed());
                 l->setWordWrap(true);
                 l->setObjectName(U(erst.name) + QStringLiteral("Lbl"));
@@ -264,34 +300,38 @@ void SeiteAufbauen(TForm11& seite, const Seitenbeschreibung& b, int element) {
                 if (knopf) knopf->setText(U(d.beschriftung).trimmed());
                 if (kastenZeile) {
                     g.lay->addWidget(w, g.zeile, 0, 1, -1);
+                } else if (knopfVorn && k == 0) {
+                    g.lay->addWidget(w, g.zeile, 0);
                 } else {
-                    const int spalte = 2 + 2 * static_cast<int>(k);
+                    const int spalte = 2 + 2 * static_cast<int>(knopfVorn ? k - 1 : k);
                     if (k > 0 && !knopf && !IstSieFeld(d) && !r.beschriftung &&
                         std::string_view(d.beschriftung) != erst.beschriftung) {
                         auto* l = new QLabel(U(d.beschriftung).trimmed());
                         l->setObjectName(U(d.name) + QStringLiteral("Lbl"));
                         g.lay->addWidget(l, g.zeile, spalte - 1);
                     }
-                    g.lay->addWidget(w, g.zeile, spalte);
+                    if (r.felder.size() == 1 && d.typ == FeldTyp::Text)
+                        g.lay->addWidget(w, g.zeile, spalte, 1, -1);  // a long text takes the row
+                    else if (d.typ == FeldTyp::Auswahl)
+                        g.lay->addWidget(w, g.zeile, spalte, Qt::AlignLeft);
+                    else
+                        g.lay->addWidget(w, g.zeile, spalte);
                 }
                 Bindung bi;
                 bi.feld = f;
                 bi.element = d.anzahl > 1 ? element : 1;
                 bi.steuer = w;
-                if (z && z->art == ZNurLesen) {
-                    bi.nurLesen = true;
-                    if (auto* e = qobject_cast<QLineEdit*>(w)) {
-                        e->setReadOnly(true);
-                        e->setFocusPolicy(Qt::NoFocus);
-                    }
-                }
+                // Results of the page and list-filled fields are not typed into.
+                bi.nurLesen = (z && z->art == ZNurLesen) || d.art == FeldArt::Anzeige;
+                if (bi.nurLesen || (z && z->art == ZGesperrt)) Gesperrt(w);
+                bi.verkehrsmittel = IstVerkehrsmittelListe(d);
                 if (d.typ == FeldTyp::Auswahl)
                     for (Feld t : FelderNachName(d.name))
                         if (Def(t).typ == FeldTyp::Text && Def(t).art == FeldArt::Anzeige &&
                             std::string_view(Def(t).seite) == b.klasse)
                             bi.textFeld = t;
                 seite.Bindungen().push_back(bi);
-                if (!bi.nurLesen) seite.FeldAnschliessen(w);
+                if (!bi.nurLesen && !(z && z->art == ZGesperrt)) seite.FeldAnschliessen(w);
             }
             ++g.zeile;
         }
@@ -301,8 +341,8 @@ void SeiteAufbauen(TForm11& seite, const Seitenbeschreibung& b, int element) {
         if (git == gitter.end()) continue;
         auto* knopf = new QPushButton(U(k.text));
         knopf->setObjectName(U(k.name));
-        if (k.liste > 0) {
-            const int n = k.jePerson ? k.liste + element : k.liste;
+        const int n = k.jePerson ? k.liste + element : k.liste;
+        if (n > 0) {
             QString titel = U(k.titel);
             if (k.jePerson)
                 titel += element == 1 ? QStringLiteral("Stpfl.") : QStringLiteral("Ehegatte");
@@ -313,13 +353,45 @@ void SeiteAufbauen(TForm11& seite, const Seitenbeschreibung& b, int element) {
                 s->ListeOeffnen(n, titel, hilfe, ziel ? s->Betrag(*ziel) : nullptr);
             });
         }
-        git->second.lay->addWidget(knopf, git->second.zeile++, 0, 1, 1, Qt::AlignLeft);
+        // A list button stands beside the field its sum goes into.
+        QWidget* ziel = k.feld ? seite.Steuer(*FeldNachId(k.feld)) : nullptr;
+        if (!ziel || !NebenFeld(ziel, knopf))
+            git->second.lay->addWidget(knopf, git->second.zeile++, 0, 1, 1, Qt::AlignLeft);
     }
     // The spare width goes right of the fields, so labels and fields stay together.
     for (auto& [name, g] : gitter) {
         g.lay->setRowStretch(g.zeile, 1);
         g.lay->setColumnStretch(g.lay->columnCount(), 1);
     }
+    for (const QString& gruppe : U(b.radiogruppen).split(u'|', Qt::SkipEmptyParts)) {
+        std::vector<QAbstractButton*> knoepfe;
+        for (const QString& id : gruppe.split(u' ', Qt::SkipEmptyParts))
+            if (auto f = FeldNachId(id.toStdString())) knoepfe.push_back(seite.Kasten(*f));
+        seite.Radiogruppe(std::move(knoepfe));
+    }
+}
+
+bool NebenFeld(QWidget* feld, QWidget* neben) {
+    auto* lay = feld && feld->parentWidget()
+                    ? qobject_cast<QGridLayout*>(feld->parentWidget()->layout())
+                    : nullptr;
+    const int pos = lay ? lay->indexOf(feld) : -1;
+    if (pos < 0) return false;
+    int zeile = 0, spalte = 0, hoehe = 0, breite = 0;
+    lay->getItemPosition(pos, &zeile, &spalte, &hoehe, &breite);
+    // Below the row's caption, so that the field columns stay narrow.
+    auto* stapel = new QWidget;
+    auto* v = new QVBoxLayout(stapel);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(2);
+    if (QLayoutItem* alt = lay->itemAtPosition(zeile, 0); alt && alt->widget()) {
+        QWidget* beschriftung = alt->widget();
+        lay->removeWidget(beschriftung);
+        v->addWidget(beschriftung);
+    }
+    v->addWidget(neben, 0, Qt::AlignLeft);
+    lay->addWidget(stapel, zeile, 0);
+    return true;
 }
 
 }  // namespace quarnel::gui

@@ -16,6 +16,7 @@ enum Zusatzart : uint8_t {
     ZNormal = 0,
     ZNurLesen = 1,  // a display: shown, never stored by the page
     ZOhne = 2,      // no control (the page stores it otherwise)
+    ZGesperrt = 3,  // filled only by its list: not typed into, but stored
 };
 
 // What a field needs beyond its catalogue row (id = catalogue id).
@@ -52,16 +53,24 @@ struct Seitenbeschreibung {
     const char* klasse;          // page class in the catalogue ("TF_NSA")
     const char* infoTitel;       // caption of InfoTitelLbl
     const char* reiter;          // tabs after "&Info", separated by '|'
-    const char* unterreiter;     // "Outer=Inner1|Inner2" or nullptr: a nested notebook
+    // Nested notebooks "Outer=Inner1|Inner2", several separated by ';' (object
+    // names Nb1, Nb2, ... in that order), or nullptr.
+    const char* unterreiter;
     const char* standardMaske;   // mask of amount fields without their own
     const char* spaltenkoepfe;   // "Stpfl./Ehemann|Ehefrau" above paired rows, or nullptr
     std::span<const FeldZusatz> zusatz = {};
     std::span<const Zeilenplan> zeilen = {};
     std::span<const Knopfplan> knoepfe = {};
+    // Radio buttons of which exactly one is on: ids separated by ' ', groups by '|'.
+    const char* radiogruppen = nullptr;
 };
 
 // Builds the tabs and fields of `seite` for catalogue element `element`.
 void SeiteAufbauen(TForm11& seite, const Seitenbeschreibung& b, int element);
+
+// Puts `neben` (a list button, a label with a wage-card sum) below a built
+// field's caption; false when the field is not in a grid.
+bool NebenFeld(QWidget* feld, QWidget* neben);
 
 // The descriptors of the pages built from the catalogue, for the tests that
 // check every one of them.

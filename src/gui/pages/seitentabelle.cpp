@@ -5,6 +5,8 @@
 #include <memory>
 
 #include "pages/seiten.h"
+#include "pages/seiten_wk.h"
+#include "print/druckausgabe.h"
 #include "shell/tf_globmain.h"
 
 namespace quarnel::gui {
@@ -12,6 +14,21 @@ namespace quarnel::gui {
 namespace {
 
 using Fabrik = TForm11* (*)(Seitenumgebung&, int seite);
+
+// The expense page `seite` (1..8) of a person; null for a page the areas do not have.
+TForm11* Werbungskostenseite(Seitenumgebung& u, int person, int seite) {
+    switch (seite) {
+        case 1: return new TF_WKFahrt(u, person);
+        case 2: return new TF_WKBVerb(u, person);
+        case 3: return new TF_WKArbM(u, person);
+        case 4: return new TF_WKVerpfl(u, person);
+        case 5: return new TF_WKDoppH(u, person);
+        case 6: return new TF_WKZimmer(u, person);
+        case 7: return new TF_WKReise(u, person);
+        case 8: return new TF_WKSonst(u, person);
+        default: return nullptr;
+    }
+}
 
 struct Eintrag {
     int bereich;
@@ -23,6 +40,9 @@ const Eintrag Seitentabelle[] = {
     {1, 1, [](Seitenumgebung& u, int) -> TForm11* { return new TF_ErSie(u); }},
     {2, 0, [](Seitenumgebung& u, int s) -> TForm11* { return new TF_Kind(u, s); }},
     {3, 0, [](Seitenumgebung& u, int s) -> TForm11* { return new TF_NSA(u, s); }},
+    {1, 2, [](Seitenumgebung& u, int) -> TForm11* { return new TF_FahrZ(u); }},
+    {4, 0, [](Seitenumgebung& u, int s) { return Werbungskostenseite(u, 1, s); }},
+    {5, 0, [](Seitenumgebung& u, int s) { return Werbungskostenseite(u, 2, s); }},
     {13, 5, [](Seitenumgebung& u, int) -> TForm11* { return new TF_AbAusBi(u); }},
     {17, 2, [](Seitenumgebung& u, int) -> TForm11* { return new TF_Kurz(u); }},
 };
@@ -45,6 +65,25 @@ class HauptfensterUmgebung : public Seitenumgebung {
     void SetzeKurzberechnung(bool aktiv) override { h_.SetzeKurzberechnung(aktiv); }
     int Hauptbreite() const override { return h_.Mdi()->width(); }
     int NutzbareHoehe() const override { return h_.Mdi()->height(); }
+    QColor Seitenfarbe() const override {
+        const uint32_t bgr = h_.Einst().hintergrund;
+        return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+    }
+    int Reiterschrift() const override { return 9 + h_.Einst().deltaFontSizeTab; }
+    bool Drucken(Druckart art, const Druckdaten& d) override {
+        Druckausgabe& a = h_.Druck();
+        const Druckdaten vorher = a.daten;
+        if (d.liste) a.daten.liste = d.liste;
+        if (d.afaListe) {
+            a.daten.afaListe = d.afaListe;
+            a.daten.jahr = d.jahr;
+        }
+        a.daten.fall = &h_.Fall().Satz();
+        // The list jobs go straight to the printer; the dispatcher reports what fails.
+        a.DruckAusgabe(static_cast<int>(art), 0, false, art != Druckart::Kapitalliste);
+        a.daten = vorher;
+        return true;
+    }
 
   private:
     TF_GlobMain& h_;
@@ -56,7 +95,7 @@ TForm11* SeiteErzeugen(Seitenumgebung& u, int bereich, int seite) {
     for (const Eintrag& e : Seitentabelle)
         if (e.bereich == bereich && (e.seite == 0 || e.seite == seite)) {
             TForm11* s = e.fabrik(u, seite);
-            s->SetzePosition(bereich, seite);
+            if (s) s->SetzePosition(bereich, seite);
             return s;
         }
     return nullptr;
@@ -82,6 +121,11 @@ std::span<const BeschriebeneSeite> AlleSeitenbeschreibungen() {
         {&TF_ErSie::Beschreibung(), 1}, {&TF_BehindN::Beschreibung(), 8},
         {&TF_Kind::Beschreibung(), 6},  {&TF_Ausbild::Beschreibung(), 6},
         {&TF_NSA::Beschreibung(), 4},   {&TF_Kurz::Beschreibung(), 1},
+        {&TF_FahrZ::Beschreibung(), 4}, {&TF_WKFahrt::Beschreibung(), 2},
+        {&TF_WKBVerb::Beschreibung(), 2}, {&TF_WKArbM::Beschreibung(), 2},
+        {&TF_WKVerpfl::Beschreibung(), 2}, {&TF_WKDoppH::Beschreibung(), 2},
+        {&TF_WKZimmer::Beschreibung(), 2}, {&TF_WKReise::Beschreibung(), 2},
+        {&TF_WKSonst::Beschreibung(), 2},
     };
     return alle;
 }

@@ -4,9 +4,11 @@
 // place to show subordinate pages. The main window lends it; tests script it.
 #pragma once
 
+#include <QColor>
 #include <QString>
 
 #include "case/caserecord.h"
+#include "print/listendruck.h"
 #include "shell/meldung.h"
 
 class QWidget;
@@ -37,6 +39,14 @@ class Seitenumgebung {
     // Width of the main window's client area and the height pages may take.
     virtual int Hauptbreite() const = 0;
     virtual int NutzbareHoehe() const = 0;
+    // The configured page colour (invalid: the style's) and the font size of
+    // the tabs and header panels (0: the style's).
+    virtual QColor Seitenfarbe() const { return {}; }
+    virtual int Reiterschrift() const { return 0; }
+    // Prints a list job of a page (list table, capital list, depreciation
+    // list) from `daten`; the open case names the headers. False when the
+    // program cannot print here.
+    virtual bool Drucken(Druckart, const Druckdaten&) { return false; }
 };
 
 }  // namespace quarnel::gui

@@ -12,6 +12,7 @@
 
 #include "case/zeichensatz.h"
 #include "pages/seitenzustand.h"
+#include "pages/tabellenseite.h"
 #include "widgets/maskenfeld.h"
 
 namespace quarnel::gui {
@@ -70,11 +71,6 @@ class ZellenDelegat : public QStyledItemDelegate {
 
 }  // namespace
 
-std::function<void(const Listensatz&)>& TF_Anlage::Drucker() {
-    static std::function<void(const Listensatz&)> d;
-    return d;
-}
-
 TF_Anlage::TF_Anlage(Seitenumgebung& u, QWidget* eltern)
     : TForm11(u, SeitenzustandGlobal().listenaufruf.liste, eltern) {
     setObjectName(QStringLiteral("TF_Anlage"));
@@ -88,61 +84,25 @@ TF_Anlage::TF_Anlage(Seitenumgebung& u, QWidget* eltern)
 
     auto* seite = new QWidget;
     auto* lay = new QVBoxLayout(seite);
-    tabelle_ = new QTableWidget(Zeilen, 3, seite);
-    tabelle_->setObjectName(QStringLiteral("Tabelle"));
-    tabelle_->setHorizontalHeaderLabels({QString(), QStringLiteral("Text"), QStringLiteral("Betrag")});
-    tabelle_->verticalHeader()->hide();
-    tabelle_->verticalHeader()->setDefaultSectionSize(17);
+    tabelle_ = TabelleAnlegen(Zeilen, {QString(), QStringLiteral("Text"), QStringLiteral("Betrag")},
+                              QColor(0, 255, 255), 2, seite);
     tabelle_->setItemDelegate(new ZellenDelegat(u.Meldungsdienst(), tabelle_));
-    tabelle_->setEditTriggers(QAbstractItemView::AllEditTriggers);
-    tabelle_->setSelectionMode(QAbstractItemView::SingleSelection);
-    tabelle_->setTabKeyNavigation(true);
-    for (int r = 0; r < Zeilen; ++r) {
-        auto* nr = new QTableWidgetItem(QString::number(r + 1));
-        nr->setFlags(Qt::ItemIsEnabled);
-        nr->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        tabelle_->setItem(r, 0, nr);
-        const QColor farbe = (r + 1) % 2 == 1 ? QColor(Qt::white) : QColor(0, 255, 255);
-        for (int c = 1; c <= 2; ++c) {
-            auto* it = new QTableWidgetItem;
-            it->setBackground(farbe);
-            if (c == 2) it->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            tabelle_->setItem(r, c, it);
-        }
-    }
     connect(tabelle_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* it) {
         if (!geladen_) return;
         ZeileAusTabelle(it->row() + 1);
         SummeZeigen();
         KompChange();
     });
-    connect(tabelle_, &QTableWidget::currentCellChanged, this, [this](int r, int, int alt, int) {
-        QFont f = tabelle_->font();
-        if (alt >= 0) tabelle_->item(alt, 0)->setFont(f);
-        f.setBold(true);
-        if (r >= 0) tabelle_->item(r, 0)->setFont(f);
-        umgebung_.Liste().SetzeSumme(SummeZeilen());
-    });
+    connect(tabelle_, &QTableWidget::currentCellChanged, this,
+            [this] { umgebung_.Liste().SetzeSumme(SummeZeilen()); });
     lay->addWidget(tabelle_, 1);
 
     auto* fuss = new QHBoxLayout;
-    auto knopf = [&](const char* name, const char* text, void (TF_Anlage::*f)()) {
-        auto* b = new QPushButton(QString::fromUtf8(text), seite);
-        b->setObjectName(QString::fromLatin1(name));
-        connect(b, &QPushButton::clicked, this, f);
-        fuss->addWidget(b);
-    };
-    knopf("ZeilePlusBtn", "  Zeile +", &TF_Anlage::ZeilePlusClick);
-    knopf("ZeileMinusBtn", "  Zeile -", &TF_Anlage::ZeileMinusClick);
-    knopf("DruckenBtn", "&Drucken", &TF_Anlage::DruckenClick);
-    knopf("OkBtn", "  &OK", &TF_Anlage::OkClick);
-    fuss->addStretch(1);
-    fuss->addWidget(new QLabel(QStringLiteral("Summe:"), seite));
-    summeLbl_ = new QLabel(seite);
-    summeLbl_->setObjectName(QStringLiteral("SummeLbl"));
-    summeLbl_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    summeLbl_->setMinimumWidth(90);
-    fuss->addWidget(summeLbl_);
+    FussKnopf(fuss, "ZeilePlusBtn", "  Zeile +", [this] { ZeilePlusClick(); });
+    FussKnopf(fuss, "ZeileMinusBtn", "  Zeile -", [this] { ZeileMinusClick(); });
+    FussKnopf(fuss, "DruckenBtn", "&Drucken", [this] { DruckenClick(); });
+    FussKnopf(fuss, "OkBtn", "  &OK", [this] { OkClick(); });
+    summeLbl_ = SummenAnzeige(fuss);
     lay->addLayout(fuss);
     OvcNb()->addTab(seite, QStringLiteral("&Liste"));
     OvcNb()->setCurrentIndex(1);
@@ -272,32 +232,20 @@ void TF_Anlage::DruckenClick() {
     l.SetzeTitel(Utf8ZuCp1252(KopfPnl()->text().left(40).toStdString()));
     OffeneEingabeUebernehmen();
     l.SetzeSumme(SummeZeilen());
-    if (Drucker())
-        Drucker()(l);
-    else
-        umgebung_.Meldungsdienst().Zeige(
-            MeldungsTyp::Information,
-            "Diese Funktion steht in dieser Programmversion noch nicht zur Verfügung.", KnopfOK);
+    Druckdaten d;
+    d.liste = &l;
+    Drucken(Druckart::Liste, d);
     tabelle_->setFocus();
 }
 
 void TF_Anlage::OkClick() {
     OffeneEingabeUebernehmen();
-    SeitenzustandGlobal().uebernahme =
-        umgebung_.Meldungsdienst().Zeige(MeldungsTyp::Bestaetigung,
-                                         "Übernahme der Tabellensumme in vorhergendes "
-                                         "Eingabefeld?",
-                                         KnopfJa | KnopfNein) == Antwort::Ja;
+    SeitenzustandGlobal().uebernahme = UebernahmeGewuenscht(umgebung_.Meldungsdienst());
     Schliessen();
 }
 
 bool TF_Anlage::OffeneEingabeUebernehmen() {
-    // Moving the current cell commits and closes an open editor.
-    if (QWidget* f = focusWidget(); f && tabelle_->viewport()->isAncestorOf(f)) {
-        const QModelIndex i = tabelle_->currentIndex();
-        tabelle_->setCurrentIndex(QModelIndex());
-        tabelle_->setCurrentIndex(i);
-    }
+    ZellenEditBeenden(this, tabelle_);
     return true;
 }
 

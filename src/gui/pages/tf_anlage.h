@@ -3,8 +3,6 @@
 // question whether the sum goes into the calling page's field.
 #pragma once
 
-#include <functional>
-
 #include "pages/tform11.h"
 
 class QLabel;
@@ -17,9 +15,6 @@ class TF_Anlage : public TForm11 {
   public:
     // Uses the program-wide list call (list number, title, help page).
     explicit TF_Anlage(Seitenumgebung& u, QWidget* eltern = nullptr);
-
-    // Printing of a list; the printing part of the program installs it.
-    static std::function<void(const Listensatz&)>& Drucker();
 
     QTableWidget* Tabelle() const { return tabelle_; }
     double SummeZeilen() const;

@@ -6,11 +6,15 @@
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QScrollArea>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "calc/betrag.h"
+#include "pages/bereichsbild.h"
 #include "pages/seitenzustand.h"
 #include "pages/tf_anlage.h"
 #include "widgets/auswahl.h"
@@ -77,11 +81,34 @@ TForm11::TForm11(Seitenumgebung& umgebung, int instanz, QWidget* eltern)
 TForm11::~TForm11() = default;
 
 QWidget* TForm11::Reiter(const QString& titel) const {
-    const int i = ReiterIndex(titel);
-    if (i < 0) return nullptr;
-    QWidget* w = nb_->widget(i);
-    if (auto* rollen = qobject_cast<QScrollArea*>(w)) return rollen->widget();
-    return w;
+    for (QTabWidget* nb : Notizbuecher())
+        for (int i = 0; i < nb->count(); ++i) {
+            if (nb->tabText(i) != titel) continue;
+            QWidget* w = nb->widget(i);
+            if (auto* rollen = qobject_cast<QScrollArea*>(w)) return rollen->widget();
+            return w;
+        }
+    return nullptr;
+}
+
+std::vector<QTabWidget*> TForm11::Notizbuecher() const {
+    std::vector<QTabWidget*> alle{nb_};
+    for (QTabWidget* nb : nb_->findChildren<QTabWidget*>()) alle.push_back(nb);
+    return alle;
+}
+
+bool TForm11::ReiterZeigen(const QString& titel) {
+    for (QTabWidget* nb : Notizbuecher())
+        for (int i = 0; i < nb->count(); ++i) {
+            if (nb->tabText(i) != titel) continue;
+            // The outer tabs that hold this notebook first.
+            for (QTabWidget* aussen : Notizbuecher())
+                for (int k = 0; aussen != nb && k < aussen->count(); ++k)
+                    if (aussen->widget(k)->isAncestorOf(nb)) aussen->setCurrentIndex(k);
+            nb->setCurrentIndex(i);
+            return true;
+        }
+    return false;
 }
 
 int TForm11::ReiterIndex(const QString& titel) const {
@@ -116,6 +143,7 @@ void TForm11::DatenLaden() {
             x->SetzeWert(r.Int(b.feld, b.element));
         } else if (auto* x = qobject_cast<AuswahlBox*>(b.steuer)) {
             x->blockSignals(true);
+            if (b.verkehrsmittel) FahrzeugeAnhaengen(x, r);
             x->SetzeIndex(r.Int(b.feld, b.element));
             x->blockSignals(false);
         } else if (auto* x = qobject_cast<QAbstractButton*>(b.steuer)) {
@@ -166,6 +194,7 @@ void TForm11::FormShow() {
     const int nutzbar = umgebung_.NutzbareHoehe();
     if (nutzbar > 0 && (hoehe > nutzbar - 2 || hoehe < 200)) hoehe = nutzbar - 6;
     rahmen->setGeometry(0, 0, breite, std::max(hoehe, 200));
+    Erscheinung();
     DatenLaden();
     if (bereich_ > 0) SeitenmerkerSetzen(Satz(), SM_Bearbeitet, bereich_, seite_);
 }
@@ -176,8 +205,9 @@ void TForm11::FormActivate() {
         return;
     }
     Seitenzustand& z = SeitenzustandGlobal();
+    const std::optional<double> rueckgabe = std::exchange(rueckgabe_, std::nullopt);
     if (z.uebernahme && listenZiel_) {
-        listenZiel_->SetzeWert(umgebung_.Liste().Summe());
+        listenZiel_->SetzeWert(rueckgabe ? *rueckgabe : umgebung_.Liste().Summe());
         z.uebernahme = false;
         listenZiel_ = nullptr;
         KompChange();
@@ -366,6 +396,7 @@ void TForm11::FeldAnschliessen(QWidget* steuer) {
                 [this, m](int code, const QString& text) { DefContError(code, text, m); });
     } else if (auto* b = qobject_cast<QAbstractButton*>(steuer)) {
         connect(b, &QAbstractButton::clicked, this, [this, b] {
+            RadiogruppeRichten(b);
             FokusMerken();
             KompChange();
             FeldVerlassen(b);
@@ -384,6 +415,69 @@ void TForm11::FeldAnschliessen(QWidget* steuer) {
             FeldVerlassen(t);
         });
     }
+}
+
+// --- what the remaining pages share -----------------------------------------------------
+
+void TForm11::Erscheinung() {
+    if (const QColor c = umgebung_.Seitenfarbe(); c.isValid()) {
+        QPalette p = palette();
+        p.setColor(QPalette::Window, c);
+        setPalette(p);
+        setAutoFillBackground(true);
+    }
+    if (const int groesse = umgebung_.Reiterschrift(); groesse > 0) {
+        for (QTabWidget* nb : Notizbuecher()) {
+            QFont f = nb->tabBar()->font();
+            f.setPointSize(groesse);
+            nb->tabBar()->setFont(f);
+        }
+        QFont f = kopfPnl_->font();
+        f.setPointSize(groesse);
+        kopfPnl_->setFont(f);
+    }
+    if (auto* bild = findChild<QLabel*>(QStringLiteral("Image1")); bild && bild->pixmap().isNull())
+        bild->setPixmap(Bereichsbild(bereich_, seite_));
+}
+
+void TForm11::UnterseiteMitZielOeffnen(TForm11* unterseite, BetragFeld* ziel) {
+    if (!OffeneEingabeUebernehmen()) {
+        delete unterseite;
+        return;
+    }
+    listenZiel_ = ziel;
+    rueckgabe_.reset();
+    UnterseiteOeffnen(unterseite);
+}
+
+void TForm11::Drucken(Druckart art, const Druckdaten& daten) {
+    if (!umgebung_.Drucken(art, daten))
+        umgebung_.Meldungsdienst().Zeige(
+            MeldungsTyp::Information,
+            "Diese Funktion steht in dieser Programmversion noch nicht zur Verfügung.", KnopfOK);
+}
+
+void TForm11::SetzeOhnePruefung(bool ohne) {
+    setProperty("ohnePruefung", ohne);
+}
+
+void TForm11::Radiogruppe(std::vector<QAbstractButton*> knoepfe) {
+    std::erase(knoepfe, nullptr);
+    if (!knoepfe.empty()) radiogruppen_.push_back(std::move(knoepfe));
+}
+
+void TForm11::RadiogruppeRichten(QAbstractButton* geklickt) {
+    for (const auto& gruppe : radiogruppen_) {
+        if (std::find(gruppe.begin(), gruppe.end(), geklickt) == gruppe.end()) continue;
+        for (QAbstractButton* k : gruppe) CnoC(k, k == geklickt);
+    }
+}
+
+void FahrzeugeAnhaengen(AuswahlBox* liste, const CaseRecord& r) {
+    if (liste->count() >= 6) return;
+    for (int i = 1; i <= 4; ++i)
+        liste->addItem(QStringLiteral(" ") +
+                       QString::fromStdString(r.TextUtf8(Feld::FahrzBez, i)).trimmed());
 }
 
 }  // namespace quarnel::gui

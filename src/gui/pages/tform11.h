@@ -7,6 +7,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 #include "case/feldkatalog.h"
@@ -38,6 +39,7 @@ struct Bindung {
     QWidget* steuer = nullptr;
     bool nurLesen = false;  // shown, not stored by the page
     Feld textFeld = Feld::Anzahl_;  // a choice's display text, stored with it
+    bool verkehrsmittel = false;  // a means-of-transport list: the vehicles join it
 };
 
 class TForm11 : public QWidget {
@@ -100,6 +102,21 @@ class TForm11 : public QWidget {
     // Opens list table n; a sum the user agrees to take over goes into
     // `ziel` when the table returns, whichever tab is showing then.
     void ListeOeffnen(int liste, const QString& titel, int hilfeseite, BetragFeld* ziel);
+    // Opens a subordinate page whose result (handed back with Rueckgabe)
+    // goes into `ziel` when the user agreed to take it over.
+    void UnterseiteMitZielOeffnen(TForm11* unterseite, BetragFeld* ziel);
+    // The value a closing subordinate page hands back instead of the list sum.
+    void Rueckgabe(double wert) { rueckgabe_ = wert; }
+    // The open case in the print job `art`; tells the user when it cannot print.
+    void Drucken(Druckart art, const Druckdaten& daten);
+    // A subordinate window the checks leave alone ("Funktion hier nicht verfügbar").
+    void SetzeOhnePruefung(bool ohne);
+    // Buttons of which exactly one is checked; a click checks the one clicked.
+    void Radiogruppe(std::vector<QAbstractButton*> knoepfe);
+    // Shows a tab by its caption, also one of a nested notebook.
+    bool ReiterZeigen(const QString& titel);
+    // Every notebook of the page, the outer one first.
+    std::vector<QTabWidget*> Notizbuecher() const;
 
     // --- controls
     QLabel* KopfPnl() const { return kopfPnl_; }
@@ -121,6 +138,8 @@ class TForm11 : public QWidget {
     void geschlossen();
 
   protected:
+    // Page colour, tab and header fonts, the area's picture.
+    void Erscheinung();
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
@@ -143,7 +162,16 @@ class TForm11 : public QWidget {
     std::vector<Datumsregel> datumsregeln_;
     QPointer<TForm11> aufrufer_;
     QPointer<BetragFeld> listenZiel_;
+    std::optional<double> rueckgabe_;
+    std::vector<std::vector<QAbstractButton*>> radiogruppen_;
+
+  private:
+    void RadiogruppeRichten(QAbstractButton* geklickt);
 };
+
+// Appends the four vehicles of the case (" " + name) to a means-of-transport
+// list that does not have them yet: items 5..8 after "Fahrrad".
+void FahrzeugeAnhaengen(class AuswahlBox* liste, const CaseRecord& r);
 
 // "Eingabebereich 01.01.1900 - 31.12.2001"
 QString Bereichshinweis(int32_t von, int32_t bis);

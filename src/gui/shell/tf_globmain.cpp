@@ -196,6 +196,7 @@ TF_GlobMain::TF_GlobMain(const Startschalter& schalter, const Verzeichnisse& ver
                                                            AktuellesErgebnis(), false);
                                     },
                                     &einst_, pfade_.formular, dienste_.uhr});
+    druck_->daten.fall = &verw_->Satz();  // headers name the taxpayer before any computation
     verw_->Zustand().programmVerzeichnis = QDir::homePath().toStdString();
     if (schalter_.autoOeffnen) verw_->NeuS01BeimStart();
     if (!schalter_.datei.empty()) verw_->DateiBeimStart(schalter_.datei);

@@ -222,14 +222,19 @@ TEST(Afa, Zeilen_nach_Kaufdatum) {
     EXPECT_EQ(AfaSummeRechnen(r, 2), 300);
 }
 
-TEST(Afa, Letztes_Jahr_nur_der_Restwert_und_leere_Zeilen_bleiben) {
+TEST(Afa, Letztes_Jahr_nur_der_Restwert_und_geleerte_Zeilen_fallen_heraus) {
     CaseRecord r = Fall(false);
     Zeile(r, 1, 1, TagesNummer(1998, 10, 1), 1000, 3);  // 166.67, 333.33, 333.33, 2001: 166.67
-    r.SetzeDbl(Feld::i_Afa, 55, 2);                     // a row without price is left as it is
-    AfaSummeRechnen(r, 1);
+    r.SetzeDbl(Feld::i_Afa, 55, 2);                     // a row whose price was cleared
+    Zeile(r, 1, 3, TagesNummer(2001, 1, 1), 600, 3);
+    EXPECT_DOUBLE_EQ(AfaSummeRechnen(r, 1), 166.67 + 200);
+    Zeile(r, 1, 3, TagesNummer(2001, 1, 1), 600, 0);  // its years dropped below 1
+    EXPECT_DOUBLE_EQ(AfaSummeRechnen(r, 1), 166.67);
     EXPECT_DOUBLE_EQ(Afa(r, 1, 1), 166.67);
     EXPECT_EQ(Rest(r, 1, 1), 0);
-    EXPECT_EQ(Afa(r, 1, 2), 55);
+    EXPECT_EQ(Afa(r, 1, 2), 0);
+    EXPECT_EQ(Afa(r, 1, 3), 0);
+    EXPECT_EQ(Rest(r, 1, 3), 600);
 }
 
 TEST(Afa, Zeilen_einfuegen_und_loeschen) {

@@ -1,0 +1,184 @@
+// The expense pages of an employee (both persons: instance 1 taxpayer, 2
+// spouse), the vehicle costs and the depreciation list of work equipment.
+// Each page is built from its descriptor; a class adds only what the
+// descriptor cannot say.
+#pragma once
+
+#include <QLabel>
+
+#include "pages/seitenbau.h"
+
+class QPushButton;
+class QTableWidget;
+
+namespace quarnel::gui {
+
+// What the expense pages share: the person in the title, the page
+// computation after every change (store, compute, load again).
+class WkSeite : public TForm11 {
+    Q_OBJECT
+  public:
+    using Rechnung = void (*)(CaseRecord&, int person);
+    WkSeite(Seitenumgebung& u, int person, const Seitenbeschreibung& b, Rechnung rechnung,
+            QWidget* eltern);
+    int Person() const { return instanz_; }
+    void FormShow() override;
+    void AnzeigeRechnen() override;
+
+  protected:
+    void FeldVerlassen(QWidget* w) override;
+    // Shows a wage-card sum "#####,## DM" beside a field.
+    QLabel* KartenLabel(const char* name, Feld neben);
+    void KartenLabelSetzen(QLabel* l, double betrag);
+
+  private:
+    Rechnung rechnung_;
+    bool rechnet_ = false;
+};
+
+class TF_WKFahrt : public WkSeite {
+    Q_OBJECT
+  public:
+    TF_WKFahrt(Seitenumgebung& u, int person, QWidget* eltern = nullptr);
+    static const Seitenbeschreibung& Beschreibung();
+    void DatenLaden() override;
+
+  private:
+    void PkwEnter(int zeile);
+    void MitAnderenEnter(int zeile);
+    QLabel* stFrei17Lbl_;
+    QLabel* stPausch18Lbl_;
+    QLabel* zeile17u18Lbl2_;
+};
+
+class TF_WKBVerb : public WkSeite {
+    Q_OBJECT
+  public:
+    TF_WKBVerb(Seitenumgebung& u, int person, QWidget* eltern = nullptr);
+    static const Seitenbeschreibung& Beschreibung();
+};
+
+class TF_WKArbM : public WkSeite {
+    Q_OBJECT
+  public:
+    TF_WKArbM(Seitenumgebung& u, int person, QWidget* eltern = nullptr);
+    static const Seitenbeschreibung& Beschreibung();
+    void AbschreibungListeBtnClick();
+};
+
+class TF_WKVerpfl : public WkSeite {
+    Q_OBJECT
+  public:
+    TF_WKVerpfl(Seitenumgebung& u, int person, QWidget* eltern = nullptr);
+    static const Seitenbeschreibung& Beschreibung();
+    void DatenLaden() override;
+
+  private:
+    QLabel* zu20Lbl_;
+    QLabel* zu20Lbl2_;
+};
+
+class TF_WKDoppH : public WkSeite {
+    Q_OBJECT
+  public:
+    TF_WKDoppH(Seitenumgebung& u, int person, QWidget* eltern = nullptr);
+    static const Seitenbeschreibung& Beschreibung();
+    void DatenLaden() override;
+
+  private:
+    QLabel* erstattLbl_;
+};
+
+class TF_WKZimmer : public WkSeite {
+    Q_OBJECT
+  public:
+    TF_WKZimmer(Seitenumgebung& u, int person, QWidget* eltern = nullptr);
+    static const Seitenbeschreibung& Beschreibung();
+    void DatenLaden() override;
+
+  private:
+    QLabel* alleLbl_;
+};
+
+class TF_WKReise : public WkSeite {
+    Q_OBJECT
+  public:
+    TF_WKReise(Seitenumgebung& u, int person, QWidget* eltern = nullptr);
+    static const Seitenbeschreibung& Beschreibung();
+};
+
+class TF_WKSonst : public WkSeite {
+    Q_OBJECT
+  public:
+    TF_WKSonst(Seitenumgebung& u, int person, QWidget* eltern = nullptr);
+    static const Seitenbeschreibung& Beschreibung();
+};
+
+// The vehicles of the case: the list of the four, and the costs of one at a time.
+class TF_FahrZ : public TForm11 {
+    Q_OBJECT
+  public:
+    explicit TF_FahrZ(Seitenumgebung& u, QWidget* eltern = nullptr);
+    ~TF_FahrZ() override;
+    static const Seitenbeschreibung& Beschreibung();
+    int Fahrzeug() const { return fahrzeug_; }
+    void FormShow() override;
+    void DatenLaden() override;
+    void AnzeigeRechnen() override;
+    void FahrzeugBtnClick(int fahrzeug);
+    QPushButton* FahrzeugBtn(int fahrzeug) const { return knoepfe_[fahrzeug - 1]; }
+
+  protected:
+    void FeldVerlassen(QWidget* w) override;
+
+  private:
+    void NbOnPageChanged(int index);
+    void FahrzeugVerlassen();
+    void ListeZeigen();
+    void Freigaben();
+    int fahrzeug_ = 1;
+    bool kostenOffen_ = false;
+    bool rechnet_ = false;
+    QPushButton* knoepfe_[4];
+    QLabel* bez_[4];
+    QLabel* kmSatz_[4];
+};
+
+// The depreciation list of one person's work equipment: 25 rows, opened from
+// the work-equipment page; its sum goes back into that page's `Kosten5`.
+class TF_AFA : public TForm11 {
+    Q_OBJECT
+  public:
+    TF_AFA(Seitenumgebung& u, int person, QWidget* eltern = nullptr);
+    QTableWidget* Tabelle() const { return tabelle_; }
+    int AktiveZeile() const;  // 1..25
+    void SetzeAktiveZeile(int zeile);
+    double Summe() const { return summe_; }
+
+    void SummeBtnClick();
+    void ZeilePlusClick();
+    void ZeileMinusClick();
+    void DruckenClick();
+    void OkClick();
+
+    void DatenLaden() override;
+    void DatenSpeichern() override {}  // every edit goes into the case at once
+    void FormShow() override;
+    void FormClose() override;
+    bool OffeneEingabeUebernehmen() override;
+
+  protected:
+    void resizeEvent(QResizeEvent* e) override;
+
+  private:
+    void ZeileZeigen(int zeile);
+    void ZelleUebernehmen(int zeile, int spalte);
+    void Rechnen();
+    void Spaltenbreiten();
+    int person_;
+    double summe_ = 0;
+    QTableWidget* tabelle_;
+    QLabel* summeLbl_;
+};
+
+}  // namespace quarnel::gui

@@ -1,0 +1,76 @@
+#include "pages/tabellenseite.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace quarnel::gui {
+
+QTableWidget* TabelleAnlegen(int zeilen, const QStringList& koepfe, const QColor& geradeFarbe,
+                             int rechts, QWidget* eltern) {
+    auto* t = new QTableWidget(zeilen, static_cast<int>(koepfe.size()), eltern);
+    t->setObjectName(QStringLiteral("Tabelle"));
+    t->setHorizontalHeaderLabels(koepfe);
+    t->verticalHeader()->hide();
+    t->verticalHeader()->setDefaultSectionSize(17);
+    t->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    t->setSelectionMode(QAbstractItemView::SingleSelection);
+    t->setTabKeyNavigation(true);
+    for (int r = 0; r < zeilen; ++r) {
+        auto* nr = new QTableWidgetItem(QString::number(r + 1));
+        nr->setFlags(Qt::ItemIsEnabled);
+        nr->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        t->setItem(r, 0, nr);
+        const QColor farbe = (r + 1) % 2 == 1 ? QColor(Qt::white) : geradeFarbe;
+        for (int c = 1; c < koepfe.size(); ++c) {
+            auto* it = new QTableWidgetItem;
+            it->setBackground(farbe);
+            if (c >= rechts) it->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            t->setItem(r, c, it);
+        }
+    }
+    QObject::connect(t, &QTableWidget::currentCellChanged, t, [t](int r, int, int alt, int) {
+        QFont f = t->font();
+        if (alt >= 0) t->item(alt, 0)->setFont(f);
+        f.setBold(true);
+        if (r >= 0) t->item(r, 0)->setFont(f);
+    });
+    return t;
+}
+
+void FussKnopf(QHBoxLayout* fuss, const char* name, const char* text, std::function<void()> aktion) {
+    auto* b = new QPushButton(QString::fromUtf8(text));
+    b->setObjectName(QString::fromLatin1(name));
+    QObject::connect(b, &QPushButton::clicked, b, std::move(aktion));
+    fuss->addWidget(b);
+}
+
+QLabel* SummenAnzeige(QHBoxLayout* fuss) {
+    fuss->addStretch(1);
+    fuss->addWidget(new QLabel(QStringLiteral("Summe:")));
+    auto* l = new QLabel;
+    l->setObjectName(QStringLiteral("SummeLbl"));
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    l->setMinimumWidth(90);
+    fuss->addWidget(l);
+    return l;
+}
+
+bool UebernahmeGewuenscht(Meldungen& m) {
+    return m.Zeige(MeldungsTyp::Bestaetigung,
+                   "Übernahme der Tabellensumme in vorhergendes Eingabefeld?",
+                   KnopfJa | KnopfNein) == Antwort::Ja;
+}
+
+void ZellenEditBeenden(QWidget* seite, QTableWidget* t) {
+    // Moving the current cell commits and closes an open editor.
+    if (QWidget* f = seite->focusWidget(); f && t->viewport()->isAncestorOf(f)) {
+        const QModelIndex i = t->currentIndex();
+        t->setCurrentIndex(QModelIndex());
+        t->setCurrentIndex(i);
+    }
+}
+
+}  // namespace quarnel::gui
