@@ -1,10 +1,12 @@
 // quarnel-cli berechne: fills the declaration values of a case file, computes
 // the assessment and prints the main results (or, with --json, every field of
-// both computation records by name).
+// both computation records by name; with --was-waere-wenn, the what-if rows
+// "Gemäß Eingabe" and "Nach Änderung", without touching the file).
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -15,11 +17,16 @@
 #include "calc/feldnamen.h"
 #include "case/caserecord.h"
 #include "case/falldatei.h"
+#include "case/feldwerte.h"
 #include "case/json.h"
 #include "case/zeichensatz.h"
+#include "results/waswaere.h"
 
 namespace quarnel::cli {
 namespace {
+
+constexpr const char* kAufruf =
+    "berechne DATEI [--kurz] [--json] [--was-waere-wenn NAME=ÄNDERUNG ...]";
 
 // An amount with decimal comma and thousands points: "-12.345,67".
 std::string DM(double x) {
@@ -66,26 +73,79 @@ void Zeile(const std::string& text, double wert) {
                 std::string(breite < 30 ? 30 - breite : 0, ' ').c_str(), DM(wert).c_str());
 }
 
+// A percentage with decimal comma: "25,27 %".
+std::string Prozent(double x) {
+    return DM(x) + " %";
+}
+
+// "NAME=ÄNDERUNG": the change is added to the what-if fields; the error text,
+// or nothing.
+std::optional<std::string> AenderungLesen(const std::string& a, WasWaereWerte& w) {
+    const auto gleich = a.find('=');
+    const auto feld = WasWaereFeldSuchen(std::string_view(a).substr(0, gleich));
+    if (!feld)
+        return "unbekanntes Feld der Was-Wäre-Wenn-Analyse: " + a.substr(0, gleich) +
+               " (bekannt: " + WasWaereFeldnamen() + ")";
+    const auto betrag = BetragLesen(std::string_view(a).substr(gleich + 1));
+    if (!betrag) return "ungültige Änderung: \"" + a + "\" (erwartet ist ein Betrag wie -1.000,50)";
+    w(feld->zeile, feld->person) += *betrag;
+    return std::nullopt;
+}
+
+// One result row of the what-if analysis, the label padded to 14 characters.
+void ErgebnisZeile(const std::string& text, const WasWaereErgebnis& e) {
+    int breite = 0;
+    for (unsigned char c : text) breite += (c & 0xC0) != 0x80;
+    std::printf("%s%s %16s DM %16s DM %10s %13s\n", text.c_str(),
+                std::string(breite < 14 ? 14 - breite : 0, ' ').c_str(),
+                DM(e.zuVersteuern).c_str(), DM(e.festzusetzen).c_str(),
+                Prozent(e.steuersatz).c_str(), Prozent(e.grenzsteuersatz).c_str());
+}
+
+int WasWaereZeigen(const CaseRecord& satz, const WasWaereWerte& aenderung,
+                   const std::vector<std::string>& namen, bool kurz) {
+    const WasWaereAnalyse a = WasWaereRechnen(satz, aenderung, kurz);
+    if (!a.zusammen)
+        for (const std::string& n : namen)
+            if (WasWaereFeldSuchen(n)->person == 1)
+                return Fehler(n + " gilt nur bei Zusammenveranlagung (Grundtabelle)");
+    std::printf("Was-Wäre-Wenn-Analyse (%s)\n", a.zusammen ? "Splittingtabelle" : "Grundtabelle");
+    std::printf("%14s %19s %19s %10s %13s\n", "", "Zu versteuern", "Festzus. EkSt.",
+                "Steuersatz", "Grenzst.-satz");
+    ErgebnisZeile("Gemäß Eingabe", a.gemaessEingabe);
+    ErgebnisZeile("Nach Änderung", a.nachAenderung);
+    return 0;
+}
+
 int Berechnen(const std::vector<std::string>& args) {
     std::string pfad;
-    bool kurz = false, json = false;
+    bool kurz = false, json = false, wasWaere = false;
+    WasWaereWerte aenderung;
+    std::vector<std::string> namen;
     for (const std::string& a : args) {
         if (a == "--kurz")
             kurz = true;
         else if (a == "--json")
             json = true;
-        else if (!a.empty() && a[0] == '-')
+        else if (a == "--was-waere-wenn")
+            wasWaere = true;
+        else if (wasWaere && a.find('=') != std::string::npos && !a.starts_with("-")) {
+            if (auto fehler = AenderungLesen(a, aenderung)) return Fehler(*fehler);
+            namen.push_back(a.substr(0, a.find('=')));
+        } else if (!a.empty() && a[0] == '-')
             return Fehler("unbekannte Option: " + a);
         else if (pfad.empty())
             pfad = a;
         else
             return Fehler("berechne erwartet genau eine Datei");
     }
-    if (pfad.empty()) return Fehler("Aufruf: berechne DATEI [--kurz] [--json]");
+    if (pfad.empty()) return Fehler(std::string("Aufruf: ") + kAufruf);
+    if (json && wasWaere) return Fehler("--json und --was-waere-wenn schließen sich aus");
     auto satz = std::make_unique<CaseRecord>();
     if (const int code = FallLesen(pfad, *satz); code != 0) return code;
     auto e = std::make_unique<CalcInput>();
     auto r = std::make_unique<CalcResult>();
+    if (wasWaere) return WasWaereZeigen(*satz, aenderung, namen, kurz);
     DeklarationFuellen(*satz, *e, *r, kurz);
     Berechne(*e, *r);
 
@@ -111,7 +171,7 @@ int Berechnen(const std::vector<std::string>& args) {
     return 0;
 }
 
-const BefehlEintrag kBerechne("berechne", "berechne DATEI [--kurz] [--json]",
+const BefehlEintrag kBerechne("berechne", kAufruf,
                               "füllt die Erklärungswerte, berechnet und zeigt die Ergebnisse",
                               &Berechnen);
 

@@ -72,6 +72,16 @@ void EinkuenfteUebernehmen(const CalcInput& e, CalcResult& r) {
     r.VorsorgeAufw = e.VorsorgeIn;
 }
 
+namespace {
+
+// A what-if rise of the Werbungskosten counts up to the next full DM; a cut is
+// taken as entered, so that -100 lowers them by 100 and not by 99.
+double WerbungskostenAenderung(double d) {
+    return d > 0 ? Int(d + 0.9) : d;
+}
+
+}  // namespace
+
 void WhatIfAnwenden(CalcResult& r) {
     const double* d = r.WhatIfDelta;
     for (int p = 0; p < 2; ++p) {
@@ -79,7 +89,7 @@ void WhatIfAnwenden(CalcResult& r) {
         r.EkGew(p) += d[2 + p];
         r.EkSelb(p) += d[4 + p];
         r.ArbLohn(p) += d[6 + p];
-        r.WkNsa(p) += Int(d[8 + p] + 0.9);
+        r.WkNsa(p) += WerbungskostenAenderung(d[8 + p]);
         r.KapEinn(p) += d[10 + p];
         r.EkVuV(p) += d[12 + p];
         r.SonstRente(p) += d[14 + p];

@@ -493,4 +493,8 @@ std::optional<std::string> FallImportieren(std::string_view json, CaseRecord& r)
     return std::nullopt;
 }
 
+std::optional<double> BetragLesen(std::string_view text) {
+    return DoubleLesen(text);
+}
+
 }  // namespace quarnel

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -133,4 +134,56 @@ TEST(BerechneCli, Ganze_Faelle_ueber_setze) {
         ++anzahl;
     }
     EXPECT_GE(anzahl, 10);
+}
+
+namespace {
+
+std::string Inhalt(const std::string& pfad) {
+    std::ifstream f(pfad, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), {}};
+}
+
+}  // namespace
+
+// The what-if rows of berechne --was-waere-wenn.
+// Wages 50,000: Arbeitnehmer-Pauschbetrag 2,000, Sonderausgaben-Pauschbetrag
+// 108, Vorsorgepauschale 3,888 → zvE 44,004, tax 7,784 DM. The what-if cut of
+// 5,000 wages: zvE 39,004, tax 6,309 DM.
+TEST(BerechneCli, WasWaere_Beide_Ergebniszeilen_und_die_Datei_bleibt_wie_sie_war) {
+    TempVerzeichnis t;
+    const std::string fall = t / "a.S01";
+    ASSERT_EQ(Cli({"neu", fall}).code, 0);
+    ASSERT_EQ(Cli({"setze", fall, "Brutto[1]=50000", "StpflGebDat=12.03.1960"}).code, 0);
+    const std::string vorher = Inhalt(fall);
+    ASSERT_FALSE(vorher.empty());
+
+    const Lauf l = Cli({"berechne", fall, "--was-waere-wenn", "BruttoEr=-5.000,00"});
+    ASSERT_EQ(l.code, 0) << l.aus;
+    EXPECT_NE(l.aus.find("Grundtabelle"), std::string::npos) << l.aus;
+    const auto gemaess = l.aus.find("Gemäß Eingabe");
+    const auto nach = l.aus.find("Nach Änderung");
+    ASSERT_NE(gemaess, std::string::npos) << l.aus;
+    ASSERT_NE(nach, std::string::npos) << l.aus;
+    const std::string zeile1 = l.aus.substr(gemaess, nach - gemaess);
+    const std::string zeile2 = l.aus.substr(nach);
+    for (const char* s : {"44.004,00 DM", "7.784,00 DM", "17,69 %", "30,39 %"})
+        EXPECT_NE(zeile1.find(s), std::string::npos) << s << "\n" << l.aus;
+    for (const char* s : {"39.004,00 DM", "6.309,00 DM", "16,18 %", "28,98 %"})
+        EXPECT_NE(zeile2.find(s), std::string::npos) << s << "\n" << l.aus;
+    EXPECT_EQ(Inhalt(fall), vorher);
+
+    // several changes add up, and the rows line up
+    const Lauf zwei =
+        Cli({"berechne", fall, "--was-waere-wenn", "BruttoEr=-3000", "BruttoEr=-2000"});
+    ASSERT_EQ(zwei.code, 0);
+    EXPECT_EQ(zwei.aus, l.aus);
+
+    // wrong use is refused, and still nothing is written
+    EXPECT_EQ(Cli({"berechne", fall, "--was-waere-wenn", "Unsinn=5"}).code, 2);
+    EXPECT_EQ(Cli({"berechne", fall, "--was-waere-wenn", "BruttoEr=fünf"}).code, 2);
+    EXPECT_EQ(Cli({"berechne", fall, "--was-waere-wenn", "BruttoSie=1000"}).code, 2)
+        << "a spouse change without joint assessment";
+    EXPECT_EQ(Cli({"berechne", fall, "--json", "--was-waere-wenn", "BruttoEr=1"}).code, 2);
+    EXPECT_EQ(Cli({"berechne", fall, "BruttoEr=1"}).code, 2);
+    EXPECT_EQ(Inhalt(fall), vorher);
 }

@@ -1,0 +1,115 @@
+// The what-if analysis on private copies of the computation records.
+#include "results/waswaere.h"
+
+#include <memory>
+
+#include "calc/berechnung.h"
+#include "calc/deklaration.h"
+#include "calc/durchgang.h"
+
+namespace quarnel {
+namespace {
+
+using Z = WasWaereZeile;
+
+// The income rows with their declared value; the adjustment of row i is
+// WhatIfDelta[2 i + person].
+constexpr Z Einkunftszeilen[] = {Z::LandForst,  Z::Gewerbe, Z::Selbstaendig,
+                                 Z::Arbeitslohn, Z::Werbungskosten, Z::Kapital,
+                                 Z::Vermietung, Z::Renten};
+
+double Eingabe(const CalcInput& e, Z zeile, int p) {
+    switch (zeile) {
+        case Z::LandForst: return e.LuFIn(p);
+        case Z::Gewerbe: return e.GewIn(p);
+        case Z::Selbstaendig: return e.SelbIn(p);
+        case Z::Arbeitslohn: return e.Lohn(p);
+        case Z::Werbungskosten: return e.WerbKost(p);
+        case Z::Kapital: return e.KapIn(p);
+        case Z::Vermietung: return e.VuVIn(p);
+        case Z::Renten: return e.RenteIn(p);
+        case Z::Vorsorge: return p == 0 ? e.VorsorgeIn : 0;
+    }
+    return 0;
+}
+
+bool Zusammen(const CalcInput& e) { return e.FlagZusammen == 1; }
+
+constexpr WasWaereFeld Felder[] = {
+    {"LufEr", Z::LandForst, 0},        {"LufSie", Z::LandForst, 1},
+    {"GewEr", Z::Gewerbe, 0},          {"GewSie", Z::Gewerbe, 1},
+    {"SelbEr", Z::Selbstaendig, 0},    {"SelbSie", Z::Selbstaendig, 1},
+    {"BruttoEr", Z::Arbeitslohn, 0},   {"BruttoSie", Z::Arbeitslohn, 1},
+    {"WerbKostEr", Z::Werbungskosten, 0}, {"WerbKostSie", Z::Werbungskosten, 1},
+    {"KapEr", Z::Kapital, 0},          {"KapSie", Z::Kapital, 1},
+    {"VuVEr", Z::Vermietung, 0},       {"VuVSie", Z::Vermietung, 1},
+    {"RenteEr", Z::Renten, 0},         {"RenteSie", Z::Renten, 1},
+    {"Vorsorge", Z::Vorsorge, 0},
+};
+
+}  // namespace
+
+WasWaereWerte WasWaereEingaben(const CalcInput& e) {
+    WasWaereWerte w;
+    const int personen = Zusammen(e) ? 2 : 1;
+    for (int p = 0; p < personen; ++p)
+        for (int z = 0; z < WasWaereZeilen; ++z)
+            w(static_cast<Z>(z), p) = Eingabe(e, static_cast<Z>(z), p);
+    return w;
+}
+
+WasWaereErgebnis WasWaereErgebnisAus(const CalcResult& r) {
+    return {r.ZvE, r.EStFestzusetzen, r.Durchschnittssteuersatz, r.Grenzsteuersatz};
+}
+
+void WasWaereDeltasSetzen(const CalcInput& e, const WasWaereWerte& a, CalcResult& r) {
+    const bool zusammen = Zusammen(e);
+    for (int i = 0; i < 8; ++i) {
+        r.WhatIfDelta[2 * i] = a(Einkunftszeilen[i], 0);
+        r.WhatIfDelta[2 * i + 1] = zusammen ? a(Einkunftszeilen[i], 1) : 0;
+    }
+    const double vorsorge = a(Z::Vorsorge, 0);
+    r.WhatIfDelta[16] = zusammen ? 0.5 * vorsorge : vorsorge;
+    r.WhatIfDelta[17] = zusammen ? 0.5 * vorsorge : 0;
+}
+
+WasWaereAnalyse WasWaereRechnen(const CalcInput& gefuellt, const WasWaereWerte& aenderung) {
+    WasWaereAnalyse a;
+    a.zusammen = Zusammen(gefuellt);
+    a.eingabe = WasWaereEingaben(gefuellt);
+    // the records are large: on the heap, fresh for each of the two computations
+    auto rechnen = [&](const WasWaereWerte* deltas) {
+        auto e = std::make_unique<CalcInput>(gefuellt);
+        auto r = std::make_unique<CalcResult>();
+        ParameterSetzen(*e, *r);
+        if (deltas) WasWaereDeltasSetzen(*e, *deltas, *r);
+        Berechne(*e, *r);
+        return WasWaereErgebnisAus(*r);
+    };
+    a.gemaessEingabe = rechnen(nullptr);
+    a.nachAenderung = rechnen(&aenderung);
+    return a;
+}
+
+WasWaereAnalyse WasWaereRechnen(const CaseRecord& fall, const WasWaereWerte& aenderung,
+                                bool kurz) {
+    // the fill runs the page computations and rewrites the annex flags: on a copy
+    auto kopie = std::make_unique<CaseRecord>(fall);
+    auto e = std::make_unique<CalcInput>();
+    DeklarationFuellen(*kopie, *e, kurz);
+    return WasWaereRechnen(*e, aenderung);
+}
+
+std::optional<WasWaereFeld> WasWaereFeldSuchen(std::string_view name) {
+    for (const WasWaereFeld& f : Felder)
+        if (name == f.name) return f;
+    return std::nullopt;
+}
+
+std::string WasWaereFeldnamen() {
+    std::string s;
+    for (const WasWaereFeld& f : Felder) s += (s.empty() ? "" : ", ") + std::string(f.name);
+    return s;
+}
+
+}  // namespace quarnel

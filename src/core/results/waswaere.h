@@ -1,0 +1,92 @@
+// The what-if analysis: nine lines of the return changed by an amount, and
+// what that does to the taxable income, the income tax and the two rates.
+// The changes are differences to the declared amounts (positive or negative),
+// never new totals, and they never reach the case: every computation here
+// runs on private copies of the case record and of both computation records.
+//
+// A page binds its change fields to a WasWaereWerte, and after each edit calls
+// WasWaereRechnen(fall, aenderung): the "Eingabe" column and both result rows
+// come back. Because the changes are read from the page's own fields on every
+// call, a silent computation of the main window in between (which resets the
+// adjustments of the program's records) cannot wipe them.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "calc/calcdaten.h"
+#include "case/caserecord.h"
+
+namespace quarnel {
+
+// The rows in the order of the return.
+enum class WasWaereZeile {
+    LandForst,       // "1. Land- und Forstw."
+    Gewerbe,         // "2. Gewerbebetrieb"
+    Selbstaendig,    // "3. Selbst. Arbeit"
+    Arbeitslohn,     // "4. Nichtselbst. Arbeit"
+    Werbungskosten,  // "5. Werb.-kosten zu 4"
+    Kapital,         // "6. Kapitaleinkünfte"
+    Vermietung,      // "7. Verm./Verpachtung"
+    Renten,          // "8. Renten"
+    Vorsorge,        // "9. Vorsorgeaufw.": one value for the case
+};
+inline constexpr int WasWaereZeilen = 9;
+
+// One amount per row and person (0 the taxpayer, 1 the spouse). The
+// Vorsorgeaufwendungen row has one amount for the case, held by the taxpayer;
+// the spouse's amount of that row is never read.
+struct WasWaereWerte {
+    std::array<std::array<double, WasWaereZeilen>, 2> wert{};
+
+    double& operator()(WasWaereZeile z, int person) { return wert[person][static_cast<int>(z)]; }
+    double operator()(WasWaereZeile z, int person) const {
+        return wert[person][static_cast<int>(z)];
+    }
+};
+
+// One result row: "Zu versteuern", "Festzus. EkSt.", "Steuersatz", "Grenzst.-satz".
+struct WasWaereErgebnis {
+    double zuVersteuern = 0;
+    double festzusetzen = 0;
+    double steuersatz = 0;       // average rate in percent
+    double grenzsteuersatz = 0;  // marginal rate in percent
+};
+
+struct WasWaereAnalyse {
+    bool zusammen = false;         // joint assessment: the spouse's columns apply
+    WasWaereWerte eingabe;         // the declared values, the spouse's only jointly
+    WasWaereErgebnis gemaessEingabe;  // "Gemäß Eingabe"
+    WasWaereErgebnis nachAenderung;   // "Nach Änderung"
+};
+
+// The declared values of the nine rows as the fill left them in CalcInput.
+WasWaereWerte WasWaereEingaben(const CalcInput& e);
+// The four results of a computation.
+WasWaereErgebnis WasWaereErgebnisAus(const CalcResult& r);
+// The 18 adjustments of the computation from the change fields: the
+// taxpayer's eight income rows always, with joint assessment the spouse's
+// eight and the Vorsorgeaufwendungen half and half, otherwise all of them to
+// the taxpayer and the spouse's adjustments 0.
+void WasWaereDeltasSetzen(const CalcInput& e, const WasWaereWerte& aenderung, CalcResult& r);
+
+// Computes the filled declaration as entered and with the changes, on copies.
+WasWaereAnalyse WasWaereRechnen(const CalcInput& gefuellt, const WasWaereWerte& aenderung);
+// The same from the case: fills the declaration from a copy of the record
+// (kurz: the quick variant), so the record itself is never touched.
+WasWaereAnalyse WasWaereRechnen(const CaseRecord& fall, const WasWaereWerte& aenderung,
+                                bool kurz = false);
+
+// The change fields by the page's names ("LufEr", "BruttoSie", "Vorsorge", ...).
+struct WasWaereFeld {
+    const char* name;
+    WasWaereZeile zeile;
+    int person;
+};
+std::optional<WasWaereFeld> WasWaereFeldSuchen(std::string_view name);
+// Every name WasWaereFeldSuchen knows, comma-separated, for messages.
+std::string WasWaereFeldnamen();
+
+}  // namespace quarnel
