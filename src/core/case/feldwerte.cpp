@@ -494,7 +494,7 @@ std::optional<std::string> FallImportieren(std::string_view json, CaseRecord& r)
 }
 
 std::optional<double> BetragLesen(std::string_view text) {
-    return DoubleLesen(text);
+    return BetragAusText(text);
 }
 
 }  // namespace quarnel
