@@ -48,27 +48,30 @@ QPixmap SplashBild() {
 int main(int argc, char** argv) {
     QElapsedTimer start;
     start.start();
-    std::vector<std::string> parameter;
-    for (int i = 1; i < argc; ++i) parameter.emplace_back(argv[i]);
-    const quarnel::Startschalter schalter = quarnel::KommandozeileAuswerten(parameter);
-    const quarnel::Verzeichnisse pfade = quarnel::VerzeichnisseBestimmen(
-        quarnel::VerzeichnisQuellenDesProzesses(), schalter.testmodus);
     // --help and --version answer on the terminal, without a display.
     if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
         std::fputs(quarnel::ProgrammAufrufText().c_str(), stdout);
         return 0;
     }
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-        std::fputs(quarnel::VersionsText("quarnel", pfade).c_str(), stdout);
+        const quarnel::Verzeichnisse v =
+            quarnel::VerzeichnisseBestimmen(quarnel::VerzeichnisQuellenDesProzesses(), false);
+        std::fputs(quarnel::VersionsText("quarnel", v).c_str(), stdout);
         return 0;
     }
+
+    // Qt takes its own options (-platform, -display ...) out of argv first.
+    QApplication app(argc, argv);
+    std::vector<std::string> parameter;
+    for (int i = 1; i < argc; ++i) parameter.emplace_back(argv[i]);
+    const quarnel::Startschalter schalter = quarnel::KommandozeileAuswerten(parameter);
+    const quarnel::Verzeichnisse pfade = quarnel::VerzeichnisseBestimmen(
+        quarnel::VerzeichnisQuellenDesProzesses(), schalter.testmodus);
     // The message box of the first painting says the same; this line tells
     // whoever started the program from a terminal where the data were sought.
     if (!quarnel::InstallationVollstaendig(pfade))
         std::fprintf(stderr, "quarnel: Installationsdaten unvollständig in %s\n",
                      pfade.programm.c_str());
-
-    QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(quarnel::ProgrammTitel));
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QTranslator qtTexte;
