@@ -39,7 +39,10 @@ struct Aufbau {
     TxGlobFDrk& Oeffnen() {
         FormulardruckDienste d;
         d.meldungen = &meldungen;
-        d.auftrag = [this](const Druckauftrag& a) { jobs.push_back(a); };
+        d.auftrag = [this](const Druckauftrag& a) {
+            jobs.push_back(a);
+            return true;
+        };
         d.einstellungenSchreiben = [this] { ++geschrieben; };
         d.schriftWaehlen = [](const SchriftWahl&) {
             return std::optional<SchriftWahl>(

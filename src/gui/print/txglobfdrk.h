@@ -27,7 +27,7 @@ struct FormulardruckDienste {
     Meldungen* meldungen = nullptr;
     QPrinter* drucker = nullptr;
     // One job of type 1 (the dispatcher).
-    std::function<void(const Druckauftrag&)> auftrag;
+    std::function<bool(const Druckauftrag&)> auftrag;  // false: failed, the run ends
     std::function<void()> hilfe;
     // Writes the settings file when the dialog closes.
     std::function<void()> einstellungenSchreiben;
