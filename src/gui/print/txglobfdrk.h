@@ -68,6 +68,7 @@ class TxGlobFDrk : public Tform13 {
 
   protected:
     void keyPressEvent(QKeyEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
     void done(int r) override;
 
   private:
