@@ -39,7 +39,10 @@ struct Aufbau {
     TxGlobFDrk& Oeffnen() {
         FormulardruckDienste d;
         d.meldungen = &meldungen;
-        d.auftrag = [this](const Druckauftrag& a) { jobs.push_back(a); };
+        d.auftrag = [this](const Druckauftrag& a) {
+            jobs.push_back(a);
+            return true;
+        };
         d.einstellungenSchreiben = [this] { ++geschrieben; };
         d.schriftWaehlen = [](const SchriftWahl&) {
             return std::optional<SchriftWahl>(
@@ -158,6 +161,14 @@ class FormulardruckTest : public QObject {
         d.show();
         QTest::keyClick(&d, Qt::Key_Escape);
         QVERIFY(d.isVisible());
+        // Enter ticks the current item like the space key.
+        d.ZuDruckFormCB()->setFocus();
+        d.ZuDruckFormCB()->setCurrentRow(2);
+        QTest::keyClick(d.ZuDruckFormCB(), Qt::Key_Return);
+        QVERIFY(d.Gewaehlt()[2]);
+        QCOMPARE(d.FormGewaehltLbL()->text(), QStringLiteral("1"));
+        QTest::keyClick(d.DuplexDruckCB(), Qt::Key_Return);
+        QVERIFY(d.DuplexDruckCB()->isChecked() != a.einst.formDuplex);
         d.Skalierung()->setValue(120);
         d.MitVoranzeigeCB()->setChecked(true);
         a.Klicken("OkBtn");

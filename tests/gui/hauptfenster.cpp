@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -27,6 +28,7 @@
 #include "case/fallbefehle.h"
 #include "pages/tform11.h"
 #include "print/druckausgabe.h"
+#include "print/txglobfdrk.h"
 #include "shell/anzeige.h"
 #include "shell/falldialoge.h"
 #include "shell/kleinfenster.h"
@@ -1053,6 +1055,31 @@ class HauptfensterTest : public QObject {
         unter->parentWidget()->close();  // closes without asking for a help page
         QTRY_VERIFY(QString::fromStdString(a.haupt->LfdView()->AktuelleDatei())
                         .endsWith(QString::fromStdString(seite + ".htm")));
+    }
+
+    void formulardruck_aus_dem_menue() {
+        Aufbau a;
+        a.Zeigen();
+        a.haupt->D_NeuItemClick();
+        std::vector<int> vorschauen;
+        a.haupt->Druck().vorschau = [&](const Bericht& b, const Vorschaustart&) {
+            vorschauen.push_back(b.Seitenzahl());
+        };
+        BeiModal([&](QWidget* w) {
+            auto* d = qobject_cast<TxGlobFDrk*>(w);
+            QVERIFY(d);
+            d->Ankreuzen(0, true);
+            d->Ankreuzen(9, true);
+            d->MitVoranzeigeCB()->setChecked(true);
+            d->Skalierung()->setValue(90);
+            d->Drucken();
+            d->findChild<QPushButton*>(QStringLiteral("OkBtn"))->click();
+        });
+        a.haupt->Aktion(QStringLiteral("D_DruckFormulare"))->trigger();
+        // Each ticked item previews its whole form; closing writes the settings.
+        QCOMPARE(vorschauen, (std::vector<int>{4, 2}));
+        QCOMPARE(a.haupt->Einst().formSkalierung, 90);
+        QVERIFY(a.umg.Ini().find("FormSkalierung=90") != std::string::npos);
     }
 };
 

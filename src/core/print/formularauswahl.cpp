@@ -89,8 +89,8 @@ int FormulareDrucken(const Formularwahl& w, const Druckrunde& d) {
         if (!d.blanko) frage = std::string("Bitte das amtliches Formular\r") + p.text + "\reinlegen";
         else if (!d.duplex) frage = std::string("Bitte neutrales Papier einlegen.\rDruck: ") + p.text;
         if (!frage.empty() && d.prompt && !d.prompt(frage)) break;
-        if (d.auftrag) d.auftrag({p.blatt, d.blanko, !d.vorschau});
         ++jobs;
+        if (d.auftrag && !d.auftrag({p.blatt, d.blanko, !d.vorschau})) break;
     }
     return jobs;
 }

@@ -32,7 +32,8 @@ int AnzahlGewaehlt(const Formularwahl& w);
 
 // The printing run over the ticked items. `prompt` shows the paper prompt
 // of an item (text in UTF-8) and answers false for "Abbrechen"; `auftrag`
-// runs one job of type 1 (sheet, blank paper, print directly).
+// runs one job of type 1 (sheet, blank paper, print directly) and answers
+// false when it failed (it has told the user): the run ends there.
 struct Druckauftrag {
     int blatt;
     bool blanko;
@@ -43,7 +44,7 @@ struct Druckrunde {
     bool vorschau = false;  // "Mit Voranzeige"
     bool duplex = false;
     std::function<bool(const std::string& text)> prompt;
-    std::function<void(const Druckauftrag&)> auftrag;
+    std::function<bool(const Druckauftrag&)> auftrag;
 };
 // Returns the number of jobs run.
 int FormulareDrucken(const Formularwahl& w, const Druckrunde& d);

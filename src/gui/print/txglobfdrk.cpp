@@ -1,5 +1,6 @@
 #include "print/txglobfdrk.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QFontDialog>
 #include <QGridLayout>
@@ -322,6 +323,26 @@ void TxGlobFDrk::keyPressEvent(QKeyEvent* e) {
         return;
     }
     Tform13::keyPressEvent(e);
+}
+
+// Enter acts as the space key: it ticks the current list item and presses
+// buttons and check boxes; elsewhere it steps on as in every dialog.
+bool TxGlobFDrk::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() == QEvent::KeyPress) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        if ((k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) && k->modifiers() == Qt::NoModifier) {
+            if (o == liste_ || o == liste_->viewport()) {
+                if (QListWidgetItem* item = liste_->currentItem())
+                    item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+                return true;
+            }
+            if (auto* b = qobject_cast<QAbstractButton*>(o); b && b->window() == this) {
+                b->click();
+                return true;
+            }
+        }
+    }
+    return Tform13::eventFilter(o, e);
 }
 
 void TxGlobFDrk::done(int r) {

@@ -27,7 +27,7 @@ struct FormulardruckDienste {
     Meldungen* meldungen = nullptr;
     QPrinter* drucker = nullptr;
     // One job of type 1 (the dispatcher).
-    std::function<void(const Druckauftrag&)> auftrag;
+    std::function<bool(const Druckauftrag&)> auftrag;  // false: failed, the run ends
     std::function<void()> hilfe;
     // Writes the settings file when the dialog closes.
     std::function<void()> einstellungenSchreiben;
@@ -68,6 +68,7 @@ class TxGlobFDrk : public Tform13 {
 
   protected:
     void keyPressEvent(QKeyEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
     void done(int r) override;
 
   private:

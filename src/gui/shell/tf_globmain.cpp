@@ -1236,7 +1236,9 @@ void TF_GlobMain::D_DruckFormulareClick() {
     FormulardruckDienste d;
     d.meldungen = dienste_.meldungen;
     d.drucker = &druck_->Drucker();
-    d.auftrag = [this](const Druckauftrag& a) { druck_->DruckAusgabe(1, a.blatt, a.blanko, a.direkt); };
+    d.auftrag = [this](const Druckauftrag& a) {
+        return druck_->DruckAusgabe(1, a.blatt, a.blanko, a.direkt) != Druckausgabe::Ausgang::Fehler;
+    };
     d.hilfe = [this] { Hilfeanzeigen("std\\formdrk"); };
     d.einstellungenSchreiben = [this] {
         std::error_code ec;

@@ -270,7 +270,10 @@ TEST(Formularauswahl, DruckrundeMitPapierfragenDuplexUndAbbruch) {
         fragen.push_back(t);
         return true;
     };
-    d.auftrag = [&](const Druckauftrag& a) { jobs.push_back(a); };
+    d.auftrag = [&](const Druckauftrag& a) {
+        jobs.push_back(a);
+        return true;
+    };
 
     // Duplex on blank paper: one job for the whole form, no prompt.
     d.duplex = true;
@@ -309,4 +312,12 @@ TEST(Formularauswahl, DruckrundeMitPapierfragenDuplexUndAbbruch) {
     jobs.clear();
     EXPECT_EQ(FormulareDrucken(Formularwahl{}, d), 0);
     EXPECT_TRUE(jobs.empty());
+
+    // A failed job ends the run.
+    d.auftrag = [&](const Druckauftrag& a) {
+        jobs.push_back(a);
+        return false;
+    };
+    EXPECT_EQ(FormulareDrucken(w, d), 1);
+    EXPECT_EQ(jobs.size(), 1u);
 }
