@@ -1365,6 +1365,7 @@ void TF_GlobMain::SeiteOeffnen(int bereich, int seite) {
     const bool familienstandDa = fall.familienstand && fall.familienstand() != -1;
     if (!((bereich == 1 && seite == 1) || familienstandDa)) {
         Info("Bitte wählen Sie zuerst <Allgemeine Angaben> <Steuerpflichtiger/Ehegatte");
+        if (!SeitenOffen()) StartbildZeigen();  // never a blank work area
         return;
     }
     menue_.PopBisGrund();
