@@ -1028,6 +1028,12 @@ class HauptfensterTest : public QObject {
         QEvent raus(QEvent::Leave);
         QApplication::sendEvent(neu, &raus);
         QCOMPARE(a.haupt->statusBar()->currentMessage(), QString());
+        // Disabled under the mouse (the command opened a page): no leave
+        // event comes, and the hint goes all the same.
+        QApplication::sendEvent(neu, &rein);
+        QCOMPARE(a.haupt->statusBar()->currentMessage(), QStringLiteral("Neuer Steuerfall anlegen"));
+        neu->setEnabled(false);
+        QCOMPARE(a.haupt->statusBar()->currentMessage(), QString());
     }
 
     void seitenansicht_nach_unterseite_wieder_bei_der_seite() {
