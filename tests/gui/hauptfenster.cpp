@@ -738,11 +738,13 @@ class HauptfensterTest : public QObject {
         // A page without marital status opens nothing.
         a.haupt->Fall().Satz().SetzeInt(Feld::ErSie_FamilienstandLB, -1);
         a.senke.protokoll.clear();
+        a.haupt->Startbild()->hide();  // as the navigator does before it opens a page
         a.haupt->SeiteOeffnen(2, 1);
         QCOMPARE(a.senke.protokoll.back().text,
                  std::string(
                      "Bitte wählen Sie zuerst <Allgemeine Angaben> <Steuerpflichtiger/Ehegatte"));
         QVERIFY(!a.haupt->SeitenOffen());
+        QVERIFY(a.haupt->Startbild()->isVisible());  // the work area is not left blank
     }
 
     void seitentabelle_oeffnet_die_eingabeseiten() {
@@ -1034,6 +1036,12 @@ class HauptfensterTest : public QObject {
         QCOMPARE(a.haupt->statusBar()->currentMessage(), QStringLiteral("Neuer Steuerfall anlegen"));
         QEvent raus(QEvent::Leave);
         QApplication::sendEvent(neu, &raus);
+        QCOMPARE(a.haupt->statusBar()->currentMessage(), QString());
+        // Disabled under the mouse (the command opened a page): no leave
+        // event comes, and the hint goes all the same.
+        QApplication::sendEvent(neu, &rein);
+        QCOMPARE(a.haupt->statusBar()->currentMessage(), QStringLiteral("Neuer Steuerfall anlegen"));
+        neu->setEnabled(false);
         QCOMPARE(a.haupt->statusBar()->currentMessage(), QString());
     }
 

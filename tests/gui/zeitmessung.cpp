@@ -41,6 +41,7 @@ class Zeitmessung : public QObject {
         TF_GlobMain haupt({}, umg.pfade, {&senke, &dialoge, &uhr, &desktop});
         haupt.show();
         QTRY_VERIFY(haupt.ErsteAnzeigeErledigt());
+        QVERIFY(haupt.Fall().Neu());  // the running computation needs a case
         auto* seite = new QWidget;
         auto* l = new QVBoxLayout(seite);
         auto* a = new QLineEdit(seite);

@@ -34,7 +34,11 @@ constexpr Zeilenplan ErSieZeilen[] = {
     {"&Bank", nullptr, "KtoInhaberLb"},
     {"&Bank", "Der Steuerbescheid soll nicht mir/uns zugesandt werden, sondern:", ""},
     {"&Bank", nullptr, "StBeName"},
-    {"&Bank", "PLZ, Wohnort", "StBePlz StBeOrt"},
+    {"&Bank", "PLZ", "StBePlz"},
+    {"&Bank", "Wohnort", "StBeOrt"},
+    // Postcode and place on rows of their own: side by side they run past the page.
+    {"&Stpfl.", "PLZ", "StpflPlz"},
+    {"&Stpfl.", "Wohnort", "StpflOrt"},
 };
 
 constexpr Knopfplan ErSieKnoepfe[] = {

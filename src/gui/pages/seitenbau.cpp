@@ -113,7 +113,8 @@ QWidget* SteuerAnlegen(const FeldDef& d, const FeldZusatz* z, const Seitenbeschr
         case FeldTyp::Text: {
             auto* f = new EingabeFeld;
             f->setMaxLength(d.breite);
-            f->setMinimumWidth(std::min(220, 30 + 7 * d.breite));
+            f->setMinimumWidth(std::min(200, 30 + 6 * d.breite));
+            if (d.breite <= 8) f->setMaximumWidth(f->minimumWidth());  // postcodes and the like
             w = f;
             break;
         }
@@ -359,8 +360,10 @@ void SeiteAufbauen(TForm11& seite, const Seitenbeschreibung& b, int element) {
             git->second.lay->addWidget(knopf, git->second.zeile++, 0, 1, 1, Qt::AlignLeft);
     }
     // The spare width goes right of the fields, so labels and fields stay together.
+    // Captions wrap only when long, except on tables of many columns.
     for (auto& [name, g] : gitter) {
         g.lay->setRowStretch(g.zeile, 1);
+        if (g.lay->columnCount() <= 5) g.lay->setColumnMinimumWidth(0, 150);
         g.lay->setColumnStretch(g.lay->columnCount(), 1);
     }
     for (const QString& gruppe : U(b.radiogruppen).split(u'|', Qt::SkipEmptyParts)) {

@@ -799,11 +799,14 @@ bool TF_GlobMain::eventFilter(QObject* o, QEvent* e) {
         o->isWidgetType() && SeitenTaste(static_cast<QKeyEvent*>(e), e->type() == QEvent::KeyPress))
         return true;
     if (o == mdi_->viewport() && e->type() == QEvent::Resize) StartbildAnpassen();
-    // A button's hint leaves the status bar with the mouse.
-    if (e->type() == QEvent::Leave && o->isWidgetType()) {
+    // A button's hint leaves the status bar with the mouse, also when the
+    // button was disabled under it (a disabled button gets no leave event).
+    if ((e->type() == QEvent::Leave || e->type() == QEvent::EnabledChange) && o->isWidgetType()) {
         auto* w = static_cast<QWidget*>(o);
-        if ((w->parentWidget() == leiste_ || w->parentWidget() == navigatorPnl_) &&
-            !w->statusTip().isEmpty())
+        const bool leiste = w == leiste_ || w == navigatorPnl_ ||
+                            w->parentWidget() == leiste_ || w->parentWidget() == navigatorPnl_;
+        if (leiste && (e->type() == QEvent::Leave || !w->isEnabled()) &&
+            statusBar()->currentMessage() == w->statusTip())
             statusBar()->clearMessage();
     }
     return QMainWindow::eventFilter(o, e);
@@ -1389,6 +1392,7 @@ void TF_GlobMain::SeiteOeffnen(int bereich, int seite) {
     const bool familienstandDa = fall.familienstand && fall.familienstand() != -1;
     if (!((bereich == 1 && seite == 1) || familienstandDa)) {
         Info("Bitte wählen Sie zuerst <Allgemeine Angaben> <Steuerpflichtiger/Ehegatte");
+        if (!SeitenOffen()) StartbildZeigen();  // never a blank work area
         return;
     }
     menue_.PopBisGrund();
