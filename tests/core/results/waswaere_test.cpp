@@ -276,15 +276,4 @@ TEST(WasWaere, Aenderungen_erreichen_weder_Fall_noch_Programmsaetze) {
     EXPECT_EQ(std::memcmp(&AktuelleEingabe(), eingabe.get(), sizeof(CalcInput)), 0);
     EXPECT_EQ(std::memcmp(&AktuellesErgebnis(), ergebnis.get(), sizeof(CalcResult)), 0);
     for (double d : AktuellesErgebnis().WhatIfDelta) EXPECT_EQ(d, 0);
-
-}
-
-TEST(WasWaere, Feldnamen_der_Seite) {
-    ASSERT_TRUE(WasWaereFeldSuchen("BruttoSie"));
-    EXPECT_EQ(WasWaereFeldSuchen("BruttoSie")->zeile, Z::Arbeitslohn);
-    EXPECT_EQ(WasWaereFeldSuchen("BruttoSie")->person, 1);
-    EXPECT_EQ(WasWaereFeldSuchen("Vorsorge")->zeile, Z::Vorsorge);
-    EXPECT_EQ(WasWaereFeldSuchen("WerbKostEr")->zeile, Z::Werbungskosten);
-    EXPECT_FALSE(WasWaereFeldSuchen("VorsorgeSie"));
-    EXPECT_FALSE(WasWaereFeldSuchen("brutto"));
 }
