@@ -4,6 +4,7 @@
 #include "calc/betrag.h"
 #include "calc/deklaration.h"
 #include "case/caserecord.h"
+#include "results/waswaere.h"
 
 namespace {
 
@@ -51,5 +52,15 @@ void BM_DeklarationFuellenUndBerechnen(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DeklarationFuellenUndBerechnen);
+
+// One edit on the what-if page: the fill on a copy and both computations.
+void BM_WasWaereRechnen(benchmark::State& state) {
+    const CaseRecord r = VollerFall();
+    WasWaereWerte a;
+    a(WasWaereZeile::Arbeitslohn, 0) = -5000;
+    a(WasWaereZeile::Vorsorge, 0) = 1000;
+    for (auto _ : state) benchmark::DoNotOptimize(WasWaereRechnen(r, a).nachAenderung.festzusetzen);
+}
+BENCHMARK(BM_WasWaereRechnen);
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "calc/berechnung.h"
+#include "calc/betrag.h"
 #include "calc/deklaration.h"
 #include "calc/durchgang.h"
 
@@ -34,6 +35,20 @@ double Eingabe(const CalcInput& e, Z zeile, int p) {
 }
 
 bool Zusammen(const CalcInput& e) { return e.FlagZusammen == 1; }
+
+// A change of the wages also changes the wage bases of the Vorsorgepauschale
+// and of the cut of the Vorwegabzug (§10c(2), §10(3) Nr. 2 EStG), as the fill
+// would have set them for the changed wages; the latter only where wages count
+// for it at all.
+void LohnbasenAendern(CalcInput& e, const WasWaereWerte& a) {
+    for (int p = 0; p < (Zusammen(e) ? 2 : 1); ++p) {
+        const double d = a(Z::Arbeitslohn, p);
+        if (d == 0) continue;
+        e.LohnVorsPausch(p) = NichtNegativ(e.LohnVorsPausch(p) + d);
+        if (!(e.Lohn(p) > 0 && e.LohnVorwegKuerz(p) <= 0))
+            e.LohnVorwegKuerz(p) = NichtNegativ(e.LohnVorwegKuerz(p) + d);
+    }
+}
 
 constexpr WasWaereFeld Felder[] = {
     {"LufEr", Z::LandForst, 0},        {"LufSie", Z::LandForst, 1},
@@ -82,7 +97,10 @@ WasWaereAnalyse WasWaereRechnen(const CalcInput& gefuellt, const WasWaereWerte& 
         auto e = std::make_unique<CalcInput>(gefuellt);
         auto r = std::make_unique<CalcResult>();
         ParameterSetzen(*e, *r);
-        if (deltas) WasWaereDeltasSetzen(*e, *deltas, *r);
+        if (deltas) {
+            LohnbasenAendern(*e, *deltas);
+            WasWaereDeltasSetzen(*e, *deltas, *r);
+        }
         Berechne(*e, *r);
         return WasWaereErgebnisAus(*r);
     };

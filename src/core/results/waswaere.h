@@ -9,6 +9,7 @@
 // come back. Because the changes are read from the page's own fields on every
 // call, a silent computation of the main window in between (which resets the
 // adjustments of the program's records) cannot wipe them.
+// Trying a change is not editing the case: it never marks the case changed.
 #pragma once
 
 #include <array>

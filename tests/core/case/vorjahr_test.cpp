@@ -2,11 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "calc/betrag.h"
 #include "case/bereiche.h"
+#include "case/zeichensatz.h"
+#include "testpfade.h"
 
 using namespace quarnel;
 
@@ -273,4 +278,30 @@ TEST(Vorjahr, Kurze_Eingabe_wird_mit_Nullen_aufgefuellt) {
     std::copy(kurz.begin(), kurz.end(), lang.begin());
     EXPECT_EQ(r, Umgewandelt(lang, alle));
     EXPECT_EQ(r.LeseText(11, 10).size(), 10u);  // length 99 cut to the field
+}
+
+// The explanation the transfer dialog shows: Windows-1252 with CRLF like the
+// other installation texts, and it names every entry that takes over nothing.
+TEST(Vorjahr, Mitgelieferte_Erklaerung_nennt_die_Punkte_ohne_Daten) {
+    std::ifstream f(std::string(QUARNEL_DATA_DIR) + "/form/vorj999.vor", std::ios::binary);
+    ASSERT_TRUE(f);
+    const std::string text{std::istreambuf_iterator<char>(f), {}};
+    EXPECT_EQ(Utf8ZuCp1252(Cp1252ZuUtf8(text)), text);
+    EXPECT_NE(text.find("\xDC" "bernahme der Vorjahresdaten"), std::string::npos);  // Ü
+    EXPECT_EQ(text.find("\xC3"), std::string::npos) << "UTF-8 instead of Windows-1252";
+    EXPECT_EQ(text.find("\n"), text.find("\r\n") + 1);
+
+    std::set<int> mitDaten;
+    for (const VorjahrZeile& z : VorjahrTabelle()) mitDaten.insert(z.punkt);
+    if (mitDaten.count(VorjahrP46oder48)) mitDaten.insert({46, 48});
+    mitDaten.insert(2);  // carries the edited marks of the pages, not table rows
+    std::vector<int> ohne;
+    for (int p = 0; p < VorjahrPunkte; ++p)
+        if (!VorjahrPunktDef(p).ueberschrift && !mitDaten.count(p)) ohne.push_back(p);
+    EXPECT_EQ(ohne, (std::vector<int>{11, 20}));
+    for (int p : ohne) {
+        std::string name = VorjahrPunktDef(p).text;
+        name.erase(0, name.find_first_not_of(' '));
+        EXPECT_NE(text.find("\"" + Utf8ZuCp1252(name) + "\""), std::string::npos) << name;
+    }
 }
