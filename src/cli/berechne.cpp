@@ -86,7 +86,7 @@ std::optional<std::string> AenderungLesen(const std::string& a, WasWaereWerte& w
     if (!feld)
         return "unbekanntes Feld der Was-Wäre-Wenn-Analyse: " + a.substr(0, gleich) +
                " (bekannt: " + WasWaereFeldnamen() + ")";
-    const auto betrag = BetragLesen(std::string_view(a).substr(gleich + 1));
+    const auto betrag = BetragAusText(std::string_view(a).substr(gleich + 1));
     if (!betrag) return "ungültige Änderung: \"" + a + "\" (erwartet ist ein Betrag wie -1.000,50)";
     w(feld->zeile, feld->person) += *betrag;
     return std::nullopt;

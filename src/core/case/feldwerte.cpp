@@ -493,8 +493,4 @@ std::optional<std::string> FallImportieren(std::string_view json, CaseRecord& r)
     return std::nullopt;
 }
 
-std::optional<double> BetragLesen(std::string_view text) {
-    return BetragAusText(text);
-}
-
 }  // namespace quarnel

@@ -53,10 +53,6 @@ std::string FeldwertText(const CaseRecord& r, const Feldadresse& a);
 std::optional<std::string> FeldwertSetzen(CaseRecord& r, const Feldadresse& a,
                                           std::string_view text);
 
-// An amount as the user types it ("1.234,56", "1234.56", "-100"); nothing
-// when the text is no amount.
-std::optional<double> BetragLesen(std::string_view text);
-
 // True when the element holds another value than in a new case (texts by
 // their meaningful characters, everything else by its bytes).
 bool WeichtVomNeuenFallAb(const CaseRecord& r, const Feldadresse& a);
