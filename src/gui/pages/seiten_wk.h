@@ -168,7 +168,7 @@ class TF_AFA : public TForm11 {
     bool OffeneEingabeUebernehmen() override;
 
   protected:
-    void resizeEvent(QResizeEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
 
   private:
     void ZeileZeigen(int zeile);

@@ -1,6 +1,8 @@
 // The depreciation list of work equipment: 25 rows of text, purchase date,
 // price and useful life in years, with the depreciation of the tax year and
 // the remaining value computed by the depreciation rule of the core.
+#include <QEvent>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -105,10 +107,11 @@ TF_AFA::TF_AFA(Seitenumgebung& u, int person, QWidget* eltern)
     auto* lay = new QVBoxLayout(seite);
     tabelle_ = TabelleAnlegen(Zeilen,
                               {QString(), QStringLiteral("Text"), QStringLiteral("Kauf am"),
-                               QStringLiteral("Preis"), QStringLiteral("AfA, Jahre"),
+                               QStringLiteral("Preis"), QStringLiteral("AfA,\nJahre"),
                                QStringLiteral("AfA, DM"), QStringLiteral("Restwert")},
                               QColor(255, 255, 0), SDatum, seite);
     tabelle_->setItemDelegate(new AfaDelegat(u.Meldungsdienst(), tabelle_));
+    tabelle_->viewport()->installEventFilter(this);
     // The depreciation and the remaining value are computed, not typed.
     for (int r = 0; r < Zeilen; ++r)
         for (int c : {SAfa, SRest})
@@ -126,8 +129,11 @@ TF_AFA::TF_AFA(Seitenumgebung& u, int person, QWidget* eltern)
     FussKnopf(fuss, "ZeileMinusBtn", "  Zeile -", [this] { ZeileMinusClick(); });
     FussKnopf(fuss, "DruckenBtn", "&Drucken", [this] { DruckenClick(); });
     FussKnopf(fuss, "OkBtn", "  &OK", [this] { OkClick(); });
-    summeLbl_ = SummenAnzeige(fuss);
     lay->addLayout(fuss);
+    // Five buttons fill the row of a page's width: the sum stands below them.
+    auto* summe = new QHBoxLayout;
+    summeLbl_ = SummenAnzeige(summe);
+    lay->addLayout(summe);
     OvcNb()->addTab(seite, QStringLiteral("&Liste"));
     OvcNb()->setCurrentIndex(1);
 }
@@ -198,16 +204,29 @@ void TF_AFA::FormShow() {
 }
 
 void TF_AFA::Spaltenbreiten() {
-    // The design widths (25, 150, 70, 70, 60, 60, 60) share the table's width.
-    const double w = tabelle_->viewport()->width() / 495.0;
+    // The design widths (25, 150, 70, 70, 60, 60, 60) share the table's width;
+    // the number columns never get narrower than their contents, the text
+    // column takes what is left.
+    const int w = tabelle_->viewport()->width();
     const int breiten[Spalten] = {25, 150, 70, 70, 60, 60, 60};
-    for (int c = 0; c < Spalten; ++c)
-        tabelle_->setColumnWidth(c, static_cast<int>(std::lround(w * breiten[c])));
+    const QFontMetrics fm(tabelle_->font());
+    const char* const muster[Spalten] = {"25", "", "00.00.0000", "00.000,00", "Jahre",
+                                         "0.000,00", "00.000,00"};
+    int rest = w;
+    for (int c = 0; c < Spalten; ++c) {
+        if (c == SText) continue;
+        const int b = std::max(static_cast<int>(std::lround(w / 495.0 * breiten[c])),
+                               fm.horizontalAdvance(QString::fromLatin1(muster[c])) + 10);
+        tabelle_->setColumnWidth(c, b);
+        rest -= b;
+    }
+    tabelle_->setColumnWidth(SText, std::max(rest, 60));
 }
 
-void TF_AFA::resizeEvent(QResizeEvent* e) {
-    TForm11::resizeEvent(e);
-    Spaltenbreiten();
+bool TF_AFA::eventFilter(QObject* o, QEvent* e) {
+    // The columns follow the table's visible width.
+    if (o == tabelle_->viewport() && e->type() == QEvent::Resize) Spaltenbreiten();
+    return TForm11::eventFilter(o, e);
 }
 
 void TF_AFA::SummeBtnClick() {
