@@ -145,12 +145,12 @@ bool Fallverwaltung::PasswortGeprueft(CaseRecord& satz) {
 
 Fallverwaltung::Lesen Fallverwaltung::FallLesen(const std::string& pfad, bool vorjahr) {
     const std::size_t soll = vorjahr ? VorjahrDateiGroesse : FallDateiGroesse;
-    auto datei = DateiLesen(pfad, soll);
-    if (!datei || datei->size() != soll) {
+    std::vector<uint8_t>& datei = lesepuffer_;
+    if (!DateiLesenIn(pfad, soll, datei) || datei.size() != soll) {
         meldungen_.Zeige(MeldungsTyp::Fehler, kLesefehler, KnopfOK);
         return Lesen::Fehler;
     }
-    std::span<const uint8_t> bytes(*datei);
+    std::span<const uint8_t> bytes(datei);
     auto satz = std::make_unique<CaseRecord>();
     auto notizen = std::make_unique<Notizblock>();
     std::size_t satzGroesse = vorjahr ? VorjahrSatzGroesse : CaseRecord::Groesse;
@@ -173,14 +173,12 @@ Fallverwaltung::Lesen Fallverwaltung::FallLesen(const std::string& pfad, bool vo
     }
     satz->SetzeBool(Feld::FallFreigabe, true);
     // A current file is its own image once the record is the one read and released.
-    std::vector<uint8_t> abbild;
     if (vorjahr) {
-        abbild = FallAbbild(*satz, *notizen, listen);
+        datei = FallAbbild(*satz, *notizen, listen);
     } else {
-        std::copy(satz->Bytes().begin(), satz->Bytes().end(), datei->begin());
-        abbild = std::move(*datei);
+        std::copy(satz->Bytes().begin(), satz->Bytes().end(), datei.begin());
     }
-    if (!ArbeitsdateiSchreiben(arbeitsdatei_, abbild, *kanal_)) {
+    if (!ArbeitsdateiSchreiben(arbeitsdatei_, datei, *kanal_)) {
         meldungen_.Zeige(MeldungsTyp::Fehler, kFehlerArbeitsdatei, KnopfOK);
         return Lesen::Fehler;
     }

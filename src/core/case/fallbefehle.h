@@ -122,6 +122,8 @@ class Fallverwaltung {
 
     // The lock on the open case file (none for a new case).
     Dateisperre sperre_;
+    // The bytes of the file being opened, kept for the next open.
+    std::vector<uint8_t> lesepuffer_;
     CaseRecord satz_;
     Notizblock notizen_;
     Listensatz liste_;

@@ -137,23 +137,30 @@ bool DateiGueltig(const std::string& pfad) {
 }
 
 std::optional<std::vector<uint8_t>> DateiLesen(const std::string& pfad, std::size_t hoechstens) {
+    std::vector<uint8_t> daten;
+    if (!DateiLesenIn(pfad, hoechstens, daten)) return std::nullopt;
+    return daten;
+}
+
+bool DateiLesenIn(const std::string& pfad, std::size_t hoechstens, std::vector<uint8_t>& daten) {
+    daten.clear();
     Deskriptor d(RegulaereDateiOeffnen(pfad));
     struct stat st;
-    if (d.fd() < 0 || ::fstat(d.fd(), &st) != 0) return std::nullopt;
+    if (d.fd() < 0 || ::fstat(d.fd(), &st) != 0) return false;
     // Room for what the file has (a file that grows meanwhile is read on up
     // to the limit); one byte more than allowed tells a file that is too long.
     const auto groesse = static_cast<std::size_t>(std::max<off_t>(st.st_size, 0));
-    std::vector<uint8_t> daten;
     daten.reserve(std::min(groesse, hoechstens) + 1);
     uint8_t stueck[65536];
     while (daten.size() <= hoechstens) {
         const std::size_t rest = hoechstens + 1 - daten.size();
         const ssize_t n = LeseVoll(d.fd(), stueck, std::min(sizeof stueck, rest));
-        if (n < 0) return std::nullopt;
-        if (n == 0) return daten;
+        if (n < 0) break;
+        if (n == 0) return true;
         daten.insert(daten.end(), stueck, stueck + n);
     }
-    return std::nullopt;  // longer than allowed
+    daten.clear();  // unreadable, or longer than allowed
+    return false;
 }
 
 ssize_t Schreibkanal::Schreibe(int fd, const uint8_t* daten, std::size_t anzahl) {

@@ -53,6 +53,9 @@ bool DateiGueltig(const std::string& pfad);
 // no regular file (a FIFO or device is never waited on), or is longer than
 // `hoechstens` bytes (the caller then knows it is too long).
 std::optional<std::vector<uint8_t>> DateiLesen(const std::string& pfad, std::size_t hoechstens);
+// DateiLesen into `daten`, reusing its memory; false (and `daten` empty) where
+// DateiLesen gives nothing.
+bool DateiLesenIn(const std::string& pfad, std::size_t hoechstens, std::vector<uint8_t>& daten);
 // Opens a regular file read-only without blocking; -1 for anything else.
 int RegulaereDateiOeffnen(const std::string& pfad);
 
