@@ -290,7 +290,7 @@ class HauptfensterTest : public QObject {
         }
         Aufbau a("[Start]\nTips=1\nLfdTip=7\nEingangsFenster=1\n[App1]\nLetztDatenPfad=" +
                      daten.path().toStdString() + "\n",
-                 false, {true, true, true});
+                 false, {true, true, true, {}});
         QStringList reihenfolge;
         BeiModal([&](QWidget* w) {
             reihenfolge << w->objectName();
@@ -521,7 +521,7 @@ class HauptfensterTest : public QObject {
     }
 
     void menuezustand_durch_seite_dialog_und_seitenansicht() {
-        Aufbau a("[Start]\nTips=0\nEingangsFenster=0\n", true, {true, false, true});
+        Aufbau a("[Start]\nTips=0\nEingangsFenster=0\n", true, {true, false, true, {}});
         a.Zeigen();
         a.haupt->D_NeuItemClick();
         QCOMPARE(a.haupt->Menue().Stufe(), 1);
