@@ -20,6 +20,10 @@ struct Routineneintrag {
 constexpr Routineneintrag Routinen[] = {
     {11, Blatt11Wert},
     {31, Blatt31Wert},
+    {41, Blatt41Wert},
+    {42, Blatt42Wert},
+    {71, Blatt71Wert},
+    {72, Blatt72Wert},
 };
 
 std::string ZweiZiffern(int x) {

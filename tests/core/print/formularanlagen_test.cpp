@@ -1,0 +1,319 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "calc/betrag.h"
+#include "print/bericht.h"
+#include "print/formular.h"
+#include "print/formularwerte.h"
+#include "testpfade.h"
+
+using namespace quarnel;
+
+namespace {
+
+// Both spouses' capital income as the capital-income list leaves it: the
+// per-line sums and the totals it fills, with the record slots of the
+// without-deduction totals holding stale numbers the list never writes.
+CaseRecord Kapitalfall(bool gemeinsam) {
+    CaseRecord r;
+    r.SetzeBool(Feld::Splitting, gemeinsam);
+    r.SetzeBool(Feld::Grundtabelle, !gemeinsam);
+    r.SetzeText(Feld::Steuernummer, "25/123/45678");
+    r.SetzeText(Feld::StpflName, "Mustermann");
+    r.SetzeText(Feld::StpflVorname, "Thomas");
+    r.SetzeText(Feld::EhegName, "Altname");
+    r.SetzeText(Feld::EhegVorname, "Sabine");
+    // Interest lines Z4 (row 1), Z7 (row 4), Z10 (row 7), Z14 (row 11).
+    r.SetzeDbl(Feld::ZinsZeileEr, 1200, 1);
+    r.SetzeDbl(Feld::ZinsZeileEr, 50, 11);
+    r.SetzeDbl(Feld::ZinsZeileSie, 8765, 1);
+    r.SetzeDbl(Feld::ZinsZeileOhneStAb, 300, 1);
+    r.SetzeDbl(Feld::ZinsZeileOhneStAb, 150, 4);
+    r.SetzeDbl(Feld::ZinsZeileKapErtSt, 12.5, 7);
+    r.SetzeDbl(Feld::ZinsZeileZinsAb, 360, 1);
+    r.SetzeDbl(Feld::ZinsenEr, 1250);
+    r.SetzeDbl(Feld::ZinsenSie, 8765);
+    r.SetzeDbl(Feld::ZinsenKapErtSt, 12.5);
+    r.SetzeDbl(Feld::ZinsenZinsAb, 360);
+    r.SetzeDbl(Feld::ZinsenOhneStAb, 9999);
+    // Dividends with the imputation method Z18, Z19.
+    r.SetzeDbl(Feld::DivZeileEr, 2000, 1);
+    r.SetzeDbl(Feld::DivZeileEr, 500, 2);
+    r.SetzeDbl(Feld::DivZeileSie, 7531, 2);
+    r.SetzeDbl(Feld::DivZeileOhneStAb, 100, 1);
+    r.SetzeDbl(Feld::DivZeileOhneStAb, 40, 2);
+    r.SetzeDbl(Feld::DivZeileAnrechSt, 857.14, 1);
+    r.SetzeDbl(Feld::AnrechEr, 2500);
+    r.SetzeDbl(Feld::AnrechSie, 7531);
+    r.SetzeDbl(Feld::AnrechKoeptSt, 857.14);
+    r.SetzeDbl(Feld::AnrechOhneStAb, 8888);
+    r.SetzeDbl(Feld::AnrechVKoeptSt, 321.43);
+    // Half-income dividends Z24..Z26.
+    r.SetzeDbl(Feld::HalbZeileEr, 3000, 1);
+    r.SetzeDbl(Feld::HalbZeileSie, 6420, 3);
+    r.SetzeDbl(Feld::HalbZeileOhneStAb, 200, 1);
+    r.SetzeDbl(Feld::HalbZeileOhneStAb, 10, 2);
+    r.SetzeDbl(Feld::HalbZeileOhneStAb, 5, 3);
+    r.SetzeDbl(Feld::HalbZeileKapErtSt, 600, 1);
+    r.SetzeDbl(Feld::HalbEinkEr, 3000);
+    r.SetzeDbl(Feld::HalbEinkSie, 6420);
+    r.SetzeDbl(Feld::HalbEinkKapErtSt, 600);
+    r.SetzeDbl(Feld::HalbEinkOhneStAb, 7777);
+    // Page 2: foreign lines, participations, credits, expenses.
+    r.SetzeDbl(Feld::AuslInvEr, 400);
+    r.SetzeDbl(Feld::AuslDivSie, 6190);
+    r.SetzeDbl(Feld::AuslZeileOhneStAb, 70, 2);
+    r.SetzeDbl(Feld::AuslZinsAnZinsAb, 21.5);
+    r.SetzeText(Feld::BeteilName1, "Immo KG   ");
+    r.SetzeDbl(Feld::BeteilZ3Er, 1500);
+    r.SetzeDbl(Feld::BeteilZ7Sie, 6250);
+    r.SetzeDbl(Feld::AnrechSolidar, 33.03);
+    r.SetzeDbl(Feld::WKZ1Er, 51);
+    r.SetzeDbl(Feld::WKZ7Sie, 6033);
+    r.SetzeDbl(Feld::WKZ2geseinh, 20);
+    return r;
+}
+
+std::string Wert(int blatt, const CaseRecord& r, int feld, int instanz = 1) {
+    Definitionszeile z;
+    z.feld = feld;
+    z.n = 10;
+    z.d = 2;
+    z.code = 'U';
+    Feldanfrage a;
+    a.zeile = &z;
+    a.instanz = instanz;
+    return TextGetrimmt(WertroutineFuer(blatt)(r, a).text);
+}
+
+struct Erwartung {
+    int blatt, feld;
+    const char* text;
+    int instanz = 1;
+};
+
+// All texts of the sheets as printed with the installed definition files.
+std::string Gedruckt(const CaseRecord& r, std::vector<int> blaetter) {
+    struct Masse : Textmass {
+        double Breite(const Druckschrift&, std::string_view t) const override { return 2.0 * t.size(); }
+        double Zeilenhoehe(const Druckschrift&) const override { return 5; }
+        double Oberlaenge(const Druckschrift&) const override { return 4; }
+    } m;
+    Einstellungen e;
+    Bericht b;
+    Berichtschreiber w(m, b);
+    Formularumgebung u;
+    u.fall = &r;
+    u.einst = &e;
+    u.formVerzeichnis = std::string(QUARNEL_DATA_DIR) + "/form/";
+    FormularblaetterSetzen(w, u, blaetter, false);
+    std::string t;
+    for (const auto& s : b.seiten)
+        for (const auto& el : s.elemente)
+            if (el.art == Berichtselement::Art::Text) t += el.text + "|";
+    return t;
+}
+
+
+// Four rented objects of a married couple, the computed block values set
+// directly; object o's amounts carry o in their thousands so that a value
+// read from the wrong object shows.
+CaseRecord Vermietung() {
+    CaseRecord r;
+    r.SetzeBool(Feld::Splitting, true);
+    r.SetzeText(Feld::Steuernummer, "25/123/45678");
+    r.SetzeText(Feld::StpflName, "Mustermann");
+    r.SetzeText(Feld::StpflVorname, "Thomas");
+    r.SetzeText(Feld::EhegVorname, "Sabine");
+    for (int o = 1; o <= 4; ++o) {
+        const double t = 1000.0 * o;
+        r.SetzeText(Feld::Objekt, "Hauptstr. " + std::to_string(o) + ", Celle   ", o);
+        r.SetzeInt(Feld::AnschaffDat, TagesNummer(1990 + o, 7, 1), o);
+        r.SetzeInt(Feld::FertigDat, -1, o);
+        r.SetzeDbl(Feld::ObjEinnahmenSumme, t + 12000, o);
+        r.SetzeDbl(Feld::ObjAnteilEr, t + 600, o);
+        r.SetzeDbl(Feld::ObjAnteilSie, t + 400, o);
+        r.SetzeDbl(Feld::MieteDM1, t + 1.5, o);
+    }
+    r.SetzeDbl(Feld::MieteDM5, 250, 1);
+    r.SetzeDbl(Feld::MieteZahl2, 3, 1);
+    r.SetzeDbl(Feld::MieteAndereR2, 120, 1);
+    r.SetzeDbl(Feld::MieteAndereR4, 80, 1);
+    r.SetzeDbl(Feld::MieteGarage, 960, 1);
+    r.SetzeDbl(Feld::EigZuschuss, 500, 1);
+    r.SetzeDbl(Feld::EigZuschussMinus, 700, 1);
+    r.SetzeText(Feld::AnteilArt6, "Celle, FA Celle, 17/200/300", 1);
+    r.SetzeDbl(Feld::AnteilEr8, 55, 1);
+    r.SetzeDbl(Feld::AnteilSie1, 66, 1);
+    // Page 2 of object 1.
+    r.SetzeBool(Feld::P7Deg, true, 1);
+    r.SetzeDbl(Feld::P7degProz, 5, 1);
+    r.SetzeBool(Feld::WieVor6, true, 1);
+    r.SetzeBool(Feld::WieBlatt3, true, 1);
+    r.SetzeDbl(Feld::AfaGes1, 4000, 1);
+    r.SetzeDbl(Feld::AfaDm1, 400, 1);
+    r.SetzeDbl(Feld::AfaGes7, 300, 1);
+    r.SetzeDbl(Feld::AfaProz7, 10, 1);
+    r.SetzeDbl(Feld::AfaDm7, 30, 1);
+    r.SetzeDbl(Feld::ZinsGes1, 5000, 1);
+    r.SetzeDbl(Feld::ZinsProz1, 20, 1);
+    r.SetzeDbl(Feld::ZinsAb1, 1000, 1);
+    r.SetzeDbl(Feld::LfdKostGes1, 1000, 1);
+    r.SetzeDbl(Feld::LfdKostDm1, 200, 1);
+    r.SetzeDbl(Feld::LfdKostGes2, 1000, 1);
+    r.SetzeDbl(Feld::LfdKostProz2, 10, 1);
+    r.SetzeDbl(Feld::LfdKostDm2, 200, 1);
+    r.SetzeDbl(Feld::LfdKostGes9, 50, 1);
+    r.SetzeDbl(Feld::LfdKostDm9, 80, 1);
+    r.SetzeDbl(Feld::ErhGes0, 900, 1);
+    r.SetzeDbl(Feld::ErhAb0, 100, 1);
+    r.SetzeDbl(Feld::ErhAufwand, 6000, 1);
+    r.SetzeDbl(Feld::ErhGes2, 2000, 1);
+    r.SetzeDbl(Feld::ErhJahr3, 700, 1);
+    r.SetzeDbl(Feld::ErhGes4, 1400, 1);
+    r.SetzeDbl(Feld::ErhAb4, 400, 1);
+    r.SetzeDbl(Feld::ObjWerbKostSumme, 9876.54, 1);
+    r.SetzeDbl(Feld::ZuschussSie, 77, 1);
+    return r;
+}
+
+}  // namespace
+
+TEST(AnlageKap, ErwartungstabelleBeiderSeiten) {
+    const CaseRecord r = Kapitalfall(true);
+    const Erwartung tabelle[] = {
+        {41, 0, "Mustermann, Thomas"}, {41, 1, "Altname, Sabine"}, {41, 2, "25/123/45678"},
+        {41, 3, "X"},
+        // Interest block: a line of each column, the last line, the totals.
+        {41, 11, "1200,00"}, {41, 21, "50,00"}, {41, 22, "1250,00"}, {41, 31, "8765,00"},
+        {41, 42, "8765,00"}, {41, 54, "150,00"}, {41, 77, "12,50"}, {41, 82, "12,50"},
+        {41, 91, "360,00"}, {41, 102, "360,00"},
+        // The without-deduction totals are the sums of their lines, never the record slot.
+        {41, 62, "450,00"}, {41, 133, "140,00"}, {41, 194, "215,00"},
+        // Imputation block, refunded corporation tax, half-income block.
+        {41, 111, "2000,00"}, {41, 113, "2500,00"}, {41, 122, "7531,00"}, {41, 123, "7531,00"},
+        {41, 151, "857,14"}, {41, 153, "857,14"}, {41, 161, "321,43"}, {41, 171, "3000,00"},
+        {41, 174, "3000,00"}, {41, 183, "6420,00"}, {41, 184, "6420,00"}, {41, 201, "600,00"},
+        {41, 204, "600,00"},
+        // Between and behind the blocks nothing.
+        {41, 4, ""}, {41, 23, ""}, {41, 103, ""}, {41, 114, ""}, {41, 154, ""}, {41, 175, ""},
+        {41, 205, ""}, {41, 999, ""},
+        // Page 2.
+        {42, 11, "400,00"}, {42, 23, "6190,00"}, {42, 32, "70,00"}, {42, 31, ""}, {42, 42, "21,50"},
+        {42, 51, "Immo KG"}, {42, 52, ""}, {42, 63, "1500,00"}, {42, 77, "6250,00"},
+        {42, 84, "33,03"}, {42, 91, "51,00"}, {42, 107, "6033,00"}, {42, 112, "20,00"},
+        {42, 14, ""}, {42, 68, ""}, {42, 85, ""}, {42, 98, ""}, {42, 118, ""}, {42, 0, "Mustermann, Thomas"},
+    };
+    for (const Erwartung& e : tabelle)
+        EXPECT_EQ(Wert(e.blatt, r, e.feld), e.text) << "Blatt " << e.blatt << ", Feld " << e.feld;
+    // Nothing is written into the record.
+    EXPECT_EQ(r.Dbl(Feld::ZinsenOhneStAb), 9999);
+    const CaseRecord leer;
+    EXPECT_EQ(Wert(41, leer, 62), "");
+    EXPECT_EQ(Wert(41, leer, 3), "X");
+}
+
+TEST(AnlageKap, EinzelveranlagungDruecktKeineEhegattenspalte) {
+    // Every spouse amount of the fixture holds a digit run no other value has.
+    const std::string einzeln = Gedruckt(Kapitalfall(false), {41, 42});
+    for (const char* alt : {"Sabine", "8765", "7531", "6420", "6190", "6250", "6033"})
+        EXPECT_EQ(einzeln.find(alt), std::string::npos) << alt << " in " << einzeln;
+    EXPECT_NE(einzeln.find("1200"), std::string::npos);
+    EXPECT_NE(einzeln.find("450"), std::string::npos);
+    const std::string paar = Gedruckt(Kapitalfall(true), {41, 42});
+    for (const char* neu : {"Altname, Sabine", "8765", "7531", "6420", "6190", "6250", "6033"})
+        EXPECT_NE(paar.find(neu), std::string::npos) << neu;
+}
+
+TEST(AnlageV, ErwartungstabelleMitVierObjekten) {
+    CaseRecord r = Vermietung();
+    const Erwartung tabelle[] = {
+        {71, 0, "Mustermann, Thomas", 1}, {71, 3, "X", 3},
+        {71, 4, "Hauptstr. 1, Celle", 1}, {71, 4, "Hauptstr. 3, Celle", 3},
+        {71, 5, "01.07.1992", 2}, {71, 6, "", 2},
+        // The object comes from the instance; outside 1..4 it is object 1.
+        {71, 45, "16000,00", 4}, {71, 45, "13000,00", 0}, {71, 45, "13000,00", 7},
+        {71, 9, "1001,50", 1}, {71, 13, "250,00", 1}, {71, 15, "3,00", 1}, {71, 25, "120,00", 1},
+        {71, 30, "1251,50", 1}, {71, 31, "200,00", 1}, {71, 38, "960,00", 1},
+        {71, 42, "-200,00", 1},  // a subsidy less its larger part prints negative
+        {71, 51, "2600,00", 2}, {71, 52, "2400,00", 2},
+        // The other objects' shares only on the first object's sheet.
+        {71, 53, "10800,00", 1}, {71, 54, "10200,00", 1}, {71, 53, "", 2}, {71, 54, "", 4},
+        {71, 66, "Celle, FA Celle, 17/200/300", 1}, {71, 78, "55,00", 1}, {71, 81, "66,00", 1},
+        {71, 8, "", 1}, {71, 89, "", 1},
+        // Page 2: the degressive cross needs its percentage.
+        {72, 12, "", 1}, {72, 13, "X", 1}, {72, 14, "5,00", 1}, {72, 20, "X", 1}, {72, 15, "", 1},
+        {72, 24, "X", 1},
+        // Depreciation rows: 1 with an amount and no percentage, 7 with both.
+        {72, 32, "4000,00", 1}, {72, 42, "X", 1}, {72, 62, "400,00", 1}, {72, 72, "3600,00", 1},
+        {72, 48, "", 1}, {72, 58, "10,00", 1}, {72, 78, "270,00", 1}, {72, 36, "", 1}, {72, 76, "", 1},
+        {72, 66, "", 1},
+        {72, 39, "5000,00", 1}, {72, 49, "", 1}, {72, 59, "20,00", 1}, {72, 79, "4000,00", 1},
+        // Total 1000, percent 0, amount 200: the cross and 800; with percent 10 no cross.
+        {72, 80, "1000,00", 1}, {72, 81, "X", 1}, {72, 83, "200,00", 1}, {72, 84, "800,00", 1},
+        {72, 86, "", 1}, {72, 87, "10,00", 1}, {72, 89, "800,00", 1},
+        {72, 137, "50,00", 1}, {72, 147, "X", 1}, {72, 177, "-30,00", 1}, {72, 138, "", 1},
+        {72, 90, "900,00", 1}, {72, 91, "100,00", 1}, {72, 92, "800,00", 1},
+        {72, 101, "6000,00", 1}, {72, 102, "2000,00", 1}, {72, 103, "2000,00", 1},
+        {72, 107, "2000,00", 1}, {72, 121, "700,00", 1}, {72, 124, "X", 1}, {72, 127, "1000,00", 1},
+        {72, 181, "9876,54", 1}, {72, 192, "77,00", 1},
+        // Whether public money was used is asked only with a depreciation of row 2.
+        {72, 193, "", 1}, {72, 194, "", 1},
+        // Objects 2..4 hold nothing of object 1's costs.
+        {72, 84, "", 2}, {72, 181, "", 3},
+    };
+    for (const Erwartung& e : tabelle)
+        EXPECT_EQ(Wert(e.blatt, r, e.feld, e.instanz), e.text)
+            << "Blatt " << e.blatt << ", Feld " << e.feld << ", Objekt " << e.instanz;
+    r.SetzeDbl(Feld::AfaGes2, 1, 1);
+    EXPECT_EQ(Wert(72, r, 193), "");
+    EXPECT_EQ(Wert(72, r, 194), "X");
+    r.SetzeBool(Feld::MittelOeffHHCb, true, 1);
+    EXPECT_EQ(Wert(72, r, 193), "X");
+    EXPECT_EQ(Wert(72, r, 194), "");
+}
+
+TEST(Anlagen, JedesFeldUndJedeInstanzAufLeeremUndZufaelligemFall) {
+    CaseRecord zufall;
+    std::mt19937 g(41);
+    for (auto& b : zufall.Bytes()) b = static_cast<uint8_t>(g());
+    const CaseRecord leer;
+    for (const CaseRecord* fall : {static_cast<const CaseRecord*>(&zufall), &leer})
+        for (int blatt : {41, 42, 71, 72})
+            for (int feld = 0; feld <= 999; ++feld)
+                for (int instanz = 0; instanz <= 9; ++instanz) {
+                    Definitionszeile z;
+                    z.feld = feld;
+                    z.n = 10;
+                    z.d = 2;
+                    z.index = instanz;
+                    Feldanfrage a;
+                    a.zeile = &z;
+                    a.instanz = instanz;
+                    const Feldwert w = WertroutineFuer(blatt)(*fall, a);
+                    EXPECT_LE(w.text.size(), 80u) << blatt << ":" << feld << ":" << instanz;
+                    EXPECT_TRUE(w.zeile2.empty());
+                }
+}
+
+TEST(Anlagen, EinzelveranlagungDruecktKeinenEhegattenwert) {
+    // Stale spouse values of a case now taxed by the basic table.
+    CaseRecord r = Vermietung();
+    r.SetzeBool(Feld::Splitting, false);
+    r.SetzeBool(Feld::Grundtabelle, true);
+    r.SetzeText(Feld::EhegName, "Altname");
+    for (int o = 1; o <= 4; ++o) r.SetzeDbl(Feld::ObjAnteilSie, 4321, o);
+    r.SetzeDbl(Feld::AnteilSie8, 4321, 1);
+    r.SetzeDbl(Feld::ZuschussSie, 4321, 1);
+    const std::string einzeln = Gedruckt(r, {711, 721, 712, 722});
+    EXPECT_EQ(einzeln.find("4321"), std::string::npos) << einzeln;
+    EXPECT_EQ(einzeln.find("Sabine"), std::string::npos) << einzeln;
+    EXPECT_EQ(einzeln.find("Altname"), std::string::npos) << einzeln;
+    EXPECT_NE(einzeln.find("1001|50|"), std::string::npos) << einzeln;
+    r.SetzeBool(Feld::Splitting, true);
+    r.SetzeBool(Feld::Grundtabelle, false);
+    EXPECT_NE(Gedruckt(r, {711, 721}).find("4321"), std::string::npos);
+}
