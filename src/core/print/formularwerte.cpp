@@ -24,6 +24,8 @@ constexpr Routineneintrag Routinen[] = {
     {42, Blatt42Wert},
     {71, Blatt71Wert},
     {72, Blatt72Wert},
+    {81, Blatt81Wert},
+    {82, Blatt82Wert},
 };
 
 std::string ZweiZiffern(int x) {

@@ -47,5 +47,7 @@ Feldwert Blatt41Wert(const CaseRecord& r, const Feldanfrage& a);
 Feldwert Blatt42Wert(const CaseRecord& r, const Feldanfrage& a);
 Feldwert Blatt71Wert(const CaseRecord& r, const Feldanfrage& a);
 Feldwert Blatt72Wert(const CaseRecord& r, const Feldanfrage& a);
+Feldwert Blatt81Wert(const CaseRecord& r, const Feldanfrage& a);
+Feldwert Blatt82Wert(const CaseRecord& r, const Feldanfrage& a);
 
 }  // namespace quarnel

@@ -77,12 +77,13 @@ CaseRecord Kapitalfall(bool gemeinsam) {
     return r;
 }
 
-std::string Wert(int blatt, const CaseRecord& r, int feld, int instanz = 1) {
+std::string Wert(int blatt, const CaseRecord& r, int feld, int instanz = 1, int index = 0) {
     Definitionszeile z;
     z.feld = feld;
     z.n = 10;
     z.d = 2;
     z.code = 'U';
+    z.index = index;
     Feldanfrage a;
     a.zeile = &z;
     a.instanz = instanz;
@@ -93,6 +94,7 @@ struct Erwartung {
     int blatt, feld;
     const char* text;
     int instanz = 1;
+    int index = 0;
 };
 
 // All texts of the sheets as printed with the installed definition files.
@@ -282,7 +284,7 @@ TEST(Anlagen, JedesFeldUndJedeInstanzAufLeeremUndZufaelligemFall) {
     for (auto& b : zufall.Bytes()) b = static_cast<uint8_t>(g());
     const CaseRecord leer;
     for (const CaseRecord* fall : {static_cast<const CaseRecord*>(&zufall), &leer})
-        for (int blatt : {41, 42, 71, 72})
+        for (int blatt : {41, 42, 71, 72, 81, 82})
             for (int feld = 0; feld <= 999; ++feld)
                 for (int instanz = 0; instanz <= 9; ++instanz) {
                     Definitionszeile z;
@@ -316,4 +318,101 @@ TEST(Anlagen, EinzelveranlagungDruecktKeinenEhegattenwert) {
     r.SetzeBool(Feld::Splitting, true);
     r.SetzeBool(Feld::Grundtabelle, false);
     EXPECT_NE(Gedruckt(r, {711, 721}).find("4321"), std::string::npos);
+}
+
+namespace {
+
+// Annuities, recurring receipts and private sales of both spouses.
+CaseRecord SonstigeEinkuenfte() {
+    CaseRecord r;
+    r.SetzeBool(Feld::Splitting, true);
+    r.SetzeText(Feld::StpflName, "Mustermann");
+    r.SetzeText(Feld::StpflVorname, "Thomas");
+    r.SetzeText(Feld::EhegVorname, "Sabine");
+    r.SetzeText(Feld::Steuernummer, "25/123/45678");
+    r.SetzeInt(Feld::Rente_Art1, 1);
+    r.SetzeInt(Feld::Rente_Art2, 2);
+    r.SetzeInt(Feld::Art3, 6);
+    r.SetzeText(Feld::Aus1, "Riester");
+    r.SetzeText(Feld::Aus2, "Versorgungswerk");
+    r.SetzeText(Feld::Aus3, "   ");
+    r.SetzeText(Feld::Aus4, "Pension   ");  // stored with its blanks: ten characters
+    r.SetzeInt(Feld::LaeuftSeit1, TagesNummer(1995, 3, 1));
+    r.SetzeInt(Feld::EndeAm1, -1);
+    r.SetzeInt(Feld::EndeAm3, TagesNummer(2010, 12, 31));
+    r.SetzeText(Feld::EndeMitTodVon2, "Ehemann ");
+    r.SetzeDbl(Feld::Zahlung1, 18000);
+    r.SetzeDbl(Feld::Zahlung4, 2400);
+    r.SetzeDbl(Feld::ErtAntBek1, 27);
+    r.SetzeDbl(Feld::WerbKoste1, 100);
+    r.SetzeDbl(Feld::WerbKoste2, 102);
+    r.SetzeDbl(Feld::WerbKoste4, 40);
+    r.SetzeDbl(Feld::Nachzahlung2, 350);
+    r.SetzeText(Feld::WBEinAus, "Versorgungsausgleich");
+    r.SetzeDbl(Feld::WbEinAusDMStp, 5000);
+    r.SetzeDbl(Feld::WbEinAusDMEhe, 6000);
+    r.SetzeDbl(Feld::LeistErgSie, 256);
+    r.SetzeBool(Feld::LeistBegrenzCB, true);
+    r.SetzeDbl(Feld::VerlustzuwGeEr, -800);
+    r.SetzeText(Feld::VGrund_Bez, "ETW Celle");
+    r.SetzeInt(Feld::VGrund_KaufDat, TagesNummer(1999, 2, 1));
+    r.SetzeInt(Feld::VGrund_VerkaufDat, TagesNummer(2001, 6, 30));
+    r.SetzeBool(Feld::VGrund_EigWohn, true);
+    r.SetzeInt(Feld::VGrund_EigWohnVon, -1);
+    r.SetzeDbl(Feld::VGrund_EigWohnQm, 64);
+    r.SetzeDbl(Feld::VGrund_VerkPreis1, 300000);
+    r.SetzeDbl(Feld::VGrund_VerkPreis2, 100000);
+    r.SetzeDbl(Feld::VWigu_EinkHT1, 1200);
+    r.SetzeDbl(Feld::VWigu_Eink2, 900);
+    r.SetzeDbl(Feld::VTermin_Eink2, 75);
+    r.SetzeDbl(Feld::AnteileWertDavonHT2, 333);
+    r.SetzeBool(Feld::VerGeschBegrenz, true);
+    return r;
+}
+
+}  // namespace
+
+TEST(AnlageSO, ErwartungstabelleBeiderSeiten) {
+    const CaseRecord r = SonstigeEinkuenfte();
+    const Erwartung tabelle[] = {
+        {81, 200, "Mustermann, Thomas"}, {81, 201, "Mustermann, Sabine"}, {81, 203, "X"},
+        // The kind crosses: the index gives the annuity line, the field the kind.
+        {81, 1, "X", 1, 1}, {81, 2, "", 1, 2}, {81, 6, "X", 1, 2}, {81, 23, "X", 1, 3},
+        {81, 3, "", 1, 3}, {81, 21, "", 1, 1},
+        // An index outside 1..4 counts as line 1.
+        {81, 1, "X", 1, 0}, {81, 42, "18000,00", 1, 7},
+        // "X  " in front of a short "Aus" text, by its stored length.
+        {81, 26, "X  Riester", 1, 1}, {81, 27, "Versorgungswerk", 1, 2}, {81, 28, "", 1, 3},
+        {81, 29, "Pension", 1, 4},
+        {81, 30, "010395", 1, 1}, {81, 38, "", 1, 1}, {81, 40, "311210", 1, 3},
+        {81, 35, "Ehemann", 1, 2}, {81, 45, "2400,00", 1, 4}, {81, 46, "27,00", 1, 1},
+        {81, 50, "202,00"}, {81, 52, "40,00"}, {81, 55, "350,00", 1, 2},
+        {81, 60, "Versorgungsausgleich"},
+        // Person pairs: the index decides, outside 1..2 the taxpayer.
+        {81, 61, "5000,00", 1, 1}, {81, 62, "6000,00", 1, 2}, {81, 61, "6000,00", 1, 2},
+        {81, 62, "5000,00", 1, 0}, {81, 86, "256,00", 1, 2}, {81, 85, "", 1, 1},
+        {81, 87, "X"}, {81, 97, "-800,00", 1, 1},
+        {81, 25, ""}, {81, 99, ""}, {81, 70, ""},
+        // Page 2.
+        {82, 10, "ETW Celle"}, {82, 11, "01.02.1999"}, {82, 12, "30.06.2001"}, {82, 13, "X"},
+        {82, 16, "64,00"}, {82, 17, ""}, {82, 14, ""},
+        {82, 21, "300000,00", 1, 1}, {82, 22, "100000,00", 1, 2}, {82, 22, "300000,00", 1, 5},
+        {82, 67, "1200,00", 1, 1}, {82, 68, "", 1, 2}, {82, 78, "900,00", 1, 2},
+        {82, 106, "75,00", 1, 2}, {82, 114, "333,00", 1, 2}, {82, 121, "X"},
+        {82, 33, ""}, {82, 81, ""}, {82, 115, ""},
+    };
+    for (const Erwartung& e : tabelle)
+        EXPECT_EQ(Wert(e.blatt, r, e.feld, e.instanz, e.index), e.text)
+            << "Blatt " << e.blatt << ", Feld " << e.feld << ", Index " << e.index;
+}
+
+TEST(AnlageSO, EinzelveranlagungDruecktKeineEhegattenspalte) {
+    CaseRecord r = SonstigeEinkuenfte();
+    r.SetzeBool(Feld::Splitting, false);
+    r.SetzeBool(Feld::Grundtabelle, true);
+    const std::string einzeln = Gedruckt(r, {81, 82});
+    for (const char* alt : {"Sabine", "|6000|", "|100000|", "|256|", "|900|", "|333|", "|75|"})
+        EXPECT_EQ(einzeln.find(alt), std::string::npos) << alt << " in " << einzeln;
+    EXPECT_NE(einzeln.find("|5000|"), std::string::npos) << einzeln;
+    EXPECT_NE(einzeln.find("X  Riester"), std::string::npos) << einzeln;
 }
