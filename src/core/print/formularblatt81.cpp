@@ -6,28 +6,11 @@
 #include <optional>
 #include <span>
 
-#include "print/formularwerte.h"
+#include "print/formularpaare.h"
 
 namespace quarnel {
 
 namespace {
-
-int ImBereich(int index, int bis) { return index >= 1 && index <= bis ? index : 1; }
-
-// A pair of person fields: the first field number names both columns of one
-// line, the line's index chooses the person.
-struct Personenpaar {
-    int feld;
-    Feld stpfl, ehegatte;
-};
-
-std::optional<double> Paarwert(const CaseRecord& r, std::span<const Personenpaar> paare,
-                               const Definitionszeile& z) {
-    for (const Personenpaar& p : paare)
-        if (z.feld == p.feld || z.feld == p.feld + 1)
-            return r.Dbl(ImBereich(z.index, 2) == 2 ? p.ehegatte : p.stpfl);
-    return std::nullopt;
-}
 
 constexpr Personenpaar Seite1Paare[] = {
     {61, Feld::WbEinAusDMStp, Feld::WbEinAusDMEhe}, {63, Feld::WbUnterStp, Feld::WbUnterEhe},
@@ -105,7 +88,7 @@ Feldwert Blatt81Wert(const CaseRecord& r, const Feldanfrage& a) {
     auto betrag = [&](double x) { return Feldwert{FormularBetrag(x, z), {}}; };
     if (f >= 200) return Kopf(r, f);
     if (f >= 1 && f <= 60) {
-        const std::size_t l = static_cast<std::size_t>(ImBereich(z.index, 4) - 1);
+        const std::size_t l = static_cast<std::size_t>(IndexImBereich(z.index, 4) - 1);
         if (f <= 24) return {Kreuz(r.Int(Art[l]) == (f - 1) / 4 + 1), {}};
         if (f >= 26 && f <= 29) return {Rentenherkunft(r, Aus[l]), {}};
         if (f >= 30 && f <= 33) return {DatumKaesten6(r.Int(LaeuftSeit[l])), {}};

@@ -26,6 +26,8 @@ constexpr Routineneintrag Routinen[] = {
     {72, Blatt72Wert},
     {81, Blatt81Wert},
     {82, Blatt82Wert},
+    {51, Blatt51Wert},
+    {52, Blatt52Wert},
 };
 
 std::string ZweiZiffern(int x) {

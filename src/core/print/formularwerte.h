@@ -49,5 +49,7 @@ Feldwert Blatt71Wert(const CaseRecord& r, const Feldanfrage& a);
 Feldwert Blatt72Wert(const CaseRecord& r, const Feldanfrage& a);
 Feldwert Blatt81Wert(const CaseRecord& r, const Feldanfrage& a);
 Feldwert Blatt82Wert(const CaseRecord& r, const Feldanfrage& a);
+Feldwert Blatt51Wert(const CaseRecord& r, const Feldanfrage& a);
+Feldwert Blatt52Wert(const CaseRecord& r, const Feldanfrage& a);
 
 }  // namespace quarnel

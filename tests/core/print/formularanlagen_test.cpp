@@ -284,7 +284,7 @@ TEST(Anlagen, JedesFeldUndJedeInstanzAufLeeremUndZufaelligemFall) {
     for (auto& b : zufall.Bytes()) b = static_cast<uint8_t>(g());
     const CaseRecord leer;
     for (const CaseRecord* fall : {static_cast<const CaseRecord*>(&zufall), &leer})
-        for (int blatt : {41, 42, 71, 72, 81, 82})
+        for (int blatt : {41, 42, 51, 52, 71, 72, 81, 82})
             for (int feld = 0; feld <= 999; ++feld)
                 for (int instanz = 0; instanz <= 9; ++instanz) {
                     Definitionszeile z;
@@ -415,4 +415,69 @@ TEST(AnlageSO, EinzelveranlagungDruecktKeineEhegattenspalte) {
         EXPECT_EQ(einzeln.find(alt), std::string::npos) << alt << " in " << einzeln;
     EXPECT_NE(einzeln.find("|5000|"), std::string::npos) << einzeln;
     EXPECT_NE(einzeln.find("X  Riester"), std::string::npos) << einzeln;
+}
+
+namespace {
+
+// Both spouses' businesses, a business sale of the taxpayer and the
+// spouse's self-employment.
+CaseRecord Gewerbe() {
+    CaseRecord r;
+    r.SetzeBool(Feld::Splitting, true);
+    r.SetzeText(Feld::StpflName, "Mustermann");
+    r.SetzeText(Feld::StpflVorname, "Thomas");
+    r.SetzeText(Feld::ArtGew1, "Einzelhandel  ");
+    r.SetzeDbl(Feld::GewEr1, 48000);
+    r.SetzeDbl(Feld::GewSie1, 7100);
+    r.SetzeDbl(Feld::GewSie5, -2500);
+    r.SetzeDbl(Feld::GSE1_VG55LjEr, 100000);
+    r.SetzeDbl(Feld::VG55LjHKEr, 20000);
+    r.SetzeDbl(Feld::GSE1_VG55LjErmEr, 30000);
+    r.SetzeDbl(Feld::GSE1_VG55LjErmHKEr, 4000);
+    r.SetzeDbl(Feld::GSE1_VGoFbErmHKSie, 7300);
+    r.SetzeDbl(Feld::VG17Er, 900);
+    r.SetzeDbl(Feld::VG17TeilHKEr, 100);
+    r.SetzeBool(Feld::AnteileUeberCb, true);
+    r.SetzeDbl(Feld::TierVerGew2, 66);
+    r.SetzeText(Feld::FreibArt2, "Architektin");
+    r.SetzeDbl(Feld::FreibGewinnSie, 7200);
+    r.SetzeDbl(Feld::GSE2_VG55LjSie, 5000);
+    r.SetzeDbl(Feld::VG55LjHkSie, 7400);
+    r.SetzeDbl(Feld::AufEntDM, 3600);
+    r.SetzeText(Feld::AufEntRestIn, "Z. 26");
+    return r;
+}
+
+}  // namespace
+
+TEST(AnlageGSE, ErwartungstabelleBeiderSeiten) {
+    const CaseRecord r = Gewerbe();
+    const Erwartung tabelle[] = {
+        {51, 3, "X"}, {51, 11, "Einzelhandel"},
+        // The person of a pair from the index: 2 the spouse, 1 and 3 the taxpayer.
+        {51, 12, "48000,00", 1, 1}, {51, 12, "7100,00", 1, 2}, {51, 12, "48000,00", 1, 3},
+        {51, 13, "7100,00", 1, 2}, {51, 53, "-2500,00", 1, 2}, {51, 52, "", 1, 1},
+        // The sales lines add their parts.
+        {51, 101, "154000,00", 1, 1}, {51, 103, "20000,00", 1, 1}, {51, 105, "34000,00", 1, 1},
+        {51, 112, "7300,00", 1, 2}, {51, 116, "7300,00", 1, 2}, {51, 118, "7300,00", 1, 2},
+        {51, 114, "", 1, 2}, {51, 121, "1000,00", 1, 1}, {51, 123, "100,00", 1, 1},
+        {51, 161, "X"}, {51, 131, ""}, {51, 176, "66,00"}, {51, 171, ""},
+        {51, 14, ""}, {51, 99, ""}, {51, 182, ""},
+        {52, 12, "Architektin"}, {52, 14, "7200,00", 1, 2}, {52, 13, "", 1, 1},
+        {52, 92, "12400,00", 1, 2}, {52, 94, "7400,00", 1, 2}, {52, 132, "3600,00"},
+        {52, 134, "Z. 26"}, {52, 15, ""}, {52, 135, ""},
+    };
+    for (const Erwartung& e : tabelle)
+        EXPECT_EQ(Wert(e.blatt, r, e.feld, e.instanz, e.index), e.text)
+            << "Blatt " << e.blatt << ", Feld " << e.feld << ", Index " << e.index;
+}
+
+TEST(AnlageGSE, EinzelveranlagungDruecktKeineEhegattenspalte) {
+    CaseRecord r = Gewerbe();
+    r.SetzeBool(Feld::Grundtabelle, true);
+    r.SetzeBool(Feld::Splitting, false);
+    const std::string einzeln = Gedruckt(r, {51, 52});
+    for (const char* alt : {"|7100|", "-2500", "|7300|", "|7200|", "|12400|", "|7400|"})
+        EXPECT_EQ(einzeln.find(alt), std::string::npos) << alt << " in " << einzeln;
+    EXPECT_NE(einzeln.find("|48000|"), std::string::npos) << einzeln;
 }
