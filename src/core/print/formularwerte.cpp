@@ -28,6 +28,8 @@ constexpr Routineneintrag Routinen[] = {
     {82, Blatt82Wert},
     {51, Blatt51Wert},
     {52, Blatt52Wert},
+    {91, Blatt91Wert},
+    {92, Blatt92Wert},
 };
 
 std::string ZweiZiffern(int x) {

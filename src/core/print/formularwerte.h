@@ -51,5 +51,7 @@ Feldwert Blatt81Wert(const CaseRecord& r, const Feldanfrage& a);
 Feldwert Blatt82Wert(const CaseRecord& r, const Feldanfrage& a);
 Feldwert Blatt51Wert(const CaseRecord& r, const Feldanfrage& a);
 Feldwert Blatt52Wert(const CaseRecord& r, const Feldanfrage& a);
+Feldwert Blatt91Wert(const CaseRecord& r, const Feldanfrage& a);
+Feldwert Blatt92Wert(const CaseRecord& r, const Feldanfrage& a);
 
 }  // namespace quarnel

@@ -284,7 +284,7 @@ TEST(Anlagen, JedesFeldUndJedeInstanzAufLeeremUndZufaelligemFall) {
     for (auto& b : zufall.Bytes()) b = static_cast<uint8_t>(g());
     const CaseRecord leer;
     for (const CaseRecord* fall : {static_cast<const CaseRecord*>(&zufall), &leer})
-        for (int blatt : {41, 42, 51, 52, 71, 72, 81, 82})
+        for (int blatt : {41, 42, 51, 52, 71, 72, 81, 82, 91, 92})
             for (int feld = 0; feld <= 999; ++feld)
                 for (int instanz = 0; instanz <= 9; ++instanz) {
                     Definitionszeile z;
@@ -480,4 +480,28 @@ TEST(AnlageGSE, EinzelveranlagungDruecktKeineEhegattenspalte) {
     for (const char* alt : {"|7100|", "-2500", "|7300|", "|7200|", "|12400|", "|7400|"})
         EXPECT_EQ(einzeln.find(alt), std::string::npos) << alt << " in " << einzeln;
     EXPECT_NE(einzeln.find("|48000|"), std::string::npos) << einzeln;
+}
+
+TEST(AnlageSt, BetraegeInIhrerReihenfolge) {
+    CaseRecord r;
+    r.SetzeText(Feld::Finanzamt, "Celle");
+    r.SetzeDbl(Feld::P7_GebLin, 1100);
+    r.SetzeDbl(Feld::P7_VuVDeg, 1600);
+    r.SetzeDbl(Feld::P7h, 2100);
+    r.SetzeDbl(Feld::P7i, 2200);
+    r.SetzeDbl(Feld::P7g1, 3100);
+    r.SetzeDbl(Feld::P82, 4000);
+    r.SetzeDbl(Feld::P6aRStell, 5100);
+    r.SetzeDbl(Feld::P6aInsges, 5300);
+    r.SetzeDbl(Feld::P4c, 9100);
+    r.SetzeDbl(Feld::P4d4, 9600);
+    r.SetzeDbl(Feld::P4a5, 9900);
+    const Erwartung tabelle[] = {
+        {91, 1, "Celle"}, {91, 3, "X"}, {91, 11, "1100,00"}, {91, 16, "1600,00"},
+        {91, 21, "2100,00"}, {91, 22, "2200,00"}, {91, 31, "3100,00"}, {91, 40, "4000,00"},
+        {91, 51, "5100,00"}, {91, 53, "5300,00"}, {91, 17, ""}, {91, 41, ""}, {91, 54, ""},
+        {92, 1, "9100,00"}, {92, 6, "9600,00"}, {92, 9, "9900,00"}, {92, 0, ""}, {92, 10, ""},
+    };
+    for (const Erwartung& e : tabelle)
+        EXPECT_EQ(Wert(e.blatt, r, e.feld), e.text) << "Blatt " << e.blatt << ", Feld " << e.feld;
 }
