@@ -30,6 +30,8 @@ constexpr Routineneintrag Routinen[] = {
     {52, Blatt52Wert},
     {91, Blatt91Wert},
     {92, Blatt92Wert},
+    {61, Blatt61Wert},
+    {62, Blatt62Wert},
 };
 
 std::string ZweiZiffern(int x) {

@@ -53,5 +53,7 @@ Feldwert Blatt51Wert(const CaseRecord& r, const Feldanfrage& a);
 Feldwert Blatt52Wert(const CaseRecord& r, const Feldanfrage& a);
 Feldwert Blatt91Wert(const CaseRecord& r, const Feldanfrage& a);
 Feldwert Blatt92Wert(const CaseRecord& r, const Feldanfrage& a);
+Feldwert Blatt61Wert(const CaseRecord& r, const Feldanfrage& a);
+Feldwert Blatt62Wert(const CaseRecord& r, const Feldanfrage& a);
 
 }  // namespace quarnel

@@ -284,7 +284,7 @@ TEST(Anlagen, JedesFeldUndJedeInstanzAufLeeremUndZufaelligemFall) {
     for (auto& b : zufall.Bytes()) b = static_cast<uint8_t>(g());
     const CaseRecord leer;
     for (const CaseRecord* fall : {static_cast<const CaseRecord*>(&zufall), &leer})
-        for (int blatt : {41, 42, 51, 52, 71, 72, 81, 82, 91, 92})
+        for (int blatt : {41, 42, 51, 52, 61, 62, 71, 72, 81, 82, 91, 92})
             for (int feld = 0; feld <= 999; ++feld)
                 for (int instanz = 0; instanz <= 9; ++instanz) {
                     Definitionszeile z;
@@ -504,4 +504,57 @@ TEST(AnlageSt, BetraegeInIhrerReihenfolge) {
     };
     for (const Erwartung& e : tabelle)
         EXPECT_EQ(Wert(e.blatt, r, e.feld), e.text) << "Blatt " << e.blatt << ", Feld " << e.feld;
+}
+
+TEST(AnlageFW, ErwartungstabelleUndProzentvergleiche) {
+    CaseRecord r;
+    r.SetzeText(Feld::Lage, "Celle, Am Hang 4 ");
+    r.SetzeBool(Feld::EFHCB, true);
+    r.SetzeInt(Feld::Kaufvertrag, TagesNummer(1995, 4, 12));
+    r.SetzeInt(Feld::Bauantrag, -1);
+    r.SetzeDbl(Feld::Wohnqm, 120);
+    r.SetzeDbl(Feld::AnschGB, 80001);
+    r.SetzeDbl(Feld::NachAnschGB, 3000);
+    r.SetzeDbl(Feld::AnschGeb, 300000);
+    r.SetzeDbl(Feld::NachAnschGeb, 20000);
+    r.SetzeDbl(Feld::AbzugVorjahr, 19800);
+    r.SetzeDbl(Feld::Schuld, 12000);
+    r.SetzeDbl(Feld::Damnum, 1000);
+    r.SetzeDbl(Feld::Erhalt, 500);
+    r.SetzeInt(Feld::ZahlKinder, 2);
+    const Erwartung tabelle[] = {
+        {61, 3, "X"}, {61, 4, "Celle, Am Hang 4"}, {61, 11, "X"}, {61, 12, ""},
+        {61, 20, "12.04.1995"}, {61, 21, ""}, {61, 29, "120,00"}, {61, 8, ""},
+        {62, 1, "X"}, {62, 2, "19800,00"}, {62, 3, ""}, {62, 5, "40000,50"}, {62, 9, "1500,00"},
+        {62, 12, "41500,50"}, {62, 13, "320000,00"}, {62, 14, "361500,50"},
+        {62, 74, "13000,00"}, {62, 77, "500,00"}, {62, 78, "13500,00"}, {62, 90, "2,00"},
+        {62, 7, ""}, {62, 94, ""},
+    };
+    for (const Erwartung& e : tabelle)
+        EXPECT_EQ(Wert(e.blatt, r, e.feld), e.text) << "Blatt " << e.blatt << ", Feld " << e.feld;
+
+    // The deduction rate: 6, 5 or a rate between them, with a tolerance, never two at once.
+    struct Satz {
+        double prozent;
+        const char *sechs, *fuenf, *dazwischen;
+    };
+    for (const Satz& s : {Satz{6, "X", "", ""}, Satz{5.99999, "X", "", ""}, Satz{5.00001, "", "X", ""},
+                          Satz{5.5, "", "", "5,50"}, Satz{4, "", "", ""}, Satz{0, "", "", ""}}) {
+        r.SetzeDbl(Feld::AbzugProz, s.prozent);
+        EXPECT_EQ(Wert(62, r, 23), s.sechs) << s.prozent;
+        EXPECT_EQ(Wert(62, r, 24), s.fuenf) << s.prozent;
+        EXPECT_EQ(Wert(62, r, 25), s.dazwischen) << s.prozent;
+    }
+    // Co-ownership: above 99.9999 sole ownership, else the share and its cross.
+    struct Anteil {
+        double prozent;
+        const char *allein, *mit, *satz;
+    };
+    for (const Anteil& m : {Anteil{100, "X", "", ""}, Anteil{99.99995, "X", "", ""},
+                            Anteil{50, "", "X", "50,00"}, Anteil{0, "", "X", ""}}) {
+        r.SetzeDbl(Feld::MitEigentumProz, m.prozent);
+        EXPECT_EQ(Wert(62, r, 81), m.allein) << m.prozent;
+        EXPECT_EQ(Wert(62, r, 82), m.mit) << m.prozent;
+        EXPECT_EQ(Wert(62, r, 83), m.satz) << m.prozent;
+    }
 }
