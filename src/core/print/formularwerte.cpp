@@ -20,6 +20,18 @@ struct Routineneintrag {
 constexpr Routineneintrag Routinen[] = {
     {11, Blatt11Wert},
     {31, Blatt31Wert},
+    {41, Blatt41Wert},
+    {42, Blatt42Wert},
+    {71, Blatt71Wert},
+    {72, Blatt72Wert},
+    {81, Blatt81Wert},
+    {82, Blatt82Wert},
+    {51, Blatt51Wert},
+    {52, Blatt52Wert},
+    {91, Blatt91Wert},
+    {92, Blatt92Wert},
+    {61, Blatt61Wert},
+    {62, Blatt62Wert},
 };
 
 std::string ZweiZiffern(int x) {

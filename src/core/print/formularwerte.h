@@ -43,5 +43,17 @@ inline int Lohnkarte(int person, int karte) { return 2 * (person - 1) + karte; }
 // The routines of the sheets.
 Feldwert Blatt11Wert(const CaseRecord& r, const Feldanfrage& a);
 Feldwert Blatt31Wert(const CaseRecord& r, const Feldanfrage& a);
+Feldwert Blatt41Wert(const CaseRecord& r, const Feldanfrage& a);
+Feldwert Blatt42Wert(const CaseRecord& r, const Feldanfrage& a);
+Feldwert Blatt71Wert(const CaseRecord& r, const Feldanfrage& a);
+Feldwert Blatt72Wert(const CaseRecord& r, const Feldanfrage& a);
+Feldwert Blatt81Wert(const CaseRecord& r, const Feldanfrage& a);
+Feldwert Blatt82Wert(const CaseRecord& r, const Feldanfrage& a);
+Feldwert Blatt51Wert(const CaseRecord& r, const Feldanfrage& a);
+Feldwert Blatt52Wert(const CaseRecord& r, const Feldanfrage& a);
+Feldwert Blatt91Wert(const CaseRecord& r, const Feldanfrage& a);
+Feldwert Blatt92Wert(const CaseRecord& r, const Feldanfrage& a);
+Feldwert Blatt61Wert(const CaseRecord& r, const Feldanfrage& a);
+Feldwert Blatt62Wert(const CaseRecord& r, const Feldanfrage& a);
 
 }  // namespace quarnel
