@@ -19,7 +19,10 @@ struct Routineneintrag {
 // One line per sheet that has its value routine.
 constexpr Routineneintrag Routinen[] = {
     {11, Blatt11Wert},
+    {12, Blatt12Wert},
+    {13, Blatt13Wert},
     {31, Blatt31Wert},
+    {32, Blatt32Wert},
 };
 
 std::string ZweiZiffern(int x) {
