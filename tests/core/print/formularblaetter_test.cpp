@@ -143,7 +143,7 @@ void Pruefen(Wertroutine routine, const CaseRecord& r, const std::vector<Erwartu
 }
 
 // The sheets of this group: their two-digit number and the one printed.
-constexpr int Blaetter[] = {12, 13, 32};
+constexpr int Blaetter[] = {12, 13, 21, 32};
 
 Definition DefinitionVon(int blatt2) {
     std::ifstream f(std::string(QUARNEL_DATA_DIR) + "/form/" + DefinitionsDateiName(blatt2),
@@ -240,6 +240,73 @@ TEST(Blatt32, WerbungskostenNachZeilenIndexUndPerson) {
     EXPECT_EQ(Blatt32Wert(einzeln, q.a).text, "");
 }
 
+// Six children, each with its own first name and birth date.
+CaseRecord SechsKinder() {
+    CaseRecord r = Vollfall();
+    const char* namen[] = {"Lena", "Jonas", "Mia", "Paul", "Emma", "Maximilian-Alexander-Johannes"};
+    for (int k = 1; k <= 6; ++k) {
+        r.SetzeText(Feld::Vorname, namen[k - 1], k);
+        r.SetzeInt(Feld::GebAm, TagesNummer(1990 + k, k, 10 + k), k);
+        r.SetzeInt(Feld::KindschaftZuEhemannLB, 1 + (k % 4), k);
+        r.SetzeInt(Feld::KindschaftZuEhefrauLB, 2, k);
+        r.SetzeDbl(Feld::ErhKiGeld, 3240, k);
+    }
+    r.SetzeInt(Feld::InlandVom, TagesNummer(2001, 1, 1), 2);
+    r.SetzeInt(Feld::InlandBis, TagesNummer(2001, 9, 30), 2);
+    r.SetzeInt(Feld::InlandBis, KeinDatum, 1);
+    r.SetzeBool(Feld::BesHeit_1, true, 5);
+    r.SetzeBool(Feld::BesHeit_8, true, 2);
+    r.SetzeInt(Feld::KindschaftWpVom, TagesNummer(2001, 2, 1), 3);
+    r.SetzeInt(Feld::KindschaftWpBis, TagesNummer(2001, 5, 31), 3);
+    r.SetzeInt(Feld::KiIstVerhSeit, TagesNummer(2001, 8, 18), 4);
+    return r;
+}
+
+TEST(Blatt21, KinderspaltenNachIndexUndKinderFuenfUndSechs) {
+    const CaseRecord r = SechsKinder();
+    auto spalte = [&](int feld, int index, bool kinder56 = false, int n = 10, int d = 2) {
+        Anfrage q(feld, n, d, index);
+        q.a.kinder56 = kinder56;
+        return Blatt21Wert(r, q.a);
+    };
+    auto text = [&](int feld, int index, bool kinder56 = false) {
+        return TextGetrimmt(spalte(feld, index, kinder56).text);
+    };
+    EXPECT_EQ(text(1, 0), "Mustermann T. und Altname S.");
+    EXPECT_EQ(text(3, 1), "Lena");
+    EXPECT_EQ(text(4, 2), "Jonas");
+    EXPECT_EQ(text(15, 1), "11011991");
+    EXPECT_EQ(text(18, 4), "14041994");
+    EXPECT_EQ(text(20, 2), "3240,00");
+    EXPECT_EQ(text(24, 2), "01013009");
+    EXPECT_EQ(text(23, 1), "");  // no end date: no period
+    // relation crosses: four per value, husband 35..46, wife 47..58
+    EXPECT_EQ(text(35, 1), "X");  // child 1: value 2
+    EXPECT_EQ(text(40, 2), "X");  // child 2: value 3
+    EXPECT_EQ(text(45, 3), "X");  // child 3: value 4
+    EXPECT_EQ(text(44, 3), "X");  // the index, not the field, names the child
+    EXPECT_EQ(text(46, 4), "");   // child 4: value 1 has no cross
+    EXPECT_EQ(text(38, 4), "");
+    EXPECT_EQ(text(47, 1), "X");
+    EXPECT_EQ(text(51, 1), "");
+    EXPECT_EQ(text(77, 2), "");   // BesHeit_1 of child 2
+    EXPECT_EQ(text(105, 2), "X");  // BesHeit_8 of child 2
+    EXPECT_EQ(text(74, 3), "01.02-31.05");
+    EXPECT_EQ(text(124, 4), "18.08.2001");
+    // Sheet 23: index 1 is child 5, index 2 child 6, indices 3 and 4 print nothing.
+    EXPECT_EQ(text(3, 1, true), "Emma");
+    EXPECT_EQ(text(76, 1, true), "X");
+    const Feldwert lang = spalte(4, 2, true);
+    EXPECT_EQ(lang.text, "Maximilian-Alexander");
+    EXPECT_EQ(lang.zeile2, "-Joha");  // the stored name keeps 25 characters
+    EXPECT_EQ(text(5, 3, true), "");
+    EXPECT_EQ(text(18, 4, true), "");
+    // A column outside 1..4 prints nothing.
+    EXPECT_EQ(text(3, 0), "");
+    EXPECT_EQ(text(3, 5), "");
+    EXPECT_EQ(text(2, 0), "25/123/45678");
+}
+
 // Every line a definition file prints under the basic table (no "S") must not
 // show a spouse value of a case with stale spouse data.
 TEST(Formularblaetter, KeinEhegattenwertAufEinerGrundtabellenErklaerung) {
@@ -281,6 +348,7 @@ TEST(Formularblaetter, JedesFeldAufLeeremUndZufaelligemFall) {
                     for (int instanz : {1, 2}) {
                         Anfrage q(feld, 10, 2, index);
                         q.a.instanz = instanz;
+                        q.a.kinder56 = instanz == 2;
                         const Feldwert w = routine(*r, q.a);
                         EXPECT_LE(w.text.size(), 80u) << blatt << "/" << feld;
                         EXPECT_LE(w.zeile2.size(), 80u) << blatt << "/" << feld;
