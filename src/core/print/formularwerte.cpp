@@ -22,6 +22,7 @@ constexpr Routineneintrag Routinen[] = {
     {12, Blatt12Wert},
     {13, Blatt13Wert},
     {21, Blatt21Wert},
+    {22, Blatt22Wert},
     {31, Blatt31Wert},
     {32, Blatt32Wert},
 };

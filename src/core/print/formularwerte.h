@@ -45,6 +45,7 @@ Feldwert Blatt11Wert(const CaseRecord& r, const Feldanfrage& a);
 Feldwert Blatt12Wert(const CaseRecord& r, const Feldanfrage& a);
 Feldwert Blatt13Wert(const CaseRecord& r, const Feldanfrage& a);
 Feldwert Blatt21Wert(const CaseRecord& r, const Feldanfrage& a);
+Feldwert Blatt22Wert(const CaseRecord& r, const Feldanfrage& a);
 Feldwert Blatt31Wert(const CaseRecord& r, const Feldanfrage& a);
 Feldwert Blatt32Wert(const CaseRecord& r, const Feldanfrage& a);
 

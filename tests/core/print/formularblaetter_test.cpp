@@ -143,7 +143,7 @@ void Pruefen(Wertroutine routine, const CaseRecord& r, const std::vector<Erwartu
 }
 
 // The sheets of this group: their two-digit number and the one printed.
-constexpr int Blaetter[] = {12, 13, 21, 32};
+constexpr int Blaetter[] = {12, 13, 21, 22, 32};
 
 Definition DefinitionVon(int blatt2) {
     std::ifstream f(std::string(QUARNEL_DATA_DIR) + "/form/" + DefinitionsDateiName(blatt2),
@@ -259,6 +259,18 @@ CaseRecord SechsKinder() {
     r.SetzeInt(Feld::KindschaftWpVom, TagesNummer(2001, 2, 1), 3);
     r.SetzeInt(Feld::KindschaftWpBis, TagesNummer(2001, 5, 31), 3);
     r.SetzeInt(Feld::KiIstVerhSeit, TagesNummer(2001, 8, 18), 4);
+    r.SetzeDbl(Feld::Kind_BruttoIn, 12000, 1);
+    r.SetzeDbl(Feld::Kind_KapitalIn, 100, 2);
+    r.SetzeDbl(Feld::Kind_UebrigeBezIn, 50.5, 2);
+    r.SetzeDbl(Feld::BesAusBildKostAus, 300, 4);
+    r.SetzeDbl(Feld::Kind_BruttoIn, 9000, 5);
+    r.SetzeBool(Feld::BesHeit_Ki16uBehind, true, 3);
+    r.SetzeInt(Feld::AntragKiFbWgAuslVom, TagesNummer(2001, 1, 1), 2);
+    r.SetzeInt(Feld::AntragKiFbWgAuslBis, TagesNummer(2001, 3, 31), 2);
+    r.SetzeText(Feld::GemeldetBeiTxt, " Gro\xdf" "eltern", 6);
+    r.SetzeDbl(Feld::Ausbild_BruttoIn, 1000, 1);
+    r.SetzeDbl(Feld::Ausbild_AusBeihIn, 250, 1);
+    r.SetzeDbl(Feld::Ausbild_WerbkIn, 999, 1);  // not part of the sum of 151
     return r;
 }
 
@@ -305,6 +317,39 @@ TEST(Blatt21, KinderspaltenNachIndexUndKinderFuenfUndSechs) {
     EXPECT_EQ(text(3, 0), "");
     EXPECT_EQ(text(3, 5), "");
     EXPECT_EQ(text(2, 0), "25/123/45678");
+}
+
+TEST(Blatt22, SpalteAusDerFeldnummerUndKinderFuenfUndSechs) {
+    CaseRecord r = SechsKinder();
+    auto wert = [&](int feld, bool kinder56 = false, int index = 1) {
+        Anfrage q(feld, 10, 2, index);
+        q.a.kinder56 = kinder56;
+        return TextGetrimmt(Blatt22Wert(r, q.a).text);
+    };
+    EXPECT_EQ(wert(10), "12000,00");
+    EXPECT_EQ(wert(20), "");
+    EXPECT_EQ(wert(23), "150,50");
+    EXPECT_EQ(wert(49), "300,00");
+    EXPECT_EQ(wert(62), "X");
+    EXPECT_EQ(wert(61), "");
+    EXPECT_EQ(wert(81), "01.01-31.03");
+    EXPECT_EQ(wert(151), "1250,00");
+    EXPECT_EQ(wert(161), "");
+    // The field number, not the index, names the column here.
+    EXPECT_EQ(wert(10, false, 3), "12000,00");
+    // Sheet 24: column 1 is child 5, column 2 child 6, columns 3 and 4 print nothing.
+    EXPECT_EQ(wert(10, true), "9000,00");
+    EXPECT_EQ(wert(121, true), "Gro\xdf" "eltern");
+    EXPECT_EQ(wert(30, true), "");
+    EXPECT_EQ(wert(62, true), "");
+    // Fields between the groups print nothing.
+    EXPECT_EQ(wert(55), "");
+    EXPECT_EQ(wert(75), "");
+    EXPECT_EQ(wert(184), "");
+    // 190: the education block of any child.
+    EXPECT_EQ(wert(190), "");
+    r.SetzeBool(Feld::AufteilungNicht5050, true, 6);
+    EXPECT_EQ(wert(190), "X");
 }
 
 // Every line a definition file prints under the basic table (no "S") must not
