@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <limits>
 #include <random>
 #include <sstream>
 #include <string>
@@ -172,6 +173,11 @@ TEST(Blatt12, AnlagenWeitereAngabenUndAusland) {
     ohne.SetzeInt(Feld::ZeitwAuslEkBis, KeinDatum);
     ohne.SetzeDbl(Feld::GetVerAnteilAuGeBel, 0);
     Pruefen(Blatt12Wert, ohne, {{33, ""}, {23, ""}, {24, ""}}, "ohne Zeitraum");
+    // A damaged or oversized amount prints the mask's "does not fit" stars.
+    CaseRecord kaputt = r;
+    kaputt.SetzeDbl(Feld::Besch630Er, std::numeric_limits<double>::quiet_NaN());
+    kaputt.SetzeDbl(Feld::EinkErsProgEr, 1e12);
+    Pruefen(Blatt12Wert, kaputt, {{21, "*******,**"}, {25, "*******,**"}}, "beschaedigt");
 }
 
 TEST(Blatt13, SonderausgabenMitZuschuessenSchulgeldUndHaushaltshilfe) {
