@@ -19,7 +19,7 @@ PT = 25.4 / 72
 RAND = 0.3  # mm of slack for the font's box
 
 # The sheets with a layout source, and the sheet number printed for each.
-BLAETTER = {11: 11, 12: 12, 13: 13, 21: 21, 22: 22, 31: 311, 32: 321}
+BLAETTER = {11: 11, 12: 12, 13: 13, 14: 14, 21: 21, 22: 22, 31: 311, 32: 321}
 
 
 def woerter(pdf):

@@ -21,6 +21,7 @@ constexpr Routineneintrag Routinen[] = {
     {11, Blatt11Wert},
     {12, Blatt12Wert},
     {13, Blatt13Wert},
+    {14, Blatt14Wert},
     {21, Blatt21Wert},
     {22, Blatt22Wert},
     {31, Blatt31Wert},

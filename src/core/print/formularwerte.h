@@ -44,6 +44,7 @@ inline int Lohnkarte(int person, int karte) { return 2 * (person - 1) + karte; }
 Feldwert Blatt11Wert(const CaseRecord& r, const Feldanfrage& a);
 Feldwert Blatt12Wert(const CaseRecord& r, const Feldanfrage& a);
 Feldwert Blatt13Wert(const CaseRecord& r, const Feldanfrage& a);
+Feldwert Blatt14Wert(const CaseRecord& r, const Feldanfrage& a);
 Feldwert Blatt21Wert(const CaseRecord& r, const Feldanfrage& a);
 Feldwert Blatt22Wert(const CaseRecord& r, const Feldanfrage& a);
 Feldwert Blatt31Wert(const CaseRecord& r, const Feldanfrage& a);

@@ -144,7 +144,7 @@ void Pruefen(Wertroutine routine, const CaseRecord& r, const std::vector<Erwartu
 }
 
 // The sheets of this group: their two-digit number and the one printed.
-constexpr int Blaetter[] = {12, 13, 21, 22, 32};
+constexpr int Blaetter[] = {12, 13, 14, 21, 22, 32};
 
 Definition DefinitionVon(int blatt2) {
     std::ifstream f(std::string(QUARNEL_DATA_DIR) + "/form/" + DefinitionsDateiName(blatt2),
@@ -356,6 +356,57 @@ TEST(Blatt22, SpalteAusDerFeldnummerUndKinderFuenfUndSechs) {
     EXPECT_EQ(wert(190), "");
     r.SetzeBool(Feld::AufteilungNicht5050, true, 6);
     EXPECT_EQ(wert(190), "X");
+}
+
+TEST(Blatt14, ZweiPersonenUndDerZustandDesBlatts) {
+    // Basic table with stale spouse data: the taxpayer and child 2, the spouse passed over.
+    CaseRecord r = SechsKinder();
+    r.SetzeBool(Feld::Splitting, false);
+    r.SetzeBool(Feld::Grundtabelle, true);
+    r.SetzeInt(Feld::GradBehinderung, 50, 1);
+    r.SetzeInt(Feld::GradBehinderung, 70, 2);
+    r.SetzeBool(Feld::HilfLosCB, true, 2);
+    r.SetzeBool(Feld::HiAntKi2CB, true);
+    r.SetzeBool(Feld::NachwVorgelRB, true, 4);
+    r.SetzeInt(Feld::NachweisAusDat, TagesNummer(1999, 4, 1), 1);
+    r.SetzeBool(Feld::AussergewCB, true, 1);
+    Pruefen(Blatt14Wert, r,
+            {{1, ""}, {2, "X"}, {3, "Thomas"}, {4, "01.04.1999"}, {7, "X"}, {8, ""}, {9, "X"},
+             {10, "50", 3, 0}, {11, "Jonas"}, {14, "X"}, {15, ""}, {18, "", 3, 0}},
+            "Grundtabelle");
+    // Joint: the spouse is the second person.
+    r.SetzeBool(Feld::Splitting, true);
+    r.SetzeBool(Feld::Grundtabelle, false);
+    Pruefen(Blatt14Wert, r, {{11, "Sabine"}, {16, "X"}, {18, "70", 3, 0}}, "gemeinsam");
+    // Nobody qualifies: nothing.
+    Pruefen(Blatt14Wert, Vollfall(), {{3, ""}, {11, ""}, {10, "", 3, 0}}, "niemand");
+
+    // Household help: 21 and 22 only after 20 set the state byte; 22 clears it.
+    r.SetzeDbl(Feld::AbMoegl, 1200);
+    r.SetzeBool(Feld::AbKrankheitCB, true);
+    r.SetzeText(Feld::NameHausHilfe, "Frau Meier");
+    r.SetzeDbl(Feld::AufwDM, 3000, 1);
+    r.SetzeText(Feld::NameP1, "Oma");
+    Anfrage q(0);
+    auto folge = [&](int feld) {
+        q.z.feld = feld;
+        return TextGetrimmt(Blatt14Wert(r, q.a).text);
+    };
+    EXPECT_EQ(folge(21), "");
+    EXPECT_EQ(folge(22), "");
+    EXPECT_EQ(folge(20), "01.01-30.06");
+    EXPECT_EQ(folge(21), "9000,00");
+    EXPECT_EQ(folge(22), "Frau Meier");
+    EXPECT_EQ(folge(21), "");
+    // 35 reads the state 34 set; 65 clears it.
+    EXPECT_EQ(folge(35), "");
+    EXPECT_EQ(folge(34), "Oma");
+    EXPECT_EQ(folge(35), "X");
+    EXPECT_EQ(folge(65), "");
+    EXPECT_EQ(folge(35), "");
+    r.SetzeBool(Feld::AbKrankheitCB, false);
+    EXPECT_EQ(folge(20), "");
+    EXPECT_EQ(folge(21), "");
 }
 
 // Every line a definition file prints under the basic table (no "S") must not
