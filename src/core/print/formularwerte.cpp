@@ -125,9 +125,13 @@ std::string NameEhegatte(const CaseRecord& r) {
 
 std::string NameBeide(const CaseRecord& r) {
     if (!r.Bool(Feld::Splitting)) return NameEinePerson(r);
-    return TextGetrimmt(r.Text(Feld::StpflName)) + " " + Anfangsbuchstabe(r.Text(Feld::StpflVorname)) +
-           ". und " + TextGetrimmt(r.Text(Feld::EhegName)) + " " +
-           Anfangsbuchstabe(r.Text(Feld::EhegVorname)) + ".";
+    // A missing first name leaves out its initial; a blank spouse's name is the taxpayer's.
+    auto mitInitiale = [](std::string name, const std::string& vorname) {
+        const std::string i = Anfangsbuchstabe(vorname);
+        return i.empty() ? name : name + " " + i + ".";
+    };
+    return mitInitiale(TextGetrimmt(r.Text(Feld::StpflName)), r.Text(Feld::StpflVorname)) + " und " +
+           mitInitiale(EhegNachname(r), r.Text(Feld::EhegVorname));
 }
 
 std::string NameAnlageN(const CaseRecord& r, int person) {

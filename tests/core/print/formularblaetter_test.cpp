@@ -323,6 +323,12 @@ TEST(Blatt21, KinderspaltenNachIndexUndKinderFuenfUndSechs) {
     EXPECT_EQ(text(3, 0), "");
     EXPECT_EQ(text(3, 5), "");
     EXPECT_EQ(text(2, 0), "25/123/45678");
+    // The name line falls back to the taxpayer's name and leaves out a missing initial.
+    CaseRecord ohneName = r;
+    ohneName.SetzeText(Feld::EhegName, "   ");
+    EXPECT_EQ(NameBeide(ohneName), "Mustermann T. und Mustermann S.");
+    ohneName.SetzeText(Feld::EhegVorname, "");
+    EXPECT_EQ(NameBeide(ohneName), "Mustermann T. und Mustermann");
 }
 
 TEST(Blatt22, SpalteAusDerFeldnummerUndKinderFuenfUndSechs) {
