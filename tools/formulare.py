@@ -63,6 +63,24 @@ class Fehler(Exception):
     pass
 
 
+def spalte_aus_feld(blatt, feld):
+    """The column (child) or row that a field number implies on the sheets whose lines also
+    name it in the index column (Anlage Kinder, Anlage N page 2); None where it implies none."""
+    if blatt == 21:
+        for anfang, ende in ((3, 58), (60, 119), (121, 124)):
+            if anfang <= feld <= ende:
+                return (feld - anfang) % 4 + 1
+    elif blatt == 22:
+        for anfang, ende in ((10, 49), (70, 104), (110, 143), (150, 183)):
+            if anfang <= feld <= ende:
+                return feld // 10 - anfang // 10 + 1
+        if 60 <= feld <= 63:
+            return feld - 59
+    elif blatt == 32 and 21 <= feld <= 56 and 1 <= feld % 10 <= 6:
+        return feld // 10 - 1
+    return None
+
+
 def zahl(text, standard=0.0):
     text = text.strip()
     return float(text) if text else standard
@@ -260,7 +278,7 @@ class Blatt:
                 text(kaesten[0][2] + 1.3, y1 - 0.8, ",", 3.0, True, "middle")
                 text(x0 + 0.5, y0 + 1.5, "DM", 1.4)
                 text(kaesten[1][0] + 0.5, y0 + 1.5, "Pf", 1.4)
-            elif art in ("betrag", "zahl") and z["d"] == 0 and z["n"] >= 3:
+            elif art == "betrag" and z["d"] == 0 and z["n"] >= 3:  # a count ("zahl") is no DM
                 text(x0 + 0.5, y0 + 1.5, "DM", 1.4)
             label = z["text"]
             if not label:
@@ -296,6 +314,9 @@ class Blatt:
             except Fehler as e:
                 self.fehlerzeile(z["quelle"], str(e))
                 continue
+            soll = spalte_aus_feld(self.nr, z["feld"])
+            if soll is not None and z["index"] != soll:
+                self.fehlerzeile(z["quelle"], f"Feld {z['feld']} braucht den Index {soll}")
             if (z["feld"], z["index"]) in gesehen:
                 self.fehlerzeile(z["quelle"], f"Feld {z['feld']} steht schon in Zeile {gesehen[(z['feld'], z['index'])]}")
             gesehen[(z["feld"], z["index"])] = z["quelle"]

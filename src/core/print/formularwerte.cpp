@@ -19,7 +19,13 @@ struct Routineneintrag {
 // One line per sheet that has its value routine.
 constexpr Routineneintrag Routinen[] = {
     {11, Blatt11Wert},
+    {12, Blatt12Wert},
+    {13, Blatt13Wert},
+    {14, Blatt14Wert},
+    {21, Blatt21Wert},
+    {22, Blatt22Wert},
     {31, Blatt31Wert},
+    {32, Blatt32Wert},
     {41, Blatt41Wert},
     {42, Blatt42Wert},
     {71, Blatt71Wert},
@@ -131,9 +137,13 @@ std::string NameEhegatte(const CaseRecord& r) {
 
 std::string NameBeide(const CaseRecord& r) {
     if (!r.Bool(Feld::Splitting)) return NameEinePerson(r);
-    return TextGetrimmt(r.Text(Feld::StpflName)) + " " + Anfangsbuchstabe(r.Text(Feld::StpflVorname)) +
-           ". und " + TextGetrimmt(r.Text(Feld::EhegName)) + " " +
-           Anfangsbuchstabe(r.Text(Feld::EhegVorname)) + ".";
+    // A missing first name leaves out its initial; a blank spouse's name is the taxpayer's.
+    auto mitInitiale = [](std::string name, const std::string& vorname) {
+        const std::string i = Anfangsbuchstabe(vorname);
+        return i.empty() ? name : name + " " + i + ".";
+    };
+    return mitInitiale(TextGetrimmt(r.Text(Feld::StpflName)), r.Text(Feld::StpflVorname)) + " und " +
+           mitInitiale(EhegNachname(r), r.Text(Feld::EhegVorname));
 }
 
 std::string NameAnlageN(const CaseRecord& r, int person) {

@@ -42,7 +42,13 @@ inline int Lohnkarte(int person, int karte) { return 2 * (person - 1) + karte; }
 
 // The routines of the sheets.
 Feldwert Blatt11Wert(const CaseRecord& r, const Feldanfrage& a);
+Feldwert Blatt12Wert(const CaseRecord& r, const Feldanfrage& a);
+Feldwert Blatt13Wert(const CaseRecord& r, const Feldanfrage& a);
+Feldwert Blatt14Wert(const CaseRecord& r, const Feldanfrage& a);
+Feldwert Blatt21Wert(const CaseRecord& r, const Feldanfrage& a);
+Feldwert Blatt22Wert(const CaseRecord& r, const Feldanfrage& a);
 Feldwert Blatt31Wert(const CaseRecord& r, const Feldanfrage& a);
+Feldwert Blatt32Wert(const CaseRecord& r, const Feldanfrage& a);
 Feldwert Blatt41Wert(const CaseRecord& r, const Feldanfrage& a);
 Feldwert Blatt42Wert(const CaseRecord& r, const Feldanfrage& a);
 Feldwert Blatt71Wert(const CaseRecord& r, const Feldanfrage& a);
