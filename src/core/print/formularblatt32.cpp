@@ -55,7 +55,9 @@ Feldwert Blatt32Wert(const CaseRecord& r, const Feldanfrage& a) {
     const double heimOef = dbl(Feld::ErstFahrtOefDM) + dbl(Feld::LetztFahrtOefDM);
     const double heimFzDm = dbl(Feld::ErstFahrtFzDm) + dbl(Feld::LetztFahrtFzDM);
     const bool eigenesHaus = !TextGetrimmt(r.Text(Feld::EigHausIn, p)).empty();
-    auto tage = [&](Feld ew, Feld fz) { return betrag(r.Int(ew, p) + r.Int(fz, p)); };
+    auto tage = [&](Feld ew, Feld fz) {
+        return betrag(static_cast<double>(r.Int(ew, p)) + r.Int(fz, p));  // damaged counts never overflow
+    };
 
     switch (z.feld) {
         case 1: return kreuz(r.Bool(Feld::PrivatPKWCB, p));
