@@ -332,7 +332,9 @@ bool Fallverwaltung::Speichern(bool fragen) {
                 return false;
             }
             const std::string verzeichnis = VerzeichnisVon(*name);
-            if (!VerzeichnisBeschreibbar(verzeichnis)) {
+            // A folder that takes no new file may still hold a writable case,
+            // which is saved in place; the save names the folder otherwise.
+            if (!VerzeichnisErreichbar(verzeichnis)) {
                 meldungen_.Zeige(MeldungsTyp::Fehler, Zugriff(verzeichnis), KnopfOK);
                 return false;
             }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <deque>
@@ -471,4 +472,42 @@ TEST(Fallbefehle, Datei_der_Befehlszeile_oeffnet_ohne_Dialog) {
     EXPECT_FALSE(n.fv->Oeffnen(false));
     EXPECT_EQ(Texte(n.senke).back(),
               "Fehler: Nur Dateien mit der Endung (.S01/S00) können geöffnet werden!");
+}
+
+// "Speichern unter" as an ordinary user into a folder that takes no new file:
+// a writable case there is saved in place, a new name gets the folder's
+// message, never the drive's.
+TEST(Fallbefehle, Speichern_unter_in_fremdem_Verzeichnis) {
+    if (::geteuid() != 0) GTEST_SKIP() << "braucht root, um als nobody zu laufen";
+    TempVerzeichnis t;
+    ::chmod(t.Text().c_str(), 0755);
+    fs::create_directory(t / "arbeit");
+    ::chmod((t / "arbeit").c_str(), 0777);
+    Lauf a(t.Text());
+    const auto vorher = GespeicherterFall(a, t / "frei.S01");
+    ::chmod((t / "frei.S01").c_str(), 0666);
+    ASSERT_TRUE(a.fv->Neu());  // lets go of the saved case's lock
+    const pid_t kind = ::fork();
+    ASSERT_GE(kind, 0);
+    if (kind == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(10);
+        Lauf l(t / "arbeit");
+        if (!l.fv->Neu()) ::_exit(11);
+        l.fv->Satz().SetzeTextUtf8(Feld::StpflVorname, "Eva");
+        l.dialoge.antworten.push_back(t / "frei.S01");
+        if (!l.fv->Speichern(true)) ::_exit(12);
+        l.dialoge.antworten.push_back(t / "neu.S01");
+        if (l.fv->Speichern(true)) ::_exit(13);
+        const std::string text = Texte(l.senke).back();
+        if (text.find("Verzeichnis") == std::string::npos || text.find("Laufwerk") != std::string::npos)
+            ::_exit(14);
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(kind, &status, 0), kind);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_NE(Bytes(t / "frei.S01"), vorher);
+    EXPECT_EQ(fs::file_size(t / "frei.S01"), 193456u);
+    EXPECT_FALSE(fs::exists(t / "neu.S01"));
 }
