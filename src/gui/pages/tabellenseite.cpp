@@ -6,6 +6,9 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "pages/seitenzustand.h"
+#include "pages/tform11.h"
+
 namespace quarnel::gui {
 
 QTableWidget* TabelleAnlegen(int zeilen, const QStringList& koepfe, const QColor& geradeFarbe,
@@ -62,6 +65,12 @@ bool UebernahmeGewuenscht(Meldungen& m) {
     return m.Zeige(MeldungsTyp::Bestaetigung,
                    "Übernahme der Tabellensumme in vorhergendes Eingabefeld?",
                    KnopfJa | KnopfNein) == Antwort::Ja;
+}
+
+void TabelleBestaetigen(TForm11& seite, Meldungen& m) {
+    seite.OffeneEingabeUebernehmen();
+    SeitenzustandGlobal().uebernahme = UebernahmeGewuenscht(m);
+    seite.Schliessen();
 }
 
 void ZellenEditBeenden(QWidget* seite, QTableWidget* t) {

@@ -17,6 +17,8 @@ class QWidget;
 
 namespace quarnel::gui {
 
+class TForm11;
+
 // A table of `zeilen` rows under the headings `koepfe` (column 0: the row
 // numbers, locked; the active row's number in bold). Data cells of odd rows
 // are white, of even rows `geradeFarbe`; cells of `rechts` and later columns
@@ -31,6 +33,10 @@ QLabel* SummenAnzeige(QHBoxLayout* fuss);
 
 // "Übernahme der Tabellensumme in vorhergendes Eingabefeld?" answered with yes.
 bool UebernahmeGewuenscht(Meldungen& m);
+
+// "&OK" of a table window: the open cell edit is kept, the take-over
+// question is asked and its answer noted for the caller, and the window closes.
+void TabelleBestaetigen(TForm11& seite, Meldungen& m);
 
 // Ends an open cell edit of the table (if the focus is in it) and keeps its value.
 void ZellenEditBeenden(QWidget* seite, QTableWidget* t);

@@ -273,9 +273,7 @@ void TF_AFA::DruckenClick() {
 }
 
 void TF_AFA::OkClick() {
-    OffeneEingabeUebernehmen();
-    SeitenzustandGlobal().uebernahme = UebernahmeGewuenscht(umgebung_.Meldungsdienst());
-    Schliessen();
+    TabelleBestaetigen(*this, umgebung_.Meldungsdienst());
 }
 
 bool TF_AFA::OffeneEingabeUebernehmen() {

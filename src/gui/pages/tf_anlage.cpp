@@ -239,9 +239,7 @@ void TF_Anlage::DruckenClick() {
 }
 
 void TF_Anlage::OkClick() {
-    OffeneEingabeUebernehmen();
-    SeitenzustandGlobal().uebernahme = UebernahmeGewuenscht(umgebung_.Meldungsdienst());
-    Schliessen();
+    TabelleBestaetigen(*this, umgebung_.Meldungsdienst());
 }
 
 bool TF_Anlage::OffeneEingabeUebernehmen() {
