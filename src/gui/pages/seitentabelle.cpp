@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "pages/seiten.h"
+#include "pages/seiten_www.h"
 #include "pages/seiten_wk.h"
 #include "print/druckausgabe.h"
 #include "shell/tf_globmain.h"
@@ -45,6 +46,7 @@ const Eintrag Seitentabelle[] = {
     {5, 0, [](Seitenumgebung& u, int s) { return Werbungskostenseite(u, 2, s); }},
     {13, 5, [](Seitenumgebung& u, int) -> TForm11* { return new TF_AbAusBi(u); }},
     {17, 2, [](Seitenumgebung& u, int) -> TForm11* { return new TF_Kurz(u); }},
+    {17, 1, [](Seitenumgebung& u, int) -> TForm11* { return new TF_WWW(u); }},
 };
 
 class HauptfensterUmgebung : public Seitenumgebung {

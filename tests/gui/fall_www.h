@@ -1,0 +1,28 @@
+// The what-if share of the whole case: the what-if page stores nothing, so
+// its share of the case is empty; the base case is the plain couple.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace fall {
+
+// The married couple under joint assessment with wages on card 1 of each.
+inline std::vector<std::string> WwwBasis() {
+    return {"ErSie_FamilienstandLB=1", "Grundtabelle=nein",     "Splitting=ja",
+            "StpflGebDat=01.01.1960",  "EhegGebDat=01.01.1962", "Brutto[1]=70000",
+            "LStBrutto[1]=12000",      "Brutto[3]=40000",       "LStBrutto[3]=5000"};
+}
+
+// The same taxpayer alone, under the basic table.
+inline std::vector<std::string> WwwLedig() {
+    return {"ErSie_FamilienstandLB=0", "Grundtabelle=ja", "Splitting=nein",
+            "StpflGebDat=01.01.1960", "Brutto[1]=70000", "LStBrutto[1]=12000"};
+}
+
+// What the what-if page leaves in the case: nothing.
+inline std::vector<std::string> WwwAnteil() {
+    return {};
+}
+
+}  // namespace fall
