@@ -172,9 +172,19 @@ class WasWaereSeiteTest : public QObject {
             Aendern(*s, n, QString());
         ZeileGleich(*s, soll.gemaessEingabe);
 
-        // Leaving the page stores nothing; the file was never touched.
+        // Leaving the page stores nothing and is always allowed, even with a
+        // change half typed; the file was never touched.
         Aendern(*s, "GewEr", QStringLiteral("10.000"));
-        s->close();
+        BetragFeld* selb = F(*s, "SelbEr");
+        selb->setFocus();
+        QApplication::processEvents();
+        emit selb->eingabeBeginnt();
+        selb->setText(QStringLiteral("12,,3"));
+        emit selb->textEdited(selb->text());
+        QPointer<TF_WWW> seite = s;
+        QVERIFY(s->close());
+        QTRY_VERIFY(!seite);
+        QVERIFY(u.meldungen.protokoll.empty());
         QVERIFY(Gleich(u.Satz(), gezeigt));
         QVERIFY(!u.veraendert);
         QCOMPARE(Inhalt(datei), gespeichert);
@@ -258,6 +268,11 @@ class WasWaereSeiteTest : public QObject {
         QVERIFY(!haupt.FallVeraendert());
         QVERIFY(Gleich(haupt.Fall().Satz(), gezeigt));
         QCOMPARE(AktuellesErgebnis().GesamtSaldo, r->GesamtSaldo);
+        // The menu's "&Was-Wäre-Wenn" opens it at the same place.
+        haupt.E_WWWClick(1);
+        QVERIFY(haupt.Mdi()->activeSubWindow());
+        QVERIFY(qobject_cast<TF_WWW*>(haupt.Mdi()->activeSubWindow()->widget()));
+        QCOMPARE(haupt.AktSeite(), 1);
         haupt.close();
     }
 };
