@@ -62,6 +62,15 @@ void Aendern(TF_WWW& s, const char* name, const QString& text) {
     emit m->eingabeBeendet(true);
 }
 
+// Types into a field and stays in it: the change is still being typed.
+void Antippen(BetragFeld* f, const QString& text) {
+    f->setFocus();
+    QApplication::processEvents();
+    emit f->eingabeBeginnt();
+    f->setText(text);
+    emit f->textEdited(text);
+}
+
 // The row "Nach Änderung" (or with `zeile0` "Gemäß Eingabe") against a result.
 void ZeileGleich(TF_WWW& s, const WasWaereErgebnis& e, bool zeile0 = false) {
     const char* n = zeile0 ? "0" : "";
@@ -155,12 +164,7 @@ class WasWaereSeiteTest : public QObject {
         // the change still being typed, and computes it.
         QVERIFY(s->EintraegeSichern(true));
         QCOMPARE(F(*s, "BruttoEr")->Wert(), -5000.0);
-        BetragFeld* luf = F(*s, "LufEr");
-        luf->setFocus();
-        QApplication::processEvents();
-        emit luf->eingabeBeginnt();
-        luf->setText(QStringLiteral("2000"));
-        emit luf->textEdited(luf->text());
+        Antippen(F(*s, "LufEr"), QStringLiteral("2000"));
         QVERIFY(s->EintraegeSichern(false));
         a(Z::LandForst, 0) = 2000;
         ZeileGleich(*s, WasWaereRechnen(u.Satz(), a).nachAenderung);
@@ -175,12 +179,7 @@ class WasWaereSeiteTest : public QObject {
         // Leaving the page stores nothing and is always allowed, even with a
         // change half typed; the file was never touched.
         Aendern(*s, "GewEr", QStringLiteral("10.000"));
-        BetragFeld* selb = F(*s, "SelbEr");
-        selb->setFocus();
-        QApplication::processEvents();
-        emit selb->eingabeBeginnt();
-        selb->setText(QStringLiteral("12,,3"));
-        emit selb->textEdited(selb->text());
+        Antippen(F(*s, "SelbEr"), QStringLiteral("12,,3"));
         QPointer<TF_WWW> seite = s;
         QVERIFY(s->close());
         QTRY_VERIFY(!seite);
