@@ -3,6 +3,7 @@
 // farming and forestry, for the taxpayer and, with joint assessment, the spouse.
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTabWidget>
 
 #include "pages/einkuenfte_seiten.h"
@@ -100,6 +101,8 @@ constexpr Zeilenplan Gse2Zeilen[] = {
     {"&Veräußerung", nullptr, "GSE2_VG55LjEr GSE2_VG55LjSie"},
     {"&Veräußerung", "B. Veräußerungsgewinne, für die kein Freibetrag beantragt wird", ""},
     {"&Veräußerung", nullptr, "GSE2_VGoFbEr GSE2_VGoFbSie"},
+    {"&Sonstiges", "In den Gewinnen enthaltene Gewinne", ""},
+    {"&Sonstiges", nullptr, "GSE2_Gewinne34Er GSE2_Gewinne34Sie"},
     {"A&ufw.-entsch.", "Aufwandsentschädigungen z.B. als Übungsleiter", ""},
     {"A&ufw.-entsch.", nullptr, "AufEntArt"},
 };
@@ -124,8 +127,10 @@ const Seitenbeschreibung LufBeschreibung{
     "Stpfl.|Ehegatte", {}, LufZeilen,
 };
 
+// A spouse's field or its caption: "GewSie1", "AnteilSie8", "LfdGewSie", "KopfSieLbl".
 bool IstSieName(const QString& n) {
-    return n.endsWith(QStringLiteral("Sie")) || n.endsWith(QStringLiteral("SieLbl"));
+    static const QRegularExpression sie(QStringLiteral("Sie\\d*(Lbl)?$"));
+    return sie.match(n).hasMatch();
 }
 
 }  // namespace
@@ -135,8 +140,7 @@ void EhegattenFelderFreigeben(TForm11& seite, bool splitting) {
         if (IstSieName(QString::fromUtf8(Def(b.feld).name))) b.steuer->setEnabled(splitting);
     for (QLabel* l : seite.findChildren<QLabel*>()) {
         const QString t = l->text();
-        if (IstSieName(l->objectName()) || l->objectName() == QStringLiteral("KopfSieLbl") ||
-            t == QStringLiteral("Ehefrau") || t == QStringLiteral("Ehegatte"))
+        if (IstSieName(l->objectName()) || t == QStringLiteral("Ehefrau") || t == QStringLiteral("Ehegatte"))
             l->setEnabled(splitting);
     }
 }
@@ -155,13 +159,21 @@ void GewinnSeite::FormShow() {
     TForm11::FormShow();
     KopfPnl()->setText(QStringLiteral("  ") + InfoTitelLbl()->text());
     EhegattenFelderFreigeben(*this, Satz().Bool(Feld::Splitting));
+    // What is shown is what the entries give, also for a case stored otherwise.
+    AnzeigeRechnen();
+}
+
+void GewinnSeite::DatenSpeichern() {
+    TForm11::DatenSpeichern();
+    // The derived amounts follow what was stored (the spouse's only with
+    // joint assessment).
+    if (rechnung_) rechnung_(Satz());
 }
 
 void GewinnSeite::AnzeigeRechnen() {
     if (!rechnung_ || !geladen_ || rechnet_) return;
     rechnet_ = true;
     DatenSpeichern();
-    rechnung_(Satz());
     DatenLaden();
     rechnet_ = false;
 }

@@ -55,7 +55,7 @@ constexpr FeldZusatz VuvZusatz[] = {
 #define VUV_KOSTEN "|Gesamtbetrag|nicht abziehb. %|oder DM"
 
 constexpr Zeilenplan VuvZeilen[] = {
-    {"Einnahmen &1", "Mieteinnahmen|Miete|Whg.|Wohn-fläche|andere Räume", ""},
+    {"Einnahmen &1", "Mieteinnahmen|Miete|Whg.|Wohnfläche|andere Räume", ""},
     {"Einnahmen &1", "Erdgeschoß", "MieteDM1 MieteZahl1 MieteQm1 MieteAndereR1"},
     {"Einnahmen &1", "1. Geschoß", "MieteDM2 MieteZahl2 MieteQm2 MieteAndereR2"},
     {"Einnahmen &1", "2. Geschoß", "MieteDM3 MieteZahl3 MieteQm3 MieteAndereR3"},
@@ -126,8 +126,9 @@ const Seitenbeschreibung VuvBeschreibung{
 // The tab of the outer notebook that shows the expenses (its own form sheet).
 constexpr int WerbungskostenReiter = 2;
 
-// Moves a field one column pair to the right in its grid (the direct
-// maintenance row has no percentage, its amount stands under "oder DM").
+// Moves a field one column pair to the right in its grid, where its row
+// lacks the field of the column before (the direct maintenance row has no
+// percentage, the last two shares have no community text).
 void Rechtsruecken(QWidget* w) {
     auto* lay = w ? qobject_cast<QGridLayout*>(w->parentWidget()->layout()) : nullptr;
     const int pos = lay ? lay->indexOf(w) : -1;
@@ -150,6 +151,9 @@ TF_VuV::TF_VuV(Seitenumgebung& u, int objekt, QWidget* eltern)
     SeiteAufbauen(*this, VuvBeschreibung, instanz_);
     for (QTabWidget* nb : Notizbuecher()) nb->setCurrentIndex(0);
     Rechtsruecken(Steuer(Feld::ErhAb0));
+    // Shares without a community text stand under their columns.
+    for (Feld f : {Feld::AnteilSie7, Feld::AnteilSie8, Feld::AnteilEr7, Feld::AnteilEr8})
+        Rechtsruecken(Steuer(f));
     // The boxes "wie 2000" and "lt. Anl." take their caption from the column heading.
     for (Feld f : {Feld::WieVor1, Feld::WieVor2, Feld::WieVor3, Feld::WieVor4, Feld::WieVor6,
                    Feld::WieVor7, Feld::WieBlatt1, Feld::WieBlatt2, Feld::WieBlatt3})

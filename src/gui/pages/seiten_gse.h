@@ -18,6 +18,7 @@ class GewinnSeite : public TForm11 {
     GewinnSeite(Seitenumgebung& u, const Seitenbeschreibung& b, Rechnung rechnung,
                 QWidget* eltern);
     void FormShow() override;
+    void DatenSpeichern() override;
     void AnzeigeRechnen() override;
 
   protected:
