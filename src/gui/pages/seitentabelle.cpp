@@ -6,6 +6,7 @@
 
 #include "pages/seiten.h"
 #include "pages/seiten_www.h"
+#include "pages/seiten_gse.h"
 #include "pages/seiten_wk.h"
 #include "print/druckausgabe.h"
 #include "shell/tf_globmain.h"
@@ -47,6 +48,11 @@ const Eintrag Seitentabelle[] = {
     {13, 5, [](Seitenumgebung& u, int) -> TForm11* { return new TF_AbAusBi(u); }},
     {17, 2, [](Seitenumgebung& u, int) -> TForm11* { return new TF_Kurz(u); }},
     {17, 1, [](Seitenumgebung& u, int) -> TForm11* { return new TF_WWW(u); }},
+    // Rental objects 1..4, business, self-employment, farming and forestry.
+    {7, 0, [](Seitenumgebung& u, int s) -> TForm11* { return new TF_VuV(u, s); }},
+    {8, 0, [](Seitenumgebung& u, int) -> TForm11* { return new TF_GSE1(u); }},
+    {9, 0, [](Seitenumgebung& u, int) -> TForm11* { return new TF_GSE2(u); }},
+    {10, 0, [](Seitenumgebung& u, int) -> TForm11* { return new TF_LuF(u); }},
 };
 
 class HauptfensterUmgebung : public Seitenumgebung {
@@ -128,6 +134,9 @@ std::span<const BeschriebeneSeite> AlleSeitenbeschreibungen() {
         {&TF_WKVerpfl::Beschreibung(), 2}, {&TF_WKDoppH::Beschreibung(), 2},
         {&TF_WKZimmer::Beschreibung(), 2}, {&TF_WKReise::Beschreibung(), 2},
         {&TF_WKSonst::Beschreibung(), 2},
+        // Rental objects, business, self-employment, farming and forestry.
+        {&TF_VuV::Beschreibung(), 4}, {&TF_GSE1::Beschreibung(), 1},
+        {&TF_GSE2::Beschreibung(), 1}, {&TF_LuF::Beschreibung(), 1},
     };
     return alle;
 }

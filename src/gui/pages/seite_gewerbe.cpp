@@ -1,0 +1,204 @@
+// The profit pages: business (with its sale gains and supplementary data),
+// self-employment (with the allowances for voluntary activities) and
+// farming and forestry, for the taxpayer and, with joint assessment, the spouse.
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QTabWidget>
+
+#include "pages/einkuenfte_seiten.h"
+#include "pages/seiten_gse.h"
+
+namespace quarnel::gui {
+
+namespace {
+
+constexpr const char* Standard = "i,iii,iii.ii";
+
+// --- Gewerbebetrieb ----------------------------------------------------------------------
+
+constexpr FeldZusatz Gse1Zusatz[] = {
+    {"GSE1_Gewinne34Er", nullptr, 0, 0, ZNormal,
+     "Auf der Seite Gewinn enthaltene Gewinne, die nach § 34 EStG begünstigt sind"},
+    {"BegrenzungAnlageGSECB", nullptr, 0, 0, ZNormal,
+     "Der Verlustrücktrag nach 2000 soll begrenzt werden"},
+    {"GewStMessbEr", nullptr, 0, 0, ZNormal, "Summe der festzusetzenden Gewerbesteuer-Messbeträge"},
+};
+
+constexpr Zeilenplan Gse1Zeilen[] = {
+    {"&Gewinn", "|Steuerpfl.|Ehefrau", ""},
+    {"&Gewinn", "Art Gewerbe", "ArtGew1"},
+    {"&Gewinn", "   Gewinn", "GewEr1 GewSie1"},
+    {"&Gewinn", "Weitere Betriebe", "ArtWeitere1"},
+    {"&Gewinn", "   Gewinn", "GewEr2 GewSie2"},
+    {"&Gewinn", "lt. Feststellung", "ArtLtFeststellung"},
+    {"&Gewinn", "   Gewinn", "GewEr3 GewSie3"},
+    {"&Gewinn", "1. Gesellschaft", "MitUntArt1"},
+    {"&Gewinn", "2. Gesellschaft", "MitUntArt2"},
+    {"&Gewinn", "   Gewinn 1. Gesellschaft", "GewEr4 GewSie4"},
+    {"&Gewinn", "   Gewinn 2. Gesellschaft", "GewEr5 GewSie5"},
+    {"&Gewinn", "Verlustzuw.-ges.", "Verlustmodelle"},
+    {"&Gewinn", "   Gewinn / Verlust", "VerlustmodelleEr VerlustmodelleSie"},
+    {"&Gewinn", "Organgesellschaft: Einkommen", "OrganschaftDMEr OrganschaftDMSie"},
+    {"&Gewinn", "   Organgesellschaft", "Organschaft"},
+    {"&Gewinn", "Halbeinkünfteverfahren: in vorst. Gewinnen in folgender Höhe enthalten",
+     "GSE1_EinkHalbTeilEr GSE1_EinkHalbTeilSie"},
+    {"&Veräußerung",
+     "A. Veräußerung oder Aufgabe des ganzen Betriebs wegen dauernder Berufsunfähigkeit oder "
+     "nach dem 55. Lebensjahr, mit Freibetrag",
+     ""},
+    {"&Veräußerung", nullptr, "GSE1_VG55LjEr GSE1_VG55LjSie"},
+    {"&Veräußerung", "B. Veräußerungsgewinne, für die kein Freibetrag beantragt wird", ""},
+    {"&Veräußerung", nullptr, "GSE1_VGoFbEr GSE1_VGoFbSie"},
+    {"&Veräußerung", "C. Veräußerungsgewinne nach § 17 EStG", ""},
+    {"&Veräußerung", nullptr, "VG17Er VG17Sie"},
+    {"&Sonstiges", "Gewerbliche Tierzucht und Termingeschäfte|1.|2.", ""},
+    {"&Sonstiges", "außer Ansatz gelassene Verluste", "TierAAVerluste1 TierAAVerluste2"},
+    {"&Sonstiges", "enthaltene ungekürzte Gewinne", "TierUngGew1 TierUngGew2"},
+    {"&Sonstiges", "verrechnete Verluste aus anderen Jahren", "TierVerGew1 TierVerGew2"},
+};
+
+const Seitenbeschreibung Gse1Beschreibung{
+    "TF_GSE1",  "Einkünfte aus Gewerbebetrieb ", "&Gewinn|&Veräußerung|&Ergänzend|&Sonstiges",
+    nullptr,    Standard,                        "Steuerpfl.|Ehefrau",
+    Gse1Zusatz, Gse1Zeilen,
+};
+
+// --- Selbständige Arbeit -------------------------------------------------------------------
+
+constexpr FeldZusatz Gse2Zusatz[] = {
+    {"AufEntRestIn", nullptr, 0, 0, ZNormal, "Rest enthalten in Zeile(n)"},
+};
+
+constexpr Zeilenplan Gse2Zeilen[] = {
+    {"&Gewinn", "|Ehemann|Ehefrau", ""},
+    {"&Gewinn", "- freib. Tätigkeit", "FreibArt1"},
+    {"&Gewinn", "", "FreibArt2"},
+    {"&Gewinn", "   Gewinn", "FreibGewinnEr FreibGewinnSie"},
+    {"&Gewinn", "- lt. gesonderter.", "LtFestArt1"},
+    {"&Gewinn", "Feststellung", "LtFestArt2"},
+    {"&Gewinn", "   Gewinn", "LtFestGewinnEr LtFestGewinnSie"},
+    {"&Gewinn", "- aus Beteiligung", "AusBetArt1"},
+    {"&Gewinn", "", "AusBetArt2"},
+    {"&Gewinn", "   Gewinn", "AusBetGewinnEr AusBetGewinnSie"},
+    {"&Gewinn", "- aus allen weiteren", "AusWBetArt1"},
+    {"&Gewinn", "Beteiligungen", "AusWBetArt2"},
+    {"&Gewinn", "   Gewinn", "AusWBetGewinnEr AusWBetGewinnSie"},
+    {"&Gewinn", "- Modell i.S.d. § 2b", "Gewinn2bArt"},
+    {"&Gewinn", "   Gewinn / Verlust", "Gewinn2bDMEr Gewinn2bDMSie"},
+    {"&Gewinn", "- aus anderer", "AndSelbArt1"},
+    {"&Gewinn", "selbst. Arbeit", "AndSelbArt2"},
+    {"&Gewinn", "   Gewinn", "AndSelbGewinnEr AndSelbGewinnSie"},
+    {"&Gewinn", "- aus allen wei-", "AlleAndereArt1"},
+    {"&Gewinn", "teren Tätigkeiten", "AlleAndereArt2"},
+    {"&Gewinn", "   Gewinn", "AlleAndereGewinnEr AlleAndereGewinnSie"},
+    {"&Gewinn", "Halbeinkünfteverfahren: in vorst. Gewinnen in folgender Höhe enthalten",
+     "GSE2_EinkHalbTeilEr GSE2_EinkHalbTeilSie"},
+    {"&Veräußerung",
+     "A. Veräußerung oder Aufgabe der ganzen Praxis wegen dauernder Berufsunfähigkeit oder "
+     "nach dem 55. Lebensjahr, mit Freibetrag",
+     ""},
+    {"&Veräußerung", nullptr, "GSE2_VG55LjEr GSE2_VG55LjSie"},
+    {"&Veräußerung", "B. Veräußerungsgewinne, für die kein Freibetrag beantragt wird", ""},
+    {"&Veräußerung", nullptr, "GSE2_VGoFbEr GSE2_VGoFbSie"},
+    {"&Sonstiges", "In den Gewinnen enthaltene Gewinne", ""},
+    {"&Sonstiges", nullptr, "GSE2_Gewinne34Er GSE2_Gewinne34Sie"},
+    {"A&ufw.-entsch.", "Aufwandsentschädigungen z.B. als Übungsleiter", ""},
+    {"A&ufw.-entsch.", nullptr, "AufEntArt"},
+};
+
+const Seitenbeschreibung Gse2Beschreibung{
+    "TF_GSE2",  "Einkünfte aus Selbständiger Arbeit ",
+    "&Gewinn|&Veräußerung|&Sonstiges|A&ufw.-entsch.",
+    nullptr,    Standard,
+    "Ehemann|Ehefrau",
+    Gse2Zusatz, Gse2Zeilen,
+};
+
+// --- Land- und Forstwirtschaft ------------------------------------------------------------
+
+constexpr Zeilenplan LufZeilen[] = {
+    {"&Gewinn", "Veräußerungsgewinne", ""},
+    {"&Gewinn", nullptr, "Gew14Er Gew14Sie"},
+};
+
+const Seitenbeschreibung LufBeschreibung{
+    "TF_LuF", "Einkünfte aus Land- und Forstwirtschaft", "&Gewinn", nullptr, Standard,
+    "Stpfl.|Ehegatte", {}, LufZeilen,
+};
+
+// A spouse's field or its caption: "GewSie1", "AnteilSie8", "LfdGewSie", "KopfSieLbl".
+bool IstSieName(const QString& n) {
+    static const QRegularExpression sie(QStringLiteral("Sie\\d*(Lbl)?$"));
+    return sie.match(n).hasMatch();
+}
+
+}  // namespace
+
+void EhegattenFelderFreigeben(TForm11& seite, bool splitting) {
+    for (const Bindung& b : seite.Bindungen())
+        if (IstSieName(QString::fromUtf8(Def(b.feld).name))) b.steuer->setEnabled(splitting);
+    for (QLabel* l : seite.findChildren<QLabel*>()) {
+        const QString t = l->text();
+        if (IstSieName(l->objectName()) || t == QStringLiteral("Ehefrau") || t == QStringLiteral("Ehegatte"))
+            l->setEnabled(splitting);
+    }
+}
+
+// --- what the profit pages share ---------------------------------------------------------------
+
+GewinnSeite::GewinnSeite(Seitenumgebung& u, const Seitenbeschreibung& b, Rechnung rechnung,
+                         QWidget* eltern)
+    : TForm11(u, 0, eltern), rechnung_(rechnung) {
+    setObjectName(QString::fromLatin1(b.klasse));
+    SeiteAufbauen(*this, b, 1);
+    OvcNb()->setCurrentIndex(0);
+}
+
+void GewinnSeite::FormShow() {
+    TForm11::FormShow();
+    KopfPnl()->setText(QStringLiteral("  ") + InfoTitelLbl()->text());
+    EhegattenFelderFreigeben(*this, Satz().Bool(Feld::Splitting));
+    // What is shown is what the entries give, also for a case stored otherwise.
+    AnzeigeRechnen();
+}
+
+void GewinnSeite::DatenSpeichern() {
+    TForm11::DatenSpeichern();
+    // The derived amounts follow what was stored (the spouse's only with
+    // joint assessment).
+    if (rechnung_) rechnung_(Satz());
+}
+
+void GewinnSeite::AnzeigeRechnen() {
+    if (!rechnung_ || !geladen_ || rechnet_) return;
+    rechnet_ = true;
+    DatenSpeichern();
+    DatenLaden();
+    rechnet_ = false;
+}
+
+void GewinnSeite::FeldVerlassen(QWidget* w) {
+    // Entry fields recompute when they are left; check boxes when clicked.
+    if (!qobject_cast<QLineEdit*>(w)) AnzeigeRechnen();
+}
+
+const Seitenbeschreibung& TF_GSE1::Beschreibung() {
+    return Gse1Beschreibung;
+}
+TF_GSE1::TF_GSE1(Seitenumgebung& u, QWidget* eltern)
+    : GewinnSeite(u, Gse1Beschreibung, &GewinnRechnen, eltern) {}
+
+const Seitenbeschreibung& TF_GSE2::Beschreibung() {
+    return Gse2Beschreibung;
+}
+TF_GSE2::TF_GSE2(Seitenumgebung& u, QWidget* eltern)
+    : GewinnSeite(u, Gse2Beschreibung, &SelbstRechnen, eltern) {}
+
+const Seitenbeschreibung& TF_LuF::Beschreibung() {
+    return LufBeschreibung;
+}
+TF_LuF::TF_LuF(Seitenumgebung& u, QWidget* eltern)
+    : GewinnSeite(u, LufBeschreibung, nullptr, eltern) {}
+
+}  // namespace quarnel::gui
