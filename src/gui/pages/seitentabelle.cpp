@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "pages/seiten.h"
+#include "pages/seiten_sa1.h"
 #include "pages/seiten_wk.h"
 #include "print/druckausgabe.h"
 #include "shell/tf_globmain.h"
@@ -44,6 +45,11 @@ const Eintrag Seitentabelle[] = {
     {4, 0, [](Seitenumgebung& u, int s) { return Werbungskostenseite(u, 1, s); }},
     {5, 0, [](Seitenumgebung& u, int s) { return Werbungskostenseite(u, 2, s); }},
     {13, 5, [](Seitenumgebung& u, int) -> TForm11* { return new TF_AbAusBi(u); }},
+    // Sonderausgaben: insurance, annuities, church tax, loss deduction.
+    {12, 1, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SAVers(u); }},
+    {12, 2, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SaRDL(u); }},
+    {12, 3, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SAKiZi(u); }},
+    {12, 7, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SAVaVr(u); }},
     {17, 2, [](Seitenumgebung& u, int) -> TForm11* { return new TF_Kurz(u); }},
 };
 
@@ -126,6 +132,8 @@ std::span<const BeschriebeneSeite> AlleSeitenbeschreibungen() {
         {&TF_WKVerpfl::Beschreibung(), 2}, {&TF_WKDoppH::Beschreibung(), 2},
         {&TF_WKZimmer::Beschreibung(), 2}, {&TF_WKReise::Beschreibung(), 2},
         {&TF_WKSonst::Beschreibung(), 2},
+        {&TF_SAVers::Beschreibung(), 1}, {&TF_SaRDL::Beschreibung(), 1},
+        {&TF_SAKiZi::Beschreibung(), 1}, {&TF_SAVaVr::Beschreibung(), 1},
     };
     return alle;
 }
