@@ -202,8 +202,8 @@ class SonderausgabenseitenTest : public QObject {
         QVERIFY(s);
         QVERIFY(!s->Steuer(Feld::VerlustAbEheg)->isEnabled());
         QVERIFY(!s->Steuer(Feld::Ruecktrag2)->isEnabled());
-        QVERIFY(Label(*s, "VerlustAbEhegLbl")->font().italic());
-        QVERIFY(Label(*s, "Ruecktrag2Lbl")->font().italic());
+        QVERIFY(Label(*s, "EhegAbzugLbl")->font().italic());
+        QVERIFY(Label(*s, "EhegRuecktragLbl")->font().italic());
         s->Kasten(Feld::BegrenzungAnlageVACB)->click();
         QVERIFY(u.veraendert);
         QVERIFY(s->close());
@@ -213,7 +213,7 @@ class SonderausgabenseitenTest : public QObject {
         r.SetzeBool(Feld::Grundtabelle, false);
         s = Oeffnen<TF_SAVaVr>(u, 7);
         QVERIFY(s->Steuer(Feld::VerlustAbEheg)->isEnabled());
-        QVERIFY(!Label(*s, "Ruecktrag2Lbl")->font().italic());
+        QVERIFY(!Label(*s, "EhegRuecktragLbl")->font().italic());
         Eintragen(*s, Feld::VerlustAbEheg, QStringLiteral("12345,67"));
         QVERIFY(s->close());
         QCOMPARE(r.Dbl(Feld::VerlustAbEheg), 12345.67);

@@ -28,7 +28,7 @@ constexpr const char* AnteilAbText = "abzgl. Erstattungen lt. Lohnsteuerkarte";
 
 constexpr FeldZusatz VersZusatz[] = {
     {"FreiwHoeher", nullptr, 0, 0, ZNormal,
-     "Freiwillige Angestellten-, Arbeiterrenten, Höherver-\nsicherung sowie Beiträge von "
+     "Freiwillige Angestellten-,\nArbeiterrenten, Höherver-\nsicherung sowie Beiträge von\n"
      "Nicharbeitnehmern"},
     {"PrivateListeDm", nullptr, 0, 0, ZGesperrt, "(Interne Aufstellung als eigener Nachweis)"},
 };
@@ -94,7 +94,11 @@ const Seitenbeschreibung KiZiBeschreibung{
 
 constexpr Zeilenplan VaVrZeilen[] = {
     {"Verlustabz&ug", "Verlustabzug nach § 10d EStG", ""},
+    {"Verlustabz&ug", "|Stpfl.|Ehegatte", ""},
+    {"Verlustabz&ug", "Verlustabzug lt. Feststellungsbescheid", "VerlustAbStpfl VerlustAbEheg"},
     {"&Verlustrücktrag", "Antrag auf Beschränkung des Verlustrücktrags", ""},
+    {"&Verlustrücktrag", "|Stpfl.|Ehegatte", ""},
+    {"&Verlustrücktrag", "Rücktrag nach 2000", "Ruecktrag1 Ruecktrag2"},
 };
 
 const Seitenbeschreibung VaVrBeschreibung{
@@ -122,6 +126,22 @@ QLabel* Kopflabel(TForm11& s, const QString& reiter, const QString& text) {
     for (QLabel* l : r->findChildren<QLabel*>())
         if (l->text() == text) return l;
     return nullptr;
+}
+
+// Captions of `reiter` in one line each where the descriptor breaks them itself.
+void KeinUmbruch(TForm11& s, const QString& reiter) {
+    if (QWidget* r = s.Reiter(reiter))
+        for (QLabel* l : r->findChildren<QLabel*>()) l->setWordWrap(false);
+}
+
+// Moves a built control into column `spalte` of its row.
+void InSpalte(QWidget* w, int spalte) {
+    auto* lay = w ? qobject_cast<QGridLayout*>(w->parentWidget()->layout()) : nullptr;
+    if (!lay) return;
+    int zeile = 0, alt = 0, hoehe = 0, breite = 0;
+    lay->getItemPosition(lay->indexOf(w), &zeile, &alt, &hoehe, &breite);
+    lay->removeWidget(w);
+    lay->addWidget(w, zeile, spalte);
 }
 
 // A wage-card sum shown as a field, never typed into and never stored.
@@ -222,6 +242,9 @@ TF_SAVers::TF_SAVers(Seitenumgebung& u, QWidget* eltern)
     if (eheg) eheg->setObjectName(QStringLiteral("EhegLbl"));
     EhegattenFelder({anteil_[1], anteilAb_[1], Steuer(Feld::ZusPflegeEheg)});
     EhegattenLabels({eheg});
+    KeinUmbruch(*this, gesetzlich);
+    // Whole DM need less than the mask's width, and the two columns must fit.
+    for (BetragFeld* f : Reiter(gesetzlich)->findChildren<BetragFeld*>()) f->setFixedWidth(78);
 }
 
 void TF_SAVers::DatenLaden() {
@@ -244,6 +267,10 @@ TF_SaRDL::TF_SaRDL(Seitenumgebung& u, QWidget* eltern)
     Datumsbereich(Feld::ReLaeuftSeit, ab1900, LetzterTagSteuerjahr);
     Datumsbereich(Feld::ReGebAm, ab1900, LetzterTagSteuerjahr);
     Datumsbereich(Feld::ReEndeAm, ErsterTagSteuerjahr, TagesNummer(Steuerjahr + 94, 12, 31));
+    KeinUmbruch(*this, QStringLiteral("&Renten"));
+    KeinUmbruch(*this, QStringLiteral("&Lasten"));
+    // The deductible total stands under the amounts paid.
+    InSpalte(Steuer(Feld::UntAbziehbar), 4);
 }
 
 // --- TF_SAKiZi -----------------------------------------------------------------------------------
@@ -256,12 +283,15 @@ TF_SAKiZi::TF_SAKiZi(Seitenumgebung& u, QWidget* eltern)
     : SaRechenSeite(u, KiZiBeschreibung, &KirchensteuerRechnen, eltern) {
     if (QWidget* zinsen = Reiter(QStringLiteral("&Steuerzinsen"))) {
         auto* l = new QLabel(QStringLiteral(
-            "Ab 1999 werden Zinsen für Nachforderungen und Stundung von Steuern nicht\n"
+            "Ab 1999 werden Zinsen für Nachforderungen und Stundung von Steuern nicht "
             "mehr als Sonderausgaben berücksichtigt."));
         l->setObjectName(QStringLiteral("ZinsenLbl"));
+        l->setWordWrap(true);
+        l->setMinimumWidth(420);
         if (auto* lay = qobject_cast<QGridLayout*>(zinsen->layout()))
             lay->addWidget(l, 0, 0, 1, -1, Qt::AlignTop | Qt::AlignLeft);
     }
+    KeinUmbruch(*this, QStringLiteral("&Kirchensteuer"));
 }
 
 void TF_SAKiZi::FormShow() {
@@ -279,8 +309,12 @@ const Seitenbeschreibung& TF_SAVaVr::Beschreibung() {
 TF_SAVaVr::TF_SAVaVr(Seitenumgebung& u, QWidget* eltern)
     : SaRechenSeite(u, VaVrBeschreibung, nullptr, eltern) {
     EhegattenFelder({Steuer(Feld::VerlustAbEheg), Steuer(Feld::Ruecktrag2)});
-    EhegattenLabels({findChild<QLabel*>(QStringLiteral("VerlustAbEhegLbl")),
-                     findChild<QLabel*>(QStringLiteral("Ruecktrag2Lbl"))});
+    const QString eheg = QStringLiteral("Ehegatte");
+    QLabel* abzug = Kopflabel(*this, QStringLiteral("Verlustabz&ug"), eheg);
+    QLabel* ruecktrag = Kopflabel(*this, QStringLiteral("&Verlustrücktrag"), eheg);
+    if (abzug) abzug->setObjectName(QStringLiteral("EhegAbzugLbl"));
+    if (ruecktrag) ruecktrag->setObjectName(QStringLiteral("EhegRuecktragLbl"));
+    EhegattenLabels({abzug, ruecktrag});
 }
 
 }  // namespace quarnel::gui
