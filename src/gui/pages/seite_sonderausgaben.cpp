@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QGridLayout>
 #include <QTabWidget>
-#include <cstring>
 
 #include "calc/betrag.h"
 #include "pages/seiten_sa1.h"
@@ -134,14 +133,15 @@ void KeinUmbruch(TForm11& s, const QString& reiter) {
         for (QLabel* l : r->findChildren<QLabel*>()) l->setWordWrap(false);
 }
 
-// Moves a built control into column `spalte` of its row.
-void InSpalte(QWidget* w, int spalte) {
+// Moves a built control into column `spalte` of its row; the row, or -1.
+int InSpalte(QWidget* w, int spalte) {
     auto* lay = w ? qobject_cast<QGridLayout*>(w->parentWidget()->layout()) : nullptr;
-    if (!lay) return;
+    if (!lay) return -1;
     int zeile = 0, alt = 0, hoehe = 0, breite = 0;
     lay->getItemPosition(lay->indexOf(w), &zeile, &alt, &hoehe, &breite);
     lay->removeWidget(w);
     lay->addWidget(w, zeile, spalte);
+    return zeile;
 }
 
 // A wage-card sum shown as a field, never typed into and never stored.
@@ -149,7 +149,6 @@ BetragFeld* Anzeigefeld(const QString& name) {
     auto* f = new BetragFeld;
     f->setObjectName(name);
     f->SetzeMaske(QString::fromLatin1(GanzeDM));
-    f->setFixedWidth(16 + 7 * static_cast<int>(std::strlen(GanzeDM)));
     f->setReadOnly(true);
     f->setFocusPolicy(Qt::NoFocus);
     QPalette p = f->palette();
@@ -162,12 +161,9 @@ BetragFeld* Anzeigefeld(const QString& name) {
 void AnzeigeZeile(TForm11& s, const QString& reiter, const char* text, BetragFeld* er,
                   BetragFeld* sie) {
     QLabel* l = Kopflabel(s, reiter, QString::fromUtf8(text));
-    auto* lay = l ? qobject_cast<QGridLayout*>(l->parentWidget()->layout()) : nullptr;
-    if (!lay) return;
-    int zeile = 0, spalte = 0, hoehe = 0, breite = 0;
-    lay->getItemPosition(lay->indexOf(l), &zeile, &spalte, &hoehe, &breite);
-    lay->removeWidget(l);
-    lay->addWidget(l, zeile, 0);
+    const int zeile = InSpalte(l, 0);  // no longer across the row
+    if (zeile < 0) return;
+    auto* lay = static_cast<QGridLayout*>(l->parentWidget()->layout());
     lay->addWidget(er, zeile, 2);
     lay->addWidget(sie, zeile, 4);
 }
