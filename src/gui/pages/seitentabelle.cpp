@@ -7,6 +7,7 @@
 #include "pages/seiten.h"
 #include "pages/seiten_www.h"
 #include "pages/seiten_gse.h"
+#include "pages/seiten_sa1.h"
 #include "pages/seiten_wk.h"
 #include "print/druckausgabe.h"
 #include "shell/tf_globmain.h"
@@ -46,6 +47,11 @@ const Eintrag Seitentabelle[] = {
     {4, 0, [](Seitenumgebung& u, int s) { return Werbungskostenseite(u, 1, s); }},
     {5, 0, [](Seitenumgebung& u, int s) { return Werbungskostenseite(u, 2, s); }},
     {13, 5, [](Seitenumgebung& u, int) -> TForm11* { return new TF_AbAusBi(u); }},
+    // Sonderausgaben: insurance, annuities, church tax, loss deduction.
+    {12, 1, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SAVers(u); }},
+    {12, 2, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SaRDL(u); }},
+    {12, 3, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SAKiZi(u); }},
+    {12, 7, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SAVaVr(u); }},
     {17, 2, [](Seitenumgebung& u, int) -> TForm11* { return new TF_Kurz(u); }},
     {17, 1, [](Seitenumgebung& u, int) -> TForm11* { return new TF_WWW(u); }},
     // Rental objects 1..4, business, self-employment, farming and forestry.
@@ -137,6 +143,8 @@ std::span<const BeschriebeneSeite> AlleSeitenbeschreibungen() {
         // Rental objects, business, self-employment, farming and forestry.
         {&TF_VuV::Beschreibung(), 4}, {&TF_GSE1::Beschreibung(), 1},
         {&TF_GSE2::Beschreibung(), 1}, {&TF_LuF::Beschreibung(), 1},
+        {&TF_SAVers::Beschreibung(), 1}, {&TF_SaRDL::Beschreibung(), 1},
+        {&TF_SAKiZi::Beschreibung(), 1}, {&TF_SAVaVr::Beschreibung(), 1},
     };
     return alle;
 }

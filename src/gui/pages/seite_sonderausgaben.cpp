@@ -1,0 +1,316 @@
+// The special-expense pages of insurance contributions, annuities and
+// maintenance, church tax and interest, loss deduction and carry-back.
+#include <QApplication>
+#include <QGridLayout>
+#include <QTabWidget>
+
+#include "calc/betrag.h"
+#include "pages/seiten_sa1.h"
+#include "pages/seitenzustand.h"
+#include "pages/sonderausgaben.h"
+#include "pages/werbungskosten.h"
+#include "widgets/maskenfeld.h"
+
+namespace quarnel::gui {
+
+namespace {
+
+constexpr const char* GanzeDM = "ii,iii,iii";
+constexpr const char* MitPfennig = "i,iii,iii.ii";
+constexpr const char* Prozent = "999%";
+
+// --- Versicherungen ------------------------------------------------------------------------
+
+constexpr const char* AnteilText =
+    "Arbeitnehmeranteil am Gesamtsozial-\nversicherungsbeitrag lt. Lohnsteuerkarte";
+constexpr const char* AnteilAbText = "abzgl. Erstattungen lt. Lohnsteuerkarte";
+
+constexpr FeldZusatz VersZusatz[] = {
+    {"FreiwHoeher", nullptr, 0, 0, ZNormal,
+     "Freiwillige Angestellten-,\nArbeiterrenten, Höherver-\nsicherung sowie Beiträge von\n"
+     "Nicharbeitnehmern"},
+    {"PrivateListeDm", nullptr, 0, 0, ZGesperrt, "(Interne Aufstellung als eigener Nachweis)"},
+};
+
+constexpr Zeilenplan VersZeilen[] = {
+    {"&Gesetzliche", "|Stpfl.|Ehegatte", ""},
+    {"&Gesetzliche", AnteilText, ""},
+    {"&Gesetzliche", AnteilAbText, ""},
+    {"&Gesetzliche",
+     "Zusätzliche freiwillige Pflegeversicherung\n(bei Personen, die nach 31.12.57 geboren sind)",
+     "ZusPflegeStpfl ZusPflegeEheg"},
+    {"&Private", "|gezahlt|erstattet|ergibt", ""},
+    {"&Private", "Kranken- und Pflegeversicherung", "KrankenGez KrankenErst KrankenErg"},
+    {"&Private", "Unfallversicherung", "UnfallGez UnfallErst UnfallErg"},
+    {"&Private", "Lebensversicherung ", "LebenGez LebenErst LebenErg"},
+    {"&Private", "Haftpflichtversicherung", "HaftGez HaftErst HaftErg"},
+};
+
+constexpr Knopfplan VersKnoepfe[] = {
+    {"&Private", "PrivateBtn", "&Liste....", 29, "PrivateListeDm",
+     "Liste der Versicherungsbeiträge", 567},
+};
+
+const Seitenbeschreibung VersBeschreibung{
+    "TF_SAVers", "Versicherungen, Bauspar", "&Gesetzliche|&Private", nullptr, GanzeDM, nullptr,
+    VersZusatz,  VersZeilen,                VersKnoepfe,
+};
+
+// --- Renten, dauernde Lasten, Unterhalt ------------------------------------------------------
+
+constexpr FeldZusatz RdlZusatz[] = {
+    {"ReErtAntBek", Prozent, 0, 100},
+    {"ReErtAntRech", Prozent, 0, 100},
+};
+
+constexpr Zeilenplan RdlZeilen[] = {
+    {"&Unterhalt", "|Name des Ehegatten|Gezahlter Betrag", ""},
+    {"&Unterhalt", "1.", "UntName1 UntDM1"},
+    {"&Unterhalt", "2.", "UntName2 UntDM2"},
+    {"&Unterhalt", "3.", "UntName3 UntDM3"},
+};
+
+const Seitenbeschreibung RdlBeschreibung{
+    "TF_SaRDL", "Renten, Dauernde Lasten, Unterhalt ", "&Renten|&Lasten|&Unterhalt",
+    nullptr,    MitPfennig,                           nullptr,
+    RdlZusatz,  RdlZeilen,
+};
+
+// --- Kirchensteuer, Steuerzinsen ---------------------------------------------------------------
+
+constexpr FeldZusatz KiZiZusatz[] = {
+    {"KiWeitere", nullptr, 0, 0, ZNormal,
+     "Weitere Kirchensteuerzahlungen\n(2001 gezahlte Kirchensteuer)"},
+};
+
+const Seitenbeschreibung KiZiBeschreibung{
+    "TF_SAKiZi", "Kirchensteuer, Steuerzinsen", "&Kirchensteuer|&Steuerzinsen",
+    nullptr,     MitPfennig,                    nullptr,
+    KiZiZusatz,
+};
+
+// --- Verlustabzug, Verlustrücktrag ---------------------------------------------------------
+
+constexpr Zeilenplan VaVrZeilen[] = {
+    {"Verlustabz&ug", "Verlustabzug nach § 10d EStG", ""},
+    {"Verlustabz&ug", "|Stpfl.|Ehegatte", ""},
+    {"Verlustabz&ug", "Verlustabzug lt. Feststellungsbescheid", "VerlustAbStpfl VerlustAbEheg"},
+    {"&Verlustrücktrag", "Antrag auf Beschränkung des Verlustrücktrags", ""},
+    {"&Verlustrücktrag", "|Stpfl.|Ehegatte", ""},
+    {"&Verlustrücktrag", "Rücktrag nach 2000", "Ruecktrag1 Ruecktrag2"},
+};
+
+const Seitenbeschreibung VaVrBeschreibung{
+    "TF_SAVaVr", "Verlustabzug, Verlustrücktrag", "Verlustabz&ug|&Verlustrücktrag",
+    nullptr,     "ii,iii,iii.ii",                 nullptr,
+    {},          VaVrZeilen,
+};
+
+// The spouse-label style: greyed and italic with the basic table, else upright.
+void EhegattenStil(QLabel* l, bool grundtabelle) {
+    QPalette p = l->palette();
+    const QPalette system = QApplication::palette();
+    p.setColor(QPalette::WindowText,
+               system.color(grundtabelle ? QPalette::Dark : QPalette::ButtonText));
+    l->setPalette(p);
+    QFont f = l->font();
+    f.setItalic(grundtabelle);
+    l->setFont(f);
+}
+
+// The label of a heading row on `reiter` whose text is `text`.
+QLabel* Kopflabel(TForm11& s, const QString& reiter, const QString& text) {
+    QWidget* r = s.Reiter(reiter);
+    if (!r) return nullptr;
+    for (QLabel* l : r->findChildren<QLabel*>())
+        if (l->text() == text) return l;
+    return nullptr;
+}
+
+// Captions of `reiter` in one line each where the descriptor breaks them itself.
+void KeinUmbruch(TForm11& s, const QString& reiter) {
+    if (QWidget* r = s.Reiter(reiter))
+        for (QLabel* l : r->findChildren<QLabel*>()) l->setWordWrap(false);
+}
+
+// Moves a built control into column `spalte` of its row; the row, or -1.
+int InSpalte(QWidget* w, int spalte) {
+    auto* lay = w ? qobject_cast<QGridLayout*>(w->parentWidget()->layout()) : nullptr;
+    if (!lay) return -1;
+    int zeile = 0, alt = 0, hoehe = 0, breite = 0;
+    lay->getItemPosition(lay->indexOf(w), &zeile, &alt, &hoehe, &breite);
+    lay->removeWidget(w);
+    lay->addWidget(w, zeile, spalte);
+    return zeile;
+}
+
+// A wage-card sum shown as a field, never typed into and never stored.
+BetragFeld* Anzeigefeld(const QString& name) {
+    auto* f = new BetragFeld;
+    f->setObjectName(name);
+    f->SetzeMaske(QString::fromLatin1(GanzeDM));
+    f->setReadOnly(true);
+    f->setFocusPolicy(Qt::NoFocus);
+    QPalette p = f->palette();
+    p.setColor(QPalette::Base, p.color(QPalette::Window));
+    f->setPalette(p);
+    return f;
+}
+
+// Turns the heading row `text` of `reiter` into a row of two shown fields.
+void AnzeigeZeile(TForm11& s, const QString& reiter, const char* text, BetragFeld* er,
+                  BetragFeld* sie) {
+    QLabel* l = Kopflabel(s, reiter, QString::fromUtf8(text));
+    const int zeile = InSpalte(l, 0);  // no longer across the row
+    if (zeile < 0) return;
+    auto* lay = static_cast<QGridLayout*>(l->parentWidget()->layout());
+    lay->addWidget(er, zeile, 2);
+    lay->addWidget(sie, zeile, 4);
+}
+
+}  // namespace
+
+// --- what these pages share ------------------------------------------------------------------
+
+SaRechenSeite::SaRechenSeite(Seitenumgebung& u, const Seitenbeschreibung& b, Rechnung rechnung,
+                             QWidget* eltern)
+    : TForm11(u, 0, eltern), rechnung_(rechnung) {
+    setObjectName(QString::fromLatin1(b.klasse));
+    SeiteAufbauen(*this, b, 1);
+    SeitenzustandGlobal().uebernahme = false;
+    OvcNb()->setCurrentIndex(0);
+}
+
+void SaRechenSeite::FormShow() {
+    TForm11::FormShow();
+    KopfPnl()->setText(QStringLiteral("  ") + InfoTitelLbl()->text());
+}
+
+void SaRechenSeite::DatenLaden() {
+    TForm11::DatenLaden();
+    const bool zusammen = Satz().Bool(Feld::Splitting);
+    for (QWidget* w : ehegFelder_) w->setEnabled(zusammen);
+    const bool grund = Satz().Bool(Feld::Grundtabelle);
+    for (QLabel* l : ehegLabels_) EhegattenStil(l, grund);
+}
+
+void SaRechenSeite::AnzeigeRechnen() {
+    if (!geladen_ || rechnet_ || !rechnung_) return;
+    rechnet_ = true;
+    DatenSpeichern();
+    rechnung_(Satz());
+    DatenLaden();
+    rechnet_ = false;
+}
+
+void SaRechenSeite::FeldVerlassen(QWidget* w) {
+    // Entry fields recompute when they are left; check boxes when clicked.
+    if (!qobject_cast<QLineEdit*>(w)) AnzeigeRechnen();
+}
+
+void SaRechenSeite::EhegattenFelder(std::initializer_list<QWidget*> felder) {
+    for (QWidget* w : felder)
+        if (w) ehegFelder_.push_back(w);
+}
+
+void SaRechenSeite::EhegattenLabels(std::initializer_list<QLabel*> labels) {
+    for (QLabel* l : labels)
+        if (l) ehegLabels_.push_back(l);
+}
+
+// --- TF_SAVers -----------------------------------------------------------------------------------
+
+const Seitenbeschreibung& TF_SAVers::Beschreibung() {
+    return VersBeschreibung;
+}
+
+TF_SAVers::TF_SAVers(Seitenumgebung& u, QWidget* eltern)
+    : SaRechenSeite(u, VersBeschreibung, &VorsorgeRechnen, eltern) {
+    const QString gesetzlich = QStringLiteral("&Gesetzliche");
+    for (int p = 0; p < 2; ++p) {
+        const QString wer = p == 0 ? QStringLiteral("Stpfl") : QStringLiteral("Eheg");
+        anteil_[p] = Anzeigefeld(QStringLiteral("AnAnteil") + wer);
+        anteilAb_[p] = Anzeigefeld(QStringLiteral("AnAnteilAb") + wer);
+    }
+    AnzeigeZeile(*this, gesetzlich, AnteilText, anteil_[0], anteil_[1]);
+    AnzeigeZeile(*this, gesetzlich, AnteilAbText, anteilAb_[0], anteilAb_[1]);
+    QLabel* eheg = Kopflabel(*this, gesetzlich, QStringLiteral("Ehegatte"));
+    if (eheg) eheg->setObjectName(QStringLiteral("EhegLbl"));
+    EhegattenFelder({anteil_[1], anteilAb_[1], Steuer(Feld::ZusPflegeEheg)});
+    EhegattenLabels({eheg});
+    KeinUmbruch(*this, gesetzlich);
+    // Whole DM need less than the mask's width, and the two columns must fit.
+    for (BetragFeld* f : Reiter(gesetzlich)->findChildren<BetragFeld*>()) f->setFixedWidth(78);
+}
+
+void TF_SAVers::DatenLaden() {
+    SaRechenSeite::DatenLaden();
+    for (int p = 1; p <= 2; ++p) {
+        anteil_[p - 1]->SetzeWert(LohnkartenSumme(Satz(), Feld::AnTeilSoVer, p));
+        anteilAb_[p - 1]->SetzeWert(LohnkartenSumme(Satz(), Feld::AgZuKV, p));
+    }
+}
+
+// --- TF_SaRDL ------------------------------------------------------------------------------------
+
+const Seitenbeschreibung& TF_SaRDL::Beschreibung() {
+    return RdlBeschreibung;
+}
+
+TF_SaRDL::TF_SaRDL(Seitenumgebung& u, QWidget* eltern)
+    : SaRechenSeite(u, RdlBeschreibung, &RentenLastenRechnen, eltern) {
+    const int32_t ab1900 = TagesNummer(1900, 1, 1);
+    Datumsbereich(Feld::ReLaeuftSeit, ab1900, LetzterTagSteuerjahr);
+    Datumsbereich(Feld::ReGebAm, ab1900, LetzterTagSteuerjahr);
+    Datumsbereich(Feld::ReEndeAm, ErsterTagSteuerjahr, TagesNummer(Steuerjahr + 94, 12, 31));
+    KeinUmbruch(*this, QStringLiteral("&Renten"));
+    KeinUmbruch(*this, QStringLiteral("&Lasten"));
+    // The deductible total stands under the amounts paid.
+    InSpalte(Steuer(Feld::UntAbziehbar), 4);
+}
+
+// --- TF_SAKiZi -----------------------------------------------------------------------------------
+
+const Seitenbeschreibung& TF_SAKiZi::Beschreibung() {
+    return KiZiBeschreibung;
+}
+
+TF_SAKiZi::TF_SAKiZi(Seitenumgebung& u, QWidget* eltern)
+    : SaRechenSeite(u, KiZiBeschreibung, &KirchensteuerRechnen, eltern) {
+    if (QWidget* zinsen = Reiter(QStringLiteral("&Steuerzinsen"))) {
+        auto* l = new QLabel(QStringLiteral(
+            "Ab 1999 werden Zinsen für Nachforderungen und Stundung von Steuern nicht "
+            "mehr als Sonderausgaben berücksichtigt."));
+        l->setObjectName(QStringLiteral("ZinsenLbl"));
+        l->setWordWrap(true);
+        l->setMinimumWidth(420);
+        if (auto* lay = qobject_cast<QGridLayout*>(zinsen->layout()))
+            lay->addWidget(l, 0, 0, 1, -1, Qt::AlignTop | Qt::AlignLeft);
+    }
+    KeinUmbruch(*this, QStringLiteral("&Kirchensteuer"));
+}
+
+void TF_SAKiZi::FormShow() {
+    SaRechenSeite::FormShow();
+    // The wage-card sum is current as soon as the page opens.
+    AnzeigeRechnen();
+}
+
+// --- TF_SAVaVr -----------------------------------------------------------------------------------
+
+const Seitenbeschreibung& TF_SAVaVr::Beschreibung() {
+    return VaVrBeschreibung;
+}
+
+TF_SAVaVr::TF_SAVaVr(Seitenumgebung& u, QWidget* eltern)
+    : SaRechenSeite(u, VaVrBeschreibung, nullptr, eltern) {
+    EhegattenFelder({Steuer(Feld::VerlustAbEheg), Steuer(Feld::Ruecktrag2)});
+    const QString eheg = QStringLiteral("Ehegatte");
+    QLabel* abzug = Kopflabel(*this, QStringLiteral("Verlustabz&ug"), eheg);
+    QLabel* ruecktrag = Kopflabel(*this, QStringLiteral("&Verlustrücktrag"), eheg);
+    if (abzug) abzug->setObjectName(QStringLiteral("EhegAbzugLbl"));
+    if (ruecktrag) ruecktrag->setObjectName(QStringLiteral("EhegRuecktragLbl"));
+    EhegattenLabels({abzug, ruecktrag});
+}
+
+}  // namespace quarnel::gui

@@ -1,0 +1,83 @@
+// The special-expense pages of insurance contributions, annuities and
+// maintenance, church tax and the loss deduction. Each page is built from its
+// descriptor; its page computation (in core) runs after every change.
+#pragma once
+
+#include <QLabel>
+
+#include "pages/seitenbau.h"
+
+namespace quarnel::gui {
+
+class BetragFeld;
+
+// What these pages share: header from the title, the page computation after
+// every change (store, compute, load again), the spouse's fields enabled with
+// joint assessment.
+class SaRechenSeite : public TForm11 {
+    Q_OBJECT
+  public:
+    using Rechnung = void (*)(CaseRecord&);
+    SaRechenSeite(Seitenumgebung& u, const Seitenbeschreibung& b, Rechnung rechnung,
+                  QWidget* eltern);
+    void FormShow() override;
+    void DatenLaden() override;
+    void AnzeigeRechnen() override;
+
+  protected:
+    void FeldVerlassen(QWidget* w) override;
+    // The spouse's controls, enabled only when `Splitting` is set.
+    void EhegattenFelder(std::initializer_list<QWidget*> felder);
+    // Labels of the spouse that are greyed and italic with the basic table.
+    void EhegattenLabels(std::initializer_list<QLabel*> labels);
+
+  private:
+    Rechnung rechnung_;
+    bool rechnet_ = false;
+    std::vector<QWidget*> ehegFelder_;
+    std::vector<QLabel*> ehegLabels_;
+};
+
+// Insurance contributions: the wage-card shares shown, the private
+// insurances, the list of insurance contributions.
+class TF_SAVers : public SaRechenSeite {
+    Q_OBJECT
+  public:
+    explicit TF_SAVers(Seitenumgebung& u, QWidget* eltern = nullptr);
+    static const Seitenbeschreibung& Beschreibung();
+    void DatenLaden() override;
+    // The wage-card sums (line 23 and line 22 of both cards) of person 1 or 2.
+    BetragFeld* AnAnteil(int person) const { return anteil_[person - 1]; }
+    BetragFeld* AnAnteilAb(int person) const { return anteilAb_[person - 1]; }
+
+  private:
+    BetragFeld* anteil_[2];
+    BetragFeld* anteilAb_[2];
+};
+
+// Annuities, permanent burdens, maintenance of a divorced spouse.
+class TF_SaRDL : public SaRechenSeite {
+    Q_OBJECT
+  public:
+    explicit TF_SaRDL(Seitenumgebung& u, QWidget* eltern = nullptr);
+    static const Seitenbeschreibung& Beschreibung();
+};
+
+// Church tax paid and refunded; interest on taxes is no longer deductible.
+class TF_SAKiZi : public SaRechenSeite {
+    Q_OBJECT
+  public:
+    explicit TF_SAKiZi(Seitenumgebung& u, QWidget* eltern = nullptr);
+    static const Seitenbeschreibung& Beschreibung();
+    void FormShow() override;
+};
+
+// Loss deduction and the limit of the loss carry-back.
+class TF_SAVaVr : public SaRechenSeite {
+    Q_OBJECT
+  public:
+    explicit TF_SAVaVr(Seitenumgebung& u, QWidget* eltern = nullptr);
+    static const Seitenbeschreibung& Beschreibung();
+};
+
+}  // namespace quarnel::gui
