@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "pages/seiten.h"
+#include "pages/seiten_fw.h"
 #include "pages/seiten_wk.h"
 #include "print/druckausgabe.h"
 #include "shell/tf_globmain.h"
@@ -45,6 +46,10 @@ const Eintrag Seitentabelle[] = {
     {5, 0, [](Seitenumgebung& u, int s) { return Werbungskostenseite(u, 2, s); }},
     {13, 5, [](Seitenumgebung& u, int) -> TForm11* { return new TF_AbAusBi(u); }},
     {17, 2, [](Seitenumgebung& u, int) -> TForm11* { return new TF_Kurz(u); }},
+    // the owner-occupied home, the taxes paid, the statistics annex
+    {14, 0, [](Seitenumgebung& u, int s) { return WohneigentumSeite(u, s); }},
+    {15, 0, [](Seitenumgebung& u, int) -> TForm11* { return new TF_Anrech(u); }},
+    {16, 0, [](Seitenumgebung& u, int) -> TForm11* { return new TF_Stat(u); }},
 };
 
 class HauptfensterUmgebung : public Seitenumgebung {
@@ -126,6 +131,10 @@ std::span<const BeschriebeneSeite> AlleSeitenbeschreibungen() {
         {&TF_WKVerpfl::Beschreibung(), 2}, {&TF_WKDoppH::Beschreibung(), 2},
         {&TF_WKZimmer::Beschreibung(), 2}, {&TF_WKReise::Beschreibung(), 2},
         {&TF_WKSonst::Beschreibung(), 2},
+        // the owner-occupied home, the taxes paid, the statistics annex
+        {&TF_SaFW0::Beschreibung(), 1}, {&TF_SaFW1::Beschreibung(), 1},
+        {&TF_SaFW2::Beschreibung(), 1}, {&TF_SaFW3::Beschreibung(), 1},
+        {&TF_Anrech::Beschreibung(), 1}, {&TF_Stat::Beschreibung(), 1},
     };
     return alle;
 }
