@@ -764,9 +764,16 @@ class HauptfensterTest : public QObject {
         QVERIFY(a.haupt->Kurzberechnung());
         QVERIFY(a.haupt->SeitenSchliessen());
         QVERIFY(!a.haupt->Kurzberechnung());
-        // An area without a page yet says so.
+        // The § 10e page of the old states prints sheet 62.
+        a.haupt->SeiteOeffnen(14, 5);
+        w = a.haupt->Mdi()->activeSubWindow();
+        QVERIFY(w && w->widget());
+        QCOMPARE(w->widget()->objectName(), QStringLiteral("TF_SaFW3"));
+        QCOMPARE(a.haupt->Formularblatt(), 62);
+        QVERIFY(a.haupt->SeitenSchliessen());
+        // A page the area does not have says so.
         a.senke.protokoll.clear();
-        a.haupt->SeiteOeffnen(16, 1);
+        a.haupt->SeiteOeffnen(14, 6);
         QVERIFY(EnthaeltText(a.senke, NichtVerfuegbarText));
     }
 

@@ -8,6 +8,7 @@
 #include "pages/seiten_www.h"
 #include "pages/seiten_gse.h"
 #include "pages/seiten_sa1.h"
+#include "pages/seiten_fw.h"
 #include "pages/seiten_wk.h"
 #include "print/druckausgabe.h"
 #include "shell/tf_globmain.h"
@@ -59,6 +60,10 @@ const Eintrag Seitentabelle[] = {
     {8, 0, [](Seitenumgebung& u, int) -> TForm11* { return new TF_GSE1(u); }},
     {9, 0, [](Seitenumgebung& u, int) -> TForm11* { return new TF_GSE2(u); }},
     {10, 0, [](Seitenumgebung& u, int) -> TForm11* { return new TF_LuF(u); }},
+    // the owner-occupied home, the taxes paid, the statistics annex
+    {14, 0, [](Seitenumgebung& u, int s) { return WohneigentumSeite(u, s); }},
+    {15, 0, [](Seitenumgebung& u, int) -> TForm11* { return new TF_Anrech(u); }},
+    {16, 0, [](Seitenumgebung& u, int) -> TForm11* { return new TF_Stat(u); }},
 };
 
 class HauptfensterUmgebung : public Seitenumgebung {
@@ -145,6 +150,10 @@ std::span<const BeschriebeneSeite> AlleSeitenbeschreibungen() {
         {&TF_GSE2::Beschreibung(), 1}, {&TF_LuF::Beschreibung(), 1},
         {&TF_SAVers::Beschreibung(), 1}, {&TF_SaRDL::Beschreibung(), 1},
         {&TF_SAKiZi::Beschreibung(), 1}, {&TF_SAVaVr::Beschreibung(), 1},
+        // the owner-occupied home, the taxes paid, the statistics annex
+        {&TF_SaFW0::Beschreibung(), 1}, {&TF_SaFW1::Beschreibung(), 1},
+        {&TF_SaFW2::Beschreibung(), 1}, {&TF_SaFW3::Beschreibung(), 1},
+        {&TF_Anrech::Beschreibung(), 1}, {&TF_Stat::Beschreibung(), 1},
     };
     return alle;
 }
