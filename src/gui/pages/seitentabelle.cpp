@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "pages/seiten.h"
+#include "pages/seiten_sa.h"
 #include "pages/seiten_wk.h"
 #include "print/druckausgabe.h"
 #include "shell/tf_globmain.h"
@@ -126,6 +127,8 @@ std::span<const BeschriebeneSeite> AlleSeitenbeschreibungen() {
         {&TF_WKVerpfl::Beschreibung(), 2}, {&TF_WKDoppH::Beschreibung(), 2},
         {&TF_WKZimmer::Beschreibung(), 2}, {&TF_WKReise::Beschreibung(), 2},
         {&TF_WKSonst::Beschreibung(), 2},
+        // household help, tax advice, education costs, donations
+        {&TF_HausHi::Beschreibung(), 1},
     };
     return alle;
 }
