@@ -45,6 +45,9 @@ const Eintrag Seitentabelle[] = {
     {4, 0, [](Seitenumgebung& u, int s) { return Werbungskostenseite(u, 1, s); }},
     {5, 0, [](Seitenumgebung& u, int s) { return Werbungskostenseite(u, 2, s); }},
     {13, 5, [](Seitenumgebung& u, int) -> TForm11* { return new TF_AbAusBi(u); }},
+    {12, 4, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SAHaHi(u); }},
+    {12, 5, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SaAbKost(u); }},
+    {12, 6, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SaSpende(u); }},
     {17, 2, [](Seitenumgebung& u, int) -> TForm11* { return new TF_Kurz(u); }},
 };
 
@@ -128,7 +131,8 @@ std::span<const BeschriebeneSeite> AlleSeitenbeschreibungen() {
         {&TF_WKZimmer::Beschreibung(), 2}, {&TF_WKReise::Beschreibung(), 2},
         {&TF_WKSonst::Beschreibung(), 2},
         // household help, tax advice, education costs, donations
-        {&TF_HausHi::Beschreibung(), 1},
+        {&TF_HausHi::Beschreibung(), 1}, {&TF_SAHaHi::Beschreibung(), 1},
+        {&TF_SaAbKost::Beschreibung(), 1}, {&TF_SaSpende::Beschreibung(), 1},
     };
     return alle;
 }

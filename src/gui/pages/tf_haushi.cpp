@@ -154,6 +154,11 @@ void TF_HausHi::AnzeigeRechnen() {
     rechnet_ = false;
 }
 
+void TF_HausHi::FeldVerlassen(QWidget* w) {
+    // Entry fields recompute when they are left; check boxes when clicked.
+    if (!qobject_cast<QLineEdit*>(w)) AnzeigeRechnen();
+}
+
 void TF_HausHi::OkBtnClick() {
     SeitenzustandGlobal().uebernahme = true;
     Schliessen();
