@@ -3,6 +3,7 @@
 // list take-overs with their rounding, the school-fee rows of the children
 // with allowance, and the joint case with children, household help and
 // donations entered through the pages against the same case set by field.
+#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
@@ -99,6 +100,17 @@ class Sonderausgabenseiten2Test : public QObject {
         QCOMPARE(u.hilfe, 562);
         QCOMPARE(antrag->KopfPnl()->text().trimmed(),
                  QStringLiteral("Beschäftigung einer Haushaltshilfe"));
+        // The burden result stands below its reasons, each row on its own.
+        auto zeileVon = [](QWidget* w) {
+            auto* g = qobject_cast<QGridLayout*>(w->parentWidget()->layout());
+            int z = -1, s = 0, h = 0, b = 0;
+            g->getItemPosition(g->indexOf(w), &z, &s, &h, &b);
+            return z;
+        };
+        const int hilflos = zeileVon(antrag->Steuer(Feld::AbHilflosePersCB));
+        QCOMPARE(zeileVon(antrag->Steuer(Feld::AbMoegl)), hilflos + 1);
+        QCOMPARE(zeileVon(antrag->findChild<QPushButton*>(QStringLiteral("OkBtn"))), hilflos + 2);
+        QCOMPARE(zeileVon(antrag->Steuer(Feld::AbKrankheitCB)), hilflos - 1);
         Eintragen(*antrag, Feld::BeschVom, QStringLiteral("01.01.2001"));
         Eintragen(*antrag, Feld::BeschBis, QStringLiteral("31.12.2001"));
         Eintragen(*antrag, Feld::RVBeitragVom, QStringLiteral("01.03.2001"));

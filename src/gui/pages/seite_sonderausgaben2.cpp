@@ -1,6 +1,7 @@
 // The special-expense pages of household help and tax advice, own education
 // costs and school fees, and donations.
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -84,8 +85,8 @@ constexpr Zeilenplan AbKostZeilen[] = {
 };
 
 constexpr Knopfplan AbKostKnoepfe[] = {
-    {Ausb, "AusStpfBtn", "&Liste ....", 0, "AusStpfDM"},
-    {Ausb, "AusEheBtn", "L&iste ....", 0, "AusEheDM"},
+    {Ausb, "AusStpfBtn", "&Liste ...."},
+    {Ausb, "AusEheBtn", "L&iste ...."},
 };
 
 const Seitenbeschreibung AbKostBeschreibung{
@@ -160,6 +161,22 @@ const Seitenbeschreibung SpendeBeschreibung{
     SpendeZeilen,
     SpendeKnoepfe,
 };
+
+// Puts a list button right of the amount field it fills, in the field's cell.
+void KnopfNeben(QWidget* feld, QWidget* knopf) {
+    auto* g = qobject_cast<QGridLayout*>(feld->parentWidget()->layout());
+    int zeile = 0, spalte = 0, h = 0, b = 0;
+    g->getItemPosition(g->indexOf(feld), &zeile, &spalte, &h, &b);
+    auto* zelle = new QWidget(feld->parentWidget());
+    auto* l = new QHBoxLayout(zelle);
+    l->setContentsMargins(0, 0, 0, 0);
+    g->removeWidget(feld);
+    knopf->parentWidget()->layout()->removeWidget(knopf);
+    l->addWidget(feld);
+    l->addWidget(knopf);
+    l->addStretch(1);
+    g->addWidget(zelle, zeile, spalte);
+}
 
 }  // namespace
 
@@ -239,6 +256,8 @@ TF_SAHaHi::TF_SAHaHi(Seitenumgebung& u, QWidget* eltern)
 }
 
 void TF_SAHaHi::DatenLaden() {
+    // Current also for a case whose application was never opened here.
+    HaushaltshilfeRechnen(Satz());
     HaushaltshilfeErgebnisUebernehmen(Satz());
     SaSeite::DatenLaden();
 }
@@ -263,6 +282,12 @@ TF_SaAbKost::TF_SaAbKost(Seitenumgebung& u, QWidget* eltern)
     const QString titel = QStringLiteral("Liste der Ausbildungskosten");
     ListenKnopf("AusStpfBtn", 32, titel, 568, Feld::AusStpfDM, true);
     ListenKnopf("AusEheBtn", 33, titel, 568, Feld::AusEheDM, true);
+    KnopfNeben(Steuer(Feld::AusStpfDM), findChild<QPushButton*>(QStringLiteral("AusStpfBtn")));
+    KnopfNeben(Steuer(Feld::AusEheDM), findChild<QPushButton*>(QStringLiteral("AusEheBtn")));
+    // The two columns share the page's width.
+    for (Feld f : {Feld::AusStpfArtAusb, Feld::AusEheArtAusb, Feld::AusStpfArtKost,
+                   Feld::AusEheArtKost})
+        Steuer(f)->setMinimumWidth(120);
     // The row says what the two boxes are.
     Kasten(Feld::AusStpfAusJaCB)->setText(QString());
     Kasten(Feld::AusEheAusJaCB)->setText(QString());
@@ -327,6 +352,7 @@ TF_SaSpende::TF_SaSpende(Seitenumgebung& u, QWidget* eltern)
         stiftungErg_ = new BetragFeld(stift);
         stiftungErg_->setObjectName(QStringLiteral("StiftungErg"));
         stiftungErg_->SetzeMaske(QStringLiteral("i,iii,iii.ii"));
+        stiftungErg_->setFixedWidth(Steuer(Feld::StiftFA)->width());
         stiftungErg_->setReadOnly(true);
         stiftungErg_->setFocusPolicy(Qt::NoFocus);
         QPalette p = stiftungErg_->palette();

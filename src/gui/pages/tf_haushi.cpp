@@ -60,7 +60,8 @@ void ZeileVerschieben(QGridLayout* g, int von, int vor) {
     for (int i = g->count() - 1; i >= 0; --i) {
         int z = 0, s = 0, h = 0, b = 0;
         g->getItemPosition(i, &z, &s, &h, &b);
-        if (z < std::min(von, vor) || z > std::max(von, vor)) continue;
+        // The rows between the two move up or down by one.
+        if (von < vor ? (z < von || z >= vor) : (z < vor || z > von)) continue;
         if (z == von)
             z = von < vor ? vor - 1 : vor;
         else
