@@ -9,6 +9,7 @@
 #include "pages/seiten_gse.h"
 #include "pages/seiten_sa1.h"
 #include "pages/seiten_fw.h"
+#include "pages/seiten_sa.h"
 #include "pages/seiten_wk.h"
 #include "print/druckausgabe.h"
 #include "shell/tf_globmain.h"
@@ -53,6 +54,9 @@ const Eintrag Seitentabelle[] = {
     {12, 2, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SaRDL(u); }},
     {12, 3, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SAKiZi(u); }},
     {12, 7, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SAVaVr(u); }},
+    {12, 4, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SAHaHi(u); }},
+    {12, 5, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SaAbKost(u); }},
+    {12, 6, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SaSpende(u); }},
     {17, 2, [](Seitenumgebung& u, int) -> TForm11* { return new TF_Kurz(u); }},
     {17, 1, [](Seitenumgebung& u, int) -> TForm11* { return new TF_WWW(u); }},
     // Rental objects 1..4, business, self-employment, farming and forestry.
@@ -154,6 +158,9 @@ std::span<const BeschriebeneSeite> AlleSeitenbeschreibungen() {
         {&TF_SaFW0::Beschreibung(), 1}, {&TF_SaFW1::Beschreibung(), 1},
         {&TF_SaFW2::Beschreibung(), 1}, {&TF_SaFW3::Beschreibung(), 1},
         {&TF_Anrech::Beschreibung(), 1}, {&TF_Stat::Beschreibung(), 1},
+        // household help, tax advice, education costs, donations
+        {&TF_HausHi::Beschreibung(), 1}, {&TF_SAHaHi::Beschreibung(), 1},
+        {&TF_SaAbKost::Beschreibung(), 1}, {&TF_SaSpende::Beschreibung(), 1},
     };
     return alle;
 }

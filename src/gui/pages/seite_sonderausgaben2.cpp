@@ -1,0 +1,378 @@
+// The special-expense pages of household help and tax advice, own education
+// costs and school fees, and donations.
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "calc/betrag.h"
+#include "pages/seiten_sa.h"
+#include "pages/seitenzustand.h"
+#include "pages/sonderausgaben.h"
+#include "widgets/maskenfeld.h"
+
+namespace quarnel::gui {
+
+namespace {
+
+// The spouse's labels on a page of the basic table: greyed and italic.
+void EhegattenStil(QWidget* l, bool grundtabelle) {
+    if (!l) return;
+    QFont f = l->font();
+    f.setItalic(grundtabelle);
+    l->setFont(f);
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText,
+               grundtabelle ? p.color(QPalette::Disabled, QPalette::WindowText)
+                            : p.color(QPalette::Active, QPalette::ButtonText));
+    l->setPalette(p);
+}
+
+// --- household help, tax advice ----------------------------------------------------------
+
+constexpr const char* HaHi = "Haushaltshil&fe";
+
+constexpr FeldZusatz HaHiZusatz[] = {
+    {"StBerDmAusListe", "i,iii,iii"},
+};
+
+constexpr Zeilenplan HaHiZeilen[] = {
+    {HaHi, "<b>Ergebnis</b>|berechnet|Ihr Ansatz", ""},
+    {HaHi, "- Sonderausgaben, max. 18.000 DM", "SATat SaAnsatz"},
+    {HaHi, "- (außergew. Belastungen, max. 1.800 DM)", "AbTat AbAnsatz"},
+};
+
+constexpr Knopfplan HaHiKnoepfe[] = {
+    {HaHi, "HausHiBtn", "Antrag ...."},
+    {"&Steuerberatung", "StBerBtn", "&Liste....", 0, "StBerDmAusListe"},
+};
+
+const Seitenbeschreibung HaHiBeschreibung{
+    "TF_SAHaHi",
+    "Haushaltshilfe, Steuerberatung",
+    "Haushaltshil&fe|&Steuerberatung",
+    nullptr,
+    "i,iii,iii.ii",
+    nullptr,
+    HaHiZusatz,
+    HaHiZeilen,
+    HaHiKnoepfe,
+};
+
+// --- education costs, school fees ----------------------------------------------------------
+
+constexpr const char* Ausb = "A&usbildung";
+constexpr const char* Schule = "&Schulgeld";
+
+constexpr FeldZusatz AbKostZusatz[] = {
+    {"AusStpfDM", "i,iii,iii"},
+    {"AusEheDM", "i,iii,iii"},
+};
+
+constexpr Zeilenplan AbKostZeilen[] = {
+    {Ausb, "|I. Steuerpflichtiger|II. Ehegatte", ""},
+    {Ausb, "Art der Ausbildung", "AusStpfArtAusb AusEheArtAusb"},
+    {Ausb, "Art der Aufwendungen", "AusStpfArtKost AusEheArtKost"},
+    {Ausb, "Aufstellung der Kosten", "AusStpfDM AusEheDM"},
+    {Ausb, "Auswärtige Unterbringung", "AusStpfAusJaCB AusEheAusJaCB"},
+    {Schule, "Kind|Bezeichnung der Schule|gezahlt|abziehbar", ""},
+    {Schule, "1.", "SGBezKi1 SGGezKi1 SGAbzugKi1"},
+    {Schule, "2.", "SGBezKi2 SGGezKi2 SGAbzugKi2"},
+    {Schule, "3.", "SGBezKi3 SGGezKi3 SGAbzugKi3"},
+    {Schule, "4.", "SGBezKi4 SGGezKi4 SGAbzugKi4"},
+    {Schule, "5.", "SGBezKi5 SGGezKi5 SGAbzugKi5"},
+    {Schule, "6.", "SGBezKi6 SGGezKi6 SGAbzugKi6"},
+};
+
+constexpr Knopfplan AbKostKnoepfe[] = {
+    {Ausb, "AusStpfBtn", "&Liste ...."},
+    {Ausb, "AusEheBtn", "L&iste ...."},
+};
+
+const Seitenbeschreibung AbKostBeschreibung{
+    "TF_SaAbKost",
+    "Ausbildungskosten, Schulgeld",
+    "A&usbildung|&Schulgeld",
+    nullptr,
+    "i,iii,iii.ii",
+    nullptr,
+    AbKostZusatz,
+    AbKostZeilen,
+    AbKostKnoepfe,
+};
+
+constexpr Feld SchulBez[] = {Feld::SGBezKi1, Feld::SGBezKi2, Feld::SGBezKi3,
+                             Feld::SGBezKi4, Feld::SGBezKi5, Feld::SGBezKi6};
+constexpr Feld SchulGez[] = {Feld::SGGezKi1, Feld::SGGezKi2, Feld::SGGezKi3,
+                             Feld::SGGezKi4, Feld::SGGezKi5, Feld::SGGezKi6};
+
+// --- donations --------------------------------------------------------------------------
+
+constexpr const char* Stift = "&Stiftung";
+
+constexpr FeldZusatz SpendeZusatz[] = {
+    {"StiftStockVorjahrDM", nullptr, 0, 0, ZNormal,
+     "2001 zu berücksichtigende Spenden einer Stiftung aus 2000"},
+};
+
+constexpr Zeilenplan SpendeZeilen[] = {
+    {"&Wissensch.", "<b>Wissenschaftliche, mildtätige und kulturelle Zwecke</b>", ""},
+    {"&Wissensch.", nullptr, "WissenDM"},
+    {"&Kirchlich", "<b>Kirchlich, religiös, gemeinnützige Zwecke</b>", ""},
+    {"&Kirchlich", nullptr, "KirchDM"},
+    {"&Parteien", "<b>Politische Parteien</b>", ""},
+    {"&Parteien", nullptr, "ParteienDM"},
+    {"W&ählerver.", "<b>Unabhängige Wählervereinigungen</b>", ""},
+    {"W&ählerver.", nullptr, "WaehlerDM"},
+    {Stift, "<b>Spenden in den Vermögensstock einer Stiftung</b>", ""},
+    {Stift, nullptr, "StiftStockDM"},
+    {Stift, "<b>Spenden an Stiftungen (ohne Spenden in Vermögensstock)</b>", ""},
+    {Stift, nullptr, "StiftDM"},
+};
+
+// The four groups: tab, list button (tag g), the field the list sum goes into.
+struct Spendengruppe {
+    const char* knopf;
+    Feld bestaetigt;
+    const char* titel;
+};
+constexpr Spendengruppe Spendengruppen[] = {
+    {"AlleBtn", Feld::WissenDM, "Spenden: Wissensch., mildtätig, Kultur"},
+    {"KirchBtn", Feld::KirchDM, "Spenden: Kirchlich, religiös, gemeinnützig"},
+    {"ParteienBtn", Feld::ParteienDM, "Spenden: Politische Parteien"},
+    {"WaehlerBtn", Feld::WaehlerDM, "Spenden: Unabhängige Wählervereinigungen"},
+};
+
+constexpr Knopfplan SpendeKnoepfe[] = {
+    {"&Wissensch.", "AlleBtn", "&Liste....", 0, "WissenDM"},
+    {"&Kirchlich", "KirchBtn", "&Liste....", 0, "KirchDM"},
+    {"&Parteien", "ParteienBtn", "&Liste....", 0, "ParteienDM"},
+    {"W&ählerver.", "WaehlerBtn", "&Liste....", 0, "WaehlerDM"},
+};
+
+const Seitenbeschreibung SpendeBeschreibung{
+    "TF_SaSpende",
+    "Spenden und Beiträge",
+    "&Wissensch.|&Kirchlich|&Parteien|W&ählerver.|&Stiftung",
+    nullptr,
+    "i,iii,iii.ii",
+    nullptr,
+    SpendeZusatz,
+    SpendeZeilen,
+    SpendeKnoepfe,
+};
+
+// Puts a list button right of the amount field it fills, in the field's cell.
+void KnopfNeben(QWidget* feld, QWidget* knopf) {
+    auto* g = qobject_cast<QGridLayout*>(feld->parentWidget()->layout());
+    int zeile = 0, spalte = 0, h = 0, b = 0;
+    g->getItemPosition(g->indexOf(feld), &zeile, &spalte, &h, &b);
+    auto* zelle = new QWidget(feld->parentWidget());
+    auto* l = new QHBoxLayout(zelle);
+    l->setContentsMargins(0, 0, 0, 0);
+    g->removeWidget(feld);
+    knopf->parentWidget()->layout()->removeWidget(knopf);
+    l->addWidget(feld);
+    l->addWidget(knopf);
+    l->addStretch(1);
+    g->addWidget(zelle, zeile, spalte);
+}
+
+}  // namespace
+
+// --- what the pages share ------------------------------------------------------------------
+
+SaSeite::SaSeite(Seitenumgebung& u, const Seitenbeschreibung& b, Rechnung rechnung,
+                 QWidget* eltern)
+    : TForm11(u, 0, eltern), rechnung_(rechnung) {
+    setObjectName(QString::fromLatin1(b.klasse));
+    SeitenzustandGlobal().uebernahme = false;
+    SeiteAufbauen(*this, b, 1);
+}
+
+void SaSeite::FormShow() {
+    TForm11::FormShow();
+    KopfPnl()->setText(QStringLiteral("  ") + InfoTitelLbl()->text());
+    AnzeigeRechnen();
+}
+
+void SaSeite::AnzeigeRechnen() {
+    if (!geladen_ || rechnet_ || !rechnung_) return;
+    rechnet_ = true;
+    DatenSpeichern();
+    rechnung_(Satz());
+    DatenLaden();
+    rechnet_ = false;
+}
+
+void SaSeite::FeldVerlassen(QWidget* w) {
+    if (!qobject_cast<QLineEdit*>(w)) AnzeigeRechnen();
+}
+
+void SaSeite::ListeRufen(int liste, const QString& titel, int hilfeseite, Feld ziel,
+                         bool aufrunden) {
+    aufruf_ = 2;
+    aufrunden_ = aufrunden;
+    ListeOeffnen(liste, titel, hilfeseite, Betrag(ziel));
+}
+
+void SaSeite::ListenKnopf(const char* name, int liste, const QString& titel, int hilfeseite,
+                          Feld ziel, bool aufrunden) {
+    if (auto* b = findChild<QPushButton*>(QString::fromLatin1(name)))
+        connect(b, &QPushButton::clicked, this, [=, this] {
+            ListeRufen(liste, titel, hilfeseite, ziel, aufrunden);
+        });
+}
+
+void SaSeite::FormActivate() {
+    Seitenzustand& z = SeitenzustandGlobal();
+    if (!ersteAktivierung_) {
+        if (aufruf_ == 1) {
+            // Back from the subordinate page, however it was closed.
+            listenZiel_ = nullptr;
+            z.uebernahme = false;
+            UnterseiteZurueck();
+        } else if (aufruf_ == 2 && z.uebernahme && aufrunden_) {
+            rueckgabe_ = AufrundenDM(umgebung_.Liste().Summe());
+        }
+        aufruf_ = 0;
+    }
+    TForm11::FormActivate();
+}
+
+// --- TF_SAHaHi ---------------------------------------------------------------------------
+
+const Seitenbeschreibung& TF_SAHaHi::Beschreibung() {
+    return HaHiBeschreibung;
+}
+
+TF_SAHaHi::TF_SAHaHi(Seitenumgebung& u, QWidget* eltern)
+    : SaSeite(u, HaHiBeschreibung, nullptr, eltern) {
+    if (auto* b = findChild<QPushButton*>(QStringLiteral("HausHiBtn")))
+        connect(b, &QPushButton::clicked, this, &TF_SAHaHi::HausHiBtnClick);
+    ListenKnopf("StBerBtn", 31, QStringLiteral("Liste der Steuerberatungskosten"), 560,
+                Feld::StBerDmAusListe, true);
+    OvcNb()->setCurrentIndex(1);
+}
+
+void TF_SAHaHi::DatenLaden() {
+    // Current also for a case whose application was never opened here.
+    HaushaltshilfeRechnen(Satz());
+    HaushaltshilfeErgebnisUebernehmen(Satz());
+    SaSeite::DatenLaden();
+}
+
+void TF_SAHaHi::HausHiBtnClick() {
+    aufruf_ = 1;
+    if (!TF_HausHi::Oeffnen(*this, TF_HausHi::Aufruf::Sonderausgabe)) aufruf_ = 0;
+}
+
+void TF_SAHaHi::UnterseiteZurueck() {
+    DatenLaden();
+}
+
+// --- TF_SaAbKost -------------------------------------------------------------------------
+
+const Seitenbeschreibung& TF_SaAbKost::Beschreibung() {
+    return AbKostBeschreibung;
+}
+
+TF_SaAbKost::TF_SaAbKost(Seitenumgebung& u, QWidget* eltern)
+    : SaSeite(u, AbKostBeschreibung, &AusbildungskostenRechnen, eltern) {
+    const QString titel = QStringLiteral("Liste der Ausbildungskosten");
+    ListenKnopf("AusStpfBtn", 32, titel, 568, Feld::AusStpfDM, true);
+    ListenKnopf("AusEheBtn", 33, titel, 568, Feld::AusEheDM, true);
+    KnopfNeben(Steuer(Feld::AusStpfDM), findChild<QPushButton*>(QStringLiteral("AusStpfBtn")));
+    KnopfNeben(Steuer(Feld::AusEheDM), findChild<QPushButton*>(QStringLiteral("AusEheBtn")));
+    // The two columns share the page's width.
+    for (Feld f : {Feld::AusStpfArtAusb, Feld::AusEheArtAusb, Feld::AusStpfArtKost,
+                   Feld::AusEheArtKost})
+        Steuer(f)->setMinimumWidth(120);
+    // The row says what the two boxes are.
+    Kasten(Feld::AusStpfAusJaCB)->setText(QString());
+    Kasten(Feld::AusEheAusJaCB)->setText(QString());
+    // The children's rows are named after the children.
+    for (int k = 0; k < 6; ++k)
+        if (QWidget* l = findChild<QWidget*>(QStringLiteral("SGBezKi%1Lbl").arg(k + 1)))
+            l->setObjectName(QStringLiteral("SGNameKi%1").arg(k + 1));
+    OvcNb()->setCurrentIndex(1);
+}
+
+void TF_SaAbKost::FormShow() {
+    SaSeite::FormShow();
+    Freigaben();
+}
+
+void TF_SaAbKost::DatenLaden() {
+    SaSeite::DatenLaden();
+    const CaseRecord& r = Satz();
+    for (int k = 0; k < 6; ++k)
+        if (auto* l = findChild<QLabel*>(QStringLiteral("SGNameKi%1").arg(k + 1)))
+            l->setText(QStringLiteral("%1. ").arg(k + 1) +
+                       QString::fromStdString(r.TextUtf8(Feld::Vorname, k + 1)).trimmed());
+}
+
+void TF_SaAbKost::Freigaben() {
+    const CaseRecord& r = Satz();
+    for (int k = 0; k < 6; ++k) {
+        const bool kind = UeberTausendstel(r.Dbl(Feld::KindKiFbJahr, k + 1));
+        Steuer(SchulBez[k])->setEnabled(kind);
+        Steuer(SchulGez[k])->setEnabled(kind);
+    }
+    const bool splitting = r.Bool(Feld::Splitting);
+    for (Feld f : {Feld::AusEheArtAusb, Feld::AusEheArtKost, Feld::AusEheAusJaCB, Feld::AusEheDM})
+        Steuer(f)->setEnabled(splitting);
+    if (auto* b = findChild<QWidget*>(QStringLiteral("AusEheBtn"))) b->setEnabled(splitting);
+    // The heading over the spouse's column.
+    QWidget* feld = Steuer(Feld::AusEheArtAusb);
+    auto* g = qobject_cast<QGridLayout*>(feld->parentWidget()->layout());
+    int zeile = 0, spalte = 0, h = 0, b = 0;
+    g->getItemPosition(g->indexOf(feld), &zeile, &spalte, &h, &b);
+    if (QLayoutItem* kopf = g->itemAtPosition(zeile - 1, spalte))
+        EhegattenStil(kopf->widget(), r.Bool(Feld::Grundtabelle));
+}
+
+// --- TF_SaSpende -------------------------------------------------------------------------
+
+const Seitenbeschreibung& TF_SaSpende::Beschreibung() {
+    return SpendeBeschreibung;
+}
+
+TF_SaSpende::TF_SaSpende(Seitenumgebung& u, QWidget* eltern)
+    : SaSeite(u, SpendeBeschreibung, &SpendenRechnen, eltern) {
+    for (int g = 1; g <= 4; ++g) {
+        const Spendengruppe& s = Spendengruppen[g - 1];
+        ListenKnopf(s.knopf, 33 + g, QString::fromUtf8(s.titel), 562 + g, s.bestaetigt, false);
+    }
+    // The two foundation results shown as one sum.
+    if (QWidget* stift = Reiter(QString::fromUtf8(Stift))) {
+        auto* g = static_cast<QGridLayout*>(stift->layout());
+        int zeile = 0, spalte = 0, h = 0, b = 0;
+        g->getItemPosition(g->indexOf(Steuer(Feld::StiftFA)), &zeile, &spalte, &h, &b);
+        stiftungErg_ = new BetragFeld(stift);
+        stiftungErg_->setObjectName(QStringLiteral("StiftungErg"));
+        stiftungErg_->SetzeMaske(QStringLiteral("i,iii,iii.ii"));
+        stiftungErg_->setFixedWidth(Steuer(Feld::StiftFA)->width());
+        stiftungErg_->setReadOnly(true);
+        stiftungErg_->setFocusPolicy(Qt::NoFocus);
+        QPalette p = stiftungErg_->palette();
+        p.setColor(QPalette::Base, p.color(QPalette::Window));
+        stiftungErg_->setPalette(p);
+        auto* l = new QLabel(QStringLiteral("Ergibt Summe (gerundet)"), stift);
+        // Below the last foundation row, before the stretch.
+        g->addWidget(l, zeile + 1, 0);
+        g->addWidget(stiftungErg_, zeile + 1, spalte);
+        g->setRowStretch(zeile + 1, 0);
+        g->setRowStretch(zeile + 2, 1);
+    }
+    OvcNb()->setCurrentIndex(1);
+}
+
+void TF_SaSpende::DatenLaden() {
+    SaSeite::DatenLaden();
+    const CaseRecord& r = Satz();
+    if (stiftungErg_)
+        stiftungErg_->SetzeWert(r.Dbl(Feld::StiftStockErg) + r.Dbl(Feld::StiftSpendenErg));
+}
+
+}  // namespace quarnel::gui
