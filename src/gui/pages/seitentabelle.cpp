@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "pages/seiten.h"
+#include "pages/seiten_rente.h"
 #include "pages/seiten_wk.h"
 #include "print/druckausgabe.h"
 #include "shell/tf_globmain.h"
@@ -45,6 +46,9 @@ const Eintrag Seitentabelle[] = {
     {5, 0, [](Seitenumgebung& u, int s) { return Werbungskostenseite(u, 2, s); }},
     {13, 5, [](Seitenumgebung& u, int) -> TForm11* { return new TF_AbAusBi(u); }},
     {17, 2, [](Seitenumgebung& u, int) -> TForm11* { return new TF_Kurz(u); }},
+    // Pensions and other income: page 1 the annuities, pages 2..4 the tabs of one page.
+    {11, 1, [](Seitenumgebung& u, int) -> TForm11* { return new TF_Rente(u); }},
+    {11, 0, [](Seitenumgebung& u, int s) -> TForm11* { return new TF_SonstEk(u, s - 1); }},
 };
 
 class HauptfensterUmgebung : public Seitenumgebung {
@@ -126,6 +130,7 @@ std::span<const BeschriebeneSeite> AlleSeitenbeschreibungen() {
         {&TF_WKVerpfl::Beschreibung(), 2}, {&TF_WKDoppH::Beschreibung(), 2},
         {&TF_WKZimmer::Beschreibung(), 2}, {&TF_WKReise::Beschreibung(), 2},
         {&TF_WKSonst::Beschreibung(), 2},
+        {&TF_Rente::Beschreibung(), 1}, {&TF_SonstEk::Beschreibung(), 1},
     };
     return alle;
 }
