@@ -1,4 +1,5 @@
 // The annuities page and the other-income page with its private sales.
+#include <QGridLayout>
 #include <QLabel>
 #include <QTabWidget>
 #include <string_view>
@@ -109,9 +110,11 @@ constexpr Zeilenplan SonstZeilen[] = {
     {Grund, "Bezeichnung", "VGrund_Bez"},
     {Grund, "Anschaffungsdatum", "VGrund_KaufDat"},
     {Grund, "Veräußerungsdatum", "VGrund_VerkaufDat"},
-    {Grund, "Nutzung|vom|bis|qm", ""},
-    {Grund, nullptr, "VGrund_EigWohn VGrund_EigWohnVon VGrund_EigWohnBis VGrund_EigWohnQm"},
-    {Grund, nullptr, "VGrund_AndZweck VGrund_AndZweckVon VGrund_AndZweckBis VGrund_AndZweckQm"},
+    {Grund, "Nutzung|vom|bis", ""},
+    {Grund, nullptr, "VGrund_EigWohn VGrund_EigWohnVon VGrund_EigWohnBis"},
+    {Grund, "Fläche (qm)", "VGrund_EigWohnQm"},
+    {Grund, nullptr, "VGrund_AndZweck VGrund_AndZweckVon VGrund_AndZweckBis"},
+    {Grund, "Fläche (qm)", "VGrund_AndZweckQm"},
     {Grund, Spalten, ""},
     {Grund, "Veräußerungspreis", "VGrund_VerkPreis1 VGrund_VerkPreis2"},
     {Grund, "Anschaffungs-/Herstellkosten", "VGrund_KaufPreis1 VGrund_KaufPreis2"},
@@ -190,6 +193,12 @@ EinkunftSeite::EinkunftSeite(Seitenumgebung& u, int instanz, const Seitenbeschre
     OvcNb()->setCurrentIndex(0);
 }
 
+void EinkunftSeite::FormShow() {
+    TForm11::FormShow();
+    // The results as the entries give them, also of a case set by field.
+    AnzeigeRechnen();
+}
+
 void EinkunftSeite::AnzeigeRechnen() {
     if (!geladen_ || rechnet_) return;
     rechnet_ = true;
@@ -206,10 +215,20 @@ const Seitenbeschreibung& TF_Rente::Beschreibung() {
 }
 
 TF_Rente::TF_Rente(Seitenumgebung& u, QWidget* eltern)
-    : EinkunftSeite(u, 0, RenteBeschreibung, &RentenErtragRechnen, eltern) {}
+    : EinkunftSeite(u, 0, RenteBeschreibung, &RentenErtragRechnen, eltern) {
+    // The kind of annuity takes its row: its long entries do not widen the amount column.
+    for (Feld f : {Feld::Rente_Art1, Feld::Rente_Art2, Feld::Art3, Feld::Art4}) {
+        QWidget* w = Steuer(f);
+        auto* lay = qobject_cast<QGridLayout*>(w->parentWidget()->layout());
+        int zeile = 0, spalte = 0, hoehe = 0, breite = 0;
+        lay->getItemPosition(lay->indexOf(w), &zeile, &spalte, &hoehe, &breite);
+        lay->removeWidget(w);
+        lay->addWidget(w, zeile, spalte, 1, -1, Qt::AlignLeft);
+    }
+}
 
 void TF_Rente::FormShow() {
-    TForm11::FormShow();
+    EinkunftSeite::FormShow();
     KopfPnl()->setText(QStringLiteral("  Einkünfte aus Renten"));
     const bool splitting = Satz().Bool(Feld::Splitting);
     for (const char* t : {"&1. R. - Eheg.", "&2. R. - Eheg."})
@@ -251,7 +270,7 @@ TF_SonstEk::TF_SonstEk(Seitenumgebung& u, int teil, QWidget* eltern)
 }
 
 void TF_SonstEk::FormShow() {
-    TForm11::FormShow();
+    EinkunftSeite::FormShow();
     KopfPnl()->setText(QStringLiteral("  Sonstige Einkünfte"));
     // The spouse's column only with joint assessment.
     const bool splitting = Satz().Bool(Feld::Splitting);

@@ -18,6 +18,7 @@ class EinkunftSeite : public TForm11 {
     using Rechnung = void (*)(CaseRecord&);
     EinkunftSeite(Seitenumgebung& u, int instanz, const Seitenbeschreibung& b, Rechnung rechnung,
                   QWidget* eltern);
+    void FormShow() override;
     void AnzeigeRechnen() override;
 
   private:
