@@ -20,6 +20,7 @@
 #include "seitentest.h"
 #include "shell/tf_globmain.h"
 #include "shell/tform13.h"
+#include "widgets/auswahl.h"
 #include "widgets/maskenfeld.h"
 
 using namespace quarnel;
@@ -66,6 +67,11 @@ class RentenseitenTest : public QObject {
             QVERIFY(ReiterAn(*rente, "&1. R. - Stpfl.") && ReiterAn(*rente, "&2. R. - Stpfl."));
             QCOMPARE(ReiterAn(*rente, "&1. R. - Eheg."), splitting);
             QCOMPARE(ReiterAn(*rente, "&2. R. - Eheg."), splitting);
+            // The widows' annuity is one choice: the kinds keep the form's numbers.
+            AuswahlBox* art = rente->Liste(Feld::Art4);
+            QCOMPARE(art->count(), 8);
+            QCOMPARE(art->itemText(3), QStringLiteral("Witwen / Witwerrente"));
+            QCOMPARE(art->itemText(7), QStringLiteral("Renten aus (bitte angeben)"));
             QVERIFY(rente->close());
 
             auto* sonst = Oeffnen<TF_SonstEk>(u, 4);
