@@ -192,7 +192,7 @@ void SeiteAufbauen(TForm11& seite, const Seitenbeschreibung& b, int element) {
                 vergeben.push_back(*f);
             }
         if (z.felder.empty()) continue;
-        z.schluessel = Def(z.felder.front()).nr;
+        z.schluessel = p.rang ? p.rang : Def(z.felder.front()).nr;
         z.offset = Def(z.felder.front()).offset;
         std::vector<Zeile>& liste = zeilen[U(p.reiter)];
         if (!liste.empty() && liste.back().felder.empty() && liste.back().schluessel == -1) {

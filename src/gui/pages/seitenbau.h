@@ -29,10 +29,13 @@ struct FeldZusatz {
 };
 
 // A row laid out by hand: its caption and the ids of its fields, blank-separated.
+// Rows stand in the order of their first field's number; `rang`, when given,
+// is the number the row sorts by instead.
 struct Zeilenplan {
     const char* reiter;
     const char* beschriftung;
     const char* felder;
+    int rang = 0;
 };
 
 // A button placed at the foot of a tab; the page connects it by object name,

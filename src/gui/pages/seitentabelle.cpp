@@ -10,6 +10,7 @@
 #include "pages/seiten_sa1.h"
 #include "pages/seiten_fw.h"
 #include "pages/seiten_sa.h"
+#include "pages/seiten_rente.h"
 #include "pages/seiten_wk.h"
 #include "print/druckausgabe.h"
 #include "shell/tf_globmain.h"
@@ -68,6 +69,9 @@ const Eintrag Seitentabelle[] = {
     {14, 0, [](Seitenumgebung& u, int s) { return WohneigentumSeite(u, s); }},
     {15, 0, [](Seitenumgebung& u, int) -> TForm11* { return new TF_Anrech(u); }},
     {16, 0, [](Seitenumgebung& u, int) -> TForm11* { return new TF_Stat(u); }},
+    // Pensions and other income: page 1 the annuities, pages 2..4 the tabs of one page.
+    {11, 1, [](Seitenumgebung& u, int) -> TForm11* { return new TF_Rente(u); }},
+    {11, 0, [](Seitenumgebung& u, int s) -> TForm11* { return new TF_SonstEk(u, s - 1); }},
 };
 
 class HauptfensterUmgebung : public Seitenumgebung {
@@ -161,6 +165,7 @@ std::span<const BeschriebeneSeite> AlleSeitenbeschreibungen() {
         // household help, tax advice, education costs, donations
         {&TF_HausHi::Beschreibung(), 1}, {&TF_SAHaHi::Beschreibung(), 1},
         {&TF_SaAbKost::Beschreibung(), 1}, {&TF_SaSpende::Beschreibung(), 1},
+        {&TF_Rente::Beschreibung(), 1}, {&TF_SonstEk::Beschreibung(), 1},
     };
     return alle;
 }
