@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "pages/seiten.h"
+#include "pages/seiten_ab.h"
 #include "pages/seiten_wk.h"
 #include "print/druckausgabe.h"
 #include "shell/tf_globmain.h"
@@ -44,6 +45,11 @@ const Eintrag Seitentabelle[] = {
     {4, 0, [](Seitenumgebung& u, int s) { return Werbungskostenseite(u, 1, s); }},
     {5, 0, [](Seitenumgebung& u, int s) { return Werbungskostenseite(u, 2, s); }},
     {13, 5, [](Seitenumgebung& u, int) -> TForm11* { return new TF_AbAusBi(u); }},
+    {13, 1, [](Seitenumgebung& u, int) -> TForm11* { return new TF_AbBeHi(u); }},
+    {13, 2, [](Seitenumgebung& u, int) -> TForm11* { return new TF_AbHiHeim(u); }},
+    {13, 3, [](Seitenumgebung& u, int) -> TForm11* { return new TF_ABHPfleg(u); }},
+    {13, 4, [](Seitenumgebung& u, int) -> TForm11* { return new TF_AbUntBe(u); }},
+    {13, 6, [](Seitenumgebung& u, int) -> TForm11* { return new TF_AbAndere(u); }},
     {17, 2, [](Seitenumgebung& u, int) -> TForm11* { return new TF_Kurz(u); }},
 };
 
@@ -126,6 +132,9 @@ std::span<const BeschriebeneSeite> AlleSeitenbeschreibungen() {
         {&TF_WKVerpfl::Beschreibung(), 2}, {&TF_WKDoppH::Beschreibung(), 2},
         {&TF_WKZimmer::Beschreibung(), 2}, {&TF_WKReise::Beschreibung(), 2},
         {&TF_WKSonst::Beschreibung(), 2},
+        {&TF_AbBeHi::Beschreibung(), 1}, {&TF_AbHiHeim::Beschreibung(), 1},
+        {&TF_ABHPfleg::Beschreibung(), 1}, {&TF_AbUntBe::Beschreibung(), 1},
+        {&TF_AbEink::Beschreibung(), 3}, {&TF_AbAndere::Beschreibung(), 1},
     };
     return alle;
 }
