@@ -173,6 +173,13 @@ void HaushaltshilfeRechnen(CaseRecord& r) {
     r.SetzeDbl(Feld::HausAbAnsatz, abMoegl);
 }
 
+void HaushaltshilfeErgebnisUebernehmen(CaseRecord& r) {
+    r.SetzeDbl(Feld::SATat, r.Dbl(Feld::SaMoegl));
+    r.SetzeDbl(Feld::SaAnsatz, r.Dbl(Feld::HausSaAnsatz));
+    r.SetzeDbl(Feld::AbTat, r.Dbl(Feld::AbMoegl));
+    r.SetzeDbl(Feld::AbAnsatz, r.Dbl(Feld::HausAbAnsatz));
+}
+
 // --- own education costs and school fees ----------------------------------------------
 
 void AusbildungskostenRechnen(CaseRecord& r) {

@@ -22,6 +22,9 @@ void HaushaltshilfeRechnen(CaseRecord& r);
 // Month a person turned 60 as the household-help burden counts it: 1 when
 // before the tax year, the month when in it, 0 when later or unknown.
 int AltersMonat(int32_t geburt);
+// The application's results as the pages that open it show them in their
+// "Ergebnis" group (computed and claimed, special expense and burden).
+void HaushaltshilfeErgebnisUebernehmen(CaseRecord& r);
 // Own education costs and the school fees of children with Kinderfreibetrag.
 void AusbildungskostenRechnen(CaseRecord& r);
 // Rounded results of the donation groups and the foundation donations.

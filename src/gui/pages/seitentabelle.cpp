@@ -6,6 +6,7 @@
 
 #include "pages/seiten.h"
 #include "pages/seiten_ab.h"
+#include "pages/seiten_sa.h"
 #include "pages/seiten_wk.h"
 #include "print/druckausgabe.h"
 #include "shell/tf_globmain.h"
@@ -132,9 +133,12 @@ std::span<const BeschriebeneSeite> AlleSeitenbeschreibungen() {
         {&TF_WKVerpfl::Beschreibung(), 2}, {&TF_WKDoppH::Beschreibung(), 2},
         {&TF_WKZimmer::Beschreibung(), 2}, {&TF_WKReise::Beschreibung(), 2},
         {&TF_WKSonst::Beschreibung(), 2},
+        // extraordinary burdens
         {&TF_AbBeHi::Beschreibung(), 1}, {&TF_AbHiHeim::Beschreibung(), 1},
         {&TF_ABHPfleg::Beschreibung(), 1}, {&TF_AbUntBe::Beschreibung(), 1},
         {&TF_AbEink::Beschreibung(), 3}, {&TF_AbAndere::Beschreibung(), 1},
+        // household help, tax advice, education costs, donations
+        {&TF_HausHi::Beschreibung(), 1},
     };
     return alle;
 }

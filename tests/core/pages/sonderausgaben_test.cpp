@@ -63,6 +63,15 @@ TEST(Haushaltshilfe, Alter_und_Hilflosigkeit) {
     r.SetzeDbl(Feld::SaAnsatzProz, 250);
     HaushaltshilfeRechnen(r);
     EXPECT_EQ(r.Dbl(Feld::HausSaAnsatz), 15000);
+
+    // The openers' result group: computed beside claimed.
+    r.SetzeDbl(Feld::SaAnsatzProz, 50);
+    HaushaltshilfeRechnen(r);
+    HaushaltshilfeErgebnisUebernehmen(r);
+    EXPECT_EQ(r.Dbl(Feld::SATat), 15000);
+    EXPECT_EQ(r.Dbl(Feld::SaAnsatz), 7500);
+    EXPECT_EQ(r.Dbl(Feld::AbTat), 1550);
+    EXPECT_EQ(r.Dbl(Feld::AbAnsatz), 1550);
 }
 
 TEST(Haushaltshilfe, Nichts_abziehbar) {
