@@ -16,6 +16,7 @@
 #include "fall_ab.h"
 #include "pages/belastungen.h"
 #include "pages/kinder.h"
+#include "pages/seiten_sa.h"
 #include "pages/seitenzustand.h"
 #include "results/bescheid.h"
 #include "results/ergebnistext.h"
@@ -273,9 +274,26 @@ class BelastungsseitenTest : public QObject {
         QCOMPARE(u.Satz().Dbl(Feld::Saldo), 150.75);
     }
 
-    void heim_und_pflege_rechnen_beim_verlassen() {
+    void heim_und_pflege_rechnen_beim_verlassen_haushaltshilfe_beim_zurueckkehren() {
         seitentest::Umgebung u;
         TForm11* h = Seite(u, 2);
+        Klicken(*h, "HausHiBtn");
+        auto* hh = Zuletzt<TF_HausHi>(u);
+        QVERIFY(hh);
+        QVERIFY(!h->isEnabled());
+        Eintragen(*hh, Feld::BeschVom, QStringLiteral("01.01.2001"));
+        Eintragen(*hh, Feld::BeschBis, QStringLiteral("31.12.2001"));
+        Eintragen(*hh, Feld::AufwandDm, QStringLiteral("2400"));
+        Eintragen(*hh, Feld::AbKrankheitCB, QStringLiteral("ja"));
+        Eintragen(*hh, Feld::AbKrankheitVom, QStringLiteral("01.01.2001"));
+        Eintragen(*hh, Feld::AbKrankheitBis, QStringLiteral("31.12.2001"));
+        QVERIFY(hh->close());  // without OK
+        QVERIFY(h->isEnabled());
+        QVERIFY(u.Satz().Dbl(Feld::AbMoegl) > 0);
+        QCOMPARE(h->Betrag(Feld::AbTat)->Wert(), u.Satz().Dbl(Feld::AbMoegl));
+        QCOMPARE(h->Betrag(Feld::AbAnsatz)->Wert(), u.Satz().Dbl(Feld::HausAbAnsatz));
+        QVERIFY(!SeitenzustandGlobal().uebernahme);
+
         h->ReiterZeigen(QStringLiteral("Heim&unterbringung"));
         Eintragen(*h, Feld::HeimDauerndePflegeCB, QStringLiteral("ja"));
         Eintragen(*h, Feld::HeimVom, QStringLiteral("01.03.2001"));
@@ -292,7 +310,7 @@ class BelastungsseitenTest : public QObject {
         Eintragen(*p, Feld::NachweisVorgelegen, QStringLiteral("ja"));
         QCOMPARE(p->Betrag(Feld::ABHPfleg_AbzugDM)->Wert(), 258.0);
         QVERIFY(p->close());
-        QCOMPARE(HaushaltshilfePflegeBetrag(u.Satz()), 1758.0);
+        QCOMPARE(HaushaltshilfePflegeBetrag(u.Satz()), u.Satz().Dbl(Feld::AbMoegl) + 1758.0);
     }
 
     void ganzer_fall_ueber_die_seiten_wie_gesetzt() {

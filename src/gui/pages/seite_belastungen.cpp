@@ -8,13 +8,16 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTabWidget>
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "calc/betrag.h"
 #include "pages/belastungen.h"
 #include "pages/kinder.h"
 #include "pages/seiten.h"
 #include "pages/seiten_ab.h"
+#include "pages/seiten_sa.h"
 #include "pages/seitenzustand.h"
 #include "pages/sonderausgaben.h"
 #include "widgets/maskenfeld.h"
@@ -94,6 +97,49 @@ void Oberhalb(TForm11& s, const QString& reiter, QWidget* oben) {
 QGridLayout* Gitter(TForm11& s, const QString& reiter) {
     QWidget* w = s.Reiter(reiter);
     return w ? qobject_cast<QGridLayout*>(w->layout()) : nullptr;
+}
+
+// Where a widget stands in its grid (row -1 when it is in none).
+struct Platz {
+    QGridLayout* gitter = nullptr;
+    int zeile = -1, spalte = 0, hoehe = 0, breite = 0;
+};
+Platz PlatzVon(QWidget* w) {
+    Platz p;
+    p.gitter = w && w->parentWidget() ? qobject_cast<QGridLayout*>(w->parentWidget()->layout())
+                                      : nullptr;
+    const int i = p.gitter ? p.gitter->indexOf(w) : -1;
+    if (i >= 0) p.gitter->getItemPosition(i, &p.zeile, &p.spalte, &p.hoehe, &p.breite);
+    return p;
+}
+
+// A row whose leading check box carries a long caption: the box across the
+// whole row, its other controls indented below it, so that the field columns
+// stay narrow.
+void ZeileZusammenfassen(QWidget* erstes) {
+    const Platz p = PlatzVon(erstes);
+    if (p.zeile < 0) return;
+    std::vector<QWidget*> teile;
+    for (int k = 0; k < p.gitter->columnCount(); ++k)
+        if (QLayoutItem* it = p.gitter->itemAtPosition(p.zeile, k); it && it->widget() &&
+            std::find(teile.begin(), teile.end(), it->widget()) == teile.end())
+            teile.push_back(it->widget());
+    auto* zeile = new QWidget;
+    auto* v = new QVBoxLayout(zeile);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(2);
+    auto* h = new QHBoxLayout;
+    h->setContentsMargins(22, 0, 0, 0);
+    for (QWidget* w : teile) {
+        p.gitter->removeWidget(w);
+        if (w == erstes)
+            v->addWidget(w);
+        else
+            h->addWidget(w);
+    }
+    h->addStretch(1);
+    v->addLayout(h);
+    p.gitter->addWidget(zeile, p.zeile, 0, 1, -1);
 }
 
 QPushButton* Knopf(TForm11& s, const QString& name) {
@@ -257,6 +303,8 @@ AbSeite::AbSeite(Seitenumgebung& u, int instanz, const Seitenbeschreibung& b, QW
     : TForm11(u, instanz, eltern) {
     setObjectName(QString::fromLatin1(b.klasse));
     SeiteAufbauen(*this, b, instanz_);
+    // A long header is cut at the page's edge rather than widening the page.
+    KopfPnl()->setMinimumWidth(1);
     OvcNb()->setCurrentIndex(0);
 }
 
@@ -272,6 +320,7 @@ void AbSeite::FormActivate() {
     TForm11::FormActivate();
     if (erste) return;
     // Back from a list or a subordinate page, however it was closed.
+    SeitenzustandGlobal().uebernahme = false;
     DatenLaden();
     AnzeigeRechnen();
 }
@@ -321,7 +370,7 @@ TF_AbBeHi::TF_AbBeHi(Seitenumgebung& u, QWidget* eltern) : AbSeite(u, 0, BeHiBes
         behWer_[i - 1]->setObjectName(QStringLiteral("Beh") + e + QStringLiteral("Lbl"));
         behNamen_[i - 1] = new QLabel;
         behNamen_[i - 1]->setObjectName(QStringLiteral("Beh") + e);
-        behNamen_[i - 1]->setMinimumWidth(110);
+        behNamen_[i - 1]->setMinimumWidth(90);
         knoepfe_[i - 1] = new QPushButton(QStringLiteral("...."));
         knoepfe_[i - 1]->setObjectName(QStringLiteral("BehBtn") + e);
         knoepfe_[i - 1]->setFixedWidth(36);
@@ -345,7 +394,15 @@ TF_AbBeHi::TF_AbBeHi(Seitenumgebung& u, QWidget* eltern) : AbSeite(u, 0, BeHiBes
         g->addWidget(pauschbetrag_[i - 1], i, 3);
         g->addWidget(k, i, 4);
     }
-    g->setColumnMinimumWidth(0, 150);
+    // The total below the column of the amounts it adds.
+    if (QWidget* insg = Steuer(Feld::BehPauschInsg)) {
+        QWidget* l = findChild<QLabel*>(QStringLiteral("BehPauschInsgLbl"));
+        for (QWidget* w : {insg, l})
+            if (const Platz p = PlatzVon(w); p.gitter) p.gitter->removeWidget(w);
+        if (l) g->addWidget(l, 9, 0, 1, 3);
+        g->addWidget(insg, 9, 3);
+    }
+    g->setColumnMinimumWidth(0, 120);
     g->setColumnStretch(5, 1);
     Oberhalb(*this, QStringLiteral("&Behinderte"), tabelle);
 
@@ -364,6 +421,10 @@ TF_AbBeHi::TF_AbBeHi(Seitenumgebung& u, QWidget* eltern) : AbSeite(u, 0, BeHiBes
         h->addWidget(hiNamen_[i - 1], zeile, 1);
     }
     if (h) h->setColumnMinimumWidth(0, 150);
+    if (auto* l = findChild<QLabel*>(QStringLiteral("HiPauschbetragInsgLbl"))) {
+        const Platz p = PlatzVon(l);
+        if (p.gitter) p.gitter->addWidget(l, p.zeile, 0, 1, 2);
+    }
     for (Feld f : {Feld::HiProzKi1, Feld::HiProzKi2, Feld::HiProzKi3, Feld::HiProzKi4,
                    Feld::HiProzKi5, Feld::HiProzKi6})
         if (QWidget* w = Steuer(f)) {
@@ -468,11 +529,7 @@ TF_AbHiHeim::TF_AbHiHeim(Seitenumgebung& u, QWidget* eltern)
 
 void TF_AbHiHeim::DatenLaden() {
     // The household-help results as the application computed them.
-    CaseRecord& r = Satz();
-    r.SetzeDbl(Feld::SATat, r.Dbl(Feld::SaMoegl));
-    r.SetzeDbl(Feld::SaAnsatz, r.Dbl(Feld::HausSaAnsatz));
-    r.SetzeDbl(Feld::AbTat, r.Dbl(Feld::AbMoegl));
-    r.SetzeDbl(Feld::AbAnsatz, r.Dbl(Feld::HausAbAnsatz));
+    HaushaltshilfeErgebnisUebernehmen(Satz());
     TForm11::DatenLaden();
 }
 
@@ -481,14 +538,7 @@ void TF_AbHiHeim::Rechnen() {
 }
 
 void TF_AbHiHeim::HausHiBtnClick() {
-    if (!OffeneEingabeUebernehmen()) return;
-    HaushaltshilfeOeffnen(*this);
-}
-
-void HaushaltshilfeOeffnen(TForm11& aufrufer) {
-    aufrufer.Umgebung().Meldungsdienst().Zeige(
-        MeldungsTyp::Information,
-        "Diese Funktion steht in dieser Programmversion noch nicht zur Verfügung.", KnopfOK);
+    TF_HausHi::Oeffnen(*this, TF_HausHi::Aufruf::Belastung);
 }
 
 // --- TF_ABHPfleg -------------------------------------------------------------------------
@@ -518,6 +568,11 @@ TF_AbUntBe::TF_AbUntBe(Seitenumgebung& u, QWidget* eltern)
     for (int p = 1; p <= 3; ++p)
         if (QPushButton* b = Knopf(*this, QStringLiteral("RechBtnP%1").arg(p)))
             connect(b, &QPushButton::clicked, this, [this, p] { RechBtnClick(p); });
+    for (Feld f : {Feld::OeffMitCBP1, Feld::OeffMitCBP2, Feld::OeffMitCBP3, Feld::AndHHCBP1,
+                   Feld::AndHHCBP2, Feld::AndHHCBP3})
+        ZeileZusammenfassen(Steuer(f));
+    for (Feld f : {Feld::LebtMitP1, Feld::LebtMitP2, Feld::LebtMitP3})
+        if (QWidget* w = Steuer(f)) w->setMinimumWidth(200);
 }
 
 void TF_AbUntBe::Rechnen() {
@@ -588,7 +643,10 @@ const Seitenbeschreibung& TF_AbAndere::Beschreibung() {
 }
 
 TF_AbAndere::TF_AbAndere(Seitenumgebung& u, QWidget* eltern)
-    : AbSeite(u, 0, AndereBeschreibung, eltern) {}
+    : AbSeite(u, 0, AndereBeschreibung, eltern) {
+    for (Feld f : {Feld::AbAndere_Art1, Feld::AbAndere_Art2})
+        if (QWidget* w = Steuer(f)) w->setMinimumWidth(140);
+}
 
 void TF_AbAndere::Rechnen() {
     CaseRecord& r = Satz();

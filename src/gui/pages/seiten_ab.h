@@ -75,15 +75,12 @@ class TF_AbHiHeim : public AbSeite {
     explicit TF_AbHiHeim(Seitenumgebung& u, QWidget* eltern = nullptr);
     static const Seitenbeschreibung& Beschreibung();
     void DatenLaden() override;
+    // Opens the household-help application; its results show here on return.
     void HausHiBtnClick();
 
   protected:
     void Rechnen() override;
 };
-
-// Opens the household-help application over `aufrufer` (stored first); the
-// caller loads its result group again when it returns.
-void HaushaltshilfeOeffnen(TForm11& aufrufer);
 
 // Home care: the Pauschbetrag shared among the carers.
 class TF_ABHPfleg : public AbSeite {
