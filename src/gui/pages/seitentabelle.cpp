@@ -9,6 +9,7 @@
 #include "pages/seiten_gse.h"
 #include "pages/seiten_sa1.h"
 #include "pages/seiten_fw.h"
+#include "pages/seiten_ab.h"
 #include "pages/seiten_sa.h"
 #include "pages/seiten_rente.h"
 #include "pages/seiten_wk.h"
@@ -58,6 +59,11 @@ const Eintrag Seitentabelle[] = {
     {12, 4, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SAHaHi(u); }},
     {12, 5, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SaAbKost(u); }},
     {12, 6, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SaSpende(u); }},
+    {13, 1, [](Seitenumgebung& u, int) -> TForm11* { return new TF_AbBeHi(u); }},
+    {13, 2, [](Seitenumgebung& u, int) -> TForm11* { return new TF_AbHiHeim(u); }},
+    {13, 3, [](Seitenumgebung& u, int) -> TForm11* { return new TF_ABHPfleg(u); }},
+    {13, 4, [](Seitenumgebung& u, int) -> TForm11* { return new TF_AbUntBe(u); }},
+    {13, 6, [](Seitenumgebung& u, int) -> TForm11* { return new TF_AbAndere(u); }},
     {17, 2, [](Seitenumgebung& u, int) -> TForm11* { return new TF_Kurz(u); }},
     {17, 1, [](Seitenumgebung& u, int) -> TForm11* { return new TF_WWW(u); }},
     // Rental objects 1..4, business, self-employment, farming and forestry.
@@ -162,6 +168,10 @@ std::span<const BeschriebeneSeite> AlleSeitenbeschreibungen() {
         {&TF_SaFW0::Beschreibung(), 1}, {&TF_SaFW1::Beschreibung(), 1},
         {&TF_SaFW2::Beschreibung(), 1}, {&TF_SaFW3::Beschreibung(), 1},
         {&TF_Anrech::Beschreibung(), 1}, {&TF_Stat::Beschreibung(), 1},
+        // extraordinary burdens
+        {&TF_AbBeHi::Beschreibung(), 1}, {&TF_AbHiHeim::Beschreibung(), 1},
+        {&TF_ABHPfleg::Beschreibung(), 1}, {&TF_AbUntBe::Beschreibung(), 1},
+        {&TF_AbEink::Beschreibung(), 3}, {&TF_AbAndere::Beschreibung(), 1},
         // household help, tax advice, education costs, donations
         {&TF_HausHi::Beschreibung(), 1}, {&TF_SAHaHi::Beschreibung(), 1},
         {&TF_SaAbKost::Beschreibung(), 1}, {&TF_SaSpende::Beschreibung(), 1},

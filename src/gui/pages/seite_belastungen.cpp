@@ -1,0 +1,658 @@
+// The extraordinary-burden pages of area 13: disabled and surviving
+// dependants, household help and care home, home care, support of needy
+// persons with the income page of each, and the other burdens.
+#include <QApplication>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "calc/betrag.h"
+#include "pages/belastungen.h"
+#include "pages/kinder.h"
+#include "pages/seiten.h"
+#include "pages/seiten_ab.h"
+#include "pages/seiten_sa.h"
+#include "pages/seitenzustand.h"
+#include "pages/sonderausgaben.h"
+#include "widgets/maskenfeld.h"
+
+namespace quarnel::gui {
+
+namespace {
+
+constexpr const char* Standard = "iii,iii.ii";
+constexpr const char* Einkommen = "i,iii,iii.ii";
+
+// The eight persons of the disability record: object-name endings and row captions.
+constexpr const char* Endung[8] = {"Stpfl", "Eheg", "Ki1", "Ki2", "Ki3", "Ki4", "Ki5", "Ki6"};
+
+QString WerText(int person) {
+    return person == 1   ? QStringLiteral("Steuerpflichtiger")
+           : person == 2 ? QStringLiteral("Ehegatte")
+                         : QStringLiteral("%1. Kind").arg(person - 2);
+}
+
+QString Vorname(const CaseRecord& r, int person) {
+    const std::string n = person == 1   ? r.TextUtf8(Feld::StpflVorname)
+                          : person == 2 ? r.TextUtf8(Feld::EhegVorname)
+                                        : r.TextUtf8(Feld::Vorname, person - 2);
+    return QString::fromStdString(n).trimmed();
+}
+
+// Labels of rows that do not count: grey and italic.
+void Grau(QWidget* l, bool grau) {
+    if (!l) return;
+    QFont f = l->font();
+    f.setItalic(grau);
+    l->setFont(f);
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, grau ? p.color(QPalette::Dark)
+                                          : QApplication::palette().color(QPalette::WindowText));
+    l->setPalette(p);
+}
+
+// A read-only amount bound to one element of a field, shown as the page's results are.
+BetragFeld* Anzeigefeld(TForm11& s, Feld f, int element, const QString& name,
+                        const char* maske) {
+    auto* b = new BetragFeld;
+    b->setObjectName(name);
+    b->SetzeMaske(QString::fromLatin1(maske));
+    b->setFixedWidth(16 + 7 * static_cast<int>(std::strlen(maske)));
+    b->setReadOnly(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    QPalette p = b->palette();
+    p.setColor(QPalette::Base, p.color(QPalette::Window));
+    b->setPalette(p);
+    b->setProperty("hilfeNummer", int(Def(f).nr));
+    Bindung bi;
+    bi.feld = f;
+    bi.element = element;
+    bi.steuer = b;
+    bi.nurLesen = true;
+    s.Bindungen().push_back(bi);
+    return b;
+}
+
+// Puts `oben` above what the builder laid out on a tab.
+void Oberhalb(TForm11& s, const QString& reiter, QWidget* oben) {
+    QWidget* alt = s.Reiter(reiter);
+    auto* rollen = qobject_cast<QScrollArea*>(alt ? alt->parentWidget()->parentWidget() : nullptr);
+    if (!rollen) return;
+    rollen->takeWidget();
+    auto* neu = new QWidget;
+    auto* v = new QVBoxLayout(neu);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(0);
+    v->addWidget(oben);
+    v->addWidget(alt, 1);
+    rollen->setWidget(neu);
+}
+
+QGridLayout* Gitter(TForm11& s, const QString& reiter) {
+    QWidget* w = s.Reiter(reiter);
+    return w ? qobject_cast<QGridLayout*>(w->layout()) : nullptr;
+}
+
+// Where a widget stands in its grid (row -1 when it is in none).
+struct Platz {
+    QGridLayout* gitter = nullptr;
+    int zeile = -1, spalte = 0, hoehe = 0, breite = 0;
+};
+Platz PlatzVon(QWidget* w) {
+    Platz p;
+    p.gitter = w && w->parentWidget() ? qobject_cast<QGridLayout*>(w->parentWidget()->layout())
+                                      : nullptr;
+    const int i = p.gitter ? p.gitter->indexOf(w) : -1;
+    if (i >= 0) p.gitter->getItemPosition(i, &p.zeile, &p.spalte, &p.hoehe, &p.breite);
+    return p;
+}
+
+// A row whose leading check box carries a long caption: the box across the
+// whole row, its other controls indented below it, so that the field columns
+// stay narrow.
+void ZeileZusammenfassen(QWidget* erstes) {
+    const Platz p = PlatzVon(erstes);
+    if (p.zeile < 0) return;
+    std::vector<QWidget*> teile;
+    for (int k = 0; k < p.gitter->columnCount(); ++k)
+        if (QLayoutItem* it = p.gitter->itemAtPosition(p.zeile, k); it && it->widget() &&
+            std::find(teile.begin(), teile.end(), it->widget()) == teile.end())
+            teile.push_back(it->widget());
+    auto* zeile = new QWidget;
+    auto* v = new QVBoxLayout(zeile);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(2);
+    auto* h = new QHBoxLayout;
+    h->setContentsMargins(22, 0, 0, 0);
+    for (QWidget* w : teile) {
+        p.gitter->removeWidget(w);
+        if (w == erstes)
+            v->addWidget(w);
+        else
+            h->addWidget(w);
+    }
+    h->addStretch(1);
+    v->addLayout(h);
+    p.gitter->addWidget(zeile, p.zeile, 0, 1, -1);
+}
+
+QPushButton* Knopf(TForm11& s, const QString& name) {
+    return s.findChild<QPushButton*>(name);
+}
+
+// --- descriptors ------------------------------------------------------------------------
+
+constexpr FeldZusatz BeHiZusatz[] = {
+    {"BehAntrag", nullptr, 0, 0, ZOhne},  // one check box per person, laid out by the page
+    {"HiProzKi1", "iii", 0, 100}, {"HiProzKi2", "iii", 0, 100}, {"HiProzKi3", "iii", 0, 100},
+    {"HiProzKi4", "iii", 0, 100}, {"HiProzKi5", "iii", 0, 100}, {"HiProzKi6", "iii", 0, 100},
+};
+
+constexpr const char* Hinterbliebene = "Hinter&bliebene";
+constexpr Zeilenplan BeHiZeilen[] = {
+    {Hinterbliebene, "|beantragen|Anteil %", ""},
+    {Hinterbliebene, "Steuerpflichtiger", "HiAntStpflCB"},
+    {Hinterbliebene, "Ehegatte", "HiAntEhegCB"},
+    {Hinterbliebene, "1. Kind", "HiAntKi1CB HiProzKi1"},
+    {Hinterbliebene, "2. Kind", "HiAntKi2CB HiProzKi2"},
+    {Hinterbliebene, "3. Kind", "HiAntKi3CB HiProzKi3"},
+    {Hinterbliebene, "4. Kind", "HiAntKi4CB HiProzKi4"},
+    {Hinterbliebene, "5. Kind", "HiAntKi5CB HiProzKi5"},
+    {Hinterbliebene, "6. Kind", "HiAntKi6CB HiProzKi6"},
+    {Hinterbliebene, "Der Hinterbliebenen-Pauschbetrag beträgt 720,00 DM pro Person. ", ""},
+    {Hinterbliebene, nullptr, "HiPauschbetragInsg"},
+};
+
+const Seitenbeschreibung BeHiBeschreibung{
+    "TF_AbBeHi",
+    "Außergewöhnliche Belastung, Pauschbetrag für Behinderte u. Hinterbliebene",
+    "&Behinderte|Hinter&bliebene",
+    nullptr,
+    Standard,
+    nullptr,
+    BeHiZusatz,
+    BeHiZeilen,
+};
+
+constexpr FeldZusatz HiHeimZusatz[] = {
+    {"HeimArtDienstleist", nullptr, 0, 0, ZNormal, "Art der Dienstleistungskosten"},
+    {"HeimRest", nullptr, 0, 0, ZNormal,
+     "Übersteigender Betrag, der als außergewöhnliche Belastung allgemeiner Art geltend "
+     "gemacht werden kann"},
+};
+
+constexpr Zeilenplan HiHeimZeilen[] = {
+    {"Heim&unterbringung", "Grund der Unterbringung", ""},
+    {"Heim&unterbringung", nullptr, "HeimDauerndePflegeCB"},
+};
+
+const Seitenbeschreibung HiHeimBeschreibung{
+    "TF_AbHiHeim", "Haushaltshilfe, Heimunterbringung", "Haushaltshil&fe|Heim&unterbringung",
+    nullptr,       Standard,                           nullptr,
+    HiHeimZusatz,  HiHeimZeilen,
+};
+
+constexpr FeldZusatz PflegZusatz[] = {
+    {"NamePers", nullptr, 0, 0, ZNormal, "Name sowie Verwandschaftsverhältnis der Person"},
+    {"ZahlKraefte", "iii", 0, 100, ZNormal, "Anzahl der betreuenden Pflegekräfte"},
+};
+
+constexpr Zeilenplan PflegZeilen[] = {
+    {"Häusliche &Pflege", "Nachweis der Hilflosigkeit", ""},
+    {"Häusliche &Pflege", nullptr, "NachweisBeigef"},
+};
+
+const Seitenbeschreibung PflegBeschreibung{
+    "TF_ABHPfleg", "Außergewöhnliche Belastung, Häusliche Pflege", "Häusliche &Pflege",
+    nullptr,       Standard,                                       nullptr,
+    PflegZusatz,   PflegZeilen,
+};
+
+// The check boxes of a supported person, each on its own row.
+#define AB_PERSON_ZEILEN(n)                                              \
+    {"&" #n ". Person", nullptr, "AnspKiFbCBP" #n},                      \
+        {"&" #n ". Person", nullptr, "UnBerCBP" #n},                     \
+        {"&" #n ". Person", nullptr, "OeffMitCBP" #n " OeffMittGekUmP" #n}, \
+        {"&" #n ". Person", nullptr, "KiMuKiVaCBP" #n},                  \
+        {"&" #n ". Person", nullptr, "InMeinHHCBP" #n},                  \
+        {"&" #n ". Person", nullptr, "AndHHCBP" #n " LebtMitP" #n}
+
+constexpr Zeilenplan UntBeZeilen[] = {AB_PERSON_ZEILEN(1), AB_PERSON_ZEILEN(2),
+                                      AB_PERSON_ZEILEN(3)};
+#undef AB_PERSON_ZEILEN
+
+constexpr Knopfplan UntBeKnoepfe[] = {
+    {"&1. Person", "RechBtnP1", "Be&rechnung...."},
+    {"&2. Person", "RechBtnP2", "Be&rechnung...."},
+    {"&3. Person", "RechBtnP3", "Be&rechnung...."},
+};
+
+const Seitenbeschreibung UntBeBeschreibung{
+    "TF_AbUntBe",
+    "Außergewöhnliche Belastungen, Unterstützung bedürftiger Personen",
+    "&1. Person|&2. Person|&3. Person",
+    nullptr,
+    Standard,
+    nullptr,
+    {},
+    UntBeZeilen,
+    UntBeKnoepfe,
+};
+
+constexpr FeldZusatz EinkZusatz[] = {
+    {"AufwArt", nullptr, 0, 0, ZNormal, "Art Aufwendungen"},
+    {"AufwArtWeit", nullptr, 0, 0, ZNormal, "Weiter haben beigetragen"},
+    {"AbEink_ErtragAnteil", "iii", 0, 100},
+    {"AbEink_MonateMitBafoeg", "ii", 0, 12},
+};
+
+constexpr const char* Bezuege = "&Einkünfte/Bezüge";
+constexpr Zeilenplan EinkZeilen[] = {
+    {Bezuege, "|in den Monaten|außerhalb dieser Monate", ""},
+    {Bezuege, "Bruttoarbeitslohn", "AbEink_BruttoIn AbEink_BruttoAus"},
+    {Bezuege, "Werbungskosten", "AbEink_WerbkIn AbEink_WerbKAus"},
+    {Bezuege, "Kapitalvermögen", "AbEink_KapitalIn AbEink_KapitalAus"},
+    {Bezuege, "Werbungskosten", "AbEink_KapitalWkIn AbEink_KapitalWkAus"},
+    {Bezuege, "Rentenzahlungen", "AbEink_RentenIn AbEink_RentenAus"},
+    {Bezuege, "Übrige Einkünfte", "AbEink_UebrigeEkIn AbEink_UebrigeEkAus"},
+    {Bezuege, "Ausbildungsbeihilfen (Bafög)", "AbEink_AusBeihIn AbEink_AusBeihAus"},
+    {Bezuege, "Übrige Bezüge", "AbEink_UebrigeBezIn AbEink_UebrigeBezAus"},
+    {Bezuege, "Aufwendungen", "AbEink_BezAufwendIn AbEink_BezAufwendAus"},
+};
+
+constexpr Knopfplan EinkKnoepfe[] = {{"&Grundlage", "OkBtn", "&OK"}};
+
+const Seitenbeschreibung EinkBeschreibung{
+    "TF_AbEink",  "Angaben zum Einkommen bedürftiger Personen", "&Grundlage|&Einkünfte/Bezüge",
+    nullptr,      Einkommen,                                    nullptr,
+    EinkZusatz,   EinkZeilen,                                   EinkKnoepfe,
+};
+
+constexpr FeldZusatz AndereZusatz[] = {
+    {"SonstigeKosten", nullptr, 0, 0, ZGesperrt},
+    {"Saldo", nullptr, 0, 0, ZNormal, "Summe der Aufwendungen (Saldo) (Kosten - Erstattungen)"},
+};
+
+constexpr Zeilenplan AndereZeilen[] = {
+    {"A&ufstellung", "|Art der Belastung|Gesamtaufwand|Erstattungen", ""},
+    {"A&ufstellung", "1.", "AbAndere_Art1 Aufwand1 Erstattungen1"},
+    {"A&ufstellung", "2.", "AbAndere_Art2 Aufwand2 Erstattungen2"},
+};
+
+constexpr Knopfplan AndereKnoepfe[] = {
+    {"A&ufstellung", "EinzelBtn", "&Liste ....", 38, "SonstigeKosten",
+     "Liste der anderen außergewöhnlichen Belastungen", 572},
+};
+
+const Seitenbeschreibung AndereBeschreibung{
+    "TF_AbAndere", "Andere außergewöhnliche Belastungen", "A&ufstellung", nullptr, Standard,
+    nullptr,       AndereZusatz,                          AndereZeilen,   AndereKnoepfe,
+};
+
+}  // namespace
+
+// --- what the burden pages share ---------------------------------------------------------
+
+AbSeite::AbSeite(Seitenumgebung& u, int instanz, const Seitenbeschreibung& b, QWidget* eltern)
+    : TForm11(u, instanz, eltern) {
+    setObjectName(QString::fromLatin1(b.klasse));
+    SeiteAufbauen(*this, b, instanz_);
+    // A long header is cut at the page's edge rather than widening the page.
+    KopfPnl()->setMinimumWidth(1);
+    OvcNb()->setCurrentIndex(0);
+}
+
+void AbSeite::FormShow() {
+    TForm11::FormShow();
+    KopfPnl()->setText(QStringLiteral("  ") + InfoTitelLbl()->text());
+    umgebung_.SetzeFormularblatt(14);
+    AnzeigeRechnen();
+}
+
+void AbSeite::FormActivate() {
+    const bool erste = ersteAktivierung_;
+    TForm11::FormActivate();
+    if (erste) return;
+    // Back from a list or a subordinate page, however it was closed.
+    SeitenzustandGlobal().uebernahme = false;
+    DatenLaden();
+    AnzeigeRechnen();
+}
+
+void AbSeite::AnzeigeRechnen() {
+    if (!geladen_ || rechnet_) return;
+    rechnet_ = true;
+    DatenSpeichern();
+    Rechnen();
+    DatenLaden();
+    rechnet_ = false;
+}
+
+void AbSeite::UnterseiteNachSpeichern(TForm11* unterseite) {
+    if (!OffeneEingabeUebernehmen()) {
+        delete unterseite;
+        return;
+    }
+    DatenSpeichern();
+    SeitenzustandGlobal().unterseite = Unterseite::BehinderungVonPersonen;
+    UnterseiteOeffnen(unterseite);
+}
+
+// --- TF_AbBeHi ---------------------------------------------------------------------------
+
+const Seitenbeschreibung& TF_AbBeHi::Beschreibung() {
+    return BeHiBeschreibung;
+}
+
+TF_AbBeHi::TF_AbBeHi(Seitenumgebung& u, QWidget* eltern) : AbSeite(u, 0, BeHiBeschreibung, eltern) {
+    SeitenzustandGlobal().rueckkehr = false;
+    auto* tabelle = new QWidget;
+    auto* g = new QGridLayout(tabelle);
+    g->setContentsMargins(6, 6, 6, 0);
+    g->setHorizontalSpacing(6);
+    auto kopf = [&](const QString& t, int spalte) {
+        auto* l = new QLabel(t);
+        l->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+        g->addWidget(l, 0, spalte);
+    };
+    kopf(QStringLiteral("Vorname"), 1);
+    kopf(QStringLiteral("Pauschbetrag"), 3);
+    kopf(QStringLiteral("beantragen"), 4);
+    for (int i = 1; i <= 8; ++i) {
+        const QString e = QString::fromLatin1(Endung[i - 1]);
+        behWer_[i - 1] = new QLabel(WerText(i));
+        behWer_[i - 1]->setObjectName(QStringLiteral("Beh") + e + QStringLiteral("Lbl"));
+        behNamen_[i - 1] = new QLabel;
+        behNamen_[i - 1]->setObjectName(QStringLiteral("Beh") + e);
+        behNamen_[i - 1]->setMinimumWidth(90);
+        knoepfe_[i - 1] = new QPushButton(QStringLiteral("...."));
+        knoepfe_[i - 1]->setObjectName(QStringLiteral("BehBtn") + e);
+        knoepfe_[i - 1]->setFixedWidth(36);
+        knoepfe_[i - 1]->setProperty("hilfeNummer", 1102);
+        connect(knoepfe_[i - 1], &QPushButton::clicked, this, [this, i] { BehinderungBtnClick(i); });
+        pauschbetrag_[i - 1] = Anzeigefeld(*this, Feld::BehPauschBetrag, i,
+                                           QStringLiteral("BehPb") + e, "iii,iii");
+        auto* k = new QCheckBox(QStringLiteral("ja"));
+        k->setObjectName(QStringLiteral("BehAnt") + e + QStringLiteral("CB"));
+        k->setProperty("hilfeNummer", 1104);
+        antrag_[i - 1] = k;
+        Bindung bi;
+        bi.feld = Feld::BehAntrag;
+        bi.element = i;
+        bi.steuer = k;
+        Bindungen().push_back(bi);
+        FeldAnschliessen(k);
+        g->addWidget(behWer_[i - 1], i, 0);
+        g->addWidget(behNamen_[i - 1], i, 1);
+        g->addWidget(knoepfe_[i - 1], i, 2);
+        g->addWidget(pauschbetrag_[i - 1], i, 3);
+        g->addWidget(k, i, 4);
+    }
+    // The total below the column of the amounts it adds.
+    if (QWidget* insg = Steuer(Feld::BehPauschInsg)) {
+        QWidget* l = findChild<QLabel*>(QStringLiteral("BehPauschInsgLbl"));
+        for (QWidget* w : {insg, l})
+            if (const Platz p = PlatzVon(w); p.gitter) p.gitter->removeWidget(w);
+        if (l) g->addWidget(l, 9, 0, 1, 3);
+        g->addWidget(insg, 9, 3);
+    }
+    g->setColumnMinimumWidth(0, 120);
+    g->setColumnStretch(5, 1);
+    Oberhalb(*this, QStringLiteral("&Behinderte"), tabelle);
+
+    // The first names on the survivors' tab, beside the row captions.
+    QGridLayout* h = Gitter(*this, QString::fromUtf8(Hinterbliebene));
+    for (int i = 1; i <= 8; ++i) {
+        hiNamen_[i - 1] = new QLabel;
+        hiNamen_[i - 1]->setObjectName(QStringLiteral("Hi") + QString::fromLatin1(Endung[i - 1]));
+        hiNamen_[i - 1]->setMinimumWidth(110);
+        auto* l = findChild<QLabel*>(QStringLiteral("HiAnt") + QString::fromLatin1(Endung[i - 1]) +
+                                     QStringLiteral("CBLbl"));
+        const int pos = h && l ? h->indexOf(l) : -1;
+        if (pos < 0) continue;
+        int zeile = 0, spalte = 0, hoehe = 0, breite = 0;
+        h->getItemPosition(pos, &zeile, &spalte, &hoehe, &breite);
+        h->addWidget(hiNamen_[i - 1], zeile, 1);
+    }
+    if (h) h->setColumnMinimumWidth(0, 150);
+    if (auto* l = findChild<QLabel*>(QStringLiteral("HiPauschbetragInsgLbl"))) {
+        const Platz p = PlatzVon(l);
+        if (p.gitter) p.gitter->addWidget(l, p.zeile, 0, 1, 2);
+    }
+    for (Feld f : {Feld::HiProzKi1, Feld::HiProzKi2, Feld::HiProzKi3, Feld::HiProzKi4,
+                   Feld::HiProzKi5, Feld::HiProzKi6})
+        if (QWidget* w = Steuer(f)) {
+            w->setToolTip(QStringLiteral("Eingabebereich von 0%  bis 100%"));
+            w->setStatusTip(w->toolTip());
+        }
+}
+
+void TF_AbBeHi::FormShow() {
+    // The children's allowances decide which rows count: current before the first load.
+    KinderUndBehinderteRechnen(Satz());
+    AbSeite::FormShow();
+}
+
+void TF_AbBeHi::FormActivate() {
+    if (!ersteAktivierung_) SeitenzustandGlobal().rueckkehr = false;
+    AbSeite::FormActivate();
+}
+
+void TF_AbBeHi::DatenLaden() {
+    TForm11::DatenLaden();
+    const CaseRecord& r = Satz();
+    for (int i = 1; i <= 8; ++i) {
+        behNamen_[i - 1]->setText(Vorname(r, i));
+        hiNamen_[i - 1]->setText(Vorname(r, i));
+    }
+    Freigaben();
+}
+
+void TF_AbBeHi::Freigaben() {
+    const CaseRecord& r = Satz();
+    const bool grund = r.Bool(Feld::Grundtabelle);
+    knoepfe_[1]->setEnabled(!grund);
+    antrag_[1]->setEnabled(!grund);
+    Steuer(Feld::HiAntEhegCB)->setEnabled(!grund);
+    Grau(behWer_[1], grund);
+    Grau(findChild<QLabel*>(QStringLiteral("HiAntEhegCBLbl")), grund);
+    constexpr Feld hiAnt[] = {Feld::HiAntKi1CB, Feld::HiAntKi2CB, Feld::HiAntKi3CB,
+                              Feld::HiAntKi4CB, Feld::HiAntKi5CB, Feld::HiAntKi6CB};
+    constexpr Feld hiProz[] = {Feld::HiProzKi1, Feld::HiProzKi2, Feld::HiProzKi3,
+                               Feld::HiProzKi4, Feld::HiProzKi5, Feld::HiProzKi6};
+    for (int k = 1; k <= 6; ++k) {
+        const bool mit = KindHatFreibetraege(r, k);
+        knoepfe_[k + 1]->setEnabled(mit);
+        antrag_[k + 1]->setEnabled(mit);
+        Steuer(hiAnt[k - 1])->setEnabled(mit);
+        Steuer(hiProz[k - 1])->setEnabled(mit);
+        Grau(behWer_[k + 1], !mit);
+        Grau(findChild<QLabel*>(QStringLiteral("HiAntKi%1CBLbl").arg(k)), !mit);
+    }
+}
+
+void TF_AbBeHi::Rechnen() {
+    CaseRecord& r = Satz();
+    BehindertenPauschRechnen(r);
+    HinterbliebenenRechnen(r);
+}
+
+void TF_AbBeHi::BehinderungBtnClick(int person) {
+    if (person < 1 || person > 8) return;
+    SeitenzustandGlobal().behinderungAufruf = static_cast<uint8_t>(person);
+    UnterseiteNachSpeichern(new TF_BehindN(umgebung_, person));
+}
+
+// --- TF_AbHiHeim -------------------------------------------------------------------------
+
+const Seitenbeschreibung& TF_AbHiHeim::Beschreibung() {
+    return HiHeimBeschreibung;
+}
+
+TF_AbHiHeim::TF_AbHiHeim(Seitenumgebung& u, QWidget* eltern)
+    : AbSeite(u, 0, HiHeimBeschreibung, eltern) {
+    QGridLayout* g = Gitter(*this, QStringLiteral("Haushaltshil&fe"));
+    g->setRowStretch(0, 0);
+    g->addWidget(new QLabel(QStringLiteral("Warum wurde eine Haushaltshilfe beschäftigt?")), 0, 0);
+    auto* knopf = new QPushButton(QStringLiteral("Gründe ...."));
+    knopf->setObjectName(QStringLiteral("HausHiBtn"));
+    connect(knopf, &QPushButton::clicked, this, &TF_AbHiHeim::HausHiBtnClick);
+    g->addWidget(knopf, 0, 2, Qt::AlignLeft);
+
+    auto* gruppe = new QGroupBox(QStringLiteral("Ergebnis"));
+    auto* e = new QGridLayout(gruppe);
+    auto* tat = new QLabel(QStringLiteral("tatsächlich"));
+    auto* ansatz = new QLabel(QStringLiteral("Ihr Ansatz"));
+    tat->setAlignment(Qt::AlignRight);
+    ansatz->setAlignment(Qt::AlignRight);
+    e->addWidget(tat, 0, 1);
+    e->addWidget(ansatz, 0, 2);
+    e->addWidget(new QLabel(QStringLiteral("- ( Sonderausgaben )")), 1, 0);
+    e->addWidget(new QLabel(QStringLiteral("- außergewöhnliche Belastungen")), 2, 0);
+    e->addWidget(Anzeigefeld(*this, Feld::SATat, 1, QStringLiteral("SATat"), Standard), 1, 1);
+    e->addWidget(Anzeigefeld(*this, Feld::SaAnsatz, 1, QStringLiteral("SaAnsatz"), Standard), 1, 2);
+    e->addWidget(Anzeigefeld(*this, Feld::AbTat, 1, QStringLiteral("AbTat"), Standard), 2, 1);
+    e->addWidget(Anzeigefeld(*this, Feld::AbAnsatz, 1, QStringLiteral("AbAnsatz"), Standard), 2, 2);
+    e->setColumnStretch(0, 1);
+    g->addWidget(gruppe, 1, 0, 1, 4);
+    g->setRowStretch(2, 1);
+    g->setColumnStretch(3, 1);
+
+    Zeitraum(Feld::HeimVom, Feld::HeimBis, ErsterTagSteuerjahr, LetzterTagSteuerjahr);
+}
+
+void TF_AbHiHeim::DatenLaden() {
+    // The household-help results as the application computed them.
+    HaushaltshilfeErgebnisUebernehmen(Satz());
+    TForm11::DatenLaden();
+}
+
+void TF_AbHiHeim::Rechnen() {
+    HeimRechnen(Satz());
+}
+
+void TF_AbHiHeim::HausHiBtnClick() {
+    TF_HausHi::Oeffnen(*this, TF_HausHi::Aufruf::Belastung);
+}
+
+// --- TF_ABHPfleg -------------------------------------------------------------------------
+
+const Seitenbeschreibung& TF_ABHPfleg::Beschreibung() {
+    return PflegBeschreibung;
+}
+
+TF_ABHPfleg::TF_ABHPfleg(Seitenumgebung& u, QWidget* eltern)
+    : AbSeite(u, 0, PflegBeschreibung, eltern) {}
+
+void TF_ABHPfleg::Rechnen() {
+    PflegeRechnen(Satz());
+}
+
+// --- TF_AbUntBe --------------------------------------------------------------------------
+
+const Seitenbeschreibung& TF_AbUntBe::Beschreibung() {
+    return UntBeBeschreibung;
+}
+
+TF_AbUntBe::TF_AbUntBe(Seitenumgebung& u, QWidget* eltern)
+    : AbSeite(u, 0, UntBeBeschreibung, eltern) {
+    const int32_t ab1900 = TagesNummer(1900, 1, 1);
+    for (Feld f : {Feld::GebDatP1, Feld::GebDatP2, Feld::GebDatP3})
+        Datumsbereich(f, ab1900, LetzterTagSteuerjahr);
+    for (int p = 1; p <= 3; ++p)
+        if (QPushButton* b = Knopf(*this, QStringLiteral("RechBtnP%1").arg(p)))
+            connect(b, &QPushButton::clicked, this, [this, p] { RechBtnClick(p); });
+    for (Feld f : {Feld::OeffMitCBP1, Feld::OeffMitCBP2, Feld::OeffMitCBP3, Feld::AndHHCBP1,
+                   Feld::AndHHCBP2, Feld::AndHHCBP3})
+        ZeileZusammenfassen(Steuer(f));
+    for (Feld f : {Feld::LebtMitP1, Feld::LebtMitP2, Feld::LebtMitP3})
+        if (QWidget* w = Steuer(f)) w->setMinimumWidth(200);
+}
+
+void TF_AbUntBe::Rechnen() {
+    for (int p = 1; p <= 3; ++p) UnterhaltRechnen(Satz(), p);
+}
+
+void TF_AbUntBe::RechBtnClick(int person) {
+    if (person < 1 || person > 3) return;
+    UnterseiteNachSpeichern(new TF_AbEink(umgebung_, person));
+}
+
+// --- TF_AbEink ---------------------------------------------------------------------------
+
+const Seitenbeschreibung& TF_AbEink::Beschreibung() {
+    return EinkBeschreibung;
+}
+
+TF_AbEink::TF_AbEink(Seitenumgebung& u, int person, QWidget* eltern)
+    : AbSeite(u, person < 1 || person > 3 ? 1 : person, EinkBeschreibung, eltern) {
+    umgebung_.SetzeHilfeseite(570);
+    if (QGridLayout* g = Gitter(*this, QString::fromUtf8(Bezuege))) {
+        zeitInLbl_ = new QLabel;
+        zeitInLbl_->setObjectName(QStringLiteral("ZeitInLbl"));
+        g->addWidget(zeitInLbl_, 0, 0);
+    }
+    personPanel_ = new QLabel;
+    personPanel_->setObjectName(QStringLiteral("PersonPanel"));
+    personPanel_->setFrameShape(QFrame::Panel);
+    personPanel_->setFrameShadow(QFrame::Sunken);
+    personPanel_->setMargin(4);
+    QFont f = personPanel_->font();
+    f.setBold(true);
+    personPanel_->setFont(f);
+    Oberhalb(*this, QStringLiteral("&Grundlage"), personPanel_);
+    if (QPushButton* b = Knopf(*this, QStringLiteral("OkBtn"))) {
+        b->setToolTip(QStringLiteral("Bestätigung der\nEingabe"));
+        connect(b, &QPushButton::clicked, this, &TForm11::Schliessen);
+    }
+    Zeitraum(Feld::AufwVom, Feld::AufwBis, ErsterTagSteuerjahr, LetzterTagSteuerjahr);
+    OvcNb()->setCurrentIndex(1);
+}
+
+void TF_AbEink::FormShow() {
+    AbSeite::FormShow();
+    personPanel_->setText(QStringLiteral("%1. Person").arg(instanz_));
+}
+
+void TF_AbEink::Rechnen() {
+    CaseRecord& r = Satz();
+    const int p = instanz_;
+    const int32_t vom = r.Int(Feld::AufwVom, p), bis = r.Int(Feld::AufwBis, p);
+    const bool zeit = vom != KeinDatum && bis != KeinDatum;
+    OvcNb()->setTabEnabled(ReiterIndex(QString::fromUtf8(Bezuege)), zeit);
+    if (zeitInLbl_) zeitInLbl_->setText(QString::fromStdString(MonatsSpanneText(vom, bis)));
+    UnterhaltRechnen(r, p);
+}
+
+void TF_AbEink::FormClose() {
+    SeitenzustandGlobal().unterseite = Unterseite::Keine;
+    umgebung_.SetzeHilfeseite(999);
+    TForm11::FormClose();
+}
+
+// --- TF_AbAndere -------------------------------------------------------------------------
+
+const Seitenbeschreibung& TF_AbAndere::Beschreibung() {
+    return AndereBeschreibung;
+}
+
+TF_AbAndere::TF_AbAndere(Seitenumgebung& u, QWidget* eltern)
+    : AbSeite(u, 0, AndereBeschreibung, eltern) {
+    for (Feld f : {Feld::AbAndere_Art1, Feld::AbAndere_Art2})
+        if (QWidget* w = Steuer(f)) w->setMinimumWidth(140);
+}
+
+void TF_AbAndere::Rechnen() {
+    CaseRecord& r = Satz();
+    // The list's sum, added in Doubles, is an amount in cents.
+    r.SetzeDbl(Feld::SonstigeKosten, RundenCent(r.Dbl(Feld::SonstigeKosten)));
+    AndereBelastungenRechnen(r);
+}
+
+}  // namespace quarnel::gui

@@ -1,0 +1,138 @@
+// The extraordinary-burden pages: the Pauschbeträge of the disabled and of
+// surviving dependants, household help and care home, home care, the support
+// of needy persons with the income of each supported person, and the other
+// burdens. Each page is built from its descriptor; a class adds only what the
+// descriptor cannot say. Every subordinate page returns to a page that loads
+// and computes again, however it was closed.
+#pragma once
+
+#include <QLabel>
+
+#include "pages/seitenbau.h"
+
+class QPushButton;
+
+namespace quarnel::gui {
+
+class BetragFeld;
+
+// What the burden pages share: after every change the page stores its
+// entries, runs its page computation and shows the results (store, compute,
+// load again); a return from a subordinate page does the same.
+class AbSeite : public TForm11 {
+    Q_OBJECT
+  public:
+    AbSeite(Seitenumgebung& u, int instanz, const Seitenbeschreibung& b, QWidget* eltern);
+    void FormShow() override;
+    void FormActivate() override;
+    void AnzeigeRechnen() override;
+
+  protected:
+    // The page computation on the stored entries.
+    virtual void Rechnen() = 0;
+    void FeldVerlassen(QWidget*) override { AnzeigeRechnen(); }
+    // Opens a subordinate page after storing this one.
+    void UnterseiteNachSpeichern(TForm11* unterseite);
+
+  private:
+    bool rechnet_ = false;
+};
+
+// Pauschbeträge of the disabled (taxpayer, spouse, children 1..6, each with
+// the disability page behind its "...." button) and of surviving dependants.
+class TF_AbBeHi : public AbSeite {
+    Q_OBJECT
+  public:
+    explicit TF_AbBeHi(Seitenumgebung& u, QWidget* eltern = nullptr);
+    static const Seitenbeschreibung& Beschreibung();
+    void DatenLaden() override;
+    void FormShow() override;
+    void FormActivate() override;
+    // Opens the disability page of person 1 (taxpayer), 2 (spouse), 3..8 (child 1..6).
+    void BehinderungBtnClick(int person);
+    QPushButton* BehBtn(int person) const { return knoepfe_[person - 1]; }
+    QAbstractButton* BehAntCB(int person) const { return antrag_[person - 1]; }
+    BetragFeld* BehPb(int person) const { return pauschbetrag_[person - 1]; }
+
+  protected:
+    void Rechnen() override;
+
+  private:
+    void Freigaben();
+    QPushButton* knoepfe_[8];
+    QAbstractButton* antrag_[8];
+    BetragFeld* pauschbetrag_[8];
+    QLabel* behNamen_[8];
+    QLabel* behWer_[8];
+    QLabel* hiNamen_[8];
+};
+
+// Household help (its reasons on the household-help application) and the
+// accommodation in a care home.
+class TF_AbHiHeim : public AbSeite {
+    Q_OBJECT
+  public:
+    explicit TF_AbHiHeim(Seitenumgebung& u, QWidget* eltern = nullptr);
+    static const Seitenbeschreibung& Beschreibung();
+    void DatenLaden() override;
+    // Opens the household-help application; its results show here on return.
+    void HausHiBtnClick();
+
+  protected:
+    void Rechnen() override;
+};
+
+// Home care: the Pauschbetrag shared among the carers.
+class TF_ABHPfleg : public AbSeite {
+    Q_OBJECT
+  public:
+    explicit TF_ABHPfleg(Seitenumgebung& u, QWidget* eltern = nullptr);
+    static const Seitenbeschreibung& Beschreibung();
+
+  protected:
+    void Rechnen() override;
+};
+
+// Support of up to three needy persons, each with the page of its own income.
+class TF_AbUntBe : public AbSeite {
+    Q_OBJECT
+  public:
+    explicit TF_AbUntBe(Seitenumgebung& u, QWidget* eltern = nullptr);
+    static const Seitenbeschreibung& Beschreibung();
+    void RechBtnClick(int person);
+
+  protected:
+    void Rechnen() override;
+};
+
+// The support paid to supported person 1..3 and the person's own income and
+// receipts; subordinate to the support page.
+class TF_AbEink : public AbSeite {
+    Q_OBJECT
+  public:
+    TF_AbEink(Seitenumgebung& u, int person, QWidget* eltern = nullptr);
+    static const Seitenbeschreibung& Beschreibung();
+    int Person() const { return instanz_; }
+    void FormShow() override;
+    void FormClose() override;
+
+  protected:
+    void Rechnen() override;
+
+  private:
+    QLabel* zeitInLbl_ = nullptr;
+    QLabel* personPanel_;
+};
+
+// Other extraordinary burdens: two lines, the list of further costs, the balance.
+class TF_AbAndere : public AbSeite {
+    Q_OBJECT
+  public:
+    explicit TF_AbAndere(Seitenumgebung& u, QWidget* eltern = nullptr);
+    static const Seitenbeschreibung& Beschreibung();
+
+  protected:
+    void Rechnen() override;
+};
+
+}  // namespace quarnel::gui
