@@ -10,10 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "case/feldwerte.h"
+#include "fall.h"
 #include "pages/seiten.h"
 #include "pages/seiten_ab.h"
-#include "pages/seitentabelle.h"
 #include "pages/tf_anlage.h"
 #include "seitentest.h"
 
@@ -21,31 +20,9 @@ namespace fall {
 
 namespace ab {
 
-inline void Setzen(quarnel::CaseRecord& r, const std::vector<std::string>& zuweisungen) {
-    for (const std::string& s : zuweisungen) {
-        const size_t gl = s.find('=');
-        const quarnel::FeldSuche f = quarnel::FeldAufloesen(s.substr(0, gl));
-        QVERIFY2(f.adresse, s.c_str());
-        QVERIFY2(!quarnel::FeldwertSetzen(r, *f.adresse, s.substr(gl + 1)), s.c_str());
-    }
-}
-
 // The page (area 13, page n) as the navigator opens it, shown.
 inline quarnel::gui::TForm11* Seite(seitentest::Umgebung& u, int seite) {
-    quarnel::gui::TForm11* s = quarnel::gui::SeiteErzeugen(u, 13, seite);
-    if (s) u.Zeigen(s);
-    return s;
-}
-
-template <class T>
-T* Zuletzt(seitentest::Umgebung& u) {
-    return u.gezeigt.empty() ? nullptr : qobject_cast<T*>(u.gezeigt.back().data());
-}
-
-inline void Klicken(QWidget& s, const char* knopf) {
-    auto* b = s.findChild<QPushButton*>(QString::fromLatin1(knopf));
-    QVERIFY2(b, knopf);
-    b->click();
+    return seitentest::SeiteOeffnen(u, 13, seite);
 }
 
 // The rows of the list of further costs, as the user typed them into list 38.
@@ -61,22 +38,6 @@ inline void WeitereKosten(seitentest::Umgebung& u) {
 
 }  // namespace ab
 
-// The couple and their two children.
-inline void AbBasisfall(quarnel::CaseRecord& r) {
-    ab::Setzen(r, {"ErSie_FamilienstandLB=1", "Grundtabelle=nein", "Splitting=ja",
-                   "StpflVorname=Karl", "EhegVorname=Eva", "StpflGebDat=01.01.1960",
-                   "EhegGebDat=01.01.1962", "Brutto[1]=70000", "LStBrutto[1]=12000",
-                   "Brutto[3]=40000", "LStBrutto[3]=5000"});
-    for (const char* k : {"1", "2"}) {
-        const std::string i = std::string("[") + k + "]=";
-        ab::Setzen(r, {"Vorname" + i + (k[0] == '1' ? "Anna" : "Ben"),
-                       "GebAm" + i + (k[0] == '1' ? "14.02.1990" : "03.07.1994"),
-                       "InlandVom" + i + "01.01.2001", "InlandBis" + i + "31.12.2001",
-                       "KindschaftZuEhemannLB" + i + "2", "KindschaftZuEhefrauLB" + i + "2",
-                       "ErhKiGeld" + i + "3240"});
-    }
-}
-
 // The share through the pages of area 13 and their subordinate pages.
 inline void AbAnteilUeberSeiten(seitentest::Umgebung& u) {
     using namespace quarnel;
@@ -87,11 +48,11 @@ inline void AbAnteilUeberSeiten(seitentest::Umgebung& u) {
     auto* behi = qobject_cast<TF_AbBeHi*>(ab::Seite(u, 1));
     QVERIFY(behi);
     behi->BehBtn(4)->click();
-    auto* beh = ab::Zuletzt<TF_BehindN>(u);
+    auto* beh = seitentest::Zuletzt<TF_BehindN>(u);
     QVERIFY(beh);
     Eintragen(*beh, Feld::GradBehinderung, QStringLiteral("50"));
     Eintragen(*beh, Feld::NachwUnbefCB, QStringLiteral("ja"));
-    ab::Klicken(*beh, "OkBtn");
+    seitentest::Klicken(*beh, "OkBtn");
     behi->ReiterZeigen(QStringLiteral("Hinter&bliebene"));
     Eintragen(*behi, Feld::HiAntStpflCB, QStringLiteral("ja"));
     QVERIFY(behi->close());
@@ -106,8 +67,8 @@ inline void AbAnteilUeberSeiten(seitentest::Umgebung& u) {
     Eintragen(*unt, Feld::FamStandP1, QStringLiteral("5"));
     Eintragen(*unt, Feld::VGradP1, QStringLiteral("Mutter"));
     Eintragen(*unt, Feld::AndHHCBP1, QStringLiteral("ja"));
-    ab::Klicken(*unt, "RechBtnP1");
-    auto* eink = ab::Zuletzt<TF_AbEink>(u);
+    seitentest::Klicken(*unt, "RechBtnP1");
+    auto* eink = seitentest::Zuletzt<TF_AbEink>(u);
     QVERIFY(eink);
     Eintragen(*eink, Feld::AufwArt, QStringLiteral("Unterhalt"));
     Eintragen(*eink, Feld::AufwDM, QStringLiteral("7200"));
@@ -116,7 +77,7 @@ inline void AbAnteilUeberSeiten(seitentest::Umgebung& u) {
     eink->ReiterZeigen(QStringLiteral("&Einkünfte/Bezüge"));
     Eintragen(*eink, Feld::AbEink_RentenIn, QStringLiteral("9600"));
     Eintragen(*eink, Feld::AbEink_ErtragAnteil, QStringLiteral("27"));
-    ab::Klicken(*eink, "OkBtn");
+    seitentest::Klicken(*eink, "OkBtn");
     QVERIFY(unt->close());
 
     // Her care at home, by two carers.
@@ -134,8 +95,8 @@ inline void AbAnteilUeberSeiten(seitentest::Umgebung& u) {
     Eintragen(*and_, Feld::AbAndere_Art1, QStringLiteral("Krankheitskosten"));
     Eintragen(*and_, Feld::Aufwand1, QStringLiteral("5200"));
     Eintragen(*and_, Feld::Erstattungen1, QStringLiteral("1200"));
-    ab::Klicken(*and_, "EinzelBtn");
-    auto* liste = ab::Zuletzt<TF_Anlage>(u);
+    seitentest::Klicken(*and_, "EinzelBtn");
+    auto* liste = seitentest::Zuletzt<TF_Anlage>(u);
     QVERIFY(liste);
     u.meldungen.antworten = {Antwort::Ja};
     liste->OkClick();

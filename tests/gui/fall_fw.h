@@ -8,31 +8,18 @@
 #include <string>
 #include <vector>
 
-#include "case/feldwerte.h"
-#include "pages/seitentabelle.h"
+#include "fall.h"
 #include "seitentest.h"
 
 namespace fall {
 
-// Applies "Name[i]=Wert" assignments as the command line does.
-inline void FwZuweisen(quarnel::CaseRecord& r, const std::vector<std::string>& zuweisungen) {
-    for (const std::string& z : zuweisungen) {
-        const size_t gl = z.find('=');
-        const quarnel::FeldSuche f = quarnel::FeldAufloesen(z.substr(0, gl));
-        QVERIFY2(f.adresse, z.c_str());
-        QVERIFY2(!quarnel::FeldwertSetzen(r, *f.adresse, z.substr(gl + 1)), z.c_str());
-    }
-}
-
 // The married couple, joint assessment, and their two children, registered
 // with them (so the home page counts both).
 inline void FwBasis(quarnel::CaseRecord& r) {
-    FwZuweisen(r, {"ErSie_FamilienstandLB=1", "Splitting=ja", "Grundtabelle=nein",
-                   "StpflGebDat=01.01.1960", "EhegGebDat=01.01.1962", "Brutto[1]=70000",
-                   "LStBrutto[1]=12000", "Brutto[3]=40000", "LStBrutto[3]=5000"});
+    Ehepaar(r);
     for (const char* k : {"1", "2"}) {
         const std::string i = std::string("[") + k + "]=";
-        FwZuweisen(r, {"GebAm" + i + (k[0] == '1' ? "04.04.1992" : "30.09.1996"),
+        Zuweisen(r, {"GebAm" + i + (k[0] == '1' ? "04.04.1992" : "30.09.1996"),
                        "InlandVom" + i + "01.01.2001", "InlandBis" + i + "31.12.2001",
                        "KindschaftZuEhemannLB" + i + "2", "KindschaftZuEhefrauLB" + i + "2",
                        "KiZumHHGehoer" + i + "ja", "GemeldetStpflCB" + i + "ja",
@@ -42,9 +29,7 @@ inline void FwBasis(quarnel::CaseRecord& r) {
 
 // The page (area, page) as the main window opens it, shown.
 inline quarnel::gui::TForm11* FwSeite(seitentest::Umgebung& u, int bereich, int seite) {
-    quarnel::gui::TForm11* s = quarnel::gui::SeiteErzeugen(u, bereich, seite);
-    if (s) u.Zeigen(s);
-    return s;
+    return seitentest::SeiteOeffnen(u, bereich, seite);
 }
 
 // The share entered through the pages: the object, the § 10e page from the

@@ -3,44 +3,22 @@
 // self-employed profit of the spouse, farming income of both, and two
 // rented properties, the second owned by both spouses with a share of a
 // property community. Entered through the pages, or set by field as
-// `quarnel-cli setze` does.
+// `quarnel-cli setze` does; the base is the plain couple (fall::Ehepaar).
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "case/feldwerte.h"
-#include "pages/seitentabelle.h"
+#include "fall.h"
 #include "seitentest.h"
 
 namespace fall {
-
-// Sets "Name[i]=Wert" assignments as the command line does.
-inline void GseSetzen(quarnel::CaseRecord& r, const std::vector<std::string>& zuweisungen) {
-    for (const std::string& z : zuweisungen) {
-        const size_t gl = z.find('=');
-        const quarnel::FeldSuche f = quarnel::FeldAufloesen(z.substr(0, gl));
-        QVERIFY2(f.adresse, z.c_str());
-        QVERIFY2(!quarnel::FeldwertSetzen(r, *f.adresse, z.substr(gl + 1)), z.c_str());
-    }
-}
-
-// The married couple, jointly assessed, with their wages.
-inline void GseGrundfall(quarnel::CaseRecord& r) {
-    GseSetzen(r, {"ErSie_FamilienstandLB=1", "Grundtabelle=nein", "Splitting=ja",
-                  "StpflGebDat=01.01.1960", "EhegGebDat=01.01.1962", "Brutto[1]=70000",
-                  "LStBrutto[1]=12000", "Brutto[3]=40000", "LStBrutto[3]=5000"});
-}
 
 // The share typed into the pages, each closed again.
 inline void GseUeberSeiten(seitentest::Umgebung& u) {
     using quarnel::Feld;
     using seitentest::Eintragen;
-    auto oeffnen = [&u](int bereich, int seite) {
-        quarnel::gui::TForm11* s = quarnel::gui::SeiteErzeugen(u, bereich, seite);
-        u.Zeigen(s);
-        return s;
-    };
+    auto oeffnen = [&u](int bereich, int seite) { return seitentest::SeiteOeffnen(u, bereich, seite); };
     auto schliessen = [](quarnel::gui::TForm11* s) { QVERIFY(s->close()); };
 
     quarnel::gui::TForm11* g = oeffnen(8, 1);

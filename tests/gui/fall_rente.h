@@ -2,34 +2,17 @@
 // annuity of the taxpayer and the spouse's temporary disability pension with
 // a back payment, recurring receipts and a service of the taxpayer, the sale
 // of a let flat within ten years and the spouse's shares sold within the
-// year. Entered through the pages, or set by field as the command line does.
+// year. Entered through the pages, or set by field as the command line does;
+// the base is the plain couple (fall::Ehepaar).
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "case/feldwerte.h"
-#include "pages/seitentabelle.h"
+#include "fall.h"
 #include "seitentest.h"
 
 namespace fall {
-
-// Sets "Name[i]=Wert" assignments as `quarnel-cli setze` does.
-inline void RenteZuweisen(quarnel::CaseRecord& r, const std::vector<std::string>& zuweisungen) {
-    for (const std::string& z : zuweisungen) {
-        const size_t gl = z.find('=');
-        const quarnel::FeldSuche f = quarnel::FeldAufloesen(z.substr(0, gl));
-        QVERIFY2(f.adresse, z.c_str());
-        QVERIFY2(!quarnel::FeldwertSetzen(r, *f.adresse, z.substr(gl + 1)), z.c_str());
-    }
-}
-
-// The married couple with their wage cards, jointly assessed.
-inline void RenteGrundfall(quarnel::CaseRecord& r) {
-    RenteZuweisen(r, {"ErSie_FamilienstandLB=1", "Splitting=ja", "Grundtabelle=nein",
-                      "StpflGebDat=01.01.1960", "EhegGebDat=01.01.1962", "Brutto[1]=70000",
-                      "LStBrutto[1]=12000", "Brutto[3]=40000", "LStBrutto[3]=5000"});
-}
 
 // One entry of the share: the page of area 11, its tab, the field and the
 // text as typed (the command line reads the same text).
@@ -88,8 +71,7 @@ inline void RenteUeberSeiten(seitentest::Umgebung& u) {
         if (e.seite != seite) {
             if (offen) QVERIFY(offen->close());
             seite = e.seite;
-            offen = quarnel::gui::SeiteErzeugen(u, 11, seite);
-            u.Zeigen(offen);
+            offen = seitentest::SeiteOeffnen(u, 11, seite);
         }
         offen->ReiterZeigen(QString::fromUtf8(e.reiter));
         const quarnel::FeldSuche f = quarnel::FeldAufloesen(e.feld);

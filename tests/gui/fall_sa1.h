@@ -1,35 +1,18 @@
 // The whole-case share of insurance, annuities and church tax: the joint
 // couple's wage-card contributions and church tax, insurance above the
 // Vorsorgepauschale, a permanent burden, church tax paid later and refunded.
-// Entered through the pages, or set by field as the command line does.
+// Entered through the pages, or set by field as the command line does; the
+// base is the plain couple (fall::Ehepaar).
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "case/feldwerte.h"
+#include "fall.h"
 #include "pages/seiten_sa1.h"
-#include "pages/seitentabelle.h"
 #include "seitentest.h"
 
 namespace fall {
-
-// "Name[i]=Wert" assignments, as quarnel-cli setze takes them.
-inline void Sa1Setzen(quarnel::CaseRecord& r, const std::vector<std::string>& zuweisungen) {
-    for (const std::string& z : zuweisungen) {
-        const size_t gl = z.find('=');
-        const quarnel::FeldSuche f = quarnel::FeldAufloesen(z.substr(0, gl));
-        QVERIFY2(f.adresse, z.c_str());
-        QVERIFY2(!quarnel::FeldwertSetzen(r, *f.adresse, z.substr(gl + 1)), z.c_str());
-    }
-}
-
-// The married couple, jointly assessed, with a wage-tax card each.
-inline void Sa1Grundfall(quarnel::CaseRecord& r) {
-    Sa1Setzen(r, {"ErSie_FamilienstandLB=1", "Splitting=ja", "Grundtabelle=nein",
-                  "StpflGebDat=01.01.1960", "EhegGebDat=01.01.1962", "Brutto[1]=70000",
-                  "LStBrutto[1]=12000", "Brutto[3]=40000", "LStBrutto[3]=5000"});
-}
 
 // The share set by field.
 inline std::vector<std::string> Sa1Zuweisungen() {
@@ -51,11 +34,7 @@ inline std::vector<std::string> Sa1Zuweisungen() {
 inline void Sa1UeberSeiten(seitentest::Umgebung& u) {
     using quarnel::Feld;
     using seitentest::Eintragen;
-    auto oeffnen = [&u](int bereich, int seite) {
-        quarnel::gui::TForm11* s = quarnel::gui::SeiteErzeugen(u, bereich, seite);
-        if (s) u.Zeigen(s);
-        return s;
-    };
+    auto oeffnen = [&u](int bereich, int seite) { return seitentest::SeiteOeffnen(u, bereich, seite); };
     const struct {
         int karte;
         const char* sv;

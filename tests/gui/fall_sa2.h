@@ -1,5 +1,6 @@
-// The household-help and donation share of the whole joint case: two children
-// (their child and childcare allowances), a household help employed all year
+// The household-help and donation share of the whole joint case: the two
+// children of fall::KinderZuweisungen() (entered on the children page, for
+// their child and childcare allowances), a household help employed all year
 // with pension contributions from March and the spouse ill from June,
 // donations to science (from its list) and to the church, and to a foundation
 // and its capital stock. Entered through the pages, or set by field as
@@ -10,73 +11,46 @@
 #include <string>
 #include <vector>
 
-#include "case/feldwerte.h"
+#include "fall.h"
 #include "pages/seiten.h"
 #include "pages/seiten_sa.h"
-#include "pages/seitentabelle.h"
 #include "pages/tf_anlage.h"
 #include "seitentest.h"
 
 namespace fall {
 
-inline void Sa2Setzen(quarnel::CaseRecord& r, const std::vector<std::string>& felder) {
-    for (const std::string& s : felder) {
-        const size_t gl = s.find('=');
-        const quarnel::FeldSuche f = quarnel::FeldAufloesen(s.substr(0, gl));
-        QVERIFY2(f.adresse, s.c_str());
-        QVERIFY2(!quarnel::FeldwertSetzen(r, *f.adresse, s.substr(gl + 1)), s.c_str());
-    }
-}
-
-// The plain joint couple with their wages.
-inline void Sa2Grundfall(quarnel::CaseRecord& r) {
-    Sa2Setzen(r, {"ErSie_FamilienstandLB=1", "Grundtabelle=nein", "Splitting=ja",
-                  "StpflGebDat=01.01.1960", "EhegGebDat=01.01.1962", "Brutto[1]=70000",
-                  "LStBrutto[1]=12000", "Brutto[3]=40000", "LStBrutto[3]=5000"});
-}
-
-// The share as field assignments.
-inline std::vector<std::string> Sa2Felder() {
-    std::vector<std::string> z;
-    const char* namen[] = {"Anna", "Ben"};
-    const char* geboren[] = {"12.05.1992", "03.09.1995"};
-    for (int k = 1; k <= 2; ++k) {
-        const std::string i = "[" + std::to_string(k) + "]=";
-        // What the children page sets with the birth date.
-        for (const std::string& s :
-             {"Vorname" + i + namen[k - 1], "GebAm" + i + geboren[k - 1],
-              "InlandVom" + i + "01.01.2001", "InlandBis" + i + "31.12.2001",
-              "KindschaftZuEhemannLB" + i + "2", "KindschaftZuEhefrauLB" + i + "2",
-              "KiZumHHGehoer" + i + "ja", "ErhKiGeld" + i + "3240"})
-            z.push_back(s);
-    }
-    for (const char* s :
-         {"NameHausHilfe=Jadwiga Nowak", "BeschVom=01.01.2001", "BeschBis=31.12.2001",
-          "RVBeitragVom=01.03.2001", "RVBeitragBis=31.12.2001", "AufwandDm=24000",
-          "AbKrankheitCB=ja", "AbKrankheitVom=01.06.2001", "AbKrankheitBis=31.12.2001",
-          "WissenDM=250,35", "KirchDM=480", "KirchFA=20,50", "StiftStockDM=5000",
-          "StiftStockAnsatzDM=2000", "StiftDM=1000"})
-        z.push_back(s);
-    return z;
-}
-
-// The share through the pages: the children page, the household-help page with
-// its application, the donation page with the science list.
-inline void Sa2UeberSeiten(seitentest::Umgebung& u) {
+// The children as the user enters them on the children page: first name and
+// birth date; the page sets the rest of fall::KinderZuweisungen().
+inline void Sa2KinderUeberSeiten(seitentest::Umgebung& u) {
     using namespace quarnel;
-    using namespace quarnel::gui;
     const QString namen[] = {QStringLiteral("Anna"), QStringLiteral("Ben")};
     const QString geboren[] = {QStringLiteral("12.05.1992"), QStringLiteral("03.09.1995")};
     for (int k = 1; k <= 2; ++k) {
-        TForm11* kind = SeiteErzeugen(u, 2, k);
-        u.Zeigen(kind);
+        gui::TForm11* kind = seitentest::SeiteOeffnen(u, 2, k);
+        QVERIFY(kind);
         seitentest::Eintragen(*kind, Feld::Vorname, namen[k - 1]);
         seitentest::Eintragen(*kind, Feld::GebAm, geboren[k - 1]);
         QVERIFY(kind->close());
     }
+}
 
-    TForm11* hahi = SeiteErzeugen(u, 12, 4);
-    u.Zeigen(hahi);
+// The share (without the children) as field assignments.
+inline std::vector<std::string> Sa2Felder() {
+    return {"NameHausHilfe=Jadwiga Nowak", "BeschVom=01.01.2001", "BeschBis=31.12.2001",
+            "RVBeitragVom=01.03.2001", "RVBeitragBis=31.12.2001", "AufwandDm=24000",
+            "AbKrankheitCB=ja", "AbKrankheitVom=01.06.2001", "AbKrankheitBis=31.12.2001",
+            "WissenDM=250,35", "KirchDM=480", "KirchFA=20,50", "StiftStockDM=5000",
+            "StiftStockAnsatzDM=2000", "StiftDM=1000"};
+}
+
+// The share through the pages, the children already in the case: the
+// household-help page with its application, the donation page with the
+// science list.
+inline void Sa2UeberSeiten(seitentest::Umgebung& u) {
+    using namespace quarnel;
+    using namespace quarnel::gui;
+    TForm11* hahi = seitentest::SeiteOeffnen(u, 12, 4);
+    QVERIFY(hahi);
     hahi->findChild<QPushButton*>(QStringLiteral("HausHiBtn"))->click();
     auto* antrag = qobject_cast<TF_HausHi*>(u.gezeigt.back().data());
     QVERIFY(antrag);
@@ -98,8 +72,8 @@ inline void Sa2UeberSeiten(seitentest::Umgebung& u) {
     liste.SetzeZeilenBetrag(2, 99.95);
     u.Liste() = liste;
     QVERIFY(u.ListeSchreiben(34));
-    TForm11* spende = SeiteErzeugen(u, 12, 6);
-    u.Zeigen(spende);
+    TForm11* spende = seitentest::SeiteOeffnen(u, 12, 6);
+    QVERIFY(spende);
     spende->findChild<QPushButton*>(QStringLiteral("AlleBtn"))->click();
     auto* tabelle = qobject_cast<TF_Anlage*>(u.gezeigt.back().data());
     QVERIFY(tabelle);
@@ -111,6 +85,26 @@ inline void Sa2UeberSeiten(seitentest::Umgebung& u) {
     seitentest::Eintragen(*spende, Feld::StiftStockAnsatzDM, QStringLiteral("2000"));
     seitentest::Eintragen(*spende, Feld::StiftDM, QStringLiteral("1000"));
     QVERIFY(spende->close());
+}
+
+// The share on the notice: the household help and the donations among the
+// unlimited special expenses, both children's allowances for the surcharges.
+inline void Sa2ImBescheid(const Bescheid& b) {
+    const size_t sa = b.Zeile("Unbeschränkt abzugsfähige Sonderausgaben");
+    const size_t beschraenkt = b.Zeile("Beschränkt abzugsfähige Sonderausgaben", sa);
+    const size_t ab = b.Zeile("Außergewöhnliche Belastungen:", beschraenkt);
+    QVERIFY(sa < beschraenkt && beschraenkt < ab && ab < b.text.zeilen.size());
+    const size_t haus = b.Zeile("Hausw. Besch.-Verhältnis", sa);
+    QVERIFY(haus < beschraenkt);
+    QVERIFY2(b.ZeigtBetrag(haus, 15000), b.ZeileUtf8(haus).c_str());
+    const size_t spenden = b.Zeile("Spenden", sa);
+    QVERIFY(spenden < beschraenkt);
+    // 251 + 501 + 2000 + 1000
+    QVERIFY2(b.ZeigtBetrag(spenden, 3752), b.ZeileUtf8(spenden).c_str());
+    // Kindergeld is the better choice; the child and childcare allowances of
+    // both children, 2 · (6912 + 3024), count for the surcharges.
+    const size_t kinder = b.Zeile("Jahresfreibeträge für Kinder", ab);
+    QVERIFY2(b.ZeigtBetrag(kinder, 19872), b.ZeileUtf8(kinder).c_str());
 }
 
 }  // namespace fall

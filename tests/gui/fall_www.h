@@ -1,18 +1,14 @@
 // The what-if share of the whole case: the what-if page stores nothing, so
-// its share of the case is empty; the base case is the plain couple.
+// its share of the case is empty; the base case is the plain couple
+// (fall::Ehepaar).
 #pragma once
 
 #include <string>
 #include <vector>
 
-namespace fall {
+#include "fall.h"
 
-// The married couple under joint assessment with wages on card 1 of each.
-inline std::vector<std::string> WwwBasis() {
-    return {"ErSie_FamilienstandLB=1", "Grundtabelle=nein",     "Splitting=ja",
-            "StpflGebDat=01.01.1960",  "EhegGebDat=01.01.1962", "Brutto[1]=70000",
-            "LStBrutto[1]=12000",      "Brutto[3]=40000",       "LStBrutto[3]=5000"};
-}
+namespace fall {
 
 // The same taxpayer alone, under the basic table.
 inline std::vector<std::string> WwwLedig() {

@@ -27,13 +27,11 @@ using seitentest::Eintragen;
 namespace {
 
 TForm11* Oeffnen(seitentest::Umgebung& u, int bereich, int seite) {
-    TForm11* s = SeiteErzeugen(u, bereich, seite);
-    if (s) u.Zeigen(s);
-    return s;
+    return seitentest::SeiteOeffnen(u, bereich, seite);
 }
 
 void Splitting(seitentest::Umgebung& u, bool ja) {
-    fall::GseSetzen(u.Satz(), {ja ? "Splitting=ja" : "Splitting=nein",
+    fall::Zuweisen(u.Satz(), {ja ? "Splitting=ja" : "Splitting=nein",
                                ja ? "Grundtabelle=nein" : "Grundtabelle=ja"});
 }
 
@@ -113,7 +111,7 @@ class GewerbeseitenTest : public QObject {
         seitentest::Umgebung u;
         // A split stored while the case was jointly assessed.
         Splitting(u, true);
-        fall::GseSetzen(u.Satz(), {"MieteDM1[2]=10000", "ObjektProzEr[2]=60",
+        fall::Zuweisen(u.Satz(), {"MieteDM1[2]=10000", "ObjektProzEr[2]=60",
                                    "ObjektProzSie[2]=40", "AnteilSie1[2]=700"});
         ObjektRechnen(u.Satz(), 2);
         QCOMPARE(u.Satz().Dbl(Feld::ObjAnteilSie, 2), 4000.0);
@@ -195,11 +193,11 @@ class GewerbeseitenTest : public QObject {
 
     void ehepaar_mit_gewinnen_und_vermietung_ueber_die_seiten() {
         seitentest::Umgebung u;
-        fall::GseGrundfall(u.Satz());
+        fall::Ehepaar(u.Satz());
         CaseRecord r = u.Satz();
         fall::GseUeberSeiten(u);
         if (QTest::currentTestFailed()) return;
-        fall::GseSetzen(r, fall::GseFelder());
+        fall::Zuweisen(r, fall::GseFelder());
         seitentest::GleichesErgebnis(u.Satz(), r);
         if (QTest::currentTestFailed()) return;
 

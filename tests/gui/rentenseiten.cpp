@@ -30,9 +30,7 @@ namespace {
 
 template <class T>
 T* Oeffnen(seitentest::Umgebung& u, int seite) {
-    auto* s = qobject_cast<T*>(SeiteErzeugen(u, 11, seite));
-    if (s) u.Zeigen(s);
-    return s;
+    return qobject_cast<T*>(seitentest::SeiteOeffnen(u, 11, seite));
 }
 
 bool ReiterAn(TForm11& s, const char* titel) {
@@ -160,10 +158,10 @@ class RentenseitenTest : public QObject {
 
     void renten_und_sonstiges_ueber_die_seiten() {
         seitentest::Umgebung u;
-        fall::RenteGrundfall(u.Satz());
+        fall::Ehepaar(u.Satz());
         CaseRecord feldweise = u.Satz();
         fall::RenteUeberSeiten(u);
-        fall::RenteZuweisen(feldweise, fall::RenteZuweisungen());
+        fall::Zuweisen(feldweise, fall::RenteZuweisungen());
 
         // The page shows the Ertragsanteil it took: life table at 41, term of 27 years.
         auto* rente = Oeffnen<TF_Rente>(u, 1);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
@@ -13,6 +14,7 @@
 #include "calc/calcdaten.h"
 #include "calc/deklaration.h"
 #include "case/fallbefehle.h"
+#include "pages/seitentabelle.h"
 #include "pages/tform11.h"
 #include "testumgebung.h"
 #include "widgets/auswahl.h"
@@ -56,6 +58,26 @@ struct Umgebung : quarnel::gui::Seitenumgebung {
     int Hauptbreite() const override { return 718; }
     int NutzbareHoehe() const override { return 460; }
 };
+
+// The page (area, page) as the navigator opens it, shown.
+inline quarnel::gui::TForm11* SeiteOeffnen(Umgebung& u, int bereich, int seite) {
+    quarnel::gui::TForm11* s = quarnel::gui::SeiteErzeugen(u, bereich, seite);
+    if (s) u.Zeigen(s);
+    return s;
+}
+
+// The window shown last (a list or subordinate page), if it is a T.
+template <class T>
+T* Zuletzt(Umgebung& u) {
+    return u.gezeigt.empty() ? nullptr : qobject_cast<T*>(u.gezeigt.back().data());
+}
+
+// Clicks the push button of that object name.
+inline void Klicken(QWidget& s, const char* knopf) {
+    auto* b = s.findChild<QPushButton*>(QString::fromLatin1(knopf));
+    QVERIFY2(b, knopf);
+    b->click();
+}
 
 // Types a value into a field and leaves it, as the user would.
 inline void Eintragen(quarnel::gui::TForm11& s, quarnel::Feld f, const QString& text) {

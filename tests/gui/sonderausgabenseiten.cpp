@@ -53,7 +53,7 @@ class SonderausgabenseitenTest : public QObject {
     void versicherungen_mit_den_kartenanteilen_beider_personen() {
         seitentest::Umgebung u;
         CaseRecord& r = u.Satz();
-        fall::Sa1Grundfall(r);
+        fall::Ehepaar(r);
         r.SetzeDbl(Feld::AnTeilSoVer, 1000, 1);
         r.SetzeDbl(Feld::AnTeilSoVer, 234.40, 2);
         r.SetzeDbl(Feld::AnTeilSoVer, 500, 3);
@@ -138,7 +138,7 @@ class SonderausgabenseitenTest : public QObject {
     void kirchensteuer_ist_beim_oeffnen_aktuell() {
         seitentest::Umgebung u;
         CaseRecord& r = u.Satz();
-        fall::Sa1Grundfall(r);
+        fall::Ehepaar(r);
         r.SetzeDbl(Feld::KiStAnBrutto, 1000, 1);
         r.SetzeDbl(Feld::KiStEheMj, 34.50, 2);
         r.SetzeDbl(Feld::KiStAnBrutto, 200, 3);
@@ -221,10 +221,10 @@ class SonderausgabenseitenTest : public QObject {
 
     void ehepaar_mit_vorsorge_und_kirchensteuer_ueber_die_seiten() {
         seitentest::Umgebung u;
-        fall::Sa1Grundfall(u.Satz());
+        fall::Ehepaar(u.Satz());
         CaseRecord gesetzt = u.Satz();
         fall::Sa1UeberSeiten(u);
-        fall::Sa1Setzen(gesetzt, fall::Sa1Zuweisungen());
+        fall::Zuweisen(gesetzt, fall::Sa1Zuweisungen());
         seitentest::GleichesErgebnis(u.Satz(), gesetzt);
 
         CaseRecord satz = u.Satz();

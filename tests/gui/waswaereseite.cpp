@@ -29,19 +29,8 @@ using Z = WasWaereZeile;
 
 namespace {
 
-void Setzen(CaseRecord& r, const std::vector<std::string>& felder) {
-    for (const std::string& s : felder) {
-        const size_t gl = s.find('=');
-        const FeldSuche f = FeldAufloesen(s.substr(0, gl));
-        QVERIFY2(f.adresse, s.c_str());
-        QVERIFY2(!FeldwertSetzen(r, *f.adresse, s.substr(gl + 1)), s.c_str());
-    }
-}
-
 TF_WWW* Oeffnen(seitentest::Umgebung& u) {
-    auto* s = qobject_cast<TF_WWW*>(SeiteErzeugen(u, 17, 1));
-    if (s) u.Zeigen(s);
-    return s;
+    return qobject_cast<TF_WWW*>(seitentest::SeiteOeffnen(u, 17, 1));
 }
 
 BetragFeld* F(TF_WWW& s, const char* name) {
@@ -102,7 +91,7 @@ class WasWaereSeiteTest : public QObject {
     void zeigt_den_fall_mit_und_ohne_ehefrau() {
         for (const bool zusammen : {true, false}) {
             seitentest::Umgebung u;
-            Setzen(u.Satz(), zusammen ? fall::WwwBasis() : fall::WwwLedig());
+            fall::Zuweisen(u.Satz(), zusammen ? fall::EhepaarZuweisungen() : fall::WwwLedig());
             TF_WWW* s = Oeffnen(u);
             QVERIFY(s);
             QCOMPARE(s->KopfPnl()->text(), QStringLiteral("  Was-Wäre-Wenn-Analyse"));
@@ -130,7 +119,7 @@ class WasWaereSeiteTest : public QObject {
 
     void aenderung_rechnet_und_laesst_den_fall_stehen() {
         seitentest::Umgebung u;
-        Setzen(u.Satz(), fall::WwwBasis());
+        fall::Zuweisen(u.Satz(), fall::EhepaarZuweisungen());
         const QString datei = u.dir.path() + QStringLiteral("/Paar.S01");
         QVERIFY(u.verw->FallSpeichern(datei.toStdString()));
         const QByteArray gespeichert = Inhalt(datei);
@@ -205,7 +194,7 @@ class WasWaereSeiteTest : public QObject {
         senke.antworten = {Antwort::OK, Antwort::Nein};
         haupt.D_NeuItemClick();
         QVERIFY(haupt.SeitenSchliessen());
-        Setzen(haupt.Fall().Satz(), fall::WwwBasis());
+        fall::Zuweisen(haupt.Fall().Satz(), fall::EhepaarZuweisungen());
         haupt.SetzeFallVeraendert(false);
 
         bool gewaehlt = false;

@@ -21,6 +21,7 @@
 #include "pages/seitentabelle.h"
 #include "pages/seitenzustand.h"
 #include "pages/tf_anlage.h"
+#include "fall.h"
 #include "seitentest.h"
 #include "shell/tf_globmain.h"
 #include "shell/tform13.h"
@@ -29,25 +30,14 @@
 using namespace quarnel;
 using namespace quarnel::gui;
 using seitentest::Eintragen;
+using seitentest::Klicken;
+using seitentest::Zuletzt;
 
 namespace {
 
 // The page (area 3 + person, page) as the main window opens it, shown.
 TForm11* Wk(seitentest::Umgebung& u, int person, int seite) {
-    TForm11* s = SeiteErzeugen(u, 3 + person, seite);
-    if (s) u.Zeigen(s);
-    return s;
-}
-
-template <class T>
-T* Zuletzt(seitentest::Umgebung& u) {
-    return u.gezeigt.empty() ? nullptr : qobject_cast<T*>(u.gezeigt.back().data());
-}
-
-void Klicken(TForm11& s, const char* knopf) {
-    auto* b = s.findChild<QPushButton*>(QString::fromLatin1(knopf));
-    QVERIFY2(b, knopf);
-    b->click();
+    return seitentest::SeiteOeffnen(u, 3 + person, seite);
 }
 
 // A cell of the depreciation list as the user leaves it.
@@ -59,15 +49,6 @@ void Zelle(TF_AFA& t, int zeile, int spalte, const QVariant& wert) {
         it->setData(Qt::UserRole, wert);
 }
 
-void Setzen(CaseRecord& r, std::initializer_list<const char*> felder) {
-    for (const char* z : felder) {
-        const std::string s(z);
-        const size_t gl = s.find('=');
-        const FeldSuche f = FeldAufloesen(s.substr(0, gl));
-        QVERIFY2(f.adresse, z);
-        QVERIFY2(!FeldwertSetzen(r, *f.adresse, s.substr(gl + 1)), z);
-    }
-}
 
 }  // namespace
 
@@ -423,10 +404,8 @@ class WerbungskostenseitenTest : public QObject {
     void ehepaar_mit_werbungskosten_ueber_die_seiten() {
         seitentest::Umgebung u;
         CaseRecord& satz = u.Satz();
-        Setzen(satz, {"ErSie_FamilienstandLB=1", "Grundtabelle=nein", "Splitting=ja",
-                      "StpflGebDat=01.01.1960", "EhegGebDat=01.01.1962", "Brutto[1]=70000",
-                      "LStBrutto[1]=12000", "Brutto[3]=40000", "LStBrutto[3]=5000",
-                      "FahrkErstStFrei[1]=240"});
+        fall::Ehepaar(satz);
+        fall::Zuweisen(satz, {"FahrkErstStFrei[1]=240"});
         const CaseRecord anfang = satz;
 
         // The leased car of the taxpayer.
@@ -516,7 +495,7 @@ class WerbungskostenseitenTest : public QObject {
 
         // The same case by field, as the command line sets it.
         CaseRecord r = anfang;
-        Setzen(r, {"FahrzBez[1]=Leasing-Audi", "ArtFahrzLB[1]=1", "KmImJahr[1]=25000",
+        fall::Zuweisen(r, {"FahrzBez[1]=Leasing-Audi", "ArtFahrzLB[1]=1", "KmImJahr[1]=25000",
                    "BeginnLeasing[1]=01.03.2001", "DauerLeasing[1]=36",
                    "BetragLfdLeasingRate[1]=650", "AnzahlLeasingRaten[1]=10",
                    "KostenUeberfZulas[1]=1440", "LeasingSonderzahlung[1]=3000", "wk1[1]=420",
@@ -542,18 +521,18 @@ class WerbungskostenseitenTest : public QObject {
                      f("InKM", "1800"), f("InL1R10", "6"),
                      f("InlRErstatt", "150"), f("AuslKostAusListe", "640"),
                      f("FortbildDM", "1150"), f("DiverseDM", "75")})
-                Setzen(r, {z.c_str()});
+                fall::Zuweisen(r, {z.c_str()});
             const int e = (p - 1) * AfaZeilen + 1;
             const std::string i = std::to_string(e);
             for (const std::string& z :
                  {"I_Text[" + i + "]=Computer", "i_Datum[" + i + "]=03.09.2001",
                   "i_preis[" + i + "]=2899", "i_Jahre[" + i + "]=3"})
-                Setzen(r, {z.c_str()});
+                fall::Zuweisen(r, {z.c_str()});
             // The taxpayer goes by his own car (item 5), the spouse by "PKW".
             r.SetzeInt(Feld::WechselVMittel1, er ? 5 : 1, p);
             r.SetzeInt(Feld::InFahrzLB, er ? 5 : 1, p);
             // The depreciation is what the list hands to the page.
-            Setzen(r, {f("Kosten5", "483,17").c_str()});
+            fall::Zuweisen(r, {f("Kosten5", "483,17").c_str()});
         }
         QCOMPARE(u.Satz().Dbl(Feld::Kosten5, 1), 483.17);
         seitentest::GleichesErgebnis(u.Satz(), r);

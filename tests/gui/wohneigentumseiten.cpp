@@ -147,7 +147,7 @@ class WohneigentumseitenTest : public QObject {
 
     void anrechnung_ehegatte_nur_mit_splitting() {
         seitentest::Umgebung u;
-        fall::FwZuweisen(u.Satz(), {"ErSie_FamilienstandLB=1", "Splitting=ja", "Grundtabelle=nein",
+        fall::Zuweisen(u.Satz(), {"ErSie_FamilienstandLB=1", "Splitting=ja", "Grundtabelle=nein",
                                     "LStBrutto[1]=5000", "LStBrutto[2]=1200", "LStMj[1]=300",
                                     "LStBrutto[3]=800", "SoliBrutto[3]=44"});
         TForm11* a = fall::FwSeite(u, 15, 1);
@@ -166,7 +166,7 @@ class WohneigentumseitenTest : public QObject {
 
         // The basic table: the spouse's withheld taxes are 0, her fields closed,
         // her stored prepayment stays.
-        fall::FwZuweisen(u.Satz(), {"ErSie_FamilienstandLB=0", "Splitting=nein", "Grundtabelle=ja"});
+        fall::Zuweisen(u.Satz(), {"ErSie_FamilienstandLB=0", "Splitting=nein", "Grundtabelle=ja"});
         TForm11* b = fall::FwSeite(u, 15, 1);
         QCOMPARE(Angezeigt(*b, Feld::LstSie), 0.0);
         QCOMPARE(Angezeigt(*b, Feld::LstEr), 6500.0);
@@ -212,7 +212,7 @@ class WohneigentumseitenTest : public QObject {
         fall::FwUeberSeiten(u);
 
         CaseRecord r = anfang;
-        fall::FwZuweisen(r, fall::FwZuweisungen());
+        fall::Zuweisen(r, fall::FwZuweisungen());
         seitentest::GleichesErgebnis(u.Satz(), r);
 
         // What the pages entered reaches the declaration and the computation.
