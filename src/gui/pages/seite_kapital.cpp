@@ -42,10 +42,9 @@ constexpr Zeilenplan KsoZeilen[] = {
     {"&Beteil.", "Modell i.S. § 2 b EStG - kein Halbeink.-verf.", "BeteilZ6Er BeteilZ6Sie"},
     {"&Beteil.", "Modell i.S. § 2 b EStG - mit Halbeink.-verf.", "BeteilZ7Er BeteilZ7Sie"},
 
-    {"An&rech.", "Anzurechnende Steuern aus Beteiligungen und Solidaritätszuschläge "
-                 "aller Kapitalerträge", ""},
+    {"An&rech.", "Anzurechnende Steuern aus Beteiligungen", ""},
     {"An&rech.", "Kapitalertragsteuer", "AnrechKapErtr"},
-    {"An&rech.", "Solidaritätszuschläge (Summe)", "AnrechSolidar"},
+    {"An&rech.", "Solidaritätszuschläge aller Kapitalerträge", "AnrechSolidar"},
     {"An&rech.", "Zinsabschlag", "AnrechZinsAB"},
     {"An&rech.", "Körperschaftsteuer", "AnrechKoepSt"},
 
@@ -58,8 +57,10 @@ constexpr Zeilenplan KsoZeilen[] = {
     {"&Werbk.", "6) zu 2b-Modellen I", "WKZ6Er WKZ6Sie WKZ6geseinh"},
     {"&Werbk.", "7) zu 2b-Modellen II", "WKZ7Er WKZ7Sie WKZ7geseinh"},
 
-    {"&Summe", "Halbeinkünfte-verfahren|Eingabe Einnahme|Eingabe Werb.-kosten|"
-               "Berücks. Einnahme|Berücks. Werb.-kosten", ""},
+    {"&Summe",
+     "Halbeinkünfteverfahren|Eingabe Einnahme|Eingabe Werb.-kosten|"
+     "Berücks. Einnahme|Berücks. Werb.-kosten",
+     ""},
     {"&Summe", "Stpfl./Ehemann", ""},
     {"&Summe", "- nicht gilt:", "SuNichtHalb11 SuNichtHalb21 SuNichtHalb31 SuNichtHalb41"},
     {"&Summe", "- gilt:", "SuHalb11 SuHalb21 SuHalb31 SuHalb41"},
@@ -74,9 +75,15 @@ constexpr Knopfplan KsoKnoepfe[] = {
     {"&Beteil.", "Button3", "&Liste ...."},
 };
 
-const Seitenbeschreibung KsoBeschreibung{
-    "TF_KSO", "Einkünfte aus Kapitalvermögen", "&Inland|&Ausland|&Beteil.|An&rech.|&Werbk.|&Summe",
-    nullptr, "iii,iii.ii", nullptr, {}, KsoZeilen, KsoKnoepfe};
+const Seitenbeschreibung KsoBeschreibung{"TF_KSO",
+                                         "Einkünfte aus Kapitalvermögen",
+                                         "&Inland|&Ausland|&Beteil.|An&rech.|&Werbk.|&Summe",
+                                         nullptr,
+                                         "iii,iii.ii",
+                                         nullptr,
+                                         {},
+                                         KsoZeilen,
+                                         KsoKnoepfe};
 
 // A spouse's column: the ...Sie results and the second column of the totals.
 bool IstSpalteSie(const FeldDef& d) {
@@ -109,7 +116,8 @@ TF_KSO::TF_KSO(Seitenumgebung& u, QWidget* eltern) : TForm11(u, 1, eltern) {
     KopfPnl()->setText(QStringLiteral("  Einkünfte aus Kapitalvermögen"));
     auto* info = OvcNb()->widget(0);
     auto* hinweis = new QLabel(
-        QStringLiteral("Achtung: Dateneingabe nur über Register Inland, Ausland, Beteiligung"), info);
+        QStringLiteral("Achtung: Dateneingabe nur über Register Inland, Ausland, Beteiligung"),
+        info);
     hinweis->setWordWrap(true);
     static_cast<QVBoxLayout*>(info->layout())->insertWidget(2, hinweis);
 
@@ -120,16 +128,28 @@ TF_KSO::TF_KSO(Seitenumgebung& u, QWidget* eltern) : TForm11(u, 1, eltern) {
             if (l->text() == QStringLiteral("Ehefrau"))
                 l->setObjectName(QStringLiteral("EhegLbl%1").arg(++n));
 
-    // Both kinds of receipts and expenses taken into account, per person.
-    auto* lay = static_cast<QGridLayout*>(Reiter(QStringLiteral("&Summe"))->layout());
+    // The surcharges of all receipts below the credits of the participations.
+    auto* lay = static_cast<QGridLayout*>(Reiter(QStringLiteral("An&rech."))->layout());
     int zeile = lay->rowCount() - 1;  // the stretch row the builder left
+    lay->setRowStretch(zeile, 0);
+    for (QWidget* w :
+         {findChild<QWidget*>(QStringLiteral("AnrechSolidarLbl")), Steuer(Feld::AnrechSolidar)}) {
+        const int spalte = w == Steuer(Feld::AnrechSolidar) ? 2 : 0;
+        lay->removeWidget(w);
+        lay->addWidget(w, zeile, spalte);
+    }
+    lay->setRowStretch(zeile + 1, 1);
+
+    // Both kinds of receipts and expenses taken into account, per person.
+    lay = static_cast<QGridLayout*>(Reiter(QStringLiteral("&Summe"))->layout());
+    zeile = lay->rowCount() - 1;
     lay->setRowStretch(zeile, 0);
     lay->addWidget(new QLabel(QStringLiteral("Summe Einnahmen / Werbungskosten")), zeile, 0, 1, -1);
     for (int p = 0; p < 2; ++p) {
         ++zeile;
-        lay->addWidget(new QLabel(p == 0 ? QStringLiteral("- Stpfl./Ehemann")
-                                         : QStringLiteral("- Ehefrau")),
-                       zeile, 0);
+        lay->addWidget(
+            new QLabel(p == 0 ? QStringLiteral("- Stpfl./Ehemann") : QStringLiteral("- Ehefrau")),
+            zeile, 0);
         suEin_[p] = Summenfeld(QStringLiteral("SuEin%1").arg(p + 1));
         suWk_[p] = Summenfeld(QStringLiteral("SuWk%1").arg(p + 1));
         lay->addWidget(suEin_[p], zeile, 6);

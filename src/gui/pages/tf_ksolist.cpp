@@ -46,22 +46,22 @@ constexpr FeldZusatz ListeZusatz[] = {
 // One row per field (several share a field number); the page lays them out
 // in the order of the entry below.
 constexpr Zeilenplan ListeZeilen[] = {
-    {"Inländische", nullptr, "I_EinBetrag"},
-    {"Inländische", nullptr, "I_EinAnSolSt"},
-    {"Ausländische", nullptr, "A_EinWk"},
-    {"Ausländische", nullptr, "A_EinWkGesonEinh"},
-    {"Ausländische", nullptr, "A_EinSteuern"},
-    {"Ausländische", nullptr, "A_EinSteuernGesonEinh"},
-    {"Beteiligungen", nullptr, "B_EinWk"},
-    {"Beteiligungen", nullptr, "B_EinWkGesonEinh"},
-    {"Beteiligungen", nullptr, "B_EinSteuern"},
-    {"Beteiligungen", nullptr, "B_EinSteuernGesonEinh"},
+    {"Inländische", nullptr, "I_EinBetrag"},    {"Inländische", nullptr, "I_EinAnSolSt"},
+    {"Ausländische", nullptr, "A_EinWk"},       {"Ausländische", nullptr, "A_EinWkGesonEinh"},
+    {"Ausländische", nullptr, "A_EinSteuern"},  {"Ausländische", nullptr, "A_EinSteuernGesonEinh"},
+    {"Beteiligungen", nullptr, "B_EinWk"},      {"Beteiligungen", nullptr, "B_EinWkGesonEinh"},
+    {"Beteiligungen", nullptr, "B_EinSteuern"}, {"Beteiligungen", nullptr, "B_EinSteuernGesonEinh"},
 };
 
-const Seitenbeschreibung ListeBeschreibung{
-    "TF_KsoList",     "Aufstellung der Kapitaleinkünfte", "Inländische|Ausländische|Beteiligungen",
-    nullptr,          "iii,iii.ii",                       nullptr,
-    ListeZusatz,      ListeZeilen,                        {}};
+const Seitenbeschreibung ListeBeschreibung{"TF_KsoList",
+                                           "Aufstellung der Kapitaleinkünfte",
+                                           "Inländische|Ausländische|Beteiligungen",
+                                           nullptr,
+                                           "iii,iii.ii",
+                                           nullptr,
+                                           ListeZusatz,
+                                           ListeZeilen,
+                                           {}};
 
 // Feld::Anzahl_ in a layout: the heading of the creditable taxes.
 constexpr Feld Steuern = Feld::Anzahl_;
@@ -97,8 +97,7 @@ const Listenplan& Plan(KapListe l) {
          {"Art der Einnahme", nullptr},
          {KapAuslandsartText, nullptr},
          {Feld::A_EinBetrag, Feld::A_EinOhneStAb, Steuern, Feld::A_EinAnZAb, Feld::A_EinAnSolSt,
-          Feld::A_EinWk, Feld::A_EinWkGesonEinh, Feld::A_EinSteuern,
-          Feld::A_EinSteuernGesonEinh}},
+          Feld::A_EinWk, Feld::A_EinWkGesonEinh, Feld::A_EinSteuern, Feld::A_EinSteuernGesonEinh}},
         {"Beteiligungen",
          "Lfd_BeteilLbl",
          Feld::B_StpflCB,
@@ -106,10 +105,9 @@ const Listenplan& Plan(KapListe l) {
          {Feld::B_ArtBeteil, Feld::Anzahl_},
          {"Art der Einnahme", nullptr},
          {KapBeteiligungsartText, nullptr},
-         {Feld::BeteilName1, Feld::BeteilName2, Feld::B_EinBetrag, Steuern,
-          Feld::B_EinAnKapErtSt, Feld::B_EinAnZAb, Feld::B_EinAnKoerpSt, Feld::B_EinAnSolSt,
-          Feld::B_EinWk, Feld::B_EinWkGesonEinh, Feld::B_EinSteuern,
-          Feld::B_EinSteuernGesonEinh}},
+         {Feld::BeteilName1, Feld::BeteilName2, Feld::B_EinBetrag, Steuern, Feld::B_EinAnKapErtSt,
+          Feld::B_EinAnZAb, Feld::B_EinAnKoerpSt, Feld::B_EinAnSolSt, Feld::B_EinWk,
+          Feld::B_EinWkGesonEinh, Feld::B_EinSteuern, Feld::B_EinSteuernGesonEinh}},
     };
     return plaene[static_cast<int>(l)];
 }
@@ -225,7 +223,10 @@ void TF_KsoList::ReiterAusbauen(Reiter& r) {
             continue;
         }
         const QString name = QString::fromUtf8(Def(f).name);
-        if (auto* l = alt->findChild<QLabel*>(name + QStringLiteral("Lbl"))) g->addWidget(l, zeile, 0);
+        if (auto* l = alt->findChild<QLabel*>(name + QStringLiteral("Lbl"))) {
+            l->setWordWrap(false);
+            g->addWidget(l, zeile, 0);
+        }
         g->addWidget(Steuer(f), zeile++, 1, Qt::AlignLeft);
     }
     g->setRowStretch(zeile++, 1);
