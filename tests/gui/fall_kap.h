@@ -11,6 +11,7 @@
 
 #include "case/feldwerte.h"
 #include "pages/seiten_kap.h"
+#include "pages/seitentabelle.h"
 #include "seitentest.h"
 #include "widgets/auswahl.h"
 
@@ -103,7 +104,8 @@ inline const char* ReiterTitel(quarnel::KapListe l) {
 // closed with "&OK".
 inline void KapUeberSeiten(seitentest::Umgebung& u) {
     using namespace quarnel::gui;
-    auto* kso = new TF_KSO(u);
+    auto* kso = qobject_cast<TF_KSO*>(SeiteErzeugen(u, 6, 1));
+    QVERIFY(kso);
     u.Zeigen(kso);
     kso->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
     TF_KsoList* liste = kso->OffeneListe();
