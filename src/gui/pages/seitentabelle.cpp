@@ -5,14 +5,15 @@
 #include <memory>
 
 #include "pages/seiten.h"
-#include "pages/seiten_www.h"
-#include "pages/seiten_gse.h"
-#include "pages/seiten_sa1.h"
-#include "pages/seiten_fw.h"
 #include "pages/seiten_ab.h"
-#include "pages/seiten_sa.h"
+#include "pages/seiten_fw.h"
+#include "pages/seiten_gse.h"
+#include "pages/seiten_kap.h"
 #include "pages/seiten_rente.h"
+#include "pages/seiten_sa.h"
+#include "pages/seiten_sa1.h"
 #include "pages/seiten_wk.h"
+#include "pages/seiten_www.h"
 #include "print/druckausgabe.h"
 #include "shell/tf_globmain.h"
 
@@ -44,40 +45,44 @@ struct Eintrag {
 };
 
 const Eintrag Seitentabelle[] = {
+    // Persons and vehicles, children, wage-tax cards, the employee's expenses.
     {1, 1, [](Seitenumgebung& u, int) -> TForm11* { return new TF_ErSie(u); }},
+    {1, 2, [](Seitenumgebung& u, int) -> TForm11* { return new TF_FahrZ(u); }},
     {2, 0, [](Seitenumgebung& u, int s) -> TForm11* { return new TF_Kind(u, s); }},
     {3, 0, [](Seitenumgebung& u, int s) -> TForm11* { return new TF_NSA(u, s); }},
-    {1, 2, [](Seitenumgebung& u, int) -> TForm11* { return new TF_FahrZ(u); }},
     {4, 0, [](Seitenumgebung& u, int s) { return Werbungskostenseite(u, 1, s); }},
     {5, 0, [](Seitenumgebung& u, int s) { return Werbungskostenseite(u, 2, s); }},
-    {13, 5, [](Seitenumgebung& u, int) -> TForm11* { return new TF_AbAusBi(u); }},
-    // Sonderausgaben: insurance, annuities, church tax, loss deduction.
-    {12, 1, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SAVers(u); }},
-    {12, 2, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SaRDL(u); }},
-    {12, 3, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SAKiZi(u); }},
-    {12, 7, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SAVaVr(u); }},
-    {12, 4, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SAHaHi(u); }},
-    {12, 5, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SaAbKost(u); }},
-    {12, 6, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SaSpende(u); }},
-    {13, 1, [](Seitenumgebung& u, int) -> TForm11* { return new TF_AbBeHi(u); }},
-    {13, 2, [](Seitenumgebung& u, int) -> TForm11* { return new TF_AbHiHeim(u); }},
-    {13, 3, [](Seitenumgebung& u, int) -> TForm11* { return new TF_ABHPfleg(u); }},
-    {13, 4, [](Seitenumgebung& u, int) -> TForm11* { return new TF_AbUntBe(u); }},
-    {13, 6, [](Seitenumgebung& u, int) -> TForm11* { return new TF_AbAndere(u); }},
-    {17, 2, [](Seitenumgebung& u, int) -> TForm11* { return new TF_Kurz(u); }},
-    {17, 1, [](Seitenumgebung& u, int) -> TForm11* { return new TF_WWW(u); }},
-    // Rental objects 1..4, business, self-employment, farming and forestry.
+    // Capital income; rental objects 1..4, business, self-employment, farming and forestry.
+    {6, 1, [](Seitenumgebung& u, int) -> TForm11* { return new TF_KSO(u); }},
     {7, 0, [](Seitenumgebung& u, int s) -> TForm11* { return new TF_VuV(u, s); }},
     {8, 0, [](Seitenumgebung& u, int) -> TForm11* { return new TF_GSE1(u); }},
     {9, 0, [](Seitenumgebung& u, int) -> TForm11* { return new TF_GSE2(u); }},
     {10, 0, [](Seitenumgebung& u, int) -> TForm11* { return new TF_LuF(u); }},
-    // the owner-occupied home, the taxes paid, the statistics annex
-    {14, 0, [](Seitenumgebung& u, int s) { return WohneigentumSeite(u, s); }},
-    {15, 0, [](Seitenumgebung& u, int) -> TForm11* { return new TF_Anrech(u); }},
-    {16, 0, [](Seitenumgebung& u, int) -> TForm11* { return new TF_Stat(u); }},
     // Pensions and other income: page 1 the annuities, pages 2..4 the tabs of one page.
     {11, 1, [](Seitenumgebung& u, int) -> TForm11* { return new TF_Rente(u); }},
     {11, 0, [](Seitenumgebung& u, int s) -> TForm11* { return new TF_SonstEk(u, s - 1); }},
+    // Sonderausgaben.
+    {12, 1, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SAVers(u); }},
+    {12, 2, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SaRDL(u); }},
+    {12, 3, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SAKiZi(u); }},
+    {12, 4, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SAHaHi(u); }},
+    {12, 5, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SaAbKost(u); }},
+    {12, 6, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SaSpende(u); }},
+    {12, 7, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SAVaVr(u); }},
+    // Extraordinary burdens.
+    {13, 1, [](Seitenumgebung& u, int) -> TForm11* { return new TF_AbBeHi(u); }},
+    {13, 2, [](Seitenumgebung& u, int) -> TForm11* { return new TF_AbHiHeim(u); }},
+    {13, 3, [](Seitenumgebung& u, int) -> TForm11* { return new TF_ABHPfleg(u); }},
+    {13, 4, [](Seitenumgebung& u, int) -> TForm11* { return new TF_AbUntBe(u); }},
+    {13, 5, [](Seitenumgebung& u, int) -> TForm11* { return new TF_AbAusBi(u); }},
+    {13, 6, [](Seitenumgebung& u, int) -> TForm11* { return new TF_AbAndere(u); }},
+    // The owner-occupied home, the taxes paid, the statistics annex.
+    {14, 0, [](Seitenumgebung& u, int s) { return WohneigentumSeite(u, s); }},
+    {15, 0, [](Seitenumgebung& u, int) -> TForm11* { return new TF_Anrech(u); }},
+    {16, 0, [](Seitenumgebung& u, int) -> TForm11* { return new TF_Stat(u); }},
+    // The what-if analysis and the quick calculation.
+    {17, 1, [](Seitenumgebung& u, int) -> TForm11* { return new TF_WWW(u); }},
+    {17, 2, [](Seitenumgebung& u, int) -> TForm11* { return new TF_Kurz(u); }},
 };
 
 class HauptfensterUmgebung : public Seitenumgebung {
@@ -176,6 +181,7 @@ std::span<const BeschriebeneSeite> AlleSeitenbeschreibungen() {
         {&TF_HausHi::Beschreibung(), 1}, {&TF_SAHaHi::Beschreibung(), 1},
         {&TF_SaAbKost::Beschreibung(), 1}, {&TF_SaSpende::Beschreibung(), 1},
         {&TF_Rente::Beschreibung(), 1}, {&TF_SonstEk::Beschreibung(), 1},
+        {&TF_KSO::Beschreibung(), 1}, {&TF_KsoList::Beschreibung(), 1},
     };
     return alle;
 }

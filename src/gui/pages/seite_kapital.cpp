@@ -1,0 +1,207 @@
+// The capital-income page: the line, credit, expense and total sums that the
+// list of receipts computes, shown read only; the spouse's columns only with
+// joint assessment. Its three list buttons open the list at their tab.
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <string_view>
+
+#include "pages/seiten_kap.h"
+#include "widgets/maskenfeld.h"
+
+namespace quarnel::gui {
+
+namespace {
+
+constexpr const char* NurListe = "Achtung: Dateneingabe nur über Liste";
+
+constexpr Zeilenplan KsoZeilen[] = {
+    {"&Inland", NurListe, ""},
+    {"&Inland", "|Stpfl./Ehemann|Ehefrau|Kap.-Ertr.St.|Zinsabschl./ Körp.St.", ""},
+    {"&Inland", "Zinsen (ohne Dividenden)", "ZinsenEr ZinsenSie ZinsenKapErtSt ZinsenZinsAb"},
+    {"&Inland", "Dividenden - Anrechnungsverfahren",
+     "AnrechEr AnrechSie AnrechKapErtSt AnrechKoeptSt"},
+    {"&Inland", "vergütete Körperschaftsteuer", "AnrechVKoeptSt"},
+    {"&Inland", "Dividenden - Halbeinkünfteverfahren", "HalbEinkEr HalbEinkSie HalbEinkKapErtSt"},
+
+    {"&Ausland", NurListe, ""},
+    {"&Ausland", "|Stpfl./Ehemann|Ehefrau|Zinsabschl.", ""},
+    {"&Ausland", "1) Erträge aus Investmentanteilen", "AuslInvEr AuslInvSie AuslInvAnZinsAb"},
+    {"&Ausland", "2) Zinsen aus Sparguthaben etc.", "AuslZinsEr AuslZinsSie AuslZinsAnZinsAb"},
+    {"&Ausland", "3) Dividenden einsch. Avoir fiscal", "AuslDivEr AuslDivSie"},
+
+    {"&Beteil.", NurListe, ""},
+    {"&Beteil.", "|Stpfl./Ehemann|Ehefrau", ""},
+    {"&Beteil.", "Inl. Zinsen / Erträge ohne Dividenden", "BeteilZ1Er BeteilZ1Sie"},
+    {"&Beteil.", "Ausl. Zinsen / Erträge ohne Dividenden", "BeteilZ2Er BeteilZ2Sie"},
+    {"&Beteil.", "Inl. Dividenden - Anrechnungsverfahren", "BeteilZ3Er BeteilZ3Sie"},
+    {"&Beteil.", "Inl. Dividenden - Halbeinkünfteverfahren", "BeteilZ4Er BeteilZ4Sie"},
+    {"&Beteil.", "Ausl. Dividenden einschl. Avoir fiscal", "BeteilZ5Er BeteilZ5Sie"},
+    {"&Beteil.", "Modell i.S. § 2 b EStG - kein Halbeink.-verf.", "BeteilZ6Er BeteilZ6Sie"},
+    {"&Beteil.", "Modell i.S. § 2 b EStG - mit Halbeink.-verf.", "BeteilZ7Er BeteilZ7Sie"},
+
+    {"An&rech.", "Anzurechnende Steuern aus Beteiligungen", ""},
+    {"An&rech.", "Kapitalertragsteuer", "AnrechKapErtr"},
+    {"An&rech.", "Solidaritätszuschläge aller Kapitalerträge", "AnrechSolidar"},
+    {"An&rech.", "Zinsabschlag", "AnrechZinsAB"},
+    {"An&rech.", "Körperschaftsteuer", "AnrechKoepSt"},
+
+    {"&Werbk.", "|Stpfl./Ehemann|Ehefrau|einh. festg.", ""},
+    {"&Werbk.", "1) zu inländischen Kap.-erträgen I", "WKZ1Er WKZ1Sie WKZ1geseinh"},
+    {"&Werbk.", "2) zu inländischen Kap.-erträgen II", "WKZ2Er WKZ2Sie WKZ2geseinh"},
+    {"&Werbk.", "3) zu ausländischen Kap.-erträgen I", "WKZ3Er WKZ3Sie WKZ3geseinh"},
+    {"&Werbk.", "4) zu ausländischen Kap.-erträgen II", "WKZ4Er WKZ4Sie WKZ4geseinh"},
+    {"&Werbk.", "5) abzuziehende ausl. Steuern", "WKZ5Er WKZ5Sie WKZ5geseinh"},
+    {"&Werbk.", "6) zu 2b-Modellen I", "WKZ6Er WKZ6Sie WKZ6geseinh"},
+    {"&Werbk.", "7) zu 2b-Modellen II", "WKZ7Er WKZ7Sie WKZ7geseinh"},
+
+    {"&Summe",
+     "Halbeinkünfteverfahren|Eingabe Einnahme|Eingabe Werb.-kosten|"
+     "Berücks. Einnahme|Berücks. Werb.-kosten",
+     ""},
+    {"&Summe", "Stpfl./Ehemann", ""},
+    {"&Summe", "- nicht gilt:", "SuNichtHalb11 SuNichtHalb21 SuNichtHalb31 SuNichtHalb41"},
+    {"&Summe", "- gilt:", "SuHalb11 SuHalb21 SuHalb31 SuHalb41"},
+    {"&Summe", "Ehefrau", ""},
+    {"&Summe", "- nicht gilt: ", "SuNichtHalb12 SuNichtHalb22 SuNichtHalb32 SuNichtHalb42"},
+    {"&Summe", "- gilt: ", "SuHalb12 SuHalb22 SuHalb32 SuHalb42"},
+};
+
+constexpr Knopfplan KsoKnoepfe[] = {
+    {"&Inland", "Button1", "&Liste ...."},
+    {"&Ausland", "Button2", "&Liste ...."},
+    {"&Beteil.", "Button3", "&Liste ...."},
+};
+
+const Seitenbeschreibung KsoBeschreibung{"TF_KSO",
+                                         "Einkünfte aus Kapitalvermögen",
+                                         "&Inland|&Ausland|&Beteil.|An&rech.|&Werbk.|&Summe",
+                                         nullptr,
+                                         "iii,iii.ii",
+                                         nullptr,
+                                         {},
+                                         KsoZeilen,
+                                         KsoKnoepfe};
+
+// A spouse's column: the ...Sie results and the second column of the totals.
+bool IstSpalteSie(const FeldDef& d) {
+    const std::string_view n = d.name;
+    return n.ends_with("Sie") || (n.starts_with("Su") && n.ends_with("2"));
+}
+
+BetragFeld* Summenfeld(const QString& name) {
+    auto* f = new BetragFeld;
+    f->setObjectName(name);
+    f->SetzeMaske(QStringLiteral("iii,iii.ii"));
+    f->setFixedWidth(16 + 7 * 10);
+    f->setReadOnly(true);
+    f->setFocusPolicy(Qt::NoFocus);
+    QPalette p = f->palette();
+    p.setColor(QPalette::Base, p.color(QPalette::Window));
+    f->setPalette(p);
+    return f;
+}
+
+}  // namespace
+
+const Seitenbeschreibung& TF_KSO::Beschreibung() {
+    return KsoBeschreibung;
+}
+
+TF_KSO::TF_KSO(Seitenumgebung& u, QWidget* eltern) : TForm11(u, 1, eltern) {
+    setObjectName(QStringLiteral("TF_KSO"));
+    SeiteAufbauen(*this, KsoBeschreibung, 1);
+    KopfPnl()->setText(QStringLiteral("  Einkünfte aus Kapitalvermögen"));
+    auto* info = OvcNb()->widget(0);
+    auto* hinweis = new QLabel(
+        QStringLiteral("Achtung: Dateneingabe nur über Register Inland, Ausland, Beteiligung"),
+        info);
+    hinweis->setWordWrap(true);
+    static_cast<QVBoxLayout*>(info->layout())->insertWidget(2, hinweis);
+
+    // The spouse's column headings, in tab order.
+    int n = 0;
+    for (const char* t : {"&Inland", "&Ausland", "&Beteil.", "&Werbk.", "&Summe"})
+        for (QLabel* l : Reiter(QString::fromUtf8(t))->findChildren<QLabel*>())
+            if (l->text() == QStringLiteral("Ehefrau"))
+                l->setObjectName(QStringLiteral("EhegLbl%1").arg(++n));
+
+    // The surcharges of all receipts below the credits of the participations.
+    auto* lay = static_cast<QGridLayout*>(Reiter(QStringLiteral("An&rech."))->layout());
+    int zeile = lay->rowCount() - 1;  // the stretch row the builder left
+    lay->setRowStretch(zeile, 0);
+    for (QWidget* w :
+         {findChild<QWidget*>(QStringLiteral("AnrechSolidarLbl")), Steuer(Feld::AnrechSolidar)}) {
+        const int spalte = w == Steuer(Feld::AnrechSolidar) ? 2 : 0;
+        lay->removeWidget(w);
+        lay->addWidget(w, zeile, spalte);
+    }
+    lay->setRowStretch(zeile + 1, 1);
+
+    // Both kinds of receipts and expenses taken into account, per person.
+    lay = static_cast<QGridLayout*>(Reiter(QStringLiteral("&Summe"))->layout());
+    zeile = lay->rowCount() - 1;
+    lay->setRowStretch(zeile, 0);
+    lay->addWidget(new QLabel(QStringLiteral("Summe Einnahmen / Werbungskosten")), zeile, 0, 1, -1);
+    for (int p = 0; p < 2; ++p) {
+        ++zeile;
+        lay->addWidget(
+            new QLabel(p == 0 ? QStringLiteral("- Stpfl./Ehemann") : QStringLiteral("- Ehefrau")),
+            zeile, 0);
+        suEin_[p] = Summenfeld(QStringLiteral("SuEin%1").arg(p + 1));
+        suWk_[p] = Summenfeld(QStringLiteral("SuWk%1").arg(p + 1));
+        lay->addWidget(suEin_[p], zeile, 6);
+        lay->addWidget(suWk_[p], zeile, 8);
+    }
+    lay->setRowStretch(zeile + 1, 1);
+
+    for (int tab = 0; tab < 3; ++tab)
+        if (auto* b = findChild<QPushButton*>(QStringLiteral("Button%1").arg(tab + 1))) {
+            b->setToolTip(QStringLiteral("Eingabe der Kapitalerträge in einer Liste"));
+            connect(b, &QPushButton::clicked, this, [this, tab] { ListeBtnClick(tab); });
+        }
+    OvcNb()->setCurrentIndex(0);
+}
+
+void TF_KSO::DatenLaden() {
+    TForm11::DatenLaden();
+    const CaseRecord& r = Satz();
+    suEin_[0]->SetzeWert(r.Dbl(Feld::SuEinVollEr) + r.Dbl(Feld::SuEinHalbEr));
+    suEin_[1]->SetzeWert(r.Dbl(Feld::SuEinVollSie) + r.Dbl(Feld::SuEinHalbSie));
+    suWk_[0]->SetzeWert(r.Dbl(Feld::SuWkVollEr) + r.Dbl(Feld::SuWkHalbEr));
+    suWk_[1]->SetzeWert(r.Dbl(Feld::SuWkVollSie) + r.Dbl(Feld::SuWkHalbSie));
+}
+
+void TF_KSO::Freigaben() {
+    const bool zusammen = Satz().Bool(Feld::Splitting);
+    for (const Bindung& b : Bindungen())
+        if (IstSpalteSie(Def(b.feld))) b.steuer->setEnabled(zusammen);
+    suEin_[1]->setEnabled(zusammen);
+    suWk_[1]->setEnabled(zusammen);
+    for (QLabel* l : findChildren<QLabel*>())
+        if (l->objectName().startsWith(QStringLiteral("EhegLbl"))) l->setEnabled(zusammen);
+}
+
+void TF_KSO::FormShow() {
+    TForm11::FormShow();
+    Freigaben();
+}
+
+void TF_KSO::FormActivate() {
+    if (ersteAktivierung_) {
+        ersteAktivierung_ = false;
+        return;
+    }
+    // Back from the list, however it was closed: it has computed the sums anew.
+    DatenLaden();
+    Freigaben();
+}
+
+void TF_KSO::ListeBtnClick(int tab) {
+    liste_ = new TF_KsoList(umgebung_, tab);
+    UnterseiteOeffnen(liste_);
+}
+
+}  // namespace quarnel::gui
