@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QtTest>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,13 @@ inline void Zuweisen(quarnel::CaseRecord& r, const std::vector<std::string>& zuw
         QVERIFY2(f.adresse, z.c_str());
         QVERIFY2(!quarnel::FeldwertSetzen(r, *f.adresse, z.substr(gl + 1)), z.c_str());
     }
+}
+
+// The assignments of several shares, one after the other.
+inline std::vector<std::string> Zusammen(std::initializer_list<std::vector<std::string>> teile) {
+    std::vector<std::string> z;
+    for (const auto& t : teile) z.insert(z.end(), t.begin(), t.end());
+    return z;
 }
 
 // The married couple, jointly assessed, with a wage-tax card each (taxpayer
@@ -89,6 +97,19 @@ struct Bescheid {
     // The first line with `teil` shows the amount.
     bool ZeigtBetrag(const char* teil, double betrag) const {
         return ZeigtBetrag(Zeile(teil), betrag);
+    }
+    // The three parts of the deductions: the unlimited and the limited
+    // special expenses and the extraordinary burdens, in this order.
+    struct Abzugsteile {
+        size_t sa, beschraenkt, ab;
+        bool Geordnet(size_t n) const { return sa < beschraenkt && beschraenkt < ab && ab < n; }
+    };
+    Abzugsteile Abzuege() const {
+        Abzugsteile t;
+        t.sa = Zeile("Unbeschränkt abzugsfähige Sonderausgaben");
+        t.beschraenkt = Zeile("Beschränkt abzugsfähige Sonderausgaben", t.sa);
+        t.ab = Zeile("Außergewöhnliche Belastungen:", t.beschraenkt);
+        return t;
     }
     std::string ZeileUtf8(size_t i) const {
         return i < text.zeilen.size() ? quarnel::Cp1252ZuUtf8(text.zeilen[i]) : "fehlt";

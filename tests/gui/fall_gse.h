@@ -95,4 +95,20 @@ inline std::vector<std::string> GseFelder() {
     };
 }
 
+// The share on the notice: the income sections of the profits and the
+// letting, the annexes of business and self-employment, the sale allowance.
+inline void GseImBescheid(const Bescheid& b) {
+    for (const char* zeile :
+         {"Einkünfte aus Land- und Forstwirtschaft", "Einkünfte aus Gewerbebetrieb",
+          "Einkünfte aus Selbständiger Arbeit", "Einkünfte aus Vermietung & Verpachtung",
+          "Anlage: Einkünfte aus Gewerbebetrieb", "Anlage: Einkünfte aus selbständiger Arbeit",
+          "Folgender Freibetrag für Veräußerungsgewinne wurde berücksichtigt:"})
+        QVERIFY2(b.Zeigt(zeile), zeile);
+    // The business and rental amounts of the notice are the pages' results.
+    QCOMPARE(b.e.GewEinkNetto(0), 48000.0 - 6000.0);
+    QCOMPARE(b.e.SelbEinkNetto(1), 18500.0 - 1200.0);
+    QCOMPARE(b.e.GewVeraeussR1(0), 60000.0);
+    QCOMPARE(b.e.GewVeraeussR2(0), 30000.0);
+}
+
 }  // namespace fall

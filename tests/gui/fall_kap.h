@@ -1,6 +1,7 @@
 // The capital-income share of the whole case: interest and half-income
 // dividends of both spouses, foreign receipts with foreign tax, entered
-// through the capital page and its list, and the same share by field.
+// through the capital page and its list, and the same share by field; the
+// base is the plain couple (fall::Ehepaar).
 #pragma once
 
 #include <QAbstractButton>
@@ -9,34 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "case/feldwerte.h"
+#include "fall.h"
 #include "pages/seiten_kap.h"
-#include "pages/seitentabelle.h"
 #include "seitentest.h"
 #include "widgets/auswahl.h"
 
 namespace fall {
-
-// Sets "Name[i]=Wert" assignments as the command line does.
-inline void Setze(quarnel::CaseRecord& r, const std::vector<std::string>& zuweisungen) {
-    for (const std::string& s : zuweisungen) {
-        const size_t gl = s.find('=');
-        const quarnel::FeldSuche f = quarnel::FeldAufloesen(s.substr(0, gl));
-        QVERIFY2(f.adresse, s.c_str());
-        QVERIFY2(!quarnel::FeldwertSetzen(r, *f.adresse, s.substr(gl + 1)), s.c_str());
-    }
-}
-
-// The married couple, jointly assessed, with their wages.
-inline std::vector<std::string> Basisfall() {
-    return {"ErSie_FamilienstandLB=1", "Grundtabelle=nein",     "Splitting=ja",
-            "StpflGebDat=01.01.1960",  "EhegGebDat=01.01.1962", "Brutto[1]=70000",
-            "LStBrutto[1]=12000",      "Brutto[3]=40000",       "LStBrutto[3]=5000"};
-}
-
-inline void BasisfallSetzen(quarnel::CaseRecord& r) {
-    Setze(r, Basisfall());
-}
 
 // One entry of the list: person box, kind (box k of the list), amounts.
 struct KapEintrag {
@@ -104,9 +83,8 @@ inline const char* ReiterTitel(quarnel::KapListe l) {
 // closed with "&OK".
 inline void KapUeberSeiten(seitentest::Umgebung& u) {
     using namespace quarnel::gui;
-    auto* kso = qobject_cast<TF_KSO*>(SeiteErzeugen(u, 6, 1));
+    auto* kso = qobject_cast<TF_KSO*>(seitentest::SeiteOeffnen(u, 6, 1));
     QVERIFY(kso);
-    u.Zeigen(kso);
     kso->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
     TF_KsoList* liste = kso->OffeneListe();
     QVERIFY(liste);
@@ -148,6 +126,13 @@ inline std::vector<std::string> KapSetze() {
         for (const auto& [feld, wert] : e.betraege) z.push_back(quarnel::Def(feld).id + n + wert);
     }
     return z;
+}
+
+// The share on the notice: the capital income and its annex.
+inline void KapImBescheid(const Bescheid& b) {
+    QVERIFY(b.r.KapEinnEr > 0 && b.r.KapEinnSie > 0);
+    QVERIFY(b.Zeigt("Einkünfte aus Kapitalvermögen"));
+    QVERIFY(b.Zeigt("Anlage: Berechnung der Kapitaleinkünfte"));
 }
 
 }  // namespace fall

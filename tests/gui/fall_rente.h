@@ -81,4 +81,15 @@ inline void RenteUeberSeiten(seitentest::Umgebung& u) {
     if (offen) QVERIFY(offen->close());
 }
 
+// The share on the notice: the annuities with their shares and the other income.
+inline void RenteImBescheid(const Bescheid& b) {
+    QCOMPARE(b.r.LeistungenEr, 750.0);
+    QCOMPARE(b.r.PrivVeraeussEr + b.r.PrivVeraeussSie, 62400.0 + 2005.0);
+    for (const char* teil :
+         {"Sonstige Einkünfte", "Leibrente(n)", "Ertragsanteil  51 v. H. von",
+          "Ertragsanteil  44 v. H. von", "wiederkehrende Bezüge",
+          "Private Veräußerungsgeschäfte", "Leistungen"})
+        QVERIFY2(b.Zeigt(teil), teil);
+}
+
 }  // namespace fall

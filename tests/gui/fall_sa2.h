@@ -90,10 +90,8 @@ inline void Sa2UeberSeiten(seitentest::Umgebung& u) {
 // The share on the notice: the household help and the donations among the
 // unlimited special expenses, both children's allowances for the surcharges.
 inline void Sa2ImBescheid(const Bescheid& b) {
-    const size_t sa = b.Zeile("Unbeschränkt abzugsfähige Sonderausgaben");
-    const size_t beschraenkt = b.Zeile("Beschränkt abzugsfähige Sonderausgaben", sa);
-    const size_t ab = b.Zeile("Außergewöhnliche Belastungen:", beschraenkt);
-    QVERIFY(sa < beschraenkt && beschraenkt < ab && ab < b.text.zeilen.size());
+    const auto [sa, beschraenkt, ab] = b.Abzuege();
+    QVERIFY(b.Abzuege().Geordnet(b.text.zeilen.size()));
     const size_t haus = b.Zeile("Hausw. Besch.-Verhältnis", sa);
     QVERIFY(haus < beschraenkt);
     QVERIFY2(b.ZeigtBetrag(haus, 15000), b.ZeileUtf8(haus).c_str());

@@ -16,10 +16,7 @@ using namespace quarnel;
 namespace {
 
 std::vector<std::string> AlleAnteile() {
-    std::vector<std::string> z = fall::Sa1Zuweisungen();
-    for (const auto& teil : {fall::Sa2Felder(), fall::AbAnteilSetze()})
-        z.insert(z.end(), teil.begin(), teil.end());
-    return z;
+    return fall::Zusammen({fall::Sa1Zuweisungen(), fall::Sa2Felder(), fall::AbAnteilSetze()});
 }
 
 }  // namespace
@@ -87,9 +84,7 @@ class GanzerFallAbzuegeTest : public QObject {
         if (QTest::currentTestFailed()) return;
 
         // The other special expenses: the unlimited ones first, then the limited ones.
-        const size_t sa = b.Zeile("Unbeschränkt abzugsfähige Sonderausgaben");
-        const size_t beschraenkt = b.Zeile("Beschränkt abzugsfähige Sonderausgaben", sa);
-        const size_t ab = b.Zeile("Außergewöhnliche Belastungen:", beschraenkt);
+        const auto [sa, beschraenkt, ab] = b.Abzuege();
         const size_t renten = b.Zeile("Renten und dauernde Lasten", sa);
         QVERIFY(renten < beschraenkt);
         QVERIFY2(b.ZeigtBetrag(renten, 1800), b.ZeileUtf8(renten).c_str());
