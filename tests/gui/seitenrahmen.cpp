@@ -24,6 +24,26 @@ using namespace quarnel::gui;
 
 namespace {
 
+// A page with one amount field filled from a list, and a subordinate page
+// that asks its opener to reload on return, as the application pages do.
+class Listenseite : public TForm11 {
+  public:
+    explicit Listenseite(Seitenumgebung& u) : TForm11(u, 1) {
+        feld = new BetragFeld;
+        OvcNb()->addTab(feld, QStringLiteral("&Betrag"));
+    }
+    BetragFeld* feld;
+};
+
+class Nachladeseite : public TForm11 {
+  public:
+    using TForm11::TForm11;
+    void FormClose() override {
+        SeitenzustandGlobal().uebernahme = true;  // "reload", not "take the sum over"
+        TForm11::FormClose();
+    }
+};
+
 // A distinct, valid value in every element of every field of the page class.
 void Muster(CaseRecord& r, const char* klasse) {
     const auto katalog = Feldkatalog();
@@ -327,6 +347,36 @@ class SeitenrahmenTest : public QObject {
         QVERIFY(!von.Uebernehmen());
         QCOMPARE(QString::fromStdString(u.meldungen.protokoll.back().text),
                  QStringLiteral("Eingabebereich 01.01.2001 - 31.12.2001"));
+    }
+
+    // A refused take-over ends that list call: a later return of another
+    // subordinate page with the take-over flag set writes no old list sum.
+    void abgelehnte_uebernahme_vergisst_das_ziel() {
+        seitentest::Umgebung u;
+        Listensatz l;
+        l.SetzeZeilenBetrag(1, 250);
+        u.Liste() = l;
+        QVERIFY(u.ListeSchreiben(6));
+        Listenseite seite(u);
+        seite.show();
+        seite.feld->SetzeWert(7);
+        seite.ListeOeffnen(6, QStringLiteral("Liste"), 541, seite.feld);
+        auto* t = seitentest::Zuletzt<TF_Anlage>(u);
+        QVERIFY(t);
+        u.meldungen.antworten = {Antwort::Nein};
+        t->OkClick();
+        QApplication::processEvents();
+        QCOMPARE(seite.feld->Wert(), 7.0);
+
+        auto* unter = new Nachladeseite(u, 1);
+        seite.UnterseiteOeffnen(unter);
+        QVERIFY(!seite.isEnabled());
+        QVERIFY(unter->close());
+        delete unter;
+        QApplication::processEvents();
+        QVERIFY(seite.isEnabled());
+        QCOMPARE(seite.feld->Wert(), 7.0);
+        SeitenzustandGlobal().uebernahme = false;
     }
 };
 

@@ -228,8 +228,8 @@ void SaSeite::FormActivate() {
     Seitenzustand& z = SeitenzustandGlobal();
     if (!ersteAktivierung_) {
         if (aufruf_ == 1) {
-            // Back from the subordinate page, however it was closed.
-            listenZiel_ = nullptr;
+            // Back from the subordinate page, however it was closed: its
+            // flag asks for the reload, not for a take-over.
             z.uebernahme = false;
             UnterseiteZurueck();
         } else if (aufruf_ == 2 && z.uebernahme && aufrunden_) {

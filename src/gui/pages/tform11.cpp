@@ -205,11 +205,13 @@ void TForm11::FormActivate() {
         return;
     }
     Seitenzustand& z = SeitenzustandGlobal();
+    // The target belongs to the one call that returns now, taken over or
+    // not: a later return of another window must not find it.
     const std::optional<double> rueckgabe = std::exchange(rueckgabe_, std::nullopt);
-    if (z.uebernahme && listenZiel_) {
-        listenZiel_->SetzeWert(rueckgabe ? *rueckgabe : umgebung_.Liste().Summe());
+    const QPointer<BetragFeld> ziel = std::exchange(listenZiel_, nullptr);
+    if (z.uebernahme && ziel) {
+        ziel->SetzeWert(rueckgabe ? *rueckgabe : umgebung_.Liste().Summe());
         z.uebernahme = false;
-        listenZiel_ = nullptr;
         KompChange();
         AnzeigeRechnen();
     }
