@@ -1,7 +1,6 @@
 // The extraordinary-burden pages of area 13: disabled and surviving
 // dependants, household help and care home, home care, support of needy
 // persons with the income page of each, and the other burdens.
-#include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -43,18 +42,6 @@ QString Vorname(const CaseRecord& r, int person) {
                           : person == 2 ? r.TextUtf8(Feld::EhegVorname)
                                         : r.TextUtf8(Feld::Vorname, person - 2);
     return QString::fromStdString(n).trimmed();
-}
-
-// Labels of rows that do not count: grey and italic.
-void Grau(QWidget* l, bool grau) {
-    if (!l) return;
-    QFont f = l->font();
-    f.setItalic(grau);
-    l->setFont(f);
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, grau ? p.color(QPalette::Dark)
-                                          : QApplication::palette().color(QPalette::WindowText));
-    l->setPalette(p);
 }
 
 // A read-only amount bound to one element of a field, shown as the page's results are.
@@ -326,12 +313,7 @@ void AbSeite::FormActivate() {
 }
 
 void AbSeite::AnzeigeRechnen() {
-    if (!geladen_ || rechnet_) return;
-    rechnet_ = true;
-    DatenSpeichern();
-    Rechnen();
-    DatenLaden();
-    rechnet_ = false;
+    SpeichernRechnenLaden([this](CaseRecord&) { Rechnen(); });
 }
 
 void AbSeite::UnterseiteNachSpeichern(TForm11* unterseite) {
@@ -460,8 +442,8 @@ void TF_AbBeHi::Freigaben() {
     knoepfe_[1]->setEnabled(!grund);
     antrag_[1]->setEnabled(!grund);
     Steuer(Feld::HiAntEhegCB)->setEnabled(!grund);
-    Grau(behWer_[1], grund);
-    Grau(findChild<QLabel*>(QStringLiteral("HiAntEhegCBLbl")), grund);
+    GrauKursiv(behWer_[1], grund);
+    GrauKursiv(findChild<QLabel*>(QStringLiteral("HiAntEhegCBLbl")), grund);
     constexpr Feld hiAnt[] = {Feld::HiAntKi1CB, Feld::HiAntKi2CB, Feld::HiAntKi3CB,
                               Feld::HiAntKi4CB, Feld::HiAntKi5CB, Feld::HiAntKi6CB};
     constexpr Feld hiProz[] = {Feld::HiProzKi1, Feld::HiProzKi2, Feld::HiProzKi3,
@@ -472,8 +454,8 @@ void TF_AbBeHi::Freigaben() {
         antrag_[k + 1]->setEnabled(mit);
         Steuer(hiAnt[k - 1])->setEnabled(mit);
         Steuer(hiProz[k - 1])->setEnabled(mit);
-        Grau(behWer_[k + 1], !mit);
-        Grau(findChild<QLabel*>(QStringLiteral("HiAntKi%1CBLbl").arg(k)), !mit);
+        GrauKursiv(behWer_[k + 1], !mit);
+        GrauKursiv(findChild<QLabel*>(QStringLiteral("HiAntKi%1CBLbl").arg(k)), !mit);
     }
 }
 

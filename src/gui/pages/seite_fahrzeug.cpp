@@ -166,12 +166,7 @@ void TF_FahrZ::FahrzeugVerlassen() {
 }
 
 void TF_FahrZ::AnzeigeRechnen() {
-    if (!geladen_ || rechnet_) return;
-    rechnet_ = true;
-    DatenSpeichern();
-    FahrzeugRechnen(Satz(), fahrzeug_);
-    DatenLaden();
-    rechnet_ = false;
+    SpeichernRechnenLaden([this](CaseRecord& r) { FahrzeugRechnen(r, fahrzeug_); });
 }
 
 void TF_FahrZ::FeldVerlassen(QWidget* w) {

@@ -171,11 +171,7 @@ void GewinnSeite::DatenSpeichern() {
 }
 
 void GewinnSeite::AnzeigeRechnen() {
-    if (!rechnung_ || !geladen_ || rechnet_) return;
-    rechnet_ = true;
-    DatenSpeichern();
-    DatenLaden();
-    rechnet_ = false;
+    if (rechnung_) SpeichernLaden();
 }
 
 void GewinnSeite::FeldVerlassen(QWidget* w) {

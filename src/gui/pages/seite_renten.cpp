@@ -199,14 +199,7 @@ void EinkunftSeite::FormShow() {
     AnzeigeRechnen();
 }
 
-void EinkunftSeite::AnzeigeRechnen() {
-    if (!geladen_ || rechnet_) return;
-    rechnet_ = true;
-    DatenSpeichern();
-    rechnung_(Satz());
-    DatenLaden();
-    rechnet_ = false;
-}
+void EinkunftSeite::AnzeigeRechnen() { SpeichernRechnenLaden(rechnung_); }
 
 // --- TF_Rente -------------------------------------------------------------------------------
 

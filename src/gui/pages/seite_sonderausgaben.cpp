@@ -1,6 +1,5 @@
 // The special-expense pages of insurance contributions, annuities and
 // maintenance, church tax and interest, loss deduction and carry-back.
-#include <QApplication>
 #include <QGridLayout>
 #include <QTabWidget>
 
@@ -106,18 +105,6 @@ const Seitenbeschreibung VaVrBeschreibung{
     {},          VaVrZeilen,
 };
 
-// The spouse-label style: greyed and italic with the basic table, else upright.
-void EhegattenStil(QLabel* l, bool grundtabelle) {
-    QPalette p = l->palette();
-    const QPalette system = QApplication::palette();
-    p.setColor(QPalette::WindowText,
-               system.color(grundtabelle ? QPalette::Dark : QPalette::ButtonText));
-    l->setPalette(p);
-    QFont f = l->font();
-    f.setItalic(grundtabelle);
-    l->setFont(f);
-}
-
 // The label of a heading row on `reiter` whose text is `text`.
 QLabel* Kopflabel(TForm11& s, const QString& reiter, const QString& text) {
     QWidget* r = s.Reiter(reiter);
@@ -191,16 +178,11 @@ void SaRechenSeite::DatenLaden() {
     const bool zusammen = Satz().Bool(Feld::Splitting);
     for (QWidget* w : ehegFelder_) w->setEnabled(zusammen);
     const bool grund = Satz().Bool(Feld::Grundtabelle);
-    for (QLabel* l : ehegLabels_) EhegattenStil(l, grund);
+    for (QLabel* l : ehegLabels_) GrauKursiv(l, grund);
 }
 
 void SaRechenSeite::AnzeigeRechnen() {
-    if (!geladen_ || rechnet_ || !rechnung_) return;
-    rechnet_ = true;
-    DatenSpeichern();
-    rechnung_(Satz());
-    DatenLaden();
-    rechnet_ = false;
+    if (rechnung_) SpeichernRechnenLaden(rechnung_);
 }
 
 void SaRechenSeite::FeldVerlassen(QWidget* w) {

@@ -15,19 +15,6 @@ namespace quarnel::gui {
 
 namespace {
 
-// The spouse's labels on a page of the basic table: greyed and italic.
-void EhegattenStil(QWidget* l, bool grundtabelle) {
-    if (!l) return;
-    QFont f = l->font();
-    f.setItalic(grundtabelle);
-    l->setFont(f);
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText,
-               grundtabelle ? p.color(QPalette::Disabled, QPalette::WindowText)
-                            : p.color(QPalette::Active, QPalette::ButtonText));
-    l->setPalette(p);
-}
-
 // --- household help, tax advice ----------------------------------------------------------
 
 constexpr const char* HaHi = "Haushaltshil&fe";
@@ -197,12 +184,7 @@ void SaSeite::FormShow() {
 }
 
 void SaSeite::AnzeigeRechnen() {
-    if (!geladen_ || rechnet_ || !rechnung_) return;
-    rechnet_ = true;
-    DatenSpeichern();
-    rechnung_(Satz());
-    DatenLaden();
-    rechnet_ = false;
+    if (rechnung_) SpeichernRechnenLaden(rechnung_);
 }
 
 void SaSeite::FeldVerlassen(QWidget* w) {
@@ -329,7 +311,7 @@ void TF_SaAbKost::Freigaben() {
     int zeile = 0, spalte = 0, h = 0, b = 0;
     g->getItemPosition(g->indexOf(feld), &zeile, &spalte, &h, &b);
     if (QLayoutItem* kopf = g->itemAtPosition(zeile - 1, spalte))
-        EhegattenStil(kopf->widget(), r.Bool(Feld::Grundtabelle));
+        GrauKursiv(kopf->widget(), r.Bool(Feld::Grundtabelle));
 }
 
 // --- TF_SaSpende -------------------------------------------------------------------------

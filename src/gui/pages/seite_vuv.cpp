@@ -192,13 +192,7 @@ void TF_VuV::DatenSpeichern() {
     ObjektRechnen(Satz(), Objekt());
 }
 
-void TF_VuV::AnzeigeRechnen() {
-    if (!geladen_ || rechnet_) return;
-    rechnet_ = true;
-    DatenSpeichern();
-    DatenLaden();
-    rechnet_ = false;
-}
+void TF_VuV::AnzeigeRechnen() { SpeichernLaden(); }
 
 void TF_VuV::PageChanged(int index) {
     umgebung_.SetzeFormularblatt(index == WerbungskostenReiter ? gemerktesBlatt_ + 10

@@ -303,12 +303,7 @@ void WkSeite::FormShow() {
 }
 
 void WkSeite::AnzeigeRechnen() {
-    if (!geladen_ || rechnet_) return;
-    rechnet_ = true;
-    DatenSpeichern();
-    rechnung_(Satz(), Person());
-    DatenLaden();
-    rechnet_ = false;
+    SpeichernRechnenLaden([this](CaseRecord& r) { rechnung_(r, Person()); });
 }
 
 void WkSeite::FeldVerlassen(QWidget* w) {

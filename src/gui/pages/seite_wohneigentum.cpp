@@ -189,12 +189,9 @@ void FwRechenseite::FormShow() {
 }
 
 void FwRechenseite::Neuberechnen(Rechnung rechnung) {
-    if (!geladen_ || rechnet_) return;
-    rechnet_ = true;
-    DatenSpeichern();
-    if (rechnung) rechnung(Satz());
-    DatenLaden();
-    rechnet_ = false;
+    SpeichernRechnenLaden([rechnung](CaseRecord& r) {
+        if (rechnung) rechnung(r);
+    });
 }
 
 TForm11* WohneigentumSeite(Seitenumgebung& u, int seite) {

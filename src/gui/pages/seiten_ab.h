@@ -35,7 +35,6 @@ class AbSeite : public TForm11 {
     void UnterseiteNachSpeichern(TForm11* unterseite);
 
   private:
-    bool rechnet_ = false;
 };
 
 // Pauschbeträge of the disabled (taxpayer, spouse, children 1..6, each with

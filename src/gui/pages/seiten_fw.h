@@ -29,7 +29,6 @@ class FwRechenseite : public TForm11 {
 
   private:
     Rechnung rechnung_;
-    bool rechnet_ = false;
 };
 
 // The home's location, owner, kind, areas, dates and the separately

@@ -26,7 +26,6 @@ class GewinnSeite : public TForm11 {
 
   private:
     Rechnung rechnung_;
-    bool rechnet_ = false;
 };
 
 class TF_GSE1 : public GewinnSeite {
@@ -69,7 +68,6 @@ class TF_VuV : public TForm11 {
     void ErhJahrExit();
     void ObjektProzErExit();
     int gemerktesBlatt_ = 0;
-    bool rechnet_ = false;
 };
 
 // Enables the spouse's fields of a page (names ending in "Sie", and their

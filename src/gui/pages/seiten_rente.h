@@ -23,7 +23,6 @@ class EinkunftSeite : public TForm11 {
 
   private:
     Rechnung rechnung_;
-    bool rechnet_ = false;
 };
 
 // The annuities: two tabs of the taxpayer, two of the spouse (these only

@@ -50,7 +50,6 @@ class TF_HausHi : public TForm11 {
     void FeldVerlassen(QWidget* w) override;
 
   private:
-    bool rechnet_ = false;
 };
 
 // What the three special-expense pages share: the header from the title,
@@ -80,7 +79,6 @@ class SaSeite : public TForm11 {
   private:
     Rechnung rechnung_;
     bool aufrunden_ = false;
-    bool rechnet_ = false;
 };
 
 // Household help (with the application) and tax advice (with its list).

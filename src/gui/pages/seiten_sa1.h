@@ -33,7 +33,6 @@ class SaRechenSeite : public TForm11 {
 
   private:
     Rechnung rechnung_;
-    bool rechnet_ = false;
     std::vector<QWidget*> ehegFelder_;
     std::vector<QLabel*> ehegLabels_;
 };

@@ -33,7 +33,6 @@ class WkSeite : public TForm11 {
 
   private:
     Rechnung rechnung_;
-    bool rechnet_ = false;
 };
 
 class TF_WKFahrt : public WkSeite {
@@ -138,7 +137,6 @@ class TF_FahrZ : public TForm11 {
     void Freigaben();
     int fahrzeug_ = 1;
     bool kostenOffen_ = false;
-    bool rechnet_ = false;
     QPushButton* knoepfe_[4];
     QLabel* bez_[4];
     QLabel* kmSatz_[4];

@@ -147,13 +147,7 @@ void TF_HausHi::DatenSpeichern() {
     HaushaltshilfeRechnen(Satz());
 }
 
-void TF_HausHi::AnzeigeRechnen() {
-    if (!geladen_ || rechnet_) return;
-    rechnet_ = true;
-    DatenSpeichern();
-    DatenLaden();
-    rechnet_ = false;
-}
+void TF_HausHi::AnzeigeRechnen() { SpeichernLaden(); }
 
 void TF_HausHi::FeldVerlassen(QWidget* w) {
     // Entry fields recompute when they are left; check boxes when clicked.

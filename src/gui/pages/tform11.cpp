@@ -1,6 +1,7 @@
 #include "pages/tform11.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -480,6 +481,17 @@ void FahrzeugeAnhaengen(AuswahlBox* liste, const CaseRecord& r) {
     for (int i = 1; i <= 4; ++i)
         liste->addItem(QStringLiteral(" ") +
                        QString::fromStdString(r.TextUtf8(Feld::FahrzBez, i)).trimmed());
+}
+
+void GrauKursiv(QWidget* beschriftung, bool grau) {
+    if (!beschriftung) return;
+    QFont f = beschriftung->font();
+    f.setItalic(grau);
+    beschriftung->setFont(f);
+    QPalette p = beschriftung->palette();
+    p.setColor(QPalette::WindowText, grau ? p.color(QPalette::Dark)
+                                          : QApplication::palette().color(QPalette::WindowText));
+    beschriftung->setPalette(p);
 }
 
 }  // namespace quarnel::gui

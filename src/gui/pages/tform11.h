@@ -147,6 +147,23 @@ class TForm11 : public QWidget {
     virtual void DatumEnter(DatumFeld* d);
     // Runs after a bound field was left modified (besides KompChange).
     virtual void FeldVerlassen(QWidget*) {}
+    // The page computation step of the pages whose results come from core:
+    // store the page, run `rechnung` on the case, load the page again. Nothing
+    // happens before the first load, and the step is never entered twice
+    // (loading leaves fields, which would ask for it again).
+    template <class Rechnung>
+    void SpeichernRechnenLaden(Rechnung&& rechnung) {
+        if (!geladen_ || rechnet_) return;
+        rechnet_ = true;
+        DatenSpeichern();
+        rechnung(Satz());
+        DatenLaden();
+        rechnet_ = false;
+    }
+    // Only stores and loads again: for pages whose DatenSpeichern computes.
+    void SpeichernLaden() {
+        SpeichernRechnenLaden([](CaseRecord&) {});
+    }
 
     Seitenumgebung& umgebung_;
     int instanz_;
@@ -167,11 +184,17 @@ class TForm11 : public QWidget {
 
   private:
     void RadiogruppeRichten(QAbstractButton* geklickt);
+    bool rechnet_ = false;
 };
 
 // Appends the four vehicles of the case (" " + name) to a means-of-transport
 // list that does not have them yet: items 5..8 after "Fahrrad".
 void FahrzeugeAnhaengen(class AuswahlBox* liste, const CaseRecord& r);
+
+// A caption of a column or row that does not count now (the spouse's under
+// the basic table, a child without allowances): grey and italic; upright in
+// the window's text colour again otherwise.
+void GrauKursiv(QWidget* beschriftung, bool grau);
 
 // "Eingabebereich 01.01.1900 - 31.12.2001"
 QString Bereichshinweis(int32_t von, int32_t bis);
