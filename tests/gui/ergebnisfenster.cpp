@@ -5,6 +5,7 @@
 #include <QtTest>
 #include <fstream>
 
+#include "hauptfenstertest.h"
 #include "print/druckausgabe.h"
 #include "results/txglobview.h"
 #include "shell/tf_globmain.h"
@@ -135,12 +136,9 @@ class ErgebnisfensterTest : public QObject {
     }
 
     void berechnung_zeigt_den_bescheid() {
-        testumgebung::Umgebung umg("[Start]\nTips=0\nEingangsFenster=0\n[Ergebnis]\nImFenster=0\n");
-        MeldungsSenke senke;
-        testumgebung::SkriptDialoge dialoge;
-        testumgebung::FesteUhr uhr;
-        testumgebung::MerkDesktop desktop;
-        TF_GlobMain haupt({}, umg.pfade, ShellDienste{&senke, &dialoge, &uhr, &desktop});
+        testumgebung::Hauptfenster h("[Start]\nTips=0\nEingangsFenster=0\n[Ergebnis]\nImFenster=0\n");
+        TF_GlobMain& haupt = h.Starten();
+        MeldungsSenke& senke = h.senke;
         std::vector<int> seiten;
         haupt.Druck().vorschau = [&](const Bericht& b, const Vorschaustart&) {
             seiten.push_back(b.Seitenzahl());

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "case/fallbefehle.h"
+#include "hauptfenstertest.h"
 #include "shell/tf_globmain.h"
 #include "shell/tform13.h"
 #include "testumgebung.h"
@@ -19,21 +20,10 @@ class PruefungTest : public QObject {
     void initTestCase() { Tform13::AnimationAn() = false; }
 
     void bericht_und_fehlermarke() {
-        Umgebung umg;
-        const Verzeichnisse installiert =
-            VerzeichnisseBestimmen(VerzeichnisQuellenDesProzesses(), false);
-        std::filesystem::copy_file(installiert.formular + "Quar01.prf",
-                                   umg.pfade.formular + "Quar01.prf",
-                                   std::filesystem::copy_options::overwrite_existing);
-        MeldungsSenke senke;
-        testumgebung::SkriptDialoge dialoge;
-        testumgebung::FesteUhr uhr;
-        testumgebung::MerkDesktop desktop;
-        TF_GlobMain haupt({}, umg.pfade, ShellDienste{&senke, &dialoge, &uhr, &desktop});
-        std::vector<std::string> gezeigt;
-        haupt.fall.hilfeViewer = [&](const std::string& datei, const std::string&) {
-            gezeigt.push_back(datei);
-        };
+        testumgebung::Hauptfenster h;
+        TF_GlobMain& haupt = h.MitPruefkatalogStarten();
+        MeldungsSenke& senke = h.senke;
+        std::vector<std::string>& gezeigt = h.gezeigt;
 
         CaseRecord& satz = haupt.Fall().Satz();
         QVERIFY(!SeitenmerkerTest(satz, SM_Pruefung, 1, 1));

@@ -14,6 +14,7 @@
 #include "calc/deklaration.h"
 #include "case/zeichensatz.h"
 #include "fall_rente.h"
+#include "hauptfenstertest.h"
 #include "pages/seiten_rente.h"
 #include "pages/seitentabelle.h"
 #include "results/bescheid.h"
@@ -131,12 +132,9 @@ class RentenseitenTest : public QObject {
         QVERIFY(s->close());
 
         // Opened by the main window, which names the area's sheet first.
-        testumgebung::Umgebung umg;
-        MeldungsSenke senke;
-        testumgebung::SkriptDialoge dialoge;
-        testumgebung::FesteUhr uhr;
-        testumgebung::MerkDesktop desktop;
-        TF_GlobMain haupt({}, umg.pfade, ShellDienste{&senke, &dialoge, &uhr, &desktop});
+        testumgebung::Hauptfenster h;
+        TF_GlobMain& haupt = h.Starten();
+        MeldungsSenke& senke = h.senke;
         haupt.show();
         QTRY_VERIFY(haupt.ErsteAnzeigeErledigt());
         senke.antworten = {Antwort::OK, Antwort::Nein};

@@ -15,6 +15,7 @@
 #include "calc/deklaration.h"
 #include "case/zeichensatz.h"
 #include "fall_sa2.h"
+#include "hauptfenstertest.h"
 #include "pages/kinder.h"
 #include "pages/seitenzustand.h"
 #include "pages/tf_anlage.h"
@@ -148,21 +149,10 @@ class Sonderausgabenseiten2Test : public QObject {
     }
 
     void pruefung_gesperrt_solange_der_antrag_offen_ist() {
-        testumgebung::Umgebung umg;
-        const Verzeichnisse installiert =
-            VerzeichnisseBestimmen(VerzeichnisQuellenDesProzesses(), false);
-        std::filesystem::copy_file(installiert.formular + "Quar01.prf",
-                                   umg.pfade.formular + "Quar01.prf",
-                                   std::filesystem::copy_options::overwrite_existing);
-        MeldungsSenke senke;
-        testumgebung::SkriptDialoge dialoge;
-        testumgebung::FesteUhr uhr;
-        testumgebung::MerkDesktop desktop;
-        TF_GlobMain haupt({}, umg.pfade, ShellDienste{&senke, &dialoge, &uhr, &desktop});
-        std::vector<std::string> gezeigt;
-        haupt.fall.hilfeViewer = [&](const std::string& d, const std::string&) {
-            gezeigt.push_back(d);
-        };
+        testumgebung::Hauptfenster h;
+        TF_GlobMain& haupt = h.MitPruefkatalogStarten();
+        MeldungsSenke& senke = h.senke;
+        std::vector<std::string>& gezeigt = h.gezeigt;
         haupt.show();
         Hauptumgebung u;
         u.haupt = &haupt;

@@ -14,6 +14,7 @@
 
 #include "case/feldwerte.h"
 #include "fall_www.h"
+#include "hauptfenstertest.h"
 #include "pages/seiten_www.h"
 #include "pages/seitentabelle.h"
 #include "seitentest.h"
@@ -179,16 +180,12 @@ class WasWaereSeiteTest : public QObject {
     }
 
     void im_hauptfenster_vom_navigator_neben_der_laufenden_berechnung() {
-        testumgebung::Umgebung umg;
+        testumgebung::Hauptfenster h;
         for (const auto& e : std::filesystem::directory_iterator(QUARNEL_DATA_DIR "/form"))
             if (e.path().extension() == ".fra")
-                std::filesystem::copy_file(e.path(), umg.pfade.formular / e.path().filename());
-        MeldungsSenke senke;
-        testumgebung::SkriptDialoge dialoge;
-        testumgebung::FesteUhr uhr;
-        testumgebung::MerkDesktop desktop;
-        TF_GlobMain haupt(Startschalter{}, umg.pfade,
-                          ShellDienste{&senke, &dialoge, &uhr, &desktop});
+                std::filesystem::copy_file(e.path(), h.umg.pfade.formular / e.path().filename());
+        TF_GlobMain& haupt = h.Starten();
+        MeldungsSenke& senke = h.senke;
         haupt.show();
         QTRY_VERIFY(haupt.ErsteAnzeigeErledigt());
         senke.antworten = {Antwort::OK, Antwort::Nein};

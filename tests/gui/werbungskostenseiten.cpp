@@ -15,6 +15,7 @@
 #include "calc/calcdaten.h"
 #include "calc/deklaration.h"
 #include "case/feldwerte.h"
+#include "hauptfenstertest.h"
 #include "pages/einkuenfte_seiten.h"
 #include "pages/fahrzeug.h"
 #include "pages/seiten_wk.h"
@@ -369,21 +370,10 @@ class WerbungskostenseitenTest : public QObject {
     }
 
     void pruefung_gesperrt_auf_ausgenommenen_fenstern() {
-        testumgebung::Umgebung umg;
-        const Verzeichnisse installiert =
-            VerzeichnisseBestimmen(VerzeichnisQuellenDesProzesses(), false);
-        std::filesystem::copy_file(installiert.formular + "Quar01.prf",
-                                   umg.pfade.formular + "Quar01.prf",
-                                   std::filesystem::copy_options::overwrite_existing);
-        MeldungsSenke senke;
-        testumgebung::SkriptDialoge dialoge;
-        testumgebung::FesteUhr uhr;
-        testumgebung::MerkDesktop desktop;
-        TF_GlobMain haupt({}, umg.pfade, ShellDienste{&senke, &dialoge, &uhr, &desktop});
-        std::vector<std::string> gezeigt;
-        haupt.fall.hilfeViewer = [&](const std::string& d, const std::string&) {
-            gezeigt.push_back(d);
-        };
+        testumgebung::Hauptfenster h;
+        TF_GlobMain& haupt = h.MitPruefkatalogStarten();
+        MeldungsSenke& senke = h.senke;
+        std::vector<std::string>& gezeigt = h.gezeigt;
         haupt.show();
         seitentest::Umgebung u;
         auto* seite = new TForm11(u, 1);
