@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "calc/betrag.h"
 #include "case/zeichensatz.h"
 
 namespace quarnel {
@@ -202,6 +203,11 @@ double Listensatz::Summe() const {
     return d;
 }
 void Listensatz::SetzeSumme(double s) { std::memcpy(bytes.data() + kListeSumme, &s, 8); }
+double Listensatz::ZeilenSumme() const {
+    double s = 0;
+    for (int z = 1; z <= Zeilen; ++z) s += ZeilenBetrag(z);
+    return RundenCent(s);
+}
 std::string Listensatz::Titel() const { return KurztextLesen(bytes.data() + kListeTitel, 40); }
 void Listensatz::SetzeTitel(std::string_view s) {
     KurztextSchreiben(bytes.data() + kListeTitel, 40, s);

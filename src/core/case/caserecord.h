@@ -108,6 +108,9 @@ struct Listensatz {
     void Leeren();
     double Summe() const;
     void SetzeSumme(double s);
+    // The rows' amounts added: an amount in cents, as the rows were entered
+    // (added as Doubles, 0,10 + 0,20 is not 0,30).
+    double ZeilenSumme() const;
     std::string Titel() const;                  // Windows-1252
     void SetzeTitel(std::string_view cp1252);
     std::string ZeilenText(int zeile) const;    // row 1..50

@@ -631,10 +631,7 @@ TF_AbAndere::TF_AbAndere(Seitenumgebung& u, QWidget* eltern)
 }
 
 void TF_AbAndere::Rechnen() {
-    CaseRecord& r = Satz();
-    // The list's sum, added in Doubles, is an amount in cents.
-    r.SetzeDbl(Feld::SonstigeKosten, RundenCent(r.Dbl(Feld::SonstigeKosten)));
-    AndereBelastungenRechnen(r);
+    AndereBelastungenRechnen(Satz());
 }
 
 }  // namespace quarnel::gui

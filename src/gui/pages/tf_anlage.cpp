@@ -130,11 +130,7 @@ void TF_Anlage::ZeileAusTabelle(int zeile) {
     l.SetzeZeilenBetrag(zeile, tabelle_->item(zeile - 1, 2)->data(Qt::UserRole).toDouble());
 }
 
-double TF_Anlage::SummeZeilen() const {
-    double s = 0;
-    for (int z = 1; z <= Zeilen; ++z) s += umgebung_.Liste().ZeilenBetrag(z);
-    return s;
-}
+double TF_Anlage::SummeZeilen() const { return umgebung_.Liste().ZeilenSumme(); }
 
 void TF_Anlage::SummeZeigen() {
     summeLbl_->setText(Betragstext(SummeZeilen()));

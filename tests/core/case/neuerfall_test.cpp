@@ -156,3 +156,14 @@ TEST(Listensatz, Beispielzeilen_und_Grenzen) {
     EXPECT_EQ(l.bytes[36 + 41 * 50], 1);
     EXPECT_THROW(l.ZeilenText(51), std::out_of_range);
 }
+
+TEST(Listensatz, Zeilensumme_in_Cent_ueber_alle_Zeilen) {
+    Listensatz l;
+    l.SetzeZeilenBetrag(1, 0.1);
+    l.SetzeZeilenBetrag(2, 0.2);
+    EXPECT_NE(0.1 + 0.2, 0.3);  // what adding Doubles gives
+    EXPECT_EQ(l.ZeilenSumme(), 0.3);
+    l.SetzeZeilenBetrag(3, 100.45);
+    l.SetzeZeilenBetrag(50, -0.75);  // a refund on the last row
+    EXPECT_EQ(l.ZeilenSumme(), 100.0);
+}
