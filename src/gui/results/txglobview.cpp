@@ -105,6 +105,12 @@ TxGlobView::TxGlobView(QWidget* hauptfenster, const Ergebnistext& text, Einstell
     auto* fertig = Knopf(this, "FertigBtn", "&Ende", "Anzeige beenden.");
     for (QPushButton* k : {vorschau, druckFont, drucken, pdf, speichern, viewFont, hilfe, fertig})
         unten->addWidget(k);
+    if (dienste_.bescheidPruefen) {
+        auto* pruefen = Knopf(this, "BescheidPruefenBtn", "Bescheid &prüfen",
+                              "Den Bescheid des Finanzamts mit diesem vergleichen.");
+        unten->insertWidget(unten->count() - 2, pruefen);
+        connect(pruefen, &QPushButton::clicked, this, [this] { dienste_.bescheidPruefen(); });
+    }
     senkrecht->addLayout(unten);
 
     connect(vorschau, &QPushButton::clicked, this, &TxGlobView::VorschauBtnClick);

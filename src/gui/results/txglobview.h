@@ -26,6 +26,8 @@ struct ErgebnisDienste {
     std::function<void()> hilfe;  // help page "std\viewer"
     // The font dialog (fixed-pitch fonts only); nothing when cancelled.
     std::function<std::optional<QFont>(const QFont& anfang, const QString& titel)> schriftWahl;
+    // "Bescheid prüfen": the tax office's notice against this one; no button without it.
+    std::function<void()> bescheidPruefen;
 };
 
 class TxGlobView : public Tform13 {

@@ -45,6 +45,7 @@
 #include "results/bescheid.h"
 #include "results/txglobview.h"
 #include "shell/anzeige.h"
+#include "shell/bescheidpruefen.h"
 #include "shell/falldialoge.h"
 #include "shell/kleinfenster.h"
 #include "shell/navigation.h"
@@ -452,6 +453,8 @@ void TF_GlobMain::MenuesAnlegen() {
         info, "i_Berechnung", "&Berechnung ", [this] { Pruefen(0); },
         QKeySequence(Qt::CTRL | Qt::Key_B))
         ->setProperty("tag", 0);
+    punkt(info, "i_BescheidPruefen", "Bescheid des &Finanzamts prüfen",
+          [this] { BescheidPruefenOeffnen(*this, dienste_); });
 
     QMenu* konf = menue("KonfigurationMenue", "&Konfiguration");
     punkt(konf, "K_VoreinItem", "&Voreinstellungen", [this] { K_VoreinItemClick(); });
@@ -1271,7 +1274,8 @@ void TF_GlobMain::ErgebnisZeigen() {
         return;
     }
     ErgebnisDienste d{dienste_.meldungen, dienste_.dateiDialoge,
-                      [this] { Hilfeanzeigen("std\\viewer"); }, {}};
+                      [this] { Hilfeanzeigen("std\\viewer"); }, {},
+                      [this] { BescheidPruefenOeffnen(*this, dienste_); }};
     TxGlobView::Zeigen(this, ergebnis_, einst_, *druck_, d);
 }
 
