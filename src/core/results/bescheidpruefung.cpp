@@ -367,6 +367,7 @@ AmtsBescheid AmtsBescheidLesen(const Listensatz& l) {
 }
 
 void AmtsBescheidSchreiben(const AmtsBescheid& b, Listensatz& l) {
+    l.bytes.fill(0);
     ListeVorbereiten(l, BescheidListe);
     if (!b.vorhanden) return;
     l.bytes[0] = static_cast<uint8_t>(Kennung.size());
@@ -441,9 +442,12 @@ Bescheidvergleich BescheidVergleichen(const CalcInput& gefuellt, const AmtsBesch
         z.eigen = basis.Wert(i);
         z.amt = amt.vorhanden ? amt.wert[i] : z.eigen;
         z.differenz = z.amt - z.eigen;
-        if (std::fabs(z.differenz) <= Rundungstoleranz) {
+        // amounts agree within the rounding; the table only when it is the same
+        const double toleranz =
+            Tabelle[i].def.format == PostenFormat::Tabelle ? 0.5 : Rundungstoleranz;
+        if (std::fabs(z.differenz) <= toleranz) {
             z.befund = Befund::Gleich;
-        } else if (std::fabs(z.amt - stand.Wert(i)) <= Rundungstoleranz) {
+        } else if (std::fabs(z.amt - stand.Wert(i)) <= toleranz) {
             z.befund = Befund::Folge;
         } else if (Tabelle[i].hebel) {
             z.befund = Befund::Abweichung;

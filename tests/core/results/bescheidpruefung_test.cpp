@@ -241,10 +241,11 @@ const Abweichungsfall Abweichungsfaelle[] = {
      "KinderFb"},
     {"Lohnsteuer 100 DM zu wenig angerechnet", Paar, [](CalcInput& e) { e.LStEr -= 100; }, "LSt"},
     {"Grundtabelle statt Splitting", Witwe, [](CalcInput& e) { e.FlagWitwenSplitting = 0; }, "Tarif"},
-    {"Vorsorgeaufwendungen gekürzt", Paar, [](CalcInput& e) { e.VorsorgeIn -= 6000; }, "Vorsorge"},
+    {"Steuerberatungskosten nicht anerkannt: der Pauschbetrag", Paar,
+     [](CalcInput& e) { e.SteuerberatungIn = 0; }, "SaUebrige"},
     {"Vorauszahlungen nicht angerechnet", Paar, [](CalcInput& e) { e.EStVzEr = 0; }, "Vorauszahlungen"},
-    {"Kapitaleinkünfte der Ehefrau hinzugeschätzt", Paar, [](CalcInput& e) { e.KapInSie += 4000; },
-     "EkKapSie"},
+    {"Mieteinkünfte der Ehefrau hinzugeschätzt", Paar, [](CalcInput& e) { e.VuVInSie += 4000; },
+     "EkVuVSie"},
 };
 
 }  // namespace
