@@ -43,7 +43,7 @@ CaseRecord Fall() {
     f.SetzeInt(Feld::BundeslandLb, 9);
     f.SetzeDbl(Feld::Brutto, 60000, 1);
     f.SetzeDbl(Feld::LStBrutto, 9000, 1);
-    f.SetzeDbl(Feld::SummeWkSonst, 3500, 1);
+    f.SetzeDbl(Feld::FortbildDM, 3500, 1);
     return f;
 }
 
@@ -74,9 +74,12 @@ struct Fenster {
     }
     // The office's notice: the Werbungskosten cut by 500 DM.
     void WerbungskostenGekuerzt() {
-        const int nsa = *PostenSuchen("EkNsaEr");
-        const double eigen = AmtsBescheidVorbelegen(fall).wert[nsa];
-        w->WertEingeben(nsa, QString::fromStdString(Cp1252ZuUtf8(DMText(eigen + 500))));
+        const AmtsBescheid eigen = AmtsBescheidVorbelegen(fall);
+        // the line and the taxable income that follows from it
+        for (const char* posten : {"EkNsaEr", "ZvE"}) {
+            const int i = *PostenSuchen(posten);
+            w->WertEingeben(i, QString::fromStdString(Cp1252ZuUtf8(DMText(eigen.wert[i] + 500))));
+        }
         Feld("BescheidDatumEd")->setText(QStringLiteral("02.05.2002"));
         Feld("AufgabeDatumEd")->setText(QStringLiteral("02.05.2002"));
         Feld("BriefDatumEd")->setText(QStringLiteral("21.05.2002"));
