@@ -27,7 +27,7 @@ CaseRecord Ehepaar() {
     r.SetzeDbl(Feld::LStBrutto, 11800, 1);
     r.SetzeDbl(Feld::Brutto, 31000, 3);
     r.SetzeDbl(Feld::LStBrutto, 3900, 3);
-    r.SetzeDbl(Feld::SummeWkSonst, 4100, 1);
+    r.SetzeDbl(Feld::FortbildDM, 4100, 1);
     for (int k = 1; k <= 2; ++k) {
         r.SetzeInt(Feld::GebAm, TagesNummer(1990 + 3 * k, 4, 2), k);
         r.SetzeInt(Feld::InlandVom, ErsterTagSteuerjahr, k);
@@ -49,8 +49,8 @@ void BM_BescheidVergleichenFuenfAbweichungen(benchmark::State& state) {
     auto e = Gefuellt(fall);
     e->WerbKostEr -= 500;
     e->LStEr -= 100;
-    e->VorsorgeIn -= 2000;
-    e->KapInEr += 1500;
+    e->VuVInSie += 3000;
+    e->UnterhaltIn += 1200;
     e->SteuerberatungIn += 900;
     const AmtsBescheid amt = AmtsBescheidVorbelegen(*e);
     Bescheidvergleich v;
