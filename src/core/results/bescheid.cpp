@@ -103,6 +103,7 @@ enum V : int {
     vVeraeussGewinnSteuer,
     vVeraeussGewinn,
     vTariflich,
+    vAuslAnrechnung,
     vGewStAnrechnung,
     vParteiSpenden,
     vBaukindergeld,
@@ -197,6 +198,7 @@ constexpr Betragsvorgabe Vorgaben[vAnzahl_] = {
     {0, "+ Steuer auf außerordentliche Einkünfte (§34, 3)", 4, 9, 71},
     {2, "wg. Veräußerungsgewinne", 16, 0, 51},
     {0, "Tarifliche Einkommensteuer", 26, 9, 71},
+    {0, "Anrechnung ausl. Steuern nach § 34c Abs. 1 EStG", 11, 3, 71},
     {0, "Anrechnung Gewerbesteuer nach § 35 EStG", 19, 3, 71},
     {0, "Ermäßigung für Spenden nach § 34g EStG", 20, 3, 71},
     {0, "Steuerermäßigung - Baukindergeld", 26, 3, 71},
@@ -260,6 +262,12 @@ class Notiz {
         s_.Paarzeile(b.einzug, Label(v), b.leiste, er, sie, b.luecke, nullZeigen);
     }
     void T(int einzug, const char* utf8) { s_.Textzeile(einzug, Ansi(utf8)); }
+    // Foreign taxes deducted with the expenses instead of credited.
+    void AuslSteuerAbzug() {
+        if (CentPositiv(r_.AuslSteuerAbzug))
+            s_.Textzeile(4, Ansi("darin ausländische Steuern nach § 34c Abs. 2 EStG") +
+                                FormatMaske(BetragMaske, r_.AuslSteuerAbzug));
+    }
     void Leibrenten(bool zusammen);
     void Personenblock(int art);
 
@@ -412,6 +420,7 @@ void Notiz::EinkuenfteZusammen() {
         T(0, "vgl. nachfolgende Anlage");
         P(vKapEinnahmen, r.KapEinnEr, r.KapEinnSie);
         P(vWkKap, r.WkKapEr, r.WkKapSie);
+        AuslSteuerAbzug();
         P(vSparerFb, r.SparerFbEr, r.SparerFbSie);
         P(vEinkuenfte, r.KapEinnEr - r.WkKapEr - r.SparerFbEr,
           r.KapEinnSie - r.WkKapSie - r.SparerFbSie, true);
@@ -491,6 +500,7 @@ void Notiz::EinkuenfteEinzel() {
         T(0, "vgl. nachfolgende Anlage");
         B(vKapEinnahmen, r.KapEinnEr);
         B(vWkKap, r.WkKapEr);
+        AuslSteuerAbzug();
         B(vSparerFb, r.SparerFbEr);
         B(vEinkuenfte, r.KapEinnEr - r.WkKapEr - r.SparerFbEr);
         s_.Leerzeilen(1);
@@ -621,7 +631,10 @@ void Notiz::Einkommen() {
         s_.Leerzeilen(1);
     }
     if (CentPositiv(e_.VerlustabzugIn)) {
-        B(vVorjahresverlust, -e_.VerlustabzugIn);
+        B(vVorjahresverlust, -r.VerlustabzugAbziehbar);
+        if (CentPositiv(r.VerlustabzugVerbleibend))
+            s_.Textzeile(2, Ansi("nicht abgezogen nach § 10d Abs. 2 EStG, verbleibt") +
+                                FormatMaske(BetragMaske, r.VerlustabzugVerbleibend));
         s_.Leerzeilen(1);
     }
     B(vEinkommen, r.Einkommen);
@@ -667,6 +680,12 @@ void Notiz::Einkommensteuer() {
         B(vTariflich, r.EStTariflich);
     }
     s_.Leerzeilen(1);
+    if (CentPositiv(r.AuslSteuerAnrechnung)) {
+        B(vAuslAnrechnung, -r.AuslSteuerAnrechnung);
+        s_.Textzeile(2, Ansi("(Höchstbetrag") + FormatMaske(BetragMaske, r.AuslHoechstbetrag) +
+                            Ansi(" DM für ausländische Einkünfte von") +
+                            FormatMaske(BetragMaske, r.AuslEinkuenfte) + " DM)");
+    }
     if (CentPositiv(r.GewStAnrechnung)) B(vGewStAnrechnung, -r.GewStAnrechnung);
     if (CentPositiv(r.ErmParteiSpenden)) B(vParteiSpenden, -r.ErmParteiSpenden);
     if (CentPositiv(r.Baukindergeld)) B(vBaukindergeld, -r.Baukindergeld);

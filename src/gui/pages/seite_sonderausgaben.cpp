@@ -286,7 +286,8 @@ const Seitenbeschreibung& TF_SAVaVr::Beschreibung() {
 
 TF_SAVaVr::TF_SAVaVr(Seitenumgebung& u, QWidget* eltern)
     : SaRechenSeite(u, VaVrBeschreibung, nullptr, eltern) {
-    EhegattenFelder({Steuer(Feld::VerlustAbEheg), Steuer(Feld::Ruecktrag2)});
+    EhegattenFelder({Steuer(Feld::VerlustAbEheg), Steuer(Feld::VerlustGleichEheg),
+                     Steuer(Feld::Ruecktrag2)});
     const QString eheg = QStringLiteral("Ehegatte");
     QLabel* abzug = Kopflabel(*this, QStringLiteral("Verlustabz&ug"), eheg);
     QLabel* ruecktrag = Kopflabel(*this, QStringLiteral("&Verlustrücktrag"), eheg);
