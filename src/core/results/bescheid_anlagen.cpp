@@ -142,10 +142,10 @@ void Anlagen::Kapital() {
     s_.Zeile(Ansi("- Vergütete Körperschaftsteuer") + std::string(10, ' ') + F12(e_.KStVerguetIn));
     // §34c EStG: which of the two ways the foreign taxes went
     if (CentPositiv(r_.AuslSteuerAnrechnung))
-        s_.Zeile(Ansi("- Ausländische Steuern, angerechnet nach § 34c Abs. 1 EStG") +
+        s_.Zeile(Spalte(Ansi("- Ausländische Steuern angerechnet (§ 34c Abs. 1 EStG)"), 56) +
                  F12(r_.AuslSteuerAnrechnung));
     else if (CentPositiv(r_.AuslSteuerAbzug))
-        s_.Zeile(Ansi("- Ausländische Steuern, als Werbungskosten abgezogen nach § 34c Abs. 2 EStG") +
+        s_.Zeile(Spalte(Ansi("- Ausländische Steuern abgezogen (§ 34c Abs. 2 EStG)"), 56) +
                  F12(r_.AuslSteuerAbzug));
 }
 

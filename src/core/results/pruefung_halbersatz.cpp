@@ -2,6 +2,7 @@
 // application and has a floor of 19.9 % in 2001; with little other income the
 // Fünftelregelung of §34(1) may tax the same gain lower. The rule computes the
 // case both ways and names the two amounts of income tax.
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -18,7 +19,8 @@ constexpr int SeiteGewerbe = 81;
 constexpr int SeiteSelbstaendig = 91;
 
 std::string Betrag(double dm) {
-    return FormatMaske("###.###.###,##", dm);
+    const std::string text = FormatMaske("###.###.###,##", dm);
+    return text.substr(std::min(text.find_first_not_of(' '), text.size()));
 }
 
 }  // namespace
