@@ -39,6 +39,7 @@ enum V : int {
     vEinkuenfte,
     vKapEinnahmen,
     vWkKap,
+    vAuslSteuerAbzug,
     vSparerFb,
     vVuV,
     vWeitereRenten,
@@ -87,6 +88,7 @@ enum V : int {
     // Einkommen to zvE
     vWohneigentum,
     vVorjahresverlust,
+    vVerlustVerbleibend,
     vEinkommen,
     vKindFb,
     vHaushaltsFb,
@@ -134,6 +136,7 @@ constexpr Betragsvorgabe Vorgaben[vAnzahl_] = {
     {22, "Einkünfte", 13, 4, 58},
     {2, "Einnahmen", 33, 4, 58},
     {2, "ab Werbungskosten", 25, 4, 58},
+    {4, "darin ausl. Steuern § 34c Abs. 2", 8, 4, 58},
     {2, "ab Sparer-Freibetrag", 22, 4, 58},
     {0, "Einkünfte aus Vermietung & Verpachtung", 6, 4, 58},
     {3, "Weitere Renten", 27, 4, 58},
@@ -182,6 +185,7 @@ constexpr Betragsvorgabe Vorgaben[vAnzahl_] = {
 
     {0, "Steuerbegünstigung für Wohneigentum", 23, 3, 71},
     {0, "Vorjahresverlust", 42, 3, 71},
+    {2, "verbleibt nach § 10d Abs. 2 EStG", 7, 0, 51},
     {0, "Einkommen", 49, 3, 71},
     {0, "Kinder-/Betreuungsfreibetrag", 12, 8, 58},
     {0, "Haushaltsfreibetrag", 21, 8, 58},
@@ -262,12 +266,6 @@ class Notiz {
         s_.Paarzeile(b.einzug, Label(v), b.leiste, er, sie, b.luecke, nullZeigen);
     }
     void T(int einzug, const char* utf8) { s_.Textzeile(einzug, Ansi(utf8)); }
-    // Foreign taxes deducted with the expenses instead of credited.
-    void AuslSteuerAbzug() {
-        if (CentPositiv(r_.AuslSteuerAbzug))
-            s_.Textzeile(4, Ansi("darin ausländische Steuern nach § 34c Abs. 2 EStG") +
-                                FormatMaske(BetragMaske, r_.AuslSteuerAbzug));
-    }
     void Leibrenten(bool zusammen);
     void Personenblock(int art);
 
@@ -420,7 +418,7 @@ void Notiz::EinkuenfteZusammen() {
         T(0, "vgl. nachfolgende Anlage");
         P(vKapEinnahmen, r.KapEinnEr, r.KapEinnSie);
         P(vWkKap, r.WkKapEr, r.WkKapSie);
-        AuslSteuerAbzug();
+        if (CentPositiv(r.AuslSteuerAbzug)) P(vAuslSteuerAbzug, e_.AuslSteuerEr, e_.AuslSteuerSie);
         P(vSparerFb, r.SparerFbEr, r.SparerFbSie);
         P(vEinkuenfte, r.KapEinnEr - r.WkKapEr - r.SparerFbEr,
           r.KapEinnSie - r.WkKapSie - r.SparerFbSie, true);
@@ -500,7 +498,7 @@ void Notiz::EinkuenfteEinzel() {
         T(0, "vgl. nachfolgende Anlage");
         B(vKapEinnahmen, r.KapEinnEr);
         B(vWkKap, r.WkKapEr);
-        AuslSteuerAbzug();
+        if (CentPositiv(r.AuslSteuerAbzug)) B(vAuslSteuerAbzug, r.AuslSteuerAbzug);
         B(vSparerFb, r.SparerFbEr);
         B(vEinkuenfte, r.KapEinnEr - r.WkKapEr - r.SparerFbEr);
         s_.Leerzeilen(1);
@@ -633,8 +631,7 @@ void Notiz::Einkommen() {
     if (CentPositiv(e_.VerlustabzugIn)) {
         B(vVorjahresverlust, -r.VerlustabzugAbziehbar);
         if (CentPositiv(r.VerlustabzugVerbleibend))
-            s_.Textzeile(2, Ansi("nicht abgezogen nach § 10d Abs. 2 EStG, verbleibt") +
-                                FormatMaske(BetragMaske, r.VerlustabzugVerbleibend));
+            B(vVerlustVerbleibend, r.VerlustabzugVerbleibend);
         s_.Leerzeilen(1);
     }
     B(vEinkommen, r.Einkommen);
