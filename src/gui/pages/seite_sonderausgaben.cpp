@@ -94,6 +94,8 @@ constexpr Zeilenplan VaVrZeilen[] = {
     {"Verlustabz&ug", "Verlustabzug nach § 10d EStG", ""},
     {"Verlustabz&ug", "|Stpfl.|Ehegatte", ""},
     {"Verlustabz&ug", "Verlustabzug lt. Feststellungsbescheid", "VerlustAbStpfl VerlustAbEheg"},
+    {"Verlustabz&ug", "davon mit Einkünften derselben Art zu verrechnen",
+     "VerlustGleichStpfl VerlustGleichEheg"},
     {"&Verlustrücktrag", "Antrag auf Beschränkung des Verlustrücktrags", ""},
     {"&Verlustrücktrag", "|Stpfl.|Ehegatte", ""},
     {"&Verlustrücktrag", "Rücktrag nach 2000", "Ruecktrag1 Ruecktrag2"},
