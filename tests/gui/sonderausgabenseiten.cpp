@@ -201,6 +201,8 @@ class SonderausgabenseitenTest : public QObject {
         auto* s = Oeffnen<TF_SAVaVr>(u, 7);
         QVERIFY(s);
         QVERIFY(!s->Steuer(Feld::VerlustAbEheg)->isEnabled());
+        QVERIFY(!s->Steuer(Feld::VerlustGleichEheg)->isEnabled());
+        QVERIFY(s->Steuer(Feld::VerlustGleichStpfl)->isEnabled());
         QVERIFY(!s->Steuer(Feld::Ruecktrag2)->isEnabled());
         QVERIFY(Label(*s, "EhegAbzugLbl")->font().italic());
         QVERIFY(Label(*s, "EhegRuecktragLbl")->font().italic());
@@ -215,8 +217,10 @@ class SonderausgabenseitenTest : public QObject {
         QVERIFY(s->Steuer(Feld::VerlustAbEheg)->isEnabled());
         QVERIFY(!Label(*s, "EhegRuecktragLbl")->font().italic());
         Eintragen(*s, Feld::VerlustAbEheg, QStringLiteral("12345,67"));
+        Eintragen(*s, Feld::VerlustGleichEheg, QStringLiteral("2345"));
         QVERIFY(s->close());
         QCOMPARE(r.Dbl(Feld::VerlustAbEheg), 12345.67);
+        QCOMPARE(r.Dbl(Feld::VerlustGleichEheg), 2345.0);
     }
 
     void ehepaar_mit_vorsorge_und_kirchensteuer_ueber_die_seiten() {

@@ -184,11 +184,30 @@ void WohneigentumBaukindergeld(const CalcInput& e, CalcResult& r) {
     r.WohneigentumAbzug = x + y + z + e.WohnAbzug4;
 }
 
+// §10d(2) EStG 2001: a loss carried forward is deducted from the Gesamtbetrag
+// der Einkünfte, never below 0. The part that meets income of the same kind
+// goes in full; the rest reduces income of other kinds up to 100,000 DM
+// (200,000 DM jointly) and beyond that up to half of the remainder (the half
+// rounded up to the DM, as in the loss offset of §2(3)). What is not deducted
+// stays carried forward.
+void Verlustabzug(const CalcInput& e, CalcResult& r) {
+    const double verlust = NichtNegativ(e.VerlustabzugIn);
+    const double gleicheArt = MinWert(NichtNegativ(e.VerlustGleicheArtIn), verlust);
+    const double basis = NichtNegativ(r.GesamtbetragEk);
+    const double abzugGleich = MinWert(gleicheArt, basis);
+    const double rest = basis - abzugGleich;
+    const double grenze = 100000 * r.ParamFaktor;
+    const double kappe = rest <= grenze ? rest : grenze + AufrundenDM((rest - grenze) / 2);
+    r.VerlustabzugAbziehbar = abzugGleich + MinWert(verlust - gleicheArt, kappe);
+    r.VerlustabzugVerbleibend = verlust - r.VerlustabzugAbziehbar;
+}
+
 void EinkommenErmitteln(const CalcInput& e, CalcResult& r) {
+    Verlustabzug(e, r);
     r.Einkommen = r.GesamtbetragEk - r.SonderausgabenUebrige - r.VorsorgeAbziehbar -
                   e.BehindertenPauschIn - e.HaushaltshilfePflegeIn - e.HinterblPauschIn -
                   e.UnterhaltIn - e.AusbildungsFbIn - r.AgBAbziehbar - r.WohneigentumAbzug -
-                  e.VerlustabzugIn;
+                  r.VerlustabzugAbziehbar;
     if (r.FlagEndPass == 1) r.EndEinkommen = r.Einkommen;
 }
 

@@ -46,6 +46,7 @@ void Durchgang(CalcInput& e, CalcResult& r) {
     ZuVersteuerndesEinkommen(r);
     SteuerAusserordentlich(e, r);  // tariff tax, Fünftelregelung, sale gains
     TarifermaessigungLandForst(e, r);
+    AuslaendischeSteuer(e, r);
     Gewerbesteueranrechnung(e, r);
     FestzusetzendeEinkommensteuer(r);
     Durchschnittssteuersatz(r);
@@ -118,9 +119,7 @@ void Loeschen(CalcResult& r) {
     r.ZvEHinzu = r.KindergeldHinzu = r.KindFbAbzug = r.KindFbErsparnis = r.KindFbVorteil = 0;
 }
 
-}  // namespace
-
-void Berechne(CalcInput& e, CalcResult& r) {
+void BerechneEinmal(CalcInput& e, CalcResult& r) {
     EingabeBereinigen(e, r);
     Loeschen(r);
 
@@ -191,6 +190,38 @@ void Berechne(CalcInput& e, CalcResult& r) {
     r.ZvEHinzu = 0;
     r.FlagEndPass = r.FlagSoliPass = 0;
     DurchgangPaar(e, r);
+}
+
+// The burden a computation leaves: the income tax first, then the surcharges.
+bool Guenstiger(const CalcResult& a, const CalcResult& b) {
+    if (a.EStFestzusetzen < b.EStFestzusetzen - 0.001) return true;
+    if (a.EStFestzusetzen > b.EStFestzusetzen + 0.001) return false;
+    return a.SoliFestzusetzen + a.KiStFestzusetzen < b.SoliFestzusetzen + b.KiStFestzusetzen - 0.001;
+}
+
+}  // namespace
+
+// Foreign taxes are credited (§34c(1) EStG) or, on application, deducted
+// (§34c(2)); without a choice the computation takes the method that leaves the
+// lower tax, the credit when both are equal.
+void Berechne(CalcInput& e, CalcResult& r) {
+    const double auslSteuer = e.AuslSteuerEr + (e.FlagZusammen == 1 ? e.AuslSteuerSie : 0);
+    const int wahl = e.AuslSteuerWahl;
+    if (!IstPositiv(auslSteuer) || wahl == 1 || wahl == 2) {
+        r.FlagAuslAnrechnung = IstPositiv(auslSteuer) && wahl == 1 ? 1 : 0;
+        BerechneEinmal(e, r);
+        return;
+    }
+    CalcInput abzugE = e;
+    CalcResult abzugR = r;
+    r.FlagAuslAnrechnung = 1;
+    BerechneEinmal(e, r);
+    abzugR.FlagAuslAnrechnung = 0;
+    BerechneEinmal(abzugE, abzugR);
+    if (Guenstiger(abzugR, r)) {
+        e = abzugE;
+        r = abzugR;
+    }
 }
 
 void Berechne() {

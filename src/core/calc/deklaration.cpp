@@ -325,6 +325,23 @@ void KapitalTabelle(const CaseRecord& r, CalcInput& e, int p) {
     e.SuWkHalb(p) = d(er ? Feld::SuWkHalbEr : Feld::SuWkHalbSie);
 }
 
+// The foreign capital receipts of one person as they count (the dividends
+// under the half-income method by half), their expenses and the foreign taxes
+// on them, for the credit or deduction of §34c EStG.
+void AuslaendischeKapitalertraege(const CaseRecord& r, CalcInput& e, int p) {
+    auto d = [&](Feld x) { return r.Dbl(x); };
+    const bool er = p == Er;
+    const double voll = d(er ? Feld::AuslInvEr : Feld::AuslInvSie) +
+                        d(er ? Feld::AuslZinsEr : Feld::AuslZinsSie) +
+                        d(er ? Feld::BeteilZ2Er : Feld::BeteilZ2Sie);
+    const double halb =
+        d(er ? Feld::AuslDivEr : Feld::AuslDivSie) + d(er ? Feld::BeteilZ5Er : Feld::BeteilZ5Sie);
+    e.AuslEinn(p) = voll + AbrundenDM(halb * 0.5);
+    e.AuslWk(p) =
+        d(er ? Feld::WKZ4Er : Feld::WKZ4Sie) + AufrundenDM(d(er ? Feld::WKZ3Er : Feld::WKZ3Sie) * 0.5);
+    e.AuslSteuer(p) = d(er ? Feld::WKZ5Er : Feld::WKZ5Sie);
+}
+
 void Kapital(CaseRecord& r, CalcInput& e) {
     auto d = [&](Feld x) { return r.Dbl(x); };
     KapitalTabelle(r, e, Er);
@@ -335,6 +352,9 @@ void Kapital(CaseRecord& r, CalcInput& e) {
         e.KapInSie = d(Feld::SuEinVollSie) + d(Feld::SuEinHalbSie);
         e.WkKapInSie = d(Feld::SuWkVollSie) + d(Feld::SuWkHalbSie);
     }
+    AuslaendischeKapitalertraege(r, e, Er);
+    if (e.FlagZusammen) AuslaendischeKapitalertraege(r, e, Sie);
+    e.AuslSteuerWahl = std::clamp<int32_t>(r.Int(Feld::AuslStWahl), 0, 2);
     e.KapEStAnrechIn = d(Feld::SummeAnrechKapErtSt);
     e.KStAnrechIn = d(Feld::SummeAnrechKoerpSt);
     e.KStVerguetIn = d(Feld::SummeVergKoerpSt);
@@ -436,6 +456,8 @@ void Sonderausgaben(const CaseRecord& r, CalcInput& e) {
     e.StiftungSpendenIn = d(Feld::StiftSpendenErg);
     e.StiftungStockIn = d(Feld::StiftStockErg);
     e.VerlustabzugIn = d(Feld::VerlustAbStpfl) + (e.FlagZusammen ? d(Feld::VerlustAbEheg) : 0);
+    e.VerlustGleicheArtIn =
+        d(Feld::VerlustGleichStpfl) + (e.FlagZusammen ? d(Feld::VerlustGleichEheg) : 0);
 }
 
 // The first of the dates that is set, as text ("" when none is).

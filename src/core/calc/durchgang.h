@@ -74,6 +74,7 @@ int ZumutbareBelastungProzent(int kinder, int f2, double gesamtbetrag);
 void AussergewoehnlicheBelastungen(const CalcInput& e, CalcResult& r);
 int WohnKategorie(std::string_view datum);
 void WohneigentumBaukindergeld(const CalcInput& e, CalcResult& r);
+void Verlustabzug(const CalcInput& e, CalcResult& r);
 void EinkommenErmitteln(const CalcInput& e, CalcResult& r);
 void Haushaltsfreibetrag(const CalcInput& e, CalcResult& r);
 void Haerteausgleich(const CalcInput& e, CalcResult& r);
@@ -88,6 +89,7 @@ void TarifermaessigungLandForst(const CalcInput& e, CalcResult& r);
 void Durchschnittssteuersatz(CalcResult& r);
 
 // credits, surcharges and balances
+void AuslaendischeSteuer(const CalcInput& e, CalcResult& r);
 void Gewerbesteueranrechnung(const CalcInput& e, CalcResult& r);
 void FestzusetzendeEinkommensteuer(CalcResult& r);
 double SoliAufSteuer(double steuer, int f2);

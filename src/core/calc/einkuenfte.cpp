@@ -56,7 +56,8 @@ void EinkuenfteUebernehmen(const CalcInput& e, CalcResult& r) {
                        AbrundenDM(r.AbfindungStpfl(p));
         r.VersBez(p) = AbrundenDM(e.VersBezIn(p)) + AbrundenDM(e.VersBezMehrj(p));
         r.KapEinn(p) = AbrundenDM(e.KapIn(p));
-        r.WkKap(p) = AufrundenDM(e.WkKapIn(p));
+        // the foreign taxes among the expenses leave them when they are credited
+        r.WkKap(p) = AufrundenDM(e.WkKapIn(p) - (r.FlagAuslAnrechnung == 1 ? e.AuslSteuer(p) : 0));
         r.EkVuV(p) = AbrundenDM(e.VuVIn(p));
         r.SonstRente(p) = AbrundenDM(e.RenteIn(p));
         r.WkRente(p) = AufrundenDM(e.WkRenteIn(p));

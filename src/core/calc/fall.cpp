@@ -34,7 +34,8 @@ bool FallLesen(std::string_view text, Fall& fall, FallFehler& fehler) {
         Vorgabe,
         Erwartet,
         Satz,
-        Deklaration
+        Deklaration,
+        Bescheidzeilen
     } abschnitt = Abschnitt::Keiner;
     std::set<std::string> gesehen[5];
     bool eingabeGesehen = false;
@@ -60,6 +61,8 @@ bool FallLesen(std::string_view text, Fall& fall, FallFehler& fehler) {
                 abschnitt = Abschnitt::Erwartet;
             else if (zeile == "[deklaration]")
                 abschnitt = Abschnitt::Deklaration;
+            else if (zeile == "[bescheidzeilen]")
+                abschnitt = Abschnitt::Bescheidzeilen;
             else if (zeile == "[fall]" || zeile == "[kurzfall]") {
                 if (fall.satz) return fehlschlag("der Fall hat schon einen Abschnitt " + std::string(zeile));
                 abschnitt = Abschnitt::Satz;
@@ -70,6 +73,10 @@ bool FallLesen(std::string_view text, Fall& fall, FallFehler& fehler) {
                 return fehlschlag("unbekannter Abschnitt " + std::string(zeile));
             if (fall.satz && eingabeGesehen)
                 return fehlschlag("[eingabe] und [fall] schließen sich aus");
+            continue;
+        }
+        if (abschnitt == Abschnitt::Bescheidzeilen) {
+            fall.bescheidzeilen.push_back({std::string(zeile), nr});
             continue;
         }
         const auto gleich = zeile.find('=');

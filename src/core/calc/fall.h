@@ -13,6 +13,10 @@
 //   [deklaration]    CalcInput field = value, compared after the fill
 //
 // Such a case is filled and then computed; it cannot have [eingabe] values.
+//
+//   [bescheidzeilen] texts (no '='), each to be found in a line of the notice
+//                    built from the computed case (runs of blanks count as one)
+
 // Field names are those of the name table (feldnamen.h) and, for the record,
 // of the field catalogue; numbers take "." or "," as decimal separator.
 // Unknown sections, unknown fields, repeated fields and malformed values are
@@ -44,6 +48,11 @@ struct Fall {
     std::optional<CaseRecord> satz;  // a whole case: the record it starts from
     bool kurz = false;               // filled by the quick variant
     std::vector<Erwartung> deklaration;
+    struct Bescheidzeile {
+        std::string text;  // UTF-8
+        int zeile;
+    };
+    std::vector<Bescheidzeile> bescheidzeilen;
 };
 
 struct FallFehler {

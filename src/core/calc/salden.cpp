@@ -6,6 +6,36 @@
 
 namespace quarnel {
 
+// §34c EStG: foreign tax on foreign income is credited up to the share of the
+// tariff tax that falls on that income (§34c(1) sentence 2: the tax in the
+// ratio of the foreign income to the Summe der Einkünfte, cut to the Pfennig),
+// or, in a computation without the credit, deducted with the expenses
+// (§34c(2)). The Sparer-Freibetrag and a Pauschbetrag above the actual
+// expenses fall on the foreign receipts in the ratio of the receipts.
+void AuslaendischeSteuer(const CalcInput& e, CalcResult& r) {
+    r.AuslEinkuenfte = r.AuslHoechstbetrag = r.AuslSteuerAnrechnung = r.AuslSteuerAbzug = 0;
+    double steuer = 0, einkuenfte = 0;
+    for (int p = 0; p < Personen(e); ++p) {
+        steuer += NichtNegativ(e.AuslSteuer(p));
+        if (!IstPositiv(e.AuslEinn(p))) continue;
+        const double tatsaechlich =
+            AufrundenDM(e.WkKapIn(p) - (r.FlagAuslAnrechnung == 1 ? e.AuslSteuer(p) : 0));
+        const double allgemein = r.SparerFb(p) + NichtNegativ(r.WkKap(p) - tatsaechlich);
+        const double anteil = MinWert(1, Quotient(r.KapEinn(p), e.AuslEinn(p)));
+        einkuenfte += NichtNegativ(e.AuslEinn(p) - e.AuslWk(p) - allgemein * anteil);
+    }
+    if (!IstPositiv(steuer)) return;
+    if (r.FlagAuslAnrechnung != 1) {
+        r.AuslSteuerAbzug = steuer;
+        return;
+    }
+    r.AuslEinkuenfte = AbrundenDM(einkuenfte);
+    if (IstPositiv(r.SummeEk))
+        r.AuslHoechstbetrag = CentAb(
+            NichtNegativ(r.EStTariflich) * MinWert(1, Quotient(r.SummeEk, r.AuslEinkuenfte)));
+    r.AuslSteuerAnrechnung = MinWert(steuer, r.AuslHoechstbetrag);
+}
+
 void Gewerbesteueranrechnung(const CalcInput& e, CalcResult& r) {
     double mess = e.GewStMessEr;
     if (e.FlagZusammen == 1) mess += e.GewStMessSie;
@@ -15,7 +45,7 @@ void Gewerbesteueranrechnung(const CalcInput& e, CalcResult& r) {
 void FestzusetzendeEinkommensteuer(CalcResult& r) {
     // reductions beyond the tariff tax first eat into a reclaimed Kindergeld
     const double nachErmaessigung =
-        r.EStTariflich - r.ErmLuF - r.Baukindergeld - r.ErmParteiSpenden;
+        r.EStTariflich - r.AuslSteuerAnrechnung - r.ErmLuF - r.Baukindergeld - r.ErmParteiSpenden;
     r.EStFestzusetzen = NichtNegativ(nachErmaessigung - r.GewStAnrechnung + r.KindergeldHinzu);
     if (r.FlagEndPass == 1) {
         r.GewStAnzeige = r.GewStAnrechnung;
@@ -35,8 +65,10 @@ double SoliAufSteuer(double steuer, int f2) {
 }
 
 double Solidaritaetszuschlag(const CalcInput& e, const CalcResult& r) {
+    // §3(1) No. 1 SolZG: the assessed tax less the corporation tax credited
+    // or refunded, both as certified, to the Pfennig
     const double basis = NichtNegativ(r.SoliBasisESt - NichtNegativ(e.KStAnrechIn) -
-                                      NichtNegativ(AufrundenDM(e.KStVerguetIn)));
+                                      NichtNegativ(e.KStVerguetIn));
     return SoliAufSteuer(basis, F2(e));
 }
 
@@ -51,10 +83,10 @@ void AnrechnungUndSalden(CalcInput& e, CalcResult& r) {
     summe(e.EStVzEr, e.EStVzSie, e.EStVzSumme);
     summe(e.KiStVzEr, e.KiStVzSie, e.KiStVzSumme);
     summe(e.SoliVzEr, e.SoliVzSie, e.SoliVzSumme);
-    // amounts with cents count as the next full DM, exact amounts stay
+    // wage tax with cents counts as the next full DM, exact amounts stay; the
+    // Zinsabschlag, Kapitalertragsteuer and Körperschaftsteuer are credited as
+    // withheld and certified, to the Pfennig (§36(2) No. 2 and 3 EStG)
     e.LStSumme = Stutzen(0, e.LStSumme + 0.99);
-    e.KStAnrechIn = Stutzen(0, e.KStAnrechIn + 0.99);
-    e.KapEStAnrechIn = Stutzen(0, e.KapEStAnrechIn + 0.99);
     r.EStGezahlt = e.LStSumme + e.EStVzSumme;
     r.EStSaldo = r.EStFestzusetzen - r.EStGezahlt;
     if (r.FlagSoliPass == 1) {

@@ -93,15 +93,21 @@ void Fuenftelregelung(const CalcInput& e, CalcResult& r) {
         r.AoRente += AbrundenDM(e.RenteMehrj(p));
         r.AoEntschaedigung += AbrundenDM(r.AbfindungStpfl(p));
         r.AoVeraeuss += AbrundenDM(e.GewAo(p) + e.SelbAo(p));
-        // the share of the Pauschbetrag and of the Versorgungs-Freibetrag that
-        // belongs to the income of several years
-        const double mehrj = e.LohnMehrj(p) + r.AbfindungStpfl(p);
-        if (mehrj > 0 && r.WkNsa(p) == r.ParamArbnPausch)
-            korrektur +=
-                r.ParamArbnPausch -
-                Stutzen(0, Quotient(r.ArbLohn(p), r.ArbLohn(p) - mehrj) * r.ParamArbnPausch);
+        // the share of the Versorgungs-Freibetrag that belongs to the income of
+        // several years
+        double versFbMehrj = 0;
         if (e.VersBezMehrj(p) > 0)
-            korrektur += Stutzen(0, Quotient(r.VersBez(p), e.VersBezMehrj(p)) * r.VersFb(p));
+            versFbMehrj = Stutzen(0, Quotient(r.VersBez(p), e.VersBezMehrj(p)) * r.VersFb(p));
+        korrektur += versFbMehrj;
+        // the Arbeitnehmer-Pauschbetrag goes to the ordinarily taxed wages first
+        // and reaches the wages of several years and the severance only as far
+        // as the ordinary wages do not absorb it (BFH XI R 63/97)
+        const double mehrj = AbrundenDM(e.LohnMehrj(p)) + AbrundenDM(r.AbfindungStpfl(p));
+        if (mehrj > 0 && r.WkNsa(p) == r.ParamArbnPausch) {
+            const double ordentlich =
+                NichtNegativ(r.ArbLohn(p) - mehrj - (r.VersFb(p) - versFbMehrj));
+            korrektur += MinWert(mehrj, NichtNegativ(r.ParamArbnPausch - ordentlich));
+        }
     }
     double l = 0;
     for (int p = 0; p < Personen(e); ++p)
@@ -132,6 +138,10 @@ void Fuenftelregelung(const CalcInput& e, CalcResult& r) {
 
 constexpr double MindestsatzHalberSatz = 0.199;
 
+// §34(3) EStG 2001: half the average rate of the whole taxable income, at
+// least 19.9 %, on the gain alone (at most on the taxable income). Leaves
+// r.ZvE at the remaining taxable income, which keeps the general tariff,
+// even where that is 0, subject to §34(1) (sentence 3).
 void VeraeusserungsgewinnHalberSatz(const CalcInput& e, CalcResult& r) {
     r.EStVeraeussGewinn = 0;
     double v = AbrundenDM(e.GewVeraeussEr + e.SelbVeraeussEr);
@@ -139,9 +149,9 @@ void VeraeusserungsgewinnHalberSatz(const CalcInput& e, CalcResult& r) {
     r.VeraeussGewinn = v;
     if (v <= 0) return;
     const int f2 = F2(e);
-    // §34(3) EStG 2001: half the average rate of the whole taxable income, at
-    // least 19.9 %, on the gain alone (at most on the taxable income); the
-    // remaining income keeps the tariff, even where that is 0
+    // the average rate rests on the tariff of the whole taxable income,
+    // without the Fünftelregelung
+    TarifsteuerMitProgression(e, r);
     const double h = Stutzen(6, Stutzen(6, Quotient(StufeAb(r.ZvE, f2), r.EStTarif)) / 2);
     const double satz = MaxWert(h, MindestsatzHalberSatz);
     const double beguenstigt = MinWert(v, NichtNegativ(r.ZvE));
@@ -162,12 +172,11 @@ void SteuerAusserordentlich(const CalcInput& e, CalcResult& r) {
     const double z = r.ZvE;
     r.ZvETarif = r.ZvE;
     TarifsteuerMitProgression(e, r);
-    Fuenftelregelung(e, r);
+    // the half-rate gain leaves the taxable income first; the Fünftelregelung
+    // then runs on what remains
     const bool mitGewinnen = IstNichtNull(gewinne);
-    if (mitGewinnen) {
-        TarifsteuerMitProgression(e, r);
-        VeraeusserungsgewinnHalberSatz(e, r);
-    }
+    if (mitGewinnen) VeraeusserungsgewinnHalberSatz(e, r);
+    Fuenftelregelung(e, r);
     r.ZvE = z;
     r.EStTariflich = r.EStTarif + r.EStAoEinkuenfte + (mitGewinnen ? r.EStVeraeussGewinn : 0);
     if (r.FlagEndPass == 1) {

@@ -39,6 +39,7 @@ enum V : int {
     vEinkuenfte,
     vKapEinnahmen,
     vWkKap,
+    vAuslSteuerAbzug,
     vSparerFb,
     vVuV,
     vWeitereRenten,
@@ -87,6 +88,7 @@ enum V : int {
     // Einkommen to zvE
     vWohneigentum,
     vVorjahresverlust,
+    vVerlustVerbleibend,
     vEinkommen,
     vKindFb,
     vHaushaltsFb,
@@ -103,6 +105,7 @@ enum V : int {
     vVeraeussGewinnSteuer,
     vVeraeussGewinn,
     vTariflich,
+    vAuslAnrechnung,
     vGewStAnrechnung,
     vParteiSpenden,
     vBaukindergeld,
@@ -133,6 +136,7 @@ constexpr Betragsvorgabe Vorgaben[vAnzahl_] = {
     {22, "Einkünfte", 13, 4, 58},
     {2, "Einnahmen", 33, 4, 58},
     {2, "ab Werbungskosten", 25, 4, 58},
+    {4, "darin ausl. Steuern § 34c Abs. 2", 8, 4, 58},
     {2, "ab Sparer-Freibetrag", 22, 4, 58},
     {0, "Einkünfte aus Vermietung & Verpachtung", 6, 4, 58},
     {3, "Weitere Renten", 27, 4, 58},
@@ -181,6 +185,7 @@ constexpr Betragsvorgabe Vorgaben[vAnzahl_] = {
 
     {0, "Steuerbegünstigung für Wohneigentum", 23, 3, 71},
     {0, "Vorjahresverlust", 42, 3, 71},
+    {2, "verbleibt nach § 10d Abs. 2 EStG", 7, 0, 51},
     {0, "Einkommen", 49, 3, 71},
     {0, "Kinder-/Betreuungsfreibetrag", 12, 8, 58},
     {0, "Haushaltsfreibetrag", 21, 8, 58},
@@ -197,6 +202,7 @@ constexpr Betragsvorgabe Vorgaben[vAnzahl_] = {
     {0, "+ Steuer auf außerordentliche Einkünfte (§34, 3)", 4, 9, 71},
     {2, "wg. Veräußerungsgewinne", 16, 0, 51},
     {0, "Tarifliche Einkommensteuer", 26, 9, 71},
+    {0, "Anrechnung ausl. Steuern nach § 34c Abs. 1 EStG", 11, 3, 71},
     {0, "Anrechnung Gewerbesteuer nach § 35 EStG", 19, 3, 71},
     {0, "Ermäßigung für Spenden nach § 34g EStG", 20, 3, 71},
     {0, "Steuerermäßigung - Baukindergeld", 26, 3, 71},
@@ -412,6 +418,7 @@ void Notiz::EinkuenfteZusammen() {
         T(0, "vgl. nachfolgende Anlage");
         P(vKapEinnahmen, r.KapEinnEr, r.KapEinnSie);
         P(vWkKap, r.WkKapEr, r.WkKapSie);
+        if (CentPositiv(r.AuslSteuerAbzug)) P(vAuslSteuerAbzug, e_.AuslSteuerEr, e_.AuslSteuerSie);
         P(vSparerFb, r.SparerFbEr, r.SparerFbSie);
         P(vEinkuenfte, r.KapEinnEr - r.WkKapEr - r.SparerFbEr,
           r.KapEinnSie - r.WkKapSie - r.SparerFbSie, true);
@@ -491,6 +498,7 @@ void Notiz::EinkuenfteEinzel() {
         T(0, "vgl. nachfolgende Anlage");
         B(vKapEinnahmen, r.KapEinnEr);
         B(vWkKap, r.WkKapEr);
+        if (CentPositiv(r.AuslSteuerAbzug)) B(vAuslSteuerAbzug, r.AuslSteuerAbzug);
         B(vSparerFb, r.SparerFbEr);
         B(vEinkuenfte, r.KapEinnEr - r.WkKapEr - r.SparerFbEr);
         s_.Leerzeilen(1);
@@ -621,7 +629,9 @@ void Notiz::Einkommen() {
         s_.Leerzeilen(1);
     }
     if (CentPositiv(e_.VerlustabzugIn)) {
-        B(vVorjahresverlust, -e_.VerlustabzugIn);
+        B(vVorjahresverlust, -r.VerlustabzugAbziehbar);
+        if (CentPositiv(r.VerlustabzugVerbleibend))
+            B(vVerlustVerbleibend, r.VerlustabzugVerbleibend);
         s_.Leerzeilen(1);
     }
     B(vEinkommen, r.Einkommen);
@@ -667,6 +677,12 @@ void Notiz::Einkommensteuer() {
         B(vTariflich, r.EStTariflich);
     }
     s_.Leerzeilen(1);
+    if (CentPositiv(r.AuslSteuerAnrechnung)) {
+        B(vAuslAnrechnung, -r.AuslSteuerAnrechnung);
+        s_.Textzeile(2, Ansi("(Höchstbetrag") + FormatMaske(BetragMaske, r.AuslHoechstbetrag) +
+                            Ansi(" DM für ausländische Einkünfte von") +
+                            FormatMaske(BetragMaske, r.AuslEinkuenfte) + " DM)");
+    }
     if (CentPositiv(r.GewStAnrechnung)) B(vGewStAnrechnung, -r.GewStAnrechnung);
     if (CentPositiv(r.ErmParteiSpenden)) B(vParteiSpenden, -r.ErmParteiSpenden);
     if (CentPositiv(r.Baukindergeld)) B(vBaukindergeld, -r.Baukindergeld);

@@ -109,7 +109,9 @@ void Anlagen::Kapital() {
     auto halbteil = [&](int p) {
         return IstNichtNull(e_.SuEinHalb(p)) || IstNichtNull(e_.SuWkHalb(p));
     };
-    if (!halbteil(0) && !(zusammen_ && halbteil(1))) return;
+    const bool auslSteuer =
+        CentPositiv(r_.AuslSteuerAnrechnung) || CentPositiv(r_.AuslSteuerAbzug);
+    if (!halbteil(0) && !(zusammen_ && halbteil(1)) && !auslSteuer) return;
     s_.Leerzeilen(3);
     Z("Anlage: Berechnung der Kapitaleinkünfte");
     s_.Zeile(Striche(39));
@@ -138,6 +140,13 @@ void Anlagen::Kapital() {
     s_.Zeile(Ansi("- Körperschaftsteuer") + std::string(20, ' ') + F12(e_.KStAnrechIn));
     s_.Zeile("- Solidarzuschlag" + std::string(23, ' ') + F12(e_.SoliKapEStIn));
     s_.Zeile(Ansi("- Vergütete Körperschaftsteuer") + std::string(10, ' ') + F12(e_.KStVerguetIn));
+    // §34c EStG: which of the two ways the foreign taxes went
+    if (CentPositiv(r_.AuslSteuerAnrechnung))
+        s_.Zeile(Spalte(Ansi("- Ausländische Steuern angerechnet (§ 34c Abs. 1 EStG)"), 56) +
+                 F12(r_.AuslSteuerAnrechnung));
+    else if (CentPositiv(r_.AuslSteuerAbzug))
+        s_.Zeile(Spalte(Ansi("- Ausländische Steuern abgezogen (§ 34c Abs. 2 EStG)"), 56) +
+                 F12(r_.AuslSteuerAbzug));
 }
 
 void Anlagen::HalbeinkuenfteKopf() {

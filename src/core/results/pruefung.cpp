@@ -93,6 +93,7 @@ Befundtabelle RegelnPruefen(const CaseRecord& r, const Veranlagung& v) {
     EinkuenfteRegeln(s, t);
     AbzugRegeln(s, t);
     WohneigentumRegeln(s, t);
+    HalberSatzRegel(s, t);
     BetragsRegeln(s, t);
     return t;
 }
@@ -107,7 +108,7 @@ std::vector<int> AlleBefundnummern() {
     bereich(51, 60), bereich(65, 76);                  // wage-tax cards
     bereich(91, 97), n.insert({101, 105, 106, 110, 111}), bereich(120, 129);
     bereich(130, 132), n.insert({140, 141});           // income-related expenses
-    bereich(161, 164), bereich(171, 178);              // rental objects, trade
+    bereich(161, 164), bereich(171, 179);              // rental objects, trade
     n.insert({191, 192, 197, 198, 201, 202, 203, 204, 211, 212});
     bereich(221, 224), bereich(231, 234), bereich(237, 242), n.insert({245, 246});
     bereich(511, 518);                                 // other income

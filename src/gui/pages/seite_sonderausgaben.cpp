@@ -94,6 +94,8 @@ constexpr Zeilenplan VaVrZeilen[] = {
     {"Verlustabz&ug", "Verlustabzug nach § 10d EStG", ""},
     {"Verlustabz&ug", "|Stpfl.|Ehegatte", ""},
     {"Verlustabz&ug", "Verlustabzug lt. Feststellungsbescheid", "VerlustAbStpfl VerlustAbEheg"},
+    {"Verlustabz&ug", "davon mit Einkünften derselben Art zu verrechnen",
+     "VerlustGleichStpfl VerlustGleichEheg"},
     {"&Verlustrücktrag", "Antrag auf Beschränkung des Verlustrücktrags", ""},
     {"&Verlustrücktrag", "|Stpfl.|Ehegatte", ""},
     {"&Verlustrücktrag", "Rücktrag nach 2000", "Ruecktrag1 Ruecktrag2"},
@@ -286,7 +288,8 @@ const Seitenbeschreibung& TF_SAVaVr::Beschreibung() {
 
 TF_SAVaVr::TF_SAVaVr(Seitenumgebung& u, QWidget* eltern)
     : SaRechenSeite(u, VaVrBeschreibung, nullptr, eltern) {
-    EhegattenFelder({Steuer(Feld::VerlustAbEheg), Steuer(Feld::Ruecktrag2)});
+    EhegattenFelder({Steuer(Feld::VerlustAbEheg), Steuer(Feld::VerlustGleichEheg),
+                     Steuer(Feld::Ruecktrag2)});
     const QString eheg = QStringLiteral("Ehegatte");
     QLabel* abzug = Kopflabel(*this, QStringLiteral("Verlustabz&ug"), eheg);
     QLabel* ruecktrag = Kopflabel(*this, QStringLiteral("&Verlustrücktrag"), eheg);

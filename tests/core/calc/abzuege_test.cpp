@@ -258,3 +258,32 @@ TEST(Abzuege, zvE_nie_negativ) {
     ZuVersteuerndesEinkommen(r);
     EXPECT_EQ(r.ZvE, 1064);
 }
+
+// §10d(2) EStG 2001: the loss carried forward, same kind in full, other kinds
+// up to 100,000 (200,000 jointly) plus half of the remainder, never below 0.
+TEST(Abzuege, Verlustabzug_begrenzt) {
+    struct Fall {
+        bool zusammen;
+        double gesamtbetrag, verlust, gleicheArt, abziehbar;
+    };
+    constexpr Fall faelle[] = {
+        {false, 300000, 400000, 0, 200000},      // 100,000 + 200,000 / 2
+        {false, 300000, 400000, 50000, 225000},  // 50,000 + 100,000 + 150,000 / 2
+        {false, 80000, 50000, 0, 50000},         // below the 100,000
+        {false, 80000, 100000, 0, 80000},        // up to the Gesamtbetrag only
+        {false, 100001, 200000, 0, 100001},      // the half of 1 DM rounded up
+        {false, 300000, 400000, 900000, 300000},  // a same-kind share above the loss
+        {false, -5000, 1000, 0, 0},
+        {true, 300000, 400000, 0, 250000},  // 200,000 + 100,000 / 2
+    };
+    for (const Fall& f : faelle) {
+        CalcInput e = f.zusammen ? Zusammen() : Einzeln();
+        e.VerlustabzugIn = f.verlust;
+        e.VerlustGleicheArtIn = f.gleicheArt;
+        CalcResult r = MitParametern(e);
+        r.GesamtbetragEk = f.gesamtbetrag;
+        Verlustabzug(e, r);
+        EXPECT_EQ(r.VerlustabzugAbziehbar, f.abziehbar) << f.gesamtbetrag << " " << f.verlust;
+        EXPECT_EQ(r.VerlustabzugVerbleibend, f.verlust - f.abziehbar) << f.gesamtbetrag;
+    }
+}

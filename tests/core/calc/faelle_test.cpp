@@ -10,11 +10,43 @@
 
 #include "calc/berechnung.h"
 #include "calc/fall.h"
+#include "case/zeichensatz.h"
+#include "results/bescheid.h"
 
 using namespace quarnel;
 namespace fs = std::filesystem;
 
 namespace {
+
+// Runs of blanks as one blank.
+std::string Verdichtet(std::string_view s) {
+    std::string out;
+    for (char c : s)
+        if (c != ' ' || out.empty() || out.back() != ' ') out += c;
+    return out;
+}
+
+// The lines of the case's notice that every [bescheidzeilen] text must be in.
+void BescheidPruefen(const std::string& name, const Fall& fall, const CalcInput& eingabe,
+                     const CalcResult& ergebnis) {
+    if (fall.bescheidzeilen.empty()) return;
+    CaseRecord satz;
+    if (fall.satz)
+        satz = *fall.satz;
+    else
+        NeuerFallDatensatz(satz);
+    BescheidAngaben a;
+    a.datum = "01.06.2002";
+    Ergebnistext text;
+    BescheidErstellen(satz, eingabe, ergebnis, a, text);
+    for (const auto& b : fall.bescheidzeilen) {
+        const std::string gesucht = Verdichtet(b.text);
+        bool gefunden = false;
+        for (const std::string& z : text.zeilen)
+            gefunden = gefunden || Verdichtet(Cp1252ZuUtf8(z)).find(gesucht) != std::string::npos;
+        if (!gefunden) ADD_FAILURE() << name << ":" << b.zeile << ": nicht im Bescheid: " << b.text;
+    }
+}
 
 // Runs every case file of tests/cases/<ordner>; the number of files run.
 int FaelleRechnen(const char* ordner) {
@@ -38,6 +70,7 @@ int FaelleRechnen(const char* ordner) {
         for (const auto& a : FallPruefen(fall, eingabe, ergebnis))
             ADD_FAILURE() << name << ":" << a.zeile << ": " << a.feld << " erwartet " << a.erwartet
                           << ", berechnet " << a.berechnet;
+        BescheidPruefen(name, fall, eingabe, ergebnis);
     }
     return anzahl;
 }

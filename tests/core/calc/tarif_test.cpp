@@ -107,17 +107,30 @@ TEST(Tarif, Fuenftelregelung_ausserordentlich_ueber_zvE) {
 }
 
 TEST(Tarif, Fuenftelregelung_Anteil_des_Pauschbetrags) {
-    CalcInput e = Einzeln();
-    e.LohnMehrjEr = 10000;
-    CalcResult r = MitParametern(e);
-    r.ArbLohnEr = 40000;
-    r.WkNsaEr = 2000;
-    r.ZvE = 50000;
-    SteuerAusserordentlich(e, r);
-    // k1 = 2000 - Int(30000 / 40000 * 2000) = 500, so N = 9500
-    EXPECT_EQ(r.ZvETarif, 40500);
-    EXPECT_EQ(r.EStTarif, Tarif(40500));
-    EXPECT_EQ(r.EStAoEinkuenfte, (Tarif(40500 + 1900) - Tarif(40500)) * 5);
+    // The Arbeitnehmer-Pauschbetrag goes to the ordinary wages first (BFH XI R
+    // 63/97): the wages of several years keep what the ordinary ones absorb.
+    struct Fall {
+        double lohn, mehrj, n;
+    };
+    constexpr Fall faelle[] = {
+        {40000, 10000, 10000},  // ordinary 30000 absorb all of it
+        {12000, 10000, 10000},  // ordinary 2000 exactly
+        {11000, 10000, 9000},   // 1000 left for the extraordinary wages
+        {10000, 10000, 8000},   // no ordinary wages: all of it
+    };
+    for (const Fall& f : faelle) {
+        CalcInput e = Einzeln();
+        e.LohnMehrjEr = f.mehrj;
+        CalcResult r = MitParametern(e);
+        r.ArbLohnEr = f.lohn;
+        r.WkNsaEr = 2000;
+        r.ZvE = 50000;
+        SteuerAusserordentlich(e, r);
+        EXPECT_EQ(r.ZvETarif, 50000 - f.n) << f.lohn;
+        EXPECT_EQ(r.EStTarif, Tarif(50000 - f.n)) << f.lohn;
+        EXPECT_EQ(r.EStAoEinkuenfte, (Tarif(50000 - f.n + Int(f.n / 5)) - Tarif(50000 - f.n)) * 5)
+            << f.lohn;
+    }
 }
 
 TEST(Tarif, Veraeusserungsgewinn_halber_Satz) {

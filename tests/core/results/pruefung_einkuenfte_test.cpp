@@ -2,7 +2,15 @@
 // farming, annuities and the other income.
 #include <gtest/gtest.h>
 
+#include "testpfade.h"
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
 #include "calc/betrag.h"
+#include "calc/fall.h"
+#include "case/zeichensatz.h"
 #include "pruefhilfe.h"
 
 using namespace quarnel;
@@ -137,4 +145,32 @@ TEST(PruefungEinkuenfte, Sonstige_Einkuenfte) {
     r.SetzeDbl(Feld::AnteileWertDavonHT1, 100.02);
     r.SetzeInt(Feld::VWigu_VerkaufDat, TagesNummer(2001, 9, 5));
     EXPECT_EQ(Befunde(r, Zusammen, 114), (std::vector<int>{517}));
+}
+
+// Half the average rate dearer than the Fünftelregelung: the whole case of
+// tests/cases/erklaerung, and the same sale at a rate above the floor.
+TEST(PruefungEinkuenfte, Halber_Satz_teurer_als_Fuenftelregelung) {
+    std::ifstream in(std::string(QUARNEL_TEST_CASES_DIR) +
+                         "/erklaerung/26_halber_satz_teurer_als_fuenftelregelung.fall",
+                     std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    Fall fall;
+    FallFehler fehler;
+    ASSERT_TRUE(FallLesen(text.str(), fall, fehler)) << fehler.zeile << ": " << fehler.text;
+    const Befundtabelle t = RegelnPruefen(*fall.satz, Einzel);
+    const auto positionen = t.Positionen(81);
+    const auto stelle = std::find(positionen.begin(), positionen.end(), 179);
+    ASSERT_NE(stelle, positionen.end());
+    const std::string zusatz =
+        Cp1252ZuUtf8(t.Zusatz(81, std::size_t(stelle - positionen.begin())));
+    EXPECT_NE(zusatz.find("(§ 34 Abs. 3 EStG): 7.960,00 DM"), std::string::npos) << zusatz;
+    EXPECT_NE(zusatz.find("(§ 34 Abs. 1 EStG): 4.130,00 DM"), std::string::npos) << zusatz;
+
+    // a large gain on a high income: the half rate is the cheaper, no hint
+    CaseRecord r = *fall.satz;
+    r.SetzeDbl(Feld::GewEr1, 400000);
+    r.SetzeDbl(Feld::GSE1_VG55LjErmEr, 600000);
+    const std::vector<int> befunde = Befunde(r, Einzel, 81);
+    EXPECT_EQ(std::count(befunde.begin(), befunde.end(), 179), 0);
 }
