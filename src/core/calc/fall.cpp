@@ -34,9 +34,10 @@ bool FallLesen(std::string_view text, Fall& fall, FallFehler& fehler) {
         Vorgabe,
         Erwartet,
         Satz,
-        Deklaration
+        Deklaration,
+        WasWaere
     } abschnitt = Abschnitt::Keiner;
-    std::set<std::string> gesehen[5];
+    std::set<std::string> gesehen[6];
     bool eingabeGesehen = false;
     int nr = 0;
     auto fehlschlag = [&](std::string t) {
@@ -60,6 +61,8 @@ bool FallLesen(std::string_view text, Fall& fall, FallFehler& fehler) {
                 abschnitt = Abschnitt::Erwartet;
             else if (zeile == "[deklaration]")
                 abschnitt = Abschnitt::Deklaration;
+            else if (zeile == "[waswaere]")
+                abschnitt = Abschnitt::WasWaere;
             else if (zeile == "[fall]" || zeile == "[kurzfall]") {
                 if (fall.satz) return fehlschlag("der Fall hat schon einen Abschnitt " + std::string(zeile));
                 abschnitt = Abschnitt::Satz;
@@ -84,6 +87,10 @@ bool FallLesen(std::string_view text, Fall& fall, FallFehler& fehler) {
             if (!suche.adresse) return fehlschlag(suche.fehler);
             if (auto f = FeldwertSetzen(*fall.satz, *suche.adresse, wert))
                 return fehlschlag(name + ": " + *f);
+            continue;
+        }
+        if (abschnitt == Abschnitt::WasWaere) {
+            fall.waswaere.push_back({name, std::string(wert), nr});
             continue;
         }
         if (abschnitt == Abschnitt::Eingabe) {

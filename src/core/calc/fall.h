@@ -12,6 +12,10 @@
 //   [kurzfall]       the same, computed by the quick variant of the fill
 //   [deklaration]    CalcInput field = value, compared after the fill
 //
+//   [waswaere]       what-if change field = amount ("BruttoEr = 2000"): the
+//                    expected results are those of the computation with the
+//                    changes (the names are resolved by whoever runs the case)
+//
 // Such a case is filled and then computed; it cannot have [eingabe] values.
 // Field names are those of the name table (feldnamen.h) and, for the record,
 // of the field catalogue; numbers take "." or "," as decimal separator.
@@ -44,6 +48,11 @@ struct Fall {
     std::optional<CaseRecord> satz;  // a whole case: the record it starts from
     bool kurz = false;               // filled by the quick variant
     std::vector<Erwartung> deklaration;
+    struct Aenderung {
+        std::string feld, wert;
+        int zeile;
+    };
+    std::vector<Aenderung> waswaere;  // what-if changes, as written
 };
 
 struct FallFehler {
