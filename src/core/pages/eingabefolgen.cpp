@@ -22,6 +22,10 @@ constexpr Feld kFamilienstand[] = {Feld::ErSie_FamilienstandLB, Feld::FamStandSe
 constexpr Feld kKosten10e[] = {Feld::AnschGB,     Feld::AnschGeb,    Feld::NachAnschGB,
                                Feld::NachAnschGeb, Feld::EigWohnProz, Feld::BerWohnProz};
 
+// The fields whose change recomputes the deduction from the stored base.
+constexpr Feld kAbzug10e[] = {Feld::Bemgrund, Feld::AbzugProz, Feld::AbzugVor, Feld::NachholProz,
+                              Feld::NachholDM};
+
 bool Enthalten(Feld f, std::span<const Feld> felder) {
     for (Feld x : felder)
         if (x == f) return true;
@@ -46,6 +50,10 @@ std::string EingabeFolgen(CaseRecord& r, Feld f, int element) {
     }
     if (Enthalten(f, kKosten10e)) {
         Bemessungsgrundlage10eRechnen(r);
+        return {};
+    }
+    if (Enthalten(f, kAbzug10e)) {
+        Abzug10eRechnen(r);
         return {};
     }
     switch (f) {
@@ -80,7 +88,10 @@ std::string ImportFolgen(CaseRecord& r) {
     // a base typed by hand and imported with the costs stays
     bool kosten = false;
     for (Feld f : kKosten10e) kosten = kosten || Gesetzt(r, f);
-    if (kosten && !Gesetzt(r, Feld::Bemgrund)) Bemessungsgrundlage10eRechnen(r);
+    if (kosten && !Gesetzt(r, Feld::Bemgrund))
+        Bemessungsgrundlage10eRechnen(r);
+    else
+        Abzug10eRechnen(r);
     return hinweise;
 }
 
