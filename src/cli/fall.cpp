@@ -11,6 +11,7 @@
 #include "case/falldatei.h"
 #include "case/feldwerte.h"
 #include "case/vorjahr.h"
+#include "pages/eingabefolgen.h"
 #include "shell/dienste.h"
 #include "shell/meldung.h"
 
@@ -135,6 +136,11 @@ int Zeige(const std::vector<std::string>& args) {
     return 0;
 }
 
+// A note the pages would show about an entry goes to stderr.
+void Hinweis(const std::string& text) {
+    if (!text.empty()) std::fprintf(stderr, "quarnel-cli: %s\n", text.c_str());
+}
+
 int Setze(const std::vector<std::string>& args) {
     if (args.size() < 2) return Fehler("Aufruf: setze DATEI FELD=WERT...");
     Dateisperre sperre;
@@ -149,6 +155,8 @@ int Setze(const std::vector<std::string>& args) {
         if (!s.adresse) return Fehler(s.fehler);
         if (auto fehler = FeldwertSetzen(*f->satz, *s.adresse, args[i].substr(gleich + 1)))
             return Fehler(*fehler);
+        // what the page derives from the entry (tax table, a child's defaults, ...)
+        Hinweis(EingabeFolgen(*f->satz, s.adresse->feld, s.adresse->element));
     }
     return Sichern(args[0], *f, &sperre);
 }
@@ -199,6 +207,7 @@ int Import(const std::vector<std::string>& args) {
         f = NeuerFallImSpeicher();
     }
     if (auto fehler = FallImportieren(*json, *f.satz)) return Fehler(*fehler);
+    Hinweis(ImportFolgen(*f.satz));
     return Sichern(args[1], f, vorhanden ? &sperre : nullptr);
 }
 

@@ -239,16 +239,18 @@ class SeitenfamilienTest : public QObject {
         QCOMPARE(a->KopfPnl()->text(), QStringLiteral("  Ausbildungsfreibetrag 2. Kind"));
         Eintragen(*a, Feld::AusbildVom, QStringLiteral("01.01.2001"));
         Eintragen(*a, Feld::AusbildBis, QStringLiteral("31.12.2001"));
-        QCOMPARE(a->Betrag(Feld::AusbildFreibetrag)->Wert(), 2400.0);
+        // basic table, the other parent entitled: half of 2,400 (§ 33a(2) EStG)
+        QCOMPARE(a->Betrag(Feld::Ausbild_AufteilungProz)->Wert(), 50.0);
+        QCOMPARE(a->Betrag(Feld::AusbildFreibetrag)->Wert(), 1200.0);
         QVERIFY(a->close());
         QApplication::processEvents();
         QVERIFY(k->isEnabled());
         QCOMPARE(SeitenzustandGlobal().unterseite, Unterseite::Keine);
-        QCOMPARE(u.Satz().Dbl(Feld::AusbildFbLbl, 2), 2400.0);
+        QCOMPARE(u.Satz().Dbl(Feld::AusbildFbLbl, 2), 1200.0);
         delete k;
         auto* ueber = Oeffnen<TF_AbAusBi>(u);
         QCOMPARE(ueber->findChild<QLabel*>(QStringLiteral("AusbildFb2"))->text(),
-                 QStringLiteral("2.400,00 DM"));
+                 QStringLiteral("1.200,00 DM"));
         delete ueber;
     }
 

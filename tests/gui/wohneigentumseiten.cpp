@@ -50,7 +50,8 @@ class WohneigentumseitenTest : public QObject {
         Eintragen(*neu, Feld::EigWohnProz, QStringLiteral("100"));
         QCOMPARE(Angezeigt(*neu, Feld::Bemgrund), 350001.0);
         Eintragen(*neu, Feld::AbzugProz, QStringLiteral("6"));
-        QCOMPARE(Angezeigt(*neu, Feld::SaFW3_AbzugDM), 21001.0);
+        // § 10e(1): 6 % of a base of at most 330,000 DM
+        QCOMPARE(Angezeigt(*neu, Feld::SaFW3_AbzugDM), 19800.0);
         QCOMPARE(u.Satz().Dbl(Feld::Fw10eHalbAnschGB), 50001.0);
         // The further deductions and the costs before moving in, each group its own.
         Eintragen(*neu, Feld::FgDM, QStringLiteral("12345"));
@@ -223,10 +224,11 @@ class WohneigentumseitenTest : public QObject {
         Berechne(e, erg);
         QCOMPARE(e.WohnAbzug, 19800.0);
         QCOMPARE(e.WohnAbzug3, 1200.0);
-        QCOMPARE(e.WohnVorkosten, 3400.0);
+        // lived in since 1995: no costs before the first use in 2001 (§ 10e(6) EStG)
+        QCOMPARE(e.WohnVorkosten, 0.0);
         QCOMPARE(e.AnzahlKinderBaukg, 2);
         QCOMPARE(e.EStVzSie, 600.0);
-        QCOMPARE(erg.WohneigentumAbzug, 19800.0 + 1200 + 3400);
+        QCOMPARE(erg.WohneigentumAbzug, 19800.0 + 1200);
         QVERIFY(erg.Baukindergeld > 0);
     }
 };

@@ -11,6 +11,7 @@
 #include "calc/parameter.h"
 #include "pages/personen.h"
 #include "pages/seitenberechnung.h"
+#include "pages/wohneigentum.h"
 
 namespace quarnel {
 namespace {
@@ -460,31 +461,18 @@ void Sonderausgaben(const CaseRecord& r, CalcInput& e) {
         d(Feld::VerlustGleichStpfl) + (e.FlagZusammen ? d(Feld::VerlustGleichEheg) : 0);
 }
 
-// The first of the dates that is set, as text ("" when none is).
-std::string ErstesDatum(const CaseRecord& r, std::initializer_list<Feld> felder) {
-    for (Feld f : felder)
-        if (r.Int(f) > -1) return DatumText(r.Int(f));
-    return {};
-}
-
+// The home's amounts as its pages compute them, after the date conditions of
+// §§ 10e, 10i and 34f EStG.
 void Wohneigentum(CaseRecord& r, CalcInput& e) {
-    auto d = [&](Feld x) { return r.Dbl(x); };
-    const bool antragOderVertrag = r.Int(Feld::Bauantrag) > -1 || r.Int(Feld::Kaufvertrag) > -1;
-    e.WohnDatum1.Setzen(antragOderVertrag
-                            ? ErstesDatum(r, {Feld::Bauantrag, Feld::Kaufvertrag})
-                            : ErstesDatum(r, {Feld::Baubeginn, Feld::Fertig, Feld::Anschaffung}));
-    e.WohnDatum2.Setzen(ErstesDatum(r, {Feld::Fertig, Feld::Anschaffung}));
-    e.WohnAbzug = d(Feld::AbzugVorjahr) + d(Feld::Abzug96);
-    e.WohnAbzug2 = 0;
-    e.WohnAbzug3 = d(Feld::FgSu) + d(Feld::UnentSu);
-    e.WohnAbzug4 = d(Feld::Abzug1DM) + d(Feld::Abzug2DM) + d(Feld::Abzug3DM) + d(Feld::OberDM1) +
-                   d(Feld::OberDM3) + d(Feld::OberDM4);
-    const double s = d(Feld::MitEigentumProz) / 100;
-    e.WohnVorkosten = AufrundenDM(
-        d(Feld::VorkostenSumme) + (r.Bool(Feld::EhZuPauschCB) ? param::EhZuPausch * s : 0) +
-        MinWert(d(Feld::EhZuErhaltAufw), param::EhZuErhaltHoechst) +
-        MinWert(d(Feld::EhZuErhaltAufwMit), param::EhZuErhaltHoechst * s));
-    e.AnzahlKinderBaukg = r.Int(Feld::ZahlKinder);
+    const WohneigentumBetraege w = WohneigentumWerte(r);
+    e.WohnDatum1.Setzen(w.datum1);
+    e.WohnDatum2.Setzen(w.datum2);
+    e.WohnAbzug = w.abzug;
+    e.WohnAbzug2 = w.abzug2;
+    e.WohnAbzug3 = w.abzug3;
+    e.WohnAbzug4 = w.abzug4;
+    e.WohnVorkosten = w.vorkosten;
+    e.AnzahlKinderBaukg = w.kinder;
     r.SetzeBool(Feld::AnlFWFlag, IstPositiv(e.WohnAbzug + e.WohnAbzug2 + e.WohnAbzug3 +
                                             e.WohnAbzug4 + e.WohnVorkosten));
 }

@@ -35,9 +35,10 @@ bool FallLesen(std::string_view text, Fall& fall, FallFehler& fehler) {
         Erwartet,
         Satz,
         Deklaration,
-        Bescheidzeilen
+        Bescheidzeilen,
+        WasWaere
     } abschnitt = Abschnitt::Keiner;
-    std::set<std::string> gesehen[5];
+    std::set<std::string> gesehen[7];
     bool eingabeGesehen = false;
     int nr = 0;
     auto fehlschlag = [&](std::string t) {
@@ -63,6 +64,8 @@ bool FallLesen(std::string_view text, Fall& fall, FallFehler& fehler) {
                 abschnitt = Abschnitt::Deklaration;
             else if (zeile == "[bescheidzeilen]")
                 abschnitt = Abschnitt::Bescheidzeilen;
+            else if (zeile == "[waswaere]")
+                abschnitt = Abschnitt::WasWaere;
             else if (zeile == "[fall]" || zeile == "[kurzfall]") {
                 if (fall.satz) return fehlschlag("der Fall hat schon einen Abschnitt " + std::string(zeile));
                 abschnitt = Abschnitt::Satz;
@@ -91,6 +94,10 @@ bool FallLesen(std::string_view text, Fall& fall, FallFehler& fehler) {
             if (!suche.adresse) return fehlschlag(suche.fehler);
             if (auto f = FeldwertSetzen(*fall.satz, *suche.adresse, wert))
                 return fehlschlag(name + ": " + *f);
+            continue;
+        }
+        if (abschnitt == Abschnitt::WasWaere) {
+            fall.waswaere.push_back({name, std::string(wert), nr});
             continue;
         }
         if (abschnitt == Abschnitt::Eingabe) {

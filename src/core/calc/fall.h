@@ -12,6 +12,10 @@
 //   [kurzfall]       the same, computed by the quick variant of the fill
 //   [deklaration]    CalcInput field = value, compared after the fill
 //
+//   [waswaere]       what-if change field = amount ("BruttoEr = 2000"): the
+//                    expected results are those of the computation with the
+//                    changes (the names are resolved by whoever runs the case)
+//
 // Such a case is filled and then computed; it cannot have [eingabe] values.
 //
 //   [bescheidzeilen] texts (no '='), each to be found in a line of the notice
@@ -53,6 +57,11 @@ struct Fall {
         int zeile;
     };
     std::vector<Bescheidzeile> bescheidzeilen;
+    struct Aenderung {
+        std::string feld, wert;
+        int zeile;
+    };
+    std::vector<Aenderung> waswaere;  // what-if changes, as written
 };
 
 struct FallFehler {

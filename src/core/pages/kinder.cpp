@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <memory>
+#include <utility>
 
 #include "calc/betrag.h"
 #include "calc/parameter.h"
@@ -231,6 +233,8 @@ KindErgebnis KindFreibetraege(const CaseRecord& r, int kind) {
         if (!berechtigt[m] || !wohnsitz[m]) continue;
         double b = betrag(m, einheiten[m], param::KinderFbMonatHalb);
         erg.kinderFb += b;
+        // half the allowance: the other parent holds the other half
+        if (einheiten[m] == 1 && !r.Bool(Feld::Splitting)) erg.andererElternteil = true;
         hoechster = std::max(hoechster, b);
     }
     erg.kinderFbMax = hoechster * 12;
@@ -269,7 +273,113 @@ void KindRechnen(CaseRecord& r, int kind) {
     r.SetzeDbl(Feld::AusbildFbLbl, ausbild, kind);
 }
 
+namespace {
+
+using Paar = std::pair<Feld, Feld>;
+// The income pairs the education page shares with the child page.
+std::array<Paar, 9> KindPaare() {
+    return {{{Feld::Kind_BruttoIn, Feld::Kind_BruttoAus},
+             {Feld::Kind_WerbkIn, Feld::Kind_WerbKAus},
+             {Feld::Kind_KapitalIn, Feld::Kind_KapitalAus},
+             {Feld::Kind_KapitalWkIn, Feld::Kind_KapitalWkAus},
+             {Feld::Kind_RentenIn, Feld::Kind_RentenAus},
+             {Feld::Kind_UebrigeEkIn, Feld::Kind_UebrigeEkAus},
+             {Feld::Kind_AusBeihIn, Feld::Kind_AusBeihAus},
+             {Feld::Kind_UebrigeBezIn, Feld::Kind_UebrigeBezAus},
+             {Feld::Kind_BezAufwendIn, Feld::Kind_BezAufwendAus}}};
+}
+std::array<Paar, 9> AusbildPaare() {
+    return {{{Feld::Ausbild_BruttoIn, Feld::Ausbild_BruttoAus},
+             {Feld::Ausbild_WerbkIn, Feld::Ausbild_WerbKAus},
+             {Feld::Ausbild_KapitalIn, Feld::Ausbild_KapitalAus},
+             {Feld::Ausbild_KapitalWkIn, Feld::Ausbild_KapitalWkAus},
+             {Feld::Ausbild_RentenIn, Feld::Ausbild_RentenAus},
+             {Feld::Ausbild_UebrigeEkIn, Feld::Ausbild_UebrigeEkAus},
+             {Feld::Ausbild_AusBeihIn, Feld::Ausbild_AusBeihAus},
+             {Feld::Ausbild_UebrigeBezIn, Feld::Ausbild_UebrigeBezAus},
+             {Feld::Ausbild_BezAufwendIn, Feld::Ausbild_BezAufwendAus}}};
+}
+
+bool PaareLeer(const CaseRecord& r, const std::array<Paar, 9>& paare, int kind) {
+    for (const auto& [in, aus] : paare)
+        if (IstNichtNull(r.Dbl(in, kind)) || IstNichtNull(r.Dbl(aus, kind))) return false;
+    return true;
+}
+
+void AusbildungsFbAusEinkommen(CaseRecord& r, int kind);
+
+double HaelftigerAnteil(const CaseRecord& r, int kind) {
+    return KindFreibetraege(r, kind).andererElternteil ? 50 : 100;
+}
+
+void AnteileVorgeben(CaseRecord& r, int kind) {
+    const double anteil = HaelftigerAnteil(r, kind);
+    // only a share the program itself wrote (the new case's 100 or this default)
+    // is replaced: a share typed by the user, or from an older file, stays
+    auto vorgeben = [&](Feld proz, Feld eingegeben, int element, bool eigeneAufteilung) {
+        const double alt = r.Dbl(proz, element);
+        if (r.Bool(eingegeben, element) || eigeneAufteilung) return;
+        if (IstNull(alt - 100) || IstNull(alt - 50)) r.SetzeDbl(proz, anteil, element);
+    };
+    vorgeben(Feld::Ausbild_AufteilungProz, Feld::Ausbild_AufteilungEingegeben, kind,
+             r.Bool(Feld::AufteilungNicht5050, kind));
+    vorgeben(Feld::BehindN_AufteilungProz, Feld::BehindN_AufteilungEingegeben, kind + 2, false);
+}
+
+void KindEinkommenAlsAusbildEinkommen(CaseRecord& r, int kind) {
+    const Monate besonders =
+        Zeitraum(r.Int(Feld::BesonderheitVom, kind), r.Int(Feld::BesonderheitBis, kind));
+    const Monate ausbildung =
+        Zeitraum(r.Int(Feld::AusbildVom, kind), r.Int(Feld::AusbildBis, kind));
+    int nb = 0, beide = 0, nurAusbildung = 0;
+    for (int m = 1; m <= 12; ++m) {
+        nb += besonders[m];
+        beide += besonders[m] && ausbildung[m];
+        nurAusbildung += !besonders[m] && ausbildung[m];
+    }
+    const auto kindPaare = KindPaare();
+    const auto ausbildPaare = AusbildPaare();
+    for (std::size_t i = 0; i < kindPaare.size(); ++i) {
+        const double in = r.Dbl(kindPaare[i].first, kind), aus = r.Dbl(kindPaare[i].second, kind);
+        // spread evenly over the months of each column, taken for the training months
+        double imZeitraum = (nb > 0 ? in / nb * beide : 0) +
+                            (nb < 12 ? aus / (12 - nb) * nurAusbildung : 0);
+        if (nb == 0) imZeitraum = (in + aus) / 12 * nurAusbildung;
+        imZeitraum = std::round(imZeitraum * 100) / 100;
+        r.SetzeDbl(ausbildPaare[i].first, imZeitraum, kind);
+        r.SetzeDbl(ausbildPaare[i].second, in + aus - imZeitraum, kind);
+    }
+}
+
+}  // namespace
+
+bool AusbildEinkommenAbweichend(const CaseRecord& r, int kind) {
+    if (PaareLeer(r, AusbildPaare(), kind)) return false;
+    const auto k = KindPaare(), a = AusbildPaare();
+    for (std::size_t i = 0; i < k.size(); ++i)
+        if (!IstNull(r.Dbl(k[i].first, kind) + r.Dbl(k[i].second, kind) -
+                     r.Dbl(a[i].first, kind) - r.Dbl(a[i].second, kind)))
+            return true;
+    return false;
+}
+
 void AusbildungsFbRechnen(CaseRecord& r, int kind) {
+    AnteileVorgeben(r, kind);
+    if (PaareLeer(r, AusbildPaare(), kind) && !PaareLeer(r, KindPaare(), kind)) {
+        // the income typed on the child page counts until the page has its own
+        auto kopie = std::make_unique<CaseRecord>(r);
+        KindEinkommenAlsAusbildEinkommen(*kopie, kind);
+        AusbildungsFbAusEinkommen(*kopie, kind);
+        for (Feld f : {Feld::BezuegeKind, Feld::FreibetragVorKuerz, Feld::AusbildFreibetrag})
+            r.SetzeDbl(f, kopie->Dbl(f, kind), kind);
+        return;
+    }
+    AusbildungsFbAusEinkommen(r, kind);
+}
+
+namespace {
+
+void AusbildungsFbAusEinkommen(CaseRecord& r, int kind) {
     int32_t vom = r.Int(Feld::AusbildVom, kind), bis = r.Int(Feld::AusbildBis, kind);
     bool ausbildung = Gesetzt(vom) && Gesetzt(bis);
     auto summe = [&](Feld in, Feld aus) { return r.Dbl(in, kind) + r.Dbl(aus, kind); };
@@ -330,6 +440,8 @@ void AusbildungsFbRechnen(CaseRecord& r, int kind) {
                kind);
 }
 
+}  // namespace
+
 void KinderUndBehinderteRechnen(CaseRecord& r) {
     for (int kind = 1; kind <= 6; ++kind) {
         AusbildungsFbRechnen(r, kind);
@@ -388,6 +500,7 @@ bool GeburtsdatumVorgaben(CaseRecord& r, int kind, bool ehegatte) {
 }
 
 double BehPauschBetragRechnen(CaseRecord& r, int person) {
+    if (person >= 3) AnteileVorgeben(r, person - 2);
     int grad = r.Int(Feld::GradBehinderung, person);
     double betrag = 0;
     if (grad <= 100)

@@ -27,6 +27,11 @@ struct KindErgebnis {
     double kinderFb = 0, kinderFbMax = 0;
     double betreuungsFb = 0, betreuungsFbMax = 0;
     bool haushaltsFbMoeglich = false;
+    // basic table, and the other parent holds half the allowance in some month:
+    // the education allowance and the child's disability Pauschbetrag are
+    // shared half and half unless the parents apply for another split
+    // (§ 33a(2) sentences 4-5, § 33b(5) EStG)
+    bool andererElternteil = false;
 };
 KindErgebnis KindFreibetraege(const CaseRecord& r, int kind);
 
@@ -37,8 +42,16 @@ KindErgebnis KindFreibetraege(const CaseRecord& r, int kind);
 void KindRechnen(CaseRecord& r, int kind);
 
 // The education allowance of child `kind` (1..6): stores the child's benefits,
-// the amount before reduction and the allowance in the education block.
+// the amount before reduction and the allowance in the education block. The
+// shares of the allowance and of the child's disability Pauschbetrag default
+// to half when the other parent is entitled (kept once the user types one);
+// without income of its own the page counts the child page's income, spread
+// evenly over the months of its columns and taken for the training months.
 void AusbildungsFbRechnen(CaseRecord& r, int kind);
+
+// The education page holds income of its own that differs in a pair's year
+// total from the child page's (until it holds any, the child page's counts).
+bool AusbildEinkommenAbweichend(const CaseRecord& r, int kind);
 
 // All six children in dependency order: each child's education allowance,
 // then its child allowances (which copy the fresh education allowance), then

@@ -78,12 +78,15 @@ void DoppelteHaushaltRechnen(CaseRecord& r, int p) {
     r.SetzeDbl(Feld::SummeWkDoppH, fahrten + unterkunft - r.Dbl(Feld::AGStFreiErs, p), p);
 }
 
-void ArbeitszimmerRechnen(CaseRecord& r, int p) {
+double ArbeitszimmerAnteil(const CaseRecord& r, int p) {
     double wohnung = r.Dbl(Feld::AntWohnQm, p);
-    double anteilig =
-        IstPositiv(wohnung)
-            ? AufrundenDM(r.Dbl(Feld::AntKostenAusListe, p) * r.Dbl(Feld::AntAzQm, p) / wohnung)
-            : 0;
+    return IstPositiv(wohnung)
+               ? AufrundenDM(r.Dbl(Feld::AntKostenAusListe, p) * r.Dbl(Feld::AntAzQm, p) / wohnung)
+               : 0;
+}
+
+void ArbeitszimmerRechnen(CaseRecord& r, int p) {
+    double anteilig = ArbeitszimmerAnteil(r, p);
     r.SetzeDbl(Feld::AntKostenErg, anteilig, p);
     double alle = r.Dbl(Feld::DirKostenAusListe, p) + anteilig;
     // the radio buttons: "none" wins over a limit if a record holds several

@@ -19,6 +19,8 @@ void DoppelteHaushaltRechnen(CaseRecord& r, int person);
 // Direct costs and the study's share of the flat's costs by floor area,
 // limited by the chosen treatment (none, 2,400 DM, in full).
 void ArbeitszimmerRechnen(CaseRecord& r, int person);
+// The office's share of the flat's costs by floor area, rounded up to full DM.
+double ArbeitszimmerAnteil(const CaseRecord& r, int person);
 // The study's costs before the limit (direct and proportional), as computed.
 double ArbeitszimmerKosten(const CaseRecord& r, int person);
 void DienstreisenRechnen(CaseRecord& r, int person);

@@ -18,11 +18,24 @@ void ZehnProzentVorgabe(CaseRecord& r, Feld kosten, Feld abzug) {
         r.SetzeDbl(abzug, AufrundenDM(param::ErhaltAbzugSatz * k));
 }
 
-// The text of the first date given, or "" when none is.
-std::string ErstesDatum(const CaseRecord& r, std::initializer_list<Feld> felder) {
+// § 10e(1) sentence 1 and § 10e(6a) EStG 2001.
+constexpr double Hoechstbasis10e = 330000;     // application or contract from October 1991
+constexpr double Hoechstbasis10eAlt = 300000;  // before
+constexpr double Schuldzinsen6aHoechst = 12000;
+
+// The first date given, or -1 when none is.
+int32_t ErstesGesetzt(const CaseRecord& r, std::initializer_list<Feld> felder) {
     for (Feld f : felder)
-        if (r.Int(f) >= 0) return DatumText(r.Int(f));
-    return {};
+        if (r.Int(f) >= 0) return r.Int(f);
+    return -1;
+}
+
+// The date the home's rules start from: the building application or the
+// purchase contract; without either, the beginning of building, completion
+// or acquisition.
+int32_t BeginnDatum(const CaseRecord& r) {
+    const int32_t antrag = ErstesGesetzt(r, {Feld::Bauantrag, Feld::Kaufvertrag});
+    return antrag > -1 ? antrag : ErstesGesetzt(r, {Feld::Baubeginn, Feld::Fertig, Feld::Anschaffung});
 }
 
 }  // namespace
@@ -38,32 +51,47 @@ void AltbauRechnen(CaseRecord& r) {
     ZehnProzentVorgabe(r, Feld::BerechDM2, Feld::OberDM4);
 }
 
-void Bemessungsgrundlage10eRechnen(CaseRecord& r) {
-    double h1 = AufrundenDM(r.Dbl(Feld::AnschGB) / 2);
-    double h2 = AufrundenDM(r.Dbl(Feld::NachAnschGB) / 2);
-    double grund = h1 + h2;
-    double gebaeude = r.Dbl(Feld::AnschGeb) + r.Dbl(Feld::NachAnschGeb);
-    double kosten = grund + gebaeude;
-    r.SetzeDbl(Feld::Fw10eHalbAnschGB, h1);
-    r.SetzeDbl(Feld::Fw10eHalbNachAnschGB, h2);
-    r.SetzeDbl(Feld::Fw10eGrundSumme, grund);
-    r.SetzeDbl(Feld::Fw10eGebSumme, gebaeude);
-    r.SetzeDbl(Feld::Fw10eKostenSumme, kosten);
+Abzug10e Abzug10eWerte(const CaseRecord& r) {
+    Abzug10e a;
+    a.halbGB = AufrundenDM(r.Dbl(Feld::AnschGB) / 2);
+    a.halbNachGB = AufrundenDM(r.Dbl(Feld::NachAnschGB) / 2);
+    a.grund = a.halbGB + a.halbNachGB;
+    a.gebaeude = r.Dbl(Feld::AnschGeb) + r.Dbl(Feld::NachAnschGeb);
+    a.kosten = a.grund + a.gebaeude;
+    a.eigen = AufrundenDM(r.Dbl(Feld::EigWohnProz) / 100 * a.kosten);
+    a.beruf = AufrundenDM(r.Dbl(Feld::BerWohnProz) / 100 * a.eigen);
+    // a base typed by hand (or stored by the page) stays
+    a.bemgrund = IstNichtNull(r.Dbl(Feld::Bemgrund)) ? r.Dbl(Feld::Bemgrund) : a.eigen - a.beruf;
+    // § 10e(1) sentence 1: the rate of the base, the base at most 330,000 DM
+    // (300,000 DM for an application or contract before 1 October 1991)
+    const int32_t beginn = BeginnDatum(r);
+    const double hoechst = beginn > -1 && beginn < TagesNummer(1991, 10, 1) ? Hoechstbasis10eAlt
+                                                                            : Hoechstbasis10e;
+    a.abzug = AufrundenDM(r.Dbl(Feld::AbzugProz) / 100 * MinWert(a.bemgrund, hoechst));
+    a.nachhol = AufrundenDM(r.Dbl(Feld::NachholProz) / 100 * r.Dbl(Feld::NachholDM));
+    a.summe = a.abzug + a.nachhol + r.Dbl(Feld::AbzugVor);
+    return a;
+}
 
-    double eigen = AufrundenDM(r.Dbl(Feld::EigWohnProz) / 100 * kosten);
-    double beruf = AufrundenDM(r.Dbl(Feld::BerWohnProz) / 100 * eigen);
-    r.SetzeDbl(Feld::EigWohnDM, eigen);
-    r.SetzeDbl(Feld::BerWohnDM, beruf);
-    r.SetzeDbl(Feld::Bemgrund, eigen - beruf);
+void Bemessungsgrundlage10eRechnen(CaseRecord& r) {
+    r.SetzeDbl(Feld::Bemgrund, 0);  // the costs changed: the base follows them
+    const Abzug10e a = Abzug10eWerte(r);
+    r.SetzeDbl(Feld::Fw10eHalbAnschGB, a.halbGB);
+    r.SetzeDbl(Feld::Fw10eHalbNachAnschGB, a.halbNachGB);
+    r.SetzeDbl(Feld::Fw10eGrundSumme, a.grund);
+    r.SetzeDbl(Feld::Fw10eGebSumme, a.gebaeude);
+    r.SetzeDbl(Feld::Fw10eKostenSumme, a.kosten);
+    r.SetzeDbl(Feld::EigWohnDM, a.eigen);
+    r.SetzeDbl(Feld::BerWohnDM, a.beruf);
+    r.SetzeDbl(Feld::Bemgrund, a.bemgrund);
     Abzug10eRechnen(r);
 }
 
 void Abzug10eRechnen(CaseRecord& r) {
-    double abzug = AufrundenDM(r.Dbl(Feld::AbzugProz) / 100 * r.Dbl(Feld::Bemgrund));
-    double nachhol = AufrundenDM(r.Dbl(Feld::NachholProz) / 100 * r.Dbl(Feld::NachholDM));
-    r.SetzeDbl(Feld::SaFW3_AbzugDM, abzug);
-    r.SetzeDbl(Feld::NachholAbzug, nachhol);
-    r.SetzeDbl(Feld::AbzugSum, abzug + nachhol + r.Dbl(Feld::AbzugVor));
+    const Abzug10e a = Abzug10eWerte(r);
+    r.SetzeDbl(Feld::SaFW3_AbzugDM, a.abzug);
+    r.SetzeDbl(Feld::NachholAbzug, a.nachhol);
+    r.SetzeDbl(Feld::AbzugSum, a.summe);
 }
 
 void WeitereAbzuegeRechnen(CaseRecord& r) {
@@ -87,21 +115,72 @@ int KinderLautAnlageK(const CaseRecord& r) {
 
 WohneigentumBetraege WohneigentumWerte(const CaseRecord& r) {
     WohneigentumBetraege w;
-    bool antrag = r.Int(Feld::Bauantrag) >= 0 || r.Int(Feld::Kaufvertrag) >= 0;
-    w.datum1 = antrag ? ErstesDatum(r, {Feld::Bauantrag, Feld::Kaufvertrag})
-                      : ErstesDatum(r, {Feld::Baubeginn, Feld::Fertig, Feld::Anschaffung});
-    w.datum2 = ErstesDatum(r, {Feld::Fertig, Feld::Anschaffung});
+    const int32_t beginn = BeginnDatum(r);
+    const int32_t fertig = ErstesGesetzt(r, {Feld::Fertig, Feld::Anschaffung});
+    const int32_t nutzung = r.Int(Feld::SelbstNutzung);
+    w.datum1 = beginn > -1 ? DatumText(beginn) : std::string();
+    w.datum2 = fertig > -1 ? DatumText(fertig) : std::string();
+    const bool eigenheimzulage = beginn > -1 && JahrVon(beginn) >= 1996;
+    const bool bezogenVorher = nutzung > -1 && nutzung < ErsterTagSteuerjahr;
+    w.bezogenVorher = bezogenVorher;
+
+    // § 10e(1)-(5): the year of completion or acquisition and the seven
+    // following years; never for a home under the Eigenheimzulage
     w.abzug = r.Dbl(Feld::AbzugVorjahr) + r.Dbl(Feld::Abzug96);
+    const bool zeitraumVorbei = fertig > -1 && Steuerjahr > JahrVon(fertig) + 7;
+    if (IstPositiv(w.abzug) && (eigenheimzulage || zeitraumVorbei)) {
+        w.versagt.abzug10e = true;
+        w.abzug = 0;
+    }
     w.abzug3 = r.Dbl(Feld::FgSu) + r.Dbl(Feld::UnentSu);
     w.abzug4 = r.Dbl(Feld::Abzug1DM) + r.Dbl(Feld::Abzug2DM) + r.Dbl(Feld::Abzug3DM) +
                r.Dbl(Feld::OberDM1) + r.Dbl(Feld::OberDM3) + r.Dbl(Feld::OberDM4);
-    double anteil = std::clamp(r.Dbl(Feld::MitEigentumProz) / 100, 0.0, 1.0);
+
+    // § 10e(6): costs before the first use only; after it, § 10e(6a) debt
+    // interest for an application or contract from 1 October 1991 to the end
+    // of 1994, in the year of completion or acquisition and the two following
+    double vorkosten = r.Dbl(Feld::Schuld) + r.Dbl(Feld::Damnum) + r.Dbl(Feld::Geld) +
+                       r.Dbl(Feld::Erhalt) + r.Dbl(Feld::AndereDm);
+    if (bezogenVorher && IstPositiv(vorkosten)) {
+        const bool absatz6a = beginn >= TagesNummer(1991, 10, 1) &&
+                              beginn < TagesNummer(1995, 1, 1) && fertig > -1 &&
+                              Steuerjahr <= JahrVon(fertig) + 2;
+        if (absatz6a) w.abzug2 = MinWert(r.Dbl(Feld::Schuld), Schuldzinsen6aHoechst);
+        w.versagt.vorkosten = vorkosten > w.abzug2 + 0.001;
+        vorkosten = 0;
+    }
+
+    // § 10i: building begun (the application counts as the beginning) or
+    // contract signed before 1999, for a home under the Eigenheimzulage; the
+    // Pauschale in the year of completion or acquisition, the maintenance
+    // before moving in
+    const int32_t baubeginn = ErstesGesetzt(r, {Feld::Bauantrag, Feld::Baubeginn});
+    const int32_t vertrag = r.Int(Feld::Kaufvertrag);
+    const int32_t stichtag10i = TagesNummer(1999, 1, 1);
+    const bool vor1999 = (baubeginn > -1 && baubeginn < stichtag10i) ||
+                         (vertrag > -1 && vertrag < stichtag10i);
+    const bool ohne10i = ((baubeginn > -1 || vertrag > -1) && !vor1999) ||
+                         (beginn > -1 && !eigenheimzulage);
+    const double anteil = std::clamp(r.Dbl(Feld::MitEigentumProz) / 100, 0.0, 1.0);
     double pauschale = r.Bool(Feld::EhZuPauschCB) ? param::EhZuPausch * anteil : 0;
-    w.vorkosten =
-        AufrundenDM(r.Dbl(Feld::VorkostenSumme) + pauschale +
-                    MinWert(r.Dbl(Feld::EhZuErhaltAufw), param::EhZuErhaltHoechst) +
-                    MinWert(r.Dbl(Feld::EhZuErhaltAufwMit), param::EhZuErhaltHoechst * anteil));
+    if (IstPositiv(pauschale) && (ohne10i || (fertig > -1 && JahrVon(fertig) != Steuerjahr))) {
+        w.versagt.pauschale10i = true;
+        pauschale = 0;
+    }
+    double erhaltung = MinWert(r.Dbl(Feld::EhZuErhaltAufw), param::EhZuErhaltHoechst) +
+                       MinWert(r.Dbl(Feld::EhZuErhaltAufwMit), param::EhZuErhaltHoechst * anteil);
+    if (IstPositiv(erhaltung) && (ohne10i || bezogenVorher)) {
+        w.versagt.erhaltung10i = true;
+        erhaltung = 0;
+    }
+    w.vorkosten = AufrundenDM(vorkosten + pauschale + erhaltung);
+
+    // § 34f: Baukindergeld only with the § 10e(1)-(5) deduction
     w.kinder = r.Int(Feld::ZahlKinder);
+    if (w.kinder > 0 && (eigenheimzulage || !IstPositiv(w.abzug))) {
+        w.versagt.baukindergeld = true;
+        w.kinder = 0;
+    }
     return w;
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "calc/betrag.h"
+#include "pages/wohneigentum.h"
 #include "print/formularwerte.h"
 
 namespace quarnel {
@@ -82,30 +83,37 @@ Feldwert Blatt61Wert(const CaseRecord& r, const Feldanfrage& a) {
 
 Feldwert Blatt62Wert(const CaseRecord& r, const Feldanfrage& a) {
     const Leser l{r, *a.zeile};
-    const double halbGB = l.dbl(Feld::AnschGB) / 2, halbNachGB = l.dbl(Feld::NachAnschGB) / 2;
-    const double gebaeude = l.dbl(Feld::AnschGeb) + l.dbl(Feld::NachAnschGeb);
+    // The lines come from the page computation the tax takes, however the
+    // case was entered; what the law refuses by the home's dates is not declared.
+    const Abzug10e g = Abzug10eWerte(r);
+    const WohneigentumBetraege w = WohneigentumWerte(r);
+    const bool abzug = !w.versagt.abzug10e;
     const double abzugProz = l.dbl(Feld::AbzugProz);
     const double miteigentum = l.dbl(Feld::MitEigentumProz);
-    const double finanzierung = l.dbl(Feld::Schuld) + l.dbl(Feld::Damnum) + l.dbl(Feld::Geld);
-    const double erhaltung = l.dbl(Feld::Erhalt) + l.dbl(Feld::AndereDm);
+    // after moving in only the § 10e(6a) debt interest counts
+    const double schuld = w.bezogenVorher ? w.abzug2 : l.dbl(Feld::Schuld);
+    auto vorBezug = [&](Feld f) { return w.bezogenVorher ? 0.0 : l.dbl(f); };
+    const double finanzierung = schuld + vorBezug(Feld::Damnum) + vorBezug(Feld::Geld);
+    const double erhaltung = vorBezug(Feld::Erhalt) + vorBezug(Feld::AndereDm);
+    auto gezaehlt = [&](bool zaehlt, double x) { return zaehlt ? l.betrag(x) : Feldwert{}; };
     switch (a.zeile->feld) {
-        case 1: return l.kreuz(IstPositiv(l.dbl(Feld::AbzugVorjahr)));
-        case 2: return l.wert(Feld::AbzugVorjahr);
-        case 3: return l.kreuz(IstPositiv(l.dbl(Feld::Abzug96)));
+        case 1: return l.kreuz(abzug && IstPositiv(l.dbl(Feld::AbzugVorjahr)));
+        case 2: return gezaehlt(abzug, l.dbl(Feld::AbzugVorjahr));
+        case 3: return l.kreuz(abzug && IstPositiv(l.dbl(Feld::Abzug96)));
         case 4: return l.wert(Feld::AnschGB);
-        case 5: return l.betrag(halbGB);
+        case 5: return l.betrag(g.halbGB);
         case 6: return l.wert(Feld::AnschGeb);
         case 8: return l.wert(Feld::NachAnschGB);
-        case 9: return l.betrag(halbNachGB);
+        case 9: return l.betrag(g.halbNachGB);
         case 10: return l.wert(Feld::NachAnschGeb);
-        case 12: return l.betrag(halbGB + halbNachGB);
-        case 13: return l.betrag(gebaeude);
-        case 14: return l.betrag(halbGB + halbNachGB + gebaeude);
+        case 12: return l.betrag(g.grund);
+        case 13: return l.betrag(g.gebaeude);
+        case 14: return l.betrag(g.kosten);
         case 15: return l.wert(Feld::EigWohnProz);
-        case 16: return l.wert(Feld::EigWohnDM);
+        case 16: return l.betrag(g.eigen);
         case 18: return l.wert(Feld::BerWohnProz);
-        case 19: return l.wert(Feld::BerWohnDM);
-        case 20: return l.wert(Feld::Bemgrund);
+        case 19: return l.betrag(g.beruf);
+        case 20: return l.betrag(g.bemgrund);
         case 23: return l.kreuz(IstProzent(abzugProz, 6));
         case 24: return l.kreuz(IstProzent(abzugProz, 5));
         case 25: {
@@ -113,13 +121,13 @@ Feldwert Blatt62Wert(const CaseRecord& r, const Feldanfrage& a) {
                                     !IstProzent(abzugProz, 6);
             return dazwischen ? l.betrag(abzugProz) : Feldwert{};
         }
-        case 26: return l.wert(Feld::SaFW3_AbzugDM);
+        case 26: return l.betrag(g.abzug);
         case 27: return l.wert(Feld::NachholDM);
         case 28: return l.wert(Feld::NachholProz);
-        case 29: return l.wert(Feld::NachholAbzug);
+        case 29: return l.betrag(g.nachhol);
         case 30: return l.wert(Feld::AbzugVor);
-        case 31: return l.wert(Feld::AbzugSum);
-        case 32: return l.wert(Feld::Abzug96);
+        case 31: return l.betrag(g.summe);
+        case 32: return gezaehlt(abzug, l.dbl(Feld::Abzug96));
         case 62: return l.kreuz(IstPositiv(l.dbl(Feld::AbzVorj82)));
         case 63: return l.wert(Feld::AbzVorj82);
         case 64: return l.wert(Feld::FgDM);
@@ -128,12 +136,12 @@ Feldwert Blatt62Wert(const CaseRecord& r, const Feldanfrage& a) {
         case 67: return l.wert(Feld::UnentDM);
         case 68: return l.wert(Feld::UnentProz);
         case 69: return l.wert(Feld::UnentSu);
-        case 71: return l.wert(Feld::Schuld);
-        case 72: return l.wert(Feld::Damnum);
-        case 73: return l.wert(Feld::Geld);
+        case 71: return l.betrag(schuld);
+        case 72: return l.betrag(vorBezug(Feld::Damnum));
+        case 73: return l.betrag(vorBezug(Feld::Geld));
         case 74: return l.betrag(finanzierung);
-        case 75: return l.wert(Feld::Erhalt);
-        case 76: return l.wert(Feld::AndereDm);
+        case 75: return l.betrag(vorBezug(Feld::Erhalt));
+        case 76: return l.betrag(vorBezug(Feld::AndereDm));
         case 77: return l.betrag(erhaltung);
         case 78: return l.betrag(finanzierung + erhaltung);
         // Sole ownership above 99.9999 percent, co-ownership at or below it.
@@ -142,10 +150,10 @@ Feldwert Blatt62Wert(const CaseRecord& r, const Feldanfrage& a) {
         case 83:
             return IstPositiv(miteigentum) && !VolleigentumProzent(miteigentum) ? l.betrag(miteigentum)
                                                                                 : Feldwert{};
-        case 84: return l.feldkreuz(Feld::EhZuPauschCB);
-        case 85: return l.wert(Feld::EhZuErhaltAufw);
-        case 86: return l.wert(Feld::EhZuErhaltAufwMit);
-        case 90: return l.betrag(r.Int(Feld::ZahlKinder));
+        case 84: return l.kreuz(r.Bool(Feld::EhZuPauschCB) && !w.versagt.pauschale10i);
+        case 85: return gezaehlt(!w.versagt.erhaltung10i, l.dbl(Feld::EhZuErhaltAufw));
+        case 86: return gezaehlt(!w.versagt.erhaltung10i, l.dbl(Feld::EhZuErhaltAufwMit));
+        case 90: return l.betrag(w.kinder);
         case 91: return l.text(Feld::S2Anteil);
         case 92: return l.wert(Feld::S2AnteilDM);
         case 93: return l.wert(Feld::S2Inanspruch);

@@ -103,8 +103,8 @@ std::vector<int> AlleBefundnummern() {
     auto bereich = [&](int von, int bis) {
         for (int i = von; i <= bis; ++i) n.insert(i);
     };
-    bereich(1, 17);                                    // personal data
-    bereich(22, 34), bereich(37, 40), bereich(461, 463);  // children, education
+    bereich(1, 18);                                    // personal data
+    bereich(22, 34), bereich(37, 40), bereich(461, 464);  // children, education
     bereich(51, 60), bereich(65, 76);                  // wage-tax cards
     bereich(91, 97), n.insert({101, 105, 106, 110, 111}), bereich(120, 129);
     bereich(130, 132), n.insert({140, 141});           // income-related expenses
@@ -114,7 +114,7 @@ std::vector<int> AlleBefundnummern() {
     bereich(511, 518);                                 // other income
     n.insert({251, 252, 253, 261, 266, 268, 281, 282, 283, 286, 291, 295, 301, 302});
     bereich(311, 318), n.insert({321, 331, 332, 341, 342, 343, 361});  // burdens
-    bereich(400, 409), n.insert(422), bereich(431, 436), n.insert(443);  // home
+    bereich(400, 409), n.insert(422), bereich(431, 439), bereich(443, 445);  // home
     n.insert(600);                                     // amounts beyond any real case
     return {n.begin(), n.end()};
 }

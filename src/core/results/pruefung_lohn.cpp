@@ -2,6 +2,7 @@
 // income-related expenses of each person.
 #include <array>
 
+#include "pages/werbungskosten.h"
 #include "results/pruefung_regeln.h"
 
 namespace quarnel::pruefregeln {
@@ -204,10 +205,12 @@ void Werbungskosten(const Sicht& s, Befundtabelle& t, int p) {
     const int anteilig = Anzahl({s.NichtNull(Feld::AntKostenAusListe, p),
                                  s.NichtNull(Feld::AntWohnQm, p), s.NichtNull(Feld::AntAzQm, p)});
     const double zimmer = s.Betrag(Feld::DirKostenAusListe, p) + s.Betrag(Feld::AntKostenAusListe, p);
+    // the office's own costs: its direct costs and its share of the flat's
+    const double zimmerKosten = s.Betrag(Feld::DirKostenAusListe, p) + ArbeitszimmerAnteil(s.r, p);
     t.Setzen(basis + 6, {
         Befund(anteilig == 1 || anteilig == 2, 130),
         Befund(IstNichtNull(zimmer) && s.Haken(Feld::Ansatz0Rb, p), 131),
-        Befund(zimmer > 2400 && s.Haken(Feld::Ansatz2400RB, p), 132),
+        Befund(zimmerKosten > 2400 && s.Haken(Feld::Ansatz2400RB, p), 132),
     });
 
     t.Setzen(basis + 7, {

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "pages/kinder.h"
+#include "pages/personen.h"
 #include "results/pruefung_regeln.h"
 
 namespace quarnel::pruefregeln {
@@ -11,6 +12,8 @@ namespace {
 constexpr int Geschieden = 3;
 constexpr int VerwitwetNachTrennung = 5;
 constexpr int AnzahlKinder = 6;
+
+bool TabelleWiderspruechlich(const CaseRecord& r);
 
 void PersoenlicheDaten(const Sicht& s, Befundtabelle& t) {
     const int stand = s.Wahl(Feld::ErSie_FamilienstandLB);
@@ -40,7 +43,18 @@ void PersoenlicheDaten(const Sicht& s, Befundtabelle& t) {
         Befund(s.Leer(Feld::Finanzamt) || s.Leer(Feld::Steuernummer), 15),
         Befund(s.Leer(Feld::KtoNummer) || s.Leer(Feld::BLZ) || s.Leer(Feld::Geldinstitut), 16),
         Befund(s.Fehlt(Feld::DatumErklaerung), 17),
+        Befund(TabelleWiderspruechlich(s.r), 18),
     });
+}
+
+// The table flags (of an older file, say) are not what the marital status gives.
+bool TabelleWiderspruechlich(const CaseRecord& r) {
+    switch (TabelleNachFamilienstand(r)) {
+        case Steuertabelle::Splitting: return !r.Bool(Feld::Splitting) || r.Bool(Feld::Grundtabelle);
+        case Steuertabelle::Grundtabelle: return r.Bool(Feld::Splitting) || !r.Bool(Feld::Grundtabelle);
+        case Steuertabelle::Unveraendert: return false;
+    }
+    return false;
 }
 
 // The child page holds anything at all.
@@ -59,6 +73,15 @@ bool HatKinderfreibetrag(const Sicht& s, int k) {
 }
 
 // The education rules of child k: 461, 462, 463.
+std::array<int, 3> AusbildungsBefunde(const Sicht& s, int k);
+
+// The education page's own income differs from the child page's: 464.
+int AusbildEinkommenBefund(const Sicht& s, int k) {
+    return Befund(HatKinderfreibetrag(s, k) && s.Gegeben(Feld::AusbildVom, k) &&
+                      AusbildEinkommenAbweichend(s.r, k),
+                  464);
+}
+
 std::array<int, 3> AusbildungsBefunde(const Sicht& s, int k) {
     const bool erfasst = s.Gegeben(Feld::AusbildVom, k) || s.Gegeben(Feld::AusbildBis, k) ||
                          s.Beschrieben(Feld::AuswaertsTxt, k) ||
@@ -155,7 +178,8 @@ void PersonenRegeln(const Sicht& s, Befundtabelle& t) {
     for (int k = 1; k <= AnzahlKinder; ++k) {
         Kind(s, t, k);
         t.Setzen(402 + k, {behinderung[k + 1]});
-        t.Setzen(500 + k, AusbildungsBefunde(s, k));
+        const auto ausbildung = AusbildungsBefunde(s, k);
+        t.Setzen(500 + k, {ausbildung[0], ausbildung[1], ausbildung[2], AusbildEinkommenBefund(s, k)});
     }
 }
 

@@ -1,6 +1,7 @@
 // Check rules of the owner-occupied home pages.
 #include <array>
 
+#include "pages/wohneigentum.h"
 #include "results/pruefung_regeln.h"
 
 namespace quarnel::pruefregeln {
@@ -88,7 +89,9 @@ void WohneigentumRegeln(const Sicht& s, Befundtabelle& t) {
                            s.Haken(F::EhZuPauschCB);
     const bool besitzer = s.Beschrieben(F::Besitzer);
     const int kinder = s.Wahl(F::ZahlKinder);
-    const std::array<int, 7> abzug = {
+    // amounts the law of 2001 refuses by the home's dates
+    const WohneigentumVersagt versagt = WohneigentumWerte(s.r).versagt;
+    const std::array<int, 12> abzug = {
         gesamt,
         Befund(s.NichtNull(F::AbzugVorjahr) && s.NichtNull(F::Abzug96), 431),
         Befund(s.NichtNull(F::AbzugSum) && s.Null(F::Abzug96), 432),
@@ -96,6 +99,11 @@ void WohneigentumRegeln(const Sicht& s, Befundtabelle& t) {
         Befund(vorkosten && erhaltung, 434),
         Befund(besitzer && kinder > s.v.kinderHhFb, 435),
         Befund(besitzer && kinder < s.v.kinderHhFb, 436),
+        Befund(versagt.abzug10e, 437),
+        Befund(versagt.vorkosten, 438),
+        Befund(versagt.pauschale10i, 439),
+        Befund(versagt.erhaltung10i, 444),
+        Befund(versagt.baukindergeld, 445),
     };
     t.Setzen(143, abzug);
     t.Setzen(145, abzug);

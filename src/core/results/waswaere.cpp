@@ -7,6 +7,7 @@
 #include "calc/betrag.h"
 #include "calc/deklaration.h"
 #include "calc/durchgang.h"
+#include "calc/parameter.h"
 
 namespace quarnel {
 namespace {
@@ -40,11 +41,26 @@ bool Zusammen(const CalcInput& e) { return e.FlagZusammen == 1; }
 // and of the cut of the Vorwegabzug (§10c(2), §10(3) Nr. 2 EStG), as the fill
 // would have set them for the changed wages; the latter only where wages count
 // for it at all.
+// For a person born before 1937 the Vorsorgepauschale base is the wages less
+// the Altersentlastungsbetrag on them (§ 10c(2) sentence 1, § 24a EStG), 40 %
+// of the wages that are no Versorgungsbezüge, at most 3,720 DM, as the fill
+// takes them: the change moves the base by the change less the change of
+// that share.
+double AltersentlastungsAnteil(const CalcInput& e, int p, double d) {
+    if (e.GebJahr(p) >= param::Stichjahr) return 0;
+    const double lohn = e.Lohn(p) - e.LohnZusatz(p) + e.LohnMehrj(p) +
+                        NichtNegativ(e.Abfindung(p) - e.AbfindungFreiIn(p));
+    const double versorgung = e.VersBezIn(p) + e.VersBezMehrj(p);
+    auto anteil = [&](double x) { return MinWert(param::AltEntlMax, 0.4 * NichtNegativ(x)); };
+    return anteil(lohn - versorgung + d) - anteil(lohn - versorgung);
+}
+
 void LohnbasenAendern(CalcInput& e, const WasWaereWerte& a) {
     for (int p = 0; p < (Zusammen(e) ? 2 : 1); ++p) {
         const double d = a(Z::Arbeitslohn, p);
         if (d == 0) continue;
-        e.LohnVorsPausch(p) = NichtNegativ(e.LohnVorsPausch(p) + d);
+        e.LohnVorsPausch(p) =
+            NichtNegativ(e.LohnVorsPausch(p) + d - AltersentlastungsAnteil(e, p, d));
         if (!(e.Lohn(p) > 0 && e.LohnVorwegKuerz(p) <= 0))
             e.LohnVorwegKuerz(p) = NichtNegativ(e.LohnVorwegKuerz(p) + d);
     }
@@ -88,20 +104,25 @@ void WasWaereDeltasSetzen(const CalcInput& e, const WasWaereWerte& a, CalcResult
     r.WhatIfDelta[17] = zusammen ? 0.5 * vorsorge : 0;
 }
 
+void WasWaereBerechnen(const CalcInput& gefuellt, const WasWaereWerte& aenderung, CalcInput& e,
+                       CalcResult& r) {
+    e = gefuellt;
+    r = CalcResult{};
+    ParameterSetzen(e, r);
+    LohnbasenAendern(e, aenderung);
+    WasWaereDeltasSetzen(e, aenderung, r);
+    Berechne(e, r);
+}
+
 WasWaereAnalyse WasWaereRechnen(const CalcInput& gefuellt, const WasWaereWerte& aenderung) {
     WasWaereAnalyse a;
     a.zusammen = Zusammen(gefuellt);
     a.eingabe = WasWaereEingaben(gefuellt);
     // the records are large: on the heap, fresh for each of the two computations
     auto rechnen = [&](const WasWaereWerte* deltas) {
-        auto e = std::make_unique<CalcInput>(gefuellt);
+        auto e = std::make_unique<CalcInput>();
         auto r = std::make_unique<CalcResult>();
-        ParameterSetzen(*e, *r);
-        if (deltas) {
-            LohnbasenAendern(*e, *deltas);
-            WasWaereDeltasSetzen(*e, *deltas, *r);
-        }
-        Berechne(*e, *r);
+        WasWaereBerechnen(gefuellt, deltas ? *deltas : WasWaereWerte{}, *e, *r);
         return WasWaereErgebnisAus(*r);
     };
     a.gemaessEingabe = rechnen(nullptr);

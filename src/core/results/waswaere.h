@@ -73,6 +73,11 @@ WasWaereErgebnis WasWaereErgebnisAus(const CalcResult& r);
 // the taxpayer and the spouse's adjustments 0.
 void WasWaereDeltasSetzen(const CalcInput& e, const WasWaereWerte& aenderung, CalcResult& r);
 
+// The computation with the changes, in full: `e` the input as changed (the
+// wage bases moved), `r` every result.
+void WasWaereBerechnen(const CalcInput& gefuellt, const WasWaereWerte& aenderung, CalcInput& e,
+                       CalcResult& r);
+
 // Computes the filled declaration as entered and with the changes, on copies.
 WasWaereAnalyse WasWaereRechnen(const CalcInput& gefuellt, const WasWaereWerte& aenderung);
 // The same from the case: fills the declaration from a copy of the record

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "calc/betrag.h"
+#include "pages/eingabefolgen.h"
 #include "pages/kinder.h"
 #include "pages/seiten.h"
 #include "pages/seitenzustand.h"
@@ -304,14 +305,9 @@ void TF_Kind::FeldVerlassen(QWidget* w) {
         KindschaftLBChange();
     AnzeigeRechnen();
     if (w == Steuer(Feld::GebAm)) {
-        const bool ehegatte = Steuer(Feld::KindschaftZuEhefrauLB)->isVisible() ||
-                              r.Bool(Feld::Splitting);
-        if (GeburtsdatumVorgaben(r, i, ehegatte)) {
-            umgebung_.Meldungsdienst().Zeige(
-                MeldungsTyp::Information,
-                "Mit Eingabe des Geburtsdatums werden Standardwerte gesetzt, die Sie "
-                "überprüfen sollten!",
-                KnopfOK);
+        const std::string hinweis = EingabeFolgen(r, Feld::GebAm, i);
+        if (!hinweis.empty()) {
+            umgebung_.Meldungsdienst().Zeige(MeldungsTyp::Information, hinweis, KnopfOK);
             KompChange();
             DatenLaden();
             KindschaftLBChange();
@@ -392,6 +388,9 @@ void TF_Ausbild::AnzeigeRechnen() {
     rechnet_ = true;
     CaseRecord& r = Satz();
     const int i = instanz_;
+    // a share typed here is the parents' own split and stays
+    if (Betrag(Feld::Ausbild_AufteilungProz)->Wert() != r.Dbl(Feld::Ausbild_AufteilungProz, i))
+        EingabeFolgen(r, Feld::Ausbild_AufteilungProz, i);
     DatenSpeichern();
     const bool zeit = r.Int(Feld::AusbildVom, i) != KeinDatum &&
                       r.Int(Feld::AusbildBis, i) != KeinDatum;
@@ -522,6 +521,9 @@ void TF_BehindN::Freigaben() {
 
 void TF_BehindN::AnzeigeRechnen() {
     if (!geladen_) return;
+    if (Betrag(Feld::BehindN_AufteilungProz)->Wert() !=
+        Satz().Dbl(Feld::BehindN_AufteilungProz, instanz_))
+        EingabeFolgen(Satz(), Feld::BehindN_AufteilungProz, instanz_);
     DatenSpeichern();
     Betrag(Feld::BehPauschBetrag)->SetzeWert(BehPauschBetragRechnen(Satz(), instanz_));
     Freigaben();

@@ -7,12 +7,17 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "calc/fall.h"
+#include "case/feldwerte.h"
 #include "case/json.h"
+#include "pages/kinder.h"
+#include "pages/personen.h"
 #include "testhilfe.h"
 
 using namespace quarnel;
@@ -186,4 +191,53 @@ TEST(BerechneCli, WasWaere_Beide_Ergebniszeilen_und_die_Datei_bleibt_wie_sie_war
     EXPECT_EQ(Cli({"berechne", fall, "--json", "--was-waere-wenn", "BruttoEr=1"}).code, 2);
     EXPECT_EQ(Cli({"berechne", fall, "BruttoEr=1"}).code, 2);
     EXPECT_EQ(Inhalt(fall), vorher);
+}
+
+// A married couple and a child typed only through `setze` give the case the
+// pages give: the persons page decides the table from the marital status, the
+// child page sets its defaults from the birth date.
+TEST(BerechneCli, Ehepaar_mit_Kind_ueber_setze_wie_auf_den_Seiten) {
+    TempVerzeichnis t;
+    const std::vector<std::pair<std::string, std::string>> eingaben = {
+        {"StpflGebDat", "12.03.1960"}, {"EhegGebDat", "01.09.1962"},
+        {"StpflReligionLB", "9"},      {"EhegReligionLB", "9"},
+        {"BundeslandLb", "8"},         {"ErSie_FamilienstandLB", "1"},
+        {"FamStandSeit", "20.05.1988"}, {"Brutto[1]", "60000"},
+        {"LStBrutto[1]", "9000"},      {"Brutto[3]", "30000"},
+        {"GebAm[1]", "04.04.1995"},
+    };
+    const std::string ueberSetze = t / "setze.S01";
+    ASSERT_EQ(Cli({"neu", ueberSetze}).code, 0);
+    std::vector<std::string> setze{"setze", ueberSetze};
+    for (const auto& [feld, wert] : eingaben) setze.push_back(feld + "=" + wert);
+    ASSERT_EQ(Cli(setze).code, 0);
+
+    // the pages: each field typed, then what the page runs on leaving it
+    auto satz = std::make_unique<CaseRecord>();
+    NeuerFallDatensatz(*satz);
+    for (const auto& [feld, wert] : eingaben) {
+        const FeldSuche s = FeldAufloesen(feld);
+        ASSERT_TRUE(s.adresse) << feld;
+        ASSERT_FALSE(FeldwertSetzen(*satz, *s.adresse, wert));
+        if (s.adresse->feld == Feld::ErSie_FamilienstandLB || s.adresse->feld == Feld::FamStandSeit)
+            TabelleEntscheiden(*satz);  // the persons page
+        if (s.adresse->feld == Feld::GebAm)
+            GeburtsdatumVorgaben(*satz, 1, satz->Bool(Feld::Splitting));  // the child page
+    }
+    const std::string json = t / "seiten.json", ueberSeiten = t / "seiten.S01";
+    std::ofstream(json, std::ios::binary) << FallExportieren(*satz);
+    ASSERT_EQ(Cli({"import", json, ueberSeiten}).code, 0);
+
+    const Lauf a = Cli({"berechne", "--json", ueberSetze});
+    const Lauf b = Cli({"berechne", "--json", ueberSeiten});
+    ASSERT_EQ(a.code, 0);
+    ASSERT_EQ(b.code, 0);
+    EXPECT_EQ(a.aus, b.aus);
+    const JsonErgebnis j = JsonLesen(a.aus);
+    ASSERT_TRUE(j.ok) << j.fehler;
+    const JsonWert* ein = Eintrag(j.wert, "CalcInput");
+    ASSERT_TRUE(ein && Eintrag(*ein, "FlagZusammen") && Eintrag(*ein, "AnzahlKinder"));
+    EXPECT_EQ(Eintrag(*ein, "FlagZusammen")->text, "1");
+    EXPECT_EQ(Eintrag(*ein, "LohnSie")->text, "30000");
+    EXPECT_EQ(Eintrag(*ein, "AnzahlKinder")->text, "1");
 }

@@ -6,12 +6,15 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 
 #include "calc/berechnung.h"
 #include "calc/fall.h"
 #include "case/zeichensatz.h"
 #include "results/bescheid.h"
+#include "case/feldwerte.h"
+#include "results/waswaere.h"
 
 using namespace quarnel;
 namespace fs = std::filesystem;
@@ -67,6 +70,18 @@ int FaelleRechnen(const char* ordner) {
         CalcInput eingabe;
         CalcResult ergebnis;
         FallRechnen(fall, eingabe, ergebnis);
+        if (!fall.waswaere.empty()) {
+            // the expected results are those of the what-if computation
+            WasWaereWerte werte;
+            for (const auto& w : fall.waswaere) {
+                const auto feld = WasWaereFeldSuchen(w.feld);
+                const auto betrag = BetragAusText(w.wert);
+                EXPECT_TRUE(feld && betrag) << name << ":" << w.zeile << ": " << w.feld;
+                if (feld && betrag) werte(feld->zeile, feld->person) = *betrag;
+            }
+            auto geaendert = std::make_unique<CalcInput>();
+            WasWaereBerechnen(eingabe, werte, *geaendert, ergebnis);
+        }
         for (const auto& a : FallPruefen(fall, eingabe, ergebnis))
             ADD_FAILURE() << name << ":" << a.zeile << ": " << a.feld << " erwartet " << a.erwartet
                           << ", berechnet " << a.berechnet;

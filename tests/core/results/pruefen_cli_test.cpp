@@ -95,3 +95,15 @@ TEST(PruefenCli, Nahbereich_und_Zweijahresfrist_an_der_Grenze) {
     EXPECT_EQ(Befundzeilen(dir, haushalt + "'DHSeit[2]=01.01.2000'", "5.5").find("129 "),
               std::string::npos);
 }
+
+// A marital status that contradicts the table flags (an older file, or flags
+// set by hand after the status) is reported; the status alone never is.
+TEST(PruefenCli, Familienstand_gegen_Tabellenflags) {
+    TempVerzeichnis dir;
+    EXPECT_EQ(Befundzeilen(dir, "'ErSie_FamilienstandLB=1'", "1.1").find(" 18  "),
+              std::string::npos);
+    EXPECT_NE(Befundzeilen(dir, "'ErSie_FamilienstandLB=1' 'Splitting=nein' 'Grundtabelle=ja'",
+                           "1.1")
+                  .find(" 18  Warnung   11 "),
+              std::string::npos);
+}

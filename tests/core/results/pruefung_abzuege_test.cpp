@@ -149,14 +149,17 @@ TEST(PruefungAbzuege, Wohneigentum_Folgeseiten) {
     r.SetzeInt(Feld::Bauantrag, TagesNummer(1996, 1, 1));
     r.SetzeDbl(Feld::AbzugSum, 5000);
     r.SetzeInt(Feld::ZahlKinder, 1);
-    EXPECT_EQ(Befunde(r, Einzel, 145), (std::vector<int>{400, 432, 433, 435}));
+    // an application of 1996: Eigenheimzulage, no Baukindergeld (§ 34f EStG)
+    EXPECT_EQ(Befunde(r, Einzel, 145), (std::vector<int>{400, 432, 433, 435, 445}));
     r.SetzeInt(Feld::Bauantrag, TagesNummer(1995, 12, 31));
     r.SetzeBool(Feld::EhZuPauschCB, true);
     r.SetzeDbl(Feld::Abzug96, 5000);
     r.SetzeDbl(Feld::AbzugVorjahr, 5000);
+    // the § 10i Pauschale only under the Eigenheimzulage (439)
     EXPECT_EQ(Befunde(r, Veranlagung{false, true, 2}, 143),
-              (std::vector<int>{400, 431, 434, 436}));
-    EXPECT_EQ(Befunde(r, Veranlagung{false, true, 1}, 143), (std::vector<int>{400, 431, 434}));
+              (std::vector<int>{400, 431, 434, 436, 439}));
+    EXPECT_EQ(Befunde(r, Veranlagung{false, true, 1}, 143),
+              (std::vector<int>{400, 431, 434, 439}));
 
     r.SetzeBool(Feld::ErhaltCB2, true);
     EXPECT_EQ(Befunde(r, Einzel, 144), (std::vector<int>{400, 443}));

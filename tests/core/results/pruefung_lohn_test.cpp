@@ -1,6 +1,8 @@
 // Check rules of the wage-tax cards and the income-related expenses.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "calc/betrag.h"
 #include "pruefhilfe.h"
 
@@ -164,6 +166,35 @@ TEST(PruefungLohn, Werbungskostenseiten) {
     r.SetzeBool(Feld::Ansatz0Rb, true, 1);
     EXPECT_EQ(Befunde(r, Einzel, 46), (std::vector<int>{130, 131}));
     EXPECT_TRUE(Befunde(r, Einzel, 48).empty());
+}
+
+// Check 132 weighs the office's own costs against 2,400 DM: its direct costs
+// and its share of the flat's costs by floor area, not the whole flat's.
+TEST(PruefungLohn, Arbeitszimmer_Grenze_nach_dem_Anteil_des_Zimmers) {
+    struct Zeile {
+        double direkt, wohnung, wohnQm, zimmerQm;
+        bool befund;
+    };
+    const Zeile zeilen[] = {
+        {0, 18000, 100, 12, false},   // 2,160 of 18,000
+        {0, 18000, 100, 14, true},    // 2,520
+        {300, 18000, 100, 12, true},  // 300 + 2,160
+        {2400, 0, 0, 0, false},
+        {2400.01, 0, 0, 0, true},
+        {0, 24000, 120, 12, false},   // exactly 2,400
+    };
+    for (const Zeile& z : zeilen) {
+        CaseRecord r = test::NeuerSatz();
+        r.SetzeDbl(Feld::DirKostenAusListe, z.direkt, 1);
+        r.SetzeDbl(Feld::AntKostenAusListe, z.wohnung, 1);
+        r.SetzeDbl(Feld::AntWohnQm, z.wohnQm, 1);
+        r.SetzeDbl(Feld::AntAzQm, z.zimmerQm, 1);
+        r.SetzeBool(Feld::Ansatz0Rb, false, 1);
+        r.SetzeBool(Feld::Ansatz2400RB, true, 1);
+        const auto b = Befunde(r, Einzel, 46);
+        EXPECT_EQ(std::count(b.begin(), b.end(), 132), z.befund ? 1 : 0)
+            << z.direkt << " + " << z.wohnung << " * " << z.zimmerQm << " / " << z.wohnQm;
+    }
 }
 
 TEST(PruefungLohn, Doppelte_Haushaltsfuehrung) {

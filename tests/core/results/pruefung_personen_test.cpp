@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "calc/betrag.h"
+#include "pages/personen.h"
 #include "pruefhilfe.h"
 
 using namespace quarnel;
@@ -78,8 +79,11 @@ TEST(PruefungPersonen, Familienstand_und_Religionszeitraum) {
     EXPECT_TRUE(Befunde(r, Einzel, 11).empty());
     r.SetzeInt(Feld::FamStandSeit, D(1, 1, 2001));  // changed in the tax year: separation date
     EXPECT_EQ(Befunde(r, Einzel, 11), (std::vector<int>{9}));
-    r.SetzeInt(Feld::ErSie_FamilienstandLB, 4);  // verwitwet
-    EXPECT_TRUE(Befunde(r, Einzel, 11).empty());
+    r.SetzeInt(Feld::ErSie_FamilienstandLB, 4);  // verwitwet in 2001: splitting, the flags
+    EXPECT_EQ(Befunde(r, Einzel, 11), (std::vector<int>{18}));  // still say basic
+    CaseRecord entschieden = r;
+    TabelleEntscheiden(entschieden);
+    EXPECT_TRUE(Befunde(entschieden, Einzel, 11).empty());
     r.SetzeInt(Feld::ErSie_FamilienstandLB, 5);
     r.SetzeInt(Feld::StpflDTrennSeit, D(1, 6, 1999));
     EXPECT_TRUE(Befunde(r, Einzel, 11).empty());
