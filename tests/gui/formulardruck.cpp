@@ -145,14 +145,17 @@ class FormulardruckTest : public QObject {
         d.DuplexDruckCB()->setChecked(false);
         d.DrkAmtlichRB()->setChecked(true);
         d.MitVoranzeigeCB()->setChecked(true);
+        // The preview asks once for all ticked sheets and shows them in one job.
         a.meldungen.antworten = {Antwort::OK, Antwort::Abbrechen};
         a.Klicken("DruckBtn");
         QCOMPARE(a.jobs.size(), std::size_t(1));
         QVERIFY(!a.jobs[0].blanko);
         QVERIFY(!a.jobs[0].direkt);
-        QCOMPARE(a.meldungen.protokoll.size(), std::size_t(2));
-        QCOMPARE(a.meldungen.protokoll[1].text,
-                 std::string("Bitte das amtliches Formular\r  Hauptvordruck, Seite 2\reinlegen"));
+        QCOMPARE(a.jobs[0].blaetter, (std::vector<int>{11, 12, 14}));
+        QCOMPARE(a.meldungen.protokoll.size(), std::size_t(1));
+        QCOMPARE(a.meldungen.protokoll[0].text,
+                 std::string("Bitte das amtliches Formular\r  Hauptvordruck, Seite 1\r  Hauptvordruck, Seite 2\r"
+                             "  Hauptvordruck, Seite 4\reinlegen"));
     }
 
     void esc_schliesst_nicht_und_ende_schreibt_die_einstellungen() {

@@ -93,6 +93,7 @@ Befundtabelle RegelnPruefen(const CaseRecord& r, const Veranlagung& v) {
     EinkuenfteRegeln(s, t);
     AbzugRegeln(s, t);
     WohneigentumRegeln(s, t);
+    FormularRegeln(s, t);
     BetragsRegeln(s, t);
     return t;
 }
@@ -115,6 +116,7 @@ std::vector<int> AlleBefundnummern() {
     bereich(311, 318), n.insert({321, 331, 332, 341, 342, 343, 361});  // burdens
     bereich(400, 409), n.insert(422), bereich(431, 436), n.insert(443);  // home
     n.insert(600);                                     // amounts beyond any real case
+    n.insert({610, 611});                              // the printed return
     return {n.begin(), n.end()};
 }
 

@@ -64,6 +64,9 @@ void LohnRegeln(const Sicht& s, Befundtabelle& t);           // 31..34, 41..48, 
 void EinkuenfteRegeln(const Sicht& s, Befundtabelle& t);     // 61, 71..74, 81, 91, 101, 111..114
 void AbzugRegeln(const Sicht& s, Befundtabelle& t);          // 121..127, 132..136, 151, 161
 void WohneigentumRegeln(const Sicht& s, Befundtabelle& t);   // 141..145
+// What the printed return says beyond the entries (610, 611), appended to the
+// persons page and the disability page.
+void FormularRegeln(const Sicht& s, Befundtabelle& t);
 // Amounts beyond any real case (600), appended to the pages' lists: runs last.
 void BetragsRegeln(const Sicht& s, Befundtabelle& t);
 

@@ -28,6 +28,16 @@ void FormulardruckAnbinden(Druckausgabe& d, FormularAnbindung a) {
         FormularauftragSetzen(w, u, blatt, blanko, direkt);
         return true;
     };
+    d.formularListe = [a](Berichtschreiber& w, const std::vector<int>& blaetter, bool blanko) {
+        if (!a.fall || !a.einst) return false;
+        Formularumgebung u;
+        u.fall = &a.fall();
+        u.einst = a.einst;
+        u.formVerzeichnis = a.formVerzeichnis;
+        u.heute = HeutigerTag(a.uhr);
+        FormularblaetterSetzen(w, u, blaetter, blanko);
+        return true;
+    };
 }
 
 }  // namespace quarnel::gui

@@ -303,17 +303,32 @@ TEST(Formularauswahl, DruckrundeMitPapierfragenDuplexUndAbbruch) {
     EXPECT_EQ(fragen[0], "Bitte das amtliches Formular\r  Hauptvordruck, Seite 1\reinlegen");
     EXPECT_FALSE(jobs[0].blanko);
 
-    // As a preview the jobs do not print directly; with no ticks nothing runs.
+    // As a preview: one prompt naming every ticked sheet, then one job that
+    // shows them all; with no ticks nothing runs.
     jobs.clear();
-    d.prompt = nullptr;
+    fragen.clear();
+    d.prompt = [&](const std::string& t) {
+        fragen.push_back(t);
+        return true;
+    };
     d.vorschau = true;
-    EXPECT_EQ(FormulareDrucken(w, d), 3);
+    EXPECT_EQ(FormulareDrucken(w, d), 1);
+    ASSERT_EQ(fragen.size(), 1u);
+    EXPECT_EQ(fragen[0], "Bitte das amtliches Formular\r  Hauptvordruck, Seite 1\r  Hauptvordruck, Seite 2\r"
+                         "  Hauptvordruck, Seite 4\reinlegen");
+    ASSERT_EQ(jobs.size(), 1u);
     EXPECT_FALSE(jobs[0].direkt);
+    EXPECT_EQ(jobs[0].blaetter, (std::vector<int>{11, 12, 14}));
     jobs.clear();
+    d.prompt = [](const std::string&) { return false; };  // "Abbrechen": no preview
+    EXPECT_EQ(FormulareDrucken(w, d), 0);
+    EXPECT_TRUE(jobs.empty());
+    d.prompt = nullptr;
     EXPECT_EQ(FormulareDrucken(Formularwahl{}, d), 0);
     EXPECT_TRUE(jobs.empty());
 
     // A failed job ends the run.
+    d.vorschau = false;
     d.auftrag = [&](const Druckauftrag& a) {
         jobs.push_back(a);
         return false;
