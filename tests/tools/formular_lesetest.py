@@ -13,6 +13,7 @@ fails.
 import json
 import os
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -77,7 +78,13 @@ STRESS = dict(GEMEINSAM, **{
     "GradBehinderung[4]": "100", "GradBehinderung[8]": "80",
 })
 
-FAELLE = {"gemeinsam": GEMEINSAM, "grundtabelle": GRUNDTABELLE, "stress": STRESS}
+# A case file of the installation stands for itself.
+FAELLE = {"gemeinsam": GEMEINSAM, "grundtabelle": GRUNDTABELLE, "stress": STRESS,
+          "beispiel": os.path.join(WURZEL, "data", "beispiele", "Beispiel.S01")}
+
+# Main form page 2 declares the annexes printed: sheet -> (cross, count field) of page 2.
+ANLAGENKREUZE = {41: (1, None), 81: (3, None), 311: (6, None), 312: (7, None), 51: (8, None),
+                 711: (10, 11), 21: (14, 15), 61: (16, 17)}
 
 # What must stand on the line of a caption: (case, sheet, caption, kind of field or field
 # number, text); the first field of that caption and kind is read; None: no field of that
@@ -94,8 +101,8 @@ ERWARTET = [
     ("gemeinsam", 721, "Verwaltungskosten", "betrag", "808,00"),
     ("gemeinsam", 721, "Sonstiges", "betrag", "909,00"),
     ("gemeinsam", 721, "Grundsteuer, Müllabfuhr", "prozent", "25"),
-    ("gemeinsam", 721, "Erhöhte Absetzungen nach §§ 7h, 7i EStG", "betrag", "606,00"),
-    ("gemeinsam", 721, "Sonderabschreibung nach § 4 FöGG", "betrag", "707,00"),
+    ("gemeinsam", 721, "Erhöhte AfA §§ 7h, 7i EStG", "betrag", "606,00"),
+    ("gemeinsam", 721, "Sonderabschr. § 4 FöGG", "betrag", "707,00"),
     ("gemeinsam", 721, "voll abziehbar, direkt zugeordnet", "betrag", "900,00"),
     ("gemeinsam", 721, "voll abziehbar, anteilig zugeordnet", "betrag", "950,00"),
     ("gemeinsam", 721, "voll abziehbar, anteilig zugeordnet", "prozent", "10"),
@@ -205,14 +212,26 @@ def gelesen(feld, worte):
 def fall_pruefen(programm, name, werte, tmp, fehler):
     datei = os.path.join(tmp, name + ".S01")
     pdf = os.path.join(tmp, name + ".pdf")
-    cli(programm, "neu", datei)
-    cli(programm, "setze", datei, *(f"{k}={v}" for k, v in werte.items()))
+    if isinstance(werte, str):
+        shutil.copyfile(werte, datei)
+    else:
+        cli(programm, "neu", datei)
+        cli(programm, "setze", datei, *(f"{k}={v}" for k, v in werte.items()))
     seiten, gekuerzt = werte_lesen(cli(programm, "formulare", datei, "--werte", "--ungeschoben"))
     cli(programm, "formulare", datei, "--pdf", pdf, "--amtlich", "--ungeschoben")
     gedruckt = woerter(pdf)
     if len(gedruckt) != len(seiten):
         fehler.append(f"{name}: {len(gedruckt)} Seiten im PDF, {len(seiten)} Blätter")
         return {}
+    gedruckte_blaetter = [b for b, _ in seiten]
+    seite2 = next((f for b, f in seiten if b == 12), {})
+    for blatt, (kreuz, zahl) in ANLAGENKREUZE.items():
+        anzahl = sum(1 for b in gedruckte_blaetter if b == blatt or (blatt == 711 and 711 <= b <= 714)
+                     or (blatt == 21 and b == 23))
+        if anzahl and seite2.get((kreuz, 0), ("",))[0] != "X":
+            fehler.append(f"{name}: Blatt {blatt} gedruckt, Seite 2 kreuzt Feld {kreuz} nicht an")
+        if anzahl and zahl and seite2.get((zahl, 0), ("",))[0] != str(anzahl):
+            fehler.append(f"{name}: Seite 2 Feld {zahl} zählt nicht {anzahl} Anlagen")
     gekuerzte_felder = {(int(m.group(1)), int(m.group(2))) for m in
                         (re.match(r"Blatt (\d+), Feld (\d+):", g) for g in gekuerzt) if m}
     lesbar = {}
@@ -234,6 +253,8 @@ def fall_pruefen(programm, name, werte, tmp, fehler):
                 if ist:
                     fehler.append(f"{wo}: Feld {f['feld']} '{f['text']}' zeigt '{ist}', die Routine nichts")
                 continue
+            if "*" in wert[0]:
+                fehler.append(f"{wo}: Feld {f['feld']} '{f['text']}' ist für {wert[0]} zu schmal")
             erwartet = soll(f, wert)
             if ist == erwartet:
                 continue
