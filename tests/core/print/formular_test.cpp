@@ -426,6 +426,11 @@ TEST(Formularwerte, BetragsmaskeUndFormate) {
     z.code = 'U';
     EXPECT_EQ(FormularBetrag(0.0004, z), " ");
     EXPECT_EQ(TextGetrimmt(FormularBetrag(1234.5, z)).back(), '0');
+    // A percentage box: whole rates without decimals, others with them, 0 blank.
+    z.code = 'P';
+    z.n = 6;
+    for (auto [x, text] : {std::pair{27.0, "27"}, {33.5, "33,50"}, {100.0, "100"}, {0.0, ""}})
+        EXPECT_EQ(TextGetrimmt(FormularBetrag(x, z)), text) << x;
     const int32_t tag = TagesNummer(1962, 3, 14);
     EXPECT_EQ(Datum(tag), "14.03.1962");
     EXPECT_EQ(Datum(KeinDatum), "");

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <functional>
 
 #include <string>
 #include <vector>
@@ -335,4 +336,49 @@ TEST(Formularauswahl, DruckrundeMitPapierfragenDuplexUndAbbruch) {
     };
     EXPECT_EQ(FormulareDrucken(w, d), 1);
     EXPECT_EQ(jobs.size(), 1u);
+}
+
+// Main form page 2 declares the annexes the return prints, keeps the user's own
+// ticks, and the check names a ticked annex without data.
+TEST(Formularauswahl, BeigefuegteAnlagenAusDenGedrucktenUndDenHaken) {
+    struct Fall {
+        const char* name;
+        std::function<void(CaseRecord&)> setzen;
+        bool kap, nSie, v, kinder;
+        int vZahl, kinderZahl;
+        std::vector<std::string> ohneDaten;
+    };
+    const std::vector<Fall> faelle = {
+        {"nichts", [](CaseRecord&) {}, false, false, false, false, 0, 0, {}},
+        {"gedruckt", [](CaseRecord& r) {
+             r.SetzeBool(Feld::AnlKapFlag, true);
+             r.SetzeBool(Feld::AnlVFlag, true, 1);
+             r.SetzeBool(Feld::AnlVFlag, true, 3);
+             r.SetzeBool(Feld::KindAnlFlag, true, 2);
+             r.SetzeBool(Feld::KindAnlFlag, true, 6);
+         }, true, false, true, true, 2, 2, {}},
+        {"nur angekreuzt", [](CaseRecord& r) {
+             r.SetzeBool(Feld::AnlKap, true);
+             r.SetzeDbl(Feld::AnlVZahl, 2);
+         }, true, false, true, false, 2, 0, {"Anlage KAP", "Anlage V"}},
+        {"Ehegatte nur gemeinsam", [](CaseRecord& r) { r.SetzeBool(Feld::AnlNFlagSie, true); },
+         false, false, false, false, 0, 0, {}},
+        {"Ehegatte gemeinsam", [](CaseRecord& r) {
+             r.SetzeBool(Feld::Splitting, true);
+             r.SetzeBool(Feld::AnlNFlagSie, true);
+         }, false, true, false, false, 0, 0, {}},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        CaseRecord r;
+        f.setzen(r);
+        const BeigefuegteAnlagen a = AnlagenDerErklaerung(r);
+        EXPECT_EQ(a.kap, f.kap);
+        EXPECT_EQ(a.nSie, f.nSie);
+        EXPECT_EQ(a.v, f.v);
+        EXPECT_EQ(a.kinder, f.kinder);
+        EXPECT_EQ(a.vZahl, f.vZahl);
+        EXPECT_EQ(a.kinderZahl, f.kinderZahl);
+        EXPECT_EQ(AngekreuzteAnlagenOhneDaten(r), f.ohneDaten);
+    }
 }
