@@ -210,6 +210,10 @@ class FormulardruckTest : public QObject {
         }
         QVERIFY(bild);
         QVERIFY(!name);  // the basic table: the spouse's annex prints nothing
+        // One preview of a whole selection: exactly the chosen sheets, opened at the first.
+        QCOMPARE(druck.FormulareVorschau({12, 321, 41}, true), Druckausgabe::Ausgang::Vorschau);
+        QCOMPARE(druck.LetzterBericht().Seitenzahl(), 3);
+        QCOMPARE(starts.back().startseite, 1);
         QCOMPARE(druck.DruckAusgabe(1, 11, true, false), Druckausgabe::Ausgang::Vorschau);
         bool gefunden = false;
         for (const auto& e : druck.LetzterBericht().seiten[0].elemente)
