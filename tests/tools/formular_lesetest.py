@@ -18,9 +18,11 @@ import subprocess
 import sys
 import tempfile
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from formular_kalibrierung_test import woerter  # noqa: E402  (words of a PDF with their boxes)
+
 WURZEL = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 GENERATOR = os.path.join(WURZEL, "tools", "formulare.py")
-PT = 25.4 / 72
 RAND = 0.35  # mm of slack for the font's box
 
 # --- the cases ----------------------------------------------------------------------------
@@ -138,20 +140,6 @@ def cli(programm, *args):
     if r.returncode != 0:
         raise SystemExit(f"{os.path.basename(programm)} {args[0]}: {r.stderr.strip()}")
     return r.stdout
-
-
-def woerter(pdf):
-    html = subprocess.run(["pdftotext", "-bbox", pdf, "-"], check=True, capture_output=True,
-                          text=True).stdout
-    seiten = []
-    for seite in re.split(r"<page ", html)[1:]:
-        w = []
-        for m in re.finditer(r'xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<', seite):
-            x0, y0, x1, y1 = (float(v) * PT for v in m.groups()[:4])
-            text = m.group(5).replace("&amp;", "&").replace("&lt;", "<").replace("&gt;", ">")
-            w.append((x0, y0, x1, y1, text))
-        seiten.append(w)
-    return seiten
 
 
 def werte_lesen(text):
