@@ -23,7 +23,8 @@ Text    the label; a leading '^' puts it small into the box's top-left corner,
         for 'kreuz' it is drawn right of the box.
 Feld    the field number of the value routine (blank for drawings only).
 Art     titel, untertitel, abschnitt, kopf, hinweis (drawings) or
-        text, betrag, zahl, kaesten, kreuz (fields with their box).
+        text, betrag, zahl, prozent, kaesten, kreuz (fields with their box); a
+        percentage prints whole rates without decimals, its "%" stands behind the box.
 Spalte  x of the box's left edge in mm, or a named column.
 n, d    character positions and decimals of an amount (at most 10; d < n), the number
         of boxes of a grid.
@@ -55,7 +56,7 @@ LABELX = 12.0          # x of the labels left of a box
 NUMMERX = 6.5          # centre of the line numbers
 SCHRIFT = "Liberation Sans"
 
-FELDARTEN = {"text": "L", "betrag": "K", "zahl": "R", "kaesten": "L", "kreuz": "L"}
+FELDARTEN = {"text": "L", "betrag": "K", "zahl": "R", "prozent": "R", "kaesten": "L", "kreuz": "L"}
 ZEICHNUNGEN = {"titel", "untertitel", "abschnitt", "kopf", "hinweis"}
 
 
@@ -156,7 +157,7 @@ class Blatt:
                 raise Fehler("ein Kästchenraster braucht n und Abstand")
             if art == "text" and not 5 <= z["breite"] <= 999:
                 raise Fehler("ein Textfeld braucht seine Breite")
-            if art in ("betrag", "zahl") and z["n"] < 1:
+            if art in ("betrag", "zahl", "prozent") and z["n"] < 1:
                 raise Fehler("ein Betrag braucht n")
             if not 0 <= z["index"] <= 9:
                 raise Fehler("Index außerhalb 0..9")
@@ -218,8 +219,8 @@ class Blatt:
                 continue
             x, y = self.position(z)
             breite = int(z["breite"]) if z["art"] == "text" else 0
-            code = "U" if z["art"] in ("betrag", "zahl") else " "
-            n = z["n"] if z["art"] in ("betrag", "zahl", "kaesten") else 0
+            code = {"betrag": "U", "zahl": "U", "prozent": "P"}.get(z["art"], " ")
+            n = z["n"] if z["art"] in ("betrag", "zahl", "prozent", "kaesten") else 0
             aus.append(f"{z['feld']:3d} {code} {n:2d} {z['d']:1d} {z['ausr']} {z['abstand']:1d} "
                        f"{x:6.2f} {y:6.2f} {breite:3d} {'S' if z['s'] else ' '} {z['index']:1d}")
         return "\r\n".join(aus) + "\r\n"
@@ -280,6 +281,8 @@ class Blatt:
                 text(kaesten[1][0] + 0.5, y0 + 1.5, "Pf", 1.4)
             elif art == "betrag" and z["d"] == 0 and z["n"] >= 3:  # a count ("zahl") is no DM
                 text(x0 + 0.5, y0 + 1.5, "DM", 1.4)
+            elif art == "prozent":
+                text(x1 + 0.8, y1 - 1.0, "%", 2.8, True)
             label = z["text"]
             if not label:
                 continue
@@ -295,11 +298,24 @@ class Blatt:
                 f'width="{b:g}mm" height="{h:g}mm" viewBox="0 0 {b:g} {h:g}" font-family="{SCHRIFT}">\n')
         return kopf + "\n".join(t) + "\n</svg>\n"
 
+    def beschriftung(self, z):
+        """The caption a field stands under: its own label, else the label of its form line
+        (the first labelled field or note of that line)."""
+        if z["text"]:
+            return z["text"].lstrip("^")
+        for andere in self.zeilen:
+            if andere["zeile"] == z["zeile"] and andere["text"] and andere["art"] != "kopf" and \
+                    (andere["feld"] is not None or andere["art"] == "hinweis"):
+                return andere["text"].lstrip("^")
+        return ""
+
     def feldkaesten(self):
         aus = []
         for z in self.zeilen:
             if z["feld"] is not None:
-                aus.append({"feld": z["feld"], "art": z["art"], "kaesten": self.kaesten(z)})
+                aus.append({"feld": z["feld"], "index": z["index"], "art": z["art"], "s": z["s"],
+                            "ausr": z["ausr"], "zeile": z["zeile"], "text": self.beschriftung(z),
+                            "kaesten": self.kaesten(z)})
         return aus
 
     def pruefen(self):

@@ -145,14 +145,17 @@ class FormulardruckTest : public QObject {
         d.DuplexDruckCB()->setChecked(false);
         d.DrkAmtlichRB()->setChecked(true);
         d.MitVoranzeigeCB()->setChecked(true);
+        // The preview asks once for all ticked sheets and shows them in one job.
         a.meldungen.antworten = {Antwort::OK, Antwort::Abbrechen};
         a.Klicken("DruckBtn");
         QCOMPARE(a.jobs.size(), std::size_t(1));
         QVERIFY(!a.jobs[0].blanko);
         QVERIFY(!a.jobs[0].direkt);
-        QCOMPARE(a.meldungen.protokoll.size(), std::size_t(2));
-        QCOMPARE(a.meldungen.protokoll[1].text,
-                 std::string("Bitte das amtliches Formular\r  Hauptvordruck, Seite 2\reinlegen"));
+        QCOMPARE(a.jobs[0].blaetter, (std::vector<int>{11, 12, 14}));
+        QCOMPARE(a.meldungen.protokoll.size(), std::size_t(1));
+        QCOMPARE(a.meldungen.protokoll[0].text,
+                 std::string("Bitte das amtliches Formular\r  Hauptvordruck, Seite 1\r  Hauptvordruck, Seite 2\r"
+                             "  Hauptvordruck, Seite 4\reinlegen"));
     }
 
     void esc_schliesst_nicht_und_ende_schreibt_die_einstellungen() {
@@ -207,6 +210,10 @@ class FormulardruckTest : public QObject {
         }
         QVERIFY(bild);
         QVERIFY(!name);  // the basic table: the spouse's annex prints nothing
+        // One preview of a whole selection: exactly the chosen sheets, opened at the first.
+        QCOMPARE(druck.FormulareVorschau({12, 321, 41}, true), Druckausgabe::Ausgang::Vorschau);
+        QCOMPARE(druck.LetzterBericht().Seitenzahl(), 3);
+        QCOMPARE(starts.back().startseite, 1);
         QCOMPARE(druck.DruckAusgabe(1, 11, true, false), Druckausgabe::Ausgang::Vorschau);
         bool gefunden = false;
         for (const auto& e : druck.LetzterBericht().seiten[0].elemente)

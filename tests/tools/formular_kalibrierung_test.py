@@ -19,7 +19,7 @@ PT = 25.4 / 72
 RAND = 0.3  # mm of slack for the font's box
 
 # The sheets with a layout source, and the sheet number printed for each.
-BLAETTER = {11: 11, 12: 12, 13: 13, 14: 14, 21: 21, 22: 22, 31: 311, 32: 321, 41: 41, 42: 42,
+BLAETTER = {11: 11, 12: 12, 13: 13, 14: 14, 15: 15, 21: 21, 22: 22, 31: 311, 32: 321, 41: 41, 42: 42,
             51: 51, 52: 52, 61: 61, 62: 62, 71: 711, 72: 721, 81: 81, 82: 82, 91: 91, 92: 92}
 
 

@@ -12,6 +12,7 @@
 #include "befehle.h"
 #include "calc/betrag.h"
 #include "calc/deklaration.h"
+#include "case/zeichensatz.h"
 #include "print/berichtspieler.h"
 #include "print/formular.h"
 #include "print/formularauswahl.h"
@@ -30,6 +31,7 @@ bool BlaetterLesen(const std::string& text, std::vector<int>& blaetter) {
         const int blatt = std::stoi(teil.substr(0, 4));
         bool bekannt = false;
         for (const Formularposten& f : Formularposten30()) bekannt = bekannt || f.blatt == blatt;
+        bekannt = bekannt || blatt == Fortsetzungsblatt14;
         // The two-digit forms of Anlage N and V stand for the first instance.
         if (!bekannt && (blatt == 31 || blatt == 32 || blatt == 71 || blatt == 72)) {
             blaetter.push_back(10 * blatt + 1);
@@ -50,10 +52,29 @@ int32_t Heute() {
     return TagesNummer(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday);
 }
 
+// Every printed field, page by page as the PDF holds them: a line
+// "Seite n Blatt b", then "feld<TAB>index<TAB>text<TAB>second line" (UTF-8),
+// and after them "gekürzt<TAB>..." for every text cut to fit its box.
+void WerteAusgeben(const Formularumgebung& u, const Textmass& mass, const std::vector<int>& blaetter) {
+    int seite = 0;
+    for (int b : blaetter) {
+        for (int s : BlattMitFortsetzung(u.fall, b)) {
+            std::printf("Seite %d Blatt %d\n", ++seite, s);
+            const std::optional<Definition> def = DefinitionLesen(u.formVerzeichnis, s);
+            if (!def) continue;
+            for (const Formularfeld& f : FormularblattWerte(u, s, *def))
+                std::printf("%d\t%d\t%s\t%s\n", f.zeile.feld, f.zeile.index,
+                            Cp1252ZuUtf8(f.wert.text).c_str(), Cp1252ZuUtf8(f.wert.zeile2).c_str());
+        }
+    }
+    for (const std::string& g : GekuerzteTexte(u, mass, blaetter))
+        std::printf("gek\xc3\xbcrzt\t%s\n", Cp1252ZuUtf8(g).c_str());
+}
+
 int Formulare(const std::vector<std::string>& args) {
     std::string pfad, pdf;
     std::vector<int> blaetter;
-    bool amtlich = false, kalibrierung = false;
+    bool amtlich = false, kalibrierung = false, werte = false, ungeschoben = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--pdf" || a == "--blatt") {
@@ -65,6 +86,10 @@ int Formulare(const std::vector<std::string>& args) {
             amtlich = true;
         } else if (a == "--kalibrierung") {
             kalibrierung = true;
+        } else if (a == "--werte") {
+            werte = true;
+        } else if (a == "--ungeschoben") {
+            ungeschoben = true;
         } else if (!a.empty() && a[0] == '-') {
             return Fehler("unbekannte Option: " + a);
         } else if (pfad.empty()) {
@@ -73,8 +98,8 @@ int Formulare(const std::vector<std::string>& args) {
             return Fehler("formulare erwartet genau eine Datei");
         }
     }
-    if (pfad.empty() || pdf.empty())
-        return Fehler("Aufruf: formulare DATEI --pdf AUSGABE.pdf [--blatt 11,31,...] [--amtlich]");
+    if (pfad.empty() || (pdf.empty() && !werte))
+        return Fehler("Aufruf: formulare DATEI --pdf AUSGABE.pdf [--blatt 11,31,...] [--amtlich] [--werte] [--ungeschoben]");
     auto satz = std::make_unique<CaseRecord>();
     if (const int code = FallLesen(pfad, *satz); code != 0) return code;
     // The declaration values refresh the derived fields and the annex flags.
@@ -90,6 +115,10 @@ int Formulare(const std::vector<std::string>& args) {
     Einstellungen einst;
     ErststartWerteSetzen(einst);
     einst.formSkalierung = 100;
+    if (ungeschoben) {
+        einst.alleRechts = einst.alleUnten = 0;
+        einst.formVerschiebung = {};
+    }
     const Verzeichnisse v = VerzeichnisseBestimmen(VerzeichnisQuellenDesProzesses(), false);
     Formularumgebung u;
     u.fall = satz.get();
@@ -104,6 +133,10 @@ int Formulare(const std::vector<std::string>& args) {
     char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
     gui::QtTextmass mass;
+    if (werte) {
+        WerteAusgeben(u, mass, blaetter);
+        if (pdf.empty()) return 0;
+    }
     Bericht bericht;
     Berichtschreiber w(mass, bericht);
     FormularblaetterSetzen(w, u, blaetter, !amtlich);
@@ -115,7 +148,7 @@ int Formulare(const std::vector<std::string>& args) {
     return 0;
 }
 
-const BefehlEintrag eintrag("formulare", "formulare DATEI --pdf AUS.pdf [--blatt 11,31] [--amtlich]",
+const BefehlEintrag eintrag("formulare", "formulare DATEI --pdf AUS.pdf [--blatt 11,31] [--amtlich] [--werte]",
                             "die ausgefüllten amtlichen Formulare als PDF", Formulare);
 
 }  // namespace

@@ -78,6 +78,7 @@ class Berichtschreiber {
     void SetzeRaender(double links, double rechts, double oben, double unten);
     void SetzeSchrift(const Druckschrift& s);
     const Druckschrift& Schrift() const { return schrift_; }
+    const Textmass& Mass() const { return mass_; }
 
     // Called when a page begins and before it ends (header and footer); they
     // may draw anywhere with the calls below.

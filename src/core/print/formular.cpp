@@ -39,6 +39,7 @@ constexpr Geometriezeile Geometrie[] = {
     {41, {187, 292, 9}},  {42, {191, 287, 10}}, {81, {189, 293, 11}},  {82, {186, 281, 12}},
     {51, {186, 292, 13}}, {52, {186, 257, 14}}, {61, {187, 289, 15}},  {62, {187, 274, 16}},
     {71, {189, 290.5, 17}}, {72, {186, 283, 18}}, {91, {191, 294, 19}}, {92, {190, 79, 20}},
+    {15, {186, 287, 4}},  // continuation of page 4, adjusted with it
 };
 
 std::optional<std::string> DateiLesen(const std::string& pfad) {
@@ -90,9 +91,24 @@ void FeldDrucken(Berichtschreiber& w, const Definitionszeile& z, std::string tex
                 }
                 return;
             }
-            // A second line of the value routine stays as it is.
-            if (z.breite > 0 && zeile2.empty())
-                ZweizeilenTeilen(mass, w.Schrift(), z.breite, text, zeile2);
+            if (z.breite > 0) {
+                // A text with a box width is fitted into its box (a routine's
+                // second line continues the first).
+                const Druckschrift grund = w.Schrift();
+                const Einpassung e = TextEinpassen(mass, grund, z.breite,
+                                                   zeile2.empty() ? text : text + " " + zeile2);
+                Druckschrift klein = grund;
+                klein.punkte = e.punkte;
+                w.SetzeSchrift(klein);
+                if (e.zeile2.empty()) {
+                    TextMm(w, x, y, e.zeile1);
+                } else {
+                    TextMm(w, x, y + e.grundlinie1, e.zeile1);
+                    TextMm(w, x, y + e.grundlinie2, e.zeile2);
+                }
+                w.SetzeSchrift(grund);
+                return;
+            }
             if (zeile2.empty()) {
                 TextMm(w, x, y, text);
             } else {
@@ -268,6 +284,132 @@ void ZweizeilenTeilen(const Textmass& mass, const Druckschrift& s, double breite
     text = TextGetrimmt(std::string_view(text).substr(0, static_cast<std::size_t>(c)));
 }
 
+std::vector<Formularfeld> FormularblattWerte(const Formularumgebung& u, int blatt,
+                                             const Definition& def) {
+    std::vector<Formularfeld> felder;
+    if (!u.fall) return felder;
+    const Blattnummer b = BlattnummerZerlegen(blatt);
+    const Wertroutine routine = u.routine ? u.routine : WertroutineFuer(b.blatt2);
+    if (!routine) return felder;
+    const bool grundtabelle = u.fall->Bool(Feld::Grundtabelle);
+    uint8_t zustand = 0;
+    for (const Definitionszeile& z : def.zeilen) {
+        if (z.nurSplitting && grundtabelle) continue;
+        Feldanfrage a;
+        a.zeile = &z;
+        a.instanz = b.instanz;
+        a.kinder56 = b.kinder56;
+        a.zustand = &zustand;
+        a.heute = u.heute;
+        Feldwert wert = routine(*u.fall, a);
+        wert.text = TextGetrimmt(wert.text);
+        wert.zeile2 = TextGetrimmt(wert.zeile2);
+        if (wert.text.empty() && wert.zeile2.empty()) continue;
+        felder.push_back({z, std::move(wert)});
+    }
+    return felder;
+}
+
+std::optional<Definition> DefinitionLesen(const std::string& formVerzeichnis, int blatt) {
+    const std::optional<std::string> text =
+        DateiLesen(formVerzeichnis + DefinitionsDateiName(BlattnummerZerlegen(blatt).blatt2));
+    if (!text) return std::nullopt;
+    return DefinitionAusText(*text);
+}
+
+namespace {
+
+// The places a line may break, from the last to the first: at a blank (which
+// is dropped) and after a hyphen inside a word. First: end of the first line,
+// second: start of the next.
+std::vector<std::pair<std::size_t, std::size_t>> Umbrueche(const std::string& t) {
+    std::vector<std::pair<std::size_t, std::size_t>> u;
+    for (std::size_t i = t.size(); i-- > 1;) {
+        if (t[i] == ' ') u.push_back({i, i + 1});
+        else if (t[i - 1] == '-' && t[i] != ' ' && i >= 2 && t[i - 2] != ' ') u.push_back({i, i});
+    }
+    return u;
+}
+
+// The longest start of `t` that fits `breite`, ending at a break; `ganz` is
+// false when even the first word had to be cut by characters. Returns the
+// end of the first line and the start of the rest in `t`.
+struct Anfang {
+    std::size_t ende, weiter;
+    bool ganz;
+};
+Anfang VorneEinpassen(const Textmass& mass, const Druckschrift& s, double breite, const std::string& t) {
+    if (mass.Breite(s, t) <= breite) return {t.size(), t.size(), true};
+    for (const auto& [ende, weiter] : Umbrueche(t))
+        if (mass.Breite(s, TextGetrimmt(std::string_view(t).substr(0, ende))) <= breite)
+            return {ende, weiter, true};
+    std::size_t c = t.size();
+    while (c > 1 && mass.Breite(s, std::string_view(t).substr(0, c)) > breite) --c;
+    // The rest of the cut word is dropped: the next line starts with the next word.
+    const std::size_t blank = t.find(' ', c);
+    return {c, blank == std::string::npos ? t.size() : blank + 1, false};
+}
+
+}  // namespace
+
+Einpassung TextEinpassen(const Textmass& mass, const Druckschrift& s, double breiteMm,
+                         const std::string& ganz) {
+    Einpassung e;
+    const std::string text = TextGetrimmt(ganz);
+    const double breite = breiteMm - EinpassRand;
+    e.punkte = s.punkte;
+    e.zeile1 = text;
+    auto mit = [&s](double punkte) {
+        Druckschrift k = s;
+        k.punkte = punkte;
+        return k;
+    };
+    // One line, shrunk in half points down to the smallest one-line size.
+    for (double p = s.punkte; p >= EinzeiligMinPunkte - 1e-9; p -= 0.5)
+        if (mass.Breite(mit(p), text) <= breite) {
+            e.punkte = p;
+            return e;
+        }
+    // Two lines in the small size, broken only between words (or after a hyphen).
+    const double p2 = std::min(s.punkte, ZweizeiligPunkte);
+    const Druckschrift k = mit(p2);
+    e.punkte = p2;
+    const double em = p2 * 25.4 / 72;
+    e.grundlinie2 = 1.0 - 0.26 * em;  // the descenders end at the box's bottom edge
+    e.grundlinie1 = e.grundlinie2 - 1.1 * em;
+    // Still too long: the first line takes what fits, the second the rest,
+    // cut at its end (the longest first line whose rest fits wins).
+    const Anfang a = VorneEinpassen(mass, k, breite, text);
+    e.zeile1 = TextGetrimmt(std::string_view(text).substr(0, a.ende));
+    const std::string rest = TextGetrimmt(std::string_view(text).substr(a.weiter));
+    const Anfang b = VorneEinpassen(mass, k, breite, rest);
+    e.zeile2 = TextGetrimmt(std::string_view(rest).substr(0, b.ende));
+    e.gekuerzt = !a.ganz || !b.ganz || b.ende < rest.size();
+    if (e.zeile2.empty()) e.grundlinie1 = 0;
+    return e;
+}
+
+std::vector<std::string> GekuerzteTexte(const Formularumgebung& u, const Textmass& mass,
+                                        const std::vector<int>& blaetter) {
+    std::vector<std::string> aus;
+    if (!u.einst) return aus;
+    const Druckschrift s = FormularDruckschrift(*u.einst);
+    for (int b : blaetter)
+        for (int blatt : BlattMitFortsetzung(u.fall, b)) {
+            const std::optional<Definition> def = DefinitionLesen(u.formVerzeichnis, blatt);
+            if (!def) continue;
+            for (const Formularfeld& f : FormularblattWerte(u, blatt, *def)) {
+                const Definitionszeile& z = f.zeile;
+                if (z.ausrichtung != 'L' || z.abstand != 0 || z.breite <= 0) continue;
+                const std::string t = f.wert.zeile2.empty() ? f.wert.text : f.wert.text + " " + f.wert.zeile2;
+                if (TextEinpassen(mass, s, z.breite, t).gekuerzt)
+                    aus.push_back("Blatt " + std::to_string(blatt) + ", Feld " + std::to_string(z.feld) +
+                                  ": " + t);
+            }
+        }
+    return aus;
+}
+
 void FormularblattSetzen(Berichtschreiber& w, const Formularumgebung& u, int blatt, bool blanko) {
     if (!u.einst) return;
     const Einstellungen& e = *u.einst;
@@ -280,44 +422,39 @@ void FormularblattSetzen(Berichtschreiber& w, const Formularumgebung& u, int bla
     if (blanko && Existiert(bild))
         w.Bild(bild, v.rechts / 10, v.unten / 10, g.breite / 10, g.hoehe / 10);
 
-    const std::optional<std::string> text = DateiLesen(u.formVerzeichnis + DefinitionsDateiName(b.blatt2));
-    if (!text) return;
-    const Definition def = DefinitionAusText(*text);
-    const Wertroutine routine = u.routine ? u.routine : WertroutineFuer(b.blatt2);
-    const bool grundtabelle = u.fall && u.fall->Bool(Feld::Grundtabelle);
-    uint8_t zustand = 0;
-    // The text width of the current font, as the writer measures it.
-    struct Mass : Textmass {
-        const Berichtschreiber& w;
-        explicit Mass(const Berichtschreiber& s) : w(s) {}
-        double Breite(const Druckschrift&, std::string_view t) const override {
-            return w.TextBreiteCm(t) * 10;
-        }
-        double Zeilenhoehe(const Druckschrift&) const override { return w.ZeilenhoeheCm() * 10; }
-        double Oberlaenge(const Druckschrift&) const override { return w.OberlaengeCm() * 10; }
-    } mass(w);
-    for (const Definitionszeile& z : def.zeilen) {
-        if (z.nurSplitting && grundtabelle && !u.kalibrierung) continue;
-        Feldwert wert;
-        if (u.kalibrierung) {
-            wert.text = Kalibriertext(z, mass, w.Schrift());
-        } else if (routine && u.fall) {
-            Feldanfrage a;
-            a.zeile = &z;
-            a.instanz = b.instanz;
-            a.kinder56 = b.kinder56;
-            a.zustand = &zustand;
-            a.heute = u.heute;
-            wert = routine(*u.fall, a);
-        }
-        wert.text = TextGetrimmt(wert.text);
-        wert.zeile2 = TextGetrimmt(wert.zeile2);
-        if (wert.text.empty() && wert.zeile2.empty()) continue;
+    const std::optional<Definition> def = DefinitionLesen(u.formVerzeichnis, blatt);
+    if (!def) return;
+    // Text widths as the writer measures them, in the font asked for.
+    const Textmass& mass = w.Mass();
+    std::vector<Formularfeld> felder;
+    if (u.kalibrierung) {
+        for (const Definitionszeile& z : def->zeilen)
+            felder.push_back({z, {Kalibriertext(z, mass, w.Schrift()), {}}});
+    } else {
+        felder = FormularblattWerte(u, blatt, *def);
+    }
+    for (const Formularfeld& f : felder) {
+        const Definitionszeile& z = f.zeile;
         double x = z.x, y = z.y;
-        if (wert.text == "X") x += 0.5, y += 0.5;
+        if (f.wert.text == "X") x += 0.5, y += 0.5;
         x += v.rechts + 1.5;
         y += v.unten - 1.5;
-        FeldDrucken(w, z, wert.text, wert.zeile2, x, y, mass);
+        FeldDrucken(w, z, f.wert.text, f.wert.zeile2, x, y, mass);
+    }
+}
+
+std::vector<int> BlattMitFortsetzung(const CaseRecord* fall, int blatt) {
+    std::vector<int> s{blatt};
+    if (blatt == 14 && fall && Fortsetzungsblatt14Noetig(*fall)) s.push_back(Fortsetzungsblatt14);
+    return s;
+}
+
+void BlattMitFortsetzungSetzen(Berichtschreiber& w, const Formularumgebung& u, int blatt, bool blanko) {
+    bool erste = true;
+    for (int s : BlattMitFortsetzung(u.fall, blatt)) {
+        if (!erste) w.NeueSeite();
+        erste = false;
+        FormularblattSetzen(w, u, s, blanko);
     }
 }
 
@@ -326,7 +463,7 @@ void FormularSetzen(Berichtschreiber& w, const Formularumgebung& u, int blatt, b
     for (int s : FormularSeiten(blatt)) {
         if (!erste) w.NeueSeite();
         erste = false;
-        FormularblattSetzen(w, u, s, blanko);
+        BlattMitFortsetzungSetzen(w, u, s, blanko);
     }
 }
 
@@ -338,7 +475,7 @@ void FormularblaetterSetzen(Berichtschreiber& w, const Formularumgebung& u,
     for (int s : blaetter) {
         if (!erste) w.NeueSeite();
         erste = false;
-        FormularblattSetzen(w, u, s, blanko);
+        BlattMitFortsetzungSetzen(w, u, s, blanko);
     }
     w.Beenden();
 }
@@ -347,7 +484,7 @@ void FormularauftragSetzen(Berichtschreiber& w, const Formularumgebung& u, int b
                            bool direkt) {
     if (u.einst) w.SetzeRaender(u.einst->linksRand, 0, u.einst->obenRand, 0);
     w.Beginnen();
-    if (direkt && !(u.einst && u.einst->formDuplex)) FormularblattSetzen(w, u, blatt, blanko);
+    if (direkt && !(u.einst && u.einst->formDuplex)) BlattMitFortsetzungSetzen(w, u, blatt, blanko);
     else FormularSetzen(w, u, blatt, blanko);
     w.Beenden();
 }

@@ -118,8 +118,34 @@ struct Formularumgebung {
 // The font of the printed values ("FormFont"; its underline is not applied).
 Druckschrift FormularDruckschrift(const Einstellungen& e);
 
+// The definition file of a sheet from the form folder; nothing when it is missing.
+std::optional<Definition> DefinitionLesen(const std::string& formVerzeichnis, int blatt);
+
+// One printed field: its definition line and the trimmed, non-empty text the
+// sheet's routine gives it.
+struct Formularfeld {
+    Definitionszeile zeile;
+    Feldwert wert;
+};
+// Every field a sheet prints for the case, in the order of its definition
+// (the state byte runs as when printing); lines marked "S" are left out
+// under the basic table.
+std::vector<Formularfeld> FormularblattWerte(const Formularumgebung& u, int blatt,
+                                             const Definition& def);
+
+// The continuation sheet of main form page 4: the qualifying persons with a
+// disability beyond the two that page 4 has room for.
+inline constexpr int Fortsetzungsblatt14 = 15;
+bool Fortsetzungsblatt14Noetig(const CaseRecord& r);
+// The first names of the persons the continuation sheet carries (Windows-1252).
+std::vector<std::string> FortsetzungsblattPersonen(const CaseRecord& r);
+// The sheet and, after page 4 when it needs one, its continuation sheet.
+std::vector<int> BlattMitFortsetzung(const CaseRecord* fall, int blatt);
+
 // Lays out one sheet on the current page (the direct-printing variant).
 void FormularblattSetzen(Berichtschreiber& w, const Formularumgebung& u, int blatt, bool blanko);
+// The sheet, and after page 4 its continuation sheet on a new page when needed.
+void BlattMitFortsetzungSetzen(Berichtschreiber& w, const Formularumgebung& u, int blatt, bool blanko);
 // Every sheet of the form of `blatt`, a new page before each but the first.
 void FormularSetzen(Berichtschreiber& w, const Formularumgebung& u, int blatt, bool blanko);
 
@@ -132,6 +158,27 @@ void FormularblaetterSetzen(Berichtschreiber& w, const Formularumgebung& u,
 // without duplex, else the whole form. Opens and closes the pages.
 void FormularauftragSetzen(Berichtschreiber& w, const Formularumgebung& u, int blatt, bool blanko,
                            bool direkt);
+
+// Fitting a text into a box `breiteMm` wide (the text starts 1 mm inside):
+// one line, shrunk in half points down to 7 pt; else two lines of 6 pt broken
+// between words, whose baselines lie `grundlinie1`/`grundlinie2` mm below the
+// one-line baseline so both stay inside the box; else the first line takes
+// the words that fit and the second line is cut (`gekuerzt`).
+inline constexpr double EinpassRand = 2.0;
+inline constexpr double EinzeiligMinPunkte = 7;
+inline constexpr double ZweizeiligPunkte = 6;
+struct Einpassung {
+    double punkte = 0;
+    std::string zeile1, zeile2;
+    double grundlinie1 = 0, grundlinie2 = 0;
+    bool gekuerzt = false;
+};
+Einpassung TextEinpassen(const Textmass& mass, const Druckschrift& s, double breiteMm,
+                         const std::string& text);
+// "Blatt b, Feld f: text" of every text the given sheets (with their
+// continuation sheets) must cut to fit its box, in the form font.
+std::vector<std::string> GekuerzteTexte(const Formularumgebung& u, const Textmass& mass,
+                                        const std::vector<int>& blaetter);
 
 // The two-line split of a left-aligned field `breiteMm` wide: the limit is
 // the width less 4 mm. Never loses a character; keeps at least one on the

@@ -77,7 +77,98 @@ int AnzahlGewaehlt(const Formularwahl& w) {
     return static_cast<int>(std::count(w.begin(), w.end(), true));
 }
 
+namespace {
+
+// The annex forms the automatic selection prints, by the first item of each pair.
+struct GedruckteAnlagen {
+    bool kap, so, nEr, nSie, gse, fw;
+    int v, kinder;
+};
+
+GedruckteAnlagen Gedruckt(const CaseRecord& r) {
+    const Formularwahl w = AutomatischeAuswahl(r);
+    auto an = [&w](int i) { return w[static_cast<std::size_t>(i)]; };
+    GedruckteAnlagen g{an(12), an(14), an(8), an(10) && r.Bool(Feld::Splitting), an(16), an(18), 0, 0};
+    for (int o = 0; o < 4; ++o) g.v += an(20 + 2 * o) ? 1 : 0;
+    g.kinder = (an(4) ? 1 : 0) + (an(6) ? 1 : 0);
+    return g;
+}
+
+int Zahl(const CaseRecord& r, Feld f) {
+    const double x = r.Dbl(f);
+    return x > 0 && x < 100 ? static_cast<int>(x + 0.5) : 0;
+}
+
+}  // namespace
+
+BeigefuegteAnlagen AnlagenDerErklaerung(const CaseRecord& r) {
+    const GedruckteAnlagen g = Gedruckt(r);
+    BeigefuegteAnlagen a;
+    a.kap = g.kap || r.Bool(Feld::AnlKap);
+    a.so = g.so || r.Bool(Feld::AnlSO);
+    a.nEr = g.nEr || r.Bool(Feld::AnlNSAEr);
+    a.nSie = g.nSie || r.Bool(Feld::AnlNSASie);
+    a.gse = g.gse || r.Bool(Feld::AnlGSE);
+    a.land = r.Bool(Feld::AnlLand);
+    a.vZahl = std::max(g.v, Zahl(r, Feld::AnlVZahl));
+    a.v = a.vZahl > 0 || r.Bool(Feld::AnlV);
+    a.ausZahl = Zahl(r, Feld::AnlAusZahl);
+    a.aus = a.ausZahl > 0 || r.Bool(Feld::AnlAUS);
+    a.kinderZahl = std::max(g.kinder, Zahl(r, Feld::AnlKinderZahl));
+    a.kinder = a.kinderZahl > 0 || r.Bool(Feld::AnlKinder);
+    a.fwZahl = std::max(g.fw ? 1 : 0, Zahl(r, Feld::AnlFWZahl));
+    a.fw = a.fwZahl > 0 || r.Bool(Feld::AnlFW);
+    return a;
+}
+
+std::vector<std::string> AngekreuzteAnlagenOhneDaten(const CaseRecord& r) {
+    const GedruckteAnlagen g = Gedruckt(r);
+    std::vector<std::string> n;
+    auto pruefe = [&](bool angekreuzt, bool gedruckt, const char* name) {
+        if (angekreuzt && !gedruckt) n.emplace_back(name);
+    };
+    pruefe(r.Bool(Feld::AnlKap), g.kap, "Anlage KAP");
+    pruefe(r.Bool(Feld::AnlSO), g.so, "Anlage SO");
+    pruefe(r.Bool(Feld::AnlNSAEr), g.nEr, "Anlage N (Stpfl.)");
+    pruefe(r.Bool(Feld::AnlNSASie), g.nSie, "Anlage N (Ehegatte)");
+    pruefe(r.Bool(Feld::AnlGSE), g.gse, "Anlage GSE");
+    pruefe(r.Bool(Feld::AnlV) || Zahl(r, Feld::AnlVZahl) > g.v, g.v > 0 && Zahl(r, Feld::AnlVZahl) <= g.v,
+           "Anlage V");
+    pruefe(r.Bool(Feld::AnlKinder) || Zahl(r, Feld::AnlKinderZahl) > g.kinder,
+           g.kinder > 0 && Zahl(r, Feld::AnlKinderZahl) <= g.kinder, "Anlage Kinder");
+    pruefe(r.Bool(Feld::AnlFW), g.fw, "Anlage FW");
+    return n;
+}
+
+namespace {
+
+// The paper prompt of the items `texte` (one or several), "" for none.
+std::string Papierfrage(const Druckrunde& d, const std::vector<std::string>& texte) {
+    std::string liste;
+    for (const std::string& t : texte) liste += (liste.empty() ? "" : "\r") + t;
+    if (!d.blanko) return "Bitte das amtliches Formular\r" + liste + "\reinlegen";
+    if (!d.duplex) return "Bitte neutrales Papier einlegen.\rDruck: " + liste;
+    return {};
+}
+
+}  // namespace
+
 int FormulareDrucken(const Formularwahl& w, const Druckrunde& d) {
+    if (d.vorschau) {
+        // One preview of every ticked sheet after one prompt.
+        std::vector<std::string> texte;
+        std::vector<int> blaetter;
+        for (int i = 0; i < AnzahlFormularposten; ++i) {
+            if (!w[static_cast<std::size_t>(i)]) continue;
+            texte.emplace_back(Formularposten30()[static_cast<std::size_t>(i)].text);
+            blaetter.push_back(Formularposten30()[static_cast<std::size_t>(i)].blatt);
+        }
+        if (blaetter.empty()) return 0;
+        const std::string frage = Papierfrage(d, texte);
+        if (!frage.empty() && d.prompt && !d.prompt(frage)) return 0;
+        if (d.auftrag) d.auftrag({blaetter.front(), d.blanko, false, blaetter});
+        return 1;
+    }
     std::array<int, 15> gruppe{};  // ticked items met per print group
     int jobs = 0;
     for (int i = 0; i < AnzahlFormularposten; ++i) {
@@ -85,9 +176,7 @@ int FormulareDrucken(const Formularwahl& w, const Druckrunde& d) {
         const Formularposten& p = Formularposten30()[static_cast<std::size_t>(i)];
         const int k = gruppe[static_cast<std::size_t>(p.druckgruppe)]++;
         if (d.duplex && k > 0) continue;  // its whole form went with the group's first item
-        std::string frage;
-        if (!d.blanko) frage = std::string("Bitte das amtliches Formular\r") + p.text + "\reinlegen";
-        else if (!d.duplex) frage = std::string("Bitte neutrales Papier einlegen.\rDruck: ") + p.text;
+        const std::string frage = Papierfrage(d, {p.text});
         if (!frage.empty() && d.prompt && !d.prompt(frage)) break;
         ++jobs;
         if (d.auftrag && !d.auftrag({p.blatt, d.blanko, !d.vorschau})) break;

@@ -30,6 +30,20 @@ using Formularwahl = std::array<bool, AnzahlFormularposten>;
 Formularwahl AutomatischeAuswahl(const CaseRecord& r);
 int AnzahlGewaehlt(const Formularwahl& w);
 
+// The annexes a return encloses, as main form page 2 declares them: every
+// annex the automatic selection prints, plus what the user ticked on the
+// persons page ("Anlage" tab). Counts are the number of annex forms.
+struct BeigefuegteAnlagen {
+    bool kap = false, so = false, nEr = false, nSie = false, gse = false, land = false;
+    bool v = false, aus = false, kinder = false, fw = false;
+    int vZahl = 0, ausZahl = 0, kinderZahl = 0, fwZahl = 0;
+};
+BeigefuegteAnlagen AnlagenDerErklaerung(const CaseRecord& r);
+
+// The annexes ticked on the persons page that the return does not print
+// (no data): their names as page 2 lists them ("Anlage KAP", ...).
+std::vector<std::string> AngekreuzteAnlagenOhneDaten(const CaseRecord& r);
+
 // The printing run over the ticked items. `prompt` shows the paper prompt
 // of an item (text in UTF-8) and answers false for "Abbrechen"; `auftrag`
 // runs one job of type 1 (sheet, blank paper, print directly) and answers
@@ -38,6 +52,8 @@ struct Druckauftrag {
     int blatt;
     bool blanko;
     bool direkt;
+    // With "Mit Voranzeige": every ticked sheet, for one preview of them all.
+    std::vector<int> blaetter = {};
 };
 struct Druckrunde {
     bool blanko = true;     // blank paper with the form image
@@ -46,6 +62,7 @@ struct Druckrunde {
     std::function<bool(const std::string& text)> prompt;
     std::function<bool(const Druckauftrag&)> auftrag;
 };
+// With "Mit Voranzeige" one prompt and one job show every ticked sheet.
 // Returns the number of jobs run.
 int FormulareDrucken(const Formularwahl& w, const Druckrunde& d);
 

@@ -2,6 +2,7 @@
 // benefits under the progression proviso, part-year residence and the
 // application to be treated as fully liable.
 #include "calc/betrag.h"
+#include "print/formularauswahl.h"
 #include "print/formularwerte.h"
 
 namespace quarnel {
@@ -16,24 +17,29 @@ Feldwert Blatt12Wert(const CaseRecord& r, const Feldanfrage& a) {
     auto mitEhegatte = [&](Feld er, Feld sie) { return betrag(r.Dbl(er) + (joint ? r.Dbl(sie) : 0)); };
     auto nurEhegatte = [&](Feldwert w) { return joint ? w : Feldwert{}; };
 
+    // The enclosed annexes: what the return prints, plus the user's own ticks.
+    auto anlagen = [&r] { return AnlagenDerErklaerung(r); };
+    auto an = [](bool x) { return Feldwert{Kreuz(x), {}}; };
+    auto zahl = [&](int n) { return betrag(n); };
+
     switch (z.feld) {
-        case 1: return kreuz(Feld::AnlKap);
+        case 1: return an(anlagen().kap);
         case 2: return kreuz(Feld::AnlKapU3100);
-        case 3: return kreuz(Feld::AnlSO);
+        case 3: return an(anlagen().so);
         case 4: return kreuz(Feld::AnlSONichtGet);
         case 5: return kreuz(Feld::AnlSoU1000);
-        case 6: return kreuz(Feld::AnlNSAEr);
-        case 7: return nurEhegatte(kreuz(Feld::AnlNSASie));
-        case 8: return kreuz(Feld::AnlGSE);
-        case 9: return kreuz(Feld::AnlLand);
-        case 10: return kreuz(Feld::AnlV);
-        case 11: return wert(Feld::AnlVZahl);
-        case 12: return kreuz(Feld::AnlAUS);
-        case 13: return wert(Feld::AnlAusZahl);
-        case 14: return kreuz(Feld::AnlKinder);
-        case 15: return wert(Feld::AnlKinderZahl);
-        case 16: return kreuz(Feld::AnlFW);
-        case 17: return wert(Feld::AnlFWZahl);
+        case 6: return an(anlagen().nEr);
+        case 7: return nurEhegatte(an(anlagen().nSie));
+        case 8: return an(anlagen().gse);
+        case 9: return an(anlagen().land);
+        case 10: return an(anlagen().v);
+        case 11: return zahl(anlagen().vZahl);
+        case 12: return an(anlagen().aus);
+        case 13: return zahl(anlagen().ausZahl);
+        case 14: return an(anlagen().kinder);
+        case 15: return zahl(anlagen().kinderZahl);
+        case 16: return an(anlagen().fw);
+        case 17: return zahl(anlagen().fwZahl);
         case 18: return kreuz(Feld::AusserOrdEkUnwiederCB);
         case 21: return wert(Feld::Besch630Er);
         case 22: return nurEhegatte(wert(Feld::Besch630Sie));

@@ -84,7 +84,14 @@ Feldwert Blatt13Wert(const CaseRecord& r, const Feldanfrage& a) {
         case 23: return text(Feld::DLGrund);
         case 24: return wert(Feld::DlGezahlt);
         case 25: return wert(Feld::UntAbziehbar);
-        case 26: return summe({Feld::KiLitKarte, Feld::KiWeitere});
+        case 26: {
+            // Church tax as paid, to the Pfennig: the wage cards (the spouse's only
+            // when joint) and the further payments; the deduction rounds, not the form.
+            double karten = 0;
+            for (Feld f : {Feld::KiStAnBrutto, Feld::KiStEheBrutto, Feld::KiStAnMj, Feld::KiStEheMj})
+                karten += BeideKarten(r, f, 1) + (joint ? BeideKarten(r, f, 2) : 0);
+            return betrag(karten + r.Dbl(Feld::KiWeitere));
+        }
         case 27: return wert(Feld::KiErst);
         case 29: return wennHaushaltshilfe({Zeitraum(r.Int(Feld::BeschVom), r.Int(Feld::BeschBis)), {}});
         case 32: return wennHaushaltshilfe(wert(Feld::AufwandDm));

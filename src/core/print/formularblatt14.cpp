@@ -2,6 +2,7 @@
 // to two persons, household help, a home, maintenance of a needy person and
 // other burdens. Fields 20..22 and 34..65 use the sheet's state byte.
 #include <array>
+#include <vector>
 
 #include "calc/betrag.h"
 #include "print/formularwerte.h"
@@ -21,16 +22,21 @@ bool Qualifiziert(const CaseRecord& r, int person) {
            r.Bool(Feld::AussergewCB, person);
 }
 
-// The first two qualifying persons (1..8; 0 for none), the spouse passed
-// over under the basic table.
-std::array<int, 2> ZweiPersonen(const CaseRecord& r) {
-    std::array<int, 2> p{0, 0};
-    int n = 0;
-    for (int person = 1; person <= 8 && n < 2; ++person) {
+// The qualifying persons (1..8) in the order taxpayer, spouse, children; the
+// spouse passed over under the basic table.
+std::vector<int> QualifiziertePersonen(const CaseRecord& r) {
+    std::vector<int> p;
+    for (int person = 1; person <= 8; ++person) {
         if (person == 2 && r.Bool(Feld::Grundtabelle)) continue;
-        if (Qualifiziert(r, person)) p[static_cast<std::size_t>(n++)] = person;
+        if (Qualifiziert(r, person)) p.push_back(person);
     }
     return p;
+}
+
+// The first two qualifying persons (0 for none): the two that page 4 has room for.
+std::array<int, 2> ZweiPersonen(const CaseRecord& r) {
+    const std::vector<int> q = QualifiziertePersonen(r);
+    return {q.size() > 0 ? q[0] : 0, q.size() > 1 ? q[1] : 0};
 }
 
 std::string Vorname(const CaseRecord& r, int person) {
@@ -39,7 +45,50 @@ std::string Vorname(const CaseRecord& r, int person) {
     return TextGetrimmt(r.Text(Feld::Vorname, person - 2));
 }
 
+// The values of one person's two lines, by the position 0..7 in its block:
+// first name, certificate dated, valid until, survivors' cross, disabled,
+// blind / helpless, walking-impaired, degree.
+Feldwert PersonWert(const CaseRecord& r, const Definitionszeile& z, int person, int stelle) {
+    auto betrag = [&](double x) { return Feldwert{FormularBetrag(x, z), {}}; };
+    auto kreuz = [&](bool an) { return Feldwert{Kreuz(an), {}}; };
+    switch (stelle) {
+        case 0: return {Vorname(r, person), {}};
+        case 1: return {Datum(r.Int(Feld::NachweisAusDat, person)), {}};
+        case 2: return {Datum(r.Int(Feld::NachWbefBis, person)), {}};
+        case 3: return kreuz(r.Bool(Antrag[person - 1]));
+        case 4: return kreuz(r.Int(Feld::GradBehinderung, person) > 0);
+        case 5: return kreuz(r.Bool(Feld::HilfLosCB, person));
+        case 6: return kreuz(r.Bool(Feld::GehbehindertCB, person) || r.Bool(Feld::AussergewCB, person));
+        default: return betrag(r.Int(Feld::GradBehinderung, person));
+    }
+}
+
+
 }  // namespace
+
+bool Fortsetzungsblatt14Noetig(const CaseRecord& r) { return QualifiziertePersonen(r).size() > 2; }
+
+std::vector<std::string> FortsetzungsblattPersonen(const CaseRecord& r) {
+    const std::vector<int> q = QualifiziertePersonen(r);
+    std::vector<std::string> namen;
+    for (std::size_t i = 2; i < q.size(); ++i) namen.push_back(Vorname(r, q[i]));
+    return namen;
+}
+
+// The continuation sheet of page 4 (sheet 15): 1 the name line of both, 2
+// `Steuernummer`, then the third to eighth qualifying person in the blocks
+// 21..28, 31..38, ..., 71..78 with the positions of fields 3..10 of page 4.
+Feldwert Blatt15Wert(const CaseRecord& r, const Feldanfrage& a) {
+    const Definitionszeile& z = *a.zeile;
+    if (z.feld == 1) return {NameBeide(r), {}};
+    if (z.feld == 2) return {TextGetrimmt(r.Text(Feld::Steuernummer)), {}};
+    const int block = z.feld / 10 - 2, stelle = z.feld % 10 - 1;
+    if (block < 0 || block > 5 || stelle < 0 || stelle > 7) return {};
+    const std::vector<int> q = QualifiziertePersonen(r);
+    const std::size_t i = static_cast<std::size_t>(block) + 2;
+    if (i >= q.size()) return {};
+    return PersonWert(r, z, q[i], stelle);
+}
 
 Feldwert Blatt14Wert(const CaseRecord& r, const Feldanfrage& a) {
     const Definitionszeile& z = *a.zeile;
@@ -60,17 +109,9 @@ Feldwert Blatt14Wert(const CaseRecord& r, const Feldanfrage& a) {
         }
         const int person = p[z.feld <= 10 ? 0 : 1];
         if (person == 0) return {};
-        switch ((z.feld - 3) % 8) {
-            case 0: return {Vorname(r, person), {}};
-            case 1: return {Datum(r.Int(Feld::NachweisAusDat, person)), {}};
-            case 2: return {Datum(r.Int(Feld::NachWbefBis, person)), {}};
-            case 3: return kreuz(r.Bool(Antrag[person - 1]));
-            case 4: return kreuz(r.Int(Feld::GradBehinderung, person) > 0);
-            case 5: return kreuz(r.Bool(Feld::HilfLosCB, person));
-            case 6: return kreuz(r.Bool(Feld::GehbehindertCB, person) || r.Bool(Feld::AussergewCB, person));
-            default: return betrag(r.Int(Feld::GradBehinderung, person));
-        }
+        return PersonWert(r, z, person, (z.feld - 3) % 8);
     }
+
     switch (z.feld) {
         case 19: return kreuz(r.Bool(Feld::PauschbetragNicht5050));
         case 20: {

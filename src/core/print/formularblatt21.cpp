@@ -13,12 +13,9 @@ constexpr Feld Besonderheit[] = {Feld::BesHeit_1, Feld::BesHeit_2, Feld::BesHeit
                                  Feld::BesHeit_4, Feld::BesHeit_5, Feld::BesHeit_6,
                                  Feld::BesHeit_7, Feld::BesHeit_8};
 
-// The child's first name: 20 characters on the first line, the rest on the second.
-Feldwert Geteilt(const std::string& s) {
-    const std::string t = TextGetrimmt(s);
-    if (t.size() <= 20) return {t, {}};
-    return {t.substr(0, 20), t.substr(20)};
-}
+// The child's first name, whole: printing fits it into its column, breaking
+// only between words.
+Feldwert Geteilt(const std::string& s) { return {TextGetrimmt(s), {}}; }
 
 }  // namespace
 

@@ -55,6 +55,10 @@ Feldwert Blatt32Wert(const CaseRecord& r, const Feldanfrage& a) {
     const double heimOef = dbl(Feld::ErstFahrtOefDM) + dbl(Feld::LetztFahrtOefDM);
     const double heimFzDm = dbl(Feld::ErstFahrtFzDm) + dbl(Feld::LetztFahrtFzDM);
     const bool eigenesHaus = !TextGetrimmt(r.Text(Feld::EigHausIn, p)).empty();
+    // The household statements belong only to a person who keeps a double household.
+    const bool doppelterHaushalt = IstPositiv(dbl(Feld::ErgFahrten) + dbl(Feld::ErgUnterkunft)) ||
+                                   !TextGetrimmt(r.Text(Feld::BeschOrt, p)).empty() ||
+                                   r.Int(Feld::DHSeit, p) >= 0;
     auto tage = [&](Feld ew, Feld fz) {
         return betrag(static_cast<double>(r.Int(ew, p)) + r.Int(fz, p));  // damaged counts never overflow
     };
@@ -104,11 +108,11 @@ Feldwert Blatt32Wert(const CaseRecord& r, const Feldanfrage& a) {
         case 113: return datum(Feld::DHSeit);
         case 114: return datum(Feld::DHBestandenBis);
         case 115: return {Zeitraum(r.Int(Feld::EhegAmOrtVon, p), r.Int(Feld::EhegAmOrtBis, p)), {}};
-        case 116: return kreuz(!eigenesHaus);
+        case 116: return kreuz(doppelterHaushalt && !eigenesHaus);
         case 117: return text(Feld::EigHausIn);
         case 118: return datum(Feld::EigHausSeit);
-        case 119: return eigenesHaus ? Feldwert{} : kreuz(!r.Bool(Feld::UnterKJaCB, p));
-        case 120: return eigenesHaus ? Feldwert{} : kreuz(r.Bool(Feld::UnterKJaCB, p));
+        case 119: return eigenesHaus || !doppelterHaushalt ? Feldwert{} : kreuz(!r.Bool(Feld::UnterKJaCB, p));
+        case 120: return eigenesHaus || !doppelterHaushalt ? Feldwert{} : kreuz(r.Bool(Feld::UnterKJaCB, p));
         case 141: return kreuz(IstPositiv(heimOef));
         case 142: return kreuz(IstPositiv(heimFz));
         case 143: return betrag(heimFz);
@@ -125,6 +129,10 @@ Feldwert Blatt32Wert(const CaseRecord& r, const Feldanfrage& a) {
         case 172: return wert(Feld::VMTa14);
         case 173: return wert(Feld::VMTa24);
         case 174: return betrag(dbl(Feld::VMDM10) + dbl(Feld::VMDM14) + dbl(Feld::VMDM24));
+        case 181: return text(Feld::FeldZeile61Str);
+        case 182: return wert(Feld::FeldZeile61Wert);
+        case 191: return wert(Feld::AGStFreiErs);
+        case 192: return wert(Feld::SummeWkDoppH);
         default: return {};
     }
 }

@@ -22,6 +22,7 @@ constexpr Routineneintrag Routinen[] = {
     {12, Blatt12Wert},
     {13, Blatt13Wert},
     {14, Blatt14Wert},
+    {15, Blatt15Wert},
     {21, Blatt21Wert},
     {22, Blatt22Wert},
     {31, Blatt31Wert},
@@ -73,8 +74,15 @@ std::string BetragsMaske(int n, int d) {
 }
 
 std::string FormularBetrag(double x, const Definitionszeile& z) {
-    if (z.code == 'U' && std::fabs(x) < 0.001) return " ";
-    return FormatMaske(BetragsMaske(z.n, z.d), x);
+    if ((z.code == 'U' || z.code == 'P') && std::fabs(x) < 0.001) return " ";
+    std::string t = FormatMaske(BetragsMaske(z.n, z.d), x);
+    // A percentage box: a whole rate without its decimals ("27", not "27,00").
+    if (z.code == 'P' && z.d > 0) {
+        const std::string null = "," + std::string(static_cast<std::size_t>(z.d), '0');
+        if (t.size() > null.size() && t.compare(t.size() - null.size(), null.size(), null) == 0)
+            t.resize(t.size() - null.size());
+    }
+    return t;
 }
 
 std::string Datum(int32_t tag) { return HatDatum(tag) ? DatumText(tag) : std::string(); }

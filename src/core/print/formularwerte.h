@@ -19,7 +19,8 @@ Wertroutine WertroutineFuer(int blatt2);
 
 std::string Kreuz(bool an);  // "X" or ""
 // The amount mask of n "#" (at most 10) with "," at position n - d when d > 0;
-// code "U" prints an amount below 0.001 as one blank.
+// code "U" prints an amount below 0.001 as one blank; code "P" (a percentage
+// box) does the same and prints a whole rate without its decimals.
 std::string BetragsMaske(int n, int d);
 std::string FormularBetrag(double x, const Definitionszeile& z);
 std::string Datum(int32_t tag);          // dd.mm.yyyy, "" without a date
@@ -45,6 +46,7 @@ Feldwert Blatt11Wert(const CaseRecord& r, const Feldanfrage& a);
 Feldwert Blatt12Wert(const CaseRecord& r, const Feldanfrage& a);
 Feldwert Blatt13Wert(const CaseRecord& r, const Feldanfrage& a);
 Feldwert Blatt14Wert(const CaseRecord& r, const Feldanfrage& a);
+Feldwert Blatt15Wert(const CaseRecord& r, const Feldanfrage& a);  // continuation of page 4
 Feldwert Blatt21Wert(const CaseRecord& r, const Feldanfrage& a);
 Feldwert Blatt22Wert(const CaseRecord& r, const Feldanfrage& a);
 Feldwert Blatt31Wert(const CaseRecord& r, const Feldanfrage& a);

@@ -291,7 +291,7 @@ std::string DruckerAnzeigename(const QPrinter& drucker) {
     return DruckerportDeutsch(name.toStdString());
 }
 
-bool PdfAusgabe(const Bericht& b, const Ausgabedienste& d, int skalierung) {
+bool PdfAusgabe(const Bericht& b, const Ausgabedienste& d, int skalierung, int von, int bis) {
     if (!d.dateiDialoge) return false;
     DateiDialogAnfrage a;
     a.titel = "Als PDF speichern";
@@ -300,7 +300,7 @@ bool PdfAusgabe(const Bericht& b, const Ausgabedienste& d, int skalierung) {
     a.dateiname = "Quarnel.pdf";
     std::optional<std::string> pfad = d.dateiDialoge->Speichern(a);
     if (!pfad) return false;
-    if (PdfSchreiben(QString::fromStdString(*pfad), b, 1, 1 << 30, skalierung)) return true;
+    if (PdfSchreiben(QString::fromStdString(*pfad), b, von, bis, skalierung)) return true;
     if (d.meldungen)
         d.meldungen->Zeige(MeldungsTyp::Fehler,
                            "Die PDF-Datei kann nicht geschrieben werden:\r" + *pfad);
@@ -316,7 +316,8 @@ bool DruckerAusgabe(QPrinter& drucker, const Bericht& b, int von, int bis, int s
                                "gespeichert werden?",
                                KnopfJa | KnopfNein) != Antwort::Ja)
             return false;
-        return PdfAusgabe(b, d);
+        // The PDF holds the pages and the scale the user chose for the printer.
+        return PdfAusgabe(b, d, skalierung, von, bis);
     }
     if (SeitenAusgeben(drucker, b, von, bis, skalierung)) return true;
     if (d.meldungen)

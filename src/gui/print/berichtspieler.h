@@ -45,7 +45,9 @@ struct Ausgabedienste {
     Meldungen* meldungen = nullptr;
     DateiDialoge* dateiDialoge = nullptr;
 };
-bool PdfAusgabe(const Bericht& b, const Ausgabedienste& d, int skalierung = 100);
+// The PDF holds the pages von..bis (all by default) at the given scale.
+bool PdfAusgabe(const Bericht& b, const Ausgabedienste& d, int skalierung = 100, int von = 1,
+                int bis = 1 << 30);
 bool DruckerAusgabe(QPrinter& drucker, const Bericht& b, int von, int bis, int skalierung,
                     const Ausgabedienste& d);
 bool DruckerVorhanden();

@@ -53,11 +53,12 @@ std::optional<Bericht> Druckausgabe::Setzen(Druckart art, int blatt, bool blanko
         }
         return TextauftragSetzen(art, d, einst_, mass);
     }
-    if (!formularSeiten) return std::nullopt;
+    if (liste_.empty() ? !formularSeiten : !formularListe) return std::nullopt;
     if (deklarationFuellen) deklarationFuellen();
     Bericht b;
     Berichtschreiber w(mass, b);
-    if (!formularSeiten(w, blatt, blanko, direkt)) return std::nullopt;
+    if (liste_.empty() ? !formularSeiten(w, blatt, blanko, direkt) : !formularListe(w, liste_, blanko))
+        return std::nullopt;
     return b;
 }
 
@@ -67,6 +68,14 @@ Druckausgabe::Ausgang Druckausgabe::DruckAusgabe(int typ, int blatt, bool blanko
 
 Druckausgabe::Ausgang Druckausgabe::AlsPdf(int typ, int blatt, bool blanko) {
     return Ausfuehren(typ, blatt, blanko, Ziel::Pdf);
+}
+
+Druckausgabe::Ausgang Druckausgabe::FormulareVorschau(const std::vector<int>& blaetter, bool blanko) {
+    if (beschaeftigt_ || blaetter.empty()) return Ausgang::Ignoriert;
+    liste_ = blaetter;
+    const Ausgang a = Ausfuehren(static_cast<int>(Druckart::Formular), blaetter.front(), blanko, Ziel::Vorschau);
+    liste_.clear();
+    return a;
 }
 
 Druckausgabe::Ausgang Druckausgabe::Ausfuehren(int typ, int blatt, bool blanko, Ziel ziel) {
@@ -94,7 +103,8 @@ Druckausgabe::Ausgang Druckausgabe::Ausfuehren(int typ, int blatt, bool blanko, 
         return Ausgang::Fehler;
     }
     letzter_ = *bericht;
-    const Vorschaustart start = VorschauStart(art, blatt, einst_);
+    Vorschaustart start = VorschauStart(art, blatt, einst_);
+    if (!liste_.empty()) start.startseite = 1;  // a selection opens at its first sheet
     sanduhr.Aus();
     // A form job prints at the form scale; every other job at 100 %.
     if (ziel == Ziel::Pdf)

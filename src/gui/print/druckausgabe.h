@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "print/berichtspieler.h"
 #include "print/listendruck.h"
@@ -28,6 +29,8 @@ class Druckausgabe {
     // printing is there, type 1 tells the user that it is not available.
     std::function<void()> deklarationFuellen;
     std::function<bool(Berichtschreiber& w, int blatt, bool blanko, bool direkt)> formularSeiten;
+    // The given sheets one after another (one preview of a whole selection).
+    std::function<bool(Berichtschreiber& w, const std::vector<int>& blaetter, bool blanko)> formularListe;
     // Runs the preview dialog (tests replace it; by default it is shown modally).
     std::function<void(const Bericht&, const Vorschaustart&)> vorschau;
 
@@ -35,6 +38,8 @@ class Druckausgabe {
     Ausgang DruckAusgabe(int typ, int blatt = 0, bool blanko = false, bool aufDrucker = false);
     // The same pages into a PDF file chosen by the user.
     Ausgang AlsPdf(int typ, int blatt = 0, bool blanko = false);
+    // One preview of all the given form sheets, in their order.
+    Ausgang FormulareVorschau(const std::vector<int>& blaetter, bool blanko);
 
     bool Beschaeftigt() const { return beschaeftigt_; }
     QPrinter& Drucker() { return *drucker_; }
@@ -51,6 +56,7 @@ class Druckausgabe {
     Ausgabedienste dienste_;
     std::unique_ptr<QPrinter> drucker_;
     Bericht letzter_;
+    std::vector<int> liste_;  // the sheets of a preview of several, for the job's length
     bool beschaeftigt_ = false;
 };
 

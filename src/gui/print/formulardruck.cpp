@@ -18,14 +18,23 @@ int32_t HeutigerTag(const Uhr* uhr) {
 
 void FormulardruckAnbinden(Druckausgabe& d, FormularAnbindung a) {
     d.deklarationFuellen = a.deklarationFuellen;
-    d.formularSeiten = [a](Berichtschreiber& w, int blatt, bool blanko, bool direkt) {
-        if (!a.fall || !a.einst) return false;
+    // The open case and the settings as a form job sees them.
+    auto umgebung = [a] {
         Formularumgebung u;
         u.fall = &a.fall();
         u.einst = a.einst;
         u.formVerzeichnis = a.formVerzeichnis;
         u.heute = HeutigerTag(a.uhr);
-        FormularauftragSetzen(w, u, blatt, blanko, direkt);
+        return u;
+    };
+    d.formularSeiten = [a, umgebung](Berichtschreiber& w, int blatt, bool blanko, bool direkt) {
+        if (!a.fall || !a.einst) return false;
+        FormularauftragSetzen(w, umgebung(), blatt, blanko, direkt);
+        return true;
+    };
+    d.formularListe = [a, umgebung](Berichtschreiber& w, const std::vector<int>& blaetter, bool blanko) {
+        if (!a.fall || !a.einst) return false;
+        FormularblaetterSetzen(w, umgebung(), blaetter, blanko);
         return true;
     };
 }

@@ -160,7 +160,9 @@ void TxGlobView::VorschauBtnClick() {
 void TxGlobView::DruckBtnClick() {
     if (beschaeftigt_) return;
     const std::string frage = "Druckausgabe starten auf\rDrucker: " + DruckerAnzeigename(druck_.Drucker());
-    if (dienste_.meldungen &&
+    // Without a printer the output asks once, for the PDF file.
+    const bool ohneDrucker = !DruckerVorhanden() && druck_.Drucker().outputFileName().isEmpty();
+    if (!ohneDrucker && dienste_.meldungen &&
         dienste_.meldungen->Zeige(MeldungsTyp::Bestaetigung, frage, KnopfJa | KnopfAbbruch) !=
             Antwort::Ja)
         return;

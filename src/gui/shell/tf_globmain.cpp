@@ -1243,6 +1243,8 @@ void TF_GlobMain::D_DruckFormulareClick() {
     d.meldungen = dienste_.meldungen;
     d.drucker = &druck_->Drucker();
     d.auftrag = [this](const Druckauftrag& a) {
+        if (!a.blaetter.empty())
+            return druck_->FormulareVorschau(a.blaetter, a.blanko) != Druckausgabe::Ausgang::Fehler;
         return druck_->DruckAusgabe(1, a.blatt, a.blanko, a.direkt) != Druckausgabe::Ausgang::Fehler;
     };
     d.hilfe = [this] { Hilfeanzeigen("std\\formdrk"); };

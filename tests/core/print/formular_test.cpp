@@ -359,13 +359,60 @@ TEST(Zweizeilig, ImBlattUndDieEigeneZweiteZeileDerRoutine) {
     gTexte = {{1, {"Musterstadt an der Weser", {}}}, {2, {"Musterstadt an der Weser", "zweite"}}};
     auto t = Texte(l.Blatt(11));
     ASSERT_EQ(t.size(), 4u);
+    // Every character is 2 mm wide at any size, so the text goes on two lines
+    // of 6 pt between words, both inside the box: the second line's
+    // descenders end at the box's bottom edge (1 mm below the baseline of one
+    // line, y - 1.5 + 1), the first 1.1 em above it.
+    const double em = 6 * 25.4 / 72;
     EXPECT_EQ(t[0]->text, "Musterstadt an der");
-    EXPECT_NEAR(t[0]->y, 47, 1e-9);
+    EXPECT_NEAR(t[0]->y, 48.5 + 1.0 - 0.26 * em - 1.1 * em, 1e-9);
     EXPECT_EQ(t[1]->text, "Weser");
-    EXPECT_NEAR(t[1]->y, 50, 1e-9);
-    // The routine's own second line is kept; the first is not split again.
-    EXPECT_EQ(t[2]->text, "Musterstadt an der Weser");
-    EXPECT_EQ(t[3]->text, "zweite");
+    EXPECT_NEAR(t[1]->y, 48.5 + 1.0 - 0.26 * em, 1e-9);
+    // The routine's second line continues the first and is fitted with it.
+    EXPECT_EQ(t[2]->text, "Musterstadt an der");
+    EXPECT_EQ(t[3]->text, "Weser zweite");
+}
+
+// Fitting a text into its box: whole, shrunk, on two lines between words, or cut.
+TEST(Zweizeilig, EinpassenGroesseZeilenUndKuerzen) {
+    // Proportional to the size: 0.5 mm per character and point / 10.
+    struct Mass : Textmass {
+        double Breite(const Druckschrift& s, std::string_view t) const override {
+            return 0.05 * s.punkte * static_cast<double>(t.size());
+        }
+        double Zeilenhoehe(const Druckschrift&) const override { return 5; }
+        double Oberlaenge(const Druckschrift&) const override { return 4; }
+    } m;
+    Druckschrift s;
+    s.punkte = 11;
+    struct Fall {
+        const char* text;
+        int breite;
+        double punkte;
+        const char *zeile1, *zeile2;
+        bool gekuerzt;
+    };
+    const Fall faelle[] = {
+        {"Hannover", 12, 11, "Hannover", "", false},                   // 4.4 mm of 10 mm
+        {"Hohenwestedt-Ostermoor", 12, 9, "Hohenwestedt-Ostermoor", "", false},  // shrunk
+        {"Maximiliane Josefa Maria", 9, 6, "Maximiliane Josefa", "Maria", false},
+        {"Bartholomaeus-Ferdinand-Alexander", 10, 6, "Bartholomaeus-Ferdinand-", "Alexander", false},
+        // A word longer than the line is cut, never continued mid-word.
+        {"Bartholomaeusferdinandalexander Jo", 10, 6, "Bartholomaeusferdinandalex", "Jo", true},
+        {"eins zwei drei vier fuenf sechs sieben acht neun zehn", 10, 6, "eins zwei drei vier fuenf",
+         "sechs sieben acht neun", true},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.text);
+        const Einpassung e = TextEinpassen(m, s, f.breite, f.text);
+        EXPECT_DOUBLE_EQ(e.punkte, f.punkte);
+        EXPECT_EQ(e.zeile1, f.zeile1);
+        EXPECT_EQ(e.zeile2, f.zeile2);
+        EXPECT_EQ(e.gekuerzt, f.gekuerzt);
+        const Druckschrift k{s.name, e.punkte, false, false};
+        EXPECT_LE(m.Breite(k, e.zeile1), f.breite - EinpassRand);
+        EXPECT_LE(m.Breite(k, e.zeile2), f.breite - EinpassRand);
+    }
 }
 
 TEST(Formularwerte, BetragsmaskeUndFormate) {
@@ -379,6 +426,11 @@ TEST(Formularwerte, BetragsmaskeUndFormate) {
     z.code = 'U';
     EXPECT_EQ(FormularBetrag(0.0004, z), " ");
     EXPECT_EQ(TextGetrimmt(FormularBetrag(1234.5, z)).back(), '0');
+    // A percentage box: whole rates without decimals, others with them, 0 blank.
+    z.code = 'P';
+    z.n = 6;
+    for (auto [x, text] : {std::pair{27.0, "27"}, {33.5, "33,50"}, {100.0, "100"}, {0.0, ""}})
+        EXPECT_EQ(TextGetrimmt(FormularBetrag(x, z)), text) << x;
     const int32_t tag = TagesNummer(1962, 3, 14);
     EXPECT_EQ(Datum(tag), "14.03.1962");
     EXPECT_EQ(Datum(KeinDatum), "");

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <functional>
 
 #include <string>
 #include <vector>
@@ -303,21 +304,81 @@ TEST(Formularauswahl, DruckrundeMitPapierfragenDuplexUndAbbruch) {
     EXPECT_EQ(fragen[0], "Bitte das amtliches Formular\r  Hauptvordruck, Seite 1\reinlegen");
     EXPECT_FALSE(jobs[0].blanko);
 
-    // As a preview the jobs do not print directly; with no ticks nothing runs.
+    // As a preview: one prompt naming every ticked sheet, then one job that
+    // shows them all; with no ticks nothing runs.
     jobs.clear();
-    d.prompt = nullptr;
+    fragen.clear();
+    d.prompt = [&](const std::string& t) {
+        fragen.push_back(t);
+        return true;
+    };
     d.vorschau = true;
-    EXPECT_EQ(FormulareDrucken(w, d), 3);
+    EXPECT_EQ(FormulareDrucken(w, d), 1);
+    ASSERT_EQ(fragen.size(), 1u);
+    EXPECT_EQ(fragen[0], "Bitte das amtliches Formular\r  Hauptvordruck, Seite 1\r  Hauptvordruck, Seite 2\r"
+                         "  Hauptvordruck, Seite 4\reinlegen");
+    ASSERT_EQ(jobs.size(), 1u);
     EXPECT_FALSE(jobs[0].direkt);
+    EXPECT_EQ(jobs[0].blaetter, (std::vector<int>{11, 12, 14}));
     jobs.clear();
+    d.prompt = [](const std::string&) { return false; };  // "Abbrechen": no preview
+    EXPECT_EQ(FormulareDrucken(w, d), 0);
+    EXPECT_TRUE(jobs.empty());
+    d.prompt = nullptr;
     EXPECT_EQ(FormulareDrucken(Formularwahl{}, d), 0);
     EXPECT_TRUE(jobs.empty());
 
     // A failed job ends the run.
+    d.vorschau = false;
     d.auftrag = [&](const Druckauftrag& a) {
         jobs.push_back(a);
         return false;
     };
     EXPECT_EQ(FormulareDrucken(w, d), 1);
     EXPECT_EQ(jobs.size(), 1u);
+}
+
+// Main form page 2 declares the annexes the return prints, keeps the user's own
+// ticks, and the check names a ticked annex without data.
+TEST(Formularauswahl, BeigefuegteAnlagenAusDenGedrucktenUndDenHaken) {
+    struct Fall {
+        const char* name;
+        std::function<void(CaseRecord&)> setzen;
+        bool kap, nSie, v, kinder;
+        int vZahl, kinderZahl;
+        std::vector<std::string> ohneDaten;
+    };
+    const std::vector<Fall> faelle = {
+        {"nichts", [](CaseRecord&) {}, false, false, false, false, 0, 0, {}},
+        {"gedruckt", [](CaseRecord& r) {
+             r.SetzeBool(Feld::AnlKapFlag, true);
+             r.SetzeBool(Feld::AnlVFlag, true, 1);
+             r.SetzeBool(Feld::AnlVFlag, true, 3);
+             r.SetzeBool(Feld::KindAnlFlag, true, 2);
+             r.SetzeBool(Feld::KindAnlFlag, true, 6);
+         }, true, false, true, true, 2, 2, {}},
+        {"nur angekreuzt", [](CaseRecord& r) {
+             r.SetzeBool(Feld::AnlKap, true);
+             r.SetzeDbl(Feld::AnlVZahl, 2);
+         }, true, false, true, false, 2, 0, {"Anlage KAP", "Anlage V"}},
+        {"Ehegatte nur gemeinsam", [](CaseRecord& r) { r.SetzeBool(Feld::AnlNFlagSie, true); },
+         false, false, false, false, 0, 0, {}},
+        {"Ehegatte gemeinsam", [](CaseRecord& r) {
+             r.SetzeBool(Feld::Splitting, true);
+             r.SetzeBool(Feld::AnlNFlagSie, true);
+         }, false, true, false, false, 0, 0, {}},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        CaseRecord r;
+        f.setzen(r);
+        const BeigefuegteAnlagen a = AnlagenDerErklaerung(r);
+        EXPECT_EQ(a.kap, f.kap);
+        EXPECT_EQ(a.nSie, f.nSie);
+        EXPECT_EQ(a.v, f.v);
+        EXPECT_EQ(a.kinder, f.kinder);
+        EXPECT_EQ(a.vZahl, f.vZahl);
+        EXPECT_EQ(a.kinderZahl, f.kinderZahl);
+        EXPECT_EQ(AngekreuzteAnlagenOhneDaten(r), f.ohneDaten);
+    }
 }
