@@ -55,6 +55,7 @@
 #include "shell/txinterview.h"
 #include "shell/txnavigator.h"
 #include "widgets/eingabefeld.h"
+#include "widgets/zugang.h"
 
 namespace quarnel::gui {
 
@@ -113,16 +114,6 @@ QColor ZuQColor(uint32_t bgr) {
 bool Existiert(const std::string& pfad) {
     std::error_code ec;
     return std::filesystem::exists(pfad, ec);
-}
-
-// The letter a caption marks with "&" ("T&eil II": E), or none.
-QChar Kennbuchstabe(const QString& text) {
-    for (int i = 0; i + 1 < text.size(); ++i)
-        if (text[i] == u'&') {
-            if (text[i + 1] != u'&') return text[i + 1].toUpper();
-            ++i;
-        }
-    return {};
 }
 
 // The tab that Alt + `buchstabe` chooses on a page: the notebooks around the
@@ -282,6 +273,10 @@ TF_GlobMain::TF_GlobMain(const Startschalter& schalter, const Verzeichnisse& ver
     StatusleisteAnlegen();
     TimerAnlegen();
     FarbeSetzen();
+    KnoepfeBenennen(this);
+    Fensterbuchstaben() = Menuebuchstaben(this);
+    SeitentastenEinrichten(mdi_, qobject_cast<QAbstractButton*>(Knopf(QStringLiteral("SpeedNavigatorVorBtn"))),
+                           qobject_cast<QAbstractButton*>(Knopf(QStringLiteral("SpeedNavigatorRueckBtn"))));
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, &TF_GlobMain::F1Gedrueckt);
@@ -784,6 +779,7 @@ bool TF_GlobMain::SeitenTaste(QKeyEvent* k, bool ausfuehren) {
     for (QWidget* w = fokus; w && !seite; w = w->parentWidget())
         if (auto* rahmen = qobject_cast<QMdiSubWindow*>(w->parentWidget()))
             seite = rahmen == seitenansicht_ ? nullptr : w;
+    if (!seite) seite = OffeneSeite(mdi_, seitenansicht_);  // the focus in the side view
     if (!seite) return false;
     const auto [nb, i] = SeitenReiter(seite, fokus, QChar(k->key()).toUpper());
     if (!nb) return false;
@@ -1089,7 +1085,7 @@ void TF_GlobMain::SaldoAnzeigen(double saldo) {
     }
     const SaldoAnzeige a = SaldoText(saldo);
     p->setText(U(a.text));
-    p->setStyleSheet(a.rot ? QStringLiteral("color: red") : QStringLiteral("color: green"));
+    p->setStyleSheet(QStringLiteral("color: #%1").arg(a.rot ? SaldoRot : SaldoGruen, 6, 16, QLatin1Char('0')));
 }
 
 void TF_GlobMain::SaldoLeeren() {
