@@ -136,20 +136,6 @@ std::pair<QTabWidget*, int> SeitenReiter(QWidget* seite, QWidget* fokus, QChar b
     return {nullptr, -1};
 }
 
-// Shows the tab and puts the focus on its first field (on the tab itself
-// when it has none).
-void ReiterWaehlen(QTabWidget* nb, int i) {
-    nb->setCurrentIndex(i);
-    QWidget* blatt = nb->widget(i);
-    for (QWidget* z = blatt->nextInFocusChain(); z && z != blatt; z = z->nextInFocusChain())
-        if (blatt->isAncestorOf(z) && z->isVisible() && z->isEnabled() &&
-            (z->focusPolicy() & Qt::TabFocus) && !qobject_cast<QTabBar*>(z)) {
-            z->setFocus(Qt::ShortcutFocusReason);
-            return;
-        }
-    nb->tabBar()->setFocus(Qt::ShortcutFocusReason);
-}
-
 void Warten(int ms) {
     QElapsedTimer t;
     t.start();

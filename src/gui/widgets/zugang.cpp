@@ -240,6 +240,18 @@ QString ReiterbuchstabenVergeben(const std::vector<QTabWidget*>& notizbuecher,
     return genutzt;
 }
 
+void ReiterWaehlen(QTabWidget* nb, int i, Qt::FocusReason grund) {
+    nb->setCurrentIndex(i);
+    QWidget* blatt = nb->widget(i);
+    for (QWidget* z = blatt->nextInFocusChain(); z && z != blatt; z = z->nextInFocusChain())
+        if (blatt->isAncestorOf(z) && z->isVisible() && z->isEnabled() &&
+            (z->focusPolicy() & Qt::TabFocus) && !qobject_cast<QTabBar*>(z)) {
+            z->setFocus(grund);
+            return;
+        }
+    nb->tabBar()->setFocus(grund);
+}
+
 namespace {
 
 QString Tippname(const QWidget* w) {
@@ -267,22 +279,13 @@ QTabWidget* NotizbuchUm(QWidget* w) {
     return nullptr;
 }
 
-// Shows the next (or previous) tab that can be chosen and puts the focus on
-// its first field, or on the tab bar when it has none.
+// Shows the next (or previous) tab that can be chosen.
 void ReiterWeiter(QTabWidget* nb, int schritt) {
     const int n = nb->count();
     for (int k = 1; k < n; ++k) {
         const int i = ((nb->currentIndex() + schritt * k) % n + n) % n;
         if (!nb->isTabEnabled(i) || !nb->isTabVisible(i)) continue;
-        nb->setCurrentIndex(i);
-        QWidget* blatt = nb->widget(i);
-        for (QWidget* z = blatt->nextInFocusChain(); z && z != blatt; z = z->nextInFocusChain())
-            if (blatt->isAncestorOf(z) && z->isVisible() && z->isEnabled() &&
-                (z->focusPolicy() & Qt::TabFocus) && !qobject_cast<QTabBar*>(z)) {
-                z->setFocus(Qt::TabFocusReason);
-                return;
-            }
-        nb->tabBar()->setFocus(Qt::TabFocusReason);
+        ReiterWaehlen(nb, i, Qt::TabFocusReason);
         return;
     }
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <Qt>
 #include <QStringList>
 #include <vector>
 
@@ -63,6 +64,10 @@ QString ReiterbuchstabenVergeben(const std::vector<QTabWidget*>& notizbuecher,
 // tabs (apart from the main window's menus) and names for the fields of
 // rows and grids laid out by hand.
 void SeiteErschliessen(QWidget* seite, const std::vector<QTabWidget*>& notizbuecher);
+
+// Shows tab i and puts the focus on its first field (on the tab bar when it
+// has none).
+void ReiterWaehlen(QTabWidget* nb, int i, Qt::FocusReason grund = Qt::ShortcutFocusReason);
 
 // Names every tool button below `wurzel` by its tool tip, now and whenever
 // the tool tip changes.
