@@ -122,6 +122,10 @@ std::vector<Baustein> ZeileGliedern(std::string_view zeile) {
             zellen.push_back(it->str());
         return {{Baustein::Zeile, zellen}};
     }
+    // A whole number after a dot leader ("Beiträge . . 37246").
+    static const std::regex zahlzeile(R"(^(.*?[^ .].*?)(?: \.)+\s+(-?[0-9.]*[0-9](?: DM| %)?)\s*$)");
+    if (std::regex_match(t, m, zahlzeile))
+        return {{Baustein::Zeile, {Cp1252ZuUtf8(OhneLeiste(m[1].str())), m[2].str()}}};
     return {Textbaustein(t)};
 }
 
