@@ -843,6 +843,12 @@ void BescheidSchreiber::Betragszeile(int einzug, std::string_view label, int lei
                                      int luecke) {
     Zeile(Leerzeichen(einzug) + Gekuerzt(label) + Punktleiste(leiste) + Leerzeichen(luecke) +
           FormatMaske(BetragMaske, x));
+    Form(label, {FormatMaske(BetragMaske, x)});
+}
+
+void BescheidSchreiber::Form(std::string_view label, std::vector<std::string> betraege) {
+    text_.formen.resize(text_.zeilen.size());
+    text_.formen.back() = {true, std::string(label), std::move(betraege)};
 }
 
 void BescheidSchreiber::BetragszeilePositiv(int einzug, std::string_view label, int leiste,
@@ -862,6 +868,7 @@ void BescheidSchreiber::Paarzeile(int einzug, std::string_view label, int leiste
     };
     Zeile(Leerzeichen(einzug) + Gekuerzt(label) + Punktleiste(leiste) + Leerzeichen(luecke) +
           feld(er) + "   " + feld(sie));
+    Form(label, {feld(er), feld(sie)});
 }
 
 void BescheidSchreiber::BlockBeginn() {

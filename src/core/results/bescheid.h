@@ -64,6 +64,8 @@ class BescheidSchreiber {
     int Nummer() const { return nummer_; }
 
   private:
+    // What the last line is to a reader: a caption and its amounts.
+    void Form(std::string_view label, std::vector<std::string> betraege);
     Ergebnistext& text_;
     int nummer_ = 1;
     bool blockOffen_ = false;

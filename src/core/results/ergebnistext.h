@@ -32,13 +32,23 @@ struct KeepTogether {
     }
 };
 
+// What a writer knows of one line beyond its text: an amount row's caption
+// and amounts (Windows-1252; "" for a column left empty).
+struct Zeilenform {
+    bool betrag = false;
+    std::string label;
+    std::vector<std::string> betraege;
+};
+
 // What one result producer leaves behind.
 struct Ergebnistext {
     ResultLines zeilen;
     KeepTogether bloecke;
+    std::vector<Zeilenform> formen;  // by line, as far as the writer says
     void Leeren() {
         zeilen.clear();
         bloecke.Leeren();
+        formen.clear();
     }
 };
 

@@ -20,6 +20,7 @@
 #include "pages/seitenzustand.h"
 #include "pages/sonderausgaben.h"
 #include "widgets/maskenfeld.h"
+#include "widgets/zugang.h"
 
 namespace quarnel::gui {
 
@@ -51,11 +52,7 @@ BetragFeld* Anzeigefeld(TForm11& s, Feld f, int element, const QString& name,
     b->setObjectName(name);
     b->SetzeMaske(QString::fromLatin1(maske));
     b->setFixedWidth(16 + 7 * static_cast<int>(std::strlen(maske)));
-    b->setReadOnly(true);
-    b->setFocusPolicy(Qt::NoFocus);
-    QPalette p = b->palette();
-    p.setColor(QPalette::Base, p.color(QPalette::Window));
-    b->setPalette(p);
+    Ergebnisfeld(b);
     b->setProperty("hilfeNummer", int(Def(f).nr));
     Bindung bi;
     bi.feld = f;

@@ -10,6 +10,7 @@
 #include "pages/seitenzustand.h"
 #include "widgets/auswahl.h"
 #include "widgets/maskenfeld.h"
+#include "widgets/zugang.h"
 
 namespace quarnel::gui {
 
@@ -112,9 +113,9 @@ TF_ErSie::TF_ErSie(Seitenumgebung& u, QWidget* eltern) : TForm11(u, 0, eltern) {
         connect(b, &QPushButton::clicked, this, [this] { BehinderungOeffnen(2); });
     connect(OvcNb(), &QTabWidget::currentChanged, this, [this](int i) {
         const QString t = OvcNb()->tabText(i);
-        umgebung_.SetzeFormularblatt(t == QStringLiteral("An&lage") ||
-                                             t == QStringLiteral("Sons&t") ||
-                                             t == QStringLiteral("&Ausland")
+        umgebung_.SetzeFormularblatt(ReiterGleich(t, QStringLiteral("An&lage")) ||
+                                             ReiterGleich(t, QStringLiteral("Sons&t")) ||
+                                             ReiterGleich(t, QStringLiteral("&Ausland"))
                                          ? 12
                                          : 11);
     });

@@ -10,6 +10,7 @@
 
 #include "pages/seiten_kap.h"
 #include "widgets/maskenfeld.h"
+#include "widgets/zugang.h"
 
 namespace quarnel::gui {
 
@@ -96,11 +97,7 @@ BetragFeld* Summenfeld(const QString& name) {
     f->setObjectName(name);
     f->SetzeMaske(QStringLiteral("iii,iii.ii"));
     f->setFixedWidth(16 + 7 * 10);
-    f->setReadOnly(true);
-    f->setFocusPolicy(Qt::NoFocus);
-    QPalette p = f->palette();
-    p.setColor(QPalette::Base, p.color(QPalette::Window));
-    f->setPalette(p);
+    Ergebnisfeld(f);
     return f;
 }
 

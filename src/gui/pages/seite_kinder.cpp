@@ -13,6 +13,7 @@
 #include "pages/seitenzustand.h"
 #include "widgets/auswahl.h"
 #include "widgets/maskenfeld.h"
+#include "widgets/zugang.h"
 
 namespace quarnel::gui {
 
@@ -231,8 +232,8 @@ void TF_Kind::FormActivate() {
 
 void TF_Kind::Blatt() {
     const QString t = OvcNb()->tabText(OvcNb()->currentIndex());
-    int blatt = (t == QStringLiteral("&Kindschaft") || t == QStringLiteral("&Wohnung") ||
-                 t == QStringLiteral("&Einkommen"))
+    int blatt = (ReiterGleich(t, QStringLiteral("&Kindschaft")) || ReiterGleich(t, QStringLiteral("&Wohnung")) ||
+                 ReiterGleich(t, QStringLiteral("&Einkommen")))
                     ? 22
                     : 21;
     if (instanz_ >= 5) blatt += 2;

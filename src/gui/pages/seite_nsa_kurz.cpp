@@ -22,6 +22,7 @@ constexpr FeldZusatz NsaZusatz[] = {
     {"Vwl4Betrag", Spar},
     {"BestaetVorsorge", nullptr, 0, 0, ZNormal,
      "Die Angaben zu den Vorsorgeaufwendungen sind vollständig"},
+    {"ZeitenNichtbesch", nullptr, 0, 0, ZNormal, "Zeiten und Gründe der Nichtbeschäftigung"},
 };
 
 constexpr Zeilenplan NsaZeilen[] = {
@@ -58,6 +59,7 @@ constexpr FeldZusatz KurzZusatz[] = {
     {"KiGeld1", Kind, 0, 5000},    {"KiGeld2", Kind, 0, 5000},    {"KiGeld3", Kind, 0, 5000},
     {"KiGeld4", Kind, 0, 5000},    {"KiGeld5", Kind, 0, 5000},    {"KiGeld6", Kind, 0, 5000},
     {"Kurz_FamilienstandLB", nullptr, 0, 0, ZNormal, "Familienstand / Tabelle"},
+    {"AbHaushilfe", nullptr, 0, 0, ZNormal, "- Haushaltshilfe / Heimunterbringung"},
 };
 
 constexpr Zeilenplan KurzZeilen[] = {

@@ -9,6 +9,7 @@
 #include "pages/sonderausgaben.h"
 #include "pages/werbungskosten.h"
 #include "widgets/maskenfeld.h"
+#include "widgets/zugang.h"
 
 namespace quarnel::gui {
 
@@ -138,11 +139,7 @@ BetragFeld* Anzeigefeld(const QString& name) {
     auto* f = new BetragFeld;
     f->setObjectName(name);
     f->SetzeMaske(QString::fromLatin1(GanzeDM));
-    f->setReadOnly(true);
-    f->setFocusPolicy(Qt::NoFocus);
-    QPalette p = f->palette();
-    p.setColor(QPalette::Base, p.color(QPalette::Window));
-    f->setPalette(p);
+    Ergebnisfeld(f);
     return f;
 }
 

@@ -10,6 +10,7 @@
 #include "pages/seitenzustand.h"
 #include "pages/sonderausgaben.h"
 #include "widgets/maskenfeld.h"
+#include "widgets/zugang.h"
 
 namespace quarnel::gui {
 
@@ -335,11 +336,7 @@ TF_SaSpende::TF_SaSpende(Seitenumgebung& u, QWidget* eltern)
         stiftungErg_->setObjectName(QStringLiteral("StiftungErg"));
         stiftungErg_->SetzeMaske(QStringLiteral("i,iii,iii.ii"));
         stiftungErg_->setFixedWidth(Steuer(Feld::StiftFA)->width());
-        stiftungErg_->setReadOnly(true);
-        stiftungErg_->setFocusPolicy(Qt::NoFocus);
-        QPalette p = stiftungErg_->palette();
-        p.setColor(QPalette::Base, p.color(QPalette::Window));
-        stiftungErg_->setPalette(p);
+        Ergebnisfeld(stiftungErg_);
         auto* l = new QLabel(QStringLiteral("Ergibt Summe (gerundet)"), stift);
         // Below the last foundation row, before the stretch.
         g->addWidget(l, zeile + 1, 0);

@@ -15,6 +15,7 @@
 #include "calc/betrag.h"
 #include "widgets/auswahl.h"
 #include "widgets/maskenfeld.h"
+#include "widgets/zugang.h"
 
 namespace quarnel::gui {
 
@@ -35,6 +36,8 @@ struct Gitter {
     QGridLayout* lay = nullptr;
     int zeile = 0;
     bool kopfDa = false;
+    QString ueberschrift;        // the last heading across the tab
+    std::map<int, QString> koepfe;  // the column headings of the rows below, by column
 };
 
 QWidget* NeuerReiter(QTabWidget* nb, const QString& titel, Gitter& g) {
@@ -126,15 +129,82 @@ QWidget* SteuerAnlegen(const FeldDef& d, const FeldZusatz* z, const Seitenbeschr
     return w;
 }
 
-// A shown value the user does not type into: no focus, no edit, the
-// background of a disabled field.
+// A shown value the user does not type into: no edit, the background of a
+// disabled field, yet reachable with Tab and named like every field.
 void Gesperrt(QWidget* w) {
-    if (auto* e = qobject_cast<QLineEdit*>(w)) {
-        e->setReadOnly(true);
-        e->setFocusPolicy(Qt::NoFocus);
-        QPalette p = e->palette();
-        p.setColor(QPalette::Base, p.color(QPalette::Window));
-        e->setPalette(p);
+    Ergebnisfeld(qobject_cast<QLineEdit*>(w));
+}
+
+// The person a field of a person column belongs to: names ending in "Er" or
+// "Sie", also before a running number ("AnteilSie3").
+int Person(const FeldDef& d) {
+    if (IstSieFeld(d)) return 2;
+    std::string_view n = d.name;
+    while (!n.empty() && n.back() >= '0' && n.back() <= '9') n.remove_suffix(1);
+    if (n.ends_with("Sie") || n.ends_with("Ehefrau")) return 2;
+    if (n.ends_with("Er") || n.ends_with("Stpfl") || std::string_view(d.beschriftung) == "Stpfl./Ehemann")
+        return 1;
+    return 0;
+}
+
+// A row with one field of each person.
+bool PersonenZeile(const std::vector<Feld>& felder) {
+    bool er = false, sie = false;
+    for (Feld f : felder) {
+        const int p = Person(Def(f));
+        er = er || p == 1;
+        sie = sie || p == 2;
+    }
+    return er && sie;
+}
+
+// How the fields of one row are named: by the row's caption (a field alone
+// without one by the heading above it), in person columns with the person,
+// under column headings with the heading, a check box "ja" by the question
+// of its row.
+struct Zeilennamen {
+    QString zeile;
+    QLabel* beschriftung;
+    bool personen;
+    const Gitter& g;
+
+    void Benennen(QWidget* w, const FeldDef& d, size_t k, int spalte) const {
+        auto* knopf = qobject_cast<QAbstractButton*>(w);
+        if (knopf && Sprechtext(knopf->text()).size() > 3 && !personen) {
+            FeldBenennen(w, knopf->text());
+            return;
+        }
+        const int p = personen ? Person(d) : 0;
+        const QString basis = Sprechtext(zeile).isEmpty() ? Sprechtext(g.ueberschrift) : Sprechtext(zeile);
+        QString name = p ? Personenname(basis, p == 2) : basis;
+        const QString eigen = Sprechtext(U(d.beschriftung));
+        const auto kopf = g.koepfe.find(spalte);
+        if (!p && kopf != g.koepfe.end() && !Sprechtext(kopf->second).isEmpty())
+            name += (name.isEmpty() ? QString() : QStringLiteral(" – ")) + Sprechtext(kopf->second);
+        // A further field of the row with a caption of its own that stands nowhere.
+        else if (!p && k > 0 && !knopf && !eigen.isEmpty() && eigen != name)
+            name += QStringLiteral(" – ") + eigen;
+        FeldBenennen(w, name, k == 0 ? beschriftung : nullptr);
+    }
+};
+
+// Two fields of one row never share a name: the later one says which end
+// of a period it is, or its place.
+void EindeutigInDerZeile(TForm11& seite, const std::vector<Feld>& felder) {
+    QStringList namen;
+    for (Feld f : felder) {
+        QWidget* w = seite.Steuer(f);
+        if (!w) continue;
+        QString name = w->accessibleName();
+        if (namen.contains(name)) {
+            const std::string_view n = Def(f).name;
+            name += n.ends_with("Bis") ? QStringLiteral(" – bis")
+                    : n.ends_with("Von") || n.ends_with("Vom")
+                        ? QStringLiteral(" – von")
+                        : QStringLiteral(" (%1)").arg(namen.size() + 1);
+            w->setAccessibleName(name);
+        }
+        namen << name;
     }
 }
 
@@ -252,6 +322,9 @@ void SeiteAufbauen(TForm11& seite, const Seitenbeschreibung& b, int element) {
         for (const Zeile& r : liste) {
             if (r.felder.empty()) {
                 const QStringList teile = U(r.beschriftung).split(u'|');
+                g.koepfe.clear();
+                if (teile.size() == 1) g.ueberschrift = teile[0];
+                for (int k = 1; k < teile.size(); ++k) g.koepfe[2 * k] = teile[k];
                 for (int k = 0; k < teile.size(); ++k) {
                     auto* l = new QLabel(teile[k]);
                     l->setWordWrap(true);
@@ -285,12 +358,14 @@ void SeiteAufbauen(TForm11& seite, const Seitenbeschreibung& b, int element) {
                                    !(erstZ && erstZ->beschriftung) && !r.beschriftung &&
                                    text.size() > 3;
             const bool kastenZeile = knopfVorn && r.felder.size() == 1;
+            QLabel* zeilenLbl = nullptr;
             if (!knopfVorn) {
-                auto* l = new QLabel(text.trimmed());
-                l->setWordWrap(true);
-                l->setObjectName(U(erst.name) + QStringLiteral("Lbl"));
-                g.lay->addWidget(l, g.zeile, 0);
+                zeilenLbl = new QLabel(text.trimmed());
+                zeilenLbl->setWordWrap(true);
+                zeilenLbl->setObjectName(U(erst.name) + QStringLiteral("Lbl"));
+                g.lay->addWidget(zeilenLbl, g.zeile, 0);
             }
+            const Zeilennamen namen{text, zeilenLbl, paar || PersonenZeile(r.felder), g};
             for (size_t k = 0; k < r.felder.size(); ++k) {
                 const Feld f = r.felder[k];
                 const FeldDef& d = Def(f);
@@ -310,6 +385,12 @@ void SeiteAufbauen(TForm11& seite, const Seitenbeschreibung& b, int element) {
                         auto* l = new QLabel(U(d.beschriftung).trimmed());
                         l->setObjectName(U(d.name) + QStringLiteral("Lbl"));
                         g.lay->addWidget(l, g.zeile, spalte - 1);
+                        // "bis" alone says little: with the row's caption before it.
+                        const QString zeile = Sprechtext(text);
+                        FeldBenennen(w, zeile.isEmpty() || zeile == Sprechtext(l->text())
+                                            ? l->text()
+                                            : zeile + QStringLiteral(" – ") + Sprechtext(l->text()),
+                                     l);
                     }
                     if (r.felder.size() == 1 && d.typ == FeldTyp::Text)
                         g.lay->addWidget(w, g.zeile, spalte, 1, -1);  // a long text takes the row
@@ -317,6 +398,11 @@ void SeiteAufbauen(TForm11& seite, const Seitenbeschreibung& b, int element) {
                         g.lay->addWidget(w, g.zeile, spalte, Qt::AlignLeft);
                     else
                         g.lay->addWidget(w, g.zeile, spalte);
+                }
+                if (w->accessibleName().isEmpty()) {
+                    int z = 0, spalte = 0, h = 0, b = 0;
+                    g.lay->getItemPosition(g.lay->indexOf(w), &z, &spalte, &h, &b);
+                    namen.Benennen(w, d, k, spalte);
                 }
                 Bindung bi;
                 bi.feld = f;
@@ -334,6 +420,7 @@ void SeiteAufbauen(TForm11& seite, const Seitenbeschreibung& b, int element) {
                 seite.Bindungen().push_back(bi);
                 if (!bi.nurLesen && !(z && z->art == ZGesperrt)) seite.FeldAnschliessen(w);
             }
+            EindeutigInDerZeile(seite, r.felder);
             ++g.zeile;
         }
     }

@@ -8,6 +8,7 @@
 #include "pages/seiten_www.h"
 #include "pages/seitenzustand.h"
 #include "widgets/maskenfeld.h"
+#include "widgets/zugang.h"
 
 namespace quarnel::gui {
 
@@ -77,14 +78,10 @@ class WwwFeld : public BetragFeld {
     QString zusatz_;
 };
 
-// A shown value: no focus, no edit, the tint of a disabled field.
+// A shown value: no edit, the tint of a disabled field, reachable with Tab.
 WwwFeld* Anzeigefeld(const QString& name, const char* maske, const char* zusatz = "") {
     auto* f = new WwwFeld(name, maske, false, zusatz);
-    f->setReadOnly(true);
-    f->setFocusPolicy(Qt::NoFocus);
-    QPalette p = f->palette();
-    p.setColor(QPalette::Base, p.color(QPalette::Window));
-    f->setPalette(p);
+    Ergebnisfeld(f);
     return f;
 }
 

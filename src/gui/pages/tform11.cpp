@@ -20,6 +20,8 @@
 #include "pages/tf_anlage.h"
 #include "widgets/auswahl.h"
 #include "widgets/maskenfeld.h"
+#include "widgets/zugang.h"
+#include "widgets/zugang.h"
 
 namespace quarnel::gui {
 
@@ -84,7 +86,7 @@ TForm11::~TForm11() = default;
 QWidget* TForm11::Reiter(const QString& titel) const {
     for (QTabWidget* nb : Notizbuecher())
         for (int i = 0; i < nb->count(); ++i) {
-            if (nb->tabText(i) != titel) continue;
+            if (!ReiterGleich(nb->tabText(i), titel)) continue;
             QWidget* w = nb->widget(i);
             if (auto* rollen = qobject_cast<QScrollArea*>(w)) return rollen->widget();
             return w;
@@ -101,7 +103,7 @@ std::vector<QTabWidget*> TForm11::Notizbuecher() const {
 bool TForm11::ReiterZeigen(const QString& titel) {
     for (QTabWidget* nb : Notizbuecher())
         for (int i = 0; i < nb->count(); ++i) {
-            if (nb->tabText(i) != titel) continue;
+            if (!ReiterGleich(nb->tabText(i), titel)) continue;
             // The outer tabs that hold this notebook first.
             for (QTabWidget* aussen : Notizbuecher())
                 for (int k = 0; aussen != nb && k < aussen->count(); ++k)
@@ -114,7 +116,7 @@ bool TForm11::ReiterZeigen(const QString& titel) {
 
 int TForm11::ReiterIndex(const QString& titel) const {
     for (int i = 0; i < nb_->count(); ++i)
-        if (nb_->tabText(i) == titel) return i;
+        if (ReiterGleich(nb_->tabText(i), titel)) return i;
     return -1;
 }
 
@@ -233,6 +235,7 @@ void TForm11::showEvent(QShowEvent* e) {
     if (gezeigt_) return;
     gezeigt_ = true;
     FormShow();
+    SeiteErschliessen(this, Notizbuecher());  // after the page has set its tab captions
     FormActivate();
 }
 
@@ -362,10 +365,13 @@ void TForm11::Schliessen() {
 void TForm11::Zeitraum(Feld von, Feld bis, int32_t min, int32_t max) {
     datumsregeln_.push_back({von, bis, true, min, max});
     datumsregeln_.push_back({bis, von, false, min, max});
+    for (DatumFeld* d : {Datum(von), Datum(bis)})
+        if (d) d->SetzeBereich(min, max, d->Hinweis());
 }
 
 void TForm11::Datumsbereich(Feld feld, int32_t min, int32_t max) {
     datumsregeln_.push_back({feld, Feld::Anzahl_, false, min, max});
+    if (DatumFeld* d = Datum(feld)) d->SetzeBereich(min, max, d->Hinweis());
 }
 
 void TForm11::DatumEnter(DatumFeld* d) {

@@ -11,12 +11,14 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 #include <QApplication>
 
 #include "case/zeichensatz.h"
 #include "print/berichtspieler.h"
 #include "print/druckausgabe.h"
+#include "results/gliederungsansicht.h"
 #include "results/textdatei.h"
 #include "shell/kleinfenster.h"
 
@@ -91,7 +93,14 @@ TxGlobView::TxGlobView(QWidget* hauptfenster, const Ergebnistext& text, Einstell
     liste_->setUniformItemSizes(true);
     liste_->setFont(SchriftAusWahl(einst_.viewerSchrift));
     liste_->setContextMenuPolicy(Qt::CustomContextMenu);
-    senkrecht->addWidget(liste_, 1);
+    liste_->setAccessibleName(QStringLiteral("Ergebnis, Textzeilen"));
+    // On screen the notice reads as a document; the lines stay beside it.
+    auto* ansichten = new QTabWidget(this);
+    ansichten->setObjectName(QStringLiteral("Ansichten"));
+    gliederung_ = new Gliederungsansicht(text_, ansichten);
+    ansichten->addTab(gliederung_, QStringLiteral("&Gegliedert"));
+    ansichten->addTab(liste_, QStringLiteral("&Textzeilen"));
+    senkrecht->addWidget(ansichten, 1);
 
     auto* unten = new QHBoxLayout;
     auto* vorschau = Knopf(this, "VorschauBtn", "&Vorschau", "Vorschau der Druckausgabe.");
@@ -130,7 +139,7 @@ TxGlobView::TxGlobView(QWidget* hauptfenster, const Ergebnistext& text, Einstell
         m.exec(liste_->viewport()->mapToGlobal(p));
     });
     resize(width(), 480);
-    liste_->setFocus();
+    gliederung_->setFocus();
 }
 
 void TxGlobView::Zeigen(QWidget* hauptfenster, const Ergebnistext& text, Einstellungen& einst,

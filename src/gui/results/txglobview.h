@@ -19,6 +19,7 @@ class QPushButton;
 namespace quarnel::gui {
 
 class Druckausgabe;
+class Gliederungsansicht;
 
 struct ErgebnisDienste {
     Meldungen* meldungen = nullptr;
@@ -41,6 +42,7 @@ class TxGlobView : public Tform13 {
                        Druckausgabe& druck, const ErgebnisDienste& dienste);
 
     QListView* Liste() const { return liste_; }
+    Gliederungsansicht* Gliederung() const { return gliederung_; }
     bool Beschaeftigt() const { return beschaeftigt_; }
 
     void VorschauBtnClick();
@@ -60,6 +62,7 @@ class TxGlobView : public Tform13 {
     Druckausgabe& druck_;
     ErgebnisDienste dienste_;
     QListView* liste_;
+    Gliederungsansicht* gliederung_;
     bool beschaeftigt_ = false;
 };
 

@@ -56,6 +56,7 @@
 #include "shell/txinterview.h"
 #include "shell/txnavigator.h"
 #include "widgets/eingabefeld.h"
+#include "widgets/zugang.h"
 
 namespace quarnel::gui {
 
@@ -116,16 +117,6 @@ bool Existiert(const std::string& pfad) {
     return std::filesystem::exists(pfad, ec);
 }
 
-// The letter a caption marks with "&" ("T&eil II": E), or none.
-QChar Kennbuchstabe(const QString& text) {
-    for (int i = 0; i + 1 < text.size(); ++i)
-        if (text[i] == u'&') {
-            if (text[i + 1] != u'&') return text[i + 1].toUpper();
-            ++i;
-        }
-    return {};
-}
-
 // The tab that Alt + `buchstabe` chooses on a page: the notebooks around the
 // focus first, the innermost first, then the page's other visible ones. Tabs
 // of one notebook with the same letter take turns, from the one shown on.
@@ -144,20 +135,6 @@ std::pair<QTabWidget*, int> SeitenReiter(QWidget* seite, QWidget* fokus, QChar b
                 return {nb, i};
         }
     return {nullptr, -1};
-}
-
-// Shows the tab and puts the focus on its first field (on the tab itself
-// when it has none).
-void ReiterWaehlen(QTabWidget* nb, int i) {
-    nb->setCurrentIndex(i);
-    QWidget* blatt = nb->widget(i);
-    for (QWidget* z = blatt->nextInFocusChain(); z && z != blatt; z = z->nextInFocusChain())
-        if (blatt->isAncestorOf(z) && z->isVisible() && z->isEnabled() &&
-            (z->focusPolicy() & Qt::TabFocus) && !qobject_cast<QTabBar*>(z)) {
-            z->setFocus(Qt::ShortcutFocusReason);
-            return;
-        }
-    nb->tabBar()->setFocus(Qt::ShortcutFocusReason);
 }
 
 void Warten(int ms) {
@@ -283,6 +260,10 @@ TF_GlobMain::TF_GlobMain(const Startschalter& schalter, const Verzeichnisse& ver
     StatusleisteAnlegen();
     TimerAnlegen();
     FarbeSetzen();
+    KnoepfeBenennen(this);
+    Fensterbuchstaben() = Menuebuchstaben(this);
+    SeitentastenEinrichten(mdi_, qobject_cast<QAbstractButton*>(Knopf(QStringLiteral("SpeedNavigatorVorBtn"))),
+                           qobject_cast<QAbstractButton*>(Knopf(QStringLiteral("SpeedNavigatorRueckBtn"))));
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, &TF_GlobMain::F1Gedrueckt);
@@ -787,6 +768,7 @@ bool TF_GlobMain::SeitenTaste(QKeyEvent* k, bool ausfuehren) {
     for (QWidget* w = fokus; w && !seite; w = w->parentWidget())
         if (auto* rahmen = qobject_cast<QMdiSubWindow*>(w->parentWidget()))
             seite = rahmen == seitenansicht_ ? nullptr : w;
+    if (!seite) seite = OffeneSeite(mdi_, seitenansicht_);  // the focus in the side view
     if (!seite) return false;
     const auto [nb, i] = SeitenReiter(seite, fokus, QChar(k->key()).toUpper());
     if (!nb) return false;
@@ -1092,7 +1074,7 @@ void TF_GlobMain::SaldoAnzeigen(double saldo) {
     }
     const SaldoAnzeige a = SaldoText(saldo);
     p->setText(U(a.text));
-    p->setStyleSheet(a.rot ? QStringLiteral("color: red") : QStringLiteral("color: green"));
+    p->setStyleSheet(QStringLiteral("color: #%1").arg(a.rot ? SaldoRot : SaldoGruen, 6, 16, QLatin1Char('0')));
 }
 
 void TF_GlobMain::SaldoLeeren() {

@@ -191,11 +191,20 @@ void BetragFeld::SetzeMaske(const QString& maske) {
     min_ = -max_;
     setMaxLength(bild_.vorkomma + bild_.vorkomma / 3 + bild_.nachkomma + 5);
     Anzeigen();
+    BereichBeschreiben();
 }
 
 void BetragFeld::SetzeBereich(double min, double max) {
     min_ = min;
     max_ = max;
+    BereichBeschreiben();
+}
+
+// The range is said with the field (the status bar, where the program shows
+// hints, is not read out).
+void BetragFeld::BereichBeschreiben() {
+    setAccessibleDescription(QStringLiteral("Eingabebereich ") + BetragAnzeigen(bild_, min_) +
+                             QStringLiteral(" bis ") + BetragAnzeigen(bild_, max_));
 }
 
 void BetragFeld::SetzeWert(double w) {
@@ -248,6 +257,12 @@ void DatumFeld::SetzeBereich(int32_t von, int32_t bis, const QString& hinweis) {
     hinweis_ = hinweis;
     setToolTip(hinweis);
     setStatusTip(hinweis);
+    const bool offen = von <= 0 && bis >= TagesNummer(3999, 12, 31);
+    setAccessibleDescription(offen ? QStringLiteral("Datum als TT.MM.JJJJ")
+                                   : QStringLiteral("Eingabebereich ") +
+                                         QString::fromStdString(DatumText(von)) +
+                                         QStringLiteral(" bis ") +
+                                         QString::fromStdString(DatumText(bis)));
 }
 
 void DatumFeld::Anzeigen() {

@@ -92,6 +92,7 @@ class BetragFeld : public MaskenFeld {
     void WertZuruecksetzen() override { wert_ = eintritt_; }
 
   private:
+    void BereichBeschreiben();
     QString maske_;
     Bildmaske bild_;
     double min_, max_;
