@@ -51,8 +51,6 @@ void TF_GlobMain::NavigatorClick() {
 void TF_GlobMain::NavigatorVorRueck(bool vor) {
     const int tag = vor ? 1 : 2;
     KnopfpaarZeigen(tag, false);
-    menue_.PopBisGrund();
-    MenuezustandAnwenden();
     const CaseRecord& r = verw_->Satz();
     const SeitenOrt ziel =
         vor ? NaechsteSeite(r, aktBereich_, aktSeite_) : VorigeSeite(r, aktBereich_, aktSeite_);

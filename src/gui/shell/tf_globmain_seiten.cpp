@@ -48,15 +48,20 @@ QMdiSubWindow* TF_GlobMain::SeiteEinfuegen(QWidget* seite) {
     QMdiSubWindow* w = mdi_->addSubWindow(seite, Qt::FramelessWindowHint);
     w->setAttribute(Qt::WA_DeleteOnClose);
     const bool unterseite = seite->property("unterseite").toBool();
-    connect(w, &QObject::destroyed, this, [this, unterseite] {
+    // The level this page rises to is its own: once the menu has fallen to
+    // its base since (the next page opening), the close pops nothing, or it
+    // would take the level of the page that is open now.
+    const int grundzug = menue_.Grundzug();
+    connect(w, &QObject::destroyed, this, [this, unterseite, grundzug] {
         QMetaObject::invokeMethod(
             this,
-            [this, unterseite] {
+            [this, unterseite, grundzug] {
                 // Back from a subordinate page: the side view shows the
                 // page's help again, whether or not it asked for it.
                 if (unterseite && hilfeseite_ == 0 && SeitenzustandGlobal().hilfeseite == 0)
                     hilfeseite_ = 999;
-                FensterGewechselt(Fensterart::Keins);
+                FensterGewechselt(grundzug == menue_.Grundzug() ? Fensterart::Keins
+                                                                : Fensterart::Seitenansicht);
             },
             Qt::QueuedConnection);
     });
