@@ -16,7 +16,7 @@
 #include "fall_ab.h"
 #include "pages/belastungen.h"
 #include "pages/kinder.h"
-#include "pages/seiten_sa.h"
+#include "pages/seite_sonderausgaben2.h"
 #include "pages/seitenzustand.h"
 #include "results/bescheid.h"
 #include "results/ergebnistext.h"

@@ -12,7 +12,7 @@
 
 #include "fall.h"
 #include "pages/seiten.h"
-#include "pages/seiten_ab.h"
+#include "pages/seite_belastungen.h"
 #include "pages/tf_anlage.h"
 #include "seitentest.h"
 

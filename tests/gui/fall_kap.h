@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "fall.h"
-#include "pages/seiten_kap.h"
+#include "pages/seite_kapital.h"
 #include "seitentest.h"
 #include "widgets/auswahl.h"
 

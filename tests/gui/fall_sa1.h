@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "fall.h"
-#include "pages/seiten_sa1.h"
+#include "pages/seite_sonderausgaben.h"
 #include "seitentest.h"
 
 namespace fall {

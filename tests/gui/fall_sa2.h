@@ -13,7 +13,7 @@
 
 #include "fall.h"
 #include "pages/seiten.h"
-#include "pages/seiten_sa.h"
+#include "pages/seite_sonderausgaben2.h"
 #include "pages/tf_anlage.h"
 #include "seitentest.h"
 

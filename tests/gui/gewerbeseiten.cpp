@@ -16,7 +16,7 @@
 #include "case/zeichensatz.h"
 #include "fall_gse.h"
 #include "pages/einkuenfte_seiten.h"
-#include "pages/seiten_gse.h"
+#include "pages/seite_gewerbe.h"
 #include "results/bescheid.h"
 #include "seitentest.h"
 

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -22,6 +23,7 @@
 #include <QVBoxLayout>
 #include <QtTest>
 #include <fstream>
+#include <set>
 
 #include "calc/berechnung.h"
 #include "calc/deklaration.h"
@@ -33,6 +35,9 @@
 #include "shell/falldialoge.h"
 #include "shell/kleinfenster.h"
 #include "shell/tf_globlfdview.h"
+#include "shell/tf_memo.h"
+#include "shell/txnavigator.h"
+#include "shell/notiz.h"
 #include "shell/qtdienste.h"
 #include "shell/tf_globmain.h"
 #include "shell/tform13.h"
@@ -578,6 +583,75 @@ class HauptfensterTest : public QObject {
         QVERIFY(a.haupt->Startbild()->isVisible());
         QCOMPARE(a.haupt->Formularblatt(), 11);
         a.haupt->close();
+    }
+
+    // The menu follows the page that is open, whichever way it was reached:
+    // forward and backward through ten pages, the navigator, and a note
+    // written on a page the forward button reached.
+    void menuezustand_folgt_der_offenen_seite() {
+        Aufbau a;
+        a.haupt->fall.seiteErzeugen = a.echteSeiten;
+        a.Zeigen();
+        a.senke.antworten = {Antwort::OK, Antwort::Nein};
+        a.haupt->D_NeuItemClick();
+        QVERIFY(a.haupt->SeitenSchliessen());
+        a.haupt->Fall().Satz().SetzeInt(Feld::ErSie_FamilienstandLB, 0);
+        a.haupt->SeiteOeffnen(1, 1);
+        enum Zug { Vor, Rueck, Navigator };
+        struct Schritt {
+            Zug zug;
+            SeitenOrt ziel;  // the navigator's choice
+        };
+        std::vector<Schritt> zuege(9, {Vor, {}});
+        zuege.insert(zuege.end(), {{Rueck, {}}, {Rueck, {}}, {Navigator, {4, 3}}, {Vor, {}},
+                                   {Navigator, {1, 1}}, {Vor, {}}, {Rueck, {}}});
+        std::set<SeitenOrt> besucht{{a.haupt->AktBereich(), a.haupt->AktSeite()}};
+        for (const Schritt& s : zuege) {
+            const SeitenOrt vorher(a.haupt->AktBereich(), a.haupt->AktSeite());
+            if (s.zug == Navigator) {
+                BeiModal([&](QWidget* w) {
+                    auto* d = qobject_cast<TxNavigator*>(w);
+                    QVERIFY(d && d->SeiteMarkieren(s.ziel.first, s.ziel.second));
+                    d->GeheZuClick();
+                });
+                a.haupt->NavigatorClick();
+            } else {
+                a.haupt->NavigatorVorRueck(s.zug == Vor);
+            }
+            QTest::qWait(30);  // the old page's close handlers run
+            const SeitenOrt jetzt(a.haupt->AktBereich(), a.haupt->AktSeite());
+            const QByteArray wo =
+                QByteArray::number(jetzt.first) + "." + QByteArray::number(jetzt.second);
+            QVERIFY2(jetzt != vorher, wo.constData());
+            besucht.insert(jetzt);
+            QVERIFY2(a.haupt->SeitenOffen(), wo.constData());
+            QVERIFY2(a.haupt->Menue().Stufe() == 2, wo.constData());
+            for (const char* an : {"E_Verlassen", "NavigatorStopBtn", "SpeedNavigatorStopBtn",
+                                   "NotizBitBtn", "MemoBitBtn", "NavigatorVorBtn"})
+                QVERIFY2(a.An(an), wo + " " + an);
+            for (const char* aus : {"D_NeuItem", "D_OpenItem", "SpeedNeuBtn", "SpeedOpenBtn",
+                                    "SpeedFragen", "SpeedExitBtn"})
+                QVERIFY2(!a.An(aus), wo + " " + aus);
+        }
+        QVERIFY(besucht.size() >= 10);
+
+        // A note on the page the forward button reached.
+        a.haupt->NavigatorVorRueck(true);
+        QTest::qWait(30);
+        const int bereich = a.haupt->AktBereich(), seite = a.haupt->AktSeite();
+        BeiModal([&](QWidget* w) {
+            auto* m = qobject_cast<TF_Memo*>(w);
+            QVERIFY(m);
+            m->Editor1->setPlainText(QStringLiteral("Beleg fehlt"));
+            m->accept();
+        });
+        qobject_cast<QAbstractButton*>(a.haupt->Knopf(QStringLiteral("NotizBitBtn")))->click();
+        QVERIFY(SeitenmerkerTest(a.haupt->Fall().Satz(), SM_Notiz, bereich, seite));
+        QCOMPARE(NotizOeffnen(a.haupt->Fall().Notizen(), bereich, seite).text,
+                 std::string("Beleg fehlt"));
+        QVERIFY(a.haupt->SeitenSchliessen());
+        QTRY_COMPARE(a.haupt->Menue().Stufe(), 1);
+        QVERIFY(a.An("D_NeuItem"));
     }
 
     void seiten_speichern_vor_sichern_und_beenden() {

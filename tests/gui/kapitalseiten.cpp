@@ -14,7 +14,7 @@
 #include "calc/deklaration.h"
 #include "case/zeichensatz.h"
 #include "fall_kap.h"
-#include "pages/seiten_kap.h"
+#include "pages/seite_kapital.h"
 #include "print/druckausgabe.h"
 #include "results/bescheid.h"
 #include "seitentest.h"

@@ -15,7 +15,7 @@
 #include "case/zeichensatz.h"
 #include "fall_rente.h"
 #include "hauptfenstertest.h"
-#include "pages/seiten_rente.h"
+#include "pages/seite_renten.h"
 #include "pages/seitentabelle.h"
 #include "results/bescheid.h"
 #include "seitentest.h"

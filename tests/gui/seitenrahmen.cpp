@@ -8,11 +8,14 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QtTest>
+#include <cmath>
 #include <cstring>
+#include <memory>
 #include <set>
 
 #include "calc/betrag.h"
 #include "pages/seitenbau.h"
+#include "pages/seitentabelle.h"
 #include "pages/seitenzustand.h"
 #include "pages/tf_anlage.h"
 #include "seitentest.h"
@@ -148,6 +151,53 @@ class SeitenrahmenTest : public QObject {
                 }
             }
         }
+    }
+
+    // Every navigator page of the protocol opens current: on a case whose
+    // results are stale (every field of the page class set as `setze` sets
+    // it, nothing computed), the page shows what its computation gives, and
+    // the spouse's fields are enabled exactly under the splitting table.
+    void jede_seite_ist_beim_oeffnen_aktuell() {
+        int rechnende = 0;
+        for (int bereich = 1; bereich <= 16; ++bereich)
+            for (int nr = 1; nr <= 8; ++nr)
+                for (const bool splitting : {false, true}) {
+                    seitentest::Umgebung u;
+                    NeuerFallDatensatz(u.Satz());
+                    std::unique_ptr<TForm11> probe(SeiteErzeugen(u, bereich, nr));
+                    if (!probe) break;
+                    const Seitenbeschreibung* b = probe->Protokoll();
+                    probe.reset();
+                    if (!b) break;
+                    Muster(u.Satz(), b->klasse);
+                    u.Satz().SetzeBool(Feld::Splitting, splitting);
+                    u.Satz().SetzeBool(Feld::Grundtabelle, !splitting);
+                    const QByteArray wo = QByteArray(b->klasse) + " " +
+                                          QByteArray::number(bereich) + "." +
+                                          QByteArray::number(nr);
+                    TForm11* seite = seitentest::SeiteOeffnen(u, bereich, nr);
+                    QVERIFY2(seite && seite->Geladen(), wo);
+                    if (b->rechnung) {
+                        rechnende += !splitting;
+                        CaseRecord nochmal = u.Satz();
+                        b->rechnung(nochmal, seite->Instanz());
+                        QVERIFY2(nochmal == u.Satz(), wo);
+                        for (const Bindung& bi : seite->Bindungen())
+                            if (auto* x = qobject_cast<BetragFeld*>(bi.steuer))
+                                QVERIFY2(std::fabs(x->Wert() - (Def(bi.feld).typ == FeldTyp::Double
+                                                                     ? u.Satz().Dbl(bi.feld, bi.element)
+                                                                     : u.Satz().Int(bi.feld, bi.element))) < 0.51,
+                                         wo + " " + Def(bi.feld).id);
+                    }
+                    if (b->ehegatte && std::strcmp(b->ehegatte, "Sie") != 0)
+                        for (const QString& id : QString::fromLatin1(b->ehegatte).split(u' '))
+                            QVERIFY2(seite->Steuer(*FeldNachId(id.toStdString()))->isEnabled() ==
+                                         splitting,
+                                     wo + " " + id.toLatin1());
+                    delete seite;
+                }
+        // The insurance, annuity and church-tax pages, the persons' expense pages and more.
+        QVERIFY(rechnende >= 25);
     }
 
     void jedes_eingabefeld_hat_ein_steuerelement() {

@@ -15,7 +15,7 @@
 #include "case/feldwerte.h"
 #include "fall_www.h"
 #include "hauptfenstertest.h"
-#include "pages/seiten_www.h"
+#include "pages/tf_www.h"
 #include "pages/seitentabelle.h"
 #include "seitentest.h"
 #include "shell/anzeige.h"

@@ -18,7 +18,7 @@
 #include "hauptfenstertest.h"
 #include "pages/einkuenfte_seiten.h"
 #include "pages/fahrzeug.h"
-#include "pages/seiten_wk.h"
+#include "pages/seite_werbungskosten.h"
 #include "pages/seitentabelle.h"
 #include "pages/seitenzustand.h"
 #include "pages/tf_anlage.h"

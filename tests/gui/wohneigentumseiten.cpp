@@ -12,7 +12,7 @@
 #include "calc/calcdaten.h"
 #include "calc/deklaration.h"
 #include "fall_fw.h"
-#include "pages/seiten_fw.h"
+#include "pages/seite_wohneigentum.h"
 #include "seitentest.h"
 #include "shell/tform13.h"
 #include "widgets/maskenfeld.h"

@@ -202,7 +202,11 @@ double Listensatz::Summe() const {
     std::memcpy(&d, bytes.data() + kListeSumme, 8);
     return d;
 }
-void Listensatz::SetzeSumme(double s) { std::memcpy(bytes.data() + kListeSumme, &s, 8); }
+// Stored rounded to the Pfennig: 869,9999999999999 is written as 870,00.
+void Listensatz::SetzeSumme(double s) {
+    s = RundenCent(s);
+    std::memcpy(bytes.data() + kListeSumme, &s, 8);
+}
 double Listensatz::ZeilenSumme() const {
     double s = 0;
     for (int z = 1; z <= Zeilen; ++z) s += ZeilenBetrag(z);

@@ -165,4 +165,13 @@ void BelastungsSeitenRechnen(CaseRecord& r) {
     AndereBelastungenRechnen(r);
 }
 
+void BehindertenSeiteRechnen(CaseRecord& r) {
+    BehindertenPauschRechnen(r);
+    HinterbliebenenRechnen(r);
+}
+
+void UnterstuetzungsSeiteRechnen(CaseRecord& r) {
+    for (int p = 1; p <= 3; ++p) UnterhaltRechnen(r, p);
+}
+
 }  // namespace quarnel

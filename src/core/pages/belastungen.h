@@ -35,6 +35,11 @@ void PflegeRechnen(CaseRecord& r);
 // paid and then to the taxpayer's part of it.
 void UnterhaltRechnen(CaseRecord& r, int person);
 
+// The page computations of the disability/survivors page and of the support
+// page: both Pauschbeträge, and the support of all three persons.
+void BehindertenSeiteRechnen(CaseRecord& r);
+void UnterstuetzungsSeiteRechnen(CaseRecord& r);
+
 // The balance of the other burdens: each line's expenses less its refunds
 // (never below 0) plus the list sum. Stores `Saldo` and returns it.
 double AndereBelastungenRechnen(CaseRecord& r);

@@ -26,7 +26,8 @@ double Eingabe(const CalcInput& e, Z zeile, int p) {
         case Z::Gewerbe: return e.GewIn(p);
         case Z::Selbstaendig: return e.SelbIn(p);
         case Z::Arbeitslohn: return e.Lohn(p);
-        case Z::Werbungskosten: return e.WerbKost(p);
+        // The Werbungskosten as the notice has them: with the commuting allowance.
+        case Z::Werbungskosten: return e.WerbKost(p) + e.WerbKostZus(p);
         case Z::Kapital: return e.KapIn(p);
         case Z::Vermietung: return e.VuVIn(p);
         case Z::Renten: return e.RenteIn(p);

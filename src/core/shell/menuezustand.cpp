@@ -145,6 +145,7 @@ void Menuezustand::Pop() {
 
 void Menuezustand::PopBisGrund() {
     while (stufe_ > 1) Pop();
+    ++grundzug_;
 }
 
 void Menuezustand::FensterGewechselt(Fensterart art) {

@@ -99,7 +99,11 @@ class Menuezustand {
     void Push(Menuestatus z);
     // Falls one level and restores what was saved there; at level 1 nothing changes.
     void Pop();
+    // Falls to level 1; every level saved before is gone for good.
     void PopBisGrund();
+    // Counts the falls to level 1: a window that rose a level remembers the
+    // count, and when it closes after a fall it has no level left to pop.
+    int Grundzug() const { return grundzug_; }
     // What the main window does when the active window changes.
     void FensterGewechselt(Fensterart art);
 
@@ -107,6 +111,7 @@ class Menuezustand {
     Zeile aktiv_{};
     std::array<Zeile, MaxStufe + 1> gespeichert_{};  // rows 1..MaxStufe
     int stufe_ = 1;
+    int grundzug_ = 0;
 };
 
 }  // namespace quarnel

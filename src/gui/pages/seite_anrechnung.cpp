@@ -3,7 +3,7 @@
 #include <QTabWidget>
 
 #include "pages/anrechnung.h"
-#include "pages/seiten_fw.h"
+#include "pages/seite_wohneigentum.h"
 
 namespace quarnel::gui {
 

@@ -15,8 +15,8 @@
 #include "pages/belastungen.h"
 #include "pages/kinder.h"
 #include "pages/seiten.h"
-#include "pages/seiten_ab.h"
-#include "pages/seiten_sa.h"
+#include "pages/seite_belastungen.h"
+#include "pages/seite_sonderausgaben2.h"
 #include "pages/seitenzustand.h"
 #include "pages/sonderausgaben.h"
 #include "widgets/maskenfeld.h"
@@ -162,6 +162,7 @@ const Seitenbeschreibung BeHiBeschreibung{
     nullptr,
     BeHiZusatz,
     BeHiZeilen,
+    {}, nullptr, &Seitenrechnen<&BehindertenSeiteRechnen>, 14,
 };
 
 constexpr FeldZusatz HiHeimZusatz[] = {
@@ -180,6 +181,7 @@ const Seitenbeschreibung HiHeimBeschreibung{
     "TF_AbHiHeim", "Haushaltshilfe, Heimunterbringung", "Haushaltshil&fe|Heim&unterbringung",
     nullptr,       Standard,                           nullptr,
     HiHeimZusatz,  HiHeimZeilen,
+    {}, nullptr, &Seitenrechnen<&HeimRechnen>, 14,
 };
 
 constexpr FeldZusatz PflegZusatz[] = {
@@ -196,6 +198,7 @@ const Seitenbeschreibung PflegBeschreibung{
     "TF_ABHPfleg", "Außergewöhnliche Belastung, Häusliche Pflege", "Häusliche &Pflege",
     nullptr,       Standard,                                       nullptr,
     PflegZusatz,   PflegZeilen,
+    {}, nullptr, &Seitenrechnen<&PflegeRechnen>, 14,
 };
 
 // The check boxes of a supported person, each on its own row.
@@ -227,6 +230,7 @@ const Seitenbeschreibung UntBeBeschreibung{
     {},
     UntBeZeilen,
     UntBeKnoepfe,
+    nullptr, &Seitenrechnen<&UnterstuetzungsSeiteRechnen>, 14,
 };
 
 constexpr FeldZusatz EinkZusatz[] = {
@@ -256,6 +260,7 @@ const Seitenbeschreibung EinkBeschreibung{
     "TF_AbEink",  "Angaben zum Einkommen bedürftiger Personen", "&Grundlage|&Einkünfte/Bezüge",
     nullptr,      Einkommen,                                    nullptr,
     EinkZusatz,   EinkZeilen,                                   EinkKnoepfe,
+    nullptr, &Seitenrechnen<&UnterhaltRechnen>, 14,
 };
 
 constexpr FeldZusatz AndereZusatz[] = {
@@ -277,51 +282,25 @@ constexpr Knopfplan AndereKnoepfe[] = {
 const Seitenbeschreibung AndereBeschreibung{
     "TF_AbAndere", "Andere außergewöhnliche Belastungen", "A&ufstellung", nullptr, Standard,
     nullptr,       AndereZusatz,                          AndereZeilen,   AndereKnoepfe,
+    nullptr, &Seitenrechnen<&AndereBelastungenRechnen>, 14,
 };
 
 }  // namespace
 
-// --- what the burden pages share ---------------------------------------------------------
+namespace {
 
-AbSeite::AbSeite(Seitenumgebung& u, int instanz, const Seitenbeschreibung& b, QWidget* eltern)
-    : TForm11(u, instanz, eltern) {
-    setObjectName(QString::fromLatin1(b.klasse));
-    SeiteAufbauen(*this, b, instanz_);
-    // A long header is cut at the page's edge rather than widening the page.
-    KopfPnl()->setMinimumWidth(1);
-    OvcNb()->setCurrentIndex(0);
-}
-
-void AbSeite::FormShow() {
-    TForm11::FormShow();
-    KopfPnl()->setText(QStringLiteral("  ") + InfoTitelLbl()->text());
-    umgebung_.SetzeFormularblatt(14);
-    AnzeigeRechnen();
-}
-
-void AbSeite::FormActivate() {
-    const bool erste = ersteAktivierung_;
-    TForm11::FormActivate();
-    if (erste) return;
-    // Back from a list or a subordinate page, however it was closed.
-    SeitenzustandGlobal().uebernahme = false;
-    DatenLaden();
-    AnzeigeRechnen();
-}
-
-void AbSeite::AnzeigeRechnen() {
-    SpeichernRechnenLaden([this](CaseRecord&) { Rechnen(); });
-}
-
-void AbSeite::UnterseiteNachSpeichern(TForm11* unterseite) {
-    if (!OffeneEingabeUebernehmen()) {
+// Opens a subordinate page of a burden page: the disability of a person,
+// the income of a supported person.
+void UnterseiteNachSpeichern(TForm11& seite, TForm11* unterseite) {
+    if (!seite.OffeneEingabeUebernehmen()) {
         delete unterseite;
         return;
     }
-    DatenSpeichern();
     SeitenzustandGlobal().unterseite = Unterseite::BehinderungVonPersonen;
-    UnterseiteOeffnen(unterseite);
+    seite.UnterseiteOeffnen(unterseite);
 }
+
+}  // namespace
 
 // --- TF_AbBeHi ---------------------------------------------------------------------------
 
@@ -329,7 +308,7 @@ const Seitenbeschreibung& TF_AbBeHi::Beschreibung() {
     return BeHiBeschreibung;
 }
 
-TF_AbBeHi::TF_AbBeHi(Seitenumgebung& u, QWidget* eltern) : AbSeite(u, 0, BeHiBeschreibung, eltern) {
+TF_AbBeHi::TF_AbBeHi(Seitenumgebung& u, QWidget* eltern) : TForm11(u, BeHiBeschreibung, 0, 0, eltern) {
     SeitenzustandGlobal().rueckkehr = false;
     auto* tabelle = new QWidget;
     auto* g = new QGridLayout(tabelle);
@@ -415,12 +394,12 @@ TF_AbBeHi::TF_AbBeHi(Seitenumgebung& u, QWidget* eltern) : AbSeite(u, 0, BeHiBes
 void TF_AbBeHi::FormShow() {
     // The children's allowances decide which rows count: current before the first load.
     KinderUndBehinderteRechnen(Satz());
-    AbSeite::FormShow();
+    TForm11::FormShow();
 }
 
 void TF_AbBeHi::FormActivate() {
     if (!ersteAktivierung_) SeitenzustandGlobal().rueckkehr = false;
-    AbSeite::FormActivate();
+    TForm11::FormActivate();
 }
 
 void TF_AbBeHi::DatenLaden() {
@@ -456,16 +435,10 @@ void TF_AbBeHi::Freigaben() {
     }
 }
 
-void TF_AbBeHi::Rechnen() {
-    CaseRecord& r = Satz();
-    BehindertenPauschRechnen(r);
-    HinterbliebenenRechnen(r);
-}
-
 void TF_AbBeHi::BehinderungBtnClick(int person) {
     if (person < 1 || person > 8) return;
     SeitenzustandGlobal().behinderungAufruf = static_cast<uint8_t>(person);
-    UnterseiteNachSpeichern(new TF_BehindN(umgebung_, person));
+    UnterseiteNachSpeichern(*this, new TF_BehindN(umgebung_, person));
 }
 
 // --- TF_AbHiHeim -------------------------------------------------------------------------
@@ -475,7 +448,7 @@ const Seitenbeschreibung& TF_AbHiHeim::Beschreibung() {
 }
 
 TF_AbHiHeim::TF_AbHiHeim(Seitenumgebung& u, QWidget* eltern)
-    : AbSeite(u, 0, HiHeimBeschreibung, eltern) {
+    : TForm11(u, HiHeimBeschreibung, 0, 0, eltern) {
     QGridLayout* g = Gitter(*this, QStringLiteral("Haushaltshil&fe"));
     g->setRowStretch(0, 0);
     g->addWidget(new QLabel(QStringLiteral("Warum wurde eine Haushaltshilfe beschäftigt?")), 0, 0);
@@ -512,10 +485,6 @@ void TF_AbHiHeim::DatenLaden() {
     TForm11::DatenLaden();
 }
 
-void TF_AbHiHeim::Rechnen() {
-    HeimRechnen(Satz());
-}
-
 void TF_AbHiHeim::HausHiBtnClick() {
     TF_HausHi::Oeffnen(*this, TF_HausHi::Aufruf::Belastung);
 }
@@ -527,11 +496,7 @@ const Seitenbeschreibung& TF_ABHPfleg::Beschreibung() {
 }
 
 TF_ABHPfleg::TF_ABHPfleg(Seitenumgebung& u, QWidget* eltern)
-    : AbSeite(u, 0, PflegBeschreibung, eltern) {}
-
-void TF_ABHPfleg::Rechnen() {
-    PflegeRechnen(Satz());
-}
+    : TForm11(u, PflegBeschreibung, 0, 0, eltern) {}
 
 // --- TF_AbUntBe --------------------------------------------------------------------------
 
@@ -540,7 +505,7 @@ const Seitenbeschreibung& TF_AbUntBe::Beschreibung() {
 }
 
 TF_AbUntBe::TF_AbUntBe(Seitenumgebung& u, QWidget* eltern)
-    : AbSeite(u, 0, UntBeBeschreibung, eltern) {
+    : TForm11(u, UntBeBeschreibung, 0, 0, eltern) {
     const int32_t ab1900 = TagesNummer(1900, 1, 1);
     for (Feld f : {Feld::GebDatP1, Feld::GebDatP2, Feld::GebDatP3})
         Datumsbereich(f, ab1900, LetzterTagSteuerjahr);
@@ -554,13 +519,9 @@ TF_AbUntBe::TF_AbUntBe(Seitenumgebung& u, QWidget* eltern)
         if (QWidget* w = Steuer(f)) w->setMinimumWidth(200);
 }
 
-void TF_AbUntBe::Rechnen() {
-    for (int p = 1; p <= 3; ++p) UnterhaltRechnen(Satz(), p);
-}
-
 void TF_AbUntBe::RechBtnClick(int person) {
     if (person < 1 || person > 3) return;
-    UnterseiteNachSpeichern(new TF_AbEink(umgebung_, person));
+    UnterseiteNachSpeichern(*this, new TF_AbEink(umgebung_, person));
 }
 
 // --- TF_AbEink ---------------------------------------------------------------------------
@@ -570,7 +531,8 @@ const Seitenbeschreibung& TF_AbEink::Beschreibung() {
 }
 
 TF_AbEink::TF_AbEink(Seitenumgebung& u, int person, QWidget* eltern)
-    : AbSeite(u, person < 1 || person > 3 ? 1 : person, EinkBeschreibung, eltern) {
+    : TForm11(u, EinkBeschreibung, person < 1 || person > 3 ? 1 : person,
+              person < 1 || person > 3 ? 1 : person, eltern) {
     umgebung_.SetzeHilfeseite(570);
     if (QGridLayout* g = Gitter(*this, QString::fromUtf8(Bezuege))) {
         zeitInLbl_ = new QLabel;
@@ -595,18 +557,17 @@ TF_AbEink::TF_AbEink(Seitenumgebung& u, int person, QWidget* eltern)
 }
 
 void TF_AbEink::FormShow() {
-    AbSeite::FormShow();
+    TForm11::FormShow();
     personPanel_->setText(QStringLiteral("%1. Person").arg(instanz_));
 }
 
-void TF_AbEink::Rechnen() {
-    CaseRecord& r = Satz();
-    const int p = instanz_;
-    const int32_t vom = r.Int(Feld::AufwVom, p), bis = r.Int(Feld::AufwBis, p);
+void TF_AbEink::DatenLaden() {
+    TForm11::DatenLaden();
+    const CaseRecord& r = Satz();
+    const int32_t vom = r.Int(Feld::AufwVom, instanz_), bis = r.Int(Feld::AufwBis, instanz_);
     const bool zeit = vom != KeinDatum && bis != KeinDatum;
     OvcNb()->setTabEnabled(ReiterIndex(QString::fromUtf8(Bezuege)), zeit);
     if (zeitInLbl_) zeitInLbl_->setText(QString::fromStdString(MonatsSpanneText(vom, bis)));
-    UnterhaltRechnen(r, p);
 }
 
 void TF_AbEink::FormClose() {
@@ -622,13 +583,9 @@ const Seitenbeschreibung& TF_AbAndere::Beschreibung() {
 }
 
 TF_AbAndere::TF_AbAndere(Seitenumgebung& u, QWidget* eltern)
-    : AbSeite(u, 0, AndereBeschreibung, eltern) {
+    : TForm11(u, AndereBeschreibung, 0, 0, eltern) {
     for (Feld f : {Feld::AbAndere_Art1, Feld::AbAndere_Art2})
         if (QWidget* w = Steuer(f)) w->setMinimumWidth(140);
-}
-
-void TF_AbAndere::Rechnen() {
-    AndereBelastungenRechnen(Satz());
 }
 
 }  // namespace quarnel::gui

@@ -6,7 +6,7 @@
 
 #include "calc/betrag.h"
 #include "pages/fahrzeug.h"
-#include "pages/seiten_wk.h"
+#include "pages/seite_werbungskosten.h"
 #include "widgets/auswahl.h"
 #include "widgets/maskenfeld.h"
 

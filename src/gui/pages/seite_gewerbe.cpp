@@ -7,7 +7,7 @@
 #include <QTabWidget>
 
 #include "pages/einkuenfte_seiten.h"
-#include "pages/seiten_gse.h"
+#include "pages/seite_gewerbe.h"
 
 namespace quarnel::gui {
 
@@ -62,6 +62,7 @@ const Seitenbeschreibung Gse1Beschreibung{
     "TF_GSE1",  "Einkünfte aus Gewerbebetrieb ", "&Gewinn|&Veräußerung|&Ergänzend|&Sonstiges",
     nullptr,    Standard,                        "Steuerpfl.|Ehefrau",
     Gse1Zusatz, Gse1Zeilen,
+    {}, nullptr, &Seitenrechnen<&GewinnRechnen>, 0, "Sie",
 };
 
 // --- Selbständige Arbeit -------------------------------------------------------------------
@@ -113,6 +114,7 @@ const Seitenbeschreibung Gse2Beschreibung{
     nullptr,    Standard,
     "Ehemann|Ehefrau",
     Gse2Zusatz, Gse2Zeilen,
+    {}, nullptr, &Seitenrechnen<&SelbstRechnen>, 0, "Sie",
 };
 
 // --- Land- und Forstwirtschaft ------------------------------------------------------------
@@ -125,76 +127,27 @@ constexpr Zeilenplan LufZeilen[] = {
 const Seitenbeschreibung LufBeschreibung{
     "TF_LuF", "Einkünfte aus Land- und Forstwirtschaft", "&Gewinn", nullptr, Standard,
     "Stpfl.|Ehegatte", {}, LufZeilen,
+    {}, nullptr, nullptr, 0, "Sie",
 };
 
-// A spouse's field or its caption: "GewSie1", "AnteilSie8", "LfdGewSie", "KopfSieLbl".
-bool IstSieName(const QString& n) {
-    static const QRegularExpression sie(QStringLiteral("Sie\\d*(Lbl)?$"));
-    return sie.match(n).hasMatch();
-}
-
 }  // namespace
-
-void EhegattenFelderFreigeben(TForm11& seite, bool splitting) {
-    for (const Bindung& b : seite.Bindungen())
-        if (IstSieName(QString::fromUtf8(Def(b.feld).name))) b.steuer->setEnabled(splitting);
-    for (QLabel* l : seite.findChildren<QLabel*>()) {
-        const QString t = l->text();
-        if (IstSieName(l->objectName()) || t == QStringLiteral("Ehefrau") || t == QStringLiteral("Ehegatte"))
-            l->setEnabled(splitting);
-    }
-}
-
-// --- what the profit pages share ---------------------------------------------------------------
-
-GewinnSeite::GewinnSeite(Seitenumgebung& u, const Seitenbeschreibung& b, Rechnung rechnung,
-                         QWidget* eltern)
-    : TForm11(u, 0, eltern), rechnung_(rechnung) {
-    setObjectName(QString::fromLatin1(b.klasse));
-    SeiteAufbauen(*this, b, 1);
-    OvcNb()->setCurrentIndex(0);
-}
-
-void GewinnSeite::FormShow() {
-    TForm11::FormShow();
-    KopfPnl()->setText(QStringLiteral("  ") + InfoTitelLbl()->text());
-    EhegattenFelderFreigeben(*this, Satz().Bool(Feld::Splitting));
-    // What is shown is what the entries give, also for a case stored otherwise.
-    AnzeigeRechnen();
-}
-
-void GewinnSeite::DatenSpeichern() {
-    TForm11::DatenSpeichern();
-    // The derived amounts follow what was stored (the spouse's only with
-    // joint assessment).
-    if (rechnung_) rechnung_(Satz());
-}
-
-void GewinnSeite::AnzeigeRechnen() {
-    if (rechnung_) SpeichernLaden();
-}
-
-void GewinnSeite::FeldVerlassen(QWidget* w) {
-    // Entry fields recompute when they are left; check boxes when clicked.
-    if (!qobject_cast<QLineEdit*>(w)) AnzeigeRechnen();
-}
 
 const Seitenbeschreibung& TF_GSE1::Beschreibung() {
     return Gse1Beschreibung;
 }
 TF_GSE1::TF_GSE1(Seitenumgebung& u, QWidget* eltern)
-    : GewinnSeite(u, Gse1Beschreibung, &GewinnRechnen, eltern) {}
+    : TForm11(u, Gse1Beschreibung, 0, 1, eltern) {}
 
 const Seitenbeschreibung& TF_GSE2::Beschreibung() {
     return Gse2Beschreibung;
 }
 TF_GSE2::TF_GSE2(Seitenumgebung& u, QWidget* eltern)
-    : GewinnSeite(u, Gse2Beschreibung, &SelbstRechnen, eltern) {}
+    : TForm11(u, Gse2Beschreibung, 0, 1, eltern) {}
 
 const Seitenbeschreibung& TF_LuF::Beschreibung() {
     return LufBeschreibung;
 }
 TF_LuF::TF_LuF(Seitenumgebung& u, QWidget* eltern)
-    : GewinnSeite(u, LufBeschreibung, nullptr, eltern) {}
+    : TForm11(u, LufBeschreibung, 0, 1, eltern) {}
 
 }  // namespace quarnel::gui

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 #include <string_view>
 
-#include "pages/seiten_kap.h"
+#include "pages/seite_kapital.h"
 #include "widgets/maskenfeld.h"
 #include "widgets/zugang.h"
 

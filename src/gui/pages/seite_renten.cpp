@@ -6,7 +6,7 @@
 
 #include "calc/betrag.h"
 #include "pages/einkuenfte_seiten.h"
-#include "pages/seiten_rente.h"
+#include "pages/seite_renten.h"
 #include "widgets/maskenfeld.h"
 
 namespace quarnel::gui {
@@ -54,6 +54,7 @@ const Seitenbeschreibung RenteBeschreibung{
     nullptr,
     RenteZusatz,
     RenteZeilen,
+    {}, nullptr, &Seitenrechnen<&RentenErtragRechnen>, 0,
 };
 
 // --- Sonstige Einkünfte ------------------------------------------------------------------
@@ -173,6 +174,7 @@ const Seitenbeschreibung SonstBeschreibung{
     nullptr,
     SonstZusatz,
     SonstZeilen,
+    {}, nullptr, &Seitenrechnen<&SonstEkRechnen>, 0,
 };
 
 // The spouse's column of the other-income page.
@@ -183,24 +185,6 @@ bool IstEhegattenFeld(Feld f) {
 
 }  // namespace
 
-// --- what both pages share ------------------------------------------------------------------
-
-EinkunftSeite::EinkunftSeite(Seitenumgebung& u, int instanz, const Seitenbeschreibung& b,
-                             Rechnung rechnung, QWidget* eltern)
-    : TForm11(u, instanz, eltern), rechnung_(rechnung) {
-    setObjectName(QString::fromLatin1(b.klasse));
-    SeiteAufbauen(*this, b, 1);
-    OvcNb()->setCurrentIndex(0);
-}
-
-void EinkunftSeite::FormShow() {
-    TForm11::FormShow();
-    // The results as the entries give them, also of a case set by field.
-    AnzeigeRechnen();
-}
-
-void EinkunftSeite::AnzeigeRechnen() { SpeichernRechnenLaden(rechnung_); }
-
 // --- TF_Rente -------------------------------------------------------------------------------
 
 const Seitenbeschreibung& TF_Rente::Beschreibung() {
@@ -208,7 +192,7 @@ const Seitenbeschreibung& TF_Rente::Beschreibung() {
 }
 
 TF_Rente::TF_Rente(Seitenumgebung& u, QWidget* eltern)
-    : EinkunftSeite(u, 0, RenteBeschreibung, &RentenErtragRechnen, eltern) {
+    : TForm11(u, RenteBeschreibung, 0, 1, eltern) {
     // The kind of annuity takes its row: its long entries do not widen the amount column.
     for (Feld f : {Feld::Rente_Art1, Feld::Rente_Art2, Feld::Art3, Feld::Art4}) {
         QWidget* w = Steuer(f);
@@ -221,7 +205,7 @@ TF_Rente::TF_Rente(Seitenumgebung& u, QWidget* eltern)
 }
 
 void TF_Rente::FormShow() {
-    EinkunftSeite::FormShow();
+    TForm11::FormShow();
     KopfPnl()->setText(QStringLiteral("  Einkünfte aus Renten"));
     const bool splitting = Satz().Bool(Feld::Splitting);
     for (const char* t : {"&1. R. - Eheg.", "&2. R. - Eheg."})
@@ -246,7 +230,7 @@ const Seitenbeschreibung& TF_SonstEk::Beschreibung() {
 }
 
 TF_SonstEk::TF_SonstEk(Seitenumgebung& u, int teil, QWidget* eltern)
-    : EinkunftSeite(u, teil, SonstBeschreibung, &SonstEkRechnen, eltern) {
+    : TForm11(u, SonstBeschreibung, teil, 1, eltern) {
     // The form's names: the outer notebook Nb1, the private sales' Nb2.
     nb2_ = OvcNb()->findChild<QTabWidget*>(QStringLiteral("Nb1"));
     nb2_->setObjectName(QStringLiteral("Nb2"));
@@ -263,7 +247,7 @@ TF_SonstEk::TF_SonstEk(Seitenumgebung& u, int teil, QWidget* eltern)
 }
 
 void TF_SonstEk::FormShow() {
-    EinkunftSeite::FormShow();
+    TForm11::FormShow();
     KopfPnl()->setText(QStringLiteral("  Sonstige Einkünfte"));
     // The spouse's column only with joint assessment.
     const bool splitting = Satz().Bool(Feld::Splitting);

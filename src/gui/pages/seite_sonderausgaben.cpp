@@ -4,7 +4,7 @@
 #include <QTabWidget>
 
 #include "calc/betrag.h"
-#include "pages/seiten_sa1.h"
+#include "pages/seite_sonderausgaben.h"
 #include "pages/seitenzustand.h"
 #include "pages/sonderausgaben.h"
 #include "pages/werbungskosten.h"
@@ -54,6 +54,7 @@ constexpr Knopfplan VersKnoepfe[] = {
 const Seitenbeschreibung VersBeschreibung{
     "TF_SAVers", "Versicherungen, Bauspar", "&Gesetzliche|&Private", nullptr, GanzeDM, nullptr,
     VersZusatz,  VersZeilen,                VersKnoepfe,
+    nullptr, &Seitenrechnen<&VorsorgeRechnen>, 0, "ZusPflegeEheg",
 };
 
 // --- Renten, dauernde Lasten, Unterhalt ------------------------------------------------------
@@ -74,6 +75,7 @@ const Seitenbeschreibung RdlBeschreibung{
     "TF_SaRDL", "Renten, Dauernde Lasten, Unterhalt ", "&Renten|&Lasten|&Unterhalt",
     nullptr,    MitPfennig,                           nullptr,
     RdlZusatz,  RdlZeilen,
+    {}, nullptr, &Seitenrechnen<&RentenLastenRechnen>, 0,
 };
 
 // --- Kirchensteuer, Steuerzinsen ---------------------------------------------------------------
@@ -87,6 +89,7 @@ const Seitenbeschreibung KiZiBeschreibung{
     "TF_SAKiZi", "Kirchensteuer, Steuerzinsen", "&Kirchensteuer|&Steuerzinsen",
     nullptr,     MitPfennig,                    nullptr,
     KiZiZusatz,
+    {}, {}, nullptr, &Seitenrechnen<&KirchensteuerRechnen>, 0,
 };
 
 // --- Verlustabzug, Verlustrücktrag ---------------------------------------------------------
@@ -106,6 +109,7 @@ const Seitenbeschreibung VaVrBeschreibung{
     "TF_SAVaVr", "Verlustabzug, Verlustrücktrag", "Verlustabz&ug|&Verlustrücktrag",
     nullptr,     "ii,iii,iii.ii",                 nullptr,
     {},          VaVrZeilen,
+    {}, nullptr, nullptr, 0, "VerlustAbEheg VerlustGleichEheg Ruecktrag2",
 };
 
 // The label of a heading row on `reiter` whose text is `text`.
@@ -156,49 +160,6 @@ void AnzeigeZeile(TForm11& s, const QString& reiter, const char* text, BetragFel
 
 }  // namespace
 
-// --- what these pages share ------------------------------------------------------------------
-
-SaRechenSeite::SaRechenSeite(Seitenumgebung& u, const Seitenbeschreibung& b, Rechnung rechnung,
-                             QWidget* eltern)
-    : TForm11(u, 0, eltern), rechnung_(rechnung) {
-    setObjectName(QString::fromLatin1(b.klasse));
-    SeiteAufbauen(*this, b, 1);
-    SeitenzustandGlobal().uebernahme = false;
-    OvcNb()->setCurrentIndex(0);
-}
-
-void SaRechenSeite::FormShow() {
-    TForm11::FormShow();
-    KopfPnl()->setText(QStringLiteral("  ") + InfoTitelLbl()->text());
-}
-
-void SaRechenSeite::DatenLaden() {
-    TForm11::DatenLaden();
-    const bool zusammen = Satz().Bool(Feld::Splitting);
-    for (QWidget* w : ehegFelder_) w->setEnabled(zusammen);
-    const bool grund = Satz().Bool(Feld::Grundtabelle);
-    for (QLabel* l : ehegLabels_) GrauKursiv(l, grund);
-}
-
-void SaRechenSeite::AnzeigeRechnen() {
-    if (rechnung_) SpeichernRechnenLaden(rechnung_);
-}
-
-void SaRechenSeite::FeldVerlassen(QWidget* w) {
-    // Entry fields recompute when they are left; check boxes when clicked.
-    if (!qobject_cast<QLineEdit*>(w)) AnzeigeRechnen();
-}
-
-void SaRechenSeite::EhegattenFelder(std::initializer_list<QWidget*> felder) {
-    for (QWidget* w : felder)
-        if (w) ehegFelder_.push_back(w);
-}
-
-void SaRechenSeite::EhegattenLabels(std::initializer_list<QLabel*> labels) {
-    for (QLabel* l : labels)
-        if (l) ehegLabels_.push_back(l);
-}
-
 // --- TF_SAVers -----------------------------------------------------------------------------------
 
 const Seitenbeschreibung& TF_SAVers::Beschreibung() {
@@ -206,7 +167,7 @@ const Seitenbeschreibung& TF_SAVers::Beschreibung() {
 }
 
 TF_SAVers::TF_SAVers(Seitenumgebung& u, QWidget* eltern)
-    : SaRechenSeite(u, VersBeschreibung, &VorsorgeRechnen, eltern) {
+    : TForm11(u, VersBeschreibung, 0, 1, eltern) {
     const QString gesetzlich = QStringLiteral("&Gesetzliche");
     for (int p = 0; p < 2; ++p) {
         const QString wer = p == 0 ? QStringLiteral("Stpfl") : QStringLiteral("Eheg");
@@ -217,7 +178,7 @@ TF_SAVers::TF_SAVers(Seitenumgebung& u, QWidget* eltern)
     AnzeigeZeile(*this, gesetzlich, AnteilAbText, anteilAb_[0], anteilAb_[1]);
     QLabel* eheg = Kopflabel(*this, gesetzlich, QStringLiteral("Ehegatte"));
     if (eheg) eheg->setObjectName(QStringLiteral("EhegLbl"));
-    EhegattenFelder({anteil_[1], anteilAb_[1], Steuer(Feld::ZusPflegeEheg)});
+    EhegattenFelder({anteil_[1], anteilAb_[1]});
     EhegattenLabels({eheg});
     KeinUmbruch(*this, gesetzlich);
     // Whole DM need less than the mask's width, and the two columns must fit.
@@ -225,7 +186,7 @@ TF_SAVers::TF_SAVers(Seitenumgebung& u, QWidget* eltern)
 }
 
 void TF_SAVers::DatenLaden() {
-    SaRechenSeite::DatenLaden();
+    TForm11::DatenLaden();
     for (int p = 1; p <= 2; ++p) {
         anteil_[p - 1]->SetzeWert(LohnkartenSumme(Satz(), Feld::AnTeilSoVer, p));
         anteilAb_[p - 1]->SetzeWert(LohnkartenSumme(Satz(), Feld::AgZuKV, p));
@@ -239,7 +200,7 @@ const Seitenbeschreibung& TF_SaRDL::Beschreibung() {
 }
 
 TF_SaRDL::TF_SaRDL(Seitenumgebung& u, QWidget* eltern)
-    : SaRechenSeite(u, RdlBeschreibung, &RentenLastenRechnen, eltern) {
+    : TForm11(u, RdlBeschreibung, 0, 1, eltern) {
     const int32_t ab1900 = TagesNummer(1900, 1, 1);
     Datumsbereich(Feld::ReLaeuftSeit, ab1900, LetzterTagSteuerjahr);
     Datumsbereich(Feld::ReGebAm, ab1900, LetzterTagSteuerjahr);
@@ -257,7 +218,7 @@ const Seitenbeschreibung& TF_SAKiZi::Beschreibung() {
 }
 
 TF_SAKiZi::TF_SAKiZi(Seitenumgebung& u, QWidget* eltern)
-    : SaRechenSeite(u, KiZiBeschreibung, &KirchensteuerRechnen, eltern) {
+    : TForm11(u, KiZiBeschreibung, 0, 1, eltern) {
     if (QWidget* zinsen = Reiter(QStringLiteral("&Steuerzinsen"))) {
         auto* l = new QLabel(QStringLiteral(
             "Ab 1999 werden Zinsen für Nachforderungen und Stundung von Steuern nicht "
@@ -271,12 +232,6 @@ TF_SAKiZi::TF_SAKiZi(Seitenumgebung& u, QWidget* eltern)
     KeinUmbruch(*this, QStringLiteral("&Kirchensteuer"));
 }
 
-void TF_SAKiZi::FormShow() {
-    SaRechenSeite::FormShow();
-    // The wage-card sum is current as soon as the page opens.
-    AnzeigeRechnen();
-}
-
 // --- TF_SAVaVr -----------------------------------------------------------------------------------
 
 const Seitenbeschreibung& TF_SAVaVr::Beschreibung() {
@@ -284,9 +239,7 @@ const Seitenbeschreibung& TF_SAVaVr::Beschreibung() {
 }
 
 TF_SAVaVr::TF_SAVaVr(Seitenumgebung& u, QWidget* eltern)
-    : SaRechenSeite(u, VaVrBeschreibung, nullptr, eltern) {
-    EhegattenFelder({Steuer(Feld::VerlustAbEheg), Steuer(Feld::VerlustGleichEheg),
-                     Steuer(Feld::Ruecktrag2)});
+    : TForm11(u, VaVrBeschreibung, 0, 1, eltern) {
     const QString eheg = QStringLiteral("Ehegatte");
     QLabel* abzug = Kopflabel(*this, QStringLiteral("Verlustabz&ug"), eheg);
     QLabel* ruecktrag = Kopflabel(*this, QStringLiteral("&Verlustrücktrag"), eheg);

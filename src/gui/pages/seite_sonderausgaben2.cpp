@@ -6,7 +6,7 @@
 #include <QTabWidget>
 
 #include "calc/betrag.h"
-#include "pages/seiten_sa.h"
+#include "pages/seite_sonderausgaben2.h"
 #include "pages/seitenzustand.h"
 #include "pages/sonderausgaben.h"
 #include "widgets/maskenfeld.h"
@@ -45,6 +45,7 @@ const Seitenbeschreibung HaHiBeschreibung{
     HaHiZusatz,
     HaHiZeilen,
     HaHiKnoepfe,
+    nullptr, nullptr, 0,
 };
 
 // --- education costs, school fees ----------------------------------------------------------
@@ -87,6 +88,7 @@ const Seitenbeschreibung AbKostBeschreibung{
     AbKostZusatz,
     AbKostZeilen,
     AbKostKnoepfe,
+    nullptr, &Seitenrechnen<&AusbildungskostenRechnen>, 0,
 };
 
 constexpr Feld SchulBez[] = {Feld::SGBezKi1, Feld::SGBezKi2, Feld::SGBezKi3,
@@ -148,6 +150,7 @@ const Seitenbeschreibung SpendeBeschreibung{
     SpendeZusatz,
     SpendeZeilen,
     SpendeKnoepfe,
+    nullptr, &Seitenrechnen<&SpendenRechnen>, 0,
 };
 
 // Puts a list button right of the amount field it fills, in the field's cell.
@@ -168,61 +171,6 @@ void KnopfNeben(QWidget* feld, QWidget* knopf) {
 
 }  // namespace
 
-// --- what the pages share ------------------------------------------------------------------
-
-SaSeite::SaSeite(Seitenumgebung& u, const Seitenbeschreibung& b, Rechnung rechnung,
-                 QWidget* eltern)
-    : TForm11(u, 0, eltern), rechnung_(rechnung) {
-    setObjectName(QString::fromLatin1(b.klasse));
-    SeitenzustandGlobal().uebernahme = false;
-    SeiteAufbauen(*this, b, 1);
-}
-
-void SaSeite::FormShow() {
-    TForm11::FormShow();
-    KopfPnl()->setText(QStringLiteral("  ") + InfoTitelLbl()->text());
-    AnzeigeRechnen();
-}
-
-void SaSeite::AnzeigeRechnen() {
-    if (rechnung_) SpeichernRechnenLaden(rechnung_);
-}
-
-void SaSeite::FeldVerlassen(QWidget* w) {
-    if (!qobject_cast<QLineEdit*>(w)) AnzeigeRechnen();
-}
-
-void SaSeite::ListeRufen(int liste, const QString& titel, int hilfeseite, Feld ziel,
-                         bool aufrunden) {
-    aufruf_ = 2;
-    aufrunden_ = aufrunden;
-    ListeOeffnen(liste, titel, hilfeseite, Betrag(ziel));
-}
-
-void SaSeite::ListenKnopf(const char* name, int liste, const QString& titel, int hilfeseite,
-                          Feld ziel, bool aufrunden) {
-    if (auto* b = findChild<QPushButton*>(QString::fromLatin1(name)))
-        connect(b, &QPushButton::clicked, this, [=, this] {
-            ListeRufen(liste, titel, hilfeseite, ziel, aufrunden);
-        });
-}
-
-void SaSeite::FormActivate() {
-    Seitenzustand& z = SeitenzustandGlobal();
-    if (!ersteAktivierung_) {
-        if (aufruf_ == 1) {
-            // Back from the subordinate page, however it was closed: its
-            // flag asks for the reload, not for a take-over.
-            z.uebernahme = false;
-            UnterseiteZurueck();
-        } else if (aufruf_ == 2 && z.uebernahme && aufrunden_) {
-            rueckgabe_ = AufrundenDM(umgebung_.Liste().Summe());
-        }
-        aufruf_ = 0;
-    }
-    TForm11::FormActivate();
-}
-
 // --- TF_SAHaHi ---------------------------------------------------------------------------
 
 const Seitenbeschreibung& TF_SAHaHi::Beschreibung() {
@@ -230,7 +178,7 @@ const Seitenbeschreibung& TF_SAHaHi::Beschreibung() {
 }
 
 TF_SAHaHi::TF_SAHaHi(Seitenumgebung& u, QWidget* eltern)
-    : SaSeite(u, HaHiBeschreibung, nullptr, eltern) {
+    : TForm11(u, HaHiBeschreibung, 0, 1, eltern) {
     if (auto* b = findChild<QPushButton*>(QStringLiteral("HausHiBtn")))
         connect(b, &QPushButton::clicked, this, &TF_SAHaHi::HausHiBtnClick);
     ListenKnopf("StBerBtn", 31, QStringLiteral("Liste der Steuerberatungskosten"), 560,
@@ -242,16 +190,11 @@ void TF_SAHaHi::DatenLaden() {
     // Current also for a case whose application was never opened here.
     HaushaltshilfeRechnen(Satz());
     HaushaltshilfeErgebnisUebernehmen(Satz());
-    SaSeite::DatenLaden();
+    TForm11::DatenLaden();
 }
 
 void TF_SAHaHi::HausHiBtnClick() {
-    aufruf_ = 1;
-    if (!TF_HausHi::Oeffnen(*this, TF_HausHi::Aufruf::Sonderausgabe)) aufruf_ = 0;
-}
-
-void TF_SAHaHi::UnterseiteZurueck() {
-    DatenLaden();
+    TF_HausHi::Oeffnen(*this, TF_HausHi::Aufruf::Sonderausgabe);
 }
 
 // --- TF_SaAbKost -------------------------------------------------------------------------
@@ -261,7 +204,7 @@ const Seitenbeschreibung& TF_SaAbKost::Beschreibung() {
 }
 
 TF_SaAbKost::TF_SaAbKost(Seitenumgebung& u, QWidget* eltern)
-    : SaSeite(u, AbKostBeschreibung, &AusbildungskostenRechnen, eltern) {
+    : TForm11(u, AbKostBeschreibung, 0, 1, eltern) {
     const QString titel = QStringLiteral("Liste der Ausbildungskosten");
     ListenKnopf("AusStpfBtn", 32, titel, 568, Feld::AusStpfDM, true);
     ListenKnopf("AusEheBtn", 33, titel, 568, Feld::AusEheDM, true);
@@ -282,12 +225,12 @@ TF_SaAbKost::TF_SaAbKost(Seitenumgebung& u, QWidget* eltern)
 }
 
 void TF_SaAbKost::FormShow() {
-    SaSeite::FormShow();
+    TForm11::FormShow();
     Freigaben();
 }
 
 void TF_SaAbKost::DatenLaden() {
-    SaSeite::DatenLaden();
+    TForm11::DatenLaden();
     const CaseRecord& r = Satz();
     for (int k = 0; k < 6; ++k)
         if (auto* l = findChild<QLabel*>(QStringLiteral("SGNameKi%1").arg(k + 1)))
@@ -322,7 +265,7 @@ const Seitenbeschreibung& TF_SaSpende::Beschreibung() {
 }
 
 TF_SaSpende::TF_SaSpende(Seitenumgebung& u, QWidget* eltern)
-    : SaSeite(u, SpendeBeschreibung, &SpendenRechnen, eltern) {
+    : TForm11(u, SpendeBeschreibung, 0, 1, eltern) {
     for (int g = 1; g <= 4; ++g) {
         const Spendengruppe& s = Spendengruppen[g - 1];
         ListenKnopf(s.knopf, 33 + g, QString::fromUtf8(s.titel), 562 + g, s.bestaetigt, false);
@@ -344,11 +287,10 @@ TF_SaSpende::TF_SaSpende(Seitenumgebung& u, QWidget* eltern)
         g->setRowStretch(zeile + 1, 0);
         g->setRowStretch(zeile + 2, 1);
     }
-    OvcNb()->setCurrentIndex(1);
 }
 
 void TF_SaSpende::DatenLaden() {
-    SaSeite::DatenLaden();
+    TForm11::DatenLaden();
     const CaseRecord& r = Satz();
     if (stiftungErg_)
         stiftungErg_->SetzeWert(r.Dbl(Feld::StiftStockErg) + r.Dbl(Feld::StiftSpendenErg));

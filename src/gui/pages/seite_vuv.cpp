@@ -9,7 +9,7 @@
 
 #include "calc/betrag.h"
 #include "pages/einkuenfte_seiten.h"
-#include "pages/seiten_gse.h"
+#include "pages/seite_gewerbe.h"
 #include "widgets/maskenfeld.h"
 
 namespace quarnel::gui {

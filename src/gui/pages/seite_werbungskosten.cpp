@@ -8,7 +8,7 @@
 #include "calc/betrag.h"
 #include "pages/fahrzeug.h"
 #include "pages/seitenzustand.h"
-#include "pages/seiten_wk.h"
+#include "pages/seite_werbungskosten.h"
 #include "pages/werbungskosten.h"
 #include "widgets/maskenfeld.h"
 
@@ -100,6 +100,7 @@ const Seitenbeschreibung FahrtBeschreibung{
     "TF_WKFahrt", "Fahrten zur Arbeit - ", "Allgemein|&Fahrt zur Arbeit|&Einsatzwechsel",
     nullptr,      Standard,                  nullptr,
     FahrtZusatz,  FahrtZeilen,             FahrtKnoepfe,
+    nullptr, &Seitenrechnen<&FahrtkostenRechnen>, 0,
 };
 
 // --- Beitrag Berufsverbände ---------------------------------------------------------------
@@ -112,6 +113,7 @@ constexpr Knopfplan VerbKnoepfe[] = {
 const Seitenbeschreibung VerbBeschreibung{
     "TF_WKBVerb", "Beitrag Berufsverbände - ", "A&ufstellung", nullptr, Standard, nullptr,
     {},           {},                          VerbKnoepfe,
+    nullptr, &Seitenrechnen<&VerbandsbeitraegeRechnen>, 0,
 };
 
 // --- Arbeitsmittel --------------------------------------------------------------------------
@@ -136,6 +138,7 @@ constexpr Knopfplan ArbMKnoepfe[] = {
 const Seitenbeschreibung ArbMBeschreibung{
     "TF_WKArbM", "Arbeitsmittel - ", "&Sofortiger Abzug|A&bschreibung", nullptr, Standard, nullptr,
     ArbMZusatz,  ArbMZeilen,         ArbMKnoepfe,
+    nullptr, &Seitenrechnen<&ArbeitsmittelRechnen>, 0,
 };
 
 // --- Verpflegungsaufwand -------------------------------------------------------------------
@@ -161,6 +164,7 @@ constexpr Zeilenplan VerpflZeilen[] = {
 const Seitenbeschreibung VerpflBeschreibung{
     "TF_WKVerpfl", "Verpflegungsaufwand - ", "&Einsatzwechsel|&Fahrtätigkeit", nullptr, Standard,
     nullptr,       VerpflZusatz,             VerpflZeilen,
+    {}, nullptr, &Seitenrechnen<&VerpflegungRechnen>, 0,
 };
 
 // --- Doppelte Haushaltsführung --------------------------------------------------------------
@@ -208,6 +212,7 @@ const Seitenbeschreibung DoppHBeschreibung{
     "TF_WKDoppH", "Doppelte Haush.-führung - ", "&Grundlage|&Fahrtkosten|&Unterkunft",
     nullptr,      Standard,                      nullptr,
     DoppHZusatz,  DoppHZeilen,                 DoppHKnoepfe,
+    nullptr, &Seitenrechnen<&DoppelteHaushaltRechnen>, 0,
 };
 
 // --- Arbeitszimmer -----------------------------------------------------------------------------
@@ -236,6 +241,7 @@ const Seitenbeschreibung ZimmerBeschreibung{
     nullptr,       Standard,             nullptr,
     ZimmerZusatz,  ZimmerZeilen,       ZimmerKnoepfe,
     "Ansatz0Rb Ansatz2400RB AnsatzUnbegRB",
+    &Seitenrechnen<&ArbeitszimmerRechnen>, 0,
 };
 
 // --- Dienstreisen -----------------------------------------------------------------------------
@@ -264,6 +270,7 @@ constexpr Knopfplan ReiseKnoepfe[] = {
 const Seitenbeschreibung ReiseBeschreibung{
     "TF_WKReise", "Dienstreisen - ", "&Inland|A&usland", nullptr, Standard, nullptr,
     ReiseZusatz,  ReiseZeilen,       ReiseKnoepfe,
+    nullptr, &Seitenrechnen<&DienstreisenRechnen>, 0,
 };
 
 // --- Sonstige Kosten ----------------------------------------------------------------------------
@@ -281,38 +288,12 @@ const Seitenbeschreibung SonstBeschreibung{
     "TF_WKSonst", "Sonstige Kosten - ", "&Fortbildung|&Unfall|Umzu&g|&Diverse",
     nullptr,      Standard,               nullptr,
     {},           {},                   SonstKnoepfe,
+    nullptr, &Seitenrechnen<&SonstigeWerbungskostenRechnen>, 0,
 };
-
-}  // namespace
 
 // --- what the expense pages share -------------------------------------------------------------
 
-WkSeite::WkSeite(Seitenumgebung& u, int person, const Seitenbeschreibung& b, Rechnung rechnung,
-                 QWidget* eltern)
-    : TForm11(u, person == 2 ? 2 : 1, eltern), rechnung_(rechnung) {
-    setObjectName(QString::fromLatin1(b.klasse));
-    SeiteAufbauen(*this, b, instanz_);
-    SeitenzustandGlobal().uebernahme = false;
-    OvcNb()->setCurrentIndex(0);
-}
-
-void WkSeite::FormShow() {
-    TForm11::FormShow();
-    InfoTitelLbl()->setText(InfoTitelLbl()->text() + Personenname(Person()));
-    KopfPnl()->setText(QStringLiteral("  ") + InfoTitelLbl()->text());
-}
-
-void WkSeite::AnzeigeRechnen() {
-    SpeichernRechnenLaden([this](CaseRecord& r) { rechnung_(r, Person()); });
-}
-
-void WkSeite::FeldVerlassen(QWidget* w) {
-    // Entry fields recompute when they are left (DefContPostEdit); choices
-    // and check boxes when they are clicked.
-    if (!qobject_cast<QLineEdit*>(w)) AnzeigeRechnen();
-}
-
-QLabel* WkSeite::KartenLabel(const char* name, Feld neben) {
+QLabel* KartenLabel(TForm11& seite, const char* name, Feld neben) {
     auto* zeile = new QWidget;
     auto* h = new QHBoxLayout(zeile);
     h->setContentsMargins(0, 0, 0, 0);
@@ -321,13 +302,20 @@ QLabel* WkSeite::KartenLabel(const char* name, Feld neben) {
     l->setObjectName(QString::fromLatin1(name));
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     h->addWidget(l);
-    if (!NebenFeld(Steuer(neben), zeile)) zeile->setParent(this);
+    if (!NebenFeld(seite.Steuer(neben), zeile)) zeile->setParent(&seite);
     return l;
 }
 
-void WkSeite::KartenLabelSetzen(QLabel* l, double betrag) {
+void KartenLabelSetzen(QLabel* l, double betrag) {
     l->setText(QString::fromStdString(FormatMaske("#####,## DM", betrag)).trimmed());
 }
+
+// The person whose expenses the page shows, in its title.
+void PersonImTitel(TForm11& seite, int person) {
+    seite.InfoTitelLbl()->setText(seite.InfoTitelLbl()->text() + Personenname(person));
+}
+
+}  // namespace
 
 // --- TF_WKFahrt ---------------------------------------------------------------------------------
 
@@ -336,10 +324,11 @@ const Seitenbeschreibung& TF_WKFahrt::Beschreibung() {
 }
 
 TF_WKFahrt::TF_WKFahrt(Seitenumgebung& u, int person, QWidget* eltern)
-    : WkSeite(u, person, FahrtBeschreibung, &FahrtkostenRechnen, eltern) {
-    stFrei17Lbl_ = KartenLabel("StFrei17Lbl", Feld::FahrtArbeitgeberErsatzStFrei);
-    stPausch18Lbl_ = KartenLabel("StPausch18Lbl", Feld::FahrtArbeitgeberErsatzStPausch);
-    zeile17u18Lbl2_ = KartenLabel("Zeile17u18Lbl2", Feld::WechselArbeitgeberErsatz);
+    : TForm11(u, FahrtBeschreibung, person == 2 ? 2 : 1, person == 2 ? 2 : 1, eltern) {
+    PersonImTitel(*this, Person());
+    stFrei17Lbl_ = KartenLabel(*this, "StFrei17Lbl", Feld::FahrtArbeitgeberErsatzStFrei);
+    stPausch18Lbl_ = KartenLabel(*this, "StPausch18Lbl", Feld::FahrtArbeitgeberErsatzStPausch);
+    zeile17u18Lbl2_ = KartenLabel(*this, "Zeile17u18Lbl2", Feld::WechselArbeitgeberErsatz);
     for (int i = 0; i < 4; ++i) {
         connect(Betrag(pkw[i]), &MaskenFeld::eingabeBeginnt, this, [this, i] { PkwEnter(i); });
         connect(Betrag(andere[i]), &MaskenFeld::eingabeBeginnt, this,
@@ -348,7 +337,7 @@ TF_WKFahrt::TF_WKFahrt(Seitenumgebung& u, int person, QWidget* eltern)
 }
 
 void TF_WKFahrt::DatenLaden() {
-    WkSeite::DatenLaden();
+    TForm11::DatenLaden();
     const CaseRecord& r = Satz();
     const double frei = LohnkartenSumme(r, Feld::FahrkErstStFrei, Person());
     const double pausch = LohnkartenSumme(r, Feld::FahrkErstPBest, Person());
@@ -386,19 +375,28 @@ const Seitenbeschreibung& TF_WKBVerb::Beschreibung() {
     return VerbBeschreibung;
 }
 TF_WKBVerb::TF_WKBVerb(Seitenumgebung& u, int person, QWidget* eltern)
-    : WkSeite(u, person, VerbBeschreibung, &VerbandsbeitraegeRechnen, eltern) {}
+    : TForm11(u, VerbBeschreibung, person == 2 ? 2 : 1, person == 2 ? 2 : 1, eltern) {
+    PersonImTitel(*this, Person());
+    PersonImTitel(*this, Person());
+}
 
 const Seitenbeschreibung& TF_WKReise::Beschreibung() {
     return ReiseBeschreibung;
 }
 TF_WKReise::TF_WKReise(Seitenumgebung& u, int person, QWidget* eltern)
-    : WkSeite(u, person, ReiseBeschreibung, &DienstreisenRechnen, eltern) {}
+    : TForm11(u, ReiseBeschreibung, person == 2 ? 2 : 1, person == 2 ? 2 : 1, eltern) {
+    PersonImTitel(*this, Person());
+    PersonImTitel(*this, Person());
+}
 
 const Seitenbeschreibung& TF_WKSonst::Beschreibung() {
     return SonstBeschreibung;
 }
 TF_WKSonst::TF_WKSonst(Seitenumgebung& u, int person, QWidget* eltern)
-    : WkSeite(u, person, SonstBeschreibung, &SonstigeWerbungskostenRechnen, eltern) {}
+    : TForm11(u, SonstBeschreibung, person == 2 ? 2 : 1, person == 2 ? 2 : 1, eltern) {
+    PersonImTitel(*this, Person());
+    PersonImTitel(*this, Person());
+}
 
 // --- TF_WKArbM ----------------------------------------------------------------------------------
 
@@ -407,7 +405,8 @@ const Seitenbeschreibung& TF_WKArbM::Beschreibung() {
 }
 
 TF_WKArbM::TF_WKArbM(Seitenumgebung& u, int person, QWidget* eltern)
-    : WkSeite(u, person, ArbMBeschreibung, &ArbeitsmittelRechnen, eltern) {
+    : TForm11(u, ArbMBeschreibung, person == 2 ? 2 : 1, person == 2 ? 2 : 1, eltern) {
+    PersonImTitel(*this, Person());
     if (auto* b = findChild<QPushButton*>(QStringLiteral("AbschreibungListeBtn")))
         connect(b, &QPushButton::clicked, this, &TF_WKArbM::AbschreibungListeBtnClick);
 }
@@ -429,13 +428,14 @@ const Seitenbeschreibung& TF_WKVerpfl::Beschreibung() {
 }
 
 TF_WKVerpfl::TF_WKVerpfl(Seitenumgebung& u, int person, QWidget* eltern)
-    : WkSeite(u, person, VerpflBeschreibung, &VerpflegungRechnen, eltern) {
-    zu20Lbl_ = KartenLabel("Zu20Lbl", Feld::EWErstWk);
-    zu20Lbl2_ = KartenLabel("Zu20Lbl2", Feld::FzErstWk);
+    : TForm11(u, VerpflBeschreibung, person == 2 ? 2 : 1, person == 2 ? 2 : 1, eltern) {
+    PersonImTitel(*this, Person());
+    zu20Lbl_ = KartenLabel(*this, "Zu20Lbl", Feld::EWErstWk);
+    zu20Lbl2_ = KartenLabel(*this, "Zu20Lbl2", Feld::FzErstWk);
 }
 
 void TF_WKVerpfl::DatenLaden() {
-    WkSeite::DatenLaden();
+    TForm11::DatenLaden();
     const double zuschuss = LohnkartenSumme(Satz(), Feld::Verpflegzu, Person());
     KartenLabelSetzen(zu20Lbl_, zuschuss);
     KartenLabelSetzen(zu20Lbl2_, zuschuss);
@@ -446,8 +446,9 @@ const Seitenbeschreibung& TF_WKDoppH::Beschreibung() {
 }
 
 TF_WKDoppH::TF_WKDoppH(Seitenumgebung& u, int person, QWidget* eltern)
-    : WkSeite(u, person, DoppHBeschreibung, &DoppelteHaushaltRechnen, eltern) {
-    erstattLbl_ = KartenLabel("ErstattLbl", Feld::AGStFreiErs);
+    : TForm11(u, DoppHBeschreibung, person == 2 ? 2 : 1, person == 2 ? 2 : 1, eltern) {
+    PersonImTitel(*this, Person());
+    erstattLbl_ = KartenLabel(*this, "ErstattLbl", Feld::AGStFreiErs);
     const int32_t ab1900 = TagesNummer(1900, 1, 1);
     Zeitraum(Feld::DHSeit, Feld::DHBestandenBis, ab1900, LetzterTagSteuerjahr);
     Zeitraum(Feld::EhegAmOrtVon, Feld::EhegAmOrtBis, ab1900, LetzterTagSteuerjahr);
@@ -455,7 +456,7 @@ TF_WKDoppH::TF_WKDoppH(Seitenumgebung& u, int person, QWidget* eltern)
 }
 
 void TF_WKDoppH::DatenLaden() {
-    WkSeite::DatenLaden();
+    TForm11::DatenLaden();
     KartenLabelSetzen(erstattLbl_, LohnkartenSumme(Satz(), Feld::DoppHHf, Person()));
 }
 
@@ -464,7 +465,8 @@ const Seitenbeschreibung& TF_WKZimmer::Beschreibung() {
 }
 
 TF_WKZimmer::TF_WKZimmer(Seitenumgebung& u, int person, QWidget* eltern)
-    : WkSeite(u, person, ZimmerBeschreibung, &ArbeitszimmerRechnen, eltern) {
+    : TForm11(u, ZimmerBeschreibung, person == 2 ? 2 : 1, person == 2 ? 2 : 1, eltern) {
+    PersonImTitel(*this, Person());
     alleLbl_ = new QLabel;
     alleLbl_->setObjectName(QStringLiteral("AlleWkZimmer"));
     alleLbl_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -472,7 +474,7 @@ TF_WKZimmer::TF_WKZimmer(Seitenumgebung& u, int person, QWidget* eltern)
 }
 
 void TF_WKZimmer::DatenLaden() {
-    WkSeite::DatenLaden();
+    TForm11::DatenLaden();
     alleLbl_->setText(QStringLiteral("Kosten insgesamt: ") +
                       BetragAnzeigen(Bildmaske::Lesen(QString::fromLatin1(Standard)),
                                      ArbeitszimmerKosten(Satz(), Person())) +

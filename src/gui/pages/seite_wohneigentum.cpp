@@ -7,7 +7,7 @@
 
 #include "calc/betrag.h"
 #include "pages/kinder.h"
-#include "pages/seiten_fw.h"
+#include "pages/seite_wohneigentum.h"
 #include "pages/wohneigentum.h"
 #include "widgets/maskenfeld.h"
 
@@ -56,6 +56,7 @@ const Seitenbeschreibung FW0Beschreibung{
     "TF_SaFW0", "Selbstgenutztes Wohneigentum", "&Lage Wohnung|&Basisangaben|Anteile &Begünst.",
     nullptr,    Dm,                             nullptr,
     FW0Zusatz,  FW0Zeilen,
+    {}, nullptr, nullptr, 0,
 };
 
 // --- Neue Länder vor 1991 ----------------------------------------------------------------------
@@ -69,6 +70,7 @@ constexpr Zeilenplan FW1Zeilen[] = {
 const Seitenbeschreibung FW1Beschreibung{
     "TF_SaFW1", "Eigengenutzte Wohnung im Beitrittsgebiet", "&Kosten", nullptr, Dm, nullptr,
     {},         FW1Zeilen,
+    {}, nullptr, &Seitenrechnen<&BeitrittsgebietRechnen>, 0,
 };
 
 // --- Alte Länder vor 1987 ----------------------------------------------------------------------
@@ -87,6 +89,7 @@ constexpr Zeilenplan FW2Zeilen[] = {
 const Seitenbeschreibung FW2Beschreibung{
     "TF_SaFW2", "Eigengenutzte Wohnung in Alten Ländern", "&Begünstigungen", nullptr, Dm, nullptr,
     FW2Zusatz,  FW2Zeilen,
+    {}, nullptr, &Seitenrechnen<&AltbauRechnen>, 0,
 };
 
 // --- § 10e/15b ---------------------------------------------------------------------------------
@@ -138,6 +141,7 @@ const Seitenbeschreibung FW3Beschreibung{
     nullptr,
     FW3Zusatz,
     FW3Zeilen,
+    {}, nullptr, nullptr, 0,
 };
 
 // The four computations of the § 10e page and the fields whose exit runs them.
@@ -172,28 +176,6 @@ void InfoText(TForm11& s, const char* text) {
 
 }  // namespace
 
-// --- what the pages share --------------------------------------------------------------------
-
-FwRechenseite::FwRechenseite(Seitenumgebung& u, const Seitenbeschreibung& b, Rechnung rechnung,
-                             QWidget* eltern)
-    : TForm11(u, 0, eltern), rechnung_(rechnung) {
-    setObjectName(QString::fromLatin1(b.klasse));
-    SeiteAufbauen(*this, b, 1);
-    OvcNb()->setCurrentIndex(0);
-}
-
-void FwRechenseite::FormShow() {
-    TForm11::FormShow();
-    KopfPnl()->setText(QStringLiteral("  ") + InfoTitelLbl()->text());
-    AnzeigeRechnen();
-}
-
-void FwRechenseite::Neuberechnen(Rechnung rechnung) {
-    SpeichernRechnenLaden([rechnung](CaseRecord& r) {
-        if (rechnung) rechnung(r);
-    });
-}
-
 TForm11* WohneigentumSeite(Seitenumgebung& u, int seite) {
     switch (seite) {
         case 1: return new TF_SaFW0(u);
@@ -212,7 +194,7 @@ const Seitenbeschreibung& TF_SaFW0::Beschreibung() {
 }
 
 TF_SaFW0::TF_SaFW0(Seitenumgebung& u, QWidget* eltern)
-    : FwRechenseite(u, FW0Beschreibung, nullptr, eltern) {
+    : TForm11(u, FW0Beschreibung, 0, 1, eltern) {
     const int32_t ab1900 = TagesNummer(1900, 1, 1);
     for (Feld f : {Feld::Kaufvertrag, Feld::Anschaffung, Feld::Bauantrag, Feld::Baubeginn,
                    Feld::Fertig, Feld::SelbstNutzung})
@@ -223,7 +205,7 @@ TF_SaFW0::TF_SaFW0(Seitenumgebung& u, QWidget* eltern)
 }
 
 void TF_SaFW0::FormShow() {
-    FwRechenseite::FormShow();
+    TForm11::FormShow();
     KopfPnl()->setText(
         QStringLiteral("  Selbstgenutztes Wohneigentum,  Alle eigengenutzte Wohnungen"));
 }
@@ -235,7 +217,7 @@ const Seitenbeschreibung& TF_SaFW1::Beschreibung() {
 }
 
 TF_SaFW1::TF_SaFW1(Seitenumgebung& u, QWidget* eltern)
-    : FwRechenseite(u, FW1Beschreibung, &BeitrittsgebietRechnen, eltern) {
+    : TForm11(u, FW1Beschreibung, 0, 1, eltern) {
     InfoText(*this,
              "Diese Angaben sind nur für eine eigengenutzte Wohnung im Beitrittsgebiet\n"
              "bei Anschaffung  o d e r  Herstellung vor dem 01.01.1991 möglich!");
@@ -246,7 +228,7 @@ const Seitenbeschreibung& TF_SaFW2::Beschreibung() {
 }
 
 TF_SaFW2::TF_SaFW2(Seitenumgebung& u, QWidget* eltern)
-    : FwRechenseite(u, FW2Beschreibung, &AltbauRechnen, eltern) {
+    : TForm11(u, FW2Beschreibung, 0, 1, eltern) {
     InfoText(*this,
              "Diese Abzugsbeträge gibt es nur für eine eigengenutzte Wohnung in den alten "
              "Ländern,\ndie vor dem 01.01.1987 angeschafft oder hergestellt wurde.");
@@ -259,7 +241,7 @@ const Seitenbeschreibung& TF_SaFW3::Beschreibung() {
 }
 
 TF_SaFW3::TF_SaFW3(Seitenumgebung& u, QWidget* eltern)
-    : FwRechenseite(u, FW3Beschreibung, nullptr, eltern) {
+    : TForm11(u, FW3Beschreibung, 0, 1, eltern) {
     if (QAbstractButton* k = Kasten(Feld::EhZuPauschCB))
         k->setText(QStringLiteral("Vorkostenpauschale bei Inanspruchnahme der\n"
                                   "Eigenheimzulage in den Jahren 2001, 2002 oder 2003"));
@@ -269,7 +251,7 @@ TF_SaFW3::TF_SaFW3(Seitenumgebung& u, QWidget* eltern)
 }
 
 void TF_SaFW3::FormShow() {
-    FwRechenseite::FormShow();
+    TForm11::FormShow();
     // The children as the children pages count them now, even when those
     // pages were not opened since the last change.
     CaseRecord kinder = Satz();
@@ -278,7 +260,7 @@ void TF_SaFW3::FormShow() {
         QStringLiteral("(") +
         QString::fromStdString(FormatMaske("## Kind(er) ", KinderLautAnlageK(kinder))) +
         QStringLiteral("lt. Anlage K)"));
-    Neuberechnen(nullptr);
+    SpeichernLaden();
 }
 
 void TF_SaFW3::FeldVerlassen(QWidget* w) {
@@ -286,7 +268,10 @@ void TF_SaFW3::FeldVerlassen(QWidget* w) {
         if (b.steuer != w) continue;
         for (const Gruppe& g : FW3Gruppen)
             for (Feld f : g.felder)
-                if (f == b.feld) return Neuberechnen(g.rechnung);
+                if (f == b.feld)
+                    return SpeichernRechnenLaden([&g](CaseRecord& r) {
+                        if (g.rechnung) g.rechnung(r);
+                    });
         return;
     }
 }

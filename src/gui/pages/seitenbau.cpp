@@ -116,8 +116,11 @@ QWidget* SteuerAnlegen(const FeldDef& d, const FeldZusatz* z, const Seitenbeschr
         case FeldTyp::Text: {
             auto* f = new EingabeFeld;
             f->setMaxLength(d.breite);
-            f->setMinimumWidth(std::min(200, 30 + 6 * d.breite));
-            if (d.breite <= 8) f->setMaximumWidth(f->minimumWidth());  // postcodes and the like
+            // As wide as the text it holds, never wider: a long empty field
+            // would promise room the record does not have.
+            const int passend = 12 + f->fontMetrics().averageCharWidth() * (d.breite + 1);
+            f->setMinimumWidth(std::min(200, passend));
+            f->setMaximumWidth(passend);
             w = f;
             break;
         }

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <span>
+#include <type_traits>
 
 #include "pages/tform11.h"
 
@@ -66,7 +67,28 @@ struct Seitenbeschreibung {
     std::span<const Knopfplan> knoepfe = {};
     // Radio buttons of which exactly one is on: ids separated by ' ', groups by '|'.
     const char* radiogruppen = nullptr;
+
+    // The page protocol of a page built by TForm11's descriptor constructor.
+    // The page computation in core, on the stored entries of the page's
+    // instance: it runs when the page opens, after every changed field, when
+    // a list or subordinate page returns and when the page stores itself.
+    // Without one a change only stores the page and loads it again.
+    Seitenrechnung rechnung = nullptr;
+    int formularblatt = 0;  // the form sheet the page prints from; 0: the area's
+    // The spouse's fields, enabled only under the splitting table: ids
+    // separated by ' ', or "Sie" for every field and caption named "...Sie<n>".
+    const char* ehegatte = nullptr;
 };
+
+// A core computation as a page computation: with the page's instance where
+// the computation takes one (the person of an expense page), without otherwise.
+template <auto F>
+void Seitenrechnen(CaseRecord& r, int instanz) {
+    if constexpr (std::is_invocable_v<decltype(F), CaseRecord&, int>)
+        F(r, instanz);
+    else
+        F(r);
+}
 
 // Builds the tabs and fields of `seite` for catalogue element `element`.
 void SeiteAufbauen(TForm11& seite, const Seitenbeschreibung& b, int element);

@@ -15,7 +15,7 @@
 #include "calc/betrag.h"
 #include "case/zeichensatz.h"
 #include "pages/einkuenfte_seiten.h"
-#include "pages/seiten_wk.h"
+#include "pages/seite_werbungskosten.h"
 #include "pages/seitenzustand.h"
 #include "pages/tabellenseite.h"
 #include "widgets/maskenfeld.h"

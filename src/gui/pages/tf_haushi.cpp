@@ -5,7 +5,7 @@
 #include <QTabWidget>
 
 #include "calc/betrag.h"
-#include "pages/seiten_sa.h"
+#include "pages/seite_sonderausgaben2.h"
 #include "pages/seitenzustand.h"
 #include "pages/sonderausgaben.h"
 #include "widgets/maskenfeld.h"

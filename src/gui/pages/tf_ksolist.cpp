@@ -15,7 +15,7 @@
 
 #include "calc/betrag.h"
 #include "case/zeichensatz.h"
-#include "pages/seiten_kap.h"
+#include "pages/seite_kapital.h"
 #include "pages/seitenzustand.h"
 #include "print/kapitalliste.h"
 #include "widgets/auswahl.h"

@@ -5,7 +5,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "pages/seiten_www.h"
+#include "pages/tf_www.h"
 #include "pages/seitenzustand.h"
 #include "widgets/maskenfeld.h"
 #include "widgets/zugang.h"
@@ -172,7 +172,11 @@ TF_WWW::TF_WWW(Seitenumgebung& u, QWidget* eltern) : TForm11(u, 0, eltern) {
     grundtabelleLbl_->setObjectName(QStringLiteral("GrundtabelleLbl"));
     QFont f = grundtabelleLbl_->font();
     f.setBold(true);
-    f.setPointSizeF(f.pointSizeF() * 1.6);
+    // The window's font is set in pixels: its point size is -1 then.
+    if (f.pixelSize() > 0)
+        f.setPixelSize(qRound(f.pixelSize() * 1.6));
+    else
+        f.setPointSizeF(f.pointSizeF() * 1.6);
     grundtabelleLbl_->setFont(f);
     grundtabelleLbl_->hide();
     g->addWidget(grundtabelleLbl_, 0, 3, 2 + WasWaereZeilen, 2, Qt::AlignCenter);

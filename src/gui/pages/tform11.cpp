@@ -5,10 +5,12 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QMdiSubWindow>
 #include <QScrollArea>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -16,6 +18,7 @@
 
 #include "calc/betrag.h"
 #include "pages/bereichsbild.h"
+#include "pages/seitenbau.h"
 #include "pages/seitenzustand.h"
 #include "pages/tf_anlage.h"
 #include "widgets/auswahl.h"
@@ -79,6 +82,18 @@ TForm11::TForm11(Seitenumgebung& umgebung, int instanz, QWidget* eltern)
     il->addStretch(1);
     nb_->addTab(info, QStringLiteral("&Info"));
     connect(nb_, &QTabWidget::currentChanged, this, [this] { FeldEnter(); });
+}
+
+TForm11::TForm11(Seitenumgebung& umgebung, const Seitenbeschreibung& b, int instanz, int element,
+                 QWidget* eltern)
+    : TForm11(umgebung, instanz, eltern) {
+    beschreibung_ = &b;
+    setObjectName(QString::fromLatin1(b.klasse));
+    SeiteAufbauen(*this, b, element);
+    // A long header is cut at the page's edge rather than widening the page.
+    kopfPnl_->setMinimumWidth(1);
+    SeitenzustandGlobal().uebernahme = false;
+    nb_->setCurrentIndex(0);
 }
 
 TForm11::~TForm11() = default;
@@ -157,6 +172,42 @@ void TForm11::DatenLaden() {
         }
     }
     geladen_ = true;
+    if (beschreibung_) EhegattenFreigeben();
+}
+
+void TForm11::EhegattenFreigeben() {
+    const bool splitting = Satz().Bool(Feld::Splitting);
+    const QString ehegatte = QString::fromLatin1(beschreibung_->ehegatte);
+    if (ehegatte == QStringLiteral("Sie")) {
+        EhegattenFelderFreigeben(*this, splitting);
+    } else {
+        for (const QString& id : ehegatte.split(u' ', Qt::SkipEmptyParts))
+            if (auto f = FeldNachId(id.toStdString()))
+                if (QWidget* w = Steuer(*f)) w->setEnabled(splitting);
+    }
+    for (QWidget* w : ehegFelder_) w->setEnabled(splitting);
+    const bool grund = Satz().Bool(Feld::Grundtabelle);
+    for (QLabel* l : ehegLabels_) GrauKursiv(l, grund);
+}
+
+void TForm11::EhegattenFelder(std::initializer_list<QWidget*> felder) {
+    for (QWidget* w : felder)
+        if (w) ehegFelder_.push_back(w);
+}
+
+void TForm11::EhegattenLabels(std::initializer_list<QLabel*> labels) {
+    for (QLabel* l : labels)
+        if (l) ehegLabels_.push_back(l);
+}
+
+// --- the page computation -----------------------------------------------------------------
+
+void TForm11::Rechnen() {
+    if (beschreibung_ && beschreibung_->rechnung) beschreibung_->rechnung(Satz(), instanz_);
+}
+
+void TForm11::AnzeigeRechnen() {
+    if (beschreibung_) SpeichernRechnenLaden([this](CaseRecord&) { Rechnen(); });
 }
 
 void TForm11::DatenSpeichern() {
@@ -200,6 +251,10 @@ void TForm11::FormShow() {
     Erscheinung();
     DatenLaden();
     if (bereich_ > 0) SeitenmerkerSetzen(Satz(), SM_Bearbeitet, bereich_, seite_);
+    if (beschreibung_) {
+        kopfPnl_->setText(QStringLiteral("  ") + infoTitelLbl_->text());
+        if (beschreibung_->formularblatt) umgebung_.SetzeFormularblatt(beschreibung_->formularblatt);
+    }
 }
 
 void TForm11::FormActivate() {
@@ -212,16 +267,27 @@ void TForm11::FormActivate() {
     // not: a later return of another window must not find it.
     const std::optional<double> rueckgabe = std::exchange(rueckgabe_, std::nullopt);
     const QPointer<BetragFeld> ziel = std::exchange(listenZiel_, nullptr);
+    const bool aufrunden = std::exchange(aufrunden_, false);
+    // A page of the protocol stored itself before the call: it shows what
+    // the subordinate page wrote into the case, and computes again however
+    // the call ended.
+    if (beschreibung_) DatenLaden();
     if (z.uebernahme && ziel) {
-        ziel->SetzeWert(rueckgabe ? *rueckgabe : umgebung_.Liste().Summe());
+        const double summe = rueckgabe ? *rueckgabe : umgebung_.Liste().Summe();
+        ziel->SetzeWert(aufrunden && !rueckgabe ? AufrundenDM(summe) : summe);
         z.uebernahme = false;
         KompChange();
+        AnzeigeRechnen();
+    } else if (beschreibung_) {
+        z.uebernahme = false;
         AnzeigeRechnen();
     }
 }
 
-void TForm11::ListeOeffnen(int liste, const QString& titel, int hilfeseite, BetragFeld* ziel) {
+void TForm11::ListeOeffnen(int liste, const QString& titel, int hilfeseite, BetragFeld* ziel,
+                           bool aufrunden) {
     if (!OffeneEingabeUebernehmen()) return;
+    aufrunden_ = aufrunden;
     Seitenzustand& z = SeitenzustandGlobal();
     z.listenaufruf.liste = liste;
     z.listenaufruf.titel = titel.toStdString();
@@ -230,12 +296,22 @@ void TForm11::ListeOeffnen(int liste, const QString& titel, int hilfeseite, Betr
     UnterseiteOeffnen(new TF_Anlage(umgebung_));
 }
 
+void TForm11::ListenKnopf(const char* name, int liste, const QString& titel, int hilfeseite,
+                          Feld ziel, bool aufrunden) {
+    if (auto* b = findChild<QAbstractButton*>(QString::fromLatin1(name)))
+        connect(b, &QAbstractButton::clicked, this, [=, this] {
+            ListeOeffnen(liste, titel, hilfeseite, Betrag(ziel), aufrunden);
+        });
+}
+
 void TForm11::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     if (gezeigt_) return;
     gezeigt_ = true;
     FormShow();
     SeiteErschliessen(this, Notizbuecher());  // after the page has set its tab captions
+    // Every page is current when it opens, whatever changed the case before.
+    AnzeigeRechnen();
     FormActivate();
 }
 
@@ -263,6 +339,7 @@ bool TForm11::FormCloseQuery() {
         return false;
     }
     DatenSpeichern();
+    Rechnen();
     return true;
 }
 
@@ -270,6 +347,7 @@ bool TForm11::EintraegeSichern(bool still) {
     if (!geladen_) return true;
     if (!still) return FormCloseQuery();
     DatenSpeichern();
+    Rechnen();
     return true;
 }
 
@@ -301,6 +379,8 @@ void TForm11::keyPressEvent(QKeyEvent* e) {
 }
 
 void TForm11::UnterseiteOeffnen(TForm11* unterseite) {
+    // A page of the protocol reloads on the return: what it shows now is stored first.
+    if (beschreibung_ && geladen_) DatenSpeichern();
     unterseite->aufrufer_ = this;
     unterseite->setProperty("unterseite", true);
     setEnabled(false);
@@ -409,14 +489,24 @@ void TForm11::FeldAnschliessen(QWidget* steuer) {
             FokusMerken();
             KompChange();
             FeldVerlassen(b);
+            if (beschreibung_) AnzeigeRechnen();
         });
     } else if (auto* c = qobject_cast<AuswahlBox*>(steuer)) {
         connect(c, &QComboBox::activated, this, [this, c] {
             FokusMerken();
             KompChange();
             FeldVerlassen(c);
+            if (beschreibung_) AnzeigeRechnen();
         });
     } else if (auto* t = qobject_cast<QLineEdit*>(steuer)) {
+        // Typed text that reaches the field's length is said, not cut silently.
+        connect(t, &QLineEdit::textEdited, this, [this, t](const QString& text) {
+            if (text.size() < t->maxLength()) return;
+            const QString hinweis =
+                QStringLiteral("Der Text ist hier höchstens %1 Zeichen lang.").arg(t->maxLength());
+            umgebung_.Statuszeile(hinweis);
+            QToolTip::showText(t->mapToGlobal(QPoint(0, t->height())), hinweis, t);
+        });
         connect(t, &QLineEdit::editingFinished, this, [this, t] {
             if (!t->isModified()) return;
             t->setModified(false);
@@ -479,6 +569,26 @@ void TForm11::RadiogruppeRichten(QAbstractButton* geklickt) {
     for (const auto& gruppe : radiogruppen_) {
         if (std::find(gruppe.begin(), gruppe.end(), geklickt) == gruppe.end()) continue;
         for (QAbstractButton* k : gruppe) CnoC(k, k == geklickt);
+    }
+}
+
+namespace {
+
+// A spouse's field or its caption: "GewSie1", "AnteilSie8", "LfdGewSie", "KopfSieLbl".
+bool IstSieName(const QString& n) {
+    static const QRegularExpression sie(QStringLiteral("Sie\\d*(Lbl)?$"));
+    return sie.match(n).hasMatch();
+}
+
+}  // namespace
+
+void EhegattenFelderFreigeben(TForm11& seite, bool splitting) {
+    for (const Bindung& b : seite.Bindungen())
+        if (IstSieName(QString::fromUtf8(Def(b.feld).name))) b.steuer->setEnabled(splitting);
+    for (QLabel* l : seite.findChildren<QLabel*>()) {
+        const QString t = l->text();
+        if (IstSieName(l->objectName()) || t == QStringLiteral("Ehefrau") || t == QStringLiteral("Ehegatte"))
+            l->setEnabled(splitting);
     }
 }
 

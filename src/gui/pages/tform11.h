@@ -7,6 +7,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <initializer_list>
 #include <optional>
 #include <vector>
 
@@ -32,6 +33,10 @@ struct Datumsregel {
     int32_t min = 0, max = 0;
 };
 
+struct Seitenbeschreibung;
+// A page computation in core on the page's instance.
+using Seitenrechnung = void (*)(CaseRecord&, int instanz);
+
 // One control bound to one element of a catalogue field.
 struct Bindung {
     Feld feld;
@@ -46,6 +51,11 @@ class TForm11 : public QWidget {
     Q_OBJECT
   public:
     TForm11(Seitenumgebung& umgebung, int instanz, QWidget* eltern = nullptr);
+    // A page built from its descriptor (fields of catalogue element
+    // `element`) that follows the page protocol the descriptor names: its
+    // computation, form sheet and spouse's fields; the header from the title.
+    TForm11(Seitenumgebung& umgebung, const Seitenbeschreibung& b, int instanz, int element,
+            QWidget* eltern = nullptr);
     ~TForm11() override;
 
     static constexpr int Entwurfsbreite = 480;
@@ -55,6 +65,8 @@ class TForm11 : public QWidget {
     CaseRecord& Satz() { return umgebung_.Satz(); }
     int Instanz() const { return instanz_; }
     bool Geladen() const { return geladen_; }
+    // The descriptor of a page that follows the page protocol, or null.
+    const Seitenbeschreibung* Protokoll() const { return beschreibung_; }
     // The navigator position the page marks as visited (0: none).
     void SetzePosition(int bereich, int seite) {
         bereich_ = bereich;
@@ -65,7 +77,8 @@ class TForm11 : public QWidget {
     virtual void DatenLaden();
     virtual bool DatenPruefen() { return true; }
     virtual void DatenSpeichern();
-    virtual void AnzeigeRechnen() {}
+    // The page computation step: store, compute, load (see the descriptor).
+    virtual void AnzeigeRechnen();
     virtual void FormShow();
     virtual void FormActivate();
     // Checks and stores; false keeps the page open with the focus back.
@@ -101,7 +114,16 @@ class TForm11 : public QWidget {
     TForm11* Aufrufer() const { return aufrufer_; }
     // Opens list table n; a sum the user agrees to take over goes into
     // `ziel` when the table returns, whichever tab is showing then.
-    void ListeOeffnen(int liste, const QString& titel, int hilfeseite, BetragFeld* ziel);
+    // `aufrunden`: the sum goes over rounded up to the full DM.
+    void ListeOeffnen(int liste, const QString& titel, int hilfeseite, BetragFeld* ziel,
+                      bool aufrunden = false);
+    // Connects the push button `name` to a list call for the amount field `ziel`.
+    void ListenKnopf(const char* name, int liste, const QString& titel, int hilfeseite, Feld ziel,
+                     bool aufrunden);
+    // The spouse's controls and captions beyond the descriptor's: enabled only
+    // under the splitting table, captions grey and italic under the basic table.
+    void EhegattenFelder(std::initializer_list<QWidget*> felder);
+    void EhegattenLabels(std::initializer_list<QLabel*> labels);
     // Opens a subordinate page whose result (handed back with Rueckgabe)
     // goes into `ziel` when the user agreed to take it over.
     void UnterseiteMitZielOeffnen(TForm11* unterseite, BetragFeld* ziel);
@@ -165,7 +187,11 @@ class TForm11 : public QWidget {
         SpeichernRechnenLaden([](CaseRecord&) {});
     }
 
+    // Runs the descriptor's computation on the stored entries.
+    void Rechnen();
+
     Seitenumgebung& umgebung_;
+    const Seitenbeschreibung* beschreibung_ = nullptr;  // a page of the protocol
     int instanz_;
     int bereich_ = 0, seite_ = 0;
     bool geladen_ = false;
@@ -184,7 +210,11 @@ class TForm11 : public QWidget {
 
   private:
     void RadiogruppeRichten(QAbstractButton* geklickt);
+    void EhegattenFreigeben();
     bool rechnet_ = false;
+    bool aufrunden_ = false;
+    std::vector<QWidget*> ehegFelder_;
+    std::vector<QLabel*> ehegLabels_;
 };
 
 // Appends the four vehicles of the case (" " + name) to a means-of-transport
@@ -195,6 +225,10 @@ void FahrzeugeAnhaengen(class AuswahlBox* liste, const CaseRecord& r);
 // the basic table, a child without allowances): grey and italic; upright in
 // the window's text colour again otherwise.
 void GrauKursiv(QWidget* beschriftung, bool grau);
+
+// Enables the spouse's fields of a page (names ending in "Sie", and their
+// captions) only under the splitting table.
+void EhegattenFelderFreigeben(TForm11& seite, bool splitting);
 
 // "Eingabebereich 01.01.1900 - 31.12.2001"
 QString Bereichshinweis(int32_t von, int32_t bis);

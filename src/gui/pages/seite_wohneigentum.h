@@ -11,29 +11,9 @@
 
 namespace quarnel::gui {
 
-// A page of the home area built from its descriptor, whose computation runs
-// on the case: store the page, compute, load it again. It runs once when the
-// page is shown and after every changed entry field (not the check boxes).
-class FwRechenseite : public TForm11 {
-    Q_OBJECT
-  public:
-    using Rechnung = void (*)(CaseRecord&);
-    FwRechenseite(Seitenumgebung& u, const Seitenbeschreibung& b, Rechnung rechnung,
-                  QWidget* eltern);
-    void FormShow() override;
-    void AnzeigeRechnen() override { Neuberechnen(rechnung_); }
-
-  protected:
-    // A computation already running is not entered twice.
-    void Neuberechnen(Rechnung rechnung);
-
-  private:
-    Rechnung rechnung_;
-};
-
 // The home's location, owner, kind, areas, dates and the separately
 // determined shares. No computation: a changed entry stores and reloads.
-class TF_SaFW0 : public FwRechenseite {
+class TF_SaFW0 : public TForm11 {
     Q_OBJECT
   public:
     explicit TF_SaFW0(Seitenumgebung& u, QWidget* eltern = nullptr);
@@ -42,7 +22,7 @@ class TF_SaFW0 : public FwRechenseite {
 };
 
 // A home in the new states acquired or built before 1991 (§ 7 FördG, § 10f).
-class TF_SaFW1 : public FwRechenseite {
+class TF_SaFW1 : public TForm11 {
     Q_OBJECT
   public:
     explicit TF_SaFW1(Seitenumgebung& u, QWidget* eltern = nullptr);
@@ -50,7 +30,7 @@ class TF_SaFW1 : public FwRechenseite {
 };
 
 // A home in the old states acquired or built before 1987 (§ 14a BerlinFG, § 10f).
-class TF_SaFW2 : public FwRechenseite {
+class TF_SaFW2 : public TForm11 {
     Q_OBJECT
   public:
     explicit TF_SaFW2(Seitenumgebung& u, QWidget* eltern = nullptr);
@@ -61,7 +41,7 @@ class TF_SaFW2 : public FwRechenseite {
 // home, whether opened from the new or the old states. Leaving a changed
 // field runs the computation of its group; the controller's edit step only
 // marks the case changed.
-class TF_SaFW3 : public FwRechenseite {
+class TF_SaFW3 : public TForm11 {
     Q_OBJECT
   public:
     explicit TF_SaFW3(Seitenumgebung& u, QWidget* eltern = nullptr);

@@ -9,25 +9,9 @@ class QTabWidget;
 
 namespace quarnel::gui {
 
-// A page whose derived amounts come from one core computation over the
-// whole case: after every changed entry it stores itself, computes and
-// loads again.
-class EinkunftSeite : public TForm11 {
-    Q_OBJECT
-  public:
-    using Rechnung = void (*)(CaseRecord&);
-    EinkunftSeite(Seitenumgebung& u, int instanz, const Seitenbeschreibung& b, Rechnung rechnung,
-                  QWidget* eltern);
-    void FormShow() override;
-    void AnzeigeRechnen() override;
-
-  private:
-    Rechnung rechnung_;
-};
-
 // The annuities: two tabs of the taxpayer, two of the spouse (these only
 // with joint assessment).
-class TF_Rente : public EinkunftSeite {
+class TF_Rente : public TForm11 {
     Q_OBJECT
   public:
     explicit TF_Rente(Seitenumgebung& u, QWidget* eltern = nullptr);
@@ -40,7 +24,7 @@ class TF_Rente : public EinkunftSeite {
 
 // The other income; `teil` 1..3 is the tab of Nb1 shown first (recurring
 // receipts and services, members of parliament, private sales).
-class TF_SonstEk : public EinkunftSeite {
+class TF_SonstEk : public TForm11 {
     Q_OBJECT
   public:
     TF_SonstEk(Seitenumgebung& u, int teil, QWidget* eltern = nullptr);

@@ -1,6 +1,6 @@
 // The special-expense pages of insurance contributions, annuities and
 // maintenance, church tax and the loss deduction. Each page is built from its
-// descriptor; its page computation (in core) runs after every change.
+// descriptor, which names its page computation in core.
 #pragma once
 
 #include <QLabel>
@@ -11,35 +11,9 @@ namespace quarnel::gui {
 
 class BetragFeld;
 
-// What these pages share: header from the title, the page computation after
-// every change (store, compute, load again), the spouse's fields enabled with
-// joint assessment.
-class SaRechenSeite : public TForm11 {
-    Q_OBJECT
-  public:
-    using Rechnung = void (*)(CaseRecord&);
-    SaRechenSeite(Seitenumgebung& u, const Seitenbeschreibung& b, Rechnung rechnung,
-                  QWidget* eltern);
-    void FormShow() override;
-    void DatenLaden() override;
-    void AnzeigeRechnen() override;
-
-  protected:
-    void FeldVerlassen(QWidget* w) override;
-    // The spouse's controls, enabled only when `Splitting` is set.
-    void EhegattenFelder(std::initializer_list<QWidget*> felder);
-    // Labels of the spouse that are greyed and italic with the basic table.
-    void EhegattenLabels(std::initializer_list<QLabel*> labels);
-
-  private:
-    Rechnung rechnung_;
-    std::vector<QWidget*> ehegFelder_;
-    std::vector<QLabel*> ehegLabels_;
-};
-
 // Insurance contributions: the wage-card shares shown, the private
 // insurances, the list of insurance contributions.
-class TF_SAVers : public SaRechenSeite {
+class TF_SAVers : public TForm11 {
     Q_OBJECT
   public:
     explicit TF_SAVers(Seitenumgebung& u, QWidget* eltern = nullptr);
@@ -55,7 +29,7 @@ class TF_SAVers : public SaRechenSeite {
 };
 
 // Annuities, permanent burdens, maintenance of a divorced spouse.
-class TF_SaRDL : public SaRechenSeite {
+class TF_SaRDL : public TForm11 {
     Q_OBJECT
   public:
     explicit TF_SaRDL(Seitenumgebung& u, QWidget* eltern = nullptr);
@@ -63,16 +37,15 @@ class TF_SaRDL : public SaRechenSeite {
 };
 
 // Church tax paid and refunded; interest on taxes is no longer deductible.
-class TF_SAKiZi : public SaRechenSeite {
+class TF_SAKiZi : public TForm11 {
     Q_OBJECT
   public:
     explicit TF_SAKiZi(Seitenumgebung& u, QWidget* eltern = nullptr);
     static const Seitenbeschreibung& Beschreibung();
-    void FormShow() override;
 };
 
 // Loss deduction and the limit of the loss carry-back.
-class TF_SAVaVr : public SaRechenSeite {
+class TF_SAVaVr : public TForm11 {
     Q_OBJECT
   public:
     explicit TF_SAVaVr(Seitenumgebung& u, QWidget* eltern = nullptr);

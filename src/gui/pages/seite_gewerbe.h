@@ -8,41 +8,21 @@
 
 namespace quarnel::gui {
 
-// What the profit pages share: the header, the spouse's fields enabled only
-// with joint assessment, and (where the page has one) its computation after
-// every change: store, compute, load again.
-class GewinnSeite : public TForm11 {
-    Q_OBJECT
-  public:
-    using Rechnung = void (*)(CaseRecord&);
-    GewinnSeite(Seitenumgebung& u, const Seitenbeschreibung& b, Rechnung rechnung,
-                QWidget* eltern);
-    void FormShow() override;
-    void DatenSpeichern() override;
-    void AnzeigeRechnen() override;
-
-  protected:
-    void FeldVerlassen(QWidget* w) override;
-
-  private:
-    Rechnung rechnung_;
-};
-
-class TF_GSE1 : public GewinnSeite {
+class TF_GSE1 : public TForm11 {
     Q_OBJECT
   public:
     explicit TF_GSE1(Seitenumgebung& u, QWidget* eltern = nullptr);
     static const Seitenbeschreibung& Beschreibung();
 };
 
-class TF_GSE2 : public GewinnSeite {
+class TF_GSE2 : public TForm11 {
     Q_OBJECT
   public:
     explicit TF_GSE2(Seitenumgebung& u, QWidget* eltern = nullptr);
     static const Seitenbeschreibung& Beschreibung();
 };
 
-class TF_LuF : public GewinnSeite {
+class TF_LuF : public TForm11 {
     Q_OBJECT
   public:
     explicit TF_LuF(Seitenumgebung& u, QWidget* eltern = nullptr);
@@ -69,9 +49,5 @@ class TF_VuV : public TForm11 {
     void ObjektProzErExit();
     int gemerktesBlatt_ = 0;
 };
-
-// Enables the spouse's fields of a page (names ending in "Sie", and their
-// captions and column heading) only under the splitting table.
-void EhegattenFelderFreigeben(TForm11& seite, bool splitting);
 
 }  // namespace quarnel::gui

@@ -1,9 +1,8 @@
 // The extraordinary-burden pages: the Pauschbeträge of the disabled and of
 // surviving dependants, household help and care home, home care, the support
 // of needy persons with the income of each supported person, and the other
-// burdens. Each page is built from its descriptor; a class adds only what the
-// descriptor cannot say. Every subordinate page returns to a page that loads
-// and computes again, however it was closed.
+// burdens. Each page is built from its descriptor, which names its page
+// computation; a class adds only what the descriptor cannot say.
 #pragma once
 
 #include <QLabel>
@@ -16,30 +15,9 @@ namespace quarnel::gui {
 
 class BetragFeld;
 
-// What the burden pages share: after every change the page stores its
-// entries, runs its page computation and shows the results (store, compute,
-// load again); a return from a subordinate page does the same.
-class AbSeite : public TForm11 {
-    Q_OBJECT
-  public:
-    AbSeite(Seitenumgebung& u, int instanz, const Seitenbeschreibung& b, QWidget* eltern);
-    void FormShow() override;
-    void FormActivate() override;
-    void AnzeigeRechnen() override;
-
-  protected:
-    // The page computation on the stored entries.
-    virtual void Rechnen() = 0;
-    void FeldVerlassen(QWidget*) override { AnzeigeRechnen(); }
-    // Opens a subordinate page after storing this one.
-    void UnterseiteNachSpeichern(TForm11* unterseite);
-
-  private:
-};
-
 // Pauschbeträge of the disabled (taxpayer, spouse, children 1..6, each with
 // the disability page behind its "...." button) and of surviving dependants.
-class TF_AbBeHi : public AbSeite {
+class TF_AbBeHi : public TForm11 {
     Q_OBJECT
   public:
     explicit TF_AbBeHi(Seitenumgebung& u, QWidget* eltern = nullptr);
@@ -53,9 +31,6 @@ class TF_AbBeHi : public AbSeite {
     QAbstractButton* BehAntCB(int person) const { return antrag_[person - 1]; }
     BetragFeld* BehPb(int person) const { return pauschbetrag_[person - 1]; }
 
-  protected:
-    void Rechnen() override;
-
   private:
     void Freigaben();
     QPushButton* knoepfe_[8];
@@ -68,7 +43,7 @@ class TF_AbBeHi : public AbSeite {
 
 // Household help (its reasons on the household-help application) and the
 // accommodation in a care home.
-class TF_AbHiHeim : public AbSeite {
+class TF_AbHiHeim : public TForm11 {
     Q_OBJECT
   public:
     explicit TF_AbHiHeim(Seitenumgebung& u, QWidget* eltern = nullptr);
@@ -76,37 +51,28 @@ class TF_AbHiHeim : public AbSeite {
     void DatenLaden() override;
     // Opens the household-help application; its results show here on return.
     void HausHiBtnClick();
-
-  protected:
-    void Rechnen() override;
 };
 
 // Home care: the Pauschbetrag shared among the carers.
-class TF_ABHPfleg : public AbSeite {
+class TF_ABHPfleg : public TForm11 {
     Q_OBJECT
   public:
     explicit TF_ABHPfleg(Seitenumgebung& u, QWidget* eltern = nullptr);
     static const Seitenbeschreibung& Beschreibung();
-
-  protected:
-    void Rechnen() override;
 };
 
 // Support of up to three needy persons, each with the page of its own income.
-class TF_AbUntBe : public AbSeite {
+class TF_AbUntBe : public TForm11 {
     Q_OBJECT
   public:
     explicit TF_AbUntBe(Seitenumgebung& u, QWidget* eltern = nullptr);
     static const Seitenbeschreibung& Beschreibung();
     void RechBtnClick(int person);
-
-  protected:
-    void Rechnen() override;
 };
 
 // The support paid to supported person 1..3 and the person's own income and
 // receipts; subordinate to the support page.
-class TF_AbEink : public AbSeite {
+class TF_AbEink : public TForm11 {
     Q_OBJECT
   public:
     TF_AbEink(Seitenumgebung& u, int person, QWidget* eltern = nullptr);
@@ -114,9 +80,7 @@ class TF_AbEink : public AbSeite {
     int Person() const { return instanz_; }
     void FormShow() override;
     void FormClose() override;
-
-  protected:
-    void Rechnen() override;
+    void DatenLaden() override;
 
   private:
     QLabel* zeitInLbl_ = nullptr;
@@ -124,14 +88,11 @@ class TF_AbEink : public AbSeite {
 };
 
 // Other extraordinary burdens: two lines, the list of further costs, the balance.
-class TF_AbAndere : public AbSeite {
+class TF_AbAndere : public TForm11 {
     Q_OBJECT
   public:
     explicit TF_AbAndere(Seitenumgebung& u, QWidget* eltern = nullptr);
     static const Seitenbeschreibung& Beschreibung();
-
-  protected:
-    void Rechnen() override;
 };
 
 }  // namespace quarnel::gui

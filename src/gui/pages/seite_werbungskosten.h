@@ -13,33 +13,12 @@ class QTableWidget;
 
 namespace quarnel::gui {
 
-// What the expense pages share: the person in the title, the page
-// computation after every change (store, compute, load again).
-class WkSeite : public TForm11 {
-    Q_OBJECT
-  public:
-    using Rechnung = void (*)(CaseRecord&, int person);
-    WkSeite(Seitenumgebung& u, int person, const Seitenbeschreibung& b, Rechnung rechnung,
-            QWidget* eltern);
-    int Person() const { return instanz_; }
-    void FormShow() override;
-    void AnzeigeRechnen() override;
-
-  protected:
-    void FeldVerlassen(QWidget* w) override;
-    // Shows a wage-card sum "#####,## DM" beside a field.
-    QLabel* KartenLabel(const char* name, Feld neben);
-    void KartenLabelSetzen(QLabel* l, double betrag);
-
-  private:
-    Rechnung rechnung_;
-};
-
-class TF_WKFahrt : public WkSeite {
+class TF_WKFahrt : public TForm11 {
     Q_OBJECT
   public:
     TF_WKFahrt(Seitenumgebung& u, int person, QWidget* eltern = nullptr);
     static const Seitenbeschreibung& Beschreibung();
+    int Person() const { return instanz_; }
     void DatenLaden() override;
 
   private:
@@ -50,26 +29,29 @@ class TF_WKFahrt : public WkSeite {
     QLabel* zeile17u18Lbl2_;
 };
 
-class TF_WKBVerb : public WkSeite {
+class TF_WKBVerb : public TForm11 {
     Q_OBJECT
   public:
     TF_WKBVerb(Seitenumgebung& u, int person, QWidget* eltern = nullptr);
     static const Seitenbeschreibung& Beschreibung();
+    int Person() const { return instanz_; }
 };
 
-class TF_WKArbM : public WkSeite {
+class TF_WKArbM : public TForm11 {
     Q_OBJECT
   public:
     TF_WKArbM(Seitenumgebung& u, int person, QWidget* eltern = nullptr);
     static const Seitenbeschreibung& Beschreibung();
+    int Person() const { return instanz_; }
     void AbschreibungListeBtnClick();
 };
 
-class TF_WKVerpfl : public WkSeite {
+class TF_WKVerpfl : public TForm11 {
     Q_OBJECT
   public:
     TF_WKVerpfl(Seitenumgebung& u, int person, QWidget* eltern = nullptr);
     static const Seitenbeschreibung& Beschreibung();
+    int Person() const { return instanz_; }
     void DatenLaden() override;
 
   private:
@@ -77,40 +59,44 @@ class TF_WKVerpfl : public WkSeite {
     QLabel* zu20Lbl2_;
 };
 
-class TF_WKDoppH : public WkSeite {
+class TF_WKDoppH : public TForm11 {
     Q_OBJECT
   public:
     TF_WKDoppH(Seitenumgebung& u, int person, QWidget* eltern = nullptr);
     static const Seitenbeschreibung& Beschreibung();
+    int Person() const { return instanz_; }
     void DatenLaden() override;
 
   private:
     QLabel* erstattLbl_;
 };
 
-class TF_WKZimmer : public WkSeite {
+class TF_WKZimmer : public TForm11 {
     Q_OBJECT
   public:
     TF_WKZimmer(Seitenumgebung& u, int person, QWidget* eltern = nullptr);
     static const Seitenbeschreibung& Beschreibung();
+    int Person() const { return instanz_; }
     void DatenLaden() override;
 
   private:
     QLabel* alleLbl_;
 };
 
-class TF_WKReise : public WkSeite {
+class TF_WKReise : public TForm11 {
     Q_OBJECT
   public:
     TF_WKReise(Seitenumgebung& u, int person, QWidget* eltern = nullptr);
     static const Seitenbeschreibung& Beschreibung();
+    int Person() const { return instanz_; }
 };
 
-class TF_WKSonst : public WkSeite {
+class TF_WKSonst : public TForm11 {
     Q_OBJECT
   public:
     TF_WKSonst(Seitenumgebung& u, int person, QWidget* eltern = nullptr);
     static const Seitenbeschreibung& Beschreibung();
+    int Person() const { return instanz_; }
 };
 
 // The vehicles of the case: the list of the four, and the costs of one at a time.

@@ -52,50 +52,18 @@ class TF_HausHi : public TForm11 {
   private:
 };
 
-// What the three special-expense pages share: the header from the title,
-// the page computation after every change (store, compute, load again), and
-// list tables whose sum is taken over rounded up to the DM or as it is.
-class SaSeite : public TForm11 {
-    Q_OBJECT
-  public:
-    using Rechnung = void (*)(CaseRecord&);
-    SaSeite(Seitenumgebung& u, const Seitenbeschreibung& b, Rechnung rechnung, QWidget* eltern);
-    void FormShow() override;
-    void FormActivate() override;
-    void AnzeigeRechnen() override;
-
-  protected:
-    void FeldVerlassen(QWidget* w) override;
-    // Opens list `liste` for the amount field `ziel`.
-    void ListeRufen(int liste, const QString& titel, int hilfeseite, Feld ziel, bool aufrunden);
-    // Connects the button `name` to a list call.
-    void ListenKnopf(const char* name, int liste, const QString& titel, int hilfeseite, Feld ziel,
-                     bool aufrunden);
-    // Runs on the return of a subordinate page that is not a list (reload).
-    virtual void UnterseiteZurueck() {}
-    // Which call returns next: 0 none, 1 subordinate page, 2 list table.
-    int aufruf_ = 0;
-
-  private:
-    Rechnung rechnung_;
-    bool aufrunden_ = false;
-};
-
 // Household help (with the application) and tax advice (with its list).
-class TF_SAHaHi : public SaSeite {
+class TF_SAHaHi : public TForm11 {
     Q_OBJECT
   public:
     explicit TF_SAHaHi(Seitenumgebung& u, QWidget* eltern = nullptr);
     static const Seitenbeschreibung& Beschreibung();
     void DatenLaden() override;
     void HausHiBtnClick();
-
-  protected:
-    void UnterseiteZurueck() override;
 };
 
 // Own education costs of both persons and the school fees of the children.
-class TF_SaAbKost : public SaSeite {
+class TF_SaAbKost : public TForm11 {
     Q_OBJECT
   public:
     explicit TF_SaAbKost(Seitenumgebung& u, QWidget* eltern = nullptr);
@@ -108,7 +76,7 @@ class TF_SaAbKost : public SaSeite {
 };
 
 // Donations in four groups with their lists, and to foundations.
-class TF_SaSpende : public SaSeite {
+class TF_SaSpende : public TForm11 {
     Q_OBJECT
   public:
     explicit TF_SaSpende(Seitenumgebung& u, QWidget* eltern = nullptr);
