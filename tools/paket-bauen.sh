@@ -49,9 +49,11 @@ for b in quarnel quarnel-cli; do
   ! readelf -d "$auspack/usr/bin/$b" | grep -Eq "R(UN)?PATH" || fehler "$b mit RPATH"
 done
 ! grep -Eq "(postinst|prerm|postrm|preinst)$" <<< "$info" || fehler "Paket mit Betreuerskripten"
-# Hardened as Debian builds its programs.
+# Hardened as Debian builds its programs. Control-flow protection is not
+# asked for: Debian 12's C start-up files carry no IBT/SHSTK mark, so no
+# program linked there can show it.
 for b in quarnel quarnel-cli; do
-  hardening-check "$auspack/usr/bin/$b" > "$bau/hardening-$b.log" ||
+  hardening-check --nocfprotection "$auspack/usr/bin/$b" > "$bau/hardening-$b.log" ||
     { cat "$bau/hardening-$b.log"; fehler "hardening-check $b"; }
 done
 # lintian: no error and no warning (the overrides say why where a tag is meant).
