@@ -2,6 +2,7 @@
 // the main window and the message loop.
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPainter>
@@ -43,6 +44,38 @@ QPixmap SplashBild() {
     return p;
 }
 
+// Without a display Qt would end with an abort and advice to reinstall the
+// program: a German line and exit code 1 instead. Until the application
+// stands, Qt's messages of its platform plugins are held back; a fatal one
+// ends the program with that line.
+constexpr const char* kKeineAnzeige =
+    "quarnel: Keine grafische Anzeige erreichbar (DISPLAY oder WAYLAND_DISPLAY); "
+    "das Programm braucht eine Bildschirmoberfläche.\n";
+
+void StartMeldungen(QtMsgType typ, const QMessageLogContext& kontext, const QString& text) {
+    if (typ == QtFatalMsg) {
+        if (text.contains(QLatin1String("platform plugin")))
+            std::fputs(kKeineAnzeige, stderr);
+        else
+            std::fprintf(stderr, "quarnel: %s\n", text.toLocal8Bit().constData());
+        std::_Exit(1);
+    }
+    const bool plattform = kontext.category && std::strncmp(kontext.category, "qt.qpa.", 7) == 0;
+    if (!plattform) std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+}
+
+// A platform is named (-platform, QT_QPA_PLATFORM) or a display is there.
+bool AnzeigeMoeglich(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+            return true;
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        const char* w = std::getenv(name);
+        if (w && *w) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -60,8 +93,19 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    if (!AnzeigeMoeglich(argc, argv)) {
+        std::fputs(kKeineAnzeige, stderr);
+        return 1;
+    }
     // Qt takes its own options (-platform, -display ...) out of argv first.
+    const QtMessageHandler vorher = qInstallMessageHandler(StartMeldungen);
     QApplication app(argc, argv);
+    qInstallMessageHandler(vorher);
+    // The desktop knows the program by its desktop file and shows its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.quarnel.Quarnel"));
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("de.quarnel.Quarnel"),
+                         QIcon(QStringLiteral(":/quarnel/de.quarnel.Quarnel.svg"))));
     std::vector<std::string> parameter;
     for (int i = 1; i < argc; ++i) parameter.emplace_back(argv[i]);
     const quarnel::Startschalter schalter = quarnel::KommandozeileAuswerten(parameter);

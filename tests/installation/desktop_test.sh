@@ -11,7 +11,12 @@ for w in desktop-file-validate appstreamcli update-mime-database gio; do
 done
 
 desktop-file-validate "$quelle/installation/de.quarnel.Quarnel.desktop"
-appstreamcli validate --no-net --strict "$bau/installation/de.quarnel.Quarnel.metainfo.xml"
+# Without and with the network checks: every address it names must answer.
+metainfo="$bau/installation/de.quarnel.Quarnel.metainfo.xml"
+appstreamcli validate --no-net --strict "$metainfo"
+appstreamcli validate --strict "$metainfo"
+grep -q '<project_license>GPL-3.0-or-later</project_license>' "$metainfo" || fehler "ohne project_license"
+! grep -q 'example' "$metainfo" || fehler "Platzhalteradresse in $metainfo"
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT

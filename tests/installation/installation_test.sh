@@ -41,6 +41,16 @@ for prog in quarnel-cli quarnel; do
   grep -qx "Installationsdaten: $daten/" "$tmp/version" ||
     fehler "$prog --version: $(cat "$tmp/version")"
 done
+grep -q "GPL-3.0-or-later" "$tmp/version" || fehler "--version ohne Lizenz: $(cat "$tmp/version")"
+# Without a display, or with one that does not answer: one German line and
+# exit code 1, not Qt's abort.
+for anzeige in "" ":987"; do
+  rc=0
+  leer env ${anzeige:+DISPLAY=$anzeige} "$p/bin/quarnel" 2> "$tmp/ohne.err" || rc=$?
+  [ "$rc" = 1 ] && [ "$(wc -l < "$tmp/ohne.err")" = 1 ] &&
+    grep -q "^quarnel: Keine grafische Anzeige erreichbar" "$tmp/ohne.err" ||
+    fehler "quarnel ohne Anzeige '$anzeige' endete mit $rc: $(cat "$tmp/ohne.err")"
+done
 leer "$p/bin/quarnel-cli" bescheid "$daten/beispiele/Beispiel.S01" > "$tmp/bescheid"
 grep -q "B E S C H E I D" "$tmp/bescheid" || fehler "kein Bescheid"
 # The checks need the catalogue of the installed data for their texts.

@@ -1,5 +1,7 @@
 #include "case/falldatei.h"
 
+#include "case/arbeitsdateien.h"
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <stdio.h>
@@ -83,20 +85,6 @@ bool SchreibeVoll(Schreibkanal& k, int fd, const uint8_t* daten, std::size_t anz
 bool IstVerzeichnis(const std::string& pfad) {
     struct stat st;
     return !pfad.empty() && ::stat(pfad.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
-// mkstemps under `verzeichnis` with the given prefix and suffix; the path, or "" on failure.
-std::string Anlegen(const std::string& verzeichnis, const char* praefix, const char* suffix) {
-    std::string muster = verzeichnis;
-    if (!muster.empty() && muster.back() != '/') muster += '/';
-    muster += praefix;
-    muster += "XXXXXX";
-    muster += suffix;
-    int fd = ::mkstemps(muster.data(), static_cast<int>(std::strlen(suffix)));
-    if (fd < 0) return {};
-    ::fchmod(fd, 0600);
-    ::close(fd);
-    return muster;
 }
 
 }  // namespace
@@ -501,6 +489,8 @@ std::span<const uint8_t> AbbildListen(std::span<const uint8_t> abbild) {
 }
 
 std::string TemporaerVerzeichnis() {
+    if (std::string p = PrivatesArbeitsverzeichnis(ArbeitsQuellenDesProzesses()); !p.empty())
+        return p;
     if (const char* t = std::getenv("TMPDIR"); t && *t && VerzeichnisBeschreibbar(t)) return t;
     if (VerzeichnisBeschreibbar("/tmp")) return "/tmp";
     return ".";
@@ -542,15 +532,19 @@ std::string Endung(const std::string& pfad) {
 
 TemporaereDateien::TemporaereDateien(const std::string& verzeichnis) {
     std::string v = verzeichnis.empty() ? TemporaerVerzeichnis() : verzeichnis;
-    arbeitsdatei_ = Anlegen(v, "QRN", "");
-    druckdatei_ = Anlegen(v, "RPP", "");
-    pruefbericht_ = Anlegen(v, "HTM", ".htm");
-    angelegt_ = !arbeitsdatei_.empty() && !druckdatei_.empty() && !pruefbericht_.empty();
+    VerwaisteLaufDateienEntfernen(v);
+    LaufDateien l = LaufDateienAnlegen(v);
+    arbeitsdatei_ = l.arbeitsdatei;
+    druckdatei_ = l.druckdatei;
+    pruefbericht_ = l.pruefbericht;
+    sperrdatei_ = l.sperrdatei;
+    sperrFd_ = l.sperrFd;
+    angelegt_ = sperrFd_ >= 0;
 }
 
 TemporaereDateien::~TemporaereDateien() {
-    for (const std::string* p : {&arbeitsdatei_, &druckdatei_, &pruefbericht_})
-        if (!p->empty()) ::unlink(p->c_str());
+    LaufDateien l{arbeitsdatei_, druckdatei_, pruefbericht_, sperrdatei_, sperrFd_};
+    LaufDateienEntfernen(l);
 }
 
 bool ArbeitsdateiSchreiben(const std::string& pfad, std::span<const uint8_t> abbild,

@@ -170,8 +170,9 @@ void AbbildZerlegen(std::span<const uint8_t> abbild, CaseRecord& satz, Notizbloc
 std::span<const uint8_t> AbbildListen(std::span<const uint8_t> abbild);
 
 // --- directories ------------------------------------------------------------------
-// The directory for temporary files: $TMPDIR when it is a usable directory,
-// else /tmp, else the current directory.
+// The directory for the work files of a run: the user's private folder
+// (PrivatesArbeitsverzeichnis); only when there is none $TMPDIR when it is
+// a usable directory, else /tmp, else the current directory.
 std::string TemporaerVerzeichnis();
 // True for an existing directory this user may enter and read.
 bool VerzeichnisErreichbar(const std::string& pfad);
@@ -188,7 +189,8 @@ std::string VolleEndung(const std::string& pfad);
 // --- the temporary files of a program run -----------------------------------------
 // The work file ("QRN…"), the print output ("RPP…") and the check report
 // ("HTM….htm"), each created empty with mode 0600 under a unique name and
-// removed again when the object goes.
+// removed again when the object goes; the run's lock file ("QRN….lck") is
+// held meanwhile. What killed runs left in the folder goes first.
 class TemporaereDateien {
   public:
     // In `verzeichnis`, or in TemporaerVerzeichnis() when it is empty.
@@ -203,7 +205,8 @@ class TemporaereDateien {
     const std::string& Pruefbericht() const { return pruefbericht_; }
 
   private:
-    std::string arbeitsdatei_, druckdatei_, pruefbericht_;
+    std::string arbeitsdatei_, druckdatei_, pruefbericht_, sperrdatei_;
+    int sperrFd_ = -1;
     bool angelegt_ = false;
 };
 

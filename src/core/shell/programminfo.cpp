@@ -13,7 +13,14 @@ std::string VersionsText(const std::string& programmname, const Verzeichnisse& v
     std::string titel = ProgrammTitel;
     while (!titel.empty() && titel.back() == ' ') titel.pop_back();
     return programmname + " (" + titel + ") " + ProgrammVersion() +
-           "\nInstallationsdaten: " + v.programm + "\n";
+           "\nInstallationsdaten: " + v.programm + "\n" + LizenzText() + "\n";
+}
+
+const char* LizenzText() {
+    return "Lizenz: GNU GPL Version 3 oder später (GPL-3.0-or-later), "
+           "<https://www.gnu.org/licenses/gpl-3.0.html>.\n"
+           "Dies ist freie Software: Sie dürfen sie ändern und weitergeben.\n"
+           "Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.";
 }
 
 std::string ProgrammAufrufText() {

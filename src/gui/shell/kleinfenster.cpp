@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "shell/anzeige.h"
+#include "shell/programminfo.h"
 #include "widgets/rechnerfeld.h"
 
 namespace quarnel::gui {
@@ -80,11 +81,17 @@ TxInfo::TxInfo(QWidget* hauptfenster) : Tform13(hauptfenster, 340) {
     f.setBold(true);
     titel->setFont(f);
     titel->setStyleSheet(QStringLiteral("color: navy"));
-    auto* zeilen = new QLabel(QStringLiteral("Version 1.0 für das Steuerjahr 2001\n\n"
+    auto* zeilen = new QLabel(QStringLiteral("Version %1 für das Steuerjahr 2001\n\n"
                                              "Einkommensteuererklärung und Bescheidprüfung\n"
                                              "für Privatpersonen\n\n"
-                                             "Das Quarnel-Projekt"),
+                                             "Das Quarnel-Projekt")
+                                  .arg(QString::fromUtf8(ProgrammVersion())),
                               this);
+    auto* lizenz = new QLabel(QString::fromUtf8(LizenzText()), this);
+    lizenz->setObjectName(QStringLiteral("LizenzLbl"));
+    lizenz->setTextFormat(Qt::PlainText);
+    lizenz->setAlignment(Qt::AlignCenter);
+    lizenz->setWordWrap(true);
     zeilen->setObjectName(QStringLiteral("VersionLbl"));
     zeilen->setTextFormat(Qt::PlainText);
     zeilen->setAlignment(Qt::AlignCenter);
@@ -95,6 +102,7 @@ TxInfo::TxInfo(QWidget* hauptfenster) : Tform13(hauptfenster, 340) {
     auto* l = new QVBoxLayout(this);
     l->addWidget(titel);
     l->addWidget(zeilen);
+    l->addWidget(lizenz);
     l->addLayout(KnopfZeile({ende}));
 }
 

@@ -205,7 +205,7 @@ TEST(Fallbefehle, Abbrechendes_Speichern_laesst_alte_Datei_und_Aenderung) {
     EXPECT_TRUE(l.fv->Speichern(false));
     EXPECT_NE(Bytes(t / "Fall.S01"), alt);
     EXPECT_EQ(std::distance(fs::directory_iterator(t.Text()), fs::directory_iterator()),
-              4);  // the case file and the three temporary files, nothing half-written
+              5);  // the case file, the run's three files and its lock, nothing half-written
 }
 
 TEST(Fallbefehle, Schreibgeschuetzte_Datei_oeffnet) {
