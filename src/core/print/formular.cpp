@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
+#include <unistd.h>
+
 #include <iterator>
 
 #include "calc/betrag.h"
+#include "case/falldatei.h"
 #include "print/formularwerte.h"
 
 namespace quarnel {
@@ -41,17 +43,29 @@ constexpr Geometriezeile Geometrie[] = {
     {71, {189, 290.5, 17}}, {72, {186, 283, 18}}, {91, {191, 294, 19}}, {92, {190, 79, 20}},
 };
 
+// A form file of the installation: a regular file of sensible size, or
+// nothing (a directory, FIFO, device or a link to one is never read).
 std::optional<std::string> DateiLesen(const std::string& pfad) {
-    std::ifstream f(pfad, std::ios::binary);
-    if (!f) return std::nullopt;
-    std::string d((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-    if (f.bad()) return std::nullopt;
-    return d;
+    const auto d = quarnel::DateiLesen(pfad, FormulardateiHoechstens);
+    if (!d) return std::nullopt;
+    return std::string(d->begin(), d->end());
 }
 
+}  // namespace
+
+std::optional<Definition> DefinitionLaden(const std::string& pfad) {
+    const auto text = DateiLesen(pfad);
+    if (!text) return std::nullopt;
+    return DefinitionAusText(*text);
+}
+
+namespace {
+
 bool Existiert(const std::string& pfad) {
-    std::ifstream f(pfad, std::ios::binary);
-    return static_cast<bool>(f);
+    const int fd = RegulaereDateiOeffnen(pfad);
+    if (fd < 0) return false;
+    ::close(fd);
+    return true;
 }
 
 // The calibration text of a field: its own number at the field's full width.
@@ -280,9 +294,9 @@ void FormularblattSetzen(Berichtschreiber& w, const Formularumgebung& u, int bla
     if (blanko && Existiert(bild))
         w.Bild(bild, v.rechts / 10, v.unten / 10, g.breite / 10, g.hoehe / 10);
 
-    const std::optional<std::string> text = DateiLesen(u.formVerzeichnis + DefinitionsDateiName(b.blatt2));
-    if (!text) return;
-    const Definition def = DefinitionAusText(*text);
+    const std::optional<Definition> geladen = DefinitionLaden(u.formVerzeichnis + DefinitionsDateiName(b.blatt2));
+    if (!geladen) return;
+    const Definition& def = *geladen;
     const Wertroutine routine = u.routine ? u.routine : WertroutineFuer(b.blatt2);
     const bool grundtabelle = u.fall && u.fall->Bool(Feld::Grundtabelle);
     uint8_t zustand = 0;

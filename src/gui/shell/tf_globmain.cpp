@@ -188,6 +188,7 @@ TF_GlobMain::TF_GlobMain(const Startschalter& schalter, const Verzeichnisse& ver
     verw_ = std::make_unique<Fallverwaltung>(*dienste_.meldungen, *dienste_.dateiDialoge,
                                              temp_->Arbeitsdatei(), schalter_.testmodus);
     verw_->Zustand().datenPfad = einst_.letztDatenPfad;
+    verw_->SetzeSicherungen(einst_.sicherungen);
     druck_ = std::make_unique<Druckausgabe>(this, einst_, temp_->Druckdatei(),
                                             Ausgabedienste{dienste_.meldungen, dienste_.dateiDialoge});
     FormulardruckAnbinden(*druck_, {[this]() -> CaseRecord& { return verw_->Satz(); },
@@ -626,6 +627,7 @@ void TF_GlobMain::StatusleisteAnlegen() {
         lbl->setObjectName(QString::fromLatin1(name));
         lbl->setFrameShape(QFrame::Panel);
         lbl->setFrameShadow(QFrame::Sunken);
+        lbl->setTextFormat(Qt::PlainText);  // file names and hints are text, never markup
         lbl->setAlignment(Qt::AlignCenter);
         lbl->setFixedWidth(142);
         sb->addPermanentWidget(inhalt ? inhalt : lbl);
@@ -648,6 +650,7 @@ void TF_GlobMain::StatusleisteAnlegen() {
     h->addWidget(datenModImg_);
     QLabel* dateiPnl = new QLabel(datei);
     dateiPnl->setObjectName(QStringLiteral("DateiPnl"));
+    dateiPnl->setTextFormat(Qt::PlainText);
     dateiPnl->setFrameShape(QFrame::Panel);
     dateiPnl->setFrameShadow(QFrame::Sunken);
     dateiPnl->setAlignment(Qt::AlignCenter);
