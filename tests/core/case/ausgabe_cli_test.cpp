@@ -7,41 +7,27 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
 #include "case/sicherung.h"
 
-#include "testhilfe.h"
-#include "testpfade.h"
+#include "dateihilfe.h"
 
 using quarnel::test::Ausfuehren;
+using quarnel::test::CliBefehl;
+using quarnel::test::Enthaelt;
+using quarnel::test::Inhalt;
 using quarnel::test::Lauf;
 using quarnel::test::TempVerzeichnis;
-using quarnel::test::Zitiert;
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string Befehl(const std::vector<std::string>& args) {
-    std::string b = QUARNEL_CLI_PATH;
-    for (const auto& a : args) b += " " + Zitiert(a);
-    return b;
-}
-
-// stdout and stderr together; HOME of the test, so that no settings of the
-// machine count.
+// stdout and stderr together; a run that hangs ends in the timeout's code 124.
 Lauf Cli(const std::vector<std::string>& args, const std::string& vorsatz = "") {
-    return Ausfuehren(vorsatz + "timeout 20 " + Befehl(args) + " 2>&1 </dev/null");
-}
-
-std::string Inhalt(const std::string& pfad) {
-    std::ifstream in(pfad, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-bool Enthaelt(const std::string& text, const std::string& teil) {
-    return text.find(teil) != std::string::npos;
+    return Ausfuehren(vorsatz + "timeout 20 " + CliBefehl(args) + " 2>&1 </dev/null");
 }
 
 bool MitFormularen() {
@@ -189,9 +175,11 @@ TEST(AusgabeCli, Abgebrochenes_Speichern_mit_Sicherungen) {
     ASSERT_EQ(Cli({"neu", fall}).code, 0);
     ASSERT_EQ(Cli({"setze", fall, "KiGeld1=1"}).code, 0);
     for (int runde = 0; runde < 40; ++runde) {
-        const std::string warten = "0.00" + std::to_string(runde % 10);
-        Ausfuehren("(" + Befehl({"setze", fall, "KiGeld1=" + std::to_string(runde + 2)}) +
-                   " >/dev/null 2>&1 & p=$!; sleep " + warten + "; kill -9 $p; wait $p) 2>/dev/null");
+        // 0 to 195 ms: before, during and after the save of a run.
+        char warten[16];
+        std::snprintf(warten, sizeof warten, "%.3f", 0.005 * runde);
+        Ausfuehren("(" + CliBefehl({"setze", fall, "KiGeld1=" + std::to_string(runde + 2)}) +
+                   " >/dev/null 2>&1 & p=$!; sleep " + std::string(warten) + "; kill -9 $p; wait $p) 2>/dev/null");
         const Lauf l = Cli({"zeige", fall, "KiGeld1"});
         ASSERT_EQ(l.code, 0) << "round " << runde << ": " << l.aus;
         const auto s = quarnel::Sicherungen(fall);

@@ -12,22 +12,15 @@
 #include "case/falldatei.h"
 #include "case/sicherung.h"
 
-#include "testhilfe.h"
+#include "dateihilfe.h"
 
 using namespace quarnel;
+using quarnel::test::Inhalt;
+using quarnel::test::Schreibe;
 using quarnel::test::TempVerzeichnis;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string Inhalt(const std::string& pfad) {
-    std::ifstream in(pfad, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void Schreibe(const std::string& pfad, const std::string& inhalt) {
-    std::ofstream(pfad, std::ios::binary) << inhalt;
-}
 
 std::span<const uint8_t> Bytes(const std::string& s) {
     return {reinterpret_cast<const uint8_t*>(s.data()), s.size()};

@@ -16,24 +16,13 @@
 #include "shell/einstellungen.h"
 #include "shell/ini.h"
 
-#include "testhilfe.h"
+#include "dateihilfe.h"
 
 using namespace quarnel;
+using quarnel::test::Inhalt;
+using quarnel::test::Schreibe;
 using quarnel::test::TempVerzeichnis;
 namespace fs = std::filesystem;
-
-namespace {
-
-std::string Inhalt(const std::string& pfad) {
-    std::ifstream in(pfad, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void Schreibe(const std::string& pfad, const std::string& inhalt) {
-    std::ofstream(pfad, std::ios::binary) << inhalt;
-}
-
-}  // namespace
 
 TEST(Einstellungsleser, Bom_grosse_Datei_und_fremde_Bytes) {
     TempVerzeichnis t;
