@@ -424,12 +424,26 @@ Speicherfehler Ersetzen(const std::string& pfad, std::span<const uint8_t> daten,
         sperre->Nehmen(ziel, 500) == Speicherfehler::Gesperrt)
         return Speicherfehler::Gesperrt;
     if (VolleEndung(ziel) == "S01") VerwaisteKopienEntfernen(verzeichnis);
-    // The file as it was, kept before it is replaced.
-    if (besteht && art.sicherungen > 0) SicherungAnlegen(ziel, art.sicherungen);
+    // The file as it was, kept before it is replaced; a save that fails
+    // takes its copy back, one that succeeds drops the oldest.
+    std::optional<std::string> sicherung;
+    if (besteht && art.sicherungen > 0) sicherung = SicherungAnlegen(ziel);
+    struct Sicherungsabschluss {
+        const std::optional<std::string>& kopie;
+        const std::string& fall;
+        int anzahl;
+        bool gelungen = false;
+        ~Sicherungsabschluss() {
+            if (!kopie) return;
+            if (gelungen) SicherungenBegrenzen(fall, anzahl);
+            else ::unlink(kopie->c_str());
+        }
+    } abschluss{sicherung, ziel, art.sicherungen};
 
     auto imOrt = [&]() {
         Speicherfehler f = ImOrtSchreiben(vorhanden.fd(), daten, kanal);
         if (f == Speicherfehler::Keiner && !vorhanden.Schliessen()) f = Speicherfehler::Schreibfehler;
+        abschluss.gelungen = f == Speicherfehler::Keiner;
         return f;
     };
     // A hard-linked file stays one file with all its names.
@@ -495,6 +509,7 @@ Speicherfehler Ersetzen(const std::string& pfad, std::span<const uint8_t> daten,
     if (art.dauerhaft) VerzeichnisSichern(verzeichnis);
     // The new file is locked already; the lock of the old one goes.
     sperre->Uebernehmen(d.Loslassen(), pfad);
+    abschluss.gelungen = true;
     return Speicherfehler::Keiner;
 }
 

@@ -60,16 +60,14 @@ std::vector<std::string> Sicherungen(const std::string& fallPfad) {
     return namen;
 }
 
-bool SicherungAnlegen(const std::string& fallPfad, int anzahl) {
-    anzahl = std::min(anzahl, SicherungenHoechstens);
-    if (anzahl <= 0) return false;
+std::optional<std::string> SicherungAnlegen(const std::string& fallPfad) {
     const auto alt = DateiLesen(fallPfad, FallDateiGroesse);
-    if (!alt || alt->size() != FallDateiGroesse || !SignaturGueltig(*alt)) return false;
+    if (!alt || alt->size() != FallDateiGroesse || !SignaturGueltig(*alt)) return std::nullopt;
     const std::string verzeichnis = SicherungsVerzeichnis(fallPfad);
     struct stat st;
     if (::mkdir(verzeichnis.c_str(), 0700) != 0 &&
         (errno != EEXIST || ::lstat(verzeichnis.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)))
-        return false;
+        return std::nullopt;
 
     const std::time_t jetzt = std::time(nullptr);
     std::tm t{};
@@ -90,21 +88,22 @@ bool SicherungAnlegen(const std::string& fallPfad, int anzahl) {
         if (name.starts_with(praefix))
             erste = std::max(erste, std::stoi(name.substr(praefix.size(), 2)) + 1);
     }
-    bool angelegt = false;
-    for (int n = erste; n < 100 && !angelegt; ++n) {
-        char nr[4];
+    for (int n = erste; n < 100; ++n) {
+        char nr[12];
         std::snprintf(nr, sizeof nr, "%02d", n);
         const std::string ziel =
             verzeichnis + "/" + Stamm(fallPfad) + "." + zeit + "-" + nr + ".S01";
         const Speicherfehler f = Ersetzen(ziel, *alt, art);
-        if (f == Speicherfehler::Keiner) angelegt = true;
-        else if (f != Speicherfehler::Besteht) break;
+        if (f == Speicherfehler::Keiner) return ziel;
+        if (f != Speicherfehler::Besteht) break;
     }
-    if (!angelegt) return false;
+    return std::nullopt;
+}
+
+void SicherungenBegrenzen(const std::string& fallPfad, int anzahl) {
     const std::vector<std::string> alle = Sicherungen(fallPfad);
-    for (std::size_t i = static_cast<std::size_t>(anzahl); i < alle.size(); ++i)
-        ::unlink(alle[i].c_str());
-    return true;
+    const auto behalten = static_cast<std::size_t>(std::clamp(anzahl, 0, SicherungenHoechstens));
+    for (std::size_t i = behalten; i < alle.size(); ++i) ::unlink(alle[i].c_str());
 }
 
 std::optional<std::string> NeuesteLesbareSicherung(const std::string& fallPfad) {

@@ -19,10 +19,11 @@ std::string SicherungsVerzeichnis(const std::string& fallPfad);
 // The backups of the case, newest first.
 std::vector<std::string> Sicherungen(const std::string& fallPfad);
 // Copies the current case file at `fallPfad` (when it reads as one) into the
-// backup folder, made 0700 where it is new, and removes all but the newest
-// `anzahl` backups of the case. True when a copy was made; never touches the
-// case file itself.
-bool SicherungAnlegen(const std::string& fallPfad, int anzahl);
+// backup folder, made 0700 where it is new: the path of the copy, nothing
+// when none was made. Never touches the case file itself.
+std::optional<std::string> SicherungAnlegen(const std::string& fallPfad);
+// Removes all but the newest `anzahl` backups of the case.
+void SicherungenBegrenzen(const std::string& fallPfad, int anzahl);
 // The newest backup of the case that reads as a current case file.
 std::optional<std::string> NeuesteLesbareSicherung(const std::string& fallPfad);
 // "10.12.2026 04:30:12" from a backup's name; "" for another name.

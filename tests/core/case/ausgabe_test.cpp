@@ -178,6 +178,15 @@ TEST(Sicherung, Jedes_Speichern_haelt_die_vorige_Fassung_rotiert) {
     EXPECT_EQ(NeuesteLesbareSicherung(pfad), s[1]);
     // A file that is no case is not kept as a backup.
     Schreibe(t / "Kein.S01", "kein Fall");
-    EXPECT_FALSE(SicherungAnlegen(t / "Kein.S01", 5));
+    EXPECT_FALSE(SicherungAnlegen(t / "Kein.S01"));
+    // A save that fails keeps no backup of it.
+    const std::size_t vorher = Sicherungen(pfad).size();
+    class Voll : public Schreibkanal {
+        ssize_t Schreibe(int, const uint8_t*, std::size_t) override { return -1; }
+    } voll;
+    art.kanal = &voll;
+    EXPECT_EQ(Ersetzen(pfad, Fall("nie"), art), Speicherfehler::Schreibfehler);
+    EXPECT_EQ(Sicherungen(pfad).size(), vorher);
+    EXPECT_EQ(Inhalt(pfad), Text(Fall("Fassung 6")));
     EXPECT_FALSE(NeuesteLesbareSicherung(t / "Kein.S01"));
 }

@@ -204,8 +204,9 @@ TEST(Fallbefehle, Abbrechendes_Speichern_laesst_alte_Datei_und_Aenderung) {
     l.fv->SetzeSchreibkanal(Schreibkanal::System());
     EXPECT_TRUE(l.fv->Speichern(false));
     EXPECT_NE(Bytes(t / "Fall.S01"), alt);
-    EXPECT_EQ(std::distance(fs::directory_iterator(t.Text()), fs::directory_iterator()),
-              4);  // the case file and the three temporary files, nothing half-written
+    // The case file, the three temporary files and the backups, nothing half-written.
+    EXPECT_EQ(std::distance(fs::directory_iterator(t.Text()), fs::directory_iterator()), 5);
+    EXPECT_EQ(Sicherungen(t / "Fall.S01").size(), 1u);  // none of the failed saves
 }
 
 TEST(Fallbefehle, Schreibgeschuetzte_Datei_oeffnet) {
