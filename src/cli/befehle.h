@@ -2,7 +2,11 @@
 // file of its own and registers itself with a static BefehlEintrag.
 #pragma once
 
+#include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "case/caserecord.h"
@@ -17,11 +21,24 @@ struct BefehlEintrag {
     BefehlEintrag(const char* name, const char* aufruf, const char* beschreibung, BefehlFunktion f);
 };
 
-// Prints "quarnel-cli: <text>" to stderr and returns 2.
+// Prints "quarnel-cli: <text>" to stderr, control characters shown as '?',
+// and returns 2 (Misserfolg: 1, a failure of the work itself).
 int Fehler(const std::string& text);
+int Misserfolg(const std::string& text);
 
-// Reads the case record of a current case file; 0, or the exit code after
-// the reason was printed.
+// The password given with --passwort (for every command).
+void PasswortVorgeben(std::optional<std::string> passwort);
+const std::optional<std::string>& VorgegebenesPasswort();
+
+// Reads a current case file, whole (FallbildLesen) or its record, asking the
+// case password of a protected case; 0, or the exit code after the reason was
+// printed (with the newest backup that reads, where the file does not).
+int FallbildLesen(const std::string& pfad, std::vector<uint8_t>& abbild);
 int FallLesen(const std::string& pfad, CaseRecord& satz);
+
+// Writes an output file (never over a case file, a link or a device; the old
+// file stays on a full disk); 0, or 1 after the reason was printed.
+int AusgabeSichern(const std::string& pfad, std::span<const uint8_t> daten);
+int AusgabeSichern(const std::string& pfad, std::string_view text);
 
 }  // namespace quarnel::cli

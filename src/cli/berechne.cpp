@@ -89,6 +89,8 @@ std::optional<std::string> AenderungLesen(const std::string& a, WasWaereWerte& w
     const auto betrag = BetragAusText(std::string_view(a).substr(gleich + 1));
     if (!betrag) return "ungültige Änderung: \"" + a + "\" (erwartet ist ein Betrag wie -1.000,50)";
     w(feld->zeile, feld->person) += *betrag;
+    if (!WasWaereAenderungGueltig(w))
+        return "Änderung außerhalb von ±" + DM(WasWaereHoechsteAenderung) + " DM: \"" + a + "\"";
     return std::nullopt;
 }
 
@@ -176,19 +178,4 @@ const BefehlEintrag kBerechne("berechne", kAufruf,
                               &Berechnen);
 
 }  // namespace
-
-int FallLesen(const std::string& pfad, CaseRecord& satz) {
-    if (VolleEndung(pfad) != "S01")
-        return Fehler("Fehler: Nur Dateien mit der Endung (.S01) können gelesen werden: " + pfad);
-    const Dateipruefung p = DateiPruefen(pfad);
-    if (p == Dateipruefung::NichtLesbar) return Fehler("Datei nicht lesbar: " + pfad);
-    if (p == Dateipruefung::Ungueltig)
-        return Fehler("Die ausgewählte Datei ist keine gültige Datendatei! (" + pfad + ")");
-    const auto daten = DateiLesen(pfad, FallDateiGroesse);
-    if (!daten || daten->size() != FallDateiGroesse)
-        return Fehler("Schwerer Lesefehler - Datendatei eventuell unbrauchbar (" + pfad + ")");
-    std::copy_n(daten->begin(), CaseRecord::Groesse, satz.Bytes().begin());
-    return 0;
-}
-
 }  // namespace quarnel::cli

@@ -81,19 +81,8 @@ int BescheidAusgeben(const std::vector<std::string>& args) {
     if (!ausgabe.empty()) {
         if (DieselbeDatei(ausgabe, pfad))
             return Fehler("Der Bescheid würde den Fall überschreiben: " + ausgabe);
-        switch (ErgebnisSpeichern(ausgabe, text.zeilen, !dos)) {
-            case TextdateiFehler::Keiner:
-                return 0;
-            case TextdateiFehler::NichtErstellbar:
-                std::fprintf(stderr,
-                             "quarnel-cli: Kann auf Datenträger nicht zugreifen - Speichern nicht "
-                             "möglich (%s)\n",
-                             ausgabe.c_str());
-                return 1;
-            case TextdateiFehler::Schreibfehler:
-                std::fprintf(stderr, "quarnel-cli: Schreibfehler (%s)\n", ausgabe.c_str());
-                return 1;
-        }
+        return AusgabeSichern(ausgabe, ErgebnisAlsText(text.zeilen,
+                                                       dos ? Textkodierung::Dos : Textkodierung::Ansi));
     }
     for (const std::string& z : text.zeilen) std::printf("%s\n", Cp1252ZuUtf8(z).c_str());
     return 0;

@@ -12,8 +12,11 @@
 #include "case/feldwerte.h"
 #include "case/vorjahr.h"
 #include "pages/eingabefolgen.h"
+#include "case/zeichensatz.h"
 #include "shell/dienste.h"
+#include "shell/einstellungen.h"
 #include "shell/meldung.h"
+#include "shell/verzeichnisse.h"
 
 namespace quarnel::cli {
 namespace {
@@ -29,31 +32,12 @@ bool IstS01(const std::string& pfad) {
     return VolleEndung(pfad) == "S01";
 }
 
-// Reads a current case file, or prints why not.
+// Reads a current case file (asking its password), or prints why not.
 std::optional<Fall> Laden(const std::string& pfad, int& code) {
-    code = 2;
-    if (!IstS01(pfad)) {
-        Fehler("Fehler: Nur Dateien mit der Endung (.S01) können gelesen werden: " + pfad);
-        return std::nullopt;
-    }
-    Dateipruefung p = DateiPruefen(pfad);
-    if (p == Dateipruefung::NichtLesbar) {
-        Fehler("Datei nicht lesbar: " + pfad);
-        return std::nullopt;
-    }
-    if (p == Dateipruefung::Ungueltig) {
-        Fehler("Die ausgewählte Datei ist keine gültige Datendatei! (" + pfad + ")");
-        return std::nullopt;
-    }
-    auto daten = DateiLesen(pfad, FallDateiGroesse);
-    if (!daten || daten->size() != FallDateiGroesse) {
-        Fehler("Schwerer Lesefehler - Datendatei eventuell unbrauchbar (" + pfad + ")");
-        return std::nullopt;
-    }
     Fall f;
-    f.abbild = std::move(*daten);
+    code = FallbildLesen(pfad, f.abbild);
+    if (code != 0) return std::nullopt;
     std::copy_n(f.abbild.begin(), CaseRecord::Groesse, f.satz->Bytes().begin());
-    code = 0;
     return f;
 }
 
@@ -77,6 +61,11 @@ int Sichern(const std::string& pfad, Fall& f, Dateisperre* sperre) {
     Schreibart art;
     art.sperre = sperre;
     art.nurNeu = sperre == nullptr;
+    // As many backups of the replaced file as the program's settings ask for.
+    art.sicherungen =
+        EinstellungenLesen(
+            VerzeichnisseBestimmen(VerzeichnisQuellenDesProzesses(), false).EinstellungsDatei())
+            .sicherungen;
     const Speicherfehler fehler = Ersetzen(pfad, f.abbild, art);
     if (fehler == Speicherfehler::Keiner) return 0;
     std::string text = SpeicherfehlerText(fehler, pfad);
@@ -120,7 +109,7 @@ int Zeige(const std::vector<std::string>& args) {
                 Feldadresse a{feld, e};
                 if (WeichtVomNeuenFallAb(*f->satz, a))
                     std::printf("%s=%s\n", FeldadresseText(a).c_str(),
-                                FeldwertText(*f->satz, a).c_str());
+                                OhneSteuerzeichen(FeldwertText(*f->satz, a)).c_str());
             }
         }
         return 0;
@@ -132,7 +121,8 @@ int Zeige(const std::vector<std::string>& args) {
         adressen.push_back(*s.adresse);
     }
     for (const auto& a : adressen)
-        std::printf("%s=%s\n", FeldadresseText(a).c_str(), FeldwertText(*f->satz, a).c_str());
+        std::printf("%s=%s\n", FeldadresseText(a).c_str(),
+                    OhneSteuerzeichen(FeldwertText(*f->satz, a)).c_str());
     return 0;
 }
 
@@ -219,7 +209,7 @@ class Konsole : public MeldungsSenke {
         std::string t = m.text;
         for (char& c : t)
             if (c == '\r') c = ' ';
-        std::fprintf(stderr, "quarnel-cli: %s\n", t.c_str());
+        Fehler(t);
         return MeldungsSenke::Zeige(m);
     }
 };
@@ -289,12 +279,9 @@ std::optional<std::string> PunkteLesen(const std::string& liste, VorjahrAuswahl&
 int Vorjahr(const std::vector<std::string>& args) {
     std::vector<std::string> dateien;
     std::string punkte;
-    std::optional<std::string> passwort;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--punkte" && i + 1 < args.size()) {
             punkte = args[++i];
-        } else if (args[i] == "--passwort" && i + 1 < args.size()) {
-            passwort = args[++i];
         } else {
             dateien.push_back(args[i]);
         }
@@ -320,7 +307,7 @@ int Vorjahr(const std::vector<std::string>& args) {
     if (!tmp.Angelegt()) return Fehler("temporäre Dateien können nicht angelegt werden");
     Konsole meldungen;
     KeineDialoge dialoge;
-    FestesPasswort abfrage(passwort);
+    FestesPasswort abfrage(VorgegebenesPasswort());
     Fallverwaltung fv(meldungen, dialoge, tmp.Arbeitsdatei());
     fv.SetzePasswortAbfrage(&abfrage);
     if (auto fehler = PunkteLesen(punkte, fv.Vorjahrauswahl())) return Fehler(*fehler);

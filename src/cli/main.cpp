@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "befehle.h"
+#include "case/zeichensatz.h"
 #include "shell/programminfo.h"
 #include "shell/verzeichnisse.h"
 
@@ -39,9 +40,10 @@ void Hilfe() {
             std::printf("  %s\n  %-*s  %s\n", b.aufruf.c_str(), spalte, "", b.beschreibung.c_str());
     }
     std::printf("  %-*s  %s\n", spalte, "hilfe", "zeigt diese Hilfe");
-    std::printf("\nOptionen:\n  %-*s  %s\n  %-*s  %s\n", spalte, "--help", "zeigt diese Hilfe",
-                spalte, "--version",
-                "zeigt die Version und das Verzeichnis der Installationsdaten");
+    std::printf("\nOptionen:\n  %-*s  %s\n  %-*s  %s\n  %-*s  %s\n", spalte, "--help",
+                "zeigt diese Hilfe", spalte, "--version",
+                "zeigt die Version und das Verzeichnis der Installationsdaten", spalte,
+                "--passwort PW", "das Passwort eines geschützten Falles (bei jedem Befehl)");
 }
 
 }  // namespace
@@ -49,11 +51,6 @@ void Hilfe() {
 BefehlEintrag::BefehlEintrag(const char* name, const char* aufruf, const char* beschreibung,
                              BefehlFunktion f) {
     Register()[name] = Befehl{aufruf, beschreibung, f};
-}
-
-int Fehler(const std::string& text) {
-    std::fprintf(stderr, "quarnel-cli: %s\n", text.c_str());
-    return 2;
 }
 
 }  // namespace quarnel::cli
@@ -72,6 +69,22 @@ int main(int argc, char** argv) {
     }
     auto it = Register().find(argv[1]);
     if (it == Register().end()) return Fehler(std::string("unbekannter Befehl: ") + argv[1]);
-    std::vector<std::string> args(argv + 2, argv + argc);
+    // Names and texts with control characters are refused; the password of
+    // a protected case goes with any command.
+    std::vector<std::string> args;
+    std::optional<std::string> passwort;
+    for (int i = 2; i < argc; ++i) {
+        if (quarnel::HatSteuerzeichen(argv[i]))
+            return Fehler("Steuerzeichen in Argument " + std::to_string(i - 1) +
+                          " werden nicht angenommen");
+        if (std::strcmp(argv[i], "--passwort") == 0 && i + 1 < argc) {
+            passwort = argv[++i];
+            if (quarnel::HatSteuerzeichen(*passwort))
+                return Fehler("Steuerzeichen im Passwort werden nicht angenommen");
+            continue;
+        }
+        args.emplace_back(argv[i]);
+    }
+    PasswortVorgeben(std::move(passwort));
     return it->second.funktion(args);
 }

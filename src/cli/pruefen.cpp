@@ -67,10 +67,8 @@ int Pruefen(const std::vector<std::string>& args) {
     if (!html.empty()) {
         if (DieselbeDatei(html, pfad))
             return Fehler("Der Bericht würde den Fall überschreiben: " + html);
-        if (!PruefberichtSpeichern(bericht, html)) {
-            std::fprintf(stderr, "quarnel-cli: Bericht nicht geschrieben: %s\n", html.c_str());
-            return 1;
-        }
+        if (const int code = AusgabeSichern(html, PruefberichtText(bericht)); code != 0)
+            return code;
     } else {
         for (const Befundzeile& b : bericht.befunde)
             std::printf("%3d  %-8s %3d %s: %s\n", b.nummer, StufenName(b.stufe), b.seitenkennung,
@@ -79,10 +77,7 @@ int Pruefen(const std::vector<std::string>& args) {
         std::printf("Ergebnis: %d Fehler, %d Warnungen, %d Hinweise, %d Tip\n", bericht.fehler,
                     bericht.warnungen, bericht.hinweise, bericht.tips);
     }
-    if (!bericht.katalogfehler.empty()) {
-        std::fprintf(stderr, "quarnel-cli: %s\n", bericht.katalogfehler.c_str());
-        return 1;
-    }
+    if (!bericht.katalogfehler.empty()) return Misserfolg(bericht.katalogfehler);
     return 0;
 }
 

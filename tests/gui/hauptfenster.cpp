@@ -270,8 +270,11 @@ class HauptfensterTest : public QObject {
                               "NavigatorVorBtn",       "NavigatorRueckBtn",
                               "NavigatorStopBtn",      "NavigatorBtn"})
             QVERIFY2(a.haupt->Knopf(QString::fromLatin1(n)), n);
-        for (const char* n : {"TipPnl", "FeldNrPnl", "FormNrPnl", "DateiPnl", "DatumPnl"})
+        for (const char* n : {"TipPnl", "FeldNrPnl", "FormNrPnl", "DateiPnl", "DatumPnl"}) {
             QVERIFY2(a.haupt->Panel(QString::fromLatin1(n)), n);
+            // A file name such as "<img src=...>.S01" shows as it is, never as markup.
+            QCOMPARE(a.haupt->Panel(QString::fromLatin1(n))->textFormat(), Qt::PlainText);
+        }
         QCOMPARE(a.haupt->DateiAnzeige(), QStringLiteral("Keine Datei"));
         a.Zeigen();
         QVERIFY(!a.haupt->Knopf(QStringLiteral("ReloadBtn"))->isVisible());

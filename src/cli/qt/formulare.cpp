@@ -13,6 +13,7 @@
 #include "calc/betrag.h"
 #include "calc/deklaration.h"
 #include "case/zeichensatz.h"
+#include "case/falldatei.h"
 #include "print/berichtspieler.h"
 #include "print/formular.h"
 #include "print/formularauswahl.h"
@@ -102,6 +103,7 @@ int Formulare(const std::vector<std::string>& args) {
         return Fehler("Aufruf: formulare DATEI --pdf AUSGABE.pdf [--blatt 11,31,...] [--amtlich] [--werte] [--ungeschoben]");
     auto satz = std::make_unique<CaseRecord>();
     if (const int code = FallLesen(pfad, *satz); code != 0) return code;
+    if (DieselbeDatei(pdf, pfad)) return Fehler("Das PDF würde den Fall überschreiben: " + pdf);
     // The declaration values refresh the derived fields and the annex flags.
     auto eingabe = std::make_unique<CalcInput>();
     DeklarationFuellen(*satz, *eingabe, false);
@@ -140,10 +142,12 @@ int Formulare(const std::vector<std::string>& args) {
     Bericht bericht;
     Berichtschreiber w(mass, bericht);
     FormularblaetterSetzen(w, u, blaetter, !amtlich);
-    if (!gui::PdfSchreiben(QString::fromStdString(pdf), bericht, 1, 1 << 30, einst.formSkalierung)) {
-        std::fprintf(stderr, "quarnel-cli: PDF nicht geschrieben: %s\n", pdf.c_str());
-        return 1;
-    }
+    const auto daten = gui::PdfDaten(bericht, 1, 1 << 30, einst.formSkalierung);
+    if (!daten) return Misserfolg("PDF nicht erzeugt: " + pdf);
+    if (const int code = AusgabeSichern(
+            pdf, {reinterpret_cast<const uint8_t*>(daten->constData()), static_cast<std::size_t>(daten->size())});
+        code != 0)
+        return code;
     std::printf("%d Seiten: %s\n", bericht.Seitenzahl(), pdf.c_str());
     return 0;
 }

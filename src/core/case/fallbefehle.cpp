@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "case/passwort.h"
+#include "case/sicherung.h"
 #include "case/zeichensatz.h"
 
 namespace quarnel {
@@ -118,6 +119,7 @@ bool Fallverwaltung::FallSpeichern(const std::string& pfad) {
     Schreibart art;
     art.kanal = kanal_;
     art.sperre = eigene ? &sperre_ : &andere;
+    art.sicherungen = sicherungen_;
     const Speicherfehler f = Ersetzen(pfad, FallAbbild(satz_, notizen_, *listen), art);
     if (f != Speicherfehler::Keiner) {
         meldungen_.Zeige(MeldungsTyp::Fehler,
@@ -255,7 +257,15 @@ bool Fallverwaltung::OeffnenDatei(const std::string& pfad) {
                          KnopfOK);
         return false;
     }
-    switch (DateiPruefen(pfad)) {
+    const Dateipruefung pruefung = DateiPruefen(pfad);
+    const bool vorjahr = endung == "S00";
+    if (!vorjahr && pruefung != Dateipruefung::NichtLesbar) {
+        const auto groesse = DateiLesen(pfad, FallDateiGroesse);
+        const bool lesbar = pruefung == Dateipruefung::Gueltig && groesse &&
+                            groesse->size() == FallDateiGroesse;
+        if (!lesbar && NeuesteLesbareSicherung(pfad)) return SicherungAnbieten(pfad);
+    }
+    switch (pruefung) {
         case Dateipruefung::Gueltig:
             break;
         case Dateipruefung::Ungueltig:
@@ -267,7 +277,6 @@ bool Fallverwaltung::OeffnenDatei(const std::string& pfad) {
             meldungen_.Zeige(MeldungsTyp::Fehler, kLesefehler, KnopfOK);
             return false;
     }
-    const bool vorjahr = endung == "S00";
     // A current case stays locked while it is open, so that a second program
     // window cannot open it and overwrite this one's work.
     Dateisperre sperre;
@@ -304,6 +313,31 @@ bool Fallverwaltung::OeffnenDatei(const std::string& pfad) {
     zustand_.anzeige = Namensteil(zustand_.dateiname);
     zustand_.veraendert = false;
     zustand_.zustand = 2;
+    return true;
+}
+
+bool Fallverwaltung::SicherungAnbieten(const std::string& pfad) {
+    const auto sicherung = NeuesteLesbareSicherung(pfad);
+    if (!sicherung) return false;
+    if (meldungen_.Zeige(MeldungsTyp::Bestaetigung,
+                         "Die Datei " + Namensteil(pfad) +
+                             " ist nicht lesbar.\rSoll die letzte lesbare Sicherung vom " +
+                             SicherungsZeit(*sicherung) + " geöffnet werden?",
+                         KnopfJa | KnopfNein) != Antwort::Ja)
+        return false;
+    Dateisperre sperre;
+    if (!sperre_.AufDatei(pfad) && sperre.Nehmen(pfad, 0) == Speicherfehler::Gesperrt) {
+        meldungen_.Zeige(MeldungsTyp::Fehler, kAnderswoGeoeffnet + Namensteil(pfad), KnopfOK);
+        return false;
+    }
+    if (FallLesen(*sicherung, false) != Lesen::Gelesen) return false;
+    // The backup's content under the file's own name: the next save mends the file.
+    if (sperre.Gehalten()) sperre_ = std::move(sperre);
+    zustand_.dateiname = pfad;
+    zustand_.anzeige = Namensteil(pfad);
+    zustand_.veraendert = true;
+    zustand_.zustand = 2;
+    abgeleiteterName_ = false;
     return true;
 }
 

@@ -14,6 +14,7 @@
 
 #include "case/caserecord.h"
 #include "case/falldatei.h"
+#include "case/sicherung.h"
 #include "case/vorjahr.h"
 #include "shell/dienste.h"
 #include "shell/meldung.h"
@@ -66,6 +67,8 @@ class Fallverwaltung {
     // The ticks of the previous-year transfer, held for the whole run.
     VorjahrAuswahl& Vorjahrauswahl() { return vorjahrauswahl_; }
     void SetzeSchreibkanal(Schreibkanal& k) { kanal_ = &k; }
+    // How many backups of the replaced file each save keeps (0: none).
+    void SetzeSicherungen(int anzahl) { sicherungen_ = anzahl; }
     // The start-up letter "F": the next open takes "Neu.S01" of the data
     // directory without the dialog when that file exists.
     void NeuS01BeimStart() { startNeuS01_ = true; }
@@ -105,12 +108,15 @@ class Fallverwaltung {
     bool Nachfragen();  // a changed case: save first? false = stop the command
     bool OeffnenDatei(const std::string& pfad);
     bool PasswortGeprueft(CaseRecord& satz);
+    // A current case that does not read: offers its newest backup that does.
+    bool SicherungAnbieten(const std::string& pfad);
 
     Meldungen& meldungen_;
     DateiDialoge& dialoge_;
     std::string arbeitsdatei_;
     bool testmodus_;
     Schreibkanal* kanal_ = &Schreibkanal::System();
+    int sicherungen_ = SicherungenVorgabe;
     PasswortAbfrage* passwortAbfrage_ = nullptr;
     VorjahrDialog vorjahrDialog_;
     VorjahrAuswahl vorjahrauswahl_;

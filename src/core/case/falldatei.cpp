@@ -17,6 +17,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "case/sicherung.h"
+
 namespace quarnel {
 namespace {
 
@@ -182,6 +184,20 @@ bool GleicheDatei(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
+// Where the symbolic link `pfad` points (relative to its folder); the path
+// itself when it is no link.
+std::string VerweisZiel1(const std::string& pfad) {
+    std::string inhalt(4096, '\0');
+    ssize_t n = ::readlink(pfad.c_str(), inhalt.data(), inhalt.size());
+    if (n <= 0) return pfad;
+    inhalt.resize(static_cast<std::size_t>(n));
+    if (inhalt.front() != '/') {
+        std::string v = Verzeichnisteil(pfad);
+        inhalt = (v.empty() ? std::string(".") : v) + "/" + inhalt;
+    }
+    return inhalt;
+}
+
 // The file a path names after following its symbolic links (also a link
 // whose target does not exist yet); the path itself when it is none.
 std::string VerweisZiel(const std::string& pfad) {
@@ -189,17 +205,25 @@ std::string VerweisZiel(const std::string& pfad) {
     for (int schritt = 0; schritt < 40; ++schritt) {
         struct stat st;
         if (::lstat(ziel.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return ziel;
-        std::string inhalt(4096, '\0');
-        ssize_t n = ::readlink(ziel.c_str(), inhalt.data(), inhalt.size());
-        if (n <= 0) return ziel;
-        inhalt.resize(static_cast<std::size_t>(n));
-        if (inhalt.front() != '/') {
-            std::string v = Verzeichnisteil(ziel);
-            inhalt = (v.empty() ? std::string(".") : v) + "/" + inhalt;
-        }
-        ziel = inhalt;
+        const std::string weiter = VerweisZiel1(ziel);
+        if (weiter == ziel) return ziel;
+        ziel = weiter;
     }
     return ziel;
+}
+
+// True when every symbolic link on the way from `pfad` belongs to this user.
+bool NurEigeneVerweise(const std::string& pfad) {
+    std::string ziel = pfad;
+    for (int schritt = 0; schritt < 40; ++schritt) {
+        struct stat st;
+        if (::lstat(ziel.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
+        if (st.st_uid != ::geteuid()) return false;
+        const std::string weiter = VerweisZiel1(ziel);
+        if (weiter == ziel) return true;
+        ziel = weiter;
+    }
+    return false;
 }
 
 Speicherfehler AusErrno(int e) {
@@ -242,17 +266,31 @@ void VerzeichnisSichern(const std::string& verzeichnis) {
     ::close(fd);
 }
 
-// ".NAME.S01.XXXXXX": the temporary copy of a case-file save.
+// ".NAME.S01" + KopieKennzeichen + six random characters: by its name, the
+// temporary copy of a case-file save.
 bool IstTemporaereKopie(std::string_view name) {
-    if (name.size() < 1 + 5 + 7 || name.front() != '.') return false;
+    const std::size_t anhang = KopieKennzeichen.size() + 6;
+    if (name.size() < 1 + 5 + anhang || name.front() != '.') return false;
     std::string_view zufall = name.substr(name.size() - 6);
     for (char c : zufall)
         if (!std::isalnum(static_cast<unsigned char>(c))) return false;
-    std::string_view rest = name.substr(0, name.size() - 7);
-    if (name[name.size() - 7] != '.' || rest.size() < 5) return false;
-    std::string endung(rest.substr(rest.size() - 4));
+    if (name.substr(name.size() - anhang, KopieKennzeichen.size()) != KopieKennzeichen)
+        return false;
+    std::string endung(name.substr(name.size() - anhang - 4, 4));
     for (char& c : endung) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return endung == ".S01";
+}
+
+// By its content: the case signature with the copy mark in the first byte,
+// which only a save that has not finished leaves there.
+bool InhaltTemporaereKopie(int fd) {
+    uint8_t kopf[9];
+    ssize_t n;
+    do {
+        n = ::pread(fd, kopf, sizeof kopf, 0);
+    } while (n < 0 && errno == EINTR);
+    return n == static_cast<ssize_t>(sizeof kopf) && kopf[0] == KopieMarke &&
+           SignaturGueltig(kopf);
 }
 
 }  // namespace
@@ -275,6 +313,11 @@ std::string SpeicherfehlerText(Speicherfehler f, const std::string& pfad) {
             return "Datei besteht bereits, wird nicht überschrieben: " + pfad;
         case Speicherfehler::Gesperrt:
             return "Die Datei wird gerade von einem anderen Programm bearbeitet: " + pfad;
+        case Speicherfehler::FremderVerweis:
+            return "Der Verweis zeigt auf keine vorhandene Datei und gehört einem anderen "
+                   "Benutzer, es wird keine Datei angelegt: " + pfad;
+        case Speicherfehler::Falldatei:
+            return "Die Datei ist eine Falldatei und wird nicht überschrieben: " + pfad;
         case Speicherfehler::Schreibfehler:
             return "Schwerer Fehler beim Abspeichern der Datendatei - Es werden min. 200 KB "
                    "Speicher auf dem Datenlaufwerk benötigt!";
@@ -349,6 +392,9 @@ Speicherfehler Ersetzen(const std::string& pfad, std::span<const uint8_t> daten,
     // What the file is now: its mode, owner, group and links stay.
     struct stat alt;
     const bool besteht = ::lstat(ziel.c_str(), &alt) == 0;
+    // A link to no file creates the file it names: only along links of this
+    // user (another's link in a shared folder may name any file of ours).
+    if (!besteht && ziel != pfad && !NurEigeneVerweise(pfad)) return Speicherfehler::FremderVerweis;
     if (besteht && art.nurNeu) return Speicherfehler::Besteht;
     if (besteht && !S_ISREG(alt.st_mode)) return Speicherfehler::KeineDatei;
     Deskriptor vorhanden(-1);
@@ -366,16 +412,32 @@ Speicherfehler Ersetzen(const std::string& pfad, std::span<const uint8_t> daten,
         sperre->Nehmen(ziel, 500) == Speicherfehler::Gesperrt)
         return Speicherfehler::Gesperrt;
     if (VolleEndung(ziel) == "S01") VerwaisteKopienEntfernen(verzeichnis);
+    // The file as it was, kept before it is replaced; a save that fails
+    // takes its copy back, one that succeeds drops the oldest.
+    std::optional<std::string> sicherung;
+    if (besteht && art.sicherungen > 0) sicherung = SicherungAnlegen(ziel);
+    struct Sicherungsabschluss {
+        const std::optional<std::string>& kopie;
+        const std::string& fall;
+        int anzahl;
+        bool gelungen = false;
+        ~Sicherungsabschluss() {
+            if (!kopie) return;
+            if (gelungen) SicherungenBegrenzen(fall, anzahl);
+            else ::unlink(kopie->c_str());
+        }
+    } abschluss{sicherung, ziel, art.sicherungen};
 
     auto imOrt = [&]() {
         Speicherfehler f = ImOrtSchreiben(vorhanden.fd(), daten, kanal);
         if (f == Speicherfehler::Keiner && !vorhanden.Schliessen()) f = Speicherfehler::Schreibfehler;
+        abschluss.gelungen = f == Speicherfehler::Keiner;
         return f;
     };
     // A hard-linked file stays one file with all its names.
     if (besteht && alt.st_nlink > 1) return imOrt();
 
-    std::string temp = verzeichnis + "/." + Namensteil(ziel) + ".XXXXXX";
+    std::string temp = verzeichnis + "/." + Namensteil(ziel) + std::string(KopieKennzeichen) + "XXXXXX";
     int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) {
         const int e = errno;
@@ -401,7 +463,19 @@ Speicherfehler Ersetzen(const std::string& pfad, std::span<const uint8_t> daten,
         ::umask(maske);
         (void)::fchmod(fd, static_cast<mode_t>(art.modus) & ~maske);
     }
-    bool ok = SchreibeVoll(kanal, fd, daten.data(), daten.size());
+    // A case image is written with the copy mark in its first byte (which no
+    // reader looks at) and gets its own first byte only when complete: a copy
+    // an interrupted save leaves is known by its content as well as its name.
+    const bool fallbild = daten.size() > FallKennung.size() && SignaturGueltig(daten);
+    bool ok;
+    if (fallbild) {
+        ok = SchreibeVoll(kanal, fd, &KopieMarke, 1) &&
+             SchreibeVoll(kanal, fd, daten.data() + 1, daten.size() - 1);
+        if (ok && art.dauerhaft) ok = kanal.Synchronisiere(fd);
+        if (ok) ok = kanal.SchreibeAn(fd, daten.data(), 1, 0) == 1;
+    } else {
+        ok = SchreibeVoll(kanal, fd, daten.data(), daten.size());
+    }
     if (ok && art.dauerhaft) ok = kanal.Synchronisiere(fd);
     if (!ok) {
         verwerfen();
@@ -423,6 +497,7 @@ Speicherfehler Ersetzen(const std::string& pfad, std::span<const uint8_t> daten,
     if (art.dauerhaft) VerzeichnisSichern(verzeichnis);
     // The new file is locked already; the lock of the old one goes.
     sperre->Uebernehmen(d.Loslassen(), pfad);
+    abschluss.gelungen = true;
     return Speicherfehler::Keiner;
 }
 
@@ -435,12 +510,26 @@ bool AtomarSchreiben(const std::string& pfad, std::span<const uint8_t> daten, bo
     return Ersetzen(pfad, daten, art) == Speicherfehler::Keiner;
 }
 
-Speicherfehler BerichtSchreiben(const std::string& pfad, std::string_view text, unsigned modus) {
+Speicherfehler AusgabeSchreiben(const std::string& pfad, std::span<const uint8_t> daten,
+                                unsigned modus, Schreibkanal& kanal) {
+    if (pfad.empty() || pfad.back() == '/') return Speicherfehler::KeineDatei;
+    struct stat st;
+    if (::lstat(pfad.c_str(), &st) == 0) {
+        // A link, device, FIFO or directory under the name is never written.
+        if (!S_ISREG(st.st_mode)) return Speicherfehler::KeineDatei;
+        if (DateiPruefen(pfad) == Dateipruefung::Gueltig) return Speicherfehler::Falldatei;
+    }
     Schreibart art;
-    art.dauerhaft = false;
+    art.dauerhaft = true;  // a full disk shows in the flush, before the old file goes
     art.verweisFolgen = false;
     art.modus = modus;
-    return Ersetzen(pfad, {reinterpret_cast<const uint8_t*>(text.data()), text.size()}, art);
+    art.kanal = &kanal;
+    return Ersetzen(pfad, daten, art);
+}
+
+Speicherfehler BerichtSchreiben(const std::string& pfad, std::string_view text, unsigned modus) {
+    return AusgabeSchreiben(pfad, {reinterpret_cast<const uint8_t*>(text.data()), text.size()},
+                            modus);
 }
 
 int VerwaisteKopienEntfernen(const std::string& verzeichnis, int mindestAlterSek) {
@@ -454,7 +543,7 @@ int VerwaisteKopienEntfernen(const std::string& verzeichnis, int mindestAlterSek
         Deskriptor d(Oeffne(pfad, O_RDONLY | O_NONBLOCK | O_NOFOLLOW));
         struct stat st;
         if (d.fd() < 0 || ::fstat(d.fd(), &st) != 0 || !S_ISREG(st.st_mode) ||
-            st.st_uid != ::geteuid() || st.st_mtime > grenze)
+            st.st_uid != ::geteuid() || st.st_mtime > grenze || !InhaltTemporaereKopie(d.fd()))
             continue;
         // A save that still runs holds its copy locked.
         if (!Flock(d.fd(), LOCK_EX | LOCK_NB)) continue;

@@ -32,6 +32,11 @@ constexpr std::size_t FallDateiGroesse = ListenBeginn + ListenGroesse;  // 193,4
 constexpr std::size_t VorjahrDateiGroesse =
     VorjahrSatzGroesse + Notizblock::Groesse + ListenGroesse;  // 186,816
 constexpr std::string_view FallKennung = "S00VER10";
+// The temporary copy of a save: its name is ".NAME" + KopieKennzeichen + six
+// random characters; a case image there carries KopieMarke in its first
+// byte until it is complete.
+constexpr std::string_view KopieKennzeichen = "~quarnel-kopie~";
+inline constexpr uint8_t KopieMarke = 0xA5;
 
 // Offset of list record n (1..50) in a case file or the work file.
 constexpr std::size_t ListenOffset(int n) {
@@ -81,6 +86,8 @@ enum class Speicherfehler {
     NameZuLang,         // no temporary name beside it fits the file system
     Besteht,            // a new file was asked for, but the name is taken
     Gesperrt,           // another process holds the file's lock
+    Falldatei,          // an output would replace a case file
+    FremderVerweis,     // a link to no file, not this user's: nothing is created
     Schreibfehler,      // writing failed (full disk, I/O error): the old file stands
 };
 // The German message for a failure (with the path), "" for Keiner.
@@ -124,6 +131,7 @@ struct Schreibart {
     bool verweisFolgen = true;  // write through a symbolic link to its target;
                                 // off: a link, like any special file, is refused
     unsigned modus = 0666;    // for a new file, less the umask
+    int sicherungen = 0;      // a case file: backups of the replaced file kept
     // The caller's lock on the target (taken here when not yet held): after
     // the write it is held on the new file. Without one, a lock of its own
     // is taken for the write, so that a file another process holds is refused.
@@ -134,7 +142,8 @@ struct Schreibart {
 // Replaces the file at `pfad` by `daten` so that it is either the old file or
 // the complete new one: a temporary file beside the target is written, then
 // renamed over it; the target keeps its mode, owner and group. A symbolic link
-// is written through to its target. Where a rename would change what the
+// is written through to its target; one whose target does not exist only when
+// every link on the way is this user's. Where a rename would change what the
 // file is (a hard-linked file, an owner or group that cannot be kept), or is
 // impossible (a folder that takes no new file, a name too long for a
 // temporary one) but the file itself is writable, the file is overwritten in
@@ -143,8 +152,15 @@ struct Schreibart {
 Speicherfehler Ersetzen(const std::string& pfad, std::span<const uint8_t> daten,
                         const Schreibart& art = {});
 
-// A report or text output: whole or not at all, never onto a device, FIFO
-// or directory, never through a symbolic link (both refused as KeineDatei).
+// Every output file (PDF, report, text, export): whole or not at all, flushed
+// before it replaces the old one (a full disk leaves the old file and gives
+// Schreibfehler), never onto a device, FIFO or directory, never through a
+// symbolic link (KeineDatei), never over a case file (Falldatei) nor a file
+// another process holds locked (Gesperrt).
+Speicherfehler AusgabeSchreiben(const std::string& pfad, std::span<const uint8_t> daten,
+                                unsigned modus = 0666,
+                                Schreibkanal& kanal = Schreibkanal::System());
+// AusgabeSchreiben of a text.
 Speicherfehler BerichtSchreiben(const std::string& pfad, std::string_view text,
                                 unsigned modus = 0666);
 
@@ -152,9 +168,10 @@ Speicherfehler BerichtSchreiben(const std::string& pfad, std::string_view text,
 bool AtomarSchreiben(const std::string& pfad, std::span<const uint8_t> daten, bool dauerhaft,
                      Schreibkanal& kanal = Schreibkanal::System(), unsigned modus = 0666);
 
-// Removes the temporary copies ".NAME.S01.XXXXXX" an interrupted save left in
-// `verzeichnis`: only those older than `mindestAlterSek` that no process holds
-// locked. Returns how many were removed.
+// Removes the temporary copies of case files an interrupted save left in
+// `verzeichnis`: only those named and marked as such (see KopieKennzeichen),
+// of this user, older than `mindestAlterSek`, that no process holds locked.
+// Returns how many were removed.
 int VerwaisteKopienEntfernen(const std::string& verzeichnis, int mindestAlterSek = 60);
 
 // True when both paths name the same existing file.

@@ -442,6 +442,8 @@ std::optional<std::string> FeldwertSetzen(CaseRecord& r, const Feldadresse& a,
             return std::nullopt;
         }
         case FeldTyp::Text: {
+            if (HatSteuerzeichen(text))
+                return "Steuerzeichen im Text für " + name + " werden nicht angenommen";
             auto genau = GenauCp1252(text);
             if (!genau)
                 return ungueltig + " (Zeichen, die der Zeichensatz Windows-1252 nicht kennt)";
@@ -478,7 +480,15 @@ std::string FallExportieren(const CaseRecord& r) {
 }
 
 std::optional<std::string> FallImportieren(std::string_view json, CaseRecord& r) {
-    JsonErgebnis e = JsonLesen(json);
+    // One object of plain values, with no more keys and values than the case
+    // has field elements (each twice: key and value).
+    static const std::size_t elemente = [] {
+        std::size_t n = 0;
+        for (std::size_t i = 0; i < Feldkatalog().size(); ++i)
+            n += static_cast<std::size_t>(Def(static_cast<Feld>(i)).anzahl);
+        return 2 * n + 1;
+    }();
+    JsonErgebnis e = JsonLesen(json, JsonGrenzen{1, elemente});
     if (!e.ok) return e.fehler;
     if (e.wert.art != JsonWert::Art::Objekt) return std::string("JSON-Objekt erwartet");
     auto neu = std::make_unique<CaseRecord>(r);

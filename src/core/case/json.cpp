@@ -9,7 +9,7 @@ namespace {
 
 class Leser {
   public:
-    explicit Leser(std::string_view t) : t_(t) {}
+    Leser(std::string_view t, const JsonGrenzen& g) : t_(t), grenzen_(g) {}
 
     JsonErgebnis Alles() {
         JsonErgebnis e;
@@ -45,9 +45,19 @@ class Leser {
         return true;
     }
 
+    // One more value or key; false beyond the limit.
+    bool Zaehlen() {
+        if (++anzahl_ > grenzen_.elemente) return Fehler("zu viele Elemente");
+        return true;
+    }
+
     bool Wert(JsonWert& w, int tiefe) {
         if (tiefe >= JsonHoechsteTiefe) return Fehler("zu tief verschachtelt");
         if (p_ >= t_.size()) return Fehler("Wert fehlt");
+        if (!Zaehlen()) return false;
+        if ((t_[p_] == '[' || t_[p_] == '{') && tiefe >= grenzen_.tiefe)
+            return Fehler(tiefe == 0 ? "Listen und Objekte sind hier nicht erlaubt"
+                                     : "verschachtelte Listen und Objekte sind nicht erlaubt");
         char c = t_[p_];
         switch (c) {
             case 'n':
@@ -278,7 +288,7 @@ class Leser {
             Leer();
             if (p_ >= t_.size() || t_[p_] != '"') return Fehler("Schlüssel erwartet");
             std::string schluessel;
-            if (!Zeichenkette(schluessel)) return false;
+            if (!Zaehlen() || !Zeichenkette(schluessel)) return false;
             Leer();
             if (p_ >= t_.size() || t_[p_] != ':') return Fehler("':' erwartet");
             ++p_;
@@ -297,14 +307,16 @@ class Leser {
     }
 
     std::string_view t_;
+    JsonGrenzen grenzen_;
     std::size_t p_ = 0;
+    std::size_t anzahl_ = 0;
     std::string fehler_;
 };
 
 }  // namespace
 
-JsonErgebnis JsonLesen(std::string_view text) {
-    return Leser(text).Alles();
+JsonErgebnis JsonLesen(std::string_view text, const JsonGrenzen& grenzen) {
+    return Leser(text, grenzen).Alles();
 }
 
 std::string JsonZeichenkette(std::string_view utf8) {

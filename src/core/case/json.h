@@ -33,9 +33,17 @@ struct JsonErgebnis {
 
 constexpr int JsonHoechsteTiefe = 64;
 
+// What a reader takes, checked while it reads (before a tree grows): lists
+// and objects at most `tiefe` levels deep (1: one list or object of plain
+// values), and at most `elemente` values and keys in all.
+struct JsonGrenzen {
+    int tiefe = JsonHoechsteTiefe;
+    std::size_t elemente = 1'000'000;
+};
+
 // Reads exactly one JSON value (surrounding white space allowed).
 // Duplicate keys in one object are an error.
-JsonErgebnis JsonLesen(std::string_view text);
+JsonErgebnis JsonLesen(std::string_view text, const JsonGrenzen& grenzen = {});
 
 // The JSON string literal of a UTF-8 text, with quotes.
 std::string JsonZeichenkette(std::string_view utf8);

@@ -75,4 +75,64 @@ std::string Utf8ZuCp1252(std::string_view s) {
     return out;
 }
 
+namespace {
+
+// Length of the valid UTF-8 sequence at `i` (no overlong forms, no
+// surrogates), 0 when there is none.
+std::size_t Utf8Laenge(std::string_view t, std::size_t i) {
+    const auto b = [&](std::size_t k) { return static_cast<unsigned char>(t[k]); };
+    const unsigned char c = b(i);
+    if (c < 0x80) return 1;
+    std::size_t n;
+    unsigned wert;
+    if (c >= 0xC2 && c <= 0xDF) n = 1, wert = c & 0x1Fu;
+    else if (c >= 0xE0 && c <= 0xEF) n = 2, wert = c & 0x0Fu;
+    else if (c >= 0xF0 && c <= 0xF4) n = 3, wert = c & 0x07u;
+    else return 0;
+    if (i + n >= t.size()) return 0;
+    for (std::size_t k = 1; k <= n; ++k) {
+        if ((b(i + k) & 0xC0) != 0x80) return 0;
+        wert = (wert << 6) | (b(i + k) & 0x3Fu);
+    }
+    if ((n == 2 && wert < 0x800) || (n == 3 && (wert < 0x10000 || wert > 0x10FFFF)) ||
+        (wert >= 0xD800 && wert <= 0xDFFF))
+        return 0;
+    return n + 1;
+}
+
+}  // namespace
+
+bool HatSteuerzeichen(std::string_view text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return true;
+    return false;
+}
+
+std::string OhneSteuerzeichen(std::string_view utf8) {
+    std::string s;
+    s.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const std::size_t n = Utf8Laenge(utf8, i);
+        const unsigned char c = static_cast<unsigned char>(utf8[i]);
+        const bool steuer = n == 0 || c < 0x20 || c == 0x7F ||
+                            (n == 2 && c == 0xC2 && static_cast<unsigned char>(utf8[i + 1]) < 0xA0);
+        if (steuer) {
+            s += '?';
+        } else {
+            s.append(utf8.substr(i, n));
+        }
+        i += n == 0 ? 1 : n;
+    }
+    return s;
+}
+
+bool GueltigesUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t n = Utf8Laenge(text, i);
+        if (n == 0) return false;
+        i += n;
+    }
+    return true;
+}
+
 }  // namespace quarnel

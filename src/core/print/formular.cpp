@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
+#include <unistd.h>
+
 #include <iterator>
 
 #include "calc/betrag.h"
+#include "case/falldatei.h"
 #include "print/formularwerte.h"
 
 namespace quarnel {
@@ -42,17 +44,29 @@ constexpr Geometriezeile Geometrie[] = {
     {15, {186, 287, 4}},  // continuation of page 4, adjusted with it
 };
 
+// A form file of the installation: a regular file of sensible size, or
+// nothing (a directory, FIFO, device or a link to one is never read).
 std::optional<std::string> DateiLesen(const std::string& pfad) {
-    std::ifstream f(pfad, std::ios::binary);
-    if (!f) return std::nullopt;
-    std::string d((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-    if (f.bad()) return std::nullopt;
-    return d;
+    const auto d = quarnel::DateiLesen(pfad, FormulardateiHoechstens);
+    if (!d) return std::nullopt;
+    return std::string(d->begin(), d->end());
 }
 
+}  // namespace
+
+std::optional<Definition> DefinitionLaden(const std::string& pfad) {
+    const auto text = DateiLesen(pfad);
+    if (!text) return std::nullopt;
+    return DefinitionAusText(*text);
+}
+
+namespace {
+
 bool Existiert(const std::string& pfad) {
-    std::ifstream f(pfad, std::ios::binary);
-    return static_cast<bool>(f);
+    const int fd = RegulaereDateiOeffnen(pfad);
+    if (fd < 0) return false;
+    ::close(fd);
+    return true;
 }
 
 // The calibration text of a field: its own number at the field's full width.

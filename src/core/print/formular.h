@@ -53,6 +53,12 @@ Definition DefinitionAusText(std::string_view text);
 std::string DefinitionsDateiName(int blatt2);
 std::string BilddateiName(int blatt2);
 
+// The most read of a form file (definition or image) of the installation.
+inline constexpr std::size_t FormulardateiHoechstens = 4 * 1024 * 1024;
+// The definition file at `pfad`: nothing when it is no regular file, cannot be
+// read or is longer than FormulardateiHoechstens.
+std::optional<Definition> DefinitionLaden(const std::string& pfad);
+
 // --- sheets ----------------------------------------------------------------------------
 
 // Size of the form image in mm and the adjustment group 1..20 of a two-digit

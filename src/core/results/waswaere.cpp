@@ -1,6 +1,7 @@
 // The what-if analysis on private copies of the computation records.
 #include "results/waswaere.h"
 
+#include <cmath>
 #include <memory>
 
 #include "calc/berechnung.h"
@@ -81,6 +82,13 @@ constexpr WasWaereFeld Felder[] = {
 
 }  // namespace
 
+bool WasWaereAenderungGueltig(const WasWaereWerte& aenderung) {
+    for (const auto& person : aenderung.wert)
+        for (double d : person)
+            if (!std::isfinite(d) || std::fabs(d) > WasWaereHoechsteAenderung) return false;
+    return true;
+}
+
 WasWaereWerte WasWaereEingaben(const CalcInput& e) {
     WasWaereWerte w;
     const int personen = Zusammen(e) ? 2 : 1;
@@ -127,7 +135,7 @@ WasWaereAnalyse WasWaereRechnen(const CalcInput& gefuellt, const WasWaereWerte& 
         return WasWaereErgebnisAus(*r);
     };
     a.gemaessEingabe = rechnen(nullptr);
-    a.nachAenderung = rechnen(&aenderung);
+    a.nachAenderung = WasWaereAenderungGueltig(aenderung) ? rechnen(&aenderung) : a.gemaessEingabe;
     return a;
 }
 

@@ -63,6 +63,12 @@ struct WasWaereAnalyse {
     WasWaereErgebnis nachAenderung;   // "Nach Änderung"
 };
 
+// The largest change of a row the analysis takes, in DM either way: far
+// beyond any income, yet well inside what the computation carries exactly.
+inline constexpr double WasWaereHoechsteAenderung = 1e9;
+// True when every change is a finite amount within WasWaereHoechsteAenderung.
+bool WasWaereAenderungGueltig(const WasWaereWerte& aenderung);
+
 // The declared values of the nine rows as the fill left them in CalcInput.
 WasWaereWerte WasWaereEingaben(const CalcInput& e);
 // The four results of a computation.
@@ -79,6 +85,8 @@ void WasWaereBerechnen(const CalcInput& gefuellt, const WasWaereWerte& aenderung
                        CalcResult& r);
 
 // Computes the filled declaration as entered and with the changes, on copies.
+// Changes that are not WasWaereAenderungGueltig are applied not at all:
+// "Nach Änderung" is then the declaration as entered.
 WasWaereAnalyse WasWaereRechnen(const CalcInput& gefuellt, const WasWaereWerte& aenderung);
 // The same from the case: fills the declaration from a copy of the record
 // (kurz: the quick variant), so the record itself is never touched.

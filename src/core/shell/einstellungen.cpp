@@ -1,7 +1,11 @@
 #include "shell/einstellungen.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
+
+#include "case/sicherung.h"
+#include "case/zeichensatz.h"
 
 namespace quarnel {
 
@@ -28,6 +32,25 @@ int Ganz(const IniDatei& ini, const char* s, const char* k, int vorgabe) {
     return static_cast<int>(w);
 }
 
+// A number of a range: one beyond it takes the nearest end.
+int Begrenzt(const IniDatei& ini, const char* s, const char* k, int vorgabe, int von, int bis) {
+    return static_cast<int>(std::clamp<long long>(ini.LiesGanzzahl(s, k, vorgabe), von, bis));
+}
+
+double Begrenzt(const IniDatei& ini, const char* s, const char* k, double vorgabe, double von,
+                double bis) {
+    return std::clamp(ini.LiesZahl(s, k, vorgabe), von, bis);
+}
+
+// A text value: UTF-8 as it is, anything else as the Windows-1252 of older files.
+std::string Text(const IniDatei& ini, const char* s, const char* k, std::string_view vorgabe) {
+    const std::string t = ini.LiesText(s, k, vorgabe);
+    return GueltigesUtf8(t) ? t : Cp1252ZuUtf8(t);
+}
+
+// The shift of the forms in mm, as the form-printing dialog takes it.
+constexpr int GroessteVerschiebung = 100;
+
 uint32_t Farbe(const IniDatei& ini, const char* s, const char* k, uint32_t vorgabe) {
     long long w = ini.LiesGanzzahl(s, k, vorgabe);
     if (w < 0 || w > 0xFFFFFFFFLL) return vorgabe;
@@ -37,8 +60,8 @@ uint32_t Farbe(const IniDatei& ini, const char* s, const char* k, uint32_t vorga
 SchriftWahl SchriftLesen(const IniDatei& ini, const char* s, const SchriftWahl& v,
                          const char* unterstrichenSchluessel) {
     SchriftWahl f;
-    f.name = ZeichenBegrenzen(ini.LiesText(s, "FontName", v.name), MaxSchriftName);
-    f.groesse = Ganz(ini, s, "FontSize", v.groesse);
+    f.name = ZeichenBegrenzen(Text(ini, s, "FontName", v.name), MaxSchriftName);
+    f.groesse = Begrenzt(ini, s, "FontSize", v.groesse, 1, 400);
     f.fett = ini.LiesBool(s, "fett", v.fett);
     f.kursiv = ini.LiesBool(s, "italic", v.kursiv);
     f.unterstrichen = ini.LiesBool(s, unterstrichenSchluessel, v.unterstrichen);
@@ -91,7 +114,7 @@ Einstellungen EinstellungenAusIni(const IniDatei& ini) {
     e.auswahlFenster = Farbe(ini, "Start", "AuswahlFenster", v.auswahlFenster);
     e.insert = ini.LiesBool("Start", "Insert", v.insert);
     e.lfdBerechnung = ini.LiesBool("Start", "LfdBerechnung", v.lfdBerechnung);
-    e.deltaFontSizeTab = Ganz(ini, "Start", "DeltaFontSizeTab", v.deltaFontSizeTab);
+    e.deltaFontSizeTab = Begrenzt(ini, "Start", "DeltaFontSizeTab", v.deltaFontSizeTab, -8, 40);
     e.artLaufschrift = Ganz(ini, "Start", "ArtLaufschrift", v.artLaufschrift);
     e.eingangsFenster = ini.LiesBool("Start", "EingangsFenster", v.eingangsFenster);
     e.navigatorFullExpand = ini.LiesBool("Start", "NavigatorFullExpand", v.navigatorFullExpand);
@@ -107,9 +130,9 @@ Einstellungen EinstellungenAusIni(const IniDatei& ini) {
     e.speichernUtf8 = ini.LiesBool("Ergebnis", "SpeichernUtf8", v.speichernUtf8);
     e.ergebAmtlBesch = ini.LiesBool("Ergebnis", "ErgebAmtlBesch", v.ergebAmtlBesch);
 
-    e.linksRand = ini.LiesZahl("Druck", "LinksRand", v.linksRand);
-    e.obenRand = ini.LiesZahl("Druck", "ObenRand", v.obenRand);
-    e.untenRand = ini.LiesZahl("Druck", "UntenRand", v.untenRand);
+    e.linksRand = Begrenzt(ini, "Druck", "LinksRand", v.linksRand, 0.0, 20.0);
+    e.obenRand = Begrenzt(ini, "Druck", "ObenRand", v.obenRand, 0.0, 20.0);
+    e.untenRand = Begrenzt(ini, "Druck", "UntenRand", v.untenRand, 0.0, 20.0);
 
     e.druckSchrift = SchriftLesen(ini, "Font", v.druckSchrift, "Underline");
     e.formSchrift = SchriftLesen(ini, "FormFont", v.formSchrift, "Underline");
@@ -119,16 +142,18 @@ Einstellungen EinstellungenAusIni(const IniDatei& ini) {
     e.formDuplex = ini.LiesBool("FormDrk", "FormDuplex", v.formDuplex);
     e.formUnterlegte = ini.LiesBool("FormDrk", "FormUnterlegte", v.formUnterlegte);
     e.formMitVoranzeige = ini.LiesBool("FormDrk", "FormMitVoranzeige", v.formMitVoranzeige);
-    e.alleRechts = Ganz(ini, "FormDrk", "AlleRechts", v.alleRechts);
-    e.alleUnten = Ganz(ini, "FormDrk", "AlleUnten", v.alleUnten);
+    constexpr int g = GroessteVerschiebung;
+    e.alleRechts = Begrenzt(ini, "FormDrk", "AlleRechts", v.alleRechts, -g, g);
+    e.alleUnten = Begrenzt(ini, "FormDrk", "AlleUnten", v.alleUnten, -g, g);
     for (int k = 1; k <= 20; ++k) {
         auto& s = e.formVerschiebung[static_cast<std::size_t>(k - 1)];
-        s.rechts = Ganz(ini, "FormDrk", (Zwei(k) + "01").c_str(), 0);
-        s.unten = Ganz(ini, "FormDrk", (Zwei(k) + "02").c_str(), 0);
+        s.rechts = Begrenzt(ini, "FormDrk", (Zwei(k) + "01").c_str(), 0, -g, g);
+        s.unten = Begrenzt(ini, "FormDrk", (Zwei(k) + "02").c_str(), 0, -g, g);
     }
-    e.formSkalierung = Ganz(ini, "FormDrk", "FormSkalierung", v.formSkalierung);
+    e.formSkalierung = Begrenzt(ini, "FormDrk", "FormSkalierung", v.formSkalierung, 10, 400);
 
-    e.letztDatenPfad = ZeichenBegrenzen(ini.LiesText("App1", "LetztDatenPfad", ""), MaxDatenPfad);
+    e.letztDatenPfad = ZeichenBegrenzen(Text(ini, "App1", "LetztDatenPfad", ""), MaxDatenPfad);
+    e.sicherungen = Begrenzt(ini, "App1", "Sicherungen", v.sicherungen, 0, SicherungenHoechstens);
     return e;
 }
 
@@ -182,6 +207,7 @@ void EinstellungenInIni(const Einstellungen& e, IniDatei& ini) {
     ini.Setze("FormDrk", "FormSkalierung", std::to_string(e.formSkalierung));
 
     ini.Setze("App1", "LetztDatenPfad", ZeichenBegrenzen(e.letztDatenPfad, MaxDatenPfad));
+    ini.Setze("App1", "Sicherungen", std::to_string(e.sicherungen));
 }
 
 Einstellungen EinstellungenLesen(const std::string& pfad, bool* vorhanden) {
@@ -196,6 +222,8 @@ Einstellungen EinstellungenLesen(const std::string& pfad, bool* vorhanden) {
 bool EinstellungenSchreiben(const std::string& pfad, const Einstellungen& e) {
     IniDatei ini;
     ini.Laden(pfad);
+    // A file read in part or not at all would lose the user's other lines.
+    if (ini.Zustand() != IniZustand::Gelesen && ini.Zustand() != IniZustand::Fehlt) return false;
     EinstellungenInIni(e, ini);
     return ini.Speichern(pfad);
 }

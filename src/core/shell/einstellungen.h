@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "case/sicherung.h"
 #include "shell/ini.h"
 
 namespace quarnel {
@@ -67,6 +68,7 @@ struct Einstellungen {
     int formSkalierung = 100;
     // [App1]
     std::string letztDatenPfad;
+    int sicherungen = SicherungenVorgabe;  // backups each save of a case keeps
 
     bool operator==(const Einstellungen&) const = default;
 };
@@ -74,7 +76,9 @@ struct Einstellungen {
 // The form-printing values of a first run, without any settings file.
 void ErststartWerteSetzen(Einstellungen& e);
 
-// Reads every key; a missing key gives its default.
+// Reads every key; a missing key gives its default. Values out of their
+// range are clamped (the form shifts to -100..100 mm, the scale to 10..400 %),
+// texts that are no UTF-8 are read as Windows-1252.
 Einstellungen EinstellungenAusIni(const IniDatei& ini);
 // Writes every key into the file image in the order of the settings file.
 void EinstellungenInIni(const Einstellungen& e, IniDatei& ini);
@@ -83,7 +87,8 @@ void EinstellungenInIni(const Einstellungen& e, IniDatei& ini);
 // first-run values apply. `vorhanden` tells which case it was.
 Einstellungen EinstellungenLesen(const std::string& pfad, bool* vorhanden = nullptr);
 // Writes all keys into the file at `pfad`, keeping foreign lines of an
-// existing file. False when the file could not be written.
+// existing file. False when the file could not be written, and when it could
+// not be read whole: such a file is left as it is.
 bool EinstellungenSchreiben(const std::string& pfad, const Einstellungen& e);
 
 // Colour value as the file writes it: "$" and ten hex digits.

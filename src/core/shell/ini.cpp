@@ -1,5 +1,8 @@
 #include "shell/ini.h"
 
+#include <unistd.h>
+
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -35,6 +38,11 @@ bool GleichOhneFall(std::string_view a, std::string_view b) {
 IniDatei IniDatei::AusText(std::string_view text) {
     IniDatei ini;
     ini.zeilen_.clear();
+    ini.zustand_ = IniZustand::Gelesen;
+    if (text.starts_with("\xEF\xBB\xBF")) {
+        ini.bom_ = true;
+        text.remove_prefix(3);
+    }
     if (text.find("\r\n") != std::string_view::npos) ini.zeilenende_ = "\r\n";
     ini.endetMitUmbruch_ = text.empty() || text.back() == '\n';
     std::string aktuelle;
@@ -68,17 +76,44 @@ IniDatei IniDatei::AusText(std::string_view text) {
 }
 
 bool IniDatei::Laden(const std::string& pfad) {
-    const auto inhalt = DateiLesen(pfad, 1024 * 1024);
-    if (!inhalt) {
-        *this = IniDatei{};
+    *this = IniDatei{};
+    const int fd = RegulaereDateiOeffnen(pfad);
+    if (fd < 0) {
+        zustand_ = errno == ENOENT ? IniZustand::Fehlt : IniZustand::NichtLesbar;
         return false;
     }
-    *this = AusText(std::string(inhalt->begin(), inhalt->end()));
+    // One byte more than taken tells a file that is longer.
+    std::string inhalt(HoechsteGroesse + 1, '\0');
+    std::size_t gelesen = 0;
+    bool fehler = false;
+    while (gelesen < inhalt.size()) {
+        const ssize_t n = ::read(fd, inhalt.data() + gelesen, inhalt.size() - gelesen);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            fehler = n < 0;
+            break;
+        }
+        gelesen += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    if (fehler) {
+        zustand_ = IniZustand::NichtLesbar;
+        return false;
+    }
+    inhalt.resize(gelesen);
+    const bool ganz = gelesen <= HoechsteGroesse;
+    if (!ganz) {
+        // The complete lines of the beginning; a part of a line is no line.
+        const std::size_t nl = inhalt.rfind('\n', HoechsteGroesse - 1);
+        inhalt.resize(nl == std::string::npos ? 0 : nl + 1);
+    }
+    *this = AusText(inhalt);
+    zustand_ = ganz ? IniZustand::Gelesen : IniZustand::Teilweise;
     return true;
 }
 
 std::string IniDatei::Text() const {
-    std::string s;
+    std::string s = bom_ ? "\xEF\xBB\xBF" : "";
     for (std::size_t i = 0; i < zeilen_.size(); ++i) {
         s += zeilen_[i].text;
         if (i + 1 < zeilen_.size() || endetMitUmbruch_) s += zeilenende_;

@@ -12,11 +12,25 @@
 
 namespace quarnel {
 
+// What a load found.
+enum class IniZustand {
+    Gelesen,      // the whole file
+    Fehlt,        // no file of that name
+    Teilweise,    // longer than the reader takes: the lines of its beginning
+    NichtLesbar,  // there, but unreadable or no regular file
+};
+
 class IniDatei {
   public:
+    // The most a load reads of a file; a longer one is read up to its last
+    // complete line within this.
+    static constexpr std::size_t HoechsteGroesse = 1024 * 1024;
+
+    // A UTF-8 byte-order mark at the start is kept apart and written back.
     static IniDatei AusText(std::string_view text);
-    // Loads the file; false (and an empty object) when it cannot be read.
+    // Loads the file; false (and an empty object) when nothing could be read.
     bool Laden(const std::string& pfad);
+    IniZustand Zustand() const { return zustand_; }
     std::string Text() const;
     // Writes through a temporary file and renames it, so a failed write never
     // leaves half a settings file behind.
@@ -48,6 +62,8 @@ class IniDatei {
     std::vector<Zeile> zeilen_;
     std::string zeilenende_ = "\n";
     bool endetMitUmbruch_ = true;
+    bool bom_ = false;
+    IniZustand zustand_ = IniZustand::Fehlt;
 };
 
 // Parsing helpers, shared with the settings record.

@@ -328,6 +328,7 @@ TF_AbBeHi::TF_AbBeHi(Seitenumgebung& u, QWidget* eltern) : TForm11(u, BeHiBeschr
         behWer_[i - 1]->setObjectName(QStringLiteral("Beh") + e + QStringLiteral("Lbl"));
         behNamen_[i - 1] = new QLabel;
         behNamen_[i - 1]->setObjectName(QStringLiteral("Beh") + e);
+        behNamen_[i - 1]->setTextFormat(Qt::PlainText);
         behNamen_[i - 1]->setMinimumWidth(90);
         knoepfe_[i - 1] = new QPushButton(QStringLiteral("...."));
         knoepfe_[i - 1]->setObjectName(QStringLiteral("BehBtn") + e);
@@ -368,6 +369,7 @@ TF_AbBeHi::TF_AbBeHi(Seitenumgebung& u, QWidget* eltern) : TForm11(u, BeHiBeschr
     QGridLayout* h = Gitter(*this, QString::fromUtf8(Hinterbliebene));
     for (int i = 1; i <= 8; ++i) {
         hiNamen_[i - 1] = new QLabel;
+        hiNamen_[i - 1]->setTextFormat(Qt::PlainText);
         hiNamen_[i - 1]->setObjectName(QStringLiteral("Hi") + QString::fromLatin1(Endung[i - 1]));
         hiNamen_[i - 1]->setMinimumWidth(110);
         auto* l = findChild<QLabel*>(QStringLiteral("HiAnt") + QString::fromLatin1(Endung[i - 1]) +

@@ -81,6 +81,7 @@ TF_FahrZ::TF_FahrZ(Seitenumgebung& u, QWidget* eltern) : TForm11(u, 0, eltern) {
         knoepfe_[i] = new QPushButton(QString::fromUtf8(texte[i]));
         knoepfe_[i]->setObjectName(QStringLiteral("Fahrzeug%1Btn").arg(i + 1));
         bez_[i] = new QLabel;
+        bez_[i]->setTextFormat(Qt::PlainText);
         bez_[i]->setObjectName(QStringLiteral("Bez%1").arg(i + 1));
         bez_[i]->setMinimumWidth(160);
         kmSatz_[i] = new QLabel;

@@ -448,6 +448,7 @@ TF_AbAusBi::TF_AbAusBi(Seitenumgebung& u, QWidget* eltern) : TForm11(u, 0, elter
     for (int k = 0; k < 6; ++k) {
         namen_[k] = new QLabel;
         namen_[k]->setObjectName(QStringLiteral("HiKi%1").arg(k + 1));
+        namen_[k]->setTextFormat(Qt::PlainText);
         betraege_[k] = new QLabel;
         betraege_[k]->setObjectName(QStringLiteral("AusbildFb%1").arg(k + 1));
         betraege_[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

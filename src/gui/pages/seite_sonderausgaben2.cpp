@@ -233,9 +233,11 @@ void TF_SaAbKost::DatenLaden() {
     TForm11::DatenLaden();
     const CaseRecord& r = Satz();
     for (int k = 0; k < 6; ++k)
-        if (auto* l = findChild<QLabel*>(QStringLiteral("SGNameKi%1").arg(k + 1)))
+        if (auto* l = findChild<QLabel*>(QStringLiteral("SGNameKi%1").arg(k + 1))) {
+            l->setTextFormat(Qt::PlainText);
             l->setText(QStringLiteral("%1. ").arg(k + 1) +
                        QString::fromStdString(r.TextUtf8(Feld::Vorname, k + 1)).trimmed());
+        }
 }
 
 void TF_SaAbKost::Freigaben() {

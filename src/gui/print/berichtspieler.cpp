@@ -1,5 +1,6 @@
 #include "print/berichtspieler.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -8,7 +9,6 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSvgRenderer>
 #include <QXmlStreamReader>
 #include <algorithm>
 #include <functional>
@@ -17,6 +17,8 @@
 #include <vector>
 
 #include "calc/betrag.h"
+#include "case/falldatei.h"
+#include "print/formular.h"
 #include "case/zeichensatz.h"
 
 namespace quarnel::gui {
@@ -61,8 +63,9 @@ void Ausgeben(QPainter& p, const Bericht& b, int von, int bis, double pxProMm,
 
 // The form images are plain drawings (rectangles, lines, texts). Drawn here
 // their texts stay texts on a printer or in a PDF file, where the SVG
-// renderer would turn every glyph into a path. Any other content goes to
-// the SVG renderer.
+// renderer would turn every glyph into a path. Only these are drawn: any
+// other element is skipped with what it holds, so that an image never makes
+// the program load another file.
 struct Zeichnung {
     struct Element {
         enum class Art { Rechteck, Linie, Text } art;
@@ -92,9 +95,11 @@ QColor Farbe(const QXmlStreamAttributes& a, const char* name, const char* standa
 }
 
 std::shared_ptr<const Zeichnung> ZeichnungLesen(const QString& pfad) {
-    QFile f(pfad);
-    if (!f.open(QIODevice::ReadOnly)) return nullptr;
-    QXmlStreamReader x(&f);
+    // A regular file of sensible size, read as the form definitions are.
+    const auto inhalt = DateiLesen(pfad.toStdString(), FormulardateiHoechstens);
+    if (!inhalt) return nullptr;
+    QXmlStreamReader x(QByteArray(reinterpret_cast<const char*>(inhalt->data()),
+                                  static_cast<qsizetype>(inhalt->size())));
     auto z = std::make_shared<Zeichnung>();
     while (!x.atEnd()) {
         if (x.readNext() != QXmlStreamReader::StartElement) continue;
@@ -122,7 +127,7 @@ std::shared_ptr<const Zeichnung> ZeichnungLesen(const QString& pfad) {
             e.text = x.readElementText();
             z->elemente.push_back(e);
         } else {
-            return nullptr;  // more than a plain drawing
+            x.skipCurrentElement();  // not drawn, nor anything inside it
         }
     }
     if (x.hasError() || z->sicht.isEmpty()) return nullptr;
@@ -238,14 +243,11 @@ void SeiteZeichnen(QPainter& p, const Bericht& b, int index, double pxProMm, QPo
                 const QRectF ziel(punkt(e.x, e.y), QSizeF(e.x2 * pxProMm, e.y2 * pxProMm));
                 const QString pfad = QString::fromStdString(e.text);
                 if (QFileInfo(pfad).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0) {
-                    if (auto z = ZeichnungFuer(pfad)) {
-                        ZeichnungMalen(p, *z, ziel);
-                        break;
-                    }
-                    QSvgRenderer svg(pfad);
-                    if (svg.isValid()) svg.render(&p, ziel);
+                    if (auto z = ZeichnungFuer(pfad)) ZeichnungMalen(p, *z, ziel);
                 } else {
-                    QImage bild(pfad);
+                    QImage bild;
+                    if (const auto d = DateiLesen(e.text, FormulardateiHoechstens))
+                        bild.loadFromData(d->data(), static_cast<int>(d->size()));
                     if (!bild.isNull()) p.drawImage(ziel, bild);
                 }
                 break;
@@ -265,20 +267,33 @@ bool SeitenAusgeben(QPrinter& drucker, const Bericht& b, int von, int bis, int s
     return p.end();
 }
 
-bool PdfSchreiben(const QString& pfad, const Bericht& b, int von, int bis, int skalierung) {
+std::optional<QByteArray> PdfDaten(const Bericht& b, int von, int bis, int skalierung) {
+    QByteArray daten;
     bool gut = false;
     {
-        QPdfWriter pdf(pfad);
+        QBuffer puffer(&daten);
+        if (!puffer.open(QIODevice::WriteOnly)) return std::nullopt;
+        QPdfWriter pdf(&puffer);
         pdf.setResolution(600);
         pdf.setCreator(QStringLiteral("Quarnel 2001/2002"));
         pdf.setPageLayout(Papier(b));
         QPainter p;
-        if (!p.begin(&pdf)) return false;
+        if (!p.begin(&pdf)) return std::nullopt;
         const double pxProMm = pdf.resolution() / 25.4 * std::clamp(skalierung, 10, 400) / 100.0;
         Ausgeben(p, b, von, bis, pxProMm, [&] { return pdf.newPage(); });
         gut = p.end();
     }
-    return gut && QFileInfo(pfad).size() > 0;
+    if (!gut || daten.isEmpty()) return std::nullopt;
+    return daten;
+}
+
+bool PdfSchreiben(const QString& pfad, const Bericht& b, int von, int bis, int skalierung) {
+    // Made in memory, then written as every output file is: whole or not at all.
+    const auto daten = PdfDaten(b, von, bis, skalierung);
+    return daten && AusgabeSchreiben(pfad.toStdString(),
+                                     {reinterpret_cast<const uint8_t*>(daten->constData()),
+                                      static_cast<std::size_t>(daten->size())}) ==
+                        Speicherfehler::Keiner;
 }
 
 bool DruckerVorhanden() {

@@ -3,8 +3,10 @@
 // `pxProMm` is the device's pixels per millimetre including any scale.
 #pragma once
 
+#include <QByteArray>
 #include <QPainter>
 #include <QString>
+#include <optional>
 
 #include "print/bericht.h"
 #include "shell/meldung.h"
@@ -34,7 +36,11 @@ void SeiteZeichnen(QPainter& p, const Bericht& b, int index, double pxProMm,
 // Pages von..bis (1-based, clamped) onto an open paged device; the scale in
 // percent applies to both axes. False when the device would not open.
 bool SeitenAusgeben(QPrinter& drucker, const Bericht& b, int von, int bis, int skalierung = 100);
-// The scale in percent applies to both axes, as when printing.
+// The PDF file of pages von..bis, in memory; nothing when it could not be made.
+std::optional<QByteArray> PdfDaten(const Bericht& b, int von = 1, int bis = 1 << 30,
+                                   int skalierung = 100);
+// The scale in percent applies to both axes, as when printing. Written as
+// every output file: never over a case file, a link or a device, whole or not at all.
 bool PdfSchreiben(const QString& pfad, const Bericht& b, int von = 1, int bis = 1 << 30,
                   int skalierung = 100);
 

@@ -111,6 +111,7 @@ TF_GlobMain::TF_GlobMain(const Startschalter& schalter, const Verzeichnisse& ver
     verw_ = std::make_unique<Fallverwaltung>(*dienste_.meldungen, *dienste_.dateiDialoge,
                                              temp_->Arbeitsdatei(), schalter_.testmodus);
     verw_->Zustand().datenPfad = einst_.letztDatenPfad;
+    verw_->SetzeSicherungen(einst_.sicherungen);
     druck_ = std::make_unique<Druckausgabe>(this, einst_, temp_->Druckdatei(),
                                             Ausgabedienste{dienste_.meldungen, dienste_.dateiDialoge});
     FormulardruckAnbinden(*druck_, {[this]() -> CaseRecord& { return verw_->Satz(); },

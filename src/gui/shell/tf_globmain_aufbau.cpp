@@ -319,6 +319,7 @@ void TF_GlobMain::StatusleisteAnlegen() {
         lbl->setObjectName(QString::fromLatin1(name));
         lbl->setFrameShape(QFrame::Panel);
         lbl->setFrameShadow(QFrame::Sunken);
+        lbl->setTextFormat(Qt::PlainText);  // file names and hints are text, never markup
         lbl->setAlignment(Qt::AlignCenter);
         lbl->setFixedWidth(142);
         sb->addPermanentWidget(inhalt ? inhalt : lbl);
@@ -341,6 +342,7 @@ void TF_GlobMain::StatusleisteAnlegen() {
     h->addWidget(datenModImg_);
     QLabel* dateiPnl = new QLabel(datei);
     dateiPnl->setObjectName(QStringLiteral("DateiPnl"));
+    dateiPnl->setTextFormat(Qt::PlainText);
     dateiPnl->setFrameShape(QFrame::Panel);
     dateiPnl->setFrameShadow(QFrame::Sunken);
     dateiPnl->setAlignment(Qt::AlignCenter);

@@ -204,8 +204,10 @@ TEST(Fallbefehle, Abbrechendes_Speichern_laesst_alte_Datei_und_Aenderung) {
     l.fv->SetzeSchreibkanal(Schreibkanal::System());
     EXPECT_TRUE(l.fv->Speichern(false));
     EXPECT_NE(Bytes(t / "Fall.S01"), alt);
-    EXPECT_EQ(std::distance(fs::directory_iterator(t.Text()), fs::directory_iterator()),
-              5);  // the case file, the run's three files and its lock, nothing half-written
+    // The case file, the run's three files and its lock, the backups' folder,
+    // nothing half-written.
+    EXPECT_EQ(std::distance(fs::directory_iterator(t.Text()), fs::directory_iterator()), 6);
+    EXPECT_EQ(Sicherungen(t / "Fall.S01").size(), 1u);  // none of the failed saves
 }
 
 TEST(Fallbefehle, Schreibgeschuetzte_Datei_oeffnet) {
@@ -510,4 +512,47 @@ TEST(Fallbefehle, Speichern_unter_in_fremdem_Verzeichnis) {
     EXPECT_NE(Bytes(t / "frei.S01"), vorher);
     EXPECT_EQ(fs::file_size(t / "frei.S01"), 193456u);
     EXPECT_FALSE(fs::exists(t / "neu.S01"));
+}
+
+// A damaged case (torn, or overwritten with something else) opens from its
+// newest backup that reads when the user says so; the next save mends it.
+TEST(Fallbefehle, Unlesbarer_Fall_oeffnet_aus_der_neuesten_Sicherung) {
+    TempVerzeichnis t;
+    const std::string pfad = t / "Fall.S01";
+    Lauf a(t.Text());
+    const auto erste = GespeicherterFall(a, pfad);
+    a.fv->Satz().SetzeTextUtf8(Feld::StpflVorname, "Zweite");
+    ASSERT_TRUE(a.fv->Speichern(false));  // keeps the first version as a backup
+    ASSERT_EQ(Sicherungen(pfad).size(), 1u);
+    EXPECT_EQ(Bytes(Sicherungen(pfad)[0]), erste);
+    a.fv.reset();
+
+    struct Schaden {
+        const char* was;
+        std::vector<uint8_t> inhalt;
+    };
+    for (const Schaden& s : std::vector<Schaden>{
+             {"abgeschnitten", std::vector<uint8_t>(erste.begin(), erste.begin() + 5000)},
+             {"fremd", std::vector<uint8_t>(300, 'x')},
+         }) {
+        Schreibe(pfad, s.inhalt);
+        // "No": the old message, nothing opened.
+        Lauf nein(t.Text());
+        nein.senke.antworten = {Antwort::Nein};
+        nein.dialoge.antworten.push_back(pfad);
+        EXPECT_FALSE(nein.fv->Oeffnen(false)) << s.was;
+        EXPECT_NE(Texte(nein.senke).front().find("Sicherung vom"), std::string::npos) << s.was;
+        nein.fv.reset();
+
+        Lauf ja(t.Text());
+        ja.dialoge.antworten.push_back(pfad);
+        ASSERT_TRUE(ja.fv->Oeffnen(false)) << s.was;
+        EXPECT_EQ(ja.fv->Satz().TextUtf8(Feld::StpflVorname), "Jürgen") << s.was;
+        EXPECT_EQ(ja.fv->Zustand().dateiname, pfad);
+        EXPECT_TRUE(ja.fv->Zustand().veraendert);  // not yet mended on the disk
+        ASSERT_TRUE(ja.fv->ListeLesen(7));
+        EXPECT_DOUBLE_EQ(ja.fv->Liste().ZeilenBetrag(1), 1999.99);
+        ASSERT_TRUE(ja.fv->Speichern(false));
+        EXPECT_EQ(Bytes(pfad), erste) << s.was;
+    }
 }

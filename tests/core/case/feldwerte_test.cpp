@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <memory>
 
 #include "case/json.h"
@@ -182,8 +184,14 @@ TEST(Feldwerte, Jedes_Textbyte_kommt_durch_Export_und_Import) {
         r->SetzeText(Feld::StpflVorname, text);
         auto zurueck = NeuerSatz();
         auto fehler = FallImportieren(FallExportieren(*r), *zurueck);
-        ASSERT_FALSE(fehler) << b << ": " << *fehler;
-        EXPECT_EQ(zurueck->Text(Feld::StpflVorname), text) << b;
+        // Control characters (and NUL) are refused; every other byte comes back.
+        const bool steuer = std::any_of(text.begin(), text.end(), [](char c) {
+            return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+        });
+        ASSERT_EQ(static_cast<bool>(fehler), steuer) << b;
+        if (!steuer) {
+            EXPECT_EQ(zurueck->Text(Feld::StpflVorname), text) << b;
+        }
     }
 }
 

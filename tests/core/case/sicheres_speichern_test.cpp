@@ -45,9 +45,10 @@ struct stat Status(const std::string& pfad) {
 }
 
 // A file that looks as if a save had been killed while writing it.
-std::string AlteKopie(const TempVerzeichnis& t, const std::string& name, int alterSek) {
+std::string AlteKopie(const TempVerzeichnis& t, const std::string& name, int alterSek,
+                      const std::string& inhalt = "halb") {
     const std::string pfad = t / name;
-    Schreibe(pfad, "halb");
+    Schreibe(pfad, inhalt);
     struct timeval zeiten[2];
     ::gettimeofday(&zeiten[0], nullptr);
     zeiten[0].tv_sec -= alterSek;
@@ -182,10 +183,28 @@ TEST(SicheresSpeichern, Sperre_geht_mit_dem_Speichern_auf_die_neue_Datei) {
 
 TEST(SicheresSpeichern, Reste_abgebrochener_Speicherungen_werden_entfernt) {
     TempVerzeichnis t;
-    const std::string alt = AlteKopie(t, ".Fall.S01.Ab3xYz", 3600);
-    const std::string frisch = AlteKopie(t, ".Fall.S01.Qw12er", 0);  // a save may be running
-    const std::string gehalten = AlteKopie(t, ".Anders.s01.Zz99zz", 3600);
-    const std::string fremd = AlteKopie(t, ".notiz.txt.Ab3xYz", 3600);  // not ours
+    // A copy a killed save left: the program's name and mark, the signature.
+    const std::string marke = std::string(1, static_cast<char>(KopieMarke)) + "S00VER10 halb";
+    const std::string kennung = std::string(KopieKennzeichen);
+    auto kopie = [&](const std::string& name, const std::string& inhalt, int alterSek) {
+        return AlteKopie(t, name, alterSek, inhalt);
+    };
+    const std::string alt = kopie(".Fall.S01" + kennung + "Ab3xYz", marke, 3600);
+    const std::string frisch = kopie(".Fall.S01" + kennung + "Qw12er", marke, 0);  // may be running
+    const std::string gehalten = kopie(".Anders.s01" + kennung + "Zz99zz", marke, 3600);
+    // The user's own hidden files, however much they look like copies.
+    struct Fremd {
+        const char* name;
+        std::string inhalt;
+    };
+    const std::vector<Fremd> fremde = {
+        {".Steuer2000.S01.Backup", "\x08S00VER10 alt"},        // the name of a copy of old
+        {".Fall.S01.Ab3xYz", marke},                           // the same
+        {".notiz.txt~quarnel-kopie~Ab3xYz", marke},            // no case name
+        {".Meins.S01~quarnel-kopie~Ab3xYz", "\x08S00VER10 x"},  // no mark inside
+        {".Leer.S01~quarnel-kopie~Ab3xYz", ""},
+    };
+    for (const Fremd& f : fremde) kopie(f.name, f.inhalt, 3600);
     const int halter = ::open(gehalten.c_str(), O_RDONLY);
     ASSERT_EQ(::flock(halter, LOCK_EX), 0);  // a save in another process
 
@@ -193,8 +212,21 @@ TEST(SicheresSpeichern, Reste_abgebrochener_Speicherungen_werden_entfernt) {
     EXPECT_FALSE(fs::exists(alt));
     EXPECT_TRUE(fs::exists(frisch));
     EXPECT_TRUE(fs::exists(gehalten));
-    EXPECT_TRUE(fs::exists(fremd));
+    for (const Fremd& f : fremde) EXPECT_TRUE(fs::exists(t / f.name)) << f.name;
     ::close(halter);
     EXPECT_EQ(VerwaisteKopienEntfernen(t.Text()), 1);
     EXPECT_FALSE(fs::exists(gehalten));
+    for (const Fremd& f : fremde) EXPECT_TRUE(fs::exists(t / f.name)) << f.name;
+
+    // A save of a case leaves no copy behind, and the saved file has its own first byte.
+    std::vector<uint8_t> fall(FallDateiGroesse, 0);
+    fall[0] = 8;
+    std::copy(FallKennung.begin(), FallKennung.end(), fall.begin() + 1);
+    const auto anzahl = [&] {
+        return std::distance(fs::directory_iterator(t.Pfad()), fs::directory_iterator());
+    };
+    const auto vorher = anzahl();
+    ASSERT_EQ(Ersetzen(t / "Fall.S01", fall), Speicherfehler::Keiner);
+    EXPECT_EQ(Inhalt(t / "Fall.S01"), std::string(fall.begin(), fall.end()));
+    EXPECT_EQ(anzahl(), vorher);
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 #include <memory>
 
 #include "calc/berechnung.h"
@@ -276,4 +277,24 @@ TEST(WasWaere, Aenderungen_erreichen_weder_Fall_noch_Programmsaetze) {
     EXPECT_EQ(std::memcmp(&AktuelleEingabe(), eingabe.get(), sizeof(CalcInput)), 0);
     EXPECT_EQ(std::memcmp(&AktuellesErgebnis(), ergebnis.get(), sizeof(CalcResult)), 0);
     for (double d : AktuellesErgebnis().WhatIfDelta) EXPECT_EQ(d, 0);
+}
+
+// A change beyond what any return holds is applied not at all: "Nach
+// Änderung" is then the declaration as entered, never half of the change.
+TEST(WasWaere, Unsinnige_Aenderung_wird_gar_nicht_angewandt) {
+    CalcInput e = Einzeln();
+    e.LohnEr = e.LohnVorsPauschEr = e.LohnVorwegKuerzEr = 30000;
+    const WasWaereErgebnis eingabe = WasWaereRechnen(e, WasWaereWerte{}).gemaessEingabe;
+    for (double d : {2e12, -2e12, 1e9 + 1, std::numeric_limits<double>::infinity(),
+                     std::numeric_limits<double>::quiet_NaN()}) {
+        for (Z zeile : {Z::Arbeitslohn, Z::Vorsorge, Z::Kapital}) {
+            WasWaereWerte w = Aenderung(Z::Selbstaendig, 0, 1000);
+            w(zeile, 0) = d;
+            EXPECT_FALSE(WasWaereAenderungGueltig(w)) << d;
+            const WasWaereAnalyse a = WasWaereRechnen(e, w);
+            EXPECT_EQ(a.nachAenderung.zuVersteuern, eingabe.zuVersteuern) << d;
+            EXPECT_EQ(a.nachAenderung.festzusetzen, eingabe.festzusetzen) << d;
+        }
+    }
+    EXPECT_TRUE(WasWaereAenderungGueltig(Aenderung(Z::Arbeitslohn, 1, -1e9)));
 }

@@ -49,7 +49,7 @@ const char* const ErststartDatei =
     "1101=17\n1102=1\n1201=8\n1202=12\n1301=18\n1302=4\n1401=7\n1402=17\n1501=17\n1502=4\n"
     "1601=7\n1602=9\n1701=17\n1702=2\n1801=8\n1802=8\n1901=15\n1902=4\n2001=6\n2002=8\n"
     "FormSkalierung=95\n"
-    "[App1]\nLetztDatenPfad=\n";
+    "[App1]\nLetztDatenPfad=\nSicherungen=5\n";
 
 }  // namespace
 
