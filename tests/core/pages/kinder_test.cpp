@@ -217,7 +217,8 @@ TEST(AusbildungsFbRechnen, Freibetrag_nach_Alter_und_Unterbringung) {
     EXPECT_DOUBLE_EQ(Ausbildungsfreibetrag(r), 2400);
     r = InAusbildung(D(10, 5, 1981), true);
     EXPECT_DOUBLE_EQ(Ausbildungsfreibetrag(r), 4200);
-    r.SetzeDbl(Feld::Ausbild_AufteilungProz, 50);
+    r.SetzeDbl(Feld::Ausbild_AufteilungProz, 50);  // typed on the page: it stays
+    r.SetzeBool(Feld::Ausbild_AufteilungEingegeben, true);
     EXPECT_DOUBLE_EQ(Ausbildungsfreibetrag(r), 2100);
     r.SetzeDbl(Feld::Ausbild_AufteilungProz, 33);
     EXPECT_DOUBLE_EQ(Ausbildungsfreibetrag(r), 1386);
