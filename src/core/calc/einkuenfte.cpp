@@ -4,6 +4,7 @@
 
 #include "calc/betrag.h"
 #include "calc/durchgang.h"
+#include "calc/erklaerung.h"
 #include "calc/parameter.h"
 
 namespace quarnel {
@@ -238,6 +239,7 @@ void SummeDerEinkuenfte(CalcResult& r) {
     r.SummeEkEr = s[0];
     r.SummeEkSie = s[1];
     r.SummeEk = s[0] + s[1];
+    QUARNEL_ERKLAERE("SummeEk", r.SummeEk, {Erg("SummeEkEr", s[0]), Erg("SummeEkSie", s[1])});
 }
 
 void Verlustausgleich(const CalcInput& e, CalcResult& r) {
@@ -298,6 +300,7 @@ void Verlustausgleich(const CalcInput& e, CalcResult& r) {
         }
     }
     r.SummeEk = va[48] + va[49];
+    QUARNEL_ERKLAERE("SummeEk", r.SummeEk, {Erg("VaTabelle[48]", va[48]), Erg("VaTabelle[49]", va[49])});
 }
 
 void Altersentlastungsbetrag(const CalcInput& e, CalcResult& r) {
@@ -315,6 +318,9 @@ void Altersentlastungsbetrag(const CalcInput& e, CalcResult& r) {
 
 void GesamtbetragDerEinkuenfte(CalcResult& r) {
     r.GesamtbetragEk = r.SummeEk - r.AltEntlEr - r.FreibetragLuF - r.AltEntlSie;
+    QUARNEL_ERKLAERE("GesamtbetragEk", r.GesamtbetragEk,
+                     {Erg("SummeEk", r.SummeEk), Erg("AltEntlEr", r.AltEntlEr, -1),
+                      Erg("AltEntlSie", r.AltEntlSie, -1), Erg("FreibetragLuF", r.FreibetragLuF, -1)});
 }
 
 }  // namespace quarnel
