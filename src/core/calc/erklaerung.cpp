@@ -108,8 +108,8 @@ constexpr Quelle Quellen[] = {
     {"HaushaltshilfePflegeIn", "AbMoegl"},
     {"AusbildungsFbIn", "AusbildFreibetrag"},
     {"UnterhaltIn", "ErgAnsetzbar"},
-    {"GewStMessEr", "GewStMessEr"},
-    {"GewStMessSie", "GewStMessSie"},
+    {"GewStMessEr", "GewStMessbEr"},
+    {"GewStMessSie", "GewStMessbSie"},
 };
 
 // An amount with at least two decimals and at most six (rates): "9334.00",

@@ -41,11 +41,10 @@ void Gewerbesteueranrechnung(const CalcInput& e, CalcResult& r) {
     double mess = e.GewStMessEr;
     if (e.FlagZusammen == 1) mess += e.GewStMessSie;
     r.GewStAnrechnung = mess > 0 ? AufrundenDM(1.8 * mess) : 0;
-    if (mess > 0)
-        QUARNEL_ERKLAERE("GewStAnrechnung", r.GewStAnrechnung,
-                         {Ein("GewStMessEr", e.GewStMessEr),
-                          Ein("GewStMessSie", e.GewStMessSie, e.FlagZusammen == 1 ? 1 : 0),
-                          Par("GewStFaktor", 1.8)});
+    QUARNEL_ERKLAERE("GewStAnrechnung", r.GewStAnrechnung,
+                     {Ein("GewStMessEr", mess > 0 ? e.GewStMessEr : 0),
+                      Ein("GewStMessSie", mess > 0 ? e.GewStMessSie : 0, e.FlagZusammen == 1 ? 1 : 0),
+                      Par("GewStFaktor", 1.8)});
 }
 
 void FestzusetzendeEinkommensteuer(CalcResult& r) {
