@@ -16,6 +16,8 @@
 #include "calc/fall.h"
 #include "calc/feldnamen.h"
 #include "case/feldkatalog.h"
+#include "case/json.h"
+#include "testhilfe.h"
 
 using namespace quarnel;
 namespace fs = std::filesystem;
@@ -135,4 +137,38 @@ TEST(Erklaerung, Aus_ohne_Aufzeichnung) {
         EXPECT_NE(std::string_view(regel.paragraph).find("§"), std::string_view::npos)
             << regel.ergebnis;
     }
+}
+
+// quarnel-cli wie: the tree of one result as text with decimal commas, of all
+// as one JSON object; unknown names and bad usage are refused.
+TEST(Erklaerung, Cli_Baum_als_Text_und_Json) {
+    test::TempVerzeichnis t;
+    const std::string fall = t / "a.S01";
+    auto cli = [](const std::vector<std::string>& args) {
+        std::string befehl = QUARNEL_CLI_PATH;
+        for (const auto& a : args) befehl += " '" + a + "'";
+        return test::Ausfuehren(befehl + " 2>/dev/null");
+    };
+    ASSERT_EQ(cli({"neu", fall}).code, 0);
+    ASSERT_EQ(cli({"setze", fall, "Brutto[1]=45000", "StpflGebDat=12.03.1960", "LstEr=8000.5",
+                   "BruttoEr=30000", "Kurz_FamilienstandLB=0"})
+                  .code,
+              0);
+    const auto text = cli({"wie", fall, "EStSaldo"});
+    ASSERT_EQ(text.code, 0);
+    for (const char* teil : {"EStSaldo = ", "§ 36 Abs. 4 EStG", "+ ZvE = ",
+                             "+ SummeEk = 43000,00", "Feld LstEr", "LStSumme = ", "54-DM-Stufe"})
+        EXPECT_NE(text.aus.find(teil), std::string::npos) << teil << "\n" << text.aus;
+
+    const auto alle = cli({"wie", fall, "--json"});
+    ASSERT_EQ(alle.code, 0);
+    const JsonErgebnis j = JsonLesen(alle.aus);
+    ASSERT_TRUE(j.ok) << j.fehler << alle.aus;
+    std::set<std::string> namen;
+    for (const JsonEintrag& e : j.wert.objekt) namen.insert(e.schluessel);
+    for (const char* ergebnis : Hauptkette) EXPECT_TRUE(namen.count(ergebnis)) << ergebnis;
+
+    EXPECT_EQ(cli({"wie", fall, "Unsinn"}).code, 2);
+    EXPECT_EQ(cli({"wie"}).code, 2);
+    EXPECT_EQ(cli({"wie", fall, "--schnell"}).code, 2);
 }
