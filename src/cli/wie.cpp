@@ -63,8 +63,7 @@ int Wie(const std::vector<std::string>& args) {
     for (const std::string& name : namen) {
         Erklaerknoten baum;
         if (!ErklaerBaum(spur, name, baum)) {
-            if (!ergebnis.empty())
-                return Fehler("in diesem Fall nicht berechnet: " + name);
+            if (!ergebnis.empty()) return Fehler("in diesem Fall nicht berechnet: " + name);
             continue;
         }
         if (json && ergebnis.empty())

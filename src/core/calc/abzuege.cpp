@@ -209,18 +209,17 @@ void EinkommenErmitteln(const CalcInput& e, CalcResult& r) {
                   e.BehindertenPauschIn - e.HaushaltshilfePflegeIn - e.HinterblPauschIn -
                   e.UnterhaltIn - e.AusbildungsFbIn - r.AgBAbziehbar - r.WohneigentumAbzug -
                   r.VerlustabzugAbziehbar;
-    QUARNEL_ERKLAERE("Einkommen", r.Einkommen,
-                     {Erg("GesamtbetragEk", r.GesamtbetragEk),
-                      Erg("SonderausgabenUebrige", r.SonderausgabenUebrige, -1),
-                      Erg("VorsorgeAbziehbar", r.VorsorgeAbziehbar, -1),
-                      Ein("BehindertenPauschIn", e.BehindertenPauschIn, -1),
-                      Ein("HaushaltshilfePflegeIn", e.HaushaltshilfePflegeIn, -1),
-                      Ein("HinterblPauschIn", e.HinterblPauschIn, -1),
-                      Ein("UnterhaltIn", e.UnterhaltIn, -1),
-                      Ein("AusbildungsFbIn", e.AusbildungsFbIn, -1),
-                      Erg("AgBAbziehbar", r.AgBAbziehbar, -1),
-                      Erg("WohneigentumAbzug", r.WohneigentumAbzug, -1),
-                      Erg("VerlustabzugAbziehbar", r.VerlustabzugAbziehbar, -1)});
+    QUARNEL_ERKLAERE(
+        "Einkommen", r.Einkommen,
+        {Erg("GesamtbetragEk", r.GesamtbetragEk),
+         Erg("SonderausgabenUebrige", r.SonderausgabenUebrige, -1),
+         Erg("VorsorgeAbziehbar", r.VorsorgeAbziehbar, -1),
+         Ein("BehindertenPauschIn", e.BehindertenPauschIn, -1),
+         Ein("HaushaltshilfePflegeIn", e.HaushaltshilfePflegeIn, -1),
+         Ein("HinterblPauschIn", e.HinterblPauschIn, -1), Ein("UnterhaltIn", e.UnterhaltIn, -1),
+         Ein("AusbildungsFbIn", e.AusbildungsFbIn, -1), Erg("AgBAbziehbar", r.AgBAbziehbar, -1),
+         Erg("WohneigentumAbzug", r.WohneigentumAbzug, -1),
+         Erg("VerlustabzugAbziehbar", r.VerlustabzugAbziehbar, -1)});
     if (r.FlagEndPass == 1) r.EndEinkommen = r.Einkommen;
 }
 
@@ -260,8 +259,7 @@ void ZuVersteuerndesEinkommen(CalcResult& r) {
     QUARNEL_ERKLAERE("ZvE", r.ZvE,
                      {Erg("Einkommen", r.Einkommen), Erg("KindFbAbzug", r.KindFbAbzug, -1),
                       Erg("HaushaltsFb", r.HaushaltsFb, -1),
-                      Erg("Haertausgleich", r.Haertausgleich, -1),
-                      Erg("ZvEHinzu", r.ZvEHinzu)});
+                      Erg("Haertausgleich", r.Haertausgleich, -1), Erg("ZvEHinzu", r.ZvEHinzu)});
     if (r.FlagEndPass == 1) r.EndZvE = r.ZvE;
 }
 

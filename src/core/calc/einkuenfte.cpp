@@ -300,7 +300,8 @@ void Verlustausgleich(const CalcInput& e, CalcResult& r) {
         }
     }
     r.SummeEk = va[48] + va[49];
-    QUARNEL_ERKLAERE("SummeEk", r.SummeEk, {Erg("VaTabelle[48]", va[48]), Erg("VaTabelle[49]", va[49])});
+    QUARNEL_ERKLAERE("SummeEk", r.SummeEk,
+                     {Erg("VaTabelle[48]", va[48]), Erg("VaTabelle[49]", va[49])});
 }
 
 void Altersentlastungsbetrag(const CalcInput& e, CalcResult& r) {
@@ -318,9 +319,10 @@ void Altersentlastungsbetrag(const CalcInput& e, CalcResult& r) {
 
 void GesamtbetragDerEinkuenfte(CalcResult& r) {
     r.GesamtbetragEk = r.SummeEk - r.AltEntlEr - r.FreibetragLuF - r.AltEntlSie;
-    QUARNEL_ERKLAERE("GesamtbetragEk", r.GesamtbetragEk,
-                     {Erg("SummeEk", r.SummeEk), Erg("AltEntlEr", r.AltEntlEr, -1),
-                      Erg("AltEntlSie", r.AltEntlSie, -1), Erg("FreibetragLuF", r.FreibetragLuF, -1)});
+    QUARNEL_ERKLAERE(
+        "GesamtbetragEk", r.GesamtbetragEk,
+        {Erg("SummeEk", r.SummeEk), Erg("AltEntlEr", r.AltEntlEr, -1),
+         Erg("AltEntlSie", r.AltEntlSie, -1), Erg("FreibetragLuF", r.FreibetragLuF, -1)});
 }
 
 }  // namespace quarnel

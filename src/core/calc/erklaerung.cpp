@@ -16,8 +16,8 @@ using R = Rundung;
 
 // Every step a pass records, with its rule, its paragraph and its rounding.
 constexpr Rechenregel Regeln[] = {
-    {"SummeEk", "Summe der Einkünfte nach dem Verlustausgleich, beide Ehegatten",
-     "§ 2 Abs. 3 EStG", V::Summe, R::Keine},
+    {"SummeEk", "Summe der Einkünfte nach dem Verlustausgleich, beide Ehegatten", "§ 2 Abs. 3 EStG",
+     V::Summe, R::Keine},
     {"GesamtbetragEk",
      "Summe der Einkünfte abzüglich Altersentlastungsbetrag und Freibetrag für Land- und "
      "Forstwirte",
@@ -58,8 +58,8 @@ constexpr Rechenregel Regeln[] = {
      R::DMAufLohn},
     {"EStGezahlt", "Anzurechnende Lohnsteuer und Vorauszahlungen", "§ 36 Abs. 2 EStG", V::Summe,
      R::Keine},
-    {"EStSaldo", "Abschlusszahlung (+) oder Erstattung (-) der Einkommensteuer",
-     "§ 36 Abs. 4 EStG", V::Summe, R::Keine},
+    {"EStSaldo", "Abschlusszahlung (+) oder Erstattung (-) der Einkommensteuer", "§ 36 Abs. 4 EStG",
+     V::Summe, R::Keine},
     {"SoliGezahlt",
      "Anzurechnender Solidaritätszuschlag: Lohnsteuerabzug, Vorauszahlungen, auf die "
      "Kapitalertragsteuer",
@@ -128,13 +128,20 @@ std::string Zahl(double x, bool komma = false) {
 
 std::string_view RundungText(Rundung r) {
     switch (r) {
-        case R::Keine: return "";
-        case R::CentAb: return "Bruchteile eines Pfennigs abgeschnitten";
-        case R::DMAb: return "auf volle DM abgerundet";
-        case R::DMAuf: return "auf volle DM aufgerundet";
-        case R::DMAufLohn: return "Pfennigbeträge auf die nächste volle DM aufgerundet";
-        case R::Tarifstufe: return "Einkommen auf die 54-DM-Stufe (108 DM bei Splitting) abgerundet";
-        case R::SoliPfennig: return "Bruchteile eines Pfennigs entfallen (§ 4 SolZG)";
+        case R::Keine:
+            return "";
+        case R::CentAb:
+            return "Bruchteile eines Pfennigs abgeschnitten";
+        case R::DMAb:
+            return "auf volle DM abgerundet";
+        case R::DMAuf:
+            return "auf volle DM aufgerundet";
+        case R::DMAufLohn:
+            return "Pfennigbeträge auf die nächste volle DM aufgerundet";
+        case R::Tarifstufe:
+            return "Einkommen auf die 54-DM-Stufe (108 DM bei Splitting) abgerundet";
+        case R::SoliPfennig:
+            return "Bruchteile eines Pfennigs entfallen (§ 4 SolZG)";
     }
     return "";
 }
@@ -159,8 +166,7 @@ Wertangabe Erg(std::string_view name, double wert, double faktor) {
     return {std::string(name), wert, faktor, Herkunft::Ergebnis, {}};
 }
 Wertangabe Ein(std::string_view name, double wert, double faktor) {
-    return {std::string(name), wert, faktor, Herkunft::Eingabe,
-            std::string(KatalogfeldFuer(name))};
+    return {std::string(name), wert, faktor, Herkunft::Eingabe, std::string(KatalogfeldFuer(name))};
 }
 Wertangabe Par(std::string_view name, double wert, double faktor) {
     return {std::string(name), wert, faktor, Herkunft::Parameter, std::string(name)};
@@ -193,21 +199,35 @@ double Nachrechnen(const Rechenschritt& s) {
     const double produkt = s.werte.empty() ? 0 : vorLetztem * s.werte.back().wert;
     double x = 0;
     switch (s.regel->verfahren) {
-        case V::Summe: x = summe; break;
-        case V::SummeMindest0: x = NichtNegativ(summe); break;
-        case V::Produkt: x = produkt; break;
-        case V::Tarif: x = TarifNachTabelle(summe, s.tabelle); break;
-        case V::Soli: x = SoliAufSteuer(NichtNegativ(summe), s.tabelle); break;
+        case V::Summe:
+            x = summe;
+            break;
+        case V::SummeMindest0:
+            x = NichtNegativ(summe);
+            break;
+        case V::Produkt:
+            x = produkt;
+            break;
+        case V::Tarif:
+            x = TarifNachTabelle(summe, s.tabelle);
+            break;
+        case V::Soli:
+            x = SoliAufSteuer(NichtNegativ(summe), s.tabelle);
+            break;
     }
     switch (s.regel->rundung) {
         case R::Keine:
         case R::Tarifstufe:   // inside the tariff
         case R::SoliPfennig:  // inside the surcharge
             return x;
-        case R::CentAb: return CentAb(x);
-        case R::DMAb: return Int(Stutzen(0, x));
-        case R::DMAuf: return AufrundenDM(x);
-        case R::DMAufLohn: return Stutzen(0, x + 0.99);
+        case R::CentAb:
+            return CentAb(x);
+        case R::DMAb:
+            return Int(Stutzen(0, x));
+        case R::DMAuf:
+            return AufrundenDM(x);
+        case R::DMAufLohn:
+            return Stutzen(0, x + 0.99);
     }
     return x;
 }
@@ -240,8 +260,8 @@ void TextZeilen(const Erklaerknoten& k, int tiefe, std::string& out) {
                std::string(k.schritt->regel->paragraph);
         const auto r = RundungText(k.schritt->regel->rundung);
         if (!r.empty()) out += "; " + std::string(r);
-        if (k.schritt->tabelle == 2 && (k.schritt->regel->verfahren == V::Tarif ||
-                                        k.schritt->regel->verfahren == V::Soli))
+        if (k.schritt->tabelle == 2 &&
+            (k.schritt->regel->verfahren == V::Tarif || k.schritt->regel->verfahren == V::Soli))
             out += "; Splittingverfahren";
         out += "]";
     } else if (k.angabe.herkunft == Herkunft::Eingabe) {

@@ -48,9 +48,9 @@ const Rechenregel* RegelFuer(std::string_view ergebnis);
 std::vector<Rechenregel> AlleRegeln();
 
 struct Wertangabe {
-    std::string name;    // CalcResult/CalcInput field or parameter
+    std::string name;  // CalcResult/CalcInput field or parameter
     double wert = 0;
-    double faktor = 1;   // +1/-1 in sums; 0: shown, not combined
+    double faktor = 1;  // +1/-1 in sums; 0: shown, not combined
     Herkunft herkunft = Herkunft::Ergebnis;
     std::string quelle;  // inputs: the catalogue field; parameters: the table entry
 };
@@ -65,7 +65,7 @@ struct Rechenschritt {
 
 // The recording of one computation.
 class Erklaerung {
-public:
+  public:
     // Records the step of the declared rule `ergebnis`.
     void Schritt(std::string_view ergebnis, double wert, std::initializer_list<Wertangabe> werte,
                  int tabelle = 1);
@@ -78,7 +78,7 @@ public:
         durchgang_ = 0;
     }
 
-private:
+  private:
     std::vector<Rechenschritt> schritte_;
     int durchgang_ = 0;
 };
@@ -91,7 +91,7 @@ inline Erklaerung*& AktiveErklaerung() {
 
 // Records everything computed while it lives into `e`.
 class ErklaerungAufzeichnen {
-public:
+  public:
     explicit ErklaerungAufzeichnen(Erklaerung& e) : vorher_(AktiveErklaerung()) {
         AktiveErklaerung() = &e;
     }
@@ -99,7 +99,7 @@ public:
     ErklaerungAufzeichnen(const ErklaerungAufzeichnen&) = delete;
     ErklaerungAufzeichnen& operator=(const ErklaerungAufzeichnen&) = delete;
 
-private:
+  private:
     Erklaerung* vorher_;
 };
 
@@ -131,10 +131,10 @@ std::string ErklaerText(const Erklaerknoten& k);
 std::string ErklaerJson(const Erklaerknoten& k);
 
 // A step at a recording site: free when nobody asks.
-#define QUARNEL_ERKLAERE(...)                                          \
-    do {                                                                \
+#define QUARNEL_ERKLAERE(...)                                             \
+    do {                                                                  \
         if (::quarnel::Erklaerung* spur_ = ::quarnel::AktiveErklaerung()) \
-            spur_->Schritt(__VA_ARGS__);                                \
+            spur_->Schritt(__VA_ARGS__);                                  \
     } while (0)
 
 }  // namespace quarnel

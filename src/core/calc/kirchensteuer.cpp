@@ -1,9 +1,9 @@
 // The church-tax step of the church-tax pass: liability by state and religion,
 // shares of the spouses, proration by months, Kirchgeld and Kappung.
-#include "calc/erklaerung.h"
 #include "calc/berechnung.h"
 #include "calc/betrag.h"
 #include "calc/durchgang.h"
+#include "calc/erklaerung.h"
 
 namespace quarnel {
 namespace {
@@ -201,16 +201,15 @@ void Kirchensteuer(const CalcInput& e, CalcResult& r) {
     if (!zusammen && pflichtig[0] && monate[0] == 12)
         QUARNEL_ERKLAERE("KiStJahrEr", jahr[0],
                          {Erg("MassstabESt", b), Par("KirchensteuerSatz", satz)});
-    QUARNEL_ERKLAERE("KiStFestzusetzen", r.KiStFestzusetzen,
-                     {Erg(!zusammen && pflichtig[0] && monate[0] == 12 ? "KiStJahrEr" : "KiStFestEr",
-                          fest[0]),
-                      Erg("KiStFestSie", fest[1])});
-    QUARNEL_ERKLAERE("KiStSaldo", r.KiStSaldo,
-                     {Erg("KiStFestzusetzen", r.KiStFestzusetzen),
-                      Ein("KiStLohnEr", e.KiStLohnEr, -1),
-                      Ein("KiStLohnSie", e.KiStLohnSie, zusammen ? -1 : 0),
-                      Ein("KiStVzEr", e.KiStVzEr, -1),
-                      Ein("KiStVzSie", e.KiStVzSie, zusammen ? -1 : 0)});
+    QUARNEL_ERKLAERE(
+        "KiStFestzusetzen", r.KiStFestzusetzen,
+        {Erg(!zusammen && pflichtig[0] && monate[0] == 12 ? "KiStJahrEr" : "KiStFestEr", fest[0]),
+         Erg("KiStFestSie", fest[1])});
+    QUARNEL_ERKLAERE(
+        "KiStSaldo", r.KiStSaldo,
+        {Erg("KiStFestzusetzen", r.KiStFestzusetzen), Ein("KiStLohnEr", e.KiStLohnEr, -1),
+         Ein("KiStLohnSie", e.KiStLohnSie, zusammen ? -1 : 0), Ein("KiStVzEr", e.KiStVzEr, -1),
+         Ein("KiStVzSie", e.KiStVzSie, zusammen ? -1 : 0)});
 
     r.KiStBasis = b;
     r.KiStSatzEr = (e.KonfEr == 8 || e.KonfEr == 9) ? 0 : satz * 100;

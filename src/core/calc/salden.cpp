@@ -41,10 +41,11 @@ void Gewerbesteueranrechnung(const CalcInput& e, CalcResult& r) {
     double mess = e.GewStMessEr;
     if (e.FlagZusammen == 1) mess += e.GewStMessSie;
     r.GewStAnrechnung = mess > 0 ? AufrundenDM(1.8 * mess) : 0;
-    QUARNEL_ERKLAERE("GewStAnrechnung", r.GewStAnrechnung,
-                     {Ein("GewStMessEr", mess > 0 ? e.GewStMessEr : 0),
-                      Ein("GewStMessSie", mess > 0 ? e.GewStMessSie : 0, e.FlagZusammen == 1 ? 1 : 0),
-                      Par("GewStFaktor", 1.8)});
+    QUARNEL_ERKLAERE(
+        "GewStAnrechnung", r.GewStAnrechnung,
+        {Ein("GewStMessEr", mess > 0 ? e.GewStMessEr : 0),
+         Ein("GewStMessSie", mess > 0 ? e.GewStMessSie : 0, e.FlagZusammen == 1 ? 1 : 0),
+         Par("GewStFaktor", 1.8)});
 }
 
 void FestzusetzendeEinkommensteuer(CalcResult& r) {
@@ -52,13 +53,12 @@ void FestzusetzendeEinkommensteuer(CalcResult& r) {
     const double nachErmaessigung =
         r.EStTariflich - r.AuslSteuerAnrechnung - r.ErmLuF - r.Baukindergeld - r.ErmParteiSpenden;
     r.EStFestzusetzen = NichtNegativ(nachErmaessigung - r.GewStAnrechnung + r.KindergeldHinzu);
-    QUARNEL_ERKLAERE("EStFestzusetzen", r.EStFestzusetzen,
-                     {Erg("EStTariflich", r.EStTariflich),
-                      Erg("AuslSteuerAnrechnung", r.AuslSteuerAnrechnung, -1),
-                      Erg("ErmLuF", r.ErmLuF, -1), Erg("Baukindergeld", r.Baukindergeld, -1),
-                      Erg("ErmParteiSpenden", r.ErmParteiSpenden, -1),
-                      Erg("GewStAnrechnung", r.GewStAnrechnung, -1),
-                      Erg("KindergeldHinzu", r.KindergeldHinzu)});
+    QUARNEL_ERKLAERE(
+        "EStFestzusetzen", r.EStFestzusetzen,
+        {Erg("EStTariflich", r.EStTariflich),
+         Erg("AuslSteuerAnrechnung", r.AuslSteuerAnrechnung, -1), Erg("ErmLuF", r.ErmLuF, -1),
+         Erg("Baukindergeld", r.Baukindergeld, -1), Erg("ErmParteiSpenden", r.ErmParteiSpenden, -1),
+         Erg("GewStAnrechnung", r.GewStAnrechnung, -1), Erg("KindergeldHinzu", r.KindergeldHinzu)});
     if (r.FlagEndPass == 1) {
         r.GewStAnzeige = r.GewStAnrechnung;
         // the Gewerbesteueranrechnung does not reduce the church-tax base
@@ -116,11 +116,12 @@ void AnrechnungUndSalden(CalcInput& e, CalcResult& r) {
     r.EStSaldo = r.EStFestzusetzen - r.EStGezahlt;
     const double sie = zusammen ? 1 : 0;
     QUARNEL_ERKLAERE("LStSumme", e.LStSumme, {Ein("LStEr", e.LStEr), Ein("LStSie", e.LStSie, sie)});
-    QUARNEL_ERKLAERE("EStGezahlt", r.EStGezahlt,
-                     {Erg("LStSumme", e.LStSumme), Ein("EStVzEr", e.EStVzEr),
-                      Ein("EStVzSie", e.EStVzSie, sie)});
-    QUARNEL_ERKLAERE("EStSaldo", r.EStSaldo,
-                     {Erg("EStFestzusetzen", r.EStFestzusetzen), Erg("EStGezahlt", r.EStGezahlt, -1)});
+    QUARNEL_ERKLAERE(
+        "EStGezahlt", r.EStGezahlt,
+        {Erg("LStSumme", e.LStSumme), Ein("EStVzEr", e.EStVzEr), Ein("EStVzSie", e.EStVzSie, sie)});
+    QUARNEL_ERKLAERE(
+        "EStSaldo", r.EStSaldo,
+        {Erg("EStFestzusetzen", r.EStFestzusetzen), Erg("EStGezahlt", r.EStGezahlt, -1)});
     if (r.FlagSoliPass == 1) {
         r.SoliFestzusetzen = Solidaritaetszuschlag(e, r);
         r.SoliGezahlt = e.SoliLohnSumme + e.SoliVzSumme + e.SoliKapEStIn;
@@ -135,9 +136,9 @@ void AnrechnungUndSalden(CalcInput& e, CalcResult& r) {
                          {Ein("SoliLohnEr", e.SoliLohnEr), Ein("SoliLohnSie", e.SoliLohnSie, sie),
                           Ein("SoliVzEr", e.SoliVzEr), Ein("SoliVzSie", e.SoliVzSie, sie),
                           Ein("SoliKapEStIn", e.SoliKapEStIn)});
-        QUARNEL_ERKLAERE("SoliSaldo", r.SoliSaldo,
-                         {Erg("SoliFestzusetzen", r.SoliFestzusetzen),
-                          Erg("SoliGezahlt", r.SoliGezahlt, -1)});
+        QUARNEL_ERKLAERE(
+            "SoliSaldo", r.SoliSaldo,
+            {Erg("SoliFestzusetzen", r.SoliFestzusetzen), Erg("SoliGezahlt", r.SoliGezahlt, -1)});
     }
 }
 
@@ -159,10 +160,10 @@ void Praemien(const CalcInput& e, CalcResult& r) {
 
 void Gesamtsaldo(const CalcInput& e, CalcResult& r) {
     r.GesamtSaldo = r.EStSaldo + r.KiStSaldo + r.SoliSaldo - e.KStAnrechIn - e.KapEStAnrechIn;
-    QUARNEL_ERKLAERE("GesamtSaldo", r.GesamtSaldo,
-                     {Erg("EStSaldo", r.EStSaldo), Erg("KiStSaldo", r.KiStSaldo),
-                      Erg("SoliSaldo", r.SoliSaldo), Ein("KStAnrechIn", e.KStAnrechIn, -1),
-                      Ein("KapEStAnrechIn", e.KapEStAnrechIn, -1)});
+    QUARNEL_ERKLAERE(
+        "GesamtSaldo", r.GesamtSaldo,
+        {Erg("EStSaldo", r.EStSaldo), Erg("KiStSaldo", r.KiStSaldo), Erg("SoliSaldo", r.SoliSaldo),
+         Ein("KStAnrechIn", e.KStAnrechIn, -1), Ein("KapEStAnrechIn", e.KapEStAnrechIn, -1)});
 }
 
 }  // namespace quarnel

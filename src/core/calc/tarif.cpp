@@ -186,7 +186,7 @@ void SteuerAusserordentlich(const CalcInput& e, CalcResult& r) {
     QUARNEL_ERKLAERE("EStTariflich", r.EStTariflich,
                      {Erg(IstNichtNull(r.EStAoEinkuenfte) || mitGewinnen ? "EStTarifRest"
                           : r.FlagProgVorbehalt == 1                     ? "EStTarifPV"
-                                                                          : "EStTarif",
+                                                                         : "EStTarif",
                           r.EStTarif),
                       Erg("EStAoEinkuenfte", r.EStAoEinkuenfte),
                       Erg("EStVeraeussGewinn", mitGewinnen ? r.EStVeraeussGewinn : 0)});

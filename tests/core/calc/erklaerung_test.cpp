@@ -2,9 +2,9 @@
 // recorded step computes again from the values it used by its declared rule,
 // the trees of the main chain end in the visible results, each node names its
 // paragraph, each leaf its catalogue field or parameter.
-#include <gtest/gtest.h>
+#include "calc/erklaerung.h"
 
-#include "testpfade.h"
+#include <gtest/gtest.h>
 
 #include <cmath>
 #include <filesystem>
@@ -12,12 +12,12 @@
 #include <set>
 #include <sstream>
 
-#include "calc/erklaerung.h"
 #include "calc/fall.h"
 #include "calc/feldnamen.h"
 #include "case/feldkatalog.h"
 #include "case/json.h"
 #include "testhilfe.h"
+#include "testpfade.h"
 
 using namespace quarnel;
 namespace fs = std::filesystem;
@@ -26,20 +26,41 @@ namespace {
 
 // The main chain: the tree of each ends in the value the computation shows.
 const char* const Hauptkette[] = {
-    "SummeEk",          "GesamtbetragEk", "Einkommen", "ZvE",      "EStTariflich",
-    "EStFestzusetzen",  "SoliFestzusetzen", "KiStFestzusetzen", "EStSaldo", "SoliSaldo",
-    "KiStSaldo",        "GesamtSaldo",
+    "SummeEk",      "GesamtbetragEk",  "Einkommen",        "ZvE",
+    "EStTariflich", "EStFestzusetzen", "SoliFestzusetzen", "KiStFestzusetzen",
+    "EStSaldo",     "SoliSaldo",       "KiStSaldo",        "GesamtSaldo",
 };
 
 // Results the trees do not yet break down further; any other leaf must be an
 // entry or a parameter.
 const std::set<std::string> NochNichtAufgeschluesselt = {
-    "SummeEkEr", "SummeEkSie", "VaTabelle[48]", "VaTabelle[49]", "AltEntlEr", "AltEntlSie",
-    "FreibetragLuF", "SonderausgabenUebrige", "VorsorgeAbziehbar", "AgBAbziehbar",
-    "WohneigentumAbzug", "VerlustabzugAbziehbar", "KindFbAbzug", "Haertausgleich", "ZvEHinzu",
-    "EStAoEinkuenfte", "EStVeraeussGewinn", "EStTarifRest", "PvZvEGerundet", "PvSteuersatz",
-    "AuslSteuerAnrechnung", "ErmLuF", "Baukindergeld", "ErmParteiSpenden", "KindergeldHinzu",
-    "KiStFestEr", "KiStFestSie",
+    "SummeEkEr",
+    "SummeEkSie",
+    "VaTabelle[48]",
+    "VaTabelle[49]",
+    "AltEntlEr",
+    "AltEntlSie",
+    "FreibetragLuF",
+    "SonderausgabenUebrige",
+    "VorsorgeAbziehbar",
+    "AgBAbziehbar",
+    "WohneigentumAbzug",
+    "VerlustabzugAbziehbar",
+    "KindFbAbzug",
+    "Haertausgleich",
+    "ZvEHinzu",
+    "EStAoEinkuenfte",
+    "EStVeraeussGewinn",
+    "EStTarifRest",
+    "PvZvEGerundet",
+    "PvSteuersatz",
+    "AuslSteuerAnrechnung",
+    "ErmLuF",
+    "Baukindergeld",
+    "ErmParteiSpenden",
+    "KindergeldHinzu",
+    "KiStFestEr",
+    "KiStFestSie",
 };
 
 bool PfennigGleich(double a, double b) {
@@ -156,8 +177,8 @@ TEST(Erklaerung, Cli_Baum_als_Text_und_Json) {
               0);
     const auto text = cli({"wie", fall, "EStSaldo"});
     ASSERT_EQ(text.code, 0);
-    for (const char* teil : {"EStSaldo = ", "§ 36 Abs. 4 EStG", "+ ZvE = ",
-                             "+ SummeEk = 43000,00", "Feld LstEr", "LStSumme = ", "54-DM-Stufe"})
+    for (const char* teil : {"EStSaldo = ", "§ 36 Abs. 4 EStG", "+ ZvE = ", "+ SummeEk = 43000,00",
+                             "Feld LstEr", "LStSumme = ", "54-DM-Stufe"})
         EXPECT_NE(text.aus.find(teil), std::string::npos) << teil << "\n" << text.aus;
 
     const auto alle = cli({"wie", fall, "--json"});
