@@ -18,6 +18,10 @@ using R = Rundung;
 constexpr Rechenregel Regeln[] = {
     {"SummeEk", "Summe der Einkünfte nach dem Verlustausgleich, beide Ehegatten", "§ 2 Abs. 3 EStG",
      V::Summe, R::Keine},
+    {"SummeEkEr", "Summe der Einkünfte des Steuerpflichtigen aus den sieben Einkunftsarten",
+     "§ 2 Abs. 1, 2 EStG", V::Summe, R::Keine},
+    {"SummeEkSie", "Summe der Einkünfte der Ehefrau aus den sieben Einkunftsarten",
+     "§ 2 Abs. 1, 2 EStG", V::Summe, R::Keine},
     {"GesamtbetragEk",
      "Summe der Einkünfte abzüglich Altersentlastungsbetrag und Freibetrag für Land- und "
      "Forstwirte",

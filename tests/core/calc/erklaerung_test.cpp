@@ -33,35 +33,43 @@ const char* const Hauptkette[] = {
 
 // Results the trees do not yet break down further; any other leaf must be an
 // entry or a parameter.
-const std::set<std::string> NochNichtAufgeschluesselt = {
-    "SummeEkEr",
-    "SummeEkSie",
-    "VaTabelle[48]",
-    "VaTabelle[49]",
-    "AltEntlEr",
-    "AltEntlSie",
-    "FreibetragLuF",
-    "SonderausgabenUebrige",
-    "VorsorgeAbziehbar",
-    "AgBAbziehbar",
-    "WohneigentumAbzug",
-    "VerlustabzugAbziehbar",
-    "KindFbAbzug",
-    "Haertausgleich",
-    "ZvEHinzu",
-    "EStAoEinkuenfte",
-    "EStVeraeussGewinn",
-    "EStTarifRest",
-    "PvZvEGerundet",
-    "PvSteuersatz",
-    "AuslSteuerAnrechnung",
-    "ErmLuF",
-    "Baukindergeld",
-    "ErmParteiSpenden",
-    "KindergeldHinzu",
-    "KiStFestEr",
-    "KiStFestSie",
-};
+const std::set<std::string> NochNichtAufgeschluesselt = [] {
+    std::set<std::string> namen = {
+        "SummeEkEr",
+        "SummeEkSie",
+        "VaTabelle[48]",
+        "VaTabelle[49]",
+        "AltEntlEr",
+        "AltEntlSie",
+        "FreibetragLuF",
+        "SonderausgabenUebrige",
+        "VorsorgeAbziehbar",
+        "AgBAbziehbar",
+        "WohneigentumAbzug",
+        "VerlustabzugAbziehbar",
+        "KindFbAbzug",
+        "Haertausgleich",
+        "ZvEHinzu",
+        "EStAoEinkuenfte",
+        "EStVeraeussGewinn",
+        "EStTarifRest",
+        "PvZvEGerundet",
+        "PvSteuersatz",
+        "AuslSteuerAnrechnung",
+        "ErmLuF",
+        "Baukindergeld",
+        "ErmParteiSpenden",
+        "KindergeldHinzu",
+        "KiStFestEr",
+        "KiStFestSie",
+    };
+    for (const char* person : {"Er", "Sie"})
+        for (const char* einkunft : {"ArbLohn", "VersFb", "WkNsa", "KapEinn", "WkKap", "SparerFb",
+                                     "EkVuV", "EkGew", "EkSelb", "EkLuF", "SonstRente", "Bezuege",
+                                     "WkSonst", "PrivVeraeuss", "Leistungen", "Abgeordneten"})
+            namen.insert(std::string(einkunft) + person);
+    return namen;
+}();
 
 bool PfennigGleich(double a, double b) {
     return std::fabs(a - b) < 0.005;
