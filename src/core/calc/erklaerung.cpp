@@ -83,7 +83,7 @@ constexpr Rechenregel Regeln[] = {
     {"GesamtSaldo",
      "Gesamtergebnis: Salden der Steuern abzüglich anzurechnender Körperschaft- und "
      "Kapitalertragsteuer",
-     "§ 36 Abs. 2 Nr. 2 und 3 EStG, § 47 AO", V::Summe, R::Keine},
+     "§ 36 Abs. 2 Nr. 2 und 3, Abs. 4 EStG", V::Summe, R::Keine},
 };
 
 // The catalogue field each CalcInput field of the balances is filled from.
