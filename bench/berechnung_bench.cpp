@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "calc/berechnung.h"
+#include "calc/erklaerung.h"
 
 namespace {
 
@@ -61,6 +62,24 @@ void BM_Berechne_VollerFall(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Berechne_VollerFall)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The same with the explanation recorded and the tree of the balance built.
+void BM_Berechne_VollerFall_Erklaert(benchmark::State& state) {
+    const quarnel::CalcInput vorlage = VollerFall();
+    quarnel::CalcResult r{};
+    for (auto _ : state) {
+        quarnel::CalcInput e = vorlage;
+        quarnel::Erklaerung spur;
+        {
+            quarnel::ErklaerungAufzeichnen an(spur);
+            quarnel::Berechne(e, r);
+        }
+        quarnel::Erklaerknoten baum;
+        quarnel::ErklaerBaum(spur, "GesamtSaldo", baum);
+        benchmark::DoNotOptimize(baum.kinder.size());
+    }
+}
+BENCHMARK(BM_Berechne_VollerFall_Erklaert)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void BM_Tarif(benchmark::State& state) {
     double x = 14000;

@@ -2,6 +2,7 @@
 // to the zu versteuerndes Einkommen.
 #include "calc/betrag.h"
 #include "calc/durchgang.h"
+#include "calc/erklaerung.h"
 #include "calc/parameter.h"
 
 namespace quarnel {
@@ -208,6 +209,17 @@ void EinkommenErmitteln(const CalcInput& e, CalcResult& r) {
                   e.BehindertenPauschIn - e.HaushaltshilfePflegeIn - e.HinterblPauschIn -
                   e.UnterhaltIn - e.AusbildungsFbIn - r.AgBAbziehbar - r.WohneigentumAbzug -
                   r.VerlustabzugAbziehbar;
+    QUARNEL_ERKLAERE(
+        "Einkommen", r.Einkommen,
+        {Erg("GesamtbetragEk", r.GesamtbetragEk),
+         Erg("SonderausgabenUebrige", r.SonderausgabenUebrige, -1),
+         Erg("VorsorgeAbziehbar", r.VorsorgeAbziehbar, -1),
+         Ein("BehindertenPauschIn", e.BehindertenPauschIn, -1),
+         Ein("HaushaltshilfePflegeIn", e.HaushaltshilfePflegeIn, -1),
+         Ein("HinterblPauschIn", e.HinterblPauschIn, -1), Ein("UnterhaltIn", e.UnterhaltIn, -1),
+         Ein("AusbildungsFbIn", e.AusbildungsFbIn, -1), Erg("AgBAbziehbar", r.AgBAbziehbar, -1),
+         Erg("WohneigentumAbzug", r.WohneigentumAbzug, -1),
+         Erg("VerlustabzugAbziehbar", r.VerlustabzugAbziehbar, -1)});
     if (r.FlagEndPass == 1) r.EndEinkommen = r.Einkommen;
 }
 
@@ -215,6 +227,8 @@ void Haushaltsfreibetrag(const CalcInput& e, CalcResult& r) {
     const bool zusteht = r.KindFbSumme > 0.000001 && e.FlagEinzel == 1 && e.AnzahlKinderHhFb > 0 &&
                          e.FlagWitwenSplitting != 1;
     r.HaushaltsFb = zusteht ? r.ParamHaushaltsFb : 0;
+    QUARNEL_ERKLAERE("HaushaltsFb", r.HaushaltsFb,
+                     {Par("ParamHaushaltsFb", r.ParamHaushaltsFb, zusteht ? 1 : 0)});
 }
 
 void Haerteausgleich(const CalcInput& e, CalcResult& r) {
@@ -242,6 +256,10 @@ void Haerteausgleich(const CalcInput& e, CalcResult& r) {
 void ZuVersteuerndesEinkommen(CalcResult& r) {
     r.ZvE =
         NichtNegativ(r.Einkommen - r.KindFbAbzug - r.HaushaltsFb - r.Haertausgleich + r.ZvEHinzu);
+    QUARNEL_ERKLAERE("ZvE", r.ZvE,
+                     {Erg("Einkommen", r.Einkommen), Erg("KindFbAbzug", r.KindFbAbzug, -1),
+                      Erg("HaushaltsFb", r.HaushaltsFb, -1),
+                      Erg("Haertausgleich", r.Haertausgleich, -1), Erg("ZvEHinzu", r.ZvEHinzu)});
     if (r.FlagEndPass == 1) r.EndZvE = r.ZvE;
 }
 

@@ -8,6 +8,7 @@
 #include "calc/berechnung.h"
 #include "calc/betrag.h"
 #include "calc/durchgang.h"
+#include "calc/erklaerung.h"
 #include "calc/feldnamen.h"
 
 namespace quarnel {
@@ -22,6 +23,7 @@ CalcResult& AktuellesErgebnis() {
 }
 
 void Durchgang(CalcInput& e, CalcResult& r) {
+    if (Erklaerung* spur = AktiveErklaerung()) spur->NeuerDurchgang();
     ParameterSetzen(e, r);
     EinkuenfteUebernehmen(e, r);
     WhatIfAnwenden(r);
@@ -217,10 +219,16 @@ void Berechne(CalcInput& e, CalcResult& r) {
     r.FlagAuslAnrechnung = 1;
     BerechneEinmal(e, r);
     abzugR.FlagAuslAnrechnung = 0;
+    // the explanation keeps the steps of the computation whose results stay
+    Erklaerung* const spur = AktiveErklaerung();
+    Erklaerung abzugSpur;
+    if (spur) AktiveErklaerung() = &abzugSpur;
     BerechneEinmal(abzugE, abzugR);
+    AktiveErklaerung() = spur;
     if (Guenstiger(abzugR, r)) {
         e = abzugE;
         r = abzugR;
+        if (spur) *spur = std::move(abzugSpur);
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "calc/betrag.h"
 #include "calc/durchgang.h"
+#include "calc/erklaerung.h"
 #include "calc/parameter.h"
 
 namespace quarnel {
@@ -237,7 +238,21 @@ void SummeDerEinkuenfte(CalcResult& r) {
     }
     r.SummeEkEr = s[0];
     r.SummeEkSie = s[1];
+    for (int p = 0; p < 2 && AktiveErklaerung(); ++p) {
+        const std::string t = p == 0 ? "Er" : "Sie";
+        AktiveErklaerung()->Schritt(
+            "SummeEk" + t, s[p],
+            {Erg("ArbLohn" + t, r.ArbLohn(p)), Erg("VersFb" + t, r.VersFb(p), -1),
+             Erg("WkNsa" + t, r.WkNsa(p), -1), Erg("KapEinn" + t, r.KapEinn(p)),
+             Erg("WkKap" + t, r.WkKap(p), -1), Erg("SparerFb" + t, r.SparerFb(p), -1),
+             Erg("EkVuV" + t, r.EkVuV(p)), Erg("EkGew" + t, r.EkGew(p)),
+             Erg("EkSelb" + t, r.EkSelb(p)), Erg("EkLuF" + t, r.EkLuF(p)),
+             Erg("SonstRente" + t, r.SonstRente(p)), Erg("Bezuege" + t, r.Bezuege(p)),
+             Erg("WkSonst" + t, r.WkSonst(p), -1), Erg("PrivVeraeuss" + t, r.PrivVeraeuss(p)),
+             Erg("Leistungen" + t, r.Leistungen(p)), Erg("Abgeordneten" + t, r.Abgeordneten(p))});
+    }
     r.SummeEk = s[0] + s[1];
+    QUARNEL_ERKLAERE("SummeEk", r.SummeEk, {Erg("SummeEkEr", s[0]), Erg("SummeEkSie", s[1])});
 }
 
 void Verlustausgleich(const CalcInput& e, CalcResult& r) {
@@ -298,6 +313,8 @@ void Verlustausgleich(const CalcInput& e, CalcResult& r) {
         }
     }
     r.SummeEk = va[48] + va[49];
+    QUARNEL_ERKLAERE("SummeEk", r.SummeEk,
+                     {Erg("VaTabelle[48]", va[48]), Erg("VaTabelle[49]", va[49])});
 }
 
 void Altersentlastungsbetrag(const CalcInput& e, CalcResult& r) {
@@ -315,6 +332,10 @@ void Altersentlastungsbetrag(const CalcInput& e, CalcResult& r) {
 
 void GesamtbetragDerEinkuenfte(CalcResult& r) {
     r.GesamtbetragEk = r.SummeEk - r.AltEntlEr - r.FreibetragLuF - r.AltEntlSie;
+    QUARNEL_ERKLAERE(
+        "GesamtbetragEk", r.GesamtbetragEk,
+        {Erg("SummeEk", r.SummeEk), Erg("AltEntlEr", r.AltEntlEr, -1),
+         Erg("AltEntlSie", r.AltEntlSie, -1), Erg("FreibetragLuF", r.FreibetragLuF, -1)});
 }
 
 }  // namespace quarnel

@@ -3,6 +3,7 @@
 #include "calc/berechnung.h"
 #include "calc/betrag.h"
 #include "calc/durchgang.h"
+#include "calc/erklaerung.h"
 
 namespace quarnel {
 namespace {
@@ -197,6 +198,18 @@ void Kirchensteuer(const CalcInput& e, CalcResult& r) {
     r.KiStFestzusetzen = NichtNegativ(gesamt);
     r.KiStGezahlt = e.KiStLohnSumme + e.KiStVzSumme;
     r.KiStSaldo = r.KiStFestzusetzen - r.KiStGezahlt;
+    if (!zusammen && pflichtig[0] && monate[0] == 12)
+        QUARNEL_ERKLAERE("KiStJahrEr", jahr[0],
+                         {Erg("MassstabESt", b), Par("KirchensteuerSatz", satz)});
+    QUARNEL_ERKLAERE(
+        "KiStFestzusetzen", r.KiStFestzusetzen,
+        {Erg(!zusammen && pflichtig[0] && monate[0] == 12 ? "KiStJahrEr" : "KiStFestEr", fest[0]),
+         Erg("KiStFestSie", fest[1])});
+    QUARNEL_ERKLAERE(
+        "KiStSaldo", r.KiStSaldo,
+        {Erg("KiStFestzusetzen", r.KiStFestzusetzen), Ein("KiStLohnEr", e.KiStLohnEr, -1),
+         Ein("KiStLohnSie", e.KiStLohnSie, zusammen ? -1 : 0), Ein("KiStVzEr", e.KiStVzEr, -1),
+         Ein("KiStVzSie", e.KiStVzSie, zusammen ? -1 : 0)});
 
     r.KiStBasis = b;
     r.KiStSatzEr = (e.KonfEr == 8 || e.KonfEr == 9) ? 0 : satz * 100;

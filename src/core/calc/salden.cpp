@@ -2,6 +2,7 @@
 // balances of a pass.
 #include "calc/betrag.h"
 #include "calc/durchgang.h"
+#include "calc/erklaerung.h"
 #include "calc/parameter.h"
 
 namespace quarnel {
@@ -40,6 +41,11 @@ void Gewerbesteueranrechnung(const CalcInput& e, CalcResult& r) {
     double mess = e.GewStMessEr;
     if (e.FlagZusammen == 1) mess += e.GewStMessSie;
     r.GewStAnrechnung = mess > 0 ? AufrundenDM(1.8 * mess) : 0;
+    QUARNEL_ERKLAERE(
+        "GewStAnrechnung", r.GewStAnrechnung,
+        {Ein("GewStMessEr", mess > 0 ? e.GewStMessEr : 0),
+         Ein("GewStMessSie", mess > 0 ? e.GewStMessSie : 0, e.FlagZusammen == 1 ? 1 : 0),
+         Par("GewStFaktor", 1.8)});
 }
 
 void FestzusetzendeEinkommensteuer(CalcResult& r) {
@@ -47,12 +53,31 @@ void FestzusetzendeEinkommensteuer(CalcResult& r) {
     const double nachErmaessigung =
         r.EStTariflich - r.AuslSteuerAnrechnung - r.ErmLuF - r.Baukindergeld - r.ErmParteiSpenden;
     r.EStFestzusetzen = NichtNegativ(nachErmaessigung - r.GewStAnrechnung + r.KindergeldHinzu);
+    QUARNEL_ERKLAERE(
+        "EStFestzusetzen", r.EStFestzusetzen,
+        {Erg("EStTariflich", r.EStTariflich),
+         Erg("AuslSteuerAnrechnung", r.AuslSteuerAnrechnung, -1), Erg("ErmLuF", r.ErmLuF, -1),
+         Erg("Baukindergeld", r.Baukindergeld, -1), Erg("ErmParteiSpenden", r.ErmParteiSpenden, -1),
+         Erg("GewStAnrechnung", r.GewStAnrechnung, -1), Erg("KindergeldHinzu", r.KindergeldHinzu)});
     if (r.FlagEndPass == 1) {
         r.GewStAnzeige = r.GewStAnrechnung;
         // the Gewerbesteueranrechnung does not reduce the church-tax base
         r.MassstabESt = NichtNegativ(nachErmaessigung);
+        QUARNEL_ERKLAERE("MassstabESt", r.MassstabESt,
+                         {Erg("EStTariflich", r.EStTariflich),
+                          Erg("AuslSteuerAnrechnung", r.AuslSteuerAnrechnung, -1),
+                          Erg("ErmLuF", r.ErmLuF, -1), Erg("Baukindergeld", r.Baukindergeld, -1),
+                          Erg("ErmParteiSpenden", r.ErmParteiSpenden, -1)});
     }
-    if (r.FlagSoliPass == 1) r.SoliBasisESt = NichtNegativ(nachErmaessigung - r.GewStAnrechnung);
+    if (r.FlagSoliPass == 1) {
+        r.SoliBasisESt = NichtNegativ(nachErmaessigung - r.GewStAnrechnung);
+        QUARNEL_ERKLAERE("SoliBasisESt", r.SoliBasisESt,
+                         {Erg("EStTariflich", r.EStTariflich),
+                          Erg("AuslSteuerAnrechnung", r.AuslSteuerAnrechnung, -1),
+                          Erg("ErmLuF", r.ErmLuF, -1), Erg("Baukindergeld", r.Baukindergeld, -1),
+                          Erg("ErmParteiSpenden", r.ErmParteiSpenden, -1),
+                          Erg("GewStAnrechnung", r.GewStAnrechnung, -1)});
+    }
 }
 
 // The surcharge on a base income tax: nothing up to the zero zone, then the
@@ -89,10 +114,31 @@ void AnrechnungUndSalden(CalcInput& e, CalcResult& r) {
     e.LStSumme = Stutzen(0, e.LStSumme + 0.99);
     r.EStGezahlt = e.LStSumme + e.EStVzSumme;
     r.EStSaldo = r.EStFestzusetzen - r.EStGezahlt;
+    const double sie = zusammen ? 1 : 0;
+    QUARNEL_ERKLAERE("LStSumme", e.LStSumme, {Ein("LStEr", e.LStEr), Ein("LStSie", e.LStSie, sie)});
+    QUARNEL_ERKLAERE(
+        "EStGezahlt", r.EStGezahlt,
+        {Erg("LStSumme", e.LStSumme), Ein("EStVzEr", e.EStVzEr), Ein("EStVzSie", e.EStVzSie, sie)});
+    QUARNEL_ERKLAERE(
+        "EStSaldo", r.EStSaldo,
+        {Erg("EStFestzusetzen", r.EStFestzusetzen), Erg("EStGezahlt", r.EStGezahlt, -1)});
     if (r.FlagSoliPass == 1) {
         r.SoliFestzusetzen = Solidaritaetszuschlag(e, r);
         r.SoliGezahlt = e.SoliLohnSumme + e.SoliVzSumme + e.SoliKapEStIn;
         r.SoliSaldo = r.SoliFestzusetzen - r.SoliGezahlt;
+        QUARNEL_ERKLAERE("SoliFestzusetzen", r.SoliFestzusetzen,
+                         {Erg("SoliBasisESt", r.SoliBasisESt),
+                          Ein("KStAnrechIn", NichtNegativ(e.KStAnrechIn), -1),
+                          Ein("KStVerguetIn", NichtNegativ(e.KStVerguetIn), -1),
+                          Par("SoliSatz", param::SoliSatz)},
+                         F2(e));
+        QUARNEL_ERKLAERE("SoliGezahlt", r.SoliGezahlt,
+                         {Ein("SoliLohnEr", e.SoliLohnEr), Ein("SoliLohnSie", e.SoliLohnSie, sie),
+                          Ein("SoliVzEr", e.SoliVzEr), Ein("SoliVzSie", e.SoliVzSie, sie),
+                          Ein("SoliKapEStIn", e.SoliKapEStIn)});
+        QUARNEL_ERKLAERE(
+            "SoliSaldo", r.SoliSaldo,
+            {Erg("SoliFestzusetzen", r.SoliFestzusetzen), Erg("SoliGezahlt", r.SoliGezahlt, -1)});
     }
 }
 
@@ -114,6 +160,10 @@ void Praemien(const CalcInput& e, CalcResult& r) {
 
 void Gesamtsaldo(const CalcInput& e, CalcResult& r) {
     r.GesamtSaldo = r.EStSaldo + r.KiStSaldo + r.SoliSaldo - e.KStAnrechIn - e.KapEStAnrechIn;
+    QUARNEL_ERKLAERE(
+        "GesamtSaldo", r.GesamtSaldo,
+        {Erg("EStSaldo", r.EStSaldo), Erg("KiStSaldo", r.KiStSaldo), Erg("SoliSaldo", r.SoliSaldo),
+         Ein("KStAnrechIn", e.KStAnrechIn, -1), Ein("KapEStAnrechIn", e.KapEStAnrechIn, -1)});
 }
 
 }  // namespace quarnel

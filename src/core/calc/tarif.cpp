@@ -6,6 +6,7 @@
 #include "calc/berechnung.h"
 #include "calc/betrag.h"
 #include "calc/durchgang.h"
+#include "calc/erklaerung.h"
 
 namespace quarnel {
 
@@ -67,6 +68,7 @@ double TarifsteuerMitProgression(const CalcInput& e, CalcResult& r) {
         r.FlagProgVorbehalt = 0;
         r.EStTarif =
             f2 == 1 ? Tarif(r.ZvE, &r.Grenzsteuersatz) : 2 * Tarif(r.ZvE * 0.5, &r.Grenzsteuersatz);
+        QUARNEL_ERKLAERE("EStTarif", r.EStTarif, {Erg("ZvE", r.ZvE)}, f2);
         return r.EStTarif;
     }
     r.FlagProgVorbehalt = 1;
@@ -80,6 +82,8 @@ double TarifsteuerMitProgression(const CalcInput& e, CalcResult& r) {
     r.PvZvEAnzeige = r.PvZvEGerundet;
     r.PvSteuersatzProzent = r.PvSteuersatz * 100;
     r.EStTarif = Int(Stutzen(0, r.PvZvEGerundet * r.PvSteuersatz));
+    QUARNEL_ERKLAERE("EStTarifPV", r.EStTarif,
+                     {Erg("PvZvEGerundet", r.PvZvEGerundet), Erg("PvSteuersatz", r.PvSteuersatz)});
     return r.EStTarif;
 }
 
@@ -179,6 +183,13 @@ void SteuerAusserordentlich(const CalcInput& e, CalcResult& r) {
     Fuenftelregelung(e, r);
     r.ZvE = z;
     r.EStTariflich = r.EStTarif + r.EStAoEinkuenfte + (mitGewinnen ? r.EStVeraeussGewinn : 0);
+    QUARNEL_ERKLAERE("EStTariflich", r.EStTariflich,
+                     {Erg(IstNichtNull(r.EStAoEinkuenfte) || mitGewinnen ? "EStTarifRest"
+                          : r.FlagProgVorbehalt == 1                     ? "EStTarifPV"
+                                                                         : "EStTarif",
+                          r.EStTarif),
+                      Erg("EStAoEinkuenfte", r.EStAoEinkuenfte),
+                      Erg("EStVeraeussGewinn", mitGewinnen ? r.EStVeraeussGewinn : 0)});
     if (r.FlagEndPass == 1) {
         r.EndEStTarif = r.EStTarif;
         r.EndEStAo = r.EStAoEinkuenfte + (mitGewinnen ? r.EStVeraeussGewinn : 0);

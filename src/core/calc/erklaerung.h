@@ -1,0 +1,140 @@
+// The explanation of a computation: when asked, every pass of Berechne records
+// what it computed (the value, the values it used, the rule with its rounding
+// and the paragraph of the law), so that any figure can be followed down to
+// the entries and the parameters of the tax year. Off by default; a pass only
+// tests one pointer when nobody asks.
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quarnel {
+
+// How a step combines the values it used before its rounding.
+enum class Verfahren : uint8_t {
+    Summe,          // signed sum of the summands
+    SummeMindest0,  // signed sum, at least 0
+    Produkt,        // signed sum of all but the last value, times the last
+    Tarif,          // income-tax tariff of the basic or splitting table on the sum
+    Soli,           // solidarity surcharge on the sum (at least 0)
+};
+// The rounding a step applies last.
+enum class Rundung : uint8_t {
+    Keine,
+    CentAb,       // fractions of a Pfennig cut
+    DMAb,         // down to the full DM
+    DMAuf,        // up to the full DM after rounding to cents
+    DMAufLohn,    // wage tax with Pfennigs counts as the next full DM
+    Tarifstufe,   // the 54-DM step (108 DM by splitting) inside the tariff
+    SoliPfennig,  // the Pfennig cut of the surcharge
+};
+std::string_view RundungText(Rundung r);
+
+// Where a value a step used comes from.
+enum class Herkunft : uint8_t { Ergebnis, Eingabe, Parameter };
+
+// The one place that declares, per step, its rule, its paragraph and its rounding.
+struct Rechenregel {
+    std::string_view ergebnis;   // name of the result (CalcResult field or step)
+    std::string_view text;       // the rule in words (UTF-8)
+    std::string_view paragraph;  // the law it rests on
+    Verfahren verfahren;
+    Rundung rundung;
+};
+const Rechenregel* RegelFuer(std::string_view ergebnis);
+std::vector<Rechenregel> AlleRegeln();
+
+struct Wertangabe {
+    std::string name;  // CalcResult/CalcInput field or parameter
+    double wert = 0;
+    double faktor = 1;  // +1/-1 in sums; 0: shown, not combined
+    Herkunft herkunft = Herkunft::Ergebnis;
+    std::string quelle;  // inputs: the catalogue field; parameters: the table entry
+};
+
+struct Rechenschritt {
+    const Rechenregel* regel = nullptr;
+    double wert = 0;
+    int durchgang = 0;  // number of the pass that recorded it
+    int tabelle = 1;    // 2 with the splitting table
+    std::vector<Wertangabe> werte;
+};
+
+// The recording of one computation.
+class Erklaerung {
+  public:
+    // Records the step of the declared rule `ergebnis`.
+    void Schritt(std::string_view ergebnis, double wert, std::initializer_list<Wertangabe> werte,
+                 int tabelle = 1);
+    void NeuerDurchgang() { ++durchgang_; }
+    const std::vector<Rechenschritt>& Schritte() const { return schritte_; }
+    // Index of the last step of that name recorded before `vor` (-1: none).
+    int Letzter(std::string_view ergebnis, int vor = -1) const;
+    void Leeren() {
+        schritte_.clear();
+        durchgang_ = 0;
+    }
+
+  private:
+    std::vector<Rechenschritt> schritte_;
+    int durchgang_ = 0;
+};
+
+// The recording that passes write to; null when nobody asks.
+inline Erklaerung*& AktiveErklaerung() {
+    static thread_local Erklaerung* aktiv = nullptr;
+    return aktiv;
+}
+
+// Records everything computed while it lives into `e`.
+class ErklaerungAufzeichnen {
+  public:
+    explicit ErklaerungAufzeichnen(Erklaerung& e) : vorher_(AktiveErklaerung()) {
+        AktiveErklaerung() = &e;
+    }
+    ~ErklaerungAufzeichnen() { AktiveErklaerung() = vorher_; }
+    ErklaerungAufzeichnen(const ErklaerungAufzeichnen&) = delete;
+    ErklaerungAufzeichnen& operator=(const ErklaerungAufzeichnen&) = delete;
+
+  private:
+    Erklaerung* vorher_;
+};
+
+// Helpers for recording sites.
+Wertangabe Erg(std::string_view name, double wert, double faktor = 1);
+Wertangabe Ein(std::string_view name, double wert, double faktor = 1);
+Wertangabe Par(std::string_view name, double wert, double faktor = 0);
+
+// The catalogue field a CalcInput field is filled from ("" when unknown).
+std::string_view KatalogfeldFuer(std::string_view eingabe);
+
+// Computes a step again from the values it used, by its declared rule.
+double Nachrechnen(const Rechenschritt& s);
+
+// The tree of a result: the step and, per value it used that is itself a
+// recorded result, the subtree of the step that produced that value.
+struct Erklaerknoten {
+    const Rechenschritt* schritt = nullptr;  // null for a leaf
+    Wertangabe angabe;                       // the value as the parent used it
+    std::vector<Erklaerknoten> kinder;
+};
+// The tree of the last recorded step of `ergebnis`; false when there is none.
+bool ErklaerBaum(const Erklaerung& e, std::string_view ergebnis, Erklaerknoten& baum);
+// Names of the results with a recorded step, in order of the computation.
+std::vector<std::string> ErklaerteErgebnisse(const Erklaerung& e);
+
+// Indented text (UTF-8) and JSON of a tree.
+std::string ErklaerText(const Erklaerknoten& k);
+std::string ErklaerJson(const Erklaerknoten& k);
+
+// A step at a recording site: free when nobody asks.
+#define QUARNEL_ERKLAERE(...)                                             \
+    do {                                                                  \
+        if (::quarnel::Erklaerung* spur_ = ::quarnel::AktiveErklaerung()) \
+            spur_->Schritt(__VA_ARGS__);                                  \
+    } while (0)
+
+}  // namespace quarnel
