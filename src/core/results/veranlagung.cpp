@@ -93,6 +93,7 @@ void GetrennteEingabe(const CalcInput& g, int person, double agbGemeinsam, doubl
                       CalcInput& e) {
     e = g;
     AufPersonVerschieben(e, person);
+    e.HalbeinkFrei = HalbeinkuenfteFreiPerson(g, person);
     e.FlagZusammen = 0;
     e.FlagEinzel = 1;
     e.FlagWitwenSplitting = 0;
