@@ -2,6 +2,7 @@
 
 #include "calc/berechnung.h"
 #include "calc/erklaerung.h"
+#include "results/veranlagung.h"
 
 namespace {
 
@@ -80,6 +81,17 @@ void BM_Berechne_VollerFall_Erklaert(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Berechne_VollerFall_Erklaert)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The whole comparison of joint and separate assessment of the joint case with
+// three children: three full computations on copies (aim: within one frame).
+void BM_Veranlagung_Vergleich(benchmark::State& state) {
+    const quarnel::CalcInput vorlage = VollerFall();
+    for (auto _ : state) {
+        const quarnel::VeranlagungsVergleich v = quarnel::VeranlagungVergleichen(vorlage);
+        benchmark::DoNotOptimize(v.arten.back().gesamt);
+    }
+}
+BENCHMARK(BM_Veranlagung_Vergleich)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void BM_Tarif(benchmark::State& state) {
     double x = 14000;

@@ -752,4 +752,8 @@ void DeklarationFuellen(CaseRecord& r, CalcInput& e, CalcResult& res, bool kurz)
     for (double& d : res.WhatIfDelta) d = 0;
 }
 
+double HalbeinkuenfteFreiPerson(const CalcInput& e, int person) {
+    return HalbeinkuenfteFrei(e, person);
+}
+
 }  // namespace quarnel

@@ -16,4 +16,8 @@ void DeklarationFuellen(CaseRecord& r, CalcInput& e, bool kurz);
 // adjustments, so that the next computation works on the case as entered.
 void DeklarationFuellen(CaseRecord& r, CalcInput& e, CalcResult& res, bool kurz);
 
+// The tax-free part of one person's income under the half-income method
+// (§ 3 Nr. 40 EStG), as the fill sums it into HalbeinkFrei.
+double HalbeinkuenfteFreiPerson(const CalcInput& e, int person);
+
 }  // namespace quarnel

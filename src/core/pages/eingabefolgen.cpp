@@ -5,6 +5,7 @@
 #include "case/feldwerte.h"
 #include "pages/kinder.h"
 #include "pages/personen.h"
+#include "pages/veranlagungsart.h"
 #include "pages/wohneigentum.h"
 
 namespace quarnel {
@@ -46,7 +47,7 @@ void Anhaengen(std::string& hinweise, const std::string& h) {
 std::string EingabeFolgen(CaseRecord& r, Feld f, int element) {
     if (Enthalten(f, kFamilienstand)) {
         TabelleEntscheiden(r);
-        return {};
+        return VeranlagungsartPruefen(r);
     }
     if (Enthalten(f, kKosten10e)) {
         Bemessungsgrundlage10eRechnen(r);
@@ -67,6 +68,8 @@ std::string EingabeFolgen(CaseRecord& r, Feld f, int element) {
         case Feld::BehindN_AufteilungProz:
             r.SetzeBool(Feld::BehindN_AufteilungEingegeben, true, element);
             return {};
+        case Feld::Veranlagungsart:
+            return VeranlagungsartPruefen(r);
         default:
             return {};
     }
@@ -77,6 +80,7 @@ std::string ImportFolgen(CaseRecord& r) {
     bool familienstand = false;
     for (Feld f : kFamilienstand) familienstand = familienstand || Gesetzt(r, f);
     if (familienstand) TabelleEntscheiden(r);
+    Anhaengen(hinweise, VeranlagungsartPruefen(r));
     for (int kind = 1; kind <= 6; ++kind)
         if (Gesetzt(r, Feld::GebAm, kind)) Anhaengen(hinweise, EingabeFolgen(r, Feld::GebAm, kind));
     for (int kind = 1; kind <= 6; ++kind)
