@@ -17,10 +17,10 @@
 
 #include "hauptfenstertest.h"
 #include "pages/seiten.h"
-#include "pages/seiten_ab.h"
-#include "pages/seiten_kap.h"
-#include "pages/seiten_sa.h"
-#include "pages/seiten_wk.h"
+#include "pages/seite_belastungen.h"
+#include "pages/seite_kapital.h"
+#include "pages/seite_sonderausgaben2.h"
+#include "pages/seite_werbungskosten.h"
 #include "pages/tf_anlage.h"
 #include "print/druckausgabe.h"
 #include "results/bescheid.h"
@@ -282,7 +282,7 @@ class Zugang : public QObject {
         QTemporaryDir dir;
         Druckausgabe druck{nullptr, einst, dir.filePath(QStringLiteral("RPP")).toStdString(),
                            {&meldungen, &dialoge}};
-        TxGlobView v(nullptr, text, einst, druck, ErgebnisDienste{&meldungen, &dialoge, {}, {}});
+        TxGlobView v(nullptr, text, einst, druck, ErgebnisDienste{&meldungen, &dialoge, {}, {}, {}});
         QTreeWidget* baum = v.Gliederung();
         QVERIFY(baum);
         QCOMPARE(v.focusWidget() ? v.focusWidget() : baum, baum);

@@ -66,7 +66,7 @@ TEST(Ausgabedatei, Ziele_die_keine_Ausgabe_ersetzen_darf) {
     Schreibe(t / "Fall.S01", fall);
     Schreibe(t / "Anderer.pdf", fall);  // a case under any name
     Schreibe(t / "gesperrt.pdf", "alt");
-    ::symlink("alt.pdf", (t / "verweis.pdf").c_str());
+    ASSERT_EQ(::symlink("alt.pdf", (t / "verweis.pdf").c_str()), 0);
     Schreibe(t / "alt.pdf", "alt");
     ::mkfifo((t / "rohr.pdf").c_str(), 0600);
     fs::create_directory(t / "ordner.pdf");
@@ -125,7 +125,7 @@ TEST(Ausgabedatei, Neue_Datei_durch_Verweis_nur_ueber_eigene_Verweise) {
     if (::geteuid() != 0) GTEST_SKIP() << "fremde Verweise anlegen braucht root";
     TempVerzeichnis t;
     // Another user's dangling link in a shared folder names a file of ours.
-    ::symlink((t / "profil").c_str(), (t / "Neu.S01").c_str());
+    ASSERT_EQ(::symlink((t / "profil").c_str(), (t / "Neu.S01").c_str()), 0);
     ASSERT_EQ(::lchown((t / "Neu.S01").c_str(), 65534, 65534), 0);
     Schreibart nurNeu;
     nurNeu.nurNeu = true;
@@ -138,7 +138,7 @@ TEST(Ausgabedatei, Neue_Datei_durch_Verweis_nur_ueber_eigene_Verweise) {
     Schreibe(t / "profil", "alt");
     EXPECT_EQ(Ersetzen(t / "Neu.S01", Bytes("fall")), Speicherfehler::Keiner);
     EXPECT_EQ(Inhalt(t / "profil"), "fall");
-    ::symlink("eigen.S01", (t / "Mein.S01").c_str());
+    ASSERT_EQ(::symlink("eigen.S01", (t / "Mein.S01").c_str()), 0);
     EXPECT_EQ(Ersetzen(t / "Mein.S01", Bytes("fall"), nurNeu), Speicherfehler::Keiner);
     EXPECT_EQ(Inhalt(t / "eigen.S01"), "fall");
 }

@@ -512,6 +512,9 @@ TEST(AnlageFW, ErwartungstabelleUndProzentvergleiche) {
     r.SetzeBool(Feld::EFHCB, true);
     r.SetzeInt(Feld::Kaufvertrag, TagesNummer(1995, 4, 12));
     r.SetzeInt(Feld::Bauantrag, -1);
+    // no completion, acquisition or first-use date: the law's date conditions refuse nothing
+    for (Feld f : {Feld::Baubeginn, Feld::Fertig, Feld::Anschaffung, Feld::SelbstNutzung})
+        r.SetzeInt(f, -1);
     r.SetzeDbl(Feld::Wohnqm, 120);
     r.SetzeDbl(Feld::AnschGB, 80001);
     r.SetzeDbl(Feld::NachAnschGB, 3000);
@@ -525,8 +528,9 @@ TEST(AnlageFW, ErwartungstabelleUndProzentvergleiche) {
     const Erwartung tabelle[] = {
         {61, 3, "X"}, {61, 4, "Celle, Am Hang 4"}, {61, 11, "X"}, {61, 12, ""},
         {61, 20, "12.04.1995"}, {61, 21, ""}, {61, 29, "120,00"}, {61, 8, ""},
-        {62, 1, "X"}, {62, 2, "19800,00"}, {62, 3, ""}, {62, 5, "40000,50"}, {62, 9, "1500,00"},
-        {62, 12, "41500,50"}, {62, 13, "320000,00"}, {62, 14, "361500,50"},
+        {62, 1, "X"}, {62, 2, "19800,00"}, {62, 3, ""}, {62, 5, "40001,00"}, {62, 9, "1500,00"},
+        // the halves of the land costs as the page computation rounds them, up to the DM
+        {62, 12, "41501,00"}, {62, 13, "320000,00"}, {62, 14, "361501,00"},
         {62, 74, "13000,00"}, {62, 77, "500,00"}, {62, 78, "13500,00"}, {62, 90, "2,00"},
         {62, 7, ""}, {62, 94, ""},
     };
