@@ -59,24 +59,12 @@ std::optional<int32_t> DatumLesen(const std::string& s) {
 }
 
 std::optional<Fall> Laden(const std::string& pfad, int& code) {
+    // the same reader as every other command: the file checks and the case password
+    std::vector<uint8_t> daten;
+    if ((code = FallbildLesen(pfad, daten)) != 0) return std::nullopt;
     code = 2;
-    if (VolleEndung(pfad) != "S01") {
-        Fehler("Fehler: Nur Dateien mit der Endung (.S01) können gelesen werden: " + pfad);
-        return std::nullopt;
-    }
-    const Dateipruefung p = DateiPruefen(pfad);
-    if (p != Dateipruefung::Gueltig) {
-        Fehler(p == Dateipruefung::NichtLesbar ? "Datei nicht lesbar: " + pfad
-                                               : "Die ausgewählte Datei ist keine gültige Datendatei! (" + pfad + ")");
-        return std::nullopt;
-    }
-    auto daten = DateiLesen(pfad, FallDateiGroesse);
-    if (!daten || daten->size() != FallDateiGroesse) {
-        Fehler("Schwerer Lesefehler - Datendatei eventuell unbrauchbar (" + pfad + ")");
-        return std::nullopt;
-    }
     Fall f;
-    f.abbild = std::move(*daten);
+    f.abbild = std::move(daten);
     std::copy_n(f.abbild.begin(), CaseRecord::Groesse, f.satz->Bytes().begin());
     const std::size_t off = ListenOffset(BescheidListe);
     std::copy_n(f.abbild.begin() + off, Listensatz::Groesse, f.liste.bytes.begin());
