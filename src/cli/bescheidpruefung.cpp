@@ -62,14 +62,12 @@ std::optional<Fall> Laden(const std::string& pfad, int& code) {
     // the same reader as every other command: the file checks and the case password
     std::vector<uint8_t> daten;
     if ((code = FallbildLesen(pfad, daten)) != 0) return std::nullopt;
-    code = 2;
     Fall f;
     f.abbild = std::move(daten);
     std::copy_n(f.abbild.begin(), CaseRecord::Groesse, f.satz->Bytes().begin());
     const std::size_t off = ListenOffset(BescheidListe);
     std::copy_n(f.abbild.begin() + off, Listensatz::Groesse, f.liste.bytes.begin());
     f.amt = AmtsBescheidLesen(f.liste);
-    code = 0;
     return f;
 }
 
