@@ -70,7 +70,7 @@ SchriftWahl SchriftLesen(const IniDatei& ini, const char* s, const SchriftWahl& 
 
 void SchriftSchreiben(IniDatei& ini, const char* s, const SchriftWahl& f,
                       const char* unterstrichenSchluessel) {
-    ini.Setze(s, "FontName", ZeichenBegrenzen(f.name, MaxSchriftName));
+    ini.SetzeText(s, "FontName", ZeichenBegrenzen(f.name, MaxSchriftName));
     ini.Setze(s, "FontSize", std::to_string(f.groesse));
     ini.Setze(s, "fett", BoolText(f.fett));
     ini.Setze(s, "italic", BoolText(f.kursiv));
@@ -206,7 +206,7 @@ void EinstellungenInIni(const Einstellungen& e, IniDatei& ini) {
     }
     ini.Setze("FormDrk", "FormSkalierung", std::to_string(e.formSkalierung));
 
-    ini.Setze("App1", "LetztDatenPfad", ZeichenBegrenzen(e.letztDatenPfad, MaxDatenPfad));
+    ini.SetzeText("App1", "LetztDatenPfad", ZeichenBegrenzen(e.letztDatenPfad, MaxDatenPfad));
     ini.Setze("App1", "Sicherungen", std::to_string(e.sicherungen));
 }
 

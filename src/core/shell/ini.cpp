@@ -183,6 +183,17 @@ void IniDatei::Setze(std::string_view sektion, std::string_view schluessel, std:
     zeilen_.push_back(std::move(z));
 }
 
+void IniDatei::SetzeText(std::string_view sektion, std::string_view schluessel,
+                         std::string_view wert) {
+    auto rand = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+    const bool quoten =
+        !wert.empty() && (rand(wert.front()) || rand(wert.back()) ||
+                          (wert.size() >= 2 && (wert.front() == '"' || wert.front() == '\'') &&
+                           wert.back() == wert.front()));
+    if (!quoten) return Setze(sektion, schluessel, wert);
+    Setze(sektion, schluessel, "\"" + std::string(wert) + "\"");
+}
+
 std::string IniDatei::LiesText(std::string_view sektion, std::string_view schluessel,
                                std::string_view vorgabe) const {
     auto w = Wert(sektion, schluessel);

@@ -41,6 +41,9 @@ class IniDatei {
     // quotes, as Windows does), or nothing when the key is missing.
     std::optional<std::string> Wert(std::string_view sektion, std::string_view schluessel) const;
     void Setze(std::string_view sektion, std::string_view schluessel, std::string_view wert);
+    // A text value in quotes when its blanks at either end or a pair of
+    // surrounding quotes would otherwise be lost on reading it back.
+    void SetzeText(std::string_view sektion, std::string_view schluessel, std::string_view wert);
 
     std::string LiesText(std::string_view sektion, std::string_view schluessel,
                          std::string_view vorgabe) const;

@@ -62,18 +62,18 @@ std::string AlteKopie(const TempVerzeichnis& t, const std::string& name, int alt
 TEST(SicheresSpeichern, Verweis_harte_Verknuepfung_Modus_und_Besitzer_bleiben) {
     TempVerzeichnis t;
     Schreibe(t / "echt.S01", "alt");
-    ::symlink("echt.S01", (t / "Verweis.S01").c_str());
+    ASSERT_EQ(::symlink("echt.S01", (t / "Verweis.S01").c_str()), 0);
     ASSERT_EQ(Ersetzen(t / "Verweis.S01", Bytes("neu")), Speicherfehler::Keiner);
     EXPECT_TRUE(S_ISLNK(Status(t / "Verweis.S01").st_mode));  // still a link
     EXPECT_EQ(Inhalt(t / "echt.S01"), "neu");                 // and its target has the data
 
     // A link to a file that does not exist yet creates the target.
-    ::symlink("spaeter.S01", (t / "vor.S01").c_str());
+    ASSERT_EQ(::symlink("spaeter.S01", (t / "vor.S01").c_str()), 0);
     ASSERT_EQ(Ersetzen(t / "vor.S01", Bytes("da")), Speicherfehler::Keiner);
     EXPECT_EQ(Inhalt(t / "spaeter.S01"), "da");
 
     // Two names of one file stay one file.
-    ::link((t / "echt.S01").c_str(), (t / "zweit.S01").c_str());
+    ASSERT_EQ(::link((t / "echt.S01").c_str(), (t / "zweit.S01").c_str()), 0);
     const ino_t knoten = Status(t / "echt.S01").st_ino;
     ASSERT_EQ(Ersetzen(t / "echt.S01", Bytes("beide")), Speicherfehler::Keiner);
     EXPECT_EQ(Status(t / "echt.S01").st_ino, knoten);
@@ -135,7 +135,7 @@ TEST(SicheresSpeichern, Schreibgeschuetzt_Sonderdatei_und_langer_Name_mit_Meldun
 TEST(SicheresSpeichern, Berichte_nie_durch_Verweis_oder_auf_Geraete) {
     TempVerzeichnis t;
     Schreibe(t / "Fall.S01", "Fall");
-    ::symlink("Fall.S01", (t / "bericht.htm").c_str());
+    ASSERT_EQ(::symlink("Fall.S01", (t / "bericht.htm").c_str()), 0);
     EXPECT_EQ(BerichtSchreiben(t / "bericht.htm", "<html>"), Speicherfehler::KeineDatei);
     EXPECT_EQ(Inhalt(t / "Fall.S01"), "Fall");
     EXPECT_EQ(BerichtSchreiben("/dev/null", "x"), Speicherfehler::KeineDatei);

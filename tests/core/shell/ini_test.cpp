@@ -53,6 +53,20 @@ TEST(IniDatei, Werte_lesen_mit_Vorgaben) {
     EXPECT_FALSE(ini.HatSektion("T"));
 }
 
+TEST(IniDatei, Texte_kommen_so_zurueck_wie_geschrieben) {
+    // Blanks at either end and a surrounding pair of quotes survive a write
+    // and a read; a plain text is written without quotes.
+    for (const std::string wert : {"Courier New", "/home/a \x01\t", " vorn", "\"in\"", "'x'",
+                                   "\"", "\"\"", "a\r", ""}) {
+        IniDatei ini;
+        ini.SetzeText("S", "k", wert);
+        EXPECT_EQ(IniDatei::AusText(ini.Text()).LiesText("S", "k", "?"), wert) << wert;
+    }
+    IniDatei ini;
+    ini.SetzeText("S", "k", "Courier New");
+    EXPECT_EQ(ini.Text(), "[S]\nk=Courier New\n");
+}
+
 TEST(IniDatei, Zahlen_mit_Komma_schreiben) {
     EXPECT_EQ(ZahlZuText(1.5), "1,5");
     EXPECT_EQ(ZahlZuText(2.0), "2");

@@ -141,8 +141,8 @@ TEST(Formularleser, Nur_gewoehnliche_Dateien_begrenzter_Groesse) {
     ASSERT_TRUE(DefinitionLaden(t / "gut.def"));
     fs::create_directory(t / "ordner.def");
     ::mkfifo((t / "rohr.def").c_str(), 0600);
-    ::symlink("/dev/zero", (t / "null.def").c_str());
-    ::symlink("gut.def", (t / "verweis.def").c_str());
+    ASSERT_EQ(::symlink("/dev/zero", (t / "null.def").c_str()), 0);
+    ASSERT_EQ(::symlink("gut.def", (t / "verweis.def").c_str()), 0);
     {
         std::ofstream gross(t / "gross.def", std::ios::binary);
         const std::string zeile(1000, ';');
