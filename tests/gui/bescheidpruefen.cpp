@@ -150,7 +150,7 @@ class BescheidPruefenTest : public QObject {
         testumgebung::SkriptDialoge dialoge;
         QTemporaryDir dir;
         Druckausgabe druck{nullptr, einst, dir.filePath(QStringLiteral("RPP")).toStdString(), {&senke, &dialoge}};
-        TxGlobView view(nullptr, brief, einst, druck, ErgebnisDienste{&senke, &dialoge, {}, {}, {}});
+        TxGlobView view(nullptr, brief, einst, druck, ErgebnisDienste{&senke, &dialoge, {}, {}, {}, {}});
         QVERIFY(!view.findChild<QPushButton*>(QStringLiteral("BescheidPruefenBtn")));
         view.resize(760, 640);
         Bild(view, "einspruch_fenster.png");
@@ -210,7 +210,7 @@ class BescheidPruefenTest : public QObject {
         Druckausgabe druck{nullptr, einst, dir.filePath(QStringLiteral("RPP")).toStdString(), {&senke, &dialoge}};
         Ergebnistext t;
         int gerufen = 0;
-        TxGlobView view(nullptr, t, einst, druck, ErgebnisDienste{&senke, &dialoge, {}, {}, [&] { ++gerufen; }});
+        TxGlobView view(nullptr, t, einst, druck, ErgebnisDienste{&senke, &dialoge, {}, {}, [&] { ++gerufen; }, {}});
         view.findChild<QPushButton*>(QStringLiteral("BescheidPruefenBtn"))->click();
         QCOMPARE(gerufen, 1);
     }

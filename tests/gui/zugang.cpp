@@ -282,7 +282,7 @@ class Zugang : public QObject {
         QTemporaryDir dir;
         Druckausgabe druck{nullptr, einst, dir.filePath(QStringLiteral("RPP")).toStdString(),
                            {&meldungen, &dialoge}};
-        TxGlobView v(nullptr, text, einst, druck, ErgebnisDienste{&meldungen, &dialoge, {}, {}, {}});
+        TxGlobView v(nullptr, text, einst, druck, ErgebnisDienste{&meldungen, &dialoge, {}, {}, {}, {}});
         QTreeWidget* baum = v.Gliederung();
         QVERIFY(baum);
         QCOMPARE(v.focusWidget() ? v.focusWidget() : baum, baum);

@@ -1,6 +1,8 @@
 // The persons page: taxpayer and spouse, tax office, bank, annexes, other
-// and foreign income, and the choice of the tax table with its page marks.
+// and foreign income, the choice of the tax table with its page marks, and
+// the couple's choice of assessment.
 #include <QGridLayout>
+#include <QStandardItemModel>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -8,6 +10,7 @@
 #include "pages/personen.h"
 #include "pages/seiten.h"
 #include "pages/seitenzustand.h"
+#include "pages/veranlagungsart.h"
 #include "widgets/auswahl.h"
 #include "widgets/maskenfeld.h"
 #include "widgets/zugang.h"
@@ -40,6 +43,8 @@ constexpr Zeilenplan ErSieZeilen[] = {
     // Postcode and place on rows of their own: side by side they run past the page.
     {"&Stpfl.", "PLZ", "StpflPlz"},
     {"&Stpfl.", "Wohnort", "StpflOrt"},
+    // The couple's choice of assessment after the marital status that allows it.
+    {"&Stpfl.", "Veranlagungsart", "Veranlagungsart", 1111},
 };
 
 constexpr Knopfplan ErSieKnoepfe[] = {
@@ -174,7 +179,9 @@ void TF_ErSie::DatumEnter(DatumFeld* d) {
 }
 
 void TF_ErSie::FeldVerlassen(QWidget* w) {
-    if (w == Steuer(Feld::ErSie_FamilienstandLB)) {
+    if (w == Steuer(Feld::Veranlagungsart)) {
+        VeranlagungsartRegel();
+    } else if (w == Steuer(Feld::ErSie_FamilienstandLB)) {
         Sichtbarkeit(true);
         Entscheidung();
     } else if (w == Steuer(Feld::FamStandSeit)) {
@@ -261,7 +268,35 @@ void TF_ErSie::Entscheidung() {
     TabelleEntscheiden(Satz());
     grund_ = Satz().Bool(Feld::Grundtabelle);
     splitting_ = Satz().Bool(Feld::Splitting);
+    // a choice of assessment the new table no longer allows goes back to joint
+    VeranlagungsartRegel();
     Tabellenanzeige();
+}
+
+void TF_ErSie::VeranlagungsartRegel() {
+    if (!geladen_) return;
+    DatenSpeichern();
+    const std::string hinweis = VeranlagungsartPruefen(Satz());
+    if (hinweis.empty()) return;
+    Liste(Feld::Veranlagungsart)->SetzeIndex(Satz().Int(Feld::Veranlagungsart));
+    KompChange();
+    umgebung_.Meldungsdienst().Zeige(MeldungsTyp::Information, hinweis, KnopfOK);
+}
+
+void TF_ErSie::VeranlagungsartAnzeigen(const CaseRecord& kopie) {
+    AuswahlBox* wahl = Liste(Feld::Veranlagungsart);
+    if (!wahl) return;
+    const bool waehlbar = VeranlagungWaehlbar(kopie);
+    wahl->setEnabled(waehlbar);
+    if (QWidget* l = findChild<QWidget*>(QStringLiteral("VeranlagungsartLbl"))) l->setEnabled(waehlbar);
+    // each choice offered only where the rule of the field keeps it
+    auto* modell = qobject_cast<QStandardItemModel*>(wahl->model());
+    CaseRecord probe = kopie;
+    for (int i = 0; modell && i < wahl->count(); ++i) {
+        probe.SetzeInt(Feld::Veranlagungsart, i);
+        VeranlagungsartPruefen(probe);
+        if (QStandardItem* it = modell->item(i)) it->setEnabled(probe.Int(Feld::Veranlagungsart) == i);
+    }
 }
 
 void TF_ErSie::Tabellenanzeige() {
@@ -280,6 +315,7 @@ void TF_ErSie::Tabellenanzeige() {
         l->setFont(f);
     }
     for (Feld f : SieFelder) Steuer(f)->setEnabled(splitting_);
+    VeranlagungsartAnzeigen(kopie);
 }
 
 void TF_ErSie::BehinderungOeffnen(int person) {

@@ -142,6 +142,10 @@ class TF_ErSie : public TForm11 {
     void Religionsdaten();
     void Entscheidung();
     void Tabellenanzeige();
+    // The choice of assessment: the rule of the field on the case, its note
+    // shown; the choices the table and the marital status allow.
+    void VeranlagungsartRegel();
+    void VeranlagungsartAnzeigen(const CaseRecord& kopie);
     void BehinderungOeffnen(int person);
     bool grund_ = true, splitting_ = false;
     QLabel* meldungLbl_;

@@ -120,6 +120,14 @@ TxGlobView::TxGlobView(QWidget* hauptfenster, const Ergebnistext& text, Einstell
         unten->insertWidget(unten->count() - 2, pruefen);
         connect(pruefen, &QPushButton::clicked, this, [this] { dienste_.bescheidPruefen(); });
     }
+    if (dienste_.veranlagungVergleichen) {
+        auto* vergleich = Knopf(this, "VeranlagungBtn", "Veran&lagung vergleichen",
+                                "Die Steuer bei jeder wählbaren Veranlagungsart vergleichen.");
+        unten->insertWidget(unten->count() - 2, vergleich);
+        connect(vergleich, &QPushButton::clicked, this, [this] {
+            if (dienste_.veranlagungVergleichen()) accept();
+        });
+    }
     senkrecht->addLayout(unten);
 
     connect(vorschau, &QPushButton::clicked, this, &TxGlobView::VorschauBtnClick);

@@ -29,6 +29,9 @@ struct ErgebnisDienste {
     std::function<std::optional<QFont>(const QFont& anfang, const QString& titel)> schriftWahl;
     // "Bescheid prüfen": the tax office's notice against this one; no button without it.
     std::function<void()> bescheidPruefen;
+    // "Veranlagung vergleichen": true when a choice was taken over, which makes
+    // this result stale and closes the window; no button without it.
+    std::function<bool()> veranlagungVergleichen;
 };
 
 class TxGlobView : public Tform13 {

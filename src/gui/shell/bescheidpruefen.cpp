@@ -39,7 +39,7 @@ void BescheidPruefenOeffnen(TF_GlobMain& haupt, const ShellDienste& dienste) {
     d.hilfe = [&haupt] { haupt.Hilfeanzeigen("std\\viewer"); };
     d.zeigen = [&haupt, dateiDialoge = dienste.dateiDialoge](const Ergebnistext& t) {
         ErgebnisDienste e{&haupt.Meldungsdienst(), dateiDialoge,
-                          [&haupt] { haupt.Hilfeanzeigen("std\\viewer"); }, {}, {}};
+                          [&haupt] { haupt.Hilfeanzeigen("std\\viewer"); }, {}, {}, {}};
         TxGlobView::Zeigen(&haupt, t, haupt.Einst(), haupt.Druck(), e);
         // the print jobs of the main window print its own result text again
         haupt.Druck().daten.ergebnis = &haupt.Ergebnis();

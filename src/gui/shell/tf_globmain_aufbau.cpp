@@ -145,6 +145,7 @@ void TF_GlobMain::MenuesAnlegen() {
         ->setProperty("tag", 0);
     punkt(info, "i_BescheidPruefen", "Bescheid des &Finanzamts prüfen",
           [this] { BescheidPruefenOeffnen(*this, dienste_); });
+    punkt(info, "i_Veranlagung", "&Veranlagungsarten vergleichen", [this] { VeranlagungVergleichOeffnen(*this); });
 
     QMenu* konf = menue("KonfigurationMenue", "&Konfiguration");
     punkt(konf, "K_VoreinItem", "&Voreinstellungen", [this] { K_VoreinItemClick(); });

@@ -118,7 +118,8 @@ void TF_GlobMain::ErgebnisZeigen() {
     }
     ErgebnisDienste d{dienste_.meldungen, dienste_.dateiDialoge,
                       [this] { Hilfeanzeigen("std\\viewer"); }, {},
-                      [this] { BescheidPruefenOeffnen(*this, dienste_); }};
+                      [this] { BescheidPruefenOeffnen(*this, dienste_); },
+                      [this] { return VeranlagungVergleichOeffnen(*this); }};
     TxGlobView::Zeigen(this, ergebnis_, einst_, *druck_, d);
 }
 

@@ -50,6 +50,7 @@
 #include "results/txglobview.h"
 #include "shell/anzeige.h"
 #include "shell/bescheidpruefen.h"
+#include "shell/veranlagungvergleichen.h"
 #include "shell/falldialoge.h"
 #include "shell/kleinfenster.h"
 #include "shell/navigation.h"
