@@ -13,6 +13,7 @@
 #include "calc/durchgang.h"
 #include "case/zeichensatz.h"
 #include "results/einspruchsfrist.h"
+#include "results/veranlagung.h"
 
 namespace quarnel {
 namespace {
@@ -244,6 +245,42 @@ struct Rechnung {
     double Saldo() const { return r->GesamtSaldo; }
 };
 
+// The office taxed a couple assessed jointly by the basic table: for spouses
+// that is separate assessment (§ 26a EStG), each spouse on the basic table
+// with his or her own income. `vorher` is the joint input before its run,
+// `g` the joint run; the taxes, the church tax of each and the balance
+// become the sums of the two separate runs, the table line the basic one.
+// The what-if moves of the joint run go to the spouse they belong to.
+void GetrenntVeranlagen(const CalcInput& vorher, Rechnung& g) {
+    const double agb = AgbAbgezogen(vorher, *g.r);
+    auto e = std::make_unique<CalcInput>();
+    auto r = std::make_unique<CalcResult>();
+    double est = 0, soli = 0, kist = 0, saldo = 0, kistPerson[2] = {0, 0};
+    for (int p = 0; p < 2; ++p) {
+        GetrennteEingabe(vorher, p, agb, 0.5, *e);
+        *r = CalcResult{};
+        ParameterSetzen(*e, *r);
+        for (int k = 0; k < 9; ++k) {
+            r->WhatIfDelta[2 * k] = g.r->WhatIfDelta[2 * k + p];
+            r->WhatIfDelta[2 * k + 1] = 0;
+        }
+        Berechne(*e, *r);
+        est += r->EStFestzusetzen;
+        soli += r->SoliFestzusetzen;
+        kist += r->KiStFestzusetzen;
+        saldo += r->GesamtSaldo;
+        kistPerson[p] = r->KiStFestEr;
+    }
+    g.r->EStFestzusetzen = est;
+    g.r->SoliFestzusetzen = soli;
+    g.r->KiStFestzusetzen = g.r->KiStFestGesamt = kist;
+    g.r->KiStFestEr = kistPerson[0];
+    g.r->KiStFestSie = kistPerson[1];
+    g.r->GesamtSaldo = saldo;
+    g.e->FlagZusammen = 0;
+    g.e->FlagWitwenSplitting = 0;
+}
+
 class Rechner {
   public:
     explicit Rechner(const CalcInput& gefuellt) : gefuellt_(gefuellt) {}
@@ -252,9 +289,16 @@ class Rechner {
     Rechnung Rechnen(const std::vector<Zug>& zuege) {
         Rechnung g{std::make_unique<CalcInput>(gefuellt_), std::make_unique<CalcResult>()};
         ParameterSetzen(*g.e, *g.r);
-        for (const Zug& z : zuege)
+        static const int tarif = *PostenSuchen("Tarif");
+        bool getrennt = false;
+        for (const Zug& z : zuege) {
+            getrennt = getrennt || (z.posten == tarif && z.x < -0.5 && g.e->FlagZusammen == 1);
             Tabelle[z.posten].hebel(*g.e, *g.r, Tabelle[z.posten].def.person, z.x);
+        }
+        std::unique_ptr<CalcInput> vorher;
+        if (getrennt) vorher = std::make_unique<CalcInput>(*g.e);
         Berechne(*g.e, *g.r);
+        if (getrennt) GetrenntVeranlagen(*vorher, g);
         ++anzahl_;
         return g;
     }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -19,6 +21,7 @@
 #include "case/zeichensatz.h"
 #include "results/einspruch.h"
 #include "results/einspruchsfrist.h"
+#include "results/veranlagung.h"
 #include "testpfade.h"
 
 using namespace quarnel;
@@ -346,6 +349,57 @@ TEST(Bescheidvergleich, Der_Fall_bleibt_unberuehrt) {
     const Bescheidvergleich v = BescheidVergleichen(fall, amt);
     EXPECT_EQ(v.Abweichungen().size(), 1u);
     EXPECT_TRUE(fall == vorher);
+}
+
+// The office taxed a jointly assessed couple by the basic table: that is separate
+// assessment, and the line's effect is the difference of the two full
+// assessments, whichever of them is cheaper; the taxes follow from it.
+TEST(Bescheidvergleich, Grundtabelle_beim_Ehepaar_wirkt_wie_getrennte_Veranlagung) {
+    struct Paarfall {
+        const char* name;
+        CalcInput (*basis)();
+        bool getrenntGuenstiger;
+    } faelle[] = {
+        {"Paar mit Kindern", Paar, false},
+        {"Ehefrau mit Arbeitslosengeld",
+         [] {
+             CalcInput e = test::Zusammen();
+             e.GebJahrEr = 1960;
+             e.GebJahrSie = 1962;
+             e.VuVInEr = e.VuVInSie = 40108;
+             e.ProgEinkSie = 60000;
+             e.EStVzEr = 9000;
+             return e;
+         },
+         true},
+    };
+    for (const Paarfall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        const CalcInput basis = f.basis();
+        std::array<std::unique_ptr<CalcResult>, 3> r;
+        const VeranlagungsVergleich vv = VeranlagungVergleichen(basis, &r);
+        ASSERT_EQ(vv.arten.size(), 2u);
+        const double zusammen = vv.arten[0].gesamt, getrennt = vv.arten[1].gesamt;
+        EXPECT_EQ(getrennt < zusammen, f.getrenntGuenstiger);
+        // the office's notice of the separate assessment: the table and the taxes
+        AmtsBescheid amt = AmtsBescheidVorbelegen(basis);
+        amt.wert[*PostenSuchen("Tarif")] = 1;
+        amt.wert[*PostenSuchen("ESt")] = r[1]->EStFestzusetzen + r[2]->EStFestzusetzen;
+        amt.wert[*PostenSuchen("Soli")] = r[1]->SoliFestzusetzen + r[2]->SoliFestzusetzen;
+        amt.wert[*PostenSuchen("KiStEr")] = r[1]->KiStFestEr;
+        amt.wert[*PostenSuchen("KiStSie")] = r[2]->KiStFestEr;
+        amt.wert[*PostenSuchen("Saldo")] = r[1]->GesamtSaldo + r[2]->GesamtSaldo;
+        const Bescheidvergleich v = BescheidVergleichen(basis, amt);
+        const auto abw = v.Abweichungen();
+        ASSERT_EQ(abw.size(), 1u);
+        EXPECT_STREQ(Posten()[abw[0]->posten].schluessel, "Tarif");
+        EXPECT_NEAR(abw[0]->wirkung.steuer, getrennt - zusammen, 0.005);
+        EXPECT_NEAR(abw[0]->wirkung.saldo, vv.arten[1].saldo - vv.arten[0].saldo, 0.005);
+        EXPECT_GT(std::fabs(abw[0]->wirkung.steuer), 100);
+        for (const Postenvergleich& z : v.zeilen)
+            EXPECT_NE(z.befund, Befund::Unerklaert) << Posten()[z.posten].schluessel;
+        EXPECT_NEAR(v.saldoErklaert, v.saldoDifferenz, 0.005);
+    }
 }
 
 // --- the letter ----------------------------------------------------------------------------
