@@ -2,7 +2,8 @@
 // where separate or joint assessment is cheaper and a single person, taking
 // a choice over (only the choice changes, byte for byte), the ways to the
 // window, and the choice on the persons page. With $QUARNEL_BILDER set to a
-// directory, the window and the persons page are saved there as PNG files.
+// directory, the window, the result window's buttons and the persons page
+// are saved there as PNG files.
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -245,6 +246,7 @@ class VeranlagungsvergleichTest : public QObject {
                                                 return uebernommen;
                                             }});
             view.show();
+            if (!uebernommen) Bild(view, QStringLiteral("ergebnisfenster_knopf.png"));
             view.findChild<QPushButton*>(QStringLiteral("VeranlagungBtn"))->click();
             QCOMPARE(gerufen, 1);
             QCOMPARE(view.isVisible(), !uebernommen);

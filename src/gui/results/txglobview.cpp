@@ -121,7 +121,7 @@ TxGlobView::TxGlobView(QWidget* hauptfenster, const Ergebnistext& text, Einstell
         connect(pruefen, &QPushButton::clicked, this, [this] { dienste_.bescheidPruefen(); });
     }
     if (dienste_.veranlagungVergleichen) {
-        auto* vergleich = Knopf(this, "VeranlagungBtn", "Veran&lagung vergleichen",
+        auto* vergleich = Knopf(this, "VeranlagungBtn", "Veran&lagungsart",
                                 "Die Steuer bei jeder wählbaren Veranlagungsart vergleichen.");
         unten->insertWidget(unten->count() - 2, vergleich);
         connect(vergleich, &QPushButton::clicked, this, [this] {
