@@ -7,6 +7,8 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
@@ -212,6 +214,15 @@ class VeranlagungsvergleichTest : public QObject {
         Paarfaelle[0].setzen(m.Fall().Satz());
         m.Pruefen(10);  // the case as the running computation leaves it
         m.SetzeFallVeraendert(false);
+        // the persons page open beside: it must not store its old choice back
+        m.show();
+        QTRY_VERIFY(m.ErsteAnzeigeErledigt());
+        m.SeiteOeffnen(1, 1);
+        TF_ErSie* personen = nullptr;
+        for (QMdiSubWindow* w : m.Mdi()->subWindowList())
+            if (auto* p = qobject_cast<TF_ErSie*>(w->widget())) personen = p;
+        QVERIFY(personen && personen->Geladen());
+        QCOMPARE(qobject_cast<QComboBox*>(personen->Steuer(Feld::Veranlagungsart))->currentIndex(), 0);
         const CaseRecord vorher = m.Fall().Satz();
         h.senke.antworten.clear();
         bool gesehen = false;
@@ -230,6 +241,9 @@ class VeranlagungsvergleichTest : public QObject {
         QVERIFY(m.FallVeraendert());
         QCOMPARE(GespeicherteVeranlagungsart(m.Fall().Satz()), Veranlagungsart::Getrennt);
         QVERIFY(NurWahlVerschieden(m.Fall().Satz(), vorher));
+        QCOMPARE(qobject_cast<QComboBox*>(personen->Steuer(Feld::Veranlagungsart))->currentIndex(), 1);
+        QVERIFY(m.SeitenSchliessen());
+        QCOMPARE(GespeicherteVeranlagungsart(m.Fall().Satz()), Veranlagungsart::Getrennt);
 
         // the result window's button; a choice taken over closes it
         Einstellungen einst;
