@@ -7,6 +7,8 @@
 
 #include "case/caserecord.h"
 #include "print/druckausgabe.h"
+#include "print/formular.h"
+#include "results/pruefung.h"
 #include "shell/dienste.h"
 #include "shell/einstellungen.h"
 
@@ -24,5 +26,14 @@ void FormulardruckAnbinden(Druckausgabe& d, FormularAnbindung a);
 
 // Today's day number by the clock (the system date without one).
 int32_t HeutigerTag(const Uhr* uhr);
+
+// A case as a form job sees it: the settings, the form folder, today.
+Formularumgebung FormularumgebungFuer(const CaseRecord& fall, const Einstellungen& einst,
+                                      const std::string& formVerzeichnis, const Uhr* uhr);
+
+// The check of the texts the return cuts to fit their boxes, measured in the
+// form font, appended to the check's table.
+void GekuerzteFormulartextePruefen(Befundtabelle& t, const CaseRecord& fall, const Einstellungen& einst,
+                                   const std::string& formVerzeichnis, const Uhr* uhr);
 
 }  // namespace quarnel::gui
