@@ -34,6 +34,14 @@ void GekuerzteFormulartextePruefen(Befundtabelle& t, const CaseRecord& fall, con
     GekuerzteTexteMelden(FormularumgebungFuer(fall, einst, formVerzeichnis, uhr), mass, t);
 }
 
+bool FormularauftragAusfuehren(Druckausgabe& d, const Druckauftrag& a) {
+    Druckausgabe::Ausgang aus;
+    if (a.blaetter.empty()) aus = d.DruckAusgabe(1, a.blatt, a.blanko, a.direkt);
+    else if (a.direkt) aus = d.FormulareDrucken(a.blaetter, a.blanko);
+    else aus = d.FormulareVorschau(a.blaetter, a.blanko);
+    return aus != Druckausgabe::Ausgang::Fehler;
+}
+
 void FormulardruckAnbinden(Druckausgabe& d, FormularAnbindung a) {
     d.deklarationFuellen = a.deklarationFuellen;
     // The open case and the settings as a form job sees them.

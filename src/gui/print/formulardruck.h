@@ -8,6 +8,7 @@
 #include "case/caserecord.h"
 #include "print/druckausgabe.h"
 #include "print/formular.h"
+#include "print/formularauswahl.h"
 #include "results/pruefung.h"
 #include "shell/dienste.h"
 #include "shell/einstellungen.h"
@@ -23,6 +24,10 @@ struct FormularAnbindung {
 };
 
 void FormulardruckAnbinden(Druckausgabe& d, FormularAnbindung a);
+
+// One job of a printing run of the form dialog on the dispatcher: a list of
+// sheets as one preview or one print (PDF) job, else one sheet. False when it failed.
+bool FormularauftragAusfuehren(Druckausgabe& d, const Druckauftrag& a);
 
 // Today's day number by the clock (the system date without one).
 int32_t HeutigerTag(const Uhr* uhr);
