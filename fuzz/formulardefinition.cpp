@@ -1,6 +1,6 @@
 // Any bytes as a form definition file: reading must never crash, every line
-// it keeps must hold its guards, and the value routines and the two-line
-// split must take any line it keeps.
+// it keeps must hold its guards, and the value routines and the fitting of a
+// text into its box must take any line it keeps.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -25,13 +25,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
             a.instanz = z.index;
             a.zustand = &zustand;
             const Feldwert w = WertroutineFuer(blatt)(fall, a);
-            std::string t = w.text + std::string(static_cast<std::size_t>(z.index) * 7, 'x'), zweite;
+            const std::string t = w.text + std::string(static_cast<std::size_t>(z.index) * 7, 'x');
             auto zeichen = [](const std::string& s) { return s.size() - std::count(s.begin(), s.end(), ' '); };
-            const std::size_t vorher = zeichen(t);
-            ZweizeilenTeilen(mass, Druckschrift{}, z.breite, t, zweite);
-            // The split drops blanks only, never a character.
-            if (zeichen(t) + zeichen(zweite) != vorher) std::abort();
-            if (t.empty() && !zweite.empty()) std::abort();
+            const Einpassung e = TextEinpassen(mass, Druckschrift{}, z.breite, t);
+            // A text that is not cut keeps every character but blanks; the
+            // first line is empty only for a blank text.
+            if (!e.gekuerzt && zeichen(e.zeile1) + zeichen(e.zeile2) != zeichen(t)) std::abort();
+            if (e.zeile1.empty() && zeichen(t) != 0) std::abort();
         }
     }
     return 0;

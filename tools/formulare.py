@@ -2,10 +2,11 @@
 """Definition files and images of the official form sheets, from one layout source each.
 
 Every sheet has a layout source tools/formblaetter/F01a<sheet>.txt (UTF-8).  From it this
-script writes data/form/F01a<sheet>.def (the field positions the program prints by) and
+script writes data/form/F01a<sheet>.def (the field positions the program prints by),
 data/form/F01a<sheet>.svg (the drawing of the empty form page, one unit = one millimetre,
-viewBox = the sheet size), so that the boxes of the drawing and the positions of the values
-never drift apart.
+viewBox = the sheet size) and data/form/F01a<sheet>.bez (the captions of the text fields, for
+the check report's note of a text cut to fit), so that the boxes of the drawing and the
+positions of the values never drift apart.
 
 Layout source: '#' starts a comment; other lines are columns separated by '|'.
 
@@ -309,6 +310,26 @@ class Blatt:
                 return andere["text"].lstrip("^")
         return ""
 
+    def textbeschriftung(self, z):
+        """The caption of a text field for a reader: its own caption, else the caption of the
+        nearest text field above it in the same column (the continuation lines of a list)."""
+        eigene = self.beschriftung(z)
+        if eigene:
+            return eigene
+        oben = [a for a in self.zeilen if a["art"] == "text" and a["x"] == z["x"] and a["text"]
+                and self.oben(a) is not None and self.oben(a) < self.oben(z)]
+        return max(oben, key=self.oben)["text"].lstrip("^") if oben else ""
+
+    def beschriftungen(self):
+        """F01a<sheet>.bez: the caption of every text field (the fields fitted into their box),
+        so that a text cut to fit can be named by its caption."""
+        aus = [f"; F01a{self.nr}.bez - erzeugt von tools/formulare.py aus tools/formblaetter/{self.name}",
+               "; Feld|Index|Beschriftung"]
+        for z in self.zeilen:
+            if z["feld"] is not None and z["art"] == "text":
+                aus.append(f"{z['feld']}|{z['index']}|{self.textbeschriftung(z)}")
+        return "\r\n".join(aus) + "\r\n"
+
     def feldkaesten(self):
         aus = []
         for z in self.zeilen:
@@ -376,7 +397,8 @@ def blaetter():
 
 def ausgaben(blatt):
     return {os.path.join(ZIEL, f"F01a{blatt.nr}.def"): blatt.definition().encode("cp1252"),
-            os.path.join(ZIEL, f"F01a{blatt.nr}.svg"): blatt.bild().encode("utf-8")}
+            os.path.join(ZIEL, f"F01a{blatt.nr}.svg"): blatt.bild().encode("utf-8"),
+            os.path.join(ZIEL, f"F01a{blatt.nr}.bez"): blatt.beschriftungen().encode("cp1252")}
 
 
 def main():

@@ -10,6 +10,7 @@
 #include "print/berichtspieler.h"
 #include "print/formular.h"
 #include "print/formularauswahl.h"
+#include "results/pruefung_texte.h"
 
 namespace {
 
@@ -64,5 +65,17 @@ void BM_AlleFormulareSetzen(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_AlleFormulareSetzen)->Unit(benchmark::kMillisecond);
+
+// The check of the texts cut to fit their boxes, as the check report runs it.
+void BM_GekuerzteTextePruefen(benchmark::State& state) {
+    static Formularfall f;
+    gui::QtTextmass mass;
+    for (auto _ : state) {
+        Befundtabelle t;
+        GekuerzteTexteMelden(f.u, mass, t);
+        benchmark::DoNotOptimize(t);
+    }
+}
+BENCHMARK(BM_GekuerzteTextePruefen)->Unit(benchmark::kMillisecond);
 
 }  // namespace

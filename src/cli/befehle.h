@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "case/caserecord.h"
+#include "results/pruefung.h"
 
 namespace quarnel::cli {
 
@@ -40,5 +42,10 @@ int FallLesen(const std::string& pfad, CaseRecord& satz);
 // file stays on a full disk); 0, or 1 after the reason was printed.
 int AusgabeSichern(const std::string& pfad, std::span<const uint8_t> daten);
 int AusgabeSichern(const std::string& pfad, std::string_view text);
+
+// The check of the texts the printed return cuts to fit their boxes; set
+// where the program can measure the form font (its drawing commands), else
+// empty and the check does without.
+std::function<void(const CaseRecord&, Befundtabelle&)>& FormulartextPruefung();
 
 }  // namespace quarnel::cli

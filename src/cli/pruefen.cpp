@@ -14,6 +14,12 @@
 #include "shell/verzeichnisse.h"
 
 namespace quarnel::cli {
+
+std::function<void(const CaseRecord&, Befundtabelle&)>& FormulartextPruefung() {
+    static std::function<void(const CaseRecord&, Befundtabelle&)> pruefung;
+    return pruefung;
+}
+
 namespace {
 
 const char* StufenName(int stufe) {
@@ -62,7 +68,7 @@ int Pruefen(const std::vector<std::string>& args) {
 
     const Verzeichnisse v = VerzeichnisseBestimmen(VerzeichnisQuellenDesProzesses(), false);
     const Pruefkatalog katalog = PruefkatalogLaden(v.formular + PruefkatalogName);
-    const Pruefbericht bericht = PruefungAusfuehren(*satz, katalog, auftrag);
+    const Pruefbericht bericht = PruefungAusfuehren(*satz, katalog, auftrag, FormulartextPruefung());
 
     if (!html.empty()) {
         if (DieselbeDatei(html, pfad))

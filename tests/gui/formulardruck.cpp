@@ -1,5 +1,6 @@
 // The form printing dialog "Formulardruck" and the form jobs of the dispatcher.
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QProcess>
@@ -179,6 +180,62 @@ class FormulardruckTest : public QObject {
         QCOMPARE(a.geschrieben, 1);
         QCOMPARE(a.einst.formSkalierung, 120);
         QVERIFY(a.einst.formMitVoranzeige);
+    }
+
+    // Without a printer the run writes one PDF of every ticked sheet after one
+    // question, whatever the medium and duplex; with a printer (here one that
+    // writes a file) each sheet is its own job after its paper prompt.
+    void ohne_drucker_eine_frage_je_druckauftrag() {
+        struct Fall {
+            bool blanko, duplex, drucker;
+            Antwort antwort;
+            int fragen, dateidialoge, seiten;
+        };
+        const Fall faelle[] = {
+            {true, false, false, Antwort::Ja, 1, 1, 4},
+            {false, false, false, Antwort::Ja, 1, 1, 4},
+            {true, true, false, Antwort::Ja, 1, 1, 4},
+            {true, false, false, Antwort::Nein, 1, 0, 4},
+            {true, false, true, Antwort::OK, 3, 0, 1},  // three paper prompts, no PDF question
+        };
+        for (const Fall& f : faelle) {
+            testumgebung::Umgebung umg;
+            Einstellungen einst;
+            ErststartWerteSetzen(einst);
+            MeldungsSenke meldungen;
+            testumgebung::SkriptDialoge dialoge;
+            const std::string pdf = umg.pfade.programm + "alle.pdf";
+            dialoge.antwort = pdf;
+            Druckausgabe druck(nullptr, einst, umg.pfade.programm + "druck.rpp",
+                               {&meldungen, &dialoge, [&] { return f.drucker; }});
+            if (f.drucker) druck.Drucker().setOutputFileName(QString::fromStdString(umg.pfade.programm + "drucker.pdf"));
+            CaseRecord fall;
+            fall.SetzeText(Feld::StpflName, "Mustermann");
+            for (int p : {1, 3, 4}) fall.SetzeInt(Feld::GradBehinderung, 50, p);  // page 4 and its continuation
+            FormulardruckAnbinden(druck, {[&]() -> CaseRecord& { return fall; }, [] {}, &einst,
+                                          std::string(QUARNEL_DATA_DIR) + "/form/", nullptr});
+            FormulardruckDienste d;
+            d.meldungen = &meldungen;
+            d.drucker = &druck.Drucker();
+            d.ohneDrucker = [&] { return druck.OhneDrucker(); };
+            d.auftrag = [&](const Druckauftrag& a) { return FormularauftragAusfuehren(druck, a); };
+            TxGlobFDrk dialog(nullptr, einst, fall, std::move(d));
+            for (int i : {0, 1, 3}) dialog.Ankreuzen(i, true);
+            dialog.DrkUnterlegtRb()->setChecked(f.blanko);
+            dialog.DrkAmtlichRB()->setChecked(!f.blanko);
+            dialog.DuplexDruckCB()->setChecked(f.duplex);
+            meldungen.antworten = {f.antwort, f.antwort, f.antwort};
+            dialog.findChild<QPushButton*>(QStringLiteral("DruckBtn"))->click();
+            const std::string name = std::to_string(&f - faelle);
+            QVERIFY2(int(meldungen.protokoll.size()) == f.fragen, name.c_str());
+            QCOMPARE(int(dialoge.anfragen.size()), f.dateidialoge);
+            QCOMPARE(QFile::exists(QString::fromStdString(pdf)), f.dateidialoge == 1);
+            if (!f.drucker) {
+                QVERIFY(meldungen.protokoll[0].text.starts_with("Kein Drucker vorhanden!"));
+                // Pages 1, 2, 4 and the continuation sheet after page 4.
+                QCOMPARE(druck.LetzterBericht().Seitenzahl(), f.seiten);
+            }
+        }
     }
 
     void formularauftrag_ueber_den_verteiler() {

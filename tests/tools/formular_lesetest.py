@@ -130,6 +130,9 @@ ERWARTET = [
     # the third person with a disability on the continuation sheet
     ("gemeinsam", 15, "Vorname", "text", "Kind3"),
     ("stress", 15, "Vorname", "text", "Bartholomaeus-Ferdinand"),
+    # page 4 points to it only where it is printed
+    ("gemeinsam", 14, "weitere Personen (Zeilen 3 bis 6)", "text", "siehe Fortsetzungsblatt"),
+    ("beispiel", 14, "weitere Personen (Zeilen 3 bis 6)", "text", None),
 ]
 
 # --- reading back --------------------------------------------------------------------------

@@ -17,6 +17,7 @@
 #include "print/berichtspieler.h"
 #include "print/formular.h"
 #include "print/formularauswahl.h"
+#include "results/pruefung_texte.h"
 #include "shell/verzeichnisse.h"
 
 namespace quarnel::cli {
@@ -151,6 +152,27 @@ int Formulare(const std::vector<std::string>& args) {
     std::printf("%d Seiten: %s\n", bericht.Seitenzahl(), pdf.c_str());
     return 0;
 }
+
+// The check measures the printed texts as this command prints them: the
+// first-run form settings, offscreen.
+void TexteMessen(const CaseRecord& fall, Befundtabelle& t) {
+    Einstellungen einst;
+    ErststartWerteSetzen(einst);
+    Formularumgebung u;
+    u.fall = &fall;
+    u.einst = &einst;
+    u.formVerzeichnis = VerzeichnisseBestimmen(VerzeichnisQuellenDesProzesses(), false).formular;
+    u.heute = Heute();
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "quarnel-cli";
+    char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+    const gui::QtTextmass mass;
+    GekuerzteTexteMelden(u, mass, t);
+}
+
+const bool textpruefung = (FormulartextPruefung() = TexteMessen, true);
 
 const BefehlEintrag eintrag("formulare", "formulare DATEI --pdf AUS.pdf [--blatt 11,31] [--amtlich] [--werte]",
                             "die ausgefüllten amtlichen Formulare als PDF", Formulare);

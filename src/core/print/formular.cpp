@@ -270,34 +270,6 @@ Druckschrift FormularDruckschrift(const Einstellungen& e) {
     return s;
 }
 
-void ZweizeilenTeilen(const Textmass& mass, const Druckschrift& s, double breiteMm,
-                      std::string& text, std::string& zeile2) {
-    const double grenze = breiteMm - 4;
-    text = TextGetrimmt(text);  // so the first line never starts with what trimming drops
-    auto breit = [&](std::string_view t) { return mass.Breite(s, t) > grenze; };
-    if (!breit(text)) return;
-    int versucht = 0;
-    for (std::size_t p = text.rfind(' '); p != std::string::npos && versucht < 20;
-         p = p == 0 ? std::string::npos : text.rfind(' ', p - 1), ++versucht) {
-        const std::string a = TextGetrimmt(std::string_view(text).substr(0, p));
-        const std::string b = TextGetrimmt(std::string_view(text).substr(p + 1));
-        if (!a.empty() && !breit(a) && !breit(b)) {
-            text = a;
-            zeile2 = b;
-            return;
-        }
-    }
-    const int laenge = static_cast<int>(text.size());
-    int c = laenge;
-    while (c >= 1 && !(mass.Breite(s, std::string_view(text).substr(0, c)) < grenze)) --c;
-    if (c < 1) return;
-    if (laenge - c < 4) c = laenge - 4;
-    c = std::max(c, 1);  // at least one character stays on the first line
-    if (c >= laenge) return;
-    zeile2 = TextGetrimmt(std::string_view(text).substr(static_cast<std::size_t>(c)));
-    text = TextGetrimmt(std::string_view(text).substr(0, static_cast<std::size_t>(c)));
-}
-
 std::vector<Formularfeld> FormularblattWerte(const Formularumgebung& u, int blatt,
                                              const Definition& def) {
     std::vector<Formularfeld> felder;
@@ -403,9 +375,9 @@ Einpassung TextEinpassen(const Textmass& mass, const Druckschrift& s, double bre
     return e;
 }
 
-std::vector<std::string> GekuerzteTexte(const Formularumgebung& u, const Textmass& mass,
-                                        const std::vector<int>& blaetter) {
-    std::vector<std::string> aus;
+std::vector<GekuerzterText> GekuerzteTexteListe(const Formularumgebung& u, const Textmass& mass,
+                                                const std::vector<int>& blaetter) {
+    std::vector<GekuerzterText> aus;
     if (!u.einst) return aus;
     const Druckschrift s = FormularDruckschrift(*u.einst);
     for (int b : blaetter)
@@ -417,11 +389,38 @@ std::vector<std::string> GekuerzteTexte(const Formularumgebung& u, const Textmas
                 if (z.ausrichtung != 'L' || z.abstand != 0 || z.breite <= 0) continue;
                 const std::string t = f.wert.zeile2.empty() ? f.wert.text : f.wert.text + " " + f.wert.zeile2;
                 if (TextEinpassen(mass, s, z.breite, t).gekuerzt)
-                    aus.push_back("Blatt " + std::to_string(blatt) + ", Feld " + std::to_string(z.feld) +
-                                  ": " + t);
+                    aus.push_back({blatt, z.feld, Feldbeschriftung(u.formVerzeichnis, blatt, z.feld, z.index), t});
             }
         }
     return aus;
+}
+
+std::vector<std::string> GekuerzteTexte(const Formularumgebung& u, const Textmass& mass,
+                                        const std::vector<int>& blaetter) {
+    std::vector<std::string> aus;
+    for (const GekuerzterText& g : GekuerzteTexteListe(u, mass, blaetter))
+        aus.push_back("Blatt " + std::to_string(g.blatt) + ", Feld " + std::to_string(g.feld) + ": " + g.text);
+    return aus;
+}
+
+std::string BeschriftungsDateiName(int blatt2) {
+    return "F01a" + std::to_string(blatt2) + ".bez";
+}
+
+std::string Feldbeschriftung(const std::string& formVerzeichnis, int blatt, int feld, int index) {
+    const std::optional<std::string> text =
+        DateiLesen(formVerzeichnis + BeschriftungsDateiName(BlattnummerZerlegen(blatt).blatt2));
+    if (!text) return {};
+    const std::string kopf = std::to_string(feld) + "|" + std::to_string(index) + "|";
+    std::string_view rest = *text;
+    while (!rest.empty()) {
+        const std::size_t ende = rest.find('\n');
+        std::string_view zeile = rest.substr(0, ende);
+        rest = ende == std::string_view::npos ? std::string_view{} : rest.substr(ende + 1);
+        if (!zeile.empty() && zeile.back() == '\r') zeile.remove_suffix(1);
+        if (zeile.starts_with(kopf)) return TextGetrimmt(zeile.substr(kopf.size()));
+    }
+    return {};
 }
 
 void FormularblattSetzen(Berichtschreiber& w, const Formularumgebung& u, int blatt, bool blanko) {

@@ -181,15 +181,30 @@ struct Einpassung {
 };
 Einpassung TextEinpassen(const Textmass& mass, const Druckschrift& s, double breiteMm,
                          const std::string& text);
-// "Blatt b, Feld f: text" of every text the given sheets (with their
-// continuation sheets) must cut to fit its box, in the form font.
+// A text the printed return must cut to fit its box: the sheet, the field,
+// its caption (Windows-1252, "" when the form folder names none) and the
+// whole text the sheet's routine gives it (both lines joined).
+struct GekuerzterText {
+    int blatt = 0;
+    int feld = 0;
+    std::string beschriftung;
+    std::string text;
+    bool operator==(const GekuerzterText&) const = default;
+};
+// Every text the given sheets (with their continuation sheets) must cut to
+// fit its box, in the form font, in print order.
+std::vector<GekuerzterText> GekuerzteTexteListe(const Formularumgebung& u, const Textmass& mass,
+                                                const std::vector<int>& blaetter);
+// "Blatt b, Feld f: text" of each of them.
 std::vector<std::string> GekuerzteTexte(const Formularumgebung& u, const Textmass& mass,
                                         const std::vector<int>& blaetter);
 
-// The two-line split of a left-aligned field `breiteMm` wide: the limit is
-// the width less 4 mm. Never loses a character; keeps at least one on the
-// first line.
-void ZweizeilenTeilen(const Textmass& mass, const Druckschrift& s, double breiteMm,
-                      std::string& text, std::string& zeile2);
+// The captions of the text fields of a sheet: "F01a" + the two-digit sheet +
+// ".bez" in the form folder, lines "feld|index|caption" (Windows-1252),
+// comments starting with ";".
+std::string BeschriftungsDateiName(int blatt2);
+// The caption of a text field of `blatt`; "" when the file is missing or does
+// not name the field.
+std::string Feldbeschriftung(const std::string& formVerzeichnis, int blatt, int feld, int index);
 
 }  // namespace quarnel

@@ -154,8 +154,8 @@ std::string Papierfrage(const Druckrunde& d, const std::vector<std::string>& tex
 }  // namespace
 
 int FormulareDrucken(const Formularwahl& w, const Druckrunde& d) {
-    if (d.vorschau) {
-        // One preview of every ticked sheet after one prompt.
+    if (d.vorschau || d.alsPdf) {
+        // One preview of every ticked sheet after one prompt; one PDF without.
         std::vector<std::string> texte;
         std::vector<int> blaetter;
         for (int i = 0; i < AnzahlFormularposten; ++i) {
@@ -164,9 +164,9 @@ int FormulareDrucken(const Formularwahl& w, const Druckrunde& d) {
             blaetter.push_back(Formularposten30()[static_cast<std::size_t>(i)].blatt);
         }
         if (blaetter.empty()) return 0;
-        const std::string frage = Papierfrage(d, texte);
+        const std::string frage = d.vorschau ? Papierfrage(d, texte) : std::string();
         if (!frage.empty() && d.prompt && !d.prompt(frage)) return 0;
-        if (d.auftrag) d.auftrag({blaetter.front(), d.blanko, false, blaetter});
+        if (d.auftrag) d.auftrag({blaetter.front(), d.blanko, !d.vorschau, blaetter});
         return 1;
     }
     std::array<int, 15> gruppe{};  // ticked items met per print group

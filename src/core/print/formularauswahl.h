@@ -52,18 +52,22 @@ struct Druckauftrag {
     int blatt;
     bool blanko;
     bool direkt;
-    // With "Mit Voranzeige": every ticked sheet, for one preview of them all.
+    // With "Mit Voranzeige" or into a PDF: every ticked sheet, for one
+    // preview or one file of them all.
     std::vector<int> blaetter = {};
 };
 struct Druckrunde {
     bool blanko = true;     // blank paper with the form image
     bool vorschau = false;  // "Mit Voranzeige"
     bool duplex = false;
+    // No printer: the pages go into a PDF file, so every ticked sheet goes
+    // into one job (one question, one file) and no paper is asked for.
+    bool alsPdf = false;
     std::function<bool(const std::string& text)> prompt;
     std::function<bool(const Druckauftrag&)> auftrag;
 };
-// With "Mit Voranzeige" one prompt and one job show every ticked sheet.
-// Returns the number of jobs run.
+// With "Mit Voranzeige" one prompt and one job show every ticked sheet; as a
+// PDF one job without a prompt holds them all. Returns the number of jobs run.
 int FormulareDrucken(const Formularwahl& w, const Druckrunde& d);
 
 }  // namespace quarnel

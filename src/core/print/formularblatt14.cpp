@@ -177,6 +177,8 @@ Feldwert Blatt14Wert(const CaseRecord& r, const Feldanfrage& a) {
         case 78: return wert(Feld::Erstattungen2);
         case 79: return {IstPositiv(r.Dbl(Feld::SonstigeKosten)) ? "vgl. Liste" : "", {}};
         case 80: return wert(Feld::SonstigeKosten);
+        // Where the persons beyond the two of lines 3 to 6 stand.
+        case 81: return {Fortsetzungsblatt14Noetig(r) ? "siehe Fortsetzungsblatt" : "", {}};
         default: return {};
     }
 }

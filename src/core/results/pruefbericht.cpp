@@ -250,12 +250,15 @@ Pruefbericht PruefberichtErstellen(CaseRecord& r, const Befundtabelle& t, const 
     return b;
 }
 
-Pruefbericht PruefungAusfuehren(CaseRecord& r, const Pruefkatalog& k, const Pruefauftrag& a) {
+Pruefbericht PruefungAusfuehren(CaseRecord& r, const Pruefkatalog& k, const Pruefauftrag& a,
+                                const Befundergaenzung& ergaenzen) {
     auto e = std::make_unique<CalcInput>();
     auto res = std::make_unique<CalcResult>();
     DeklarationFuellen(r, *e, *res, false);
     Berechne(*e, *res);
-    return PruefberichtErstellen(r, RegelnPruefen(r, VeranlagungAus(*e)), k, a);
+    Befundtabelle t = RegelnPruefen(r, VeranlagungAus(*e));
+    if (ergaenzen) ergaenzen(r, t);
+    return PruefberichtErstellen(r, t, k, a);
 }
 
 std::string PruefberichtText(const Pruefbericht& b) {

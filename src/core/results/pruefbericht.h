@@ -4,6 +4,7 @@
 // In the current-page mode it also sets or clears the page's error mark.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -56,7 +57,11 @@ Pruefbericht PruefberichtErstellen(CaseRecord& r, const Befundtabelle& t, const 
 
 // The whole check: declaration values and computation (so that the stored
 // page results and the assessment flags are current), the rules, the report.
-Pruefbericht PruefungAusfuehren(CaseRecord& r, const Pruefkatalog& k, const Pruefauftrag& a);
+// `ergaenzen` adds the findings of checks beyond the rules (the printed
+// texts, where the program can measure them) to the table.
+using Befundergaenzung = std::function<void(const CaseRecord&, Befundtabelle&)>;
+Pruefbericht PruefungAusfuehren(CaseRecord& r, const Pruefkatalog& k, const Pruefauftrag& a,
+                                const Befundergaenzung& ergaenzen = {});
 
 // The file's bytes: every line followed by CR LF.
 std::string PruefberichtText(const Pruefbericht& b);

@@ -322,9 +322,14 @@ bool PdfAusgabe(const Bericht& b, const Ausgabedienste& d, int skalierung, int v
     return false;
 }
 
+bool OhneDrucker(const QPrinter& drucker, const Ausgabedienste& d) {
+    const bool vorhanden = d.druckerVorhanden ? d.druckerVorhanden() : DruckerVorhanden();
+    return !vorhanden && drucker.outputFileName().isEmpty();
+}
+
 bool DruckerAusgabe(QPrinter& drucker, const Bericht& b, int von, int bis, int skalierung,
                     const Ausgabedienste& d) {
-    if (!DruckerVorhanden() && drucker.outputFileName().isEmpty()) {
+    if (OhneDrucker(drucker, d)) {
         if (!d.meldungen ||
             d.meldungen->Zeige(MeldungsTyp::Bestaetigung,
                                "Kein Drucker vorhanden!\rSollen die Seiten als PDF-Datei "

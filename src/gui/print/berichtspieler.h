@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QPainter>
 #include <QString>
+#include <functional>
 #include <optional>
 
 #include "print/bericht.h"
@@ -50,6 +51,8 @@ bool PdfSchreiben(const QString& pfad, const Bericht& b, int von = 1, int bis = 
 struct Ausgabedienste {
     Meldungen* meldungen = nullptr;
     DateiDialoge* dateiDialoge = nullptr;
+    // Whether a printer is installed (tests script it); by default asked of the system.
+    std::function<bool()> druckerVorhanden = {};
 };
 // The PDF holds the pages von..bis (all by default) at the given scale.
 bool PdfAusgabe(const Bericht& b, const Ausgabedienste& d, int skalierung = 100, int von = 1,
@@ -57,6 +60,9 @@ bool PdfAusgabe(const Bericht& b, const Ausgabedienste& d, int skalierung = 100,
 bool DruckerAusgabe(QPrinter& drucker, const Bericht& b, int von, int bis, int skalierung,
                     const Ausgabedienste& d);
 bool DruckerVorhanden();
+// Printing would write a PDF instead: no printer installed and the printer
+// writes no file of its own.
+bool OhneDrucker(const QPrinter& drucker, const Ausgabedienste& d);
 // The current printer's name as the dialogs show it ("... an LPT1:").
 std::string DruckerAnzeigename(const QPrinter& drucker);
 

@@ -71,9 +71,17 @@ Druckausgabe::Ausgang Druckausgabe::AlsPdf(int typ, int blatt, bool blanko) {
 }
 
 Druckausgabe::Ausgang Druckausgabe::FormulareVorschau(const std::vector<int>& blaetter, bool blanko) {
+    return Liste(blaetter, blanko, Ziel::Vorschau);
+}
+
+Druckausgabe::Ausgang Druckausgabe::FormulareDrucken(const std::vector<int>& blaetter, bool blanko) {
+    return Liste(blaetter, blanko, Ziel::Drucker);
+}
+
+Druckausgabe::Ausgang Druckausgabe::Liste(const std::vector<int>& blaetter, bool blanko, Ziel ziel) {
     if (beschaeftigt_ || blaetter.empty()) return Ausgang::Ignoriert;
     liste_ = blaetter;
-    const Ausgang a = Ausfuehren(static_cast<int>(Druckart::Formular), blaetter.front(), blanko, Ziel::Vorschau);
+    const Ausgang a = Ausfuehren(static_cast<int>(Druckart::Formular), blaetter.front(), blanko, ziel);
     liste_.clear();
     return a;
 }

@@ -40,6 +40,10 @@ class Druckausgabe {
     Ausgang AlsPdf(int typ, int blatt = 0, bool blanko = false);
     // One preview of all the given form sheets, in their order.
     Ausgang FormulareVorschau(const std::vector<int>& blaetter, bool blanko);
+    // All the given form sheets in one job on the printer (without one: one PDF).
+    Ausgang FormulareDrucken(const std::vector<int>& blaetter, bool blanko);
+    // Printing would write a PDF instead (no printer).
+    bool OhneDrucker() const { return gui::OhneDrucker(*drucker_, dienste_); }
 
     bool Beschaeftigt() const { return beschaeftigt_; }
     QPrinter& Drucker() { return *drucker_; }
@@ -49,6 +53,7 @@ class Druckausgabe {
   private:
     enum class Ziel { Vorschau, Drucker, Pdf };
     Ausgang Ausfuehren(int typ, int blatt, bool blanko, Ziel ziel);
+    Ausgang Liste(const std::vector<int>& blaetter, bool blanko, Ziel ziel);
     std::optional<Bericht> Setzen(Druckart art, int blatt, bool blanko, bool direkt);
     QWidget* hauptfenster_;
     const Einstellungen& einst_;

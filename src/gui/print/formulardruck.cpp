@@ -3,7 +3,9 @@
 #include <QDate>
 
 #include "calc/betrag.h"
+#include "print/berichtspieler.h"
 #include "print/formular.h"
+#include "results/pruefung_texte.h"
 
 namespace quarnel::gui {
 
@@ -16,17 +18,35 @@ int32_t HeutigerTag(const Uhr* uhr) {
     return TagesNummer(d.year(), d.month(), d.day());
 }
 
+Formularumgebung FormularumgebungFuer(const CaseRecord& fall, const Einstellungen& einst,
+                                      const std::string& formVerzeichnis, const Uhr* uhr) {
+    Formularumgebung u;
+    u.fall = &fall;
+    u.einst = &einst;
+    u.formVerzeichnis = formVerzeichnis;
+    u.heute = HeutigerTag(uhr);
+    return u;
+}
+
+void GekuerzteFormulartextePruefen(Befundtabelle& t, const CaseRecord& fall, const Einstellungen& einst,
+                                   const std::string& formVerzeichnis, const Uhr* uhr) {
+    const QtTextmass mass;
+    GekuerzteTexteMelden(FormularumgebungFuer(fall, einst, formVerzeichnis, uhr), mass, t);
+}
+
+bool FormularauftragAusfuehren(Druckausgabe& d, const Druckauftrag& a) {
+    Druckausgabe::Ausgang aus;
+    if (a.blaetter.empty()) aus = d.DruckAusgabe(1, a.blatt, a.blanko, a.direkt);
+    else if (a.direkt) aus = d.FormulareDrucken(a.blaetter, a.blanko);
+    else aus = d.FormulareVorschau(a.blaetter, a.blanko);
+    return aus != Druckausgabe::Ausgang::Fehler;
+}
+
 void FormulardruckAnbinden(Druckausgabe& d, FormularAnbindung a) {
     d.deklarationFuellen = a.deklarationFuellen;
     // The open case and the settings as a form job sees them.
-    auto umgebung = [a] {
-        Formularumgebung u;
-        u.fall = &a.fall();
-        u.einst = a.einst;
-        u.formVerzeichnis = a.formVerzeichnis;
-        u.heute = HeutigerTag(a.uhr);
-        return u;
-    };
+    // (Both jobs check the case and the settings before asking for it.)
+    auto umgebung = [a] { return FormularumgebungFuer(a.fall(), *a.einst, a.formVerzeichnis, a.uhr); };
     d.formularSeiten = [a, umgebung](Berichtschreiber& w, int blatt, bool blanko, bool direkt) {
         if (!a.fall || !a.einst) return false;
         FormularauftragSetzen(w, umgebung(), blatt, blanko, direkt);

@@ -307,6 +307,8 @@ void TxGlobFDrk::Drucken() {
     d.blanko = unterlegt_->isChecked();
     d.vorschau = voranzeige_->isChecked();
     d.duplex = duplex_->isChecked();
+    d.alsPdf = dienste_.ohneDrucker ? dienste_.ohneDrucker()
+                                    : dienste_.drucker && OhneDrucker(*dienste_.drucker, {});
     d.prompt = [this](const std::string& text) {
         return !dienste_.meldungen ||
                dienste_.meldungen->Zeige(MeldungsTyp::Information, text, KnopfOK | KnopfAbbrechen) ==

@@ -26,6 +26,9 @@ namespace quarnel::gui {
 struct FormulardruckDienste {
     Meldungen* meldungen = nullptr;
     QPrinter* drucker = nullptr;
+    // No printer: the run writes one PDF of every ticked sheet. By default
+    // whether the system has a printer and `drucker` writes no file.
+    std::function<bool()> ohneDrucker;
     // One job of type 1 (the dispatcher).
     std::function<bool(const Druckauftrag&)> auftrag;  // false: failed, the run ends
     std::function<void()> hilfe;

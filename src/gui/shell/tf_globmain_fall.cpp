@@ -83,11 +83,8 @@ void TF_GlobMain::D_DruckFormulareClick() {
     FormulardruckDienste d;
     d.meldungen = dienste_.meldungen;
     d.drucker = &druck_->Drucker();
-    d.auftrag = [this](const Druckauftrag& a) {
-        if (!a.blaetter.empty())
-            return druck_->FormulareVorschau(a.blaetter, a.blanko) != Druckausgabe::Ausgang::Fehler;
-        return druck_->DruckAusgabe(1, a.blatt, a.blanko, a.direkt) != Druckausgabe::Ausgang::Fehler;
-    };
+    d.ohneDrucker = [this] { return druck_->OhneDrucker(); };
+    d.auftrag = [this](const Druckauftrag& a) { return FormularauftragAusfuehren(*druck_, a); };
     d.hilfe = [this] { Hilfeanzeigen("std\\formdrk"); };
     d.einstellungenSchreiben = [this] {
         std::error_code ec;

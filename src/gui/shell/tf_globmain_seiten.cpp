@@ -257,7 +257,8 @@ void TF_GlobMain::Pruefen(int code) {
 // with a report its file, shown by the help viewer.
 void TF_GlobMain::PruefungAusgeben(int code) {
     CaseRecord& satz = verw_->Satz();
-    const Befundtabelle befunde = RegelnPruefen(satz, VeranlagungAus(AktuelleEingabe()));
+    Befundtabelle befunde = RegelnPruefen(satz, VeranlagungAus(AktuelleEingabe()));
+    if (code != 200) GekuerzteFormulartextePruefen(befunde, satz, einst_, pfade_.formular, dienste_.uhr);
     const Pruefauftrag auftrag = code == 100 ? Pruefauftrag{}
                                              : AuftragAktuelleSeite(aktBereich_, aktSeite_, code == 99);
     const Pruefbericht bericht = PruefberichtErstellen(

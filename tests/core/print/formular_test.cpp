@@ -310,48 +310,6 @@ TEST(Formularblatt, InstanzUndSeitenbereiche) {
     EXPECT_EQ(n.Auftrag(322, true).Seitenzahl(), 2);
 }
 
-TEST(Zweizeilig, TeiltAmLeerzeichenOderHartOhneTextZuVerlieren) {
-    FesteMasse m;  // 2 mm per character: a width of 40 leaves 36 mm, 17 characters
-    const Druckschrift s;
-    std::string text = "Musterstadt an der Weser", zweite;
-    ZweizeilenTeilen(m, s, 40, text, zweite);
-    EXPECT_EQ(text, "Musterstadt an der");
-    EXPECT_EQ(zweite, "Weser");
-
-    text = "Ein recht langer Name ohne Pause mittendrin";
-    zweite.clear();
-    ZweizeilenTeilen(m, s, 40, text, zweite);
-    EXPECT_EQ(text + " " + zweite, "Ein recht langer Name ohne Pause mittendrin");
-    EXPECT_LE(text.size(), 18u);
-
-    // Without a blank: cut where the first part fits, at least four go down.
-    text = "ABCDEFGHIJKLMNOPQRS";  // 19 characters
-    zweite.clear();
-    ZweizeilenTeilen(m, s, 40, text, zweite);
-    EXPECT_EQ(text, "ABCDEFGHIJKLMNO");
-    EXPECT_EQ(zweite, "PQRS");
-
-    // A text that fits stays whole.
-    text = "kurz";
-    zweite.clear();
-    ZweizeilenTeilen(m, s, 40, text, zweite);
-    EXPECT_EQ(text, "kurz");
-    EXPECT_TRUE(zweite.empty());
-
-    // Very narrow: at least one character stays on the first line, none is lost.
-    text = "ABCD";
-    zweite.clear();
-    ZweizeilenTeilen(m, s, 7, text, zweite);
-    EXPECT_EQ(text, "A");
-    EXPECT_EQ(zweite, "BCD");
-    // Leading blanks never leave the first line empty.
-    text = "     0";
-    zweite.clear();
-    ZweizeilenTeilen(m, s, 7, text, zweite);
-    EXPECT_EQ(text, "0");
-    EXPECT_TRUE(zweite.empty());
-}
-
 TEST(Zweizeilig, ImBlattUndDieEigeneZweiteZeileDerRoutine) {
     Formordner f("zweizeilig");
     f.Definition(11, {Zeile(1, 'L', 10, 50, 0, 40), Zeile(2, 'L', 10, 70, 0, 40)});
@@ -401,6 +359,10 @@ TEST(Zweizeilig, EinpassenGroesseZeilenUndKuerzen) {
         {"Bartholomaeusferdinandalexander Jo", 10, 6, "Bartholomaeusferdinandalex", "Jo", true},
         {"eins zwei drei vier fuenf sechs sieben acht neun zehn", 10, 6, "eins zwei drei vier fuenf",
          "sechs sieben acht neun", true},
+        // Blanks around the text never leave a line empty; a box narrower than
+        // one word keeps what fits of it.
+        {"     Musterstadt an der Weser  ", 8, 6, "Musterstadt an der", "Weser", false},
+        {"ABCD", 3, 6, "ABC", "", true},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.text);

@@ -328,6 +328,22 @@ TEST(Formularauswahl, DruckrundeMitPapierfragenDuplexUndAbbruch) {
     EXPECT_EQ(FormulareDrucken(Formularwahl{}, d), 0);
     EXPECT_TRUE(jobs.empty());
 
+    // Into a PDF (no printer): one direct job of every ticked sheet, no paper prompt.
+    d.vorschau = false;
+    d.alsPdf = true;
+    d.prompt = [&](const std::string& t) {
+        fragen.push_back(t);
+        return true;
+    };
+    fragen.clear();
+    EXPECT_EQ(FormulareDrucken(w, d), 1);
+    EXPECT_TRUE(fragen.empty());
+    ASSERT_EQ(jobs.size(), 1u);
+    EXPECT_TRUE(jobs[0].direkt);
+    EXPECT_EQ(jobs[0].blaetter, (std::vector<int>{11, 12, 14}));
+    jobs.clear();
+    d.alsPdf = false;
+
     // A failed job ends the run.
     d.vorschau = false;
     d.auftrag = [&](const Druckauftrag& a) {

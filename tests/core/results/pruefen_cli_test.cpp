@@ -107,3 +107,31 @@ TEST(PruefenCli, Familienstand_gegen_Tabellenflags) {
                   .find(" 18  Warnung   11 "),
               std::string::npos);
 }
+
+// A text the printed return must cut is named with its form, caption and
+// whole text; where the program cannot draw pages it has no measure for it.
+TEST(PruefenCli, Gekuerzte_Texte_der_Formulare) {
+    if (Ausfuehren(std::string(QUARNEL_CLI_PATH) + " --help").aus.find("formulare") == std::string::npos)
+        GTEST_SKIP() << "ohne Formulardruck";
+    TempVerzeichnis dir;
+    const std::string w25(25, 'W');
+    struct Fall {
+        std::string felder;
+        const char* erwartet;  // nullptr: no finding 613
+    };
+    const Fall faelle[] = {
+        {"'StpflVorname=" + w25 + "' 'GradBehinderung[1]=50'", "Hauptvordruck, Seite 4, \xe2\x80\x9eVorname\xe2\x80\x9c: "},
+        {"'StpflVorname=Maximiliane Josefa' 'GradBehinderung[1]=50'", nullptr},
+        {"'StpflVorname=" + w25 + "'", nullptr},  // page 4 stays empty
+    };
+    for (const Fall& f : faelle) {
+        const std::string aus = Befundzeilen(dir, f.felder, "1.1");
+        SCOPED_TRACE(f.felder + "\n" + aus);
+        if (!f.erwartet) {
+            EXPECT_EQ(aus.find("613 "), std::string::npos);
+            continue;
+        }
+        EXPECT_NE(aus.find("613  Hinweis   11 "), std::string::npos);
+        EXPECT_NE(aus.find(std::string(f.erwartet) + w25), std::string::npos);
+    }
+}
