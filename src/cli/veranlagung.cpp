@@ -22,10 +22,12 @@ void Text(const VeranlagungsVergleich& v) {
     std::printf("%-24s %18s %18s %18s %18s %18s %18s\n", "Veranlagungsart", "Einkommensteuer",
                 "Soli", "Kirchensteuer", "Summe", "Saldo", "Mehrbelastung");
     for (const VeranlagungsLast& l : v.arten)
-        std::printf("%-24s %18s %18s %18s %18s %18s %18s\n", VeranlagungsartText(l.art),
+        std::printf("%-24s %18s %18s %18s %18s %18s %18s\n",
+                    v.waehlbar ? VeranlagungsartText(l.art) : "Einzelveranlagung",
                     BetragDM(l.est).c_str(), BetragDM(l.soli).c_str(), BetragDM(l.kist).c_str(),
                     BetragDM(l.gesamt).c_str(), BetragDM(l.saldo).c_str(),
                     BetragDM(l.mehr).c_str());
+    if (!v.waehlbar) return;
     std::printf("Gewählt: %s\nEmpfohlen: %s\n", VeranlagungsartText(v.gespeichert),
                 VeranlagungsartText(v.empfohlen));
     if (v.ersparnis > 0.001)

@@ -3,6 +3,7 @@
 // sums of both.
 #include "results/bescheid_veranlagung.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -91,15 +92,47 @@ void BescheidErstellen(const CaseRecord& fall, const VeranlagungsRechnung& v,
     Anfuegen(text, summe);
 }
 
+namespace {
+
+// The explanation after the notice when another admissible assessment costs
+// the couple less than the one chosen.
+void GuenstigereVeranlagung(const CaseRecord& fall, bool kurz, Ergebnistext& text) {
+    if (!VeranlagungWaehlbar(fall)) return;
+    const VeranlagungsVergleich v = VeranlagungVergleichen(fall, kurz);
+    if (!(v.ersparnis > 0.005)) return;
+    double gewaehlt = 0, empfohlen = 0;
+    for (const VeranlagungsLast& l : v.arten) {
+        if (l.art == v.gespeichert) gewaehlt = l.gesamt;
+        if (l.art == v.empfohlen) empfohlen = l.gesamt;
+    }
+    auto dm = [](double x) {
+        const std::string t = FormatMaske("###.###.###,##", x);
+        return t.substr(std::min(t.find_first_not_of(' '), t.size())) + " DM";
+    };
+    Ergebnistext hinweis;
+    BescheidSchreiber s(hinweis);
+    s.Leerzeilen(2);
+    s.Zeile("Hinweis zur Veranlagungsart:");
+    s.Zeile(Utf8ZuCp1252(std::string("Die ") + VeranlagungsartText(v.empfohlen) + " (" +
+                         VeranlagungsartParagraph(v.empfohlen) +
+                         ") ergäbe eine geringere Steuerbelastung"));
+    s.Zeile(Utf8ZuCp1252("als die gewählte " + std::string(VeranlagungsartText(v.gespeichert)) +
+                         ": " + dm(empfohlen) + " statt " + dm(gewaehlt) + ","));
+    s.Zeile(Utf8ZuCp1252("eine Ersparnis von " + dm(v.ersparnis) + "."));
+    Anfuegen(text, hinweis);
+}
+
+}  // namespace
+
 void BescheidNachVeranlagung(const CaseRecord& fall, const CalcInput& e, const CalcResult& r,
                              const BescheidAngaben& a, Ergebnistext& text) {
     const Veranlagungsart art = GespeicherteVeranlagungsart(fall);
     if (art == Veranlagungsart::Zusammen || e.FlagZusammen != 1 ||
-        !VeranlagungsartZulaessig(fall, art)) {
+        !VeranlagungsartZulaessig(fall, art))
         BescheidErstellen(fall, e, r, a, text);
-        return;
-    }
-    BescheidErstellen(fall, VeranlagungRechnen(fall, a.kurz), a, text);
+    else
+        BescheidErstellen(fall, VeranlagungRechnen(fall, a.kurz), a, text);
+    GuenstigereVeranlagung(fall, a.kurz, text);
 }
 
 }  // namespace quarnel

@@ -104,8 +104,12 @@ TEST(Wahlrechte, Bescheid_folgt_der_Veranlagungsart) {
         fall->SetzeInt(Feld::Veranlagungsart, z.wahl);
         const std::string text = Notiz(*fall);
         EXPECT_EQ(Anzahl(text, "B E S C H E I D"), z.bescheide);
+        // the explanation names the cheaper special assessment unless chosen
+        EXPECT_EQ(text.find("eine Ersparnis von") != std::string::npos, z.wahl != 2);
+        if (z.wahl == 0)
+            EXPECT_NE(text.find("Die besondere Veranlagung (§ 26c EStG) ergäbe"), std::string::npos);
         if (z.bescheide == 1) continue;
-        EXPECT_EQ(Anzahl(text, z.art), 3);  // both headings and the sums
+        EXPECT_EQ(Anzahl(text, z.art), 2);  // the headings of both sections
         EXPECT_NE(text.find("Teil 2 von 2"), std::string::npos);
         const auto summe = text.find("Steuerbelastung insgesamt");
         ASSERT_NE(summe, std::string::npos);
