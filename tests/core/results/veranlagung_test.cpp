@@ -37,6 +37,17 @@ std::unique_ptr<Fall> Lesen(const fs::path& pfad) {
     return fall;
 }
 
+// A computation case in any folder of the cases; the folders of other formats
+// (notices, letters) read as nothing.
+std::unique_ptr<Fall> LesenWennFall(const fs::path& pfad) {
+    std::ifstream in(pfad, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    auto fall = std::make_unique<Fall>();
+    FallFehler fehler;
+    return FallLesen(s.str(), *fall, fehler) ? std::move(fall) : nullptr;
+}
+
 const VeranlagungsLast& Art(const VeranlagungsVergleich& v, Veranlagungsart a) {
     for (const VeranlagungsLast& l : v.arten)
         if (l.art == a) return l;
@@ -161,8 +172,8 @@ TEST(Veranlagung, Jeder_Ehefall_empfiehlt_das_Minimum_und_bleibt_unberuehrt) {
     for (const auto& eintrag :
          fs::recursive_directory_iterator(fs::path(QUARNEL_TEST_CASES_DIR))) {
         if (eintrag.path().extension() != ".fall") continue;
-        const auto fall = Lesen(eintrag.path());
-        if (!fall->satz) continue;
+        const auto fall = LesenWennFall(eintrag.path());
+        if (!fall || !fall->satz) continue;
         SCOPED_TRACE(eintrag.path().filename().string());
         auto vorher = std::make_unique<CaseRecord>(*fall->satz);
         const VeranlagungsVergleich v = VeranlagungVergleichen(*fall->satz, fall->kurz);
@@ -260,8 +271,9 @@ TEST(Veranlagung, Ganze_Faelle_von_Hand_gerechnet) {
         ASSERT_EQ(v.arten.size(), g.besondere < 0 ? 2u : 3u);
         EXPECT_NEAR(Art(v, Veranlagungsart::Zusammen).gesamt, g.zusammen, 0.005);
         EXPECT_NEAR(Art(v, Veranlagungsart::Getrennt).gesamt, g.getrennt, 0.005);
-        if (g.besondere >= 0)
+        if (g.besondere >= 0) {
             EXPECT_NEAR(Art(v, Veranlagungsart::Besondere).gesamt, g.besondere, 0.005);
+        }
         EXPECT_EQ(v.empfohlen, g.empfohlen);
         EXPECT_NEAR(v.ersparnis, Art(v, v.gespeichert).gesamt - Art(v, g.empfohlen).gesamt, 0.001);
     }

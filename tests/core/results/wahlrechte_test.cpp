@@ -40,6 +40,17 @@ std::unique_ptr<Fall> Lesen(const fs::path& pfad) {
     return fall;
 }
 
+// A computation case in any folder of the cases; the folders of other formats
+// (notices, letters) read as nothing.
+std::unique_ptr<Fall> LesenWennFall(const fs::path& pfad) {
+    std::ifstream in(pfad, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    auto fall = std::make_unique<Fall>();
+    FallFehler fehler;
+    return FallLesen(s.str(), *fall, fehler) ? std::move(fall) : nullptr;
+}
+
 std::unique_ptr<CaseRecord> Heiratsfall() {
     auto fall = Lesen(fs::path(QUARNEL_TEST_CASES_DIR) / "veranlagung" /
                       "03_besondere_heirat_witwer.fall");
@@ -106,8 +117,9 @@ TEST(Wahlrechte, Bescheid_folgt_der_Veranlagungsart) {
         EXPECT_EQ(Anzahl(text, "B E S C H E I D"), z.bescheide);
         // the explanation names the cheaper special assessment unless chosen
         EXPECT_EQ(text.find("eine Ersparnis von") != std::string::npos, z.wahl != 2);
-        if (z.wahl == 0)
+        if (z.wahl == 0) {
             EXPECT_NE(text.find("Die besondere Veranlagung (§ 26c EStG) ergäbe"), std::string::npos);
+        }
         if (z.bescheide == 1) continue;
         EXPECT_EQ(Anzahl(text, z.art), 2);  // the headings of both sections
         EXPECT_NE(text.find("Teil 2 von 2"), std::string::npos);
@@ -150,9 +162,10 @@ TEST(Wahlrechte, Pruefung_nennt_die_guenstigere_Veranlagungsart) {
     const Befundtabelle t = RegelnPruefen(*fall, v);
     const auto positionen = t.Positionen(11);
     for (std::size_t i = 0; i < positionen.size(); ++i)
-        if (positionen[i] == 612)
+        if (positionen[i] == 612) {
             EXPECT_NE(Cp1252ZuUtf8(std::string(t.Zusatz(11, i))).find("Ersparnis 6.782,32 DM"),
                       std::string::npos);
+        }
 }
 
 // Over every whole case: each election recommends its cheapest variant, the
@@ -161,8 +174,8 @@ TEST(Wahlrechte, Jede_Wahl_empfiehlt_das_Minimum_und_der_Fall_bleibt_unberuehrt)
     std::set<Wahlrecht> gefunden;
     for (const auto& eintrag : fs::recursive_directory_iterator(QUARNEL_TEST_CASES_DIR)) {
         if (eintrag.path().extension() != ".fall") continue;
-        const auto fall = Lesen(eintrag.path());
-        if (!fall->satz) continue;
+        const auto fall = LesenWennFall(eintrag.path());
+        if (!fall || !fall->satz) continue;
         SCOPED_TRACE(eintrag.path().filename().string());
         auto vorher = std::make_unique<CaseRecord>(*fall->satz);
         const auto wahlen = WahlrechteVergleichen(*fall->satz, fall->kurz);
