@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <utility>
 
 #include "calc/berechnung.h"
@@ -372,37 +373,36 @@ VeranlagungsVergleich VeranlagungVergleichen(const CaseRecord& fall, bool kurz) 
     return v;
 }
 
+namespace {
+
+struct ArtTexte {
+    const char* text;
+    const char* paragraph;
+    const char* schluessel;
+};
+constexpr ArtTexte kArtTexte[] = {
+    {"Zusammenveranlagung", "§ 26b EStG", "zusammen"},
+    {"getrennte Veranlagung", "§ 26a EStG", "getrennt"},
+    {"besondere Veranlagung", "§ 26c EStG", "besondere"},
+};
+
+const ArtTexte& Texte(Veranlagungsart a) {
+    const auto i = static_cast<std::size_t>(a);
+    return kArtTexte[i < std::size(kArtTexte) ? i : 0];
+}
+
+}  // namespace
+
 const char* VeranlagungsartText(Veranlagungsart a) {
-    switch (a) {
-        case Veranlagungsart::Getrennt:
-            return "getrennte Veranlagung";
-        case Veranlagungsart::Besondere:
-            return "besondere Veranlagung";
-        default:
-            return "Zusammenveranlagung";
-    }
+    return Texte(a).text;
 }
 
 const char* VeranlagungsartParagraph(Veranlagungsart a) {
-    switch (a) {
-        case Veranlagungsart::Getrennt:
-            return "§ 26a EStG";
-        case Veranlagungsart::Besondere:
-            return "§ 26c EStG";
-        default:
-            return "§ 26b EStG";
-    }
+    return Texte(a).paragraph;
 }
 
 const char* VeranlagungsartSchluessel(Veranlagungsart a) {
-    switch (a) {
-        case Veranlagungsart::Getrennt:
-            return "getrennt";
-        case Veranlagungsart::Besondere:
-            return "besondere";
-        default:
-            return "zusammen";
-    }
+    return Texte(a).schluessel;
 }
 
 }  // namespace quarnel

@@ -19,14 +19,25 @@ namespace {
 using Eingabeaenderung = std::function<void(CalcInput&)>;
 using Fallaenderung = std::function<void(CaseRecord&)>;
 
+// The joint input of the case as the fill leaves it, from a private copy;
+// the filled copy to *gefuellt when asked for.
+std::unique_ptr<CalcInput> Gefuellt(const CaseRecord& fall, bool kurz,
+                                    std::unique_ptr<CaseRecord>* gefuellt = nullptr) {
+    auto kopie = std::make_unique<CaseRecord>(fall);
+    auto e = std::make_unique<CalcInput>();
+    DeklarationFuellen(*kopie, *e, kurz);
+    if (gefuellt) *gefuellt = std::move(kopie);
+    return e;
+}
+
 // The burden of one variant: the case (changed by fall), filled, its input
 // changed by eingabe, computed in the assessment the case has chosen.
 WahlVariante Variante(const CaseRecord& fall, bool kurz, std::string text,
                       const Fallaenderung& aendereFall, const Eingabeaenderung& aendereEingabe) {
-    auto kopie = std::make_unique<CaseRecord>(fall);
-    if (aendereFall) aendereFall(*kopie);
-    auto e = std::make_unique<CalcInput>();
-    DeklarationFuellen(*kopie, *e, kurz);
+    auto geaendert = std::make_unique<CaseRecord>(fall);
+    if (aendereFall) aendereFall(*geaendert);
+    std::unique_ptr<CaseRecord> kopie;
+    auto e = Gefuellt(*geaendert, kurz, &kopie);
     if (aendereEingabe) aendereEingabe(*e);
     Veranlagungsart art = GespeicherteVeranlagungsart(fall);
     if (e->FlagZusammen != 1 || !VeranlagungsartZulaessig(fall, art))
@@ -73,9 +84,7 @@ void Veranlagungsarten(const CaseRecord& fall, bool kurz, std::vector<WahlrechtV
 // § 34(3) EStG: the sale gains the case taxes at half the average rate,
 // against the Fünftelregelung of § 34(1) for the same gains.
 void HalberSteuersatz(const CaseRecord& fall, bool kurz, std::vector<WahlrechtVergleich>& aus) {
-    auto kopie = std::make_unique<CaseRecord>(fall);
-    auto e = std::make_unique<CalcInput>();
-    DeklarationFuellen(*kopie, *e, kurz);
+    const auto e = Gefuellt(fall, kurz);
     const bool zusammen = e->FlagZusammen == 1;
     double gewinne = e->GewVeraeussEr + e->SelbVeraeussEr;
     if (zusammen) gewinne += e->GewVeraeussSie + e->SelbVeraeussSie;
@@ -104,9 +113,7 @@ void HalberSteuersatz(const CaseRecord& fall, bool kurz, std::vector<WahlrechtVe
 // income (Abs. 2); the case's choice "günstiger" lets the computation take
 // the cheaper one.
 void AuslaendischeSteuer(const CaseRecord& fall, bool kurz, std::vector<WahlrechtVergleich>& aus) {
-    auto kopie = std::make_unique<CaseRecord>(fall);
-    auto e = std::make_unique<CalcInput>();
-    DeklarationFuellen(*kopie, *e, kurz);
+    const auto e = Gefuellt(fall, kurz);
     const double steuer = e->AuslSteuerEr + (e->FlagZusammen == 1 ? e->AuslSteuerSie : 0);
     if (!IstPositiv(steuer)) return;
     WahlrechtVergleich w;
@@ -134,9 +141,8 @@ void AuslaendischeSteuer(const CaseRecord& fall, bool kurz, std::vector<Wahlrech
 // case asks for it per child on the children page.
 void Kinderfreibetraege(const CaseRecord& fall, bool kurz, std::vector<WahlrechtVergleich>& aus) {
     if (kurz || fall.Bool(Feld::Splitting)) return;
-    auto kopie = std::make_unique<CaseRecord>(fall);
-    auto e = std::make_unique<CalcInput>();
-    DeklarationFuellen(*kopie, *e, kurz);
+    std::unique_ptr<CaseRecord> kopie;
+    Gefuellt(fall, kurz, &kopie);
     for (int kind = 1; kind <= 6; ++kind) {
         const double fb = kopie->Dbl(Feld::KindKiFbJahr, kind);
         const double max = kopie->Dbl(Feld::KindKiFbMax, kind);

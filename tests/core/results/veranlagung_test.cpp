@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "results/fallhilfe.h"
 #include "testpfade.h"
 
 #include <cstring>
@@ -27,25 +28,20 @@ namespace fs = std::filesystem;
 namespace {
 
 std::unique_ptr<Fall> Lesen(const fs::path& pfad) {
-    std::ifstream in(pfad, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    auto fall = std::make_unique<Fall>();
     FallFehler fehler;
-    EXPECT_TRUE(FallLesen(s.str(), *fall, fehler)) << pfad << ":" << fehler.zeile << ": "
-                                                   << fehler.text;
-    return fall;
+    auto fall = test::FallDateiLesen(pfad, &fehler);
+    EXPECT_TRUE(fall) << pfad << ":" << fehler.zeile << ": " << fehler.text;
+    return fall ? std::move(fall) : std::make_unique<Fall>();
 }
 
-// A computation case in any folder of the cases; the folders of other formats
-// (notices, letters) read as nothing.
-std::unique_ptr<Fall> LesenWennFall(const fs::path& pfad) {
-    std::ifstream in(pfad, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    auto fall = std::make_unique<Fall>();
-    FallFehler fehler;
-    return FallLesen(s.str(), *fall, fehler) ? std::move(fall) : nullptr;
+// The joint computation of a case file against its expected values.
+void ErwartungenPruefen(const Fall& fall) {
+    CalcInput e;
+    auto r = std::make_unique<CalcResult>();
+    FallRechnen(fall, e, *r);
+    for (const auto& a : FallPruefen(fall, e, *r))
+        ADD_FAILURE() << a.zeile << ": " << a.feld << " erwartet " << a.erwartet
+                      << ", berechnet " << a.berechnet;
 }
 
 const VeranlagungsLast& Art(const VeranlagungsVergleich& v, Veranlagungsart a) {
@@ -83,12 +79,7 @@ TEST(Veranlagung, Paare_von_Hand_gerechnet) {
         SCOPED_TRACE(p.datei);
         const auto fall = Lesen(fs::path(QUARNEL_TEST_CASES_DIR) / "veranlagung" / p.datei);
         // the joint computation as the file expects it
-        CalcInput e;
-        auto r = std::make_unique<CalcResult>();
-        FallRechnen(*fall, e, *r);
-        for (const auto& a : FallPruefen(*fall, e, *r))
-            ADD_FAILURE() << a.zeile << ": " << a.feld << " erwartet " << a.erwartet
-                          << ", berechnet " << a.berechnet;
+        ErwartungenPruefen(*fall);
 
         const VeranlagungsVergleich v = VeranlagungVergleichen(fall->eingabe);
         ASSERT_TRUE(v.waehlbar);
@@ -172,7 +163,7 @@ TEST(Veranlagung, Jeder_Ehefall_empfiehlt_das_Minimum_und_bleibt_unberuehrt) {
     for (const auto& eintrag :
          fs::recursive_directory_iterator(fs::path(QUARNEL_TEST_CASES_DIR))) {
         if (eintrag.path().extension() != ".fall") continue;
-        const auto fall = LesenWennFall(eintrag.path());
+        const auto fall = test::FallDateiLesen(eintrag.path());
         if (!fall || !fall->satz) continue;
         SCOPED_TRACE(eintrag.path().filename().string());
         auto vorher = std::make_unique<CaseRecord>(*fall->satz);
@@ -260,12 +251,7 @@ TEST(Veranlagung, Ganze_Faelle_von_Hand_gerechnet) {
         SCOPED_TRACE(g.datei);
         const auto fall = Lesen(fs::path(QUARNEL_TEST_CASES_DIR) / "veranlagung" / g.datei);
         ASSERT_TRUE(fall->satz);
-        CalcInput e;
-        auto r = std::make_unique<CalcResult>();
-        FallRechnen(*fall, e, *r);
-        for (const auto& a : FallPruefen(*fall, e, *r))
-            ADD_FAILURE() << a.zeile << ": " << a.feld << " erwartet " << a.erwartet
-                          << ", berechnet " << a.berechnet;
+        ErwartungenPruefen(*fall);
         const VeranlagungsVergleich v = VeranlagungVergleichen(*fall->satz, fall->kurz);
         ASSERT_TRUE(v.waehlbar);
         ASSERT_EQ(v.arten.size(), g.besondere < 0 ? 2u : 3u);

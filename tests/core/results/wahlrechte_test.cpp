@@ -23,6 +23,7 @@
 #include "results/bescheid_veranlagung.h"
 #include "results/pruefung.h"
 #include "results/veranlagung.h"
+#include "results/fallhilfe.h"
 #include "testpfade.h"
 
 using namespace quarnel;
@@ -30,31 +31,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::unique_ptr<Fall> Lesen(const fs::path& pfad) {
-    std::ifstream in(pfad, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    auto fall = std::make_unique<Fall>();
-    FallFehler fehler;
-    EXPECT_TRUE(FallLesen(s.str(), *fall, fehler)) << pfad << ":" << fehler.zeile;
-    return fall;
-}
-
-// A computation case in any folder of the cases; the folders of other formats
-// (notices, letters) read as nothing.
-std::unique_ptr<Fall> LesenWennFall(const fs::path& pfad) {
-    std::ifstream in(pfad, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    auto fall = std::make_unique<Fall>();
-    FallFehler fehler;
-    return FallLesen(s.str(), *fall, fehler) ? std::move(fall) : nullptr;
-}
-
 std::unique_ptr<CaseRecord> Heiratsfall() {
-    auto fall = Lesen(fs::path(QUARNEL_TEST_CASES_DIR) / "veranlagung" /
-                      "03_besondere_heirat_witwer.fall");
-    return std::make_unique<CaseRecord>(*fall->satz);
+    auto fall = test::FallDateiLesen(fs::path(QUARNEL_TEST_CASES_DIR) / "veranlagung" /
+                                     "03_besondere_heirat_witwer.fall");
+    EXPECT_TRUE(fall && fall->satz);
+    return std::make_unique<CaseRecord>(fall && fall->satz ? *fall->satz : CaseRecord{});
 }
 
 std::string Notiz(const CaseRecord& fall) {
@@ -174,7 +155,7 @@ TEST(Wahlrechte, Jede_Wahl_empfiehlt_das_Minimum_und_der_Fall_bleibt_unberuehrt)
     std::set<Wahlrecht> gefunden;
     for (const auto& eintrag : fs::recursive_directory_iterator(QUARNEL_TEST_CASES_DIR)) {
         if (eintrag.path().extension() != ".fall") continue;
-        const auto fall = LesenWennFall(eintrag.path());
+        const auto fall = test::FallDateiLesen(eintrag.path());
         if (!fall || !fall->satz) continue;
         SCOPED_TRACE(eintrag.path().filename().string());
         auto vorher = std::make_unique<CaseRecord>(*fall->satz);
