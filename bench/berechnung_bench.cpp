@@ -2,7 +2,9 @@
 
 #include "calc/berechnung.h"
 #include "calc/erklaerung.h"
+#include "calc/fall.h"
 #include "results/veranlagung.h"
+#include "results/wahlrechte.h"
 
 namespace {
 
@@ -92,6 +94,33 @@ void BM_Veranlagung_Vergleich(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Veranlagung_Vergleich)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The whole comparison from the case record of a married couple with two
+// children, both employed, married in 2001: every fill and computation of
+// joint, separate and special assessment and of the other elections, on
+// copies (aim: within one frame, 16 ms).
+void BM_Wahlrechte_Ehepaar_mit_Kindern(benchmark::State& state) {
+    quarnel::Fall fall;
+    quarnel::FallFehler fehler;
+    const bool gelesen = quarnel::FallLesen(
+        "[fall]\nSplitting = ja\nGrundtabelle = nein\nErSie_FamilienstandLB = 1\n"
+        "FamStandSeit = 15.06.2001\nStpflGebDat = 12.05.1960\nEhegGebDat = 03.09.1962\n"
+        "StpflReligionLB = 0\nEhegReligionLB = 1\nBundeslandLb = 8\n"
+        "Brutto[1] = 150000\nLStBrutto[1] = 45000\nBrutto[3] = 40000\nLStBrutto[3] = 5000\n"
+        "GebAm[1] = 10.02.1990\nKindschaftZuEhemannLB[1] = 2\nKindschaftZuEhefrauLB[1] = 2\n"
+        "ErhKiGeld[1] = 3240\nGebAm[2] = 20.06.1995\nKindschaftZuEhemannLB[2] = 2\n"
+        "KindschaftZuEhefrauLB[2] = 2\nErhKiGeld[2] = 3240\nGemeldetStpflCB[2] = ja\n",
+        fall, fehler);
+    if (!gelesen || !fall.satz) {
+        state.SkipWithError("Fall nicht lesbar");
+        return;
+    }
+    for (auto _ : state) {
+        const auto w = quarnel::WahlrechteVergleichen(*fall.satz);
+        benchmark::DoNotOptimize(w.data());
+    }
+}
+BENCHMARK(BM_Wahlrechte_Ehepaar_mit_Kindern)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void BM_Tarif(benchmark::State& state) {
     double x = 14000;

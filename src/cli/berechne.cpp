@@ -20,6 +20,7 @@
 #include "case/feldwerte.h"
 #include "case/json.h"
 #include "case/zeichensatz.h"
+#include "results/veranlagung.h"
 #include "results/waswaere.h"
 
 namespace quarnel::cli {
@@ -170,6 +171,23 @@ int Berechnen(const std::vector<std::string>& args) {
     Zeile("Saldo Solidaritätszuschlag", r->SoliSaldo);
     Zeile("Saldo Kirchensteuer", r->KiStSaldo);
     Zeile("Gesamtsaldo", r->GesamtSaldo);
+    // a couple assessed separately or specially: each spouse's own figures
+    const VeranlagungsRechnung v = VeranlagungRechnen(*satz, kurz);
+    if (v.teile.size() < 2) return 0;
+    std::printf("\nGewählt: %s (%s); die Werte oben sind die der Zusammenveranlagung.\n",
+                VeranlagungsartText(v.art), VeranlagungsartParagraph(v.art));
+    for (std::size_t p = 0; p < v.teile.size(); ++p) {
+        const CalcResult& t = *v.teile[p].r;
+        std::printf("%s:\n", p == 0 ? "Steuerpflichtiger" : "Ehegatte");
+        Zeile("zu versteuerndes Einkommen", t.ZvE);
+        Zeile("Einkommensteuer", t.EStFestzusetzen);
+        Zeile("Solidaritätszuschlag", t.SoliFestzusetzen);
+        Zeile("Kirchensteuer", t.KiStFestzusetzen);
+        Zeile("Gesamtsaldo", t.GesamtSaldo);
+    }
+    std::printf("Beide Ehegatten:\n");
+    Zeile("Steuerbelastung", v.last.gesamt);
+    Zeile("Gesamtsaldo", v.last.saldo);
     return 0;
 }
 

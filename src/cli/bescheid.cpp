@@ -2,6 +2,7 @@
 // (UTF-8), or writes it as the result window saves it (Windows-1252 or, with
 // --dos, the DOS code page; CR LF).
 #include "results/bescheid.h"
+#include "results/bescheid_veranlagung.h"
 
 #include <cstdio>
 #include <ctime>
@@ -76,7 +77,7 @@ int BescheidAusgeben(const std::vector<std::string>& args) {
     Berechne(*e, *r);
     BescheidTexteSetzen(*satz, angaben);
     Ergebnistext text;
-    BescheidErstellen(*satz, *e, *r, angaben, text);
+    BescheidNachVeranlagung(*satz, *e, *r, angaben, text);
 
     if (!ausgabe.empty()) {
         if (DieselbeDatei(ausgabe, pfad))

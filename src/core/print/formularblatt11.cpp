@@ -1,6 +1,7 @@
 // Main form, page 1 (sheet 11): the taxpayer, the spouse, the bank account
 // and the adviser.
 #include "calc/betrag.h"
+#include "pages/veranlagungsart.h"
 #include "print/formularwerte.h"
 
 namespace quarnel {
@@ -70,6 +71,15 @@ Feldwert Blatt11Wert(const CaseRecord& r, const Feldanfrage& a) {
         case 37: return text(Feld::StBeStrasse);
         case 38: return text(Feld::StBePlz);
         case 39: return text(Feld::StBeOrt);
+        // line 17: the couple's assessment, as chosen and admissible
+        case 41:
+        case 42:
+        case 43: {
+            Veranlagungsart art = GespeicherteVeranlagungsart(r);
+            if (!VeranlagungsartZulaessig(r, art)) art = Veranlagungsart::Zusammen;
+            const int feld = 41 + static_cast<int>(art);
+            return {Kreuz(joint && VeranlagungWaehlbar(r) && a.zeile->feld == feld), {}};
+        }
         case 40: {
             const int32_t d = r.Int(Feld::DatumErklaerung);
             return {Datum(d >= 0 ? d : a.heute), {}};

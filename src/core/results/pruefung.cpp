@@ -94,6 +94,7 @@ Befundtabelle RegelnPruefen(const CaseRecord& r, const Veranlagung& v) {
     AbzugRegeln(s, t);
     WohneigentumRegeln(s, t);
     HalberSatzRegel(s, t);
+    VeranlagungRegel(s, t);
     FormularRegeln(s, t);
     BetragsRegeln(s, t);
     return t;
@@ -118,6 +119,7 @@ std::vector<int> AlleBefundnummern() {
     bereich(400, 409), n.insert(422), bereich(431, 439), bereich(443, 445);  // home
     n.insert(600);                                     // amounts beyond any real case
     n.insert({610, 611});                              // the printed return
+    n.insert(612);                                     // a cheaper assessment
     n.insert(613);                                     // texts cut to fit their boxes
     return {n.begin(), n.end()};
 }

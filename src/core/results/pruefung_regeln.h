@@ -66,6 +66,9 @@ void AbzugRegeln(const Sicht& s, Befundtabelle& t);          // 121..127, 132..1
 void WohneigentumRegeln(const Sicht& s, Befundtabelle& t);   // 141..145
 // The half average rate of §34(3) dearer than §34(1) (179), appended.
 void HalberSatzRegel(const Sicht& s, Befundtabelle& t);
+// Another admissible assessment of the couple costs less (612), appended to
+// the persons page.
+void VeranlagungRegel(const Sicht& s, Befundtabelle& t);
 // What the printed return says beyond the entries (610, 611), appended to the
 // persons page and the disability page.
 void FormularRegeln(const Sicht& s, Befundtabelle& t);

@@ -2,6 +2,8 @@
 #include "results/veranlagung.h"
 
 #include <algorithm>
+#include <cmath>
+#include <iterator>
 #include <utility>
 
 #include "calc/berechnung.h"
@@ -78,19 +80,16 @@ double AgbAbgezogen(const CalcInput& e, const CalcResult& r) {
            e.AusbildungsFbIn + r.AgBAbziehbar;
 }
 
-// § 26a EStG as of 2001: each spouse is assessed on the basic table with his or
-// her own income (§ 26a(1)); the außergewöhnliche Belastungen (§§ 33 to 33c)
-// at the amount joint assessment would allow, half to each unless both apply
-// for another split (§ 26a(2) sentence 1); special expenses, Pauschbeträge and
-// the Vorsorgepauschale each spouse's own (§ 10c applies per person); the
-// Kinderfreibetrag and Betreuungsfreibetrag half to each, as to parents not
-// assessed jointly (§ 32(6) sentence 1), with half the Kindergeld set off
-// (§ 31 sentence 5); no Haushaltsfreibetrag, which § 32(7) denies to a couple
-// entitled to joint assessment. The couple's amounts the case holds once
-// (Vorsorgeaufwendungen, donations, other special expenses, home, loss
-// carried forward) count half to each.
-void GetrennteEingabe(const CalcInput& g, int person, double agbGemeinsam, double agbAnteil,
-                      CalcInput& e) {
+namespace {
+
+// What separate and special assessment share: the spouse in the taxpayer's
+// place on the basic table; the couple's amounts the case holds once
+// (Vorsorgeaufwendungen, donations, other special expenses, home) count half
+// to each; the credits withheld on capital income follow it (§ 36(2) EStG);
+// the children's allowances and Kindergeld by the spouse's share, as to
+// parents not assessed jointly (§ 32(6) sentence 1, § 31 sentence 5); each
+// spouse's own loss carried forward where the case knows it (§ 62d EStDV).
+void EinzelEingabe(const CalcInput& g, int person, const VeranlagungsAngaben& a, CalcInput& e) {
     e = g;
     AufPersonVerschieben(e, person);
     e.HalbeinkFrei = HalbeinkuenfteFreiPerson(g, person);
@@ -98,73 +97,264 @@ void GetrennteEingabe(const CalcInput& g, int person, double agbGemeinsam, doubl
     e.FlagEinzel = 1;
     e.FlagWitwenSplitting = 0;
 
-    // the allowed amount of the joint assessment, already past the zumutbare
-    // Belastung: carried as an amount that bears none
-    const double agb = agbGemeinsam * agbAnteil;
-    e.BehindertenPauschIn = agb;
-    e.HaushaltshilfePflegeIn = e.HinterblPauschIn = e.UnterhaltIn = e.AusbildungsFbIn = 0;
-    e.AgbAndereIn = 0;
-
     constexpr double h = 0.5;
     for (double* x : {&e.VorsorgeIn, &e.SpendenIn1, &e.SpendenIn2, &e.ParteiSpendenIn,
                       &e.WaehlerSpendenIn, &e.StiftungSpendenIn, &e.StiftungStockIn,
                       &e.RentenLastenIn, &e.UnterhaltsleistIn, &e.KiStGezahltIn,
                       &e.SteuerZinsenIn, &e.HausBeschIn, &e.SteuerberatungIn, &e.AusbildungSaIn,
                       &e.SchulgeldIn, &e.WohnAbzug, &e.WohnAbzug2, &e.WohnAbzug3, &e.WohnAbzug4,
-                      &e.WohnVorkosten, &e.VerlustabzugIn, &e.VerlustGleicheArtIn,
-                      &e.KindergeldSumme})
+                      &e.WohnVorkosten})
         *x *= h;
+    e.VerlustabzugIn = a.verlust[person] < 0 ? g.VerlustabzugIn * h : a.verlust[person];
+    e.VerlustGleicheArtIn = a.verlustGleicheArt[person] < 0 ? g.VerlustGleicheArtIn * h
+                                                             : a.verlustGleicheArt[person];
     const double kap = KapitalAnteil(g, person);
     for (double* x : {&e.KStAnrechIn, &e.KStVerguetIn, &e.KapEStAnrechIn, &e.SoliKapEStIn})
         *x *= kap;
 
-    for (KindSatz& k : e.KindSaetze) {
-        k.KinderFb *= h;
-        k.KinderFbJahr *= h;
-        k.BetreuungsFb *= h;
-        k.BetreuungsFbJahr *= h;
-        k.Kindergeld *= h;
+    e.KindergeldSumme = 0;
+    e.AnzahlKinder = 0;
+    for (int i = 0; i < AnzahlKindSaetze; ++i) {
+        KindSatz& k = e.KindSaetze[i];
+        const double anteil = a.kindAnteil[i][person];
+        const bool mitFb = k.KinderFb > 0.000001;
+        k.KinderFb *= anteil;
+        k.KinderFbJahr *= anteil;
+        k.BetreuungsFb *= anteil;
+        k.BetreuungsFbJahr *= anteil;
+        k.Kindergeld *= anteil;
+        e.KindergeldSumme += k.Kindergeld;
+        if (mitFb && k.KinderFb > 0.000001) ++e.AnzahlKinder;
     }
+    // children without allowances still bring their Kindergeld to the sum
+    e.KindergeldSumme += (g.KindergeldSumme - [&] {
+        double s = 0;
+        for (const KindSatz& k : g.KindSaetze) s += k.Kindergeld;
+        return s;
+    }()) * h;
     e.AnzahlKinderHhFb = 0;
     // the § 34f credit follows the § 10e deduction, half to each: one spouse
     // keeps the children's count (the count cannot be halved)
     if (person == 1) e.AnzahlKinderBaukg = 0;
 }
 
-VeranlagungsVergleich VeranlagungVergleichen(
-    const CalcInput& gemeinsam, std::array<std::unique_ptr<CalcResult>, 3>* ergebnisse) {
-    VeranlagungsVergleich v;
-    v.waehlbar = gemeinsam.FlagZusammen == 1;
-    std::array<std::unique_ptr<CalcResult>, 3> r;
-    for (auto& x : r) x = std::make_unique<CalcResult>();
+}  // namespace
 
-    Rechnen(gemeinsam, *r[0]);
-    v.arten.push_back(Last(Veranlagungsart::Zusammen, *r[0]));
-    if (v.waehlbar) {
-        const double agb = AgbAbgezogen(gemeinsam, *r[0]);
-        auto e = std::make_unique<CalcInput>();
-        VeranlagungsLast getrennt;
-        getrennt.art = Veranlagungsart::Getrennt;
-        for (int p = 0; p < 2; ++p) {
-            GetrennteEingabe(gemeinsam, p, agb, 0.5, *e);
-            Rechnen(*e, *r[1 + p]);
-            const VeranlagungsLast l = Last(Veranlagungsart::Getrennt, *r[1 + p]);
-            getrennt.est += l.est;
-            getrennt.soli += l.soli;
-            getrennt.kist += l.kist;
-            getrennt.gesamt += l.gesamt;
-            getrennt.saldo += l.saldo;
-        }
-        v.arten.push_back(getrennt);
+// § 26a EStG as of 2001: each spouse is assessed on the basic table with his or
+// her own income (§ 26a(1)); the außergewöhnliche Belastungen (§§ 33 to 33c)
+// at the amount joint assessment would allow, half to each unless both apply
+// for another split (§ 26a(2) sentence 1); special expenses, Pauschbeträge and
+// the Vorsorgepauschale each spouse's own (§ 10c applies per person); the
+// Kinderfreibetrag and Betreuungsfreibetrag as to parents not assessed jointly
+// (§ 32(6) sentence 1), with the Kindergeld set off in the same share (§ 31
+// sentence 5); no Haushaltsfreibetrag, which § 32(7) denies to a couple
+// entitled to joint assessment.
+void GetrennteEingabe(const CalcInput& g, int person, double agbGemeinsam,
+                      const VeranlagungsAngaben& a, CalcInput& e) {
+    EinzelEingabe(g, person, a, e);
+    // the allowed amount of the joint assessment, already past the zumutbare
+    // Belastung: carried as an amount that bears none
+    const double anteil = person == 0 ? a.agbAnteilEr : 1 - a.agbAnteilEr;
+    e.BehindertenPauschIn = agbGemeinsam * anteil;
+    e.HaushaltshilfePflegeIn = e.HinterblPauschIn = e.UnterhaltIn = e.AusbildungsFbIn = 0;
+    e.AgbAndereIn = 0;
+}
+
+void GetrennteEingabe(const CalcInput& g, int person, double agbGemeinsam, double agbAnteil,
+                      CalcInput& e) {
+    VeranlagungsAngaben a;
+    a.agbAnteilEr = person == 0 ? agbAnteil : 1 - agbAnteil;
+    GetrennteEingabe(g, person, agbGemeinsam, a, e);
+}
+
+// § 26c EStG as of 2001: in the year of the marriage each spouse is assessed
+// as if the marriage had not been made (§ 26c(1) sentence 1), with his or her
+// own income (§ 26a(1) applies, § 26c(1) sentence 3): the basic table, or
+// the splitting table for a spouse widowed at the start of the year under
+// § 32a(6) Nr. 1 (§ 26c(2)); the außergewöhnliche Belastungen as a single
+// person bears them, each with his or her own zumutbare Belastung (the
+// couple's amounts half each, a person's own Behinderten-Pauschbetrag his or
+// hers); the Haushaltsfreibetrag as to a single parent (§ 32(7)), where no
+// widow's splitting applies and not for a child that became a child of both
+// only by or after the marriage (§ 26c(3)).
+void BesondereEingabe(const CalcInput& g, int person, const VeranlagungsAngaben& a,
+                      CalcInput& e) {
+    EinzelEingabe(g, person, a, e);
+    e.FlagWitwenSplitting = a.witwe[person] ? 1 : 0;
+    constexpr double h = 0.5;
+    e.BehindertenPauschIn = a.behindertenPausch[person] < 0 ? g.BehindertenPauschIn * h
+                                                             : a.behindertenPausch[person];
+    for (double* x : {&e.HaushaltshilfePflegeIn, &e.HinterblPauschIn, &e.UnterhaltIn,
+                      &e.AusbildungsFbIn, &e.AgbAndereIn})
+        *x *= h;
+    for (int i = 0; i < AnzahlKindSaetze; ++i)
+        if (a.kindHaushalt[i][person] && e.KindSaetze[i].KinderFb > 0.000001)
+            ++e.AnzahlKinderHhFb;
+}
+
+VeranlagungsRechnung VeranlagungRechnen(const CalcInput& g, Veranlagungsart art,
+                                        const VeranlagungsAngaben& a,
+                                        const CalcResult* gemeinsamErgebnis) {
+    VeranlagungsRechnung v;
+    v.art = art;
+    v.last.art = art;
+    auto teil = [&](const CalcInput& ein) {
+        Veranlagungsteil t{std::make_unique<CalcInput>(ein), std::make_unique<CalcResult>()};
+        Rechnen(*t.e, *t.r);
+        const VeranlagungsLast l = Last(art, *t.r);
+        v.last.est += l.est;
+        v.last.soli += l.soli;
+        v.last.kist += l.kist;
+        v.last.gesamt += l.gesamt;
+        v.last.saldo += l.saldo;
+        v.teile.push_back(std::move(t));
+    };
+    if (art == Veranlagungsart::Zusammen) {
+        teil(g);
+        return v;
     }
-    // the cheapest by the whole burden; joint wins a tie
+    std::unique_ptr<CalcResult> eigenes;
+    if (art == Veranlagungsart::Getrennt && !gemeinsamErgebnis) {
+        eigenes = std::make_unique<CalcResult>();
+        Rechnen(g, *eigenes);
+        gemeinsamErgebnis = eigenes.get();
+    }
+    auto e = std::make_unique<CalcInput>();
+    for (int p = 0; p < 2; ++p) {
+        if (art == Veranlagungsart::Getrennt)
+            GetrennteEingabe(g, p, AgbAbgezogen(g, *gemeinsamErgebnis), a, *e);
+        else
+            BesondereEingabe(g, p, a, *e);
+        teil(*e);
+    }
+    return v;
+}
+
+namespace {
+
+// The recommendation: the cheapest by the whole burden; joint wins a tie,
+// then separate.
+void Empfehlen(VeranlagungsVergleich& v) {
     const auto best = std::min_element(v.arten.begin(), v.arten.end(), [](auto& a, auto& b) {
         return a.gesamt < b.gesamt - 0.001;
     });
     v.empfohlen = best->art;
     for (VeranlagungsLast& l : v.arten) l.mehr = l.gesamt - best->gesamt;
-    if (ergebnisse) *ergebnisse = std::move(r);
+    v.ersparnis = 0;
+    for (const VeranlagungsLast& l : v.arten)
+        if (l.art == v.gespeichert) v.ersparnis = l.mehr;
+}
+
+}  // namespace
+
+VeranlagungsVergleich VeranlagungVergleichen(const CalcInput& g, const VeranlagungsAngaben& a,
+                                             bool besondere) {
+    VeranlagungsVergleich v;
+    v.waehlbar = g.FlagZusammen == 1;
+    const VeranlagungsRechnung zusammen = VeranlagungRechnen(g, Veranlagungsart::Zusammen, a);
+    v.arten.push_back(zusammen.last);
+    if (v.waehlbar) {
+        v.arten.push_back(
+            VeranlagungRechnen(g, Veranlagungsart::Getrennt, a, zusammen.teile[0].r.get()).last);
+        if (besondere) v.arten.push_back(VeranlagungRechnen(g, Veranlagungsart::Besondere, a).last);
+    }
+    Empfehlen(v);
     return v;
+}
+
+VeranlagungsVergleich VeranlagungVergleichen(
+    const CalcInput& gemeinsam, std::array<std::unique_ptr<CalcResult>, 3>* ergebnisse) {
+    const VeranlagungsAngaben a;
+    if (!ergebnisse) return VeranlagungVergleichen(gemeinsam, a, false);
+    VeranlagungsVergleich v;
+    v.waehlbar = gemeinsam.FlagZusammen == 1;
+    VeranlagungsRechnung z = VeranlagungRechnen(gemeinsam, Veranlagungsart::Zusammen, a);
+    v.arten.push_back(z.last);
+    (*ergebnisse)[0] = std::move(z.teile[0].r);
+    for (int p = 1; p < 3; ++p) (*ergebnisse)[p] = std::make_unique<CalcResult>();
+    if (v.waehlbar) {
+        VeranlagungsRechnung g =
+            VeranlagungRechnen(gemeinsam, Veranlagungsart::Getrennt, a, (*ergebnisse)[0].get());
+        v.arten.push_back(g.last);
+        for (int p = 0; p < 2; ++p) (*ergebnisse)[1 + p] = std::move(g.teile[p].r);
+    }
+    Empfehlen(v);
+    return v;
+}
+
+namespace {
+
+constexpr int32_t KindLeiblich = 2, KindPflege = 3;
+
+bool Kindschaft(const CaseRecord& r, Feld f, int kind) {
+    const int32_t b = r.Int(f, kind);
+    return b == KindLeiblich || b == KindPflege;
+}
+
+}  // namespace
+
+VeranlagungsAngaben VeranlagungsAngabenAusFall(const CaseRecord& r, const CalcInput& e, bool kurz) {
+    VeranlagungsAngaben a;
+    for (int p = 0; p < 2; ++p) a.witwe[p] = VerwitwetZuJahresbeginn(r, p);
+    const double anteil = r.Dbl(Feld::GetVerAnteilAuGeBel);
+    if (anteil > 0.000001 && anteil <= 100) a.agbAnteilEr = anteil / 100;
+    if (kurz) return a;
+
+    a.verlust = {r.Dbl(Feld::VerlustAbStpfl), r.Dbl(Feld::VerlustAbEheg)};
+    a.verlustGleicheArt = {r.Dbl(Feld::VerlustGleichStpfl), r.Dbl(Feld::VerlustGleichEheg)};
+    double eigene = 0;
+    for (int p = 0; p < 2; ++p) {
+        a.behindertenPausch[p] =
+            r.Bool(Feld::BehAntrag, p + 1) ? r.Dbl(Feld::BehPauschBetrag, p + 1) : 0;
+        eigene += a.behindertenPausch[p];
+    }
+    const double kinder = std::max(0.0, e.BehindertenPauschIn - eigene);
+    for (double& b : a.behindertenPausch) b += kinder / 2;
+
+    // the child records of the input, matched to the children of the page by
+    // the ordering key and the allowance the fill took from them
+    const int32_t heirat = r.Int(Feld::FamStandSeit);
+    std::array<bool, AnzahlKindSaetze> vergeben{};
+    for (int kind = 1; kind <= 6; ++kind) {
+        const double fb = r.Dbl(Feld::KindKiFbJahr, kind);
+        if (!(fb > 0.001)) continue;
+        const int32_t geburt = r.Int(Feld::GebAm, kind);
+        const int32_t schluessel = geburt == -1 ? 200000 : geburt;
+        for (int i = 0; i < AnzahlKindSaetze; ++i) {
+            const KindSatz& k = e.KindSaetze[i];
+            if (vergeben[i] || k.Schluessel != schluessel || std::abs(k.KinderFb - fb) > 0.001)
+                continue;
+            vergeben[i] = true;
+            const bool er = Kindschaft(r, Feld::KindschaftZuEhemannLB, kind);
+            const bool sie = Kindschaft(r, Feld::KindschaftZuEhefrauLB, kind);
+            if (er != sie) a.kindAnteil[i] = {er ? 1.0 : 0.0, sie ? 1.0 : 0.0};
+            // § 32(7) sentence 2: a child registered with both parents
+            // belongs to the mother, to the father when she agrees; § 26c(3):
+            // not a child of both born after the marriage
+            const bool gemeldet = r.Bool(Feld::GemeldetStpflCB, kind) ||
+                                  r.Bool(Feld::BeantrageZuordnungCB, kind);
+            if (!gemeldet) break;
+            if (er && sie) {
+                if (heirat > -1 && geburt > -1 && geburt >= heirat) break;
+                const int zu = r.Bool(Feld::UebertragungZugestimmtCB, kind) ? 0 : 1;
+                a.kindHaushalt[i][zu] = true;
+            } else {
+                a.kindHaushalt[i] = {er, sie};
+            }
+            break;
+        }
+    }
+    return a;
+}
+
+VeranlagungsRechnung VeranlagungRechnen(const CaseRecord& fall, bool kurz) {
+    auto kopie = std::make_unique<CaseRecord>(fall);
+    auto e = std::make_unique<CalcInput>();
+    DeklarationFuellen(*kopie, *e, kurz);
+    Veranlagungsart art = GespeicherteVeranlagungsart(fall);
+    if (e->FlagZusammen != 1 || !VeranlagungsartZulaessig(fall, art))
+        art = Veranlagungsart::Zusammen;
+    return VeranlagungRechnen(*e, art, VeranlagungsAngabenAusFall(*kopie, *e, kurz));
 }
 
 VeranlagungsVergleich VeranlagungVergleichen(const CaseRecord& fall, bool kurz) {
@@ -172,21 +362,47 @@ VeranlagungsVergleich VeranlagungVergleichen(const CaseRecord& fall, bool kurz) 
     auto kopie = std::make_unique<CaseRecord>(fall);
     auto e = std::make_unique<CalcInput>();
     DeklarationFuellen(*kopie, *e, kurz);
-    VeranlagungsVergleich v = VeranlagungVergleichen(*e);
+    const bool besondere = VeranlagungsartZulaessig(fall, Veranlagungsart::Besondere);
+    VeranlagungsVergleich v =
+        VeranlagungVergleichen(*e, VeranlagungsAngabenAusFall(*kopie, *e, kurz), besondere);
     v.waehlbar = v.waehlbar && VeranlagungWaehlbar(fall);
-    if (!v.waehlbar) {
-        v.arten.resize(1);
-        v.arten[0].mehr = 0;
-        v.empfohlen = Veranlagungsart::Zusammen;
-    }
+    if (!v.waehlbar) v.arten.resize(1);
     v.gespeichert = GespeicherteVeranlagungsart(fall);
-    for (const VeranlagungsLast& l : v.arten)
-        if (l.art == v.gespeichert) v.ersparnis = l.mehr;
+    if (!VeranlagungsartZulaessig(fall, v.gespeichert)) v.gespeichert = Veranlagungsart::Zusammen;
+    Empfehlen(v);
     return v;
 }
 
+namespace {
+
+struct ArtTexte {
+    const char* text;
+    const char* paragraph;
+    const char* schluessel;
+};
+constexpr ArtTexte kArtTexte[] = {
+    {"Zusammenveranlagung", "§ 26b EStG", "zusammen"},
+    {"getrennte Veranlagung", "§ 26a EStG", "getrennt"},
+    {"besondere Veranlagung", "§ 26c EStG", "besondere"},
+};
+
+const ArtTexte& Texte(Veranlagungsart a) {
+    const auto i = static_cast<std::size_t>(a);
+    return kArtTexte[i < std::size(kArtTexte) ? i : 0];
+}
+
+}  // namespace
+
 const char* VeranlagungsartText(Veranlagungsart a) {
-    return a == Veranlagungsart::Getrennt ? "getrennte Veranlagung" : "Zusammenveranlagung";
+    return Texte(a).text;
+}
+
+const char* VeranlagungsartParagraph(Veranlagungsart a) {
+    return Texte(a).paragraph;
+}
+
+const char* VeranlagungsartSchluessel(Veranlagungsart a) {
+    return Texte(a).schluessel;
 }
 
 }  // namespace quarnel

@@ -1,5 +1,7 @@
 #include "shell/tf_globmain_intern.h"
 
+#include "results/bescheid_veranlagung.h"
+
 namespace quarnel::gui {
 
 using namespace globmain;
@@ -106,7 +108,7 @@ void TF_GlobMain::ErgebnisZeigen() {
     a.amtlich = einst_.ergebAmtlBesch;
     a.kurz = kurzberechnung_;  // the quick-calculation page names religion and state itself
     BescheidTexteSetzen(verw_->Satz(), a);
-    BescheidErstellen(verw_->Satz(), AktuelleEingabe(), AktuellesErgebnis(), a, ergebnis_);
+    BescheidNachVeranlagung(verw_->Satz(), AktuelleEingabe(), AktuellesErgebnis(), a, ergebnis_);
     druck_->daten.ergebnis = &ergebnis_;
     druck_->daten.fall = &verw_->Satz();
     if (!einst_.imFenster) {

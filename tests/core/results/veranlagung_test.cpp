@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "results/fallhilfe.h"
 #include "testpfade.h"
 
 #include <cstring>
@@ -16,7 +17,10 @@
 #include "calc/berechnung.h"
 #include "calc/durchgang.h"
 #include "calc/fall.h"
+#include "calc/deklaration.h"
+#include "case/feldwerte.h"
 #include "pages/eingabefolgen.h"
+#include "pages/personen.h"
 
 using namespace quarnel;
 namespace fs = std::filesystem;
@@ -24,14 +28,20 @@ namespace fs = std::filesystem;
 namespace {
 
 std::unique_ptr<Fall> Lesen(const fs::path& pfad) {
-    std::ifstream in(pfad, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    auto fall = std::make_unique<Fall>();
     FallFehler fehler;
-    EXPECT_TRUE(FallLesen(s.str(), *fall, fehler)) << pfad << ":" << fehler.zeile << ": "
-                                                   << fehler.text;
-    return fall;
+    auto fall = test::FallDateiLesen(pfad, &fehler);
+    EXPECT_TRUE(fall) << pfad << ":" << fehler.zeile << ": " << fehler.text;
+    return fall ? std::move(fall) : std::make_unique<Fall>();
+}
+
+// The joint computation of a case file against its expected values.
+void ErwartungenPruefen(const Fall& fall) {
+    CalcInput e;
+    auto r = std::make_unique<CalcResult>();
+    FallRechnen(fall, e, *r);
+    for (const auto& a : FallPruefen(fall, e, *r))
+        ADD_FAILURE() << a.zeile << ": " << a.feld << " erwartet " << a.erwartet
+                      << ", berechnet " << a.berechnet;
 }
 
 const VeranlagungsLast& Art(const VeranlagungsVergleich& v, Veranlagungsart a) {
@@ -69,12 +79,7 @@ TEST(Veranlagung, Paare_von_Hand_gerechnet) {
         SCOPED_TRACE(p.datei);
         const auto fall = Lesen(fs::path(QUARNEL_TEST_CASES_DIR) / "veranlagung" / p.datei);
         // the joint computation as the file expects it
-        CalcInput e;
-        auto r = std::make_unique<CalcResult>();
-        FallRechnen(*fall, e, *r);
-        for (const auto& a : FallPruefen(*fall, e, *r))
-            ADD_FAILURE() << a.zeile << ": " << a.feld << " erwartet " << a.erwartet
-                          << ", berechnet " << a.berechnet;
+        ErwartungenPruefen(*fall);
 
         const VeranlagungsVergleich v = VeranlagungVergleichen(fall->eingabe);
         ASSERT_TRUE(v.waehlbar);
@@ -156,15 +161,18 @@ TEST(Veranlagung, Belastungen_und_Kinder_haelftig) {
 TEST(Veranlagung, Jeder_Ehefall_empfiehlt_das_Minimum_und_bleibt_unberuehrt) {
     int ehepaare = 0;
     for (const auto& eintrag :
-         fs::directory_iterator(fs::path(QUARNEL_TEST_CASES_DIR) / "erklaerung")) {
+         fs::recursive_directory_iterator(fs::path(QUARNEL_TEST_CASES_DIR))) {
         if (eintrag.path().extension() != ".fall") continue;
-        const auto fall = Lesen(eintrag.path());
-        if (!fall->satz) continue;
+        const auto fall = test::FallDateiLesen(eintrag.path());
+        if (!fall || !fall->satz) continue;
         SCOPED_TRACE(eintrag.path().filename().string());
         auto vorher = std::make_unique<CaseRecord>(*fall->satz);
         const VeranlagungsVergleich v = VeranlagungVergleichen(*fall->satz, fall->kurz);
         EXPECT_EQ(std::memcmp(vorher->Daten(), fall->satz->Daten(), CaseRecord::Groesse), 0);
         EXPECT_EQ(v.waehlbar, VeranlagungWaehlbar(*fall->satz));
+        // the computation of the stored choice leaves the case as it was too
+        VeranlagungRechnen(*fall->satz, fall->kurz);
+        EXPECT_EQ(std::memcmp(vorher->Daten(), fall->satz->Daten(), CaseRecord::Groesse), 0);
         if (!v.waehlbar) {
             EXPECT_EQ(v.arten.size(), 1u);
             continue;
@@ -202,4 +210,107 @@ TEST(Veranlagung, Wahl_nur_fuer_Ehepaare) {
     r.SetzeBool(Feld::Grundtabelle, true);
     EXPECT_NE(VeranlagungsartPruefen(r), "");
     EXPECT_EQ(r.Int(Feld::Veranlagungsart), 0);
+}
+
+namespace {
+
+struct GanzerFall {
+    const char* datei;
+    double zusammen, getrennt, besondere;  // burdens; besondere < 0: not admissible
+    Veranlagungsart empfohlen;
+};
+
+// Whole cases from the record, the burdens as their comments work them out.
+constexpr GanzerFall GanzeFaelle[] = {
+    {"03_besondere_heirat_witwer.fall", 19598.17, 21235.67, 12815.85, Veranlagungsart::Besondere},
+};
+
+// A new case with the values set as a case file's [fall] section sets them.
+std::unique_ptr<CaseRecord> Satz(std::initializer_list<std::pair<const char*, const char*>> w) {
+    std::string text = "[fall]\n";
+    for (const auto& [feld, wert] : w) text += std::string(feld) + " = " + wert + "\n";
+    Fall fall;
+    FallFehler fehler;
+    EXPECT_TRUE(FallLesen(text, fall, fehler)) << fehler.zeile << ": " << fehler.text;
+    return std::make_unique<CaseRecord>(fall.satz ? *fall.satz : CaseRecord{});
+}
+
+double Belastung(const CaseRecord& fall) {
+    auto kopie = std::make_unique<CaseRecord>(fall);
+    auto e = std::make_unique<CalcInput>();
+    auto r = std::make_unique<CalcResult>();
+    DeklarationFuellen(*kopie, *e, *r, false);
+    Berechne(*e, *r);
+    return r->EStFestzusetzen + r->SoliFestzusetzen + r->KiStFestzusetzen;
+}
+
+}  // namespace
+
+TEST(Veranlagung, Ganze_Faelle_von_Hand_gerechnet) {
+    for (const GanzerFall& g : GanzeFaelle) {
+        SCOPED_TRACE(g.datei);
+        const auto fall = Lesen(fs::path(QUARNEL_TEST_CASES_DIR) / "veranlagung" / g.datei);
+        ASSERT_TRUE(fall->satz);
+        ErwartungenPruefen(*fall);
+        const VeranlagungsVergleich v = VeranlagungVergleichen(*fall->satz, fall->kurz);
+        ASSERT_TRUE(v.waehlbar);
+        ASSERT_EQ(v.arten.size(), g.besondere < 0 ? 2u : 3u);
+        EXPECT_NEAR(Art(v, Veranlagungsart::Zusammen).gesamt, g.zusammen, 0.005);
+        EXPECT_NEAR(Art(v, Veranlagungsart::Getrennt).gesamt, g.getrennt, 0.005);
+        if (g.besondere >= 0) {
+            EXPECT_NEAR(Art(v, Veranlagungsart::Besondere).gesamt, g.besondere, 0.005);
+        }
+        EXPECT_EQ(v.empfohlen, g.empfohlen);
+        EXPECT_NEAR(v.ersparnis, Art(v, v.gespeichert).gesamt - Art(v, g.empfohlen).gesamt, 0.001);
+    }
+}
+
+// § 26c: the special assessment of the couple married in 2001 is two full
+// computations of two unmarried persons: he widowed in 2000 (the widow's
+// splitting), she a single mother with the Haushaltsfreibetrag.
+TEST(Veranlagung, Besondere_ist_Summe_zweier_Unverheirateter) {
+    const auto er = Satz({{"ErSie_FamilienstandLB", "4"}, {"FamStandSeit", "20.03.2000"},
+                          {"StpflGebDat", "12.05.1960"}, {"StpflReligionLB", "9"},
+                          {"BundeslandLb", "8"}, {"Brutto[1]", "80000"}});
+    const auto sie = Satz({{"ErSie_FamilienstandLB", "0"}, {"StpflGebDat", "03.09.1966"},
+                           {"StpflReligionLB", "9"}, {"BundeslandLb", "8"},
+                           {"Brutto[1]", "30000"}, {"GebAm[1]", "10.02.1995"},
+                           {"InlandVom[1]", "01.01.2001"}, {"InlandBis[1]", "31.12.2001"},
+                           {"KindschaftZuEhemannLB[1]", "2"}, {"GemeldetStpflCB[1]", "ja"},
+                           {"ErhKiGeld[1]", "3240"}});
+    const double einzeln = Belastung(*er) + Belastung(*sie);
+    EXPECT_NEAR(einzeln, 12815.85, 0.005);
+    const auto fall = Lesen(fs::path(QUARNEL_TEST_CASES_DIR) / "veranlagung" /
+                            "03_besondere_heirat_witwer.fall");
+    const VeranlagungsVergleich v = VeranlagungVergleichen(*fall->satz, false);
+    EXPECT_NEAR(Art(v, Veranlagungsart::Besondere).gesamt, einzeln, 0.001);
+    EXPECT_NEAR(Art(v, Veranlagungsart::Zusammen).mehr,
+                Belastung(*fall->satz) - einzeln, 0.001);
+}
+
+// Which choice the rule keeps, by marital status and the date it holds since.
+TEST(Veranlagung, Regel_der_Wahl_nach_Familienstand) {
+    struct Zeile {
+        const char* stand;
+        const char* seit;
+        int wert;
+        int bleibt;
+    };
+    const Zeile zeilen[] = {
+        {"1", "15.06.2001", 2, 2}, {"1", "15.06.2001", 1, 1}, {"1", "15.06.1990", 2, 0},
+        {"1", "15.06.1990", 1, 1}, {"1", "", 2, 0},           {"0", "", 1, 0},
+        {"0", "", 2, 0},           {"4", "20.03.2000", 1, 0}, {"4", "20.03.2001", 2, 0},
+        {"2", "01.02.2001", 2, 0}, {"1", "15.06.2001", 7, 0},
+    };
+    for (const Zeile& z : zeilen) {
+        SCOPED_TRACE(std::string(z.stand) + " " + z.seit + " " + std::to_string(z.wert));
+        auto r = Satz({{"ErSie_FamilienstandLB", z.stand}});
+        if (*z.seit) r->SetzeInt(Feld::FamStandSeit, DatumAusText(z.seit).value_or(-1));
+        TabelleEntscheiden(*r);
+        r->SetzeInt(Feld::Veranlagungsart, z.wert);
+        const std::string hinweis = EingabeFolgen(*r, Feld::Veranlagungsart);
+        EXPECT_EQ(r->Int(Feld::Veranlagungsart), z.bleibt);
+        EXPECT_EQ(hinweis.empty(), z.wert == z.bleibt);
+        EXPECT_EQ(VeranlagungsartZulaessig(*r, static_cast<Veranlagungsart>(z.bleibt)), true);
+    }
 }
