@@ -45,7 +45,7 @@ void ArbeitsmittelEinrichten(TForm11& seite) {
         Seitenzustand& z = SeitenzustandGlobal();
         z.listenaufruf.liste = person;
         z.listenaufruf.titel =
-            (QStringLiteral("Arbeitsmittel (Abschreibung) - ") + Personenname(person)).toStdString();
+            "Arbeitsmittel (Abschreibung) - " + Personenname(person).toStdString();
         z.listenaufruf.hilfeseite = 542;
         seite.UnterseiteMitZielOeffnen(new TF_AFA(seite.Umgebung(), person),
                                        seite.Betrag(Feld::Kosten5));
