@@ -36,42 +36,19 @@ inline quarnel::gui::TForm11* FwSeite(seitentest::Umgebung& u, int bereich, int 
 // old states' place and then from the new states' place, the prepayments.
 inline void FwUeberSeiten(seitentest::Umgebung& u) {
     using quarnel::Feld;
-    using seitentest::Eintragen;
-    quarnel::gui::TForm11* lage = FwSeite(u, 14, 1);
-    QVERIFY(lage);
-    Eintragen(*lage, Feld::Lage, QStringLiteral("Lindenweg 7 in Mainz"));
-    Eintragen(*lage, Feld::Besitzer, QStringLiteral("Eheleute je zur Hälfte"));
-    Eintragen(*lage, Feld::LageGebietCB, QStringLiteral("1"));
-    Eintragen(*lage, Feld::EFHCB, QStringLiteral("ja"));
-    Eintragen(*lage, Feld::Wohnqm, QStringLiteral("124"));
-    Eintragen(*lage, Feld::Kaufvertrag, QStringLiteral("10.05.1995"));
-    Eintragen(*lage, Feld::Anschaffung, QStringLiteral("01.07.1995"));
-    Eintragen(*lage, Feld::SelbstNutzung, QStringLiteral("01.07.1995"));
-    QVERIFY(lage->close());
-
-    quarnel::gui::TForm11* alt = FwSeite(u, 14, 5);
-    QVERIFY(alt);
-    Eintragen(*alt, Feld::AnschGB, QStringLiteral("100001"));
-    Eintragen(*alt, Feld::AnschGeb, QStringLiteral("300000"));
-    Eintragen(*alt, Feld::EigWohnProz, QStringLiteral("100"));
-    Eintragen(*alt, Feld::AbzugProz, QStringLiteral("6"));
-    Eintragen(*alt, Feld::Abzug96, QStringLiteral("19800"));
-    Eintragen(*alt, Feld::AbzVorj82, QStringLiteral("1200"));
-    Eintragen(*alt, Feld::Schuld, QStringLiteral("3400"));
-    QVERIFY(alt->close());
-
-    quarnel::gui::TForm11* neu = FwSeite(u, 14, 3);
-    QVERIFY(neu);
-    Eintragen(*neu, Feld::ZahlKinder, QStringLiteral("2"));
-    QVERIFY(neu->close());
-
-    quarnel::gui::TForm11* anrech = FwSeite(u, 15, 1);
-    QVERIFY(anrech);
-    Eintragen(*anrech, Feld::EStVzEr, QStringLiteral("2400"));
-    Eintragen(*anrech, Feld::EStVzSie, QStringLiteral("600"));
-    Eintragen(*anrech, Feld::KistVzEr, QStringLiteral("216"));
-    Eintragen(*anrech, Feld::SolVzEr, QStringLiteral("132"));
-    QVERIFY(anrech->close());
+    seitentest::UeberSeiten(u, {
+        {14, 1, Feld::Lage, "Lindenweg 7 in Mainz"},
+        {14, 1, Feld::Besitzer, "Eheleute je zur Hälfte"}, {14, 1, Feld::LageGebietCB, "1"},
+        {14, 1, Feld::EFHCB, "ja"}, {14, 1, Feld::Wohnqm, "124"},
+        {14, 1, Feld::Kaufvertrag, "10.05.1995"}, {14, 1, Feld::Anschaffung, "01.07.1995"},
+        {14, 1, Feld::SelbstNutzung, "01.07.1995"}, {14, 5, Feld::AnschGB, "100001"},
+        {14, 5, Feld::AnschGeb, "300000"}, {14, 5, Feld::EigWohnProz, "100"},
+        {14, 5, Feld::AbzugProz, "6"}, {14, 5, Feld::Abzug96, "19800"},
+        {14, 5, Feld::AbzVorj82, "1200"}, {14, 5, Feld::Schuld, "3400"},
+        {14, 3, Feld::ZahlKinder, "2"}, {15, 1, Feld::EStVzEr, "2400"},
+        {15, 1, Feld::EStVzSie, "600"}, {15, 1, Feld::KistVzEr, "216"},
+        {15, 1, Feld::SolVzEr, "132"},
+    });
 }
 
 // The same share as assignments.

@@ -17,61 +17,27 @@ namespace fall {
 // The share typed into the pages, each closed again.
 inline void GseUeberSeiten(seitentest::Umgebung& u) {
     using quarnel::Feld;
-    using seitentest::Eintragen;
-    auto oeffnen = [&u](int bereich, int seite) { return seitentest::SeiteOeffnen(u, bereich, seite); };
-    auto schliessen = [](quarnel::gui::TForm11* s) { QVERIFY(s->close()); };
-
-    quarnel::gui::TForm11* g = oeffnen(8, 1);
-    Eintragen(*g, Feld::ArtGew1, QStringLiteral("Schreinerei"));
-    Eintragen(*g, Feld::GewEr1, QStringLiteral("48.000"));
-    Eintragen(*g, Feld::GSE1_EinkHalbTeilEr, QStringLiteral("6000"));
-    Eintragen(*g, Feld::GewSie2, QStringLiteral("3500"));
-    Eintragen(*g, Feld::GSE1_VG55LjEr, QStringLiteral("100000"));
-    Eintragen(*g, Feld::VG55LjHKEr, QStringLiteral("50000"));
-    Eintragen(*g, Feld::VG55DMFbEr, QStringLiteral("60000"));
-    schliessen(g);
-
-    quarnel::gui::TForm11* s = oeffnen(9, 1);
-    Eintragen(*s, Feld::FreibArt1, QStringLiteral("Übersetzerin"));
-    Eintragen(*s, Feld::FreibGewinnSie, QStringLiteral("18500"));
-    Eintragen(*s, Feld::GSE2_EinkHalbTeilSie, QStringLiteral("1200"));
-    Eintragen(*s, Feld::AufEntArt, QStringLiteral("Übungsleiter"));
-    Eintragen(*s, Feld::AufEntDM, QStringLiteral("3600"));
-    Eintragen(*s, Feld::AufEntStFrei, QStringLiteral("3600"));
-    schliessen(s);
-
-    quarnel::gui::TForm11* l = oeffnen(10, 1);
-    Eintragen(*l, Feld::LfdGewEr, QStringLiteral("9800"));
-    Eintragen(*l, Feld::LfdGewSie, QStringLiteral("4200"));
-    schliessen(l);
-
-    quarnel::gui::TForm11* v1 = oeffnen(7, 1);
-    Eintragen(*v1, Feld::Objekt, QStringLiteral("Lindenstraße 5, Kassel"));
-    Eintragen(*v1, Feld::AnschaffDat, QStringLiteral("01.04.1995"));
-    Eintragen(*v1, Feld::MieteDM1, QStringLiteral("9600"));
-    Eintragen(*v1, Feld::MieteZahl1, QStringLiteral("1"));
-    Eintragen(*v1, Feld::MieteDM2, QStringLiteral("9000"));
-    Eintragen(*v1, Feld::MieteZahl2, QStringLiteral("1"));
-    Eintragen(*v1, Feld::UmFremd, QStringLiteral("2400"));
-    Eintragen(*v1, Feld::AfaGes1, QStringLiteral("5400"));
-    Eintragen(*v1, Feld::ErhJahr3, QStringLiteral("1200"));
-    Eintragen(*v1, Feld::ErhJahr4, QStringLiteral("1500"));
-    Eintragen(*v1, Feld::ZinsGes1, QStringLiteral("7200"));
-    Eintragen(*v1, Feld::LfdKostGes3, QStringLiteral("850"));
-    Eintragen(*v1, Feld::LfdKostGes6, QStringLiteral("420"));
-    schliessen(v1);
-
-    quarnel::gui::TForm11* v2 = oeffnen(7, 2);
-    Eintragen(*v2, Feld::Objekt, QStringLiteral("Am Markt 2, Fulda"));
-    Eintragen(*v2, Feld::ObjektProzEr, QStringLiteral("60"));
-    Eintragen(*v2, Feld::MieteDM1, QStringLiteral("6000"));
-    Eintragen(*v2, Feld::ZinsGes1, QStringLiteral("8000"));
-    Eintragen(*v2, Feld::ZinsProz1, QStringLiteral("20"));
-    Eintragen(*v2, Feld::AfaGes1, QStringLiteral("3000"));
-    Eintragen(*v2, Feld::AnteilArt3, QStringLiteral("Grundstücksgem. Fulda, 018/123/45678"));
-    Eintragen(*v2, Feld::AnteilEr3, QStringLiteral("1500"));
-    Eintragen(*v2, Feld::AnteilSie3, QStringLiteral("900"));
-    schliessen(v2);
+    seitentest::UeberSeiten(u, {
+        {8, 1, Feld::ArtGew1, "Schreinerei"}, {8, 1, Feld::GewEr1, "48.000"},
+        {8, 1, Feld::GSE1_EinkHalbTeilEr, "6000"}, {8, 1, Feld::GewSie2, "3500"},
+        {8, 1, Feld::GSE1_VG55LjEr, "100000"}, {8, 1, Feld::VG55LjHKEr, "50000"},
+        {8, 1, Feld::VG55DMFbEr, "60000"}, {9, 1, Feld::FreibArt1, "Übersetzerin"},
+        {9, 1, Feld::FreibGewinnSie, "18500"}, {9, 1, Feld::GSE2_EinkHalbTeilSie, "1200"},
+        {9, 1, Feld::AufEntArt, "Übungsleiter"}, {9, 1, Feld::AufEntDM, "3600"},
+        {9, 1, Feld::AufEntStFrei, "3600"}, {10, 1, Feld::LfdGewEr, "9800"},
+        {10, 1, Feld::LfdGewSie, "4200"}, {7, 1, Feld::Objekt, "Lindenstraße 5, Kassel"},
+        {7, 1, Feld::AnschaffDat, "01.04.1995"}, {7, 1, Feld::MieteDM1, "9600"},
+        {7, 1, Feld::MieteZahl1, "1"}, {7, 1, Feld::MieteDM2, "9000"},
+        {7, 1, Feld::MieteZahl2, "1"}, {7, 1, Feld::UmFremd, "2400"}, {7, 1, Feld::AfaGes1, "5400"},
+        {7, 1, Feld::ErhJahr3, "1200"}, {7, 1, Feld::ErhJahr4, "1500"},
+        {7, 1, Feld::ZinsGes1, "7200"}, {7, 1, Feld::LfdKostGes3, "850"},
+        {7, 1, Feld::LfdKostGes6, "420"}, {7, 2, Feld::Objekt, "Am Markt 2, Fulda"},
+        {7, 2, Feld::ObjektProzEr, "60"}, {7, 2, Feld::MieteDM1, "6000"},
+        {7, 2, Feld::ZinsGes1, "8000"}, {7, 2, Feld::ZinsProz1, "20"},
+        {7, 2, Feld::AfaGes1, "3000"},
+        {7, 2, Feld::AnteilArt3, "Grundstücksgem. Fulda, 018/123/45678"},
+        {7, 2, Feld::AnteilEr3, "1500"}, {7, 2, Feld::AnteilSie3, "900"},
+    });
 }
 
 // The same share by field. What the pages derive on leaving a field (the

@@ -22,16 +22,9 @@ namespace fall {
 // The children as the user enters them on the children page: first name and
 // birth date; the page sets the rest of fall::KinderZuweisungen().
 inline void Sa2KinderUeberSeiten(seitentest::Umgebung& u) {
-    using namespace quarnel;
-    const QString namen[] = {QStringLiteral("Anna"), QStringLiteral("Ben")};
-    const QString geboren[] = {QStringLiteral("12.05.1992"), QStringLiteral("03.09.1995")};
-    for (int k = 1; k <= 2; ++k) {
-        gui::TForm11* kind = seitentest::SeiteOeffnen(u, 2, k);
-        QVERIFY(kind);
-        seitentest::Eintragen(*kind, Feld::Vorname, namen[k - 1]);
-        seitentest::Eintragen(*kind, Feld::GebAm, geboren[k - 1]);
-        QVERIFY(kind->close());
-    }
+    using quarnel::Feld;
+    seitentest::UeberSeiten(u, {{2, 1, Feld::Vorname, "Anna"}, {2, 1, Feld::GebAm, "12.05.1992"},
+                                {2, 2, Feld::Vorname, "Ben"}, {2, 2, Feld::GebAm, "03.09.1995"}});
 }
 
 // The share (without the children) as field assignments.

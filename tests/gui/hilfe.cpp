@@ -116,10 +116,19 @@ class HilfeTest : public QObject {
         SeitenmerkerSetzen(r, SM_Aktiv, 2, 0);
         SeitenmerkerSetzen(r, SM_Aktiv, 2, 3);
         a.haupt->fall.familienstand = [] { return 0; };
-        a.haupt->fall.seiteErzeugen = [](int, int) { return new QWidget; };
+        QLineEdit* ohneNummer = nullptr;  // the next page has no numbered field
+        a.haupt->fall.seiteErzeugen = [&ohneNummer](int, int) {
+            auto* s = new QWidget;
+            ohneNummer = new QLineEdit(s);
+            ohneNummer->setProperty("hilfeNummer", 0);
+            return s;
+        };
         a.haupt->NavigatorVorRueck(true);
         QCOMPARE(a.haupt->AktBereich(), 2);
         QCOMPARE(a.haupt->AktSeite(), 3);
+        ohneNummer->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(ohneNummer));
+        QCOMPARE(a.haupt->Panel(QStringLiteral("FeldNrPnl"))->text(), QStringLiteral("#F1201"));
         QCOMPARE(v->AktuelleDatei(), a.H("F021.htm"));
         SeitenzustandGlobal().hilfeseite = 501;
         a.haupt->FensterGewechselt(Fensterart::Seitenansicht);

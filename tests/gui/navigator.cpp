@@ -159,6 +159,42 @@ class NavigatorTest : public QObject {
         a.haupt->close();
     }
 
+    // The Enter that closes the keyword guide, held down, opens no page in the
+    // navigator; released and pressed anew, it is "Gehe zu".
+    void wegfix_mit_der_eingabetaste() {
+        Aufbau a;
+        BeiModal([&](QWidget* w) {
+            auto* nav = static_cast<TxNavigator*>(w);
+            BeiModal([&](QWidget* w2) {
+                auto* d = static_cast<TxWegfix*>(w2);
+                d->Liste()->setCurrentRow(Zeile(d->Liste(), QStringLiteral("Kirchensteuer")));
+                QTest::keyPress(d->Liste(), Qt::Key_Return);
+            });
+            nav->WegfixClick();
+            QCOMPARE(nav->Markiert(), std::optional<SeitenOrt>(SeitenOrt(12, 3)));
+            const struct {
+                QEvent::Type art;
+                bool wiederholt;
+                bool offen;
+            } tasten[] = {
+                {QEvent::KeyPress, true, true},     // the key repeats while held
+                {QEvent::KeyRelease, true, true},
+                {QEvent::KeyPress, true, true},
+                {QEvent::KeyRelease, false, true},  // released
+                {QEvent::KeyPress, false, false},   // pressed anew
+            };
+            for (const auto& t : tasten) {
+                QKeyEvent ev(t.art, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"),
+                             t.wiederholt);
+                QApplication::sendEvent(nav->Baum(), &ev);
+                QCOMPARE(nav->isVisible(), t.offen);
+            }
+        });
+        a.haupt->NavigatorClick();
+        QCOMPARE(a.geoeffnet.back(), SeitenOrt(12, 3));
+        a.haupt->close();
+    }
+
     void interview_fuer_paar_mit_kindern_und_arbeitslohn() {
         Aufbau a;
         BeiModal([&](QWidget* w) {
@@ -194,6 +230,43 @@ class NavigatorTest : public QObject {
         QCOMPARE(baum, erwartet);
         QCOMPARE(a.Satz().Int(Feld::ErSie_FamilienstandLB), 1);
         a.haupt->SetzeFallVeraendert(false);
+        a.haupt->close();
+    }
+
+    // Type-ahead in the interview's list finds lines by their text, headings
+    // and items alike; a blank on a heading begins a search, on an item it ticks.
+    void interview_tippen() {
+        Aufbau a;
+        BeiModal([&](QWidget* w) {
+            auto* d = static_cast<TxInterview*>(w);
+            d->BeginnenClick();
+            QListWidget* l = d->Liste();
+            auto zeile = [l](const char* text) {
+                for (int i = 0; i < l->count(); ++i)
+                    if (l->item(i)->text().trimmed() == QString::fromUtf8(text)) return i;
+                return -1;
+            };
+            const struct {
+                const char* von;
+                const char* tasten;
+                const char* nach;
+                bool angehakt;
+            } faelle[] = {
+                {"Sonderausgaben", " kir", "Kirchensteuer?", false},
+                {"Wohneigentum", " L", "Lage des Objekts", false},
+                {"Sonderausgaben", "Wo", "Wohneigentum", false},
+                {"Kirchensteuer?", " ", "Kirchensteuer?", true},
+            };
+            for (const auto& f : faelle) {
+                QTest::qWait(QApplication::keyboardInputInterval() + 50);  // a new search
+                l->setCurrentRow(zeile(f.von));
+                QTest::keyClicks(l, QString::fromUtf8(f.tasten));
+                QCOMPARE(l->currentRow(), zeile(f.nach));
+                QCOMPARE(l->currentItem()->checkState() == Qt::Checked, f.angehakt);
+            }
+            d->close();  // the window button: nothing changes
+        });
+        a.haupt->SpeedFragenClick();
         a.haupt->close();
     }
 

@@ -103,6 +103,28 @@ inline void Eintragen(quarnel::gui::TForm11& s, quarnel::Feld f, const QString& 
     }
 }
 
+// An entry typed into page (bereich, seite) as the user would.
+struct Eingabe {
+    int bereich, seite;
+    quarnel::Feld feld;
+    const char* text;
+};
+
+// Types the entries page after page: each page opened as the navigator opens
+// it and closed, so stored, before the next.
+inline void UeberSeiten(Umgebung& u, std::initializer_list<Eingabe> eingaben) {
+    quarnel::gui::TForm11* s = nullptr;
+    for (auto e = eingaben.begin(); e != eingaben.end(); ++e) {
+        if (e == eingaben.begin() || e->bereich != e[-1].bereich || e->seite != e[-1].seite) {
+            if (s) QVERIFY(s->close());
+            s = SeiteOeffnen(u, e->bereich, e->seite);
+            QVERIFY2(s, quarnel::Def(e->feld).id);
+        }
+        Eintragen(*s, e->feld, QString::fromUtf8(e->text));
+    }
+    if (s) QVERIFY(s->close());
+}
+
 // Both cases give the same computation, byte for byte, and a balance at all.
 inline void GleichesErgebnis(const quarnel::CaseRecord& a, const quarnel::CaseRecord& b) {
     quarnel::CaseRecord x = a, y = b;

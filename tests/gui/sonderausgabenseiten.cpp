@@ -24,11 +24,12 @@ using seitentest::Eintragen;
 
 namespace {
 
-template <class T>
-T* Oeffnen(seitentest::Umgebung& u, int seite) {
+// Page `seite` of the area as the navigator opens it, if it is the page `klasse`.
+template <class T = TForm11>
+T* Oeffnen(seitentest::Umgebung& u, int seite, const char* klasse) {
     TForm11* s = SeiteErzeugen(u, 12, seite);
     if (s) u.Zeigen(s);
-    return qobject_cast<T*>(s);
+    return s && s->objectName() == QLatin1String(klasse) ? qobject_cast<T*>(s) : nullptr;
 }
 
 QLabel* Label(TForm11& s, const char* name) {
@@ -59,7 +60,7 @@ class SonderausgabenseitenTest : public QObject {
         r.SetzeDbl(Feld::AnTeilSoVer, 500, 3);
         r.SetzeDbl(Feld::AgZuKV, 100, 1);
         r.SetzeDbl(Feld::AgZuKV, 50, 4);
-        auto* s = Oeffnen<TF_SAVers>(u, 1);
+        auto* s = Oeffnen<TF_SAVers>(u, 1, "TF_SAVers");
         QVERIFY(s);
         QCOMPARE(s->KopfPnl()->text(), QStringLiteral("  Versicherungen, Bauspar"));
         QCOMPARE(s->AnAnteil(1)->Wert(), 1234.40);
@@ -85,7 +86,7 @@ class SonderausgabenseitenTest : public QObject {
         // Alone: the spouse's column is greyed, her card does not count.
         r.SetzeBool(Feld::Splitting, false);
         r.SetzeBool(Feld::Grundtabelle, true);
-        s = Oeffnen<TF_SAVers>(u, 1);
+        s = Oeffnen<TF_SAVers>(u, 1, "TF_SAVers");
         QVERIFY(!s->AnAnteil(2)->isEnabled() && !s->AnAnteilAb(2)->isEnabled());
         QVERIFY(!s->Steuer(Feld::ZusPflegeEheg)->isEnabled());
         QVERIFY(s->Steuer(Feld::ZusPflegeStpfl)->isEnabled());
@@ -104,7 +105,7 @@ class SonderausgabenseitenTest : public QObject {
         liste.SetzeZeilenBetrag(2, 23.15);
         u.Liste() = liste;
         QVERIFY(u.ListeSchreiben(29));
-        auto* s = Oeffnen<TF_SAVers>(u, 1);
+        auto* s = Oeffnen<TF_SAVers>(u, 1, "TF_SAVers");
         Eintragen(*s, Feld::HaftGez, QStringLiteral("300"));
         const double vorher = u.Satz().Dbl(Feld::VorsorgeSumme);
         s->OvcNb()->setCurrentIndex(0);
@@ -143,7 +144,7 @@ class SonderausgabenseitenTest : public QObject {
         r.SetzeDbl(Feld::KiStEheMj, 34.50, 2);
         r.SetzeDbl(Feld::KiStAnBrutto, 200, 3);
         r.SetzeBool(Feld::Splitting, false);
-        auto* s = Oeffnen<TF_SAKiZi>(u, 3);
+        auto* s = Oeffnen(u, 3, "TF_SAKiZi");
         QVERIFY(s);
         // Only the taxpayer's cards without joint assessment, rounded up.
         QCOMPARE(s->Betrag(Feld::KiLitKarte)->Wert(), 1035.0);
@@ -167,7 +168,7 @@ class SonderausgabenseitenTest : public QObject {
 
     void renten_lasten_und_unterhalt() {
         seitentest::Umgebung u;
-        auto* s = Oeffnen<TF_SaRDL>(u, 2);
+        auto* s = Oeffnen(u, 2, "TF_SaRDL");
         QVERIFY(s);
         Eintragen(*s, Feld::ReErtAntBek, QStringLiteral("27"));
         Eintragen(*s, Feld::ReGezahlt, QStringLiteral("1200"));
@@ -198,7 +199,7 @@ class SonderausgabenseitenTest : public QObject {
         CaseRecord& r = u.Satz();
         r.SetzeBool(Feld::Splitting, false);
         r.SetzeBool(Feld::Grundtabelle, true);
-        auto* s = Oeffnen<TF_SAVaVr>(u, 7);
+        auto* s = Oeffnen(u, 7, "TF_SAVaVr");
         QVERIFY(s);
         QVERIFY(!s->Steuer(Feld::VerlustAbEheg)->isEnabled());
         QVERIFY(!s->Steuer(Feld::VerlustGleichEheg)->isEnabled());
@@ -213,7 +214,7 @@ class SonderausgabenseitenTest : public QObject {
 
         r.SetzeBool(Feld::Splitting, true);
         r.SetzeBool(Feld::Grundtabelle, false);
-        s = Oeffnen<TF_SAVaVr>(u, 7);
+        s = Oeffnen(u, 7, "TF_SAVaVr");
         QVERIFY(s->Steuer(Feld::VerlustAbEheg)->isEnabled());
         QVERIFY(!Label(*s, "EhegRuecktragLbl")->font().italic());
         Eintragen(*s, Feld::VerlustAbEheg, QStringLiteral("12345,67"));

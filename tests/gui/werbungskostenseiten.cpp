@@ -111,10 +111,10 @@ class WerbungskostenseitenTest : public QObject {
                 Klicken(*s, l.knopf);
                 auto* t = Zuletzt<TF_Anlage>(u);
                 QVERIFY2(t, l.knopf);
-                const QString titel =
-                    QString::fromUtf8(l.titel) + (p == 1 ? QStringLiteral("Stpfl.")
-                                                         : QStringLiteral("Ehegatte"));
-                QCOMPARE(t->KopfPnl()->text(), titel);
+                const QString person =
+                    p == 1 ? QStringLiteral("Stpfl.") : QStringLiteral("Ehegatte");
+                QCOMPARE(t->KopfPnl()->text(), QString::fromUtf8(l.titel) + person);
+                QCOMPARE(s->InfoTitelLbl()->text().count(person), 1);  // the page's title too
                 QCOMPARE(u.hilfe, l.hilfe);
                 QVERIFY(!s->isEnabled());
                 u.meldungen.antworten = {Antwort::Ja};

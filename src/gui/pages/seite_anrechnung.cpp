@@ -7,8 +7,6 @@
 
 namespace quarnel::gui {
 
-namespace {
-
 constexpr const char* Dm = "ii,iii,iii.ii";
 
 // --- Anrechnungsbeträge ------------------------------------------------------------------------
@@ -26,10 +24,10 @@ constexpr Zeilenplan AnrechZeilen[] = {
     {"&Gezahlte Steuern", nullptr, "AnzKap"},
 };
 
-const Seitenbeschreibung AnrechBeschreibung{
-    "TF_Anrech", "Anrechnungsbeträge", "&Gezahlte Steuern", nullptr, Dm,
-    "Stpfl./Ehemann|Ehefrau", AnrechZusatz, AnrechZeilen,
-};
+const Seitenbeschreibung AnrechSeite{
+    .klasse = "TF_Anrech", .infoTitel = "Anrechnungsbeträge", .reiter = "&Gezahlte Steuern",
+    .standardMaske = Dm, .spaltenkoepfe = "Stpfl./Ehemann|Ehefrau", .zusatz = AnrechZusatz,
+    .zeilen = AnrechZeilen};
 
 // The spouse's fields, open only with joint assessment.
 constexpr Feld AnrechSie[] = {Feld::EStVzSie, Feld::KistVzSie, Feld::SolVzSie,
@@ -58,21 +56,15 @@ constexpr Zeilenplan StatZeilen[] = {
     {"Teil &3", nullptr, "P6b"},
 };
 
-const Seitenbeschreibung StatBeschreibung{
-    "TF_Stat", "Statistik", "Teil &1|Teil &2|Teil &3", nullptr, Dm, nullptr, {}, StatZeilen,
-};
-
-}  // namespace
+const Seitenbeschreibung StatSeite{
+    .klasse = "TF_Stat", .infoTitel = "Statistik", .reiter = "Teil &1|Teil &2|Teil &3",
+    .standardMaske = Dm, .zeilen = StatZeilen};
 
 // --- TF_Anrech ------------------------------------------------------------------------------------
 
-const Seitenbeschreibung& TF_Anrech::Beschreibung() {
-    return AnrechBeschreibung;
-}
-
 TF_Anrech::TF_Anrech(Seitenumgebung& u, QWidget* eltern) : TForm11(u, 0, eltern) {
     setObjectName(QStringLiteral("TF_Anrech"));
-    SeiteAufbauen(*this, AnrechBeschreibung, 1);
+    SeiteAufbauen(*this, AnrechSeite, 1);
     OvcNb()->setCurrentIndex(0);
 }
 
@@ -95,13 +87,9 @@ void TF_Anrech::FormShow() {
 
 // --- TF_Stat ---------------------------------------------------------------------------------------
 
-const Seitenbeschreibung& TF_Stat::Beschreibung() {
-    return StatBeschreibung;
-}
-
 TF_Stat::TF_Stat(Seitenumgebung& u, QWidget* eltern) : TForm11(u, 0, eltern) {
     setObjectName(QStringLiteral("TF_Stat"));
-    SeiteAufbauen(*this, StatBeschreibung, 1);
+    SeiteAufbauen(*this, StatSeite, 1);
     OvcNb()->setCurrentIndex(0);
 }
 

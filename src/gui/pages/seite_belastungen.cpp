@@ -130,6 +130,42 @@ QPushButton* Knopf(TForm11& s, const QString& name) {
     return s.findChild<QPushButton*>(name);
 }
 
+// Opens a subordinate page of a burden page: the disability of a person,
+// the income of a supported person.
+void UnterseiteNachSpeichern(TForm11& seite, TForm11* unterseite) {
+    if (!seite.OffeneEingabeUebernehmen()) {
+        delete unterseite;
+        return;
+    }
+    SeitenzustandGlobal().unterseite = Unterseite::BehinderungVonPersonen;
+    seite.UnterseiteOeffnen(unterseite);
+}
+
+// Support: the income page of each supported person behind its button.
+void UnterstuetzungEinrichten(TForm11& s) {
+    const int32_t ab1900 = TagesNummer(1900, 1, 1);
+    for (Feld f : {Feld::GebDatP1, Feld::GebDatP2, Feld::GebDatP3})
+        s.Datumsbereich(f, ab1900, LetzterTagSteuerjahr);
+    for (int p = 1; p <= 3; ++p)
+        if (QPushButton* b = Knopf(s, QStringLiteral("RechBtnP%1").arg(p)))
+            QObject::connect(b, &QPushButton::clicked, &s, [&s, p] {
+                UnterseiteNachSpeichern(s, new TF_AbEink(s.Umgebung(), p));
+            });
+    for (Feld f : {Feld::OeffMitCBP1, Feld::OeffMitCBP2, Feld::OeffMitCBP3, Feld::AndHHCBP1,
+                   Feld::AndHHCBP2, Feld::AndHHCBP3})
+        ZeileZusammenfassen(s.Steuer(f));
+    for (Feld f : {Feld::LebtMitP1, Feld::LebtMitP2, Feld::LebtMitP3})
+        if (QWidget* w = s.Steuer(f)) w->setMinimumWidth(200);
+}
+
+// Other burdens: the kinds of burden wide enough to read.
+void AndereEinrichten(TForm11& s) {
+    for (Feld f : {Feld::AbAndere_Art1, Feld::AbAndere_Art2})
+        if (QWidget* w = s.Steuer(f)) w->setMinimumWidth(140);
+}
+
+}  // namespace
+
 // --- descriptors ------------------------------------------------------------------------
 
 constexpr FeldZusatz BeHiZusatz[] = {
@@ -153,17 +189,12 @@ constexpr Zeilenplan BeHiZeilen[] = {
     {Hinterbliebene, nullptr, "HiPauschbetragInsg"},
 };
 
-const Seitenbeschreibung BeHiBeschreibung{
-    "TF_AbBeHi",
-    "Außergewöhnliche Belastung, Pauschbetrag für Behinderte u. Hinterbliebene",
-    "&Behinderte|Hinter&bliebene",
-    nullptr,
-    Standard,
-    nullptr,
-    BeHiZusatz,
-    BeHiZeilen,
-    {}, nullptr, &Seitenrechnen<&BehindertenSeiteRechnen>, 14,
-};
+const Seitenbeschreibung AbBeHiSeite{
+    .klasse = "TF_AbBeHi",
+    .infoTitel = "Außergewöhnliche Belastung, Pauschbetrag für Behinderte u. Hinterbliebene",
+    .reiter = "&Behinderte|Hinter&bliebene", .standardMaske = Standard, .zusatz = BeHiZusatz,
+    .zeilen = BeHiZeilen, .rechnung = &Seitenrechnen<&BehindertenSeiteRechnen>,
+    .formularblatt = 14};
 
 constexpr FeldZusatz HiHeimZusatz[] = {
     {"HeimArtDienstleist", nullptr, 0, 0, ZNormal, "Art der Dienstleistungskosten"},
@@ -177,12 +208,11 @@ constexpr Zeilenplan HiHeimZeilen[] = {
     {"Heim&unterbringung", nullptr, "HeimDauerndePflegeCB"},
 };
 
-const Seitenbeschreibung HiHeimBeschreibung{
-    "TF_AbHiHeim", "Haushaltshilfe, Heimunterbringung", "Haushaltshil&fe|Heim&unterbringung",
-    nullptr,       Standard,                           nullptr,
-    HiHeimZusatz,  HiHeimZeilen,
-    {}, nullptr, &Seitenrechnen<&HeimRechnen>, 14,
-};
+const Seitenbeschreibung AbHiHeimSeite{
+    .klasse = "TF_AbHiHeim", .infoTitel = "Haushaltshilfe, Heimunterbringung",
+    .reiter = "Haushaltshil&fe|Heim&unterbringung", .standardMaske = Standard,
+    .zusatz = HiHeimZusatz, .zeilen = HiHeimZeilen, .rechnung = &Seitenrechnen<&HeimRechnen>,
+    .formularblatt = 14};
 
 constexpr FeldZusatz PflegZusatz[] = {
     {"NamePers", nullptr, 0, 0, ZNormal, "Name sowie Verwandschaftsverhältnis der Person"},
@@ -194,12 +224,10 @@ constexpr Zeilenplan PflegZeilen[] = {
     {"Häusliche &Pflege", nullptr, "NachweisBeigef"},
 };
 
-const Seitenbeschreibung PflegBeschreibung{
-    "TF_ABHPfleg", "Außergewöhnliche Belastung, Häusliche Pflege", "Häusliche &Pflege",
-    nullptr,       Standard,                                       nullptr,
-    PflegZusatz,   PflegZeilen,
-    {}, nullptr, &Seitenrechnen<&PflegeRechnen>, 14,
-};
+const Seitenbeschreibung ABHPflegSeite{
+    .klasse = "TF_ABHPfleg", .infoTitel = "Außergewöhnliche Belastung, Häusliche Pflege",
+    .reiter = "Häusliche &Pflege", .standardMaske = Standard, .zusatz = PflegZusatz,
+    .zeilen = PflegZeilen, .rechnung = &Seitenrechnen<&PflegeRechnen>, .formularblatt = 14};
 
 // The check boxes of a supported person, each on its own row.
 #define AB_PERSON_ZEILEN(n)                                              \
@@ -220,18 +248,12 @@ constexpr Knopfplan UntBeKnoepfe[] = {
     {"&3. Person", "RechBtnP3", "Be&rechnung...."},
 };
 
-const Seitenbeschreibung UntBeBeschreibung{
-    "TF_AbUntBe",
-    "Außergewöhnliche Belastungen, Unterstützung bedürftiger Personen",
-    "&1. Person|&2. Person|&3. Person",
-    nullptr,
-    Standard,
-    nullptr,
-    {},
-    UntBeZeilen,
-    UntBeKnoepfe,
-    nullptr, &Seitenrechnen<&UnterstuetzungsSeiteRechnen>, 14,
-};
+const Seitenbeschreibung AbUntBeSeite{
+    .klasse = "TF_AbUntBe",
+    .infoTitel = "Außergewöhnliche Belastungen, Unterstützung bedürftiger Personen",
+    .reiter = "&1. Person|&2. Person|&3. Person", .standardMaske = Standard, .zeilen = UntBeZeilen,
+    .knoepfe = UntBeKnoepfe, .rechnung = &Seitenrechnen<&UnterstuetzungsSeiteRechnen>,
+    .formularblatt = 14, .einrichten = UnterstuetzungEinrichten};
 
 constexpr FeldZusatz EinkZusatz[] = {
     {"AufwArt", nullptr, 0, 0, ZNormal, "Art Aufwendungen"},
@@ -256,12 +278,11 @@ constexpr Zeilenplan EinkZeilen[] = {
 
 constexpr Knopfplan EinkKnoepfe[] = {{"&Grundlage", "OkBtn", "&OK"}};
 
-const Seitenbeschreibung EinkBeschreibung{
-    "TF_AbEink",  "Angaben zum Einkommen bedürftiger Personen", "&Grundlage|&Einkünfte/Bezüge",
-    nullptr,      Einkommen,                                    nullptr,
-    EinkZusatz,   EinkZeilen,                                   EinkKnoepfe,
-    nullptr, &Seitenrechnen<&UnterhaltRechnen>, 14,
-};
+const Seitenbeschreibung AbEinkSeite{
+    .klasse = "TF_AbEink", .infoTitel = "Angaben zum Einkommen bedürftiger Personen",
+    .reiter = "&Grundlage|&Einkünfte/Bezüge", .standardMaske = Einkommen, .zusatz = EinkZusatz,
+    .zeilen = EinkZeilen, .knoepfe = EinkKnoepfe, .rechnung = &Seitenrechnen<&UnterhaltRechnen>,
+    .formularblatt = 14};
 
 constexpr FeldZusatz AndereZusatz[] = {
     {"SonstigeKosten", nullptr, 0, 0, ZGesperrt},
@@ -279,36 +300,16 @@ constexpr Knopfplan AndereKnoepfe[] = {
      "Liste der anderen außergewöhnlichen Belastungen", 572},
 };
 
-const Seitenbeschreibung AndereBeschreibung{
-    "TF_AbAndere", "Andere außergewöhnliche Belastungen", "A&ufstellung", nullptr, Standard,
-    nullptr,       AndereZusatz,                          AndereZeilen,   AndereKnoepfe,
-    nullptr, &Seitenrechnen<&AndereBelastungenRechnen>, 14,
-};
-
-}  // namespace
-
-namespace {
-
-// Opens a subordinate page of a burden page: the disability of a person,
-// the income of a supported person.
-void UnterseiteNachSpeichern(TForm11& seite, TForm11* unterseite) {
-    if (!seite.OffeneEingabeUebernehmen()) {
-        delete unterseite;
-        return;
-    }
-    SeitenzustandGlobal().unterseite = Unterseite::BehinderungVonPersonen;
-    seite.UnterseiteOeffnen(unterseite);
-}
-
-}  // namespace
+const Seitenbeschreibung AbAndereSeite{
+    .klasse = "TF_AbAndere", .infoTitel = "Andere außergewöhnliche Belastungen",
+    .reiter = "A&ufstellung", .standardMaske = Standard, .zusatz = AndereZusatz,
+    .zeilen = AndereZeilen, .knoepfe = AndereKnoepfe,
+    .rechnung = &Seitenrechnen<&AndereBelastungenRechnen>, .formularblatt = 14,
+    .einrichten = AndereEinrichten};
 
 // --- TF_AbBeHi ---------------------------------------------------------------------------
 
-const Seitenbeschreibung& TF_AbBeHi::Beschreibung() {
-    return BeHiBeschreibung;
-}
-
-TF_AbBeHi::TF_AbBeHi(Seitenumgebung& u, QWidget* eltern) : TForm11(u, BeHiBeschreibung, 0, 0, eltern) {
+TF_AbBeHi::TF_AbBeHi(Seitenumgebung& u, QWidget* eltern) : TForm11(u, AbBeHiSeite, 0, 0, eltern) {
     SeitenzustandGlobal().rueckkehr = false;
     auto* tabelle = new QWidget;
     auto* g = new QGridLayout(tabelle);
@@ -445,12 +446,8 @@ void TF_AbBeHi::BehinderungBtnClick(int person) {
 
 // --- TF_AbHiHeim -------------------------------------------------------------------------
 
-const Seitenbeschreibung& TF_AbHiHeim::Beschreibung() {
-    return HiHeimBeschreibung;
-}
-
 TF_AbHiHeim::TF_AbHiHeim(Seitenumgebung& u, QWidget* eltern)
-    : TForm11(u, HiHeimBeschreibung, 0, 0, eltern) {
+    : TForm11(u, AbHiHeimSeite, 0, 0, eltern) {
     QGridLayout* g = Gitter(*this, QStringLiteral("Haushaltshil&fe"));
     g->setRowStretch(0, 0);
     g->addWidget(new QLabel(QStringLiteral("Warum wurde eine Haushaltshilfe beschäftigt?")), 0, 0);
@@ -491,49 +488,10 @@ void TF_AbHiHeim::HausHiBtnClick() {
     TF_HausHi::Oeffnen(*this, TF_HausHi::Aufruf::Belastung);
 }
 
-// --- TF_ABHPfleg -------------------------------------------------------------------------
-
-const Seitenbeschreibung& TF_ABHPfleg::Beschreibung() {
-    return PflegBeschreibung;
-}
-
-TF_ABHPfleg::TF_ABHPfleg(Seitenumgebung& u, QWidget* eltern)
-    : TForm11(u, PflegBeschreibung, 0, 0, eltern) {}
-
-// --- TF_AbUntBe --------------------------------------------------------------------------
-
-const Seitenbeschreibung& TF_AbUntBe::Beschreibung() {
-    return UntBeBeschreibung;
-}
-
-TF_AbUntBe::TF_AbUntBe(Seitenumgebung& u, QWidget* eltern)
-    : TForm11(u, UntBeBeschreibung, 0, 0, eltern) {
-    const int32_t ab1900 = TagesNummer(1900, 1, 1);
-    for (Feld f : {Feld::GebDatP1, Feld::GebDatP2, Feld::GebDatP3})
-        Datumsbereich(f, ab1900, LetzterTagSteuerjahr);
-    for (int p = 1; p <= 3; ++p)
-        if (QPushButton* b = Knopf(*this, QStringLiteral("RechBtnP%1").arg(p)))
-            connect(b, &QPushButton::clicked, this, [this, p] { RechBtnClick(p); });
-    for (Feld f : {Feld::OeffMitCBP1, Feld::OeffMitCBP2, Feld::OeffMitCBP3, Feld::AndHHCBP1,
-                   Feld::AndHHCBP2, Feld::AndHHCBP3})
-        ZeileZusammenfassen(Steuer(f));
-    for (Feld f : {Feld::LebtMitP1, Feld::LebtMitP2, Feld::LebtMitP3})
-        if (QWidget* w = Steuer(f)) w->setMinimumWidth(200);
-}
-
-void TF_AbUntBe::RechBtnClick(int person) {
-    if (person < 1 || person > 3) return;
-    UnterseiteNachSpeichern(*this, new TF_AbEink(umgebung_, person));
-}
-
 // --- TF_AbEink ---------------------------------------------------------------------------
 
-const Seitenbeschreibung& TF_AbEink::Beschreibung() {
-    return EinkBeschreibung;
-}
-
 TF_AbEink::TF_AbEink(Seitenumgebung& u, int person, QWidget* eltern)
-    : TForm11(u, EinkBeschreibung, person < 1 || person > 3 ? 1 : person,
+    : TForm11(u, AbEinkSeite, person < 1 || person > 3 ? 1 : person,
               person < 1 || person > 3 ? 1 : person, eltern) {
     umgebung_.SetzeHilfeseite(570);
     if (QGridLayout* g = Gitter(*this, QString::fromUtf8(Bezuege))) {
@@ -576,18 +534,6 @@ void TF_AbEink::FormClose() {
     SeitenzustandGlobal().unterseite = Unterseite::Keine;
     umgebung_.SetzeHilfeseite(999);
     TForm11::FormClose();
-}
-
-// --- TF_AbAndere -------------------------------------------------------------------------
-
-const Seitenbeschreibung& TF_AbAndere::Beschreibung() {
-    return AndereBeschreibung;
-}
-
-TF_AbAndere::TF_AbAndere(Seitenumgebung& u, QWidget* eltern)
-    : TForm11(u, AndereBeschreibung, 0, 0, eltern) {
-    for (Feld f : {Feld::AbAndere_Art1, Feld::AbAndere_Art2})
-        if (QWidget* w = Steuer(f)) w->setMinimumWidth(140);
 }
 
 }  // namespace quarnel::gui

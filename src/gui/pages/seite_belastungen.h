@@ -15,13 +15,17 @@ namespace quarnel::gui {
 
 class BetragFeld;
 
+// Home care (the Pauschbetrag shared among the carers), the support of up to
+// three needy persons and the other burdens are nothing but their descriptor.
+extern const Seitenbeschreibung AbBeHiSeite, AbHiHeimSeite, ABHPflegSeite, AbUntBeSeite,
+    AbEinkSeite, AbAndereSeite;
+
 // Pauschbeträge of the disabled (taxpayer, spouse, children 1..6, each with
 // the disability page behind its "...." button) and of surviving dependants.
 class TF_AbBeHi : public TForm11 {
     Q_OBJECT
   public:
     explicit TF_AbBeHi(Seitenumgebung& u, QWidget* eltern = nullptr);
-    static const Seitenbeschreibung& Beschreibung();
     void DatenLaden() override;
     void FormShow() override;
     void FormActivate() override;
@@ -47,27 +51,9 @@ class TF_AbHiHeim : public TForm11 {
     Q_OBJECT
   public:
     explicit TF_AbHiHeim(Seitenumgebung& u, QWidget* eltern = nullptr);
-    static const Seitenbeschreibung& Beschreibung();
     void DatenLaden() override;
     // Opens the household-help application; its results show here on return.
     void HausHiBtnClick();
-};
-
-// Home care: the Pauschbetrag shared among the carers.
-class TF_ABHPfleg : public TForm11 {
-    Q_OBJECT
-  public:
-    explicit TF_ABHPfleg(Seitenumgebung& u, QWidget* eltern = nullptr);
-    static const Seitenbeschreibung& Beschreibung();
-};
-
-// Support of up to three needy persons, each with the page of its own income.
-class TF_AbUntBe : public TForm11 {
-    Q_OBJECT
-  public:
-    explicit TF_AbUntBe(Seitenumgebung& u, QWidget* eltern = nullptr);
-    static const Seitenbeschreibung& Beschreibung();
-    void RechBtnClick(int person);
 };
 
 // The support paid to supported person 1..3 and the person's own income and
@@ -76,7 +62,6 @@ class TF_AbEink : public TForm11 {
     Q_OBJECT
   public:
     TF_AbEink(Seitenumgebung& u, int person, QWidget* eltern = nullptr);
-    static const Seitenbeschreibung& Beschreibung();
     int Person() const { return instanz_; }
     void FormShow() override;
     void FormClose() override;
@@ -85,14 +70,6 @@ class TF_AbEink : public TForm11 {
   private:
     QLabel* zeitInLbl_ = nullptr;
     QLabel* personPanel_;
-};
-
-// Other extraordinary burdens: two lines, the list of further costs, the balance.
-class TF_AbAndere : public TForm11 {
-    Q_OBJECT
-  public:
-    explicit TF_AbAndere(Seitenumgebung& u, QWidget* eltern = nullptr);
-    static const Seitenbeschreibung& Beschreibung();
 };
 
 }  // namespace quarnel::gui

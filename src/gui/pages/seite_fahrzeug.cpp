@@ -12,8 +12,6 @@
 
 namespace quarnel::gui {
 
-namespace {
-
 constexpr const char* Satzmaske = "iii.ii";
 
 constexpr FeldZusatz FahrZZusatz[] = {
@@ -41,31 +39,23 @@ constexpr Zeilenplan FahrZZeilen[] = {
     {"&Weitere Kosten", nullptr, "wk9"},
 };
 
-const Seitenbeschreibung FahrZBeschreibung{
-    "TF_FahrZ",
-    "Fahrzeugkosten",
-    "&Liste der Fahrzeuge|&Kostenberechnung",
-    "&Kostenberechnung=&Fahrzeug|Lea&sing|A&bschreibung|&Weitere Kosten",
-    "iii,iii.ii",
-    nullptr,
-    FahrZZusatz,
-    FahrZZeilen,
-    {},
-    "PauschBekanntRB PauschBerechRB|AfaBekanntRB AfaBerechRB",
-};
+const Seitenbeschreibung FahrZSeite{
+    .klasse = "TF_FahrZ", .infoTitel = "Fahrzeugkosten",
+    .reiter = "&Liste der Fahrzeuge|&Kostenberechnung",
+    .unterreiter = "&Kostenberechnung=&Fahrzeug|Lea&sing|A&bschreibung|&Weitere Kosten",
+    .standardMaske = "iii,iii.ii", .zusatz = FahrZZusatz, .zeilen = FahrZZeilen,
+    .radiogruppen = "PauschBekanntRB PauschBerechRB|AfaBekanntRB AfaBerechRB"};
+
+namespace {
 
 const QString ListenReiter = QStringLiteral("&Liste der Fahrzeuge");
 const QString KostenReiter = QStringLiteral("&Kostenberechnung");
 
 }  // namespace
 
-const Seitenbeschreibung& TF_FahrZ::Beschreibung() {
-    return FahrZBeschreibung;
-}
-
 TF_FahrZ::TF_FahrZ(Seitenumgebung& u, QWidget* eltern) : TForm11(u, 0, eltern) {
     setObjectName(QStringLiteral("TF_FahrZ"));
-    SeiteAufbauen(*this, FahrZBeschreibung, 1);
+    SeiteAufbauen(*this, FahrZSeite, 1);
     const int32_t ab1900 = TagesNummer(1900, 1, 1);
     Datumsbereich(Feld::KaufDat, ab1900, LetzterTagSteuerjahr);
     Datumsbereich(Feld::BeginnLeasing, ab1900, LetzterTagSteuerjahr);

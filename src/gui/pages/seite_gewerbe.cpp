@@ -11,8 +11,6 @@
 
 namespace quarnel::gui {
 
-namespace {
-
 constexpr const char* Standard = "i,iii,iii.ii";
 
 // --- Gewerbebetrieb ----------------------------------------------------------------------
@@ -58,12 +56,11 @@ constexpr Zeilenplan Gse1Zeilen[] = {
     {"&Sonstiges", "verrechnete Verluste aus anderen Jahren", "TierVerGew1 TierVerGew2"},
 };
 
-const Seitenbeschreibung Gse1Beschreibung{
-    "TF_GSE1",  "Einkünfte aus Gewerbebetrieb ", "&Gewinn|&Veräußerung|&Ergänzend|&Sonstiges",
-    nullptr,    Standard,                        "Steuerpfl.|Ehefrau",
-    Gse1Zusatz, Gse1Zeilen,
-    {}, nullptr, &Seitenrechnen<&GewinnRechnen>, 0, "Sie",
-};
+const Seitenbeschreibung GSE1Seite{
+    .klasse = "TF_GSE1", .infoTitel = "Einkünfte aus Gewerbebetrieb ",
+    .reiter = "&Gewinn|&Veräußerung|&Ergänzend|&Sonstiges", .standardMaske = Standard,
+    .spaltenkoepfe = "Steuerpfl.|Ehefrau", .zusatz = Gse1Zusatz, .zeilen = Gse1Zeilen,
+    .rechnung = &Seitenrechnen<&GewinnRechnen>, .ehegatte = "Sie"};
 
 // --- Selbständige Arbeit -------------------------------------------------------------------
 
@@ -108,14 +105,11 @@ constexpr Zeilenplan Gse2Zeilen[] = {
     {"A&ufw.-entsch.", nullptr, "AufEntArt"},
 };
 
-const Seitenbeschreibung Gse2Beschreibung{
-    "TF_GSE2",  "Einkünfte aus Selbständiger Arbeit ",
-    "&Gewinn|&Veräußerung|&Sonstiges|A&ufw.-entsch.",
-    nullptr,    Standard,
-    "Ehemann|Ehefrau",
-    Gse2Zusatz, Gse2Zeilen,
-    {}, nullptr, &Seitenrechnen<&SelbstRechnen>, 0, "Sie",
-};
+const Seitenbeschreibung GSE2Seite{
+    .klasse = "TF_GSE2", .infoTitel = "Einkünfte aus Selbständiger Arbeit ",
+    .reiter = "&Gewinn|&Veräußerung|&Sonstiges|A&ufw.-entsch.", .standardMaske = Standard,
+    .spaltenkoepfe = "Ehemann|Ehefrau", .zusatz = Gse2Zusatz, .zeilen = Gse2Zeilen,
+    .rechnung = &Seitenrechnen<&SelbstRechnen>, .ehegatte = "Sie"};
 
 // --- Land- und Forstwirtschaft ------------------------------------------------------------
 
@@ -124,30 +118,9 @@ constexpr Zeilenplan LufZeilen[] = {
     {"&Gewinn", nullptr, "Gew14Er Gew14Sie"},
 };
 
-const Seitenbeschreibung LufBeschreibung{
-    "TF_LuF", "Einkünfte aus Land- und Forstwirtschaft", "&Gewinn", nullptr, Standard,
-    "Stpfl.|Ehegatte", {}, LufZeilen,
-    {}, nullptr, nullptr, 0, "Sie",
-};
-
-}  // namespace
-
-const Seitenbeschreibung& TF_GSE1::Beschreibung() {
-    return Gse1Beschreibung;
-}
-TF_GSE1::TF_GSE1(Seitenumgebung& u, QWidget* eltern)
-    : TForm11(u, Gse1Beschreibung, 0, 1, eltern) {}
-
-const Seitenbeschreibung& TF_GSE2::Beschreibung() {
-    return Gse2Beschreibung;
-}
-TF_GSE2::TF_GSE2(Seitenumgebung& u, QWidget* eltern)
-    : TForm11(u, Gse2Beschreibung, 0, 1, eltern) {}
-
-const Seitenbeschreibung& TF_LuF::Beschreibung() {
-    return LufBeschreibung;
-}
-TF_LuF::TF_LuF(Seitenumgebung& u, QWidget* eltern)
-    : TForm11(u, LufBeschreibung, 0, 1, eltern) {}
+const Seitenbeschreibung LuFSeite{
+    .klasse = "TF_LuF", .infoTitel = "Einkünfte aus Land- und Forstwirtschaft", .reiter = "&Gewinn",
+    .standardMaske = Standard, .spaltenkoepfe = "Stpfl.|Ehegatte", .zeilen = LufZeilen,
+    .ehegatte = "Sie"};
 
 }  // namespace quarnel::gui

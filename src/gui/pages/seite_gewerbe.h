@@ -1,40 +1,23 @@
 // The profit pages (business, self-employment, farming and forestry) and the
-// rental objects 1..4. Each page is built from its descriptor; a class adds
-// only what the descriptor cannot say: the spouse's fields only under the
-// splitting table, and the page computation after every change.
+// rental objects 1..4. Each page is built from its descriptor; only the
+// rental page adds what a descriptor cannot say.
 #pragma once
 
 #include "pages/seitenbau.h"
 
 namespace quarnel::gui {
 
-class TF_GSE1 : public TForm11 {
-    Q_OBJECT
-  public:
-    explicit TF_GSE1(Seitenumgebung& u, QWidget* eltern = nullptr);
-    static const Seitenbeschreibung& Beschreibung();
-};
-
-class TF_GSE2 : public TForm11 {
-    Q_OBJECT
-  public:
-    explicit TF_GSE2(Seitenumgebung& u, QWidget* eltern = nullptr);
-    static const Seitenbeschreibung& Beschreibung();
-};
-
-class TF_LuF : public TForm11 {
-    Q_OBJECT
-  public:
-    explicit TF_LuF(Seitenumgebung& u, QWidget* eltern = nullptr);
-    static const Seitenbeschreibung& Beschreibung();
-};
+// Business, self-employment, farming and forestry: pages that are nothing
+// but their descriptor (the generic page builds them).
+extern const Seitenbeschreibung GSE1Seite, GSE2Seite, LuFSeite;
+// The rented property's page.
+extern const Seitenbeschreibung VuVSeite;
 
 // One rented property (object 1..4), each in its own block of the record.
 class TF_VuV : public TForm11 {
     Q_OBJECT
   public:
     TF_VuV(Seitenumgebung& u, int objekt, QWidget* eltern = nullptr);
-    static const Seitenbeschreibung& Beschreibung();
     int Objekt() const { return instanz_; }
     void FormShow() override;
     void DatenSpeichern() override;

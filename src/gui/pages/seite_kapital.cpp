@@ -14,8 +14,6 @@
 
 namespace quarnel::gui {
 
-namespace {
-
 constexpr const char* NurListe = "Achtung: Dateneingabe nur über Liste";
 
 constexpr Zeilenplan KsoZeilen[] = {
@@ -76,15 +74,12 @@ constexpr Knopfplan KsoKnoepfe[] = {
     {"&Beteil.", "Button3", "&Liste ...."},
 };
 
-const Seitenbeschreibung KsoBeschreibung{"TF_KSO",
-                                         "Einkünfte aus Kapitalvermögen",
-                                         "&Inland|&Ausland|&Beteil.|An&rech.|&Werbk.|&Summe",
-                                         nullptr,
-                                         "iii,iii.ii",
-                                         nullptr,
-                                         {},
-                                         KsoZeilen,
-                                         KsoKnoepfe};
+const Seitenbeschreibung KSOSeite{
+    .klasse = "TF_KSO", .infoTitel = "Einkünfte aus Kapitalvermögen",
+    .reiter = "&Inland|&Ausland|&Beteil.|An&rech.|&Werbk.|&Summe", .standardMaske = "iii,iii.ii",
+    .zeilen = KsoZeilen, .knoepfe = KsoKnoepfe};
+
+namespace {
 
 // A spouse's column: the ...Sie results and the second column of the totals.
 bool IstSpalteSie(const FeldDef& d) {
@@ -103,13 +98,9 @@ BetragFeld* Summenfeld(const QString& name) {
 
 }  // namespace
 
-const Seitenbeschreibung& TF_KSO::Beschreibung() {
-    return KsoBeschreibung;
-}
-
 TF_KSO::TF_KSO(Seitenumgebung& u, QWidget* eltern) : TForm11(u, 1, eltern) {
     setObjectName(QStringLiteral("TF_KSO"));
-    SeiteAufbauen(*this, KsoBeschreibung, 1);
+    SeiteAufbauen(*this, KSOSeite, 1);
     KopfPnl()->setText(QStringLiteral("  Einkünfte aus Kapitalvermögen"));
     auto* info = OvcNb()->widget(0);
     auto* hinweis = new QLabel(

@@ -17,12 +17,13 @@ namespace quarnel::gui {
 class AuswahlBox;
 class TF_KsoList;
 
+extern const Seitenbeschreibung KSOSeite, KsoListSeite;
+
 // "Einkünfte aus Kapitalvermögen": every field a result of the list.
 class TF_KSO : public TForm11 {
     Q_OBJECT
   public:
     explicit TF_KSO(Seitenumgebung& u, QWidget* eltern = nullptr);
-    static const Seitenbeschreibung& Beschreibung();
     void FormShow() override;
     void FormActivate() override;
     void DatenLaden() override;
@@ -45,7 +46,6 @@ class TF_KsoList : public TForm11 {
   public:
     // `tab`: the list to show first (0 domestic, 1 foreign, 2 participations).
     TF_KsoList(Seitenumgebung& u, int tab, QWidget* eltern = nullptr);
-    static const Seitenbeschreibung& Beschreibung();
 
     int Aktuell(KapListe l) const { return reiter_[Nr(l)].aktuell; }
     KapListe Sichtbar() const;

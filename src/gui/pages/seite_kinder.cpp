@@ -45,6 +45,8 @@ QLabel* Ergebniszeile(TForm11& s, const QString& text, const QString& name) {
     return wert;
 }
 
+}  // namespace
+
 // The income of the period: amounts, never negative.
 constexpr const char* Einkommen[] = {
     "BruttoIn", "BruttoAus", "WerbkIn", "WerbKAus", "KapitalIn", "KapitalAus",
@@ -94,17 +96,11 @@ constexpr Knopfplan KindKnoepfe[] = {
     {"&Grunddaten", "KindAusbildBtn", "Ausbildungs-Freibetrag"},
 };
 
-const Seitenbeschreibung KindBeschreibung{
-    "TF_Kind",
-    "Angaben zum Kind",
-    "&Grunddaten|&Besonderh.|&Kindschaft|&Wohnung|&Einkommen",
-    nullptr,
-    "ii,iii,iii.ii",
-    nullptr,
-    KindZusatz,
-    KindZeilen,
-    KindKnoepfe,
-};
+const Seitenbeschreibung KindSeite{
+    .klasse = "TF_Kind", .infoTitel = "Angaben zum Kind",
+    .reiter = "&Grunddaten|&Besonderh.|&Kindschaft|&Wohnung|&Einkommen",
+    .standardMaske = "ii,iii,iii.ii", .zusatz = KindZusatz, .zeilen = KindZeilen,
+    .knoepfe = KindKnoepfe};
 
 constexpr FeldZusatz AusbildZusatz[] = {
     {"FreibetragVorKuerz", nullptr, 0, 0, ZNurLesen},
@@ -132,17 +128,10 @@ constexpr Knopfplan AusbildKnoepfe[] = {
     {"Aus&bildung", "OkBtn", "&OK"},
 };
 
-const Seitenbeschreibung AusbildBeschreibung{
-    "TF_Ausbild",
-    "Ausbildungsfreibetrag",
-    "Aus&bildung|&Einkünfte/Bezüge",
-    nullptr,
-    "ii,iii,iii.ii",
-    nullptr,
-    AusbildZusatz,
-    AusbildZeilen,
-    AusbildKnoepfe,
-};
+const Seitenbeschreibung AusbildSeite{
+    .klasse = "TF_Ausbild", .infoTitel = "Ausbildungsfreibetrag",
+    .reiter = "Aus&bildung|&Einkünfte/Bezüge", .standardMaske = "ii,iii,iii.ii",
+    .zusatz = AusbildZusatz, .zeilen = AusbildZeilen, .knoepfe = AusbildKnoepfe};
 
 constexpr FeldZusatz BehindZusatz[] = {
     {"GradBehinderung", "iii", 0, 100},
@@ -152,10 +141,11 @@ constexpr FeldZusatz BehindZusatz[] = {
 
 constexpr Knopfplan BehindKnoepfe[] = {{"Behinderung", "OkBtn", "&OK"}};
 
-const Seitenbeschreibung BehindBeschreibung{
-    "TF_BehindN", "Behinderung", "Behinderung", nullptr, "ii,iii,iii.ii", nullptr,
-    BehindZusatz, {}, BehindKnoepfe,
-};
+const Seitenbeschreibung BehindNSeite{
+    .klasse = "TF_BehindN", .infoTitel = "Behinderung", .reiter = "Behinderung",
+    .standardMaske = "ii,iii,iii.ii", .zusatz = BehindZusatz, .knoepfe = BehindKnoepfe};
+
+namespace {
 
 QString KindText(int kind) {
     return QStringLiteral("%1. Kind").arg(kind);
@@ -165,14 +155,10 @@ QString KindText(int kind) {
 
 // --- TF_Kind ---------------------------------------------------------------------------------
 
-const Seitenbeschreibung& TF_Kind::Beschreibung() {
-    return KindBeschreibung;
-}
-
 TF_Kind::TF_Kind(Seitenumgebung& u, int kind, QWidget* eltern)
     : TForm11(u, kind < 1 || kind > 6 ? 1 : kind, eltern) {
     setObjectName(QStringLiteral("TF_Kind"));
-    SeiteAufbauen(*this, KindBeschreibung, instanz_);
+    SeiteAufbauen(*this, KindSeite, instanz_);
     kinderFbLbl_ = Ergebniszeile(*this, QStringLiteral("Kinderfreibetrag"),
                                  QStringLiteral("KinderFbLbl"));
     betreuFbLbl_ = Ergebniszeile(*this, QStringLiteral("Betreuungsfreibetrag"),
@@ -338,15 +324,11 @@ void TF_Kind::AusbildungOeffnen() {
 
 // --- TF_Ausbild ---------------------------------------------------------------------------
 
-const Seitenbeschreibung& TF_Ausbild::Beschreibung() {
-    return AusbildBeschreibung;
-}
-
 TF_Ausbild::TF_Ausbild(Seitenumgebung& u, int kind, QWidget* eltern)
     : TForm11(u, kind < 1 || kind > 6 ? 1 : kind, eltern) {
     setObjectName(QStringLiteral("TF_Ausbild"));
     umgebung_.SetzeHilfeseite(502);
-    SeiteAufbauen(*this, AusbildBeschreibung, instanz_);
+    SeiteAufbauen(*this, AusbildSeite, instanz_);
     QWidget* a = Reiter(QStringLiteral("Aus&bildung"));
     zeitraumLbl_ = new QLabel(a);
     zeitraumLbl_->setObjectName(QStringLiteral("AusbiFbMoeglLbl"));
@@ -474,10 +456,6 @@ void TF_AbAusBi::DatenLaden() {
 
 // --- TF_BehindN -------------------------------------------------------------------------------
 
-const Seitenbeschreibung& TF_BehindN::Beschreibung() {
-    return BehindBeschreibung;
-}
-
 TF_BehindN::TF_BehindN(Seitenumgebung& u, int person, QWidget* eltern)
     : TForm11(u, person < 1 || person > 8 ? 1 : person, eltern) {
     setObjectName(QStringLiteral("TF_BehindN"));
@@ -486,7 +464,7 @@ TF_BehindN::TF_BehindN(Seitenumgebung& u, int person, QWidget* eltern)
     z.rueckkehr = true;
     gemerktesBlatt_ = umgebung_.Formularblatt();
     umgebung_.SetzeFormularblatt(14);
-    SeiteAufbauen(*this, BehindBeschreibung, instanz_);
+    SeiteAufbauen(*this, BehindNSeite, instanz_);
     if (auto* g = Betrag(Feld::GradBehinderung)) {
         g->setToolTip(QStringLiteral("Eingabebereich von 0%  bis 100%"));
         g->setStatusTip(g->toolTip());

@@ -9,8 +9,6 @@
 
 namespace quarnel::gui {
 
-namespace {
-
 constexpr const char* DM = "ii,iii,iii.00";
 constexpr const char* Spar = "i,iii,iii.ii";
 
@@ -37,16 +35,10 @@ constexpr Zeilenplan NsaZeilen[] = {
     {"V&WL", "4.", "Vwl4Art Vwl4Vertrag Vwl4Betrag"},
 };
 
-const Seitenbeschreibung NsaBeschreibung{
-    "TF_NSA",
-    "Einkünfte aus Nichtselbständiger Arbeit",
-    "&Teil I|T&eil II|Te&il III|&Vors.|&Sonst.|Er&satzl.|V&WL",
-    nullptr,
-    "ii,iii,iii.ii",
-    nullptr,
-    NsaZusatz,
-    NsaZeilen,
-};
+const Seitenbeschreibung NSASeite{
+    .klasse = "TF_NSA", .infoTitel = "Einkünfte aus Nichtselbständiger Arbeit",
+    .reiter = "&Teil I|T&eil II|Te&il III|&Vors.|&Sonst.|Er&satzl.|V&WL",
+    .standardMaske = "ii,iii,iii.ii", .zusatz = NsaZusatz, .zeilen = NsaZeilen};
 
 constexpr const char* Kind = "iiii.00";
 
@@ -75,30 +67,20 @@ constexpr Zeilenplan KurzZeilen[] = {
 
 constexpr Knopfplan KurzKnoepfe[] = {{"&Voraus", "OkBtn", "&OK"}};
 
-const Seitenbeschreibung KurzBeschreibung{
-    "TF_Kurz",
-    "Kurzberechnung",
-    "&Basis|&Einkünfte|&So.-ausg.|&Auß. Bel.|&Voraus",
-    "&Einkünfte=&NSA|&Kapital|&Renten|&Weitere",
-    "ii,iii,iii.ii",
-    "Stpfl./Ehemann|Ehefrau",
-    KurzZusatz,
-    KurzZeilen,
-    KurzKnoepfe,
-};
+const Seitenbeschreibung KurzSeite{
+    .klasse = "TF_Kurz", .infoTitel = "Kurzberechnung",
+    .reiter = "&Basis|&Einkünfte|&So.-ausg.|&Auß. Bel.|&Voraus",
+    .unterreiter = "&Einkünfte=&NSA|&Kapital|&Renten|&Weitere", .standardMaske = "ii,iii,iii.ii",
+    .spaltenkoepfe = "Stpfl./Ehemann|Ehefrau", .zusatz = KurzZusatz, .zeilen = KurzZeilen,
+    .knoepfe = KurzKnoepfe};
 
-}  // namespace
 
 // --- TF_NSA ------------------------------------------------------------------------------
-
-const Seitenbeschreibung& TF_NSA::Beschreibung() {
-    return NsaBeschreibung;
-}
 
 TF_NSA::TF_NSA(Seitenumgebung& u, int karte, QWidget* eltern)
     : TForm11(u, karte < 1 || karte > 4 ? 1 : karte, eltern) {
     setObjectName(QStringLiteral("TF_NSA"));
-    SeiteAufbauen(*this, NsaBeschreibung, instanz_);
+    SeiteAufbauen(*this, NSASeite, instanz_);
     OvcNb()->setCurrentIndex(0);
 }
 
@@ -121,13 +103,9 @@ void TF_NSA::FormShow() {
 
 // --- TF_Kurz -------------------------------------------------------------------------------
 
-const Seitenbeschreibung& TF_Kurz::Beschreibung() {
-    return KurzBeschreibung;
-}
-
 TF_Kurz::TF_Kurz(Seitenumgebung& u, QWidget* eltern) : TForm11(u, 0, eltern) {
     setObjectName(QStringLiteral("TF_Kurz"));
-    SeiteAufbauen(*this, KurzBeschreibung, 1);
+    SeiteAufbauen(*this, KurzSeite, 1);
     const int32_t ab1900 = TagesNummer(1900, 1, 1);
     for (Feld f : {Feld::GebDatStpfl, Feld::GebDatEheg, Feld::Sa10eDat})
         Datumsbereich(f, ab1900, LetzterTagSteuerjahr);

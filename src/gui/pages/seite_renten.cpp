@@ -11,8 +11,6 @@
 
 namespace quarnel::gui {
 
-namespace {
-
 // --- Einkünfte aus Renten ----------------------------------------------------------------
 
 constexpr const char* GanzeDM = "iii,iii.00";
@@ -45,17 +43,11 @@ constexpr Zeilenplan RenteZeilen[] = {
     {"&2. R. - Eheg.", "Nachzahlung früherer Jahre", "Nachzahlung4 StpflNachzahlung4"},
 };
 
-const Seitenbeschreibung RenteBeschreibung{
-    "TF_Rente",
-    "Einkünfte aus Renten",
-    "&1. R. - Stpfl.|&2. R. - Stpfl.|&1. R. - Eheg.|&2. R. - Eheg.",
-    nullptr,
-    "iii,iii.ii",
-    nullptr,
-    RenteZusatz,
-    RenteZeilen,
-    {}, nullptr, &Seitenrechnen<&RentenErtragRechnen>, 0,
-};
+const Seitenbeschreibung RenteSeite{
+    .klasse = "TF_Rente", .infoTitel = "Einkünfte aus Renten",
+    .reiter = "&1. R. - Stpfl.|&2. R. - Stpfl.|&1. R. - Eheg.|&2. R. - Eheg.",
+    .standardMaske = "iii,iii.ii", .zusatz = RenteZusatz, .zeilen = RenteZeilen,
+    .rechnung = &Seitenrechnen<&RentenErtragRechnen>};
 
 // --- Sonstige Einkünfte ------------------------------------------------------------------
 
@@ -165,17 +157,14 @@ constexpr Zeilenplan SonstZeilen[] = {
 
 constexpr int PrivVGeschReiter = 3;  // "&Priv. V.-Gesch." in Nb1
 
-const Seitenbeschreibung SonstBeschreibung{
-    "TF_SonstEk",
-    "Sonstige Einkünfte",
-    "&Wiederk./Leist.|Ab&geordn./Sonst.|&Priv. V.-Gesch.",
-    "&Priv. V.-Gesch.=&Info|&Grundst.|&Wi.-güter|&Terming.|&Anteile|&Vorjahr",
-    "i,iii,iii.ii",
-    nullptr,
-    SonstZusatz,
-    SonstZeilen,
-    {}, nullptr, &Seitenrechnen<&SonstEkRechnen>, 0,
-};
+const Seitenbeschreibung SonstEkSeite{
+    .klasse = "TF_SonstEk", .infoTitel = "Sonstige Einkünfte",
+    .reiter = "&Wiederk./Leist.|Ab&geordn./Sonst.|&Priv. V.-Gesch.",
+    .unterreiter = "&Priv. V.-Gesch.=&Info|&Grundst.|&Wi.-güter|&Terming.|&Anteile|&Vorjahr",
+    .standardMaske = "i,iii,iii.ii", .zusatz = SonstZusatz, .zeilen = SonstZeilen,
+    .rechnung = &Seitenrechnen<&SonstEkRechnen>};
+
+namespace {
 
 // The spouse's column of the other-income page.
 bool IstEhegattenFeld(Feld f) {
@@ -187,12 +176,8 @@ bool IstEhegattenFeld(Feld f) {
 
 // --- TF_Rente -------------------------------------------------------------------------------
 
-const Seitenbeschreibung& TF_Rente::Beschreibung() {
-    return RenteBeschreibung;
-}
-
 TF_Rente::TF_Rente(Seitenumgebung& u, QWidget* eltern)
-    : TForm11(u, RenteBeschreibung, 0, 1, eltern) {
+    : TForm11(u, RenteSeite, 0, 1, eltern) {
     // The kind of annuity takes its row: its long entries do not widen the amount column.
     for (Feld f : {Feld::Rente_Art1, Feld::Rente_Art2, Feld::Art3, Feld::Art4}) {
         QWidget* w = Steuer(f);
@@ -225,12 +210,8 @@ void TF_Rente::DatumEnter(DatumFeld* d) {
 
 // --- TF_SonstEk -----------------------------------------------------------------------------
 
-const Seitenbeschreibung& TF_SonstEk::Beschreibung() {
-    return SonstBeschreibung;
-}
-
 TF_SonstEk::TF_SonstEk(Seitenumgebung& u, int teil, QWidget* eltern)
-    : TForm11(u, SonstBeschreibung, teil, 1, eltern) {
+    : TForm11(u, SonstEkSeite, teil, 1, eltern) {
     // The form's names: the outer notebook Nb1, the private sales' Nb2.
     nb2_ = OvcNb()->findChild<QTabWidget*>(QStringLiteral("Nb1"));
     nb2_->setObjectName(QStringLiteral("Nb2"));

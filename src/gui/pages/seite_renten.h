@@ -9,13 +9,14 @@ class QTabWidget;
 
 namespace quarnel::gui {
 
+extern const Seitenbeschreibung RenteSeite, SonstEkSeite;
+
 // The annuities: two tabs of the taxpayer, two of the spouse (these only
 // with joint assessment).
 class TF_Rente : public TForm11 {
     Q_OBJECT
   public:
     explicit TF_Rente(Seitenumgebung& u, QWidget* eltern = nullptr);
-    static const Seitenbeschreibung& Beschreibung();
     void FormShow() override;
 
   protected:
@@ -28,7 +29,6 @@ class TF_SonstEk : public TForm11 {
     Q_OBJECT
   public:
     TF_SonstEk(Seitenumgebung& u, int teil, QWidget* eltern = nullptr);
-    static const Seitenbeschreibung& Beschreibung();
     void FormShow() override;
     QTabWidget* Nb1() const { return OvcNb(); }
     QTabWidget* Nb2() const { return nb2_; }

@@ -13,11 +13,49 @@
 
 namespace quarnel::gui {
 
-namespace {
-
 constexpr const char* GanzeDM = "ii,iii,iii";
 constexpr const char* MitPfennig = "i,iii,iii.ii";
 constexpr const char* Prozent = "999%";
+
+namespace {
+
+// The date ranges of an annuity; the deductible maintenance under the amounts paid.
+void RentenLastenEinrichten(TForm11& s) {
+    const int32_t ab1900 = TagesNummer(1900, 1, 1);
+    s.Datumsbereich(Feld::ReLaeuftSeit, ab1900, LetzterTagSteuerjahr);
+    s.Datumsbereich(Feld::ReGebAm, ab1900, LetzterTagSteuerjahr);
+    s.Datumsbereich(Feld::ReEndeAm, ErsterTagSteuerjahr, TagesNummer(Steuerjahr + 94, 12, 31));
+    KeinUmbruch(s, QStringLiteral("&Renten"));
+    KeinUmbruch(s, QStringLiteral("&Lasten"));
+    InSpalte(s.Steuer(Feld::UntAbziehbar), 4);
+}
+
+// Interest on taxes: why there is nothing to enter.
+void KirchensteuerEinrichten(TForm11& s) {
+    if (QWidget* zinsen = s.Reiter(QStringLiteral("&Steuerzinsen"))) {
+        auto* l = new QLabel(QStringLiteral(
+            "Ab 1999 werden Zinsen für Nachforderungen und Stundung von Steuern nicht "
+            "mehr als Sonderausgaben berücksichtigt."));
+        l->setObjectName(QStringLiteral("ZinsenLbl"));
+        l->setWordWrap(true);
+        l->setMinimumWidth(420);
+        if (auto* lay = qobject_cast<QGridLayout*>(zinsen->layout()))
+            lay->addWidget(l, 0, 0, 1, -1, Qt::AlignTop | Qt::AlignLeft);
+    }
+    KeinUmbruch(s, QStringLiteral("&Kirchensteuer"));
+}
+
+// The spouse's column headings, grey under the basic table.
+void VerlustEinrichten(TForm11& s) {
+    const QString eheg = QStringLiteral("Ehegatte");
+    QLabel* abzug = Kopflabel(s, QStringLiteral("Verlustabz&ug"), eheg);
+    QLabel* ruecktrag = Kopflabel(s, QStringLiteral("&Verlustrücktrag"), eheg);
+    if (abzug) abzug->setObjectName(QStringLiteral("EhegAbzugLbl"));
+    if (ruecktrag) ruecktrag->setObjectName(QStringLiteral("EhegRuecktragLbl"));
+    s.EhegattenLabels({abzug, ruecktrag});
+}
+
+}  // namespace
 
 // --- Versicherungen ------------------------------------------------------------------------
 
@@ -51,11 +89,11 @@ constexpr Knopfplan VersKnoepfe[] = {
      "Liste der Versicherungsbeiträge", 567},
 };
 
-const Seitenbeschreibung VersBeschreibung{
-    "TF_SAVers", "Versicherungen, Bauspar", "&Gesetzliche|&Private", nullptr, GanzeDM, nullptr,
-    VersZusatz,  VersZeilen,                VersKnoepfe,
-    nullptr, &Seitenrechnen<&VorsorgeRechnen>, 0, "ZusPflegeEheg",
-};
+const Seitenbeschreibung SAVersSeite{
+    .klasse = "TF_SAVers", .infoTitel = "Versicherungen, Bauspar",
+    .reiter = "&Gesetzliche|&Private", .standardMaske = GanzeDM, .zusatz = VersZusatz,
+    .zeilen = VersZeilen, .knoepfe = VersKnoepfe, .rechnung = &Seitenrechnen<&VorsorgeRechnen>,
+    .ehegatte = "ZusPflegeEheg"};
 
 // --- Renten, dauernde Lasten, Unterhalt ------------------------------------------------------
 
@@ -71,12 +109,11 @@ constexpr Zeilenplan RdlZeilen[] = {
     {"&Unterhalt", "3.", "UntName3 UntDM3"},
 };
 
-const Seitenbeschreibung RdlBeschreibung{
-    "TF_SaRDL", "Renten, Dauernde Lasten, Unterhalt ", "&Renten|&Lasten|&Unterhalt",
-    nullptr,    MitPfennig,                           nullptr,
-    RdlZusatz,  RdlZeilen,
-    {}, nullptr, &Seitenrechnen<&RentenLastenRechnen>, 0,
-};
+const Seitenbeschreibung SaRDLSeite{
+    .klasse = "TF_SaRDL", .infoTitel = "Renten, Dauernde Lasten, Unterhalt ",
+    .reiter = "&Renten|&Lasten|&Unterhalt", .standardMaske = MitPfennig, .zusatz = RdlZusatz,
+    .zeilen = RdlZeilen, .rechnung = &Seitenrechnen<&RentenLastenRechnen>,
+    .einrichten = RentenLastenEinrichten};
 
 // --- Kirchensteuer, Steuerzinsen ---------------------------------------------------------------
 
@@ -85,12 +122,10 @@ constexpr FeldZusatz KiZiZusatz[] = {
      "Weitere Kirchensteuerzahlungen\n(2001 gezahlte Kirchensteuer)"},
 };
 
-const Seitenbeschreibung KiZiBeschreibung{
-    "TF_SAKiZi", "Kirchensteuer, Steuerzinsen", "&Kirchensteuer|&Steuerzinsen",
-    nullptr,     MitPfennig,                    nullptr,
-    KiZiZusatz,
-    {}, {}, nullptr, &Seitenrechnen<&KirchensteuerRechnen>, 0,
-};
+const Seitenbeschreibung SAKiZiSeite{
+    .klasse = "TF_SAKiZi", .infoTitel = "Kirchensteuer, Steuerzinsen",
+    .reiter = "&Kirchensteuer|&Steuerzinsen", .standardMaske = MitPfennig, .zusatz = KiZiZusatz,
+    .rechnung = &Seitenrechnen<&KirchensteuerRechnen>, .einrichten = KirchensteuerEinrichten};
 
 // --- Verlustabzug, Verlustrücktrag ---------------------------------------------------------
 
@@ -105,38 +140,13 @@ constexpr Zeilenplan VaVrZeilen[] = {
     {"&Verlustrücktrag", "Rücktrag nach 2000", "Ruecktrag1 Ruecktrag2"},
 };
 
-const Seitenbeschreibung VaVrBeschreibung{
-    "TF_SAVaVr", "Verlustabzug, Verlustrücktrag", "Verlustabz&ug|&Verlustrücktrag",
-    nullptr,     "ii,iii,iii.ii",                 nullptr,
-    {},          VaVrZeilen,
-    {}, nullptr, nullptr, 0, "VerlustAbEheg VerlustGleichEheg Ruecktrag2",
-};
+const Seitenbeschreibung SAVaVrSeite{
+    .klasse = "TF_SAVaVr", .infoTitel = "Verlustabzug, Verlustrücktrag",
+    .reiter = "Verlustabz&ug|&Verlustrücktrag", .standardMaske = "ii,iii,iii.ii",
+    .zeilen = VaVrZeilen, .ehegatte = "VerlustAbEheg VerlustGleichEheg Ruecktrag2",
+    .einrichten = VerlustEinrichten};
 
-// The label of a heading row on `reiter` whose text is `text`.
-QLabel* Kopflabel(TForm11& s, const QString& reiter, const QString& text) {
-    QWidget* r = s.Reiter(reiter);
-    if (!r) return nullptr;
-    for (QLabel* l : r->findChildren<QLabel*>())
-        if (l->text() == text) return l;
-    return nullptr;
-}
-
-// Captions of `reiter` in one line each where the descriptor breaks them itself.
-void KeinUmbruch(TForm11& s, const QString& reiter) {
-    if (QWidget* r = s.Reiter(reiter))
-        for (QLabel* l : r->findChildren<QLabel*>()) l->setWordWrap(false);
-}
-
-// Moves a built control into column `spalte` of its row; the row, or -1.
-int InSpalte(QWidget* w, int spalte) {
-    auto* lay = w ? qobject_cast<QGridLayout*>(w->parentWidget()->layout()) : nullptr;
-    if (!lay) return -1;
-    int zeile = 0, alt = 0, hoehe = 0, breite = 0;
-    lay->getItemPosition(lay->indexOf(w), &zeile, &alt, &hoehe, &breite);
-    lay->removeWidget(w);
-    lay->addWidget(w, zeile, spalte);
-    return zeile;
-}
+namespace {
 
 // A wage-card sum shown as a field, never typed into and never stored.
 BetragFeld* Anzeigefeld(const QString& name) {
@@ -162,12 +172,8 @@ void AnzeigeZeile(TForm11& s, const QString& reiter, const char* text, BetragFel
 
 // --- TF_SAVers -----------------------------------------------------------------------------------
 
-const Seitenbeschreibung& TF_SAVers::Beschreibung() {
-    return VersBeschreibung;
-}
-
 TF_SAVers::TF_SAVers(Seitenumgebung& u, QWidget* eltern)
-    : TForm11(u, VersBeschreibung, 0, 1, eltern) {
+    : TForm11(u, SAVersSeite, 0, 1, eltern) {
     const QString gesetzlich = QStringLiteral("&Gesetzliche");
     for (int p = 0; p < 2; ++p) {
         const QString wer = p == 0 ? QStringLiteral("Stpfl") : QStringLiteral("Eheg");
@@ -191,61 +197,6 @@ void TF_SAVers::DatenLaden() {
         anteil_[p - 1]->SetzeWert(LohnkartenSumme(Satz(), Feld::AnTeilSoVer, p));
         anteilAb_[p - 1]->SetzeWert(LohnkartenSumme(Satz(), Feld::AgZuKV, p));
     }
-}
-
-// --- TF_SaRDL ------------------------------------------------------------------------------------
-
-const Seitenbeschreibung& TF_SaRDL::Beschreibung() {
-    return RdlBeschreibung;
-}
-
-TF_SaRDL::TF_SaRDL(Seitenumgebung& u, QWidget* eltern)
-    : TForm11(u, RdlBeschreibung, 0, 1, eltern) {
-    const int32_t ab1900 = TagesNummer(1900, 1, 1);
-    Datumsbereich(Feld::ReLaeuftSeit, ab1900, LetzterTagSteuerjahr);
-    Datumsbereich(Feld::ReGebAm, ab1900, LetzterTagSteuerjahr);
-    Datumsbereich(Feld::ReEndeAm, ErsterTagSteuerjahr, TagesNummer(Steuerjahr + 94, 12, 31));
-    KeinUmbruch(*this, QStringLiteral("&Renten"));
-    KeinUmbruch(*this, QStringLiteral("&Lasten"));
-    // The deductible total stands under the amounts paid.
-    InSpalte(Steuer(Feld::UntAbziehbar), 4);
-}
-
-// --- TF_SAKiZi -----------------------------------------------------------------------------------
-
-const Seitenbeschreibung& TF_SAKiZi::Beschreibung() {
-    return KiZiBeschreibung;
-}
-
-TF_SAKiZi::TF_SAKiZi(Seitenumgebung& u, QWidget* eltern)
-    : TForm11(u, KiZiBeschreibung, 0, 1, eltern) {
-    if (QWidget* zinsen = Reiter(QStringLiteral("&Steuerzinsen"))) {
-        auto* l = new QLabel(QStringLiteral(
-            "Ab 1999 werden Zinsen für Nachforderungen und Stundung von Steuern nicht "
-            "mehr als Sonderausgaben berücksichtigt."));
-        l->setObjectName(QStringLiteral("ZinsenLbl"));
-        l->setWordWrap(true);
-        l->setMinimumWidth(420);
-        if (auto* lay = qobject_cast<QGridLayout*>(zinsen->layout()))
-            lay->addWidget(l, 0, 0, 1, -1, Qt::AlignTop | Qt::AlignLeft);
-    }
-    KeinUmbruch(*this, QStringLiteral("&Kirchensteuer"));
-}
-
-// --- TF_SAVaVr -----------------------------------------------------------------------------------
-
-const Seitenbeschreibung& TF_SAVaVr::Beschreibung() {
-    return VaVrBeschreibung;
-}
-
-TF_SAVaVr::TF_SAVaVr(Seitenumgebung& u, QWidget* eltern)
-    : TForm11(u, VaVrBeschreibung, 0, 1, eltern) {
-    const QString eheg = QStringLiteral("Ehegatte");
-    QLabel* abzug = Kopflabel(*this, QStringLiteral("Verlustabz&ug"), eheg);
-    QLabel* ruecktrag = Kopflabel(*this, QStringLiteral("&Verlustrücktrag"), eheg);
-    if (abzug) abzug->setObjectName(QStringLiteral("EhegAbzugLbl"));
-    if (ruecktrag) ruecktrag->setObjectName(QStringLiteral("EhegRuecktragLbl"));
-    EhegattenLabels({abzug, ruecktrag});
 }
 
 }  // namespace quarnel::gui

@@ -14,8 +14,6 @@
 
 namespace quarnel::gui {
 
-namespace {
-
 // --- household help, tax advice ----------------------------------------------------------
 
 constexpr const char* HaHi = "Haushaltshil&fe";
@@ -35,18 +33,10 @@ constexpr Knopfplan HaHiKnoepfe[] = {
     {"&Steuerberatung", "StBerBtn", "&Liste....", 0, "StBerDmAusListe"},
 };
 
-const Seitenbeschreibung HaHiBeschreibung{
-    "TF_SAHaHi",
-    "Haushaltshilfe, Steuerberatung",
-    "Haushaltshil&fe|&Steuerberatung",
-    nullptr,
-    "i,iii,iii.ii",
-    nullptr,
-    HaHiZusatz,
-    HaHiZeilen,
-    HaHiKnoepfe,
-    nullptr, nullptr, 0,
-};
+const Seitenbeschreibung SAHaHiSeite{
+    .klasse = "TF_SAHaHi", .infoTitel = "Haushaltshilfe, Steuerberatung",
+    .reiter = "Haushaltshil&fe|&Steuerberatung", .standardMaske = "i,iii,iii.ii",
+    .zusatz = HaHiZusatz, .zeilen = HaHiZeilen, .knoepfe = HaHiKnoepfe};
 
 // --- education costs, school fees ----------------------------------------------------------
 
@@ -78,18 +68,11 @@ constexpr Knopfplan AbKostKnoepfe[] = {
     {Ausb, "AusEheBtn", "L&iste ...."},
 };
 
-const Seitenbeschreibung AbKostBeschreibung{
-    "TF_SaAbKost",
-    "Ausbildungskosten, Schulgeld",
-    "A&usbildung|&Schulgeld",
-    nullptr,
-    "i,iii,iii.ii",
-    nullptr,
-    AbKostZusatz,
-    AbKostZeilen,
-    AbKostKnoepfe,
-    nullptr, &Seitenrechnen<&AusbildungskostenRechnen>, 0,
-};
+const Seitenbeschreibung SaAbKostSeite{
+    .klasse = "TF_SaAbKost", .infoTitel = "Ausbildungskosten, Schulgeld",
+    .reiter = "A&usbildung|&Schulgeld", .standardMaske = "i,iii,iii.ii", .zusatz = AbKostZusatz,
+    .zeilen = AbKostZeilen, .knoepfe = AbKostKnoepfe,
+    .rechnung = &Seitenrechnen<&AusbildungskostenRechnen>};
 
 constexpr Feld SchulBez[] = {Feld::SGBezKi1, Feld::SGBezKi2, Feld::SGBezKi3,
                              Feld::SGBezKi4, Feld::SGBezKi5, Feld::SGBezKi6};
@@ -120,6 +103,8 @@ constexpr Zeilenplan SpendeZeilen[] = {
     {Stift, nullptr, "StiftDM"},
 };
 
+namespace {
+
 // The four groups: tab, list button (tag g), the field the list sum goes into.
 struct Spendengruppe {
     const char* knopf;
@@ -133,6 +118,8 @@ constexpr Spendengruppe Spendengruppen[] = {
     {"WaehlerBtn", Feld::WaehlerDM, "Spenden: Unabhängige Wählervereinigungen"},
 };
 
+}  // namespace
+
 constexpr Knopfplan SpendeKnoepfe[] = {
     {"&Wissensch.", "AlleBtn", "&Liste....", 0, "WissenDM"},
     {"&Kirchlich", "KirchBtn", "&Liste....", 0, "KirchDM"},
@@ -140,18 +127,13 @@ constexpr Knopfplan SpendeKnoepfe[] = {
     {"W&ählerver.", "WaehlerBtn", "&Liste....", 0, "WaehlerDM"},
 };
 
-const Seitenbeschreibung SpendeBeschreibung{
-    "TF_SaSpende",
-    "Spenden und Beiträge",
-    "&Wissensch.|&Kirchlich|&Parteien|W&ählerver.|&Stiftung",
-    nullptr,
-    "i,iii,iii.ii",
-    nullptr,
-    SpendeZusatz,
-    SpendeZeilen,
-    SpendeKnoepfe,
-    nullptr, &Seitenrechnen<&SpendenRechnen>, 0,
-};
+const Seitenbeschreibung SaSpendeSeite{
+    .klasse = "TF_SaSpende", .infoTitel = "Spenden und Beiträge",
+    .reiter = "&Wissensch.|&Kirchlich|&Parteien|W&ählerver.|&Stiftung",
+    .standardMaske = "i,iii,iii.ii", .zusatz = SpendeZusatz, .zeilen = SpendeZeilen,
+    .knoepfe = SpendeKnoepfe, .rechnung = &Seitenrechnen<&SpendenRechnen>};
+
+namespace {
 
 // Puts a list button right of the amount field it fills, in the field's cell.
 void KnopfNeben(QWidget* feld, QWidget* knopf) {
@@ -173,12 +155,8 @@ void KnopfNeben(QWidget* feld, QWidget* knopf) {
 
 // --- TF_SAHaHi ---------------------------------------------------------------------------
 
-const Seitenbeschreibung& TF_SAHaHi::Beschreibung() {
-    return HaHiBeschreibung;
-}
-
 TF_SAHaHi::TF_SAHaHi(Seitenumgebung& u, QWidget* eltern)
-    : TForm11(u, HaHiBeschreibung, 0, 1, eltern) {
+    : TForm11(u, SAHaHiSeite, 0, 1, eltern) {
     if (auto* b = findChild<QPushButton*>(QStringLiteral("HausHiBtn")))
         connect(b, &QPushButton::clicked, this, &TF_SAHaHi::HausHiBtnClick);
     ListenKnopf("StBerBtn", 31, QStringLiteral("Liste der Steuerberatungskosten"), 560,
@@ -199,12 +177,8 @@ void TF_SAHaHi::HausHiBtnClick() {
 
 // --- TF_SaAbKost -------------------------------------------------------------------------
 
-const Seitenbeschreibung& TF_SaAbKost::Beschreibung() {
-    return AbKostBeschreibung;
-}
-
 TF_SaAbKost::TF_SaAbKost(Seitenumgebung& u, QWidget* eltern)
-    : TForm11(u, AbKostBeschreibung, 0, 1, eltern) {
+    : TForm11(u, SaAbKostSeite, 0, 1, eltern) {
     const QString titel = QStringLiteral("Liste der Ausbildungskosten");
     ListenKnopf("AusStpfBtn", 32, titel, 568, Feld::AusStpfDM, true);
     ListenKnopf("AusEheBtn", 33, titel, 568, Feld::AusEheDM, true);
@@ -262,12 +236,8 @@ void TF_SaAbKost::Freigaben() {
 
 // --- TF_SaSpende -------------------------------------------------------------------------
 
-const Seitenbeschreibung& TF_SaSpende::Beschreibung() {
-    return SpendeBeschreibung;
-}
-
 TF_SaSpende::TF_SaSpende(Seitenumgebung& u, QWidget* eltern)
-    : TForm11(u, SpendeBeschreibung, 0, 1, eltern) {
+    : TForm11(u, SaSpendeSeite, 0, 1, eltern) {
     for (int g = 1; g <= 4; ++g) {
         const Spendengruppe& s = Spendengruppen[g - 1];
         ListenKnopf(s.knopf, 33 + g, QString::fromUtf8(s.titel), 562 + g, s.bestaetigt, false);

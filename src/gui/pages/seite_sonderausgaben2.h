@@ -9,6 +9,8 @@
 
 namespace quarnel::gui {
 
+extern const Seitenbeschreibung SAHaHiSeite, SaAbKostSeite, SaSpendeSeite, HausHiSeite;
+
 // The application for the employment of a household help: a subordinate page,
 // modal to the page that opens it, which computes its special expense and
 // burden after every edit.
@@ -36,7 +38,6 @@ class TF_HausHi : public TForm11 {
     // Which page opened it: the navigator position marked visited follows it.
     enum class Aufruf { Sonderausgabe = 1, Belastung = 2 };
     TF_HausHi(Seitenumgebung& u, Aufruf aufruf, QWidget* eltern = nullptr);
-    static const Seitenbeschreibung& Beschreibung();
     static TF_HausHi* Oeffnen(TForm11& aufrufer, Aufruf aufruf);
 
     void FormShow() override;
@@ -57,7 +58,6 @@ class TF_SAHaHi : public TForm11 {
     Q_OBJECT
   public:
     explicit TF_SAHaHi(Seitenumgebung& u, QWidget* eltern = nullptr);
-    static const Seitenbeschreibung& Beschreibung();
     void DatenLaden() override;
     void HausHiBtnClick();
 };
@@ -67,7 +67,6 @@ class TF_SaAbKost : public TForm11 {
     Q_OBJECT
   public:
     explicit TF_SaAbKost(Seitenumgebung& u, QWidget* eltern = nullptr);
-    static const Seitenbeschreibung& Beschreibung();
     void FormShow() override;
     void DatenLaden() override;
 
@@ -80,7 +79,6 @@ class TF_SaSpende : public TForm11 {
     Q_OBJECT
   public:
     explicit TF_SaSpende(Seitenumgebung& u, QWidget* eltern = nullptr);
-    static const Seitenbeschreibung& Beschreibung();
     void DatenLaden() override;
 
   private:

@@ -14,8 +14,6 @@
 
 namespace quarnel::gui {
 
-namespace {
-
 constexpr const char* Standard = "iii,iii.ii";
 constexpr const char* Prozent = "iii.ii";
 
@@ -109,7 +107,7 @@ constexpr Zeilenplan VuvZeilen[] = {
 
 #undef VUV_KOSTEN
 
-const Seitenbeschreibung VuvBeschreibung{
+const Seitenbeschreibung VuVSeite{
     "TF_VuV",
     "Vermietung und Verpachtung",
     "&Einkünfte|&Werbungs.-kost.|A&nteile",
@@ -126,6 +124,8 @@ const Seitenbeschreibung VuvBeschreibung{
 // The tab of the outer notebook that shows the expenses (its own form sheet).
 constexpr int WerbungskostenReiter = 2;
 
+namespace {
+
 // Moves a field one column pair to the right in its grid, where its row
 // lacks the field of the column before (the direct maintenance row has no
 // percentage, the last two shares have no community text).
@@ -141,14 +141,10 @@ void Rechtsruecken(QWidget* w) {
 
 }  // namespace
 
-const Seitenbeschreibung& TF_VuV::Beschreibung() {
-    return VuvBeschreibung;
-}
-
 TF_VuV::TF_VuV(Seitenumgebung& u, int objekt, QWidget* eltern)
     : TForm11(u, objekt < 1 || objekt > 4 ? 1 : objekt, eltern) {
     setObjectName(QStringLiteral("TF_VuV"));
-    SeiteAufbauen(*this, VuvBeschreibung, instanz_);
+    SeiteAufbauen(*this, VuVSeite, instanz_);
     for (QTabWidget* nb : Notizbuecher()) nb->setCurrentIndex(0);
     Rechtsruecken(Steuer(Feld::ErhAb0));
     // Shares without a community text stand under their columns.

@@ -14,8 +14,6 @@
 
 namespace quarnel::gui {
 
-namespace {
-
 constexpr const char* Standard = "iii,iii.ii";
 constexpr const char* Tage = "iii";
 constexpr const char* Km = "iiii";
@@ -26,9 +24,35 @@ constexpr Feld pkw[] = {Feld::LfdPkw1, Feld::LfdPkw2, Feld::LfdPkw3, Feld::LfdPk
 constexpr Feld andere[] = {Feld::LfdMitAnderen1, Feld::LfdMitAnderen2, Feld::LfdMitAnderen3,
                            Feld::LfdMitAnderen4};
 
+namespace {
+
 QString Personenname(int person) {
     return person == 1 ? QStringLiteral("Stpfl.") : QStringLiteral("Ehegatte");
 }
+
+// The person whose expenses the page shows, in its title.
+void PersonImTitel(TForm11& seite) {
+    seite.InfoTitelLbl()->setText(seite.InfoTitelLbl()->text() + Personenname(seite.Instanz()));
+}
+
+// The work equipment: the depreciation list behind its button, its sum into `Kosten5`.
+void ArbeitsmittelEinrichten(TForm11& seite) {
+    PersonImTitel(seite);
+    auto* knopf = seite.findChild<QPushButton*>(QStringLiteral("AbschreibungListeBtn"));
+    if (!knopf) return;
+    QObject::connect(knopf, &QPushButton::clicked, &seite, [&seite] {
+        const int person = seite.Instanz();
+        Seitenzustand& z = SeitenzustandGlobal();
+        z.listenaufruf.liste = person;
+        z.listenaufruf.titel =
+            "Arbeitsmittel (Abschreibung) - " + Personenname(person).toStdString();
+        z.listenaufruf.hilfeseite = 542;
+        seite.UnterseiteMitZielOeffnen(new TF_AFA(seite.Umgebung(), person),
+                                       seite.Betrag(Feld::Kosten5));
+    });
+}
+
+}  // namespace
 
 // --- Fahrten zur Arbeit --------------------------------------------------------------------
 
@@ -96,12 +120,11 @@ constexpr Knopfplan FahrtKnoepfe[] = {
      "Öffentl. Verkehrsmittel - ", 545, true},
 };
 
-const Seitenbeschreibung FahrtBeschreibung{
-    "TF_WKFahrt", "Fahrten zur Arbeit - ", "Allgemein|&Fahrt zur Arbeit|&Einsatzwechsel",
-    nullptr,      Standard,                  nullptr,
-    FahrtZusatz,  FahrtZeilen,             FahrtKnoepfe,
-    nullptr, &Seitenrechnen<&FahrtkostenRechnen>, 0,
-};
+const Seitenbeschreibung WKFahrtSeite{
+    .klasse = "TF_WKFahrt", .infoTitel = "Fahrten zur Arbeit - ",
+    .reiter = "Allgemein|&Fahrt zur Arbeit|&Einsatzwechsel", .standardMaske = Standard,
+    .zusatz = FahrtZusatz, .zeilen = FahrtZeilen, .knoepfe = FahrtKnoepfe,
+    .rechnung = &Seitenrechnen<&FahrtkostenRechnen>};
 
 // --- Beitrag Berufsverbände ---------------------------------------------------------------
 
@@ -110,11 +133,10 @@ constexpr Knopfplan VerbKnoepfe[] = {
      "Beiträge an Berufsverbände - ", 543, true},
 };
 
-const Seitenbeschreibung VerbBeschreibung{
-    "TF_WKBVerb", "Beitrag Berufsverbände - ", "A&ufstellung", nullptr, Standard, nullptr,
-    {},           {},                          VerbKnoepfe,
-    nullptr, &Seitenrechnen<&VerbandsbeitraegeRechnen>, 0,
-};
+const Seitenbeschreibung WKBVerbSeite{
+    .klasse = "TF_WKBVerb", .infoTitel = "Beitrag Berufsverbände - ", .reiter = "A&ufstellung",
+    .standardMaske = Standard, .knoepfe = VerbKnoepfe,
+    .rechnung = &Seitenrechnen<&VerbandsbeitraegeRechnen>, .einrichten = PersonImTitel};
 
 // --- Arbeitsmittel --------------------------------------------------------------------------
 
@@ -135,11 +157,11 @@ constexpr Knopfplan ArbMKnoepfe[] = {
     {"A&bschreibung", "AbschreibungListeBtn", "&Liste ....", 0, "Kosten5"},
 };
 
-const Seitenbeschreibung ArbMBeschreibung{
-    "TF_WKArbM", "Arbeitsmittel - ", "&Sofortiger Abzug|A&bschreibung", nullptr, Standard, nullptr,
-    ArbMZusatz,  ArbMZeilen,         ArbMKnoepfe,
-    nullptr, &Seitenrechnen<&ArbeitsmittelRechnen>, 0,
-};
+const Seitenbeschreibung WKArbMSeite{
+    .klasse = "TF_WKArbM", .infoTitel = "Arbeitsmittel - ",
+    .reiter = "&Sofortiger Abzug|A&bschreibung", .standardMaske = Standard, .zusatz = ArbMZusatz,
+    .zeilen = ArbMZeilen, .knoepfe = ArbMKnoepfe, .rechnung = &Seitenrechnen<&ArbeitsmittelRechnen>,
+    .einrichten = ArbeitsmittelEinrichten};
 
 // --- Verpflegungsaufwand -------------------------------------------------------------------
 
@@ -161,11 +183,10 @@ constexpr Zeilenplan VerpflZeilen[] = {
     {"&Fahrtätigkeit", "mindestens 24 Std.", "FzTa24 FzDM24"},
 };
 
-const Seitenbeschreibung VerpflBeschreibung{
-    "TF_WKVerpfl", "Verpflegungsaufwand - ", "&Einsatzwechsel|&Fahrtätigkeit", nullptr, Standard,
-    nullptr,       VerpflZusatz,             VerpflZeilen,
-    {}, nullptr, &Seitenrechnen<&VerpflegungRechnen>, 0,
-};
+const Seitenbeschreibung WKVerpflSeite{
+    .klasse = "TF_WKVerpfl", .infoTitel = "Verpflegungsaufwand - ",
+    .reiter = "&Einsatzwechsel|&Fahrtätigkeit", .standardMaske = Standard, .zusatz = VerpflZusatz,
+    .zeilen = VerpflZeilen, .rechnung = &Seitenrechnen<&VerpflegungRechnen>};
 
 // --- Doppelte Haushaltsführung --------------------------------------------------------------
 
@@ -208,12 +229,11 @@ constexpr Knopfplan DoppHKnoepfe[] = {
      "Kosten der Unterkunft - ", 544, true},
 };
 
-const Seitenbeschreibung DoppHBeschreibung{
-    "TF_WKDoppH", "Doppelte Haush.-führung - ", "&Grundlage|&Fahrtkosten|&Unterkunft",
-    nullptr,      Standard,                      nullptr,
-    DoppHZusatz,  DoppHZeilen,                 DoppHKnoepfe,
-    nullptr, &Seitenrechnen<&DoppelteHaushaltRechnen>, 0,
-};
+const Seitenbeschreibung WKDoppHSeite{
+    .klasse = "TF_WKDoppH", .infoTitel = "Doppelte Haush.-führung - ",
+    .reiter = "&Grundlage|&Fahrtkosten|&Unterkunft", .standardMaske = Standard,
+    .zusatz = DoppHZusatz, .zeilen = DoppHZeilen, .knoepfe = DoppHKnoepfe,
+    .rechnung = &Seitenrechnen<&DoppelteHaushaltRechnen>};
 
 // --- Arbeitszimmer -----------------------------------------------------------------------------
 
@@ -236,13 +256,12 @@ constexpr Knopfplan ZimmerKnoepfe[] = {
      "Arb.-zimmer (anteilige Kosten) - ", 553, true},
 };
 
-const Seitenbeschreibung ZimmerBeschreibung{
-    "TF_WKZimmer", "Arbeitszimmer - ", "&Direkte Kosten|An&teilige Kosten",
-    nullptr,       Standard,             nullptr,
-    ZimmerZusatz,  ZimmerZeilen,       ZimmerKnoepfe,
-    "Ansatz0Rb Ansatz2400RB AnsatzUnbegRB",
-    &Seitenrechnen<&ArbeitszimmerRechnen>, 0,
-};
+const Seitenbeschreibung WKZimmerSeite{
+    .klasse = "TF_WKZimmer", .infoTitel = "Arbeitszimmer - ",
+    .reiter = "&Direkte Kosten|An&teilige Kosten", .standardMaske = Standard,
+    .zusatz = ZimmerZusatz, .zeilen = ZimmerZeilen, .knoepfe = ZimmerKnoepfe,
+    .radiogruppen = "Ansatz0Rb Ansatz2400RB AnsatzUnbegRB",
+    .rechnung = &Seitenrechnen<&ArbeitszimmerRechnen>};
 
 // --- Dienstreisen -----------------------------------------------------------------------------
 
@@ -267,11 +286,11 @@ constexpr Knopfplan ReiseKnoepfe[] = {
      547, true},
 };
 
-const Seitenbeschreibung ReiseBeschreibung{
-    "TF_WKReise", "Dienstreisen - ", "&Inland|A&usland", nullptr, Standard, nullptr,
-    ReiseZusatz,  ReiseZeilen,       ReiseKnoepfe,
-    nullptr, &Seitenrechnen<&DienstreisenRechnen>, 0,
-};
+const Seitenbeschreibung WKReiseSeite{
+    .klasse = "TF_WKReise", .infoTitel = "Dienstreisen - ", .reiter = "&Inland|A&usland",
+    .standardMaske = Standard, .zusatz = ReiseZusatz, .zeilen = ReiseZeilen,
+    .knoepfe = ReiseKnoepfe, .rechnung = &Seitenrechnen<&DienstreisenRechnen>,
+    .einrichten = PersonImTitel};
 
 // --- Sonstige Kosten ----------------------------------------------------------------------------
 
@@ -284,14 +303,15 @@ constexpr Knopfplan SonstKnoepfe[] = {
      true},
 };
 
-const Seitenbeschreibung SonstBeschreibung{
-    "TF_WKSonst", "Sonstige Kosten - ", "&Fortbildung|&Unfall|Umzu&g|&Diverse",
-    nullptr,      Standard,               nullptr,
-    {},           {},                   SonstKnoepfe,
-    nullptr, &Seitenrechnen<&SonstigeWerbungskostenRechnen>, 0,
-};
+const Seitenbeschreibung WKSonstSeite{
+    .klasse = "TF_WKSonst", .infoTitel = "Sonstige Kosten - ",
+    .reiter = "&Fortbildung|&Unfall|Umzu&g|&Diverse", .standardMaske = Standard,
+    .knoepfe = SonstKnoepfe, .rechnung = &Seitenrechnen<&SonstigeWerbungskostenRechnen>,
+    .einrichten = PersonImTitel};
 
 // --- what the expense pages share -------------------------------------------------------------
+
+namespace {
 
 QLabel* KartenLabel(TForm11& seite, const char* name, Feld neben) {
     auto* zeile = new QWidget;
@@ -310,22 +330,13 @@ void KartenLabelSetzen(QLabel* l, double betrag) {
     l->setText(QString::fromStdString(FormatMaske("#####,## DM", betrag)).trimmed());
 }
 
-// The person whose expenses the page shows, in its title.
-void PersonImTitel(TForm11& seite, int person) {
-    seite.InfoTitelLbl()->setText(seite.InfoTitelLbl()->text() + Personenname(person));
-}
-
 }  // namespace
 
 // --- TF_WKFahrt ---------------------------------------------------------------------------------
 
-const Seitenbeschreibung& TF_WKFahrt::Beschreibung() {
-    return FahrtBeschreibung;
-}
-
 TF_WKFahrt::TF_WKFahrt(Seitenumgebung& u, int person, QWidget* eltern)
-    : TForm11(u, FahrtBeschreibung, person == 2 ? 2 : 1, person == 2 ? 2 : 1, eltern) {
-    PersonImTitel(*this, Person());
+    : TForm11(u, WKFahrtSeite, person == 2 ? 2 : 1, person == 2 ? 2 : 1, eltern) {
+    PersonImTitel(*this);
     stFrei17Lbl_ = KartenLabel(*this, "StFrei17Lbl", Feld::FahrtArbeitgeberErsatzStFrei);
     stPausch18Lbl_ = KartenLabel(*this, "StPausch18Lbl", Feld::FahrtArbeitgeberErsatzStPausch);
     zeile17u18Lbl2_ = KartenLabel(*this, "Zeile17u18Lbl2", Feld::WechselArbeitgeberErsatz);
@@ -369,67 +380,11 @@ void TF_WKFahrt::MitAnderenEnter(int i) {
     AnzeigeRechnen();
 }
 
-// --- the pages with lists only ------------------------------------------------------------------
-
-const Seitenbeschreibung& TF_WKBVerb::Beschreibung() {
-    return VerbBeschreibung;
-}
-TF_WKBVerb::TF_WKBVerb(Seitenumgebung& u, int person, QWidget* eltern)
-    : TForm11(u, VerbBeschreibung, person == 2 ? 2 : 1, person == 2 ? 2 : 1, eltern) {
-    PersonImTitel(*this, Person());
-    PersonImTitel(*this, Person());
-}
-
-const Seitenbeschreibung& TF_WKReise::Beschreibung() {
-    return ReiseBeschreibung;
-}
-TF_WKReise::TF_WKReise(Seitenumgebung& u, int person, QWidget* eltern)
-    : TForm11(u, ReiseBeschreibung, person == 2 ? 2 : 1, person == 2 ? 2 : 1, eltern) {
-    PersonImTitel(*this, Person());
-    PersonImTitel(*this, Person());
-}
-
-const Seitenbeschreibung& TF_WKSonst::Beschreibung() {
-    return SonstBeschreibung;
-}
-TF_WKSonst::TF_WKSonst(Seitenumgebung& u, int person, QWidget* eltern)
-    : TForm11(u, SonstBeschreibung, person == 2 ? 2 : 1, person == 2 ? 2 : 1, eltern) {
-    PersonImTitel(*this, Person());
-    PersonImTitel(*this, Person());
-}
-
-// --- TF_WKArbM ----------------------------------------------------------------------------------
-
-const Seitenbeschreibung& TF_WKArbM::Beschreibung() {
-    return ArbMBeschreibung;
-}
-
-TF_WKArbM::TF_WKArbM(Seitenumgebung& u, int person, QWidget* eltern)
-    : TForm11(u, ArbMBeschreibung, person == 2 ? 2 : 1, person == 2 ? 2 : 1, eltern) {
-    PersonImTitel(*this, Person());
-    if (auto* b = findChild<QPushButton*>(QStringLiteral("AbschreibungListeBtn")))
-        connect(b, &QPushButton::clicked, this, &TF_WKArbM::AbschreibungListeBtnClick);
-}
-
-void TF_WKArbM::AbschreibungListeBtnClick() {
-    Seitenzustand& z = SeitenzustandGlobal();
-    z.listenaufruf.liste = Person();
-    z.listenaufruf.titel = (QStringLiteral("Arbeitsmittel (Abschreibung) - ") +
-                            Personenname(Person()))
-                               .toStdString();
-    z.listenaufruf.hilfeseite = 542;
-    UnterseiteMitZielOeffnen(new TF_AFA(umgebung_, Person()), Betrag(Feld::Kosten5));
-}
-
 // --- TF_WKVerpfl, TF_WKDoppH, TF_WKZimmer ---------------------------------------------------------
 
-const Seitenbeschreibung& TF_WKVerpfl::Beschreibung() {
-    return VerpflBeschreibung;
-}
-
 TF_WKVerpfl::TF_WKVerpfl(Seitenumgebung& u, int person, QWidget* eltern)
-    : TForm11(u, VerpflBeschreibung, person == 2 ? 2 : 1, person == 2 ? 2 : 1, eltern) {
-    PersonImTitel(*this, Person());
+    : TForm11(u, WKVerpflSeite, person == 2 ? 2 : 1, person == 2 ? 2 : 1, eltern) {
+    PersonImTitel(*this);
     zu20Lbl_ = KartenLabel(*this, "Zu20Lbl", Feld::EWErstWk);
     zu20Lbl2_ = KartenLabel(*this, "Zu20Lbl2", Feld::FzErstWk);
 }
@@ -441,13 +396,9 @@ void TF_WKVerpfl::DatenLaden() {
     KartenLabelSetzen(zu20Lbl2_, zuschuss);
 }
 
-const Seitenbeschreibung& TF_WKDoppH::Beschreibung() {
-    return DoppHBeschreibung;
-}
-
 TF_WKDoppH::TF_WKDoppH(Seitenumgebung& u, int person, QWidget* eltern)
-    : TForm11(u, DoppHBeschreibung, person == 2 ? 2 : 1, person == 2 ? 2 : 1, eltern) {
-    PersonImTitel(*this, Person());
+    : TForm11(u, WKDoppHSeite, person == 2 ? 2 : 1, person == 2 ? 2 : 1, eltern) {
+    PersonImTitel(*this);
     erstattLbl_ = KartenLabel(*this, "ErstattLbl", Feld::AGStFreiErs);
     const int32_t ab1900 = TagesNummer(1900, 1, 1);
     Zeitraum(Feld::DHSeit, Feld::DHBestandenBis, ab1900, LetzterTagSteuerjahr);
@@ -460,13 +411,9 @@ void TF_WKDoppH::DatenLaden() {
     KartenLabelSetzen(erstattLbl_, LohnkartenSumme(Satz(), Feld::DoppHHf, Person()));
 }
 
-const Seitenbeschreibung& TF_WKZimmer::Beschreibung() {
-    return ZimmerBeschreibung;
-}
-
 TF_WKZimmer::TF_WKZimmer(Seitenumgebung& u, int person, QWidget* eltern)
-    : TForm11(u, ZimmerBeschreibung, person == 2 ? 2 : 1, person == 2 ? 2 : 1, eltern) {
-    PersonImTitel(*this, Person());
+    : TForm11(u, WKZimmerSeite, person == 2 ? 2 : 1, person == 2 ? 2 : 1, eltern) {
+    PersonImTitel(*this);
     alleLbl_ = new QLabel;
     alleLbl_->setObjectName(QStringLiteral("AlleWkZimmer"));
     alleLbl_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -1,7 +1,6 @@
-// The expense pages of an employee (both persons: instance 1 taxpayer, 2
-// spouse), the vehicle costs and the depreciation list of work equipment.
-// Each page is built from its descriptor; a class adds only what the
-// descriptor cannot say.
+// The expense pages of an employee (both persons), the vehicle costs and the
+// depreciation list of work equipment. Each page is built from its
+// descriptor; a class adds only what the descriptor cannot say.
 #pragma once
 
 #include <QLabel>
@@ -13,11 +12,18 @@ class QTableWidget;
 
 namespace quarnel::gui {
 
+// The eight expense pages of a person (instance and element: 1 taxpayer, 2
+// spouse). Professional associations, work equipment, business trips and
+// other costs are nothing but their descriptor (the generic page builds them).
+extern const Seitenbeschreibung WKFahrtSeite, WKBVerbSeite, WKArbMSeite, WKVerpflSeite,
+    WKDoppHSeite, WKZimmerSeite, WKReiseSeite, WKSonstSeite;
+// The vehicles of the case.
+extern const Seitenbeschreibung FahrZSeite;
+
 class TF_WKFahrt : public TForm11 {
     Q_OBJECT
   public:
     TF_WKFahrt(Seitenumgebung& u, int person, QWidget* eltern = nullptr);
-    static const Seitenbeschreibung& Beschreibung();
     int Person() const { return instanz_; }
     void DatenLaden() override;
 
@@ -29,28 +35,10 @@ class TF_WKFahrt : public TForm11 {
     QLabel* zeile17u18Lbl2_;
 };
 
-class TF_WKBVerb : public TForm11 {
-    Q_OBJECT
-  public:
-    TF_WKBVerb(Seitenumgebung& u, int person, QWidget* eltern = nullptr);
-    static const Seitenbeschreibung& Beschreibung();
-    int Person() const { return instanz_; }
-};
-
-class TF_WKArbM : public TForm11 {
-    Q_OBJECT
-  public:
-    TF_WKArbM(Seitenumgebung& u, int person, QWidget* eltern = nullptr);
-    static const Seitenbeschreibung& Beschreibung();
-    int Person() const { return instanz_; }
-    void AbschreibungListeBtnClick();
-};
-
 class TF_WKVerpfl : public TForm11 {
     Q_OBJECT
   public:
     TF_WKVerpfl(Seitenumgebung& u, int person, QWidget* eltern = nullptr);
-    static const Seitenbeschreibung& Beschreibung();
     int Person() const { return instanz_; }
     void DatenLaden() override;
 
@@ -63,7 +51,6 @@ class TF_WKDoppH : public TForm11 {
     Q_OBJECT
   public:
     TF_WKDoppH(Seitenumgebung& u, int person, QWidget* eltern = nullptr);
-    static const Seitenbeschreibung& Beschreibung();
     int Person() const { return instanz_; }
     void DatenLaden() override;
 
@@ -75,28 +62,11 @@ class TF_WKZimmer : public TForm11 {
     Q_OBJECT
   public:
     TF_WKZimmer(Seitenumgebung& u, int person, QWidget* eltern = nullptr);
-    static const Seitenbeschreibung& Beschreibung();
     int Person() const { return instanz_; }
     void DatenLaden() override;
 
   private:
     QLabel* alleLbl_;
-};
-
-class TF_WKReise : public TForm11 {
-    Q_OBJECT
-  public:
-    TF_WKReise(Seitenumgebung& u, int person, QWidget* eltern = nullptr);
-    static const Seitenbeschreibung& Beschreibung();
-    int Person() const { return instanz_; }
-};
-
-class TF_WKSonst : public TForm11 {
-    Q_OBJECT
-  public:
-    TF_WKSonst(Seitenumgebung& u, int person, QWidget* eltern = nullptr);
-    static const Seitenbeschreibung& Beschreibung();
-    int Person() const { return instanz_; }
 };
 
 // The vehicles of the case: the list of the four, and the costs of one at a time.
@@ -105,7 +75,6 @@ class TF_FahrZ : public TForm11 {
   public:
     explicit TF_FahrZ(Seitenumgebung& u, QWidget* eltern = nullptr);
     ~TF_FahrZ() override;
-    static const Seitenbeschreibung& Beschreibung();
     int Fahrzeug() const { return fahrzeug_; }
     void FormShow() override;
     void DatenLaden() override;

@@ -15,6 +15,28 @@ namespace quarnel::gui {
 
 namespace {
 
+// A line of text below the title of the "&Info" tab.
+void InfoText(TForm11& s, const char* text) {
+    QWidget* info = s.OvcNb()->widget(0);
+    auto* l = new QLabel(QString::fromUtf8(text), info);
+    l->setWordWrap(true);
+    static_cast<QVBoxLayout*>(info->layout())->insertWidget(1, l);
+}
+
+void NeueLaenderEinrichten(TForm11& s) {
+    InfoText(s,
+             "Diese Angaben sind nur für eine eigengenutzte Wohnung im Beitrittsgebiet\n"
+             "bei Anschaffung  o d e r  Herstellung vor dem 01.01.1991 möglich!");
+}
+
+void AlteLaenderEinrichten(TForm11& s) {
+    InfoText(s,
+             "Diese Abzugsbeträge gibt es nur für eine eigengenutzte Wohnung in den alten "
+             "Ländern,\ndie vor dem 01.01.1987 angeschafft oder hergestellt wurde.");
+}
+
+}  // namespace
+
 constexpr const char* Dm = "ii,iii,iii";
 constexpr const char* Prozent = "iii.i";
 constexpr const char* Anzahl = "iiii";
@@ -52,12 +74,10 @@ constexpr Zeilenplan FW0Zeilen[] = {
     {"Anteile &Begünst.", nullptr, "S2AnteilDM"},
 };
 
-const Seitenbeschreibung FW0Beschreibung{
-    "TF_SaFW0", "Selbstgenutztes Wohneigentum", "&Lage Wohnung|&Basisangaben|Anteile &Begünst.",
-    nullptr,    Dm,                             nullptr,
-    FW0Zusatz,  FW0Zeilen,
-    {}, nullptr, nullptr, 0,
-};
+const Seitenbeschreibung SaFW0Seite{
+    .klasse = "TF_SaFW0", .infoTitel = "Selbstgenutztes Wohneigentum",
+    .reiter = "&Lage Wohnung|&Basisangaben|Anteile &Begünst.", .standardMaske = Dm,
+    .zusatz = FW0Zusatz, .zeilen = FW0Zeilen};
 
 // --- Neue Länder vor 1991 ----------------------------------------------------------------------
 
@@ -67,11 +87,10 @@ constexpr Zeilenplan FW1Zeilen[] = {
     {"&Kosten", "Herstellungskosten (§ 10 f Abs. 1 EStG)", "Fall3DM Abzug3DM Fall3CB"},
 };
 
-const Seitenbeschreibung FW1Beschreibung{
-    "TF_SaFW1", "Eigengenutzte Wohnung im Beitrittsgebiet", "&Kosten", nullptr, Dm, nullptr,
-    {},         FW1Zeilen,
-    {}, nullptr, &Seitenrechnen<&BeitrittsgebietRechnen>, 0,
-};
+const Seitenbeschreibung SaFW1Seite{
+    .klasse = "TF_SaFW1", .infoTitel = "Eigengenutzte Wohnung im Beitrittsgebiet",
+    .reiter = "&Kosten", .standardMaske = Dm, .zeilen = FW1Zeilen,
+    .rechnung = &Seitenrechnen<&BeitrittsgebietRechnen>, .einrichten = NeueLaenderEinrichten};
 
 // --- Alte Länder vor 1987 ----------------------------------------------------------------------
 
@@ -86,11 +105,10 @@ constexpr Zeilenplan FW2Zeilen[] = {
     {"&Begünstigungen", "Baumaßnahmen nach § 10f Abs. 1 EStG", "BerechDM2 OberDM4 ErhaltCB2"},
 };
 
-const Seitenbeschreibung FW2Beschreibung{
-    "TF_SaFW2", "Eigengenutzte Wohnung in Alten Ländern", "&Begünstigungen", nullptr, Dm, nullptr,
-    FW2Zusatz,  FW2Zeilen,
-    {}, nullptr, &Seitenrechnen<&AltbauRechnen>, 0,
-};
+const Seitenbeschreibung SaFW2Seite{
+    .klasse = "TF_SaFW2", .infoTitel = "Eigengenutzte Wohnung in Alten Ländern",
+    .reiter = "&Begünstigungen", .standardMaske = Dm, .zusatz = FW2Zusatz, .zeilen = FW2Zeilen,
+    .rechnung = &Seitenrechnen<&AltbauRechnen>, .einrichten = AlteLaenderEinrichten};
 
 // --- § 10e/15b ---------------------------------------------------------------------------------
 
@@ -132,17 +150,12 @@ constexpr Zeilenplan FW3Zeilen[] = {
     {"&Zinsen, ...", nullptr, "AndereArt AndereDm"},
 };
 
-const Seitenbeschreibung FW3Beschreibung{
-    "TF_SaFW3",
-    "Eigengenutzte Wohnung in Alten/Neuen Ländern",
-    "§&10e/15b|Be&sondere|&Zinsen, ...|&Vorkosten|Kinde&r",
-    nullptr,
-    Dm,
-    nullptr,
-    FW3Zusatz,
-    FW3Zeilen,
-    {}, nullptr, nullptr, 0,
-};
+const Seitenbeschreibung SaFW3Seite{
+    .klasse = "TF_SaFW3", .infoTitel = "Eigengenutzte Wohnung in Alten/Neuen Ländern",
+    .reiter = "§&10e/15b|Be&sondere|&Zinsen, ...|&Vorkosten|Kinde&r", .standardMaske = Dm,
+    .zusatz = FW3Zusatz, .zeilen = FW3Zeilen};
+
+namespace {
 
 // The four computations of the § 10e page and the fields whose exit runs them.
 struct Gruppe {
@@ -166,35 +179,23 @@ const Gruppe FW3Gruppen[] = {
      &VorkostenRechnen},
 };
 
-// A line of text below the title of the "&Info" tab.
-void InfoText(TForm11& s, const char* text) {
-    QWidget* info = s.OvcNb()->widget(0);
-    auto* l = new QLabel(QString::fromUtf8(text), info);
-    l->setWordWrap(true);
-    static_cast<QVBoxLayout*>(info->layout())->insertWidget(1, l);
-}
-
 }  // namespace
 
 TForm11* WohneigentumSeite(Seitenumgebung& u, int seite) {
     switch (seite) {
         case 1: return new TF_SaFW0(u);
-        case 2: return new TF_SaFW1(u);
+        case 2: return new TForm11(u, SaFW1Seite, 0, 1);
         case 3:
         case 5: return new TF_SaFW3(u);
-        case 4: return new TF_SaFW2(u);
+        case 4: return new TForm11(u, SaFW2Seite, 0, 1);
         default: return nullptr;
     }
 }
 
 // --- TF_SaFW0 ------------------------------------------------------------------------------------
 
-const Seitenbeschreibung& TF_SaFW0::Beschreibung() {
-    return FW0Beschreibung;
-}
-
 TF_SaFW0::TF_SaFW0(Seitenumgebung& u, QWidget* eltern)
-    : TForm11(u, FW0Beschreibung, 0, 1, eltern) {
+    : TForm11(u, SaFW0Seite, 0, 1, eltern) {
     const int32_t ab1900 = TagesNummer(1900, 1, 1);
     for (Feld f : {Feld::Kaufvertrag, Feld::Anschaffung, Feld::Bauantrag, Feld::Baubeginn,
                    Feld::Fertig, Feld::SelbstNutzung})
@@ -210,38 +211,10 @@ void TF_SaFW0::FormShow() {
         QStringLiteral("  Selbstgenutztes Wohneigentum,  Alle eigengenutzte Wohnungen"));
 }
 
-// --- TF_SaFW1, TF_SaFW2 ------------------------------------------------------------------------
-
-const Seitenbeschreibung& TF_SaFW1::Beschreibung() {
-    return FW1Beschreibung;
-}
-
-TF_SaFW1::TF_SaFW1(Seitenumgebung& u, QWidget* eltern)
-    : TForm11(u, FW1Beschreibung, 0, 1, eltern) {
-    InfoText(*this,
-             "Diese Angaben sind nur für eine eigengenutzte Wohnung im Beitrittsgebiet\n"
-             "bei Anschaffung  o d e r  Herstellung vor dem 01.01.1991 möglich!");
-}
-
-const Seitenbeschreibung& TF_SaFW2::Beschreibung() {
-    return FW2Beschreibung;
-}
-
-TF_SaFW2::TF_SaFW2(Seitenumgebung& u, QWidget* eltern)
-    : TForm11(u, FW2Beschreibung, 0, 1, eltern) {
-    InfoText(*this,
-             "Diese Abzugsbeträge gibt es nur für eine eigengenutzte Wohnung in den alten "
-             "Ländern,\ndie vor dem 01.01.1987 angeschafft oder hergestellt wurde.");
-}
-
 // --- TF_SaFW3 ------------------------------------------------------------------------------------
 
-const Seitenbeschreibung& TF_SaFW3::Beschreibung() {
-    return FW3Beschreibung;
-}
-
 TF_SaFW3::TF_SaFW3(Seitenumgebung& u, QWidget* eltern)
-    : TForm11(u, FW3Beschreibung, 0, 1, eltern) {
+    : TForm11(u, SaFW3Seite, 0, 1, eltern) {
     if (QAbstractButton* k = Kasten(Feld::EhZuPauschCB))
         k->setText(QStringLiteral("Vorkostenpauschale bei Inanspruchnahme der\n"
                                   "Eigenheimzulage in den Jahren 2001, 2002 oder 2003"));

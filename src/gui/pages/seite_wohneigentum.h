@@ -11,30 +11,19 @@
 
 namespace quarnel::gui {
 
+// The object; a home in the new states acquired or built before 1991 (§ 7
+// FördG, § 10f) and one in the old states before 1987 (§ 14a BerlinFG, § 10f),
+// both nothing but their descriptor; § 10e/15b; the taxes paid; statistics.
+extern const Seitenbeschreibung SaFW0Seite, SaFW1Seite, SaFW2Seite, SaFW3Seite, AnrechSeite,
+    StatSeite;
+
 // The home's location, owner, kind, areas, dates and the separately
 // determined shares. No computation: a changed entry stores and reloads.
 class TF_SaFW0 : public TForm11 {
     Q_OBJECT
   public:
     explicit TF_SaFW0(Seitenumgebung& u, QWidget* eltern = nullptr);
-    static const Seitenbeschreibung& Beschreibung();
     void FormShow() override;
-};
-
-// A home in the new states acquired or built before 1991 (§ 7 FördG, § 10f).
-class TF_SaFW1 : public TForm11 {
-    Q_OBJECT
-  public:
-    explicit TF_SaFW1(Seitenumgebung& u, QWidget* eltern = nullptr);
-    static const Seitenbeschreibung& Beschreibung();
-};
-
-// A home in the old states acquired or built before 1987 (§ 14a BerlinFG, § 10f).
-class TF_SaFW2 : public TForm11 {
-    Q_OBJECT
-  public:
-    explicit TF_SaFW2(Seitenumgebung& u, QWidget* eltern = nullptr);
-    static const Seitenbeschreibung& Beschreibung();
 };
 
 // § 10e/15b, further deductions, costs before moving in and the children; one
@@ -45,7 +34,6 @@ class TF_SaFW3 : public TForm11 {
     Q_OBJECT
   public:
     explicit TF_SaFW3(Seitenumgebung& u, QWidget* eltern = nullptr);
-    static const Seitenbeschreibung& Beschreibung();
     void FormShow() override;
     void AnzeigeRechnen() override {}
     QLabel* KinderLtAnlageLbl() const { return kinderLbl_; }
@@ -66,7 +54,6 @@ class TF_Anrech : public TForm11 {
     Q_OBJECT
   public:
     explicit TF_Anrech(Seitenumgebung& u, QWidget* eltern = nullptr);
-    static const Seitenbeschreibung& Beschreibung();
     void FormShow() override;
 };
 
@@ -76,7 +63,6 @@ class TF_Stat : public TForm11 {
     Q_OBJECT
   public:
     explicit TF_Stat(Seitenumgebung& u, QWidget* eltern = nullptr);
-    static const Seitenbeschreibung& Beschreibung();
     void FormShow() override;
     void DatenSpeichern() override;
 };

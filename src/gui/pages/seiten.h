@@ -12,12 +12,13 @@ class QPushButton;
 
 namespace quarnel::gui {
 
+extern const Seitenbeschreibung NSASeite, BehindNSeite, KindSeite, AusbildSeite, KurzSeite;
+
 // One wage-tax card: cards 1, 2 of the taxpayer and 3, 4 of the spouse.
 class TF_NSA : public TForm11 {
     Q_OBJECT
   public:
     TF_NSA(Seitenumgebung& u, int karte, QWidget* eltern = nullptr);
-    static const Seitenbeschreibung& Beschreibung();
     int Person() const { return instanz_ <= 2 ? 1 : 2; }
     int Karte() const { return instanz_ <= 2 ? instanz_ : instanz_ - 2; }
     void FormShow() override;
@@ -28,7 +29,6 @@ class TF_BehindN : public TForm11 {
     Q_OBJECT
   public:
     TF_BehindN(Seitenumgebung& u, int person, QWidget* eltern = nullptr);
-    static const Seitenbeschreibung& Beschreibung();
     void FormShow() override;
     void FormClose() override;
     void AnzeigeRechnen() override;
@@ -46,7 +46,6 @@ class TF_Kind : public TForm11 {
     Q_OBJECT
   public:
     TF_Kind(Seitenumgebung& u, int kind, QWidget* eltern = nullptr);
-    static const Seitenbeschreibung& Beschreibung();
     void FormShow() override;
     void FormActivate() override;
     void AnzeigeRechnen() override;
@@ -74,7 +73,6 @@ class TF_Ausbild : public TForm11 {
     Q_OBJECT
   public:
     TF_Ausbild(Seitenumgebung& u, int kind, QWidget* eltern = nullptr);
-    static const Seitenbeschreibung& Beschreibung();
     void FormShow() override;
     void FormClose() override;
     void AnzeigeRechnen() override;
@@ -109,7 +107,6 @@ class TF_Kurz : public TForm11 {
   public:
     explicit TF_Kurz(Seitenumgebung& u, QWidget* eltern = nullptr);
     ~TF_Kurz() override;
-    static const Seitenbeschreibung& Beschreibung();
     void FormShow() override;
     void DatenSpeichern() override;
 };

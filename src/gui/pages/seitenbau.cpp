@@ -464,6 +464,32 @@ void SeiteAufbauen(TForm11& seite, const Seitenbeschreibung& b, int element) {
     }
 }
 
+// The label of a heading row on `reiter` whose text is `text`.
+QLabel* Kopflabel(TForm11& s, const QString& reiter, const QString& text) {
+    QWidget* r = s.Reiter(reiter);
+    if (!r) return nullptr;
+    for (QLabel* l : r->findChildren<QLabel*>())
+        if (l->text() == text) return l;
+    return nullptr;
+}
+
+// Captions of `reiter` in one line each where the descriptor breaks them itself.
+void KeinUmbruch(TForm11& s, const QString& reiter) {
+    if (QWidget* r = s.Reiter(reiter))
+        for (QLabel* l : r->findChildren<QLabel*>()) l->setWordWrap(false);
+}
+
+// Moves a built control into column `spalte` of its row; the row, or -1.
+int InSpalte(QWidget* w, int spalte) {
+    auto* lay = w ? qobject_cast<QGridLayout*>(w->parentWidget()->layout()) : nullptr;
+    if (!lay) return -1;
+    int zeile = 0, alt = 0, hoehe = 0, breite = 0;
+    lay->getItemPosition(lay->indexOf(w), &zeile, &alt, &hoehe, &breite);
+    lay->removeWidget(w);
+    lay->addWidget(w, zeile, spalte);
+    return zeile;
+}
+
 bool NebenFeld(QWidget* feld, QWidget* neben) {
     auto* lay = feld && feld->parentWidget()
                     ? qobject_cast<QGridLayout*>(feld->parentWidget()->layout())

@@ -11,6 +11,8 @@
 
 #include "pages/tform11.h"
 
+class QLabel;
+
 namespace quarnel::gui {
 
 enum Zusatzart : uint8_t {
@@ -54,14 +56,14 @@ struct Knopfplan {
 };
 
 struct Seitenbeschreibung {
-    const char* klasse;          // page class in the catalogue ("TF_NSA")
-    const char* infoTitel;       // caption of InfoTitelLbl
-    const char* reiter;          // tabs after "&Info", separated by '|'
+    const char* klasse = nullptr;          // page class in the catalogue ("TF_NSA")
+    const char* infoTitel = nullptr;       // caption of InfoTitelLbl
+    const char* reiter = nullptr;          // tabs after "&Info", separated by '|'
     // Nested notebooks "Outer=Inner1|Inner2", several separated by ';' (object
     // names Nb1, Nb2, ... in that order), or nullptr.
-    const char* unterreiter;
-    const char* standardMaske;   // mask of amount fields without their own
-    const char* spaltenkoepfe;   // "Stpfl./Ehemann|Ehefrau" above paired rows, or nullptr
+    const char* unterreiter = nullptr;
+    const char* standardMaske = nullptr;   // mask of amount fields without their own
+    const char* spaltenkoepfe = nullptr;   // "Stpfl./Ehemann|Ehefrau" above paired rows
     std::span<const FeldZusatz> zusatz = {};
     std::span<const Zeilenplan> zeilen = {};
     std::span<const Knopfplan> knoepfe = {};
@@ -78,6 +80,10 @@ struct Seitenbeschreibung {
     // The spouse's fields, enabled only under the splitting table: ids
     // separated by ' ', or "Sie" for every field and caption named "...Sie<n>".
     const char* ehegatte = nullptr;
+    // What the page adds to the built fields: date ranges, captions, widths,
+    // the buttons of its subordinate pages. A page that needs no more than
+    // its descriptor and this has no class of its own.
+    void (*einrichten)(TForm11&) = nullptr;
 };
 
 // A core computation as a page computation: with the page's instance where
@@ -96,6 +102,13 @@ void SeiteAufbauen(TForm11& seite, const Seitenbeschreibung& b, int element);
 // Puts `neben` (a list button, a label with a wage-card sum) below a built
 // field's caption; false when the field is not in a grid.
 bool NebenFeld(QWidget* feld, QWidget* neben);
+
+// The label of a heading row on tab `reiter` whose text is `text`, or null.
+QLabel* Kopflabel(TForm11& s, const QString& reiter, const QString& text);
+// Captions of `reiter` in one line each where the descriptor breaks them itself.
+void KeinUmbruch(TForm11& s, const QString& reiter);
+// Moves a built control into column `spalte` of its row; the row, or -1.
+int InSpalte(QWidget* w, int spalte);
 
 // The descriptors of the pages built from the catalogue, for the tests that
 // check every one of them.

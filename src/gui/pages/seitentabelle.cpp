@@ -27,13 +27,13 @@ using Fabrik = TForm11* (*)(Seitenumgebung&, int seite);
 TForm11* Werbungskostenseite(Seitenumgebung& u, int person, int seite) {
     switch (seite) {
         case 1: return new TF_WKFahrt(u, person);
-        case 2: return new TF_WKBVerb(u, person);
-        case 3: return new TF_WKArbM(u, person);
+        case 2: return new TForm11(u, WKBVerbSeite, person, person);
+        case 3: return new TForm11(u, WKArbMSeite, person, person);
         case 4: return new TF_WKVerpfl(u, person);
         case 5: return new TF_WKDoppH(u, person);
         case 6: return new TF_WKZimmer(u, person);
-        case 7: return new TF_WKReise(u, person);
-        case 8: return new TF_WKSonst(u, person);
+        case 7: return new TForm11(u, WKReiseSeite, person, person);
+        case 8: return new TForm11(u, WKSonstSeite, person, person);
         default: return nullptr;
     }
 }
@@ -43,6 +43,12 @@ struct Eintrag {
     int seite;  // 0: every page of the area
     Fabrik fabrik;
 };
+
+// A page that is nothing but its descriptor, of catalogue element `E`.
+template <const Seitenbeschreibung& B, int E = 1>
+TForm11* Beschrieben(Seitenumgebung& u, int) {
+    return new TForm11(u, B, 0, E);
+}
 
 const Eintrag Seitentabelle[] = {
     // Persons and vehicles, children, wage-tax cards, the employee's expenses.
@@ -55,27 +61,27 @@ const Eintrag Seitentabelle[] = {
     // Capital income; rental objects 1..4, business, self-employment, farming and forestry.
     {6, 1, [](Seitenumgebung& u, int) -> TForm11* { return new TF_KSO(u); }},
     {7, 0, [](Seitenumgebung& u, int s) -> TForm11* { return new TF_VuV(u, s); }},
-    {8, 0, [](Seitenumgebung& u, int) -> TForm11* { return new TF_GSE1(u); }},
-    {9, 0, [](Seitenumgebung& u, int) -> TForm11* { return new TF_GSE2(u); }},
-    {10, 0, [](Seitenumgebung& u, int) -> TForm11* { return new TF_LuF(u); }},
+    {8, 0, Beschrieben<GSE1Seite>},
+    {9, 0, Beschrieben<GSE2Seite>},
+    {10, 0, Beschrieben<LuFSeite>},
     // Pensions and other income: page 1 the annuities, pages 2..4 the tabs of one page.
     {11, 1, [](Seitenumgebung& u, int) -> TForm11* { return new TF_Rente(u); }},
     {11, 0, [](Seitenumgebung& u, int s) -> TForm11* { return new TF_SonstEk(u, s - 1); }},
     // Sonderausgaben.
     {12, 1, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SAVers(u); }},
-    {12, 2, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SaRDL(u); }},
-    {12, 3, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SAKiZi(u); }},
+    {12, 2, Beschrieben<SaRDLSeite>},
+    {12, 3, Beschrieben<SAKiZiSeite>},
     {12, 4, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SAHaHi(u); }},
     {12, 5, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SaAbKost(u); }},
     {12, 6, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SaSpende(u); }},
-    {12, 7, [](Seitenumgebung& u, int) -> TForm11* { return new TF_SAVaVr(u); }},
+    {12, 7, Beschrieben<SAVaVrSeite>},
     // Extraordinary burdens.
     {13, 1, [](Seitenumgebung& u, int) -> TForm11* { return new TF_AbBeHi(u); }},
     {13, 2, [](Seitenumgebung& u, int) -> TForm11* { return new TF_AbHiHeim(u); }},
-    {13, 3, [](Seitenumgebung& u, int) -> TForm11* { return new TF_ABHPfleg(u); }},
-    {13, 4, [](Seitenumgebung& u, int) -> TForm11* { return new TF_AbUntBe(u); }},
+    {13, 3, Beschrieben<ABHPflegSeite, 0>},
+    {13, 4, Beschrieben<AbUntBeSeite, 0>},
     {13, 5, [](Seitenumgebung& u, int) -> TForm11* { return new TF_AbAusBi(u); }},
-    {13, 6, [](Seitenumgebung& u, int) -> TForm11* { return new TF_AbAndere(u); }},
+    {13, 6, Beschrieben<AbAndereSeite, 0>},
     // The owner-occupied home, the taxes paid, the statistics annex.
     {14, 0, [](Seitenumgebung& u, int s) { return WohneigentumSeite(u, s); }},
     {15, 0, [](Seitenumgebung& u, int) -> TForm11* { return new TF_Anrech(u); }},
@@ -156,32 +162,24 @@ void SeitenAnbinden(TF_GlobMain& h) {
 
 std::span<const BeschriebeneSeite> AlleSeitenbeschreibungen() {
     static const BeschriebeneSeite alle[] = {
-        {&TF_ErSie::Beschreibung(), 1}, {&TF_BehindN::Beschreibung(), 8},
-        {&TF_Kind::Beschreibung(), 6},  {&TF_Ausbild::Beschreibung(), 6},
-        {&TF_NSA::Beschreibung(), 4},   {&TF_Kurz::Beschreibung(), 1},
-        {&TF_FahrZ::Beschreibung(), 4}, {&TF_WKFahrt::Beschreibung(), 2},
-        {&TF_WKBVerb::Beschreibung(), 2}, {&TF_WKArbM::Beschreibung(), 2},
-        {&TF_WKVerpfl::Beschreibung(), 2}, {&TF_WKDoppH::Beschreibung(), 2},
-        {&TF_WKZimmer::Beschreibung(), 2}, {&TF_WKReise::Beschreibung(), 2},
-        {&TF_WKSonst::Beschreibung(), 2},
-        // Rental objects, business, self-employment, farming and forestry.
-        {&TF_VuV::Beschreibung(), 4}, {&TF_GSE1::Beschreibung(), 1},
-        {&TF_GSE2::Beschreibung(), 1}, {&TF_LuF::Beschreibung(), 1},
-        {&TF_SAVers::Beschreibung(), 1}, {&TF_SaRDL::Beschreibung(), 1},
-        {&TF_SAKiZi::Beschreibung(), 1}, {&TF_SAVaVr::Beschreibung(), 1},
+        {&TF_ErSie::Beschreibung(), 1}, {&BehindNSeite, 8}, {&KindSeite, 6}, {&AusbildSeite, 6},
+        {&NSASeite, 4}, {&KurzSeite, 1}, {&FahrZSeite, 4},
+        // the expense pages of both persons
+        {&WKFahrtSeite, 2}, {&WKBVerbSeite, 2}, {&WKArbMSeite, 2}, {&WKVerpflSeite, 2},
+        {&WKDoppHSeite, 2}, {&WKZimmerSeite, 2}, {&WKReiseSeite, 2}, {&WKSonstSeite, 2},
+        // rental objects, business, self-employment, farming and forestry
+        {&VuVSeite, 4}, {&GSE1Seite, 1}, {&GSE2Seite, 1}, {&LuFSeite, 1},
+        // special expenses
+        {&SAVersSeite, 1}, {&SaRDLSeite, 1}, {&SAKiZiSeite, 1}, {&SAVaVrSeite, 1},
+        {&HausHiSeite, 1}, {&SAHaHiSeite, 1}, {&SaAbKostSeite, 1}, {&SaSpendeSeite, 1},
         // the owner-occupied home, the taxes paid, the statistics annex
-        {&TF_SaFW0::Beschreibung(), 1}, {&TF_SaFW1::Beschreibung(), 1},
-        {&TF_SaFW2::Beschreibung(), 1}, {&TF_SaFW3::Beschreibung(), 1},
-        {&TF_Anrech::Beschreibung(), 1}, {&TF_Stat::Beschreibung(), 1},
+        {&SaFW0Seite, 1}, {&SaFW1Seite, 1}, {&SaFW2Seite, 1}, {&SaFW3Seite, 1},
+        {&AnrechSeite, 1}, {&StatSeite, 1},
         // extraordinary burdens
-        {&TF_AbBeHi::Beschreibung(), 1}, {&TF_AbHiHeim::Beschreibung(), 1},
-        {&TF_ABHPfleg::Beschreibung(), 1}, {&TF_AbUntBe::Beschreibung(), 1},
-        {&TF_AbEink::Beschreibung(), 3}, {&TF_AbAndere::Beschreibung(), 1},
-        // household help, tax advice, education costs, donations
-        {&TF_HausHi::Beschreibung(), 1}, {&TF_SAHaHi::Beschreibung(), 1},
-        {&TF_SaAbKost::Beschreibung(), 1}, {&TF_SaSpende::Beschreibung(), 1},
-        {&TF_Rente::Beschreibung(), 1}, {&TF_SonstEk::Beschreibung(), 1},
-        {&TF_KSO::Beschreibung(), 1}, {&TF_KsoList::Beschreibung(), 1},
+        {&AbBeHiSeite, 1}, {&AbHiHeimSeite, 1}, {&ABHPflegSeite, 1}, {&AbUntBeSeite, 1},
+        {&AbEinkSeite, 3}, {&AbAndereSeite, 1},
+        // pensions and other income, capital income
+        {&RenteSeite, 1}, {&SonstEkSeite, 1}, {&KSOSeite, 1}, {&KsoListSeite, 1},
     };
     return alle;
 }

@@ -67,6 +67,17 @@ bool UebernahmeGewuenscht(Meldungen& m) {
                    KnopfJa | KnopfNein) == Antwort::Ja;
 }
 
+bool ZeileAendernGewuenscht(Meldungen& m, bool einfuegen) {
+    return m.Zeige(MeldungsTyp::Bestaetigung,
+                   einfuegen ? "Neue Zeile davor einfügen?" : "Aktuelle Zeile löschen?",
+                   KnopfJa | KnopfNein) == Antwort::Ja;
+}
+
+void ZeileGeaendert(TForm11& seite, QTableWidget* t) {
+    t->setFocus();
+    seite.KompChange();
+}
+
 void TabelleBestaetigen(TForm11& seite, Meldungen& m) {
     seite.OffeneEingabeUebernehmen();
     SeitenzustandGlobal().uebernahme = UebernahmeGewuenscht(m);

@@ -34,6 +34,11 @@ QLabel* SummenAnzeige(QHBoxLayout* fuss);
 // "Übernahme der Tabellensumme in vorhergendes Eingabefeld?" answered with yes.
 bool UebernahmeGewuenscht(Meldungen& m);
 
+// "Neue Zeile davor einfügen?" (`einfuegen`) or "Aktuelle Zeile löschen?" answered with yes.
+bool ZeileAendernGewuenscht(Meldungen& m, bool einfuegen);
+// After a row was inserted or deleted: the focus back in the table, the page changed.
+void ZeileGeaendert(TForm11& seite, QTableWidget* t);
+
 // "&OK" of a table window: the open cell edit is kept, the take-over
 // question is asked and its answer noted for the caller, and the window closes.
 void TabelleBestaetigen(TForm11& seite, Meldungen& m);

@@ -235,23 +235,17 @@ void TF_AFA::SummeBtnClick() {
 }
 
 void TF_AFA::ZeilePlusClick() {
-    if (umgebung_.Meldungsdienst().Zeige(MeldungsTyp::Bestaetigung, "Neue Zeile davor einfügen?",
-                                         KnopfJa | KnopfNein) != Antwort::Ja)
-        return;
+    if (!ZeileAendernGewuenscht(umgebung_.Meldungsdienst(), true)) return;
     AfaZeileEinfuegen(Satz(), person_, AktiveZeile());
     for (int z = 1; z <= Zeilen; ++z) ZeileZeigen(z);
-    tabelle_->setFocus();
-    KompChange();
+    ZeileGeaendert(*this, tabelle_);
 }
 
 void TF_AFA::ZeileMinusClick() {
-    if (umgebung_.Meldungsdienst().Zeige(MeldungsTyp::Bestaetigung, "Aktuelle Zeile löschen?",
-                                         KnopfJa | KnopfNein) != Antwort::Ja)
-        return;
+    if (!ZeileAendernGewuenscht(umgebung_.Meldungsdienst(), false)) return;
     AfaZeileLoeschen(Satz(), person_, AktiveZeile());
     for (int z = 1; z <= Zeilen; ++z) ZeileZeigen(z);
-    tabelle_->setFocus();
-    KompChange();
+    ZeileGeaendert(*this, tabelle_);
 }
 
 void TF_AFA::DruckenClick() {

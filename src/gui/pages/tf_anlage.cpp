@@ -179,9 +179,7 @@ void TF_Anlage::resizeEvent(QResizeEvent* e) {
 }
 
 void TF_Anlage::ZeilePlusClick() {
-    if (umgebung_.Meldungsdienst().Zeige(MeldungsTyp::Bestaetigung, "Neue Zeile davor einfügen?",
-                                         KnopfJa | KnopfNein) != Antwort::Ja)
-        return;
+    if (!ZeileAendernGewuenscht(umgebung_.Meldungsdienst(), true)) return;
     const int r = AktiveZeile();
     Listensatz& l = umgebung_.Liste();
     if (r < Zeilen) {
@@ -200,14 +198,11 @@ void TF_Anlage::ZeilePlusClick() {
         l.SetzeZeilenBetrag(r, 0.0);
     }
     DatenLaden();
-    tabelle_->setFocus();
-    KompChange();
+    ZeileGeaendert(*this, tabelle_);
 }
 
 void TF_Anlage::ZeileMinusClick() {
-    if (umgebung_.Meldungsdienst().Zeige(MeldungsTyp::Bestaetigung, "Aktuelle Zeile löschen?",
-                                         KnopfJa | KnopfNein) != Antwort::Ja)
-        return;
+    if (!ZeileAendernGewuenscht(umgebung_.Meldungsdienst(), false)) return;
     const int r = AktiveZeile();
     Listensatz& l = umgebung_.Liste();
     if (r < Zeilen) {
@@ -219,8 +214,7 @@ void TF_Anlage::ZeileMinusClick() {
         l.SetzeZeilenBetrag(Zeilen, 0.0);
     }
     DatenLaden();
-    tabelle_->setFocus();
-    KompChange();
+    ZeileGeaendert(*this, tabelle_);
 }
 
 void TF_Anlage::DruckenClick() {

@@ -12,8 +12,6 @@
 
 namespace quarnel::gui {
 
-namespace {
-
 constexpr const char* Reiter = "Haushaltshil&fe";
 
 constexpr FeldZusatz HausHiZusatz[] = {
@@ -38,17 +36,12 @@ constexpr Zeilenplan HausHiZeilen[] = {
 
 constexpr Knopfplan HausHiKnoepfe[] = {{Reiter, "OkBtn", "&OK"}};
 
-const Seitenbeschreibung HausHiBeschreibung{
-    "TF_HausHi",
-    "Beschäftigung einer Haushaltshilfe",
-    Reiter,
-    nullptr,
-    "i,iii,iii.ii",
-    nullptr,
-    HausHiZusatz,
-    HausHiZeilen,
-    HausHiKnoepfe,
-};
+const Seitenbeschreibung HausHiSeite{
+    .klasse = "TF_HausHi", .infoTitel = "Beschäftigung einer Haushaltshilfe", .reiter = Reiter,
+    .standardMaske = "i,iii,iii.ii", .zusatz = HausHiZusatz, .zeilen = HausHiZeilen,
+    .knoepfe = HausHiKnoepfe};
+
+namespace {
 
 // Moves grid row `von` (with everything in it) to just before row `vor`.
 void ZeileVerschieben(QGridLayout* g, int von, int vor) {
@@ -80,10 +73,6 @@ int ZeileVon(QWidget* w) {
 
 }  // namespace
 
-const Seitenbeschreibung& TF_HausHi::Beschreibung() {
-    return HausHiBeschreibung;
-}
-
 TF_HausHi::TF_HausHi(Seitenumgebung& u, Aufruf aufruf, QWidget* eltern)
     : TForm11(u, 0, eltern) {
     setObjectName(QStringLiteral("TF_HausHi"));
@@ -94,7 +83,7 @@ TF_HausHi::TF_HausHi(Seitenumgebung& u, Aufruf aufruf, QWidget* eltern)
         SetzePosition(12, 4);
     else
         SetzePosition(13, 2);
-    SeiteAufbauen(*this, HausHiBeschreibung, 1);
+    SeiteAufbauen(*this, HausHiSeite, 1);
     // The burden result stands below its reasons.
     QWidget* ab = Steuer(Feld::AbMoegl);
     QWidget* hilflos = Steuer(Feld::AbHilflosePersCB);

@@ -23,8 +23,6 @@
 
 namespace quarnel::gui {
 
-namespace {
-
 constexpr FeldZusatz ListeZusatz[] = {
     // Person and kind are bytes of the entry: the list page stores them.
     {"I_StpflCB", nullptr, 0, 0, ZOhne},
@@ -53,15 +51,12 @@ constexpr Zeilenplan ListeZeilen[] = {
     {"Beteiligungen", nullptr, "B_EinSteuern"}, {"Beteiligungen", nullptr, "B_EinSteuernGesonEinh"},
 };
 
-const Seitenbeschreibung ListeBeschreibung{"TF_KsoList",
-                                           "Aufstellung der Kapitaleinkünfte",
-                                           "Inländische|Ausländische|Beteiligungen",
-                                           nullptr,
-                                           "iii,iii.ii",
-                                           nullptr,
-                                           ListeZusatz,
-                                           ListeZeilen,
-                                           {}};
+const Seitenbeschreibung KsoListSeite{
+    .klasse = "TF_KsoList", .infoTitel = "Aufstellung der Kapitaleinkünfte",
+    .reiter = "Inländische|Ausländische|Beteiligungen", .standardMaske = "iii,iii.ii",
+    .zusatz = ListeZusatz, .zeilen = ListeZeilen};
+
+namespace {
 
 // Feld::Anzahl_ in a layout: the heading of the creditable taxes.
 constexpr Feld Steuern = Feld::Anzahl_;
@@ -130,17 +125,13 @@ QPushButton* Knopf(const QString& name, const char* text, QWidget* eltern) {
 
 }  // namespace
 
-const Seitenbeschreibung& TF_KsoList::Beschreibung() {
-    return ListeBeschreibung;
-}
-
 TF_KsoList::TF_KsoList(Seitenumgebung& u, int tab, QWidget* eltern)
     : TForm11(u, 1, eltern), ersterReiter_(std::clamp(tab, 0, 2)) {
     setObjectName(QStringLiteral("TF_KsoList"));
     setWindowTitle(QStringLiteral("Liste der Kapitalerträge"));
     umgebung_.SetzeHilfeseite(503);
     SetzeOhnePruefung(true);  // the checks wait until the list is closed
-    SeiteAufbauen(*this, ListeBeschreibung, 1);
+    SeiteAufbauen(*this, KsoListSeite, 1);
     KopfPnl()->setText(QStringLiteral("  Liste der Kapitalerträge"));
     for (KapListe l : {KapListe::Inland, KapListe::Ausland, KapListe::Beteiligung}) {
         Reiter& r = reiter_[Nr(l)];

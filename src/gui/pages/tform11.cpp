@@ -90,6 +90,7 @@ TForm11::TForm11(Seitenumgebung& umgebung, const Seitenbeschreibung& b, int inst
     beschreibung_ = &b;
     setObjectName(QString::fromLatin1(b.klasse));
     SeiteAufbauen(*this, b, element);
+    if (b.einrichten) b.einrichten(*this);
     // A long header is cut at the page's edge rather than widening the page.
     kopfPnl_->setMinimumWidth(1);
     SeitenzustandGlobal().uebernahme = false;

@@ -164,12 +164,14 @@ void TF_GlobMain::FokusGewechselt(QWidget*, QWidget* neu) {
     datenModImg_->setVisible(FallVeraendert());
     for (QWidget* w = neu; w && w != this; w = w->parentWidget()) {
         const QVariant n = w->property("hilfeNummer");
-        if (n.isValid()) {
+        if (!n.isValid()) continue;
+        // A control without a field number keeps the last one shown.
+        if (n.toInt() > 0) {
             const std::string feldNr = FeldNummerText(n.toInt());
             Panel(QStringLiteral("FeldNrPnl"))->setText(U(feldNr));
             seitenText_->Feldhilfe(feldNr);
-            break;
         }
+        break;
     }
     if (einst_.lfdBerechnung) LaufendeBerechnungAnstossen();
 }

@@ -1,5 +1,6 @@
 #include "shell/txinterview.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -8,6 +9,7 @@
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "shell/dialoghilfe.h"
 
@@ -73,6 +75,7 @@ TxInterview::TxInterview(QWidget* hauptfenster, CaseRecord& r, Meldungen& meldun
     fl->addWidget(erklaerung_, 1);
     notebook_->addTab(fragenSeite, QStringLiteral("Fragen"));
 
+    liste_->installEventFilter(this);
     connect(liste_, &QListWidget::currentRowChanged, this, [this](int i) { ErklaerungZeigen(i); });
     connect(liste_, &QListWidget::itemChanged, this, [this](QListWidgetItem* i) {
         liste_->setCurrentItem(i);
@@ -158,6 +161,41 @@ void TxInterview::keyPressEvent(QKeyEvent* e) {
         return;
     }
     Tform13::keyPressEvent(e);
+}
+
+bool TxInterview::eventFilter(QObject* o, QEvent* e) {
+    if (o == liste_ && e->type() == QEvent::KeyPress) {
+        auto* t = static_cast<QKeyEvent*>(e);
+        const QString text = t->text();
+        if (text.size() == 1 && text[0].isPrint() && !(t->modifiers() & Qt::ControlModifier) &&
+            Suchen(text))
+            return true;
+    }
+    return Tform13::eventFilter(o, e);
+}
+
+bool TxInterview::Suchen(const QString& zeichen) {
+    if (!tippen_.isValid() || tippen_.elapsed() > QApplication::keyboardInputInterval())
+        suche_.clear();
+    QListWidgetItem* aktuell = liste_->currentItem();
+    if (suche_.isEmpty() && zeichen == QStringLiteral(" ") && aktuell &&
+        (aktuell->flags() & Qt::ItemIsUserCheckable))
+        return false;  // the blank ticks the item
+    tippen_.restart();
+    suche_ += zeichen;
+    const QString gesucht = suche_.trimmed();
+    if (gesucht.isEmpty()) return true;
+    // A new search begins after the current line, a longer one at it.
+    const int start = std::max(liste_->currentRow(), 0) + (suche_.size() == 1 ? 1 : 0);
+    const int n = liste_->count();
+    for (int k = 0; k < n; ++k) {
+        const int i = (start + k) % n;
+        if (liste_->item(i)->text().trimmed().startsWith(gesucht, Qt::CaseInsensitive)) {
+            liste_->setCurrentRow(i);
+            break;
+        }
+    }
+    return true;
 }
 
 void TxInterview::closeEvent(QCloseEvent* e) {

@@ -3,6 +3,7 @@
 // the entry pages of the case from the ticks.
 #pragma once
 
+#include <QElapsedTimer>
 #include <functional>
 #include <string>
 
@@ -36,10 +37,17 @@ class TxInterview : public Tform13 {
 
   protected:
     void keyPressEvent(QKeyEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void reject() override {}  // Escape does nothing here
 
   private:
+    // Type-ahead in the list: the typed text finds the next line that begins
+    // with it, heading or item, whatever it is indented by. A blank belongs
+    // to the search, except that alone on an item it ticks the item.
+    bool Suchen(const QString& zeichen);
+    QString suche_;
+    QElapsedTimer tippen_;  // since the last key of the search
     void ErklaerungZeigen(int punkt);
     void TabGewechselt(int tab);
     void Schliessen(int ergebnis);

@@ -205,6 +205,7 @@ void TxNavigator::WegfixClick() {
     if (ort && hauptfenster_)
         d.ort = QPoint(hauptfenster_->mapToGlobal(QPoint()).x() + 72, ort->y());
     const SeitenOrt nach = WegfixZeigen(d, von.first, von.second);
+    enterGesperrt_ = d.PerEingabetaste();
     if (nach != von) SeiteMarkieren(nach.first, nach.second);
 }
 
@@ -237,6 +238,16 @@ void TxNavigator::done(int r) {
 }
 
 bool TxNavigator::eventFilter(QObject* o, QEvent* e) {
+    if (o == baum_ && enterGesperrt_ &&
+        (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease)) {
+        auto* t = static_cast<QKeyEvent*>(e);
+        const bool eingabe = t->key() == Qt::Key_Return || t->key() == Qt::Key_Enter;
+        // Held down, the key repeats its press: none of them is a "Gehe zu".
+        if (eingabe && e->type() == QEvent::KeyPress) return true;
+        if (!t->isAutoRepeat() && (eingabe || e->type() == QEvent::KeyPress))
+            enterGesperrt_ = false;
+        if (eingabe) return true;
+    }
     if (o == baum_ && e->type() == QEvent::KeyPress) {
         const int k = static_cast<QKeyEvent*>(e)->key();
         if ((k == Qt::Key_Return || k == Qt::Key_Enter) && baum_->currentItem() &&

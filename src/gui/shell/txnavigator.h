@@ -56,6 +56,9 @@ class TxNavigator : public Tform13 {
     bool offen_;
     int bereich_, seite_;
     bool alleOffen_ = false;
+    // The Enter that closed the keyword guide is still down: until its release
+    // it opens no page here.
+    bool enterGesperrt_ = false;
     QTreeWidget* baum_;
     QWidget* zeichen_[4] = {};  // visited, reminder, note, error
     std::optional<SeitenOrt> wahl_;

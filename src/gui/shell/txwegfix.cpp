@@ -61,6 +61,7 @@ bool TxWegfix::eventFilter(QObject* o, QEvent* e) {
         const int k = static_cast<QKeyEvent*>(e)->key();
         if (k == Qt::Key_Return || k == Qt::Key_Enter) {
             GeheZuClick();
+            perEingabetaste_ = wahl_.has_value();
             return true;
         }
     }

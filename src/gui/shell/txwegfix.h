@@ -28,6 +28,8 @@ class TxWegfix : public Tform13 {
     std::optional<SeitenOrt> Wahl() const { return wahl_; }
     void GeheZuClick();
     QListWidget* Liste() const { return liste_; }
+    // The guide closed on the Enter key: its release has not been seen yet.
+    bool PerEingabetaste() const { return perEingabetaste_; }
 
   protected:
     void showEvent(QShowEvent* e) override;
@@ -38,6 +40,7 @@ class TxWegfix : public Tform13 {
     Meldungen& meldungen_;
     QListWidget* liste_;
     std::optional<SeitenOrt> wahl_;
+    bool perEingabetaste_ = false;
 };
 
 // Runs the guide from (area, page); the chosen page, or the given one.
