@@ -1,0 +1,164 @@
+#include "results/wieberechnet.h"
+
+#include <cmath>
+
+#include "calc/berechnung.h"
+#include "calc/deklaration.h"
+#include "case/zeichensatz.h"
+
+namespace quarnel {
+namespace {
+
+// The captions of the notice's amount rows and the result each one shows;
+// a pair row (taxpayer, spouse) names the taxpayer's.
+struct Zeilenergebnis {
+    std::string_view beschriftung, ergebnis, titel;
+};
+constexpr Zeilenergebnis Zeilen[] = {
+    {"Summe der Einkünfte", "SummeEkEr", "Summe der Einkünfte des Steuerpflichtigen"},
+    {"Summe der Einkünfte insgesamt", "SummeEk", "Summe der Einkünfte"},
+    {"Summe der Einkünfte insgesamt (nach Verl.-ausgl.)", "SummeEk", ""},
+    {"Summe der Einkünfte nach Verl.-ausgleich", "SummeEk", ""},
+    {"Gesamtbetrag der Einkünfte", "GesamtbetragEk", "Gesamtbetrag der Einkünfte"},
+    {"Einkommen", "Einkommen", "Einkommen"},
+    {"Haushaltsfreibetrag", "HaushaltsFb", "Haushaltsfreibetrag"},
+    {"Zu versteuerndes Einkommen", "ZvE", "Zu versteuerndes Einkommen"},
+    {"Tarifliche Einkommensteuer", "EStTariflich", "Tarifliche Einkommensteuer"},
+    {"Anrechnung Gewerbesteuer nach § 35 EStG", "GewStAnrechnung",
+     "Anrechnung Gewerbesteuer nach § 35 EStG"},
+    {"Festzusetzende Einkommensteuer", "EStFestzusetzen", "Festzusetzende Einkommensteuer"},
+    {"Einkommensteuer in Höhe von", "SoliBasisESt",
+     "Bemessungsgrundlage des Solidaritätszuschlags"},
+    {"Festzusetzender Solidaritätszuschlag (5,5%)", "SoliFestzusetzen",
+     "Festzusetzender Solidaritätszuschlag"},
+    {"Festzusetzende Kirchensteuer", "KiStFestzusetzen", "Festzusetzende Kirchensteuer"},
+    {"", "SummeEkSie", "Summe der Einkünfte der Ehefrau"},
+    {"", "EStTarif", "Einkommensteuer nach dem Tarif"},
+    {"", "EStTarifPV", "Steuer nach dem besonderen Steuersatz"},
+    {"", "LStSumme", "Anzurechnende Lohnsteuer"},
+    {"", "EStGezahlt", "Anzurechnende Einkommensteuer"},
+    {"", "EStSaldo", "Einkommensteuer: Abschlusszahlung / Erstattung"},
+    {"", "SoliGezahlt", "Anzurechnender Solidaritätszuschlag"},
+    {"", "SoliSaldo", "Solidaritätszuschlag: Abschlusszahlung / Erstattung"},
+    {"", "MassstabESt", "Maßstabsteuer der Kirchensteuer"},
+    {"", "KiStJahrEr", "Kirchensteuer eines Jahres"},
+    {"", "KiStSaldo", "Kirchensteuer: Abschlusszahlung / Erstattung"},
+    {"", "GesamtSaldo", "Gesamtergebnis"},
+};
+
+// Lines that are no amount rows of their own, by how they begin.
+constexpr Zeilenergebnis Zeilenanfaenge[] = {
+    {"zu versteuern nach der", "EStTarif", ""},
+    {"bei einem zu versteuernden Einkommen von", "MassstabESt", ""},
+    {"Festgesetzt werden", "EStFestzusetzen", ""},
+    {"- Abzug vom Lohn", "LStSumme", ""},
+    {"Sie bekommen erstattet", "GesamtSaldo", ""},
+    {"Sie müssen noch zahlen", "EStSaldo", ""},
+    {"Sie müssen zahlen", "GesamtSaldo", ""},
+};
+
+std::string_view Getrimmt(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '.' || s.front() == '|'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '.' || s.back() == ':')) s.remove_suffix(1);
+    return s;
+}
+
+bool Gleich(double a, double b) { return std::fabs(a - b) < 0.005; }
+
+}  // namespace
+
+void RechnungErklaeren(const CaseRecord& fall, bool kurz, Erklaerung& spur) {
+    // the fill runs the page computations on the record: on a copy
+    auto kopie = std::make_unique<CaseRecord>(fall);
+    auto e = std::make_unique<CalcInput>();
+    auto r = std::make_unique<CalcResult>();
+    DeklarationFuellen(*kopie, *e, *r, kurz);
+    spur.Leeren();
+    ErklaerungAufzeichnen an(spur);
+    Berechne(*e, *r);
+}
+
+std::string_view ErgebnisDerZeile(const Ergebnistext& t, std::size_t zeile) {
+    if (zeile < t.formen.size() && t.formen[zeile].betrag)
+        return ErgebnisDerBeschriftung(Cp1252ZuUtf8(t.formen[zeile].label));
+    if (zeile >= t.zeilen.size()) return {};
+    return ErgebnisDerBeschriftung(Cp1252ZuUtf8(t.zeilen[zeile]));
+}
+
+std::string_view ErgebnisDerBeschriftung(std::string_view beschriftung) {
+    const std::string_view label = Getrimmt(beschriftung);
+    if (label.empty()) return {};
+    for (const auto& z : Zeilen)
+        if (!z.beschriftung.empty() && Getrimmt(z.beschriftung) == label) return z.ergebnis;
+    for (const auto& z : Zeilenanfaenge)
+        if (label.starts_with(z.beschriftung)) return z.ergebnis;
+    return {};
+}
+
+std::string ErgebnisBezeichnung(std::string_view name) {
+    for (const auto& z : Zeilen)
+        if (z.ergebnis == name && !z.titel.empty()) return std::string(z.titel);
+    return std::string(name);
+}
+
+double Knotenwert(const Erklaerknoten& k) { return k.schritt ? k.schritt->wert : k.angabe.wert; }
+
+std::string Knotenname(const Erklaerknoten& k) {
+    return k.schritt ? std::string(k.schritt->regel->ergebnis) : k.angabe.name;
+}
+
+bool Vergleichsknoten::Geaendert() const {
+    return hatVorher != hatNachher || !Gleich(vorher, nachher);
+}
+
+Vergleichsknoten BaeumeVergleichen(const Erklaerknoten* a, const Erklaerknoten* b) {
+    Vergleichsknoten v;
+    const Erklaerknoten* eins = a ? a : b;
+    if (!eins) return v;
+    v.name = Knotenname(*eins);
+    v.angabe = eins->angabe;
+    v.schritt = eins->schritt ? eins->schritt : (b ? b->schritt : nullptr);
+    v.hatVorher = a != nullptr;
+    v.hatNachher = b != nullptr;
+    if (a) v.vorher = Knotenwert(*a);
+    if (b) v.nachher = Knotenwert(*b);
+    const std::size_t nb = b ? b->kinder.size() : 0;
+    std::vector<bool> benutzt(nb, false);
+    if (a)
+        for (const Erklaerknoten& ka : a->kinder) {
+            const Erklaerknoten* partner = nullptr;
+            for (std::size_t j = 0; j < nb && !partner; ++j)
+                if (!benutzt[j] && Knotenname(b->kinder[j]) == Knotenname(ka) &&
+                    b->kinder[j].angabe.faktor == ka.angabe.faktor) {
+                    benutzt[j] = true;
+                    partner = &b->kinder[j];
+                }
+            v.kinder.push_back(BaeumeVergleichen(&ka, partner));
+        }
+    for (std::size_t j = 0; j < nb; ++j)
+        if (!benutzt[j]) v.kinder.push_back(BaeumeVergleichen(nullptr, &b->kinder[j]));
+    return v;
+}
+
+ErklaerVergleich WasWaereErklaeren(const CalcInput& gefuellt, const WasWaereWerte& aenderung,
+                                   std::string_view ergebnis) {
+    ErklaerVergleich v;
+    v.ergebnis = std::string(ergebnis);
+    auto rechnen = [&](const WasWaereWerte& deltas, Erklaerung& spur) {
+        auto e = std::make_unique<CalcInput>();
+        auto r = std::make_unique<CalcResult>();
+        ErklaerungAufzeichnen an(spur);
+        WasWaereBerechnen(gefuellt, deltas, *e, *r);
+    };
+    rechnen(WasWaereWerte{}, *v.spurVorher);
+    rechnen(WasWaereAenderungGueltig(aenderung) ? aenderung : WasWaereWerte{}, *v.spurNachher);
+    Erklaerknoten vorher, nachher;
+    const bool a = ErklaerBaum(*v.spurVorher, ergebnis, vorher);
+    const bool b = ErklaerBaum(*v.spurNachher, ergebnis, nachher);
+    v.gefunden = a || b;
+    v.baum = BaeumeVergleichen(a ? &vorher : nullptr, b ? &nachher : nullptr);
+    return v;
+}
+
+}  // namespace quarnel
