@@ -1,5 +1,6 @@
 #include "results/wieberechnet.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "calc/berechnung.h"
@@ -52,10 +53,9 @@ constexpr Zeilenergebnis Zeilenanfaenge[] = {
     {"bei einem zu versteuernden Einkommen von", "MassstabESt", ""},
     {"Festgesetzt werden", "EStFestzusetzen", ""},
     {"- Abzug vom Lohn", "LStSumme", ""},
-    {"Sie bekommen erstattet", "GesamtSaldo", ""},
-    {"Sie müssen noch zahlen", "EStSaldo", ""},
-    {"Sie müssen zahlen", "GesamtSaldo", ""},
 };
+// The total of the settlement, not its row per tax (which has three amounts).
+constexpr std::string_view Gesamtzeilen[] = {"Sie bekommen erstattet", "Sie müssen zahlen"};
 
 std::string_view Getrimmt(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '.' || s.front() == '|'))
@@ -83,16 +83,21 @@ std::string_view ErgebnisDerZeile(const Ergebnistext& t, std::size_t zeile) {
     if (zeile < t.formen.size() && t.formen[zeile].betrag)
         return ErgebnisDerBeschriftung(Cp1252ZuUtf8(t.formen[zeile].label));
     if (zeile >= t.zeilen.size()) return {};
-    return ErgebnisDerBeschriftung(Cp1252ZuUtf8(t.zeilen[zeile]));
+    const std::string& z = t.zeilen[zeile];
+    const auto spalten = std::count(z.begin(), z.end(), '|');
+    return ErgebnisDerBeschriftung(Cp1252ZuUtf8(z), spalten > 2 ? 3 : 1);
 }
 
-std::string_view ErgebnisDerBeschriftung(std::string_view beschriftung) {
+std::string_view ErgebnisDerBeschriftung(std::string_view beschriftung, int betraege) {
     const std::string_view label = Getrimmt(beschriftung);
     if (label.empty()) return {};
     for (const auto& z : Zeilen)
         if (!z.beschriftung.empty() && Getrimmt(z.beschriftung) == label) return z.ergebnis;
     for (const auto& z : Zeilenanfaenge)
         if (label.starts_with(z.beschriftung)) return z.ergebnis;
+    if (betraege == 1)
+        for (std::string_view g : Gesamtzeilen)
+            if (label.starts_with(g)) return "GesamtSaldo";
     return {};
 }
 
@@ -159,6 +164,14 @@ ErklaerVergleich WasWaereErklaeren(const CalcInput& gefuellt, const WasWaereWert
     v.gefunden = a || b;
     v.baum = BaeumeVergleichen(a ? &vorher : nullptr, b ? &nachher : nullptr);
     return v;
+}
+
+ErklaerVergleich WasWaereErklaeren(const CaseRecord& fall, const WasWaereWerte& aenderung,
+                                   std::string_view ergebnis, bool kurz) {
+    auto kopie = std::make_unique<CaseRecord>(fall);
+    auto e = std::make_unique<CalcInput>();
+    DeklarationFuellen(*kopie, *e, kurz);
+    return WasWaereErklaeren(*e, aenderung, ergebnis);
 }
 
 }  // namespace quarnel

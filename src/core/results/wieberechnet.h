@@ -24,8 +24,9 @@ void RechnungErklaeren(const CaseRecord& fall, bool kurz, Erklaerung& spur);
 // The explained result that a line of a result text shows, found by the
 // caption of its amount row ("" for a line that shows none).
 std::string_view ErgebnisDerZeile(const Ergebnistext& t, std::size_t zeile);
-// The same for the caption of a row (UTF-8), as the structured view shows it.
-std::string_view ErgebnisDerBeschriftung(std::string_view beschriftung);
+// The same for the caption of a row (UTF-8), as the structured view shows it,
+// with the number of amounts the row has (the settlement's rows per tax have three).
+std::string_view ErgebnisDerBeschriftung(std::string_view beschriftung, int betraege = 1);
 
 // The caption of an explained result as the notice words it (UTF-8); the
 // name itself for a result without one.
@@ -65,5 +66,8 @@ struct ErklaerVergleich {
 // what-if changes (changes the analysis refuses count as none).
 ErklaerVergleich WasWaereErklaeren(const CalcInput& gefuellt, const WasWaereWerte& aenderung,
                                    std::string_view ergebnis);
+// The same from the case, filled on a copy (kurz: the quick variant).
+ErklaerVergleich WasWaereErklaeren(const CaseRecord& fall, const WasWaereWerte& aenderung,
+                                   std::string_view ergebnis, bool kurz = false);
 
 }  // namespace quarnel

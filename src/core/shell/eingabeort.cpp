@@ -78,11 +78,13 @@ Eingabehilfe HilfeFuer(const Eingabeort& ort) {
 }
 
 std::string EingabeortText(const Eingabeort& ort) {
-    std::string text(SeitenName(ort.bereich, ort.seite));
+    const std::string seite(SeitenName(ort.bereich, ort.seite));
+    std::string text(BereichName(ort.bereich));
+    if (seite != text) text += ", " + seite;
     const FeldDef& d = Def(ort.feld);
     std::string reiter = d.reiter;
     std::erase(reiter, '&');
-    if (!reiter.empty() && reiter != text) text += ", " + reiter;
+    if (!reiter.empty() && reiter != seite) text += ", " + reiter;
     std::string beschriftung = d.beschriftung;
     while (!beschriftung.empty() && (beschriftung.back() == ' ' || beschriftung.back() == ':'))
         beschriftung.pop_back();

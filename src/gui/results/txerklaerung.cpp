@@ -197,7 +197,8 @@ void TxErklaerung::Aufbauen(bool vergleich) {
 void TxErklaerung::ErgebnisWaehlen(const std::string& name) {
     if (!spur_) return;
     Erklaerknoten baum;
-    if (!ErklaerBaum(*spur_, name, baum)) {
+    // a line whose own step this case did not record: the tax it leads to
+    if (!ErklaerBaum(*spur_, name, baum) && !ErklaerBaum(*spur_, "EStFestzusetzen", baum)) {
         const auto alle = ErklaerteErgebnisse(*spur_);
         if (alle.empty() || !ErklaerBaum(*spur_, alle.back(), baum)) {
             baum_->clear();

@@ -274,7 +274,10 @@ void TxGlobView::DruckSeiteClick() {
 std::string TxGlobView::ErgebnisDerAuswahl() const {
     if (gliederung_->isVisible() || !liste_->isVisible()) {
         const QTreeWidgetItem* i = gliederung_->currentItem();
-        return i ? std::string(ErgebnisDerBeschriftung(i->text(0).toStdString())) : std::string();
+        if (!i) return {};
+        int betraege = 0;
+        for (int s = 1; s < i->columnCount(); ++s) betraege += i->text(s).isEmpty() ? 0 : 1;
+        return std::string(ErgebnisDerBeschriftung(i->text(0).toStdString(), betraege));
     }
     const QModelIndex i = liste_->currentIndex();
     return i.isValid() ? std::string(ErgebnisDerZeile(text_, std::size_t(i.row()))) : std::string();
