@@ -9,6 +9,7 @@
 #include <QSplitter>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -21,8 +22,9 @@ namespace {
 
 QString U(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
-// Columns of the tree; the changed amount only beside an original.
-enum Spalte { Posten, Betrag, Nachher, Regel, Paragraph, Rundungsspalte };
+// Columns of the tree; the changed amount only beside an original, where it
+// is moved to stand next to the amount.
+enum Spalte { Posten, Betrag, Regel, Paragraph, Rundungsspalte, Nachher };
 
 // The node an item shows: its path of child indexes from the root.
 constexpr int PfadRolle = Qt::UserRole + 1;
@@ -100,7 +102,7 @@ QString ErklaerBetrag(double x) {
 
 TxErklaerung::TxErklaerung(QWidget* eltern, const Erklaerung& spur, const std::string& ergebnis,
                            ErklaerDienste dienste)
-    : Tform13(eltern, 700), spur_(&spur), dienste_(std::move(dienste)) {
+    : Tform13(eltern, 900), spur_(&spur), dienste_(std::move(dienste)) {
     Aufbauen(false);
     for (const std::string& name : ErklaerteErgebnisse(spur))
         auswahl_->addItem(U(ErgebnisBezeichnung(name)), U(name));
@@ -109,7 +111,7 @@ TxErklaerung::TxErklaerung(QWidget* eltern, const Erklaerung& spur, const std::s
 
 TxErklaerung::TxErklaerung(QWidget* eltern, const ErklaerVergleich& vergleich,
                            ErklaerDienste dienste)
-    : Tform13(eltern, 700), vergleich_(true), dienste_(std::move(dienste)) {
+    : Tform13(eltern, 900), vergleich_(true), dienste_(std::move(dienste)) {
     Aufbauen(true);
     ergebnis_ = vergleich.ergebnis;
     auswahl_->addItem(U(ErgebnisBezeichnung(ergebnis_)), U(ergebnis_));
@@ -146,11 +148,12 @@ void TxErklaerung::Aufbauen(bool vergleich) {
         "Vom Ergebnis zu den Eingaben; Eingabetaste auf einer Eingabe öffnet ihre Seite"));
     QStringList koepfe{QStringLiteral("Posten"),
                        vergleich ? QStringLiteral("Gemäß Eingabe DM") : QStringLiteral("Betrag DM"),
-                       QStringLiteral("Nach Änderung DM"), QStringLiteral("Regel"),
-                       QStringLiteral("Rechtsgrundlage"), QStringLiteral("Rundung")};
+                       QStringLiteral("Regel"), QStringLiteral("Rechtsgrundlage"),
+                       QStringLiteral("Rundung")};
+    if (vergleich) koepfe << QStringLiteral("Nach Änderung DM");
     baum_->setColumnCount(int(koepfe.size()));
     baum_->setHeaderLabels(koepfe);
-    baum_->setColumnHidden(Nachher, !vergleich);
+    if (vergleich) baum_->header()->moveSection(Nachher, Betrag + 1);
     baum_->setAlternatingRowColors(true);
     baum_->setWordWrap(false);
     baum_->header()->setStretchLastSection(false);
@@ -231,7 +234,8 @@ void TxErklaerung::BaumFuellen(const Vergleichsknoten& wurzel) {
             auto* item = eltern ? new QTreeWidgetItem(eltern) : new QTreeWidgetItem(baum_);
             item->setText(Posten, U(Vorzeichen(k.angabe, !eltern) + Bezeichnung(k)));
             item->setText(Betrag, k.hatVorher ? ErklaerBetrag(k.vorher) : QStringLiteral("–"));
-            item->setText(Nachher, k.hatNachher ? ErklaerBetrag(k.nachher) : QStringLiteral("–"));
+            if (vergleich_)
+                item->setText(Nachher, k.hatNachher ? ErklaerBetrag(k.nachher) : QStringLiteral("–"));
             item->setText(Regel, U(RegelText(k)));
             if (k.schritt) {
                 item->setText(Paragraph, U(k.schritt->regel->paragraph));
@@ -263,7 +267,10 @@ void TxErklaerung::BaumFuellen(const Vergleichsknoten& wurzel) {
     baum_->expandAll();
     for (int s = 0; s < baum_->columnCount(); ++s)
         baum_->header()->setSectionResizeMode(s, QHeaderView::Interactive);
-    for (int s : {int(Posten), int(Betrag), int(Nachher), int(Paragraph)}) baum_->resizeColumnToContents(s);
+    for (int s : {int(Posten), int(Betrag), int(Nachher), int(Paragraph)})
+        if (s < baum_->columnCount()) baum_->resizeColumnToContents(s);
+    // deep trees: the caption column gives way to the amounts
+    baum_->setColumnWidth(Posten, std::min(baum_->columnWidth(Posten), 330));
     baum_->setColumnWidth(Regel, 320);
     baum_->setCurrentItem(baum_->topLevelItem(0));
     baum_->setFocus();
