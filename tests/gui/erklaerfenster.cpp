@@ -8,6 +8,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -15,6 +16,7 @@
 #include "print/druckausgabe.h"
 #include "results/bescheid.h"
 #include "results/gliederungsansicht.h"
+#include "results/txglobbescheid.h"
 #include "results/txerklaerung.h"
 #include "results/txglobview.h"
 #include "results/wieberechnet.h"
@@ -248,6 +250,38 @@ class ErklaerfensterTest : public QObject {
             f->close();
         });
         knopf->click();
+        QVERIFY(gesehen);
+    }
+
+    // The notice check: the own tree of the chosen line, the office's figure beside it.
+    void bescheidpruefung_neben_dem_amt() {
+        Beispiel b;
+        BescheidDienste d;
+        TxGlobBescheid w(b.haupt.get(), b.haupt->Fall().Satz(), d);
+        const int zeile = w.Zeile(*PostenSuchen("ZvE"));
+        QVERIFY(zeile >= 0);
+        w.WertEingeben(*PostenSuchen("ZvE"), QStringLiteral("87.186,00"));
+        w.Tabelle()->setCurrentCell(zeile, 0);
+        bool gesehen = false;
+        BeiModal([&](QWidget* m) {
+            auto* f = qobject_cast<TxErklaerung*>(m);
+            QVERIFY(f);
+            f->resize(1100, 640);
+            QCOMPARE(f->Ergebnis(), std::string("ZvE"));
+            QCOMPARE(f->Baum()->headerItem()->text(5), QStringLiteral("Finanzamt DM"));
+            QTreeWidgetItem* wurzel = f->Baum()->topLevelItem(0);
+            QCOMPARE(wurzel->text(1), QStringLiteral("86.186,00"));
+            QCOMPARE(wurzel->text(5), QStringLiteral("87.186,00"));
+            QVERIFY(wurzel->font(0).bold());
+            QTreeWidgetItem* einkommen = Finden(f->Baum(), QStringLiteral("+ Einkommen"));
+            QVERIFY(einkommen);
+            QCOMPARE(einkommen->text(5), QStringLiteral("–"));  // the office names no figure
+            QVERIFY(!einkommen->font(0).bold());
+            Bild(f, "bescheidpruefung");
+            gesehen = true;
+            f->close();
+        });
+        w.findChild<QPushButton*>(QStringLiteral("WieBerechnetBtn"))->click();
         QVERIFY(gesehen);
     }
 };

@@ -113,6 +113,63 @@ std::string Knotenname(const Erklaerknoten& k) {
     return k.schritt ? std::string(k.schritt->regel->ergebnis) : k.angabe.name;
 }
 
+namespace {
+
+// The lines of the notice check that are explained results.
+struct PostenErgebnis {
+    std::string_view posten, ergebnis;
+};
+constexpr PostenErgebnis PostenErgebnisse[] = {
+    {"SummeEk", "SummeEk"},         {"GesamtbetragEk", "GesamtbetragEk"},
+    {"HaushaltsFb", "HaushaltsFb"}, {"ZvE", "ZvE"},
+    {"ESt", "EStFestzusetzen"},     {"Soli", "SoliFestzusetzen"},
+    {"LSt", "LStSumme"},            {"Saldo", "GesamtSaldo"},
+};
+
+// Only the step the notice shows takes the office's figure: the same result
+// computed again in another pass (the taxable income with the allowances for
+// all children, for the surcharge) stays without.
+void AmtEintragen(Vergleichsknoten& k, const AmtsBescheid& amt, const Erklaerung& spur) {
+    const int p = PostenDesErgebnisses(k.name);
+    const int letzter = k.schritt ? spur.Letzter(k.name) : -1;
+    k.hatNachher = p >= 0 && letzter >= 0 && &spur.Schritte()[std::size_t(letzter)] == k.schritt;
+    if (k.hatNachher) k.nachher = amt.wert[std::size_t(p)];
+    for (auto& c : k.kinder) AmtEintragen(c, amt, spur);
+}
+
+}  // namespace
+
+std::string_view ErgebnisDesPostens(int posten) {
+    const auto alle = Posten();
+    if (posten < 0 || posten >= int(alle.size())) return {};
+    for (const auto& p : PostenErgebnisse)
+        if (p.posten == alle[std::size_t(posten)].schluessel) return p.ergebnis;
+    return {};
+}
+
+int PostenDesErgebnisses(std::string_view ergebnis) {
+    for (const auto& p : PostenErgebnisse)
+        if (p.ergebnis == ergebnis)
+            if (auto i = PostenSuchen(p.posten)) return *i;
+    return -1;
+}
+
+ErklaerVergleich BescheidErklaeren(const CaseRecord& fall, const AmtsBescheid& amt,
+                                   std::string_view ergebnis) {
+    ErklaerVergleich v;
+    v.ergebnis = std::string(ergebnis);
+    v.kopfVorher = "Eigene Berechnung";
+    v.kopfNachher = "Finanzamt";
+    v.teilweise = true;
+    RechnungErklaeren(fall, false, *v.spurVorher);
+    Erklaerknoten baum;
+    v.gefunden = ErklaerBaum(*v.spurVorher, ergebnis, baum);
+    if (!v.gefunden) return v;
+    v.baum = BaeumeVergleichen(&baum, nullptr);
+    AmtEintragen(v.baum, amt, *v.spurVorher);
+    return v;
+}
+
 bool Vergleichsknoten::Geaendert() const {
     return hatVorher != hatNachher || !Gleich(vorher, nachher);
 }

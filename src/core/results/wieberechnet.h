@@ -12,6 +12,7 @@
 #include "calc/calcdaten.h"
 #include "calc/erklaerung.h"
 #include "case/caserecord.h"
+#include "results/bescheidpruefung.h"
 #include "results/ergebnistext.h"
 #include "results/waswaere.h"
 
@@ -60,6 +61,11 @@ struct ErklaerVergleich {
     std::string ergebnis;
     Vergleichsknoten baum;
     bool gefunden = false;  // either side recorded the result
+    // The headings of the two amounts (UTF-8).
+    std::string kopfVorher = "Gemäß Eingabe", kopfNachher = "Nach Änderung";
+    // The second side names only some nodes (the office's notice): a node
+    // without its figure counts as unchanged.
+    bool teilweise = false;
 };
 
 // The result computed from the filled declaration as entered and with the
@@ -69,5 +75,15 @@ ErklaerVergleich WasWaereErklaeren(const CalcInput& gefuellt, const WasWaereWert
 // The same from the case, filled on a copy (kurz: the quick variant).
 ErklaerVergleich WasWaereErklaeren(const CaseRecord& fall, const WasWaereWerte& aenderung,
                                    std::string_view ergebnis, bool kurz = false);
+
+// The explained result of a line of the notice check ("" for a line that
+// has none of its own) and the line of an explained result (-1: none).
+std::string_view ErgebnisDesPostens(int posten);
+int PostenDesErgebnisses(std::string_view ergebnis);
+
+// The own computation of one result with the office's figures beside the
+// nodes the notice names: `amt` as entered in the notice check.
+ErklaerVergleich BescheidErklaeren(const CaseRecord& fall, const AmtsBescheid& amt,
+                                   std::string_view ergebnis);
 
 }  // namespace quarnel

@@ -203,7 +203,7 @@ TF_WWW::TF_WWW(Seitenumgebung& u, QWidget* eltern) : TForm11(u, 0, eltern) {
     }
     e->setColumnMinimumWidth(0, 130);
     e->setColumnStretch(5, 1);
-    auto* wie = new QPushButton(QStringLiteral("&Wie berechnet?"));
+    auto* wie = new QPushButton(QStringLiteral("Wie &berechnet?"));
     wie->setObjectName(QStringLiteral("WieBerechnetBtn"));
     wie->setToolTip(QStringLiteral("Rechenweg der Einkommensteuer gemäß Eingabe und nach Änderung."));
     e->addWidget(wie, 3, 1, 1, 2, Qt::AlignLeft);

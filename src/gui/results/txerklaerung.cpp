@@ -113,6 +113,11 @@ TxErklaerung::TxErklaerung(QWidget* eltern, const ErklaerVergleich& vergleich,
                            ErklaerDienste dienste)
     : Tform13(eltern, 900), vergleich_(true), dienste_(std::move(dienste)) {
     Aufbauen(true);
+    teilweise_ = vergleich.teilweise;
+    baum_->headerItem()->setText(Betrag, U(vergleich.kopfVorher) + QStringLiteral(" DM"));
+    baum_->headerItem()->setText(Nachher, U(vergleich.kopfNachher) + QStringLiteral(" DM"));
+    kopfVorher_ = U(vergleich.kopfVorher);
+    kopfNachher_ = U(vergleich.kopfNachher);
     ergebnis_ = vergleich.ergebnis;
     auswahl_->addItem(U(ErgebnisBezeichnung(ergebnis_)), U(ergebnis_));
     auswahl_->setEnabled(false);
@@ -169,7 +174,7 @@ void TxErklaerung::Aufbauen(bool vergleich) {
     senkrecht->addWidget(teiler, 1);
 
     auto* unten = new QHBoxLayout;
-    eingabeKnopf_ = new QPushButton(QStringLiteral("Zur &Eingabe"), this);
+    eingabeKnopf_ = new QPushButton(QStringLiteral("&Zur Eingabe"), this);
     eingabeKnopf_->setObjectName(QStringLiteral("EingabeBtn"));
     eingabeKnopf_->setToolTip(QStringLiteral("Öffnet die Seite und das Feld dieser Eingabe."));
     auto* hilfeKnopf = new QPushButton(QStringLiteral("&Hilfe"), this);
@@ -221,9 +226,9 @@ void TxErklaerung::BaumFuellen(const Vergleichsknoten& wurzel) {
     QString kopf = U(ErgebnisBezeichnung(wurzel_.name)) + QStringLiteral(": ") +
                    ErklaerBetrag(wurzel_.vorher) + QStringLiteral(" DM");
     if (vergleich_)
-        kopf = U(ErgebnisBezeichnung(wurzel_.name)) + QStringLiteral(": gemäß Eingabe ") +
-               (wurzel_.hatVorher ? ErklaerBetrag(wurzel_.vorher) : QStringLiteral("–")) +
-               QStringLiteral(" DM, nach Änderung ") +
+        kopf = U(ErgebnisBezeichnung(wurzel_.name)) + QStringLiteral(": ") + kopfVorher_ +
+               u' ' + (wurzel_.hatVorher ? ErklaerBetrag(wurzel_.vorher) : QStringLiteral("–")) +
+               QStringLiteral(" DM, ") + kopfNachher_ + u' ' +
                (wurzel_.hatNachher ? ErklaerBetrag(wurzel_.nachher) : QStringLiteral("–")) +
                QStringLiteral(" DM");
     kopf_->setText(kopf);
@@ -244,13 +249,16 @@ void TxErklaerung::BaumFuellen(const Vergleichsknoten& wurzel) {
             for (int s : {int(Betrag), int(Nachher)})
                 item->setTextAlignment(s, Qt::AlignRight | Qt::AlignVCenter);
             item->setToolTip(Regel, item->text(Regel));
-            if (vergleich_ && k.Geaendert())
+            const bool geaendert =
+                teilweise_ ? k.hatNachher && ErklaerBetrag(k.vorher) != ErklaerBetrag(k.nachher)
+                           : k.Geaendert();
+            if (vergleich_ && geaendert)
                 for (int s = 0; s < baum_->columnCount(); ++s) item->setFont(s, fett);
             // what a screen reader says of the row
             QString gesagt = item->text(Posten) + QStringLiteral(", ") + item->text(Betrag) +
                              QStringLiteral(" DM");
             if (vergleich_)
-                gesagt += QStringLiteral(", nach Änderung ") + item->text(Nachher) +
+                gesagt += QStringLiteral(", ") + kopfNachher_ + u' ' + item->text(Nachher) +
                           QStringLiteral(" DM");
             if (k.schritt) gesagt += QStringLiteral(", ") + item->text(Paragraph);
             if (k.angabe.herkunft == Herkunft::Eingabe)
@@ -303,8 +311,8 @@ void TxErklaerung::KnotenGewaehlt() {
     QString html = QStringLiteral("<h3>") + Html(U(Bezeichnung(*k))) + QStringLiteral("</h3>");
     html += QStringLiteral("<p><b>") + Html(item->text(Betrag)) + QStringLiteral(" DM</b>");
     if (vergleich_)
-        html += QStringLiteral(" gemäß Eingabe, <b>") + Html(item->text(Nachher)) +
-                QStringLiteral(" DM</b> nach Änderung");
+        html += u' ' + Html(kopfVorher_) + QStringLiteral(", <b>") + Html(item->text(Nachher)) +
+                QStringLiteral(" DM</b> ") + Html(kopfNachher_);
     html += QStringLiteral("</p><p>") + Html(item->text(Regel)) + QStringLiteral("</p>");
     if (k->schritt) {
         html += QStringLiteral("<p>Rechtsgrundlage: ") + Html(item->text(Paragraph)) +

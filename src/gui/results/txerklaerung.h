@@ -70,6 +70,8 @@ class TxErklaerung : public Tform13 {
 
     const Erklaerung* spur_ = nullptr;
     bool vergleich_ = false;
+    bool teilweise_ = false;  // the second side names only some nodes
+    QString kopfVorher_ = QStringLiteral("gemäß Eingabe"), kopfNachher_ = QStringLiteral("nach Änderung");
     ErklaerDienste dienste_;
     std::string ergebnis_;
     Vergleichsknoten wurzel_;

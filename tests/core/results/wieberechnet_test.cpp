@@ -11,6 +11,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <set>
 #include <sstream>
@@ -256,4 +257,45 @@ TEST(WieBerechnet, WasWaere_Baeume_enden_in_der_Analyse) {
     const auto faelle = GanzeFaelle();
     const ErklaerVergleich v = WasWaereErklaeren(*faelle.front().second.satz, unsinn, "ZvE");
     EXPECT_FALSE(v.baum.Geaendert());
+}
+
+// The notice check: the office's figures stand at the nodes its lines name,
+// the own ones beside them; what the office set differently is marked, the
+// rest of the tree has no office figure.
+TEST(WieBerechnet, Bescheid_neben_der_eigenen_Berechnung) {
+    for (int p = 0; p < AnzahlPosten; ++p) {
+        const std::string_view e = ErgebnisDesPostens(p);
+        if (!e.empty()) {
+            EXPECT_EQ(PostenDesErgebnisses(e), p) << e;
+        }
+    }
+    EXPECT_EQ(PostenDesErgebnisses("EStTarif"), -1);
+    for (const auto& [name, fall] : GanzeFaelle()) {
+        if (fall.kurz) continue;  // the notice check fills the whole declaration
+        AmtsBescheid amt = AmtsBescheidVorbelegen(*fall.satz);
+        // the own figures as the notice: every office figure is the tree's own
+        const ErklaerVergleich gleich = BescheidErklaeren(*fall.satz, amt, "GesamtSaldo");
+        ASSERT_TRUE(gleich.gefunden && gleich.teilweise) << name;
+        int genannt = 0;
+        std::function<void(const Vergleichsknoten&)> pruefen = [&](const Vergleichsknoten& k) {
+            if (k.hatNachher) {
+                ++genannt;
+                EXPECT_TRUE(PfennigGleich(k.vorher, k.nachher))
+                    << name << ": " << k.name << " " << k.vorher << " / " << k.nachher;
+            }
+            for (const auto& c : k.kinder) pruefen(c);
+        };
+        pruefen(gleich.baum);
+        EXPECT_GE(genannt, 4) << name;  // the balance, the taxes, the credits at least
+        // the office taxes 1,000 DM more income: that node and no other differs
+        amt.wert[std::size_t(*PostenSuchen("ZvE"))] += 1000;
+        const ErklaerVergleich anders = BescheidErklaeren(*fall.satz, amt, "EStFestzusetzen");
+        std::function<void(const Vergleichsknoten&)> suchen = [&](const Vergleichsknoten& k) {
+            if (k.hatNachher) {
+                EXPECT_EQ(!PfennigGleich(k.vorher, k.nachher), k.name == "ZvE") << name << k.name;
+            }
+            for (const auto& c : k.kinder) suchen(c);
+        };
+        suchen(anders.baum);
+    }
 }
