@@ -137,7 +137,7 @@ class ErklaerfensterTest : public QObject {
         Druckausgabe druck{nullptr, einst, b.umg.wurzel.filePath(QStringLiteral("RPP")).toStdString(),
                            {&b.senke, &b.dialoge}};
         std::vector<std::string> gefragt;
-        ErgebnisDienste d{&b.senke, &b.dialoge, {}, {}, {}};
+        ErgebnisDienste d{&b.senke, &b.dialoge, {}, {}, {}, {}};
         d.wieBerechnet = [&](const std::string& e) {
             gefragt.push_back(e);
             return false;
