@@ -145,6 +145,9 @@ class ErklaerfensterTest : public QObject {
         TxGlobView view(nullptr, text, einst, druck, d);
         auto* knopf = view.findChild<QPushButton*>(QStringLiteral("WieBerechnetBtn"));
         QVERIFY(knopf);
+        view.show();
+        QTest::qWait(20);
+        Bild(&view, "ergebnisfenster");
         struct Fall {
             const char* zeile;
             const char* ergebnis;
