@@ -2,11 +2,13 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "pages/tf_www.h"
 #include "pages/seitenzustand.h"
+#include "results/txerklaerung.h"
 #include "widgets/maskenfeld.h"
 #include "widgets/zugang.h"
 
@@ -201,6 +203,11 @@ TF_WWW::TF_WWW(Seitenumgebung& u, QWidget* eltern) : TForm11(u, 0, eltern) {
     }
     e->setColumnMinimumWidth(0, 130);
     e->setColumnStretch(5, 1);
+    auto* wie = new QPushButton(QStringLiteral("Wie &berechnet?"));
+    wie->setObjectName(QStringLiteral("WieBerechnetBtn"));
+    wie->setToolTip(QStringLiteral("Rechenweg der Einkommensteuer gemäß Eingabe und nach Änderung."));
+    e->addWidget(wie, 3, 1, 1, 2, Qt::AlignLeft);
+    connect(wie, &QPushButton::clicked, this, &TF_WWW::WieBerechnetClick);
     spalte->addStretch(1);
     OvcNb()->setCurrentIndex(0);
 }
@@ -252,6 +259,12 @@ void TF_WWW::Anzeigen() {
                                  x.grenzsteuersatz};
         for (int k = 0; k < 4; ++k) ergebnis_[r][k]->SetzeWert(werte[k]);
     }
+}
+
+void TF_WWW::WieBerechnetClick() {
+    if (!OffeneEingabeUebernehmen()) return;
+    const ErklaerVergleich v = WasWaereErklaeren(Satz(), Aenderungen(), "EStFestzusetzen");
+    TxErklaerung::ZeigenVergleich(window(), v, {});
 }
 
 bool TF_WWW::OffeneEingabeUebernehmen() {

@@ -33,6 +33,8 @@ class TF_WWW : public TForm11 {
     const WasWaereAnalyse& Analyse() const { return analyse_; }
     // A field of the page by its name ("BruttoEr", "Brutto0Er", "ZuVerst", ...).
     BetragFeld* Wertfeld(const QString& name) const;
+    // The income tax's tree as entered beside the one with the changes.
+    void WieBerechnetClick();
 
   protected:
     void closeEvent(QCloseEvent* e) override;

@@ -18,6 +18,8 @@
 #include "case/zeichensatz.h"
 #include "results/einspruch.h"
 #include "results/einspruchsfrist.h"
+#include "results/txerklaerung.h"
+#include "results/wieberechnet.h"
 
 namespace quarnel::gui {
 namespace {
@@ -160,6 +162,7 @@ TxGlobBescheid::TxGlobBescheid(QWidget* hauptfenster, const CaseRecord& fall, Be
     knopf("ErgebnisBtn", "Vergleich &anzeigen", [this] { ErgebnisBtnClick(); });
     knopf("EinspruchBtn", "&Einspruch", [this] { EinspruchBtnClick(); });
     knopf("SpeichernBtn", "&Übernehmen", [this] { SpeichernBtnClick(); });
+    knopf("WieBerechnetBtn", "&Wie berechnet?", [this] { WieBerechnetBtnClick(); });
     knoepfe->addStretch();
     if (dienste_.hilfe) knopf("HelpBtn", "&Hilfe", [this] { dienste_.hilfe(); });
     knopf("EndeBtn", "&Schließen", [this] { reject(); });
@@ -323,6 +326,15 @@ void TxGlobBescheid::ErgebnisBtnClick() {
     Ergebnistext t;
     t.zeilen = VergleichText(*vergleich_, Eingabe(), fall_.Int(Feld::BundeslandLb), Heute());
     dienste_.zeigen(t);
+}
+
+void TxGlobBescheid::WieBerechnetBtnClick() {
+    const int zeile = tabelle_->currentRow();
+    const int posten =
+        zeile >= 0 && zeile < int(zeilenPosten_.size()) ? zeilenPosten_[std::size_t(zeile)] : -1;
+    std::string_view ergebnis = ErgebnisDesPostens(posten);
+    if (ergebnis.empty()) ergebnis = "EStFestzusetzen";
+    TxErklaerung::ZeigenVergleich(this, BescheidErklaeren(fall_, Eingabe(), ergebnis), {});
 }
 
 void TxGlobBescheid::EinspruchBtnClick() {

@@ -49,6 +49,8 @@ class TxGlobBescheid : public Tform13 {
     bool SpeichernBtnClick();
     void EinspruchBtnClick();
     void ErgebnisBtnClick();
+    // The own tree of the chosen line with the office's figures beside it.
+    void WieBerechnetBtnClick();
 
     // The notice as the fields hold it now.
     AmtsBescheid Eingabe() const;

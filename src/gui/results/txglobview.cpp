@@ -14,12 +14,14 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <QApplication>
+#include <QAction>
 
 #include "case/zeichensatz.h"
 #include "print/berichtspieler.h"
 #include "print/druckausgabe.h"
 #include "results/gliederungsansicht.h"
 #include "results/textdatei.h"
+#include "results/wieberechnet.h"
 #include "shell/kleinfenster.h"
 
 namespace quarnel::gui {
@@ -128,6 +130,16 @@ TxGlobView::TxGlobView(QWidget* hauptfenster, const Ergebnistext& text, Einstell
             if (dienste_.veranlagungVergleichen()) accept();
         });
     }
+    if (dienste_.wieBerechnet) {
+        auto* wie = Knopf(this, "WieBerechnetBtn", "&Wie berechnet?",
+                          "Zeigt, wie der gewählte Betrag berechnet wurde.");
+        unten->insertWidget(unten->count() - 2, wie);
+        connect(wie, &QPushButton::clicked, this, &TxGlobView::WieBerechnetClick);
+        gliederung_->setContextMenuPolicy(Qt::ActionsContextMenu);
+        auto* aktion = new QAction(QStringLiteral("Wie berechnet?"), gliederung_);
+        gliederung_->addAction(aktion);
+        connect(aktion, &QAction::triggered, this, &TxGlobView::WieBerechnetClick);
+    }
     senkrecht->addLayout(unten);
 
     connect(vorschau, &QPushButton::clicked, this, &TxGlobView::VorschauBtnClick);
@@ -144,6 +156,8 @@ TxGlobView::TxGlobView(QWidget* hauptfenster, const Ergebnistext& text, Einstell
         m.addAction(QStringLiteral("Taschenrechner"), this, [this] { TxRechner(this).exec(); });
         m.addAction(QStringLiteral("Druck Seite"), this, &TxGlobView::DruckSeiteClick);
         m.addAction(QStringLiteral("Drucker Einrichten"), this, &TxGlobView::DruckerEinrichtenClick);
+        if (dienste_.wieBerechnet)
+            m.addAction(QStringLiteral("Wie berechnet?"), this, &TxGlobView::WieBerechnetClick);
         m.exec(liste_->viewport()->mapToGlobal(p));
     });
     resize(width(), 480);
@@ -255,6 +269,22 @@ void TxGlobView::DruckSeiteClick() {
     QSize s = bild.size().scaled(ziel.size(), Qt::KeepAspectRatio);
     p.drawImage(QRect(ziel.topLeft(), s), bild);
     p.end();
+}
+
+std::string TxGlobView::ErgebnisDerAuswahl() const {
+    if (gliederung_->isVisible() || !liste_->isVisible()) {
+        const QTreeWidgetItem* i = gliederung_->currentItem();
+        if (!i) return {};
+        int betraege = 0;
+        for (int s = 1; s < i->columnCount(); ++s) betraege += i->text(s).isEmpty() ? 0 : 1;
+        return std::string(ErgebnisDerBeschriftung(i->text(0).toStdString(), betraege));
+    }
+    const QModelIndex i = liste_->currentIndex();
+    return i.isValid() ? std::string(ErgebnisDerZeile(text_, std::size_t(i.row()))) : std::string();
+}
+
+void TxGlobView::WieBerechnetClick() {
+    if (dienste_.wieBerechnet && dienste_.wieBerechnet(ErgebnisDerAuswahl())) accept();
 }
 
 void TxGlobView::DruckerEinrichtenClick() {

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "results/ergebnistext.h"
 #include "shell/dienste.h"
@@ -32,6 +33,9 @@ struct ErgebnisDienste {
     // "Veranlagung vergleichen": true when a choice was taken over, which makes
     // this result stale and closes the window; no button without it.
     std::function<bool()> veranlagungVergleichen;
+    // "Wie berechnet?": the tree of the named result ("" when the line shows
+    // none); true when the window is to close (the user goes to an entry).
+    std::function<bool(const std::string& ergebnis)> wieBerechnet = {};
 };
 
 class TxGlobView : public Tform13 {
@@ -57,6 +61,9 @@ class TxGlobView : public Tform13 {
     void HelpBtnClick();
     void DruckSeiteClick();
     void DruckerEinrichtenClick();
+    void WieBerechnetClick();
+    // The explained result of the line or row the user is on ("" for none).
+    std::string ErgebnisDerAuswahl() const;
 
   private:
     void Ausgeben(const std::function<void()>& auftrag);

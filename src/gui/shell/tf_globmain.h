@@ -29,6 +29,10 @@ class QTimer;
 class QToolBar;
 class QToolButton;
 
+namespace quarnel {
+struct Eingabeort;
+}
+
 namespace quarnel::gui {
 
 class Druckausgabe;
@@ -163,6 +167,8 @@ class TF_GlobMain : public QMainWindow {
     void InfoClick();
     void F1Gedrueckt();
     void SeiteOeffnen(int bereich, int seite);
+    // Opens the page of an entry, on the tab and in the field that hold it.
+    void EingabeZeigen(const Eingabeort& ort);
     void FensterTitelSetzen();
     void Geometrie();
 

@@ -1,4 +1,5 @@
 #include "shell/tf_globmain_intern.h"
+#include "shell/wieberechnet_oeffnen.h"
 
 #include "results/bescheid_veranlagung.h"
 
@@ -119,6 +120,7 @@ void TF_GlobMain::ErgebnisZeigen() {
                       [this] { Hilfeanzeigen("std\\viewer"); }, {},
                       [this] { BescheidPruefenOeffnen(*this, dienste_); },
                       [this] { return VeranlagungVergleichOeffnen(*this); }};
+    WieBerechnetAnbinden(*this, d);
     TxGlobView::Zeigen(this, ergebnis_, einst_, *druck_, d);
 }
 

@@ -1,0 +1,95 @@
+#include "shell/eingabeort.h"
+
+#include "case/bereiche.h"
+#include "shell/anzeige.h"
+
+namespace quarnel {
+namespace {
+
+// Subordinate pages and the entry page whose button opens them.
+struct Unterseite {
+    std::string_view klasse, seite;
+};
+constexpr Unterseite Unterseiten[] = {
+    {"TF_KsoList", "TF_KSO"},   {"TF_Ausbild", "TF_Kind"},     {"TF_BehindN", "TF_ErSie"},
+    {"TF_AbEink", "TF_AbUntBe"}, {"TF_HausHi", "TF_AbHiHeim"}, {"TF_AFA", "TF_VuV"},
+};
+
+// Sums the fill takes from the record that a page shows in a field of its own.
+struct Anzeige {
+    std::string_view feld, gezeigt;
+};
+constexpr Anzeige Anzeigen[] = {
+    {"SummeAnrechKapErtSt", "AnzKap"},
+    {"SummeAnrechKoerpSt", "AnzKoest"},
+    {"SummeAnrechSoli", "AnzSoli"},
+    {"SummeVergKoerpSt", "VerKoest"},
+};
+
+std::optional<Feld> Suchen(std::string_view name) {
+    if (auto f = FeldNachId(name)) return f;
+    const auto alle = FelderNachName(name);
+    if (alle.empty()) return std::nullopt;
+    return alle.front();
+}
+
+// The first (area, page) that opens this page class.
+bool SeiteDerKlasse(std::string_view klasse, int& bereich, int& seite) {
+    for (int b = 1; b <= 17; ++b)
+        for (int s = 1; s <= 15; ++s)
+            if (SeitenKlasse(b, s) == klasse && SeiteVorhanden(b, s)) {
+                bereich = b;
+                seite = s;
+                return true;
+            }
+    return false;
+}
+
+}  // namespace
+
+std::string_view SeiteDerUnterseite(std::string_view klasse) {
+    for (const auto& u : Unterseiten)
+        if (u.klasse == klasse) return u.seite;
+    int b = 0, s = 0;
+    return SeiteDerKlasse(klasse, b, s) ? klasse : std::string_view{};
+}
+
+std::optional<Eingabeort> EingabeortFuer(std::string_view katalogfeld) {
+    auto feld = Suchen(katalogfeld);
+    if (!feld) return std::nullopt;
+    for (const auto& a : Anzeigen)
+        if (a.feld == katalogfeld) feld = Suchen(a.gezeigt);
+    if (!feld) return std::nullopt;
+    const std::string_view klasse = Def(*feld).seite;
+    const std::string_view seite = SeiteDerUnterseite(klasse);
+    Eingabeort ort;
+    ort.feld = *feld;
+    if (seite.empty() || !SeiteDerKlasse(seite, ort.bereich, ort.seite)) return std::nullopt;
+    if (seite != klasse) ort.unterseite = klasse;
+    return ort;
+}
+
+Eingabehilfe HilfeFuer(const Eingabeort& ort) {
+    Eingabehilfe h;
+    h.seite = "F" + DreiStellen(SeitenHilfeNummer(ort.bereich, ort.seite));
+    const int nr = Def(ort.feld).nr;
+    if (nr > 0) h.anker = FeldNummerText(nr).substr(1);
+    return h;
+}
+
+std::string EingabeortText(const Eingabeort& ort) {
+    const std::string seite(SeitenName(ort.bereich, ort.seite));
+    std::string text(BereichName(ort.bereich));
+    if (seite != text) text += ", " + seite;
+    const FeldDef& d = Def(ort.feld);
+    std::string reiter = d.reiter;
+    std::erase(reiter, '&');
+    if (!reiter.empty() && reiter != seite) text += ", " + reiter;
+    std::string beschriftung = d.beschriftung;
+    while (!beschriftung.empty() && (beschriftung.back() == ' ' || beschriftung.back() == ':'))
+        beschriftung.pop_back();
+    text += ", Feld " + (beschriftung.empty() ? std::string(d.name) : beschriftung);
+    return text;
+}
+
+}  // namespace quarnel
