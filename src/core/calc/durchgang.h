@@ -53,11 +53,17 @@ void DurchgangPaar(CalcInput& e, CalcResult& r);
 void ParameterSetzen(const CalcInput& e, CalcResult& r);
 void EinkuenfteUebernehmen(const CalcInput& e, CalcResult& r);
 void WhatIfAnwenden(CalcResult& r);
+void WhatIfWerteAendern(CalcResult& r);
 void EhegattenwerteLoeschen(const CalcInput& e, CalcResult& r);
 void FreibetragLandForst(CalcResult& r);
 void VersorgungsFreibetrag(CalcResult& r);
 void WerbungskostenArbeit(const CalcInput& e, CalcResult& r);
 int KapitalPauschFall(const CalcInput& e, const CalcResult& r);
+int KapitalPauschFallEhegatten(double einnEr, double einnSie, double wkEr, double wkSie,
+                               double pausch);
+// The joint Werbungskosten-Pauschbetrag of spouses, shared by their receipts.
+void KapitalPauschbetragEhegatten(double einnEr, double einnSie, double& wkEr, double& wkSie,
+                                  double pausch);
 void KapitalWerbungskostenSparerFb(const CalcInput& e, CalcResult& r);
 void WerbungskostenSonstige(CalcResult& r);
 void SummeDerEinkuenfte(CalcResult& r);
@@ -70,6 +76,10 @@ void Spenden(const CalcInput& e, CalcResult& r);
 void SonstigeSonderausgaben(const CalcInput& e, CalcResult& r);
 void Vorsorgeaufwendungen(const CalcInput& e, CalcResult& r);
 double Vorsorgepauschale(const CalcInput& e);
+// The Vorsorgepauschale before its rounding to 54 DM from the wage bases of
+// both persons and whether each has the full (1) or the reduced one (0).
+double VorsorgepauschaleVorStufe(double lohnEr, double lohnSie, int ungekuerztEr,
+                                 int ungekuerztSie, bool zusammen);
 int ZumutbareBelastungProzent(int kinder, int f2, double gesamtbetrag);
 void AussergewoehnlicheBelastungen(const CalcInput& e, CalcResult& r);
 int WohnKategorie(std::string_view datum);
@@ -78,10 +88,17 @@ void Verlustabzug(const CalcInput& e, CalcResult& r);
 void EinkommenErmitteln(const CalcInput& e, CalcResult& r);
 void Haushaltsfreibetrag(const CalcInput& e, CalcResult& r);
 void Haerteausgleich(const CalcInput& e, CalcResult& r);
+// § 46 Abs. 3, 5 EStG, § 70 EStDV: the Härteausgleich on income n that bore no
+// wage tax, less the Altersentlastungsbetrag on it (from the wages without
+// Versorgungsbezüge) and the farm Freibetrag.
+double HaerteausgleichBetrag(double n, double altEntl, double lohnOhneVersorgung,
+                             double freibetragLuF);
 void ZuVersteuerndesEinkommen(CalcResult& r);
 
 // tariff
 double TarifsteuerMitProgression(const CalcInput& e, CalcResult& r);
+// § 32b(2) EStG: the special rate of the income u with the progression income.
+double BesondererSteuersatz(double u, int f2, double* grenzsteuersatz = nullptr);
 void Fuenftelregelung(const CalcInput& e, CalcResult& r);
 void VeraeusserungsgewinnHalberSatz(const CalcInput& e, CalcResult& r);
 void SteuerAusserordentlich(const CalcInput& e, CalcResult& r);

@@ -7,6 +7,7 @@
 #include "calc/betrag.h"
 #include "calc/durchgang.h"
 #include "calc/erklaerung.h"
+#include "calc/rechenregeln.h"
 
 namespace quarnel {
 
@@ -48,6 +49,28 @@ double TarifNachTabelle(double x, int f2) {
 
 namespace {
 
+void ProgressionseinkuenfteErklaeren(Erklaerung& spur, const CalcInput& e, const CalcResult& r,
+                                     double pv) {
+    std::vector<Wertangabe> teile;
+    for (int p = 0; p < Personen(e); ++p) {
+        auto n = [p](std::string_view name) { return PersonName(name, p); };
+        const double ungenutzt = NichtNegativ(r.ParamArbnPausch - r.WkNsa(p));
+        const double abzug = MinWert(e.ProgEink(p) + e.ProgLohn(p), ungenutzt);
+        const double teil =
+            NichtNegativ(e.ProgEink(p) + e.ProgWeitere(p) + e.ProgLohn(p) - abzug);
+        spur.Schritt("PvUngenutzt", n("PvUngenutzt"), ungenutzt,
+                     {Par("ParamArbnPausch", r.ParamArbnPausch, 1), Erg(n("WkNsa"), r.WkNsa(p), -1)});
+        spur.Schritt("PvPauschAbzug", n("PvPauschAbzug"), abzug,
+                     {Ein(n("ProgEink"), e.ProgEink(p)), Ein(n("ProgLohn"), e.ProgLohn(p)),
+                      Erg(n("PvUngenutzt"), ungenutzt)});
+        spur.Schritt("PvEinkuenfte", n("PvEinkuenfte"), teil,
+                     {Ein(n("ProgEink"), e.ProgEink(p)), Ein(n("ProgWeitere"), e.ProgWeitere(p)),
+                      Ein(n("ProgLohn"), e.ProgLohn(p)), Erg(n("PvPauschAbzug"), abzug, -1)});
+        teile.push_back(Erg(n("PvEinkuenfte"), teil));
+    }
+    spur.Schritt("Progressionseinkuenfte", "Progressionseinkuenfte", pv, std::move(teile));
+}
+
 double Progressionseinkuenfte(const CalcInput& e, const CalcResult& r) {
     double pv = 0;
     for (int p = 0; p < Personen(e); ++p) {
@@ -55,10 +78,20 @@ double Progressionseinkuenfte(const CalcInput& e, const CalcResult& r) {
         const double ungenutzt = NichtNegativ(r.ParamArbnPausch - r.WkNsa(p));
         pv += NichtNegativ(q - MinWert(e.ProgEink(p) + e.ProgLohn(p), ungenutzt));
     }
+    if (IstPositiv(pv))
+        if (Erklaerung* spur = AktiveErklaerung()) ProgressionseinkuenfteErklaeren(*spur, e, r, pv);
     return pv;
 }
 
 }  // namespace
+
+double BesondererSteuersatz(double u, int f2, double* grenzsteuersatz) {
+    const double stufe = 54.0 * f2;
+    const double t = Tarif(u / f2, grenzsteuersatz) * f2;
+    const double mitte = Int(u / stufe) * stufe + 27 * f2;
+    // the special rate is cut, never rounded, to six decimals
+    return Stutzen(6, Stutzen(7, Quotient(mitte, t)));
+}
 
 double TarifsteuerMitProgression(const CalcInput& e, CalcResult& r) {
     r.PvSteuersatz = r.PvZvEAnzeige = r.PvSteuersatzProzent = r.EStTarif = 0;
@@ -72,16 +105,15 @@ double TarifsteuerMitProgression(const CalcInput& e, CalcResult& r) {
         return r.EStTarif;
     }
     r.FlagProgVorbehalt = 1;
-    const double stufe = 54.0 * f2;
     const double u = pv + r.ZvE;
-    r.PvZvEGerundet = Int(r.ZvE / stufe) * stufe + 27 * f2;
-    const double t = Tarif(u / f2, &r.Grenzsteuersatz) * f2;
-    const double mitte = Int(u / stufe) * stufe + 27 * f2;
-    // the special rate is cut, never rounded, to six decimals
-    r.PvSteuersatz = Stutzen(6, Stutzen(7, Quotient(mitte, t)));
+    r.PvZvEGerundet = Runden(regeln::RundungVon("PvZvEGerundet"), r.ZvE, f2);
+    r.PvSteuersatz = BesondererSteuersatz(u, f2, &r.Grenzsteuersatz);
     r.PvZvEAnzeige = r.PvZvEGerundet;
     r.PvSteuersatzProzent = r.PvSteuersatz * 100;
     r.EStTarif = Int(Stutzen(0, r.PvZvEGerundet * r.PvSteuersatz));
+    QUARNEL_ERKLAERE("PvZvEGerundet", "PvZvEGerundet", r.PvZvEGerundet, {Erg("ZvE", r.ZvE)}, f2);
+    QUARNEL_ERKLAERE("PvSteuersatz", "PvSteuersatz", r.PvSteuersatz,
+                     {Erg("Progressionseinkuenfte", pv), Erg("ZvE", r.ZvE)}, f2);
     QUARNEL_ERKLAERE("EStTarifPV", r.EStTarif,
                      {Erg("PvZvEGerundet", r.PvZvEGerundet), Erg("PvSteuersatz", r.PvSteuersatz)});
     return r.EStTarif;
