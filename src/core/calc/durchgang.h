@@ -96,10 +96,16 @@ double HaerteausgleichBetrag(double n, double altEntl, double lohnOhneVersorgung
 void ZuVersteuerndesEinkommen(CalcResult& r);
 
 // tariff
-double TarifsteuerMitProgression(const CalcInput& e, CalcResult& r);
+// `variante` names the taxable income it taxes for the explanation: "ZvE" and
+// the steps of the tariff with that suffix.
+double TarifsteuerMitProgression(const CalcInput& e, CalcResult& r,
+                                 std::string_view variante = {});
+// § 34(3) EStG: half the average rate of the tariff tax on the taxable income,
+// at least 19.9 %.
+double HalberSteuersatz(double zvE, double steuer, int f2);
 // § 32b(2) EStG: the special rate of the income u with the progression income.
 double BesondererSteuersatz(double u, int f2, double* grenzsteuersatz = nullptr);
-void Fuenftelregelung(const CalcInput& e, CalcResult& r);
+void Fuenftelregelung(const CalcInput& e, CalcResult& r, std::string_view basis = "ZvE");
 void VeraeusserungsgewinnHalberSatz(const CalcInput& e, CalcResult& r);
 void SteuerAusserordentlich(const CalcInput& e, CalcResult& r);
 void TarifermaessigungLandForst(const CalcInput& e, CalcResult& r);

@@ -113,6 +113,8 @@ constexpr Quelle Quellen[] = {
     {"LuFErmKappeEr", "SteuerAbzugEr"},
     {"LuFErmKappeSie", "SteuerAbzugSie"},
     {"HalbeinkFrei", "HalbEinkEr"},
+    {"RenteMehrjEr", "StpflNachzahlung1"},
+    {"RenteMehrjSie", "StpflNachzahlung3"},
     {"FlagZusammen", "Splitting"},
     {"AnzahlKinder", "KindKiFbJahr"},
     // special expenses, burdens, home
@@ -193,6 +195,8 @@ std::string_view RundungText(Rundung r) {
             return "auf einen durch 54 teilbaren vollen DM-Betrag abgerundet";
         case R::TarifMitte:
             return "auf die Mitte der 54-DM-Stufe (108 DM bei Splitting)";
+        case R::TarifstufeAb:
+            return "auf die 54-DM-Stufe (108 DM bei Splitting) abgerundet";
     }
     return "";
 }
@@ -327,7 +331,10 @@ double Nachrechnen(const Rechenschritt& s) {
                                           s.werte[1].faktor != 0);
             break;
         case V::Anteil:
-            x = wert(0) / wert(1) * wert(2);
+            x = Quotient(wert(1), wert(0)) * wert(2);
+            break;
+        case V::HalberSteuersatz:
+            x = quarnel::HalberSteuersatz(wert(0), wert(1), s.tabelle);
             break;
         case V::KapitalPauschEhegatten: {
             double wk[2] = {wert(2), wert(3)};

@@ -36,6 +36,8 @@ enum class Verfahren : uint8_t {
     Anteil,             // the first value in the ratio of the second, times the last
     KapitalPauschEhegatten,  // the joint Pauschbetrag of spouses shared by their receipts:
                              // receipts Er, Sie, expenses Er, Sie, Pauschbetrag
+    HalberSteuersatz,  // § 34 Abs. 3 EStG: half the average rate of the tax (second value) on
+                       // the taxable income (first value), at least 19.9 %
 };
 // The rounding a step applies last.
 enum class Rundung : uint8_t {
@@ -51,6 +53,7 @@ enum class Rundung : uint8_t {
     DMKaufmaennisch,  // to the full DM, halves up
     Stufe54,       // down to a multiple of 54 DM
     TarifMitte,    // to the middle of the 54-DM step (108 DM by splitting)
+    TarifstufeAb,  // down to the 54-DM step (108 DM by splitting)
 };
 std::string_view RundungText(Rundung r);
 

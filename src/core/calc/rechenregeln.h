@@ -5,6 +5,7 @@
 
 #include <string_view>
 
+#include "calc/berechnung.h"
 #include "calc/betrag.h"
 #include "calc/durchgang.h"
 #include "calc/erklaerung.h"
@@ -291,6 +292,64 @@ inline constexpr Rechenregel Tabelle[] = {
      "§ 32a Abs. 1, 5 EStG", V::Tarif, R::Tarifstufe},
     {"EStTarifPV", "Steuer nach dem besonderen Steuersatz, auf volle DM abgerundet",
      "§ 32b Abs. 2 EStG", V::Produkt, R::DMAb},
+    {"VersFbMehrj",
+     "Anteil des Versorgungs-Freibetrags an den Versorgungsbezügen für mehrere Jahre, "
+     "abgeschnitten",
+     "§ 34 Abs. 2 Nr. 4, § 19 Abs. 2 EStG", V::Anteil, R::DMAb},
+    {"AoLohnMehrj", "Arbeitslohn für mehrere Jahre und Entschädigung, je auf volle DM abgerundet",
+     "§ 34 Abs. 2 Nr. 2, 4 EStG", V::SummeGerundet, R::DMAbCent},
+    {"AoLohnOrdentlich", "Laufender Arbeitslohn nach dem Versorgungs-Freibetrag, mindestens 0",
+     "§ 34 Abs. 1 EStG", V::SummeMindest0, R::Keine},
+    {"AoPauschRest", "Vom laufenden Arbeitslohn nicht verbrauchter Arbeitnehmer-Pauschbetrag",
+     "§ 9a Satz 1 Nr. 1, § 34 Abs. 1 EStG", V::SummeMindest0, R::Keine},
+    {"AoPauschAnteil",
+     "Pauschbetrag, der auf den Arbeitslohn für mehrere Jahre entfällt, höchstens dieser",
+     "§ 9a Satz 1 Nr. 1, § 34 Abs. 1 EStG", V::Kappe, R::Keine},
+    {"AoEinkuenfte", "Außerordentliche Einkünfte, je auf volle DM abgerundet", "§ 34 Abs. 2 EStG",
+     V::SummeGerundet, R::DMAbCent},
+    {"AoKorrektur", "Darauf entfallende Freibeträge und Pauschbeträge", "§ 34 Abs. 1 EStG",
+     V::Summe, R::Keine},
+    {"AoEinkuenfteNetto", "Außerordentliche Einkünfte nach den darauf entfallenden Abzügen",
+     "§ 34 Abs. 1 EStG", V::Summe, R::Keine},
+    {"ZvEOhneAo", "Zu versteuerndes Einkommen ohne die außerordentlichen Einkünfte",
+     "§ 34 Abs. 1 Satz 2 EStG", V::Summe, R::Keine},
+    {"AoFuenftel", "Ein Fünftel der außerordentlichen Einkünfte, abgerundet",
+     "§ 34 Abs. 1 Satz 2 EStG", V::Produkt, R::DMAb},
+    {"ZvEFuenftel", "Verbleibendes Einkommen zuzüglich eines Fünftels der außerordentlichen Einkünfte",
+     "§ 34 Abs. 1 Satz 2 EStG", V::Summe, R::Keine},
+    {"ZvEFuenftelGanz", "Ein Fünftel des zu versteuernden Einkommens, abgerundet",
+     "§ 34 Abs. 1 Satz 3 EStG", V::Produkt, R::DMAb},
+    {"EStAoFuenffach", "Fünffacher Unterschied der Steuer mit und ohne ein Fünftel",
+     "§ 34 Abs. 1 Satz 2 EStG", V::Produkt, R::Keine},
+    {"EStAoHoechst", "Höchstens die Steuer, die ohne die Fünftelregelung auf sie entfiele",
+     "§ 34 Abs. 1 EStG", V::Summe, R::Keine},
+    {"EStAoEinkuenfte", "Einkommensteuer auf die außerordentlichen Einkünfte (Fünftelregelung)",
+     "§ 34 Abs. 1 EStG", V::Kappe, R::Keine},
+    {"EStAoFuenffachGanz", "Fünffache Steuer auf ein Fünftel des Einkommens",
+     "§ 34 Abs. 1 Satz 3 EStG", V::Produkt, R::Keine},
+    {"EStTarifRest", "Tarifliche Einkommensteuer auf das übrige Einkommen",
+     "§ 34 Abs. 1 Satz 2 EStG", V::Summe, R::Keine},
+    {"EStTarifRestKein", "Keine Steuer auf übriges Einkommen: es ist negativ",
+     "§ 34 Abs. 1 Satz 3 EStG", V::Summe, R::Keine},
+    {"VeraeussGewinnPerson", "Veräußerungsgewinne aus Gewerbebetrieb und selbständiger Arbeit",
+     "§§ 16, 18 Abs. 3 EStG", V::Summe, R::Keine},
+    {"VeraeussGewinn", "Veräußerungsgewinne, je Ehegatte auf volle DM abgerundet",
+     "§ 34 Abs. 2 Nr. 1, Abs. 3 EStG", V::SummeGerundet, R::DMAbCent},
+    {"HalberSteuersatz",
+     "Hälfte des durchschnittlichen Steuersatzes, auf sechs Dezimalstellen abgeschnitten, "
+     "mindestens 19,9 %",
+     "§ 34 Abs. 3 Satz 2 EStG", V::HalberSteuersatz, R::Keine},
+    {"VeraeussBeguenstigt", "Begünstigter Gewinn, höchstens das zu versteuernde Einkommen",
+     "§ 34 Abs. 3 EStG", V::KappeMindest0, R::Keine},
+    {"ZvEOhneGewinn", "Zu versteuerndes Einkommen ohne die Veräußerungsgewinne",
+     "§ 34 Abs. 3 Satz 3 EStG", V::SummeMindest0, R::TarifstufeAb},
+    {"EStTarifRestGewinn", "Tarifliche Einkommensteuer auf das übrige Einkommen",
+     "§ 34 Abs. 3 Satz 3 EStG", V::Summe, R::Keine},
+    {"EStTarifRestGewinnPV",
+     "Übriges Einkommen mal besonderem Steuersatz, auf volle DM abgerundet",
+     "§ 34 Abs. 3 Satz 3, § 32b EStG", V::Produkt, R::DMAbCent},
+    {"EStVeraeussGewinn", "Steuer auf die Veräußerungsgewinne: Gewinn mal halbem Steuersatz",
+     "§ 34 Abs. 3 EStG", V::Produkt, R::DMAb},
     {"EStTariflich",
      "Tarifliche Einkommensteuer: Tarif, außerordentliche Einkünfte und "
      "Veräußerungsgewinne",
@@ -369,6 +428,8 @@ inline double Runden(Rundung r, double x, int tabelle = 1) {
             return Int(x + 0.5);
         case Rundung::Stufe54:
             return Stutzen(0, x / 54) * 54;
+        case Rundung::TarifstufeAb:
+            return StufeAb(x, tabelle);
         case Rundung::TarifMitte: {
             const double stufe = 54.0 * tabelle;
             return Int(x / stufe) * stufe + 27 * tabelle;

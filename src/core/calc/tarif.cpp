@@ -93,7 +93,19 @@ double BesondererSteuersatz(double u, int f2, double* grenzsteuersatz) {
     return Stutzen(6, Stutzen(7, Quotient(mitte, t)));
 }
 
-double TarifsteuerMitProgression(const CalcInput& e, CalcResult& r) {
+namespace {
+
+std::string Name(std::string_view a, std::string_view b) {
+    return std::string(a) + std::string(b);
+}
+// The step of the tariff tax of the income `variante` as the last call left it.
+std::string TarifName(const CalcResult& r, std::string_view variante) {
+    return Name(r.FlagProgVorbehalt == 1 ? "EStTarifPV" : "EStTarif", variante);
+}
+
+}  // namespace
+
+double TarifsteuerMitProgression(const CalcInput& e, CalcResult& r, std::string_view variante) {
     r.PvSteuersatz = r.PvZvEAnzeige = r.PvSteuersatzProzent = r.EStTarif = 0;
     const int f2 = F2(e);
     const double pv = Progressionseinkuenfte(e, r);
@@ -101,7 +113,8 @@ double TarifsteuerMitProgression(const CalcInput& e, CalcResult& r) {
         r.FlagProgVorbehalt = 0;
         r.EStTarif =
             f2 == 1 ? Tarif(r.ZvE, &r.Grenzsteuersatz) : 2 * Tarif(r.ZvE * 0.5, &r.Grenzsteuersatz);
-        QUARNEL_ERKLAERE("EStTarif", r.EStTarif, {Erg("ZvE", r.ZvE)}, f2);
+        QUARNEL_ERKLAERE("EStTarif", Name("EStTarif", variante), r.EStTarif,
+                         {Erg(Name("ZvE", variante), r.ZvE)}, f2);
         return r.EStTarif;
     }
     r.FlagProgVorbehalt = 1;
@@ -111,15 +124,70 @@ double TarifsteuerMitProgression(const CalcInput& e, CalcResult& r) {
     r.PvZvEAnzeige = r.PvZvEGerundet;
     r.PvSteuersatzProzent = r.PvSteuersatz * 100;
     r.EStTarif = Int(Stutzen(0, r.PvZvEGerundet * r.PvSteuersatz));
-    QUARNEL_ERKLAERE("PvZvEGerundet", "PvZvEGerundet", r.PvZvEGerundet, {Erg("ZvE", r.ZvE)}, f2);
-    QUARNEL_ERKLAERE("PvSteuersatz", "PvSteuersatz", r.PvSteuersatz,
-                     {Erg("Progressionseinkuenfte", pv), Erg("ZvE", r.ZvE)}, f2);
-    QUARNEL_ERKLAERE("EStTarifPV", r.EStTarif,
-                     {Erg("PvZvEGerundet", r.PvZvEGerundet), Erg("PvSteuersatz", r.PvSteuersatz)});
+    QUARNEL_ERKLAERE("PvZvEGerundet", Name("PvZvEGerundet", variante), r.PvZvEGerundet,
+                     {Erg(Name("ZvE", variante), r.ZvE)}, f2);
+    QUARNEL_ERKLAERE("PvSteuersatz", Name("PvSteuersatz", variante), r.PvSteuersatz,
+                     {Erg("Progressionseinkuenfte", pv), Erg(Name("ZvE", variante), r.ZvE)}, f2);
+    QUARNEL_ERKLAERE("EStTarifPV", Name("EStTarifPV", variante), r.EStTarif,
+                     {Erg(Name("PvZvEGerundet", variante), r.PvZvEGerundet),
+                      Erg(Name("PvSteuersatz", variante), r.PvSteuersatz)});
     return r.EStTarif;
 }
 
-void Fuenftelregelung(const CalcInput& e, CalcResult& r) {
+namespace {
+
+// The steps of the income of several years: the income, the shares of the
+// Versorgungs-Freibetrag and of the Arbeitnehmer-Pauschbetrag that fall on it.
+void AoEinkuenfteErklaeren(Erklaerung& spur, const CalcInput& e, const CalcResult& r, double l,
+                           double korrektur) {
+    std::vector<Wertangabe> teile, korr;
+    for (int p = 0; p < Personen(e); ++p) {
+        auto n = [p](std::string_view name) { return PersonName(name, p); };
+        for (auto w : {Ein(n("LohnMehrj"), e.LohnMehrj(p)),
+                       Ein(n("AbgeordnetenMehrj"), e.AbgeordnetenMehrj(p)),
+                       Erg(n("AbfindungStpfl"), r.AbfindungStpfl(p)), Ein(n("GewAo"), e.GewAo(p)),
+                       Ein(n("SelbAo"), e.SelbAo(p)), Ein(n("RenteMehrj"), e.RenteMehrj(p))})
+            teile.push_back(std::move(w));
+        double versFbMehrj = 0;
+        if (e.VersBezMehrj(p) > 0) {
+            versFbMehrj = Stutzen(0, Quotient(r.VersBez(p), e.VersBezMehrj(p)) * r.VersFb(p));
+            spur.Schritt("VersFbMehrj", n("VersFbMehrj"), versFbMehrj,
+                         {Ein(n("VersBezMehrj"), e.VersBezMehrj(p)), Erg(n("VersBez"), r.VersBez(p)),
+                          Erg(n("VersFb"), r.VersFb(p))});
+            korr.push_back(Erg(n("VersFbMehrj"), versFbMehrj));
+        }
+        const double mehrj = AbrundenDM(e.LohnMehrj(p)) + AbrundenDM(r.AbfindungStpfl(p));
+        if (mehrj > 0 && r.WkNsa(p) == r.ParamArbnPausch) {
+            const double ordentlich =
+                NichtNegativ(r.ArbLohn(p) - mehrj - (r.VersFb(p) - versFbMehrj));
+            const double frei = NichtNegativ(r.ParamArbnPausch - ordentlich);
+            spur.Schritt("AoLohnMehrj", n("AoLohnMehrj"), mehrj,
+                         {Ein(n("LohnMehrj"), e.LohnMehrj(p)),
+                          Erg(n("AbfindungStpfl"), r.AbfindungStpfl(p))});
+            std::vector<Wertangabe> o = {Erg(n("ArbLohn"), r.ArbLohn(p)),
+                                         Erg(n("AoLohnMehrj"), mehrj, -1),
+                                         Erg(n("VersFb"), r.VersFb(p), -1)};
+            if (e.VersBezMehrj(p) > 0) o.push_back(Erg(n("VersFbMehrj"), versFbMehrj));
+            spur.Schritt("AoLohnOrdentlich", n("AoLohnOrdentlich"), ordentlich, std::move(o));
+            spur.Schritt("AoPauschRest", n("AoPauschRest"), frei,
+                         {Par("ParamArbnPausch", r.ParamArbnPausch, 1),
+                          Erg(n("AoLohnOrdentlich"), ordentlich, -1)});
+            spur.Schritt("AoPauschAnteil", n("AoPauschAnteil"), MinWert(mehrj, frei),
+                         {Erg(n("AoLohnMehrj"), mehrj), Erg(n("AoPauschRest"), frei)});
+            korr.push_back(Erg(n("AoPauschAnteil"), MinWert(mehrj, frei)));
+        }
+    }
+    spur.Schritt("AoEinkuenfte", "AoEinkuenfte", l, std::move(teile));
+    spur.Schritt("AoKorrektur", "AoKorrektur", korrektur, std::move(korr));
+    spur.Schritt("AoEinkuenfteNetto", "AoEinkuenfteNetto", l - korrektur,
+                 {Erg("AoEinkuenfte", l), Erg("AoKorrektur", korrektur, -1)});
+}
+
+}  // namespace
+
+// `basis` names the taxable income it starts from ("ZvE", or "ZvEOhneGewinn"
+// after the half-rate gains).
+void Fuenftelregelung(const CalcInput& e, CalcResult& r, std::string_view basis) {
     r.EStAoEinkuenfte = 0;
     r.AoLohn = r.AoAbgeordnete = r.AoRente = r.AoEntschaedigung = r.AoVeraeuss = 0;
     double korrektur = 0;
@@ -151,24 +219,56 @@ void Fuenftelregelung(const CalcInput& e, CalcResult& r) {
              AbrundenDM(r.AbfindungStpfl(p)) + AbrundenDM(e.GewAo(p)) +
              AbrundenDM(e.SelbAo(p)) + AbrundenDM(e.RenteMehrj(p));
     if (l <= 0) return;
+    Erklaerung* const spur = AktiveErklaerung();
+    if (spur) AoEinkuenfteErklaeren(*spur, e, r, l, korrektur);
 
+    const std::string_view variante = basis.substr(3);
     const double z = r.ZvE;
     const double n = l - korrektur;
-    const double w = TarifsteuerMitProgression(e, r);
+    const double w = TarifsteuerMitProgression(e, r, variante);
+    const std::string wName = spur ? TarifName(r, variante) : std::string();
     r.ZvE = z - n;
-    const double s = TarifsteuerMitProgression(e, r);
+    if (spur)
+        spur->Schritt("ZvEOhneAo", "ZvEOhneAo", r.ZvE,
+                      {Erg(basis, z), Erg("AoEinkuenfteNetto", n, -1)});
+    const double s = TarifsteuerMitProgression(e, r, "OhneAo");
     r.ZvE = Int(n / 5) + (z - n);
-    const double s5 = TarifsteuerMitProgression(e, r);
+    if (spur) {
+        spur->Schritt("AoFuenftel", "AoFuenftel", Int(n / 5),
+                      {Erg("AoEinkuenfteNetto", n), Par("Fuenftel", 0.2)});
+        spur->Schritt("ZvEFuenftel", "ZvEFuenftel", r.ZvE,
+                      {Erg("AoFuenftel", Int(n / 5)), Erg("ZvEOhneAo", z - n)});
+    }
+    const double s5 = TarifsteuerMitProgression(e, r, "Fuenftel");
     r.EStAoEinkuenfte = (s5 - s) * 5;
     r.EStTarif = s;
     r.ZvETarif = z - n;
+    const double fuenffach = r.EStAoEinkuenfte;
     if (w < s + r.EStAoEinkuenfte) r.EStAoEinkuenfte = w - s;
+    if (spur) {
+        spur->Schritt("EStAoFuenffach", "EStAoFuenffach", fuenffach,
+                      {Erg(TarifName(r, "Fuenftel"), s5), Erg(TarifName(r, "OhneAo"), s, -1),
+                       Par("Fuenffach", 5)});
+        spur->Schritt("EStAoHoechst", "EStAoHoechst", w - s,
+                      {Erg(wName, w), Erg(TarifName(r, "OhneAo"), s, -1)});
+        spur->Schritt("EStAoEinkuenfte", "EStAoEinkuenfte", r.EStAoEinkuenfte,
+                      {Erg("EStAoFuenffach", fuenffach), Erg("EStAoHoechst", w - s)});
+        spur->Schritt("EStTarifRest", "EStTarifRest", s, {Erg(TarifName(r, "OhneAo"), s)});
+    }
     if (z - n < 0) {
         r.ZvE = Int(z / 5);
-        const double t = TarifsteuerMitProgression(e, r);
+        if (spur)
+            spur->Schritt("ZvEFuenftelGanz", "ZvEFuenftelGanz", r.ZvE,
+                          {Erg(basis, z), Par("Fuenftel", 0.2)});
+        const double t = TarifsteuerMitProgression(e, r, "FuenftelGanz");
         r.EStAoEinkuenfte = 5 * t;
         r.EStTarif = 0;
         r.ZvETarif = 0;
+        if (spur) {
+            spur->Schritt("EStAoFuenffachGanz", "EStAoEinkuenfte", r.EStAoEinkuenfte,
+                          {Erg(TarifName(r, "FuenftelGanz"), t), Par("Fuenffach", 5)});
+            spur->Schritt("EStTarifRestKein", "EStTarifRest", 0, {});
+        }
     }
 }
 
@@ -188,16 +288,47 @@ void VeraeusserungsgewinnHalberSatz(const CalcInput& e, CalcResult& r) {
     // the average rate rests on the tariff of the whole taxable income,
     // without the Fünftelregelung
     TarifsteuerMitProgression(e, r);
-    const double h = Stutzen(6, Stutzen(6, Quotient(StufeAb(r.ZvE, f2), r.EStTarif)) / 2);
-    const double satz = MaxWert(h, MindestsatzHalberSatz);
+    const double zvE = r.ZvE, steuer = r.EStTarif;
+    const double satz = HalberSteuersatz(r.ZvE, r.EStTarif, f2);
     const double beguenstigt = MinWert(v, NichtNegativ(r.ZvE));
     const double rest = StufeAb(NichtNegativ(r.ZvE - v), f2);
     r.ZvE = rest;
-    TarifsteuerMitProgression(e, r);
+    TarifsteuerMitProgression(e, r, "OhneGewinn");
+    const double ohneGewinn = r.EStTarif;
     const double m = r.PvSteuersatz <= 0.001 ? r.EStTarif : AbrundenDM(r.PvSteuersatz * rest);
     r.EStVeraeussGewinn = Int(Stutzen(0, beguenstigt * satz));
     r.EStTarif = m;
     r.ZvETarif = rest;
+    Erklaerung* const spur = AktiveErklaerung();
+    if (!spur) return;
+    std::vector<Wertangabe> gewinne;
+    for (int p = 0; p < Personen(e); ++p) {
+        auto n = [p](std::string_view name) { return PersonName(name, p); };
+        spur->Schritt("VeraeussGewinnPerson", n("VeraeussGewinn"),
+                      e.GewVeraeuss(p) + e.SelbVeraeuss(p),
+                      {Ein(n("GewVeraeuss"), e.GewVeraeuss(p)),
+                       Ein(n("SelbVeraeuss"), e.SelbVeraeuss(p))});
+        gewinne.push_back(Erg(n("VeraeussGewinn"), e.GewVeraeuss(p) + e.SelbVeraeuss(p)));
+    }
+    spur->Schritt("VeraeussGewinn", "VeraeussGewinn", v, std::move(gewinne));
+    spur->Schritt("HalberSteuersatz", "HalberSteuersatz", satz,
+                  {Erg("ZvE", zvE), Erg(TarifName(r, ""), steuer)}, f2);
+    spur->Schritt("VeraeussBeguenstigt", "VeraeussBeguenstigt", beguenstigt,
+                  {Erg("VeraeussGewinn", v), Erg("ZvE", zvE)});
+    spur->Schritt("ZvEOhneGewinn", "ZvEOhneGewinn", rest,
+                  {Erg("ZvE", zvE), Erg("VeraeussGewinn", v, -1)}, f2);
+    if (r.PvSteuersatz <= 0.001)
+        spur->Schritt("EStTarifRestGewinn", "EStTarifRest", m, {Erg(TarifName(r, "OhneGewinn"), ohneGewinn)});
+    else
+        spur->Schritt("EStTarifRestGewinnPV", "EStTarifRest", m,
+                      {Erg("ZvEOhneGewinn", rest), Erg("PvSteuersatzOhneGewinn", r.PvSteuersatz)});
+    spur->Schritt("EStVeraeussGewinn", "EStVeraeussGewinn", r.EStVeraeussGewinn,
+                  {Erg("VeraeussBeguenstigt", beguenstigt), Erg("HalberSteuersatz", satz)});
+}
+
+double HalberSteuersatz(double zvE, double steuer, int f2) {
+    const double h = Stutzen(6, Stutzen(6, Quotient(StufeAb(zvE, f2), steuer)) / 2);
+    return MaxWert(h, MindestsatzHalberSatz);
 }
 
 void SteuerAusserordentlich(const CalcInput& e, CalcResult& r) {
@@ -212,16 +343,21 @@ void SteuerAusserordentlich(const CalcInput& e, CalcResult& r) {
     // then runs on what remains
     const bool mitGewinnen = IstNichtNull(gewinne);
     if (mitGewinnen) VeraeusserungsgewinnHalberSatz(e, r);
-    Fuenftelregelung(e, r);
+    Fuenftelregelung(e, r, mitGewinnen && r.VeraeussGewinn > 0 ? "ZvEOhneGewinn" : "ZvE");
     r.ZvE = z;
     r.EStTariflich = r.EStTarif + r.EStAoEinkuenfte + (mitGewinnen ? r.EStVeraeussGewinn : 0);
-    QUARNEL_ERKLAERE("EStTariflich", r.EStTariflich,
-                     {Erg(IstNichtNull(r.EStAoEinkuenfte) || mitGewinnen ? "EStTarifRest"
-                          : r.FlagProgVorbehalt == 1                     ? "EStTarifPV"
-                                                                         : "EStTarif",
-                          r.EStTarif),
-                      Erg("EStAoEinkuenfte", r.EStAoEinkuenfte),
-                      Erg("EStVeraeussGewinn", mitGewinnen ? r.EStVeraeussGewinn : 0)});
+    if (Erklaerung* spur = AktiveErklaerung()) {
+        // the tariff tax of what is left after the special incomes, when there are any
+        const bool rest = spur->Letzter("EStTarifRest") > spur->Letzter("ZvE");
+        std::vector<Wertangabe> werte = {
+            Erg(rest ? "EStTarifRest" : r.FlagProgVorbehalt == 1 ? "EStTarifPV" : "EStTarif",
+                r.EStTarif)};
+        if (IstNichtNull(r.EStAoEinkuenfte) || spur->Letzter("EStAoEinkuenfte") > spur->Letzter("ZvE"))
+            werte.push_back(Erg("EStAoEinkuenfte", r.EStAoEinkuenfte));
+        if (mitGewinnen && r.VeraeussGewinn > 0)
+            werte.push_back(Erg("EStVeraeussGewinn", r.EStVeraeussGewinn));
+        spur->Schritt("EStTariflich", "EStTariflich", r.EStTariflich, std::move(werte));
+    }
     if (r.FlagEndPass == 1) {
         r.EndEStTarif = r.EStTarif;
         r.EndEStAo = r.EStAoEinkuenfte + (mitGewinnen ? r.EStVeraeussGewinn : 0);
