@@ -113,6 +113,10 @@ constexpr Quelle Quellen[] = {
     {"LuFErmKappeEr", "SteuerAbzugEr"},
     {"LuFErmKappeSie", "SteuerAbzugSie"},
     {"HalbeinkFrei", "HalbEinkEr"},
+    {"AuslEinnEr", "AuslZinsEr"},
+    {"AuslEinnSie", "AuslZinsSie"},
+    {"AuslWkEr", "WKZ4Er"},
+    {"AuslWkSie", "WKZ4Sie"},
     {"RenteMehrjEr", "StpflNachzahlung1"},
     {"RenteMehrjSie", "StpflNachzahlung3"},
     {"FlagZusammen", "Splitting"},
@@ -332,6 +336,9 @@ double Nachrechnen(const Rechenschritt& s) {
             break;
         case V::Anteil:
             x = Quotient(wert(1), wert(0)) * wert(2);
+            break;
+        case V::Verhaeltnis:
+            x = MinWert(1, Quotient(wert(1), wert(0)));
             break;
         case V::HalberSteuersatz:
             x = quarnel::HalberSteuersatz(wert(0), wert(1), s.tabelle);

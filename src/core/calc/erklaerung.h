@@ -36,6 +36,7 @@ enum class Verfahren : uint8_t {
     Anteil,             // the first value in the ratio of the second, times the last
     KapitalPauschEhegatten,  // the joint Pauschbetrag of spouses shared by their receipts:
                              // receipts Er, Sie, expenses Er, Sie, Pauschbetrag
+    Verhaeltnis,       // the first value in the ratio of the second, at most 1 (0 without the second)
     HalberSteuersatz,  // § 34 Abs. 3 EStG: half the average rate of the tax (second value) on
                        // the taxable income (first value), at least 19.9 %
 };

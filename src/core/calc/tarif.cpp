@@ -379,6 +379,28 @@ void TarifermaessigungLandForst(const CalcInput& e, CalcResult& r) {
     const double m = e.FlagZusammen == 1 ? NichtNegativ(MinWert(e.LuFErmKappeSie, r.EkLuFSie)) : 0;
     r.ErmLuF = MinWert(l + m, g);
     r.Grenzsteuersatz = grenz;
+    Erklaerung* const spur = AktiveErklaerung();
+    if (!spur) return;
+    const double sie = e.FlagZusammen == 1 ? 1 : 0;
+    if (f == 0 && r.ErmLuF == 0) {
+        spur->Schritt("ErmLuFKein", "ErmLuF", 0,
+                      {Erg("EkLuFEr", r.EkLuFEr, 0), Erg("EkLuFSie", r.EkLuFSie, 0)});
+        return;
+    }
+    spur->Schritt("ErmLuFSatz", "ErmLuFSatz", satz, {Erg("ZvE", r.ZvE)}, f2);
+    spur->Schritt("ErmLuFTarif", "ErmLuFTarif", g,
+                  {Erg("EkLuFEr", r.EkLuFEr), Erg("EkLuFSie", r.EkLuFSie, sie),
+                   Erg("FreibetragLuF", r.FreibetragLuF, -1), Erg("ErmLuFSatz", satz)});
+    spur->Schritt("ErmLuFKappe", "ErmLuFKappeEr", l,
+                  {Ein("LuFErmKappeEr", e.LuFErmKappeEr), Erg("EkLuFEr", r.EkLuFEr)});
+    std::vector<Wertangabe> werte = {Erg("ErmLuFKappeEr", l)};
+    if (sie != 0) {
+        spur->Schritt("ErmLuFKappe", "ErmLuFKappeSie", m,
+                      {Ein("LuFErmKappeSie", e.LuFErmKappeSie), Erg("EkLuFSie", r.EkLuFSie)});
+        werte.push_back(Erg("ErmLuFKappeSie", m));
+    }
+    werte.push_back(Erg("ErmLuFTarif", g));
+    spur->Schritt("ErmLuF", "ErmLuF", r.ErmLuF, std::move(werte));
 }
 
 void Durchschnittssteuersatz(CalcResult& r) {
