@@ -122,6 +122,8 @@ bool Kirchensteuerpflichtig(int konf, int bundesland);
 double KirchensteuerSatz(int bundesland);
 double KirchgeldBetrag(int bundesland, double einkommen);
 void Kirchensteuer(const CalcInput& e, CalcResult& r);
+// The taxpayer's share of a couple's church tax (by incomes in Bayern, else by tariff tax).
+double KirchensteuerAnteilEr(double summeEr, double summeSie, bool bayern);
 void Praemien(const CalcInput& e, CalcResult& r);
 void Gesamtsaldo(const CalcInput& e, CalcResult& r);
 

@@ -113,6 +113,10 @@ constexpr Quelle Quellen[] = {
     {"LuFErmKappeEr", "SteuerAbzugEr"},
     {"LuFErmKappeSie", "SteuerAbzugSie"},
     {"HalbeinkFrei", "HalbEinkEr"},
+    {"KonfEr", "StpflReligionLB"},
+    {"KonfSie", "EhegReligionLB"},
+    {"KiStMonateEr", "StpflReligionLB"},
+    {"KiStMonateSie", "EhegReligionLB"},
     {"AuslEinnEr", "AuslZinsEr"},
     {"AuslEinnSie", "AuslZinsSie"},
     {"AuslWkEr", "WKZ4Er"},
@@ -199,6 +203,8 @@ std::string_view RundungText(Rundung r) {
             return "auf einen durch 54 teilbaren vollen DM-Betrag abgerundet";
         case R::TarifMitte:
             return "auf die Mitte der 54-DM-Stufe (108 DM bei Splitting)";
+        case R::CentRund:
+            return "auf volle Pfennige gerundet";
         case R::TarifstufeAb:
             return "auf die 54-DM-Stufe (108 DM bei Splitting) abgerundet";
     }
@@ -336,6 +342,9 @@ double Nachrechnen(const Rechenschritt& s) {
             break;
         case V::Anteil:
             x = Quotient(wert(1), wert(0)) * wert(2);
+            break;
+        case V::KiStAnteil:
+            x = KirchensteuerAnteilEr(wert(0), wert(1), wert(2) == 1);
             break;
         case V::Verhaeltnis:
             x = MinWert(1, Quotient(wert(1), wert(0)));

@@ -36,6 +36,7 @@ enum class Verfahren : uint8_t {
     Anteil,             // the first value in the ratio of the second, times the last
     KapitalPauschEhegatten,  // the joint Pauschbetrag of spouses shared by their receipts:
                              // receipts Er, Sie, expenses Er, Sie, Pauschbetrag
+    KiStAnteil,  // the taxpayer's share of a couple's church tax: incomes Er, Sie, 1 in Bayern
     Verhaeltnis,       // the first value in the ratio of the second, at most 1 (0 without the second)
     HalberSteuersatz,  // § 34 Abs. 3 EStG: half the average rate of the tax (second value) on
                        // the taxable income (first value), at least 19.9 %
@@ -55,6 +56,7 @@ enum class Rundung : uint8_t {
     Stufe54,       // down to a multiple of 54 DM
     TarifMitte,    // to the middle of the 54-DM step (108 DM by splitting)
     TarifstufeAb,  // down to the 54-DM step (108 DM by splitting)
+    CentRund,      // to the Pfennig, halves up
 };
 std::string_view RundungText(Rundung r);
 

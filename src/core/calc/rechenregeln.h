@@ -429,6 +429,30 @@ inline constexpr Rechenregel Tabelle[] = {
      "§ 51a Abs. 2, 2a EStG", V::SummeMindest0, R::Keine},
     {"KiStJahrEr", "Kirchensteuer eines Jahres: Maßstabsteuer mal Hebesatz des Landes",
      "Kirchensteuergesetz des Landes, § 51a EStG", V::Produkt, R::CentAb},
+    {"KiStKeine", "Keine Kirchensteuer: keine steuererhebende Religionsgemeinschaft",
+     "Kirchensteuergesetz des Landes, § 51a EStG", V::Summe, R::Keine},
+    {"KiStAnteilig", "Kirchensteuer für die Monate der Kirchensteuerpflicht",
+     "Kirchensteuergesetz des Landes, § 51a EStG", V::Anteil, R::CentAb},
+    {"KiStVolljahr", "Kirchensteuer für das ganze Jahr", "Kirchensteuergesetz des Landes, § 51a EStG",
+     V::Summe, R::Keine},
+    {"KiStAnteil",
+     "Anteil des Steuerpflichtigen: Verhältnis seiner Einkommensteuer (in Bayern seiner "
+     "Einkünfte) zu der beider Ehegatten",
+     "Kirchensteuergesetz des Landes, § 51a EStG", V::KiStAnteil, R::Keine},
+    {"KiStAnteilSie", "Anteil der Ehefrau", "Kirchensteuergesetz des Landes, § 51a EStG", V::Summe,
+     R::Keine},
+    {"KiStGemeinsam", "Hälfte der Maßstabsteuer für die Monate gemeinsamer Kirchensteuerpflicht",
+     "Kirchensteuergesetz des Landes, § 51a EStG", V::Anteil, R::CentAb},
+    {"KiStUeberhang", "Maßstabsteuer der Monate, in denen nur ein Ehegatte pflichtig ist",
+     "Kirchensteuergesetz des Landes, § 51a EStG", V::Anteil, R::CentRund},
+    {"KiStUeberhangAnteil", "Davon der Anteil des länger pflichtigen Ehegatten",
+     "Kirchensteuergesetz des Landes, § 51a EStG", V::Produkt, R::CentAb},
+    {"KiStFestEhegatte", "Kirchensteuer eines Ehegatten: seine Maßstabsteuer mal Hebesatz",
+     "Kirchensteuergesetz des Landes, § 51a EStG", V::Produkt, R::CentAb},
+    {"KiStBasisEr", "Maßstabsteuer des Steuerpflichtigen nach seinem Anteil",
+     "Kirchensteuergesetz des Landes, § 51a EStG", V::Produkt, R::CentRund},
+    {"KiStBasisSie", "Maßstabsteuer der Ehefrau", "Kirchensteuergesetz des Landes, § 51a EStG",
+     V::Summe, R::Keine},
     {"KiStFestzusetzen", "Festzusetzende Kirchensteuer beider Ehegatten",
      "Kirchensteuergesetz des Landes, § 51a EStG", V::SummeMindest0, R::Keine},
     {"KiStSaldo", "Abschlusszahlung (+) oder Erstattung (-) der Kirchensteuer",
@@ -470,6 +494,8 @@ inline double Runden(Rundung r, double x, int tabelle = 1) {
             return Int(x + 0.5);
         case Rundung::Stufe54:
             return Stutzen(0, x / 54) * 54;
+        case Rundung::CentRund:
+            return RundenCent(x);
         case Rundung::TarifstufeAb:
             return StufeAb(x, tabelle);
         case Rundung::TarifMitte: {
