@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
+#include <unordered_map>
 
 #include "calc/berechnung.h"
 #include "calc/betrag.h"
@@ -212,9 +214,13 @@ std::string_view RundungText(Rundung r) {
 }
 
 const Rechenregel* RegelFuer(std::string_view ergebnis) {
-    for (const auto& r : Tabelle)
-        if (r.ergebnis == ergebnis) return &r;
-    return nullptr;
+    static const std::unordered_map<std::string_view, const Rechenregel*> nachName = [] {
+        std::unordered_map<std::string_view, const Rechenregel*> m;
+        for (const auto& r : Tabelle) m.emplace(r.ergebnis, &r);
+        return m;
+    }();
+    const auto it = nachName.find(ergebnis);
+    return it == nachName.end() ? nullptr : it->second;
 }
 
 std::vector<Rechenregel> AlleRegeln() {
@@ -223,9 +229,13 @@ std::vector<Rechenregel> AlleRegeln() {
 
 std::string_view KatalogfeldFuer(std::string_view eingabe) {
     if (eingabe.starts_with("KindSaetze[")) eingabe = eingabe.substr(eingabe.find(']') + 1);
-    for (const auto& q : Quellen)
-        if (q.eingabe == eingabe) return q.feld;
-    return {};
+    static const std::unordered_map<std::string_view, std::string_view> nachName = [] {
+        std::unordered_map<std::string_view, std::string_view> m;
+        for (const auto& q : Quellen) m.emplace(q.eingabe, q.feld);
+        return m;
+    }();
+    const auto it = nachName.find(eingabe);
+    return it == nachName.end() ? std::string_view() : it->second;
 }
 
 std::string PersonName(std::string_view name, int p) {
@@ -364,15 +374,43 @@ double Nachrechnen(const Rechenschritt& s) {
 
 namespace {
 
-void Aufbauen(const Erklaerung& e, int index, Erklaerknoten& k) {
+// The steps of each result in the order recorded, to find the one a step used.
+class Schrittverzeichnis {
+  public:
+    explicit Schrittverzeichnis(const Erklaerung& e) {
+        const auto& schritte = e.Schritte();
+        for (int i = 0; i < static_cast<int>(schritte.size()); ++i)
+            nachName_[schritte[i].ergebnis].push_back(i);
+    }
+    // the last step of `name` before `vor` (-1: none)
+    int Letzter(const std::string& name, int vor) const {
+        const auto it = nachName_.find(name);
+        if (it == nachName_.end()) return -1;
+        const auto& liste = it->second;
+        const auto pos = std::lower_bound(liste.begin(), liste.end(), vor);
+        return pos == liste.begin() ? -1 : *std::prev(pos);
+    }
+
+  private:
+    std::unordered_map<std::string_view, std::vector<int>> nachName_;
+};
+
+void Aufbauen(const Erklaerung& e, const Schrittverzeichnis& v, std::vector<bool>& aufgebaut,
+              int index, Erklaerknoten& k) {
     const Rechenschritt& s = e.Schritte()[index];
     k.schritt = &s;
+    if (aufgebaut[index]) {
+        k.wiederholt = true;
+        return;
+    }
+    aufgebaut[index] = true;
+    k.kinder.reserve(s.werte.size());
     for (const auto& w : s.werte) {
         Erklaerknoten kind;
         kind.angabe = w;
         if (w.herkunft == Herkunft::Ergebnis) {
-            const int i = e.Letzter(w.name, index);
-            if (i >= 0) Aufbauen(e, i, kind);
+            const int i = v.Letzter(w.name, index);
+            if (i >= 0) Aufbauen(e, v, aufgebaut, i, kind);
         }
         k.kinder.push_back(std::move(kind));
     }
@@ -394,6 +432,7 @@ void TextZeilen(const Erklaerknoten& k, int tiefe, std::string& out) {
             (k.schritt->regel->verfahren == V::Tarif || k.schritt->regel->verfahren == V::Soli))
             out += "; Splittingverfahren";
         out += "]";
+        if (k.wiederholt) out += " (aufgeschlüsselt oben)";
     } else if (k.angabe.herkunft == Herkunft::Eingabe) {
         out += "  (Eingabe, Feld " + (k.angabe.quelle.empty() ? "?" : k.angabe.quelle) + ")";
     } else if (k.angabe.herkunft == Herkunft::Parameter) {
@@ -422,6 +461,7 @@ void JsonKnoten(const Erklaerknoten& k, int tiefe, std::string& out) {
         feld("paragraph", std::string(k.schritt->regel->paragraph), true);
         feld("rundung", std::string(RundungText(k.schritt->regel->rundung)), true);
         feld("tabelle", k.schritt->tabelle == 2 ? "Splitting" : "Grund", true);
+        if (k.wiederholt) feld("wiederholt", "true", false);
     } else if (!k.angabe.quelle.empty()) {
         feld(k.angabe.herkunft == Herkunft::Eingabe ? "katalogfeld" : "parameter", k.angabe.quelle,
              true);
@@ -443,7 +483,8 @@ bool ErklaerBaum(const Erklaerung& e, std::string_view ergebnis, Erklaerknoten& 
     if (i < 0) return false;
     baum.angabe.name = std::string(ergebnis);
     baum.angabe.wert = e.Schritte()[i].wert;
-    Aufbauen(e, i, baum);
+    std::vector<bool> aufgebaut(e.Schritte().size());
+    Aufbauen(e, Schrittverzeichnis(e), aufgebaut, i, baum);
     return true;
 }
 

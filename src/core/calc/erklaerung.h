@@ -157,8 +157,13 @@ struct Erklaerknoten {
     const Rechenschritt* schritt = nullptr;  // null for a leaf
     Wertangabe angabe;                       // the value as the parent used it
     std::vector<Erklaerknoten> kinder;
+    // the step is broken down further up in the same tree (its first
+    // occurrence in depth-first order); here it has no children
+    bool wiederholt = false;
 };
 // The tree of the last recorded step of `ergebnis`; false when there is none.
+// A step that several values rest on is broken down once, at its first
+// occurrence; later ones are marked `wiederholt`.
 bool ErklaerBaum(const Erklaerung& e, std::string_view ergebnis, Erklaerknoten& baum);
 // Names of the results with a recorded step, in order of the computation.
 std::vector<std::string> ErklaerteErgebnisse(const Erklaerung& e);
