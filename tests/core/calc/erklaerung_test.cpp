@@ -114,6 +114,12 @@ int FaelleErklaeren(const char* ordner) {
                 << *angezeigt;
             KnotenPruefen(name, baum);
         }
+        // every recorded result down to its entries and parameters, not only the main chain
+        for (const std::string& ergebnis : ErklaerteErgebnisse(spur)) {
+            Erklaerknoten baum;
+            EXPECT_TRUE(ErklaerBaum(spur, ergebnis, baum)) << name << ": " << ergebnis;
+            KnotenPruefen(name, baum);
+        }
         // the text and the JSON carry every node
         Erklaerknoten saldo;
         ErklaerBaum(spur, "GesamtSaldo", saldo);
