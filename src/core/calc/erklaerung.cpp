@@ -254,15 +254,7 @@ Wertangabe Par(std::string_view name, double wert, double faktor) {
 
 void Erklaerung::Schritt(std::string_view ergebnis, double wert,
                          std::initializer_list<Wertangabe> werte, int tabelle) {
-    Rechenschritt s;
-    s.regel = RegelFuer(ergebnis);
-    if (!s.regel) return;
-    s.ergebnis = std::string(ergebnis);
-    s.wert = wert;
-    s.durchgang = durchgang_;
-    s.tabelle = tabelle;
-    s.werte.assign(werte.begin(), werte.end());
-    schritte_.push_back(std::move(s));
+    Schritt(ergebnis, std::string(ergebnis), wert, std::vector<Wertangabe>(werte), tabelle);
 }
 
 void Erklaerung::Schritt(std::string_view regel, std::string ergebnis, double wert,

@@ -76,17 +76,22 @@ void KnotenPruefen(const std::string& fall, const Erklaerknoten& k) {
     }
 }
 
+// Reads a case file; false when it does not read (the case sweep reports it).
+bool FallLaden(const fs::path& pfad, Fall& fall) {
+    std::ifstream in(pfad, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    FallFehler fehler;
+    return FallLesen(s.str(), fall, fehler);
+}
+
 int FaelleErklaeren(const char* ordner) {
     int anzahl = 0;
     for (const auto& eintrag : fs::directory_iterator(fs::path(QUARNEL_TEST_CASES_DIR) / ordner)) {
         if (eintrag.path().extension() != ".fall") continue;
-        std::ifstream in(eintrag.path(), std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
         Fall fall;
-        FallFehler fehler;
         const std::string name = eintrag.path().filename().string();
-        if (!FallLesen(s.str(), fall, fehler)) continue;  // the case sweep reports it
+        if (!FallLaden(eintrag.path(), fall)) continue;
         ++anzahl;
         CalcInput e;
         CalcResult r;
@@ -242,13 +247,8 @@ TEST(Erklaerung, Verfahren_rechnen_nach) {
 TEST(Erklaerung, Aufzeichnung_aendert_keinen_Wert) {
     int anzahl = 0;
     for (const auto& ordner : fs::recursive_directory_iterator(QUARNEL_TEST_CASES_DIR)) {
-        if (ordner.path().extension() != ".fall") continue;
-        std::ifstream in(ordner.path(), std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
         Fall fall;
-        FallFehler fehler;
-        if (!FallLesen(s.str(), fall, fehler)) continue;
+        if (ordner.path().extension() != ".fall" || !FallLaden(ordner.path(), fall)) continue;
         CalcInput e1, e2;
         CalcResult r1, r2;
         FallRechnen(fall, e1, r1);
