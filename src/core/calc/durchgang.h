@@ -68,6 +68,10 @@ void KapitalWerbungskostenSparerFb(const CalcInput& e, CalcResult& r);
 void WerbungskostenSonstige(CalcResult& r);
 void SummeDerEinkuenfte(CalcResult& r);
 void Verlustausgleich(const CalcInput& e, CalcResult& r);
+// § 2(3) EStG 2001: the offset of the seven kinds of income of each person
+// with minimum taxation into the table va; false when it does not apply.
+bool VerlustausgleichTabelle(const double art[2][7], bool einzel, bool zusammen, double faktor,
+                             double va[52]);
 void Altersentlastungsbetrag(const CalcInput& e, CalcResult& r);
 void GesamtbetragDerEinkuenfte(CalcResult& r);
 

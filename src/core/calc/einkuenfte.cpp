@@ -436,6 +436,37 @@ void EinkunftsArten(const CalcResult& r, int p, double art[7]) {
              r.Abgeordneten(p);
 }
 
+// The steps of the loss offset with minimum taxation: the seven kinds of
+// income of each person and the offset over them.
+void VerlustausgleichErklaeren(Erklaerung& spur, const CalcInput& e, const CalcResult& r,
+                               const double art[2][7]) {
+    std::vector<Wertangabe> werte;
+    for (int p = 0; p < 2; ++p) {
+        auto n = [p](std::string_view name) { return PersonName(name, p); };
+        const std::vector<Wertangabe> teile[7] = {
+            {Erg(n("ArbLohn"), r.ArbLohn(p)), Erg(n("VersFb"), r.VersFb(p), -1),
+             Erg(n("WkNsa"), r.WkNsa(p), -1)},
+            {Erg(n("KapEinn"), r.KapEinn(p)), Erg(n("WkKap"), r.WkKap(p), -1),
+             Erg(n("SparerFb"), r.SparerFb(p), -1)},
+            {Erg(n("EkVuV"), r.EkVuV(p))},
+            {Erg(n("EkGew"), r.EkGew(p))},
+            {Erg(n("EkSelb"), r.EkSelb(p))},
+            {Erg(n("EkLuF"), r.EkLuF(p))},
+            {Erg(n("SonstRente"), r.SonstRente(p)), Erg(n("Bezuege"), r.Bezuege(p)),
+             Erg(n("WkSonst"), r.WkSonst(p), -1), Erg(n("PrivVeraeuss"), r.PrivVeraeuss(p)),
+             Erg(n("Leistungen"), r.Leistungen(p)), Erg(n("Abgeordneten"), r.Abgeordneten(p))}};
+        for (int t = 0; t < 7; ++t) {
+            const std::string name = n("Einkunftsart" + std::to_string(t + 1));
+            if (p < Personen(e)) spur.Schritt("Einkunftsart", name, art[p][t], teile[t]);
+            werte.push_back(p < Personen(e) ? Erg(name, art[p][t], 0) : Par("KeinEhegatte", 0));
+        }
+    }
+    werte.push_back(Ein("FlagZusammen", e.FlagZusammen, 0));
+    werte.push_back(Ein("FlagEinzel", e.FlagEinzel, 0));
+    werte.push_back(Par("ParamFaktor", r.ParamFaktor));
+    spur.Schritt("SummeEkMindestbesteuerung", "SummeEk", r.SummeEk, std::move(werte));
+}
+
 }  // namespace
 
 void SummeDerEinkuenfte(CalcResult& r) {
@@ -465,30 +496,27 @@ void SummeDerEinkuenfte(CalcResult& r) {
     QUARNEL_ERKLAERE("SummeEk", r.SummeEk, {Erg("SummeEkEr", s[0]), Erg("SummeEkSie", s[1])});
 }
 
-void Verlustausgleich(const CalcInput& e, CalcResult& r) {
-    double* va = r.VaTabelle;
+bool VerlustausgleichTabelle(const double art[2][7], bool einzel, bool zusammen, double faktor,
+                             double va[52]) {
     for (int i = 0; i < 52; ++i) va[i] = 0;
-    r.FlagMindestbesteuerung = 0;
     constexpr double grenze = 100000;
-    for (int p = 0; p < Personen(e); ++p) {
-        double art[7];
-        EinkunftsArten(r, p, art);
+    const int personen = zusammen ? 2 : 1;
+    for (int p = 0; p < personen; ++p) {
         for (int t = 0; t < 7; ++t) {
-            if (art[t] > 0.001)
-                va[7 * p + t] = art[t];
-            else if (art[t] < -0.001)
-                va[14 + 7 * p + t] = -art[t];
+            if (art[p][t] > 0.001)
+                va[7 * p + t] = art[p][t];
+            else if (art[p][t] < -0.001)
+                va[14 + 7 * p + t] = -art[p][t];
             va[28 + p] += va[7 * p + t];
             va[30 + p] += va[14 + 7 * p + t];
         }
     }
-    const bool einzel = e.FlagEinzel == 1 && va[28] > grenze && va[30] > grenze;
-    const bool zusammen = e.FlagZusammen == 1 && (va[28] > grenze || va[29] > grenze) &&
-                          (va[30] > grenze || va[31] > grenze);
-    if (!einzel && !zusammen) return;
-    r.FlagMindestbesteuerung = 1;
+    const bool mindestEinzel = einzel && va[28] > grenze && va[30] > grenze;
+    const bool mindestZusammen = zusammen && (va[28] > grenze || va[29] > grenze) &&
+                                 (va[30] > grenze || va[31] > grenze);
+    if (!mindestEinzel && !mindestZusammen) return false;
 
-    for (int p = 0; p < Personen(e); ++p) {
+    for (int p = 0; p < personen; ++p) {
         const double pos = va[28 + p], neg = va[30 + p];
         const double a = MinWert(MinWert(grenze, pos), neg);
         va[32 + p] = va[34 + p] = a;
@@ -502,10 +530,9 @@ void Verlustausgleich(const CalcInput& e, CalcResult& r) {
         va[50 + p] = va[46 + p];
     }
 
-    if (e.FlagZusammen == 1) {
-        const double f = r.ParamFaktor;
-        const double c = AufrundenDM(NichtNegativ((va[28] + va[29] - f * grenze) / 2));
-        double v = NichtNegativ(f * grenze + c - (va[30] - va[46] + va[31] - va[47]));
+    if (zusammen) {
+        const double c = AufrundenDM(NichtNegativ((va[28] + va[29] - faktor * grenze) / 2));
+        double v = NichtNegativ(faktor * grenze + c - (va[30] - va[46] + va[31] - va[47]));
         if (v >= 0.001) {
             const int x = va[44] >= va[45] ? 0 : 1;
             const int y = 1 - x;
@@ -522,9 +549,19 @@ void Verlustausgleich(const CalcInput& e, CalcResult& r) {
             ausgleichen(x, y);
         }
     }
+    return true;
+}
+
+void Verlustausgleich(const CalcInput& e, CalcResult& r) {
+    double art[2][7] = {};
+    for (int p = 0; p < Personen(e); ++p) EinkunftsArten(r, p, art[p]);
+    double* va = r.VaTabelle;
+    r.FlagMindestbesteuerung = 0;
+    if (!VerlustausgleichTabelle(art, e.FlagEinzel == 1, e.FlagZusammen == 1, r.ParamFaktor, va))
+        return;
+    r.FlagMindestbesteuerung = 1;
     r.SummeEk = va[48] + va[49];
-    QUARNEL_ERKLAERE("SummeEk", r.SummeEk,
-                     {Erg("VaTabelle[48]", va[48]), Erg("VaTabelle[49]", va[49])});
+    if (Erklaerung* spur = AktiveErklaerung()) VerlustausgleichErklaeren(*spur, e, r, art);
 }
 
 void Altersentlastungsbetrag(const CalcInput& e, CalcResult& r) {

@@ -115,6 +115,7 @@ constexpr Quelle Quellen[] = {
     {"LuFErmKappeEr", "SteuerAbzugEr"},
     {"LuFErmKappeSie", "SteuerAbzugSie"},
     {"HalbeinkFrei", "HalbEinkEr"},
+    {"FlagEinzel", "Grundtabelle"},
     {"KonfEr", "StpflReligionLB"},
     {"KonfSie", "EhegReligionLB"},
     {"KiStMonateEr", "StpflReligionLB"},
@@ -345,6 +346,14 @@ double Nachrechnen(const Rechenschritt& s) {
         case V::Anteil:
             x = Quotient(wert(1), wert(0)) * wert(2);
             break;
+        case V::Verlustausgleich: {
+            double art[2][7], va[52];
+            for (int i = 0; i < 14; ++i) art[i / 7][i % 7] = wert(i);
+            x = VerlustausgleichTabelle(art, wert(15) == 1, wert(14) == 1, wert(16), va)
+                    ? va[48] + va[49]
+                    : summe;
+            break;
+        }
         case V::KiStAnteil:
             x = KirchensteuerAnteilEr(wert(0), wert(1), wert(2) == 1);
             break;

@@ -36,6 +36,8 @@ enum class Verfahren : uint8_t {
     Anteil,             // the first value in the ratio of the second, times the last
     KapitalPauschEhegatten,  // the joint Pauschbetrag of spouses shared by their receipts:
                              // receipts Er, Sie, expenses Er, Sie, Pauschbetrag
+    Verlustausgleich,  // § 2 Abs. 3 EStG: the seven kinds of income of each person, flags
+                       // joint and separate, factor
     KiStAnteil,  // the taxpayer's share of a couple's church tax: incomes Er, Sie, 1 in Bayern
     Verhaeltnis,       // the first value in the ratio of the second, at most 1 (0 without the second)
     HalberSteuersatz,  // § 34 Abs. 3 EStG: half the average rate of the tax (second value) on

@@ -19,6 +19,14 @@ using R = Rundung;
 inline constexpr Rechenregel Tabelle[] = {
     {"SummeEk", "Summe der Einkünfte nach dem Verlustausgleich, beide Ehegatten", "§ 2 Abs. 3 EStG",
      V::Summe, R::Keine},
+    {"Einkunftsart",
+     "Einkünfte einer Einkunftsart (1 nichtselbständige Arbeit, 2 Kapitalvermögen, 3 Vermietung, "
+     "4 Gewerbebetrieb, 5 selbständige Arbeit, 6 Land- und Forstwirtschaft, 7 sonstige)",
+     "§ 2 Abs. 1, 2 EStG", V::Summe, R::Keine},
+    {"SummeEkMindestbesteuerung",
+     "Summe der Einkünfte nach dem beschränkten Verlustausgleich: Verluste über 100.000 DM "
+     "(200.000 DM) nur bis zur Hälfte der übrigen positiven Einkünfte",
+     "§ 2 Abs. 3 Satz 2 bis 8 EStG", V::Verlustausgleich, R::Keine},
     {"SummeEkEr", "Summe der Einkünfte des Steuerpflichtigen aus den sieben Einkunftsarten",
      "§ 2 Abs. 1, 2 EStG", V::Summe, R::Keine},
     {"SummeEkSie", "Summe der Einkünfte der Ehefrau aus den sieben Einkunftsarten",
