@@ -7,6 +7,7 @@
 #include "calc/betrag.h"
 #include "calc/durchgang.h"
 #include "calc/erklaerung.h"
+#include "calc/rechenregeln.h"
 
 namespace quarnel {
 namespace {
@@ -69,7 +70,7 @@ double Kirchgeld(const Kontext& k, int monate) {
 }
 
 double Anteilig(double jahresbetrag, int monate) {
-    return monate < 12 ? CentAb(jahresbetrag / 12 * monate) : jahresbetrag;
+    return monate < 12 ? QUARNEL_RUNDEN("KiStAnteilig", jahresbetrag / 12 * monate) : jahresbetrag;
 }
 
 // The taxpayer's share of the church tax of a couple: by the incomes in Bayern,
@@ -186,7 +187,7 @@ void Kirchensteuer(const CalcInput& e, CalcResult& r) {
 
     if (!zusammen) {
         if (pflichtig[0]) {
-            jahr[0] = CentAb(b * satz);
+            jahr[0] = QUARNEL_RUNDEN("KiStJahrEr", b * satz);
             fest[0] = Anteilig(jahr[0], monate[0]);
             anteil[0] = 1.0;
             basis[0] = b;
@@ -203,12 +204,12 @@ void Kirchensteuer(const CalcInput& e, CalcResult& r) {
         const int laenger = monate[0] >= monate[1] ? 0 : 1;
         const double p = anteilEr();
         const double anteile[2] = {p, 1 - p};
-        const double u = CentAb(b / 24 * t);
+        const double u = QUARNEL_RUNDEN("KiStGemeinsam", b / 24 * t);
         basis[0] = basis[1] = u;
-        const double v = RundenCent(b / 12 * d);
+        const double v = QUARNEL_RUNDEN("KiStUeberhang", b / 12 * d);
         double w[2] = {0, 0};
-        if (d > 0) w[laenger] = CentAb(v * anteile[laenger]);
-        for (int q = 0; q < 2; ++q) fest[q] = CentAb((u + w[q]) * satz);
+        if (d > 0) w[laenger] = QUARNEL_RUNDEN("KiStUeberhangAnteil", v * anteile[laenger]);
+        for (int q = 0; q < 2; ++q) fest[q] = QUARNEL_RUNDEN("KiStFestEhegatte", (u + w[q]) * satz);
         gesamt = fest[0] + fest[1];
         if (spur) {
             Erklaerung& x = spur->spur_;
@@ -251,7 +252,7 @@ void Kirchensteuer(const CalcInput& e, CalcResult& r) {
         } else if (summe[n] < grenze) {
             anteil[l] = 1.0;
             basis[l] = b;
-            jahr[l] = CentAb(satz * b);
+            jahr[l] = QUARNEL_RUNDEN("KiStJahrEr", satz * b);
             fest[l] = Anteilig(jahr[l], monate[l]);
             gesamt = fest[l];
             if (spur) spur->Jahr(l, massstab, jahr[l], fest[l], monate[l]), spur->Keine(n);
@@ -259,10 +260,10 @@ void Kirchensteuer(const CalcInput& e, CalcResult& r) {
             const double p = anteilEr();
             anteil[0] = p;
             anteil[1] = 1 - p;
-            basis[0] = RundenCent(p * b);
+            basis[0] = QUARNEL_RUNDEN("KiStBasisEr", p * b);
             basis[1] = b - basis[0];
             for (int q = 0; q < 2; ++q) {
-                jahr[q] = CentAb(satz * basis[q]);
+                jahr[q] = QUARNEL_RUNDEN("KiStJahrEr", satz * basis[q]);
                 fest[q] = Anteilig(jahr[q], monate[q]);
             }
             if (spur) {

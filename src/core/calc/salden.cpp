@@ -4,6 +4,7 @@
 #include "calc/durchgang.h"
 #include "calc/erklaerung.h"
 #include "calc/parameter.h"
+#include "calc/rechenregeln.h"
 
 namespace quarnel {
 
@@ -80,9 +81,9 @@ void AuslaendischeSteuer(const CalcInput& e, CalcResult& r) {
                           Ein("AuslSteuerSie", e.AuslSteuerSie, 0)});
         return;
     }
-    r.AuslEinkuenfte = AbrundenDM(einkuenfte);
+    r.AuslEinkuenfte = QUARNEL_RUNDEN("AuslEinkuenfte", einkuenfte);
     if (IstPositiv(r.SummeEk))
-        r.AuslHoechstbetrag = CentAb(
+        r.AuslHoechstbetrag = QUARNEL_RUNDEN("AuslHoechstbetrag",
             NichtNegativ(r.EStTariflich) * MinWert(1, Quotient(r.SummeEk, r.AuslEinkuenfte)));
     r.AuslSteuerAnrechnung = MinWert(steuer, r.AuslHoechstbetrag);
     if (Erklaerung* spur = AktiveErklaerung()) AuslaendischeSteuerErklaeren(*spur, e, r, steuer);

@@ -295,8 +295,9 @@ void VeraeusserungsgewinnHalberSatz(const CalcInput& e, CalcResult& r) {
     r.ZvE = rest;
     TarifsteuerMitProgression(e, r, "OhneGewinn");
     const double ohneGewinn = r.EStTarif;
-    const double m = r.PvSteuersatz <= 0.001 ? r.EStTarif : AbrundenDM(r.PvSteuersatz * rest);
-    r.EStVeraeussGewinn = Int(Stutzen(0, beguenstigt * satz));
+    const double m = r.PvSteuersatz <= 0.001 ? r.EStTarif
+                                             : QUARNEL_RUNDEN("EStTarifRestGewinnPV", r.PvSteuersatz * rest);
+    r.EStVeraeussGewinn = QUARNEL_RUNDEN("EStVeraeussGewinn", beguenstigt * satz);
     r.EStTarif = m;
     r.ZvETarif = rest;
     Erklaerung* const spur = AktiveErklaerung();
@@ -374,7 +375,7 @@ void TarifermaessigungLandForst(const CalcInput& e, CalcResult& r) {
     const double satz = Stutzen(4, Quotient(a, c));
     double f = r.EkLuFEr;
     if (e.FlagZusammen == 1) f += r.EkLuFSie;
-    const double g = AbrundenDM(NichtNegativ(f - r.FreibetragLuF) * satz);
+    const double g = QUARNEL_RUNDEN("ErmLuFTarif", NichtNegativ(f - r.FreibetragLuF) * satz);
     const double l = NichtNegativ(MinWert(e.LuFErmKappeEr, r.EkLuFEr));
     const double m = e.FlagZusammen == 1 ? NichtNegativ(MinWert(e.LuFErmKappeSie, r.EkLuFSie)) : 0;
     r.ErmLuF = MinWert(l + m, g);
