@@ -26,17 +26,17 @@ void SpendenErklaeren(Erklaerung& spur, const CalcInput& e, const CalcResult& r,
                   Erg("SpendenGrenzeErhoeht", 2 * g)});
     const double partei = MinWert(grenze, r.ParteiSpenden);
     if (e.ParteiSpendenIn > 0)
-        spur.Schritt("ParteiSpendenAbziehbar", "ParteiSpendenAbziehbar", partei,
-                     {Ein("ParteiSpendenIn", e.ParteiSpendenIn),
-                      Par("ParteiSpendenHoechst", grenze, -1),
-                      Par("ParteiSpendenHoechst", grenze)});
+        spur.Schritt(
+            "ParteiSpendenAbziehbar", "ParteiSpendenAbziehbar", partei,
+            {Ein("ParteiSpendenIn", e.ParteiSpendenIn), Par("ParteiSpendenHoechst", grenze, -1),
+             Par("ParteiSpendenHoechst", grenze)});
     else
-        spur.Schritt("ParteiSpendenOhne", "ParteiSpendenAbziehbar", partei,
-                     {Ein("ParteiSpendenIn", e.ParteiSpendenIn),
-                      Par("ParteiSpendenHoechst", grenze)});
-    spur.Schritt("StiftungSpendenAbziehbar", "StiftungSpendenAbziehbar",
-                 MinWert(40000, e.StiftungSpendenIn),
-                 {Ein("StiftungSpendenIn", e.StiftungSpendenIn), Par("StiftungSpendenHoechst", 40000)});
+        spur.Schritt(
+            "ParteiSpendenOhne", "ParteiSpendenAbziehbar", partei,
+            {Ein("ParteiSpendenIn", e.ParteiSpendenIn), Par("ParteiSpendenHoechst", grenze)});
+    spur.Schritt(
+        "StiftungSpendenAbziehbar", "StiftungSpendenAbziehbar", MinWert(40000, e.StiftungSpendenIn),
+        {Ein("StiftungSpendenIn", e.StiftungSpendenIn), Par("StiftungSpendenHoechst", 40000)});
     spur.Schritt("StiftungStockAbziehbar", "StiftungStockAbziehbar",
                  MinWert(600000, e.StiftungStockIn),
                  {Ein("StiftungStockIn", e.StiftungStockIn), Par("StiftungStockHoechst", 600000)});
@@ -51,8 +51,9 @@ void ErmaessigungParteienErklaeren(Erklaerung& spur, const CalcInput& e, const C
     const double grenze = 3000 * r.ParamFaktor;
     spur.Schritt("ErmParteiSpendenP", "ErmParteiSpendenP", r1,
                  {Ein("ParteiSpendenIn", e.ParteiSpendenIn), Par("ParteiSpendenHoechst", grenze)});
-    spur.Schritt("ErmWaehlerSpenden", "ErmWaehlerSpenden", r2,
-                 {Ein("WaehlerSpendenIn", e.WaehlerSpendenIn), Par("ParteiSpendenHoechst", grenze)});
+    spur.Schritt(
+        "ErmWaehlerSpenden", "ErmWaehlerSpenden", r2,
+        {Ein("WaehlerSpendenIn", e.WaehlerSpendenIn), Par("ParteiSpendenHoechst", grenze)});
     spur.Schritt("ErmParteiSpenden", "ErmParteiSpenden", r.ErmParteiSpenden,
                  {Erg("ErmParteiSpendenP", r1), Erg("ErmWaehlerSpenden", r2)});
 }
@@ -107,8 +108,8 @@ void SonstigeSonderausgaben(const CalcInput& e, CalcResult& r) {
                   {Par("ParamSaPausch", r.ParamSaPausch, 1),
                    Par("PauschbetragFaktor", PauschbetragFaktor(e))});
     std::vector<Wertangabe> werte = {
-        Ein("RentenLastenIn", e.RentenLastenIn), Ein("KiStGezahltIn", e.KiStGezahltIn),
-        Ein("HausBeschIn", e.HausBeschIn),       Erg("Schulgeld", r.Schulgeld),
+        Ein("RentenLastenIn", e.RentenLastenIn),     Ein("KiStGezahltIn", e.KiStGezahltIn),
+        Ein("HausBeschIn", e.HausBeschIn),           Erg("Schulgeld", r.Schulgeld),
         Ein("SteuerberatungIn", e.SteuerberatungIn), Ein("AusbildungSaIn", e.AusbildungSaIn),
         Erg("SpendenAbziehbar", r.SpendenAbziehbar)};
     if (e.UnterhaltsleistIn != 0) werte.push_back(Ein("UnterhaltsleistIn", e.UnterhaltsleistIn));
@@ -118,8 +119,8 @@ void SonstigeSonderausgaben(const CalcInput& e, CalcResult& r) {
                   std::move(werte));
 }
 
-double VorsorgepauschaleVorStufe(double lohnEr, double lohnSie, int ungekuerztEr,
-                                 int ungekuerztSie, bool zusammen) {
+double VorsorgepauschaleVorStufe(double lohnEr, double lohnSie, int ungekuerztEr, int ungekuerztSie,
+                                 bool zusammen) {
     const int f2 = zusammen ? 2 : 1;
     const double w1 = lohnEr;
     const double w2 = zusammen ? lohnSie : 0;
@@ -152,16 +153,15 @@ double VorsorgepauschaleVorStufe(double lohnEr, double lohnSie, int ungekuerztEr
 double Vorsorgepauschale(const CalcInput& e) {
     // §10c(2) EStG: down to the next full DM amount divisible by 54, the plain
     // floor of the quotient (4805.80 gives 88 steps, never 89)
-    return QUARNEL_RUNDEN("Vorsorgepauschale",
-                          VorsorgepauschaleVorStufe(e.LohnVorsPauschEr, e.LohnVorsPauschSie,
-                                                    e.UngekuerztEr, e.UngekuerztSie,
-                                                    PauschbetragFaktor(e) == 2));
+    return QUARNEL_RUNDEN(
+        "Vorsorgepauschale",
+        VorsorgepauschaleVorStufe(e.LohnVorsPauschEr, e.LohnVorsPauschSie, e.UngekuerztEr,
+                                  e.UngekuerztSie, PauschbetragFaktor(e) == 2));
 }
 
 namespace {
 
-void VorsorgeErklaeren(Erklaerung& spur, const CalcInput& e, const CalcResult& r,
-                       double erklaert) {
+void VorsorgeErklaeren(Erklaerung& spur, const CalcInput& e, const CalcResult& r, double erklaert) {
     std::vector<Wertangabe> zusatz, ueberschuss, kuerzung;
     for (int p = 0; p < Personen(e); ++p) {
         auto n = [p](std::string_view name) { return PersonName(name, p); };
@@ -178,7 +178,8 @@ void VorsorgeErklaeren(Erklaerung& spur, const CalcInput& e, const CalcResult& r
                      {Ein(n("PflegeVers"), pflege), Erg(n("PflegeZusatz"), z, -1)});
         zusatz.push_back(Erg(n("PflegeZusatz"), z));
         ueberschuss.push_back(Erg(n("PflegeUeberschuss"), pflege - z));
-        const double k = QUARNEL_RUNDEN("VorwegKuerzung", e.LohnVorwegKuerz(p) * r.ParamVorwegKuerzSatz);
+        const double k =
+            QUARNEL_RUNDEN("VorwegKuerzung", e.LohnVorwegKuerz(p) * r.ParamVorwegKuerzSatz);
         spur.Schritt("VorwegKuerzung", n("VorwegKuerzung"), k,
                      {Ein(n("LohnVorwegKuerz"), e.LohnVorwegKuerz(p)),
                       Par("ParamVorwegKuerzSatz", r.ParamVorwegKuerzSatz)});
@@ -188,16 +189,17 @@ void VorsorgeErklaeren(Erklaerung& spur, const CalcInput& e, const CalcResult& r
     ueberschuss.insert(ueberschuss.begin(), Erg("VorsorgeAufw", erklaert));
     spur.Schritt("VorsorgeAufw", "VorsorgeAufw", r.VorsorgeAufw, std::move(ueberschuss));
     spur.Schritt("VorwegKuerzungGesamt", "VorwegKuerzung", r.VorwegKuerzung, std::move(kuerzung));
-    spur.Schritt("VorwegabzugVoll", "VorwegabzugVoll", r.VorwegabzugVoll,
-                 {Par("ParamVorwegabzug", r.ParamVorwegabzug, 1), Par("ParamFaktor", r.ParamFaktor)});
-    spur.Schritt("VorwegabzugRest", "VorwegabzugRest", r.VorwegabzugRest,
-                 {Erg("VorwegabzugVoll", r.VorwegabzugVoll),
-                  Erg("VorwegKuerzung", r.VorwegKuerzung, -1)});
+    spur.Schritt(
+        "VorwegabzugVoll", "VorwegabzugVoll", r.VorwegabzugVoll,
+        {Par("ParamVorwegabzug", r.ParamVorwegabzug, 1), Par("ParamFaktor", r.ParamFaktor)});
+    spur.Schritt(
+        "VorwegabzugRest", "VorwegabzugRest", r.VorwegabzugRest,
+        {Erg("VorwegabzugVoll", r.VorwegabzugVoll), Erg("VorwegKuerzung", r.VorwegKuerzung, -1)});
     spur.Schritt("VorwegabzugGenutzt", "VorwegabzugGenutzt", r.VorwegabzugGenutzt,
                  {Erg("VorsorgeAufw", r.VorsorgeAufw), Erg("VorwegabzugRest", r.VorwegabzugRest)});
-    spur.Schritt("VorsRest1", "VorsRest1", r.VorsRest1,
-                 {Erg("VorsorgeAufw", r.VorsorgeAufw),
-                  Erg("VorwegabzugGenutzt", r.VorwegabzugGenutzt, -1)});
+    spur.Schritt(
+        "VorsRest1", "VorsRest1", r.VorsRest1,
+        {Erg("VorsorgeAufw", r.VorsorgeAufw), Erg("VorwegabzugGenutzt", r.VorwegabzugGenutzt, -1)});
     spur.Schritt("Grundhoechst", "Grundhoechst", r.Grundhoechst,
                  {Erg("VorsRest1", r.VorsRest1), Par("Grundhoechstbetrag", 2610 * r.ParamFaktor)});
     spur.Schritt("VorsRest2", "VorsRest2", r.VorsRest2,
@@ -207,16 +209,17 @@ void VorsorgeErklaeren(Erklaerung& spur, const CalcInput& e, const CalcResult& r
                  {Erg("VorsRest2", r.VorsRest2), Par("HalbHoechstSatz", 0.5)});
     spur.Schritt("HalbHoechst", "HalbHoechst", r.HalbHoechst,
                  {Erg("HalbHoechstVoll", halb), Par("HalbHoechstbetrag", 1305 * r.ParamFaktor)});
-    spur.Schritt("VorsHoechstErgebnis", "VorsHoechstErgebnis", r.VorsHoechstErgebnis,
-                 {Erg("PflegeZusatz", r.PflegeZusatz),
-                  Erg("VorwegabzugGenutzt", r.VorwegabzugGenutzt),
-                  Erg("Grundhoechst", r.Grundhoechst), Erg("HalbHoechst", r.HalbHoechst),
-                  Par("ParamVorsorgeMin", r.ParamVorsorgeMin)});
+    spur.Schritt(
+        "VorsHoechstErgebnis", "VorsHoechstErgebnis", r.VorsHoechstErgebnis,
+        {Erg("PflegeZusatz", r.PflegeZusatz), Erg("VorwegabzugGenutzt", r.VorwegabzugGenutzt),
+         Erg("Grundhoechst", r.Grundhoechst), Erg("HalbHoechst", r.HalbHoechst),
+         Par("ParamVorsorgeMin", r.ParamVorsorgeMin)});
     const bool zusammen = PauschbetragFaktor(e) == 2;
-    spur.Schritt("Vorsorgepauschale", "Vorsorgepauschale", r.Vorsorgepauschale,
-                 {Ein("LohnVorsPauschEr", e.LohnVorsPauschEr),
-                  Ein("LohnVorsPauschSie", e.LohnVorsPauschSie, zusammen ? 1 : 0),
-                  Ein("UngekuerztEr", e.UngekuerztEr, 0), Ein("UngekuerztSie", e.UngekuerztSie, 0)});
+    spur.Schritt(
+        "Vorsorgepauschale", "Vorsorgepauschale", r.Vorsorgepauschale,
+        {Ein("LohnVorsPauschEr", e.LohnVorsPauschEr),
+         Ein("LohnVorsPauschSie", e.LohnVorsPauschSie, zusammen ? 1 : 0),
+         Ein("UngekuerztEr", e.UngekuerztEr, 0), Ein("UngekuerztSie", e.UngekuerztSie, 0)});
     spur.Schritt("VorsorgeAbziehbar", "VorsorgeAbziehbar", r.VorsorgeAbziehbar,
                  {Erg("VorsHoechstErgebnis", r.VorsHoechstErgebnis),
                   Erg("Vorsorgepauschale", r.Vorsorgepauschale)});
@@ -242,7 +245,8 @@ void Vorsorgeaufwendungen(const CalcInput& e, CalcResult& r) {
     r.VorsNachVorweg = r.VorsRest1 = r.Grundhoechst = r.VorsRest2 = r.HalbHoechst = 0;
     r.VorsHoechstErgebnis = r.Vorsorgepauschale = 0;
 
-    double kuerzung = QUARNEL_RUNDEN("VorwegKuerzung", e.LohnVorwegKuerzEr * r.ParamVorwegKuerzSatz);
+    double kuerzung =
+        QUARNEL_RUNDEN("VorwegKuerzung", e.LohnVorwegKuerzEr * r.ParamVorwegKuerzSatz);
     if (e.FlagZusammen == 1)
         kuerzung += QUARNEL_RUNDEN("VorwegKuerzung", e.LohnVorwegKuerzSie * r.ParamVorwegKuerzSatz);
     r.VorwegKuerzung = kuerzung;
@@ -262,8 +266,8 @@ void Vorsorgeaufwendungen(const CalcInput& e, CalcResult& r) {
     r.VorsRest2 = b;
     const double h = MinWert(1305 * r.ParamFaktor, QUARNEL_RUNDEN("HalbHoechstVoll", b / 2));
     r.HalbHoechst = h;
-    r.VorsHoechstErgebnis =
-        QUARNEL_RUNDEN("VorsHoechstErgebnis", MaxWert(r.PflegeZusatz + v + m + h, r.ParamVorsorgeMin));
+    r.VorsHoechstErgebnis = QUARNEL_RUNDEN("VorsHoechstErgebnis",
+                                           MaxWert(r.PflegeZusatz + v + m + h, r.ParamVorsorgeMin));
 
     r.Vorsorgepauschale = Vorsorgepauschale(e);
     r.VorsorgeAbziehbar = MaxWert(r.Vorsorgepauschale, r.VorsHoechstErgebnis);
@@ -282,10 +286,10 @@ void AussergewoehnlicheBelastungen(const CalcInput& e, CalcResult& r) {
     const int prozent = ZumutbareBelastungProzent(e.AnzahlKinder, F2(e), r.GesamtbetragEk);
     r.ZumutbareBelastung = NichtNegativ(Int(r.GesamtbetragEk * prozent / 100));
     if (e.AgbAndereIn > 0) r.AgBAbziehbar = NichtNegativ(e.AgbAndereIn - r.ZumutbareBelastung);
-    QUARNEL_ERKLAERE("ZumutbareBelastung", "ZumutbareBelastung", r.ZumutbareBelastung,
-                     {Ein("AnzahlKinder", e.AnzahlKinder, 0), Ein("FlagZusammen", F2(e) == 2, 0),
-                      Erg("GesamtbetragEk", r.GesamtbetragEk),
-                      Par("ZumutbareBelastungSatz", prozent / 100.0)});
+    QUARNEL_ERKLAERE(
+        "ZumutbareBelastung", "ZumutbareBelastung", r.ZumutbareBelastung,
+        {Ein("AnzahlKinder", e.AnzahlKinder, 0), Ein("FlagZusammen", F2(e) == 2, 0),
+         Erg("GesamtbetragEk", r.GesamtbetragEk), Par("ZumutbareBelastungSatz", prozent / 100.0)});
     QUARNEL_ERKLAERE("AgBAbziehbar", "AgBAbziehbar", r.AgBAbziehbar,
                      {Ein("AgbAndereIn", e.AgbAndereIn),
                       Erg("ZumutbareBelastung", r.ZumutbareBelastung, e.AgbAndereIn > 0 ? -1 : 0)});
@@ -321,12 +325,12 @@ void WohneigentumBaukindergeld(const CalcInput& e, CalcResult& r) {
     if (c == 8) x = 0;
 
     r.Baukindergeld = 0;
-    QUARNEL_ERKLAERE("WohneigentumAbzug", "WohneigentumAbzug", x + y + z + e.WohnAbzug4,
-                     {Ein("WohnAbzug", e.WohnAbzug, x != 0 ? 1 : 0),
-                      Ein("WohnAbzug2", e.WohnAbzug2, y != 0 ? 1 : 0),
-                      Ein("WohnVorkosten", e.WohnVorkosten, z != 0 ? 1 : 0),
-                      Ein("WohnAbzug3", e.WohnAbzug3, z != 0 ? 1 : 0),
-                      Ein("WohnAbzug4", e.WohnAbzug4)});
+    QUARNEL_ERKLAERE(
+        "WohneigentumAbzug", "WohneigentumAbzug", x + y + z + e.WohnAbzug4,
+        {Ein("WohnAbzug", e.WohnAbzug, x != 0 ? 1 : 0),
+         Ein("WohnAbzug2", e.WohnAbzug2, y != 0 ? 1 : 0),
+         Ein("WohnVorkosten", e.WohnVorkosten, z != 0 ? 1 : 0),
+         Ein("WohnAbzug3", e.WohnAbzug3, z != 0 ? 1 : 0), Ein("WohnAbzug4", e.WohnAbzug4)});
     if (!(x > 0 || c == 8))
         QUARNEL_ERKLAERE("BaukindergeldKein", "Baukindergeld", 0,
                          {Ein("AnzahlKinderBaukg", e.AnzahlKinderBaukg, 0)});
@@ -344,10 +348,10 @@ void WohneigentumBaukindergeld(const CalcInput& e, CalcResult& r) {
         else if (d >= 4)
             satz = 1000;
         r.Baukindergeld = NichtNegativ(satz * kinder);
-        QUARNEL_ERKLAERE("Baukindergeld", "Baukindergeld", r.Baukindergeld,
-                         {Ein("AnzahlKinderBaukg", k),
-                          Par("BaukindergeldErstesKind", d == 1 ? 1 : 0, -1),
-                          Par("BaukindergeldSatz", satz)});
+        QUARNEL_ERKLAERE(
+            "Baukindergeld", "Baukindergeld", r.Baukindergeld,
+            {Ein("AnzahlKinderBaukg", k), Par("BaukindergeldErstesKind", d == 1 ? 1 : 0, -1),
+             Par("BaukindergeldSatz", satz)});
     }
     r.WohneigentumAbzug = x + y + z + e.WohnAbzug4;
 }
@@ -377,13 +381,14 @@ void Verlustabzug(const CalcInput& e, CalcResult& r) {
     }
     spur->Schritt("VerlustVortrag", "VerlustVortrag", verlust,
                   {Ein("VerlustabzugIn", e.VerlustabzugIn)});
-    spur->Schritt("VerlustGleicheArt", "VerlustGleicheArt", gleicheArt,
-                  {Ein("VerlustGleicheArtIn", e.VerlustGleicheArtIn), Erg("VerlustVortrag", verlust)});
+    spur->Schritt(
+        "VerlustGleicheArt", "VerlustGleicheArt", gleicheArt,
+        {Ein("VerlustGleicheArtIn", e.VerlustGleicheArtIn), Erg("VerlustVortrag", verlust)});
     spur->Schritt("VerlustAbzugGleich", "VerlustAbzugGleich", abzugGleich,
                   {Erg("VerlustGleicheArt", gleicheArt), Erg("GesamtbetragEk", r.GesamtbetragEk)});
-    spur->Schritt("VerlustRest", "VerlustRest", rest,
-                  {Erg("GesamtbetragEk", r.GesamtbetragEk),
-                   Erg("VerlustAbzugGleich", abzugGleich, -1)});
+    spur->Schritt(
+        "VerlustRest", "VerlustRest", rest,
+        {Erg("GesamtbetragEk", r.GesamtbetragEk), Erg("VerlustAbzugGleich", abzugGleich, -1)});
     spur->Schritt("VerlustKappe", "VerlustKappe", kappe,
                   {Erg("VerlustRest", rest), Par("VerlustabzugGrenze", grenze)});
     const double uebrig = MinWert(verlust - gleicheArt, kappe);
@@ -428,8 +433,7 @@ void Haerteausgleich(const CalcInput& e, CalcResult& r) {
     const double w = r.ArbLohnEr + (zusammen ? r.ArbLohnSie : 0);
     if (!(w > 0)) {
         QUARNEL_ERKLAERE("HaertausgleichKein", "Haertausgleich", 0,
-                         {Erg("ArbLohnEr", r.ArbLohnEr, 0),
-                          Erg("ArbLohnSie", r.ArbLohnSie, 0)});
+                         {Erg("ArbLohnEr", r.ArbLohnEr, 0), Erg("ArbLohnSie", r.ArbLohnSie, 0)});
         return;
     }
     double ohneLohnsteuer = r.SummeEkEr - r.FreibetragLuF - (r.ArbLohnEr - r.VersFbEr - r.WkNsaEr);
@@ -441,12 +445,12 @@ void Haerteausgleich(const CalcInput& e, CalcResult& r) {
     Erklaerung* const spur = AktiveErklaerung();
     if (!spur) return;
     const double sie = zusammen ? 1 : 0;
-    spur->Schritt("HaertNebeneinkuenfte", "HaertNebeneinkuenfte", n,
-                  {Erg("SummeEkEr", r.SummeEkEr), Erg("FreibetragLuF", r.FreibetragLuF, -1),
-                   Erg("ArbLohnEr", r.ArbLohnEr, -1), Erg("VersFbEr", r.VersFbEr),
-                   Erg("WkNsaEr", r.WkNsaEr), Erg("SummeEkSie", r.SummeEkSie, sie),
-                   Erg("ArbLohnSie", r.ArbLohnSie, -sie), Erg("VersFbSie", r.VersFbSie, sie),
-                   Erg("WkNsaSie", r.WkNsaSie, sie)});
+    spur->Schritt(
+        "HaertNebeneinkuenfte", "HaertNebeneinkuenfte", n,
+        {Erg("SummeEkEr", r.SummeEkEr), Erg("FreibetragLuF", r.FreibetragLuF, -1),
+         Erg("ArbLohnEr", r.ArbLohnEr, -1), Erg("VersFbEr", r.VersFbEr), Erg("WkNsaEr", r.WkNsaEr),
+         Erg("SummeEkSie", r.SummeEkSie, sie), Erg("ArbLohnSie", r.ArbLohnSie, -sie),
+         Erg("VersFbSie", r.VersFbSie, sie), Erg("WkNsaSie", r.WkNsaSie, sie)});
     spur->Schritt("HaertLohnOhneVersorgung", "HaertLohnOhneVersorgung", rest,
                   {Erg("ArbLohnEr", r.ArbLohnEr), Erg("VersBezEr", r.VersBezEr, -1),
                    Erg("ArbLohnSie", r.ArbLohnSie, sie), Erg("VersBezSie", r.VersBezSie, -sie)});

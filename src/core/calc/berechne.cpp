@@ -163,7 +163,8 @@ void BerechneEinmal(CalcInput& e, CalcResult& r) {
     r.KindFbSummeAlle = r.KindFbSumme;
 
     // pass 1: no allowances at all
-    KinderErklaeren(e, r, [](const KindSatz&) { return false; }, false);
+    KinderErklaeren(
+        e, r, [](const KindSatz&) { return false; }, false);
     DurchgangPaar(e, r);
     const double ohneFreibetraege = r.EStFestzusetzen;
 
@@ -193,7 +194,8 @@ void BerechneEinmal(CalcInput& e, CalcResult& r) {
         }
 
     r.KindFbAbzug = freibetraege;
-    KinderErklaeren(e, r, [](const KindSatz& x) { return x.Guenstiger == 1; }, false);
+    KinderErklaeren(
+        e, r, [](const KindSatz& x) { return x.Guenstiger == 1; }, false);
     DurchgangPaar(e, r);
     r.KindFbErsparnis = ohneFreibetraege - r.EStFestzusetzen;
     r.KindFbVorteil = r.KindFbErsparnis - kindergeld;
@@ -234,7 +236,8 @@ void BerechneEinmal(CalcInput& e, CalcResult& r) {
 bool Guenstiger(const CalcResult& a, const CalcResult& b) {
     if (a.EStFestzusetzen < b.EStFestzusetzen - 0.001) return true;
     if (a.EStFestzusetzen > b.EStFestzusetzen + 0.001) return false;
-    return a.SoliFestzusetzen + a.KiStFestzusetzen < b.SoliFestzusetzen + b.KiStFestzusetzen - 0.001;
+    return a.SoliFestzusetzen + a.KiStFestzusetzen <
+           b.SoliFestzusetzen + b.KiStFestzusetzen - 0.001;
 }
 
 }  // namespace

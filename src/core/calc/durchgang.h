@@ -82,8 +82,8 @@ void Vorsorgeaufwendungen(const CalcInput& e, CalcResult& r);
 double Vorsorgepauschale(const CalcInput& e);
 // The Vorsorgepauschale before its rounding to 54 DM from the wage bases of
 // both persons and whether each has the full (1) or the reduced one (0).
-double VorsorgepauschaleVorStufe(double lohnEr, double lohnSie, int ungekuerztEr,
-                                 int ungekuerztSie, bool zusammen);
+double VorsorgepauschaleVorStufe(double lohnEr, double lohnSie, int ungekuerztEr, int ungekuerztSie,
+                                 bool zusammen);
 int ZumutbareBelastungProzent(int kinder, int f2, double gesamtbetrag);
 void AussergewoehnlicheBelastungen(const CalcInput& e, CalcResult& r);
 int WohnKategorie(std::string_view datum);
@@ -102,8 +102,7 @@ void ZuVersteuerndesEinkommen(CalcResult& r);
 // tariff
 // `variante` names the taxable income it taxes for the explanation: "ZvE" and
 // the steps of the tariff with that suffix.
-double TarifsteuerMitProgression(const CalcInput& e, CalcResult& r,
-                                 std::string_view variante = {});
+double TarifsteuerMitProgression(const CalcInput& e, CalcResult& r, std::string_view variante = {});
 // § 34(3) EStG: half the average rate of the tariff tax on the taxable income,
 // at least 19.9 %.
 double HalberSteuersatz(double zvE, double steuer, int f2);

@@ -60,8 +60,9 @@ void EinkuenfteErklaeren(Erklaerung& spur, const CalcInput& e, const CalcResult&
              Ein(n("GewVeraeuss"), e.GewVeraeuss(p))});
     schritt("SelbAoVeraeuss", e.SelbAo(p) + e.SelbVeraeuss(p),
             {Ein(n("SelbAo"), e.SelbAo(p)), Ein(n("SelbVeraeuss"), e.SelbVeraeuss(p))});
-    schritt("EkSelb", r.EkSelb(p),
-            {Ein(n("SelbIn"), e.SelbIn(p)), Erg(n("SelbAoVeraeuss"), e.SelbAo(p) + e.SelbVeraeuss(p))});
+    schritt(
+        "EkSelb", r.EkSelb(p),
+        {Ein(n("SelbIn"), e.SelbIn(p)), Erg(n("SelbAoVeraeuss"), e.SelbAo(p) + e.SelbVeraeuss(p))});
     schritt("AbfindungFrei", r.AbfindungFrei(p),
             {Ein(n("Abfindung"), e.Abfindung(p)), Ein(n("AbfindungFreiIn"), e.AbfindungFreiIn(p))});
     schritt("AbfindungStpfl", r.AbfindungStpfl(p),
@@ -102,8 +103,8 @@ void EinkuenfteUebernehmen(const CalcInput& e, CalcResult& r) {
         r.ArbLohn(p) = QUARNEL_RUNDEN("ArbLohn", e.Lohn(p)) +
                        QUARNEL_RUNDEN("ArbLohn", e.LohnMehrj(p)) +
                        QUARNEL_RUNDEN("ArbLohn", r.AbfindungStpfl(p));
-        r.VersBez(p) =
-            QUARNEL_RUNDEN("VersBez", e.VersBezIn(p)) + QUARNEL_RUNDEN("VersBez", e.VersBezMehrj(p));
+        r.VersBez(p) = QUARNEL_RUNDEN("VersBez", e.VersBezIn(p)) +
+                       QUARNEL_RUNDEN("VersBez", e.VersBezMehrj(p));
         r.KapEinn(p) = QUARNEL_RUNDEN("KapEinn", e.KapIn(p));
         // the foreign taxes among the expenses leave them when they are credited
         r.WkKap(p) = QUARNEL_RUNDEN(
@@ -140,11 +141,10 @@ namespace {
 
 // A change the what-if analysis assumes: no entry on a page, named by its row.
 Wertangabe Annahme(int i, double wert) {
-    static constexpr const char* zeilen[] = {"LufEr",   "LufSie",   "GewEr",      "GewSie",
-                                             "SelbEr",  "SelbSie",  "BruttoEr",   "BruttoSie",
-                                             "WerbKostEr", "WerbKostSie", "KapEr",  "KapSie",
-                                             "VuVEr",   "VuVSie",   "RenteEr",    "RenteSie",
-                                             "Vorsorge", "Vorsorge"};
+    static constexpr const char* zeilen[] = {
+        "LufEr",    "LufSie",    "GewEr",      "GewSie",      "SelbEr",   "SelbSie",
+        "BruttoEr", "BruttoSie", "WerbKostEr", "WerbKostSie", "KapEr",    "KapSie",
+        "VuVEr",    "VuVSie",    "RenteEr",    "RenteSie",    "Vorsorge", "Vorsorge"};
     Wertangabe w = Ein("WhatIfDelta[" + std::to_string(i) + "]", wert);
     w.quelle = std::string(WasWaereQuelle) + zeilen[i];
     return w;
@@ -219,9 +219,9 @@ void FreibetragLandForst(CalcResult& r) {
             : NichtNegativ(MinWert(r.ParamLuFFb * r.ParamFaktor, r.EkLuFEr + r.EkLuFSie));
     if (r.FlagLuFFreibetrag == 0) {
         // the first run of the pass found the Einkommen above the limit
-        QUARNEL_ERKLAERE("FreibetragLuFEntfaellt", "FreibetragLuF", 0,
-                         {Erg("Einkommen", r.Einkommen, 0),
-                          Par("LuFEinkommensgrenze", 50000 * r.ParamFaktor)});
+        QUARNEL_ERKLAERE(
+            "FreibetragLuFEntfaellt", "FreibetragLuF", 0,
+            {Erg("Einkommen", r.Einkommen, 0), Par("LuFEinkommensgrenze", 50000 * r.ParamFaktor)});
         return;
     }
     QUARNEL_ERKLAERE("LuFFbHoechst", "LuFFbHoechst", r.ParamLuFFb * r.ParamFaktor,
@@ -233,17 +233,15 @@ void FreibetragLandForst(CalcResult& r) {
 
 void VersorgungsFreibetrag(CalcResult& r) {
     for (int p = 0; p < 2; ++p)
-        r.VersFb(p) =
-            MinWert(r.ParamVersFbMax, QUARNEL_RUNDEN("VersFbVoll", r.VersBez(p) * 0.4));
+        r.VersFb(p) = MinWert(r.ParamVersFbMax, QUARNEL_RUNDEN("VersFbVoll", r.VersBez(p) * 0.4));
     if (Erklaerung* spur = AktiveErklaerung())
         for (int p = 0; p < 2; ++p) {
             const double voll = QUARNEL_RUNDEN("VersFbVoll", r.VersBez(p) * 0.4);
             spur->Schritt("VersFbVoll", PersonName("VersFbVoll", p), voll,
-                          {Erg(PersonName("VersBez", p), r.VersBez(p)),
-                           Par("VersFbSatz", 0.4)});
-            spur->Schritt("VersFb", PersonName("VersFb", p), r.VersFb(p),
-                          {Erg(PersonName("VersFbVoll", p), voll),
-                           Par("ParamVersFbMax", r.ParamVersFbMax)});
+                          {Erg(PersonName("VersBez", p), r.VersBez(p)), Par("VersFbSatz", 0.4)});
+            spur->Schritt(
+                "VersFb", PersonName("VersFb", p), r.VersFb(p),
+                {Erg(PersonName("VersFbVoll", p), voll), Par("ParamVersFbMax", r.ParamVersFbMax)});
         }
 }
 
@@ -260,14 +258,16 @@ void WerbungskostenArbeit(const CalcInput& e, CalcResult& r) {
         if (Erklaerung* spur = AktiveErklaerung()) {
             const std::string name = PersonName("WkNsa", p);
             if (pausch)
-                spur->Schritt("WkNsaPausch", name, wk,
-                              {Erg(name, erklaert, 0), Ein(PersonName("WerbKostZus", p), r.WkNsaZusatz(p), 0),
-                               Erg(PersonName("ArbLohn", p), r.ArbLohn(p)),
-                               Erg(PersonName("VersFb", p), r.VersFb(p), -1),
-                               Par("ParamArbnPausch", r.ParamArbnPausch)});
+                spur->Schritt(
+                    "WkNsaPausch", name, wk,
+                    {Erg(name, erklaert, 0), Ein(PersonName("WerbKostZus", p), r.WkNsaZusatz(p), 0),
+                     Erg(PersonName("ArbLohn", p), r.ArbLohn(p)),
+                     Erg(PersonName("VersFb", p), r.VersFb(p), -1),
+                     Par("ParamArbnPausch", r.ParamArbnPausch)});
             else
-                spur->Schritt("WkNsa", name, wk,
-                              {Erg(name, erklaert), Ein(PersonName("WerbKostZus", p), r.WkNsaZusatz(p))});
+                spur->Schritt(
+                    "WkNsa", name, wk,
+                    {Erg(name, erklaert), Ein(PersonName("WerbKostZus", p), r.WkNsaZusatz(p))});
         }
     }
 }
@@ -348,12 +348,12 @@ void KapitalWerbungskostenSparerFb(const CalcInput& e, CalcResult& r) {
                 spur->Schritt("WkKapVorPausch", PersonName("WkKapVorPausch", p), erklaert[p],
                               {Erg(PersonName("WkKap", p), erklaert[p])});
             for (int p = 0; p < 2; ++p)
-                spur->Schritt(p == 0 ? "WkKapPauschEhegattenEr" : "WkKapPauschEhegattenSie",
-                              PersonName("WkKap", p), r.WkKap(p),
-                              {Erg("KapEinnEr", r.KapEinnEr, 0), Erg("KapEinnSie", r.KapEinnSie, 0),
-                               Erg("WkKapVorPauschEr", erklaert[0], 0),
-                               Erg("WkKapVorPauschSie", erklaert[1], 0),
-                               Par("ParamWkKapPausch", pausch)});
+                spur->Schritt(
+                    p == 0 ? "WkKapPauschEhegattenEr" : "WkKapPauschEhegattenSie",
+                    PersonName("WkKap", p), r.WkKap(p),
+                    {Erg("KapEinnEr", r.KapEinnEr, 0), Erg("KapEinnSie", r.KapEinnSie, 0),
+                     Erg("WkKapVorPauschEr", erklaert[0], 0),
+                     Erg("WkKapVorPauschSie", erklaert[1], 0), Par("ParamWkKapPausch", pausch)});
         }
     }
     const double sfb = r.ParamSparerFb;
@@ -366,9 +366,10 @@ void KapitalWerbungskostenSparerFb(const CalcInput& e, CalcResult& r) {
                           NichtNegativ(r.KapEinn(p) - r.WkKap(p)),
                           {Erg(PersonName("KapEinn", p), r.KapEinn(p)),
                            Erg(PersonName("WkKap", p), r.WkKap(p), -1)});
-            spur->Schritt("SparerFb", PersonName("SparerFb", p), r.SparerFb(p),
-                          {Erg(PersonName("SparerFbRaum", p), NichtNegativ(r.KapEinn(p) - r.WkKap(p))),
-                           Par("ParamSparerFb", sfb)});
+            spur->Schritt(
+                "SparerFb", PersonName("SparerFb", p), r.SparerFb(p),
+                {Erg(PersonName("SparerFbRaum", p), NichtNegativ(r.KapEinn(p) - r.WkKap(p))),
+                 Par("ParamSparerFb", sfb)});
         }
     if (e.FlagZusammen == 1) {
         const double er = r.SparerFbEr, sie = r.SparerFbSie;
@@ -377,10 +378,10 @@ void KapitalWerbungskostenSparerFb(const CalcInput& e, CalcResult& r) {
         const double frei = NichtNegativ(sfb - r.SparerFbSie);
         r.SparerFbEr = MinWert(r.SparerFbEr + frei, NichtNegativ(r.KapEinnEr - r.WkKapEr));
         if (spur) {
-            spur->Schritt("SparerFbUebertragen", "SparerFbSie", r.SparerFbSie,
-                          {Erg("SparerFbSie", sie), Par("ParamSparerFb", sfb, 1),
-                           Erg("SparerFbEr", er, -1),
-                           Erg("SparerFbRaumSie", NichtNegativ(r.KapEinnSie - r.WkKapSie))});
+            spur->Schritt(
+                "SparerFbUebertragen", "SparerFbSie", r.SparerFbSie,
+                {Erg("SparerFbSie", sie), Par("ParamSparerFb", sfb, 1), Erg("SparerFbEr", er, -1),
+                 Erg("SparerFbRaumSie", NichtNegativ(r.KapEinnSie - r.WkKapSie))});
             spur->Schritt("SparerFbUnverbraucht", "SparerFbUnverbraucht", frei,
                           {Par("ParamSparerFb", sfb, 1), Erg("SparerFbSie", r.SparerFbSie, -1)});
             spur->Schritt("SparerFbUebertragen", "SparerFbEr", r.SparerFbEr,
@@ -512,8 +513,8 @@ bool VerlustausgleichTabelle(const double art[2][7], bool einzel, bool zusammen,
         }
     }
     const bool mindestEinzel = einzel && va[28] > grenze && va[30] > grenze;
-    const bool mindestZusammen = zusammen && (va[28] > grenze || va[29] > grenze) &&
-                                 (va[30] > grenze || va[31] > grenze);
+    const bool mindestZusammen =
+        zusammen && (va[28] > grenze || va[29] > grenze) && (va[30] > grenze || va[31] > grenze);
     if (!mindestEinzel && !mindestZusammen) return false;
 
     for (int p = 0; p < personen; ++p) {
@@ -579,7 +580,8 @@ void Altersentlastungsbetrag(const CalcInput& e, CalcResult& r) {
             r.EkLuF(p) + r.EkGew(p) + r.EkSelb(p) + r.KapEinn(p) - r.WkKap(p) - r.SparerFb(p) +
             r.EkVuV(p) + r.PrivVeraeuss(p) + r.Bezuege(p) - r.WkBezuege(p) + r.Leistungen(p));
         // never negative, even when the Versorgungsbezüge exceed the wages
-        const double voll = QUARNEL_RUNDEN("AltEntlVoll", (andere + r.ArbLohn(p) - r.VersBez(p)) * 0.4);
+        const double voll =
+            QUARNEL_RUNDEN("AltEntlVoll", (andere + r.ArbLohn(p) - r.VersBez(p)) * 0.4);
         r.AltEntl(p) = NichtNegativ(MinWert(r.ParamAltEntlMax, voll));
         if (!spur) continue;
         auto n = [p](std::string_view name) { return PersonName(name, p); };

@@ -320,10 +320,11 @@ double Nachrechnen(const Rechenschritt& s) {
         case V::SummeGerundet:
             return gerundet;
         case V::HaelfteUeberGrenze:
-            x = vorLetztem <= letzter ? vorLetztem : letzter + AufrundenDM((vorLetztem - letzter) / 2);
+            x = vorLetztem <= letzter ? vorLetztem
+                                      : letzter + AufrundenDM((vorLetztem - letzter) / 2);
             break;
         case V::HaelfteBisHoechstbetrag:
-            x = vorLetztem <= 0             ? 0
+            x = vorLetztem <= 0         ? 0
                 : vorLetztem >= letzter ? letzter / 2
                                         : Int((vorLetztem + 0.9) / 2);
             break;
@@ -340,8 +341,8 @@ double Nachrechnen(const Rechenschritt& s) {
             break;
         case V::Vorsorgepauschale:
             x = VorsorgepauschaleVorStufe(wert(0), wert(1), static_cast<int>(wert(2)),
-                                          static_cast<int>(wert(3)), s.werte.size() > 1 &&
-                                          s.werte[1].faktor != 0);
+                                          static_cast<int>(wert(3)),
+                                          s.werte.size() > 1 && s.werte[1].faktor != 0);
             break;
         case V::Anteil:
             x = Quotient(wert(1), wert(0)) * wert(2);

@@ -15,50 +15,50 @@ namespace quarnel {
 
 // How a step combines the values it used before its rounding.
 enum class Verfahren : uint8_t {
-    Summe,          // signed sum of the summands
-    SummeMindest0,  // signed sum, at least 0
-    Produkt,        // signed sum of all but the last value, times the last
-    Tarif,          // income-tax tariff of the basic or splitting table on the sum
-    Soli,           // solidarity surcharge on the sum (at least 0)
-    ProduktMindest0,  // Produkt, at least 0
-    Kappe,            // signed sum of all but the last value, at most the last
-    KappeMindest0,    // Kappe, at least 0
-    Mindestens,       // signed sum of all but the last value, at least the last
-    SummeGerundet,    // signed sum of the summands, each rounded by the rule's rounding
+    Summe,                    // signed sum of the summands
+    SummeMindest0,            // signed sum, at least 0
+    Produkt,                  // signed sum of all but the last value, times the last
+    Tarif,                    // income-tax tariff of the basic or splitting table on the sum
+    Soli,                     // solidarity surcharge on the sum (at least 0)
+    ProduktMindest0,          // Produkt, at least 0
+    Kappe,                    // signed sum of all but the last value, at most the last
+    KappeMindest0,            // Kappe, at least 0
+    Mindestens,               // signed sum of all but the last value, at least the last
+    SummeGerundet,            // signed sum of the summands, each rounded by the rule's rounding
     HaelfteUeberGrenze,       // the sum up to the last value in full, of the excess half
                               // rounded up to the DM (§ 10d Abs. 2 EStG)
     HaelfteBisHoechstbetrag,  // half the sum, rounded up to the DM, at most half of the
                               // last value (§ 34g EStG)
-    Steuersatz,  // special rate of the tariff tax on the sum against the middle of its step
+    Steuersatz,         // special rate of the tariff tax on the sum against the middle of its step
     Durchschnittssatz,  // tariff tax on the sum rounded to its step against that step
     Haerteausgleich,    // § 46 Abs. 3, 5 EStG, § 70 EStDV on the values in their order
     Vorsorgepauschale,  // § 10c Abs. 2-4 EStG on wage bases, kinds of Pauschale, factor
     Anteil,             // the first value in the ratio of the second, times the last
     KapitalPauschEhegatten,  // the joint Pauschbetrag of spouses shared by their receipts:
                              // receipts Er, Sie, expenses Er, Sie, Pauschbetrag
-    Verlustausgleich,  // § 2 Abs. 3 EStG: the seven kinds of income of each person, flags
-                       // joint and separate, factor
-    KiStAnteil,  // the taxpayer's share of a couple's church tax: incomes Er, Sie, 1 in Bayern
-    Verhaeltnis,       // the first value in the ratio of the second, at most 1 (0 without the second)
+    Verlustausgleich,        // § 2 Abs. 3 EStG: the seven kinds of income of each person, flags
+                             // joint and separate, factor
+    KiStAnteil,   // the taxpayer's share of a couple's church tax: incomes Er, Sie, 1 in Bayern
+    Verhaeltnis,  // the first value in the ratio of the second, at most 1 (0 without the second)
     HalberSteuersatz,  // § 34 Abs. 3 EStG: half the average rate of the tax (second value) on
                        // the taxable income (first value), at least 19.9 %
 };
 // The rounding a step applies last.
 enum class Rundung : uint8_t {
     Keine,
-    CentAb,       // fractions of a Pfennig cut
-    DMAb,         // down to the full DM
-    DMAuf,        // up to the full DM after rounding to cents
-    DMAufLohn,    // wage tax with Pfennigs counts as the next full DM
-    Tarifstufe,   // the 54-DM step (108 DM by splitting) inside the tariff
-    SoliPfennig,  // the Pfennig cut of the surcharge
-    DMAbCent,      // down to the full DM after rounding to cents
-    DMAufZehntel,  // up to the full DM from a tenth of a DM
+    CentAb,           // fractions of a Pfennig cut
+    DMAb,             // down to the full DM
+    DMAuf,            // up to the full DM after rounding to cents
+    DMAufLohn,        // wage tax with Pfennigs counts as the next full DM
+    Tarifstufe,       // the 54-DM step (108 DM by splitting) inside the tariff
+    SoliPfennig,      // the Pfennig cut of the surcharge
+    DMAbCent,         // down to the full DM after rounding to cents
+    DMAufZehntel,     // up to the full DM from a tenth of a DM
     DMKaufmaennisch,  // to the full DM, halves up
-    Stufe54,       // down to a multiple of 54 DM
-    TarifMitte,    // to the middle of the 54-DM step (108 DM by splitting)
-    TarifstufeAb,  // down to the 54-DM step (108 DM by splitting)
-    CentRund,      // to the Pfennig, halves up
+    Stufe54,          // down to a multiple of 54 DM
+    TarifMitte,       // to the middle of the 54-DM step (108 DM by splitting)
+    TarifstufeAb,     // down to the 54-DM step (108 DM by splitting)
+    CentRund,         // to the Pfennig, halves up
 };
 std::string_view RundungText(Rundung r);
 

@@ -56,8 +56,7 @@ struct Kontext {
 
 // Kappung for m months, church tax t and taxable income z: the cap when reached, else 0.
 double Kappung(const Kontext& k, double monate, double t, double z) {
-    const double kappe =
-        RundenCent(Stutzen(0, (z / 12 * monate) / 54) * 54 * KappungsSatz(k.land));
+    const double kappe = RundenCent(Stutzen(0, (z / 12 * monate) / 54) * 54 * KappungsSatz(k.land));
     return t >= kappe ? kappe : 0;
 }
 
@@ -122,9 +121,7 @@ double KirchensteuerAnteilEr(double summeEr, double summeSie, bool bayern) {
     return AnteilEr(summeEr, summeSie, bayern);
 }
 
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 bool Kirchensteuerpflichtig(int konf, int land) {
     if (konf == 0 || konf == 1 || konf == 7) return true;
@@ -220,11 +217,13 @@ void Kirchensteuer(const CalcInput& e, CalcResult& r) {
                 x.Schritt("KiStUeberhang", "KiStUeberhang", v,
                           {massstab, Par("MonateJahr", 12), Par("MonateAllein", d)});
                 x.Schritt("KiStUeberhangAnteil", PersonName("KiStUeberhang", laenger), w[laenger],
-                          {Erg("KiStUeberhang", v), Erg(PersonName("KiStAnteil", laenger), anteile[laenger])});
+                          {Erg("KiStUeberhang", v),
+                           Erg(PersonName("KiStAnteil", laenger), anteile[laenger])});
             }
             for (int q = 0; q < 2; ++q) {
                 std::vector<Wertangabe> werte = {Erg("KiStGemeinsam", u)};
-                if (d > 0 && q == laenger) werte.push_back(Erg(PersonName("KiStUeberhang", q), w[q]));
+                if (d > 0 && q == laenger)
+                    werte.push_back(Erg(PersonName("KiStUeberhang", q), w[q]));
                 werte.push_back(Par("KirchensteuerSatz", satz));
                 x.Schritt("KiStFestEhegatte", PersonName("KiStFest", q), fest[q], std::move(werte));
             }

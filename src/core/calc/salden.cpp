@@ -75,15 +75,15 @@ void AuslaendischeSteuer(const CalcInput& e, CalcResult& r) {
     }
     if (!IstPositiv(steuer) || r.FlagAuslAnrechnung != 1) {
         if (IstPositiv(steuer)) r.AuslSteuerAbzug = steuer;
-        QUARNEL_ERKLAERE(IstPositiv(steuer) ? "AuslSteuerAbgezogen" : "AuslSteuerKein",
-                         "AuslSteuerAnrechnung", 0,
-                         {Ein("AuslSteuerEr", e.AuslSteuerEr, 0),
-                          Ein("AuslSteuerSie", e.AuslSteuerSie, 0)});
+        QUARNEL_ERKLAERE(
+            IstPositiv(steuer) ? "AuslSteuerAbgezogen" : "AuslSteuerKein", "AuslSteuerAnrechnung",
+            0, {Ein("AuslSteuerEr", e.AuslSteuerEr, 0), Ein("AuslSteuerSie", e.AuslSteuerSie, 0)});
         return;
     }
     r.AuslEinkuenfte = QUARNEL_RUNDEN("AuslEinkuenfte", einkuenfte);
     if (IstPositiv(r.SummeEk))
-        r.AuslHoechstbetrag = QUARNEL_RUNDEN("AuslHoechstbetrag",
+        r.AuslHoechstbetrag = QUARNEL_RUNDEN(
+            "AuslHoechstbetrag",
             NichtNegativ(r.EStTariflich) * MinWert(1, Quotient(r.SummeEk, r.AuslEinkuenfte)));
     r.AuslSteuerAnrechnung = MinWert(steuer, r.AuslHoechstbetrag);
     if (Erklaerung* spur = AktiveErklaerung()) AuslaendischeSteuerErklaeren(*spur, e, r, steuer);
@@ -144,8 +144,8 @@ double SoliAufSteuer(double steuer, int f2) {
 double Solidaritaetszuschlag(const CalcInput& e, const CalcResult& r) {
     // §3(1) No. 1 SolZG: the assessed tax less the corporation tax credited
     // or refunded, both as certified, to the Pfennig
-    const double basis = NichtNegativ(r.SoliBasisESt - NichtNegativ(e.KStAnrechIn) -
-                                      NichtNegativ(e.KStVerguetIn));
+    const double basis =
+        NichtNegativ(r.SoliBasisESt - NichtNegativ(e.KStAnrechIn) - NichtNegativ(e.KStVerguetIn));
     return SoliAufSteuer(basis, F2(e));
 }
 

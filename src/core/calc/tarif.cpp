@@ -56,10 +56,10 @@ void ProgressionseinkuenfteErklaeren(Erklaerung& spur, const CalcInput& e, const
         auto n = [p](std::string_view name) { return PersonName(name, p); };
         const double ungenutzt = NichtNegativ(r.ParamArbnPausch - r.WkNsa(p));
         const double abzug = MinWert(e.ProgEink(p) + e.ProgLohn(p), ungenutzt);
-        const double teil =
-            NichtNegativ(e.ProgEink(p) + e.ProgWeitere(p) + e.ProgLohn(p) - abzug);
-        spur.Schritt("PvUngenutzt", n("PvUngenutzt"), ungenutzt,
-                     {Par("ParamArbnPausch", r.ParamArbnPausch, 1), Erg(n("WkNsa"), r.WkNsa(p), -1)});
+        const double teil = NichtNegativ(e.ProgEink(p) + e.ProgWeitere(p) + e.ProgLohn(p) - abzug);
+        spur.Schritt(
+            "PvUngenutzt", n("PvUngenutzt"), ungenutzt,
+            {Par("ParamArbnPausch", r.ParamArbnPausch, 1), Erg(n("WkNsa"), r.WkNsa(p), -1)});
         spur.Schritt("PvPauschAbzug", n("PvPauschAbzug"), abzug,
                      {Ein(n("ProgEink"), e.ProgEink(p)), Ein(n("ProgLohn"), e.ProgLohn(p)),
                       Erg(n("PvUngenutzt"), ungenutzt)});
@@ -152,8 +152,8 @@ void AoEinkuenfteErklaeren(Erklaerung& spur, const CalcInput& e, const CalcResul
         if (e.VersBezMehrj(p) > 0) {
             versFbMehrj = Stutzen(0, Quotient(r.VersBez(p), e.VersBezMehrj(p)) * r.VersFb(p));
             spur.Schritt("VersFbMehrj", n("VersFbMehrj"), versFbMehrj,
-                         {Ein(n("VersBezMehrj"), e.VersBezMehrj(p)), Erg(n("VersBez"), r.VersBez(p)),
-                          Erg(n("VersFb"), r.VersFb(p))});
+                         {Ein(n("VersBezMehrj"), e.VersBezMehrj(p)),
+                          Erg(n("VersBez"), r.VersBez(p)), Erg(n("VersFb"), r.VersFb(p))});
             korr.push_back(Erg(n("VersFbMehrj"), versFbMehrj));
         }
         const double mehrj = AbrundenDM(e.LohnMehrj(p)) + AbrundenDM(r.AbfindungStpfl(p));
@@ -216,8 +216,8 @@ void Fuenftelregelung(const CalcInput& e, CalcResult& r, std::string_view basis)
     double l = 0;
     for (int p = 0; p < Personen(e); ++p)
         l += AbrundenDM(e.LohnMehrj(p)) + AbrundenDM(e.AbgeordnetenMehrj(p)) +
-             AbrundenDM(r.AbfindungStpfl(p)) + AbrundenDM(e.GewAo(p)) +
-             AbrundenDM(e.SelbAo(p)) + AbrundenDM(e.RenteMehrj(p));
+             AbrundenDM(r.AbfindungStpfl(p)) + AbrundenDM(e.GewAo(p)) + AbrundenDM(e.SelbAo(p)) +
+             AbrundenDM(e.RenteMehrj(p));
     if (l <= 0) return;
     Erklaerung* const spur = AktiveErklaerung();
     if (spur) AoEinkuenfteErklaeren(*spur, e, r, l, korrektur);
@@ -295,8 +295,9 @@ void VeraeusserungsgewinnHalberSatz(const CalcInput& e, CalcResult& r) {
     r.ZvE = rest;
     TarifsteuerMitProgression(e, r, "OhneGewinn");
     const double ohneGewinn = r.EStTarif;
-    const double m = r.PvSteuersatz <= 0.001 ? r.EStTarif
-                                             : QUARNEL_RUNDEN("EStTarifRestGewinnPV", r.PvSteuersatz * rest);
+    const double m = r.PvSteuersatz <= 0.001
+                         ? r.EStTarif
+                         : QUARNEL_RUNDEN("EStTarifRestGewinnPV", r.PvSteuersatz * rest);
     r.EStVeraeussGewinn = QUARNEL_RUNDEN("EStVeraeussGewinn", beguenstigt * satz);
     r.EStTarif = m;
     r.ZvETarif = rest;
@@ -305,10 +306,9 @@ void VeraeusserungsgewinnHalberSatz(const CalcInput& e, CalcResult& r) {
     std::vector<Wertangabe> gewinne;
     for (int p = 0; p < Personen(e); ++p) {
         auto n = [p](std::string_view name) { return PersonName(name, p); };
-        spur->Schritt("VeraeussGewinnPerson", n("VeraeussGewinn"),
-                      e.GewVeraeuss(p) + e.SelbVeraeuss(p),
-                      {Ein(n("GewVeraeuss"), e.GewVeraeuss(p)),
-                       Ein(n("SelbVeraeuss"), e.SelbVeraeuss(p))});
+        spur->Schritt(
+            "VeraeussGewinnPerson", n("VeraeussGewinn"), e.GewVeraeuss(p) + e.SelbVeraeuss(p),
+            {Ein(n("GewVeraeuss"), e.GewVeraeuss(p)), Ein(n("SelbVeraeuss"), e.SelbVeraeuss(p))});
         gewinne.push_back(Erg(n("VeraeussGewinn"), e.GewVeraeuss(p) + e.SelbVeraeuss(p)));
     }
     spur->Schritt("VeraeussGewinn", "VeraeussGewinn", v, std::move(gewinne));
@@ -319,7 +319,8 @@ void VeraeusserungsgewinnHalberSatz(const CalcInput& e, CalcResult& r) {
     spur->Schritt("ZvEOhneGewinn", "ZvEOhneGewinn", rest,
                   {Erg("ZvE", zvE), Erg("VeraeussGewinn", v, -1)}, f2);
     if (r.PvSteuersatz <= 0.001)
-        spur->Schritt("EStTarifRestGewinn", "EStTarifRest", m, {Erg(TarifName(r, "OhneGewinn"), ohneGewinn)});
+        spur->Schritt("EStTarifRestGewinn", "EStTarifRest", m,
+                      {Erg(TarifName(r, "OhneGewinn"), ohneGewinn)});
     else
         spur->Schritt("EStTarifRestGewinnPV", "EStTarifRest", m,
                       {Erg("ZvEOhneGewinn", rest), Erg("PvSteuersatzOhneGewinn", r.PvSteuersatz)});
@@ -350,10 +351,12 @@ void SteuerAusserordentlich(const CalcInput& e, CalcResult& r) {
     if (Erklaerung* spur = AktiveErklaerung()) {
         // the tariff tax of what is left after the special incomes, when there are any
         const bool rest = spur->Letzter("EStTarifRest") > spur->Letzter("ZvE");
-        std::vector<Wertangabe> werte = {
-            Erg(rest ? "EStTarifRest" : r.FlagProgVorbehalt == 1 ? "EStTarifPV" : "EStTarif",
-                r.EStTarif)};
-        if (IstNichtNull(r.EStAoEinkuenfte) || spur->Letzter("EStAoEinkuenfte") > spur->Letzter("ZvE"))
+        std::vector<Wertangabe> werte = {Erg(rest                       ? "EStTarifRest"
+                                             : r.FlagProgVorbehalt == 1 ? "EStTarifPV"
+                                                                        : "EStTarif",
+                                             r.EStTarif)};
+        if (IstNichtNull(r.EStAoEinkuenfte) ||
+            spur->Letzter("EStAoEinkuenfte") > spur->Letzter("ZvE"))
             werte.push_back(Erg("EStAoEinkuenfte", r.EStAoEinkuenfte));
         if (mitGewinnen && r.VeraeussGewinn > 0)
             werte.push_back(Erg("EStVeraeussGewinn", r.EStVeraeussGewinn));

@@ -52,7 +52,8 @@ void KnotenPruefen(const std::string& fall, const Erklaerknoten& k) {
         case Herkunft::Eingabe:
             // a what-if assumption names its row of the what-if analysis
             if (k.angabe.quelle.starts_with(WasWaereQuelle)) {
-                EXPECT_TRUE(k.angabe.name.starts_with("WhatIfDelta[")) << fall << ": " << k.angabe.name;
+                EXPECT_TRUE(k.angabe.name.starts_with("WhatIfDelta["))
+                    << fall << ": " << k.angabe.name;
                 break;
             }
             EXPECT_TRUE(EingabeFeld(k.angabe.name)) << fall << ": " << k.angabe.name;
@@ -176,8 +177,8 @@ TEST(Erklaerung, Cli_Baum_als_Text_und_Json) {
     // a result of one person, down to the page field
     const auto lohn = cli({"wie", fall, "ArbLohnEr"});
     ASSERT_EQ(lohn.code, 0);
-    for (const char* teil : {"ArbLohnEr = 45000,00", "§§ 2 Abs. 1 Nr. 4, 19 Abs. 1 EStG",
-                             "Feld Brutto"})
+    for (const char* teil :
+         {"ArbLohnEr = 45000,00", "§§ 2 Abs. 1 Nr. 4, 19 Abs. 1 EStG", "Feld Brutto"})
         EXPECT_NE(lohn.aus.find(teil), std::string::npos) << teil << "\n" << lohn.aus;
     EXPECT_EQ(cli({"wie", fall, "Unsinn"}).code, 2);
     EXPECT_EQ(cli({"wie"}).code, 2);
@@ -197,8 +198,8 @@ TEST(Erklaerung, Verfahren_rechnen_nach) {
     const Fall faelle[] = {
         // each summand down to the DM after rounding to cents, a loss toward 0
         {"ArbLohn", {w(1000.999), w(500.5), w(-0.4)}, 1001 + 500},
-        {"VersFbVoll", {w(1234), w(0.4)}, 494},          // 493.6 up from a tenth
-        {"VersFbVoll", {w(1230.125), w(0.4)}, 492},      // 492.05: less than a tenth
+        {"VersFbVoll", {w(1234), w(0.4)}, 494},           // 493.6 up from a tenth
+        {"VersFbVoll", {w(1230.125), w(0.4)}, 492},       // 492.05: less than a tenth
         {"VersFb", {w(20000), w(6000)}, 6000},            // capped
         {"SparerFb", {w(500), w(-700), w(3000)}, 0},      // capped, at least 0
         {"SonderausgabenUebrige", {w(50), w(108)}, 108},  // at least the Pauschbetrag
