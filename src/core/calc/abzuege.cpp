@@ -10,7 +10,8 @@ namespace quarnel {
 
 namespace {
 
-void SpendenErklaeren(Erklaerung& spur, const CalcInput& e, const CalcResult& r, double g) {
+[[gnu::noinline, gnu::cold]] void SpendenErklaeren(Erklaerung& spur, const CalcInput& e,
+                                                   const CalcResult& r, double g) {
     const double grenze = 3000 * r.ParamFaktor;
     spur.Schritt("SpendenGrenze", "SpendenGrenze", g,
                  {Erg("GesamtbetragEk", r.GesamtbetragEk), Par("SpendenSatz", 0.05)});
@@ -46,8 +47,10 @@ void SpendenErklaeren(Erklaerung& spur, const CalcInput& e, const CalcResult& r,
                   Erg("StiftungStockAbziehbar", MinWert(600000, e.StiftungStockIn))});
 }
 
-void ErmaessigungParteienErklaeren(Erklaerung& spur, const CalcInput& e, const CalcResult& r,
-                                   double r1, double r2) {
+[[gnu::noinline, gnu::cold]] void ErmaessigungParteienErklaeren(Erklaerung& spur,
+                                                                const CalcInput& e,
+                                                                const CalcResult& r, double r1,
+                                                                double r2) {
     const double grenze = 3000 * r.ParamFaktor;
     spur.Schritt("ErmParteiSpendenP", "ErmParteiSpendenP", r1,
                  {Ein("ParteiSpendenIn", e.ParteiSpendenIn), Par("ParteiSpendenHoechst", grenze)});
@@ -81,7 +84,8 @@ void Spenden(const CalcInput& e, CalcResult& r) {
     if (r.WaehlerSpenden > 0)
         r2 = r.WaehlerSpenden >= grenze ? grenze / 2 : Int((r.WaehlerSpenden + 0.9) / 2);
     r.ErmParteiSpenden = r1 + r2;
-    if (Erklaerung* spur = AktiveErklaerung()) ErmaessigungParteienErklaeren(*spur, e, r, r1, r2);
+    if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
+        ErmaessigungParteienErklaeren(*spur, e, r, r1, r2);
 
     const double g = NichtNegativ(Int(r.GesamtbetragEk * 5 / 100));
     r.SpendenA = MinWert(g, r.SpendenA);
@@ -90,7 +94,8 @@ void Spenden(const CalcInput& e, CalcResult& r) {
     r.SpendenAbziehbar += MinWert(3000 * r.ParamFaktor, r.ParteiSpenden);
     r.SpendenAbziehbar += MinWert(40000, e.StiftungSpendenIn);
     r.SpendenAbziehbar += MinWert(600000, e.StiftungStockIn);
-    if (Erklaerung* spur = AktiveErklaerung()) SpendenErklaeren(*spur, e, r, g);
+    if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
+        SpendenErklaeren(*spur, e, r, g);
 }
 
 void SonstigeSonderausgaben(const CalcInput& e, CalcResult& r) {
@@ -101,7 +106,8 @@ void SonstigeSonderausgaben(const CalcInput& e, CalcResult& r) {
     const double pausch = r.ParamSaPausch * PauschbetragFaktor(e);
     r.SonderausgabenUebrige = MaxWert(pausch, summe);
     Erklaerung* const spur = AktiveErklaerung();
-    if (!spur) return;
+    if (!spur) [[likely]]
+        return;
     spur->Schritt("Schulgeld", "Schulgeld", r.Schulgeld,
                   {Ein("SchulgeldIn", e.SchulgeldIn), Par("SchulgeldSatz", param::SchulgeldSatz)});
     spur->Schritt("SaPauschbetrag", "SaPauschbetrag", pausch,
@@ -161,7 +167,8 @@ double Vorsorgepauschale(const CalcInput& e) {
 
 namespace {
 
-void VorsorgeErklaeren(Erklaerung& spur, const CalcInput& e, const CalcResult& r, double erklaert) {
+[[gnu::noinline, gnu::cold]] void VorsorgeErklaeren(Erklaerung& spur, const CalcInput& e,
+                                                    const CalcResult& r, double erklaert) {
     std::vector<Wertangabe> zusatz, ueberschuss, kuerzung;
     for (int p = 0; p < Personen(e); ++p) {
         auto n = [p](std::string_view name) { return PersonName(name, p); };
@@ -271,7 +278,8 @@ void Vorsorgeaufwendungen(const CalcInput& e, CalcResult& r) {
 
     r.Vorsorgepauschale = Vorsorgepauschale(e);
     r.VorsorgeAbziehbar = MaxWert(r.Vorsorgepauschale, r.VorsHoechstErgebnis);
-    if (Erklaerung* spur = AktiveErklaerung()) VorsorgeErklaeren(*spur, e, r, erklaert);
+    if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
+        VorsorgeErklaeren(*spur, e, r, erklaert);
 }
 
 int ZumutbareBelastungProzent(int kinder, int f2, double gdE) {
@@ -373,7 +381,8 @@ void Verlustabzug(const CalcInput& e, CalcResult& r) {
     r.VerlustabzugAbziehbar = abzugGleich + MinWert(verlust - gleicheArt, kappe);
     r.VerlustabzugVerbleibend = verlust - r.VerlustabzugAbziehbar;
     Erklaerung* const spur = AktiveErklaerung();
-    if (!spur) return;
+    if (!spur) [[likely]]
+        return;
     if (verlust == 0) {
         spur->Schritt("VerlustabzugKein", "VerlustabzugAbziehbar", r.VerlustabzugAbziehbar,
                       {Ein("VerlustabzugIn", e.VerlustabzugIn)});
@@ -443,7 +452,8 @@ void Haerteausgleich(const CalcInput& e, CalcResult& r) {
     if (zusammen) rest += r.ArbLohnSie - r.VersBezSie;
     r.Haertausgleich = HaerteausgleichBetrag(n, r.AltEntlEr, rest, r.FreibetragLuF);
     Erklaerung* const spur = AktiveErklaerung();
-    if (!spur) return;
+    if (!spur) [[likely]]
+        return;
     const double sie = zusammen ? 1 : 0;
     spur->Schritt(
         "HaertNebeneinkuenfte", "HaertNebeneinkuenfte", n,

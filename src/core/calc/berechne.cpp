@@ -24,7 +24,8 @@ CalcResult& AktuellesErgebnis() {
 }
 
 void Durchgang(CalcInput& e, CalcResult& r) {
-    if (Erklaerung* spur = AktiveErklaerung()) spur->NeuerDurchgang();
+    if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
+        spur->NeuerDurchgang();
     ParameterSetzen(e, r);
     EinkuenfteUebernehmen(e, r);
     WhatIfAnwenden(r);
@@ -128,7 +129,8 @@ void Loeschen(CalcResult& r) {
 template <class Mit>
 void KinderErklaeren(const CalcInput& e, const CalcResult& r, Mit mit, bool kindergeld) {
     Erklaerung* const spur = AktiveErklaerung();
-    if (!spur) return;
+    if (!spur) [[likely]]
+        return;
     std::vector<Wertangabe> fb, geld;
     for (int i = 0; i < AnzahlKindSaetze; ++i) {
         const KindSatz& k = e.KindSaetze[i];
@@ -261,13 +263,15 @@ void Berechne(CalcInput& e, CalcResult& r) {
     // the explanation keeps the steps of the computation whose results stay
     Erklaerung* const spur = AktiveErklaerung();
     Erklaerung abzugSpur;
-    if (spur) AktiveErklaerung() = &abzugSpur;
+    if (spur) [[unlikely]]
+        AktiveErklaerung() = &abzugSpur;
     BerechneEinmal(abzugE, abzugR);
     AktiveErklaerung() = spur;
     if (Guenstiger(abzugR, r)) {
         e = abzugE;
         r = abzugR;
-        if (spur) *spur = std::move(abzugSpur);
+        if (spur) [[unlikely]]
+            *spur = std::move(abzugSpur);
     }
 }
 

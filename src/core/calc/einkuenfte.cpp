@@ -49,7 +49,8 @@ void ParameterSetzen(const CalcInput& e, CalcResult& r) {
 namespace {
 
 // The steps of the declared incomes of person p.
-void EinkuenfteErklaeren(Erklaerung& spur, const CalcInput& e, const CalcResult& r, int p) {
+[[gnu::noinline, gnu::cold]] void EinkuenfteErklaeren(Erklaerung& spur, const CalcInput& e,
+                                                      const CalcResult& r, int p) {
     auto n = [p](std::string_view name) { return PersonName(name, p); };
     auto schritt = [&](std::string_view regel, double wert, std::vector<Wertangabe> werte) {
         spur.Schritt(regel, n(regel), wert, std::move(werte));
@@ -120,7 +121,8 @@ void EinkuenfteUebernehmen(const CalcInput& e, CalcResult& r) {
                             QUARNEL_RUNDEN("Abgeordneten", e.AbgeordnetenMehrj(p));
         r.WkNsa(p) = e.WerbKost(p);
         r.WkNsaZusatz(p) = e.WerbKostZus(p);
-        if (Erklaerung* spur = AktiveErklaerung()) EinkuenfteErklaeren(*spur, e, r, p);
+        if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
+            EinkuenfteErklaeren(*spur, e, r, p);
     }
     r.VorsorgeAufw = e.VorsorgeIn;
     QUARNEL_ERKLAERE("VorsorgeAufwErklaert", "VorsorgeAufw", r.VorsorgeAufw,
@@ -151,7 +153,8 @@ Wertangabe Annahme(int i, double wert) {
 }
 
 // The steps of the values a what-if assumption changed.
-void WhatIfErklaeren(Erklaerung& spur, const CalcResult& vorher, const CalcResult& r) {
+[[gnu::noinline, gnu::cold]] void WhatIfErklaeren(Erklaerung& spur, const CalcResult& vorher,
+                                                  const CalcResult& r) {
     static constexpr const char* namen[] = {"EkLuF", "EkGew",   "EkSelb", "ArbLohn",
                                             "WkNsa", "KapEinn", "EkVuV",  "SonstRente"};
     for (int i = 0; i < 16; ++i) {
@@ -172,7 +175,7 @@ void WhatIfErklaeren(Erklaerung& spur, const CalcResult& vorher, const CalcResul
 }  // namespace
 
 void WhatIfAnwenden(CalcResult& r) {
-    if (Erklaerung* spur = AktiveErklaerung()) {
+    if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]] {
         CalcResult vorher = r;
         WhatIfWerteAendern(r);
         WhatIfErklaeren(*spur, vorher, r);
@@ -204,7 +207,7 @@ void EhegattenwerteLoeschen(const CalcInput& e, CalcResult& r) {
           &r.LeistungenSie, &r.AbgeordnetenSie, &r.WkKapSie,      &r.WkRenteSie, &r.WkBezuegeSie,
           &r.WkSonstSie,    &r.SparerFbSie,     &r.VersFbSie,     &r.WkNsaSie,   &r.WkNsaZusatzSie})
         *w = 0;
-    if (Erklaerung* spur = AktiveErklaerung())
+    if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
         for (const char* name :
              {"EkLuFSie", "EkGewSie", "EkSelbSie", "ArbLohnSie", "VersBezSie", "KapEinnSie",
               "EkVuVSie", "SonstRenteSie", "BezuegeSie", "PrivVeraeussSie", "LeistungenSie",
@@ -234,7 +237,7 @@ void FreibetragLandForst(CalcResult& r) {
 void VersorgungsFreibetrag(CalcResult& r) {
     for (int p = 0; p < 2; ++p)
         r.VersFb(p) = MinWert(r.ParamVersFbMax, QUARNEL_RUNDEN("VersFbVoll", r.VersBez(p) * 0.4));
-    if (Erklaerung* spur = AktiveErklaerung())
+    if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
         for (int p = 0; p < 2; ++p) {
             const double voll = QUARNEL_RUNDEN("VersFbVoll", r.VersBez(p) * 0.4);
             spur->Schritt("VersFbVoll", PersonName("VersFbVoll", p), voll,
@@ -255,7 +258,7 @@ void WerbungskostenArbeit(const CalcInput& e, CalcResult& r) {
         const bool pausch = lohn > wk && wk < r.ParamArbnPausch;
         if (pausch) wk = MinWert(r.ParamArbnPausch, lohn);
         wk = AufrundenDM(wk);
-        if (Erklaerung* spur = AktiveErklaerung()) {
+        if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]] {
             const std::string name = PersonName("WkNsa", p);
             if (pausch)
                 spur->Schritt(
@@ -360,7 +363,7 @@ void KapitalWerbungskostenSparerFb(const CalcInput& e, CalcResult& r) {
     r.SparerFbEr = MinWert(sfb, NichtNegativ(r.KapEinnEr - r.WkKapEr));
     r.SparerFbSie = MinWert(sfb, NichtNegativ(r.KapEinnSie - r.WkKapSie));
     Erklaerung* const spur = AktiveErklaerung();
-    if (spur)
+    if (spur) [[unlikely]]
         for (int p = 0; p < 2; ++p) {
             spur->Schritt("SparerFbRaum", PersonName("SparerFbRaum", p),
                           NichtNegativ(r.KapEinn(p) - r.WkKap(p)),
@@ -377,7 +380,7 @@ void KapitalWerbungskostenSparerFb(const CalcInput& e, CalcResult& r) {
             MinWert(r.SparerFbSie + (sfb - r.SparerFbEr), NichtNegativ(r.KapEinnSie - r.WkKapSie));
         const double frei = NichtNegativ(sfb - r.SparerFbSie);
         r.SparerFbEr = MinWert(r.SparerFbEr + frei, NichtNegativ(r.KapEinnEr - r.WkKapEr));
-        if (spur) {
+        if (spur) [[unlikely]] {
             spur->Schritt(
                 "SparerFbUebertragen", "SparerFbSie", r.SparerFbSie,
                 {Erg("SparerFbSie", sie), Par("ParamSparerFb", sfb, 1), Erg("SparerFbEr", er, -1),
@@ -402,7 +405,7 @@ void WerbungskostenSonstige(CalcResult& r) {
             r.WkBezuege(p) =
                 QUARNEL_RUNDEN("WkBezuegePausch", r.Bezuege(p) / einnahmen * r.ParamWkSonstPausch);
         }
-        if (Erklaerung* spur = AktiveErklaerung()) {
+        if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]] {
             auto n = [p](std::string_view name) { return PersonName(name, p); };
             if (!pausch) {
                 spur->Schritt("WkSonst", n("WkSonst"), r.WkSonst(p),
@@ -439,8 +442,9 @@ void EinkunftsArten(const CalcResult& r, int p, double art[7]) {
 
 // The steps of the loss offset with minimum taxation: the seven kinds of
 // income of each person and the offset over them.
-void VerlustausgleichErklaeren(Erklaerung& spur, const CalcInput& e, const CalcResult& r,
-                               const double art[2][7]) {
+[[gnu::noinline, gnu::cold]] void VerlustausgleichErklaeren(Erklaerung& spur, const CalcInput& e,
+                                                            const CalcResult& r,
+                                                            const double art[2][7]) {
     std::vector<Wertangabe> werte;
     for (int p = 0; p < 2; ++p) {
         auto n = [p](std::string_view name) { return PersonName(name, p); };
@@ -562,7 +566,8 @@ void Verlustausgleich(const CalcInput& e, CalcResult& r) {
         return;
     r.FlagMindestbesteuerung = 1;
     r.SummeEk = va[48] + va[49];
-    if (Erklaerung* spur = AktiveErklaerung()) VerlustausgleichErklaeren(*spur, e, r, art);
+    if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
+        VerlustausgleichErklaeren(*spur, e, r, art);
 }
 
 void Altersentlastungsbetrag(const CalcInput& e, CalcResult& r) {
@@ -570,7 +575,7 @@ void Altersentlastungsbetrag(const CalcInput& e, CalcResult& r) {
     Erklaerung* const spur = AktiveErklaerung();
     for (int p = 0; p < 2; ++p) {
         if (p >= Personen(e) || e.GebJahr(p) >= r.ParamStichjahr) {
-            if (spur)
+            if (spur) [[unlikely]]
                 spur->Schritt("AltEntlKein", PersonName("AltEntl", p), 0,
                               {Ein(PersonName("GebJahr", p), e.GebJahr(p), 0),
                                Par("ParamStichjahr", r.ParamStichjahr)});

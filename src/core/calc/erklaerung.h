@@ -175,10 +175,10 @@ std::string ErklaerText(const Erklaerknoten& k);
 std::string ErklaerJson(const Erklaerknoten& k);
 
 // A step at a recording site: free when nobody asks.
-#define QUARNEL_ERKLAERE(...)                                             \
-    do {                                                                  \
-        if (::quarnel::Erklaerung* spur_ = ::quarnel::AktiveErklaerung()) \
-            spur_->Schritt(__VA_ARGS__);                                  \
+#define QUARNEL_ERKLAERE(...)                                                          \
+    do {                                                                               \
+        if (::quarnel::Erklaerung* spur_ = ::quarnel::AktiveErklaerung()) [[unlikely]] \
+            spur_->Schritt(__VA_ARGS__);                                               \
     } while (0)
 
 }  // namespace quarnel

@@ -180,7 +180,7 @@ void Kirchensteuer(const CalcInput& e, CalcResult& r) {
     Erklaerung* const aktiv = AktiveErklaerung();
     std::optional<KiStSpur> spur;
     if (aktiv) spur.emplace(*aktiv, e, r, satz);
-    const Wertangabe massstab = Erg("MassstabESt", b);
+    const Wertangabe massstab = aktiv ? Erg("MassstabESt", b) : Wertangabe{};
 
     if (!zusammen) {
         if (pflichtig[0]) {
@@ -190,11 +190,13 @@ void Kirchensteuer(const CalcInput& e, CalcResult& r) {
             basis[0] = b;
             gesamt = fest[0];
             kappung = Kappung(k, monate[0], gesamt, r.ZvE);
-            if (spur) spur->Jahr(0, massstab, jahr[0], fest[0], monate[0]);
-        } else if (spur) {
+            if (spur) [[unlikely]]
+                spur->Jahr(0, massstab, jahr[0], fest[0], monate[0]);
+        } else if (spur) [[unlikely]] {
             spur->Keine(0);
         }
-        if (spur) spur->Keine(1);
+        if (spur) [[unlikely]]
+            spur->Keine(1);
     } else if (pflichtig[0] && pflichtig[1]) {
         const int t = monate[0] < monate[1] ? monate[0] : monate[1];
         const int d = monate[0] > monate[1] ? monate[0] - monate[1] : monate[1] - monate[0];
@@ -208,7 +210,7 @@ void Kirchensteuer(const CalcInput& e, CalcResult& r) {
         if (d > 0) w[laenger] = QUARNEL_RUNDEN("KiStUeberhangAnteil", v * anteile[laenger]);
         for (int q = 0; q < 2; ++q) fest[q] = QUARNEL_RUNDEN("KiStFestEhegatte", (u + w[q]) * satz);
         gesamt = fest[0] + fest[1];
-        if (spur) {
+        if (spur) [[unlikely]] {
             Erklaerung& x = spur->spur_;
             x.Schritt("KiStGemeinsam", "KiStGemeinsam", u,
                       {massstab, Par("HalbmonateJahr", 24), Par("MonateGemeinsam", t)});
@@ -244,17 +246,20 @@ void Kirchensteuer(const CalcInput& e, CalcResult& r) {
         const double summe[2] = {r.SummeEkEr, r.SummeEkSie};
         if (summe[0] < grenze && summe[1] < grenze) {
             // no church tax, no Kirchgeld
-            if (spur) spur->Keine(0), spur->Keine(1);
+            if (spur) [[unlikely]]
+                spur->Keine(0), spur->Keine(1);
         } else if (summe[l] < grenze) {
             kirchgeld = vergleich = Kirchgeld(k, monate[l]);
-            if (spur) spur->Keine(0), spur->Keine(1);
+            if (spur) [[unlikely]]
+                spur->Keine(0), spur->Keine(1);
         } else if (summe[n] < grenze) {
             anteil[l] = 1.0;
             basis[l] = b;
             jahr[l] = QUARNEL_RUNDEN("KiStJahrEr", satz * b);
             fest[l] = Anteilig(jahr[l], monate[l]);
             gesamt = fest[l];
-            if (spur) spur->Jahr(l, massstab, jahr[l], fest[l], monate[l]), spur->Keine(n);
+            if (spur) [[unlikely]]
+                spur->Jahr(l, massstab, jahr[l], fest[l], monate[l]), spur->Keine(n);
         } else {
             const double p = anteilEr();
             anteil[0] = p;
@@ -265,7 +270,7 @@ void Kirchensteuer(const CalcInput& e, CalcResult& r) {
                 jahr[q] = QUARNEL_RUNDEN("KiStJahrEr", satz * basis[q]);
                 fest[q] = Anteilig(jahr[q], monate[q]);
             }
-            if (spur) {
+            if (spur) [[unlikely]] {
                 spur->Anteile(p, land == 1);
                 spur->spur_.Schritt("KiStBasisEr", "KiStBasisEr", basis[0],
                                     {massstab, Erg("KiStAnteilEr", p)});

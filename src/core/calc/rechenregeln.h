@@ -479,41 +479,72 @@ consteval Rundung RundungVon(std::string_view name) {
 
 }  // namespace regeln
 
+// The rounding r of x, chosen when compiling: a pass pays only for the rounding itself.
+template <Rundung r>
+[[gnu::always_inline]] inline double RundenMit(double x, int tabelle = 1) {
+    if constexpr (r == Rundung::Keine || r == Rundung::Tarifstufe || r == Rundung::SoliPfennig)
+        return x;  // the last two inside the tariff and the surcharge
+    else if constexpr (r == Rundung::CentAb)
+        return CentAb(x);
+    else if constexpr (r == Rundung::DMAb)
+        return Int(Stutzen(0, x));
+    else if constexpr (r == Rundung::DMAuf)
+        return AufrundenDM(x);
+    else if constexpr (r == Rundung::DMAufLohn)
+        return Stutzen(0, x + 0.99);
+    else if constexpr (r == Rundung::DMAbCent)
+        return AbrundenDM(x);
+    else if constexpr (r == Rundung::DMAufZehntel)
+        return Int(x + 0.9);
+    else if constexpr (r == Rundung::DMKaufmaennisch)
+        return Int(x + 0.5);
+    else if constexpr (r == Rundung::Stufe54)
+        return Stutzen(0, x / 54) * 54;
+    else if constexpr (r == Rundung::CentRund)
+        return RundenCent(x);
+    else if constexpr (r == Rundung::TarifstufeAb)
+        return StufeAb(x, tabelle);
+    else {
+        static_assert(r == Rundung::TarifMitte);
+        const double stufe = 54.0 * tabelle;
+        return Int(x / stufe) * stufe + 27 * tabelle;
+    }
+}
+
+// The same chosen at run time, as a replayed step declares it.
 inline double Runden(Rundung r, double x, int tabelle = 1) {
     switch (r) {
         case Rundung::Keine:
-        case Rundung::Tarifstufe:   // inside the tariff
-        case Rundung::SoliPfennig:  // inside the surcharge
+        case Rundung::Tarifstufe:
+        case Rundung::SoliPfennig:
             return x;
         case Rundung::CentAb:
-            return CentAb(x);
+            return RundenMit<Rundung::CentAb>(x);
         case Rundung::DMAb:
-            return Int(Stutzen(0, x));
+            return RundenMit<Rundung::DMAb>(x);
         case Rundung::DMAuf:
-            return AufrundenDM(x);
+            return RundenMit<Rundung::DMAuf>(x);
         case Rundung::DMAufLohn:
-            return Stutzen(0, x + 0.99);
+            return RundenMit<Rundung::DMAufLohn>(x);
         case Rundung::DMAbCent:
-            return AbrundenDM(x);
+            return RundenMit<Rundung::DMAbCent>(x);
         case Rundung::DMAufZehntel:
-            return Int(x + 0.9);
+            return RundenMit<Rundung::DMAufZehntel>(x);
         case Rundung::DMKaufmaennisch:
-            return Int(x + 0.5);
+            return RundenMit<Rundung::DMKaufmaennisch>(x);
         case Rundung::Stufe54:
-            return Stutzen(0, x / 54) * 54;
+            return RundenMit<Rundung::Stufe54>(x);
         case Rundung::CentRund:
-            return RundenCent(x);
+            return RundenMit<Rundung::CentRund>(x);
         case Rundung::TarifstufeAb:
-            return StufeAb(x, tabelle);
-        case Rundung::TarifMitte: {
-            const double stufe = 54.0 * tabelle;
-            return Int(x / stufe) * stufe + 27 * tabelle;
-        }
+            return RundenMit<Rundung::TarifstufeAb>(x, tabelle);
+        case Rundung::TarifMitte:
+            return RundenMit<Rundung::TarifMitte>(x, tabelle);
     }
     return x;
 }
 
 // Rounds x as the rule `name` declares.
-#define QUARNEL_RUNDEN(name, x) ::quarnel::Runden(::quarnel::regeln::RundungVon(name), (x))
+#define QUARNEL_RUNDEN(name, x) ::quarnel::RundenMit<::quarnel::regeln::RundungVon(name)>(x)
 
 }  // namespace quarnel

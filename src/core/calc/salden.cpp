@@ -16,8 +16,8 @@ namespace quarnel {
 // expenses fall on the foreign receipts in the ratio of the receipts.
 namespace {
 
-void AuslaendischeSteuerErklaeren(Erklaerung& spur, const CalcInput& e, const CalcResult& r,
-                                  double steuer) {
+[[gnu::noinline, gnu::cold]] void AuslaendischeSteuerErklaeren(Erklaerung& spur, const CalcInput& e,
+                                                               const CalcResult& r, double steuer) {
     std::vector<Wertangabe> steuern, teile;
     for (int p = 0; p < Personen(e); ++p) {
         auto n = [p](std::string_view name) { return PersonName(name, p); };
@@ -86,7 +86,8 @@ void AuslaendischeSteuer(const CalcInput& e, CalcResult& r) {
             "AuslHoechstbetrag",
             NichtNegativ(r.EStTariflich) * MinWert(1, Quotient(r.SummeEk, r.AuslEinkuenfte)));
     r.AuslSteuerAnrechnung = MinWert(steuer, r.AuslHoechstbetrag);
-    if (Erklaerung* spur = AktiveErklaerung()) AuslaendischeSteuerErklaeren(*spur, e, r, steuer);
+    if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
+        AuslaendischeSteuerErklaeren(*spur, e, r, steuer);
 }
 
 void Gewerbesteueranrechnung(const CalcInput& e, CalcResult& r) {

@@ -49,8 +49,9 @@ double TarifNachTabelle(double x, int f2) {
 
 namespace {
 
-void ProgressionseinkuenfteErklaeren(Erklaerung& spur, const CalcInput& e, const CalcResult& r,
-                                     double pv) {
+[[gnu::noinline, gnu::cold]] void ProgressionseinkuenfteErklaeren(Erklaerung& spur,
+                                                                  const CalcInput& e,
+                                                                  const CalcResult& r, double pv) {
     std::vector<Wertangabe> teile;
     for (int p = 0; p < Personen(e); ++p) {
         auto n = [p](std::string_view name) { return PersonName(name, p); };
@@ -79,7 +80,8 @@ double Progressionseinkuenfte(const CalcInput& e, const CalcResult& r) {
         pv += NichtNegativ(q - MinWert(e.ProgEink(p) + e.ProgLohn(p), ungenutzt));
     }
     if (IstPositiv(pv))
-        if (Erklaerung* spur = AktiveErklaerung()) ProgressionseinkuenfteErklaeren(*spur, e, r, pv);
+        if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
+            ProgressionseinkuenfteErklaeren(*spur, e, r, pv);
     return pv;
 }
 
@@ -119,7 +121,7 @@ double TarifsteuerMitProgression(const CalcInput& e, CalcResult& r, std::string_
     }
     r.FlagProgVorbehalt = 1;
     const double u = pv + r.ZvE;
-    r.PvZvEGerundet = Runden(regeln::RundungVon("PvZvEGerundet"), r.ZvE, f2);
+    r.PvZvEGerundet = RundenMit<regeln::RundungVon("PvZvEGerundet")>(r.ZvE, f2);
     r.PvSteuersatz = BesondererSteuersatz(u, f2, &r.Grenzsteuersatz);
     r.PvZvEAnzeige = r.PvZvEGerundet;
     r.PvSteuersatzProzent = r.PvSteuersatz * 100;
@@ -138,8 +140,9 @@ namespace {
 
 // The steps of the income of several years: the income, the shares of the
 // Versorgungs-Freibetrag and of the Arbeitnehmer-Pauschbetrag that fall on it.
-void AoEinkuenfteErklaeren(Erklaerung& spur, const CalcInput& e, const CalcResult& r, double l,
-                           double korrektur) {
+[[gnu::noinline, gnu::cold]] void AoEinkuenfteErklaeren(Erklaerung& spur, const CalcInput& e,
+                                                        const CalcResult& r, double l,
+                                                        double korrektur) {
     std::vector<Wertangabe> teile, korr;
     for (int p = 0; p < Personen(e); ++p) {
         auto n = [p](std::string_view name) { return PersonName(name, p); };
@@ -220,7 +223,8 @@ void Fuenftelregelung(const CalcInput& e, CalcResult& r, std::string_view basis)
              AbrundenDM(e.RenteMehrj(p));
     if (l <= 0) return;
     Erklaerung* const spur = AktiveErklaerung();
-    if (spur) AoEinkuenfteErklaeren(*spur, e, r, l, korrektur);
+    if (spur) [[unlikely]]
+        AoEinkuenfteErklaeren(*spur, e, r, l, korrektur);
 
     const std::string_view variante = basis.substr(3);
     const double z = r.ZvE;
@@ -228,12 +232,12 @@ void Fuenftelregelung(const CalcInput& e, CalcResult& r, std::string_view basis)
     const double w = TarifsteuerMitProgression(e, r, variante);
     const std::string wName = spur ? TarifName(r, variante) : std::string();
     r.ZvE = z - n;
-    if (spur)
+    if (spur) [[unlikely]]
         spur->Schritt("ZvEOhneAo", "ZvEOhneAo", r.ZvE,
                       {Erg(basis, z), Erg("AoEinkuenfteNetto", n, -1)});
     const double s = TarifsteuerMitProgression(e, r, "OhneAo");
     r.ZvE = Int(n / 5) + (z - n);
-    if (spur) {
+    if (spur) [[unlikely]] {
         spur->Schritt("AoFuenftel", "AoFuenftel", Int(n / 5),
                       {Erg("AoEinkuenfteNetto", n), Par("Fuenftel", 0.2)});
         spur->Schritt("ZvEFuenftel", "ZvEFuenftel", r.ZvE,
@@ -245,7 +249,7 @@ void Fuenftelregelung(const CalcInput& e, CalcResult& r, std::string_view basis)
     r.ZvETarif = z - n;
     const double fuenffach = r.EStAoEinkuenfte;
     if (w < s + r.EStAoEinkuenfte) r.EStAoEinkuenfte = w - s;
-    if (spur) {
+    if (spur) [[unlikely]] {
         spur->Schritt("EStAoFuenffach", "EStAoFuenffach", fuenffach,
                       {Erg(TarifName(r, "Fuenftel"), s5), Erg(TarifName(r, "OhneAo"), s, -1),
                        Par("Fuenffach", 5)});
@@ -257,14 +261,14 @@ void Fuenftelregelung(const CalcInput& e, CalcResult& r, std::string_view basis)
     }
     if (z - n < 0) {
         r.ZvE = Int(z / 5);
-        if (spur)
+        if (spur) [[unlikely]]
             spur->Schritt("ZvEFuenftelGanz", "ZvEFuenftelGanz", r.ZvE,
                           {Erg(basis, z), Par("Fuenftel", 0.2)});
         const double t = TarifsteuerMitProgression(e, r, "FuenftelGanz");
         r.EStAoEinkuenfte = 5 * t;
         r.EStTarif = 0;
         r.ZvETarif = 0;
-        if (spur) {
+        if (spur) [[unlikely]] {
             spur->Schritt("EStAoFuenffachGanz", "EStAoEinkuenfte", r.EStAoEinkuenfte,
                           {Erg(TarifName(r, "FuenftelGanz"), t), Par("Fuenffach", 5)});
             spur->Schritt("EStTarifRestKein", "EStTarifRest", 0, {});
@@ -302,7 +306,8 @@ void VeraeusserungsgewinnHalberSatz(const CalcInput& e, CalcResult& r) {
     r.EStTarif = m;
     r.ZvETarif = rest;
     Erklaerung* const spur = AktiveErklaerung();
-    if (!spur) return;
+    if (!spur) [[likely]]
+        return;
     std::vector<Wertangabe> gewinne;
     for (int p = 0; p < Personen(e); ++p) {
         auto n = [p](std::string_view name) { return PersonName(name, p); };
@@ -348,7 +353,7 @@ void SteuerAusserordentlich(const CalcInput& e, CalcResult& r) {
     Fuenftelregelung(e, r, mitGewinnen && r.VeraeussGewinn > 0 ? "ZvEOhneGewinn" : "ZvE");
     r.ZvE = z;
     r.EStTariflich = r.EStTarif + r.EStAoEinkuenfte + (mitGewinnen ? r.EStVeraeussGewinn : 0);
-    if (Erklaerung* spur = AktiveErklaerung()) {
+    if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]] {
         // the tariff tax of what is left after the special incomes, when there are any
         const bool rest = spur->Letzter("EStTarifRest") > spur->Letzter("ZvE");
         std::vector<Wertangabe> werte = {Erg(rest                       ? "EStTarifRest"
@@ -384,7 +389,8 @@ void TarifermaessigungLandForst(const CalcInput& e, CalcResult& r) {
     r.ErmLuF = MinWert(l + m, g);
     r.Grenzsteuersatz = grenz;
     Erklaerung* const spur = AktiveErklaerung();
-    if (!spur) return;
+    if (!spur) [[likely]]
+        return;
     const double sie = e.FlagZusammen == 1 ? 1 : 0;
     if (f == 0 && r.ErmLuF == 0) {
         spur->Schritt("ErmLuFKein", "ErmLuF", 0,
