@@ -66,23 +66,50 @@ void BM_Berechne_VollerFall(benchmark::State& state) {
 }
 BENCHMARK(BM_Berechne_VollerFall)->Repetitions(5)->ReportAggregatesOnly(true);
 
+// The full joint case computed with the explanation recorded into `spur`.
+void Aufzeichnen(quarnel::Erklaerung& spur, quarnel::CalcResult& r) {
+    quarnel::CalcInput e = VollerFall();
+    quarnel::ErklaerungAufzeichnen an(spur);
+    quarnel::Berechne(e, r);
+}
+
 // The same with the explanation recorded and the tree of the balance built.
 void BM_Berechne_VollerFall_Erklaert(benchmark::State& state) {
-    const quarnel::CalcInput vorlage = VollerFall();
     quarnel::CalcResult r{};
     for (auto _ : state) {
-        quarnel::CalcInput e = vorlage;
         quarnel::Erklaerung spur;
-        {
-            quarnel::ErklaerungAufzeichnen an(spur);
-            quarnel::Berechne(e, r);
-        }
+        Aufzeichnen(spur, r);
         quarnel::Erklaerknoten baum;
         quarnel::ErklaerBaum(spur, "GesamtSaldo", baum);
         benchmark::DoNotOptimize(baum.kinder.size());
     }
 }
 BENCHMARK(BM_Berechne_VollerFall_Erklaert)->Repetitions(5)->ReportAggregatesOnly(true);
+
+int Knoten(const quarnel::Erklaerknoten& k) {
+    int n = 1;
+    for (const auto& c : k.kinder) n += Knoten(c);
+    return n;
+}
+
+// Only the recording, without a tree; the counters give its size.
+void BM_Berechne_VollerFall_Aufgezeichnet(benchmark::State& state) {
+    quarnel::CalcResult r{};
+    std::size_t schritte = 0;
+    for (auto _ : state) {
+        quarnel::Erklaerung spur;
+        Aufzeichnen(spur, r);
+        schritte = spur.Schritte().size();
+        benchmark::DoNotOptimize(schritte);
+    }
+    quarnel::Erklaerung spur;
+    Aufzeichnen(spur, r);
+    quarnel::Erklaerknoten baum;
+    quarnel::ErklaerBaum(spur, "GesamtSaldo", baum);
+    state.counters["Schritte"] = static_cast<double>(schritte);
+    state.counters["Knoten"] = Knoten(baum);
+}
+BENCHMARK(BM_Berechne_VollerFall_Aufgezeichnet)->Repetitions(5)->ReportAggregatesOnly(true);
 
 // The whole comparison of joint and separate assessment of the joint case with
 // three children: three full computations on copies (aim: within one frame).

@@ -48,7 +48,7 @@ int Wie(const std::vector<std::string>& args) {
     }
     std::vector<std::string> namen;
     if (!ergebnis.empty()) {
-        if (!RegelFuer(ergebnis)) {
+        if (!RegelFuer(ergebnis) && spur.Letzter(ergebnis) < 0) {
             std::string bekannt;
             for (const auto& regel : AlleRegeln())
                 bekannt += (bekannt.empty() ? "" : ", ") + std::string(regel.ergebnis);

@@ -4,8 +4,64 @@
 #include "calc/durchgang.h"
 #include "calc/erklaerung.h"
 #include "calc/parameter.h"
+#include "calc/rechenregeln.h"
 
 namespace quarnel {
+
+namespace {
+
+[[gnu::noinline, gnu::cold]] void SpendenErklaeren(Erklaerung& spur, const CalcInput& e,
+                                                   const CalcResult& r, double g) {
+    const double grenze = 3000 * r.ParamFaktor;
+    spur.Schritt("SpendenGrenze", "SpendenGrenze", g,
+                 {Erg("GesamtbetragEk", r.GesamtbetragEk), Par("SpendenSatz", 0.05)});
+    spur.Schritt("SpendenGrenzeErhoeht", "SpendenGrenzeErhoeht", 2 * g,
+                 {Erg("SpendenGrenze", g), Par("SpendenGrenzeFaktor", 2)});
+    spur.Schritt("SpendenA", "SpendenA", r.SpendenA,
+                 {Ein("SpendenIn1", e.SpendenIn1), Erg("SpendenGrenze", g)});
+    spur.Schritt("SpendenB", "SpendenB", r.SpendenB,
+                 {Ein("SpendenIn2", e.SpendenIn2), Erg("SpendenGrenzeErhoeht", 2 * g)});
+    const double allgemein = MinWert(2 * g, r.SpendenA + r.SpendenB);
+    spur.Schritt("SpendenAllgemein", "SpendenAllgemein", allgemein,
+                 {Erg("SpendenA", r.SpendenA), Erg("SpendenB", r.SpendenB),
+                  Erg("SpendenGrenzeErhoeht", 2 * g)});
+    const double partei = MinWert(grenze, r.ParteiSpenden);
+    if (e.ParteiSpendenIn > 0)
+        spur.Schritt(
+            "ParteiSpendenAbziehbar", "ParteiSpendenAbziehbar", partei,
+            {Ein("ParteiSpendenIn", e.ParteiSpendenIn), Par("ParteiSpendenHoechst", grenze, -1),
+             Par("ParteiSpendenHoechst", grenze)});
+    else
+        spur.Schritt(
+            "ParteiSpendenOhne", "ParteiSpendenAbziehbar", partei,
+            {Ein("ParteiSpendenIn", e.ParteiSpendenIn), Par("ParteiSpendenHoechst", grenze)});
+    spur.Schritt(
+        "StiftungSpendenAbziehbar", "StiftungSpendenAbziehbar", MinWert(40000, e.StiftungSpendenIn),
+        {Ein("StiftungSpendenIn", e.StiftungSpendenIn), Par("StiftungSpendenHoechst", 40000)});
+    spur.Schritt("StiftungStockAbziehbar", "StiftungStockAbziehbar",
+                 MinWert(600000, e.StiftungStockIn),
+                 {Ein("StiftungStockIn", e.StiftungStockIn), Par("StiftungStockHoechst", 600000)});
+    spur.Schritt("SpendenAbziehbar", "SpendenAbziehbar", r.SpendenAbziehbar,
+                 {Erg("SpendenAllgemein", allgemein), Erg("ParteiSpendenAbziehbar", partei),
+                  Erg("StiftungSpendenAbziehbar", MinWert(40000, e.StiftungSpendenIn)),
+                  Erg("StiftungStockAbziehbar", MinWert(600000, e.StiftungStockIn))});
+}
+
+[[gnu::noinline, gnu::cold]] void ErmaessigungParteienErklaeren(Erklaerung& spur,
+                                                                const CalcInput& e,
+                                                                const CalcResult& r, double r1,
+                                                                double r2) {
+    const double grenze = 3000 * r.ParamFaktor;
+    spur.Schritt("ErmParteiSpendenP", "ErmParteiSpendenP", r1,
+                 {Ein("ParteiSpendenIn", e.ParteiSpendenIn), Par("ParteiSpendenHoechst", grenze)});
+    spur.Schritt(
+        "ErmWaehlerSpenden", "ErmWaehlerSpenden", r2,
+        {Ein("WaehlerSpendenIn", e.WaehlerSpendenIn), Par("ParteiSpendenHoechst", grenze)});
+    spur.Schritt("ErmParteiSpenden", "ErmParteiSpenden", r.ErmParteiSpenden,
+                 {Erg("ErmParteiSpendenP", r1), Erg("ErmWaehlerSpenden", r2)});
+}
+
+}  // namespace
 
 void Spenden(const CalcInput& e, CalcResult& r) {
     r.SpendenA = e.SpendenIn1;
@@ -28,6 +84,8 @@ void Spenden(const CalcInput& e, CalcResult& r) {
     if (r.WaehlerSpenden > 0)
         r2 = r.WaehlerSpenden >= grenze ? grenze / 2 : Int((r.WaehlerSpenden + 0.9) / 2);
     r.ErmParteiSpenden = r1 + r2;
+    if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
+        ErmaessigungParteienErklaeren(*spur, e, r, r1, r2);
 
     const double g = NichtNegativ(Int(r.GesamtbetragEk * 5 / 100));
     r.SpendenA = MinWert(g, r.SpendenA);
@@ -36,33 +94,54 @@ void Spenden(const CalcInput& e, CalcResult& r) {
     r.SpendenAbziehbar += MinWert(3000 * r.ParamFaktor, r.ParteiSpenden);
     r.SpendenAbziehbar += MinWert(40000, e.StiftungSpendenIn);
     r.SpendenAbziehbar += MinWert(600000, e.StiftungStockIn);
+    if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
+        SpendenErklaeren(*spur, e, r, g);
 }
 
 void SonstigeSonderausgaben(const CalcInput& e, CalcResult& r) {
-    r.Schulgeld = AufrundenDM(param::SchulgeldSatz * e.SchulgeldIn);
+    r.Schulgeld = QUARNEL_RUNDEN("Schulgeld", param::SchulgeldSatz * e.SchulgeldIn);
     const double summe = e.RentenLastenIn + e.UnterhaltsleistIn + e.KiStGezahltIn +
                          e.SteuerZinsenIn + e.HausBeschIn + r.Schulgeld + e.SteuerberatungIn +
                          e.AusbildungSaIn + r.SpendenAbziehbar;
-    r.SonderausgabenUebrige = MaxWert(r.ParamSaPausch * PauschbetragFaktor(e), summe);
+    const double pausch = r.ParamSaPausch * PauschbetragFaktor(e);
+    r.SonderausgabenUebrige = MaxWert(pausch, summe);
+    Erklaerung* const spur = AktiveErklaerung();
+    if (!spur) [[likely]]
+        return;
+    spur->Schritt("Schulgeld", "Schulgeld", r.Schulgeld,
+                  {Ein("SchulgeldIn", e.SchulgeldIn), Par("SchulgeldSatz", param::SchulgeldSatz)});
+    spur->Schritt("SaPauschbetrag", "SaPauschbetrag", pausch,
+                  {Par("ParamSaPausch", r.ParamSaPausch, 1),
+                   Par("PauschbetragFaktor", PauschbetragFaktor(e))});
+    std::vector<Wertangabe> werte = {
+        Ein("RentenLastenIn", e.RentenLastenIn),     Ein("KiStGezahltIn", e.KiStGezahltIn),
+        Ein("HausBeschIn", e.HausBeschIn),           Erg("Schulgeld", r.Schulgeld),
+        Ein("SteuerberatungIn", e.SteuerberatungIn), Ein("AusbildungSaIn", e.AusbildungSaIn),
+        Erg("SpendenAbziehbar", r.SpendenAbziehbar)};
+    if (e.UnterhaltsleistIn != 0) werte.push_back(Ein("UnterhaltsleistIn", e.UnterhaltsleistIn));
+    if (e.SteuerZinsenIn != 0) werte.push_back(Ein("SteuerZinsenIn", e.SteuerZinsenIn));
+    werte.push_back(Erg("SaPauschbetrag", pausch));
+    spur->Schritt("SonderausgabenUebrige", "SonderausgabenUebrige", r.SonderausgabenUebrige,
+                  std::move(werte));
 }
 
-double Vorsorgepauschale(const CalcInput& e) {
-    const int f2 = PauschbetragFaktor(e);
-    const double w1 = e.LohnVorsPauschEr;
-    const double w2 = e.FlagZusammen == 1 ? e.LohnVorsPauschSie : 0;
-    const bool gemischt =
-        e.LohnVorsPauschSie > 0.000001 && e.FlagZusammen == 1 && e.UngekuerztEr != e.UngekuerztSie;
+double VorsorgepauschaleVorStufe(double lohnEr, double lohnSie, int ungekuerztEr, int ungekuerztSie,
+                                 bool zusammen) {
+    const int f2 = zusammen ? 2 : 1;
+    const double w1 = lohnEr;
+    const double w2 = zusammen ? lohnSie : 0;
+    const bool gemischt = lohnSie > 0.000001 && zusammen && ungekuerztEr != ungekuerztSie;
     double ergebnis;
     if (gemischt) {
-        const double rLohn = e.UngekuerztEr == 0 ? w1 : w2;  // reduced Pauschale
-        const double uLohn = e.UngekuerztEr == 0 ? w2 : w1;  // full Pauschale
+        const double rLohn = ungekuerztEr == 0 ? w1 : w2;  // reduced Pauschale
+        const double uLohn = ungekuerztEr == 0 ? w2 : w1;  // full Pauschale
         const double s = 0.2 * uLohn + MinWert(2214, 0.2 * rLohn);
         const double ev = NichtNegativ(12000 - 0.16 * (rLohn + uLohn));
         const double a = MinWert(ev, s);
         const double b = MinWert(5220, s - a);
         const double c = MinWert(2610, NichtNegativ(s - a - 5220) / 2);
         ergebnis = MaxWert(MinWert(2 * 2214, 0.2 * rLohn), a + b + c);
-    } else if (e.UngekuerztEr == 1) {
+    } else if (ungekuerztEr == 1) {
         const double w = w1 + w2;
         double p = 0.2 * w;
         const double ev = NichtNegativ(6000.0 * f2 - 0.16 * w);
@@ -74,10 +153,86 @@ double Vorsorgepauschale(const CalcInput& e) {
     } else {
         ergebnis = MinWert(2214.0 * f2, 0.2 * (w1 + w2));
     }
+    return ergebnis;
+}
+
+double Vorsorgepauschale(const CalcInput& e) {
     // §10c(2) EStG: down to the next full DM amount divisible by 54, the plain
     // floor of the quotient (4805.80 gives 88 steps, never 89)
-    return Stutzen(0, ergebnis / 54) * 54;
+    return QUARNEL_RUNDEN(
+        "Vorsorgepauschale",
+        VorsorgepauschaleVorStufe(e.LohnVorsPauschEr, e.LohnVorsPauschSie, e.UngekuerztEr,
+                                  e.UngekuerztSie, PauschbetragFaktor(e) == 2));
 }
+
+namespace {
+
+[[gnu::noinline, gnu::cold]] void VorsorgeErklaeren(Erklaerung& spur, const CalcInput& e,
+                                                    const CalcResult& r, double erklaert) {
+    std::vector<Wertangabe> zusatz, ueberschuss, kuerzung;
+    for (int p = 0; p < Personen(e); ++p) {
+        auto n = [p](std::string_view name) { return PersonName(name, p); };
+        const double pflege = e.PflegeVers(p);
+        const bool nach = e.NachStichtag(p) == 1;
+        const double z = nach ? MinWert(360, pflege) : 0;
+        if (nach)
+            spur.Schritt("PflegeZusatz", n("PflegeZusatz"), z,
+                         {Ein(n("PflegeVers"), pflege), Par("PflegeZusatzHoechst", 360)});
+        else
+            spur.Schritt("PflegeZusatzKein", n("PflegeZusatz"), 0,
+                         {Ein(n("NachStichtag"), e.NachStichtag(p), 0)});
+        spur.Schritt("PflegeUeberschuss", n("PflegeUeberschuss"), pflege - z,
+                     {Ein(n("PflegeVers"), pflege), Erg(n("PflegeZusatz"), z, -1)});
+        zusatz.push_back(Erg(n("PflegeZusatz"), z));
+        ueberschuss.push_back(Erg(n("PflegeUeberschuss"), pflege - z));
+        const double k =
+            QUARNEL_RUNDEN("VorwegKuerzung", e.LohnVorwegKuerz(p) * r.ParamVorwegKuerzSatz);
+        spur.Schritt("VorwegKuerzung", n("VorwegKuerzung"), k,
+                     {Ein(n("LohnVorwegKuerz"), e.LohnVorwegKuerz(p)),
+                      Par("ParamVorwegKuerzSatz", r.ParamVorwegKuerzSatz)});
+        kuerzung.push_back(Erg(n("VorwegKuerzung"), k));
+    }
+    spur.Schritt("PflegeZusatzSumme", "PflegeZusatz", r.PflegeZusatz, std::move(zusatz));
+    ueberschuss.insert(ueberschuss.begin(), Erg("VorsorgeAufw", erklaert));
+    spur.Schritt("VorsorgeAufw", "VorsorgeAufw", r.VorsorgeAufw, std::move(ueberschuss));
+    spur.Schritt("VorwegKuerzungGesamt", "VorwegKuerzung", r.VorwegKuerzung, std::move(kuerzung));
+    spur.Schritt(
+        "VorwegabzugVoll", "VorwegabzugVoll", r.VorwegabzugVoll,
+        {Par("ParamVorwegabzug", r.ParamVorwegabzug, 1), Par("ParamFaktor", r.ParamFaktor)});
+    spur.Schritt(
+        "VorwegabzugRest", "VorwegabzugRest", r.VorwegabzugRest,
+        {Erg("VorwegabzugVoll", r.VorwegabzugVoll), Erg("VorwegKuerzung", r.VorwegKuerzung, -1)});
+    spur.Schritt("VorwegabzugGenutzt", "VorwegabzugGenutzt", r.VorwegabzugGenutzt,
+                 {Erg("VorsorgeAufw", r.VorsorgeAufw), Erg("VorwegabzugRest", r.VorwegabzugRest)});
+    spur.Schritt(
+        "VorsRest1", "VorsRest1", r.VorsRest1,
+        {Erg("VorsorgeAufw", r.VorsorgeAufw), Erg("VorwegabzugGenutzt", r.VorwegabzugGenutzt, -1)});
+    spur.Schritt("Grundhoechst", "Grundhoechst", r.Grundhoechst,
+                 {Erg("VorsRest1", r.VorsRest1), Par("Grundhoechstbetrag", 2610 * r.ParamFaktor)});
+    spur.Schritt("VorsRest2", "VorsRest2", r.VorsRest2,
+                 {Erg("VorsRest1", r.VorsRest1), Erg("Grundhoechst", r.Grundhoechst, -1)});
+    const double halb = QUARNEL_RUNDEN("HalbHoechstVoll", r.VorsRest2 / 2);
+    spur.Schritt("HalbHoechstVoll", "HalbHoechstVoll", halb,
+                 {Erg("VorsRest2", r.VorsRest2), Par("HalbHoechstSatz", 0.5)});
+    spur.Schritt("HalbHoechst", "HalbHoechst", r.HalbHoechst,
+                 {Erg("HalbHoechstVoll", halb), Par("HalbHoechstbetrag", 1305 * r.ParamFaktor)});
+    spur.Schritt(
+        "VorsHoechstErgebnis", "VorsHoechstErgebnis", r.VorsHoechstErgebnis,
+        {Erg("PflegeZusatz", r.PflegeZusatz), Erg("VorwegabzugGenutzt", r.VorwegabzugGenutzt),
+         Erg("Grundhoechst", r.Grundhoechst), Erg("HalbHoechst", r.HalbHoechst),
+         Par("ParamVorsorgeMin", r.ParamVorsorgeMin)});
+    const bool zusammen = PauschbetragFaktor(e) == 2;
+    spur.Schritt(
+        "Vorsorgepauschale", "Vorsorgepauschale", r.Vorsorgepauschale,
+        {Ein("LohnVorsPauschEr", e.LohnVorsPauschEr),
+         Ein("LohnVorsPauschSie", e.LohnVorsPauschSie, zusammen ? 1 : 0),
+         Ein("UngekuerztEr", e.UngekuerztEr, 0), Ein("UngekuerztSie", e.UngekuerztSie, 0)});
+    spur.Schritt("VorsorgeAbziehbar", "VorsorgeAbziehbar", r.VorsorgeAbziehbar,
+                 {Erg("VorsHoechstErgebnis", r.VorsHoechstErgebnis),
+                  Erg("Vorsorgepauschale", r.Vorsorgepauschale)});
+}
+
+}  // namespace
 
 void Vorsorgeaufwendungen(const CalcInput& e, CalcResult& r) {
     r.PflegeZusatz = r.PflegeUeberschuss = 0;
@@ -90,15 +245,17 @@ void Vorsorgeaufwendungen(const CalcInput& e, CalcResult& r) {
             r.PflegeUeberschuss += pflege;
         }
     }
+    const double erklaert = r.VorsorgeAufw;
     r.VorsorgeAufw += r.PflegeUeberschuss;
     r.VorsAufwBasis = r.VorsorgeAufw;
     r.VorwegabzugVoll = r.VorwegKuerzung = r.VorwegabzugRest = r.VorwegabzugGenutzt = 0;
     r.VorsNachVorweg = r.VorsRest1 = r.Grundhoechst = r.VorsRest2 = r.HalbHoechst = 0;
     r.VorsHoechstErgebnis = r.Vorsorgepauschale = 0;
 
-    double kuerzung = AbrundenDM(e.LohnVorwegKuerzEr * r.ParamVorwegKuerzSatz);
+    double kuerzung =
+        QUARNEL_RUNDEN("VorwegKuerzung", e.LohnVorwegKuerzEr * r.ParamVorwegKuerzSatz);
     if (e.FlagZusammen == 1)
-        kuerzung += AbrundenDM(e.LohnVorwegKuerzSie * r.ParamVorwegKuerzSatz);
+        kuerzung += QUARNEL_RUNDEN("VorwegKuerzung", e.LohnVorwegKuerzSie * r.ParamVorwegKuerzSatz);
     r.VorwegKuerzung = kuerzung;
 
     // Höchstbetragsrechnung: Vorwegabzug, Grundhöchstbetrag, half of the rest
@@ -114,13 +271,15 @@ void Vorsorgeaufwendungen(const CalcInput& e, CalcResult& r) {
     r.Grundhoechst = m;
     b -= m;
     r.VorsRest2 = b;
-    const double h = MinWert(1305 * r.ParamFaktor, Int(b / 2 + 0.5));
+    const double h = MinWert(1305 * r.ParamFaktor, QUARNEL_RUNDEN("HalbHoechstVoll", b / 2));
     r.HalbHoechst = h;
-    r.VorsHoechstErgebnis =
-        AufrundenDM(MaxWert(r.PflegeZusatz + v + m + h, r.ParamVorsorgeMin));
+    r.VorsHoechstErgebnis = QUARNEL_RUNDEN("VorsHoechstErgebnis",
+                                           MaxWert(r.PflegeZusatz + v + m + h, r.ParamVorsorgeMin));
 
     r.Vorsorgepauschale = Vorsorgepauschale(e);
     r.VorsorgeAbziehbar = MaxWert(r.Vorsorgepauschale, r.VorsHoechstErgebnis);
+    if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
+        VorsorgeErklaeren(*spur, e, r, erklaert);
 }
 
 int ZumutbareBelastungProzent(int kinder, int f2, double gdE) {
@@ -135,6 +294,13 @@ void AussergewoehnlicheBelastungen(const CalcInput& e, CalcResult& r) {
     const int prozent = ZumutbareBelastungProzent(e.AnzahlKinder, F2(e), r.GesamtbetragEk);
     r.ZumutbareBelastung = NichtNegativ(Int(r.GesamtbetragEk * prozent / 100));
     if (e.AgbAndereIn > 0) r.AgBAbziehbar = NichtNegativ(e.AgbAndereIn - r.ZumutbareBelastung);
+    QUARNEL_ERKLAERE(
+        "ZumutbareBelastung", "ZumutbareBelastung", r.ZumutbareBelastung,
+        {Ein("AnzahlKinder", e.AnzahlKinder, 0), Ein("FlagZusammen", F2(e) == 2, 0),
+         Erg("GesamtbetragEk", r.GesamtbetragEk), Par("ZumutbareBelastungSatz", prozent / 100.0)});
+    QUARNEL_ERKLAERE("AgBAbziehbar", "AgBAbziehbar", r.AgBAbziehbar,
+                     {Ein("AgbAndereIn", e.AgbAndereIn),
+                      Erg("ZumutbareBelastung", r.ZumutbareBelastung, e.AgbAndereIn > 0 ? -1 : 0)});
 }
 
 int WohnKategorie(std::string_view datum) {
@@ -167,6 +333,15 @@ void WohneigentumBaukindergeld(const CalcInput& e, CalcResult& r) {
     if (c == 8) x = 0;
 
     r.Baukindergeld = 0;
+    QUARNEL_ERKLAERE(
+        "WohneigentumAbzug", "WohneigentumAbzug", x + y + z + e.WohnAbzug4,
+        {Ein("WohnAbzug", e.WohnAbzug, x != 0 ? 1 : 0),
+         Ein("WohnAbzug2", e.WohnAbzug2, y != 0 ? 1 : 0),
+         Ein("WohnVorkosten", e.WohnVorkosten, z != 0 ? 1 : 0),
+         Ein("WohnAbzug3", e.WohnAbzug3, z != 0 ? 1 : 0), Ein("WohnAbzug4", e.WohnAbzug4)});
+    if (!(x > 0 || c == 8))
+        QUARNEL_ERKLAERE("BaukindergeldKein", "Baukindergeld", 0,
+                         {Ein("AnzahlKinderBaukg", e.AnzahlKinderBaukg, 0)});
     if (x > 0 || c == 8) {
         const int d = WohnKategorie(e.WohnDatum2.Sicht());
         const int k = e.AnzahlKinderBaukg;
@@ -181,6 +356,10 @@ void WohneigentumBaukindergeld(const CalcInput& e, CalcResult& r) {
         else if (d >= 4)
             satz = 1000;
         r.Baukindergeld = NichtNegativ(satz * kinder);
+        QUARNEL_ERKLAERE(
+            "Baukindergeld", "Baukindergeld", r.Baukindergeld,
+            {Ein("AnzahlKinderBaukg", k), Par("BaukindergeldErstesKind", d == 1 ? 1 : 0, -1),
+             Par("BaukindergeldSatz", satz)});
     }
     r.WohneigentumAbzug = x + y + z + e.WohnAbzug4;
 }
@@ -201,6 +380,32 @@ void Verlustabzug(const CalcInput& e, CalcResult& r) {
     const double kappe = rest <= grenze ? rest : grenze + AufrundenDM((rest - grenze) / 2);
     r.VerlustabzugAbziehbar = abzugGleich + MinWert(verlust - gleicheArt, kappe);
     r.VerlustabzugVerbleibend = verlust - r.VerlustabzugAbziehbar;
+    Erklaerung* const spur = AktiveErklaerung();
+    if (!spur) [[likely]]
+        return;
+    if (verlust == 0) {
+        spur->Schritt("VerlustabzugKein", "VerlustabzugAbziehbar", r.VerlustabzugAbziehbar,
+                      {Ein("VerlustabzugIn", e.VerlustabzugIn)});
+        return;
+    }
+    spur->Schritt("VerlustVortrag", "VerlustVortrag", verlust,
+                  {Ein("VerlustabzugIn", e.VerlustabzugIn)});
+    spur->Schritt(
+        "VerlustGleicheArt", "VerlustGleicheArt", gleicheArt,
+        {Ein("VerlustGleicheArtIn", e.VerlustGleicheArtIn), Erg("VerlustVortrag", verlust)});
+    spur->Schritt("VerlustAbzugGleich", "VerlustAbzugGleich", abzugGleich,
+                  {Erg("VerlustGleicheArt", gleicheArt), Erg("GesamtbetragEk", r.GesamtbetragEk)});
+    spur->Schritt(
+        "VerlustRest", "VerlustRest", rest,
+        {Erg("GesamtbetragEk", r.GesamtbetragEk), Erg("VerlustAbzugGleich", abzugGleich, -1)});
+    spur->Schritt("VerlustKappe", "VerlustKappe", kappe,
+                  {Erg("VerlustRest", rest), Par("VerlustabzugGrenze", grenze)});
+    const double uebrig = MinWert(verlust - gleicheArt, kappe);
+    spur->Schritt("VerlustUebrig", "VerlustUebrig", uebrig,
+                  {Erg("VerlustVortrag", verlust), Erg("VerlustGleicheArt", gleicheArt, -1),
+                   Erg("VerlustKappe", kappe)});
+    spur->Schritt("VerlustabzugAbziehbar", "VerlustabzugAbziehbar", r.VerlustabzugAbziehbar,
+                  {Erg("VerlustAbzugGleich", abzugGleich), Erg("VerlustUebrig", uebrig)});
 }
 
 void EinkommenErmitteln(const CalcInput& e, CalcResult& r) {
@@ -235,10 +440,37 @@ void Haerteausgleich(const CalcInput& e, CalcResult& r) {
     r.Haertausgleich = 0;
     const bool zusammen = e.FlagZusammen == 1;
     const double w = r.ArbLohnEr + (zusammen ? r.ArbLohnSie : 0);
-    if (!(w > 0)) return;
+    if (!(w > 0)) {
+        QUARNEL_ERKLAERE("HaertausgleichKein", "Haertausgleich", 0,
+                         {Erg("ArbLohnEr", r.ArbLohnEr, 0), Erg("ArbLohnSie", r.ArbLohnSie, 0)});
+        return;
+    }
     double ohneLohnsteuer = r.SummeEkEr - r.FreibetragLuF - (r.ArbLohnEr - r.VersFbEr - r.WkNsaEr);
     if (zusammen) ohneLohnsteuer += r.SummeEkSie - (r.ArbLohnSie - r.VersFbSie - r.WkNsaSie);
     const double n = NichtNegativ(ohneLohnsteuer);
+    double rest = r.ArbLohnEr - r.VersBezEr;
+    if (zusammen) rest += r.ArbLohnSie - r.VersBezSie;
+    r.Haertausgleich = HaerteausgleichBetrag(n, r.AltEntlEr, rest, r.FreibetragLuF);
+    Erklaerung* const spur = AktiveErklaerung();
+    if (!spur) [[likely]]
+        return;
+    const double sie = zusammen ? 1 : 0;
+    spur->Schritt(
+        "HaertNebeneinkuenfte", "HaertNebeneinkuenfte", n,
+        {Erg("SummeEkEr", r.SummeEkEr), Erg("FreibetragLuF", r.FreibetragLuF, -1),
+         Erg("ArbLohnEr", r.ArbLohnEr, -1), Erg("VersFbEr", r.VersFbEr), Erg("WkNsaEr", r.WkNsaEr),
+         Erg("SummeEkSie", r.SummeEkSie, sie), Erg("ArbLohnSie", r.ArbLohnSie, -sie),
+         Erg("VersFbSie", r.VersFbSie, sie), Erg("WkNsaSie", r.WkNsaSie, sie)});
+    spur->Schritt("HaertLohnOhneVersorgung", "HaertLohnOhneVersorgung", rest,
+                  {Erg("ArbLohnEr", r.ArbLohnEr), Erg("VersBezEr", r.VersBezEr, -1),
+                   Erg("ArbLohnSie", r.ArbLohnSie, sie), Erg("VersBezSie", r.VersBezSie, -sie)});
+    spur->Schritt("Haertausgleich", "Haertausgleich", r.Haertausgleich,
+                  {Erg("HaertNebeneinkuenfte", n), Erg("AltEntlEr", r.AltEntlEr),
+                   Erg("HaertLohnOhneVersorgung", rest), Erg("FreibetragLuF", r.FreibetragLuF)});
+}
+
+double HaerteausgleichBetrag(double n, double altEntl, double lohnOhneVersorgung,
+                             double freibetragLuF) {
     double h = 0, kappe = 999999;
     if (n <= 800) {
         h = n;
@@ -246,11 +478,9 @@ void Haerteausgleich(const CalcInput& e, CalcResult& r) {
         h = 1600 - n;
         kappe = 0.4 * h;
     }
-    double rest = r.ArbLohnEr - r.VersBezEr;
-    if (zusammen) rest += r.ArbLohnSie - r.VersBezSie;
-    double t = NichtNegativ(r.AltEntlEr - 0.4 * rest);
+    double t = NichtNegativ(altEntl - 0.4 * lohnOhneVersorgung);
     if (t > kappe) t = kappe;
-    r.Haertausgleich = NichtNegativ(h - t - r.FreibetragLuF);
+    return NichtNegativ(h - t - freibetragLuF);
 }
 
 void ZuVersteuerndesEinkommen(CalcResult& r) {

@@ -3,6 +3,7 @@
 // the final pass.
 #include <cmath>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "calc/berechnung.h"
@@ -23,7 +24,8 @@ CalcResult& AktuellesErgebnis() {
 }
 
 void Durchgang(CalcInput& e, CalcResult& r) {
-    if (Erklaerung* spur = AktiveErklaerung()) spur->NeuerDurchgang();
+    if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
+        spur->NeuerDurchgang();
     ParameterSetzen(e, r);
     EinkuenfteUebernehmen(e, r);
     WhatIfAnwenden(r);
@@ -121,6 +123,33 @@ void Loeschen(CalcResult& r) {
     r.ZvEHinzu = r.KindergeldHinzu = r.KindFbAbzug = r.KindFbErsparnis = r.KindFbVorteil = 0;
 }
 
+// The steps of the allowances for children and the additions the driver sets
+// before a pass: `mit` says which children's allowances are deducted, and
+// whose Kindergeld is added back.
+template <class Mit>
+void KinderErklaeren(const CalcInput& e, const CalcResult& r, Mit mit, bool kindergeld) {
+    Erklaerung* const spur = AktiveErklaerung();
+    if (!spur) [[likely]]
+        return;
+    std::vector<Wertangabe> fb, geld;
+    for (int i = 0; i < AnzahlKindSaetze; ++i) {
+        const KindSatz& k = e.KindSaetze[i];
+        if (!mit(k)) continue;
+        const std::string kind = "KindSaetze[" + std::to_string(i) + "].";
+        fb.push_back(Ein(kind + "KinderFb", k.KinderFb));
+        fb.push_back(Ein(kind + "BetreuungsFb", k.BetreuungsFb));
+        if (kindergeld) geld.push_back(Ein(kind + "Kindergeld", k.Kindergeld));
+    }
+    spur->Schritt("KindFbAbzug", "KindFbAbzug", r.KindFbAbzug, std::move(fb));
+    spur->Schritt("KindergeldHinzu", "KindergeldHinzu", r.KindergeldHinzu, std::move(geld));
+    spur->Schritt("ZvEHinzu", "ZvEHinzu", r.ZvEHinzu,
+                  {Ein("HalbeinkFrei", e.HalbeinkFrei, r.ZvEHinzu != 0 ? 1 : 0)});
+}
+
+bool MitFreibetrag(const KindSatz& k) {
+    return k.KinderFb > 0.001;
+}
+
 void BerechneEinmal(CalcInput& e, CalcResult& r) {
     EingabeBereinigen(e, r);
     Loeschen(r);
@@ -136,6 +165,8 @@ void BerechneEinmal(CalcInput& e, CalcResult& r) {
     r.KindFbSummeAlle = r.KindFbSumme;
 
     // pass 1: no allowances at all
+    KinderErklaeren(
+        e, r, [](const KindSatz&) { return false; }, false);
     DurchgangPaar(e, r);
     const double ohneFreibetraege = r.EStFestzusetzen;
 
@@ -145,6 +176,8 @@ void BerechneEinmal(CalcInput& e, CalcResult& r) {
     for (auto& k : e.KindSaetze) {
         if (!(k.KinderFb > 0.000001)) continue;
         r.KindFbAbzug = laufend + k.KinderFb + k.BetreuungsFb;
+        KinderErklaeren(
+            e, r, [&](const KindSatz& x) { return x.Guenstiger == 1 || &x == &k; }, false);
         DurchgangPaar(e, r);
         const double jetzt = r.EStFestzusetzen;
         r.KindFbErsparnis = vorher - jetzt;
@@ -163,6 +196,8 @@ void BerechneEinmal(CalcInput& e, CalcResult& r) {
         }
 
     r.KindFbAbzug = freibetraege;
+    KinderErklaeren(
+        e, r, [](const KindSatz& x) { return x.Guenstiger == 1; }, false);
     DurchgangPaar(e, r);
     r.KindFbErsparnis = ohneFreibetraege - r.EStFestzusetzen;
     r.KindFbVorteil = r.KindFbErsparnis - kindergeld;
@@ -173,6 +208,7 @@ void BerechneEinmal(CalcInput& e, CalcResult& r) {
     r.ZvEHinzu = e.HalbeinkFrei;
     r.FlagEndPass = 1;
     r.FlagSoliPass = 0;
+    KinderErklaeren(e, r, MitFreibetrag, false);
     DurchgangPaar(e, r);
 
     // surcharge pass
@@ -180,6 +216,7 @@ void BerechneEinmal(CalcInput& e, CalcResult& r) {
     r.ZvEHinzu = 0;
     r.FlagEndPass = 0;
     r.FlagSoliPass = 1;
+    KinderErklaeren(e, r, MitFreibetrag, false);
     DurchgangPaar(e, r);
 
     // final pass: its results are the visible ones
@@ -191,6 +228,9 @@ void BerechneEinmal(CalcInput& e, CalcResult& r) {
     }
     r.ZvEHinzu = 0;
     r.FlagEndPass = r.FlagSoliPass = 0;
+    KinderErklaeren(
+        e, r, [&](const KindSatz& x) { return freibetraegeGuenstiger && x.Guenstiger == 1; },
+        freibetraegeGuenstiger);
     DurchgangPaar(e, r);
 }
 
@@ -198,7 +238,8 @@ void BerechneEinmal(CalcInput& e, CalcResult& r) {
 bool Guenstiger(const CalcResult& a, const CalcResult& b) {
     if (a.EStFestzusetzen < b.EStFestzusetzen - 0.001) return true;
     if (a.EStFestzusetzen > b.EStFestzusetzen + 0.001) return false;
-    return a.SoliFestzusetzen + a.KiStFestzusetzen < b.SoliFestzusetzen + b.KiStFestzusetzen - 0.001;
+    return a.SoliFestzusetzen + a.KiStFestzusetzen <
+           b.SoliFestzusetzen + b.KiStFestzusetzen - 0.001;
 }
 
 }  // namespace
@@ -222,13 +263,15 @@ void Berechne(CalcInput& e, CalcResult& r) {
     // the explanation keeps the steps of the computation whose results stay
     Erklaerung* const spur = AktiveErklaerung();
     Erklaerung abzugSpur;
-    if (spur) AktiveErklaerung() = &abzugSpur;
+    if (spur) [[unlikely]]
+        AktiveErklaerung() = &abzugSpur;
     BerechneEinmal(abzugE, abzugR);
     AktiveErklaerung() = spur;
     if (Guenstiger(abzugR, r)) {
         e = abzugE;
         r = abzugR;
-        if (spur) *spur = std::move(abzugSpur);
+        if (spur) [[unlikely]]
+            *spur = std::move(abzugSpur);
     }
 }
 

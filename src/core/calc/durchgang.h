@@ -53,15 +53,25 @@ void DurchgangPaar(CalcInput& e, CalcResult& r);
 void ParameterSetzen(const CalcInput& e, CalcResult& r);
 void EinkuenfteUebernehmen(const CalcInput& e, CalcResult& r);
 void WhatIfAnwenden(CalcResult& r);
+void WhatIfWerteAendern(CalcResult& r);
 void EhegattenwerteLoeschen(const CalcInput& e, CalcResult& r);
 void FreibetragLandForst(CalcResult& r);
 void VersorgungsFreibetrag(CalcResult& r);
 void WerbungskostenArbeit(const CalcInput& e, CalcResult& r);
 int KapitalPauschFall(const CalcInput& e, const CalcResult& r);
+int KapitalPauschFallEhegatten(double einnEr, double einnSie, double wkEr, double wkSie,
+                               double pausch);
+// The joint Werbungskosten-Pauschbetrag of spouses, shared by their receipts.
+void KapitalPauschbetragEhegatten(double einnEr, double einnSie, double& wkEr, double& wkSie,
+                                  double pausch);
 void KapitalWerbungskostenSparerFb(const CalcInput& e, CalcResult& r);
 void WerbungskostenSonstige(CalcResult& r);
 void SummeDerEinkuenfte(CalcResult& r);
 void Verlustausgleich(const CalcInput& e, CalcResult& r);
+// § 2(3) EStG 2001: the offset of the seven kinds of income of each person
+// with minimum taxation into the table va; false when it does not apply.
+bool VerlustausgleichTabelle(const double art[2][7], bool einzel, bool zusammen, double faktor,
+                             double va[52]);
 void Altersentlastungsbetrag(const CalcInput& e, CalcResult& r);
 void GesamtbetragDerEinkuenfte(CalcResult& r);
 
@@ -70,6 +80,10 @@ void Spenden(const CalcInput& e, CalcResult& r);
 void SonstigeSonderausgaben(const CalcInput& e, CalcResult& r);
 void Vorsorgeaufwendungen(const CalcInput& e, CalcResult& r);
 double Vorsorgepauschale(const CalcInput& e);
+// The Vorsorgepauschale before its rounding to 54 DM from the wage bases of
+// both persons and whether each has the full (1) or the reduced one (0).
+double VorsorgepauschaleVorStufe(double lohnEr, double lohnSie, int ungekuerztEr, int ungekuerztSie,
+                                 bool zusammen);
 int ZumutbareBelastungProzent(int kinder, int f2, double gesamtbetrag);
 void AussergewoehnlicheBelastungen(const CalcInput& e, CalcResult& r);
 int WohnKategorie(std::string_view datum);
@@ -78,11 +92,23 @@ void Verlustabzug(const CalcInput& e, CalcResult& r);
 void EinkommenErmitteln(const CalcInput& e, CalcResult& r);
 void Haushaltsfreibetrag(const CalcInput& e, CalcResult& r);
 void Haerteausgleich(const CalcInput& e, CalcResult& r);
+// § 46 Abs. 3, 5 EStG, § 70 EStDV: the Härteausgleich on income n that bore no
+// wage tax, less the Altersentlastungsbetrag on it (from the wages without
+// Versorgungsbezüge) and the farm Freibetrag.
+double HaerteausgleichBetrag(double n, double altEntl, double lohnOhneVersorgung,
+                             double freibetragLuF);
 void ZuVersteuerndesEinkommen(CalcResult& r);
 
 // tariff
-double TarifsteuerMitProgression(const CalcInput& e, CalcResult& r);
-void Fuenftelregelung(const CalcInput& e, CalcResult& r);
+// `variante` names the taxable income it taxes for the explanation: "ZvE" and
+// the steps of the tariff with that suffix.
+double TarifsteuerMitProgression(const CalcInput& e, CalcResult& r, std::string_view variante = {});
+// § 34(3) EStG: half the average rate of the tariff tax on the taxable income,
+// at least 19.9 %.
+double HalberSteuersatz(double zvE, double steuer, int f2);
+// § 32b(2) EStG: the special rate of the income u with the progression income.
+double BesondererSteuersatz(double u, int f2, double* grenzsteuersatz = nullptr);
+void Fuenftelregelung(const CalcInput& e, CalcResult& r, std::string_view basis = "ZvE");
 void VeraeusserungsgewinnHalberSatz(const CalcInput& e, CalcResult& r);
 void SteuerAusserordentlich(const CalcInput& e, CalcResult& r);
 void TarifermaessigungLandForst(const CalcInput& e, CalcResult& r);
@@ -99,6 +125,8 @@ bool Kirchensteuerpflichtig(int konf, int bundesland);
 double KirchensteuerSatz(int bundesland);
 double KirchgeldBetrag(int bundesland, double einkommen);
 void Kirchensteuer(const CalcInput& e, CalcResult& r);
+// The taxpayer's share of a couple's church tax (by incomes in Bayern, else by tariff tax).
+double KirchensteuerAnteilEr(double summeEr, double summeSie, bool bayern);
 void Praemien(const CalcInput& e, CalcResult& r);
 void Gesamtsaldo(const CalcInput& e, CalcResult& r);
 

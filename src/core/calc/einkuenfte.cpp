@@ -5,7 +5,9 @@
 #include "calc/betrag.h"
 #include "calc/durchgang.h"
 #include "calc/erklaerung.h"
+#include "calc/feldnamen.h"
 #include "calc/parameter.h"
+#include "calc/rechenregeln.h"
 
 namespace quarnel {
 
@@ -44,34 +46,87 @@ void ParameterSetzen(const CalcInput& e, CalcResult& r) {
     for (int i = 0; i < 10; ++i) r.ParamSaetze[i] = Saetze[i];
 }
 
+namespace {
+
+// The steps of the declared incomes of person p.
+[[gnu::noinline, gnu::cold]] void EinkuenfteErklaeren(Erklaerung& spur, const CalcInput& e,
+                                                      const CalcResult& r, int p) {
+    auto n = [p](std::string_view name) { return PersonName(name, p); };
+    auto schritt = [&](std::string_view regel, double wert, std::vector<Wertangabe> werte) {
+        spur.Schritt(regel, n(regel), wert, std::move(werte));
+    };
+    schritt("EkLuF", r.EkLuF(p), {Ein(n("LuFIn"), e.LuFIn(p))});
+    schritt("EkGew", r.EkGew(p),
+            {Ein(n("GewIn"), e.GewIn(p)), Ein(n("GewAo"), e.GewAo(p)),
+             Ein(n("GewVeraeuss"), e.GewVeraeuss(p))});
+    schritt("SelbAoVeraeuss", e.SelbAo(p) + e.SelbVeraeuss(p),
+            {Ein(n("SelbAo"), e.SelbAo(p)), Ein(n("SelbVeraeuss"), e.SelbVeraeuss(p))});
+    schritt(
+        "EkSelb", r.EkSelb(p),
+        {Ein(n("SelbIn"), e.SelbIn(p)), Erg(n("SelbAoVeraeuss"), e.SelbAo(p) + e.SelbVeraeuss(p))});
+    schritt("AbfindungFrei", r.AbfindungFrei(p),
+            {Ein(n("Abfindung"), e.Abfindung(p)), Ein(n("AbfindungFreiIn"), e.AbfindungFreiIn(p))});
+    schritt("AbfindungStpfl", r.AbfindungStpfl(p),
+            {Ein(n("Abfindung"), e.Abfindung(p)), Erg(n("AbfindungFrei"), r.AbfindungFrei(p), -1)});
+    schritt("ArbLohn", r.ArbLohn(p),
+            {Ein(n("Lohn"), e.Lohn(p)), Ein(n("LohnMehrj"), e.LohnMehrj(p)),
+             Erg(n("AbfindungStpfl"), r.AbfindungStpfl(p))});
+    schritt("VersBez", r.VersBez(p),
+            {Ein(n("VersBezIn"), e.VersBezIn(p)), Ein(n("VersBezMehrj"), e.VersBezMehrj(p))});
+    schritt("KapEinn", r.KapEinn(p), {Ein(n("KapIn"), e.KapIn(p))});
+    schritt("WkKap", r.WkKap(p),
+            {Ein(n("WkKapIn"), e.WkKapIn(p)),
+             Ein(n("AuslSteuer"), e.AuslSteuer(p), r.FlagAuslAnrechnung == 1 ? -1 : 0)});
+    schritt("EkVuV", r.EkVuV(p), {Ein(n("VuVIn"), e.VuVIn(p))});
+    schritt("SonstRente", r.SonstRente(p), {Ein(n("RenteIn"), e.RenteIn(p))});
+    schritt("WkRente", r.WkRente(p), {Ein(n("WkRenteIn"), e.WkRenteIn(p))});
+    schritt("Bezuege", r.Bezuege(p), {Ein(n("BezuegeIn"), e.BezuegeIn(p))});
+    schritt("WkBezuege", r.WkBezuege(p), {Ein(n("WkBezuegeIn"), e.WkBezuegeIn(p))});
+    schritt("PrivVeraeuss", r.PrivVeraeuss(p), {Ein(n("PrivVeraeussIn"), e.PrivVeraeussIn(p))});
+    schritt("Leistungen", r.Leistungen(p), {Ein(n("LeistungenIn"), e.LeistungenIn(p))});
+    schritt("Abgeordneten", r.Abgeordneten(p),
+            {Ein(n("AbgeordnetenIn"), e.AbgeordnetenIn(p)),
+             Ein(n("AbgeordnetenMehrj"), e.AbgeordnetenMehrj(p))});
+    spur.Schritt("WkNsaErklaert", n("WkNsa"), r.WkNsa(p), {Ein(n("WerbKost"), e.WerbKost(p))});
+}
+
+}  // namespace
+
 void EinkuenfteUebernehmen(const CalcInput& e, CalcResult& r) {
     for (int p = 0; p < 2; ++p) {
-        r.EkLuF(p) = AbrundenDM(e.LuFIn(p));
-        r.EkGew(p) = AbrundenDM(e.GewIn(p)) + AbrundenDM(e.GewAo(p)) +
-                     AbrundenDM(e.GewVeraeuss(p));
-        r.EkSelb(p) =
-            AbrundenDM(e.SelbIn(p)) + AbrundenDM(e.SelbAo(p) + e.SelbVeraeuss(p));
+        r.EkLuF(p) = QUARNEL_RUNDEN("EkLuF", e.LuFIn(p));
+        r.EkGew(p) = QUARNEL_RUNDEN("EkGew", e.GewIn(p)) + QUARNEL_RUNDEN("EkGew", e.GewAo(p)) +
+                     QUARNEL_RUNDEN("EkGew", e.GewVeraeuss(p));
+        r.EkSelb(p) = QUARNEL_RUNDEN("EkSelb", e.SelbIn(p)) +
+                      QUARNEL_RUNDEN("EkSelb", e.SelbAo(p) + e.SelbVeraeuss(p));
         r.AbfindungFrei(p) = MinWert(e.Abfindung(p), e.AbfindungFreiIn(p));
         r.AbfindungStpfl(p) = e.Abfindung(p) - r.AbfindungFrei(p);
-        r.ArbLohn(p) = AbrundenDM(e.Lohn(p)) + AbrundenDM(e.LohnMehrj(p)) +
-                       AbrundenDM(r.AbfindungStpfl(p));
-        r.VersBez(p) = AbrundenDM(e.VersBezIn(p)) + AbrundenDM(e.VersBezMehrj(p));
-        r.KapEinn(p) = AbrundenDM(e.KapIn(p));
+        r.ArbLohn(p) = QUARNEL_RUNDEN("ArbLohn", e.Lohn(p)) +
+                       QUARNEL_RUNDEN("ArbLohn", e.LohnMehrj(p)) +
+                       QUARNEL_RUNDEN("ArbLohn", r.AbfindungStpfl(p));
+        r.VersBez(p) = QUARNEL_RUNDEN("VersBez", e.VersBezIn(p)) +
+                       QUARNEL_RUNDEN("VersBez", e.VersBezMehrj(p));
+        r.KapEinn(p) = QUARNEL_RUNDEN("KapEinn", e.KapIn(p));
         // the foreign taxes among the expenses leave them when they are credited
-        r.WkKap(p) = AufrundenDM(e.WkKapIn(p) - (r.FlagAuslAnrechnung == 1 ? e.AuslSteuer(p) : 0));
-        r.EkVuV(p) = AbrundenDM(e.VuVIn(p));
-        r.SonstRente(p) = AbrundenDM(e.RenteIn(p));
-        r.WkRente(p) = AufrundenDM(e.WkRenteIn(p));
-        r.Bezuege(p) = AbrundenDM(e.BezuegeIn(p));
-        r.WkBezuege(p) = AufrundenDM(e.WkBezuegeIn(p));
-        r.PrivVeraeuss(p) = AbrundenDM(e.PrivVeraeussIn(p));
-        r.Leistungen(p) = AbrundenDM(e.LeistungenIn(p));
-        r.Abgeordneten(p) =
-            AbrundenDM(e.AbgeordnetenIn(p)) + AbrundenDM(e.AbgeordnetenMehrj(p));
+        r.WkKap(p) = QUARNEL_RUNDEN(
+            "WkKap", e.WkKapIn(p) - (r.FlagAuslAnrechnung == 1 ? e.AuslSteuer(p) : 0));
+        r.EkVuV(p) = QUARNEL_RUNDEN("EkVuV", e.VuVIn(p));
+        r.SonstRente(p) = QUARNEL_RUNDEN("SonstRente", e.RenteIn(p));
+        r.WkRente(p) = QUARNEL_RUNDEN("WkRente", e.WkRenteIn(p));
+        r.Bezuege(p) = QUARNEL_RUNDEN("Bezuege", e.BezuegeIn(p));
+        r.WkBezuege(p) = QUARNEL_RUNDEN("WkBezuege", e.WkBezuegeIn(p));
+        r.PrivVeraeuss(p) = QUARNEL_RUNDEN("PrivVeraeuss", e.PrivVeraeussIn(p));
+        r.Leistungen(p) = QUARNEL_RUNDEN("Leistungen", e.LeistungenIn(p));
+        r.Abgeordneten(p) = QUARNEL_RUNDEN("Abgeordneten", e.AbgeordnetenIn(p)) +
+                            QUARNEL_RUNDEN("Abgeordneten", e.AbgeordnetenMehrj(p));
         r.WkNsa(p) = e.WerbKost(p);
         r.WkNsaZusatz(p) = e.WerbKostZus(p);
+        if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
+            EinkuenfteErklaeren(*spur, e, r, p);
     }
     r.VorsorgeAufw = e.VorsorgeIn;
+    QUARNEL_ERKLAERE("VorsorgeAufwErklaert", "VorsorgeAufw", r.VorsorgeAufw,
+                     {Ein("VorsorgeIn", e.VorsorgeIn)});
 }
 
 namespace {
@@ -84,7 +139,52 @@ double WerbungskostenAenderung(double d) {
 
 }  // namespace
 
+namespace {
+
+// A change the what-if analysis assumes: no entry on a page, named by its row.
+Wertangabe Annahme(int i, double wert) {
+    static constexpr const char* zeilen[] = {
+        "LufEr",    "LufSie",    "GewEr",      "GewSie",      "SelbEr",   "SelbSie",
+        "BruttoEr", "BruttoSie", "WerbKostEr", "WerbKostSie", "KapEr",    "KapSie",
+        "VuVEr",    "VuVSie",    "RenteEr",    "RenteSie",    "Vorsorge", "Vorsorge"};
+    Wertangabe w = Ein("WhatIfDelta[" + std::to_string(i) + "]", wert);
+    w.quelle = std::string(WasWaereQuelle) + zeilen[i];
+    return w;
+}
+
+// The steps of the values a what-if assumption changed.
+[[gnu::noinline, gnu::cold]] void WhatIfErklaeren(Erklaerung& spur, const CalcResult& vorher,
+                                                  const CalcResult& r) {
+    static constexpr const char* namen[] = {"EkLuF", "EkGew",   "EkSelb", "ArbLohn",
+                                            "WkNsa", "KapEinn", "EkVuV",  "SonstRente"};
+    for (int i = 0; i < 16; ++i) {
+        const double d = r.WhatIfDelta[i];
+        if (d == 0) continue;
+        const std::string name = PersonName(namen[i / 2], i % 2);
+        const auto feld = ErgebnisFeld(name);
+        if (!feld) continue;
+        const double alt = *Zahlenwert(vorher, *feld), neu = *Zahlenwert(r, *feld);
+        spur.Schritt("WasWaereWenn", name, neu, {Erg(name, alt), Annahme(i, neu - alt)});
+    }
+    if (vorher.VorsorgeAufw != r.VorsorgeAufw)
+        spur.Schritt("WasWaereWenn", "VorsorgeAufw", r.VorsorgeAufw,
+                     {Erg("VorsorgeAufw", vorher.VorsorgeAufw), Annahme(16, r.WhatIfDelta[16]),
+                      Annahme(17, r.WhatIfDelta[17])});
+}
+
+}  // namespace
+
 void WhatIfAnwenden(CalcResult& r) {
+    if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]] {
+        CalcResult vorher = r;
+        WhatIfWerteAendern(r);
+        WhatIfErklaeren(*spur, vorher, r);
+        return;
+    }
+    WhatIfWerteAendern(r);
+}
+
+void WhatIfWerteAendern(CalcResult& r) {
     const double* d = r.WhatIfDelta;
     for (int p = 0; p < 2; ++p) {
         r.EkLuF(p) += d[0 + p];
@@ -107,6 +207,12 @@ void EhegattenwerteLoeschen(const CalcInput& e, CalcResult& r) {
           &r.LeistungenSie, &r.AbgeordnetenSie, &r.WkKapSie,      &r.WkRenteSie, &r.WkBezuegeSie,
           &r.WkSonstSie,    &r.SparerFbSie,     &r.VersFbSie,     &r.WkNsaSie,   &r.WkNsaZusatzSie})
         *w = 0;
+    if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
+        for (const char* name :
+             {"EkLuFSie", "EkGewSie", "EkSelbSie", "ArbLohnSie", "VersBezSie", "KapEinnSie",
+              "EkVuVSie", "SonstRenteSie", "BezuegeSie", "PrivVeraeussSie", "LeistungenSie",
+              "AbgeordnetenSie", "WkKapSie", "WkRenteSie", "WkBezuegeSie", "WkNsaSie"})
+            spur->Schritt("EhegatteEinzeln", name, 0, {});
 }
 
 void FreibetragLandForst(CalcResult& r) {
@@ -114,32 +220,72 @@ void FreibetragLandForst(CalcResult& r) {
         r.FlagLuFFreibetrag == 0
             ? 0
             : NichtNegativ(MinWert(r.ParamLuFFb * r.ParamFaktor, r.EkLuFEr + r.EkLuFSie));
+    if (r.FlagLuFFreibetrag == 0) {
+        // the first run of the pass found the Einkommen above the limit
+        QUARNEL_ERKLAERE(
+            "FreibetragLuFEntfaellt", "FreibetragLuF", 0,
+            {Erg("Einkommen", r.Einkommen, 0), Par("LuFEinkommensgrenze", 50000 * r.ParamFaktor)});
+        return;
+    }
+    QUARNEL_ERKLAERE("LuFFbHoechst", "LuFFbHoechst", r.ParamLuFFb * r.ParamFaktor,
+                     {Par("ParamLuFFb", r.ParamLuFFb, 1), Par("ParamFaktor", r.ParamFaktor)});
+    QUARNEL_ERKLAERE("FreibetragLuF", "FreibetragLuF", r.FreibetragLuF,
+                     {Erg("EkLuFEr", r.EkLuFEr), Erg("EkLuFSie", r.EkLuFSie),
+                      Erg("LuFFbHoechst", r.ParamLuFFb * r.ParamFaktor)});
 }
 
 void VersorgungsFreibetrag(CalcResult& r) {
     for (int p = 0; p < 2; ++p)
-        r.VersFb(p) = MinWert(r.ParamVersFbMax, Int(r.VersBez(p) * 0.4 + 0.9));
+        r.VersFb(p) = MinWert(r.ParamVersFbMax, QUARNEL_RUNDEN("VersFbVoll", r.VersBez(p) * 0.4));
+    if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
+        for (int p = 0; p < 2; ++p) {
+            const double voll = QUARNEL_RUNDEN("VersFbVoll", r.VersBez(p) * 0.4);
+            spur->Schritt("VersFbVoll", PersonName("VersFbVoll", p), voll,
+                          {Erg(PersonName("VersBez", p), r.VersBez(p)), Par("VersFbSatz", 0.4)});
+            spur->Schritt(
+                "VersFb", PersonName("VersFb", p), r.VersFb(p),
+                {Erg(PersonName("VersFbVoll", p), voll), Par("ParamVersFbMax", r.ParamVersFbMax)});
+        }
 }
 
 void WerbungskostenArbeit(const CalcInput& e, CalcResult& r) {
     for (int p = 0; p < Personen(e); ++p) {
         double& wk = r.WkNsa(p);
-        wk = AufrundenDM(wk + r.WkNsaZusatz(p));
+        const double erklaert = wk;
+        wk = QUARNEL_RUNDEN("WkNsa", wk + r.WkNsaZusatz(p));
         const double lohn = r.ArbLohn(p) - r.VersFb(p);
         // the Pauschbetrag never creates a loss; actual expenses above the wages do
-        if (lohn > wk && wk < r.ParamArbnPausch) wk = MinWert(r.ParamArbnPausch, lohn);
+        const bool pausch = lohn > wk && wk < r.ParamArbnPausch;
+        if (pausch) wk = MinWert(r.ParamArbnPausch, lohn);
         wk = AufrundenDM(wk);
+        if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]] {
+            const std::string name = PersonName("WkNsa", p);
+            if (pausch)
+                spur->Schritt(
+                    "WkNsaPausch", name, wk,
+                    {Erg(name, erklaert, 0), Ein(PersonName("WerbKostZus", p), r.WkNsaZusatz(p), 0),
+                     Erg(PersonName("ArbLohn", p), r.ArbLohn(p)),
+                     Erg(PersonName("VersFb", p), r.VersFb(p), -1),
+                     Par("ParamArbnPausch", r.ParamArbnPausch)});
+            else
+                spur->Schritt(
+                    "WkNsa", name, wk,
+                    {Erg(name, erklaert), Ein(PersonName("WerbKostZus", p), r.WkNsaZusatz(p))});
+        }
     }
 }
 
 int KapitalPauschFall(const CalcInput& e, const CalcResult& r) {
     if (e.FlagZusammen != 1) return 0;
-    const double pausch = r.ParamWkKapPausch;
-    if (r.WkKapEr > pausch && r.WkKapSie > pausch) return 1;
-    if (r.WkKapEr <= r.KapEinnEr && r.WkKapSie <= r.KapEinnSie &&
-        r.WkKapEr + r.WkKapSie <= 2 * pausch)
-        return 2;
-    if (r.WkKapSie > 100) return 4;
+    return KapitalPauschFallEhegatten(r.KapEinnEr, r.KapEinnSie, r.WkKapEr, r.WkKapSie,
+                                      r.ParamWkKapPausch);
+}
+
+int KapitalPauschFallEhegatten(double einnEr, double einnSie, double wkEr, double wkSie,
+                               double pausch) {
+    if (wkEr > pausch && wkSie > pausch) return 1;
+    if (wkEr <= einnEr && wkSie <= einnSie && wkEr + wkSie <= 2 * pausch) return 2;
+    if (wkSie > 100) return 4;
     return 3;
 }
 
@@ -159,44 +305,92 @@ void KapitalPauschAuffuellen(double& wkA, double& wkB, double einnA, double einn
 
 }  // namespace
 
-void KapitalWerbungskostenSparerFb(const CalcInput& e, CalcResult& r) {
-    const double pausch = r.ParamWkKapPausch;
-    switch (KapitalPauschFall(e, r)) {
-        case 0:
-            if (r.WkKapEr <= r.KapEinnEr && r.WkKapEr < pausch)
-                r.WkKapEr = MinWert(pausch, r.KapEinnEr);
-            break;
+void KapitalPauschbetragEhegatten(double einnEr, double einnSie, double& wkEr, double& wkSie,
+                                  double pausch) {
+    switch (KapitalPauschFallEhegatten(einnEr, einnSie, wkEr, wkSie, pausch)) {
         case 1:
             break;
         case 2:
-            if (r.KapEinnEr + r.KapEinnSie > r.WkKapEr + r.WkKapSie) {
-                const double rest = NichtNegativ(2 * pausch - r.WkKapEr - r.WkKapSie);
-                const double anteil =
-                    AufrundenDM(Quotient(r.KapEinnEr + r.KapEinnSie, r.KapEinnEr) * rest);
-                r.WkKapEr += anteil;
-                r.WkKapSie += rest - anteil;
-                if (r.WkKapEr > r.KapEinnEr) {
-                    r.WkKapSie += r.WkKapEr - r.KapEinnEr;
-                    r.WkKapEr = r.KapEinnEr;
+            if (einnEr + einnSie > wkEr + wkSie) {
+                const double rest = NichtNegativ(2 * pausch - wkEr - wkSie);
+                const double anteil = AufrundenDM(Quotient(einnEr + einnSie, einnEr) * rest);
+                wkEr += anteil;
+                wkSie += rest - anteil;
+                if (wkEr > einnEr) {
+                    wkSie += wkEr - einnEr;
+                    wkEr = einnEr;
                 }
-                if (r.WkKapSie > r.KapEinnSie) r.WkKapSie = r.KapEinnSie;
+                if (wkSie > einnSie) wkSie = einnSie;
             }
             break;
         case 3:
-            KapitalPauschAuffuellen(r.WkKapEr, r.WkKapSie, r.KapEinnEr, r.KapEinnSie);
+            KapitalPauschAuffuellen(wkEr, wkSie, einnEr, einnSie);
             break;
         case 4:
-            KapitalPauschAuffuellen(r.WkKapSie, r.WkKapEr, r.KapEinnSie, r.KapEinnEr);
+            KapitalPauschAuffuellen(wkSie, wkEr, einnSie, einnEr);
             break;
+    }
+}
+
+void KapitalWerbungskostenSparerFb(const CalcInput& e, CalcResult& r) {
+    const double pausch = r.ParamWkKapPausch;
+    const double erklaert[2] = {r.WkKapEr, r.WkKapSie};
+    if (e.FlagZusammen != 1) {
+        if (r.WkKapEr <= r.KapEinnEr && r.WkKapEr < pausch) {
+            r.WkKapEr = MinWert(pausch, r.KapEinnEr);
+            QUARNEL_ERKLAERE("WkKapPausch", "WkKapEr", r.WkKapEr,
+                             {Erg("WkKapEr", erklaert[0], 0), Erg("KapEinnEr", r.KapEinnEr),
+                              Par("ParamWkKapPausch", pausch)});
+        }
+    } else {
+        KapitalPauschbetragEhegatten(r.KapEinnEr, r.KapEinnSie, r.WkKapEr, r.WkKapSie, pausch);
+        Erklaerung* const spur = AktiveErklaerung();
+        if (spur && (r.WkKapEr != erklaert[0] || r.WkKapSie != erklaert[1])) {
+            // both shares rest on the expenses before the Pauschbetrag
+            for (int p = 0; p < 2; ++p)
+                spur->Schritt("WkKapVorPausch", PersonName("WkKapVorPausch", p), erklaert[p],
+                              {Erg(PersonName("WkKap", p), erklaert[p])});
+            for (int p = 0; p < 2; ++p)
+                spur->Schritt(
+                    p == 0 ? "WkKapPauschEhegattenEr" : "WkKapPauschEhegattenSie",
+                    PersonName("WkKap", p), r.WkKap(p),
+                    {Erg("KapEinnEr", r.KapEinnEr, 0), Erg("KapEinnSie", r.KapEinnSie, 0),
+                     Erg("WkKapVorPauschEr", erklaert[0], 0),
+                     Erg("WkKapVorPauschSie", erklaert[1], 0), Par("ParamWkKapPausch", pausch)});
+        }
     }
     const double sfb = r.ParamSparerFb;
     r.SparerFbEr = MinWert(sfb, NichtNegativ(r.KapEinnEr - r.WkKapEr));
     r.SparerFbSie = MinWert(sfb, NichtNegativ(r.KapEinnSie - r.WkKapSie));
+    Erklaerung* const spur = AktiveErklaerung();
+    if (spur) [[unlikely]]
+        for (int p = 0; p < 2; ++p) {
+            spur->Schritt("SparerFbRaum", PersonName("SparerFbRaum", p),
+                          NichtNegativ(r.KapEinn(p) - r.WkKap(p)),
+                          {Erg(PersonName("KapEinn", p), r.KapEinn(p)),
+                           Erg(PersonName("WkKap", p), r.WkKap(p), -1)});
+            spur->Schritt(
+                "SparerFb", PersonName("SparerFb", p), r.SparerFb(p),
+                {Erg(PersonName("SparerFbRaum", p), NichtNegativ(r.KapEinn(p) - r.WkKap(p))),
+                 Par("ParamSparerFb", sfb)});
+        }
     if (e.FlagZusammen == 1) {
+        const double er = r.SparerFbEr, sie = r.SparerFbSie;
         r.SparerFbSie =
             MinWert(r.SparerFbSie + (sfb - r.SparerFbEr), NichtNegativ(r.KapEinnSie - r.WkKapSie));
-        r.SparerFbEr = MinWert(r.SparerFbEr + NichtNegativ(sfb - r.SparerFbSie),
-                               NichtNegativ(r.KapEinnEr - r.WkKapEr));
+        const double frei = NichtNegativ(sfb - r.SparerFbSie);
+        r.SparerFbEr = MinWert(r.SparerFbEr + frei, NichtNegativ(r.KapEinnEr - r.WkKapEr));
+        if (spur) [[unlikely]] {
+            spur->Schritt(
+                "SparerFbUebertragen", "SparerFbSie", r.SparerFbSie,
+                {Erg("SparerFbSie", sie), Par("ParamSparerFb", sfb, 1), Erg("SparerFbEr", er, -1),
+                 Erg("SparerFbRaumSie", NichtNegativ(r.KapEinnSie - r.WkKapSie))});
+            spur->Schritt("SparerFbUnverbraucht", "SparerFbUnverbraucht", frei,
+                          {Par("ParamSparerFb", sfb, 1), Erg("SparerFbSie", r.SparerFbSie, -1)});
+            spur->Schritt("SparerFbUebertragen", "SparerFbEr", r.SparerFbEr,
+                          {Erg("SparerFbEr", er), Erg("SparerFbUnverbraucht", frei),
+                           Erg("SparerFbRaumEr", NichtNegativ(r.KapEinnEr - r.WkKapEr))});
+        }
     }
 }
 
@@ -204,9 +398,29 @@ void WerbungskostenSonstige(CalcResult& r) {
     for (int p = 0; p < 2; ++p) {
         r.WkSonst(p) = r.WkRente(p) + r.WkBezuege(p);
         const double einnahmen = r.SonstRente(p) + r.Bezuege(p);
-        if (einnahmen > 0 && r.WkSonst(p) < r.ParamWkSonstPausch) {
+        const double wkBezuege = r.WkBezuege(p);
+        const bool pausch = einnahmen > 0 && r.WkSonst(p) < r.ParamWkSonstPausch;
+        if (pausch) {
             r.WkSonst(p) = MinWert(r.ParamWkSonstPausch, einnahmen);
-            r.WkBezuege(p) = AbrundenDM(r.Bezuege(p) / einnahmen * r.ParamWkSonstPausch);
+            r.WkBezuege(p) =
+                QUARNEL_RUNDEN("WkBezuegePausch", r.Bezuege(p) / einnahmen * r.ParamWkSonstPausch);
+        }
+        if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]] {
+            auto n = [p](std::string_view name) { return PersonName(name, p); };
+            if (!pausch) {
+                spur->Schritt("WkSonst", n("WkSonst"), r.WkSonst(p),
+                              {Erg(n("WkRente"), r.WkRente(p)), Erg(n("WkBezuege"), wkBezuege)});
+                continue;
+            }
+            spur->Schritt("SonstEinnahmen", n("SonstEinnahmen"), einnahmen,
+                          {Erg(n("SonstRente"), r.SonstRente(p)), Erg(n("Bezuege"), r.Bezuege(p))});
+            spur->Schritt("WkSonstPausch", n("WkSonst"), r.WkSonst(p),
+                          {Erg(n("WkRente"), r.WkRente(p), 0), Erg(n("WkBezuege"), wkBezuege, 0),
+                           Erg(n("SonstEinnahmen"), einnahmen),
+                           Par("ParamWkSonstPausch", r.ParamWkSonstPausch)});
+            spur->Schritt("WkBezuegePausch", n("WkBezuege"), r.WkBezuege(p),
+                          {Erg(n("Bezuege"), r.Bezuege(p)), Erg(n("SonstEinnahmen"), einnahmen),
+                           Par("ParamWkSonstPausch", r.ParamWkSonstPausch)});
         }
     }
 }
@@ -224,6 +438,38 @@ void EinkunftsArten(const CalcResult& r, int p, double art[7]) {
     art[5] = r.EkLuF(p);
     art[6] = r.SonstRente(p) + r.Bezuege(p) - r.WkSonst(p) + r.PrivVeraeuss(p) + r.Leistungen(p) +
              r.Abgeordneten(p);
+}
+
+// The steps of the loss offset with minimum taxation: the seven kinds of
+// income of each person and the offset over them.
+[[gnu::noinline, gnu::cold]] void VerlustausgleichErklaeren(Erklaerung& spur, const CalcInput& e,
+                                                            const CalcResult& r,
+                                                            const double art[2][7]) {
+    std::vector<Wertangabe> werte;
+    for (int p = 0; p < 2; ++p) {
+        auto n = [p](std::string_view name) { return PersonName(name, p); };
+        const std::vector<Wertangabe> teile[7] = {
+            {Erg(n("ArbLohn"), r.ArbLohn(p)), Erg(n("VersFb"), r.VersFb(p), -1),
+             Erg(n("WkNsa"), r.WkNsa(p), -1)},
+            {Erg(n("KapEinn"), r.KapEinn(p)), Erg(n("WkKap"), r.WkKap(p), -1),
+             Erg(n("SparerFb"), r.SparerFb(p), -1)},
+            {Erg(n("EkVuV"), r.EkVuV(p))},
+            {Erg(n("EkGew"), r.EkGew(p))},
+            {Erg(n("EkSelb"), r.EkSelb(p))},
+            {Erg(n("EkLuF"), r.EkLuF(p))},
+            {Erg(n("SonstRente"), r.SonstRente(p)), Erg(n("Bezuege"), r.Bezuege(p)),
+             Erg(n("WkSonst"), r.WkSonst(p), -1), Erg(n("PrivVeraeuss"), r.PrivVeraeuss(p)),
+             Erg(n("Leistungen"), r.Leistungen(p)), Erg(n("Abgeordneten"), r.Abgeordneten(p))}};
+        for (int t = 0; t < 7; ++t) {
+            const std::string name = n("Einkunftsart" + std::to_string(t + 1));
+            if (p < Personen(e)) spur.Schritt("Einkunftsart", name, art[p][t], teile[t]);
+            werte.push_back(p < Personen(e) ? Erg(name, art[p][t], 0) : Par("KeinEhegatte", 0));
+        }
+    }
+    werte.push_back(Ein("FlagZusammen", e.FlagZusammen, 0));
+    werte.push_back(Ein("FlagEinzel", e.FlagEinzel, 0));
+    werte.push_back(Par("ParamFaktor", r.ParamFaktor));
+    spur.Schritt("SummeEkMindestbesteuerung", "SummeEk", r.SummeEk, std::move(werte));
 }
 
 }  // namespace
@@ -255,30 +501,27 @@ void SummeDerEinkuenfte(CalcResult& r) {
     QUARNEL_ERKLAERE("SummeEk", r.SummeEk, {Erg("SummeEkEr", s[0]), Erg("SummeEkSie", s[1])});
 }
 
-void Verlustausgleich(const CalcInput& e, CalcResult& r) {
-    double* va = r.VaTabelle;
+bool VerlustausgleichTabelle(const double art[2][7], bool einzel, bool zusammen, double faktor,
+                             double va[52]) {
     for (int i = 0; i < 52; ++i) va[i] = 0;
-    r.FlagMindestbesteuerung = 0;
     constexpr double grenze = 100000;
-    for (int p = 0; p < Personen(e); ++p) {
-        double art[7];
-        EinkunftsArten(r, p, art);
+    const int personen = zusammen ? 2 : 1;
+    for (int p = 0; p < personen; ++p) {
         for (int t = 0; t < 7; ++t) {
-            if (art[t] > 0.001)
-                va[7 * p + t] = art[t];
-            else if (art[t] < -0.001)
-                va[14 + 7 * p + t] = -art[t];
+            if (art[p][t] > 0.001)
+                va[7 * p + t] = art[p][t];
+            else if (art[p][t] < -0.001)
+                va[14 + 7 * p + t] = -art[p][t];
             va[28 + p] += va[7 * p + t];
             va[30 + p] += va[14 + 7 * p + t];
         }
     }
-    const bool einzel = e.FlagEinzel == 1 && va[28] > grenze && va[30] > grenze;
-    const bool zusammen = e.FlagZusammen == 1 && (va[28] > grenze || va[29] > grenze) &&
-                          (va[30] > grenze || va[31] > grenze);
-    if (!einzel && !zusammen) return;
-    r.FlagMindestbesteuerung = 1;
+    const bool mindestEinzel = einzel && va[28] > grenze && va[30] > grenze;
+    const bool mindestZusammen =
+        zusammen && (va[28] > grenze || va[29] > grenze) && (va[30] > grenze || va[31] > grenze);
+    if (!mindestEinzel && !mindestZusammen) return false;
 
-    for (int p = 0; p < Personen(e); ++p) {
+    for (int p = 0; p < personen; ++p) {
         const double pos = va[28 + p], neg = va[30 + p];
         const double a = MinWert(MinWert(grenze, pos), neg);
         va[32 + p] = va[34 + p] = a;
@@ -292,10 +535,9 @@ void Verlustausgleich(const CalcInput& e, CalcResult& r) {
         va[50 + p] = va[46 + p];
     }
 
-    if (e.FlagZusammen == 1) {
-        const double f = r.ParamFaktor;
-        const double c = AufrundenDM(NichtNegativ((va[28] + va[29] - f * grenze) / 2));
-        double v = NichtNegativ(f * grenze + c - (va[30] - va[46] + va[31] - va[47]));
+    if (zusammen) {
+        const double c = AufrundenDM(NichtNegativ((va[28] + va[29] - faktor * grenze) / 2));
+        double v = NichtNegativ(faktor * grenze + c - (va[30] - va[46] + va[31] - va[47]));
         if (v >= 0.001) {
             const int x = va[44] >= va[45] ? 0 : 1;
             const int y = 1 - x;
@@ -312,21 +554,54 @@ void Verlustausgleich(const CalcInput& e, CalcResult& r) {
             ausgleichen(x, y);
         }
     }
+    return true;
+}
+
+void Verlustausgleich(const CalcInput& e, CalcResult& r) {
+    double art[2][7] = {};
+    for (int p = 0; p < Personen(e); ++p) EinkunftsArten(r, p, art[p]);
+    double* va = r.VaTabelle;
+    r.FlagMindestbesteuerung = 0;
+    if (!VerlustausgleichTabelle(art, e.FlagEinzel == 1, e.FlagZusammen == 1, r.ParamFaktor, va))
+        return;
+    r.FlagMindestbesteuerung = 1;
     r.SummeEk = va[48] + va[49];
-    QUARNEL_ERKLAERE("SummeEk", r.SummeEk,
-                     {Erg("VaTabelle[48]", va[48]), Erg("VaTabelle[49]", va[49])});
+    if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
+        VerlustausgleichErklaeren(*spur, e, r, art);
 }
 
 void Altersentlastungsbetrag(const CalcInput& e, CalcResult& r) {
     r.AltEntlEr = r.AltEntlSie = 0;
-    for (int p = 0; p < Personen(e); ++p) {
-        if (e.GebJahr(p) >= r.ParamStichjahr) continue;
+    Erklaerung* const spur = AktiveErklaerung();
+    for (int p = 0; p < 2; ++p) {
+        if (p >= Personen(e) || e.GebJahr(p) >= r.ParamStichjahr) {
+            if (spur) [[unlikely]]
+                spur->Schritt("AltEntlKein", PersonName("AltEntl", p), 0,
+                              {Ein(PersonName("GebJahr", p), e.GebJahr(p), 0),
+                               Par("ParamStichjahr", r.ParamStichjahr)});
+            continue;
+        }
         const double andere = NichtNegativ(
             r.EkLuF(p) + r.EkGew(p) + r.EkSelb(p) + r.KapEinn(p) - r.WkKap(p) - r.SparerFb(p) +
             r.EkVuV(p) + r.PrivVeraeuss(p) + r.Bezuege(p) - r.WkBezuege(p) + r.Leistungen(p));
         // never negative, even when the Versorgungsbezüge exceed the wages
-        r.AltEntl(p) = NichtNegativ(
-            MinWert(r.ParamAltEntlMax, Int((andere + r.ArbLohn(p) - r.VersBez(p)) * 0.4 + 0.9)));
+        const double voll =
+            QUARNEL_RUNDEN("AltEntlVoll", (andere + r.ArbLohn(p) - r.VersBez(p)) * 0.4);
+        r.AltEntl(p) = NichtNegativ(MinWert(r.ParamAltEntlMax, voll));
+        if (!spur) continue;
+        auto n = [p](std::string_view name) { return PersonName(name, p); };
+        spur->Schritt("AltEntlAndere", n("AltEntlAndere"), andere,
+                      {Erg(n("EkLuF"), r.EkLuF(p)), Erg(n("EkGew"), r.EkGew(p)),
+                       Erg(n("EkSelb"), r.EkSelb(p)), Erg(n("KapEinn"), r.KapEinn(p)),
+                       Erg(n("WkKap"), r.WkKap(p), -1), Erg(n("SparerFb"), r.SparerFb(p), -1),
+                       Erg(n("EkVuV"), r.EkVuV(p)), Erg(n("PrivVeraeuss"), r.PrivVeraeuss(p)),
+                       Erg(n("Bezuege"), r.Bezuege(p)), Erg(n("WkBezuege"), r.WkBezuege(p), -1),
+                       Erg(n("Leistungen"), r.Leistungen(p))});
+        spur->Schritt("AltEntlVoll", n("AltEntlVoll"), voll,
+                      {Erg(n("AltEntlAndere"), andere), Erg(n("ArbLohn"), r.ArbLohn(p)),
+                       Erg(n("VersBez"), r.VersBez(p), -1), Par("AltEntlSatz", 0.4)});
+        spur->Schritt("AltEntl", n("AltEntl"), r.AltEntl(p),
+                      {Erg(n("AltEntlVoll"), voll), Par("ParamAltEntlMax", r.ParamAltEntlMax)});
     }
 }
 

@@ -1,11 +1,15 @@
 #include "calc/erklaerung.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
+#include <unordered_map>
 
 #include "calc/berechnung.h"
 #include "calc/betrag.h"
 #include "calc/durchgang.h"
+#include "calc/rechenregeln.h"
 #include "case/json.h"
 
 namespace quarnel {
@@ -13,78 +17,7 @@ namespace {
 
 using V = Verfahren;
 using R = Rundung;
-
-// Every step a pass records, with its rule, its paragraph and its rounding.
-constexpr Rechenregel Regeln[] = {
-    {"SummeEk", "Summe der Einkünfte nach dem Verlustausgleich, beide Ehegatten", "§ 2 Abs. 3 EStG",
-     V::Summe, R::Keine},
-    {"SummeEkEr", "Summe der Einkünfte des Steuerpflichtigen aus den sieben Einkunftsarten",
-     "§ 2 Abs. 1, 2 EStG", V::Summe, R::Keine},
-    {"SummeEkSie", "Summe der Einkünfte der Ehefrau aus den sieben Einkunftsarten",
-     "§ 2 Abs. 1, 2 EStG", V::Summe, R::Keine},
-    {"GesamtbetragEk",
-     "Summe der Einkünfte abzüglich Altersentlastungsbetrag und Freibetrag für Land- und "
-     "Forstwirte",
-     "§ 2 Abs. 3, §§ 13 Abs. 3, 24a EStG", V::Summe, R::Keine},
-    {"Einkommen",
-     "Gesamtbetrag der Einkünfte abzüglich Sonderausgaben, außergewöhnlicher Belastungen, "
-     "Wohneigentumsförderung und Verlustabzug",
-     "§ 2 Abs. 4 EStG", V::Summe, R::Keine},
-    {"HaushaltsFb", "Haushaltsfreibetrag", "§ 32 Abs. 7 EStG", V::Summe, R::Keine},
-    {"ZvE",
-     "Einkommen abzüglich Freibeträge für Kinder, Haushaltsfreibetrag und Härteausgleich, "
-     "mindestens 0",
-     "§ 2 Abs. 5 EStG", V::SummeMindest0, R::Keine},
-    {"EStTarif", "Tarifliche Einkommensteuer nach Grund- oder Splittingtabelle",
-     "§ 32a Abs. 1, 5 EStG", V::Tarif, R::Tarifstufe},
-    {"EStTarifPV", "Steuer nach dem besonderen Steuersatz, auf volle DM abgerundet",
-     "§ 32b Abs. 2 EStG", V::Produkt, R::DMAb},
-    {"EStTariflich",
-     "Tarifliche Einkommensteuer: Tarif, außerordentliche Einkünfte und "
-     "Veräußerungsgewinne",
-     "§§ 32a, 34 EStG", V::Summe, R::Keine},
-    {"GewStAnrechnung", "Steuerermäßigung: 1,8facher Gewerbesteuer-Messbetrag, aufgerundet",
-     "§ 35 EStG", V::Produkt, R::DMAuf},
-    {"EStFestzusetzen",
-     "Festzusetzende Einkommensteuer: tarifliche Steuer abzüglich Steuerermäßigungen, zuzüglich "
-     "Kindergeld bei Abzug der Freibeträge für Kinder, mindestens 0",
-     "§ 2 Abs. 6 EStG", V::SummeMindest0, R::Keine},
-    {"SoliBasisESt",
-     "Bemessungsgrundlage des Zuschlags: Einkommensteuer mit den Freibeträgen für alle Kinder, "
-     "mindestens 0",
-     "§ 3 Abs. 2 SolZG", V::SummeMindest0, R::Keine},
-    {"SoliFestzusetzen",
-     "Solidaritätszuschlag: 5,5 % der Bemessungsgrundlage abzüglich anzurechnender und "
-     "vergüteter Körperschaftsteuer, Nullzone 1.836 DM (3.672 DM), höchstens 20 % des "
-     "übersteigenden Betrags",
-     "§§ 3 Abs. 1 Nr. 1, 3, 4 SolZG", V::Soli, R::SoliPfennig},
-    {"LStSumme", "Anzurechnende Lohnsteuer beider Ehegatten", "§ 36 Abs. 2 Nr. 2 EStG", V::Summe,
-     R::DMAufLohn},
-    {"EStGezahlt", "Anzurechnende Lohnsteuer und Vorauszahlungen", "§ 36 Abs. 2 EStG", V::Summe,
-     R::Keine},
-    {"EStSaldo", "Abschlusszahlung (+) oder Erstattung (-) der Einkommensteuer", "§ 36 Abs. 4 EStG",
-     V::Summe, R::Keine},
-    {"SoliGezahlt",
-     "Anzurechnender Solidaritätszuschlag: Lohnsteuerabzug, Vorauszahlungen, auf die "
-     "Kapitalertragsteuer",
-     "§ 36 Abs. 2 EStG i. V. m. § 1 Abs. 2 SolZG", V::Summe, R::Keine},
-    {"SoliSaldo", "Abschlusszahlung (+) oder Erstattung (-) des Solidaritätszuschlags",
-     "§ 36 Abs. 4 EStG i. V. m. § 1 Abs. 2 SolZG", V::Summe, R::Keine},
-    {"MassstabESt",
-     "Maßstabsteuer der Kirchensteuer: Einkommensteuer mit den Freibeträgen für alle Kinder und "
-     "dem steuerfreien Halbeinkünfte-Teil, vor der Gewerbesteueranrechnung",
-     "§ 51a Abs. 2, 2a EStG", V::SummeMindest0, R::Keine},
-    {"KiStJahrEr", "Kirchensteuer eines Jahres: Maßstabsteuer mal Hebesatz des Landes",
-     "Kirchensteuergesetz des Landes, § 51a EStG", V::Produkt, R::CentAb},
-    {"KiStFestzusetzen", "Festzusetzende Kirchensteuer beider Ehegatten",
-     "Kirchensteuergesetz des Landes, § 51a EStG", V::SummeMindest0, R::Keine},
-    {"KiStSaldo", "Abschlusszahlung (+) oder Erstattung (-) der Kirchensteuer",
-     "Kirchensteuergesetz des Landes, § 36 Abs. 4 EStG", V::Summe, R::Keine},
-    {"GesamtSaldo",
-     "Gesamtergebnis: Salden der Steuern abzüglich anzurechnender Körperschaft- und "
-     "Kapitalertragsteuer",
-     "§ 36 Abs. 2 Nr. 2 und 3, Abs. 4 EStG", V::Summe, R::Keine},
-};
+using regeln::Tabelle;
 
 // The catalogue field each CalcInput field of the balances is filled from.
 struct Quelle {
@@ -114,6 +47,123 @@ constexpr Quelle Quellen[] = {
     {"UnterhaltIn", "ErgAnsetzbar"},
     {"GewStMessEr", "GewStMessbEr"},
     {"GewStMessSie", "GewStMessbSie"},
+    // incomes: the page fields the fill takes them from first
+    {"LuFInEr", "LfdGewEr"},
+    {"LuFInSie", "LfdGewSie"},
+    {"GewInEr", "GewEinkNettoEr"},
+    {"GewInSie", "GewEinkNettoSie"},
+    {"GewAoEr", "GewVeraeussR4Er"},
+    {"GewAoSie", "GewVeraeussR4Sie"},
+    {"GewVeraeussEr", "GewVeraeussR5Er"},
+    {"GewVeraeussSie", "GewVeraeussR5Sie"},
+    {"SelbInEr", "SelbEinkNettoEr"},
+    {"SelbInSie", "SelbEinkNettoSie"},
+    {"SelbAoEr", "SelbVeraeussR4Er"},
+    {"SelbAoSie", "SelbVeraeussR4Sie"},
+    {"SelbVeraeussEr", "SelbVeraeussR5Er"},
+    {"SelbVeraeussSie", "SelbVeraeussR5Sie"},
+    {"LohnEr", "Brutto"},
+    {"LohnSie", "Brutto"},
+    {"LohnMehrjEr", "BruttoMj"},
+    {"LohnMehrjSie", "BruttoMj"},
+    {"AbfindungEr", "Entsch"},
+    {"AbfindungSie", "Entsch"},
+    {"AbfindungFreiInEr", "EntschFB"},
+    {"AbfindungFreiInSie", "EntschFB"},
+    {"VersBezInEr", "Versbez"},
+    {"VersBezInSie", "Versbez"},
+    {"VersBezMehrjEr", "VersBezMJ"},
+    {"VersBezMehrjSie", "VersBezMJ"},
+    {"KapInEr", "SuEinVollEr"},
+    {"KapInSie", "SuEinVollSie"},
+    {"WkKapInEr", "SuWkVollEr"},
+    {"WkKapInSie", "SuWkVollSie"},
+    {"AuslSteuerEr", "WKZ5Er"},
+    {"AuslSteuerSie", "WKZ5Sie"},
+    {"VuVInEr", "ObjSummeEr"},
+    {"VuVInSie", "ObjSummeSie"},
+    {"RenteInEr", "StpflZahlung1"},
+    {"RenteInSie", "StpflZahlung3"},
+    {"WkRenteInEr", "WerbKoste1"},
+    {"WkRenteInSie", "WerbKoste3"},
+    {"BezuegeInEr", "WbEinAusDMStp"},
+    {"BezuegeInSie", "WbEinAusDMEhe"},
+    {"WkBezuegeInEr", "WbWerbkStp"},
+    {"WkBezuegeInSie", "WbWerbkEhe"},
+    {"PrivVeraeussInEr", "SpekErgEr"},
+    {"PrivVeraeussInSie", "SpekErgSie"},
+    {"LeistungenInEr", "LeistErgEr"},
+    {"LeistungenInSie", "LeistErgSie"},
+    {"AbgeordnetenInEr", "AbgEinEr"},
+    {"AbgeordnetenInSie", "AbgEinSie"},
+    {"AbgeordnetenMehrjEr", "AbgMjEr"},
+    {"AbgeordnetenMehrjSie", "AbgMjSie"},
+    {"WerbKostEr", "SummeWkVerb"},
+    {"WerbKostSie", "SummeWkVerb"},
+    {"WerbKostZusEr", "SummeWkFahrt"},
+    {"WerbKostZusSie", "SummeWkFahrt"},
+    {"GebJahrEr", "StpflGebDat"},
+    {"GebJahrSie", "EhegGebDat"},
+    {"NachStichtagEr", "StpflGebDat"},
+    {"NachStichtagSie", "EhegGebDat"},
+    {"ProgEinkEr", "EinkErsProgEr"},
+    {"ProgEinkSie", "EinkErsProgSie"},
+    {"ProgLohnEr", "KurzarbGeld"},
+    {"ProgLohnSie", "KurzarbGeld"},
+    {"ProgWeitereEr", "ZeitwAuslEkEr"},
+    {"ProgWeitereSie", "ZeitwAuslEkSie"},
+    {"LuFErmKappeEr", "SteuerAbzugEr"},
+    {"LuFErmKappeSie", "SteuerAbzugSie"},
+    {"HalbeinkFrei", "HalbEinkEr"},
+    {"FlagEinzel", "Grundtabelle"},
+    {"KonfEr", "StpflReligionLB"},
+    {"KonfSie", "EhegReligionLB"},
+    {"KiStMonateEr", "StpflReligionLB"},
+    {"KiStMonateSie", "EhegReligionLB"},
+    {"AuslEinnEr", "AuslZinsEr"},
+    {"AuslEinnSie", "AuslZinsSie"},
+    {"AuslWkEr", "WKZ4Er"},
+    {"AuslWkSie", "WKZ4Sie"},
+    {"RenteMehrjEr", "StpflNachzahlung1"},
+    {"RenteMehrjSie", "StpflNachzahlung3"},
+    {"FlagZusammen", "Splitting"},
+    {"AnzahlKinder", "KindKiFbJahr"},
+    // special expenses, burdens, home
+    {"VorsorgeIn", "VorsorgeSumme"},
+    {"PflegeVersEr", "ZusPflegeStpfl"},
+    {"PflegeVersSie", "ZusPflegeEheg"},
+    {"LohnVorwegKuerzEr", "Brutto"},
+    {"LohnVorwegKuerzSie", "Brutto"},
+    {"LohnVorsPauschEr", "Brutto"},
+    {"LohnVorsPauschSie", "Brutto"},
+    {"UngekuerztEr", "KeineRVPflBeamterCB"},
+    {"UngekuerztSie", "KeineRVPflBeamterCB"},
+    {"RentenLastenIn", "ReErtragAnteilDM"},
+    {"UnterhaltsleistIn", "UntAbziehbar"},
+    {"KiStGezahltIn", "KiAlsSa"},
+    {"HausBeschIn", "HausSaAnsatz"},
+    {"SteuerberatungIn", "StBerDmAusListe"},
+    {"AusbildungSaIn", "AusAlsSa"},
+    {"SchulgeldIn", "SchulgeldSumme"},
+    {"SpendenIn1", "KirchErg"},
+    {"SpendenIn2", "WissenErg"},
+    {"ParteiSpendenIn", "ParteienErg"},
+    {"WaehlerSpendenIn", "WaehlerErg"},
+    {"StiftungSpendenIn", "StiftSpendenErg"},
+    {"StiftungStockIn", "StiftStockErg"},
+    {"VerlustabzugIn", "VerlustAbStpfl"},
+    {"VerlustGleicheArtIn", "VerlustGleichStpfl"},
+    {"AgbAndereIn", "Saldo"},
+    {"WohnAbzug", "AbzugVorjahr"},
+    {"WohnAbzug2", "Schuld"},
+    {"WohnAbzug3", "FgSu"},
+    {"WohnAbzug4", "Abzug1DM"},
+    {"WohnVorkosten", "EhZuErhaltAufw"},
+    {"AnzahlKinderBaukg", "ZahlKinder"},
+    // a child's allowances and Kindergeld ("KindSaetze[i].KinderFb")
+    {".KinderFb", "KindKiFbJahr"},
+    {".BetreuungsFb", "KindBetrFbJahr"},
+    {".Kindergeld", "ErhKiGeld"},
 };
 
 // An amount with at least two decimals and at most six (rates): "9334.00",
@@ -146,24 +196,51 @@ std::string_view RundungText(Rundung r) {
             return "Einkommen auf die 54-DM-Stufe (108 DM bei Splitting) abgerundet";
         case R::SoliPfennig:
             return "Bruchteile eines Pfennigs entfallen (§ 4 SolZG)";
+        case R::DMAbCent:
+            return "auf volle DM abgerundet (nach Rundung auf Pfennige)";
+        case R::DMAufZehntel:
+            return "ab einem Zehntel auf volle DM aufgerundet";
+        case R::DMKaufmaennisch:
+            return "auf volle DM gerundet";
+        case R::Stufe54:
+            return "auf einen durch 54 teilbaren vollen DM-Betrag abgerundet";
+        case R::TarifMitte:
+            return "auf die Mitte der 54-DM-Stufe (108 DM bei Splitting)";
+        case R::CentRund:
+            return "auf volle Pfennige gerundet";
+        case R::TarifstufeAb:
+            return "auf die 54-DM-Stufe (108 DM bei Splitting) abgerundet";
     }
     return "";
 }
 
 const Rechenregel* RegelFuer(std::string_view ergebnis) {
-    for (const auto& r : Regeln)
-        if (r.ergebnis == ergebnis) return &r;
-    return nullptr;
+    static const std::unordered_map<std::string_view, const Rechenregel*> nachName = [] {
+        std::unordered_map<std::string_view, const Rechenregel*> m;
+        for (const auto& r : Tabelle) m.emplace(r.ergebnis, &r);
+        return m;
+    }();
+    const auto it = nachName.find(ergebnis);
+    return it == nachName.end() ? nullptr : it->second;
 }
 
 std::vector<Rechenregel> AlleRegeln() {
-    return {std::begin(Regeln), std::end(Regeln)};
+    return {std::begin(Tabelle), std::end(Tabelle)};
 }
 
 std::string_view KatalogfeldFuer(std::string_view eingabe) {
-    for (const auto& q : Quellen)
-        if (q.eingabe == eingabe) return q.feld;
-    return {};
+    if (eingabe.starts_with("KindSaetze[")) eingabe = eingabe.substr(eingabe.find(']') + 1);
+    static const std::unordered_map<std::string_view, std::string_view> nachName = [] {
+        std::unordered_map<std::string_view, std::string_view> m;
+        for (const auto& q : Quellen) m.emplace(q.eingabe, q.feld);
+        return m;
+    }();
+    const auto it = nachName.find(eingabe);
+    return it == nachName.end() ? std::string_view() : it->second;
+}
+
+std::string PersonName(std::string_view name, int p) {
+    return std::string(name) + (p == 0 ? "Er" : "Sie");
 }
 
 Wertangabe Erg(std::string_view name, double wert, double faktor) {
@@ -178,29 +255,39 @@ Wertangabe Par(std::string_view name, double wert, double faktor) {
 
 void Erklaerung::Schritt(std::string_view ergebnis, double wert,
                          std::initializer_list<Wertangabe> werte, int tabelle) {
+    Schritt(ergebnis, std::string(ergebnis), wert, std::vector<Wertangabe>(werte), tabelle);
+}
+
+void Erklaerung::Schritt(std::string_view regel, std::string ergebnis, double wert,
+                         std::vector<Wertangabe> werte, int tabelle) {
     Rechenschritt s;
-    s.regel = RegelFuer(ergebnis);
+    s.regel = RegelFuer(regel);
+    if (!s.regel) return;
+    s.ergebnis = std::move(ergebnis);
     s.wert = wert;
     s.durchgang = durchgang_;
     s.tabelle = tabelle;
-    s.werte.assign(werte.begin(), werte.end());
-    if (s.regel) schritte_.push_back(std::move(s));
+    s.werte = std::move(werte);
+    schritte_.push_back(std::move(s));
 }
 
 int Erklaerung::Letzter(std::string_view ergebnis, int vor) const {
     int i = vor < 0 ? static_cast<int>(schritte_.size()) : vor;
     while (--i >= 0)
-        if (schritte_[i].regel->ergebnis == ergebnis) return i;
+        if (schritte_[i].ergebnis == ergebnis) return i;
     return -1;
 }
 
 double Nachrechnen(const Rechenschritt& s) {
-    double summe = 0, vorLetztem = 0;
+    double summe = 0, vorLetztem = 0, gerundet = 0;
     for (const auto& w : s.werte) {
         vorLetztem = summe;
         summe += w.faktor * w.wert;
+        gerundet += w.faktor * Runden(s.regel->rundung, w.wert, s.tabelle);
     }
-    const double produkt = s.werte.empty() ? 0 : vorLetztem * s.werte.back().wert;
+    const double letzter = s.werte.empty() ? 0 : s.werte.back().wert;
+    const double produkt = vorLetztem * letzter;
+    auto wert = [&](std::size_t i) { return i < s.werte.size() ? s.werte[i].wert : 0.0; };
     double x = 0;
     switch (s.regel->verfahren) {
         case V::Summe:
@@ -212,41 +299,120 @@ double Nachrechnen(const Rechenschritt& s) {
         case V::Produkt:
             x = produkt;
             break;
+        case V::ProduktMindest0:
+            x = NichtNegativ(produkt);
+            break;
         case V::Tarif:
             x = TarifNachTabelle(summe, s.tabelle);
             break;
         case V::Soli:
             x = SoliAufSteuer(NichtNegativ(summe), s.tabelle);
             break;
+        case V::Kappe:
+            x = MinWert(vorLetztem, letzter);
+            break;
+        case V::KappeMindest0:
+            x = NichtNegativ(MinWert(vorLetztem, letzter));
+            break;
+        case V::Mindestens:
+            x = MaxWert(vorLetztem, letzter);
+            break;
+        case V::SummeGerundet:
+            return gerundet;
+        case V::HaelfteUeberGrenze:
+            x = vorLetztem <= letzter ? vorLetztem
+                                      : letzter + AufrundenDM((vorLetztem - letzter) / 2);
+            break;
+        case V::HaelfteBisHoechstbetrag:
+            x = vorLetztem <= 0         ? 0
+                : vorLetztem >= letzter ? letzter / 2
+                                        : Int((vorLetztem + 0.9) / 2);
+            break;
+        case V::Steuersatz:
+            x = BesondererSteuersatz(summe, s.tabelle);
+            break;
+        case V::Durchschnittssatz: {
+            const double stufe = StufeAb(summe, s.tabelle);
+            x = Stutzen(4, Quotient(stufe, TarifNachTabelle(stufe, s.tabelle)));
+            break;
+        }
+        case V::Haerteausgleich:
+            x = HaerteausgleichBetrag(wert(0), wert(1), wert(2), wert(3));
+            break;
+        case V::Vorsorgepauschale:
+            x = VorsorgepauschaleVorStufe(wert(0), wert(1), static_cast<int>(wert(2)),
+                                          static_cast<int>(wert(3)),
+                                          s.werte.size() > 1 && s.werte[1].faktor != 0);
+            break;
+        case V::Anteil:
+            x = Quotient(wert(1), wert(0)) * wert(2);
+            break;
+        case V::Verlustausgleich: {
+            double art[2][7], va[52];
+            for (int i = 0; i < 14; ++i) art[i / 7][i % 7] = wert(i);
+            x = VerlustausgleichTabelle(art, wert(15) == 1, wert(14) == 1, wert(16), va)
+                    ? va[48] + va[49]
+                    : summe;
+            break;
+        }
+        case V::KiStAnteil:
+            x = KirchensteuerAnteilEr(wert(0), wert(1), wert(2) == 1);
+            break;
+        case V::Verhaeltnis:
+            x = MinWert(1, Quotient(wert(1), wert(0)));
+            break;
+        case V::HalberSteuersatz:
+            x = quarnel::HalberSteuersatz(wert(0), wert(1), s.tabelle);
+            break;
+        case V::KapitalPauschEhegatten: {
+            double wk[2] = {wert(2), wert(3)};
+            KapitalPauschbetragEhegatten(wert(0), wert(1), wk[0], wk[1], wert(4));
+            x = wk[s.regel->ergebnis.ends_with("Sie") ? 1 : 0];
+            break;
+        }
     }
-    switch (s.regel->rundung) {
-        case R::Keine:
-        case R::Tarifstufe:   // inside the tariff
-        case R::SoliPfennig:  // inside the surcharge
-            return x;
-        case R::CentAb:
-            return CentAb(x);
-        case R::DMAb:
-            return Int(Stutzen(0, x));
-        case R::DMAuf:
-            return AufrundenDM(x);
-        case R::DMAufLohn:
-            return Stutzen(0, x + 0.99);
-    }
-    return x;
+    return Runden(s.regel->rundung, x, s.tabelle);
 }
 
 namespace {
 
-void Aufbauen(const Erklaerung& e, int index, Erklaerknoten& k) {
+// The steps of each result in the order recorded, to find the one a step used.
+class Schrittverzeichnis {
+  public:
+    explicit Schrittverzeichnis(const Erklaerung& e) {
+        const auto& schritte = e.Schritte();
+        for (int i = 0; i < static_cast<int>(schritte.size()); ++i)
+            nachName_[schritte[i].ergebnis].push_back(i);
+    }
+    // the last step of `name` before `vor` (-1: none)
+    int Letzter(const std::string& name, int vor) const {
+        const auto it = nachName_.find(name);
+        if (it == nachName_.end()) return -1;
+        const auto& liste = it->second;
+        const auto pos = std::lower_bound(liste.begin(), liste.end(), vor);
+        return pos == liste.begin() ? -1 : *std::prev(pos);
+    }
+
+  private:
+    std::unordered_map<std::string_view, std::vector<int>> nachName_;
+};
+
+void Aufbauen(const Erklaerung& e, const Schrittverzeichnis& v, std::vector<bool>& aufgebaut,
+              int index, Erklaerknoten& k) {
     const Rechenschritt& s = e.Schritte()[index];
     k.schritt = &s;
+    if (aufgebaut[index]) {
+        k.wiederholt = true;
+        return;
+    }
+    aufgebaut[index] = true;
+    k.kinder.reserve(s.werte.size());
     for (const auto& w : s.werte) {
         Erklaerknoten kind;
         kind.angabe = w;
         if (w.herkunft == Herkunft::Ergebnis) {
-            const int i = e.Letzter(w.name, index);
-            if (i >= 0) Aufbauen(e, i, kind);
+            const int i = v.Letzter(w.name, index);
+            if (i >= 0) Aufbauen(e, v, aufgebaut, i, kind);
         }
         k.kinder.push_back(std::move(kind));
     }
@@ -257,7 +423,7 @@ void TextZeilen(const Erklaerknoten& k, int tiefe, std::string& out) {
     const double wert = k.schritt ? k.schritt->wert : k.angabe.wert;
     out += einzug;
     if (tiefe > 0) out += k.angabe.faktor > 0 ? "+ " : k.angabe.faktor < 0 ? "- " : "  ";
-    out += k.schritt ? std::string(k.schritt->regel->ergebnis) : k.angabe.name;
+    out += k.schritt ? k.schritt->ergebnis : k.angabe.name;
     out += " = " + Zahl(wert, true);
     if (k.schritt) {
         out += "  [" + std::string(k.schritt->regel->text) + "; " +
@@ -268,6 +434,7 @@ void TextZeilen(const Erklaerknoten& k, int tiefe, std::string& out) {
             (k.schritt->regel->verfahren == V::Tarif || k.schritt->regel->verfahren == V::Soli))
             out += "; Splittingverfahren";
         out += "]";
+        if (k.wiederholt) out += " (aufgeschlüsselt oben)";
     } else if (k.angabe.herkunft == Herkunft::Eingabe) {
         out += "  (Eingabe, Feld " + (k.angabe.quelle.empty() ? "?" : k.angabe.quelle) + ")";
     } else if (k.angabe.herkunft == Herkunft::Parameter) {
@@ -287,7 +454,7 @@ void JsonKnoten(const Erklaerknoten& k, int tiefe, std::string& out) {
     };
     out += einzug + "{\n";
     const char* herkunft[] = {"Ergebnis", "Eingabe", "Parameter"};
-    feld("name", k.schritt ? std::string(k.schritt->regel->ergebnis) : k.angabe.name, true);
+    feld("name", k.schritt ? k.schritt->ergebnis : k.angabe.name, true);
     feld("wert", Zahl(k.schritt ? k.schritt->wert : k.angabe.wert), false);
     feld("faktor", Zahl(k.angabe.faktor), false);
     feld("herkunft", herkunft[static_cast<int>(k.angabe.herkunft)], true);
@@ -296,6 +463,7 @@ void JsonKnoten(const Erklaerknoten& k, int tiefe, std::string& out) {
         feld("paragraph", std::string(k.schritt->regel->paragraph), true);
         feld("rundung", std::string(RundungText(k.schritt->regel->rundung)), true);
         feld("tabelle", k.schritt->tabelle == 2 ? "Splitting" : "Grund", true);
+        if (k.wiederholt) feld("wiederholt", "true", false);
     } else if (!k.angabe.quelle.empty()) {
         feld(k.angabe.herkunft == Herkunft::Eingabe ? "katalogfeld" : "parameter", k.angabe.quelle,
              true);
@@ -317,14 +485,24 @@ bool ErklaerBaum(const Erklaerung& e, std::string_view ergebnis, Erklaerknoten& 
     if (i < 0) return false;
     baum.angabe.name = std::string(ergebnis);
     baum.angabe.wert = e.Schritte()[i].wert;
-    Aufbauen(e, i, baum);
+    std::vector<bool> aufgebaut(e.Schritte().size());
+    Aufbauen(e, Schrittverzeichnis(e), aufgebaut, i, baum);
     return true;
 }
 
 std::vector<std::string> ErklaerteErgebnisse(const Erklaerung& e) {
+    // in the order of the rule table, the results of one rule in the order computed
+    std::vector<std::vector<std::string>> jeRegel(std::size(Tabelle));
+    for (const auto& s : e.Schritte()) {
+        auto& namen = jeRegel[static_cast<std::size_t>(s.regel - Tabelle)];
+        if (std::find(namen.begin(), namen.end(), s.ergebnis) == namen.end())
+            namen.push_back(s.ergebnis);
+    }
     std::vector<std::string> namen;
-    for (const auto& r : Regeln)
-        if (e.Letzter(r.ergebnis) >= 0) namen.emplace_back(r.ergebnis);
+    for (auto& liste : jeRegel)
+        for (auto& name : liste)
+            if (std::find(namen.begin(), namen.end(), name) == namen.end())
+                namen.push_back(std::move(name));
     return namen;
 }
 

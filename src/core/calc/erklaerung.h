@@ -15,21 +15,50 @@ namespace quarnel {
 
 // How a step combines the values it used before its rounding.
 enum class Verfahren : uint8_t {
-    Summe,          // signed sum of the summands
-    SummeMindest0,  // signed sum, at least 0
-    Produkt,        // signed sum of all but the last value, times the last
-    Tarif,          // income-tax tariff of the basic or splitting table on the sum
-    Soli,           // solidarity surcharge on the sum (at least 0)
+    Summe,                    // signed sum of the summands
+    SummeMindest0,            // signed sum, at least 0
+    Produkt,                  // signed sum of all but the last value, times the last
+    Tarif,                    // income-tax tariff of the basic or splitting table on the sum
+    Soli,                     // solidarity surcharge on the sum (at least 0)
+    ProduktMindest0,          // Produkt, at least 0
+    Kappe,                    // signed sum of all but the last value, at most the last
+    KappeMindest0,            // Kappe, at least 0
+    Mindestens,               // signed sum of all but the last value, at least the last
+    SummeGerundet,            // signed sum of the summands, each rounded by the rule's rounding
+    HaelfteUeberGrenze,       // the sum up to the last value in full, of the excess half
+                              // rounded up to the DM (§ 10d Abs. 2 EStG)
+    HaelfteBisHoechstbetrag,  // half the sum, rounded up to the DM, at most half of the
+                              // last value (§ 34g EStG)
+    Steuersatz,         // special rate of the tariff tax on the sum against the middle of its step
+    Durchschnittssatz,  // tariff tax on the sum rounded to its step against that step
+    Haerteausgleich,    // § 46 Abs. 3, 5 EStG, § 70 EStDV on the values in their order
+    Vorsorgepauschale,  // § 10c Abs. 2-4 EStG on wage bases, kinds of Pauschale, factor
+    Anteil,             // the first value in the ratio of the second, times the last
+    KapitalPauschEhegatten,  // the joint Pauschbetrag of spouses shared by their receipts:
+                             // receipts Er, Sie, expenses Er, Sie, Pauschbetrag
+    Verlustausgleich,        // § 2 Abs. 3 EStG: the seven kinds of income of each person, flags
+                             // joint and separate, factor
+    KiStAnteil,   // the taxpayer's share of a couple's church tax: incomes Er, Sie, 1 in Bayern
+    Verhaeltnis,  // the first value in the ratio of the second, at most 1 (0 without the second)
+    HalberSteuersatz,  // § 34 Abs. 3 EStG: half the average rate of the tax (second value) on
+                       // the taxable income (first value), at least 19.9 %
 };
 // The rounding a step applies last.
 enum class Rundung : uint8_t {
     Keine,
-    CentAb,       // fractions of a Pfennig cut
-    DMAb,         // down to the full DM
-    DMAuf,        // up to the full DM after rounding to cents
-    DMAufLohn,    // wage tax with Pfennigs counts as the next full DM
-    Tarifstufe,   // the 54-DM step (108 DM by splitting) inside the tariff
-    SoliPfennig,  // the Pfennig cut of the surcharge
+    CentAb,           // fractions of a Pfennig cut
+    DMAb,             // down to the full DM
+    DMAuf,            // up to the full DM after rounding to cents
+    DMAufLohn,        // wage tax with Pfennigs counts as the next full DM
+    Tarifstufe,       // the 54-DM step (108 DM by splitting) inside the tariff
+    SoliPfennig,      // the Pfennig cut of the surcharge
+    DMAbCent,         // down to the full DM after rounding to cents
+    DMAufZehntel,     // up to the full DM from a tenth of a DM
+    DMKaufmaennisch,  // to the full DM, halves up
+    Stufe54,          // down to a multiple of 54 DM
+    TarifMitte,       // to the middle of the 54-DM step (108 DM by splitting)
+    TarifstufeAb,     // down to the 54-DM step (108 DM by splitting)
+    CentRund,         // to the Pfennig, halves up
 };
 std::string_view RundungText(Rundung r);
 
@@ -57,6 +86,7 @@ struct Wertangabe {
 
 struct Rechenschritt {
     const Rechenregel* regel = nullptr;
+    std::string ergebnis;  // the result it computed (the rule's name or, per person, with Er/Sie)
     double wert = 0;
     int durchgang = 0;  // number of the pass that recorded it
     int tabelle = 1;    // 2 with the splitting table
@@ -69,6 +99,9 @@ class Erklaerung {
     // Records the step of the declared rule `ergebnis`.
     void Schritt(std::string_view ergebnis, double wert, std::initializer_list<Wertangabe> werte,
                  int tabelle = 1);
+    // Records a step of the rule `regel` that computed the result `ergebnis`.
+    void Schritt(std::string_view regel, std::string ergebnis, double wert,
+                 std::vector<Wertangabe> werte, int tabelle = 1);
     void NeuerDurchgang() { ++durchgang_; }
     const std::vector<Rechenschritt>& Schritte() const { return schritte_; }
     // Index of the last step of that name recorded before `vor` (-1: none).
@@ -108,6 +141,12 @@ Wertangabe Erg(std::string_view name, double wert, double faktor = 1);
 Wertangabe Ein(std::string_view name, double wert, double faktor = 1);
 Wertangabe Par(std::string_view name, double wert, double faktor = 0);
 
+// The name of a result of person p (0: "Er", 1: "Sie").
+std::string PersonName(std::string_view name, int p);
+
+// The source of a value the what-if analysis assumes ("Was-wäre-wenn: BruttoEr").
+inline constexpr std::string_view WasWaereQuelle = "Was-wäre-wenn: ";
+
 // The catalogue field a CalcInput field is filled from ("" when unknown).
 std::string_view KatalogfeldFuer(std::string_view eingabe);
 
@@ -120,8 +159,13 @@ struct Erklaerknoten {
     const Rechenschritt* schritt = nullptr;  // null for a leaf
     Wertangabe angabe;                       // the value as the parent used it
     std::vector<Erklaerknoten> kinder;
+    // the step is broken down further up in the same tree (its first
+    // occurrence in depth-first order); here it has no children
+    bool wiederholt = false;
 };
 // The tree of the last recorded step of `ergebnis`; false when there is none.
+// A step that several values rest on is broken down once, at its first
+// occurrence; later ones are marked `wiederholt`.
 bool ErklaerBaum(const Erklaerung& e, std::string_view ergebnis, Erklaerknoten& baum);
 // Names of the results with a recorded step, in order of the computation.
 std::vector<std::string> ErklaerteErgebnisse(const Erklaerung& e);
@@ -131,10 +175,10 @@ std::string ErklaerText(const Erklaerknoten& k);
 std::string ErklaerJson(const Erklaerknoten& k);
 
 // A step at a recording site: free when nobody asks.
-#define QUARNEL_ERKLAERE(...)                                             \
-    do {                                                                  \
-        if (::quarnel::Erklaerung* spur_ = ::quarnel::AktiveErklaerung()) \
-            spur_->Schritt(__VA_ARGS__);                                  \
+#define QUARNEL_ERKLAERE(...)                                                          \
+    do {                                                                               \
+        if (::quarnel::Erklaerung* spur_ = ::quarnel::AktiveErklaerung()) [[unlikely]] \
+            spur_->Schritt(__VA_ARGS__);                                               \
     } while (0)
 
 }  // namespace quarnel

@@ -1,9 +1,13 @@
 // The church-tax step of the church-tax pass: liability by state and religion,
 // shares of the spouses, proration by months, Kirchgeld and Kappung.
+#include <optional>
+#include <vector>
+
 #include "calc/berechnung.h"
 #include "calc/betrag.h"
 #include "calc/durchgang.h"
 #include "calc/erklaerung.h"
+#include "calc/rechenregeln.h"
 
 namespace quarnel {
 namespace {
@@ -52,8 +56,7 @@ struct Kontext {
 
 // Kappung for m months, church tax t and taxable income z: the cap when reached, else 0.
 double Kappung(const Kontext& k, double monate, double t, double z) {
-    const double kappe =
-        RundenCent(Stutzen(0, (z / 12 * monate) / 54) * 54 * KappungsSatz(k.land));
+    const double kappe = RundenCent(Stutzen(0, (z / 12 * monate) / 54) * 54 * KappungsSatz(k.land));
     return t >= kappe ? kappe : 0;
 }
 
@@ -66,10 +69,59 @@ double Kirchgeld(const Kontext& k, int monate) {
 }
 
 double Anteilig(double jahresbetrag, int monate) {
-    return monate < 12 ? CentAb(jahresbetrag / 12 * monate) : jahresbetrag;
+    return monate < 12 ? QUARNEL_RUNDEN("KiStAnteilig", jahresbetrag / 12 * monate) : jahresbetrag;
 }
 
+// The taxpayer's share of the church tax of a couple: by the incomes in Bayern,
+// by their tariff tax elsewhere.
+double AnteilEr(double summeEr, double summeSie, bool bayern) {
+    const double pe = bayern ? summeEr : Tarif(summeEr);
+    const double ps = bayern ? summeSie : Tarif(summeSie);
+    return Stutzen(7, Quotient(pe + ps, pe));
+}
+
+// The steps of the church tax of each spouse.
+class KiStSpur {
+  public:
+    KiStSpur(Erklaerung& spur, const CalcInput& e, const CalcResult& r, double satz)
+        : spur_(spur), e_(e), r_(r), satz_(satz) {}
+    void Keine(int p) {
+        spur_.Schritt("KiStKeine", PersonName("KiStFest", p), 0,
+                      {Ein(PersonName("Konf", p), e_.Konf(p), 0)});
+    }
+    // the tax of a year on `basis` and the share of its months
+    void Jahr(int p, const Wertangabe& basis, double jahr, double fest, int monate) {
+        spur_.Schritt("KiStJahrEr", PersonName("KiStJahr", p), jahr,
+                      {basis, Par("KirchensteuerSatz", satz_)});
+        if (monate < 12)
+            spur_.Schritt("KiStAnteilig", PersonName("KiStFest", p), fest,
+                          {Erg(PersonName("KiStJahr", p), jahr), Par("MonateJahr", 12),
+                           Ein(PersonName("KiStMonate", p), monate)});
+        else
+            spur_.Schritt("KiStVolljahr", PersonName("KiStFest", p), fest,
+                          {Erg(PersonName("KiStJahr", p), jahr)});
+    }
+    // the taxpayer's share and the wife's
+    void Anteile(double anteil, bool bayern) {
+        spur_.Schritt("KiStAnteil", "KiStAnteilEr", anteil,
+                      {Erg("SummeEkEr", r_.SummeEkEr), Erg("SummeEkSie", r_.SummeEkSie),
+                       Par("KiStAufteilungNachEinkuenften", bayern ? 1 : 0)});
+        spur_.Schritt("KiStAnteilSie", "KiStAnteilSie", 1 - anteil,
+                      {Par("Ganzes", 1, 1), Erg("KiStAnteilEr", anteil, -1)});
+    }
+    Erklaerung& spur_;
+    const CalcInput& e_;
+    const CalcResult& r_;
+    double satz_;
+};
+
 }  // namespace
+
+double KirchensteuerAnteilEr(double summeEr, double summeSie, bool bayern) {
+    return AnteilEr(summeEr, summeSie, bayern);
+}
+
+namespace {}  // namespace
 
 bool Kirchensteuerpflichtig(int konf, int land) {
     if (konf == 0 || konf == 1 || konf == 7) return true;
@@ -123,36 +175,61 @@ void Kirchensteuer(const CalcInput& e, CalcResult& r) {
     double anteil[2] = {0, 0}, basis[2] = {0, 0}, jahr[2] = {0, 0}, fest[2] = {0, 0};
     double gesamt = 0, kirchgeld = 0, vergleich = 0, kappung = 0;
 
-    // taxpayer's share: by the incomes in Bayern, by their tariff tax elsewhere
-    auto anteilEr = [&] {
-        const double pe = land == 1 ? r.SummeEkEr : Tarif(r.SummeEkEr);
-        const double ps = land == 1 ? r.SummeEkSie : Tarif(r.SummeEkSie);
-        return Stutzen(7, Quotient(pe + ps, pe));
-    };
+    auto anteilEr = [&] { return AnteilEr(r.SummeEkEr, r.SummeEkSie, land == 1); };
     const double summeBeide = r.SummeEkEr + r.SummeEkSie;
+    Erklaerung* const aktiv = AktiveErklaerung();
+    std::optional<KiStSpur> spur;
+    if (aktiv) spur.emplace(*aktiv, e, r, satz);
+    const Wertangabe massstab = aktiv ? Erg("MassstabESt", b) : Wertangabe{};
 
     if (!zusammen) {
         if (pflichtig[0]) {
-            jahr[0] = CentAb(b * satz);
+            jahr[0] = QUARNEL_RUNDEN("KiStJahrEr", b * satz);
             fest[0] = Anteilig(jahr[0], monate[0]);
             anteil[0] = 1.0;
             basis[0] = b;
             gesamt = fest[0];
             kappung = Kappung(k, monate[0], gesamt, r.ZvE);
+            if (spur) [[unlikely]]
+                spur->Jahr(0, massstab, jahr[0], fest[0], monate[0]);
+        } else if (spur) [[unlikely]] {
+            spur->Keine(0);
         }
+        if (spur) [[unlikely]]
+            spur->Keine(1);
     } else if (pflichtig[0] && pflichtig[1]) {
         const int t = monate[0] < monate[1] ? monate[0] : monate[1];
         const int d = monate[0] > monate[1] ? monate[0] - monate[1] : monate[1] - monate[0];
         const int laenger = monate[0] >= monate[1] ? 0 : 1;
         const double p = anteilEr();
         const double anteile[2] = {p, 1 - p};
-        const double u = CentAb(b / 24 * t);
+        const double u = QUARNEL_RUNDEN("KiStGemeinsam", b / 24 * t);
         basis[0] = basis[1] = u;
-        const double v = RundenCent(b / 12 * d);
+        const double v = QUARNEL_RUNDEN("KiStUeberhang", b / 12 * d);
         double w[2] = {0, 0};
-        if (d > 0) w[laenger] = CentAb(v * anteile[laenger]);
-        for (int q = 0; q < 2; ++q) fest[q] = CentAb((u + w[q]) * satz);
+        if (d > 0) w[laenger] = QUARNEL_RUNDEN("KiStUeberhangAnteil", v * anteile[laenger]);
+        for (int q = 0; q < 2; ++q) fest[q] = QUARNEL_RUNDEN("KiStFestEhegatte", (u + w[q]) * satz);
         gesamt = fest[0] + fest[1];
+        if (spur) [[unlikely]] {
+            Erklaerung& x = spur->spur_;
+            x.Schritt("KiStGemeinsam", "KiStGemeinsam", u,
+                      {massstab, Par("HalbmonateJahr", 24), Par("MonateGemeinsam", t)});
+            if (d > 0) {
+                spur->Anteile(p, land == 1);
+                x.Schritt("KiStUeberhang", "KiStUeberhang", v,
+                          {massstab, Par("MonateJahr", 12), Par("MonateAllein", d)});
+                x.Schritt("KiStUeberhangAnteil", PersonName("KiStUeberhang", laenger), w[laenger],
+                          {Erg("KiStUeberhang", v),
+                           Erg(PersonName("KiStAnteil", laenger), anteile[laenger])});
+            }
+            for (int q = 0; q < 2; ++q) {
+                std::vector<Wertangabe> werte = {Erg("KiStGemeinsam", u)};
+                if (d > 0 && q == laenger)
+                    werte.push_back(Erg(PersonName("KiStUeberhang", q), w[q]));
+                werte.push_back(Par("KirchensteuerSatz", satz));
+                x.Schritt("KiStFestEhegatte", PersonName("KiStFest", q), fest[q], std::move(werte));
+            }
+        }
         kappung = Kappung(k, t, 2 * u * satz, r.ZvE) +
                   Kappung(k, d, w[laenger] * satz,
                           r.ZvE * Quotient(summeBeide, laenger == 0 ? r.SummeEkEr : r.SummeEkSie));
@@ -169,23 +246,39 @@ void Kirchensteuer(const CalcInput& e, CalcResult& r) {
         const double summe[2] = {r.SummeEkEr, r.SummeEkSie};
         if (summe[0] < grenze && summe[1] < grenze) {
             // no church tax, no Kirchgeld
+            if (spur) [[unlikely]]
+                spur->Keine(0), spur->Keine(1);
         } else if (summe[l] < grenze) {
             kirchgeld = vergleich = Kirchgeld(k, monate[l]);
+            if (spur) [[unlikely]]
+                spur->Keine(0), spur->Keine(1);
         } else if (summe[n] < grenze) {
             anteil[l] = 1.0;
             basis[l] = b;
-            jahr[l] = CentAb(satz * b);
+            jahr[l] = QUARNEL_RUNDEN("KiStJahrEr", satz * b);
             fest[l] = Anteilig(jahr[l], monate[l]);
             gesamt = fest[l];
+            if (spur) [[unlikely]]
+                spur->Jahr(l, massstab, jahr[l], fest[l], monate[l]), spur->Keine(n);
         } else {
             const double p = anteilEr();
             anteil[0] = p;
             anteil[1] = 1 - p;
-            basis[0] = RundenCent(p * b);
+            basis[0] = QUARNEL_RUNDEN("KiStBasisEr", p * b);
             basis[1] = b - basis[0];
             for (int q = 0; q < 2; ++q) {
-                jahr[q] = CentAb(satz * basis[q]);
+                jahr[q] = QUARNEL_RUNDEN("KiStJahrEr", satz * basis[q]);
                 fest[q] = Anteilig(jahr[q], monate[q]);
+            }
+            if (spur) [[unlikely]] {
+                spur->Anteile(p, land == 1);
+                spur->spur_.Schritt("KiStBasisEr", "KiStBasisEr", basis[0],
+                                    {massstab, Erg("KiStAnteilEr", p)});
+                spur->spur_.Schritt("KiStBasisSie", "KiStBasisSie", basis[1],
+                                    {massstab, Erg("KiStBasisEr", basis[0], -1)});
+                for (int q = 0; q < 2; ++q)
+                    spur->Jahr(q, Erg(PersonName("KiStBasis", q), basis[q]), jahr[q], fest[q],
+                               monate[q]);
             }
             gesamt = fest[0] + fest[1];
             kirchgeld = Kirchgeld(k, monate[l]);
@@ -198,13 +291,9 @@ void Kirchensteuer(const CalcInput& e, CalcResult& r) {
     r.KiStFestzusetzen = NichtNegativ(gesamt);
     r.KiStGezahlt = e.KiStLohnSumme + e.KiStVzSumme;
     r.KiStSaldo = r.KiStFestzusetzen - r.KiStGezahlt;
-    if (!zusammen && pflichtig[0] && monate[0] == 12)
-        QUARNEL_ERKLAERE("KiStJahrEr", jahr[0],
-                         {Erg("MassstabESt", b), Par("KirchensteuerSatz", satz)});
-    QUARNEL_ERKLAERE(
-        "KiStFestzusetzen", r.KiStFestzusetzen,
-        {Erg(!zusammen && pflichtig[0] && monate[0] == 12 ? "KiStJahrEr" : "KiStFestEr", fest[0]),
-         Erg("KiStFestSie", fest[1])});
+    if (zusammen && !pflichtig[0] && !pflichtig[1] && spur) spur->Keine(0), spur->Keine(1);
+    QUARNEL_ERKLAERE("KiStFestzusetzen", r.KiStFestzusetzen,
+                     {Erg("KiStFestEr", fest[0]), Erg("KiStFestSie", fest[1])});
     QUARNEL_ERKLAERE(
         "KiStSaldo", r.KiStSaldo,
         {Erg("KiStFestzusetzen", r.KiStFestzusetzen), Ein("KiStLohnEr", e.KiStLohnEr, -1),

@@ -4,6 +4,7 @@
 #include "calc/durchgang.h"
 #include "calc/erklaerung.h"
 #include "calc/parameter.h"
+#include "calc/rechenregeln.h"
 
 namespace quarnel {
 
@@ -13,6 +14,53 @@ namespace quarnel {
 // or, in a computation without the credit, deducted with the expenses
 // (§34c(2)). The Sparer-Freibetrag and a Pauschbetrag above the actual
 // expenses fall on the foreign receipts in the ratio of the receipts.
+namespace {
+
+[[gnu::noinline, gnu::cold]] void AuslaendischeSteuerErklaeren(Erklaerung& spur, const CalcInput& e,
+                                                               const CalcResult& r, double steuer) {
+    std::vector<Wertangabe> steuern, teile;
+    for (int p = 0; p < Personen(e); ++p) {
+        auto n = [p](std::string_view name) { return PersonName(name, p); };
+        steuern.push_back(Ein(n("AuslSteuer"), e.AuslSteuer(p)));
+        if (!IstPositiv(e.AuslEinn(p))) continue;
+        const double tatsaechlich = AufrundenDM(e.WkKapIn(p) - e.AuslSteuer(p));
+        const double ueber = NichtNegativ(r.WkKap(p) - tatsaechlich);
+        const double allgemein = r.SparerFb(p) + ueber;
+        const double anteil = MinWert(1, Quotient(r.KapEinn(p), e.AuslEinn(p)));
+        const double teil = NichtNegativ(e.AuslEinn(p) - e.AuslWk(p) - allgemein * anteil);
+        spur.Schritt("AuslWkTatsaechlich", n("AuslWkTatsaechlich"), tatsaechlich,
+                     {Ein(n("WkKapIn"), e.WkKapIn(p)), Ein(n("AuslSteuer"), e.AuslSteuer(p), -1)});
+        spur.Schritt("AuslWkUeberschuss", n("AuslWkUeberschuss"), ueber,
+                     {Erg(n("WkKap"), r.WkKap(p)), Erg(n("AuslWkTatsaechlich"), tatsaechlich, -1)});
+        spur.Schritt("AuslAllgemein", n("AuslAllgemein"), allgemein,
+                     {Erg(n("SparerFb"), r.SparerFb(p)), Erg(n("AuslWkUeberschuss"), ueber)});
+        spur.Schritt("AuslAnteil", n("AuslAnteil"), anteil,
+                     {Ein(n("AuslEinn"), e.AuslEinn(p)), Erg(n("KapEinn"), r.KapEinn(p))});
+        spur.Schritt("AuslAllgemeinAnteil", n("AuslAllgemeinAnteil"), allgemein * anteil,
+                     {Erg(n("AuslAllgemein"), allgemein), Erg(n("AuslAnteil"), anteil)});
+        spur.Schritt("AuslEinkuenfteTeil", n("AuslEinkuenfte"), teil,
+                     {Ein(n("AuslEinn"), e.AuslEinn(p)), Ein(n("AuslWk"), e.AuslWk(p), -1),
+                      Erg(n("AuslAllgemeinAnteil"), allgemein * anteil, -1)});
+        teile.push_back(Erg(n("AuslEinkuenfte"), teil));
+    }
+    spur.Schritt("AuslEinkuenfte", "AuslEinkuenfte", r.AuslEinkuenfte, std::move(teile));
+    if (IstPositiv(r.SummeEk)) {
+        const double verhaeltnis = MinWert(1, Quotient(r.SummeEk, r.AuslEinkuenfte));
+        spur.Schritt("AuslVerhaeltnis", "AuslVerhaeltnis", verhaeltnis,
+                     {Erg("AuslEinkuenfte", r.AuslEinkuenfte), Erg("SummeEk", r.SummeEk)});
+        spur.Schritt("AuslHoechstbetrag", "AuslHoechstbetrag", r.AuslHoechstbetrag,
+                     {Erg("EStTariflich", r.EStTariflich), Erg("AuslVerhaeltnis", verhaeltnis)});
+    } else {
+        spur.Schritt("AuslHoechstbetragKein", "AuslHoechstbetrag", 0,
+                     {Erg("SummeEk", r.SummeEk, 0)});
+    }
+    spur.Schritt("AuslSteuerSumme", "AuslSteuerSumme", steuer, std::move(steuern));
+    spur.Schritt("AuslSteuerAnrechnung", "AuslSteuerAnrechnung", r.AuslSteuerAnrechnung,
+                 {Erg("AuslSteuerSumme", steuer), Erg("AuslHoechstbetrag", r.AuslHoechstbetrag)});
+}
+
+}  // namespace
+
 void AuslaendischeSteuer(const CalcInput& e, CalcResult& r) {
     r.AuslEinkuenfte = r.AuslHoechstbetrag = r.AuslSteuerAnrechnung = r.AuslSteuerAbzug = 0;
     double steuer = 0, einkuenfte = 0;
@@ -25,16 +73,21 @@ void AuslaendischeSteuer(const CalcInput& e, CalcResult& r) {
         const double anteil = MinWert(1, Quotient(r.KapEinn(p), e.AuslEinn(p)));
         einkuenfte += NichtNegativ(e.AuslEinn(p) - e.AuslWk(p) - allgemein * anteil);
     }
-    if (!IstPositiv(steuer)) return;
-    if (r.FlagAuslAnrechnung != 1) {
-        r.AuslSteuerAbzug = steuer;
+    if (!IstPositiv(steuer) || r.FlagAuslAnrechnung != 1) {
+        if (IstPositiv(steuer)) r.AuslSteuerAbzug = steuer;
+        QUARNEL_ERKLAERE(
+            IstPositiv(steuer) ? "AuslSteuerAbgezogen" : "AuslSteuerKein", "AuslSteuerAnrechnung",
+            0, {Ein("AuslSteuerEr", e.AuslSteuerEr, 0), Ein("AuslSteuerSie", e.AuslSteuerSie, 0)});
         return;
     }
-    r.AuslEinkuenfte = AbrundenDM(einkuenfte);
+    r.AuslEinkuenfte = QUARNEL_RUNDEN("AuslEinkuenfte", einkuenfte);
     if (IstPositiv(r.SummeEk))
-        r.AuslHoechstbetrag = CentAb(
+        r.AuslHoechstbetrag = QUARNEL_RUNDEN(
+            "AuslHoechstbetrag",
             NichtNegativ(r.EStTariflich) * MinWert(1, Quotient(r.SummeEk, r.AuslEinkuenfte)));
     r.AuslSteuerAnrechnung = MinWert(steuer, r.AuslHoechstbetrag);
+    if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
+        AuslaendischeSteuerErklaeren(*spur, e, r, steuer);
 }
 
 void Gewerbesteueranrechnung(const CalcInput& e, CalcResult& r) {
@@ -92,8 +145,8 @@ double SoliAufSteuer(double steuer, int f2) {
 double Solidaritaetszuschlag(const CalcInput& e, const CalcResult& r) {
     // §3(1) No. 1 SolZG: the assessed tax less the corporation tax credited
     // or refunded, both as certified, to the Pfennig
-    const double basis = NichtNegativ(r.SoliBasisESt - NichtNegativ(e.KStAnrechIn) -
-                                      NichtNegativ(e.KStVerguetIn));
+    const double basis =
+        NichtNegativ(r.SoliBasisESt - NichtNegativ(e.KStAnrechIn) - NichtNegativ(e.KStVerguetIn));
     return SoliAufSteuer(basis, F2(e));
 }
 

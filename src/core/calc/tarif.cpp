@@ -7,6 +7,7 @@
 #include "calc/betrag.h"
 #include "calc/durchgang.h"
 #include "calc/erklaerung.h"
+#include "calc/rechenregeln.h"
 
 namespace quarnel {
 
@@ -48,6 +49,29 @@ double TarifNachTabelle(double x, int f2) {
 
 namespace {
 
+[[gnu::noinline, gnu::cold]] void ProgressionseinkuenfteErklaeren(Erklaerung& spur,
+                                                                  const CalcInput& e,
+                                                                  const CalcResult& r, double pv) {
+    std::vector<Wertangabe> teile;
+    for (int p = 0; p < Personen(e); ++p) {
+        auto n = [p](std::string_view name) { return PersonName(name, p); };
+        const double ungenutzt = NichtNegativ(r.ParamArbnPausch - r.WkNsa(p));
+        const double abzug = MinWert(e.ProgEink(p) + e.ProgLohn(p), ungenutzt);
+        const double teil = NichtNegativ(e.ProgEink(p) + e.ProgWeitere(p) + e.ProgLohn(p) - abzug);
+        spur.Schritt(
+            "PvUngenutzt", n("PvUngenutzt"), ungenutzt,
+            {Par("ParamArbnPausch", r.ParamArbnPausch, 1), Erg(n("WkNsa"), r.WkNsa(p), -1)});
+        spur.Schritt("PvPauschAbzug", n("PvPauschAbzug"), abzug,
+                     {Ein(n("ProgEink"), e.ProgEink(p)), Ein(n("ProgLohn"), e.ProgLohn(p)),
+                      Erg(n("PvUngenutzt"), ungenutzt)});
+        spur.Schritt("PvEinkuenfte", n("PvEinkuenfte"), teil,
+                     {Ein(n("ProgEink"), e.ProgEink(p)), Ein(n("ProgWeitere"), e.ProgWeitere(p)),
+                      Ein(n("ProgLohn"), e.ProgLohn(p)), Erg(n("PvPauschAbzug"), abzug, -1)});
+        teile.push_back(Erg(n("PvEinkuenfte"), teil));
+    }
+    spur.Schritt("Progressionseinkuenfte", "Progressionseinkuenfte", pv, std::move(teile));
+}
+
 double Progressionseinkuenfte(const CalcInput& e, const CalcResult& r) {
     double pv = 0;
     for (int p = 0; p < Personen(e); ++p) {
@@ -55,12 +79,35 @@ double Progressionseinkuenfte(const CalcInput& e, const CalcResult& r) {
         const double ungenutzt = NichtNegativ(r.ParamArbnPausch - r.WkNsa(p));
         pv += NichtNegativ(q - MinWert(e.ProgEink(p) + e.ProgLohn(p), ungenutzt));
     }
+    if (IstPositiv(pv))
+        if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
+            ProgressionseinkuenfteErklaeren(*spur, e, r, pv);
     return pv;
 }
 
 }  // namespace
 
-double TarifsteuerMitProgression(const CalcInput& e, CalcResult& r) {
+double BesondererSteuersatz(double u, int f2, double* grenzsteuersatz) {
+    const double stufe = 54.0 * f2;
+    const double t = Tarif(u / f2, grenzsteuersatz) * f2;
+    const double mitte = Int(u / stufe) * stufe + 27 * f2;
+    // the special rate is cut, never rounded, to six decimals
+    return Stutzen(6, Stutzen(7, Quotient(mitte, t)));
+}
+
+namespace {
+
+std::string Name(std::string_view a, std::string_view b) {
+    return std::string(a) + std::string(b);
+}
+// The step of the tariff tax of the income `variante` as the last call left it.
+std::string TarifName(const CalcResult& r, std::string_view variante) {
+    return Name(r.FlagProgVorbehalt == 1 ? "EStTarifPV" : "EStTarif", variante);
+}
+
+}  // namespace
+
+double TarifsteuerMitProgression(const CalcInput& e, CalcResult& r, std::string_view variante) {
     r.PvSteuersatz = r.PvZvEAnzeige = r.PvSteuersatzProzent = r.EStTarif = 0;
     const int f2 = F2(e);
     const double pv = Progressionseinkuenfte(e, r);
@@ -68,26 +115,82 @@ double TarifsteuerMitProgression(const CalcInput& e, CalcResult& r) {
         r.FlagProgVorbehalt = 0;
         r.EStTarif =
             f2 == 1 ? Tarif(r.ZvE, &r.Grenzsteuersatz) : 2 * Tarif(r.ZvE * 0.5, &r.Grenzsteuersatz);
-        QUARNEL_ERKLAERE("EStTarif", r.EStTarif, {Erg("ZvE", r.ZvE)}, f2);
+        QUARNEL_ERKLAERE("EStTarif", Name("EStTarif", variante), r.EStTarif,
+                         {Erg(Name("ZvE", variante), r.ZvE)}, f2);
         return r.EStTarif;
     }
     r.FlagProgVorbehalt = 1;
-    const double stufe = 54.0 * f2;
     const double u = pv + r.ZvE;
-    r.PvZvEGerundet = Int(r.ZvE / stufe) * stufe + 27 * f2;
-    const double t = Tarif(u / f2, &r.Grenzsteuersatz) * f2;
-    const double mitte = Int(u / stufe) * stufe + 27 * f2;
-    // the special rate is cut, never rounded, to six decimals
-    r.PvSteuersatz = Stutzen(6, Stutzen(7, Quotient(mitte, t)));
+    r.PvZvEGerundet = RundenMit<regeln::RundungVon("PvZvEGerundet")>(r.ZvE, f2);
+    r.PvSteuersatz = BesondererSteuersatz(u, f2, &r.Grenzsteuersatz);
     r.PvZvEAnzeige = r.PvZvEGerundet;
     r.PvSteuersatzProzent = r.PvSteuersatz * 100;
     r.EStTarif = Int(Stutzen(0, r.PvZvEGerundet * r.PvSteuersatz));
-    QUARNEL_ERKLAERE("EStTarifPV", r.EStTarif,
-                     {Erg("PvZvEGerundet", r.PvZvEGerundet), Erg("PvSteuersatz", r.PvSteuersatz)});
+    QUARNEL_ERKLAERE("PvZvEGerundet", Name("PvZvEGerundet", variante), r.PvZvEGerundet,
+                     {Erg(Name("ZvE", variante), r.ZvE)}, f2);
+    QUARNEL_ERKLAERE("PvSteuersatz", Name("PvSteuersatz", variante), r.PvSteuersatz,
+                     {Erg("Progressionseinkuenfte", pv), Erg(Name("ZvE", variante), r.ZvE)}, f2);
+    QUARNEL_ERKLAERE("EStTarifPV", Name("EStTarifPV", variante), r.EStTarif,
+                     {Erg(Name("PvZvEGerundet", variante), r.PvZvEGerundet),
+                      Erg(Name("PvSteuersatz", variante), r.PvSteuersatz)});
     return r.EStTarif;
 }
 
-void Fuenftelregelung(const CalcInput& e, CalcResult& r) {
+namespace {
+
+// The steps of the income of several years: the income, the shares of the
+// Versorgungs-Freibetrag and of the Arbeitnehmer-Pauschbetrag that fall on it.
+[[gnu::noinline, gnu::cold]] void AoEinkuenfteErklaeren(Erklaerung& spur, const CalcInput& e,
+                                                        const CalcResult& r, double l,
+                                                        double korrektur) {
+    std::vector<Wertangabe> teile, korr;
+    for (int p = 0; p < Personen(e); ++p) {
+        auto n = [p](std::string_view name) { return PersonName(name, p); };
+        for (auto w : {Ein(n("LohnMehrj"), e.LohnMehrj(p)),
+                       Ein(n("AbgeordnetenMehrj"), e.AbgeordnetenMehrj(p)),
+                       Erg(n("AbfindungStpfl"), r.AbfindungStpfl(p)), Ein(n("GewAo"), e.GewAo(p)),
+                       Ein(n("SelbAo"), e.SelbAo(p)), Ein(n("RenteMehrj"), e.RenteMehrj(p))})
+            teile.push_back(std::move(w));
+        double versFbMehrj = 0;
+        if (e.VersBezMehrj(p) > 0) {
+            versFbMehrj = Stutzen(0, Quotient(r.VersBez(p), e.VersBezMehrj(p)) * r.VersFb(p));
+            spur.Schritt("VersFbMehrj", n("VersFbMehrj"), versFbMehrj,
+                         {Ein(n("VersBezMehrj"), e.VersBezMehrj(p)),
+                          Erg(n("VersBez"), r.VersBez(p)), Erg(n("VersFb"), r.VersFb(p))});
+            korr.push_back(Erg(n("VersFbMehrj"), versFbMehrj));
+        }
+        const double mehrj = AbrundenDM(e.LohnMehrj(p)) + AbrundenDM(r.AbfindungStpfl(p));
+        if (mehrj > 0 && r.WkNsa(p) == r.ParamArbnPausch) {
+            const double ordentlich =
+                NichtNegativ(r.ArbLohn(p) - mehrj - (r.VersFb(p) - versFbMehrj));
+            const double frei = NichtNegativ(r.ParamArbnPausch - ordentlich);
+            spur.Schritt("AoLohnMehrj", n("AoLohnMehrj"), mehrj,
+                         {Ein(n("LohnMehrj"), e.LohnMehrj(p)),
+                          Erg(n("AbfindungStpfl"), r.AbfindungStpfl(p))});
+            std::vector<Wertangabe> o = {Erg(n("ArbLohn"), r.ArbLohn(p)),
+                                         Erg(n("AoLohnMehrj"), mehrj, -1),
+                                         Erg(n("VersFb"), r.VersFb(p), -1)};
+            if (e.VersBezMehrj(p) > 0) o.push_back(Erg(n("VersFbMehrj"), versFbMehrj));
+            spur.Schritt("AoLohnOrdentlich", n("AoLohnOrdentlich"), ordentlich, std::move(o));
+            spur.Schritt("AoPauschRest", n("AoPauschRest"), frei,
+                         {Par("ParamArbnPausch", r.ParamArbnPausch, 1),
+                          Erg(n("AoLohnOrdentlich"), ordentlich, -1)});
+            spur.Schritt("AoPauschAnteil", n("AoPauschAnteil"), MinWert(mehrj, frei),
+                         {Erg(n("AoLohnMehrj"), mehrj), Erg(n("AoPauschRest"), frei)});
+            korr.push_back(Erg(n("AoPauschAnteil"), MinWert(mehrj, frei)));
+        }
+    }
+    spur.Schritt("AoEinkuenfte", "AoEinkuenfte", l, std::move(teile));
+    spur.Schritt("AoKorrektur", "AoKorrektur", korrektur, std::move(korr));
+    spur.Schritt("AoEinkuenfteNetto", "AoEinkuenfteNetto", l - korrektur,
+                 {Erg("AoEinkuenfte", l), Erg("AoKorrektur", korrektur, -1)});
+}
+
+}  // namespace
+
+// `basis` names the taxable income it starts from ("ZvE", or "ZvEOhneGewinn"
+// after the half-rate gains).
+void Fuenftelregelung(const CalcInput& e, CalcResult& r, std::string_view basis) {
     r.EStAoEinkuenfte = 0;
     r.AoLohn = r.AoAbgeordnete = r.AoRente = r.AoEntschaedigung = r.AoVeraeuss = 0;
     double korrektur = 0;
@@ -116,27 +219,60 @@ void Fuenftelregelung(const CalcInput& e, CalcResult& r) {
     double l = 0;
     for (int p = 0; p < Personen(e); ++p)
         l += AbrundenDM(e.LohnMehrj(p)) + AbrundenDM(e.AbgeordnetenMehrj(p)) +
-             AbrundenDM(r.AbfindungStpfl(p)) + AbrundenDM(e.GewAo(p)) +
-             AbrundenDM(e.SelbAo(p)) + AbrundenDM(e.RenteMehrj(p));
+             AbrundenDM(r.AbfindungStpfl(p)) + AbrundenDM(e.GewAo(p)) + AbrundenDM(e.SelbAo(p)) +
+             AbrundenDM(e.RenteMehrj(p));
     if (l <= 0) return;
+    Erklaerung* const spur = AktiveErklaerung();
+    if (spur) [[unlikely]]
+        AoEinkuenfteErklaeren(*spur, e, r, l, korrektur);
 
+    const std::string_view variante = basis.substr(3);
     const double z = r.ZvE;
     const double n = l - korrektur;
-    const double w = TarifsteuerMitProgression(e, r);
+    const double w = TarifsteuerMitProgression(e, r, variante);
+    const std::string wName = spur ? TarifName(r, variante) : std::string();
     r.ZvE = z - n;
-    const double s = TarifsteuerMitProgression(e, r);
+    if (spur) [[unlikely]]
+        spur->Schritt("ZvEOhneAo", "ZvEOhneAo", r.ZvE,
+                      {Erg(basis, z), Erg("AoEinkuenfteNetto", n, -1)});
+    const double s = TarifsteuerMitProgression(e, r, "OhneAo");
     r.ZvE = Int(n / 5) + (z - n);
-    const double s5 = TarifsteuerMitProgression(e, r);
+    if (spur) [[unlikely]] {
+        spur->Schritt("AoFuenftel", "AoFuenftel", Int(n / 5),
+                      {Erg("AoEinkuenfteNetto", n), Par("Fuenftel", 0.2)});
+        spur->Schritt("ZvEFuenftel", "ZvEFuenftel", r.ZvE,
+                      {Erg("AoFuenftel", Int(n / 5)), Erg("ZvEOhneAo", z - n)});
+    }
+    const double s5 = TarifsteuerMitProgression(e, r, "Fuenftel");
     r.EStAoEinkuenfte = (s5 - s) * 5;
     r.EStTarif = s;
     r.ZvETarif = z - n;
+    const double fuenffach = r.EStAoEinkuenfte;
     if (w < s + r.EStAoEinkuenfte) r.EStAoEinkuenfte = w - s;
+    if (spur) [[unlikely]] {
+        spur->Schritt("EStAoFuenffach", "EStAoFuenffach", fuenffach,
+                      {Erg(TarifName(r, "Fuenftel"), s5), Erg(TarifName(r, "OhneAo"), s, -1),
+                       Par("Fuenffach", 5)});
+        spur->Schritt("EStAoHoechst", "EStAoHoechst", w - s,
+                      {Erg(wName, w), Erg(TarifName(r, "OhneAo"), s, -1)});
+        spur->Schritt("EStAoEinkuenfte", "EStAoEinkuenfte", r.EStAoEinkuenfte,
+                      {Erg("EStAoFuenffach", fuenffach), Erg("EStAoHoechst", w - s)});
+        spur->Schritt("EStTarifRest", "EStTarifRest", s, {Erg(TarifName(r, "OhneAo"), s)});
+    }
     if (z - n < 0) {
         r.ZvE = Int(z / 5);
-        const double t = TarifsteuerMitProgression(e, r);
+        if (spur) [[unlikely]]
+            spur->Schritt("ZvEFuenftelGanz", "ZvEFuenftelGanz", r.ZvE,
+                          {Erg(basis, z), Par("Fuenftel", 0.2)});
+        const double t = TarifsteuerMitProgression(e, r, "FuenftelGanz");
         r.EStAoEinkuenfte = 5 * t;
         r.EStTarif = 0;
         r.ZvETarif = 0;
+        if (spur) [[unlikely]] {
+            spur->Schritt("EStAoFuenffachGanz", "EStAoEinkuenfte", r.EStAoEinkuenfte,
+                          {Erg(TarifName(r, "FuenftelGanz"), t), Par("Fuenffach", 5)});
+            spur->Schritt("EStTarifRestKein", "EStTarifRest", 0, {});
+        }
     }
 }
 
@@ -156,16 +292,50 @@ void VeraeusserungsgewinnHalberSatz(const CalcInput& e, CalcResult& r) {
     // the average rate rests on the tariff of the whole taxable income,
     // without the Fünftelregelung
     TarifsteuerMitProgression(e, r);
-    const double h = Stutzen(6, Stutzen(6, Quotient(StufeAb(r.ZvE, f2), r.EStTarif)) / 2);
-    const double satz = MaxWert(h, MindestsatzHalberSatz);
+    const double zvE = r.ZvE, steuer = r.EStTarif;
+    const double satz = HalberSteuersatz(r.ZvE, r.EStTarif, f2);
     const double beguenstigt = MinWert(v, NichtNegativ(r.ZvE));
     const double rest = StufeAb(NichtNegativ(r.ZvE - v), f2);
     r.ZvE = rest;
-    TarifsteuerMitProgression(e, r);
-    const double m = r.PvSteuersatz <= 0.001 ? r.EStTarif : AbrundenDM(r.PvSteuersatz * rest);
-    r.EStVeraeussGewinn = Int(Stutzen(0, beguenstigt * satz));
+    TarifsteuerMitProgression(e, r, "OhneGewinn");
+    const double ohneGewinn = r.EStTarif;
+    const double m = r.PvSteuersatz <= 0.001
+                         ? r.EStTarif
+                         : QUARNEL_RUNDEN("EStTarifRestGewinnPV", r.PvSteuersatz * rest);
+    r.EStVeraeussGewinn = QUARNEL_RUNDEN("EStVeraeussGewinn", beguenstigt * satz);
     r.EStTarif = m;
     r.ZvETarif = rest;
+    Erklaerung* const spur = AktiveErklaerung();
+    if (!spur) [[likely]]
+        return;
+    std::vector<Wertangabe> gewinne;
+    for (int p = 0; p < Personen(e); ++p) {
+        auto n = [p](std::string_view name) { return PersonName(name, p); };
+        spur->Schritt(
+            "VeraeussGewinnPerson", n("VeraeussGewinn"), e.GewVeraeuss(p) + e.SelbVeraeuss(p),
+            {Ein(n("GewVeraeuss"), e.GewVeraeuss(p)), Ein(n("SelbVeraeuss"), e.SelbVeraeuss(p))});
+        gewinne.push_back(Erg(n("VeraeussGewinn"), e.GewVeraeuss(p) + e.SelbVeraeuss(p)));
+    }
+    spur->Schritt("VeraeussGewinn", "VeraeussGewinn", v, std::move(gewinne));
+    spur->Schritt("HalberSteuersatz", "HalberSteuersatz", satz,
+                  {Erg("ZvE", zvE), Erg(TarifName(r, ""), steuer)}, f2);
+    spur->Schritt("VeraeussBeguenstigt", "VeraeussBeguenstigt", beguenstigt,
+                  {Erg("VeraeussGewinn", v), Erg("ZvE", zvE)});
+    spur->Schritt("ZvEOhneGewinn", "ZvEOhneGewinn", rest,
+                  {Erg("ZvE", zvE), Erg("VeraeussGewinn", v, -1)}, f2);
+    if (r.PvSteuersatz <= 0.001)
+        spur->Schritt("EStTarifRestGewinn", "EStTarifRest", m,
+                      {Erg(TarifName(r, "OhneGewinn"), ohneGewinn)});
+    else
+        spur->Schritt("EStTarifRestGewinnPV", "EStTarifRest", m,
+                      {Erg("ZvEOhneGewinn", rest), Erg("PvSteuersatzOhneGewinn", r.PvSteuersatz)});
+    spur->Schritt("EStVeraeussGewinn", "EStVeraeussGewinn", r.EStVeraeussGewinn,
+                  {Erg("VeraeussBeguenstigt", beguenstigt), Erg("HalberSteuersatz", satz)});
+}
+
+double HalberSteuersatz(double zvE, double steuer, int f2) {
+    const double h = Stutzen(6, Stutzen(6, Quotient(StufeAb(zvE, f2), steuer)) / 2);
+    return MaxWert(h, MindestsatzHalberSatz);
 }
 
 void SteuerAusserordentlich(const CalcInput& e, CalcResult& r) {
@@ -180,16 +350,23 @@ void SteuerAusserordentlich(const CalcInput& e, CalcResult& r) {
     // then runs on what remains
     const bool mitGewinnen = IstNichtNull(gewinne);
     if (mitGewinnen) VeraeusserungsgewinnHalberSatz(e, r);
-    Fuenftelregelung(e, r);
+    Fuenftelregelung(e, r, mitGewinnen && r.VeraeussGewinn > 0 ? "ZvEOhneGewinn" : "ZvE");
     r.ZvE = z;
     r.EStTariflich = r.EStTarif + r.EStAoEinkuenfte + (mitGewinnen ? r.EStVeraeussGewinn : 0);
-    QUARNEL_ERKLAERE("EStTariflich", r.EStTariflich,
-                     {Erg(IstNichtNull(r.EStAoEinkuenfte) || mitGewinnen ? "EStTarifRest"
-                          : r.FlagProgVorbehalt == 1                     ? "EStTarifPV"
-                                                                         : "EStTarif",
-                          r.EStTarif),
-                      Erg("EStAoEinkuenfte", r.EStAoEinkuenfte),
-                      Erg("EStVeraeussGewinn", mitGewinnen ? r.EStVeraeussGewinn : 0)});
+    if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]] {
+        // the tariff tax of what is left after the special incomes, when there are any
+        const bool rest = spur->Letzter("EStTarifRest") > spur->Letzter("ZvE");
+        std::vector<Wertangabe> werte = {Erg(rest                       ? "EStTarifRest"
+                                             : r.FlagProgVorbehalt == 1 ? "EStTarifPV"
+                                                                        : "EStTarif",
+                                             r.EStTarif)};
+        if (IstNichtNull(r.EStAoEinkuenfte) ||
+            spur->Letzter("EStAoEinkuenfte") > spur->Letzter("ZvE"))
+            werte.push_back(Erg("EStAoEinkuenfte", r.EStAoEinkuenfte));
+        if (mitGewinnen && r.VeraeussGewinn > 0)
+            werte.push_back(Erg("EStVeraeussGewinn", r.EStVeraeussGewinn));
+        spur->Schritt("EStTariflich", "EStTariflich", r.EStTariflich, std::move(werte));
+    }
     if (r.FlagEndPass == 1) {
         r.EndEStTarif = r.EStTarif;
         r.EndEStAo = r.EStAoEinkuenfte + (mitGewinnen ? r.EStVeraeussGewinn : 0);
@@ -206,11 +383,34 @@ void TarifermaessigungLandForst(const CalcInput& e, CalcResult& r) {
     const double satz = Stutzen(4, Quotient(a, c));
     double f = r.EkLuFEr;
     if (e.FlagZusammen == 1) f += r.EkLuFSie;
-    const double g = AbrundenDM(NichtNegativ(f - r.FreibetragLuF) * satz);
+    const double g = QUARNEL_RUNDEN("ErmLuFTarif", NichtNegativ(f - r.FreibetragLuF) * satz);
     const double l = NichtNegativ(MinWert(e.LuFErmKappeEr, r.EkLuFEr));
     const double m = e.FlagZusammen == 1 ? NichtNegativ(MinWert(e.LuFErmKappeSie, r.EkLuFSie)) : 0;
     r.ErmLuF = MinWert(l + m, g);
     r.Grenzsteuersatz = grenz;
+    Erklaerung* const spur = AktiveErklaerung();
+    if (!spur) [[likely]]
+        return;
+    const double sie = e.FlagZusammen == 1 ? 1 : 0;
+    if (f == 0 && r.ErmLuF == 0) {
+        spur->Schritt("ErmLuFKein", "ErmLuF", 0,
+                      {Erg("EkLuFEr", r.EkLuFEr, 0), Erg("EkLuFSie", r.EkLuFSie, 0)});
+        return;
+    }
+    spur->Schritt("ErmLuFSatz", "ErmLuFSatz", satz, {Erg("ZvE", r.ZvE)}, f2);
+    spur->Schritt("ErmLuFTarif", "ErmLuFTarif", g,
+                  {Erg("EkLuFEr", r.EkLuFEr), Erg("EkLuFSie", r.EkLuFSie, sie),
+                   Erg("FreibetragLuF", r.FreibetragLuF, -1), Erg("ErmLuFSatz", satz)});
+    spur->Schritt("ErmLuFKappe", "ErmLuFKappeEr", l,
+                  {Ein("LuFErmKappeEr", e.LuFErmKappeEr), Erg("EkLuFEr", r.EkLuFEr)});
+    std::vector<Wertangabe> werte = {Erg("ErmLuFKappeEr", l)};
+    if (sie != 0) {
+        spur->Schritt("ErmLuFKappe", "ErmLuFKappeSie", m,
+                      {Ein("LuFErmKappeSie", e.LuFErmKappeSie), Erg("EkLuFSie", r.EkLuFSie)});
+        werte.push_back(Erg("ErmLuFKappeSie", m));
+    }
+    werte.push_back(Erg("ErmLuFTarif", g));
+    spur->Schritt("ErmLuF", "ErmLuF", r.ErmLuF, std::move(werte));
 }
 
 void Durchschnittssteuersatz(CalcResult& r) {
