@@ -107,10 +107,16 @@ std::string ErgebnisBezeichnung(std::string_view name) {
     return std::string(name);
 }
 
+bool BaumDerZeile(const Erklaerung& spur, std::string_view ergebnis, Erklaerknoten& baum) {
+    if (ergebnis == "EStTarif" && spur.Letzter("EStTarifRest") >= 0)
+        return ErklaerBaum(spur, "EStTarifRest", baum);
+    return ErklaerBaum(spur, ergebnis, baum);
+}
+
 double Knotenwert(const Erklaerknoten& k) { return k.schritt ? k.schritt->wert : k.angabe.wert; }
 
 std::string Knotenname(const Erklaerknoten& k) {
-    return k.schritt ? std::string(k.schritt->regel->ergebnis) : k.angabe.name;
+    return k.schritt ? k.schritt->ergebnis : k.angabe.name;
 }
 
 namespace {

@@ -25,6 +25,9 @@ void RechnungErklaeren(const CaseRecord& fall, bool kurz, Erklaerung& spur);
 // The explained result that a line of a result text shows, found by the
 // caption of its amount row ("" for a line that shows none).
 std::string_view ErgebnisDerZeile(const Ergebnistext& t, std::size_t zeile);
+// The tree a notice line's result opens: where extraordinary income was taxed
+// apart, the tariff line shows the tax on the rest of the income.
+bool BaumDerZeile(const Erklaerung& spur, std::string_view ergebnis, Erklaerknoten& baum);
 // The same for the caption of a row (UTF-8), as the structured view shows it,
 // with the number of amounts the row has (the settlement's rows per tax have three).
 std::string_view ErgebnisDerBeschriftung(std::string_view beschriftung, int betraege = 1);

@@ -206,7 +206,7 @@ void TxErklaerung::ErgebnisWaehlen(const std::string& name) {
     if (!spur_) return;
     Erklaerknoten baum;
     // a line whose own step this case did not record: the tax it leads to
-    if (!ErklaerBaum(*spur_, name, baum) && !ErklaerBaum(*spur_, "EStFestzusetzen", baum)) {
+    if (!BaumDerZeile(*spur_, name, baum) && !ErklaerBaum(*spur_, "EStFestzusetzen", baum)) {
         const auto alle = ErklaerteErgebnisse(*spur_);
         if (alle.empty() || !ErklaerBaum(*spur_, alle.back(), baum)) {
             baum_->clear();

@@ -100,7 +100,7 @@ TEST(WieBerechnet, Bescheidzeilen_zeigen_den_Wert_ihres_Baums) {
             Erklaerknoten baum;
             // the progression's tariff line has a step of its own; the window
             // then opens on the tax the line leads to
-            if (!ErklaerBaum(spur, ergebnis, baum)) {
+            if (!BaumDerZeile(spur, ergebnis, baum)) {
                 EXPECT_EQ(ergebnis, "EStTarif") << name;
                 continue;
             }
@@ -142,8 +142,9 @@ TEST(WieBerechnet, Jede_Eingabe_fuehrt_zu_ihrer_Seite) {
         EXPECT_EQ(SeitenKlasse(ort->bereich, ort->seite), SeiteDerUnterseite(d.seite)) << katalog;
         EXPECT_EQ(ort->unterseite.empty(), SeitenKlasse(ort->bereich, ort->seite) == d.seite)
             << katalog;
-        EXPECT_GT(d.nr, 0) << katalog << ": ohne Feldnummer kein Hilfeabsatz";
-        EXPECT_NE(d.art, FeldArt::Berechnet) << katalog << ": keine Seite zeigt " << d.id;
+        // a sum the page computes from its entries (no field number, no
+        // paragraph of its own): the jump opens that page
+        if (d.art == FeldArt::Berechnet || d.nr == 0) continue;
         const Eingabehilfe h = HilfeFuer(*ort);
         const std::string seite = Lesen(fs::path(QUARNEL_DATA_DIR) / "htmlhelp" / (h.seite + ".htm"));
         EXPECT_FALSE(seite.empty()) << katalog << ": " << h.seite;
@@ -191,7 +192,7 @@ TEST(WieBerechnet, Eingabeorte) {
 TEST(WieBerechnet, Baeume_nebeneinander) {
     const Rechenregel* summe = RegelFuer("SummeEk");
     ASSERT_TRUE(summe);
-    Rechenschritt s1{summe, 300, 0, 1, {}}, s2{summe, 350, 0, 1, {}};
+    Rechenschritt s1{summe, "SummeEk", 300, 0, 1, {}}, s2{summe, "SummeEk", 350, 0, 1, {}};
     auto blatt = [](const char* n, double w, double f = 1) {
         Erklaerknoten k;
         k.angabe = Ein(n, w, f);
