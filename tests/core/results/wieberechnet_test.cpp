@@ -271,8 +271,9 @@ TEST(WieBerechnet, Bescheid_neben_der_eigenen_Berechnung) {
         }
     }
     EXPECT_EQ(PostenDesErgebnisses("EStTarif"), -1);
-    for (const auto& [name, fall] : GanzeFaelle()) {
+    for (const auto& [fallname, fall] : GanzeFaelle()) {
         if (fall.kurz) continue;  // the notice check fills the whole declaration
+        const std::string& name = fallname;  // lambdas below cannot capture a binding
         AmtsBescheid amt = AmtsBescheidVorbelegen(*fall.satz);
         // the own figures as the notice: every office figure is the tree's own
         const ErklaerVergleich gleich = BescheidErklaeren(*fall.satz, amt, "GesamtSaldo");
