@@ -291,12 +291,9 @@ void TF_ErSie::VeranlagungsartAnzeigen(const CaseRecord& kopie) {
     if (QWidget* l = findChild<QWidget*>(QStringLiteral("VeranlagungsartLbl"))) l->setEnabled(waehlbar);
     // each choice offered only where the rule of the field keeps it
     auto* modell = qobject_cast<QStandardItemModel*>(wahl->model());
-    CaseRecord probe = kopie;
-    for (int i = 0; modell && i < wahl->count(); ++i) {
-        probe.SetzeInt(Feld::Veranlagungsart, i);
-        VeranlagungsartPruefen(probe);
-        if (QStandardItem* it = modell->item(i)) it->setEnabled(probe.Int(Feld::Veranlagungsart) == i);
-    }
+    for (int i = 0; modell && i < wahl->count(); ++i)
+        if (QStandardItem* it = modell->item(i))
+            it->setEnabled(VeranlagungsartZulaessig(kopie, static_cast<Veranlagungsart>(i)));
 }
 
 void TF_ErSie::Tabellenanzeige() {
