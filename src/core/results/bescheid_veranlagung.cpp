@@ -55,11 +55,11 @@ void BescheidErstellen(const CaseRecord& fall, const VeranlagungsRechnung& v,
         BescheidSchreiber k(kopf);
         if (p == 1) k.Leerzeilen(2);
         k.Zeile(std::string(78, '='));
+        // the name on a line of its own: a long one would not fit beside the heading
         k.Zeile(Utf8ZuCp1252(std::string(p == 0 ? "Teil 1 von 2" : "Teil 2 von 2") + ": " +
                              VeranlagungsartText(v.art) + " (" +
-                             VeranlagungsartParagraph(v.art) + ") - " +
-                             (p == 0 ? "Steuerpflichtiger: " : "Ehegatte: ")) +
-                Name(fall, p));
+                             VeranlagungsartParagraph(v.art) + ")"));
+        k.Zeile(Utf8ZuCp1252(p == 0 ? "Steuerpflichtiger: " : "Ehegatte: ") + Name(fall, p));
         k.Zeile(std::string(78, '='));
         Anfuegen(text, kopf);
         // the section's header names this spouse alone
