@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "results/knotentitel.h"
 #include "shell/anzeige.h"
 #include "shell/hilfeansicht.h"
 
@@ -35,16 +36,7 @@ std::string Vorzeichen(const Wertangabe& a, bool wurzel) {
 }
 
 std::string Bezeichnung(const Vergleichsknoten& k) {
-    if (k.schritt) return ErgebnisBezeichnung(k.name);
-    switch (k.angabe.herkunft) {
-        case Herkunft::Eingabe:
-            return k.name + " (Eingabe)";
-        case Herkunft::Parameter:
-            return k.name + " (Parameter 2001)";
-        case Herkunft::Ergebnis:
-            break;
-    }
-    return k.name;
+    return KnotenTitel(k.name, k.schritt, k.angabe);
 }
 
 std::string RegelText(const Vergleichsknoten& k) {
@@ -62,7 +54,7 @@ std::string RegelText(const Vergleichsknoten& k) {
                 return "Eingabe: " + EingabeortText(*ort);
             return "Eingabe, Feld " + k.angabe.quelle;
         case Herkunft::Parameter:
-            return "Wert der Parametertabelle: " + k.angabe.quelle;
+            return "Parameter 2001 (Wert der Parametertabelle)";
         case Herkunft::Ergebnis:
             break;
     }
@@ -189,8 +181,12 @@ void TxErklaerung::Aufbauen(bool vergleich) {
     unten->insertStretch(1, 1);
     senkrecht->addLayout(unten);
 
-    connect(auswahl_, &QComboBox::activated, this,
-            [this](int i) { ErgebnisWaehlen(auswahl_->itemData(i).toString().toStdString()); });
+    // another result keeps the figure in view where its tree holds it too
+    connect(auswahl_, &QComboBox::activated, this, [this](int i) {
+        const std::string gewaehlt = KnotenDesEintrags();
+        ErgebnisWaehlen(auswahl_->itemData(i).toString().toStdString());
+        if (gewaehlt != ergebnis_) KnotenZeigen(gewaehlt);
+    });
     connect(baum_, &QTreeWidget::currentItemChanged, this, [this] { KnotenGewaehlt(); });
     connect(baum_, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem* i) { KnotenAktiviert(i); });
@@ -218,6 +214,28 @@ void TxErklaerung::ErgebnisWaehlen(const std::string& name) {
     const int i = auswahl_->findData(U(ergebnis_));
     if (i >= 0) auswahl_->setCurrentIndex(i);
     BaumFuellen(BaeumeVergleichen(&baum, nullptr));
+    // a line whose result lies inside another tree: the way down to it
+    if (ergebnis_ != name) KnotenZeigen(name);
+}
+
+bool TxErklaerung::KnotenZeigen(const std::string& name) {
+    if (name.empty()) return false;
+    for (QTreeWidgetItemIterator it(baum_); *it; ++it) {
+        const Vergleichsknoten* k = KnotenAmPfad(wurzel_, (*it)->data(Posten, PfadRolle).toList());
+        if (!k || k->name != name) continue;
+        for (QTreeWidgetItem* p = (*it)->parent(); p; p = p->parent()) p->setExpanded(true);
+        baum_->setCurrentItem(*it);
+        baum_->scrollToItem(*it);
+        return true;
+    }
+    return false;
+}
+
+std::string TxErklaerung::KnotenDesEintrags() const {
+    QTreeWidgetItem* item = baum_->currentItem();
+    const Vergleichsknoten* k =
+        item ? KnotenAmPfad(wurzel_, item->data(Posten, PfadRolle).toList()) : nullptr;
+    return k ? k->name : std::string();
 }
 
 void TxErklaerung::BaumFuellen(const Vergleichsknoten& wurzel) {
@@ -245,6 +263,8 @@ void TxErklaerung::BaumFuellen(const Vergleichsknoten& wurzel) {
             if (k.schritt) {
                 item->setText(Paragraph, U(k.schritt->regel->paragraph));
                 item->setText(Rundungsspalte, U(RundungText(k.schritt->regel->rundung)));
+            } else if (k.angabe.herkunft == Herkunft::Parameter) {
+                item->setText(Paragraph, U(ParameterParagraph(k.angabe.name)));
             }
             for (int s : {int(Betrag), int(Nachher)})
                 item->setTextAlignment(s, Qt::AlignRight | Qt::AlignVCenter);
@@ -260,7 +280,8 @@ void TxErklaerung::BaumFuellen(const Vergleichsknoten& wurzel) {
             if (vergleich_)
                 gesagt += QStringLiteral(", ") + kopfNachher_ + u' ' + item->text(Nachher) +
                           QStringLiteral(" DM");
-            if (k.schritt) gesagt += QStringLiteral(", ") + item->text(Paragraph);
+            if (!item->text(Paragraph).isEmpty())
+                gesagt += QStringLiteral(", ") + item->text(Paragraph);
             if (k.angabe.herkunft == Herkunft::Eingabe)
                 gesagt += QStringLiteral(", ") + item->text(Regel);
             item->setData(Posten, Qt::AccessibleTextRole, gesagt);
@@ -272,7 +293,13 @@ void TxErklaerung::BaumFuellen(const Vergleichsknoten& wurzel) {
             }
         };
     einfuegen(wurzel_, nullptr, {});
-    baum_->expandAll();
+    // the root and the values it rests on; deeper, in a comparison, the way
+    // to what changed
+    baum_->expandToDepth(0);
+    if (vergleich_)
+        for (QTreeWidgetItemIterator it(baum_); *it; ++it)
+            if ((*it)->font(Posten).bold())
+                for (QTreeWidgetItem* p = (*it)->parent(); p; p = p->parent()) p->setExpanded(true);
     for (int s = 0; s < baum_->columnCount(); ++s)
         baum_->header()->setSectionResizeMode(s, QHeaderView::Interactive);
     for (int s : {int(Posten), int(Betrag), int(Nachher), int(Paragraph)})
