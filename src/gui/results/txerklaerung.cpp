@@ -268,6 +268,7 @@ void TxErklaerung::BaumFuellen(const Vergleichsknoten& wurzel) {
             }
             for (int s : {int(Betrag), int(Nachher)})
                 item->setTextAlignment(s, Qt::AlignRight | Qt::AlignVCenter);
+            item->setToolTip(Posten, item->text(Posten));
             item->setToolTip(Regel, item->text(Regel));
             const bool geaendert =
                 teilweise_ ? k.hatNachher && ErklaerBetrag(k.vorher) != ErklaerBetrag(k.nachher)
@@ -305,7 +306,7 @@ void TxErklaerung::BaumFuellen(const Vergleichsknoten& wurzel) {
     for (int s : {int(Posten), int(Betrag), int(Nachher), int(Paragraph)})
         if (s < baum_->columnCount()) baum_->resizeColumnToContents(s);
     // deep trees: the caption column gives way to the amounts
-    baum_->setColumnWidth(Posten, std::min(baum_->columnWidth(Posten), 330));
+    baum_->setColumnWidth(Posten, std::min(baum_->columnWidth(Posten), 420));
     baum_->setColumnWidth(Regel, 320);
     baum_->setCurrentItem(baum_->topLevelItem(0));
     baum_->setFocus();
