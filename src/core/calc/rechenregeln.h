@@ -481,9 +481,8 @@ inline constexpr Rechenregel Tabelle[] = {
     {"KirchgeldStufe",
      "Besonderes Kirchgeld: Betrag der Stufe des zu versteuernden Einkommens in der Tabelle des "
      "Landes",
-     "Kirchensteuergesetz des Landes (besonderes Kirchgeld in glaubensverschiedener Ehe), § 51a "
-     "EStG",
-     V::KirchgeldStufe, R::Keine},
+     "Kirchensteuergesetz des Landes (besonderes Kirchgeld), § 51a EStG", V::KirchgeldStufe,
+     R::Keine},
     {"KirchgeldAnteilig",
      "Kirchgeld für die Monate der Kirchgeldpflicht (Hessen: Jahresbetrag "
      "anteilig)",
