@@ -114,8 +114,7 @@ bool NenntPerson(std::string_view titel) {
            titel.find("Steuerpfl.") != std::string_view::npos ||
            titel.find("Steuerpflichtige") != std::string_view::npos ||
            titel.find("Ehemann") != std::string_view::npos ||
-           titel.find("Ehefrau") != std::string_view::npos ||
-           titel.find("Ehegatte") != std::string_view::npos;
+           titel.find("Ehefrau") != std::string_view::npos;
 }
 
 // Results recorded under the rules of others, named by what they are.
@@ -248,8 +247,14 @@ std::string ErgebnisTitel(std::string_view ergebnis, const Rechenregel* regel) {
     for (const auto& n : Ergebnisnamen)
         if (titel.empty() && (n.ergebnis == ergebnis || n.ergebnis == basis)) titel = n.titel;
     if (titel.empty()) {
-        // the rule of that result, else the rule the step followed
-        const Rechenregel* eigene = RegelFuer(ergebnis);
+        // the rule the step followed (it says how this value came about),
+        // unless it only stands in for a value that does not count; else the
+        // rule of that result
+        const bool vertreten = regel && (regel->ergebnis == "EhegatteEinzeln" ||
+                                         regel->ergebnis == "OhneEhegatte" ||
+                                         regel->ergebnis == "WasWaereWenn");
+        const Rechenregel* eigene = vertreten ? nullptr : regel;
+        if (!eigene) eigene = RegelFuer(ergebnis);
         if (!eigene) eigene = RegelFuer(basis);
         if (!eigene) eigene = regel;
         titel = eigene ? GrossAnfang(RegelKurztext(eigene->text)) : std::string(ergebnis);
