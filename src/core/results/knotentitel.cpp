@@ -201,10 +201,13 @@ std::string EingabeTitel(std::string_view eingabe, std::string_view katalogfeld)
             if (b.feld == katalogfeld) titel = b.text;
     if (titel.empty()) titel = "Eingabe";
     // a child's value: "KindSaetze[2].KinderFb"
-    if (eingabe.starts_with("KindSaetze[")) {
-        const auto zu = eingabe.find(']');
-        titel += " – " + std::to_string(std::stoi(std::string(eingabe.substr(11, zu - 11))) + 1) +
-                 ". Kind";
+    constexpr std::string_view Kind = "KindSaetze[";
+    if (eingabe.starts_with(Kind)) {
+        int nr = 0;
+        for (std::size_t i = Kind.size();
+             i < eingabe.size() && std::isdigit(static_cast<unsigned char>(eingabe[i])); ++i)
+            nr = nr * 10 + (eingabe[i] - '0');
+        titel += " – " + std::to_string(nr + 1) + ". Kind";
     } else if (const auto p = PersonDesNamens(eingabe); p && !NenntPerson(titel)) {
         titel += Personen[*p];
     }
@@ -250,9 +253,9 @@ std::string ErgebnisTitel(std::string_view ergebnis, const Rechenregel* regel) {
         // the rule the step followed (it says how this value came about),
         // unless it only stands in for a value that does not count; else the
         // rule of that result
-        const bool vertreten = regel && (regel->ergebnis == "EhegatteEinzeln" ||
-                                         regel->ergebnis == "OhneEhegatte" ||
-                                         regel->ergebnis == "WasWaereWenn");
+        const bool vertreten =
+            regel && (regel->ergebnis == "EhegatteEinzeln" || regel->ergebnis == "OhneEhegatte" ||
+                      regel->ergebnis == "WasWaereWenn");
         const Rechenregel* eigene = vertreten ? nullptr : regel;
         if (!eigene) eigene = RegelFuer(ergebnis);
         if (!eigene) eigene = RegelFuer(basis);
