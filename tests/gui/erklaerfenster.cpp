@@ -258,6 +258,10 @@ class ErklaerfensterTest : public QObject {
             QVERIFY(satz);
             f->Baum()->setCurrentItem(satz);
             QVERIFY(!f->EingabeKnopf()->isEnabled());
+            // a parameter: its row's paragraph beside it and in the side view
+            QCOMPARE(satz->text(3), QStringLiteral("§ 4 Satz 1 SolZG"));
+            QVERIFY(f->Seitenhilfe()->toPlainText().contains(QStringLiteral("§ 4 Satz 1 SolZG")));
+            Bild(f, "blatt_parameter");
             QTest::keyClick(f->Baum(), Qt::Key_Return);
             QVERIFY(f->isVisible());
             QTest::keyClick(f->Baum(), Qt::Key_Escape);

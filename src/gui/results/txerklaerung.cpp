@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "calc/parameter.h"
 #include "results/knotentitel.h"
 #include "shell/anzeige.h"
 #include "shell/hilfeansicht.h"
@@ -337,14 +338,21 @@ void TxErklaerung::KnotenGewaehlt() {
     const Vergleichsknoten* k = KnotenAmPfad(wurzel_, item->data(Posten, PfadRolle).toList());
     if (!k) return;
     QString html = QStringLiteral("<h3>") + Html(U(Bezeichnung(*k))) + QStringLiteral("</h3>");
-    html += QStringLiteral("<p><b>") + Html(item->text(Betrag)) + QStringLiteral(" DM</b>");
+    // a rate, a factor or a year of the parameter table is no amount
+    const param::Eintrag* zeile =
+        k->angabe.herkunft == Herkunft::Parameter ? param::Zeile(k->angabe.name) : nullptr;
+    const bool betrag = !zeile || zeile->einheit == param::Einheit::DM ||
+                        zeile->einheit == param::Einheit::DMjeMonat;
+    html += QStringLiteral("<p><b>") + Html(item->text(Betrag)) +
+            (betrag ? QStringLiteral(" DM</b>") : QStringLiteral("</b>"));
     if (vergleich_)
         html += u' ' + Html(kopfVorher_) + QStringLiteral(", <b>") + Html(item->text(Nachher)) +
                 QStringLiteral(" DM</b> ") + Html(kopfNachher_);
     html += QStringLiteral("</p><p>") + Html(item->text(Regel)) + QStringLiteral("</p>");
-    if (k->schritt) {
+    if (!item->text(Paragraph).isEmpty())
         html += QStringLiteral("<p>Rechtsgrundlage: ") + Html(item->text(Paragraph)) +
                 QStringLiteral("</p>");
+    if (k->schritt) {
         if (!item->text(Rundungsspalte).isEmpty())
             html += QStringLiteral("<p>Rundung: ") + Html(item->text(Rundungsspalte)) +
                     QStringLiteral("</p>");
