@@ -309,6 +309,21 @@ TEST(Erklaerung, Verfahren_rechnen_nach) {
         {"PvZvEGerundet", {w(50000)}, 49950 + 27},
         {"KiStUeberhang", {w(1000.05), w(12), w(1)}, 83.34},  // 83.3375 to the Pfennig
         {"KiStAnteilig", {w(1000.05), w(12), w(7)}, 583.36},  // 583.3625 cut
+        // the church tax's months, shares, Kirchgeld and Kappung
+        {"KiStMonateAllein", {w(5), w(12)}, 7},
+        {"KiStAnteilSie", {w(0.25)}, 0.75},
+        {"KirchgeldStufe", {w(74999.99), w(9, 0)}, 180},  // Nordrhein-Westfalen: band from 60000
+        {"KirchgeldStufe", {w(75000), w(9, 0)}, 300},
+        {"KirchgeldStufe", {w(54000.99), w(0, 0)}, 0},  // below the first band
+        {"KirchgeldStufe", {w(500000), w(1, 0)}, 0},    // Bayern raises none
+        {"KirchgeldVergleichHoeher", {w(1847.79), w(833.89, 0), w(833.89, 0)}, 1847.79},
+        {"KirchgeldVergleichHoeher", {w(1667.77), w(833.89, 0), w(833.89, 0)}, 0},
+        {"KirchgeldMitVergleich", {w(180), w(0, 0)}, 0},
+        {"KappungEinkommen", {w(100000, 0), w(30000, 0), w(10000, 0)}, 75000},
+        // 4 % of the taxable income stepped down to 54 DM, where the tax reaches it
+        {"KiStKappungTeil", {w(4999892, 0), w(12, 0), w(0.04, 0), w(216508.15, 0)}, 199994.40},
+        {"KiStKappungTeil", {w(4999892, 0), w(12, 0), w(0.04, 0), w(199994.39, 0)}, 0},
+        {"KiStKappungTeil", {w(4999892, 0), w(6, 0), w(0.04, 0), w(1e6, 0)}, 99997.20},
     };
     // minimum taxation, single: 400,000 wages against a rental loss of 300,000
     // offset 100,000 in full and of the rest up to half of the positive 300,000
