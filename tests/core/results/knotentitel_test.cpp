@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "calc/erklaerung.h"
+#include "results/wieberechnet.h"
 
 using namespace quarnel;
 
@@ -58,4 +59,23 @@ TEST(KnotenTitel, Blaetter_und_Ergebnisse) {
     Rechenschritt einzeln{RegelFuer("EhegatteEinzeln"), "ArbLohnSie", 0, 0, 1, {}};
     EXPECT_EQ(KnotenTitel("ArbLohnSie", &einzeln, {}), "Arbeitslohn – Ehefrau");
     EXPECT_EQ(ParameterParagraph("ParamSoliSatz"), "§ 4 Satz 1 SolZG");
+}
+
+// The church-tax lines of the notice (as it prints them, dot leaders and
+// all) open the Kirchgeld, the comparison and the Kappung, named as there.
+TEST(KnotenTitel, Kirchgeldzeilen_des_Bescheids) {
+    struct Zeile {
+        const char* text;
+        const char* ergebnis;
+    };
+    const Zeile zeilen[] = {
+        {"Kirchgeld zu erheben. Das Kirchgeld beträgt", "Kirchgeld"},
+        {"steuer ergibt dann einschl. Kirchgeld . . . .", "KirchgeldVergleich"},
+        {"so ist folgende Kirchensteuer anzusetzen  . .", "KiStKappung"},
+        {"Dies ergibt einschließlich Kirchgeld  . . . .", "KiStKappungMitKirchgeld"},
+    };
+    for (const Zeile& z : zeilen) {
+        EXPECT_EQ(ErgebnisDerBeschriftung(z.text), z.ergebnis) << z.text;
+        EXPECT_FALSE(BescheidTitel(z.ergebnis).empty()) << z.ergebnis;
+    }
 }
