@@ -2,6 +2,7 @@
 // page protocol (load, edit, store, refused close), the date ranges and the
 // list table with its take-over.
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QLabel>
 #include <QTabBar>
@@ -15,6 +16,7 @@
 
 #include "calc/betrag.h"
 #include "pages/seitenbau.h"
+#include "pages/seitentafel.h"
 #include "pages/seitentabelle.h"
 #include "pages/seitenzustand.h"
 #include "pages/tf_anlage.h"
@@ -242,6 +244,50 @@ class SeitenrahmenTest : public QObject {
                 QCOMPARE(f->Min(), z.min);
                 QCOMPARE(f->Max(), z.max);
             }
+        }
+    }
+
+    // The built-in layout tables read without a fault, one for every descriptor;
+    // each id is a field of the page's class, each row stands on a tab it shows.
+    void jede_tafel_passt_zu_ihrer_seite() {
+        QStringList fehler;
+        for (const std::string& f : TafelFehler()) fehler << QString::fromStdString(f);
+        QCOMPARE(EingebauteTafeln().size(), AlleSeitenbeschreibungen().size());
+        for (const BeschriebeneSeite& s : AlleSeitenbeschreibungen()) {
+            const Seitenbeschreibung& b = *s.beschreibung;
+            const QString klasse = QString::fromLatin1(b.klasse);
+            if (!EingebauteTafeln().count(b.klasse)) fehler << klasse + ": keine Tafel";
+            QStringList reiter = QString::fromUtf8(b.reiter).split(u'|') << QStringLiteral("&Info");
+            for (const QString& u : QString::fromUtf8(b.unterreiter).split(u';', Qt::SkipEmptyParts))
+                reiter << u.section(u'=', 1).split(u'|');
+            const auto pruefen = [&](const char* ids, const char* auf = nullptr) {
+                const QRegularExpression trenner(QStringLiteral("[ |]"));
+                for (const QString& id : QString::fromUtf8(ids).split(trenner, Qt::SkipEmptyParts))
+                    if (const auto f = FeldNachId(id.toStdString()); !f || Def(*f).seite != klasse)
+                        fehler << klasse + ": " + id;
+                if (auf && !reiter.contains(QString::fromUtf8(auf))) fehler << klasse + ": " + auf;
+            };
+            for (const FeldZusatz& z : b.zusatz) pruefen(z.id);
+            for (const Zeilenplan& z : b.zeilen) pruefen(z.felder, z.reiter);
+            for (const Knopfplan& k : b.knoepfe) pruefen(k.feld, k.reiter);
+            pruefen(std::strcmp(b.ehegatte ? b.ehegatte : "", "Sie") ? b.ehegatte : nullptr);
+            pruefen(b.radiogruppen);
+        }
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(u'\n')));
+        // A faulty line is named with its file and line and passed over.
+        const std::pair<const char*, const char*> faelle[] = {
+            {"feld\tX", "t:1: vor der ersten Seite"},
+            {"seite\tA\n\nseite\tA", "t:3: Seite A steht zweimal"},
+            {"seite\tA\nzeile\t\tX", "t:2: zeile vor dem ersten [Reiter]"},
+            {"seite\tA\nfeld\tX\t\t0\t9,5", "t:2: feld: Bereich ist keine Zahl"},
+            {"seite\tA\nfeld\tX\t\t\t\tleise", "t:2: feld: unbekannte Art »leise«"},
+            {"seite\tA\n[R]\nknopf\tN\tT\t1\t\t\t\tje", "t:3: knopf: »person« oder nichts am Ende"},
+            {"seite\tA\nfarbe\trot", "t:2: unbekannte Zeile »farbe«"},
+        };
+        for (const auto& [text, meldung] : faelle) {
+            Seitentafeln t;
+            const std::vector<std::string> f = TafelnLesen(text, "t", t);
+            QVERIFY2(f.size() == 1 && f[0] == meldung, text);
         }
     }
 

@@ -9,7 +9,7 @@ namespace quarnel::gui {
 
 // --- Anrechnungsbeträge ------------------------------------------------------------------------
 
-const Seitenbeschreibung AnrechSeite = AusTafel({.klasse = "TF_Anrech"});
+const Seitenbeschreibung AnrechSeite = AusTafel("TF_Anrech");
 
 // The spouse's fields, open only with joint assessment.
 constexpr Feld AnrechSie[] = {Feld::EStVzSie, Feld::KistVzSie, Feld::SolVzSie,
@@ -17,7 +17,7 @@ constexpr Feld AnrechSie[] = {Feld::EStVzSie, Feld::KistVzSie, Feld::SolVzSie,
 
 // --- Statistik -----------------------------------------------------------------------------------
 
-const Seitenbeschreibung StatSeite = AusTafel({.klasse = "TF_Stat"});
+const Seitenbeschreibung StatSeite = AusTafel("TF_Stat");
 
 // --- TF_Anrech ------------------------------------------------------------------------------------
 

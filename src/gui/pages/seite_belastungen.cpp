@@ -168,11 +168,12 @@ void AndereEinrichten(TForm11& s) {
 // --- descriptors ------------------------------------------------------------------------
 
 constexpr const char* Hinterbliebene = "Hinter&bliebene";
-const Seitenbeschreibung AbBeHiSeite = AusTafel({.klasse = "TF_AbBeHi", .rechnung = &Seitenrechnen<&BehindertenSeiteRechnen>});
+const Seitenbeschreibung AbBeHiSeite =
+    AusTafel("TF_AbBeHi", &Seitenrechnen<&BehindertenSeiteRechnen>);
 
-const Seitenbeschreibung AbHiHeimSeite = AusTafel({.klasse = "TF_AbHiHeim", .rechnung = &Seitenrechnen<&HeimRechnen>});
+const Seitenbeschreibung AbHiHeimSeite = AusTafel("TF_AbHiHeim", &Seitenrechnen<&HeimRechnen>);
 
-const Seitenbeschreibung ABHPflegSeite = AusTafel({.klasse = "TF_ABHPfleg", .rechnung = &Seitenrechnen<&PflegeRechnen>});
+const Seitenbeschreibung ABHPflegSeite = AusTafel("TF_ABHPfleg", &Seitenrechnen<&PflegeRechnen>);
 
 // The check boxes of a supported person, each on its own row.
 #define AB_PERSON_ZEILEN(n)                                              \
@@ -185,12 +186,14 @@ const Seitenbeschreibung ABHPflegSeite = AusTafel({.klasse = "TF_ABHPfleg", .rec
 
 #undef AB_PERSON_ZEILEN
 
-const Seitenbeschreibung AbUntBeSeite = AusTafel({.klasse = "TF_AbUntBe", .rechnung = &Seitenrechnen<&UnterstuetzungsSeiteRechnen>, .einrichten = UnterstuetzungEinrichten});
+const Seitenbeschreibung AbUntBeSeite =
+    AusTafel("TF_AbUntBe", &Seitenrechnen<&UnterstuetzungsSeiteRechnen>, UnterstuetzungEinrichten);
 
 constexpr const char* Bezuege = "&Einkünfte/Bezüge";
-const Seitenbeschreibung AbEinkSeite = AusTafel({.klasse = "TF_AbEink", .rechnung = &Seitenrechnen<&UnterhaltRechnen>});
+const Seitenbeschreibung AbEinkSeite = AusTafel("TF_AbEink", &Seitenrechnen<&UnterhaltRechnen>);
 
-const Seitenbeschreibung AbAndereSeite = AusTafel({.klasse = "TF_AbAndere", .rechnung = &Seitenrechnen<&AndereBelastungenRechnen>, .einrichten = AndereEinrichten});
+const Seitenbeschreibung AbAndereSeite =
+    AusTafel("TF_AbAndere", &Seitenrechnen<&AndereBelastungenRechnen>, AndereEinrichten);
 
 // --- TF_AbBeHi ---------------------------------------------------------------------------
 

@@ -19,7 +19,7 @@ namespace quarnel::gui {
 
 namespace {
 
-const Seitenbeschreibung ErSieBeschreibung = AusTafel({.klasse = "TF_ErSie"});
+const Seitenbeschreibung ErSieBeschreibung = AusTafel("TF_ErSie");
 
 constexpr Feld SieFelder[] = {Feld::EinkErsProgSie,     Feld::StFreiAuslZusSie,
                               Feld::ZeitwAuslEkSie,     Feld::ZeitwAuslEkdavHalbSie,

@@ -14,7 +14,7 @@ namespace quarnel::gui {
 
 constexpr const char* Satzmaske = "iii.ii";
 
-const Seitenbeschreibung FahrZSeite = AusTafel({.klasse = "TF_FahrZ"});
+const Seitenbeschreibung FahrZSeite = AusTafel("TF_FahrZ");
 
 namespace {
 

@@ -13,14 +13,14 @@ namespace quarnel::gui {
 
 // --- Gewerbebetrieb ----------------------------------------------------------------------
 
-const Seitenbeschreibung GSE1Seite = AusTafel({.klasse = "TF_GSE1", .rechnung = &Seitenrechnen<&GewinnRechnen>});
+const Seitenbeschreibung GSE1Seite = AusTafel("TF_GSE1", &Seitenrechnen<&GewinnRechnen>);
 
 // --- Selbständige Arbeit -------------------------------------------------------------------
 
-const Seitenbeschreibung GSE2Seite = AusTafel({.klasse = "TF_GSE2", .rechnung = &Seitenrechnen<&SelbstRechnen>});
+const Seitenbeschreibung GSE2Seite = AusTafel("TF_GSE2", &Seitenrechnen<&SelbstRechnen>);
 
 // --- Land- und Forstwirtschaft ------------------------------------------------------------
 
-const Seitenbeschreibung LuFSeite = AusTafel({.klasse = "TF_LuF"});
+const Seitenbeschreibung LuFSeite = AusTafel("TF_LuF");
 
 }  // namespace quarnel::gui

@@ -14,7 +14,7 @@
 
 namespace quarnel::gui {
 
-const Seitenbeschreibung KSOSeite = AusTafel({.klasse = "TF_KSO"});
+const Seitenbeschreibung KSOSeite = AusTafel("TF_KSO");
 
 namespace {
 

@@ -54,11 +54,11 @@ constexpr const char* Einkommen[] = {
     "AusBeihIn", "AusBeihAus", "UebrigeBezIn", "UebrigeBezAus", "BezAufwendIn", "BezAufwendAus",
 };
 
-const Seitenbeschreibung KindSeite = AusTafel({.klasse = "TF_Kind"});
+const Seitenbeschreibung KindSeite = AusTafel("TF_Kind");
 
-const Seitenbeschreibung AusbildSeite = AusTafel({.klasse = "TF_Ausbild"});
+const Seitenbeschreibung AusbildSeite = AusTafel("TF_Ausbild");
 
-const Seitenbeschreibung BehindNSeite = AusTafel({.klasse = "TF_BehindN"});
+const Seitenbeschreibung BehindNSeite = AusTafel("TF_BehindN");
 
 namespace {
 

@@ -9,9 +9,9 @@
 
 namespace quarnel::gui {
 
-const Seitenbeschreibung NSASeite = AusTafel({.klasse = "TF_NSA"});
+const Seitenbeschreibung NSASeite = AusTafel("TF_NSA");
 
-const Seitenbeschreibung KurzSeite = AusTafel({.klasse = "TF_Kurz"});
+const Seitenbeschreibung KurzSeite = AusTafel("TF_Kurz");
 
 // --- TF_NSA ------------------------------------------------------------------------------
 

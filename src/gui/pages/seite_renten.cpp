@@ -13,7 +13,7 @@ namespace quarnel::gui {
 
 // --- Einkünfte aus Renten ----------------------------------------------------------------
 
-const Seitenbeschreibung RenteSeite = AusTafel({.klasse = "TF_Rente", .rechnung = &Seitenrechnen<&RentenErtragRechnen>});
+const Seitenbeschreibung RenteSeite = AusTafel("TF_Rente", &Seitenrechnen<&RentenErtragRechnen>);
 
 // --- Sonstige Einkünfte ------------------------------------------------------------------
 
@@ -24,7 +24,7 @@ constexpr const char* Vorjahr = "&Vorjahr";
 
 constexpr int PrivVGeschReiter = 3;  // "&Priv. V.-Gesch." in Nb1
 
-const Seitenbeschreibung SonstEkSeite = AusTafel({.klasse = "TF_SonstEk", .rechnung = &Seitenrechnen<&SonstEkRechnen>});
+const Seitenbeschreibung SonstEkSeite = AusTafel("TF_SonstEk", &Seitenrechnen<&SonstEkRechnen>);
 
 namespace {
 

@@ -61,19 +61,21 @@ constexpr const char* AnteilText =
     "Arbeitnehmeranteil am Gesamtsozial-\nversicherungsbeitrag lt. Lohnsteuerkarte";
 constexpr const char* AnteilAbText = "abzgl. Erstattungen lt. Lohnsteuerkarte";
 
-const Seitenbeschreibung SAVersSeite = AusTafel({.klasse = "TF_SAVers", .rechnung = &Seitenrechnen<&VorsorgeRechnen>});
+const Seitenbeschreibung SAVersSeite = AusTafel("TF_SAVers", &Seitenrechnen<&VorsorgeRechnen>);
 
 // --- Renten, dauernde Lasten, Unterhalt ------------------------------------------------------
 
-const Seitenbeschreibung SaRDLSeite = AusTafel({.klasse = "TF_SaRDL", .rechnung = &Seitenrechnen<&RentenLastenRechnen>, .einrichten = RentenLastenEinrichten});
+const Seitenbeschreibung SaRDLSeite =
+    AusTafel("TF_SaRDL", &Seitenrechnen<&RentenLastenRechnen>, RentenLastenEinrichten);
 
 // --- Kirchensteuer, Steuerzinsen ---------------------------------------------------------------
 
-const Seitenbeschreibung SAKiZiSeite = AusTafel({.klasse = "TF_SAKiZi", .rechnung = &Seitenrechnen<&KirchensteuerRechnen>, .einrichten = KirchensteuerEinrichten});
+const Seitenbeschreibung SAKiZiSeite =
+    AusTafel("TF_SAKiZi", &Seitenrechnen<&KirchensteuerRechnen>, KirchensteuerEinrichten);
 
 // --- Verlustabzug, Verlustrücktrag ---------------------------------------------------------
 
-const Seitenbeschreibung SAVaVrSeite = AusTafel({.klasse = "TF_SAVaVr", .einrichten = VerlustEinrichten});
+const Seitenbeschreibung SAVaVrSeite = AusTafel("TF_SAVaVr", nullptr, VerlustEinrichten);
 
 namespace {
 

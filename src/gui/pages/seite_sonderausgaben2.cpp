@@ -16,11 +16,12 @@ namespace quarnel::gui {
 
 // --- household help, tax advice ----------------------------------------------------------
 
-const Seitenbeschreibung SAHaHiSeite = AusTafel({.klasse = "TF_SAHaHi"});
+const Seitenbeschreibung SAHaHiSeite = AusTafel("TF_SAHaHi");
 
 // --- education costs, school fees ----------------------------------------------------------
 
-const Seitenbeschreibung SaAbKostSeite = AusTafel({.klasse = "TF_SaAbKost", .rechnung = &Seitenrechnen<&AusbildungskostenRechnen>});
+const Seitenbeschreibung SaAbKostSeite =
+    AusTafel("TF_SaAbKost", &Seitenrechnen<&AusbildungskostenRechnen>);
 
 constexpr Feld SchulBez[] = {Feld::SGBezKi1, Feld::SGBezKi2, Feld::SGBezKi3,
                              Feld::SGBezKi4, Feld::SGBezKi5, Feld::SGBezKi6};
@@ -48,7 +49,7 @@ constexpr Spendengruppe Spendengruppen[] = {
 
 }  // namespace
 
-const Seitenbeschreibung SaSpendeSeite = AusTafel({.klasse = "TF_SaSpende", .rechnung = &Seitenrechnen<&SpendenRechnen>});
+const Seitenbeschreibung SaSpendeSeite = AusTafel("TF_SaSpende", &Seitenrechnen<&SpendenRechnen>);
 
 namespace {
 

@@ -18,7 +18,7 @@ namespace quarnel::gui {
 
 #undef VUV_KOSTEN
 
-const Seitenbeschreibung VuVSeite = AusTafel({.klasse = "TF_VuV"});
+const Seitenbeschreibung VuVSeite = AusTafel("TF_VuV");
 
 // The tab of the outer notebook that shows the expenses (its own form sheet).
 constexpr int WerbungskostenReiter = 2;

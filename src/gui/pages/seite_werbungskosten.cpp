@@ -54,35 +54,42 @@ void ArbeitsmittelEinrichten(TForm11& seite) {
 
 // --- Fahrten zur Arbeit --------------------------------------------------------------------
 
-const Seitenbeschreibung WKFahrtSeite = AusTafel({.klasse = "TF_WKFahrt", .rechnung = &Seitenrechnen<&FahrtkostenRechnen>});
+const Seitenbeschreibung WKFahrtSeite = AusTafel("TF_WKFahrt", &Seitenrechnen<&FahrtkostenRechnen>);
 
 // --- Beitrag Berufsverbände ---------------------------------------------------------------
 
-const Seitenbeschreibung WKBVerbSeite = AusTafel({.klasse = "TF_WKBVerb", .rechnung = &Seitenrechnen<&VerbandsbeitraegeRechnen>, .einrichten = PersonImTitel});
+const Seitenbeschreibung WKBVerbSeite =
+    AusTafel("TF_WKBVerb", &Seitenrechnen<&VerbandsbeitraegeRechnen>, PersonImTitel);
 
 // --- Arbeitsmittel --------------------------------------------------------------------------
 
-const Seitenbeschreibung WKArbMSeite = AusTafel({.klasse = "TF_WKArbM", .rechnung = &Seitenrechnen<&ArbeitsmittelRechnen>, .einrichten = ArbeitsmittelEinrichten});
+const Seitenbeschreibung WKArbMSeite =
+    AusTafel("TF_WKArbM", &Seitenrechnen<&ArbeitsmittelRechnen>, ArbeitsmittelEinrichten);
 
 // --- Verpflegungsaufwand -------------------------------------------------------------------
 
-const Seitenbeschreibung WKVerpflSeite = AusTafel({.klasse = "TF_WKVerpfl", .rechnung = &Seitenrechnen<&VerpflegungRechnen>});
+const Seitenbeschreibung WKVerpflSeite =
+    AusTafel("TF_WKVerpfl", &Seitenrechnen<&VerpflegungRechnen>);
 
 // --- Doppelte Haushaltsführung --------------------------------------------------------------
 
-const Seitenbeschreibung WKDoppHSeite = AusTafel({.klasse = "TF_WKDoppH", .rechnung = &Seitenrechnen<&DoppelteHaushaltRechnen>});
+const Seitenbeschreibung WKDoppHSeite =
+    AusTafel("TF_WKDoppH", &Seitenrechnen<&DoppelteHaushaltRechnen>);
 
 // --- Arbeitszimmer -----------------------------------------------------------------------------
 
-const Seitenbeschreibung WKZimmerSeite = AusTafel({.klasse = "TF_WKZimmer", .rechnung = &Seitenrechnen<&ArbeitszimmerRechnen>});
+const Seitenbeschreibung WKZimmerSeite =
+    AusTafel("TF_WKZimmer", &Seitenrechnen<&ArbeitszimmerRechnen>);
 
 // --- Dienstreisen -----------------------------------------------------------------------------
 
-const Seitenbeschreibung WKReiseSeite = AusTafel({.klasse = "TF_WKReise", .rechnung = &Seitenrechnen<&DienstreisenRechnen>, .einrichten = PersonImTitel});
+const Seitenbeschreibung WKReiseSeite =
+    AusTafel("TF_WKReise", &Seitenrechnen<&DienstreisenRechnen>, PersonImTitel);
 
 // --- Sonstige Kosten ----------------------------------------------------------------------------
 
-const Seitenbeschreibung WKSonstSeite = AusTafel({.klasse = "TF_WKSonst", .rechnung = &Seitenrechnen<&SonstigeWerbungskostenRechnen>, .einrichten = PersonImTitel});
+const Seitenbeschreibung WKSonstSeite =
+    AusTafel("TF_WKSonst", &Seitenrechnen<&SonstigeWerbungskostenRechnen>, PersonImTitel);
 
 // --- what the expense pages share -------------------------------------------------------------
 

@@ -39,19 +39,21 @@ void AlteLaenderEinrichten(TForm11& s) {
 
 // --- Lage, Anteile Steuerbegünstigungen -------------------------------------------------------
 
-const Seitenbeschreibung SaFW0Seite = AusTafel({.klasse = "TF_SaFW0"});
+const Seitenbeschreibung SaFW0Seite = AusTafel("TF_SaFW0");
 
 // --- Neue Länder vor 1991 ----------------------------------------------------------------------
 
-const Seitenbeschreibung SaFW1Seite = AusTafel({.klasse = "TF_SaFW1", .rechnung = &Seitenrechnen<&BeitrittsgebietRechnen>, .einrichten = NeueLaenderEinrichten});
+const Seitenbeschreibung SaFW1Seite =
+    AusTafel("TF_SaFW1", &Seitenrechnen<&BeitrittsgebietRechnen>, NeueLaenderEinrichten);
 
 // --- Alte Länder vor 1987 ----------------------------------------------------------------------
 
-const Seitenbeschreibung SaFW2Seite = AusTafel({.klasse = "TF_SaFW2", .rechnung = &Seitenrechnen<&AltbauRechnen>, .einrichten = AlteLaenderEinrichten});
+const Seitenbeschreibung SaFW2Seite =
+    AusTafel("TF_SaFW2", &Seitenrechnen<&AltbauRechnen>, AlteLaenderEinrichten);
 
 // --- § 10e/15b ---------------------------------------------------------------------------------
 
-const Seitenbeschreibung SaFW3Seite = AusTafel({.klasse = "TF_SaFW3"});
+const Seitenbeschreibung SaFW3Seite = AusTafel("TF_SaFW3");
 
 namespace {
 

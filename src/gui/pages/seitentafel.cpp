@@ -13,9 +13,11 @@ std::vector<std::string> Felder(std::string_view zeile, std::vector<bool>& da) {
     da.clear();
     for (size_t anfang = 0;;) {
         const size_t tab = zeile.find('\t', anfang);
-        std::string_view roh = zeile.substr(anfang, tab == std::string_view::npos ? tab : tab - anfang);
+        std::string_view roh =
+            zeile.substr(anfang, tab == std::string_view::npos ? tab : tab - anfang);
         da.push_back(!roh.empty());
-        if (roh.size() >= 2 && roh.front() == '"' && roh.back() == '"') roh = roh.substr(1, roh.size() - 2);
+        if (roh.size() >= 2 && roh.front() == '"' && roh.back() == '"')
+            roh = roh.substr(1, roh.size() - 2);
         std::string f;
         for (size_t i = 0; i < roh.size(); ++i) {
             if (roh[i] == '\\' && i + 1 < roh.size() && (roh[i + 1] == 'n' || roh[i + 1] == '\\'))
@@ -50,7 +52,7 @@ std::string Datensatz(Seitentafel& t, std::string& reiter, const std::vector<std
     const std::string& art = f[0];
     Seitenbeschreibung& b = t.beschreibung;
     const std::pair<const char*, const char**> texte[] = {
-        {"titel", &b.infoTitel},     {"reiter", &b.reiter},     {"unterreiter", &b.unterreiter},
+        {"titel", &b.infoTitel},     {"reiter", &b.reiter},        {"unterreiter", &b.unterreiter},
         {"maske", &b.standardMaske}, {"koepfe", &b.spaltenkoepfe}, {"radio", &b.radiogruppen},
         {"ehegatte", &b.ehegatte},
     };
@@ -60,7 +62,8 @@ std::string Datensatz(Seitentafel& t, std::string& reiter, const std::vector<std
             *ziel = text(1);
             return {};
         }
-    if (art == "blatt") return f.size() == 2 && Lesen(f[1], b.formularblatt) ? "" : "blatt nimmt eine Zahl";
+    if (art == "blatt")
+        return f.size() == 2 && Lesen(f[1], b.formularblatt) ? "" : "blatt nimmt eine Zahl";
     if (art.size() > 2 && art.front() == '[' && art.back() == ']' && f.size() == 1) {
         reiter = art.substr(1, art.size() - 2);
         return {};
@@ -80,7 +83,8 @@ std::string Datensatz(Seitentafel& t, std::string& reiter, const std::vector<std
         t.zusatz.push_back(z);
         return {};
     }
-    if (reiter.empty()) return art + " vor dem ersten [Reiter]";
+    if (reiter.empty() && (art == "kopf" || art == "zeile" || art == "knopf"))
+        return art + " vor dem ersten [Reiter]";
     if (art == "kopf") {
         if (f.size() > 2) return "kopf nimmt eine Beschriftung";
         t.zeilen.push_back({t.texte.emplace_back(reiter).c_str(), text(1), ""});
@@ -165,7 +169,8 @@ struct Eingebaut {
     Eingebaut() {
         for (const TafelText& t : EingebauteTafelTexte()) {
             const std::string_view text(reinterpret_cast<const char*>(t.daten), t.groesse);
-            for (std::string& f : TafelnLesen(text, t.datei, tafeln)) fehler.push_back(std::move(f));
+            for (std::string& f : TafelnLesen(text, t.datei, tafeln))
+                fehler.push_back(std::move(f));
         }
     }
 };
@@ -185,13 +190,14 @@ const std::vector<std::string>& TafelFehler() {
     return Tafeln().fehler;
 }
 
-// The layout from the page's table, the computation and set-up from the code.
-Seitenbeschreibung AusTafel(Seitenbeschreibung code) {
-    const auto t = EingebauteTafeln().find(std::string_view(code.klasse));
-    if (t == EingebauteTafeln().end()) return code;  // the tables test names it
-    Seitenbeschreibung b = t->second.beschreibung;
-    b.rechnung = code.rechnung;
-    b.einrichten = code.einrichten;
+Seitenbeschreibung AusTafel(const char* klasse, Seitenrechnung rechnung,
+                            void (*einrichten)(TForm11&)) {
+    const auto t = EingebauteTafeln().find(std::string_view(klasse));
+    // Without its table the page has only the catalogue's fields; the tables test names it.
+    Seitenbeschreibung b = t == EingebauteTafeln().end() ? Seitenbeschreibung{.klasse = klasse}
+                                                         : t->second.beschreibung;
+    b.rechnung = rechnung;
+    b.einrichten = einrichten;
     return b;
 }
 

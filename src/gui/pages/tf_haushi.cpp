@@ -12,7 +12,7 @@
 
 namespace quarnel::gui {
 
-const Seitenbeschreibung HausHiSeite = AusTafel({.klasse = "TF_HausHi"});
+const Seitenbeschreibung HausHiSeite = AusTafel("TF_HausHi");
 
 namespace {
 

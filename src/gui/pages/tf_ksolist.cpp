@@ -23,7 +23,7 @@
 
 namespace quarnel::gui {
 
-const Seitenbeschreibung KsoListSeite = AusTafel({.klasse = "TF_KsoList"});
+const Seitenbeschreibung KsoListSeite = AusTafel("TF_KsoList");
 
 namespace {
 
