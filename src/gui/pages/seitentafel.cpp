@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "case/feldkatalog.h"
+
 namespace quarnel::gui {
 
 namespace {
@@ -42,8 +44,41 @@ bool Lesen(const std::string& text, Zahl& z) {
     return fehler == std::errc() && ende == text.data() + text.size();
 }
 
+// The parts of `s` between the characters of `trenner`, empty ones left out.
+std::vector<std::string_view> Teile(std::string_view s, std::string_view trenner) {
+    std::vector<std::string_view> teile;
+    for (size_t a = 0; a <= s.size();) {
+        const size_t e = std::min(s.find_first_of(trenner, a), s.size());
+        if (e > a) teile.push_back(s.substr(a, e - a));
+        a = e + 1;
+    }
+    return teile;
+}
+
+// The first of `ids` that is no field of the page's class: the builder would
+// pass it over without a word.
+std::string FremdesFeld(const Seitenbeschreibung& b, const char* ids) {
+    for (std::string_view id : Teile(ids ? ids : "", " |"))
+        if (const auto f = FeldNachId(id); !f || std::string_view(Def(*f).seite) != b.klasse)
+            return std::string(id) + " ist kein Feld von " + b.klasse;
+    return {};
+}
+
+// Whether the page shows tab `r`: one of its tabs without a notebook of its
+// own, a tab of such a notebook, or the info tab.
+bool ReiterDa(const Seitenbeschreibung& b, std::string_view r) {
+    std::vector<std::string_view> reiter = Teile(b.reiter ? b.reiter : "", "|");
+    reiter.push_back("&Info");
+    for (std::string_view u : Teile(b.unterreiter ? b.unterreiter : "", ";")) {
+        const size_t gleich = u.find('=');
+        std::erase(reiter, u.substr(0, gleich));
+        for (std::string_view innen : Teile(u.substr(gleich + 1), "|")) reiter.push_back(innen);
+    }
+    return std::find(reiter.begin(), reiter.end(), r) != reiter.end();
+}
+
 // Reads one record of page `t`; an empty text when it is sound, else what is wrong.
-std::string Datensatz(Seitentafel& t, std::string& reiter, const std::vector<std::string>& f,
+std::string Datensatz(Seitentafel& t, const char*& reiter, const std::vector<std::string>& f,
                       const std::vector<bool>& da) {
     const auto text = [&](size_t i) -> const char* {
         if (i >= f.size() || !da[i]) return nullptr;
@@ -60,13 +95,14 @@ std::string Datensatz(Seitentafel& t, std::string& reiter, const std::vector<std
         if (art == name) {
             if (f.size() != 2) return art + " nimmt genau einen Wert";
             *ziel = text(1);
-            return {};
+            const bool ids = ziel == &b.radiogruppen || (ziel == &b.ehegatte && f[1] != "Sie");
+            return ids ? FremdesFeld(b, *ziel) : "";
         }
     if (art == "blatt")
         return f.size() == 2 && Lesen(f[1], b.formularblatt) ? "" : "blatt nimmt eine Zahl";
     if (art.size() > 2 && art.front() == '[' && art.back() == ']' && f.size() == 1) {
-        reiter = art.substr(1, art.size() - 2);
-        return {};
+        reiter = t.texte.emplace_back(art.substr(1, art.size() - 2)).c_str();
+        return ReiterDa(b, reiter) ? "" : "die Seite zeigt keinen Reiter " + std::string(reiter);
     }
     if (art == "feld") {
         FeldZusatz z{text(1)};
@@ -81,24 +117,24 @@ std::string Datensatz(Seitentafel& t, std::string& reiter, const std::vector<std
         z.art = static_cast<uint8_t>(gefunden - std::begin(arten));
         z.beschriftung = text(6);
         t.zusatz.push_back(z);
-        return {};
+        return FremdesFeld(b, z.id);
     }
-    if (reiter.empty() && (art == "kopf" || art == "zeile" || art == "knopf"))
+    if (!reiter && (art == "kopf" || art == "zeile" || art == "knopf"))
         return art + " vor dem ersten [Reiter]";
     if (art == "kopf") {
         if (f.size() > 2) return "kopf nimmt eine Beschriftung";
-        t.zeilen.push_back({t.texte.emplace_back(reiter).c_str(), text(1), ""});
+        t.zeilen.push_back({reiter, text(1), ""});
         return {};
     }
     if (art == "zeile") {
-        Zeilenplan z{t.texte.emplace_back(reiter).c_str(), text(1), text(2)};
+        Zeilenplan z{reiter, text(1), text(2)};
         if (!z.felder || f.size() > 4 || !Lesen(f.size() > 3 ? f[3] : "", z.rang))
             return "zeile: [Beschriftung] Felder [Rang]";
         t.zeilen.push_back(z);
-        return {};
+        return FremdesFeld(b, z.felder);
     }
     if (art == "knopf") {
-        Knopfplan k{t.texte.emplace_back(reiter).c_str(), text(1), text(2)};
+        Knopfplan k{reiter, text(1), text(2)};
         if (!k.name || !k.text || f.size() > 8 || !Lesen(f.size() > 3 ? f[3] : "", k.liste) ||
             !Lesen(f.size() > 6 ? f[6] : "", k.hilfeseite))
             return "knopf: Name Text [Liste] [Feld] [Titel] [Hilfeseite] [person]";
@@ -108,7 +144,7 @@ std::string Datensatz(Seitentafel& t, std::string& reiter, const std::vector<std
         if (!person.empty() && person != "person") return "knopf: »person« oder nichts am Ende";
         k.jePerson = !person.empty();
         t.knoepfe.push_back(k);
-        return {};
+        return FremdesFeld(b, k.feld);
     }
     return "unbekannte Zeile »" + art + "«";
 }
@@ -119,7 +155,7 @@ std::vector<std::string> TafelnLesen(std::string_view text, std::string_view dat
                                      Seitentafeln& ziel) {
     std::vector<std::string> fehler;
     Seitentafel* seite = nullptr;
-    std::string reiter;
+    const char* reiter = nullptr;
     std::vector<bool> da;
     const auto abschliessen = [&] {
         if (!seite) return;
@@ -142,14 +178,14 @@ std::vector<std::string> TafelnLesen(std::string_view text, std::string_view dat
         if (f[0] == "seite") {
             abschliessen();
             seite = nullptr;
-            reiter.clear();
+            reiter = nullptr;
             if (f.size() != 2 || f[1].empty()) {
                 meldung("seite nimmt den Namen der Seitenklasse");
-            } else if (ziel.count(f[1])) {
+            } else if (auto [platz, neu] = ziel.try_emplace(f[1]); !neu) {
                 meldung("Seite " + f[1] + " steht zweimal");
             } else {
-                seite = &ziel[f[1]];
-                seite->beschreibung.klasse = ziel.find(f[1])->first.c_str();
+                seite = &platz->second;
+                seite->beschreibung.klasse = platz->first.c_str();
             }
         } else if (!seite) {
             meldung("vor der ersten Seite");

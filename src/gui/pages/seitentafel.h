@@ -43,7 +43,9 @@ struct Seitentafel {
 using Seitentafeln = std::map<std::string, Seitentafel, std::less<>>;
 
 // Reads the tables of `text` into `ziel`; each fault a message
-// "<datei>:<line>: ...", the faulty line passed over.
+// "<datei>:<line>: ...": a line that does not read is passed over, and every
+// id must name a field of the page's class, every [tab] one the page shows
+// (its tabs stand above its rows).
 std::vector<std::string> TafelnLesen(std::string_view text, std::string_view datei,
                                      Seitentafeln& ziel);
 
