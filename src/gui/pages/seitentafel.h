@@ -10,6 +10,9 @@
 //   kopf <caption>            a heading row ("|Betrag|Ehegatte": column headings)
 //   zeile [caption] <ids> [rank]
 //   knopf <name> <text> [list] [field] [title] [help page] [person]
+//                             a button at the tab's foot; with a list number it
+//                             opens that list for amount field <field> ("person":
+//                             list and title of the page's person)
 // An empty field is absent; a field in double quotes keeps the blanks at its
 // ends ("" is an empty text); \n stands for a line break, \\ for a backslash.
 // Lines beginning with # are comments.
