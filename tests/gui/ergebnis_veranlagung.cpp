@@ -5,6 +5,8 @@
 // windows are written there as PNG files for a look.
 #include <QComboBox>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -14,6 +16,8 @@
 #include "calc/betrag.h"
 #include "hauptfenstertest.h"
 #include "pages/personen.h"
+#include "pages/tf_www.h"
+#include "widgets/maskenfeld.h"
 #include "pages/veranlagungsart.h"
 #include "results/gliederungsansicht.h"
 #include "results/txerklaerung.h"
@@ -102,9 +106,12 @@ class ErgebnisVeranlagungTest : public QObject {
                 est[teil] = ZeileImTeil(g, teil, QStringLiteral("Festzusetzende Einkommensteuer"));
                 QVERIFY(est[teil]);
             }
-            QVERIFY(ZeileImTeil(g, -1, QStringLiteral("Summe beider Ehegatten")));
+            QTreeWidgetItem* summe = ZeileImTeil(g, -1, QStringLiteral("Summe beider Ehegatten"));
+            QVERIFY(summe);
             QVERIFY(est[0] != est[1]);
             Bild(*view, QStringLiteral("ergebnis_getrennt.png"));
+            g->scrollToItem(summe, QAbstractItemView::PositionAtTop);
+            Bild(*view, QStringLiteral("ergebnis_getrennt_summe.png"));
             g->scrollToItem(est[1], QAbstractItemView::PositionAtCenter);
             g->setCurrentItem(est[1]);
             QCOMPARE(view->TeilDerAuswahl(), 1);
@@ -145,6 +152,33 @@ class ErgebnisVeranlagungTest : public QObject {
             summe = summe || (z.find(art) != std::string::npos &&
                               ohnePunkte(z).find(betrag) != std::string::npos);
         QVERIFY2(summe, betrag.c_str());
+
+        // the what-if page: the sums of both parts, and the tree of each
+        m.E_WWWClick(1);
+        auto* www = qobject_cast<TF_WWW*>(m.Mdi()->activeSubWindow()->widget());
+        QVERIFY(www);
+        QCOMPARE(www->Analyse().teileVorher.size(), std::size_t(2));
+        QCOMPARE(www->Wertfeld(QStringLiteral("Festzus0"))->Wert(), v.last.est);
+        Bild(m, QStringLiteral("waswaere_getrennt.png"));
+        bool teileGesehen = false;
+        testumgebung::BeiModal([&](QWidget* w) {
+            auto* e = qobject_cast<TxErklaerung*>(w);
+            QVERIFY(e);
+            e->resize(1000, 480);
+            QCOMPARE(e->Auswahl()->count(), 2);
+            QVERIFY(e->Auswahl()->isEnabled());
+            for (int teil : {1, 0}) {
+                e->TeilWaehlen(teil, "EStFestzusetzen");
+                QCOMPARE(e->Teil(), teil);
+                QCOMPARE(e->Baum()->topLevelItem(0)->text(1),
+                         ErklaerBetrag(v.teile[std::size_t(teil)].r->EStFestzusetzen));
+                if (teil == 1) Bild(*e, QStringLiteral("waswaere_baum_ehegatte.png"));
+            }
+            teileGesehen = true;
+            e->close();
+        });
+        www->findChild<QPushButton*>(QStringLiteral("WieBerechnetBtn"))->click();
+        QVERIFY(teileGesehen);
         m.SetzeFallVeraendert(false);
     }
 };
