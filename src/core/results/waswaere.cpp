@@ -163,6 +163,7 @@ WasWaereAnalyse WasWaereRechnen(const CalcInput& gefuellt, const WasWaereWerte& 
         return WasWaereRechnen(gefuellt, aenderung);
     WasWaereAnalyse an;
     an.zusammen = true;
+    an.art = art;
     an.eingabe = WasWaereEingaben(gefuellt);
     auto rechnen = [&](const WasWaereWerte& deltas, std::vector<WasWaereErgebnis>& teile) {
         WasWaereErgebnis summe;

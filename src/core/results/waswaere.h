@@ -68,6 +68,7 @@ struct WasWaereAnalyse {
     // average rate that of the sums, the marginal rate the higher one.
     // Empty for one assessment of one part.
     std::vector<WasWaereErgebnis> teileVorher, teileNachher;
+    Veranlagungsart art = Veranlagungsart::Zusammen;  // the assessment computed
 };
 
 // The largest change of a row the analysis takes, in DM either way: far

@@ -335,3 +335,48 @@ TEST(Veranlagungsteile, WasWaere_nach_der_Wahl) {
     }
     EXPECT_GE(geprueft, 15);
 }
+
+// quarnel-cli of a couple assessed separately: `wie` explains each spouse's
+// part (one by --teil, both under their names), the what-if prints both
+// spouses' rows below their sums.
+TEST(Veranlagungsteile, Cli_wie_und_waswaere_je_Teil) {
+    const auto fall = test::FallDateiLesen(fs::path(QUARNEL_TEST_CASES_DIR) / "veranlagung" /
+                                           "03_besondere_heirat_witwer.fall");
+    ASSERT_TRUE(fall && fall->satz);
+    CaseRecord satz = *fall->satz;
+    satz.SetzeInt(Feld::Veranlagungsart, int32_t(Veranlagungsart::Getrennt));
+    const VeranlagungsRechnung v = VeranlagungRechnen(satz, false);
+    ASSERT_EQ(v.teile.size(), 2u);
+    test::TempVerzeichnis dir;
+    const std::string pfad = dir / "fall.S01";
+    FallDateiSchreiben(pfad, satz);
+    auto cli = [&](const std::string& args) {
+        return test::Ausfuehren(std::string(QUARNEL_CLI_PATH) + " " + args + " 2>&1");
+    };
+    for (int teil : {1, 2}) {
+        const test::Lauf l =
+            cli("wie " + test::Zitiert(pfad) + " EStFestzusetzen --teil " + std::to_string(teil));
+        ASSERT_EQ(l.code, 0) << l.aus;
+        const std::string erste = l.aus.substr(0, l.aus.find('\n'));
+        EXPECT_NEAR(Zahl(erste.substr(erste.find('='), erste.find('[') - erste.find('='))),
+                    v.teile[std::size_t(teil - 1)].r->EStFestzusetzen, 0.001)
+            << erste;
+    }
+    const test::Lauf beide = cli("wie " + test::Zitiert(pfad) + " EStFestzusetzen");
+    EXPECT_NE(beide.aus.find("== Steuerpflichtiger =="), std::string::npos);
+    EXPECT_NE(beide.aus.find("== Ehegatte =="), std::string::npos);
+    const test::Lauf json = cli("wie " + test::Zitiert(pfad) + " --json");
+    EXPECT_EQ(json.aus.rfind("{\n\"Steuerpflichtiger\": {", 0), 0u) << json.aus.substr(0, 80);
+    EXPECT_NE(json.aus.find(",\n\"Ehegatte\": {"), std::string::npos);
+    const test::Lauf w =
+        cli("berechne " + test::Zitiert(pfad) + " --was-waere-wenn BruttoSie=1000");
+    ASSERT_EQ(w.code, 0) << w.aus;
+    for (const char* teil :
+         {"(getrennte Veranlagung)", "Beide Ehegatten:", "Steuerpflichtiger:", "Ehegatte:"})
+        EXPECT_NE(w.aus.find(teil), std::string::npos) << teil << "\n" << w.aus;
+
+    // joint assessment has one part only
+    satz.SetzeInt(Feld::Veranlagungsart, 0);
+    FallDateiSchreiben(pfad, satz);
+    EXPECT_NE(cli("wie " + test::Zitiert(pfad) + " EStFestzusetzen --teil 2").code, 0);
+}
