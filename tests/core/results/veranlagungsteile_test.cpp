@@ -264,20 +264,6 @@ TEST(Veranlagungsteile, Eingaben_eines_Teils_sind_die_seines_Ehegatten) {
     EXPECT_GT(geprueft, 20);
 }
 
-// The lines of a notice of two parts, counted by their headings.
-TEST(Veranlagungsteile, Teil_der_Zeile) {
-    Ergebnistext t;
-    for (const char* z :
-         {"Kopf", "Teil 1 von 2: getrennte Veranlagung (§ 26a EStG)", "a",
-          "   Teil 2 von 2: getrennte Veranlagung (§ 26a EStG)", "b",
-          "Summe beider Ehegatten (getrennte Veranlagung)", "c", "Teil 3 von 2: kein Kopf"})
-        t.zeilen.push_back(Utf8ZuCp1252(z));
-    const int erwartet[] = {0, 0, 0, 1, 1, -1, -1, -1};
-    for (std::size_t i = 0; i < t.zeilen.size(); ++i)
-        EXPECT_EQ(TeilDerZeile(t, i), erwartet[i]) << i;
-    EXPECT_FALSE(TeilBeginnt("Teil 1 von 3: etwas"));
-}
-
 // The what-if analysis under separate and special assessment: as entered it
 // is the sum of the parts the notice prints; a change of one spouse's income
 // goes to that spouse's part; each part's trees end in its figures.
