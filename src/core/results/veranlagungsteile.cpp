@@ -3,10 +3,12 @@
 #include "results/veranlagungsteile.h"
 
 #include <algorithm>
+#include <set>
 
 #include "calc/berechnung.h"
 #include "calc/deklaration.h"
 #include "calc/durchgang.h"
+#include "calc/feldnamen.h"
 #include "case/zeichensatz.h"
 #include "results/veranlagung.h"
 #include "results/wieberechnet.h"
@@ -14,13 +16,15 @@
 namespace quarnel {
 namespace {
 
-// The person slot of an input name ("LohnEr" 0, "LohnSie" 1; -1 for a name
-// of the couple) and the name of the same input in the other slot.
+// The person slot of a name ("LohnEr" 0, "LohnSie" 1; -1 for a name of the
+// couple) and the name of the same value in the other slot, where both are
+// names `bekannt` knows.
 struct Slot {
     int person = -1;
     std::string andere;
 };
-Slot PersonSlot(const std::string& name) {
+template <class Bekannt>
+Slot PersonSlot(const std::string& name, const Bekannt& bekannt) {
     const std::size_t klammer = std::min(name.find('['), name.size());
     const std::string_view kopf = std::string_view(name).substr(0, klammer);
     const std::string rest = name.substr(klammer);
@@ -29,23 +33,48 @@ Slot PersonSlot(const std::string& name) {
         s = {0, std::string(kopf.substr(0, kopf.size() - 2)) + "Sie" + rest};
     else if (kopf.ends_with("Sie"))
         s = {1, std::string(kopf.substr(0, kopf.size() - 3)) + "Er" + rest};
-    if (s.person >= 0 && (KatalogfeldFuer(name).empty() || KatalogfeldFuer(s.andere).empty()))
-        return {};
+    if (s.person >= 0 && (!bekannt(name) || !bekannt(s.andere))) return {};
     return s;
 }
 
-// The recording of a spouse's part with its entries named as what they are:
+bool Eingabe(const std::string& name) {
+    return !KatalogfeldFuer(name).empty();
+}
+
+// The results of a recording with a value per person: its steps and the
+// result record's fields.
+struct Ergebnisse {
+    std::set<std::string> schritte;
+    explicit Ergebnisse(const Erklaerung& spur) {
+        for (const Rechenschritt& s : spur.Schritte()) schritte.insert(s.ergebnis);
+    }
+    bool operator()(const std::string& name) const {
+        return schritte.contains(name) || ErgebnisFeld(name) != nullptr;
+    }
+};
+
+// The recording of a spouse's part with its values named as what they are:
 // the part holds that spouse's values in the taxpayer's place, so in the
-// spouse's part "LohnEr" is the spouse's "LohnSie" (and the empty other place
-// the taxpayer's); the other place is no entry of this assessment and leads
-// to no field.
+// spouse's part "LohnEr" is the spouse's "LohnSie" and "SummeEkEr" her
+// "SummeEkSie" (and the empty other place the taxpayer's); an entry of the
+// other place is none of this assessment and leads to no field.
 void TeilUmschreiben(Erklaerung& spur, int teil) {
+    const Ergebnisse ergebnisse(spur);
+    auto tauschen = [&](std::string& name) {
+        if (const Slot slot = PersonSlot(name, ergebnisse); slot.person >= 0) name = slot.andere;
+    };
     Erklaerung neu;
     int durchgang = 0;
     for (const Rechenschritt& s : spur.Schritte()) {
         for (; durchgang < s.durchgang; ++durchgang) neu.NeuerDurchgang();
+        std::string ergebnis = s.ergebnis;
+        if (teil == 1) tauschen(ergebnis);
         std::vector<Wertangabe> werte = s.werte;
         for (Wertangabe& w : werte) {
+            if (w.herkunft == Herkunft::Ergebnis) {
+                if (teil == 1) tauschen(w.name);
+                continue;
+            }
             if (w.herkunft != Herkunft::Eingabe) continue;
             if (w.quelle.starts_with(WasWaereQuelle)) {
                 if (teil == 1 && w.quelle.ends_with("Er"))
@@ -54,7 +83,7 @@ void TeilUmschreiben(Erklaerung& spur, int teil) {
                     w.quelle.replace(w.quelle.size() - 3, 3, "Er");
                 continue;
             }
-            Slot slot = PersonSlot(w.name);
+            Slot slot = PersonSlot(w.name, Eingabe);
             if (slot.person < 0) continue;
             if (teil == 1) {
                 w.name = slot.andere;
@@ -63,7 +92,7 @@ void TeilUmschreiben(Erklaerung& spur, int teil) {
             }
             if (slot.person != teil) w.quelle.clear();
         }
-        neu.Schritt(s.regel->ergebnis, s.ergebnis, s.wert, std::move(werte), s.tabelle);
+        neu.Schritt(s.regel->ergebnis, std::move(ergebnis), s.wert, std::move(werte), s.tabelle);
     }
     spur = std::move(neu);
 }
@@ -133,6 +162,13 @@ ErklaerVergleich WasWaereErklaeren(const CaseRecord& fall, const WasWaereWerte& 
     rechnen(WasWaereAenderungGueltig(aenderung) ? aenderung : WasWaereWerte{}, *v.spurNachher);
     ErklaerBaeumeVergleichen(v);
     return v;
+}
+
+std::string ErgebnisImTeil(const std::vector<Erklaerteil>& teile, int teil,
+                           std::string_view ergebnis) {
+    if (teil != 1 || teile.size() < 2) return std::string(ergebnis);
+    const Slot slot = PersonSlot(std::string(ergebnis), Ergebnisse(*teile[1].spur));
+    return slot.person >= 0 ? slot.andere : std::string(ergebnis);
 }
 
 std::string TeilUeberschrift(int teil, int teile) {

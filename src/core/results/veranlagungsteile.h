@@ -35,8 +35,14 @@ struct Erklaerteil {
 
 // The computation of the case by its chosen assessment with the recording
 // on, on copies: one part for joint assessment (the joint recording), each
-// spouse's part otherwise, each replaying that part's computation.
+// spouse's part otherwise, each replaying that part's computation with the
+// values named as that spouse's own ("LohnSie", "SummeEkSie" in the spouse's).
 std::vector<Erklaerteil> VeranlagungErklaeren(const CaseRecord& fall, bool kurz);
+// The result a line of part `teil` of the notice shows, as that part's
+// recording names it: a notice line names the taxpayer's place
+// ("SummeEkEr"), which in the spouse's part is the spouse's ("SummeEkSie").
+std::string ErgebnisImTeil(const std::vector<Erklaerteil>& teile, int teil,
+                           std::string_view ergebnis);
 
 // The what-if trees of `ergebnis` by the case's chosen assessment: of part
 // `teil` (0 the taxpayer, 1 the spouse) under separate or special assessment,

@@ -22,8 +22,9 @@ void WieBerechnetAnbinden(TF_GlobMain& haupt, ErgebnisDienste& dienste) {
         d.orte = haupt.Hilfeorte();
         d.hilfe = [&haupt] { haupt.Hilfeanzeigen("std\\viewer"); };
         QWidget* eltern = QApplication::activeModalWidget();
-        const auto ziel =
-            TxErklaerung::Zeigen(eltern ? eltern : &haupt, teile, std::max(teil, 0), ergebnis, d);
+        const int t = std::max(teil, 0);
+        const auto ziel = TxErklaerung::Zeigen(eltern ? eltern : &haupt, teile, t,
+                                               ErgebnisImTeil(teile, t, ergebnis), d);
         if (!ziel) return false;
         // the page opens once the result window has closed
         QTimer::singleShot(0, &haupt, [&haupt, ort = *ziel] { haupt.EingabeZeigen(ort); });
