@@ -12,6 +12,7 @@
 #include "calc/erklaerung.h"
 #include "case/caserecord.h"
 #include "case/json.h"
+#include "results/knotentitel.h"
 #include "results/veranlagungsteile.h"
 
 namespace quarnel::cli {
@@ -48,11 +49,11 @@ bool Baeume(const Erklaerung& spur, const std::string& ergebnis, bool json, std:
         }
         if (json && ergebnis.empty())
             out += std::string(erstes ? "" : ",\n") + JsonZeichenkette(name) + ": " +
-                   ErklaerJson(baum);
+                   ErklaerJson(baum, &KnotenTitel);
         else if (json)
-            out += ErklaerJson(baum);
+            out += ErklaerJson(baum, &KnotenTitel);
         else
-            out += std::string(erstes ? "" : "\n") + ErklaerText(baum);
+            out += std::string(erstes ? "" : "\n") + ErklaerText(baum, &KnotenTitel);
         erstes = false;
     }
     if (json && ergebnis.empty()) out += "}\n";
