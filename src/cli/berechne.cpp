@@ -112,11 +112,20 @@ int WasWaereZeigen(const CaseRecord& satz, const WasWaereWerte& aenderung,
         for (const std::string& n : namen)
             if (WasWaereFeldSuchen(n)->person == 1)
                 return Fehler(n + " gilt nur bei Zusammenveranlagung (Grundtabelle)");
-    std::printf("Was-Wäre-Wenn-Analyse (%s)\n", a.zusammen ? "Splittingtabelle" : "Grundtabelle");
+    const bool teile = a.teileVorher.size() == 2;
+    std::printf("Was-Wäre-Wenn-Analyse (%s)\n",
+                teile ? VeranlagungsartText(a.art)
+                      : a.zusammen ? "Splittingtabelle" : "Grundtabelle");
     std::printf("%14s %19s %19s %10s %13s\n", "", "Zu versteuern", "Festzus. EkSt.",
                 "Steuersatz", "Grenzst.-satz");
+    if (teile) std::printf("Beide Ehegatten:\n");
     ErgebnisZeile("Gemäß Eingabe", a.gemaessEingabe);
     ErgebnisZeile("Nach Änderung", a.nachAenderung);
+    for (std::size_t p = 0; teile && p < 2; ++p) {
+        std::printf("%s:\n", p == 0 ? "Steuerpflichtiger" : "Ehegatte");
+        ErgebnisZeile("Gemäß Eingabe", a.teileVorher[p]);
+        ErgebnisZeile("Nach Änderung", a.teileNachher[p]);
+    }
     return 0;
 }
 

@@ -178,7 +178,7 @@ class ErklaerfensterTest : public QObject {
                            {&b.senke, &b.dialoge}};
         std::vector<std::string> gefragt;
         ErgebnisDienste d{&b.senke, &b.dialoge, {}, {}, {}, {}};
-        d.wieBerechnet = [&](const std::string& e) {
+        d.wieBerechnet = [&](const std::string& e, int) {
             gefragt.push_back(e);
             return false;
         };
@@ -231,7 +231,7 @@ class ErklaerfensterTest : public QObject {
             gesehen = true;
             QTest::keyClick(f->Baum(), Qt::Key_Return);
         });
-        QVERIFY(d.wieBerechnet("GesamtSaldo"));
+        QVERIFY(d.wieBerechnet("GesamtSaldo", 0));
         QVERIFY(gesehen);
         TForm11* seite = nullptr;
         QTRY_VERIFY(
@@ -266,7 +266,7 @@ class ErklaerfensterTest : public QObject {
             QVERIFY(f->isVisible());
             QTest::keyClick(f->Baum(), Qt::Key_Escape);
         });
-        QVERIFY(!d.wieBerechnet("SoliFestzusetzen"));
+        QVERIFY(!d.wieBerechnet("SoliFestzusetzen", 0));
     }
 
     // The what-if page: the income tax as entered beside the changed one.

@@ -9,6 +9,7 @@
 
 #include "calc/betrag.h"
 #include "case/zeichensatz.h"
+#include "results/veranlagungsteile.h"
 
 namespace quarnel {
 namespace {
@@ -56,10 +57,11 @@ void BescheidErstellen(const CaseRecord& fall, const VeranlagungsRechnung& v,
         if (p == 1) k.Leerzeilen(2);
         k.Zeile(std::string(78, '='));
         // the name on a line of its own: a long one would not fit beside the heading
-        k.Zeile(Utf8ZuCp1252(std::string(p == 0 ? "Teil 1 von 2" : "Teil 2 von 2") + ": " +
+        k.Zeile(Utf8ZuCp1252(TeilUeberschrift(p, 2) + ": " +
                              VeranlagungsartText(v.art) + " (" +
                              VeranlagungsartParagraph(v.art) + ")"));
-        k.Zeile(Utf8ZuCp1252(p == 0 ? "Steuerpflichtiger: " : "Ehegatte: ") + Name(fall, p));
+        k.Zeile(Utf8ZuCp1252(std::string(VeranlagungsteilName(v, std::size_t(p))) + ": ") +
+                Name(fall, p));
         k.Zeile(std::string(78, '='));
         Anfuegen(text, kopf);
         // the section's header names this spouse alone
@@ -77,8 +79,8 @@ void BescheidErstellen(const CaseRecord& fall, const VeranlagungsRechnung& v,
     BescheidSchreiber s(summe);
     s.Leerzeilen(2);
     s.Zeile(std::string(78, '='));
-    s.Zeile(Utf8ZuCp1252(std::string("Summe beider Ehegatten (") + VeranlagungsartText(v.art) +
-                         ")"));
+    s.Zeile(Utf8ZuCp1252(std::string(SummeBeiderUeberschrift) + " (" +
+                         VeranlagungsartText(v.art) + ")"));
     // the amounts end in one column
     auto zeile = [&](const std::string& label, double x) {
         s.Betragszeile(1, label, 50 - static_cast<int>(label.size()), x, 1);
@@ -126,9 +128,7 @@ void GuenstigereVeranlagung(const CaseRecord& fall, bool kurz, Ergebnistext& tex
 
 void BescheidNachVeranlagung(const CaseRecord& fall, const CalcInput& e, const CalcResult& r,
                              const BescheidAngaben& a, Ergebnistext& text) {
-    const Veranlagungsart art = GespeicherteVeranlagungsart(fall);
-    if (art == Veranlagungsart::Zusammen || e.FlagZusammen != 1 ||
-        !VeranlagungsartZulaessig(fall, art))
+    if (WirksameVeranlagungsart(fall, e) == Veranlagungsart::Zusammen)
         BescheidErstellen(fall, e, r, a, text);
     else
         BescheidErstellen(fall, VeranlagungRechnen(fall, a.kurz), a, text);

@@ -4,6 +4,7 @@
 #include <regex>
 
 #include "case/zeichensatz.h"
+#include "results/veranlagungsteile.h"
 
 namespace quarnel {
 
@@ -73,7 +74,10 @@ Baustein Textbaustein(std::string t) {
     bool gross = t.size() >= 6;
     for (char c : t)
         if (std::islower(static_cast<unsigned char>(c))) gross = false;
-    return {gesperrt || gross ? Baustein::Ueberschrift : Baustein::Text, {Cp1252ZuUtf8(t)}};
+    // the heading of each spouse's part of a notice of two parts, and of their sums
+    const std::string u = Cp1252ZuUtf8(t);
+    const bool teil = TeilBeginnt(u).has_value();
+    return {gesperrt || gross || teil ? Baustein::Ueberschrift : Baustein::Text, {u}};
 }
 
 }  // namespace

@@ -351,10 +351,20 @@ VeranlagungsRechnung VeranlagungRechnen(const CaseRecord& fall, bool kurz) {
     auto kopie = std::make_unique<CaseRecord>(fall);
     auto e = std::make_unique<CalcInput>();
     DeklarationFuellen(*kopie, *e, kurz);
-    Veranlagungsart art = GespeicherteVeranlagungsart(fall);
-    if (e->FlagZusammen != 1 || !VeranlagungsartZulaessig(fall, art))
-        art = Veranlagungsart::Zusammen;
-    return VeranlagungRechnen(*e, art, VeranlagungsAngabenAusFall(*kopie, *e, kurz));
+    return VeranlagungRechnen(*e, WirksameVeranlagungsart(fall, *e),
+                              VeranlagungsAngabenAusFall(*kopie, *e, kurz));
+}
+
+Veranlagungsart WirksameVeranlagungsart(const CaseRecord& fall, const CalcInput& gefuellt) {
+    const Veranlagungsart art = GespeicherteVeranlagungsart(fall);
+    if (gefuellt.FlagZusammen != 1 || !VeranlagungsartZulaessig(fall, art))
+        return Veranlagungsart::Zusammen;
+    return art;
+}
+
+const char* VeranlagungsteilName(const VeranlagungsRechnung& v, std::size_t teil) {
+    if (v.teile.size() < 2) return "";
+    return teil == 0 ? "Steuerpflichtiger" : "Ehegatte";
 }
 
 VeranlagungsVergleich VeranlagungVergleichen(const CaseRecord& fall, bool kurz) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -94,6 +95,12 @@ VeranlagungsRechnung VeranlagungRechnen(const CalcInput& gemeinsam, Veranlagungs
 // The assessment the case has chosen (joint where the choice is not
 // admissible), computed on a copy of the record.
 VeranlagungsRechnung VeranlagungRechnen(const CaseRecord& fall, bool kurz);
+// The assessment the case is computed by: its stored choice where the filled
+// joint input is a couple's and the choice admissible, joint otherwise.
+Veranlagungsart WirksameVeranlagungsart(const CaseRecord& fall, const CalcInput& gefuellt);
+// The name of part `teil` of a computed assessment (UTF-8): "" for joint
+// assessment, "Steuerpflichtiger" and "Ehegatte" for the two parts.
+const char* VeranlagungsteilName(const VeranlagungsRechnung& v, std::size_t teil);
 
 struct VeranlagungsVergleich {
     bool waehlbar = false;

@@ -39,11 +39,8 @@ WahlVariante Variante(const CaseRecord& fall, bool kurz, std::string text,
     std::unique_ptr<CaseRecord> kopie;
     auto e = Gefuellt(*geaendert, kurz, &kopie);
     if (aendereEingabe) aendereEingabe(*e);
-    Veranlagungsart art = GespeicherteVeranlagungsart(fall);
-    if (e->FlagZusammen != 1 || !VeranlagungsartZulaessig(fall, art))
-        art = Veranlagungsart::Zusammen;
-    const VeranlagungsRechnung v =
-        VeranlagungRechnen(*e, art, VeranlagungsAngabenAusFall(*kopie, *e, kurz));
+    const VeranlagungsRechnung v = VeranlagungRechnen(*e, WirksameVeranlagungsart(fall, *e),
+                                                     VeranlagungsAngabenAusFall(*kopie, *e, kurz));
     WahlVariante w;
     w.text = std::move(text);
     w.est = v.last.est;

@@ -1,6 +1,7 @@
 // The what-if analysis on private copies of the computation records.
 #include "results/waswaere.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -139,13 +140,68 @@ WasWaereAnalyse WasWaereRechnen(const CalcInput& gefuellt, const WasWaereWerte& 
     return a;
 }
 
+void WasWaereTeil(const CalcInput& gefuellt, const WasWaereWerte& aenderung, Veranlagungsart art,
+                  const VeranlagungsAngaben& a, int teil, CalcInput& e,
+                  WasWaereWerte& teilAenderung) {
+    if (art == Veranlagungsart::Getrennt) {
+        // § 26a(2): the außergewöhnliche Belastungen of the joint assessment
+        auto g = std::make_unique<CalcInput>();
+        auto r = std::make_unique<CalcResult>();
+        WasWaereBerechnen(gefuellt, aenderung, *g, *r);
+        GetrennteEingabe(gefuellt, teil, AgbAbgezogen(gefuellt, *r), a, e);
+    } else {
+        BesondereEingabe(gefuellt, teil, a, e);
+    }
+    teilAenderung = WasWaereWerte{};
+    for (Z z : Einkunftszeilen) teilAenderung(z, 0) = aenderung(z, teil);
+    teilAenderung(Z::Vorsorge, 0) = 0.5 * aenderung(Z::Vorsorge, 0);
+}
+
+WasWaereAnalyse WasWaereRechnen(const CalcInput& gefuellt, const WasWaereWerte& aenderung,
+                                Veranlagungsart art, const VeranlagungsAngaben& a) {
+    if (art == Veranlagungsart::Zusammen || !Zusammen(gefuellt))
+        return WasWaereRechnen(gefuellt, aenderung);
+    WasWaereAnalyse an;
+    an.zusammen = true;
+    an.art = art;
+    an.eingabe = WasWaereEingaben(gefuellt);
+    auto rechnen = [&](const WasWaereWerte& deltas, std::vector<WasWaereErgebnis>& teile) {
+        WasWaereErgebnis summe;
+        auto ein = std::make_unique<CalcInput>();
+        auto e = std::make_unique<CalcInput>();
+        auto r = std::make_unique<CalcResult>();
+        WasWaereWerte teilDeltas;
+        for (int p = 0; p < 2; ++p) {
+            WasWaereTeil(gefuellt, deltas, art, a, p, *ein, teilDeltas);
+            WasWaereBerechnen(*ein, teilDeltas, *e, *r);
+            teile.push_back(WasWaereErgebnisAus(*r));
+            summe.zuVersteuern += r->ZvE;
+            summe.festzusetzen += r->EStFestzusetzen;
+            summe.grenzsteuersatz = std::max(summe.grenzsteuersatz, r->Grenzsteuersatz);
+        }
+        // as the tariff pass has it, on the sums of both
+        summe.steuersatz = Quotient(summe.zuVersteuern, summe.festzusetzen) * 100;
+        return summe;
+    };
+    an.gemaessEingabe = rechnen(WasWaereWerte{}, an.teileVorher);
+    if (WasWaereAenderungGueltig(aenderung)) {
+        an.nachAenderung = rechnen(aenderung, an.teileNachher);
+    } else {
+        an.nachAenderung = an.gemaessEingabe;
+        an.teileNachher = an.teileVorher;
+    }
+    return an;
+}
+
 WasWaereAnalyse WasWaereRechnen(const CaseRecord& fall, const WasWaereWerte& aenderung,
                                 bool kurz) {
     // the fill runs the page computations and rewrites the annex flags: on a copy
     auto kopie = std::make_unique<CaseRecord>(fall);
     auto e = std::make_unique<CalcInput>();
     DeklarationFuellen(*kopie, *e, kurz);
-    return WasWaereRechnen(*e, aenderung);
+    const Veranlagungsart art = WirksameVeranlagungsart(fall, *e);
+    if (art == Veranlagungsart::Zusammen) return WasWaereRechnen(*e, aenderung);
+    return WasWaereRechnen(*e, aenderung, art, VeranlagungsAngabenAusFall(*kopie, *e, kurz));
 }
 
 std::optional<WasWaereFeld> WasWaereFeldSuchen(std::string_view name) {

@@ -16,9 +16,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calc/calcdaten.h"
 #include "case/caserecord.h"
+#include "results/veranlagung.h"
 
 namespace quarnel {
 
@@ -57,10 +59,16 @@ struct WasWaereErgebnis {
 };
 
 struct WasWaereAnalyse {
-    bool zusammen = false;         // joint assessment: the spouse's columns apply
+    bool zusammen = false;         // a couple: the spouse's columns apply
     WasWaereWerte eingabe;         // the declared values, the spouse's only jointly
     WasWaereErgebnis gemaessEingabe;  // "Gemäß Eingabe"
     WasWaereErgebnis nachAenderung;   // "Nach Änderung"
+    // Separate or special assessment (§§ 26a, 26c EStG): each spouse's own
+    // results (taxpayer, spouse); the rows above are then their sums, the
+    // average rate that of the sums, the marginal rate the higher one.
+    // Empty for one assessment of one part.
+    std::vector<WasWaereErgebnis> teileVorher, teileNachher;
+    Veranlagungsart art = Veranlagungsart::Zusammen;  // the assessment computed
 };
 
 // The largest change of a row the analysis takes, in DM either way: far
@@ -88,8 +96,22 @@ void WasWaereBerechnen(const CalcInput& gefuellt, const WasWaereWerte& aenderung
 // Changes that are not WasWaereAenderungGueltig are applied not at all:
 // "Nach Änderung" is then the declaration as entered.
 WasWaereAnalyse WasWaereRechnen(const CalcInput& gefuellt, const WasWaereWerte& aenderung);
-// The same from the case: fills the declaration from a copy of the record
-// (kurz: the quick variant), so the record itself is never touched.
+// The same for an assessment art of the couple whose joint input was filled,
+// with the spouses' parts a: under separate and special assessment each
+// spouse's changes go to his or her part, the Vorsorgeaufwendungen half to
+// each (as the case's amount is split).
+WasWaereAnalyse WasWaereRechnen(const CalcInput& gefuellt, const WasWaereWerte& aenderung,
+                                Veranlagungsart art, const VeranlagungsAngaben& a);
+// The input and the changes of part `teil` of assessment art: the part's
+// input as the assessment computes it (separate assessment's
+// außergewöhnliche Belastungen those the changed joint computation allows),
+// its changes in the taxpayer's place.
+void WasWaereTeil(const CalcInput& gefuellt, const WasWaereWerte& aenderung, Veranlagungsart art,
+                  const VeranlagungsAngaben& a, int teil, CalcInput& e,
+                  WasWaereWerte& teilAenderung);
+// The same from the case by its chosen assessment: fills the declaration
+// from a copy of the record (kurz: the quick variant), so the record itself
+// is never touched.
 WasWaereAnalyse WasWaereRechnen(const CaseRecord& fall, const WasWaereWerte& aenderung,
                                 bool kurz = false);
 

@@ -233,12 +233,16 @@ ErklaerVergleich WasWaereErklaeren(const CalcInput& gefuellt, const WasWaereWert
     };
     rechnen(WasWaereWerte{}, *v.spurVorher);
     rechnen(WasWaereAenderungGueltig(aenderung) ? aenderung : WasWaereWerte{}, *v.spurNachher);
+    ErklaerBaeumeVergleichen(v);
+    return v;
+}
+
+void ErklaerBaeumeVergleichen(ErklaerVergleich& v) {
     Erklaerknoten vorher, nachher;
-    const bool a = ErklaerBaum(*v.spurVorher, ergebnis, vorher);
-    const bool b = ErklaerBaum(*v.spurNachher, ergebnis, nachher);
+    const bool a = ErklaerBaum(*v.spurVorher, v.ergebnis, vorher);
+    const bool b = ErklaerBaum(*v.spurNachher, v.ergebnis, nachher);
     v.gefunden = a || b;
     v.baum = BaeumeVergleichen(a ? &vorher : nullptr, b ? &nachher : nullptr);
-    return v;
 }
 
 ErklaerVergleich WasWaereErklaeren(const CaseRecord& fall, const WasWaereWerte& aenderung,

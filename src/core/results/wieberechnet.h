@@ -71,6 +71,9 @@ struct ErklaerVergleich {
     // The second side names only some nodes (the office's notice): a node
     // without its figure counts as unchanged.
     bool teilweise = false;
+    // The spouse's part of a separate or special assessment the trees are of
+    // (UTF-8, "Steuerpflichtiger" or "Ehegatte"); "" for joint assessment.
+    std::string teil;
 };
 
 // The result computed from the filled declaration as entered and with the
@@ -80,6 +83,8 @@ ErklaerVergleich WasWaereErklaeren(const CalcInput& gefuellt, const WasWaereWert
 // The same from the case, filled on a copy (kurz: the quick variant).
 ErklaerVergleich WasWaereErklaeren(const CaseRecord& fall, const WasWaereWerte& aenderung,
                                    std::string_view ergebnis, bool kurz = false);
+// Lays the trees of v.ergebnis of the two recordings over each other.
+void ErklaerBaeumeVergleichen(ErklaerVergleich& v);
 
 // The explained result of a line of the notice check ("" for a line that
 // has none of its own) and the line of an explained result (-1: none).

@@ -263,8 +263,16 @@ void TF_WWW::Anzeigen() {
 
 void TF_WWW::WieBerechnetClick() {
     if (!OffeneEingabeUebernehmen()) return;
-    const ErklaerVergleich v = WasWaereErklaeren(Satz(), Aenderungen(), "EStFestzusetzen");
-    TxErklaerung::ZeigenVergleich(window(), v, {});
+    if (analyse_.teileVorher.size() < 2) {
+        const ErklaerVergleich v = WasWaereErklaeren(Satz(), Aenderungen(), "EStFestzusetzen");
+        TxErklaerung::ZeigenVergleich(window(), v, {});
+        return;
+    }
+    // separate or special assessment: the tax of each spouse's part
+    std::vector<ErklaerVergleich> teile;
+    for (int p = 0; p < 2; ++p)
+        teile.push_back(WasWaereErklaeren(Satz(), Aenderungen(), "EStFestzusetzen", false, p));
+    TxErklaerung::ZeigenVergleich(window(), teile, {});
 }
 
 bool TF_WWW::OffeneEingabeUebernehmen() {

@@ -30,6 +30,8 @@ enum Spalte { Posten, Betrag, Regel, Paragraph, Rundungsspalte, Nachher };
 
 // The node an item shows: its path of child indexes from the root.
 constexpr int PfadRolle = Qt::UserRole + 1;
+// The part of the assessment an entry of the choice belongs to.
+constexpr int TeilRolle = Qt::UserRole + 2;
 
 std::string Vorzeichen(const Wertangabe& a, bool wurzel) {
     if (wurzel) return "";
@@ -119,6 +121,56 @@ TxErklaerung::TxErklaerung(QWidget* eltern, const ErklaerVergleich& vergleich,
     BaumFuellen(vergleich.baum);
 }
 
+TxErklaerung::TxErklaerung(QWidget* eltern, const std::vector<Erklaerteil>& teile, int teil,
+                           const std::string& ergebnis, ErklaerDienste dienste)
+    : Tform13(eltern, 900), teile_(&teile), dienste_(std::move(dienste)) {
+    Aufbauen(false);
+    for (std::size_t t = 0; t < teile.size(); ++t) {
+        const std::string vor = teile[t].name.empty() ? "" : teile[t].name + ": ";
+        for (const std::string& name : ErklaerteErgebnisse(*teile[t].spur)) {
+            auswahl_->addItem(U(vor + ErgebnisBezeichnung(name)), U(name));
+            auswahl_->setItemData(auswahl_->count() - 1, int(t), TeilRolle);
+        }
+    }
+    TeilWaehlen(teil, ergebnis.empty() ? std::string("EStFestzusetzen") : ergebnis);
+}
+
+TxErklaerung::TxErklaerung(QWidget* eltern, const std::vector<ErklaerVergleich>& teile,
+                           ErklaerDienste dienste)
+    : TxErklaerung(eltern, teile.at(0), std::move(dienste)) {
+    vergleiche_ = &teile;
+    auswahl_->clear();
+    for (std::size_t t = 0; t < teile.size(); ++t) {
+        const std::string vor = teile[t].teil.empty() ? "" : teile[t].teil + ": ";
+        auswahl_->addItem(U(vor + ErgebnisBezeichnung(teile[t].ergebnis)), U(teile[t].ergebnis));
+        auswahl_->setItemData(int(t), int(t), TeilRolle);
+    }
+    auswahl_->setEnabled(teile.size() > 1);
+    TeilWaehlen(0, teile[0].ergebnis);
+}
+
+void TxErklaerung::TeilWaehlen(int teil, const std::string& name) {
+    if (vergleiche_) {
+        teil_ = std::clamp(teil, 0, int(vergleiche_->size()) - 1);
+        auswahl_->setCurrentIndex(teil_);
+        BaumFuellen((*vergleiche_)[std::size_t(teil_)].baum);
+        TeilImKopf();
+        return;
+    }
+    if (!teile_ || teile_->empty()) return;
+    teil_ = std::clamp(teil, 0, int(teile_->size()) - 1);
+    spur_ = (*teile_)[std::size_t(teil_)].spur.get();
+    ErgebnisWaehlen(name);
+}
+
+// Where the assessment has two parts, the heading names the part shown.
+void TxErklaerung::TeilImKopf() {
+    std::string name;
+    if (teile_ && teile_->size() > 1) name = (*teile_)[std::size_t(teil_)].name;
+    if (vergleiche_ && vergleiche_->size() > 1) name = (*vergleiche_)[std::size_t(teil_)].teil;
+    if (!name.empty()) kopf_->setText(U(name) + QStringLiteral(" – ") + kopf_->text());
+}
+
 void TxErklaerung::Aufbauen(bool vergleich) {
     setObjectName(QStringLiteral("TxErklaerung"));
     setWindowTitle(QStringLiteral("Wie berechnet?"));
@@ -185,7 +237,11 @@ void TxErklaerung::Aufbauen(bool vergleich) {
     // another result keeps the figure in view where its tree holds it too
     connect(auswahl_, &QComboBox::activated, this, [this](int i) {
         const std::string gewaehlt = KnotenDesEintrags();
-        ErgebnisWaehlen(auswahl_->itemData(i).toString().toStdString());
+        const std::string name = auswahl_->itemData(i).toString().toStdString();
+        if (teile_ || vergleiche_)
+            TeilWaehlen(auswahl_->itemData(i, TeilRolle).toInt(), name);
+        else
+            ErgebnisWaehlen(name);
         if (gewaehlt != ergebnis_) KnotenZeigen(gewaehlt);
     });
     connect(baum_, &QTreeWidget::currentItemChanged, this, [this] { KnotenGewaehlt(); });
@@ -212,9 +268,17 @@ void TxErklaerung::ErgebnisWaehlen(const std::string& name) {
         }
     }
     ergebnis_ = Knotenname(baum);
-    const int i = auswahl_->findData(U(ergebnis_));
+    int i = auswahl_->findData(U(ergebnis_));
+    // the same result of the part shown
+    for (int j = i; teile_ && j >= 0 && j < auswahl_->count(); ++j)
+        if (auswahl_->itemData(j).toString() == U(ergebnis_) &&
+            auswahl_->itemData(j, TeilRolle).toInt() == teil_) {
+            i = j;
+            break;
+        }
     if (i >= 0) auswahl_->setCurrentIndex(i);
     BaumFuellen(BaeumeVergleichen(&baum, nullptr));
+    TeilImKopf();
     // a line whose result lies inside another tree: the way down to it
     if (ergebnis_ != name) KnotenZeigen(name);
 }
@@ -392,6 +456,21 @@ std::optional<Eingabeort> TxErklaerung::Zeigen(QWidget* eltern, const Erklaerung
 void TxErklaerung::ZeigenVergleich(QWidget* eltern, const ErklaerVergleich& vergleich,
                                    const ErklaerDienste& dienste) {
     TxErklaerung f(eltern, vergleich, dienste);
+    f.exec();
+}
+
+std::optional<Eingabeort> TxErklaerung::Zeigen(QWidget* eltern,
+                                                const std::vector<Erklaerteil>& teile, int teil,
+                                                const std::string& ergebnis,
+                                                const ErklaerDienste& dienste) {
+    TxErklaerung f(eltern, teile, teil, ergebnis, dienste);
+    f.exec();
+    return f.Sprungziel();
+}
+
+void TxErklaerung::ZeigenVergleich(QWidget* eltern, const std::vector<ErklaerVergleich>& teile,
+                                   const ErklaerDienste& dienste) {
+    TxErklaerung f(eltern, teile, dienste);
     f.exec();
 }
 

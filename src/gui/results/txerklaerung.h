@@ -10,8 +10,10 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "calc/erklaerung.h"
+#include "results/veranlagungsteile.h"
 #include "results/wieberechnet.h"
 #include "shell/eingabeort.h"
 #include "shell/hilfe.h"
@@ -41,12 +43,25 @@ class TxErklaerung : public Tform13 {
                  ErklaerDienste dienste);
     // One result as entered and as changed, side by side.
     TxErklaerung(QWidget* eltern, const ErklaerVergleich& vergleich, ErklaerDienste dienste);
+    // The recorded parts of an assessment (one for joint assessment, one per
+    // spouse otherwise), `ergebnis` of part `teil` shown first; the choice
+    // offers every result of every part, named by its part.
+    TxErklaerung(QWidget* eltern, const std::vector<Erklaerteil>& teile, int teil,
+                 const std::string& ergebnis, ErklaerDienste dienste);
+    // One result as entered and as changed in each part, the choice between the parts.
+    TxErklaerung(QWidget* eltern, const std::vector<ErklaerVergleich>& teile,
+                 ErklaerDienste dienste);
 
     // Shows the window modally; the entry the user asked to go to, if any.
     static std::optional<Eingabeort> Zeigen(QWidget* eltern, const Erklaerung& spur,
                                             const std::string& ergebnis,
                                             const ErklaerDienste& dienste);
     static void ZeigenVergleich(QWidget* eltern, const ErklaerVergleich& vergleich,
+                                const ErklaerDienste& dienste);
+    static std::optional<Eingabeort> Zeigen(QWidget* eltern, const std::vector<Erklaerteil>& teile,
+                                            int teil, const std::string& ergebnis,
+                                            const ErklaerDienste& dienste);
+    static void ZeigenVergleich(QWidget* eltern, const std::vector<ErklaerVergleich>& teile,
                                 const ErklaerDienste& dienste);
 
     QTreeWidget* Baum() const { return baum_; }
@@ -56,6 +71,9 @@ class TxErklaerung : public Tform13 {
     // The result shown now.
     std::string Ergebnis() const { return ergebnis_; }
     void ErgebnisWaehlen(const std::string& name);
+    // The part shown now (0 where there is one) and the choice of a part's result.
+    int Teil() const { return teil_; }
+    void TeilWaehlen(int teil, const std::string& name);
     // Opens the way to the first node of that result and selects it; false
     // when the tree has none. The tree opens with the root and the values it
     // rests on; deeper nodes stay closed.
@@ -74,7 +92,11 @@ class TxErklaerung : public Tform13 {
     void KnotenGewaehlt();
     void KnotenAktiviert(QTreeWidgetItem* item);
 
+    void TeilImKopf();
     const Erklaerung* spur_ = nullptr;
+    const std::vector<Erklaerteil>* teile_ = nullptr;
+    const std::vector<ErklaerVergleich>* vergleiche_ = nullptr;
+    int teil_ = 0;
     bool vergleich_ = false;
     bool teilweise_ = false;  // the second side names only some nodes
     QString kopfVorher_ = QStringLiteral("gemäß Eingabe"), kopfNachher_ = QStringLiteral("nach Änderung");

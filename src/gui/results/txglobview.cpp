@@ -12,6 +12,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 #include <QApplication>
 #include <QAction>
@@ -21,6 +22,7 @@
 #include "print/druckausgabe.h"
 #include "results/gliederungsansicht.h"
 #include "results/textdatei.h"
+#include "results/veranlagungsteile.h"
 #include "results/wieberechnet.h"
 #include "shell/kleinfenster.h"
 
@@ -283,8 +285,24 @@ std::string TxGlobView::ErgebnisDerAuswahl() const {
     return i.isValid() ? std::string(ErgebnisDerZeile(text_, std::size_t(i.row()))) : std::string();
 }
 
+int TxGlobView::TeilDerAuswahl() const {
+    if (gliederung_->isVisible() || !liste_->isVisible()) {
+        // the rows in the order of the text, up to the one the user is on
+        const QTreeWidgetItem* aktuell = gliederung_->currentItem();
+        int teil = 0;
+        for (QTreeWidgetItemIterator i(gliederung_); *i && aktuell; ++i) {
+            if (const auto neu = TeilBeginnt((*i)->text(0).toStdString())) teil = *neu;
+            if (*i == aktuell) break;
+        }
+        return teil;
+    }
+    const QModelIndex i = liste_->currentIndex();
+    return i.isValid() ? TeilDerZeile(text_, std::size_t(i.row())) : 0;
+}
+
 void TxGlobView::WieBerechnetClick() {
-    if (dienste_.wieBerechnet && dienste_.wieBerechnet(ErgebnisDerAuswahl())) accept();
+    if (dienste_.wieBerechnet && dienste_.wieBerechnet(ErgebnisDerAuswahl(), TeilDerAuswahl()))
+        accept();
 }
 
 void TxGlobView::DruckerEinrichtenClick() {

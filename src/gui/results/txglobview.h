@@ -34,8 +34,10 @@ struct ErgebnisDienste {
     // this result stale and closes the window; no button without it.
     std::function<bool()> veranlagungVergleichen;
     // "Wie berechnet?": the tree of the named result ("" when the line shows
-    // none); true when the window is to close (the user goes to an entry).
-    std::function<bool(const std::string& ergebnis)> wieBerechnet = {};
+    // none) in the part of the notice the line belongs to (0 for a notice of
+    // one part, -1 for none); true when the window is to close (the user goes
+    // to an entry).
+    std::function<bool(const std::string& ergebnis, int teil)> wieBerechnet = {};
 };
 
 class TxGlobView : public Tform13 {
@@ -64,6 +66,8 @@ class TxGlobView : public Tform13 {
     void WieBerechnetClick();
     // The explained result of the line or row the user is on ("" for none).
     std::string ErgebnisDerAuswahl() const;
+    // The part of the notice the line or row the user is on belongs to.
+    int TeilDerAuswahl() const;
 
   private:
     void Ausgeben(const std::function<void()>& auftrag);

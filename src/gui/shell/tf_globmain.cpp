@@ -1,5 +1,7 @@
 #include "shell/tf_globmain_intern.h"
 
+#include "results/veranlagungsteile.h"
+
 namespace quarnel::gui {
 
 namespace globmain {
@@ -220,13 +222,13 @@ TF_GlobMain::TF_GlobMain(const Startschalter& schalter, const Verzeichnisse& ver
     };
 
     // The computation: fill the declaration values from the open case and
-    // compute; the balance goes to the status bar.
+    // compute; the balance of the chosen assessment goes to the status bar.
     fall.berechnen = [this](bool) -> std::optional<double> {
         CalcInput& e = AktuelleEingabe();
         CalcResult& r = AktuellesErgebnis();
         DeklarationFuellen(verw_->Satz(), e, r, kurzberechnung_);
         Berechne(e, r);
-        return r.GesamtSaldo;
+        return SaldoNachVeranlagung(verw_->Satz(), e, r, kurzberechnung_);
     };
 
     SeitenAnbinden(*this);
