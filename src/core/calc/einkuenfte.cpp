@@ -172,21 +172,8 @@ Wertangabe Annahme(int i, double wert) {
                       Annahme(17, r.WhatIfDelta[17])});
 }
 
-}  // namespace
-
-void WhatIfAnwenden(CalcResult& r) {
-    if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]] {
-        ErklaereAbseits([spur, &r] {
-            const CalcResult vorher = r;
-            WhatIfWerteAendern(r);
-            WhatIfErklaeren(*spur, vorher, r);
-        });
-        return;
-    }
-    WhatIfWerteAendern(r);
-}
-
-void WhatIfWerteAendern(CalcResult& r) {
+// The values a what-if assumption changes, inlined into the pass.
+[[gnu::always_inline]] inline void WhatIfAendern(CalcResult& r) {
     const double* d = r.WhatIfDelta;
     for (int p = 0; p < 2; ++p) {
         r.EkLuF(p) += d[0 + p];
@@ -199,6 +186,24 @@ void WhatIfWerteAendern(CalcResult& r) {
         r.SonstRente(p) += d[14 + p];
     }
     r.VorsorgeAufw += d[16] + d[17];
+}
+
+}  // namespace
+
+void WhatIfAnwenden(CalcResult& r) {
+    if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]] {
+        ErklaereAbseits([spur, &r] {
+            const CalcResult vorher = r;
+            WhatIfWerteAendern(r);
+            WhatIfErklaeren(*spur, vorher, r);
+        });
+        return;
+    }
+    WhatIfAendern(r);
+}
+
+void WhatIfWerteAendern(CalcResult& r) {
+    WhatIfAendern(r);
 }
 
 void EhegattenwerteLoeschen(const CalcInput& e, CalcResult& r) {

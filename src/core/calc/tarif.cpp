@@ -266,7 +266,8 @@ template <bool aufzeichnen>
     const double z = r.ZvE;
     const double n = l - korrektur;
     const double w = TarifsteuerMitProgression(e, r, variante);
-    const std::string wName = spur ? TarifName(r, variante) : std::string();
+    // the step the tax w was recorded under, named when recording
+    const int wMitProgression = r.FlagProgVorbehalt;
     r.ZvE = z - n;
     if (spur) [[unlikely]]
         spur->Schritt("ZvEOhneAo", "ZvEOhneAo", r.ZvE,
@@ -290,7 +291,8 @@ template <bool aufzeichnen>
                       {Erg(TarifName(r, "Fuenftel"), s5), Erg(TarifName(r, "OhneAo"), s, -1),
                        Par("Fuenffach", 5)});
         spur->Schritt("EStAoHoechst", "EStAoHoechst", w - s,
-                      {Erg(wName, w), Erg(TarifName(r, "OhneAo"), s, -1)});
+                      {Erg(Name(wMitProgression == 1 ? "EStTarifPV" : "EStTarif", variante), w),
+                       Erg(TarifName(r, "OhneAo"), s, -1)});
         spur->Schritt("EStAoEinkuenfte", "EStAoEinkuenfte", r.EStAoEinkuenfte,
                       {Erg("EStAoFuenffach", fuenffach), Erg("EStAoHoechst", w - s)});
         spur->Schritt("EStTarifRest", "EStTarifRest", s, {Erg(TarifName(r, "OhneAo"), s)});
@@ -312,13 +314,20 @@ template <bool aufzeichnen>
     }
 }
 
+[[gnu::noinline, gnu::cold]] void FuenftelregelungErklaert(const CalcInput& e, CalcResult& r,
+                                                           std::string_view basis) {
+    FuenftelregelungRechnen<true>(e, r, basis);
+}
+
 }  // namespace
 
 // `basis` names the taxable income it starts from ("ZvE", or "ZvEOhneGewinn"
 // after the half-rate gains).
 void Fuenftelregelung(const CalcInput& e, CalcResult& r, std::string_view basis) {
-    ErklaerbarRechnen(
-        [&e, &r, basis](auto aufzeichnen) { FuenftelregelungRechnen<aufzeichnen>(e, r, basis); });
+    if (AktiveErklaerung()) [[unlikely]]
+        FuenftelregelungErklaert(e, r, basis);
+    else
+        FuenftelregelungRechnen<false>(e, r, basis);
 }
 
 constexpr double MindestsatzHalberSatz = 0.199;
