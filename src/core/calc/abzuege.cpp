@@ -84,8 +84,6 @@ void Spenden(const CalcInput& e, CalcResult& r) {
     if (r.WaehlerSpenden > 0)
         r2 = r.WaehlerSpenden >= grenze ? grenze / 2 : Int((r.WaehlerSpenden + 0.9) / 2);
     r.ErmParteiSpenden = r1 + r2;
-    if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
-        ErmaessigungParteienErklaeren(*spur, e, r, r1, r2);
 
     const double g = NichtNegativ(Int(r.GesamtbetragEk * 5 / 100));
     r.SpendenA = MinWert(g, r.SpendenA);
@@ -94,8 +92,10 @@ void Spenden(const CalcInput& e, CalcResult& r) {
     r.SpendenAbziehbar += MinWert(3000 * r.ParamFaktor, r.ParteiSpenden);
     r.SpendenAbziehbar += MinWert(40000, e.StiftungSpendenIn);
     r.SpendenAbziehbar += MinWert(600000, e.StiftungStockIn);
-    if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
+    if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]] {
+        ErmaessigungParteienErklaeren(*spur, e, r, r1, r2);
         SpendenErklaeren(*spur, e, r, g);
+    }
 }
 
 void SonstigeSonderausgaben(const CalcInput& e, CalcResult& r) {
@@ -348,19 +348,12 @@ void WohneigentumBaukindergeld(const CalcInput& e, CalcResult& r) {
     if (c == 8) x = 0;
 
     r.Baukindergeld = 0;
-    QUARNEL_ERKLAERE(
-        "WohneigentumAbzug", "WohneigentumAbzug", x + y + z + e.WohnAbzug4,
-        {Ein("WohnAbzug", e.WohnAbzug, x != 0 ? 1 : 0),
-         Ein("WohnAbzug2", e.WohnAbzug2, y != 0 ? 1 : 0),
-         Ein("WohnVorkosten", e.WohnVorkosten, z != 0 ? 1 : 0),
-         Ein("WohnAbzug3", e.WohnAbzug3, z != 0 ? 1 : 0), Ein("WohnAbzug4", e.WohnAbzug4)});
-    if (!(x > 0 || c == 8))
-        QUARNEL_ERKLAERE("BaukindergeldKein", "Baukindergeld", 0,
-                         {Ein("AnzahlKinderBaukg", e.AnzahlKinderBaukg, 0)});
-    if (x > 0 || c == 8) {
-        const int d = WohnKategorie(e.WohnDatum2.Sicht());
+    const bool baukindergeld = x > 0 || c == 8;
+    int d = 0;
+    double satz = 0;
+    if (baukindergeld) {
+        d = WohnKategorie(e.WohnDatum2.Sicht());
         const int k = e.AnzahlKinderBaukg;
-        double satz = 0;
         int kinder = k;
         if (d == 1)
             satz = 600, kinder = k - 1;
@@ -371,12 +364,25 @@ void WohneigentumBaukindergeld(const CalcInput& e, CalcResult& r) {
         else if (d >= 4)
             satz = 1000;
         r.Baukindergeld = NichtNegativ(satz * kinder);
-        QUARNEL_ERKLAERE(
-            "Baukindergeld", "Baukindergeld", r.Baukindergeld,
-            {Ein("AnzahlKinderBaukg", k), Par("BaukindergeldErstesKind", d == 1 ? 1 : 0, -1),
-             Par("BaukindergeldSatz", satz)});
     }
     r.WohneigentumAbzug = x + y + z + e.WohnAbzug4;
+    if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
+        ErklaereAbseits([=, &e, &r] {
+            spur->Schritt("WohneigentumAbzug", "WohneigentumAbzug", r.WohneigentumAbzug,
+                          {Ein("WohnAbzug", e.WohnAbzug, x != 0 ? 1 : 0),
+                           Ein("WohnAbzug2", e.WohnAbzug2, y != 0 ? 1 : 0),
+                           Ein("WohnVorkosten", e.WohnVorkosten, z != 0 ? 1 : 0),
+                           Ein("WohnAbzug3", e.WohnAbzug3, z != 0 ? 1 : 0),
+                           Ein("WohnAbzug4", e.WohnAbzug4)});
+            if (!baukindergeld)
+                spur->Schritt("BaukindergeldKein", "Baukindergeld", 0,
+                              {Ein("AnzahlKinderBaukg", e.AnzahlKinderBaukg, 0)});
+            else
+                spur->Schritt("Baukindergeld", "Baukindergeld", r.Baukindergeld,
+                              {Ein("AnzahlKinderBaukg", e.AnzahlKinderBaukg),
+                               Par("BaukindergeldErstesKind", d == 1 ? 1 : 0, -1),
+                               Par("BaukindergeldSatz", satz)});
+        });
 }
 
 // §10d(2) EStG 2001: a loss carried forward is deducted from the Gesamtbetrag
