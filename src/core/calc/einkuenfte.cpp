@@ -121,12 +121,14 @@ void EinkuenfteUebernehmen(const CalcInput& e, CalcResult& r) {
                             QUARNEL_RUNDEN("Abgeordneten", e.AbgeordnetenMehrj(p));
         r.WkNsa(p) = e.WerbKost(p);
         r.WkNsaZusatz(p) = e.WerbKostZus(p);
-        if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
-            EinkuenfteErklaeren(*spur, e, r, p);
     }
     r.VorsorgeAufw = e.VorsorgeIn;
-    QUARNEL_ERKLAERE("VorsorgeAufwErklaert", "VorsorgeAufw", r.VorsorgeAufw,
-                     {Ein("VorsorgeIn", e.VorsorgeIn)});
+    if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
+        ErklaereAbseits([spur, &e, &r] {
+            for (int p = 0; p < 2; ++p) EinkuenfteErklaeren(*spur, e, r, p);
+            spur->Schritt("VorsorgeAufwErklaert", "VorsorgeAufw", r.VorsorgeAufw,
+                          {Ein("VorsorgeIn", e.VorsorgeIn)});
+        });
 }
 
 namespace {
@@ -426,24 +428,24 @@ void KapitalWerbungskostenSparerFb(const CalcInput& e, CalcResult& r) {
 }
 
 void WerbungskostenSonstige(CalcResult& r) {
-    for (int p = 0; p < 2; ++p) {
-        r.WkSonst(p) = r.WkRente(p) + r.WkBezuege(p);
-        const double einnahmen = r.SonstRente(p) + r.Bezuege(p);
-        const double wkBezuege = r.WkBezuege(p);
-        const bool pausch = einnahmen > 0 && r.WkSonst(p) < r.ParamWkSonstPausch;
-        if (pausch) {
-            r.WkSonst(p) = MinWert(r.ParamWkSonstPausch, einnahmen);
-            r.WkBezuege(p) =
-                QUARNEL_RUNDEN("WkBezuegePausch", r.Bezuege(p) / einnahmen * r.ParamWkSonstPausch);
-        }
-        if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
-            ErklaereAbseits([=, &r] {
+    ErklaerbarRechnen([&r](auto aufzeichnen) {
+        for (int p = 0; p < 2; ++p) {
+            r.WkSonst(p) = r.WkRente(p) + r.WkBezuege(p);
+            const double einnahmen = r.SonstRente(p) + r.Bezuege(p);
+            const double wkBezuege = r.WkBezuege(p);
+            const bool pausch = einnahmen > 0 && r.WkSonst(p) < r.ParamWkSonstPausch;
+            if (pausch) {
+                r.WkSonst(p) = MinWert(r.ParamWkSonstPausch, einnahmen);
+                r.WkBezuege(p) = QUARNEL_RUNDEN("WkBezuegePausch",
+                                                r.Bezuege(p) / einnahmen * r.ParamWkSonstPausch);
+            }
+            if (Erklaerung* spur = Spur(aufzeichnen)) {
                 auto n = [p](std::string_view name) { return PersonName(name, p); };
                 if (!pausch) {
                     spur->Schritt(
                         "WkSonst", n("WkSonst"), r.WkSonst(p),
                         {Erg(n("WkRente"), r.WkRente(p)), Erg(n("WkBezuege"), wkBezuege)});
-                    return;
+                    continue;
                 }
                 spur->Schritt(
                     "SonstEinnahmen", n("SonstEinnahmen"), einnahmen,
@@ -456,8 +458,9 @@ void WerbungskostenSonstige(CalcResult& r) {
                 spur->Schritt("WkBezuegePausch", n("WkBezuege"), r.WkBezuege(p),
                               {Erg(n("Bezuege"), r.Bezuege(p)), Erg(n("SonstEinnahmen"), einnahmen),
                                Par("ParamWkSonstPausch", r.ParamWkSonstPausch)});
-            });
-    }
+            }
+        }
+    });
 }
 
 namespace {
