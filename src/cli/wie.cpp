@@ -12,6 +12,7 @@
 #include "calc/erklaerung.h"
 #include "case/caserecord.h"
 #include "case/json.h"
+#include "results/knotentitel.h"
 
 namespace quarnel::cli {
 namespace {
@@ -68,11 +69,11 @@ int Wie(const std::vector<std::string>& args) {
         }
         if (json && ergebnis.empty())
             out += std::string(erstes ? "" : ",\n") + JsonZeichenkette(name) + ": " +
-                   ErklaerJson(baum);
+                   ErklaerJson(baum, &KnotenTitel);
         else if (json)
-            out += ErklaerJson(baum);
+            out += ErklaerJson(baum, &KnotenTitel);
         else
-            out += std::string(erstes ? "" : "\n") + ErklaerText(baum);
+            out += std::string(erstes ? "" : "\n") + ErklaerText(baum, &KnotenTitel);
         erstes = false;
     }
     if (json && ergebnis.empty()) out += "}\n";

@@ -99,9 +99,9 @@ class ErklaerfensterTest : public QObject {
         };
         const Zeile zeilen[] = {
             {"EStFestzusetzen", "15.044,00", "Zu versteuerndes Einkommen"},
-            {"SoliFestzusetzen", "513,37", "SoliSatz (Parameter 2001)"},
-            {"KiStFestzusetzen", "869,40", "KiStFestEr"},
-            {"GesamtSaldo", "-3.451,88", "LStEr (Eingabe)"},
+            {"SoliFestzusetzen", "513,37", "Satz des Solidaritätszuschlags"},
+            {"KiStFestzusetzen", "869,40", "Kirchensteuer – Stpfl./Ehemann"},
+            {"GesamtSaldo", "-3.451,88", "Lohnsteuer – Stpfl./Ehemann (Anrechnungsbeträge"},
         };
         for (const Zeile& z : zeilen) {
             TxErklaerung f(b.haupt.get(), spur, z.ergebnis, b.Dienste());
@@ -112,8 +112,11 @@ class ErklaerfensterTest : public QObject {
             QVERIFY(wurzel);
             QCOMPARE(wurzel->text(1), QString::fromLatin1(z.betrag));
             QVERIFY2(Finden(f.Baum(), QString::fromUtf8(z.kind)), z.kind);
+            // open at the root and the values it rests on, deeper nodes closed
+            QVERIFY(wurzel->isExpanded());
             QTreeWidgetItemIterator it(f.Baum());
             for (; *it; ++it) {
+                if ((*it)->parent()) QVERIFY(!(*it)->isExpanded());
                 QVERIFY(!(*it)->data(0, Qt::AccessibleTextRole).toString().isEmpty());
                 QVERIFY((*it)->text(1).contains(u','));  // decimal comma
                 // a node with children is a step: rule and paragraph beside it
@@ -125,6 +128,41 @@ class ErklaerfensterTest : public QObject {
         }
     }
 
+    // Another result keeps the chosen figure in view: the way down to it opens.
+    void gewaehlter_posten_bleibt_sichtbar() {
+        Beispiel b;
+        Erklaerung spur;
+        RechnungErklaeren(b.haupt->Fall().Satz(), false, spur);
+        TxErklaerung f(b.haupt.get(), spur, "SoliFestzusetzen", b.Dienste());
+        f.resize(1100, 640);
+        QVERIFY(f.KnotenZeigen("ArbLohnEr"));
+        QTreeWidgetItem* lohn = f.Baum()->currentItem();
+        QVERIFY(lohn->text(0).contains(QStringLiteral("Arbeitslohn – Stpfl./Ehemann")));
+        const int i = f.Auswahl()->findData(QStringLiteral("EStFestzusetzen"));
+        QVERIFY(i >= 0);
+        f.Auswahl()->setCurrentIndex(i);
+        emit f.Auswahl()->activated(i);
+        QCOMPARE(f.Ergebnis(), std::string("EStFestzusetzen"));
+        QCOMPARE(f.KnotenDesEintrags(), std::string("ArbLohnEr"));
+        QTreeWidgetItem* item = f.Baum()->currentItem();
+        int offen = 0;
+        for (QTreeWidgetItem* p = item->parent(); p; p = p->parent(), ++offen)
+            QVERIFY(p->isExpanded());
+        QVERIFY(offen > 2);  // below the second level
+        // a step beside the way stays closed
+        QTreeWidgetItem* wurzel = f.Baum()->topLevelItem(0);
+        for (int k = 0; k < wurzel->childCount(); ++k) {
+            QTreeWidgetItem* c = wurzel->child(k);
+            bool aufDemWeg = false;
+            for (QTreeWidgetItem* p = item; p; p = p->parent()) aufDemWeg = aufDemWeg || p == c;
+            if (!aufDemWeg) QVERIFY(!c->isExpanded());
+        }
+        QVERIFY(!f.KnotenZeigen("KeinErgebnis"));
+        f.show();
+        QTest::qWait(20);
+        Bild(&f, "weg_zum_lohn");
+    }
+
     // A line of the notice opens its own tree, by button and by context action.
     void bescheidzeile_oeffnet_ihren_baum() {
         Beispiel b;
@@ -134,7 +172,9 @@ class ErklaerfensterTest : public QObject {
             return b.haupt->Ergebnis();
         }();
         Einstellungen einst;
-        Druckausgabe druck{nullptr, einst, b.umg.wurzel.filePath(QStringLiteral("RPP")).toStdString(),
+        Druckausgabe druck{nullptr,
+                           einst,
+                           b.umg.wurzel.filePath(QStringLiteral("RPP")).toStdString(),
                            {&b.senke, &b.dialoge}};
         std::vector<std::string> gefragt;
         ErgebnisDienste d{&b.senke, &b.dialoge, {}, {}, {}, {}};
@@ -181,7 +221,8 @@ class ErklaerfensterTest : public QObject {
             auto* f = qobject_cast<TxErklaerung*>(w);
             QVERIFY(f);
             f->resize(1100, 640);
-            QTreeWidgetItem* blatt = Finden(f->Baum(), QStringLiteral("LStEr (Eingabe)"));
+            QTreeWidgetItem* blatt =
+                Finden(f->Baum(), QStringLiteral("Lohnsteuer – Stpfl./Ehemann ("));
             QVERIFY(blatt);
             f->Baum()->setCurrentItem(blatt);
             QVERIFY(f->EingabeKnopf()->isEnabled());
@@ -193,9 +234,10 @@ class ErklaerfensterTest : public QObject {
         QVERIFY(d.wieBerechnet("GesamtSaldo"));
         QVERIFY(gesehen);
         TForm11* seite = nullptr;
-        QTRY_VERIFY((seite = b.haupt->Mdi()->activeSubWindow()
-                                 ? qobject_cast<TForm11*>(b.haupt->Mdi()->activeSubWindow()->widget())
-                                 : nullptr));
+        QTRY_VERIFY(
+            (seite = b.haupt->Mdi()->activeSubWindow()
+                         ? qobject_cast<TForm11*>(b.haupt->Mdi()->activeSubWindow()->widget())
+                         : nullptr));
         QCOMPARE(seite->objectName(), QStringLiteral("TF_Anrech"));
         QCOMPARE(b.haupt->AktBereich(), 15);
         QWidget* feld = seite->Steuer(Feld::LstEr);
@@ -211,10 +253,15 @@ class ErklaerfensterTest : public QObject {
         BeiModal([&](QWidget* w) {
             auto* f = qobject_cast<TxErklaerung*>(w);
             QVERIFY(f);
-            QTreeWidgetItem* satz = Finden(f->Baum(), QStringLiteral("SoliSatz"));
+            QTreeWidgetItem* satz =
+                Finden(f->Baum(), QStringLiteral("Satz des Solidaritätszuschlags"));
             QVERIFY(satz);
             f->Baum()->setCurrentItem(satz);
             QVERIFY(!f->EingabeKnopf()->isEnabled());
+            // a parameter: its row's paragraph beside it and in the side view
+            QCOMPARE(satz->text(3), QStringLiteral("§ 4 Satz 1 SolZG"));
+            QVERIFY(f->Seitenhilfe()->toPlainText().contains(QStringLiteral("§ 4 Satz 1 SolZG")));
+            Bild(f, "blatt_parameter");
             QTest::keyClick(f->Baum(), Qt::Key_Return);
             QVERIFY(f->isVisible());
             QTest::keyClick(f->Baum(), Qt::Key_Escape);

@@ -11,10 +11,11 @@
 #include <cmath>
 #include <cstring>
 #include <memory>
-#include <set>
+#include <map>
 
 #include "calc/betrag.h"
 #include "pages/seitenbau.h"
+#include "pages/seitentafel.h"
 #include "pages/seitentabelle.h"
 #include "pages/seitenzustand.h"
 #include "pages/tf_anlage.h"
@@ -53,25 +54,8 @@ void Muster(CaseRecord& r, const char* klasse) {
     for (size_t i = 0; i < katalog.size(); ++i) {
         const FeldDef& d = katalog[i];
         if (std::strcmp(d.seite, klasse) != 0) continue;
-        const Feld f = static_cast<Feld>(i);
-        for (int e = 1; e <= d.anzahl; ++e) {
-            const int n = static_cast<int>(i) * 7 + e;
-            switch (d.typ) {
-                case FeldTyp::Double: r.SetzeDbl(f, 1000.0 * n + 0.25, e); break;
-                case FeldTyp::Ganzzahl: r.SetzeInt(f, n % 13, e); break;
-                case FeldTyp::Datum: r.SetzeInt(f, ErsterTagSteuerjahr + n % 300, e); break;
-                case FeldTyp::Auswahl: {
-                    const int k = static_cast<int>(QString::fromUtf8(d.auswahl).count(u'|')) + 1;
-                    r.SetzeInt(f, n % k, e);
-                    break;
-                }
-                case FeldTyp::Boolesch: r.SetzeBool(f, n % 2 == 0, e); break;
-                case FeldTyp::Text:
-                    r.SetzeText(f, std::string(d.breite, static_cast<char>('a' + n % 26)), e);
-                    break;
-                case FeldTyp::Byte: break;
-            }
-        }
+        for (int e = 1; e <= d.anzahl; ++e)
+            seitentest::Musterwert(r, static_cast<Feld>(i), e, static_cast<int>(i) * 7 + e, 1000);
     }
     // A choice's display text follows its choice.
     for (size_t i = 0; i < katalog.size(); ++i) {
@@ -120,35 +104,7 @@ class SeitenrahmenTest : public QObject {
                 seite.DatenLaden();
                 seite.TForm11::DatenSpeichern();
                 QVERIFY2(u.Satz() == muster, b.klasse);
-
-                // Into a new case: exactly the bound elements take the pattern.
-                CaseRecord neu;
-                NeuerFallDatensatz(neu);
-                const CaseRecord leer = neu;
-                u.Satz() = neu;
-                seite.TForm11::DatenSpeichern();
-                std::set<std::pair<int, int>> gebunden;  // byte ranges
-                for (const Bindung& bi : seite.Bindungen()) {
-                    if (bi.nurLesen) continue;
-                    const FeldDef& d = Def(bi.feld);
-                    const size_t off = CaseRecord::Offset(bi.feld, bi.element);
-                    QVERIFY2(std::memcmp(u.Satz().Daten() + off, muster.Daten() + off,
-                                         d.Bytes()) == 0,
-                             d.id);
-                    gebunden.insert({int(off), int(off + d.Bytes())});
-                    if (bi.textFeld != Feld::Anzahl_) {
-                        const size_t t = CaseRecord::Offset(bi.textFeld, bi.element);
-                        gebunden.insert({int(t), int(t + Def(bi.textFeld).Bytes())});
-                    }
-                }
-                for (size_t k = 0; k < CaseRecord::Groesse; ++k) {
-                    bool drin = false;
-                    for (auto [a, z] : gebunden) drin |= int(k) >= a && int(k) < z;
-                    if (!drin && u.Satz().Bytes()[k] != leer.Bytes()[k])
-                        QFAIL(qPrintable(QStringLiteral("%1 schreibt Byte %2")
-                                             .arg(QString::fromLatin1(b.klasse))
-                                             .arg(k)));
-                }
+                seitentest::SpeichertNurGebundenes(u, seite, muster);
             }
         }
     }
@@ -242,6 +198,36 @@ class SeitenrahmenTest : public QObject {
                 QCOMPARE(f->Min(), z.min);
                 QCOMPARE(f->Max(), z.max);
             }
+        }
+    }
+
+    // The built-in layout tables read without a fault, one for every descriptor.
+    void jede_tafel_passt_zu_ihrer_seite() {
+        QStringList fehler;
+        for (const std::string& f : TafelFehler()) fehler << QString::fromStdString(f);
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(u'\n')));
+        QCOMPARE(EingebauteTafeln().size(), AlleSeitenbeschreibungen().size());
+        for (const BeschriebeneSeite& s : AlleSeitenbeschreibungen())
+            QVERIFY2(EingebauteTafeln().count(s.beschreibung->klasse), s.beschreibung->klasse);
+        // A fault is named with its file and line.
+        const std::pair<const char*, const char*> faelle[] = {
+            {"feld\tP7h", "t:1: vor der ersten Seite"},
+            {"seite\tTF_Stat\n\nseite\tTF_Stat", "t:3: Seite TF_Stat steht zweimal"},
+            {"seite\tTF_Stat\nzeile\t\tP7h", "t:2: zeile vor dem ersten [Reiter]"},
+            {"seite\tTF_Stat\nfeld\tP7h\t\t0\t9,5", "t:2: feld: Bereich ist keine Zahl"},
+            {"seite\tTF_Stat\nfeld\tP7h\t\t\t\tleise", "t:2: feld: unbekannte Art »leise«"},
+            {"seite\tTF_Stat\nfarbe\trot", "t:2: unbekannte Zeile »farbe«"},
+            {"seite\tTF_Stat\nfeld\tP7g1\nradio\tP7h|StpflOrt",
+             "t:3: StpflOrt ist kein Feld von TF_Stat"},
+            {"seite\tTF_Stat\nreiter\tTeil &1\n[Teil &1]\nknopf\tN\tT\t1\t\t\t\tje",
+             "t:4: knopf: »person« oder nichts am Ende"},
+            {"seite\tTF_Stat\nreiter\tA|B\nunterreiter\tB=C|D\n[D]\n[B]",
+             "t:5: die Seite zeigt keinen Reiter B"},
+        };
+        for (const auto& [text, meldung] : faelle) {
+            Seitentafeln t;
+            const std::vector<std::string> f = TafelnLesen(text, "t", t);
+            QVERIFY2(f.size() == 1 && f[0] == meldung, text);
         }
     }
 

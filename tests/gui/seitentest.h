@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "calc/berechnung.h"
+#include "calc/betrag.h"
 #include "calc/calcdaten.h"
 #include "calc/deklaration.h"
 #include "case/fallbefehle.h"
@@ -101,6 +102,53 @@ inline void Eintragen(quarnel::gui::TForm11& s, quarnel::Feld f, const QString& 
         e->setModified(true);
         emit e->editingFinished();
     }
+}
+
+// A distinct valid value, the n-th, in element `e` of field `f`: amounts in
+// steps of `schritt`, the other kinds cycling through what they allow.
+inline void Musterwert(quarnel::CaseRecord& r, quarnel::Feld f, int e, int n, double schritt) {
+    using quarnel::FeldTyp;
+    const quarnel::FeldDef& d = quarnel::Def(f);
+    switch (d.typ) {
+        case FeldTyp::Double: r.SetzeDbl(f, schritt * n + 0.25, e); break;
+        case FeldTyp::Ganzzahl: r.SetzeInt(f, n % 13, e); break;
+        case FeldTyp::Datum: r.SetzeInt(f, quarnel::ErsterTagSteuerjahr + n % 300, e); break;
+        case FeldTyp::Auswahl: {
+            const int k = static_cast<int>(QString::fromUtf8(d.auswahl).count(u'|')) + 1;
+            r.SetzeInt(f, n % k, e);
+            break;
+        }
+        case FeldTyp::Boolesch: r.SetzeBool(f, n % 2 == 0, e); break;
+        case FeldTyp::Text:
+            r.SetzeText(f, std::string(d.breite, static_cast<char>('a' + n % 26)), e);
+            break;
+        case FeldTyp::Byte: break;
+    }
+}
+
+// Stores page `s` into a new case: the entries it binds take the values of
+// `muster` (a choice's text may follow its choice), no other byte changes.
+inline void SpeichertNurGebundenes(Umgebung& u, quarnel::gui::TForm11& s,
+                                   const quarnel::CaseRecord& muster) {
+    using quarnel::CaseRecord;
+    CaseRecord neu;
+    quarnel::NeuerFallDatensatz(neu);
+    u.Satz() = neu;
+    s.quarnel::gui::TForm11::DatenSpeichern();
+    const auto wieNeu = [&](quarnel::Feld f, int e) {
+        const size_t off = CaseRecord::Offset(f, e);
+        std::memcpy(u.Satz().Daten() + off, neu.Daten() + off, quarnel::Def(f).Bytes());
+    };
+    for (const quarnel::gui::Bindung& b : s.Bindungen()) {
+        if (b.nurLesen) continue;
+        const size_t off = CaseRecord::Offset(b.feld, b.element);
+        QVERIFY2(std::memcmp(u.Satz().Daten() + off, muster.Daten() + off,
+                             quarnel::Def(b.feld).Bytes()) == 0,
+                 quarnel::Def(b.feld).id);
+        wieNeu(b.feld, b.element);
+        if (b.textFeld != quarnel::Feld::Anzahl_) wieNeu(b.textFeld, b.element);
+    }
+    QVERIFY2(u.Satz() == neu, qPrintable(s.objectName()));
 }
 
 // An entry typed into page (bereich, seite) as the user would.

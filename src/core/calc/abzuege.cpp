@@ -12,11 +12,13 @@ namespace {
 
 [[gnu::noinline, gnu::cold]] void SpendenErklaeren(Erklaerung& spur, const CalcInput& e,
                                                    const CalcResult& r, double g) {
-    const double grenze = 3000 * r.ParamFaktor;
-    spur.Schritt("SpendenGrenze", "SpendenGrenze", g,
-                 {Erg("GesamtbetragEk", r.GesamtbetragEk), Par("SpendenSatz", 0.05)});
-    spur.Schritt("SpendenGrenzeErhoeht", "SpendenGrenzeErhoeht", 2 * g,
-                 {Erg("SpendenGrenze", g), Par("SpendenGrenzeFaktor", 2)});
+    const double grenze = param::ParteiSpendenHoechst * r.ParamFaktor;
+    spur.Schritt(
+        "SpendenGrenze", "SpendenGrenze", g,
+        {Erg("GesamtbetragEk", r.GesamtbetragEk), Par("ParamSpendenSatz", param::SpendenSatz)});
+    spur.Schritt(
+        "SpendenGrenzeErhoeht", "SpendenGrenzeErhoeht", 2 * g,
+        {Erg("SpendenGrenze", g), Par("ParamSpendenSatzFaktor", param::SpendenSatzFaktor)});
     spur.Schritt("SpendenA", "SpendenA", r.SpendenA,
                  {Ein("SpendenIn1", e.SpendenIn1), Erg("SpendenGrenze", g)});
     spur.Schritt("SpendenB", "SpendenB", r.SpendenB,
@@ -27,36 +29,41 @@ namespace {
                   Erg("SpendenGrenzeErhoeht", 2 * g)});
     const double partei = MinWert(grenze, r.ParteiSpenden);
     if (e.ParteiSpendenIn > 0)
-        spur.Schritt(
-            "ParteiSpendenAbziehbar", "ParteiSpendenAbziehbar", partei,
-            {Ein("ParteiSpendenIn", e.ParteiSpendenIn), Par("ParteiSpendenHoechst", grenze, -1),
-             Par("ParteiSpendenHoechst", grenze)});
+        spur.Schritt("ParteiSpendenAbziehbar", "ParteiSpendenAbziehbar", partei,
+                     {Ein("ParteiSpendenIn", e.ParteiSpendenIn),
+                      Par("ParamParteiSpendenHoechst", grenze, -1),
+                      Par("ParamParteiSpendenHoechst", grenze)});
     else
         spur.Schritt(
             "ParteiSpendenOhne", "ParteiSpendenAbziehbar", partei,
-            {Ein("ParteiSpendenIn", e.ParteiSpendenIn), Par("ParteiSpendenHoechst", grenze)});
-    spur.Schritt(
-        "StiftungSpendenAbziehbar", "StiftungSpendenAbziehbar", MinWert(40000, e.StiftungSpendenIn),
-        {Ein("StiftungSpendenIn", e.StiftungSpendenIn), Par("StiftungSpendenHoechst", 40000)});
+            {Ein("ParteiSpendenIn", e.ParteiSpendenIn), Par("ParamParteiSpendenHoechst", grenze)});
+    spur.Schritt("StiftungSpendenAbziehbar", "StiftungSpendenAbziehbar",
+                 MinWert(param::StiftungSpendenHoechst, e.StiftungSpendenIn),
+                 {Ein("StiftungSpendenIn", e.StiftungSpendenIn),
+                  Par("ParamStiftungSpendenHoechst", param::StiftungSpendenHoechst)});
     spur.Schritt("StiftungStockAbziehbar", "StiftungStockAbziehbar",
-                 MinWert(600000, e.StiftungStockIn),
-                 {Ein("StiftungStockIn", e.StiftungStockIn), Par("StiftungStockHoechst", 600000)});
-    spur.Schritt("SpendenAbziehbar", "SpendenAbziehbar", r.SpendenAbziehbar,
-                 {Erg("SpendenAllgemein", allgemein), Erg("ParteiSpendenAbziehbar", partei),
-                  Erg("StiftungSpendenAbziehbar", MinWert(40000, e.StiftungSpendenIn)),
-                  Erg("StiftungStockAbziehbar", MinWert(600000, e.StiftungStockIn))});
+                 MinWert(param::StiftungStockHoechst, e.StiftungStockIn),
+                 {Ein("StiftungStockIn", e.StiftungStockIn),
+                  Par("ParamStiftungStockHoechst", param::StiftungStockHoechst)});
+    spur.Schritt(
+        "SpendenAbziehbar", "SpendenAbziehbar", r.SpendenAbziehbar,
+        {Erg("SpendenAllgemein", allgemein), Erg("ParteiSpendenAbziehbar", partei),
+         Erg("StiftungSpendenAbziehbar",
+             MinWert(param::StiftungSpendenHoechst, e.StiftungSpendenIn)),
+         Erg("StiftungStockAbziehbar", MinWert(param::StiftungStockHoechst, e.StiftungStockIn))});
 }
 
 [[gnu::noinline, gnu::cold]] void ErmaessigungParteienErklaeren(Erklaerung& spur,
                                                                 const CalcInput& e,
                                                                 const CalcResult& r, double r1,
                                                                 double r2) {
-    const double grenze = 3000 * r.ParamFaktor;
-    spur.Schritt("ErmParteiSpendenP", "ErmParteiSpendenP", r1,
-                 {Ein("ParteiSpendenIn", e.ParteiSpendenIn), Par("ParteiSpendenHoechst", grenze)});
+    const double grenze = param::ParteiSpendenHoechst * r.ParamFaktor;
+    spur.Schritt(
+        "ErmParteiSpendenP", "ErmParteiSpendenP", r1,
+        {Ein("ParteiSpendenIn", e.ParteiSpendenIn), Par("ParamParteiSpendenHoechst", grenze)});
     spur.Schritt(
         "ErmWaehlerSpenden", "ErmWaehlerSpenden", r2,
-        {Ein("WaehlerSpendenIn", e.WaehlerSpendenIn), Par("ParteiSpendenHoechst", grenze)});
+        {Ein("WaehlerSpendenIn", e.WaehlerSpendenIn), Par("ParamParteiSpendenHoechst", grenze)});
     spur.Schritt("ErmParteiSpenden", "ErmParteiSpenden", r.ErmParteiSpenden,
                  {Erg("ErmParteiSpendenP", r1), Erg("ErmWaehlerSpenden", r2)});
 }
@@ -69,7 +76,7 @@ void Spenden(const CalcInput& e, CalcResult& r) {
     r.ParteiSpenden = e.ParteiSpendenIn;
     r.WaehlerSpenden = e.WaehlerSpendenIn;
 
-    const double grenze = 3000 * r.ParamFaktor;
+    const double grenze = param::ParteiSpendenHoechst * r.ParamFaktor;
     double r1 = 0, r2 = 0;
     if (r.ParteiSpenden > 0) {
         if (r.ParteiSpenden >= grenze) {
@@ -89,9 +96,9 @@ void Spenden(const CalcInput& e, CalcResult& r) {
     r.SpendenA = MinWert(g, r.SpendenA);
     r.SpendenB = MinWert(2 * g, r.SpendenB);
     r.SpendenAbziehbar = MinWert(2 * g, r.SpendenA + r.SpendenB);
-    r.SpendenAbziehbar += MinWert(3000 * r.ParamFaktor, r.ParteiSpenden);
-    r.SpendenAbziehbar += MinWert(40000, e.StiftungSpendenIn);
-    r.SpendenAbziehbar += MinWert(600000, e.StiftungStockIn);
+    r.SpendenAbziehbar += MinWert(param::ParteiSpendenHoechst * r.ParamFaktor, r.ParteiSpenden);
+    r.SpendenAbziehbar += MinWert(param::StiftungSpendenHoechst, e.StiftungSpendenIn);
+    r.SpendenAbziehbar += MinWert(param::StiftungStockHoechst, e.StiftungStockIn);
     if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]] {
         ErmaessigungParteienErklaeren(*spur, e, r, r1, r2);
         SpendenErklaeren(*spur, e, r, g);
@@ -107,12 +114,12 @@ void SonstigeSonderausgaben(const CalcInput& e, CalcResult& r) {
     r.SonderausgabenUebrige = MaxWert(pausch, summe);
     if (Erklaerung* const spur = AktiveErklaerung()) [[unlikely]]
         ErklaereAbseits([=, &e, &r] {
-            spur->Schritt(
-                "Schulgeld", "Schulgeld", r.Schulgeld,
-                {Ein("SchulgeldIn", e.SchulgeldIn), Par("SchulgeldSatz", param::SchulgeldSatz)});
+            spur->Schritt("Schulgeld", "Schulgeld", r.Schulgeld,
+                          {Ein("SchulgeldIn", e.SchulgeldIn),
+                           Par("ParamSchulgeldSatz", param::SchulgeldSatz)});
             spur->Schritt("SaPauschbetrag", "SaPauschbetrag", pausch,
                           {Par("ParamSaPausch", r.ParamSaPausch, 1),
-                           Par("PauschbetragFaktor", PauschbetragFaktor(e))});
+                           Par("ParamFaktor", PauschbetragFaktor(e))});
             std::vector<Wertangabe> werte = {Ein("RentenLastenIn", e.RentenLastenIn),
                                              Ein("KiStGezahltIn", e.KiStGezahltIn),
                                              Ein("HausBeschIn", e.HausBeschIn),
@@ -189,10 +196,11 @@ namespace {
         auto n = [p](std::string_view name) { return PersonName(name, p); };
         const double pflege = e.PflegeVers(p);
         const bool nach = e.NachStichtag(p) == 1;
-        const double z = nach ? MinWert(360, pflege) : 0;
+        const double z = nach ? MinWert(param::PflegeZusatzHoechst, pflege) : 0;
         if (nach)
             spur.Schritt("PflegeZusatz", n("PflegeZusatz"), z,
-                         {Ein(n("PflegeVers"), pflege), Par("PflegeZusatzHoechst", 360)});
+                         {Ein(n("PflegeVers"), pflege),
+                          Par("ParamPflegeZusatzHoechst", param::PflegeZusatzHoechst)});
         else
             spur.Schritt("PflegeZusatzKein", n("PflegeZusatz"), 0,
                          {Ein(n("NachStichtag"), e.NachStichtag(p), 0)});
@@ -223,14 +231,17 @@ namespace {
         "VorsRest1", "VorsRest1", r.VorsRest1,
         {Erg("VorsorgeAufw", r.VorsorgeAufw), Erg("VorwegabzugGenutzt", r.VorwegabzugGenutzt, -1)});
     spur.Schritt("Grundhoechst", "Grundhoechst", r.Grundhoechst,
-                 {Erg("VorsRest1", r.VorsRest1), Par("Grundhoechstbetrag", 2610 * r.ParamFaktor)});
+                 {Erg("VorsRest1", r.VorsRest1),
+                  Par("ParamGrundhoechstbetrag", param::Grundhoechstbetrag * r.ParamFaktor)});
     spur.Schritt("VorsRest2", "VorsRest2", r.VorsRest2,
                  {Erg("VorsRest1", r.VorsRest1), Erg("Grundhoechst", r.Grundhoechst, -1)});
-    const double halb = QUARNEL_RUNDEN("HalbHoechstVoll", r.VorsRest2 / 2);
-    spur.Schritt("HalbHoechstVoll", "HalbHoechstVoll", halb,
-                 {Erg("VorsRest2", r.VorsRest2), Par("HalbHoechstSatz", 0.5)});
+    const double halb = QUARNEL_RUNDEN("HalbHoechstVoll", r.VorsRest2 * param::HalbHoechstSatz);
+    spur.Schritt(
+        "HalbHoechstVoll", "HalbHoechstVoll", halb,
+        {Erg("VorsRest2", r.VorsRest2), Par("ParamHalbHoechstSatz", param::HalbHoechstSatz)});
     spur.Schritt("HalbHoechst", "HalbHoechst", r.HalbHoechst,
-                 {Erg("HalbHoechstVoll", halb), Par("HalbHoechstbetrag", 1305 * r.ParamFaktor)});
+                 {Erg("HalbHoechstVoll", halb),
+                  Par("ParamHalbHoechstbetrag", param::HalbHoechstbetrag * r.ParamFaktor)});
     spur.Schritt(
         "VorsHoechstErgebnis", "VorsHoechstErgebnis", r.VorsHoechstErgebnis,
         {Erg("PflegeZusatz", r.PflegeZusatz), Erg("VorwegabzugGenutzt", r.VorwegabzugGenutzt),
@@ -254,8 +265,8 @@ void Vorsorgeaufwendungen(const CalcInput& e, CalcResult& r) {
     for (int p = 0; p < Personen(e); ++p) {
         const double pflege = e.PflegeVers(p);
         if (e.NachStichtag(p) == 1) {
-            r.PflegeZusatz += MinWert(360, pflege);
-            r.PflegeUeberschuss += NichtNegativ(pflege - 360);
+            r.PflegeZusatz += MinWert(param::PflegeZusatzHoechst, pflege);
+            r.PflegeUeberschuss += NichtNegativ(pflege - param::PflegeZusatzHoechst);
         } else {
             r.PflegeUeberschuss += pflege;
         }
@@ -282,11 +293,12 @@ void Vorsorgeaufwendungen(const CalcInput& e, CalcResult& r) {
     r.VorsNachVorweg = r.VorsAufwBasis - v;
     b -= v;
     r.VorsRest1 = b;
-    const double m = MinWert(2610 * r.ParamFaktor, b);
+    const double m = MinWert(param::Grundhoechstbetrag * r.ParamFaktor, b);
     r.Grundhoechst = m;
     b -= m;
     r.VorsRest2 = b;
-    const double h = MinWert(1305 * r.ParamFaktor, QUARNEL_RUNDEN("HalbHoechstVoll", b / 2));
+    const double h = MinWert(param::HalbHoechstbetrag * r.ParamFaktor,
+                             QUARNEL_RUNDEN("HalbHoechstVoll", b * param::HalbHoechstSatz));
     r.HalbHoechst = h;
     r.VorsHoechstErgebnis = QUARNEL_RUNDEN("VorsHoechstErgebnis",
                                            MaxWert(r.PflegeZusatz + v + m + h, r.ParamVorsorgeMin));
@@ -298,10 +310,9 @@ void Vorsorgeaufwendungen(const CalcInput& e, CalcResult& r) {
 }
 
 int ZumutbareBelastungProzent(int kinder, int f2, double gdE) {
-    static constexpr int satz[4][3] = {{1, 1, 2}, {2, 3, 4}, {4, 5, 6}, {5, 6, 7}};
     const int zeile = kinder > 2 ? 0 : kinder >= 1 ? 1 : f2 == 2 ? 2 : 3;
     const int spalte = gdE <= 30000 ? 0 : gdE <= 100000 ? 1 : 2;
-    return satz[zeile][spalte];
+    return static_cast<int>(param::ZumutbarProzent[zeile * 3 + spalte]);
 }
 
 void AussergewoehnlicheBelastungen(const CalcInput& e, CalcResult& r) {
@@ -312,7 +323,7 @@ void AussergewoehnlicheBelastungen(const CalcInput& e, CalcResult& r) {
     QUARNEL_ERKLAERE(
         "ZumutbareBelastung", "ZumutbareBelastung", r.ZumutbareBelastung,
         {Ein("AnzahlKinder", e.AnzahlKinder, 0), Ein("FlagZusammen", F2(e) == 2, 0),
-         Erg("GesamtbetragEk", r.GesamtbetragEk), Par("ZumutbareBelastungSatz", prozent / 100.0)});
+         Erg("GesamtbetragEk", r.GesamtbetragEk), Par("ParamZumutbarProzent", prozent / 100.0)});
     QUARNEL_ERKLAERE("AgBAbziehbar", "AgBAbziehbar", r.AgBAbziehbar,
                      {Ein("AgbAndereIn", e.AgbAndereIn),
                       Erg("ZumutbareBelastung", r.ZumutbareBelastung, e.AgbAndereIn > 0 ? -1 : 0)});
@@ -356,13 +367,13 @@ void WohneigentumBaukindergeld(const CalcInput& e, CalcResult& r) {
         const int k = e.AnzahlKinderBaukg;
         int kinder = k;
         if (d == 1)
-            satz = 600, kinder = k - 1;
+            satz = param::Baukindergeld[0], kinder = k - int(param::BaukindergeldErstesKind);
         else if (d == 2)
-            satz = 600;
+            satz = param::Baukindergeld[0];
         else if (d == 3)
-            satz = 750;
+            satz = param::Baukindergeld[1];
         else if (d >= 4)
-            satz = 1000;
+            satz = param::Baukindergeld[2];
         r.Baukindergeld = NichtNegativ(satz * kinder);
     }
     r.WohneigentumAbzug = x + y + z + e.WohnAbzug4;
@@ -380,8 +391,9 @@ void WohneigentumBaukindergeld(const CalcInput& e, CalcResult& r) {
             else
                 spur->Schritt("Baukindergeld", "Baukindergeld", r.Baukindergeld,
                               {Ein("AnzahlKinderBaukg", e.AnzahlKinderBaukg),
-                               Par("BaukindergeldErstesKind", d == 1 ? 1 : 0, -1),
-                               Par("BaukindergeldSatz", satz)});
+                               Par("ParamBaukindergeldErstesKind", param::BaukindergeldErstesKind,
+                                   d == 1 ? -1 : 0),
+                               Par("ParamBaukindergeld", satz)});
         });
 }
 
@@ -397,7 +409,7 @@ void Verlustabzug(const CalcInput& e, CalcResult& r) {
     const double basis = NichtNegativ(r.GesamtbetragEk);
     const double abzugGleich = MinWert(gleicheArt, basis);
     const double rest = basis - abzugGleich;
-    const double grenze = 100000 * r.ParamFaktor;
+    const double grenze = param::VerlustabzugGrenze * r.ParamFaktor;
     const double kappe = rest <= grenze ? rest : grenze + AufrundenDM((rest - grenze) / 2);
     r.VerlustabzugAbziehbar = abzugGleich + MinWert(verlust - gleicheArt, kappe);
     r.VerlustabzugVerbleibend = verlust - r.VerlustabzugAbziehbar;
@@ -420,7 +432,7 @@ void Verlustabzug(const CalcInput& e, CalcResult& r) {
                           {Erg("GesamtbetragEk", r.GesamtbetragEk),
                            Erg("VerlustAbzugGleich", abzugGleich, -1)});
             spur->Schritt("VerlustKappe", "VerlustKappe", kappe,
-                          {Erg("VerlustRest", rest), Par("VerlustabzugGrenze", grenze)});
+                          {Erg("VerlustRest", rest), Par("ParamVerlustabzugGrenze", grenze)});
             const double uebrig = MinWert(verlust - gleicheArt, kappe);
             spur->Schritt("VerlustUebrig", "VerlustUebrig", uebrig,
                           {Erg("VerlustVortrag", verlust), Erg("VerlustGleicheArt", gleicheArt, -1),

@@ -11,6 +11,7 @@
 #include "calc/durchgang.h"
 #include "calc/erklaerung.h"
 #include "calc/feldnamen.h"
+#include "calc/parameter.h"
 
 namespace quarnel {
 
@@ -67,7 +68,8 @@ void DurchgangPaar(CalcInput& e, CalcResult& r) {
     r.FlagLuFFreibetrag = 1;
     Durchgang(e, r);
     // the farm Freibetrag is lost above 50000 (100000 joint) of Einkommen before it
-    if (50000 * r.ParamFaktor < r.Einkommen + r.FreibetragLuF) r.FlagLuFFreibetrag = 0;
+    if (param::LuFEinkommensgrenze * r.ParamFaktor < r.Einkommen + r.FreibetragLuF)
+        r.FlagLuFFreibetrag = 0;
     // A pass reads nothing that it has not written itself, apart from the
     // pass controls. When the flag stays, or there was no Freibetrag to lose,
     // the second pass would repeat the first value for value; it only runs

@@ -124,6 +124,9 @@ void AnrechnungUndSalden(CalcInput& e, CalcResult& r);
 bool Kirchensteuerpflichtig(int konf, int bundesland);
 double KirchensteuerSatz(int bundesland);
 double KirchgeldBetrag(int bundesland, double einkommen);
+// The church tax `steuer` capped at `satz` of the taxable income `zvE` for
+// `monate` months: the cap where the tax reaches it, else 0.
+double KirchensteuerKappung(double zvE, double monate, double satz, double steuer);
 void Kirchensteuer(const CalcInput& e, CalcResult& r);
 // The taxpayer's share of a couple's church tax (by incomes in Bayern, else by tariff tax).
 double KirchensteuerAnteilEr(double summeEr, double summeSie, bool bayern);

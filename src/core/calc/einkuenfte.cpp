@@ -235,7 +235,8 @@ void FreibetragLandForst(CalcResult& r) {
         // the first run of the pass found the Einkommen above the limit
         QUARNEL_ERKLAERE_ERGEBNIS(
             "FreibetragLuFEntfaellt", "FreibetragLuF", 0,
-            {Erg("Einkommen", r.Einkommen, 0), Par("LuFEinkommensgrenze", 50000 * r.ParamFaktor)});
+            {Erg("Einkommen", r.Einkommen, 0),
+             Par("ParamLuFEinkommensgrenze", param::LuFEinkommensgrenze * r.ParamFaktor)});
         return;
     }
     QUARNEL_ERKLAERE_ERGEBNIS(
@@ -248,14 +249,15 @@ void FreibetragLandForst(CalcResult& r) {
 
 void VersorgungsFreibetrag(CalcResult& r) {
     for (int p = 0; p < 2; ++p)
-        r.VersFb(p) = MinWert(r.ParamVersFbMax, QUARNEL_RUNDEN("VersFbVoll", r.VersBez(p) * 0.4));
+        r.VersFb(p) = MinWert(r.ParamVersFbMax,
+                              QUARNEL_RUNDEN("VersFbVoll", r.VersBez(p) * param::VersFbSatz));
     if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
         ErklaereAbseits([spur, &r] {
             for (int p = 0; p < 2; ++p) {
-                const double voll = QUARNEL_RUNDEN("VersFbVoll", r.VersBez(p) * 0.4);
-                spur->Schritt(
-                    "VersFbVoll", PersonName("VersFbVoll", p), voll,
-                    {Erg(PersonName("VersBez", p), r.VersBez(p)), Par("VersFbSatz", 0.4)});
+                const double voll = QUARNEL_RUNDEN("VersFbVoll", r.VersBez(p) * param::VersFbSatz);
+                spur->Schritt("VersFbVoll", PersonName("VersFbVoll", p), voll,
+                              {Erg(PersonName("VersBez", p), r.VersBez(p)),
+                               Par("ParamVersFbSatz", param::VersFbSatz)});
                 spur->Schritt("VersFb", PersonName("VersFb", p), r.VersFb(p),
                               {Erg(PersonName("VersFbVoll", p), voll),
                                Par("ParamVersFbMax", r.ParamVersFbMax)});
@@ -500,8 +502,11 @@ void EinkunftsArten(const CalcResult& r, int p, double art[7]) {
              Erg(n("Leistungen"), r.Leistungen(p)), Erg(n("Abgeordneten"), r.Abgeordneten(p))}};
         for (int t = 0; t < 7; ++t) {
             const std::string name = n("Einkunftsart" + std::to_string(t + 1));
-            if (p < Personen(e)) spur.Schritt("Einkunftsart", name, art[p][t], teile[t]);
-            werte.push_back(p < Personen(e) ? Erg(name, art[p][t], 0) : Par("KeinEhegatte", 0));
+            if (p < Personen(e))
+                spur.Schritt("Einkunftsart", name, art[p][t], teile[t]);
+            else
+                spur.Schritt("OhneEhegatte", name, 0, {});
+            werte.push_back(Erg(name, p < Personen(e) ? art[p][t] : 0, 0));
         }
     }
     werte.push_back(Ein("FlagZusammen", e.FlagZusammen, 0));
@@ -652,8 +657,8 @@ void Altersentlastungsbetrag(const CalcInput& e, CalcResult& r) {
             r.EkLuF(p) + r.EkGew(p) + r.EkSelb(p) + r.KapEinn(p) - r.WkKap(p) - r.SparerFb(p) +
             r.EkVuV(p) + r.PrivVeraeuss(p) + r.Bezuege(p) - r.WkBezuege(p) + r.Leistungen(p));
         // never negative, even when the Versorgungsbezüge exceed the wages
-        const double voll =
-            QUARNEL_RUNDEN("AltEntlVoll", (andere + r.ArbLohn(p) - r.VersBez(p)) * 0.4);
+        const double voll = QUARNEL_RUNDEN(
+            "AltEntlVoll", (andere + r.ArbLohn(p) - r.VersBez(p)) * param::AltEntlSatz);
         r.AltEntl(p) = NichtNegativ(MinWert(r.ParamAltEntlMax, voll));
         if (!spur) [[likely]]
             continue;
@@ -666,9 +671,10 @@ void Altersentlastungsbetrag(const CalcInput& e, CalcResult& r) {
                            Erg(n("EkVuV"), r.EkVuV(p)), Erg(n("PrivVeraeuss"), r.PrivVeraeuss(p)),
                            Erg(n("Bezuege"), r.Bezuege(p)), Erg(n("WkBezuege"), r.WkBezuege(p), -1),
                            Erg(n("Leistungen"), r.Leistungen(p))});
-            spur->Schritt("AltEntlVoll", n("AltEntlVoll"), voll,
-                          {Erg(n("AltEntlAndere"), andere), Erg(n("ArbLohn"), r.ArbLohn(p)),
-                           Erg(n("VersBez"), r.VersBez(p), -1), Par("AltEntlSatz", 0.4)});
+            spur->Schritt(
+                "AltEntlVoll", n("AltEntlVoll"), voll,
+                {Erg(n("AltEntlAndere"), andere), Erg(n("ArbLohn"), r.ArbLohn(p)),
+                 Erg(n("VersBez"), r.VersBez(p), -1), Par("ParamAltEntlSatz", param::AltEntlSatz)});
             spur->Schritt("AltEntl", n("AltEntl"), r.AltEntl(p),
                           {Erg(n("AltEntlVoll"), voll), Par("ParamAltEntlMax", r.ParamAltEntlMax)});
         });

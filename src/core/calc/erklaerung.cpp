@@ -9,6 +9,7 @@
 #include "calc/berechnung.h"
 #include "calc/betrag.h"
 #include "calc/durchgang.h"
+#include "calc/parameter.h"
 #include "calc/rechenregeln.h"
 #include "case/json.h"
 
@@ -127,6 +128,7 @@ constexpr Quelle Quellen[] = {
     {"RenteMehrjEr", "StpflNachzahlung1"},
     {"RenteMehrjSie", "StpflNachzahlung3"},
     {"FlagZusammen", "Splitting"},
+    {"Bundesland", "BundeslandLb"},
     {"AnzahlKinder", "KindKiFbJahr"},
     // special expenses, burdens, home
     {"VorsorgeIn", "VorsorgeSumme"},
@@ -364,6 +366,30 @@ double Nachrechnen(const Rechenschritt& s) {
         case V::HalberSteuersatz:
             x = quarnel::HalberSteuersatz(wert(0), wert(1), s.tabelle);
             break;
+        case V::Abstand:
+            x = std::fabs(wert(0) - wert(1));
+            break;
+        case V::Gegenanteil:
+            x = 1 - summe;
+            break;
+        case V::KirchgeldStufe:
+            x = KirchgeldBetrag(static_cast<int>(wert(1)), wert(0));
+            break;
+        case V::MindestensSonst0: {
+            double andere = 0;
+            for (std::size_t i = 1; i < s.werte.size(); ++i) andere += s.werte[i].wert;
+            x = wert(0) >= andere ? wert(0) : 0;
+            break;
+        }
+        case V::NurMitLetztem:
+            x = letzter != 0 ? wert(0) : 0;
+            break;
+        case V::EinkommenAnteil:
+            x = wert(0) * Quotient(wert(1) + wert(2), wert(1));
+            break;
+        case V::Kappung:
+            x = KirchensteuerKappung(wert(0), wert(1), wert(2), wert(3));
+            break;
         case V::KapitalPauschEhegatten: {
             double wk[2] = {wert(2), wert(3)};
             KapitalPauschbetragEhegatten(wert(0), wert(1), wk[0], wk[1], wert(4));
@@ -418,12 +444,18 @@ void Aufbauen(const Erklaerung& e, const Schrittverzeichnis& v, std::vector<bool
     }
 }
 
-void TextZeilen(const Erklaerknoten& k, int tiefe, std::string& out) {
+// The paragraph of a parameter's row ("" for none).
+std::string_view ParameterParagraph(const Wertangabe& w) {
+    const param::Eintrag* zeile = param::Zeile(w.name);
+    return zeile ? zeile->paragraph : std::string_view();
+}
+
+void TextZeilen(const Erklaerknoten& k, int tiefe, Knotenbenennung titel, std::string& out) {
     const std::string einzug(2 * tiefe, ' ');
     const double wert = k.schritt ? k.schritt->wert : k.angabe.wert;
     out += einzug;
     if (tiefe > 0) out += k.angabe.faktor > 0 ? "+ " : k.angabe.faktor < 0 ? "- " : "  ";
-    out += k.schritt ? k.schritt->ergebnis : k.angabe.name;
+    out += titel ? titel(k) : k.schritt ? k.schritt->ergebnis : k.angabe.name;
     out += " = " + Zahl(wert, true);
     if (k.schritt) {
         out += "  [" + std::string(k.schritt->regel->text) + "; " +
@@ -436,17 +468,22 @@ void TextZeilen(const Erklaerknoten& k, int tiefe, std::string& out) {
         out += "]";
         if (k.wiederholt) out += " (aufgeschlüsselt oben)";
     } else if (k.angabe.herkunft == Herkunft::Eingabe) {
-        out += "  (Eingabe, Feld " + (k.angabe.quelle.empty() ? "?" : k.angabe.quelle) + ")";
+        out += titel
+                   ? "  (Eingabe)"
+                   : "  (Eingabe, Feld " + (k.angabe.quelle.empty() ? "?" : k.angabe.quelle) + ")";
     } else if (k.angabe.herkunft == Herkunft::Parameter) {
-        out += "  (Parameter " + k.angabe.quelle + ")";
+        const auto paragraph = ParameterParagraph(k.angabe);
+        out += titel ? "  (Parameter 2001" : "  (Parameter " + k.angabe.quelle;
+        if (!paragraph.empty()) out += "; " + std::string(paragraph);
+        out += ")";
     } else {
         out += "  (Ergebnis, nicht weiter aufgeschlüsselt)";
     }
     out += "\n";
-    for (const auto& c : k.kinder) TextZeilen(c, tiefe + 1, out);
+    for (const auto& c : k.kinder) TextZeilen(c, tiefe + 1, titel, out);
 }
 
-void JsonKnoten(const Erklaerknoten& k, int tiefe, std::string& out) {
+void JsonKnoten(const Erklaerknoten& k, int tiefe, Knotenbenennung titel, std::string& out) {
     const std::string einzug(2 * tiefe, ' ');
     auto feld = [&](const char* name, const std::string& wert, bool zeichen) {
         out += einzug + "  " + JsonZeichenkette(name) + ": " +
@@ -454,7 +491,9 @@ void JsonKnoten(const Erklaerknoten& k, int tiefe, std::string& out) {
     };
     out += einzug + "{\n";
     const char* herkunft[] = {"Ergebnis", "Eingabe", "Parameter"};
-    feld("name", k.schritt ? k.schritt->ergebnis : k.angabe.name, true);
+    const std::string& kennung = k.schritt ? k.schritt->ergebnis : k.angabe.name;
+    feld("name", titel ? titel(k) : kennung, true);
+    if (titel) feld("kennung", kennung, true);
     feld("wert", Zahl(k.schritt ? k.schritt->wert : k.angabe.wert), false);
     feld("faktor", Zahl(k.angabe.faktor), false);
     feld("herkunft", herkunft[static_cast<int>(k.angabe.herkunft)], true);
@@ -467,11 +506,14 @@ void JsonKnoten(const Erklaerknoten& k, int tiefe, std::string& out) {
     } else if (!k.angabe.quelle.empty()) {
         feld(k.angabe.herkunft == Herkunft::Eingabe ? "katalogfeld" : "parameter", k.angabe.quelle,
              true);
+        if (const auto p = ParameterParagraph(k.angabe);
+            k.angabe.herkunft == Herkunft::Parameter && !p.empty())
+            feld("paragraph", std::string(p), true);
     }
     out += einzug + "  \"werte\": [";
     for (std::size_t i = 0; i < k.kinder.size(); ++i) {
         out += i == 0 ? "\n" : ",\n";
-        JsonKnoten(k.kinder[i], tiefe + 2, out);
+        JsonKnoten(k.kinder[i], tiefe + 2, titel, out);
     }
     out += k.kinder.empty() ? "]\n" : "\n" + einzug + "  ]\n";
     out += einzug + "}";
@@ -506,15 +548,15 @@ std::vector<std::string> ErklaerteErgebnisse(const Erklaerung& e) {
     return namen;
 }
 
-std::string ErklaerText(const Erklaerknoten& k) {
+std::string ErklaerText(const Erklaerknoten& k, Knotenbenennung titel) {
     std::string out;
-    TextZeilen(k, 0, out);
+    TextZeilen(k, 0, titel, out);
     return out;
 }
 
-std::string ErklaerJson(const Erklaerknoten& k) {
+std::string ErklaerJson(const Erklaerknoten& k, Knotenbenennung titel) {
     std::string out;
-    JsonKnoten(k, 0, out);
+    JsonKnoten(k, 0, titel, out);
     out += "\n";
     return out;
 }

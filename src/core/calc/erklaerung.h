@@ -43,6 +43,14 @@ enum class Verfahren : uint8_t {
     Verhaeltnis,  // the first value in the ratio of the second, at most 1 (0 without the second)
     HalberSteuersatz,  // § 34 Abs. 3 EStG: half the average rate of the tax (second value) on
                        // the taxable income (first value), at least 19.9 %
+    Abstand,           // the difference of the first two values, without its sign
+    Gegenanteil,       // 1 less the sum
+    KirchgeldStufe,    // the Kirchgeld of the state (second value) for the income (first value)
+    MindestensSonst0,  // the first value where it is at least the others together, else 0
+    NurMitLetztem,     // the first value where the last is not 0, else 0
+    EinkommenAnteil,   // the first value in the ratio of the second to the second and third
+    Kappung,  // the church tax capped at a rate (third value) of the taxable income (first)
+              // for its months (second), where the tax (last value) reaches the cap, else 0
 };
 // The rounding a step applies last.
 enum class Rundung : uint8_t {
@@ -171,9 +179,13 @@ bool ErklaerBaum(const Erklaerung& e, std::string_view ergebnis, Erklaerknoten& 
 // Names of the results with a recorded step, in order of the computation.
 std::vector<std::string> ErklaerteErgebnisse(const Erklaerung& e);
 
-// Indented text (UTF-8) and JSON of a tree.
-std::string ErklaerText(const Erklaerknoten& k);
-std::string ErklaerJson(const Erklaerknoten& k);
+// The name a reader sees for a node (UTF-8).
+using Knotenbenennung = std::string (*)(const Erklaerknoten&);
+// Indented text (UTF-8) and JSON of a tree. With a naming each node shows
+// that name (the JSON keeps the internal one as "kennung"); without, the
+// internal names.
+std::string ErklaerText(const Erklaerknoten& k, Knotenbenennung titel = nullptr);
+std::string ErklaerJson(const Erklaerknoten& k, Knotenbenennung titel = nullptr);
 
 // Runs the recording `f` of a site apart from the pass that computed the
 // values: the pass keeps no room, saved register or stack guard for the

@@ -1,12 +1,14 @@
 // The church-tax step of the church-tax pass: liability by state and religion,
 // shares of the spouses, proration by months, Kirchgeld and Kappung.
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "calc/berechnung.h"
 #include "calc/betrag.h"
 #include "calc/durchgang.h"
 #include "calc/erklaerung.h"
+#include "calc/parameter.h"
 #include "calc/rechenregeln.h"
 
 namespace quarnel {
@@ -19,10 +21,8 @@ bool GueltigesLand(int land) {
 
 // Kappung rate by state (0: no capping).
 double KappungsSatz(int land) {
-    static constexpr double satz[AnzahlLaender] = {0.035, 0,     0.03,  0.03, 0.03, 0.03,
-                                                   0.04,  0,     0.035, 0.04, 0.04, 0.04,
-                                                   0.035, 0.035, 0.03,  0.035};
-    return GueltigesLand(land) ? satz[land] : 0;
+    static_assert(param::KiStKappungSatz.size() == AnzahlLaender);
+    return GueltigesLand(land) ? param::KiStKappungSatz[land] : 0;
 }
 
 struct KirchgeldStufe {
@@ -56,8 +56,7 @@ struct Kontext {
 
 // Kappung for m months, church tax t and taxable income z: the cap when reached, else 0.
 double Kappung(const Kontext& k, double monate, double t, double z) {
-    const double kappe = RundenCent(Stutzen(0, (z / 12 * monate) / 54) * 54 * KappungsSatz(k.land));
-    return t >= kappe ? kappe : 0;
+    return KirchensteuerKappung(z, monate, KappungsSatz(k.land), t);
 }
 
 double Kirchgeld(const Kontext& k, int monate) {
@@ -92,22 +91,23 @@ class KiStSpur {
     // the tax of a year on `basis` and the share of its months
     void Jahr(int p, const Wertangabe& basis, double jahr, double fest, int monate) {
         spur_.Schritt("KiStJahrEr", PersonName("KiStJahr", p), jahr,
-                      {basis, Par("KirchensteuerSatz", satz_)});
+                      {basis, Par("ParamKiStSatz", satz_)});
         if (monate < 12)
-            spur_.Schritt("KiStAnteilig", PersonName("KiStFest", p), fest,
-                          {Erg(PersonName("KiStJahr", p), jahr), Par("MonateJahr", 12),
-                           Ein(PersonName("KiStMonate", p), monate)});
+            spur_.Schritt(
+                "KiStAnteilig", PersonName("KiStFest", p), fest,
+                {Erg(PersonName("KiStJahr", p), jahr), Par("ParamMonateJahr", param::MonateJahr[0]),
+                 Ein(PersonName("KiStMonate", p), monate)});
         else
             spur_.Schritt("KiStVolljahr", PersonName("KiStFest", p), fest,
                           {Erg(PersonName("KiStJahr", p), jahr)});
     }
     // the taxpayer's share and the wife's
-    void Anteile(double anteil, bool bayern) {
+    void Anteile(double anteil, int land) {
+        // the state decides the key: Bayern (1) by the incomes
         spur_.Schritt("KiStAnteil", "KiStAnteilEr", anteil,
                       {Erg("SummeEkEr", r_.SummeEkEr), Erg("SummeEkSie", r_.SummeEkSie),
-                       Par("KiStAufteilungNachEinkuenften", bayern ? 1 : 0)});
-        spur_.Schritt("KiStAnteilSie", "KiStAnteilSie", 1 - anteil,
-                      {Par("Ganzes", 1, 1), Erg("KiStAnteilEr", anteil, -1)});
+                       Ein("Bundesland", land, 0)});
+        spur_.Schritt("KiStAnteilSie", "KiStAnteilSie", 1 - anteil, {Erg("KiStAnteilEr", anteil)});
     }
     Erklaerung& spur_;
     const CalcInput& e_;
@@ -121,7 +121,139 @@ double KirchensteuerAnteilEr(double summeEr, double summeSie, bool bayern) {
     return AnteilEr(summeEr, summeSie, bayern);
 }
 
-namespace {}  // namespace
+namespace {
+
+// The Kirchgeld of `monate` months by the state's table, step by step; the
+// name of the last step.
+std::string KirchgeldStufeErklaeren(Erklaerung& spur, const Kontext& k, const Wertangabe& monate) {
+    const int m = static_cast<int>(monate.wert);
+    const bool hessen = k.land == 6;
+    Wertangabe einkommen = Erg("ZvE", k.zvE);
+    if (m < 12 && !hessen) {
+        const double y = k.zvE / 12 * m;
+        spur.Schritt("KirchgeldEinkommen", "KirchgeldEinkommen", y,
+                     {einkommen, Par("ParamMonateJahr", param::MonateJahr[0]), monate});
+        einkommen = Erg("KirchgeldEinkommen", y);
+    }
+    const double betrag = KirchgeldBetrag(k.land, einkommen.wert);
+    spur.Schritt("KirchgeldStufe", "KirchgeldStufe", betrag,
+                 {einkommen, Ein("Bundesland", k.land, 0)});
+    if (!hessen || m >= 12) return "KirchgeldStufe";
+    spur.Schritt(
+        "KirchgeldAnteilig", "KirchgeldAnteilig", Kirchgeld(k, m),
+        {Erg("KirchgeldStufe", betrag), Par("ParamMonateJahr", param::MonateJahr[0]), monate});
+    return "KirchgeldAnteilig";
+}
+
+// One part of the Kappung: the taxable income z of m months, the tax t.
+void KappungErklaeren(Erklaerung& spur, const Kontext& k, std::string ergebnis, const Wertangabe& z,
+                      const Wertangabe& m, const Wertangabe& t) {
+    spur.Schritt("KiStKappungTeil", std::move(ergebnis),
+                 KirchensteuerKappung(z.wert, m.wert, KappungsSatz(k.land), t.wert),
+                 {{z.name, z.wert, 0, z.herkunft, z.quelle},
+                  {m.name, m.wert, 0, m.herkunft, m.quelle},
+                  Par("ParamKiStKappungSatz", KappungsSatz(k.land)),
+                  {t.name, t.wert, 0, t.herkunft, t.quelle}});
+}
+
+// The taxable income in the ratio of the incomes of the liable spouse l.
+Wertangabe KappungEinkommenErklaeren(Erklaerung& spur, const CalcResult& r, int l) {
+    const double summe[2] = {r.SummeEkEr, r.SummeEkSie};
+    const double z = r.ZvE * Quotient(r.SummeEkEr + r.SummeEkSie, summe[l]);
+    spur.Schritt("KappungEinkommen", "KappungEinkommen", z,
+                 {Erg("ZvE", r.ZvE, 0), Erg(PersonName("SummeEk", l), summe[l], 0),
+                  Erg(PersonName("SummeEk", 1 - l), summe[1 - l], 0)});
+    return Erg("KappungEinkommen", z);
+}
+
+// The Kirchgeld, the comparison and the Kappung as the church-tax pass
+// computed them, recomputed from its inputs by the same rules.
+[[gnu::noinline, gnu::cold]] void KirchgeldKappungErklaeren(Erklaerung& spur, const CalcInput& e,
+                                                            const CalcResult& r, const Kontext& k,
+                                                            const bool pflichtig[2],
+                                                            const int monate[2]) {
+    const bool zusammen = e.FlagZusammen == 1;
+    bool kappung = false, kirchgeld = false;
+    if (!zusammen) {
+        if (!pflichtig[0]) return;
+        KappungErklaeren(spur, k, "KiStKappung", Erg("ZvE", r.ZvE), Ein("KiStMonateEr", monate[0]),
+                         Erg("KiStFestEr", r.KiStFestEr));
+        kappung = true;
+    } else if (pflichtig[0] && pflichtig[1]) {
+        const int t = monate[0] < monate[1] ? monate[0] : monate[1];
+        const int d = monate[0] > monate[1] ? monate[0] - monate[1] : monate[1] - monate[0];
+        const int laenger = monate[0] >= monate[1] ? 0 : 1;
+        const double u = r.KiStBasisAnteilEr;
+        spur.Schritt("KiStGemeinsamBeide", "KiStGemeinsamBeide", 2 * u,
+                     {Erg("KiStGemeinsam", u), Par("ParamFaktor", param::FaktorZusammen)});
+        const double gemeinsam = 2 * u * k.satz;
+        spur.Schritt("KiStGemeinsamSteuer", "KiStGemeinsamSteuer", gemeinsam,
+                     {Erg("KiStGemeinsamBeide", 2 * u), Par("ParamKiStSatz", k.satz)});
+        KappungErklaeren(spur, k, "KiStKappungGemeinsam", Erg("ZvE", r.ZvE),
+                         Erg("KiStMonateGemeinsam", t), Erg("KiStGemeinsamSteuer", gemeinsam));
+        std::vector<Wertangabe> teile = {Erg("KiStKappungGemeinsam", 0)};
+        teile[0].wert = spur.Schritte().back().wert;
+        if (d > 0) {
+            const double p = AnteilEr(r.SummeEkEr, r.SummeEkSie, k.land == 1);
+            const double v = QUARNEL_RUNDEN("KiStUeberhang", NichtNegativ(r.MassstabESt) / 12 * d);
+            const double w = QUARNEL_RUNDEN("KiStUeberhangAnteil", v * (laenger == 0 ? p : 1 - p));
+            const std::string ueberhang = PersonName("KiStUeberhang", laenger);
+            spur.Schritt("KiStUeberhangSteuer", "KiStUeberhangSteuer", w * k.satz,
+                         {Erg(ueberhang, w), Par("ParamKiStSatz", k.satz)});
+            KappungErklaeren(spur, k, "KiStKappungUeberhang",
+                             KappungEinkommenErklaeren(spur, r, laenger),
+                             Erg("KiStMonateAllein", d), Erg("KiStUeberhangSteuer", w * k.satz));
+            teile.push_back(Erg("KiStKappungUeberhang", spur.Schritte().back().wert));
+        }
+        spur.Schritt("KiStKappung", "KiStKappung", r.KiStKappung, std::move(teile));
+        kappung = true;
+        const Wertangabe stufe = Erg("KirchgeldStufe", Kirchgeld(k, d));
+        if (stufe.wert > 0) {
+            const std::string name = KirchgeldStufeErklaeren(spur, k, Erg("KiStMonateAllein", d));
+            const double basis = CentAb(u * 2 * k.satz) + stufe.wert;
+            spur.Schritt("KirchgeldVergleichBasis", "KirchgeldVergleichBasis", basis,
+                         {Erg("KiStGemeinsamSteuer", gemeinsam), Erg(name, stufe.wert)});
+            spur.Schritt("KirchgeldVergleichHoeher", "KirchgeldVergleich", r.KirchgeldVergleich,
+                         {Erg("KirchgeldVergleichBasis", basis), Erg("KiStFestEr", r.KiStFestEr, 0),
+                          Erg("KiStFestSie", r.KiStFestSie, 0)});
+            spur.Schritt(
+                "KirchgeldMitVergleich", "Kirchgeld", r.Kirchgeld,
+                {Erg(name, stufe.wert), Erg("KirchgeldVergleich", r.KirchgeldVergleich, 0)});
+            kirchgeld = true;
+        }
+    } else if (pflichtig[0] || pflichtig[1]) {
+        // glaubensverschiedene Ehe
+        const int l = pflichtig[0] ? 0 : 1;
+        const double summe[2] = {r.SummeEkEr, r.SummeEkSie};
+        const double grenze = r.ParamGrundfreibetrag;
+        if (summe[l] >= grenze && summe[1 - l] < grenze) return;
+        if (summe[l] < grenze && summe[1 - l] < grenze) return;
+        const Wertangabe m = Ein(PersonName("KiStMonate", l), monate[l]);
+        const std::string name = KirchgeldStufeErklaeren(spur, k, m);
+        const Wertangabe betrag = Erg(name, Kirchgeld(k, monate[l]));
+        if (summe[l] < grenze) {
+            spur.Schritt("KirchgeldStattKiSt", "Kirchgeld", r.Kirchgeld,
+                         {betrag, Erg(PersonName("SummeEk", l), summe[l], 0),
+                          Erg(PersonName("SummeEk", 1 - l), summe[1 - l], 0),
+                          Par("ParamGrundfreibetrag", grenze, 0)});
+        } else {
+            spur.Schritt("KirchgeldMindestens", "Kirchgeld", r.Kirchgeld,
+                         {betrag, Erg(PersonName("KiStFest", l), r.KiStFest(l), 0)});
+            KappungErklaeren(spur, k, "KiStKappung", KappungEinkommenErklaeren(spur, r, l), m,
+                             Erg("KiStFestzusetzen", r.KiStFestzusetzen));
+            kappung = true;
+        }
+        spur.Schritt("KirchgeldVergleich", "KirchgeldVergleich", r.KirchgeldVergleich,
+                     {Erg("Kirchgeld", r.Kirchgeld)});
+        kirchgeld = true;
+    }
+    if (kappung && kirchgeld && r.KiStKappung > 0 && r.Kirchgeld > 0)
+        spur.Schritt("KiStKappungMitKirchgeld", "KiStKappungMitKirchgeld",
+                     r.KiStKappung + r.Kirchgeld,
+                     {Erg("KiStKappung", r.KiStKappung), Erg("Kirchgeld", r.Kirchgeld)});
+}
+
+}  // namespace
 
 bool Kirchensteuerpflichtig(int konf, int land) {
     if (konf == 0 || konf == 1 || konf == 7) return true;
@@ -148,7 +280,13 @@ bool Kirchensteuerpflichtig(int konf, int land) {
 
 double KirchensteuerSatz(int land) {
     if (!GueltigesLand(land)) return 0;
-    return land == 0 || land == 1 ? 0.08 : 0.09;
+    return land == 0 || land == 1 ? param::KiStSatz[0] : param::KiStSatz[1];
+}
+
+double KirchensteuerKappung(double zvE, double monate, double satz, double steuer) {
+    const double kappe = QUARNEL_RUNDEN(
+        "KiStKappungTeil", Stutzen(0, (zvE / param::MonateJahr[0] * monate) / 54) * 54 * satz);
+    return steuer >= kappe ? kappe : 0;
 }
 
 double KirchgeldBetrag(int land, double y) {
@@ -212,12 +350,18 @@ void Kirchensteuer(const CalcInput& e, CalcResult& r) {
         gesamt = fest[0] + fest[1];
         if (spur) [[unlikely]] {
             Erklaerung& x = spur->spur_;
+            const Wertangabe mEr = Ein("KiStMonateEr", monate[0]),
+                             mSie = Ein("KiStMonateSie", monate[1]);
+            x.Schritt("KiStMonateGemeinsam", "KiStMonateGemeinsam", t, {mEr, mSie});
+            x.Schritt("KiStMonateAllein", "KiStMonateAllein", d, {mEr, mSie});
             x.Schritt("KiStGemeinsam", "KiStGemeinsam", u,
-                      {massstab, Par("HalbmonateJahr", 24), Par("MonateGemeinsam", t)});
+                      {massstab, Par("ParamMonateJahr", param::MonateJahr[1]),
+                       Erg("KiStMonateGemeinsam", t)});
             if (d > 0) {
-                spur->Anteile(p, land == 1);
+                spur->Anteile(p, land);
                 x.Schritt("KiStUeberhang", "KiStUeberhang", v,
-                          {massstab, Par("MonateJahr", 12), Par("MonateAllein", d)});
+                          {massstab, Par("ParamMonateJahr", param::MonateJahr[0]),
+                           Erg("KiStMonateAllein", d)});
                 x.Schritt("KiStUeberhangAnteil", PersonName("KiStUeberhang", laenger), w[laenger],
                           {Erg("KiStUeberhang", v),
                            Erg(PersonName("KiStAnteil", laenger), anteile[laenger])});
@@ -226,7 +370,7 @@ void Kirchensteuer(const CalcInput& e, CalcResult& r) {
                 std::vector<Wertangabe> werte = {Erg("KiStGemeinsam", u)};
                 if (d > 0 && q == laenger)
                     werte.push_back(Erg(PersonName("KiStUeberhang", q), w[q]));
-                werte.push_back(Par("KirchensteuerSatz", satz));
+                werte.push_back(Par("ParamKiStSatz", satz));
                 x.Schritt("KiStFestEhegatte", PersonName("KiStFest", q), fest[q], std::move(werte));
             }
         }
@@ -271,7 +415,7 @@ void Kirchensteuer(const CalcInput& e, CalcResult& r) {
                 fest[q] = Anteilig(jahr[q], monate[q]);
             }
             if (spur) [[unlikely]] {
-                spur->Anteile(p, land == 1);
+                spur->Anteile(p, land);
                 spur->spur_.Schritt("KiStBasisEr", "KiStBasisEr", basis[0],
                                     {massstab, Erg("KiStAnteilEr", p)});
                 spur->spur_.Schritt("KiStBasisSie", "KiStBasisSie", basis[1],
@@ -314,6 +458,8 @@ void Kirchensteuer(const CalcInput& e, CalcResult& r) {
     r.Kirchgeld = kirchgeld;
     r.KirchgeldVergleich = vergleich;
     r.KiStKappung = kappung;
+    if (aktiv) [[unlikely]]
+        KirchgeldKappungErklaeren(*aktiv, e, r, k, pflichtig, monate);
 }
 
 }  // namespace quarnel

@@ -89,7 +89,36 @@ inline constexpr double ArbZimmerHoechst = 2400;                // study, limite
 inline constexpr double FoerdGebVorjahrHoechst = 4000;  // development-area deduction, at most
 inline constexpr double ErhaltAbzugSatz = 0.1;          // yearly share of maintenance costs
 
-enum class Einheit : uint8_t { DM, DMjeMonat, Satz, Jahr, Faktor };
+// named in the explanation of the computation (each with its row below)
+inline constexpr double SpendenSatz = 0.05;           // donations, share of the Gesamtbetrag
+inline constexpr double SpendenSatzFaktor = 2;        // the raised share (10 %)
+inline constexpr double ParteiSpendenHoechst = 3000;  // contributions to parties, per person
+inline constexpr double StiftungSpendenHoechst = 40000;
+inline constexpr double StiftungStockHoechst = 600000;
+inline constexpr double PflegeZusatzHoechst = 360;  // private care insurance, extra cap
+inline constexpr double Grundhoechstbetrag = 2610;  // per person
+inline constexpr double HalbHoechstSatz = 0.5;
+inline constexpr double HalbHoechstbetrag = 1305;  // per person
+// reasonable burden in per cent: rows 3+ children, 1-2 children, joint
+// without children, single without children; columns up to 30000, up to
+// 100000, above
+inline constexpr std::array<double, 12> ZumutbarProzent{1, 1, 2, 2, 3, 4, 4, 5, 6, 5, 6, 7};
+inline constexpr std::array<double, 3> Baukindergeld{600, 750, 1000};  // per child and year
+inline constexpr double BaukindergeldErstesKind = 1;  // building begun before 1987: not counted
+inline constexpr double VerlustabzugGrenze = 100000;  // per person
+inline constexpr double LuFEinkommensgrenze = 50000;  // per person
+inline constexpr double VersFbSatz = 0.4;
+inline constexpr double AltEntlSatz = 0.4;
+inline constexpr double GewStFaktor = 1.8;
+inline constexpr double Fuenffach = 5;
+inline constexpr double Fuenftel = 1 / Fuenffach;
+inline constexpr std::array<double, 2> KiStSatz{0.08, 0.09};  // Baden-Württemberg, Bayern / others
+// Kappung of the church tax by state, in the order of the state codes (0: none)
+inline constexpr std::array<double, 16> KiStKappungSatz{
+    0.035, 0, 0.03, 0.03, 0.03, 0.03, 0.04, 0, 0.035, 0.04, 0.04, 0.04, 0.035, 0.035, 0.03, 0.035};
+inline constexpr std::array<double, 2> MonateJahr{12, 24};  // months, half months of a year
+
+enum class Einheit : uint8_t { DM, DMjeMonat, Satz, Jahr, Faktor, Prozent };
 
 struct Eintrag {
     std::string_view name;
@@ -97,6 +126,7 @@ struct Eintrag {
     int anzahl;           // number of values
     Einheit einheit;
     std::string_view zweck;
+    std::string_view paragraph;  // the law that sets it ("" for values of no law)
 };
 
 namespace detail {
@@ -106,61 +136,138 @@ inline constexpr double StichjahrD = Stichjahr, JahrD = Jahr,
 
 inline constexpr Eintrag Tabelle[] = {
     {"ParamFaktor", detail::FaktorD, 2, Einheit::Faktor,
-     "Vervielfältiger gemeinsamer Beträge (einzeln / zusammen)"},
+     "Vervielfältiger gemeinsamer Beträge (einzeln / zusammen)", "§ 26b EStG"},
     {"ParamStichjahr", &detail::StichjahrD, 1, Einheit::Jahr,
-     "vor diesem Jahr geboren: Altersentlastungsbetrag"},
-    {"ParamJahr", &detail::JahrD, 1, Einheit::Jahr, "Veranlagungsjahr"},
+     "vor diesem Jahr geboren: Altersentlastungsbetrag", "§ 24a Satz 3 EStG"},
+    {"ParamJahr", &detail::JahrD, 1, Einheit::Jahr, "Veranlagungsjahr", "§ 25 Abs. 1 EStG"},
     {"ParamGrundfreibetrag", &Grundfreibetrag, 1, Einheit::DM,
-     "Grenze der glaubensverschiedenen Ehe (Kirchensteuer)"},
+     "Grenze der glaubensverschiedenen Ehe (Kirchensteuer)", "§ 32a Abs. 1 Nr. 1 EStG"},
     {"ParamKindergeld", Kindergeld.data(), 4, Einheit::DMjeMonat,
-     "Kindergeld 1., 2., 3., ab 4. Kind"},
+     "Kindergeld 1., 2., 3., ab 4. Kind", "§ 66 Abs. 1 EStG"},
     {"ParamBetreuungsFb", &BetreuungsFb, 1, Einheit::DM,
-     "Betreuungsfreibetrag je Jahr (monatlich 126 / 252)"},
-    {"ParamKinderFb", &KinderFb, 1, Einheit::DM, "Kinderfreibetrag je Jahr (monatlich 288 / 576)"},
+     "Betreuungsfreibetrag je Jahr (monatlich 126 / 252)", "§ 32 Abs. 6 EStG"},
+    {"ParamKinderFb", &KinderFb, 1, Einheit::DM, "Kinderfreibetrag je Jahr (monatlich 288 / 576)",
+     "§ 32 Abs. 6 EStG"},
     {"ParamAusbGrenze", &AusbGrenze, 1, Einheit::DM,
-     "eigene Einkünfte des Kindes, ab denen der Ausbildungsfreibetrag gekürzt wird"},
-    {"ParamAusbFb", AusbFb.data(), 3, Einheit::DM, "Ausbildungsfreibeträge"},
+     "eigene Einkünfte des Kindes, ab denen der Ausbildungsfreibetrag gekürzt wird",
+     "§ 33a Abs. 2 Satz 2 EStG"},
+    {"ParamAusbFb", AusbFb.data(), 3, Einheit::DM, "Ausbildungsfreibeträge",
+     "§ 33a Abs. 2 Satz 1 EStG"},
     {"ParamUnterhAnrechnungsfrei", &UnterhAnrechnungsfrei, 1, Einheit::DM,
-     "anrechnungsfreie Bezüge unterstützter Personen"},
+     "anrechnungsfreie Bezüge unterstützter Personen", "§ 33a Abs. 1 Satz 4 EStG"},
     {"ParamUnterhHoechst", &UnterhHoechst, 1, Einheit::DM,
-     "Höchstbetrag für Unterhalt bedürftiger Personen"},
-    {"ParamHaushaltsFb", &HaushaltsFb, 1, Einheit::DM, "Haushaltsfreibetrag"},
-    {"ParamArbnPausch", &ArbnPausch, 1, Einheit::DM, "Arbeitnehmer-Pauschbetrag"},
-    {"ParamSaPausch", &SaPausch, 1, Einheit::DM, "Sonderausgaben-Pauschbetrag je Person"},
-    {"ParamAltEntlMax", &AltEntlMax, 1, Einheit::DM, "höchster Altersentlastungsbetrag"},
-    {"ParamLuFFb", &LuFFb, 1, Einheit::DM, "Freibetrag für Land- und Forstwirte je Person"},
-    {"ParamVersFbMax", &VersFbMax, 1, Einheit::DM, "höchster Versorgungs-Freibetrag"},
+     "Höchstbetrag für Unterhalt bedürftiger Personen", "§ 33a Abs. 1 Satz 1 EStG"},
+    {"ParamHaushaltsFb", &HaushaltsFb, 1, Einheit::DM, "Haushaltsfreibetrag", "§ 32 Abs. 7 EStG"},
+    {"ParamArbnPausch", &ArbnPausch, 1, Einheit::DM, "Arbeitnehmer-Pauschbetrag",
+     "§ 9a Satz 1 Nr. 1 EStG"},
+    {"ParamSaPausch", &SaPausch, 1, Einheit::DM, "Sonderausgaben-Pauschbetrag je Person",
+     "§ 10c Abs. 1 EStG"},
+    {"ParamAltEntlMax", &AltEntlMax, 1, Einheit::DM, "höchster Altersentlastungsbetrag",
+     "§ 24a Satz 1 EStG"},
+    {"ParamLuFFb", &LuFFb, 1, Einheit::DM, "Freibetrag für Land- und Forstwirte je Person",
+     "§ 13 Abs. 3 Satz 1 EStG"},
+    {"ParamVersFbMax", &VersFbMax, 1, Einheit::DM, "höchster Versorgungs-Freibetrag",
+     "§ 19 Abs. 2 Satz 1 EStG"},
     {"ParamWkSonstPausch", &WkSonstPausch, 1, Einheit::DM,
-     "Werbungskosten-Pauschbetrag Leibrenten und wiederkehrende Bezüge"},
+     "Werbungskosten-Pauschbetrag Leibrenten und wiederkehrende Bezüge", "§ 9a Satz 1 Nr. 3 EStG"},
     {"ParamWkKapPausch", &WkKapPausch, 1, Einheit::DM,
-     "Werbungskosten-Pauschbetrag Kapitalvermögen je Person"},
-    {"ParamSparerFb", &SparerFb, 1, Einheit::DM, "Sparer-Freibetrag je Person"},
-    {"ParamVorwegabzug", &Vorwegabzug, 1, Einheit::DM, "Vorwegabzug je Person"},
+     "Werbungskosten-Pauschbetrag Kapitalvermögen je Person", "§ 9a Satz 1 Nr. 2 EStG"},
+    {"ParamSparerFb", &SparerFb, 1, Einheit::DM, "Sparer-Freibetrag je Person", "§ 20 Abs. 4 EStG"},
+    {"ParamVorwegabzug", &Vorwegabzug, 1, Einheit::DM, "Vorwegabzug je Person",
+     "§ 10 Abs. 3 Nr. 2 EStG"},
     {"ParamVorsorgeMin", &VorsorgeMin, 1, Einheit::DM,
-     "Untergrenze der abziehbaren Vorsorgeaufwendungen"},
+     "Untergrenze der abziehbaren Vorsorgeaufwendungen", "§ 10 Abs. 3 EStG"},
     {"ParamVorsPauschSatz", &VorsPauschSatz, 1, Einheit::Satz,
-     "Satz der ungekürzten Vorsorgepauschale"},
+     "Satz der ungekürzten Vorsorgepauschale", "§ 10c Abs. 2 EStG"},
     {"ParamVorsPauschSatzGek", &VorsPauschSatzGek, 1, Einheit::Satz,
-     "Satz der gekürzten Vorsorgepauschale"},
+     "Satz der gekürzten Vorsorgepauschale", "§ 10c Abs. 3 EStG"},
     {"ParamVorwegKuerzSatz", &VorwegKuerzSatz, 1, Einheit::Satz,
-     "Anteil des Arbeitslohns, der den Vorwegabzug kürzt"},
+     "Anteil des Arbeitslohns, der den Vorwegabzug kürzt", "§ 10 Abs. 3 Nr. 2 Satz 2 EStG"},
     {"ParamVorsPauschGekMax", &VorsPauschGekMax, 1, Einheit::DM,
-     "höchste gekürzte Vorsorgepauschale je Person"},
-    {"ParamWopGrenze", &WopGrenze, 1, Einheit::DM, "Wohnungsbauprämie: Einkommensgrenze je Person"},
+     "höchste gekürzte Vorsorgepauschale je Person", "§ 10c Abs. 3 EStG"},
+    {"ParamWopGrenze", &WopGrenze, 1, Einheit::DM, "Wohnungsbauprämie: Einkommensgrenze je Person",
+     "§ 2a WoPG"},
     {"ParamWopHoechst", &WopHoechst, 1, Einheit::DM,
-     "Wohnungsbauprämie: begünstigte Höchstaufwendungen je Person"},
+     "Wohnungsbauprämie: begünstigte Höchstaufwendungen je Person", "§ 3 WoPG"},
     {"ParamSparzulageGrenze", &SparzulageGrenze, 1, Einheit::DM,
-     "Arbeitnehmer-Sparzulage: Einkommensgrenze je Person"},
-    {"ParamHinterblPausch", &HinterblPausch, 1, Einheit::DM, "Pauschbetrag für Hinterbliebene"},
+     "Arbeitnehmer-Sparzulage: Einkommensgrenze je Person", "§ 13 Abs. 1 5. VermBG"},
+    {"ParamHinterblPausch", &HinterblPausch, 1, Einheit::DM, "Pauschbetrag für Hinterbliebene",
+     "§ 33b Abs. 4 EStG"},
     {"ParamSaetze", Saetze.data(), 10, Einheit::Satz,
-     "fünf Satzpaare; der erste Satz ist der Solidaritätszuschlag"},
-    {"FuellWert1170", &FuellWert1170, 1, Einheit::DM, "nur beim Füllen der Erklärungswerte"},
-    {"EhZuPausch", &EhZuPausch, 1, Einheit::DM, "Vorkostenpauschale vor Bezug (Wohneigentum)"},
-    {"LeistFreigrenze", &LeistFreigrenze, 1, Einheit::DM, "Freigrenze der Einkünfte aus Leistungen"},
+     "fünf Satzpaare; der erste Satz ist der Solidaritätszuschlag", "§ 4 SolZG"},
+    {"ParamSoliSatz", &SoliSatz, 1, Einheit::Satz, "Satz des Solidaritätszuschlags",
+     "§ 4 Satz 1 SolZG"},
+    {"ParamSpendenSatz", &SpendenSatz, 1, Einheit::Satz,
+     "Spenden: Anteil des Gesamtbetrags der Einkünfte", "§ 10b Abs. 1 Satz 1 EStG"},
+    {"ParamSpendenSatzFaktor", &SpendenSatzFaktor, 1, Einheit::Faktor,
+     "Spenden für wissenschaftliche, mildtätige und kulturelle Zwecke: doppelter Anteil",
+     "§ 10b Abs. 1 Satz 2 EStG"},
+    {"ParamParteiSpendenHoechst", &ParteiSpendenHoechst, 1, Einheit::DM,
+     "Zuwendungen an Parteien und Wählervereinigungen, höchstens je Person",
+     "§§ 10b Abs. 2, 34g EStG"},
+    {"ParamStiftungSpendenHoechst", &StiftungSpendenHoechst, 1, Einheit::DM,
+     "Spenden an Stiftungen, höchstens", "§ 10b Abs. 1 Satz 3 EStG"},
+    {"ParamStiftungStockHoechst", &StiftungStockHoechst, 1, Einheit::DM,
+     "Zuwendungen in den Vermögensstock einer Stiftung, höchstens", "§ 10b Abs. 1a EStG"},
+    {"ParamSchulgeldSatz", &SchulgeldSatz, 1, Einheit::Satz, "abziehbarer Anteil des Schulgelds",
+     "§ 10 Abs. 1 Nr. 9 EStG"},
+    {"ParamPflegeZusatzHoechst", &PflegeZusatzHoechst, 1, Einheit::DM,
+     "zusätzlicher Höchstbetrag für die private Pflegeversicherung je Person",
+     "§ 10 Abs. 3 Nr. 3 EStG"},
+    {"ParamGrundhoechstbetrag", &Grundhoechstbetrag, 1, Einheit::DM,
+     "Grundhöchstbetrag der Vorsorgeaufwendungen je Person", "§ 10 Abs. 3 Nr. 1 EStG"},
+    {"ParamHalbHoechstSatz", &HalbHoechstSatz, 1, Einheit::Satz,
+     "Anteil der übrigen Vorsorgeaufwendungen für den hälftigen Höchstbetrag",
+     "§ 10 Abs. 3 Nr. 4 EStG"},
+    {"ParamHalbHoechstbetrag", &HalbHoechstbetrag, 1, Einheit::DM,
+     "hälftiger Höchstbetrag der Vorsorgeaufwendungen je Person", "§ 10 Abs. 3 Nr. 4 EStG"},
+    {"ParamZumutbarProzent", ZumutbarProzent.data(), 12, Einheit::Prozent,
+     "zumutbare Belastung: ab 3 Kindern, 1 oder 2 Kinder, zusammen ohne Kinder, einzeln ohne "
+     "Kinder; je bis 30.000, bis 100.000, über 100.000 DM",
+     "§ 33 Abs. 3 EStG"},
+    {"ParamBaukindergeld", Baukindergeld.data(), 3, Einheit::DM,
+     "Baukindergeld je Kind und Jahr (Bauantrag bis 1989 / 1990 / ab 1991)", "§ 34f EStG"},
+    {"ParamBaukindergeldErstesKind", &BaukindergeldErstesKind, 1, Einheit::Faktor,
+     "Bauantrag vor 1987: das erste Kind zählt nicht", "§ 34f Abs. 1 EStG a. F."},
+    {"ParamVerlustabzugGrenze", &VerlustabzugGrenze, 1, Einheit::DM,
+     "Verlustabzug in voller Höhe je Person, darüber zur Hälfte", "§ 10d Abs. 2 Satz 3 EStG"},
+    {"ParamLuFEinkommensgrenze", &LuFEinkommensgrenze, 1, Einheit::DM,
+     "Einkommensgrenze des Freibetrags für Land- und Forstwirte je Person",
+     "§ 13 Abs. 3 Satz 2 EStG"},
+    {"ParamVersFbSatz", &VersFbSatz, 1, Einheit::Satz, "Versorgungs-Freibetrag: Anteil der Bezüge",
+     "§ 19 Abs. 2 Satz 1 EStG"},
+    {"ParamAltEntlSatz", &AltEntlSatz, 1, Einheit::Satz,
+     "Altersentlastungsbetrag: Anteil von Arbeitslohn und übrigen Einkünften", "§ 24a Satz 1 EStG"},
+    {"ParamGewStFaktor", &GewStFaktor, 1, Einheit::Faktor,
+     "Steuerermäßigung: Vielfaches des Gewerbesteuer-Messbetrags", "§ 35 Abs. 1 EStG"},
+    {"ParamFuenftel", &Fuenftel, 1, Einheit::Satz, "Fünftelregelung: ein Fünftel",
+     "§ 34 Abs. 1 Satz 2 EStG"},
+    {"ParamFuenffach", &Fuenffach, 1, Einheit::Faktor, "Fünftelregelung: das Fünffache",
+     "§ 34 Abs. 1 Satz 2 EStG"},
+    {"ParamKiStSatz", KiStSatz.data(), 2, Einheit::Satz,
+     "Kirchensteuersatz (Baden-Württemberg und Bayern / übrige Länder)",
+     "Kirchensteuergesetz des Landes, § 51a EStG"},
+    {"ParamKiStKappungSatz", KiStKappungSatz.data(), 16, Einheit::Satz,
+     "Kappung der Kirchensteuer: Anteil des zu versteuernden Einkommens je Land",
+     "Kirchensteuergesetz des Landes (Kappung), § 51a EStG"},
+    {"ParamMonateJahr", MonateJahr.data(), 2, Einheit::Faktor, "Monate, Halbmonate eines Jahres",
+     "Kirchensteuergesetz des Landes, § 51a EStG"},
+    {"FuellWert1170", &FuellWert1170, 1, Einheit::DM, "nur beim Füllen der Erklärungswerte", ""},
+    {"EhZuPausch", &EhZuPausch, 1, Einheit::DM, "Vorkostenpauschale vor Bezug (Wohneigentum)",
+     "§ 10i Abs. 1 Satz 1 Nr. 1 EStG"},
+    {"LeistFreigrenze", &LeistFreigrenze, 1, Einheit::DM, "Freigrenze der Einkünfte aus Leistungen",
+     "§ 22 Nr. 3 Satz 2 EStG"},
     {"SpekFreigrenze", &SpekFreigrenze, 1, Einheit::DM,
-     "Freigrenze der privaten Veräußerungsgeschäfte"},
+     "Freigrenze der privaten Veräußerungsgeschäfte", "§ 23 Abs. 3 Satz 6 EStG"},
     {"EhZuErhaltHoechst", &EhZuErhaltHoechst, 1, Einheit::DM,
-     "Erhaltungsaufwand vor Bezug, höchstens (Wohneigentum)"},
+     "Erhaltungsaufwand vor Bezug, höchstens (Wohneigentum)", "§ 10i Abs. 1 Satz 1 Nr. 2 EStG"},
 };
+
+// The row of that name; null when the table has none.
+constexpr const Eintrag* Zeile(std::string_view name) {
+    for (const Eintrag& e : Tabelle)
+        if (e.name == name) return &e;
+    return nullptr;
+}
 
 }  // namespace quarnel::param

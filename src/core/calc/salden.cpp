@@ -93,12 +93,12 @@ void AuslaendischeSteuer(const CalcInput& e, CalcResult& r) {
 void Gewerbesteueranrechnung(const CalcInput& e, CalcResult& r) {
     double mess = e.GewStMessEr;
     if (e.FlagZusammen == 1) mess += e.GewStMessSie;
-    r.GewStAnrechnung = mess > 0 ? AufrundenDM(1.8 * mess) : 0;
+    r.GewStAnrechnung = mess > 0 ? AufrundenDM(param::GewStFaktor * mess) : 0;
     QUARNEL_ERKLAERE(
         "GewStAnrechnung", r.GewStAnrechnung,
         {Ein("GewStMessEr", mess > 0 ? e.GewStMessEr : 0),
          Ein("GewStMessSie", mess > 0 ? e.GewStMessSie : 0, e.FlagZusammen == 1 ? 1 : 0),
-         Par("GewStFaktor", 1.8)});
+         Par("ParamGewStFaktor", param::GewStFaktor)});
 }
 
 void FestzusetzendeEinkommensteuer(CalcResult& r) {
@@ -191,7 +191,7 @@ void AnrechnungUndSalden(CalcInput& e, CalcResult& r) {
                               {Erg("SoliBasisESt", r.SoliBasisESt),
                                Ein("KStAnrechIn", NichtNegativ(e.KStAnrechIn), -1),
                                Ein("KStVerguetIn", NichtNegativ(e.KStVerguetIn), -1),
-                               Par("SoliSatz", param::SoliSatz)},
+                               Par("ParamSoliSatz", param::SoliSatz)},
                               F2(e));
                 spur->Schritt(
                     "SoliGezahlt", r.SoliGezahlt,

@@ -7,6 +7,7 @@
 #include "calc/betrag.h"
 #include "calc/durchgang.h"
 #include "calc/erklaerung.h"
+#include "calc/parameter.h"
 #include "calc/rechenregeln.h"
 
 namespace quarnel {
@@ -273,15 +274,15 @@ template <bool aufzeichnen>
         spur->Schritt("ZvEOhneAo", "ZvEOhneAo", r.ZvE,
                       {Erg(basis, z), Erg("AoEinkuenfteNetto", n, -1)});
     const double s = TarifsteuerMitProgression(e, r, "OhneAo");
-    r.ZvE = Int(n / 5) + (z - n);
+    r.ZvE = Int(n / param::Fuenffach) + (z - n);
     if (spur) [[unlikely]] {
-        spur->Schritt("AoFuenftel", "AoFuenftel", Int(n / 5),
-                      {Erg("AoEinkuenfteNetto", n), Par("Fuenftel", 0.2)});
+        spur->Schritt("AoFuenftel", "AoFuenftel", Int(n / param::Fuenffach),
+                      {Erg("AoEinkuenfteNetto", n), Par("ParamFuenftel", param::Fuenftel)});
         spur->Schritt("ZvEFuenftel", "ZvEFuenftel", r.ZvE,
-                      {Erg("AoFuenftel", Int(n / 5)), Erg("ZvEOhneAo", z - n)});
+                      {Erg("AoFuenftel", Int(n / param::Fuenffach)), Erg("ZvEOhneAo", z - n)});
     }
     const double s5 = TarifsteuerMitProgression(e, r, "Fuenftel");
-    r.EStAoEinkuenfte = (s5 - s) * 5;
+    r.EStAoEinkuenfte = (s5 - s) * param::Fuenffach;
     r.EStTarif = s;
     r.ZvETarif = z - n;
     const double fuenffach = r.EStAoEinkuenfte;
@@ -289,7 +290,7 @@ template <bool aufzeichnen>
     if (spur) [[unlikely]] {
         spur->Schritt("EStAoFuenffach", "EStAoFuenffach", fuenffach,
                       {Erg(TarifName(r, "Fuenftel"), s5), Erg(TarifName(r, "OhneAo"), s, -1),
-                       Par("Fuenffach", 5)});
+                       Par("ParamFuenffach", param::Fuenffach)});
         spur->Schritt("EStAoHoechst", "EStAoHoechst", w - s,
                       {Erg(Name(wMitProgression == 1 ? "EStTarifPV" : "EStTarif", variante), w),
                        Erg(TarifName(r, "OhneAo"), s, -1)});
@@ -298,17 +299,18 @@ template <bool aufzeichnen>
         spur->Schritt("EStTarifRest", "EStTarifRest", s, {Erg(TarifName(r, "OhneAo"), s)});
     }
     if (z - n < 0) {
-        r.ZvE = Int(z / 5);
+        r.ZvE = Int(z / param::Fuenffach);
         if (spur) [[unlikely]]
             spur->Schritt("ZvEFuenftelGanz", "ZvEFuenftelGanz", r.ZvE,
-                          {Erg(basis, z), Par("Fuenftel", 0.2)});
+                          {Erg(basis, z), Par("ParamFuenftel", param::Fuenftel)});
         const double t = TarifsteuerMitProgression(e, r, "FuenftelGanz");
-        r.EStAoEinkuenfte = 5 * t;
+        r.EStAoEinkuenfte = param::Fuenffach * t;
         r.EStTarif = 0;
         r.ZvETarif = 0;
         if (spur) [[unlikely]] {
-            spur->Schritt("EStAoFuenffachGanz", "EStAoEinkuenfte", r.EStAoEinkuenfte,
-                          {Erg(TarifName(r, "FuenftelGanz"), t), Par("Fuenffach", 5)});
+            spur->Schritt(
+                "EStAoFuenffachGanz", "EStAoEinkuenfte", r.EStAoEinkuenfte,
+                {Erg(TarifName(r, "FuenftelGanz"), t), Par("ParamFuenffach", param::Fuenffach)});
             spur->Schritt("EStTarifRestKein", "EStTarifRest", 0, {});
         }
     }

@@ -6,6 +6,7 @@
 #include "calc/berechnung.h"
 #include "calc/deklaration.h"
 #include "case/zeichensatz.h"
+#include "results/knotentitel.h"
 
 namespace quarnel {
 namespace {
@@ -44,6 +45,13 @@ constexpr Zeilenergebnis Zeilen[] = {
     {"", "MassstabESt", "Maßstabsteuer der Kirchensteuer"},
     {"", "KiStJahrEr", "Kirchensteuer eines Jahres"},
     {"", "KiStSaldo", "Kirchensteuer: Abschlusszahlung / Erstattung"},
+    {"Kirchgeld zu erheben. Das Kirchgeld beträgt", "Kirchgeld",
+     "Kirchgeld in glaubensverschiedener Ehe"},
+    {"steuer ergibt dann einschl. Kirchgeld", "KirchgeldVergleich",
+     "Kirchensteuer einschließlich Kirchgeld"},
+    {"so ist folgende Kirchensteuer anzusetzen", "KiStKappung", "Gekappte Kirchensteuer"},
+    {"Dies ergibt einschließlich Kirchgeld", "KiStKappungMitKirchgeld",
+     "Gekappte Kirchensteuer einschließlich Kirchgeld"},
     {"", "GesamtSaldo", "Gesamtergebnis"},
 };
 
@@ -101,10 +109,14 @@ std::string_view ErgebnisDerBeschriftung(std::string_view beschriftung, int betr
     return {};
 }
 
-std::string ErgebnisBezeichnung(std::string_view name) {
+std::string_view BescheidTitel(std::string_view name) {
     for (const auto& z : Zeilen)
-        if (z.ergebnis == name && !z.titel.empty()) return std::string(z.titel);
-    return std::string(name);
+        if (z.ergebnis == name && !z.titel.empty()) return z.titel;
+    return {};
+}
+
+std::string ErgebnisBezeichnung(std::string_view name) {
+    return ErgebnisTitel(name, nullptr);
 }
 
 bool BaumDerZeile(const Erklaerung& spur, std::string_view ergebnis, Erklaerknoten& baum) {

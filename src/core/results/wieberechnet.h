@@ -32,9 +32,11 @@ bool BaumDerZeile(const Erklaerung& spur, std::string_view ergebnis, Erklaerknot
 // with the number of amounts the row has (the settlement's rows per tax have three).
 std::string_view ErgebnisDerBeschriftung(std::string_view beschriftung, int betraege = 1);
 
-// The caption of an explained result as the notice words it (UTF-8); the
-// name itself for a result without one.
+// The caption of an explained result as the notice words it (UTF-8); for a
+// result without one the words of its rule (results/knotentitel.h).
 std::string ErgebnisBezeichnung(std::string_view name);
+// The notice's own words for a result ("" for a result without a line).
+std::string_view BescheidTitel(std::string_view name);
 
 // The value and the name of a node as the tree shows them.
 double Knotenwert(const Erklaerknoten& k);

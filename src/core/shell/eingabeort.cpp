@@ -77,10 +77,16 @@ Eingabehilfe HilfeFuer(const Eingabeort& ort) {
     return h;
 }
 
-std::string EingabeortText(const Eingabeort& ort) {
+std::string SeitenText(const Eingabeort& ort) {
     const std::string seite(SeitenName(ort.bereich, ort.seite));
     std::string text(BereichName(ort.bereich));
     if (seite != text) text += ", " + seite;
+    return text;
+}
+
+std::string EingabeortText(const Eingabeort& ort) {
+    const std::string seite(SeitenName(ort.bereich, ort.seite));
+    std::string text = SeitenText(ort);
     const FeldDef& d = Def(ort.feld);
     std::string reiter = d.reiter;
     std::erase(reiter, '&');

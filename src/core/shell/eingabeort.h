@@ -41,5 +41,7 @@ Eingabehilfe HilfeFuer(const Eingabeort& ort);
 
 // "Gezahlte Steuern, Feld Lohnsteuer": page name and caption of the field (UTF-8).
 std::string EingabeortText(const Eingabeort& ort);
+// "Anrechnungsbeträge, Gezahlte Steuern": the area and the page alone.
+std::string SeitenText(const Eingabeort& ort);
 
 }  // namespace quarnel

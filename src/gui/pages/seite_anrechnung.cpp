@@ -7,27 +7,9 @@
 
 namespace quarnel::gui {
 
-constexpr const char* Dm = "ii,iii,iii.ii";
-
 // --- Anrechnungsbeträge ------------------------------------------------------------------------
 
-constexpr FeldZusatz AnrechZusatz[] = {
-    {"EStVzEr", nullptr, 0, 0, ZNormal, "Vorauszahlungen: Einkommensteuer"},
-    {"KistVzEr", nullptr, 0, 0, ZNormal, "Vorauszahlungen: Kirchensteuer"},
-    {"SolVzEr", nullptr, 0, 0, ZNormal, "Vorauszahlungen: Solidaritätszuschlag"},
-};
-
-constexpr Zeilenplan AnrechZeilen[] = {
-    {"&Gezahlte Steuern", "Laut Lohnsteuerkarte gezahlt", ""},
-    {"&Gezahlte Steuern", nullptr, "LstEr LstSie"},
-    {"&Gezahlte Steuern", "Laut Register Kapitaleinkünfte gezahlt", ""},
-    {"&Gezahlte Steuern", nullptr, "AnzKap"},
-};
-
-const Seitenbeschreibung AnrechSeite{
-    .klasse = "TF_Anrech", .infoTitel = "Anrechnungsbeträge", .reiter = "&Gezahlte Steuern",
-    .standardMaske = Dm, .spaltenkoepfe = "Stpfl./Ehemann|Ehefrau", .zusatz = AnrechZusatz,
-    .zeilen = AnrechZeilen};
+const Seitenbeschreibung AnrechSeite = AusTafel("TF_Anrech");
 
 // The spouse's fields, open only with joint assessment.
 constexpr Feld AnrechSie[] = {Feld::EStVzSie, Feld::KistVzSie, Feld::SolVzSie,
@@ -35,30 +17,7 @@ constexpr Feld AnrechSie[] = {Feld::EStVzSie, Feld::KistVzSie, Feld::SolVzSie,
 
 // --- Statistik -----------------------------------------------------------------------------------
 
-constexpr Zeilenplan StatZeilen[] = {
-    {"Teil &1", "Absetzungen nach § 7 EStG bei den Gewinneinkünften", ""},
-    {"Teil &1", nullptr, "P7_GebLin"},
-    {"Teil &1", "Absetzungen nach § 7 EStG bei Vermietung und Verpachtung", ""},
-    {"Teil &1", nullptr, "P7_VuVLin"},
-    {"Teil &1", "Erhöhte Absetzungen", ""},
-    {"Teil &1", nullptr, "P7h"},
-    {"Teil &2", "Sonder- und Ansparabschreibungen", ""},
-    {"Teil &2", nullptr, "P7g1"},
-    {"Teil &2", "Fördergebietsgesetz", ""},
-    {"Teil &2", nullptr, "P3u4a"},
-    {"Teil &2", "Weitere Vergünstigungen", ""},
-    {"Teil &2", nullptr, "P82f"},
-    {"Teil &3", "Pensionsrückstellungen", ""},
-    {"Teil &3", nullptr, "P6aRStell"},
-    {"Teil &3", "Pensionskassen und Unterstützungskassen", ""},
-    {"Teil &3", nullptr, "P4c"},
-    {"Teil &3", "Übertragene Gewinne und Betriebsausgaben", ""},
-    {"Teil &3", nullptr, "P6b"},
-};
-
-const Seitenbeschreibung StatSeite{
-    .klasse = "TF_Stat", .infoTitel = "Statistik", .reiter = "Teil &1|Teil &2|Teil &3",
-    .standardMaske = Dm, .zeilen = StatZeilen};
+const Seitenbeschreibung StatSeite = AusTafel("TF_Stat");
 
 // --- TF_Anrech ------------------------------------------------------------------------------------
 

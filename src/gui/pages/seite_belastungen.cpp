@@ -27,7 +27,6 @@ namespace quarnel::gui {
 namespace {
 
 constexpr const char* Standard = "iii,iii.ii";
-constexpr const char* Einkommen = "i,iii,iii.ii";
 
 // The eight persons of the disability record: object-name endings and row captions.
 constexpr const char* Endung[8] = {"Stpfl", "Eheg", "Ki1", "Ki2", "Ki3", "Ki4", "Ki5", "Ki6"};
@@ -168,66 +167,13 @@ void AndereEinrichten(TForm11& s) {
 
 // --- descriptors ------------------------------------------------------------------------
 
-constexpr FeldZusatz BeHiZusatz[] = {
-    {"BehAntrag", nullptr, 0, 0, ZOhne},  // one check box per person, laid out by the page
-    {"HiProzKi1", "iii", 0, 100}, {"HiProzKi2", "iii", 0, 100}, {"HiProzKi3", "iii", 0, 100},
-    {"HiProzKi4", "iii", 0, 100}, {"HiProzKi5", "iii", 0, 100}, {"HiProzKi6", "iii", 0, 100},
-};
-
 constexpr const char* Hinterbliebene = "Hinter&bliebene";
-constexpr Zeilenplan BeHiZeilen[] = {
-    {Hinterbliebene, "|beantragen|Anteil %", ""},
-    {Hinterbliebene, "Steuerpflichtiger", "HiAntStpflCB"},
-    {Hinterbliebene, "Ehegatte", "HiAntEhegCB"},
-    {Hinterbliebene, "1. Kind", "HiAntKi1CB HiProzKi1"},
-    {Hinterbliebene, "2. Kind", "HiAntKi2CB HiProzKi2"},
-    {Hinterbliebene, "3. Kind", "HiAntKi3CB HiProzKi3"},
-    {Hinterbliebene, "4. Kind", "HiAntKi4CB HiProzKi4"},
-    {Hinterbliebene, "5. Kind", "HiAntKi5CB HiProzKi5"},
-    {Hinterbliebene, "6. Kind", "HiAntKi6CB HiProzKi6"},
-    {Hinterbliebene, "Der Hinterbliebenen-Pauschbetrag beträgt 720,00 DM pro Person. ", ""},
-    {Hinterbliebene, nullptr, "HiPauschbetragInsg"},
-};
+const Seitenbeschreibung AbBeHiSeite =
+    AusTafel("TF_AbBeHi", &Seitenrechnen<&BehindertenSeiteRechnen>);
 
-const Seitenbeschreibung AbBeHiSeite{
-    .klasse = "TF_AbBeHi",
-    .infoTitel = "Außergewöhnliche Belastung, Pauschbetrag für Behinderte u. Hinterbliebene",
-    .reiter = "&Behinderte|Hinter&bliebene", .standardMaske = Standard, .zusatz = BeHiZusatz,
-    .zeilen = BeHiZeilen, .rechnung = &Seitenrechnen<&BehindertenSeiteRechnen>,
-    .formularblatt = 14};
+const Seitenbeschreibung AbHiHeimSeite = AusTafel("TF_AbHiHeim", &Seitenrechnen<&HeimRechnen>);
 
-constexpr FeldZusatz HiHeimZusatz[] = {
-    {"HeimArtDienstleist", nullptr, 0, 0, ZNormal, "Art der Dienstleistungskosten"},
-    {"HeimRest", nullptr, 0, 0, ZNormal,
-     "Übersteigender Betrag, der als außergewöhnliche Belastung allgemeiner Art geltend "
-     "gemacht werden kann"},
-};
-
-constexpr Zeilenplan HiHeimZeilen[] = {
-    {"Heim&unterbringung", "Grund der Unterbringung", ""},
-    {"Heim&unterbringung", nullptr, "HeimDauerndePflegeCB"},
-};
-
-const Seitenbeschreibung AbHiHeimSeite{
-    .klasse = "TF_AbHiHeim", .infoTitel = "Haushaltshilfe, Heimunterbringung",
-    .reiter = "Haushaltshil&fe|Heim&unterbringung", .standardMaske = Standard,
-    .zusatz = HiHeimZusatz, .zeilen = HiHeimZeilen, .rechnung = &Seitenrechnen<&HeimRechnen>,
-    .formularblatt = 14};
-
-constexpr FeldZusatz PflegZusatz[] = {
-    {"NamePers", nullptr, 0, 0, ZNormal, "Name sowie Verwandschaftsverhältnis der Person"},
-    {"ZahlKraefte", "iii", 0, 100, ZNormal, "Anzahl der betreuenden Pflegekräfte"},
-};
-
-constexpr Zeilenplan PflegZeilen[] = {
-    {"Häusliche &Pflege", "Nachweis der Hilflosigkeit", ""},
-    {"Häusliche &Pflege", nullptr, "NachweisBeigef"},
-};
-
-const Seitenbeschreibung ABHPflegSeite{
-    .klasse = "TF_ABHPfleg", .infoTitel = "Außergewöhnliche Belastung, Häusliche Pflege",
-    .reiter = "Häusliche &Pflege", .standardMaske = Standard, .zusatz = PflegZusatz,
-    .zeilen = PflegZeilen, .rechnung = &Seitenrechnen<&PflegeRechnen>, .formularblatt = 14};
+const Seitenbeschreibung ABHPflegSeite = AusTafel("TF_ABHPfleg", &Seitenrechnen<&PflegeRechnen>);
 
 // The check boxes of a supported person, each on its own row.
 #define AB_PERSON_ZEILEN(n)                                              \
@@ -238,74 +184,16 @@ const Seitenbeschreibung ABHPflegSeite{
         {"&" #n ". Person", nullptr, "InMeinHHCBP" #n},                  \
         {"&" #n ". Person", nullptr, "AndHHCBP" #n " LebtMitP" #n}
 
-constexpr Zeilenplan UntBeZeilen[] = {AB_PERSON_ZEILEN(1), AB_PERSON_ZEILEN(2),
-                                      AB_PERSON_ZEILEN(3)};
 #undef AB_PERSON_ZEILEN
 
-constexpr Knopfplan UntBeKnoepfe[] = {
-    {"&1. Person", "RechBtnP1", "Be&rechnung...."},
-    {"&2. Person", "RechBtnP2", "Be&rechnung...."},
-    {"&3. Person", "RechBtnP3", "Be&rechnung...."},
-};
-
-const Seitenbeschreibung AbUntBeSeite{
-    .klasse = "TF_AbUntBe",
-    .infoTitel = "Außergewöhnliche Belastungen, Unterstützung bedürftiger Personen",
-    .reiter = "&1. Person|&2. Person|&3. Person", .standardMaske = Standard, .zeilen = UntBeZeilen,
-    .knoepfe = UntBeKnoepfe, .rechnung = &Seitenrechnen<&UnterstuetzungsSeiteRechnen>,
-    .formularblatt = 14, .einrichten = UnterstuetzungEinrichten};
-
-constexpr FeldZusatz EinkZusatz[] = {
-    {"AufwArt", nullptr, 0, 0, ZNormal, "Art Aufwendungen"},
-    {"AufwArtWeit", nullptr, 0, 0, ZNormal, "Weiter haben beigetragen"},
-    {"AbEink_ErtragAnteil", "iii", 0, 100},
-    {"AbEink_MonateMitBafoeg", "ii", 0, 12},
-};
+const Seitenbeschreibung AbUntBeSeite =
+    AusTafel("TF_AbUntBe", &Seitenrechnen<&UnterstuetzungsSeiteRechnen>, UnterstuetzungEinrichten);
 
 constexpr const char* Bezuege = "&Einkünfte/Bezüge";
-constexpr Zeilenplan EinkZeilen[] = {
-    {Bezuege, "|in den Monaten|außerhalb dieser Monate", ""},
-    {Bezuege, "Bruttoarbeitslohn", "AbEink_BruttoIn AbEink_BruttoAus"},
-    {Bezuege, "Werbungskosten", "AbEink_WerbkIn AbEink_WerbKAus"},
-    {Bezuege, "Kapitalvermögen", "AbEink_KapitalIn AbEink_KapitalAus"},
-    {Bezuege, "Werbungskosten", "AbEink_KapitalWkIn AbEink_KapitalWkAus"},
-    {Bezuege, "Rentenzahlungen", "AbEink_RentenIn AbEink_RentenAus"},
-    {Bezuege, "Übrige Einkünfte", "AbEink_UebrigeEkIn AbEink_UebrigeEkAus"},
-    {Bezuege, "Ausbildungsbeihilfen (Bafög)", "AbEink_AusBeihIn AbEink_AusBeihAus"},
-    {Bezuege, "Übrige Bezüge", "AbEink_UebrigeBezIn AbEink_UebrigeBezAus"},
-    {Bezuege, "Aufwendungen", "AbEink_BezAufwendIn AbEink_BezAufwendAus"},
-};
+const Seitenbeschreibung AbEinkSeite = AusTafel("TF_AbEink", &Seitenrechnen<&UnterhaltRechnen>);
 
-constexpr Knopfplan EinkKnoepfe[] = {{"&Grundlage", "OkBtn", "&OK"}};
-
-const Seitenbeschreibung AbEinkSeite{
-    .klasse = "TF_AbEink", .infoTitel = "Angaben zum Einkommen bedürftiger Personen",
-    .reiter = "&Grundlage|&Einkünfte/Bezüge", .standardMaske = Einkommen, .zusatz = EinkZusatz,
-    .zeilen = EinkZeilen, .knoepfe = EinkKnoepfe, .rechnung = &Seitenrechnen<&UnterhaltRechnen>,
-    .formularblatt = 14};
-
-constexpr FeldZusatz AndereZusatz[] = {
-    {"SonstigeKosten", nullptr, 0, 0, ZGesperrt},
-    {"Saldo", nullptr, 0, 0, ZNormal, "Summe der Aufwendungen (Saldo) (Kosten - Erstattungen)"},
-};
-
-constexpr Zeilenplan AndereZeilen[] = {
-    {"A&ufstellung", "|Art der Belastung|Gesamtaufwand|Erstattungen", ""},
-    {"A&ufstellung", "1.", "AbAndere_Art1 Aufwand1 Erstattungen1"},
-    {"A&ufstellung", "2.", "AbAndere_Art2 Aufwand2 Erstattungen2"},
-};
-
-constexpr Knopfplan AndereKnoepfe[] = {
-    {"A&ufstellung", "EinzelBtn", "&Liste ....", 38, "SonstigeKosten",
-     "Liste der anderen außergewöhnlichen Belastungen", 572},
-};
-
-const Seitenbeschreibung AbAndereSeite{
-    .klasse = "TF_AbAndere", .infoTitel = "Andere außergewöhnliche Belastungen",
-    .reiter = "A&ufstellung", .standardMaske = Standard, .zusatz = AndereZusatz,
-    .zeilen = AndereZeilen, .knoepfe = AndereKnoepfe,
-    .rechnung = &Seitenrechnen<&AndereBelastungenRechnen>, .formularblatt = 14,
-    .einrichten = AndereEinrichten};
+const Seitenbeschreibung AbAndereSeite =
+    AusTafel("TF_AbAndere", &Seitenrechnen<&AndereBelastungenRechnen>, AndereEinrichten);
 
 // --- TF_AbBeHi ---------------------------------------------------------------------------
 

@@ -19,50 +19,7 @@ namespace quarnel::gui {
 
 namespace {
 
-constexpr FeldZusatz ErSieZusatz[] = {
-    {"GetVerAnteilAuGeBel", "iii.ii", 0, 100},
-    {"AnlVZahl", "ii", 0, 99},
-    {"AnlAusZahl", "ii", 0, 99},
-    {"AnlKinderZahl", "ii", 0, 99},
-    {"AnlFWZahl", "ii", 0, 99},
-    {"RechneErstattung", nullptr, 0, 0, ZNormal, "Ich rechne mit einer Steuererstattung"},
-    {"AusserOrdEkUnwiederCB", nullptr, 0, 0, ZNormal,
-     "Außerordentliche Einkünfte ermäßigt besteuern"},
-    {"EingLebGemeinschaftSeit", nullptr, 0, 0, ZNormal, "Eingetragene Lebenspartnerschaft seit"},
-    {"KtoInhaberName", nullptr, 0, 0, ZNormal, "Name des Kontoinhabers"},
-};
-
-// The bank tab in its two groups: the account and who receives the notice.
-constexpr Zeilenplan ErSieZeilen[] = {
-    {"&Bank", "Kontoinhaber, wenn nicht Stpfl./Ehegatte:", ""},
-    {"&Bank", nullptr, "KtoInhaberLb"},
-    {"&Bank", "Der Steuerbescheid soll nicht mir/uns zugesandt werden, sondern:", ""},
-    {"&Bank", nullptr, "StBeName"},
-    {"&Bank", "PLZ", "StBePlz"},
-    {"&Bank", "Wohnort", "StBeOrt"},
-    // Postcode and place on rows of their own: side by side they run past the page.
-    {"&Stpfl.", "PLZ", "StpflPlz"},
-    {"&Stpfl.", "Wohnort", "StpflOrt"},
-    // The couple's choice of assessment after the marital status that allows it.
-    {"&Stpfl.", "Veranlagungsart", "Veranlagungsart", 1111},
-};
-
-constexpr Knopfplan ErSieKnoepfe[] = {
-    {"&Stpfl.", "StpflBehinderungBtn", "Behinderung ...."},
-    {"&Ehefrau", "EhegBehinderungBtn", "Behinderung ...."},
-};
-
-const Seitenbeschreibung ErSieBeschreibung{
-    "TF_ErSie",
-    "Allgemeine Angaben",
-    "&Stpfl.|&Ehefrau|&FA|&Bank|An&lage|Sons&t|&Ausland",
-    nullptr,
-    "ii,iii,iii.ii",
-    "Stpfl./Ehemann|Ehefrau",
-    ErSieZusatz,
-    ErSieZeilen,
-    ErSieKnoepfe,
-};
+const Seitenbeschreibung ErSieBeschreibung = AusTafel("TF_ErSie");
 
 constexpr Feld SieFelder[] = {Feld::EinkErsProgSie,     Feld::StFreiAuslZusSie,
                               Feld::ZeitwAuslEkSie,     Feld::ZeitwAuslEkdavHalbSie,

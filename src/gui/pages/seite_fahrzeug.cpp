@@ -14,37 +14,7 @@ namespace quarnel::gui {
 
 constexpr const char* Satzmaske = "iii.ii";
 
-constexpr FeldZusatz FahrZZusatz[] = {
-    {"PauschBekanntDM", Satzmaske, 0, 999.99},
-    {"AnzKmSatz", Satzmaske},
-    {"PauschbetragInsg", Satzmaske},
-    {"KmImJahr", "iii,iii", 0, 999999},
-    {"DauerLeasing", "iii", 0, 999, ZNormal, "Dauer des Leasingvertrags (Monate)"},
-    {"AnzahlLeasingRaten", "ii", 0, 12, ZNormal, "Anzahl der Leasingraten in 2001"},
-    {"NutzDauer", "iii", 0, 999, ZNormal, "Nutzungsdauer (Monate)"},
-    {"AnschaffKosten", "ii,iii,iii,iii.ii", 0, 10000000000.0},
-    {"AbschreibVereinfachCB", nullptr, 0, 0, ZNormal, "Halbjahresregel"},
-    {"VerkaufsDatum", nullptr, 0, 0, ZNormal, "Verkaufsdatum in 2001"},
-};
-
-constexpr Zeilenplan FahrZZeilen[] = {
-    {"&Fahrzeug", nullptr, "PauschBekanntRB PauschBekanntDM"},
-    {"&Fahrzeug", "Kostenaufstellung:", ""},
-    {"&Fahrzeug", nullptr, "AnzAbschreib"},
-    {"A&bschreibung", nullptr, "AfaBekanntRB AfaBekannt"},
-    {"&Weitere Kosten", nullptr, "wk1"}, {"&Weitere Kosten", nullptr, "wk2"},
-    {"&Weitere Kosten", nullptr, "wk3"}, {"&Weitere Kosten", nullptr, "wk4"},
-    {"&Weitere Kosten", nullptr, "wk5"}, {"&Weitere Kosten", nullptr, "wk6"},
-    {"&Weitere Kosten", nullptr, "wk7"}, {"&Weitere Kosten", nullptr, "wk8"},
-    {"&Weitere Kosten", nullptr, "wk9"},
-};
-
-const Seitenbeschreibung FahrZSeite{
-    .klasse = "TF_FahrZ", .infoTitel = "Fahrzeugkosten",
-    .reiter = "&Liste der Fahrzeuge|&Kostenberechnung",
-    .unterreiter = "&Kostenberechnung=&Fahrzeug|Lea&sing|A&bschreibung|&Weitere Kosten",
-    .standardMaske = "iii,iii.ii", .zusatz = FahrZZusatz, .zeilen = FahrZZeilen,
-    .radiogruppen = "PauschBekanntRB PauschBerechRB|AfaBekanntRB AfaBerechRB"};
+const Seitenbeschreibung FahrZSeite = AusTafel("TF_FahrZ");
 
 namespace {
 

@@ -14,70 +14,7 @@
 
 namespace quarnel::gui {
 
-constexpr const char* NurListe = "Achtung: Dateneingabe nur über Liste";
-
-constexpr Zeilenplan KsoZeilen[] = {
-    {"&Inland", NurListe, ""},
-    {"&Inland", "|Stpfl./Ehemann|Ehefrau|Kap.-Ertr.St.|Zinsabschl./ Körp.St.", ""},
-    {"&Inland", "Zinsen (ohne Dividenden)", "ZinsenEr ZinsenSie ZinsenKapErtSt ZinsenZinsAb"},
-    {"&Inland", "Dividenden - Anrechnungsverfahren",
-     "AnrechEr AnrechSie AnrechKapErtSt AnrechKoeptSt"},
-    {"&Inland", "vergütete Körperschaftsteuer", "AnrechVKoeptSt"},
-    {"&Inland", "Dividenden - Halbeinkünfteverfahren", "HalbEinkEr HalbEinkSie HalbEinkKapErtSt"},
-
-    {"&Ausland", NurListe, ""},
-    {"&Ausland", "|Stpfl./Ehemann|Ehefrau|Zinsabschl.", ""},
-    {"&Ausland", "1) Erträge aus Investmentanteilen", "AuslInvEr AuslInvSie AuslInvAnZinsAb"},
-    {"&Ausland", "2) Zinsen aus Sparguthaben etc.", "AuslZinsEr AuslZinsSie AuslZinsAnZinsAb"},
-    {"&Ausland", "3) Dividenden einsch. Avoir fiscal", "AuslDivEr AuslDivSie"},
-
-    {"&Beteil.", NurListe, ""},
-    {"&Beteil.", "|Stpfl./Ehemann|Ehefrau", ""},
-    {"&Beteil.", "Inl. Zinsen / Erträge ohne Dividenden", "BeteilZ1Er BeteilZ1Sie"},
-    {"&Beteil.", "Ausl. Zinsen / Erträge ohne Dividenden", "BeteilZ2Er BeteilZ2Sie"},
-    {"&Beteil.", "Inl. Dividenden - Anrechnungsverfahren", "BeteilZ3Er BeteilZ3Sie"},
-    {"&Beteil.", "Inl. Dividenden - Halbeinkünfteverfahren", "BeteilZ4Er BeteilZ4Sie"},
-    {"&Beteil.", "Ausl. Dividenden einschl. Avoir fiscal", "BeteilZ5Er BeteilZ5Sie"},
-    {"&Beteil.", "Modell i.S. § 2 b EStG - kein Halbeink.-verf.", "BeteilZ6Er BeteilZ6Sie"},
-    {"&Beteil.", "Modell i.S. § 2 b EStG - mit Halbeink.-verf.", "BeteilZ7Er BeteilZ7Sie"},
-
-    {"An&rech.", "Anzurechnende Steuern aus Beteiligungen", ""},
-    {"An&rech.", "Kapitalertragsteuer", "AnrechKapErtr"},
-    {"An&rech.", "Solidaritätszuschläge aller Kapitalerträge", "AnrechSolidar"},
-    {"An&rech.", "Zinsabschlag", "AnrechZinsAB"},
-    {"An&rech.", "Körperschaftsteuer", "AnrechKoepSt"},
-
-    {"&Werbk.", "|Stpfl./Ehemann|Ehefrau|einh. festg.", ""},
-    {"&Werbk.", "1) zu inländischen Kap.-erträgen I", "WKZ1Er WKZ1Sie WKZ1geseinh"},
-    {"&Werbk.", "2) zu inländischen Kap.-erträgen II", "WKZ2Er WKZ2Sie WKZ2geseinh"},
-    {"&Werbk.", "3) zu ausländischen Kap.-erträgen I", "WKZ3Er WKZ3Sie WKZ3geseinh"},
-    {"&Werbk.", "4) zu ausländischen Kap.-erträgen II", "WKZ4Er WKZ4Sie WKZ4geseinh"},
-    {"&Werbk.", "5) abzuziehende ausl. Steuern", "WKZ5Er WKZ5Sie WKZ5geseinh"},
-    {"&Werbk.", "6) zu 2b-Modellen I", "WKZ6Er WKZ6Sie WKZ6geseinh"},
-    {"&Werbk.", "7) zu 2b-Modellen II", "WKZ7Er WKZ7Sie WKZ7geseinh"},
-
-    {"&Summe",
-     "Halbeinkünfteverfahren|Eingabe Einnahme|Eingabe Werb.-kosten|"
-     "Berücks. Einnahme|Berücks. Werb.-kosten",
-     ""},
-    {"&Summe", "Stpfl./Ehemann", ""},
-    {"&Summe", "- nicht gilt:", "SuNichtHalb11 SuNichtHalb21 SuNichtHalb31 SuNichtHalb41"},
-    {"&Summe", "- gilt:", "SuHalb11 SuHalb21 SuHalb31 SuHalb41"},
-    {"&Summe", "Ehefrau", ""},
-    {"&Summe", "- nicht gilt: ", "SuNichtHalb12 SuNichtHalb22 SuNichtHalb32 SuNichtHalb42"},
-    {"&Summe", "- gilt: ", "SuHalb12 SuHalb22 SuHalb32 SuHalb42"},
-};
-
-constexpr Knopfplan KsoKnoepfe[] = {
-    {"&Inland", "Button1", "&Liste ...."},
-    {"&Ausland", "Button2", "&Liste ...."},
-    {"&Beteil.", "Button3", "&Liste ...."},
-};
-
-const Seitenbeschreibung KSOSeite{
-    .klasse = "TF_KSO", .infoTitel = "Einkünfte aus Kapitalvermögen",
-    .reiter = "&Inland|&Ausland|&Beteil.|An&rech.|&Werbk.|&Summe", .standardMaske = "iii,iii.ii",
-    .zeilen = KsoZeilen, .knoepfe = KsoKnoepfe};
+const Seitenbeschreibung KSOSeite = AusTafel("TF_KSO");
 
 namespace {
 

@@ -54,96 +54,11 @@ constexpr const char* Einkommen[] = {
     "AusBeihIn", "AusBeihAus", "UebrigeBezIn", "UebrigeBezAus", "BezAufwendIn", "BezAufwendAus",
 };
 
-constexpr double Gross = 99999999.99;
+const Seitenbeschreibung KindSeite = AusTafel("TF_Kind");
 
-constexpr FeldZusatz KindZusatz[] = {
-    {"Kind_BruttoIn", nullptr, 0, Gross},     {"Kind_BruttoAus", nullptr, 0, Gross},
-    {"Kind_WerbKAus", nullptr, 0, Gross},
-    {"Kind_KapitalIn", nullptr, 0, Gross},    {"Kind_KapitalAus", nullptr, 0, Gross},
-    {"Kind_KapitalWkAus", nullptr, 0, Gross},
-    {"Kind_RentenIn", nullptr, 0, Gross},     {"Kind_RentenAus", nullptr, 0, Gross},
-    {"Kind_ErtragAnteil", "iii", 0, 100},
-    {"Kind_UebrigeEkIn", nullptr, 0, Gross},  {"Kind_UebrigeEkAus", nullptr, 0, Gross},
-    {"Kind_AusBeihIn", nullptr, 0, Gross},    {"Kind_AusBeihAus", nullptr, 0, Gross},
-    {"Kind_UebrigeBezIn", nullptr, 0, Gross}, {"Kind_UebrigeBezAus", nullptr, 0, Gross},
-    {"Kind_BezAufwendIn", nullptr, 0, Gross}, {"Kind_BezAufwendAus", nullptr, 0, Gross},
-    {"BesAusBildKostIn", nullptr, 0, Gross},  {"BesAusBildKostAus", nullptr, 0, Gross},
-    {"AusbildFbLbl", nullptr, 0, 0, ZOhne},
-    {"KindschaftZuEhemannLB", nullptr, 0, 0, ZNormal, "Kindschaftsverhältnis - zum Stpfl."},
-    {"StaatLB", nullptr, 0, 0, ZNormal, "Wohnsitzstaat"},
-    {"AuslandStaat", nullptr, 0, 0, ZNormal, "Staat im Ausland"},
-    {"BesonderheitVom", nullptr, 0, 0, ZNormal, "Zeitraum der Besonderheiten vom"},
-    {"WehrdienstVom", nullptr, 0, 0, ZNormal, "Grundwehr-/Zivildienst vom"},
-    {"Kind_WerbkIn", nullptr, 0, Gross, ZNormal, "Werbungskosten zum Arbeitslohn"},
-    {"Kind_KapitalWkIn", nullptr, 0, Gross, ZNormal, "Werbungskosten zum Kapitalvermögen"},
-};
+const Seitenbeschreibung AusbildSeite = AusTafel("TF_Ausbild");
 
-// The special circumstances under the age groups they belong to.
-constexpr Zeilenplan KindZeilen[] = {
-    {"&Einkommen", "|in den Monaten|außerhalb", ""},
-    {"&Besonderh.", "<b>Kinder von 18 bis 27 Jahren</b>", ""},
-    {"&Besonderh.", nullptr, "BesHeit_1"},
-    {"&Besonderh.", "<b>Kinder von 18 bis 21 Jahren</b>", ""},
-    {"&Besonderh.", nullptr, "BesHeit_5"},
-    {"&Besonderh.", "<b>Kinder über 21 Jahre</b> (verlängert um den Dienst unten)", ""},
-    {"&Besonderh.", nullptr, "BesHeit_7"},
-    {"&Besonderh.", "<b>Kinder über 27 Jahre</b> (verlängert um den Dienst unten)", ""},
-    {"&Besonderh.", nullptr, "BesHeit_8"},
-};
-
-constexpr Knopfplan KindKnoepfe[] = {
-    {"&Grunddaten", "KindBehinderungBtn", "Behinderten-Pauschbetrag"},
-    {"&Grunddaten", "KindAusbildBtn", "Ausbildungs-Freibetrag"},
-};
-
-const Seitenbeschreibung KindSeite{
-    .klasse = "TF_Kind", .infoTitel = "Angaben zum Kind",
-    .reiter = "&Grunddaten|&Besonderh.|&Kindschaft|&Wohnung|&Einkommen",
-    .standardMaske = "ii,iii,iii.ii", .zusatz = KindZusatz, .zeilen = KindZeilen,
-    .knoepfe = KindKnoepfe};
-
-constexpr FeldZusatz AusbildZusatz[] = {
-    {"FreibetragVorKuerz", nullptr, 0, 0, ZNurLesen},
-    {"BezuegeKind", nullptr, 0, 0, ZNurLesen},
-    {"AusbildFreibetrag", nullptr, 0, 0, ZNurLesen},
-    {"Ausbild_AufteilungProz", "iii.ii", 0, 100},
-    {"Ausbild_MonateMitBafoeg", "ii", 0, 12},
-    {"Ausbild_BruttoIn", nullptr, 0, Gross},     {"Ausbild_BruttoAus", nullptr, 0, Gross},
-    {"Ausbild_WerbkIn", nullptr, 0, Gross},      {"Ausbild_WerbKAus", nullptr, 0, Gross},
-    {"Ausbild_KapitalIn", nullptr, 0, Gross},    {"Ausbild_KapitalAus", nullptr, 0, Gross},
-    {"Ausbild_KapitalWkIn", nullptr, 0, Gross},  {"Ausbild_KapitalWkAus", nullptr, 0, Gross},
-    {"Ausbild_RentenIn", nullptr, 0, Gross},     {"Ausbild_RentenAus", nullptr, 0, Gross},
-    {"Ausbild_UebrigeEkIn", nullptr, 0, Gross},  {"Ausbild_UebrigeEkAus", nullptr, 0, Gross},
-    {"Ausbild_AusBeihIn", nullptr, 0, Gross},    {"Ausbild_AusBeihAus", nullptr, 0, Gross},
-    {"Ausbild_UebrigeBezIn", nullptr, 0, Gross}, {"Ausbild_UebrigeBezAus", nullptr, 0, Gross},
-    {"Ausbild_BezAufwendIn", nullptr, 0, Gross}, {"Ausbild_BezAufwendAus", nullptr, 0, Gross},
-};
-
-constexpr Zeilenplan AusbildZeilen[] = {
-    {"&Einkünfte/Bezüge", "|in den Monaten|außerhalb", ""},
-};
-
-constexpr Knopfplan AusbildKnoepfe[] = {
-    {"&Einkünfte/Bezüge", "UebernahmeBtn", "&Übernahme"},
-    {"Aus&bildung", "OkBtn", "&OK"},
-};
-
-const Seitenbeschreibung AusbildSeite{
-    .klasse = "TF_Ausbild", .infoTitel = "Ausbildungsfreibetrag",
-    .reiter = "Aus&bildung|&Einkünfte/Bezüge", .standardMaske = "ii,iii,iii.ii",
-    .zusatz = AusbildZusatz, .zeilen = AusbildZeilen, .knoepfe = AusbildKnoepfe};
-
-constexpr FeldZusatz BehindZusatz[] = {
-    {"GradBehinderung", "iii", 0, 100},
-    {"BehindN_AufteilungProz", "iii.ii", 0, 100},
-    {"BehPauschBetrag", nullptr, 0, 0, ZNurLesen},
-};
-
-constexpr Knopfplan BehindKnoepfe[] = {{"Behinderung", "OkBtn", "&OK"}};
-
-const Seitenbeschreibung BehindNSeite{
-    .klasse = "TF_BehindN", .infoTitel = "Behinderung", .reiter = "Behinderung",
-    .standardMaske = "ii,iii,iii.ii", .zusatz = BehindZusatz, .knoepfe = BehindKnoepfe};
+const Seitenbeschreibung BehindNSeite = AusTafel("TF_BehindN");
 
 namespace {
 

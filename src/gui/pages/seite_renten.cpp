@@ -13,156 +13,18 @@ namespace quarnel::gui {
 
 // --- Einkünfte aus Renten ----------------------------------------------------------------
 
-constexpr const char* GanzeDM = "iii,iii.00";
-constexpr const char* Prozent = "999%";
-
-constexpr FeldZusatz RenteZusatz[] = {
-    {"ErtAntBek1", Prozent, 0, 100},     {"ErtAntBek2", Prozent, 0, 100},
-    {"ErtAntBek3", Prozent, 0, 100},     {"ErtAntBek4", Prozent, 0, 100},
-    {"ErtAnteilRech1", Prozent},         {"ErtAnteilRech2", Prozent},
-    {"ErtAnteilRech3", Prozent},         {"ErtAnteilRech4", Prozent},
-    {"Zahlung1", GanzeDM, 0, 999999},    {"Zahlung2", GanzeDM, 0, 999999},
-    {"Zahlung3", GanzeDM, 0, 999999},    {"Zahlung4", GanzeDM, 0, 999999},
-    {"StpflZahlung1", GanzeDM},          {"StpflZahlung2", GanzeDM},
-    {"StpflZahlung3", GanzeDM},          {"StpflZahlung4", GanzeDM},
-};
-
-// The payment and the back payment each beside its taxable part.
-constexpr Zeilenplan RenteZeilen[] = {
-    {"&1. R. - Stpfl.", "|Betrag|Steuerpflichtig", ""},
-    {"&1. R. - Stpfl.", "Rentenbetrag (ohne Nachzahlung)", "Zahlung1 StpflZahlung1"},
-    {"&1. R. - Stpfl.", "Nachzahlung früherer Jahre", "Nachzahlung1 StpflNachzahlung1"},
-    {"&2. R. - Stpfl.", "|Betrag|Steuerpflichtig", ""},
-    {"&2. R. - Stpfl.", "Rentenbetrag (ohne Nachzahlung)", "Zahlung2 StpflZahlung2"},
-    {"&2. R. - Stpfl.", "Nachzahlung früherer Jahre", "Nachzahlung2 StpflNachzahlung2"},
-    {"&1. R. - Eheg.", "|Betrag|Steuerpflichtig", ""},
-    {"&1. R. - Eheg.", "Rentenbetrag (ohne Nachzahlung)", "Zahlung3 StpflZahlung3"},
-    {"&1. R. - Eheg.", "Nachzahlung früherer Jahre", "Nachzahlung3 StpflNachzahlung3"},
-    {"&2. R. - Eheg.", "|Betrag|Steuerpflichtig", ""},
-    {"&2. R. - Eheg.", "Rentenbetrag (ohne Nachzahlung)", "Zahlung4 StpflZahlung4"},
-    {"&2. R. - Eheg.", "Nachzahlung früherer Jahre", "Nachzahlung4 StpflNachzahlung4"},
-};
-
-const Seitenbeschreibung RenteSeite{
-    .klasse = "TF_Rente", .infoTitel = "Einkünfte aus Renten",
-    .reiter = "&1. R. - Stpfl.|&2. R. - Stpfl.|&1. R. - Eheg.|&2. R. - Eheg.",
-    .standardMaske = "iii,iii.ii", .zusatz = RenteZusatz, .zeilen = RenteZeilen,
-    .rechnung = &Seitenrechnen<&RentenErtragRechnen>};
+const Seitenbeschreibung RenteSeite = AusTafel("TF_Rente", &Seitenrechnen<&RentenErtragRechnen>);
 
 // --- Sonstige Einkünfte ------------------------------------------------------------------
 
 constexpr const char* Leist = "&Wiederk./Leist.";
-constexpr const char* Abg = "Ab&geordn./Sonst.";
 constexpr const char* Info = "&Info";
-constexpr const char* Grund = "&Grundst.";
-constexpr const char* Wigu = "&Wi.-güter";
-constexpr const char* Termin = "&Terming.";
 constexpr const char* Anteile = "&Anteile";
 constexpr const char* Vorjahr = "&Vorjahr";
-constexpr const char* Spalten = "|Steuerpfl.|Ehegatte";
-
-constexpr FeldZusatz SonstZusatz[] = {
-    {"VGrund_EigWohnQm", "iiii.ii", 0, 9999.99},
-    {"VGrund_AndZweckQm", "iiii.ii", 0, 9999.99},
-};
-
-// Rows in the order of the form; the texts of the services and the second
-// block of other assets sort behind the rows before them.
-constexpr Zeilenplan SonstZeilen[] = {
-    {Leist, "<b>Wiederkehrende Bezüge</b>", ""},
-    {Leist, "Einnahmen aus", "WBEinAus"},
-    {Leist, Spalten, ""},
-    {Leist, "Einnahmen", "WbEinAusDMStp WbEinAusDMEhe"},
-    {Leist, "Unterhaltsleistungen, soweit sie vom", ""},
-    {Leist, "Geber als Sonderausgaben abgezogen", "WbUnterStp WbUnterEhe"},
-    {Leist, "Werbungskosten", "WbWerbkStp WbWerbkEhe"},
-    {Leist, "<b>Leistungen</b>", ""},
-    {Leist, "Einnahmen aus", "LeistEinAus", 1104},
-    {Leist, Spalten, ""},
-    {Leist, "Einnahmen", "LeistEinEr LeistEinSie"},
-    {Leist, "Werbungskosten", "LeistWKEr LeistWKSie"},
-    {Leist, "Einkünfte", "LeistErgEr LeistErgSie"},
-    {Leist, "Verrechnung negativer Leistungen", ""},
-    {Leist, "Einkünfte soll begrenzt werden", "LeistBegrenzCB"},
-
-    {Abg, "<b>Abgeordnetenbezüge</b>", ""},
-    {Abg, Spalten, ""},
-    {Abg, "Steuerpflichtige Einnahmen", "AbgEinEr AbgEinSie"},
-    {Abg, "darin enthaltene Versorgungsbezüge", "AbgEinVbezEr AbgEinVbezSie"},
-    {Abg, "Vergütung mehrere Jahre", "AbgMjEr AbgMjSie"},
-    {Abg, "darin enthaltene Versorgungsbezüge", "AbgMjVbEr AbgMjVbSie"},
-    {Abg, "<b>Anteile an Einkünften aus Verlustzu-</b>", ""},
-    {Abg, "weisungsgesellschaften/ähnliche Modelle", "VerlustzuwGeEr VerlustzuwGeSie"},
-
-    {Info, "Verrechnung nicht ausgeglichener Verluste", ""},
-    {Info, "soll begrenzt werden.", "VerGeschBegrenz"},
-    {Info, Spalten, ""},
-    {Info, "Einkünfte aus Veräußerungsgeschäften", "SpekErgEr SpekErgSie"},
-
-    {Grund, "<b>Grundstücke und grundstücksgleiche Rechte</b>", ""},
-    {Grund, "Bezeichnung", "VGrund_Bez"},
-    {Grund, "Anschaffungsdatum", "VGrund_KaufDat"},
-    {Grund, "Veräußerungsdatum", "VGrund_VerkaufDat"},
-    {Grund, "Nutzung|vom|bis", ""},
-    {Grund, nullptr, "VGrund_EigWohn VGrund_EigWohnVon VGrund_EigWohnBis"},
-    {Grund, "Fläche (qm)", "VGrund_EigWohnQm"},
-    {Grund, nullptr, "VGrund_AndZweck VGrund_AndZweckVon VGrund_AndZweckBis"},
-    {Grund, "Fläche (qm)", "VGrund_AndZweckQm"},
-    {Grund, Spalten, ""},
-    {Grund, "Veräußerungspreis", "VGrund_VerkPreis1 VGrund_VerkPreis2"},
-    {Grund, "Anschaffungs-/Herstellkosten", "VGrund_KaufPreis1 VGrund_KaufPreis2"},
-    {Grund, "Absetzung für Abnutzung", "VGrund_Afa1 VGrund_Afa2"},
-    {Grund, "Werbungskosten", "VGrund_WerbKost1 VGrund_WerbKost2"},
-    {Grund, "Einkünfte", "VGrund_Eink1 VGrund_Eink2"},
-    {Grund, "Einkünfte aus anderen Veräußerungen", "VGrund_EinkWeitere1 VGrund_EinkWeitere2"},
-
-    {Wigu, "<b>Andere Wirtschaftsgüter (insbesondere Wertpapiere)</b>", ""},
-    {Wigu, "Bezeichnung", "VWigu_Bez"},
-    {Wigu, "Anschaffungsdatum", "VWigu_KaufDat"},
-    {Wigu, "Veräußerungsdatum", "VWigu_VerkaufDat"},
-    {Wigu, "<b>ohne Halbeinkünfteverfahren</b>|Steuerpfl.|Ehegatte", ""},
-    {Wigu, "Veräußerungspreis", "VWigu_VerkPreis1 VWigu_VerkPreis2"},
-    {Wigu, "Anschaffungskosten", "VWigu_KaufPreis1 VWigu_KaufPreis2"},
-    {Wigu, "Werbungskosten", "VWigu_WerbKost1 VWigu_WerbKost2"},
-    {Wigu, "Einkünfte", "VWigu_Eink1 VWigu_Eink2"},
-    {Wigu, "Einkünfte aus anderen Veräußerungen", "VWigu_EinkWeitere1 VWigu_EinkWeitere2"},
-    {Wigu, "<b>nach dem Halbeinkünfteverfahren</b>|Steuerpfl.|Ehegatte", ""},
-    {Wigu, "Veräußerungspreis", "VWigu_VerkPreisHT1 VWigu_VerkPreisHT2", 1350},
-    {Wigu, "Anschaffungskosten", "VWigu_KaufPreisHT1 VWigu_KaufPreisHT2", 1351},
-    {Wigu, "Werbungskosten", "VWigu_WerbKostHT1 VWigu_WerbKostHT2", 1352},
-    {Wigu, "Einkünfte", "VWigu_EinkHT1 VWigu_EinkHT2", 1353},
-    {Wigu, "Einkünfte aus anderen Veräußerungen", "VWigu_EinkWeitereHT1 VWigu_EinkWeitereHT2",
-     1354},
-
-    {Termin, "<b>Termingeschäfte (optionen, Future, ...)</b>", ""},
-    {Termin, "Bezeichnung", "VTermin_Bez"},
-    {Termin, "Rechte-Erwerb am", "VTermin_KaufDat"},
-    {Termin, "Rechte-Verkauf am", "VTermin_VerkaufDat"},
-    {Termin, Spalten, ""},
-    {Termin, "Differenzausgleich", "VTermin_DiffPreis1 VTermin_DiffPreis2"},
-    {Termin, "Werbungskosten", "VTermin_WerbKost1 VTermin_WerbKost2"},
-    {Termin, "Einkünfte", "VTermin_Eink1 VTermin_Eink2"},
-    {Termin, "Einkünfte aus weiteren Term.-geschäften",
-     "VTermin_EinkWeitere1 VTermin_EinkWeitere2"},
-
-    {Anteile, "<b>Anteile an Einkünften aus Veräußerungsgeschäften</b>", ""},
-    {Anteile, "Bezeichnung", "AnteileBez"},
-    {Anteile, Spalten, ""},
-    {Anteile, "Betrag", "AnteileWert1 AnteileWert2"},
-    {Anteile, "davon: Halbeinkünfteverfahren gilt", "AnteileWertDavonHT1 AnteileWertDavonHT2"},
-
-    {Vorjahr, Spalten, ""},
-    {Vorjahr, "Anzurechnender Vorjahresverlust", "VerGeschVorjVerluste1 VerGeschVorjVerluste2"},
-};
 
 constexpr int PrivVGeschReiter = 3;  // "&Priv. V.-Gesch." in Nb1
 
-const Seitenbeschreibung SonstEkSeite{
-    .klasse = "TF_SonstEk", .infoTitel = "Sonstige Einkünfte",
-    .reiter = "&Wiederk./Leist.|Ab&geordn./Sonst.|&Priv. V.-Gesch.",
-    .unterreiter = "&Priv. V.-Gesch.=&Info|&Grundst.|&Wi.-güter|&Terming.|&Anteile|&Vorjahr",
-    .standardMaske = "i,iii,iii.ii", .zusatz = SonstZusatz, .zeilen = SonstZeilen,
-    .rechnung = &Seitenrechnen<&SonstEkRechnen>};
+const Seitenbeschreibung SonstEkSeite = AusTafel("TF_SonstEk", &Seitenrechnen<&SonstEkRechnen>);
 
 namespace {
 

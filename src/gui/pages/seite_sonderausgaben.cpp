@@ -14,8 +14,6 @@
 namespace quarnel::gui {
 
 constexpr const char* GanzeDM = "ii,iii,iii";
-constexpr const char* MitPfennig = "i,iii,iii.ii";
-constexpr const char* Prozent = "999%";
 
 namespace {
 
@@ -63,88 +61,21 @@ constexpr const char* AnteilText =
     "Arbeitnehmeranteil am Gesamtsozial-\nversicherungsbeitrag lt. Lohnsteuerkarte";
 constexpr const char* AnteilAbText = "abzgl. Erstattungen lt. Lohnsteuerkarte";
 
-constexpr FeldZusatz VersZusatz[] = {
-    {"FreiwHoeher", nullptr, 0, 0, ZNormal,
-     "Freiwillige Angestellten-,\nArbeiterrenten, Höherver-\nsicherung sowie Beiträge von\n"
-     "Nicharbeitnehmern"},
-    {"PrivateListeDm", nullptr, 0, 0, ZGesperrt, "(Interne Aufstellung als eigener Nachweis)"},
-};
-
-constexpr Zeilenplan VersZeilen[] = {
-    {"&Gesetzliche", "|Stpfl.|Ehegatte", ""},
-    {"&Gesetzliche", AnteilText, ""},
-    {"&Gesetzliche", AnteilAbText, ""},
-    {"&Gesetzliche",
-     "Zusätzliche freiwillige Pflegeversicherung\n(bei Personen, die nach 31.12.57 geboren sind)",
-     "ZusPflegeStpfl ZusPflegeEheg"},
-    {"&Private", "|gezahlt|erstattet|ergibt", ""},
-    {"&Private", "Kranken- und Pflegeversicherung", "KrankenGez KrankenErst KrankenErg"},
-    {"&Private", "Unfallversicherung", "UnfallGez UnfallErst UnfallErg"},
-    {"&Private", "Lebensversicherung ", "LebenGez LebenErst LebenErg"},
-    {"&Private", "Haftpflichtversicherung", "HaftGez HaftErst HaftErg"},
-};
-
-constexpr Knopfplan VersKnoepfe[] = {
-    {"&Private", "PrivateBtn", "&Liste....", 29, "PrivateListeDm",
-     "Liste der Versicherungsbeiträge", 567},
-};
-
-const Seitenbeschreibung SAVersSeite{
-    .klasse = "TF_SAVers", .infoTitel = "Versicherungen, Bauspar",
-    .reiter = "&Gesetzliche|&Private", .standardMaske = GanzeDM, .zusatz = VersZusatz,
-    .zeilen = VersZeilen, .knoepfe = VersKnoepfe, .rechnung = &Seitenrechnen<&VorsorgeRechnen>,
-    .ehegatte = "ZusPflegeEheg"};
+const Seitenbeschreibung SAVersSeite = AusTafel("TF_SAVers", &Seitenrechnen<&VorsorgeRechnen>);
 
 // --- Renten, dauernde Lasten, Unterhalt ------------------------------------------------------
 
-constexpr FeldZusatz RdlZusatz[] = {
-    {"ReErtAntBek", Prozent, 0, 100},
-    {"ReErtAntRech", Prozent, 0, 100},
-};
-
-constexpr Zeilenplan RdlZeilen[] = {
-    {"&Unterhalt", "|Name des Ehegatten|Gezahlter Betrag", ""},
-    {"&Unterhalt", "1.", "UntName1 UntDM1"},
-    {"&Unterhalt", "2.", "UntName2 UntDM2"},
-    {"&Unterhalt", "3.", "UntName3 UntDM3"},
-};
-
-const Seitenbeschreibung SaRDLSeite{
-    .klasse = "TF_SaRDL", .infoTitel = "Renten, Dauernde Lasten, Unterhalt ",
-    .reiter = "&Renten|&Lasten|&Unterhalt", .standardMaske = MitPfennig, .zusatz = RdlZusatz,
-    .zeilen = RdlZeilen, .rechnung = &Seitenrechnen<&RentenLastenRechnen>,
-    .einrichten = RentenLastenEinrichten};
+const Seitenbeschreibung SaRDLSeite =
+    AusTafel("TF_SaRDL", &Seitenrechnen<&RentenLastenRechnen>, RentenLastenEinrichten);
 
 // --- Kirchensteuer, Steuerzinsen ---------------------------------------------------------------
 
-constexpr FeldZusatz KiZiZusatz[] = {
-    {"KiWeitere", nullptr, 0, 0, ZNormal,
-     "Weitere Kirchensteuerzahlungen\n(2001 gezahlte Kirchensteuer)"},
-};
-
-const Seitenbeschreibung SAKiZiSeite{
-    .klasse = "TF_SAKiZi", .infoTitel = "Kirchensteuer, Steuerzinsen",
-    .reiter = "&Kirchensteuer|&Steuerzinsen", .standardMaske = MitPfennig, .zusatz = KiZiZusatz,
-    .rechnung = &Seitenrechnen<&KirchensteuerRechnen>, .einrichten = KirchensteuerEinrichten};
+const Seitenbeschreibung SAKiZiSeite =
+    AusTafel("TF_SAKiZi", &Seitenrechnen<&KirchensteuerRechnen>, KirchensteuerEinrichten);
 
 // --- Verlustabzug, Verlustrücktrag ---------------------------------------------------------
 
-constexpr Zeilenplan VaVrZeilen[] = {
-    {"Verlustabz&ug", "Verlustabzug nach § 10d EStG", ""},
-    {"Verlustabz&ug", "|Stpfl.|Ehegatte", ""},
-    {"Verlustabz&ug", "Verlustabzug lt. Feststellungsbescheid", "VerlustAbStpfl VerlustAbEheg"},
-    {"Verlustabz&ug", "davon mit Einkünften derselben Art zu verrechnen",
-     "VerlustGleichStpfl VerlustGleichEheg"},
-    {"&Verlustrücktrag", "Antrag auf Beschränkung des Verlustrücktrags", ""},
-    {"&Verlustrücktrag", "|Stpfl.|Ehegatte", ""},
-    {"&Verlustrücktrag", "Rücktrag nach 2000", "Ruecktrag1 Ruecktrag2"},
-};
-
-const Seitenbeschreibung SAVaVrSeite{
-    .klasse = "TF_SAVaVr", .infoTitel = "Verlustabzug, Verlustrücktrag",
-    .reiter = "Verlustabz&ug|&Verlustrücktrag", .standardMaske = "ii,iii,iii.ii",
-    .zeilen = VaVrZeilen, .ehegatte = "VerlustAbEheg VerlustGleichEheg Ruecktrag2",
-    .einrichten = VerlustEinrichten};
+const Seitenbeschreibung SAVaVrSeite = AusTafel("TF_SAVaVr", nullptr, VerlustEinrichten);
 
 namespace {
 

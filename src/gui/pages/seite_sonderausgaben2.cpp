@@ -16,63 +16,12 @@ namespace quarnel::gui {
 
 // --- household help, tax advice ----------------------------------------------------------
 
-constexpr const char* HaHi = "Haushaltshil&fe";
-
-constexpr FeldZusatz HaHiZusatz[] = {
-    {"StBerDmAusListe", "i,iii,iii"},
-};
-
-constexpr Zeilenplan HaHiZeilen[] = {
-    {HaHi, "<b>Ergebnis</b>|berechnet|Ihr Ansatz", ""},
-    {HaHi, "- Sonderausgaben, max. 18.000 DM", "SATat SaAnsatz"},
-    {HaHi, "- (außergew. Belastungen, max. 1.800 DM)", "AbTat AbAnsatz"},
-};
-
-constexpr Knopfplan HaHiKnoepfe[] = {
-    {HaHi, "HausHiBtn", "Antrag ...."},
-    {"&Steuerberatung", "StBerBtn", "&Liste....", 0, "StBerDmAusListe"},
-};
-
-const Seitenbeschreibung SAHaHiSeite{
-    .klasse = "TF_SAHaHi", .infoTitel = "Haushaltshilfe, Steuerberatung",
-    .reiter = "Haushaltshil&fe|&Steuerberatung", .standardMaske = "i,iii,iii.ii",
-    .zusatz = HaHiZusatz, .zeilen = HaHiZeilen, .knoepfe = HaHiKnoepfe};
+const Seitenbeschreibung SAHaHiSeite = AusTafel("TF_SAHaHi");
 
 // --- education costs, school fees ----------------------------------------------------------
 
-constexpr const char* Ausb = "A&usbildung";
-constexpr const char* Schule = "&Schulgeld";
-
-constexpr FeldZusatz AbKostZusatz[] = {
-    {"AusStpfDM", "i,iii,iii"},
-    {"AusEheDM", "i,iii,iii"},
-};
-
-constexpr Zeilenplan AbKostZeilen[] = {
-    {Ausb, "|I. Steuerpflichtiger|II. Ehegatte", ""},
-    {Ausb, "Art der Ausbildung", "AusStpfArtAusb AusEheArtAusb"},
-    {Ausb, "Art der Aufwendungen", "AusStpfArtKost AusEheArtKost"},
-    {Ausb, "Aufstellung der Kosten", "AusStpfDM AusEheDM"},
-    {Ausb, "Auswärtige Unterbringung", "AusStpfAusJaCB AusEheAusJaCB"},
-    {Schule, "Kind|Bezeichnung der Schule|gezahlt|abziehbar", ""},
-    {Schule, "1.", "SGBezKi1 SGGezKi1 SGAbzugKi1"},
-    {Schule, "2.", "SGBezKi2 SGGezKi2 SGAbzugKi2"},
-    {Schule, "3.", "SGBezKi3 SGGezKi3 SGAbzugKi3"},
-    {Schule, "4.", "SGBezKi4 SGGezKi4 SGAbzugKi4"},
-    {Schule, "5.", "SGBezKi5 SGGezKi5 SGAbzugKi5"},
-    {Schule, "6.", "SGBezKi6 SGGezKi6 SGAbzugKi6"},
-};
-
-constexpr Knopfplan AbKostKnoepfe[] = {
-    {Ausb, "AusStpfBtn", "&Liste ...."},
-    {Ausb, "AusEheBtn", "L&iste ...."},
-};
-
-const Seitenbeschreibung SaAbKostSeite{
-    .klasse = "TF_SaAbKost", .infoTitel = "Ausbildungskosten, Schulgeld",
-    .reiter = "A&usbildung|&Schulgeld", .standardMaske = "i,iii,iii.ii", .zusatz = AbKostZusatz,
-    .zeilen = AbKostZeilen, .knoepfe = AbKostKnoepfe,
-    .rechnung = &Seitenrechnen<&AusbildungskostenRechnen>};
+const Seitenbeschreibung SaAbKostSeite =
+    AusTafel("TF_SaAbKost", &Seitenrechnen<&AusbildungskostenRechnen>);
 
 constexpr Feld SchulBez[] = {Feld::SGBezKi1, Feld::SGBezKi2, Feld::SGBezKi3,
                              Feld::SGBezKi4, Feld::SGBezKi5, Feld::SGBezKi6};
@@ -82,26 +31,6 @@ constexpr Feld SchulGez[] = {Feld::SGGezKi1, Feld::SGGezKi2, Feld::SGGezKi3,
 // --- donations --------------------------------------------------------------------------
 
 constexpr const char* Stift = "&Stiftung";
-
-constexpr FeldZusatz SpendeZusatz[] = {
-    {"StiftStockVorjahrDM", nullptr, 0, 0, ZNormal,
-     "2001 zu berücksichtigende Spenden einer Stiftung aus 2000"},
-};
-
-constexpr Zeilenplan SpendeZeilen[] = {
-    {"&Wissensch.", "<b>Wissenschaftliche, mildtätige und kulturelle Zwecke</b>", ""},
-    {"&Wissensch.", nullptr, "WissenDM"},
-    {"&Kirchlich", "<b>Kirchlich, religiös, gemeinnützige Zwecke</b>", ""},
-    {"&Kirchlich", nullptr, "KirchDM"},
-    {"&Parteien", "<b>Politische Parteien</b>", ""},
-    {"&Parteien", nullptr, "ParteienDM"},
-    {"W&ählerver.", "<b>Unabhängige Wählervereinigungen</b>", ""},
-    {"W&ählerver.", nullptr, "WaehlerDM"},
-    {Stift, "<b>Spenden in den Vermögensstock einer Stiftung</b>", ""},
-    {Stift, nullptr, "StiftStockDM"},
-    {Stift, "<b>Spenden an Stiftungen (ohne Spenden in Vermögensstock)</b>", ""},
-    {Stift, nullptr, "StiftDM"},
-};
 
 namespace {
 
@@ -120,18 +49,7 @@ constexpr Spendengruppe Spendengruppen[] = {
 
 }  // namespace
 
-constexpr Knopfplan SpendeKnoepfe[] = {
-    {"&Wissensch.", "AlleBtn", "&Liste....", 0, "WissenDM"},
-    {"&Kirchlich", "KirchBtn", "&Liste....", 0, "KirchDM"},
-    {"&Parteien", "ParteienBtn", "&Liste....", 0, "ParteienDM"},
-    {"W&ählerver.", "WaehlerBtn", "&Liste....", 0, "WaehlerDM"},
-};
-
-const Seitenbeschreibung SaSpendeSeite{
-    .klasse = "TF_SaSpende", .infoTitel = "Spenden und Beiträge",
-    .reiter = "&Wissensch.|&Kirchlich|&Parteien|W&ählerver.|&Stiftung",
-    .standardMaske = "i,iii,iii.ii", .zusatz = SpendeZusatz, .zeilen = SpendeZeilen,
-    .knoepfe = SpendeKnoepfe, .rechnung = &Seitenrechnen<&SpendenRechnen>};
+const Seitenbeschreibung SaSpendeSeite = AusTafel("TF_SaSpende", &Seitenrechnen<&SpendenRechnen>);
 
 namespace {
 

@@ -15,8 +15,6 @@
 namespace quarnel::gui {
 
 constexpr const char* Standard = "iii,iii.ii";
-constexpr const char* Tage = "iii";
-constexpr const char* Km = "iiii";
 
 // The distance and its split of the four trip rows.
 constexpr Feld entf[] = {Feld::LfdEntf1, Feld::LfdEntf2, Feld::LfdEntf3, Feld::LfdEntf4};
@@ -56,258 +54,42 @@ void ArbeitsmittelEinrichten(TForm11& seite) {
 
 // --- Fahrten zur Arbeit --------------------------------------------------------------------
 
-constexpr FeldZusatz FahrtZusatz[] = {
-    {"Arbeitstage1", "i.i", 0, 7},
-    {"Arbeitstage2", "i.i", 0, 7},
-    {"Urlaubstage1", Tage, 0, 365},
-    {"Urlaubstage2", Tage, 0, 365},
-    {"LfdTage1", Tage, 0, 999}, {"LfdTage2", Tage, 0, 999},
-    {"LfdTage3", Tage, 0, 999}, {"LfdTage4", Tage, 0, 999},
-    {"LfdEntf1", Km, 0, 9999}, {"LfdEntf2", Km, 0, 9999},
-    {"LfdEntf3", Km, 0, 9999}, {"LfdEntf4", Km, 0, 9999},
-    {"LfdPkw1", Km, 0, 9999}, {"LfdPkw2", Km, 0, 9999},
-    {"LfdPkw3", Km, 0, 9999}, {"LfdPkw4", Km, 0, 9999},
-    {"LfdMitAnderen1", Km, 0, 9999}, {"LfdMitAnderen2", Km, 0, 9999},
-    {"LfdMitAnderen3", Km, 0, 9999}, {"LfdMitAnderen4", Km, 0, 9999},
-    {"WechselTage1", Tage, 0, 999}, {"WechselTage2", Tage, 0, 999},
-    {"WechselTage3", Tage, 0, 999}, {"WechselTage4", Tage, 0, 999},
-    {"WechselTage5", Tage, 0, 999}, {"WechselTage6", Tage, 0, 999},
-    {"WechselTage7", Tage, 0, 999}, {"WechselTage8", Tage, 0, 999},
-    {"WechselTage9", Tage, 0, 999},
-    {"WechselKM1", Km, 0, 9999}, {"WechselKM2", Km, 0, 9999}, {"WechselKM3", Km, 0, 9999},
-    {"WechselKM4", Km, 0, 9999}, {"WechselKM5", Km, 0, 9999}, {"WechselKM6", Km, 0, 9999},
-    {"WechselKM7", Km, 0, 9999}, {"WechselKM8", Km, 0, 9999}, {"WechselKM9", Km, 0, 9999},
-    {"AufwOeffVerkMittel", nullptr, 0, 0, ZNormal, "Kosten für öffentl. Verkehrsmittel"},
-    {"FahrtArbeitgeberErsatzStFrei", nullptr, 0, 0, ZNormal,
-     "Arbeitgeberersatz steuerfrei (Zeile 17)"},
-    {"FahrtArbeitgeberErsatzStPausch", nullptr, 0, 0, ZNormal,
-     "Arbeitgeberersatz pauschal versteuert (Zeile 18)"},
-    {"ErgWKFahrt", nullptr, 0, 0, ZNormal, "Werbungskosten Fahrten zur Arbeit"},
-    {"ErgWKWechsel", nullptr, 0, 0, ZNormal, "Werbungskosten Einsatzwechseltätigkeit"},
-};
-
-constexpr Zeilenplan FahrtZeilen[] = {
-    {"Allgemein", "Fahrten mit", "PrivatPKWCB FirmenPKWCB"},
-    {"&Fahrt zur Arbeit", "Arbeitsstätte Nr. 1", "ArbeitsOrt1"},
-    {"&Fahrt zur Arbeit", "Arbeitsstätte Nr. 2", "ArbeitsOrt2"},
-    {"&Fahrt zur Arbeit", "Arbeitstage je Woche (Nr. 1, Nr. 2)", "Arbeitstage1 Arbeitstage2"},
-    {"&Fahrt zur Arbeit", "Urlaubs- und Krankheitstage (Nr. 1, Nr. 2)",
-     "Urlaubstage1 Urlaubstage2"},
-    {"&Fahrt zur Arbeit", "Fahrten|Arbeitsst.|Tage|Entf. km|davon PKW|davon and.|Beh.|Fahrzeug",
-     ""},
-    {"&Fahrt zur Arbeit", "1.",
-     "LfdOrt1CB LfdTage1 LfdEntf1 LfdPkw1 LfdMitAnderen1 LfdBehind1CB LfdBehindVMittel1CB"},
-    {"&Fahrt zur Arbeit", "2.",
-     "LfdOrt2CB LfdTage2 LfdEntf2 LfdPkw2 LfdMitAnderen2 LfdBehind2CB LfdBehindVMittel2CB"},
-    {"&Fahrt zur Arbeit", "3.",
-     "LfdOrt3CB LfdTage3 LfdEntf3 LfdPkw3 LfdMitAnderen3 LfdBehind3CB LfdBehindVMittel3CB"},
-    {"&Fahrt zur Arbeit", "4.",
-     "LfdOrt4CB LfdTage4 LfdEntf4 LfdPkw4 LfdMitAnderen4 LfdBehind4CB LfdBehindVMittel4CB"},
-    {"&Einsatzwechsel", "Einsatzstelle|Tage|Entf. km|Verk.-mittel|Kosten", ""},
-    {"&Einsatzwechsel", "1.", "WechselTage1 WechselKM1 WechselVMittel1 WechselErg1"},
-    {"&Einsatzwechsel", "2.", "WechselTage2 WechselKM2 WechselVMittel2 WechselErg2"},
-    {"&Einsatzwechsel", "3.", "WechselTage3 WechselKM3 WechselVMittel3 WechselErg3"},
-    {"&Einsatzwechsel", "4.", "WechselTage4 WechselKM4 WechselVMittel4 WechselErg4"},
-    {"&Einsatzwechsel", "5.", "WechselTage5 WechselKM5 WechselVMittel5 WechselErg5"},
-    {"&Einsatzwechsel", "6.", "WechselTage6 WechselKM6 WechselVMittel6 WechselErg6"},
-    {"&Einsatzwechsel", "7.", "WechselTage7 WechselKM7 WechselVMittel7 WechselErg7"},
-    {"&Einsatzwechsel", "8.", "WechselTage8 WechselKM8 WechselVMittel8 WechselErg8"},
-    {"&Einsatzwechsel", "9.", "WechselTage9 WechselKM9 WechselVMittel9 WechselErg9"},
-};
-
-constexpr Knopfplan FahrtKnoepfe[] = {
-    {"&Fahrt zur Arbeit", "VerkehrsmittelBtn", "&Liste ....", 0, "AufwOeffVerkMittel",
-     "Öffentl. Verkehrsmittel - ", 545, true},
-};
-
-const Seitenbeschreibung WKFahrtSeite{
-    .klasse = "TF_WKFahrt", .infoTitel = "Fahrten zur Arbeit - ",
-    .reiter = "Allgemein|&Fahrt zur Arbeit|&Einsatzwechsel", .standardMaske = Standard,
-    .zusatz = FahrtZusatz, .zeilen = FahrtZeilen, .knoepfe = FahrtKnoepfe,
-    .rechnung = &Seitenrechnen<&FahrtkostenRechnen>};
+const Seitenbeschreibung WKFahrtSeite = AusTafel("TF_WKFahrt", &Seitenrechnen<&FahrtkostenRechnen>);
 
 // --- Beitrag Berufsverbände ---------------------------------------------------------------
 
-constexpr Knopfplan VerbKnoepfe[] = {
-    {"A&ufstellung", "VerkehrsmittelBtn", "&Liste ....", 2, "EntrBeitraegeListe",
-     "Beiträge an Berufsverbände - ", 543, true},
-};
-
-const Seitenbeschreibung WKBVerbSeite{
-    .klasse = "TF_WKBVerb", .infoTitel = "Beitrag Berufsverbände - ", .reiter = "A&ufstellung",
-    .standardMaske = Standard, .knoepfe = VerbKnoepfe,
-    .rechnung = &Seitenrechnen<&VerbandsbeitraegeRechnen>, .einrichten = PersonImTitel};
+const Seitenbeschreibung WKBVerbSeite =
+    AusTafel("TF_WKBVerb", &Seitenrechnen<&VerbandsbeitraegeRechnen>, PersonImTitel);
 
 // --- Arbeitsmittel --------------------------------------------------------------------------
 
-constexpr FeldZusatz ArbMZusatz[] = {
-    {"Kosten4", nullptr, 0, 0, ZGesperrt},
-    {"Kosten5", nullptr, 0, 0, ZGesperrt},
-};
-
-constexpr Zeilenplan ArbMZeilen[] = {
-    {"&Sofortiger Abzug", "|Arbeitsmittel|Betrag", ""},
-    {"&Sofortiger Abzug", "1.", "ArbMittel1 Kosten1"},
-    {"&Sofortiger Abzug", "2.", "ArbMittel2 Kosten2"},
-};
-
-constexpr Knopfplan ArbMKnoepfe[] = {
-    {"&Sofortiger Abzug", "SofortListeBtn", "&Liste ....", 4, "Kosten4",
-     "Arbeitsmittel (Abzug sofort) - ", 541, true},
-    {"A&bschreibung", "AbschreibungListeBtn", "&Liste ....", 0, "Kosten5"},
-};
-
-const Seitenbeschreibung WKArbMSeite{
-    .klasse = "TF_WKArbM", .infoTitel = "Arbeitsmittel - ",
-    .reiter = "&Sofortiger Abzug|A&bschreibung", .standardMaske = Standard, .zusatz = ArbMZusatz,
-    .zeilen = ArbMZeilen, .knoepfe = ArbMKnoepfe, .rechnung = &Seitenrechnen<&ArbeitsmittelRechnen>,
-    .einrichten = ArbeitsmittelEinrichten};
+const Seitenbeschreibung WKArbMSeite =
+    AusTafel("TF_WKArbM", &Seitenrechnen<&ArbeitsmittelRechnen>, ArbeitsmittelEinrichten);
 
 // --- Verpflegungsaufwand -------------------------------------------------------------------
 
-constexpr FeldZusatz VerpflZusatz[] = {
-    {"EWTa10", Tage, 0, 365}, {"EWTa14", Tage, 0, 365}, {"EWTa24", Tage, 0, 365},
-    {"FzTa10", Tage, 0, 365}, {"FzTa14", Tage, 0, 365}, {"FzTa24", Tage, 0, 365},
-    {"EWErgSum", nullptr, 0, 0, ZNormal, "Verpflegungsmehraufwand"},
-    {"FzErgSum", nullptr, 0, 0, ZNormal, "Verpflegungsmehraufwand"},
-};
-
-constexpr Zeilenplan VerpflZeilen[] = {
-    {"&Einsatzwechsel", "Abwesenheit|Tage|Betrag", ""},
-    {"&Einsatzwechsel", "mindestens 8 Std.", "EWTa10 EWDM10"},
-    {"&Einsatzwechsel", "mindestens 14 Std.", "EWTa14 EWDM14"},
-    {"&Einsatzwechsel", "mindestens 24 Std.", "EWTa24 EWDM24"},
-    {"&Fahrtätigkeit", "Abwesenheit|Tage|Betrag", ""},
-    {"&Fahrtätigkeit", "mindestens 8 Std.", "FzTa10 FzDM10"},
-    {"&Fahrtätigkeit", "mindestens 14 Std.", "FzTa14 FzDM14"},
-    {"&Fahrtätigkeit", "mindestens 24 Std.", "FzTa24 FzDM24"},
-};
-
-const Seitenbeschreibung WKVerpflSeite{
-    .klasse = "TF_WKVerpfl", .infoTitel = "Verpflegungsaufwand - ",
-    .reiter = "&Einsatzwechsel|&Fahrtätigkeit", .standardMaske = Standard, .zusatz = VerpflZusatz,
-    .zeilen = VerpflZeilen, .rechnung = &Seitenrechnen<&VerpflegungRechnen>};
+const Seitenbeschreibung WKVerpflSeite =
+    AusTafel("TF_WKVerpfl", &Seitenrechnen<&VerpflegungRechnen>);
 
 // --- Doppelte Haushaltsführung --------------------------------------------------------------
 
-constexpr FeldZusatz DoppHZusatz[] = {
-    {"EhegAmOrtVon", nullptr, 0, 0, ZNormal, "Frühere dopp. Haushaltsführung am Beschäftigungsort"},
-    {"UnterKJaCB", nullptr, 0, 0, ZNormal, "Unterkunft am früheren Beschäftigungsort beibehalten"},
-    {"AGStFreiErs", nullptr, 0, 0, ZNormal, "Vom Arbeitgeber steuerfrei ersetzt"},
-    {"HeimFahrtOefDM", nullptr, 0, 0, ZNormal,
-     "Heimfahrten: öffentl. Verkehrsmittel bzw. tatsächl. Kfz-Kosten bei Behinderten"},
-    {"HeimFahrtFzZahl", Tage, 0, 999},
-    {"HeimFahrtFzKM", Km, 0, 9999},
-    {"ErstFahrtFzKM", Km, 0, 9999},
-    {"LetztFahrtFzKM", Km, 0, 9999},
-    {"ErgFahrten", nullptr, 0, 0, ZNormal, "Fahrtkosten insgesamt"},
-    {"VMTa10", Tage, 0, 365}, {"VMTa14", Tage, 0, 365}, {"VMTa24", Tage, 0, 365},
-    {"FeldZeile61Str", nullptr, 0, 0, ZNormal, "Weitere Kosten"},
-    {"ErgUnterkunft", nullptr, 0, 0, ZNormal, "Unterkunft und Verpflegung insgesamt"},
-};
-
-constexpr Zeilenplan DoppHZeilen[] = {
-    {"&Fahrtkosten", "Erste Fahrt zum Beschäftigungsort", ""},
-    {"&Fahrtkosten", "Kosten für öffentl. Verkehrsmittel lt. Nachweis", "ErstFahrtOefDM"},
-    {"&Fahrtkosten", "Mit dem eigenen Fahrzeug: Fahrzeug, km, Betrag",
-     "ErstFahrtFzLB ErstFahrtFzKM ErstFahrtFzDm"},
-    {"&Fahrtkosten", "Letzte Fahrt zum Hausstand", ""},
-    {"&Fahrtkosten", "Kosten für öffentl. Verkehrsmittel lt. Nachweis", "LetztFahrtOefDM"},
-    {"&Fahrtkosten", "Mit dem eigenen Fahrzeug: Fahrzeug, km, Betrag",
-     "LetztFahrtFzLB LetztFahrtFzKM LetztFahrtFzDM"},
-    {"&Fahrtkosten", "Heimfahrten (wöchentlich)", ""},
-    {"&Fahrtkosten", "Mit dem PKW: Entf.-km, Anzahl Fahrten, Betrag",
-     "HeimFahrtFzKM HeimFahrtFzZahl HeimFahrtFzDM"},
-    {"&Unterkunft", "Verpflegung in den ersten drei Monaten|Tage|Betrag", ""},
-    {"&Unterkunft", "mindestens 8 Std.", "VMTa10 VMDM10"},
-    {"&Unterkunft", "mindestens 14 Std.", "VMTa14 VMDM14"},
-    {"&Unterkunft", "mindestens 24 Std.", "VMTa24 VMDM24"},
-};
-
-constexpr Knopfplan DoppHKnoepfe[] = {
-    {"&Unterkunft", "UnterkunftListeBtn", "&Liste ....", 8, "UnterkunftDM",
-     "Kosten der Unterkunft - ", 544, true},
-};
-
-const Seitenbeschreibung WKDoppHSeite{
-    .klasse = "TF_WKDoppH", .infoTitel = "Doppelte Haush.-führung - ",
-    .reiter = "&Grundlage|&Fahrtkosten|&Unterkunft", .standardMaske = Standard,
-    .zusatz = DoppHZusatz, .zeilen = DoppHZeilen, .knoepfe = DoppHKnoepfe,
-    .rechnung = &Seitenrechnen<&DoppelteHaushaltRechnen>};
+const Seitenbeschreibung WKDoppHSeite =
+    AusTafel("TF_WKDoppH", &Seitenrechnen<&DoppelteHaushaltRechnen>);
 
 // --- Arbeitszimmer -----------------------------------------------------------------------------
 
-constexpr FeldZusatz ZimmerZusatz[] = {
-    {"AntWohnQm", "iiii.ii", 0, 9999.99},
-    {"AntAzQm", "iiii.ii", 0, 9999.99},
-};
-
-constexpr Zeilenplan ZimmerZeilen[] = {
-    {"&Direkte Kosten", "Ansatz der Kosten:", ""},
-    {"&Direkte Kosten", nullptr, "Ansatz0Rb"},
-    {"&Direkte Kosten", nullptr, "Ansatz2400RB"},
-    {"&Direkte Kosten", nullptr, "AnsatzUnbegRB"},
-};
-
-constexpr Knopfplan ZimmerKnoepfe[] = {
-    {"&Direkte Kosten", "DirListeBtn", "&Liste ....", 10, "DirKostenAusListe",
-     "Arb.-zimmer (direkte Kosten) - ", 552, true},
-    {"An&teilige Kosten", "AntListeBtn", "&Liste ....", 12, "AntKostenAusListe",
-     "Arb.-zimmer (anteilige Kosten) - ", 553, true},
-};
-
-const Seitenbeschreibung WKZimmerSeite{
-    .klasse = "TF_WKZimmer", .infoTitel = "Arbeitszimmer - ",
-    .reiter = "&Direkte Kosten|An&teilige Kosten", .standardMaske = Standard,
-    .zusatz = ZimmerZusatz, .zeilen = ZimmerZeilen, .knoepfe = ZimmerKnoepfe,
-    .radiogruppen = "Ansatz0Rb Ansatz2400RB AnsatzUnbegRB",
-    .rechnung = &Seitenrechnen<&ArbeitszimmerRechnen>};
+const Seitenbeschreibung WKZimmerSeite =
+    AusTafel("TF_WKZimmer", &Seitenrechnen<&ArbeitszimmerRechnen>);
 
 // --- Dienstreisen -----------------------------------------------------------------------------
 
-constexpr FeldZusatz ReiseZusatz[] = {
-    {"InKM", "iii,iii", 0, 999999},
-    {"InL1R12", Tage, 0, 999}, {"InL1R10", Tage, 0, 999}, {"InL1R8", Tage, 0, 999},
-    {"SummeInland", nullptr, 0, 0, ZNormal, "Summe Inland"},
-};
-
-constexpr Zeilenplan ReiseZeilen[] = {
-    {"&Inland", "Fahrtkosten: gef. km, Fahrzeug, Betrag", "InKM InFahrzLB InFahrtKost"},
-    {"&Inland", "Verpflegungsmehraufwand|Anzahl|Betrag", ""},
-    {"&Inland", "über 24 Std.", "InL1R12 InlR12DM"},
-    {"&Inland", "14 bis 24 Std.", "InL1R10 InlR10DM"},
-    {"&Inland", "8 bis 14 Std.", "InL1R8 InlR8DM"},
-};
-
-constexpr Knopfplan ReiseKnoepfe[] = {
-    {"&Inland", "InlListeBtn", "&Liste ....", 14, "InKostAusListe", "Dienstreisen Inland - ", 546,
-     true},
-    {"A&usland", "AuslListeBtn", "&Liste ....", 16, "AuslKostAusListe", "Dienstreisen Ausland - ",
-     547, true},
-};
-
-const Seitenbeschreibung WKReiseSeite{
-    .klasse = "TF_WKReise", .infoTitel = "Dienstreisen - ", .reiter = "&Inland|A&usland",
-    .standardMaske = Standard, .zusatz = ReiseZusatz, .zeilen = ReiseZeilen,
-    .knoepfe = ReiseKnoepfe, .rechnung = &Seitenrechnen<&DienstreisenRechnen>,
-    .einrichten = PersonImTitel};
+const Seitenbeschreibung WKReiseSeite =
+    AusTafel("TF_WKReise", &Seitenrechnen<&DienstreisenRechnen>, PersonImTitel);
 
 // --- Sonstige Kosten ----------------------------------------------------------------------------
 
-constexpr Knopfplan SonstKnoepfe[] = {
-    {"&Fortbildung", "FortbildBtn", "&Liste ....", 20, "FortbildDM", "Fortbildungskosten - ", 548,
-     true},
-    {"&Unfall", "UnfallBtn", "&Liste ....", 22, "UnfallDM", "Unfallkosten - ", 549, true},
-    {"Umzu&g", "UmzugBtn", "&Liste ....", 24, "UmzugDM", "Umzugkosten - ", 550, true},
-    {"&Diverse", "DiverseBtn", "&Liste ....", 26, "DiverseDM", "Diverse Einzelkosten - ", 551,
-     true},
-};
-
-const Seitenbeschreibung WKSonstSeite{
-    .klasse = "TF_WKSonst", .infoTitel = "Sonstige Kosten - ",
-    .reiter = "&Fortbildung|&Unfall|Umzu&g|&Diverse", .standardMaske = Standard,
-    .knoepfe = SonstKnoepfe, .rechnung = &Seitenrechnen<&SonstigeWerbungskostenRechnen>,
-    .einrichten = PersonImTitel};
+const Seitenbeschreibung WKSonstSeite =
+    AusTafel("TF_WKSonst", &Seitenrechnen<&SonstigeWerbungskostenRechnen>, PersonImTitel);
 
 // --- what the expense pages share -------------------------------------------------------------
 

@@ -6,6 +6,7 @@
 #include <QLabel>
 
 #include "pages/seitenbau.h"
+#include "pages/tabellenseite.h"
 
 class QPushButton;
 class QTableWidget;
@@ -99,39 +100,31 @@ class TF_FahrZ : public TForm11 {
 
 // The depreciation list of one person's work equipment: 25 rows, opened from
 // the work-equipment page; its sum goes back into that page's `Kosten5`.
-class TF_AFA : public TForm11 {
+class TF_AFA : public Tabellenfenster {
     Q_OBJECT
   public:
     TF_AFA(Seitenumgebung& u, int person, QWidget* eltern = nullptr);
-    QTableWidget* Tabelle() const { return tabelle_; }
-    int AktiveZeile() const;  // 1..25
-    void SetzeAktiveZeile(int zeile);
     double Summe() const { return summe_; }
 
     void SummeBtnClick();
-    void ZeilePlusClick();
-    void ZeileMinusClick();
     void DruckenClick();
-    void OkClick();
 
     void DatenLaden() override;
     void DatenSpeichern() override {}  // every edit goes into the case at once
-    void FormShow() override;
     void FormClose() override;
-    bool OffeneEingabeUebernehmen() override;
 
   protected:
     bool eventFilter(QObject* o, QEvent* e) override;
+    bool ZeileEinfuegen(int zeile) override;
+    void ZeileLoeschen(int zeile) override;
+    void Spaltenbreiten() override;
 
   private:
     void ZeileZeigen(int zeile);
     void ZelleUebernehmen(int zeile, int spalte);
     void Rechnen();
-    void Spaltenbreiten();
     int person_;
     double summe_ = 0;
-    QTableWidget* tabelle_;
-    QLabel* summeLbl_;
 };
 
 }  // namespace quarnel::gui

@@ -37,123 +37,23 @@ void AlteLaenderEinrichten(TForm11& s) {
 
 }  // namespace
 
-constexpr const char* Dm = "ii,iii,iii";
-constexpr const char* Prozent = "iii.i";
-constexpr const char* Anzahl = "iiii";
-
 // --- Lage, Anteile Steuerbegünstigungen -------------------------------------------------------
 
-constexpr FeldZusatz FW0Zusatz[] = {
-    {"Lage", nullptr, 0, 0, ZNormal, "Lage der Wohnung (Ort, Straße, Hausnummer)"},
-    {"Besitzer", nullptr, 0, 0, ZNormal, "Eigentümer"},
-    {"AndHausZahlWo", Anzahl, 0, 9999},
-    {"Wohnqm", Anzahl, 0, 9999},
-    {"BerufQm", Anzahl, 0, 9999},
-    {"HausQm", Anzahl, 0, 9999},
-    {"AndHausEgenWo", Anzahl, 0, 9999, ZNormal, "Wohnungen, davon eigengenutzt:"},
-};
-
-constexpr Zeilenplan FW0Zeilen[] = {
-    {"&Basisangaben", nullptr, "AndHausCB AndHausZahlWo"},
-    {"&Basisangaben", "Bei Kauf:", ""},
-    {"&Basisangaben", nullptr, "Kaufvertrag Anschaffung"},
-    {"&Basisangaben", "Bei Bau:", ""},
-    {"&Basisangaben", nullptr, "Bauantrag Baubeginn"},
-    {"&Basisangaben", nullptr, "Fertig SelbstNutzung"},
-    {"&Basisangaben", "Abzugsbeträge wurden bereits beansprucht für:", ""},
-    {"&Basisangaben", nullptr, "AbzugAltobjekte"},
-    {"Anteile &Begünst.",
-     "Gesondert festgestellte Anteile: Anschaffung/Herstellung vor dem 01.01.1991 (Neue Länder) "
-     "bzw. vor dem 01.01.1987 (Alte Länder)",
-     ""},
-    {"Anteile &Begünst.", nullptr, "S1Anteil"},
-    {"Anteile &Begünst.", nullptr, "S1AnteilDM"},
-    {"Anteile &Begünst.", "Gesondert festgestellte Anteile: Anschaffung/Herstellung ab diesen Tagen",
-     ""},
-    {"Anteile &Begünst.", nullptr, "S2Anteil"},
-    {"Anteile &Begünst.", nullptr, "S2AnteilDM"},
-};
-
-const Seitenbeschreibung SaFW0Seite{
-    .klasse = "TF_SaFW0", .infoTitel = "Selbstgenutztes Wohneigentum",
-    .reiter = "&Lage Wohnung|&Basisangaben|Anteile &Begünst.", .standardMaske = Dm,
-    .zusatz = FW0Zusatz, .zeilen = FW0Zeilen};
+const Seitenbeschreibung SaFW0Seite = AusTafel("TF_SaFW0");
 
 // --- Neue Länder vor 1991 ----------------------------------------------------------------------
 
-constexpr Zeilenplan FW1Zeilen[] = {
-    {"&Kosten", "|Kosten 2001|Abzugsbetrag 10%|", ""},
-    {"&Kosten", "Erhaltungsmaßnahmen (§ 10 f. Abs. 2 EStG)", "Fall2DM Abzug2DM Fall2CB"},
-    {"&Kosten", "Herstellungskosten (§ 10 f Abs. 1 EStG)", "Fall3DM Abzug3DM Fall3CB"},
-};
-
-const Seitenbeschreibung SaFW1Seite{
-    .klasse = "TF_SaFW1", .infoTitel = "Eigengenutzte Wohnung im Beitrittsgebiet",
-    .reiter = "&Kosten", .standardMaske = Dm, .zeilen = FW1Zeilen,
-    .rechnung = &Seitenrechnen<&BeitrittsgebietRechnen>, .einrichten = NeueLaenderEinrichten};
+const Seitenbeschreibung SaFW1Seite =
+    AusTafel("TF_SaFW1", &Seitenrechnen<&BeitrittsgebietRechnen>, NeueLaenderEinrichten);
 
 // --- Alte Länder vor 1987 ----------------------------------------------------------------------
 
-constexpr FeldZusatz FW2Zusatz[] = {
-    {"OberDM1", nullptr, 0, 0, ZNormal,
-     "Gesamtbetrag der erhöhten Absetzungen nach §§ 14a BerlinFG wie Vorjahr"},
-};
-
-constexpr Zeilenplan FW2Zeilen[] = {
-    {"&Begünstigungen", "|Kosten, fertiggestellt 2001|10% =|wie Vorjahr", ""},
-    {"&Begünstigungen", "Erhaltungsmaßnahmen nach § 10f Abs. 2 EStG", "BerechDM1 OberDM3 ErhaltCB1"},
-    {"&Begünstigungen", "Baumaßnahmen nach § 10f Abs. 1 EStG", "BerechDM2 OberDM4 ErhaltCB2"},
-};
-
-const Seitenbeschreibung SaFW2Seite{
-    .klasse = "TF_SaFW2", .infoTitel = "Eigengenutzte Wohnung in Alten Ländern",
-    .reiter = "&Begünstigungen", .standardMaske = Dm, .zusatz = FW2Zusatz, .zeilen = FW2Zeilen,
-    .rechnung = &Seitenrechnen<&AltbauRechnen>, .einrichten = AlteLaenderEinrichten};
+const Seitenbeschreibung SaFW2Seite =
+    AusTafel("TF_SaFW2", &Seitenrechnen<&AltbauRechnen>, AlteLaenderEinrichten);
 
 // --- § 10e/15b ---------------------------------------------------------------------------------
 
-constexpr FeldZusatz FW3Zusatz[] = {
-    {"EigWohnProz", Prozent, 0, 100, ZNormal, "Auf eigengenutzte Wohnung entfallen (%)"},
-    {"BerWohnProz", Prozent, 0, 100, ZNormal, "- davon auf berufl. genutzte Räume (%)"},
-    {"AbzugProz", Prozent, 0, 100, ZNormal, "Abzugssatz von der Bemessungsgrundlage (%)"},
-    {"NachholProz", Prozent, 0, 100},
-    {"UnentProz", Prozent, 0, 100},
-    {"MitEigentumProz", "iii", 0, 100, ZNormal, "Miteigentumsanteil in Prozent (100% = Alleineigentum)"},
-    {"FgSu", nullptr, 0, 0, ZNormal, "Abzugsbeträge insgesamt"},
-    {"UnentSu", nullptr, 0, 0, ZNormal, "Abzugsbetrag § 10h EStG"},
-    {"EhZuErhaltAufwMit", nullptr, 0, 0, ZNormal,
-     "Anteil an den 2001 geleisteten Erhaltungsaufwendungen bei Miteigentum"},
-    {"ZahlKinder", "ii", 0, 99, ZNormal,
-     "Anzahl der im Begünstigungszeitraum auf Dauer zum Haushalt gehörigen Kinder (vgl. Anlage "
-     "Kinder):"},
-};
-
-constexpr Zeilenplan FW3Zeilen[] = {
-    {"§&10e/15b", "|Gr./Boden|Gebäude", ""},
-    {"§&10e/15b", "Anschaff./Herstellkosten", "AnschGB AnschGeb"},
-    {"§&10e/15b", "Nachträgliche Kosten", "NachAnschGB NachAnschGeb"},
-    {"§&10e/15b", nullptr, "EigWohnProz EigWohnDM"},
-    {"§&10e/15b", nullptr, "BerWohnProz BerWohnDM"},
-    {"§&10e/15b", nullptr, "AbzugProz SaFW3_AbzugDM"},
-    {"§&10e/15b", "Nachholung: Betrag, davon %, Abzug", "NachholDM NachholProz NachholAbzug"},
-    {"Be&sondere",
-     "§ 82a EStDV, § 10f EStG, Schutzbauten, § 7 Fördergebietsgesetz an der eigengenutzten Wohnung",
-     ""},
-    {"Be&sondere", "Abzug wie Vorjahr", "AbzVorj82"},
-    {"Be&sondere", nullptr, "FgDM FgProzIst"},
-    {"Be&sondere",
-     "Herstellungskosten für eine unentgeltl. überlassene Wohnung im eigenen Haus (§ 10h EStG)",
-     ""},
-    {"Be&sondere", "Kosten, davon %", "UnentDM UnentProz"},
-    {"&Zinsen, ...", "Es wird kein Antrag auf Eigenheimzulage gestellt", ""},
-    {"&Zinsen, ...", nullptr, "Schuld"},
-    {"&Zinsen, ...", nullptr, "AndereArt AndereDm"},
-};
-
-const Seitenbeschreibung SaFW3Seite{
-    .klasse = "TF_SaFW3", .infoTitel = "Eigengenutzte Wohnung in Alten/Neuen Ländern",
-    .reiter = "§&10e/15b|Be&sondere|&Zinsen, ...|&Vorkosten|Kinde&r", .standardMaske = Dm,
-    .zusatz = FW3Zusatz, .zeilen = FW3Zeilen};
+const Seitenbeschreibung SaFW3Seite = AusTafel("TF_SaFW3");
 
 namespace {
 

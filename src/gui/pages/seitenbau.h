@@ -86,6 +86,12 @@ struct Seitenbeschreibung {
     void (*einrichten)(TForm11&) = nullptr;
 };
 
+// The descriptor of page class `klasse`: its layout from the page's text
+// table (see seitentafel.h), from the code what only code can say, the page
+// computation and the set-up.
+Seitenbeschreibung AusTafel(const char* klasse, Seitenrechnung rechnung = nullptr,
+                            void (*einrichten)(TForm11&) = nullptr);
+
 // A core computation as a page computation: with the page's instance where
 // the computation takes one (the person of an expense page), without otherwise.
 template <auto F>

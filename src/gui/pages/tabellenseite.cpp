@@ -4,10 +4,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 
 #include "pages/seitenzustand.h"
 #include "pages/tform11.h"
+#include "widgets/maskenfeld.h"
 
 namespace quarnel::gui {
 
@@ -91,6 +93,92 @@ void ZellenEditBeenden(QWidget* seite, QTableWidget* t) {
         t->setCurrentIndex(QModelIndex());
         t->setCurrentIndex(i);
     }
+}
+
+QWidget* Zellendelegat::createEditor(QWidget* eltern, const QStyleOptionViewItem&,
+                                     const QModelIndex&) const {
+    auto* e = new EingabeFeld(eltern);
+    e->setMaxLength(40);
+    return e;
+}
+
+void Zellendelegat::setEditorData(QWidget* w, const QModelIndex& i) const {
+    if (auto* d = qobject_cast<DatumFeld*>(w))
+        d->SetzeWert(i.data(Qt::UserRole).toInt());
+    else if (auto* f = qobject_cast<BetragFeld*>(w))
+        f->SetzeWert(i.data(Qt::UserRole).toDouble());
+    else if (auto* e = qobject_cast<QLineEdit*>(w))
+        e->setText(i.data(Qt::EditRole).toString());
+}
+
+void Zellendelegat::setModelData(QWidget* w, QAbstractItemModel* m, const QModelIndex& i) const {
+    if (auto* e = qobject_cast<QLineEdit*>(w)) {
+        QString t = e->text();
+        while (t.endsWith(u' ')) t.chop(1);
+        m->setData(i, t.left(40), Qt::EditRole);
+    }
+}
+
+void Zellendelegat::Ungueltig() const {
+    meldungen_.Zeige(MeldungsTyp::Fehler, UngueltigText, KnopfOK);
+}
+
+Tabellenfenster::Tabellenfenster(Seitenumgebung& u, int instanz, int zeilen, bool uebernahme,
+                                 QWidget* eltern)
+    : TForm11(u, instanz, eltern), zeilen_(zeilen) {
+    Seitenzustand& z = SeitenzustandGlobal();
+    umgebung_.SetzeHilfeseite(z.listenaufruf.hilfeseite);
+    KopfPnl()->setText(QString::fromStdString(z.listenaufruf.titel));
+    InfoTitelLbl()->setText(QString::fromStdString(z.listenaufruf.titel));
+    z.uebernahme = uebernahme;
+}
+
+void Tabellenfenster::ListeZeigen(QWidget* seite) {
+    OvcNb()->addTab(seite, QStringLiteral("&Liste"));
+    OvcNb()->setCurrentIndex(1);
+}
+
+int Tabellenfenster::AktiveZeile() const {
+    return std::max(tabelle_->currentRow(), 0) + 1;
+}
+
+void Tabellenfenster::SetzeAktiveZeile(int zeile) {
+    tabelle_->setCurrentCell(std::clamp(zeile, 1, zeilen_) - 1, 1);
+}
+
+void Tabellenfenster::ZeilePlusClick() {
+    if (!ZeileAendernGewuenscht(umgebung_.Meldungsdienst(), true)) return;
+    if (!ZeileEinfuegen(AktiveZeile())) return;
+    DatenLaden();
+    ZeileGeaendert(*this, tabelle_);
+}
+
+void Tabellenfenster::ZeileMinusClick() {
+    if (!ZeileAendernGewuenscht(umgebung_.Meldungsdienst(), false)) return;
+    ZeileLoeschen(AktiveZeile());
+    DatenLaden();
+    ZeileGeaendert(*this, tabelle_);
+}
+
+void Tabellenfenster::OkClick() {
+    TabelleBestaetigen(*this, umgebung_.Meldungsdienst());
+}
+
+bool Tabellenfenster::OffeneEingabeUebernehmen() {
+    ZellenEditBeenden(this, tabelle_);
+    return true;
+}
+
+void Tabellenfenster::FormShow() {
+    TForm11::FormShow();
+    Spaltenbreiten();
+    SetzeAktiveZeile(1);
+}
+
+void Tabellenfenster::FormClose() {
+    SeitenzustandGlobal().unterseite = Unterseite::Keine;
+    umgebung_.SetzeHilfeseite(999);
+    TForm11::FormClose();
 }
 
 }  // namespace quarnel::gui

@@ -37,11 +37,11 @@ int Element(int person, int zeile) {
     return (person - 1) * Zeilen + zeile;
 }
 
-// The editors of the cells: the masked fields of the pages.
-class AfaDelegat : public QStyledItemDelegate {
+// The date, price and years cells take the masked fields of the pages.
+class AfaDelegat : public Zellendelegat {
   public:
-    AfaDelegat(Meldungen& m, QObject* eltern) : QStyledItemDelegate(eltern), meldungen_(m) {}
-    QWidget* createEditor(QWidget* eltern, const QStyleOptionViewItem&,
+    using Zellendelegat::Zellendelegat;
+    QWidget* createEditor(QWidget* eltern, const QStyleOptionViewItem& o,
                           const QModelIndex& i) const override {
         switch (i.column()) {
             case SDatum: {
@@ -55,53 +55,25 @@ class AfaDelegat : public QStyledItemDelegate {
                 f->SetzeMaske(QString::fromLatin1(i.column() == SPreis ? BetragMaske : "iii"));
                 return f;
             }
-            default: {
-                auto* e = new EingabeFeld(eltern);
-                e->setMaxLength(40);
-                return e;
-            }
+            default: return Zellendelegat::createEditor(eltern, o, i);
         }
-    }
-    void setEditorData(QWidget* w, const QModelIndex& i) const override {
-        if (auto* d = qobject_cast<DatumFeld*>(w))
-            d->SetzeWert(i.data(Qt::UserRole).toInt());
-        else if (auto* f = qobject_cast<BetragFeld*>(w))
-            f->SetzeWert(i.data(Qt::UserRole).toDouble());
-        else if (auto* e = qobject_cast<QLineEdit*>(w))
-            e->setText(i.data(Qt::EditRole).toString());
     }
     void setModelData(QWidget* w, QAbstractItemModel* m, const QModelIndex& i) const override {
-        if (auto* f = qobject_cast<MaskenFeld*>(w)) {
-            if (f->Modifiziert() && !f->Uebernehmen()) {
-                meldungen_.Zeige(MeldungsTyp::Fehler, UngueltigText, KnopfOK);
-                return;
-            }
-            if (auto* d = qobject_cast<DatumFeld*>(w))
-                m->setData(i, d->Wert(), Qt::UserRole);
-            else
-                m->setData(i, static_cast<BetragFeld*>(w)->Wert(), Qt::UserRole);
-        } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
-            QString t = e->text();
-            while (t.endsWith(u' ')) t.chop(1);
-            m->setData(i, t.left(40), Qt::EditRole);
-        }
+        auto* f = qobject_cast<MaskenFeld*>(w);
+        if (!f) return Zellendelegat::setModelData(w, m, i);
+        if (f->Modifiziert() && !f->Uebernehmen()) return Ungueltig();
+        if (auto* d = qobject_cast<DatumFeld*>(w))
+            m->setData(i, d->Wert(), Qt::UserRole);
+        else
+            m->setData(i, static_cast<BetragFeld*>(w)->Wert(), Qt::UserRole);
     }
-
-  private:
-    Meldungen& meldungen_;
 };
 
 }  // namespace
 
 TF_AFA::TF_AFA(Seitenumgebung& u, int person, QWidget* eltern)
-    : TForm11(u, person == 2 ? 2 : 1, eltern), person_(instanz_) {
+    : Tabellenfenster(u, person == 2 ? 2 : 1, Zeilen, true, eltern), person_(instanz_) {
     setObjectName(QStringLiteral("TF_AFA"));
-    Seitenzustand& z = SeitenzustandGlobal();
-    umgebung_.SetzeHilfeseite(z.listenaufruf.hilfeseite);
-    KopfPnl()->setText(QString::fromStdString(z.listenaufruf.titel));
-    InfoTitelLbl()->setText(QString::fromStdString(z.listenaufruf.titel));
-    // Closing the list hands its sum over unless the user declines at "OK".
-    z.uebernahme = true;
 
     auto* seite = new QWidget;
     auto* lay = new QVBoxLayout(seite);
@@ -134,8 +106,7 @@ TF_AFA::TF_AFA(Seitenumgebung& u, int person, QWidget* eltern)
     auto* summe = new QHBoxLayout;
     summeLbl_ = SummenAnzeige(summe);
     lay->addLayout(summe);
-    OvcNb()->addTab(seite, QStringLiteral("&Liste"));
-    OvcNb()->setCurrentIndex(1);
+    ListeZeigen(seite);
 }
 
 void TF_AFA::ZeileZeigen(int zeile) {
@@ -183,24 +154,10 @@ void TF_AFA::Rechnen() {
     summeLbl_->setText(Betragstext(summe_));
 }
 
-int TF_AFA::AktiveZeile() const {
-    return std::max(tabelle_->currentRow(), 0) + 1;
-}
-
-void TF_AFA::SetzeAktiveZeile(int zeile) {
-    tabelle_->setCurrentCell(std::clamp(zeile, 1, Zeilen) - 1, SText);
-}
-
 void TF_AFA::DatenLaden() {
     geladen_ = false;
     Rechnen();
     geladen_ = true;
-}
-
-void TF_AFA::FormShow() {
-    TForm11::FormShow();
-    Spaltenbreiten();
-    SetzeAktiveZeile(1);
 }
 
 void TF_AFA::Spaltenbreiten() {
@@ -226,7 +183,7 @@ void TF_AFA::Spaltenbreiten() {
 bool TF_AFA::eventFilter(QObject* o, QEvent* e) {
     // The columns follow the table's visible width.
     if (o == tabelle_->viewport() && e->type() == QEvent::Resize) Spaltenbreiten();
-    return TForm11::eventFilter(o, e);
+    return Tabellenfenster::eventFilter(o, e);
 }
 
 void TF_AFA::SummeBtnClick() {
@@ -234,18 +191,13 @@ void TF_AFA::SummeBtnClick() {
     Rechnen();
 }
 
-void TF_AFA::ZeilePlusClick() {
-    if (!ZeileAendernGewuenscht(umgebung_.Meldungsdienst(), true)) return;
-    AfaZeileEinfuegen(Satz(), person_, AktiveZeile());
-    for (int z = 1; z <= Zeilen; ++z) ZeileZeigen(z);
-    ZeileGeaendert(*this, tabelle_);
+bool TF_AFA::ZeileEinfuegen(int zeile) {
+    AfaZeileEinfuegen(Satz(), person_, zeile);
+    return true;
 }
 
-void TF_AFA::ZeileMinusClick() {
-    if (!ZeileAendernGewuenscht(umgebung_.Meldungsdienst(), false)) return;
-    AfaZeileLoeschen(Satz(), person_, AktiveZeile());
-    for (int z = 1; z <= Zeilen; ++z) ZeileZeigen(z);
-    ZeileGeaendert(*this, tabelle_);
+void TF_AFA::ZeileLoeschen(int zeile) {
+    AfaZeileLoeschen(Satz(), person_, zeile);
 }
 
 void TF_AFA::DruckenClick() {
@@ -266,22 +218,11 @@ void TF_AFA::DruckenClick() {
     tabelle_->setFocus();
 }
 
-void TF_AFA::OkClick() {
-    TabelleBestaetigen(*this, umgebung_.Meldungsdienst());
-}
-
-bool TF_AFA::OffeneEingabeUebernehmen() {
-    ZellenEditBeenden(this, tabelle_);
-    return true;
-}
-
 void TF_AFA::FormClose() {
     // Every row is computed before the sum goes to the work-equipment page.
     summe_ = AfaSummeRechnen(Satz(), person_);
     if (Aufrufer()) Aufrufer()->Rueckgabe(summe_);
-    SeitenzustandGlobal().unterseite = Unterseite::Keine;
-    umgebung_.SetzeHilfeseite(999);
-    TForm11::FormClose();
+    Tabellenfenster::FormClose();
 }
 
 }  // namespace quarnel::gui

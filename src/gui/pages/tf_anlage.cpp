@@ -26,67 +26,42 @@ QString Betragstext(double x) {
     return BetragAnzeigen(Bildmaske::Lesen(QString::fromLatin1(BetragMaske)), x);
 }
 
-// Text cells take at most 40 characters, amount cells an amount of the mask.
-class ZellenDelegat : public QStyledItemDelegate {
+// Amount cells take an amount of the mask, rounded to the Pfennig.
+class BetragDelegat : public Zellendelegat {
   public:
-    ZellenDelegat(Meldungen& m, QObject* eltern) : QStyledItemDelegate(eltern), meldungen_(m) {}
-    QWidget* createEditor(QWidget* eltern, const QStyleOptionViewItem&,
+    using Zellendelegat::Zellendelegat;
+    QWidget* createEditor(QWidget* eltern, const QStyleOptionViewItem& o,
                           const QModelIndex& i) const override {
-        if (i.column() == 2) {
-            auto* f = new BetragFeld(eltern);
-            f->SetzeMaske(QString::fromLatin1(BetragMaske));
-            return f;
-        }
-        auto* e = new EingabeFeld(eltern);
-        e->setMaxLength(40);
-        return e;
-    }
-    void setEditorData(QWidget* w, const QModelIndex& i) const override {
-        if (auto* f = qobject_cast<BetragFeld*>(w))
-            f->SetzeWert(i.data(Qt::UserRole).toDouble());
-        else if (auto* e = qobject_cast<QLineEdit*>(w))
-            e->setText(i.data(Qt::EditRole).toString());
+        if (i.column() != 2) return Zellendelegat::createEditor(eltern, o, i);
+        auto* f = new BetragFeld(eltern);
+        f->SetzeMaske(QString::fromLatin1(BetragMaske));
+        return f;
     }
     void setModelData(QWidget* w, QAbstractItemModel* m, const QModelIndex& i) const override {
-        if (auto* f = qobject_cast<BetragFeld*>(w)) {
-            const std::optional<double> x = BetragLesen(f->text());
-            const double grenze = Bildmaske::Lesen(QString::fromLatin1(BetragMaske)).Hoechstwert();
-            if (!x || std::fabs(*x) > grenze) {
-                meldungen_.Zeige(MeldungsTyp::Fehler, UngueltigText, KnopfOK);
-                return;
-            }
-            const double wert = std::round(*x * 100) / 100;
-            m->setData(i, wert, Qt::UserRole);
-            m->setData(i, Betragstext(wert), Qt::DisplayRole);
-        } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
-            QString t = e->text();
-            while (t.endsWith(u' ')) t.chop(1);
-            m->setData(i, t.left(40), Qt::EditRole);
-        }
+        auto* f = qobject_cast<BetragFeld*>(w);
+        if (!f) return Zellendelegat::setModelData(w, m, i);
+        const std::optional<double> x = BetragLesen(f->text());
+        const double grenze = Bildmaske::Lesen(QString::fromLatin1(BetragMaske)).Hoechstwert();
+        if (!x || std::fabs(*x) > grenze) return Ungueltig();
+        const double wert = std::round(*x * 100) / 100;
+        m->setData(i, wert, Qt::UserRole);
+        m->setData(i, Betragstext(wert), Qt::DisplayRole);
     }
-
-  private:
-    Meldungen& meldungen_;
 };
 
 }  // namespace
 
 TF_Anlage::TF_Anlage(Seitenumgebung& u, QWidget* eltern)
-    : TForm11(u, SeitenzustandGlobal().listenaufruf.liste, eltern) {
-    setObjectName(QStringLiteral("TF_Anlage"));
-    Seitenzustand& z = SeitenzustandGlobal();
-    liste_ = std::clamp(z.listenaufruf.liste, 1, Listensatz::AnzahlListen);
-    umgebung_.SetzeHilfeseite(z.listenaufruf.hilfeseite);
-    KopfPnl()->setText(QString::fromStdString(z.listenaufruf.titel));
-    InfoTitelLbl()->setText(QString::fromStdString(z.listenaufruf.titel));
     // The sum goes over only when the user says so.
-    z.uebernahme = false;
+    : Tabellenfenster(u, SeitenzustandGlobal().listenaufruf.liste, Zeilen, false, eltern),
+      liste_(std::clamp(SeitenzustandGlobal().listenaufruf.liste, 1, Listensatz::AnzahlListen)) {
+    setObjectName(QStringLiteral("TF_Anlage"));
 
     auto* seite = new QWidget;
     auto* lay = new QVBoxLayout(seite);
     tabelle_ = TabelleAnlegen(Zeilen, {QString(), QStringLiteral("Text"), QStringLiteral("Betrag")},
                               QColor(0, 255, 255), 2, seite);
-    tabelle_->setItemDelegate(new ZellenDelegat(u.Meldungsdienst(), tabelle_));
+    tabelle_->setItemDelegate(new BetragDelegat(u.Meldungsdienst(), tabelle_));
     connect(tabelle_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* it) {
         if (!geladen_) return;
         ZeileAusTabelle(it->row() + 1);
@@ -104,8 +79,7 @@ TF_Anlage::TF_Anlage(Seitenumgebung& u, QWidget* eltern)
     FussKnopf(fuss, "OkBtn", "  &OK", [this] { OkClick(); });
     summeLbl_ = SummenAnzeige(fuss);
     lay->addLayout(fuss);
-    OvcNb()->addTab(seite, QStringLiteral("&Liste"));
-    OvcNb()->setCurrentIndex(1);
+    ListeZeigen(seite);
 }
 
 bool TF_Anlage::ZeileBelegt(int zeile) const {
@@ -136,14 +110,6 @@ void TF_Anlage::SummeZeigen() {
     summeLbl_->setText(Betragstext(SummeZeilen()));
 }
 
-int TF_Anlage::AktiveZeile() const {
-    return std::max(tabelle_->currentRow(), 0) + 1;
-}
-
-void TF_Anlage::SetzeAktiveZeile(int zeile) {
-    tabelle_->setCurrentCell(std::clamp(zeile, 1, Zeilen) - 1, 1);
-}
-
 void TF_Anlage::DatenLaden() {
     geladen_ = false;
     for (int z = 1; z <= Zeilen; ++z) ZeileZeigen(z);
@@ -161,9 +127,7 @@ void TF_Anlage::FormShow() {
     gelesen_ = umgebung_.ListeLesen(liste_);
     // A failed read never shows (or later stores) another list's rows here.
     if (!gelesen_) l.Leeren();
-    TForm11::FormShow();
-    Spaltenbreiten();
-    SetzeAktiveZeile(1);
+    Tabellenfenster::FormShow();
 }
 
 void TF_Anlage::Spaltenbreiten() {
@@ -174,13 +138,11 @@ void TF_Anlage::Spaltenbreiten() {
 }
 
 void TF_Anlage::resizeEvent(QResizeEvent* e) {
-    TForm11::resizeEvent(e);
+    Tabellenfenster::resizeEvent(e);
     Spaltenbreiten();
 }
 
-void TF_Anlage::ZeilePlusClick() {
-    if (!ZeileAendernGewuenscht(umgebung_.Meldungsdienst(), true)) return;
-    const int r = AktiveZeile();
+bool TF_Anlage::ZeileEinfuegen(int r) {
     Listensatz& l = umgebung_.Liste();
     if (r < Zeilen) {
         // The last row would drop off the list: only with the user's word.
@@ -189,7 +151,7 @@ void TF_Anlage::ZeilePlusClick() {
                 MeldungsTyp::Bestaetigung,
                 "Die Zeile 50 ist belegt und geht beim Einfügen verloren.\rTrotzdem einfügen?",
                 KnopfJa | KnopfNein) != Antwort::Ja)
-            return;
+            return false;
         for (int z = Zeilen; z > r; --z) {
             l.SetzeZeilenText(z, l.ZeilenText(z - 1));
             l.SetzeZeilenBetrag(z, l.ZeilenBetrag(z - 1));
@@ -197,13 +159,10 @@ void TF_Anlage::ZeilePlusClick() {
         l.SetzeZeilenText(r, "");
         l.SetzeZeilenBetrag(r, 0.0);
     }
-    DatenLaden();
-    ZeileGeaendert(*this, tabelle_);
+    return true;
 }
 
-void TF_Anlage::ZeileMinusClick() {
-    if (!ZeileAendernGewuenscht(umgebung_.Meldungsdienst(), false)) return;
-    const int r = AktiveZeile();
+void TF_Anlage::ZeileLoeschen(int r) {
     Listensatz& l = umgebung_.Liste();
     if (r < Zeilen) {
         for (int z = r; z < Zeilen; ++z) {
@@ -213,8 +172,6 @@ void TF_Anlage::ZeileMinusClick() {
         l.SetzeZeilenText(Zeilen, "");
         l.SetzeZeilenBetrag(Zeilen, 0.0);
     }
-    DatenLaden();
-    ZeileGeaendert(*this, tabelle_);
 }
 
 void TF_Anlage::DruckenClick() {
@@ -226,21 +183,6 @@ void TF_Anlage::DruckenClick() {
     d.liste = &l;
     Drucken(Druckart::Liste, d);
     tabelle_->setFocus();
-}
-
-void TF_Anlage::OkClick() {
-    TabelleBestaetigen(*this, umgebung_.Meldungsdienst());
-}
-
-bool TF_Anlage::OffeneEingabeUebernehmen() {
-    ZellenEditBeenden(this, tabelle_);
-    return true;
-}
-
-void TF_Anlage::FormClose() {
-    SeitenzustandGlobal().unterseite = Unterseite::Keine;
-    umgebung_.SetzeHilfeseite(999);
-    TForm11::FormClose();
 }
 
 }  // namespace quarnel::gui

@@ -12,34 +12,7 @@
 
 namespace quarnel::gui {
 
-constexpr const char* Reiter = "Haushaltshil&fe";
-
-constexpr FeldZusatz HausHiZusatz[] = {
-    {"AufwandDm", "iii,iii,iii"},
-    {"SteuerfreiEin", "iii,iii,iii"},
-    {"SaAnsatzProz", "iii", 0, 100},
-    {"SaMoegl", nullptr, 0, 0, ZNormal, "Abzugsfähig als Sonderausgaben"},
-    {"AbMoegl", nullptr, 0, 0, ZNormal, "Abzugsfähig als außergew. Belastung"},
-};
-
-constexpr Zeilenplan HausHiZeilen[] = {
-    {Reiter,
-     "<i>Jedes rentenvers.-pflichtiges Beschäftigungsverhältnis führt seit 1997 zum "
-     "Sonderausgabenabzug.</i>",
-     ""},
-    {Reiter, nullptr, "SaMoegl"},
-    {Reiter, "<b>Antrag auf außergewöhnliche Belastung wegen</b>", ""},
-    {Reiter, nullptr, "AbAlterCB"},
-    {Reiter, nullptr, "AbKrankheitCB AbKrankheitVom AbKrankheitBis"},
-    {Reiter, nullptr, "AbHilflosePersCB AbHilfLosPersVom AbHilfLosPersBis"},
-};
-
-constexpr Knopfplan HausHiKnoepfe[] = {{Reiter, "OkBtn", "&OK"}};
-
-const Seitenbeschreibung HausHiSeite{
-    .klasse = "TF_HausHi", .infoTitel = "Beschäftigung einer Haushaltshilfe", .reiter = Reiter,
-    .standardMaske = "i,iii,iii.ii", .zusatz = HausHiZusatz, .zeilen = HausHiZeilen,
-    .knoepfe = HausHiKnoepfe};
+const Seitenbeschreibung HausHiSeite = AusTafel("TF_HausHi");
 
 namespace {
 

@@ -23,38 +23,7 @@
 
 namespace quarnel::gui {
 
-constexpr FeldZusatz ListeZusatz[] = {
-    // Person and kind are bytes of the entry: the list page stores them.
-    {"I_StpflCB", nullptr, 0, 0, ZOhne},
-    {"I_ArtZinsen", nullptr, 0, 0, ZOhne},
-    {"I_ArtDividende", nullptr, 0, 0, ZOhne},
-    {"A_StpflCB", nullptr, 0, 0, ZOhne},
-    {"A_ArtAusland", nullptr, 0, 0, ZOhne},
-    {"B_StpflCB", nullptr, 0, 0, ZOhne},
-    {"B_ArtBeteil", nullptr, 0, 0, ZOhne},
-    {"I_EinBetrag", nullptr, 0, 0, ZNormal, "Einnahme"},
-    {"A_EinBetrag", nullptr, 0, 0, ZNormal, "Einnahme"},
-    {"B_EinBetrag", nullptr, 0, 0, ZNormal, "Einnahme"},
-    {"A_EinWkGesonEinh", nullptr, 0, 0, ZNormal, "davon ges. u. einheitl. festgestellt"},
-    {"A_EinSteuernGesonEinh", nullptr, 0, 0, ZNormal, "davon ges. u. einheitl. festgestellt"},
-    {"B_EinWkGesonEinh", nullptr, 0, 0, ZNormal, "davon ges. u. einheitl. festgestellt"},
-    {"B_EinSteuernGesonEinh", nullptr, 0, 0, ZNormal, "davon ges. u. einheitl. festgestellt"},
-};
-
-// One row per field (several share a field number); the page lays them out
-// in the order of the entry below.
-constexpr Zeilenplan ListeZeilen[] = {
-    {"Inländische", nullptr, "I_EinBetrag"},    {"Inländische", nullptr, "I_EinAnSolSt"},
-    {"Ausländische", nullptr, "A_EinWk"},       {"Ausländische", nullptr, "A_EinWkGesonEinh"},
-    {"Ausländische", nullptr, "A_EinSteuern"},  {"Ausländische", nullptr, "A_EinSteuernGesonEinh"},
-    {"Beteiligungen", nullptr, "B_EinWk"},      {"Beteiligungen", nullptr, "B_EinWkGesonEinh"},
-    {"Beteiligungen", nullptr, "B_EinSteuern"}, {"Beteiligungen", nullptr, "B_EinSteuernGesonEinh"},
-};
-
-const Seitenbeschreibung KsoListSeite{
-    .klasse = "TF_KsoList", .infoTitel = "Aufstellung der Kapitaleinkünfte",
-    .reiter = "Inländische|Ausländische|Beteiligungen", .standardMaske = "iii,iii.ii",
-    .zusatz = ListeZusatz, .zeilen = ListeZeilen};
+const Seitenbeschreibung KsoListSeite = AusTafel("TF_KsoList");
 
 namespace {
 

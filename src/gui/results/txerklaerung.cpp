@@ -13,6 +13,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "calc/parameter.h"
+#include "results/knotentitel.h"
 #include "shell/anzeige.h"
 #include "shell/hilfeansicht.h"
 
@@ -35,16 +37,7 @@ std::string Vorzeichen(const Wertangabe& a, bool wurzel) {
 }
 
 std::string Bezeichnung(const Vergleichsknoten& k) {
-    if (k.schritt) return ErgebnisBezeichnung(k.name);
-    switch (k.angabe.herkunft) {
-        case Herkunft::Eingabe:
-            return k.name + " (Eingabe)";
-        case Herkunft::Parameter:
-            return k.name + " (Parameter 2001)";
-        case Herkunft::Ergebnis:
-            break;
-    }
-    return k.name;
+    return KnotenTitel(k.name, k.schritt, k.angabe);
 }
 
 std::string RegelText(const Vergleichsknoten& k) {
@@ -62,7 +55,7 @@ std::string RegelText(const Vergleichsknoten& k) {
                 return "Eingabe: " + EingabeortText(*ort);
             return "Eingabe, Feld " + k.angabe.quelle;
         case Herkunft::Parameter:
-            return "Wert der Parametertabelle: " + k.angabe.quelle;
+            return "Parameter 2001 (Wert der Parametertabelle)";
         case Herkunft::Ergebnis:
             break;
     }
@@ -189,8 +182,12 @@ void TxErklaerung::Aufbauen(bool vergleich) {
     unten->insertStretch(1, 1);
     senkrecht->addLayout(unten);
 
-    connect(auswahl_, &QComboBox::activated, this,
-            [this](int i) { ErgebnisWaehlen(auswahl_->itemData(i).toString().toStdString()); });
+    // another result keeps the figure in view where its tree holds it too
+    connect(auswahl_, &QComboBox::activated, this, [this](int i) {
+        const std::string gewaehlt = KnotenDesEintrags();
+        ErgebnisWaehlen(auswahl_->itemData(i).toString().toStdString());
+        if (gewaehlt != ergebnis_) KnotenZeigen(gewaehlt);
+    });
     connect(baum_, &QTreeWidget::currentItemChanged, this, [this] { KnotenGewaehlt(); });
     connect(baum_, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem* i) { KnotenAktiviert(i); });
@@ -218,6 +215,28 @@ void TxErklaerung::ErgebnisWaehlen(const std::string& name) {
     const int i = auswahl_->findData(U(ergebnis_));
     if (i >= 0) auswahl_->setCurrentIndex(i);
     BaumFuellen(BaeumeVergleichen(&baum, nullptr));
+    // a line whose result lies inside another tree: the way down to it
+    if (ergebnis_ != name) KnotenZeigen(name);
+}
+
+bool TxErklaerung::KnotenZeigen(const std::string& name) {
+    if (name.empty()) return false;
+    for (QTreeWidgetItemIterator it(baum_); *it; ++it) {
+        const Vergleichsknoten* k = KnotenAmPfad(wurzel_, (*it)->data(Posten, PfadRolle).toList());
+        if (!k || k->name != name) continue;
+        for (QTreeWidgetItem* p = (*it)->parent(); p; p = p->parent()) p->setExpanded(true);
+        baum_->setCurrentItem(*it);
+        baum_->scrollToItem(*it);
+        return true;
+    }
+    return false;
+}
+
+std::string TxErklaerung::KnotenDesEintrags() const {
+    QTreeWidgetItem* item = baum_->currentItem();
+    const Vergleichsknoten* k =
+        item ? KnotenAmPfad(wurzel_, item->data(Posten, PfadRolle).toList()) : nullptr;
+    return k ? k->name : std::string();
 }
 
 void TxErklaerung::BaumFuellen(const Vergleichsknoten& wurzel) {
@@ -245,9 +264,12 @@ void TxErklaerung::BaumFuellen(const Vergleichsknoten& wurzel) {
             if (k.schritt) {
                 item->setText(Paragraph, U(k.schritt->regel->paragraph));
                 item->setText(Rundungsspalte, U(RundungText(k.schritt->regel->rundung)));
+            } else if (k.angabe.herkunft == Herkunft::Parameter) {
+                item->setText(Paragraph, U(ParameterParagraph(k.angabe.name)));
             }
             for (int s : {int(Betrag), int(Nachher)})
                 item->setTextAlignment(s, Qt::AlignRight | Qt::AlignVCenter);
+            item->setToolTip(Posten, item->text(Posten));
             item->setToolTip(Regel, item->text(Regel));
             const bool geaendert =
                 teilweise_ ? k.hatNachher && ErklaerBetrag(k.vorher) != ErklaerBetrag(k.nachher)
@@ -260,7 +282,8 @@ void TxErklaerung::BaumFuellen(const Vergleichsknoten& wurzel) {
             if (vergleich_)
                 gesagt += QStringLiteral(", ") + kopfNachher_ + u' ' + item->text(Nachher) +
                           QStringLiteral(" DM");
-            if (k.schritt) gesagt += QStringLiteral(", ") + item->text(Paragraph);
+            if (!item->text(Paragraph).isEmpty())
+                gesagt += QStringLiteral(", ") + item->text(Paragraph);
             if (k.angabe.herkunft == Herkunft::Eingabe)
                 gesagt += QStringLiteral(", ") + item->text(Regel);
             item->setData(Posten, Qt::AccessibleTextRole, gesagt);
@@ -272,13 +295,19 @@ void TxErklaerung::BaumFuellen(const Vergleichsknoten& wurzel) {
             }
         };
     einfuegen(wurzel_, nullptr, {});
-    baum_->expandAll();
+    // the root and the values it rests on; deeper, in a comparison, the way
+    // to what changed
+    baum_->expandToDepth(0);
+    if (vergleich_)
+        for (QTreeWidgetItemIterator it(baum_); *it; ++it)
+            if ((*it)->font(Posten).bold())
+                for (QTreeWidgetItem* p = (*it)->parent(); p; p = p->parent()) p->setExpanded(true);
     for (int s = 0; s < baum_->columnCount(); ++s)
         baum_->header()->setSectionResizeMode(s, QHeaderView::Interactive);
     for (int s : {int(Posten), int(Betrag), int(Nachher), int(Paragraph)})
         if (s < baum_->columnCount()) baum_->resizeColumnToContents(s);
     // deep trees: the caption column gives way to the amounts
-    baum_->setColumnWidth(Posten, std::min(baum_->columnWidth(Posten), 330));
+    baum_->setColumnWidth(Posten, std::min(baum_->columnWidth(Posten), 420));
     baum_->setColumnWidth(Regel, 320);
     baum_->setCurrentItem(baum_->topLevelItem(0));
     baum_->setFocus();
@@ -309,14 +338,21 @@ void TxErklaerung::KnotenGewaehlt() {
     const Vergleichsknoten* k = KnotenAmPfad(wurzel_, item->data(Posten, PfadRolle).toList());
     if (!k) return;
     QString html = QStringLiteral("<h3>") + Html(U(Bezeichnung(*k))) + QStringLiteral("</h3>");
-    html += QStringLiteral("<p><b>") + Html(item->text(Betrag)) + QStringLiteral(" DM</b>");
+    // a rate, a factor or a year of the parameter table is no amount
+    const param::Eintrag* zeile =
+        k->angabe.herkunft == Herkunft::Parameter ? param::Zeile(k->angabe.name) : nullptr;
+    const bool betrag = !zeile || zeile->einheit == param::Einheit::DM ||
+                        zeile->einheit == param::Einheit::DMjeMonat;
+    html += QStringLiteral("<p><b>") + Html(item->text(Betrag)) +
+            (betrag ? QStringLiteral(" DM</b>") : QStringLiteral("</b>"));
     if (vergleich_)
         html += u' ' + Html(kopfVorher_) + QStringLiteral(", <b>") + Html(item->text(Nachher)) +
                 QStringLiteral(" DM</b> ") + Html(kopfNachher_);
     html += QStringLiteral("</p><p>") + Html(item->text(Regel)) + QStringLiteral("</p>");
-    if (k->schritt) {
+    if (!item->text(Paragraph).isEmpty())
         html += QStringLiteral("<p>Rechtsgrundlage: ") + Html(item->text(Paragraph)) +
                 QStringLiteral("</p>");
+    if (k->schritt) {
         if (!item->text(Rundungsspalte).isEmpty())
             html += QStringLiteral("<p>Rundung: ") + Html(item->text(Rundungsspalte)) +
                     QStringLiteral("</p>");

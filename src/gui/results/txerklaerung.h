@@ -56,6 +56,12 @@ class TxErklaerung : public Tform13 {
     // The result shown now.
     std::string Ergebnis() const { return ergebnis_; }
     void ErgebnisWaehlen(const std::string& name);
+    // Opens the way to the first node of that result and selects it; false
+    // when the tree has none. The tree opens with the root and the values it
+    // rests on; deeper nodes stay closed.
+    bool KnotenZeigen(const std::string& name);
+    // The internal name of the current node ("" for none).
+    std::string KnotenDesEintrags() const;
     // The entry of the current node (nothing for a node that is no entry).
     std::optional<Eingabeort> OrtDesKnotens() const;
     // "Zur &Eingabe": closes the window with the entry of the current node.

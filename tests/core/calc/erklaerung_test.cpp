@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -15,6 +16,8 @@
 
 #include "calc/fall.h"
 #include "calc/feldnamen.h"
+#include "calc/parameter.h"
+#include "results/knotentitel.h"
 #include "case/feldkatalog.h"
 #include "case/json.h"
 #include "testhilfe.h"
@@ -32,11 +35,60 @@ const char* const Hauptkette[] = {
     "EStSaldo",     "SoliSaldo",       "KiStSaldo",        "GesamtSaldo",
 };
 
+// Results the notice shows only where they arise: where one is not 0, its
+// tree ends in it too.
+const char* const Wennvorhanden[] = {"Kirchgeld", "KirchgeldVergleich", "KiStKappung"};
+
 bool PfennigGleich(double a, double b) {
     return std::fabs(a - b) < 0.005;
 }
 
+// A parameter leaf shows a value of its row, for one person or doubled for
+// both (a per-cent row as a rate).
+bool WertDerZeile(const param::Eintrag& zeile, double wert) {
+    const double teiler = zeile.einheit == param::Einheit::Prozent ? 100 : 1;
+    for (int i = 0; i < zeile.anzahl; ++i)
+        for (double faktor : {1.0, 2.0})
+            if (std::fabs(zeile.werte[i] * faktor / teiler - wert) < 1e-9) return true;
+    return false;
+}
+
+// A word of a reader's name that is an identifier of the computation: a
+// field of its input or result, a rule or a row of the parameter table,
+// spelt as code spells it (a capital inside the word, a digit, a bracket),
+// not a German word such as "Einkommen" that a field is named after.
+bool InternerName(std::string_view wort) {
+    const bool bezeichner = wort.find_first_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789[", 1) !=
+                            std::string_view::npos;
+    return bezeichner &&
+           (EingabeFeld(wort) || ErgebnisFeld(wort) || RegelFuer(wort) || param::Zeile(wort));
+}
+
+// Every node has a German name that is no internal name: a result by the
+// notice or its rule, an entry by its page field, a parameter by its row.
+void TitelPruefen(const std::string& fall, const Erklaerknoten& k) {
+    const std::string titel = KnotenTitel(k);
+    const std::string intern = k.schritt ? k.schritt->ergebnis : k.angabe.name;
+    EXPECT_FALSE(titel.empty()) << fall << ": " << intern;
+    std::string wort;
+    for (char c : titel + ' ') {
+        if (std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '[' || c == ']') {
+            wort += c;
+            continue;
+        }
+        EXPECT_FALSE(InternerName(wort)) << fall << ": " << intern << " -> " << titel;
+        wort.clear();
+    }
+    if (k.angabe.herkunft == Herkunft::Eingabe && !k.schritt &&
+        !k.angabe.quelle.starts_with(WasWaereQuelle)) {
+        // the page the entry is made on
+        EXPECT_NE(titel.find(" ("), std::string::npos) << fall << ": " << intern << " -> " << titel;
+        EXPECT_EQ(titel.find("Eingabe ("), std::string::npos) << fall << ": " << intern;
+    }
+}
+
 void KnotenPruefen(const std::string& fall, const Erklaerknoten& k) {
+    TitelPruefen(fall, k);
     if (k.schritt) {
         const auto& regel = *k.schritt->regel;
         EXPECT_NE(std::string_view(regel.paragraph).find("§"), std::string_view::npos)
@@ -60,9 +112,18 @@ void KnotenPruefen(const std::string& fall, const Erklaerknoten& k) {
             EXPECT_TRUE(FeldNachId(k.angabe.quelle).has_value())
                 << fall << ": " << k.angabe.name << " ohne Katalogfeld";
             break;
-        case Herkunft::Parameter:
-            EXPECT_FALSE(k.angabe.quelle.empty()) << fall << ": " << k.angabe.name;
+        case Herkunft::Parameter: {
+            // every parameter is a row of the one table, with its paragraph
+            const param::Eintrag* zeile = param::Zeile(k.angabe.name);
+            if (!zeile) {
+                ADD_FAILURE() << fall << ": Parameter ohne Zeile der Tabelle: " << k.angabe.name;
+                break;
+            }
+            EXPECT_NE(zeile->paragraph.find("§"), std::string_view::npos) << k.angabe.name;
+            EXPECT_TRUE(WertDerZeile(*zeile, k.angabe.wert))
+                << fall << ": " << k.angabe.name << " = " << k.angabe.wert;
             break;
+        }
         case Herkunft::Ergebnis:
             ADD_FAILURE() << fall << ": Blatt ohne Eingabe oder Parameter: " << k.angabe.name;
             break;
@@ -111,6 +172,18 @@ int FaelleErklaeren(const char* ordner) {
                 << name << ": " << ergebnis << " Baum " << baum.schritt->wert << ", Ergebnis "
                 << *angezeigt;
             KnotenPruefen(name, baum);
+        }
+        for (const char* ergebnis : Wennvorhanden) {
+            const double angezeigt = *Zahlenwert(r, *ErgebnisFeld(ergebnis));
+            Erklaerknoten baum;
+            if (angezeigt == 0) continue;
+            if (!ErklaerBaum(spur, ergebnis, baum)) {
+                ADD_FAILURE() << name << ": kein Baum für " << ergebnis;
+                continue;
+            }
+            EXPECT_TRUE(PfennigGleich(baum.schritt->wert, angezeigt))
+                << name << ": " << ergebnis << " Baum " << baum.schritt->wert << ", Ergebnis "
+                << angezeigt;
         }
         // every recorded result down to its entries and parameters, not only the main chain
         for (const std::string& ergebnis : ErklaerteErgebnisse(spur)) {
@@ -162,9 +235,14 @@ TEST(Erklaerung, Cli_Baum_als_Text_und_Json) {
               0);
     const auto text = cli({"wie", fall, "EStSaldo"});
     ASSERT_EQ(text.code, 0);
-    for (const char* teil : {"EStSaldo = ", "§ 36 Abs. 4 EStG", "+ ZvE = ", "+ SummeEk = 43000,00",
-                             "Feld LstEr", "LStSumme = ", "54-DM-Stufe"})
+    // the names a reader sees: the notice's lines, the captions of the page fields
+    for (const char* teil :
+         {"Einkommensteuer: Abschlusszahlung / Erstattung = ", "§ 36 Abs. 4 EStG",
+          "+ Zu versteuerndes Einkommen = ", "+ Summe der Einkünfte = 43000,00",
+          "Lohnsteuer – Stpfl./Ehemann (Anrechnungsbeträge, Gezahlte Steuern) = ",
+          "Anzurechnende Lohnsteuer = ", "54-DM-Stufe", "(Parameter 2001; § 9a Satz 1 Nr. 1 EStG)"})
         EXPECT_NE(text.aus.find(teil), std::string::npos) << teil << "\n" << text.aus;
+    EXPECT_EQ(text.aus.find("LStEr"), std::string::npos) << text.aus;
 
     const auto alle = cli({"wie", fall, "--json"});
     ASSERT_EQ(alle.code, 0);
@@ -173,12 +251,19 @@ TEST(Erklaerung, Cli_Baum_als_Text_und_Json) {
     std::set<std::string> namen;
     for (const JsonEintrag& e : j.wert.objekt) namen.insert(e.schluessel);
     for (const char* ergebnis : Hauptkette) EXPECT_TRUE(namen.count(ergebnis)) << ergebnis;
+    // scripts keep the internal name beside the caption
+    for (const char* teil : {"\"name\": \"Lohnsteuer – Stpfl./Ehemann (Anrechnungsbeträge, "
+                             "Gezahlte Steuern)\",\n", "\"kennung\": \"LStEr\"",
+                             "\"katalogfeld\": \"LstEr\"", "\"parameter\": \"ParamArbnPausch\""})
+        EXPECT_NE(alle.aus.find(teil), std::string::npos) << teil;
 
     // a result of one person, down to the page field
     const auto lohn = cli({"wie", fall, "ArbLohnEr"});
     ASSERT_EQ(lohn.code, 0);
-    for (const char* teil :
-         {"ArbLohnEr = 45000,00", "§§ 2 Abs. 1 Nr. 4, 19 Abs. 1 EStG", "Feld Brutto"})
+    for (const char* teil : {"Arbeitslohn – Stpfl./Ehemann = 45000,00",
+                             "§§ 2 Abs. 1 Nr. 4, 19 Abs. 1 EStG",
+                             "3. Bruttoarbeitslohn – Stpfl./Ehemann (Einkünfte Nichtselbständige "
+                             "Arbeit"})
         EXPECT_NE(lohn.aus.find(teil), std::string::npos) << teil << "\n" << lohn.aus;
     EXPECT_EQ(cli({"wie", fall, "Unsinn"}).code, 2);
     EXPECT_EQ(cli({"wie"}).code, 2);
@@ -224,6 +309,21 @@ TEST(Erklaerung, Verfahren_rechnen_nach) {
         {"PvZvEGerundet", {w(50000)}, 49950 + 27},
         {"KiStUeberhang", {w(1000.05), w(12), w(1)}, 83.34},  // 83.3375 to the Pfennig
         {"KiStAnteilig", {w(1000.05), w(12), w(7)}, 583.36},  // 583.3625 cut
+        // the church tax's months, shares, Kirchgeld and Kappung
+        {"KiStMonateAllein", {w(5), w(12)}, 7},
+        {"KiStAnteilSie", {w(0.25)}, 0.75},
+        {"KirchgeldStufe", {w(74999.99), w(9, 0)}, 180},  // Nordrhein-Westfalen: band from 60000
+        {"KirchgeldStufe", {w(75000), w(9, 0)}, 300},
+        {"KirchgeldStufe", {w(54000.99), w(0, 0)}, 0},  // below the first band
+        {"KirchgeldStufe", {w(500000), w(1, 0)}, 0},    // Bayern raises none
+        {"KirchgeldVergleichHoeher", {w(1847.79), w(833.89, 0), w(833.89, 0)}, 1847.79},
+        {"KirchgeldVergleichHoeher", {w(1667.77), w(833.89, 0), w(833.89, 0)}, 0},
+        {"KirchgeldMitVergleich", {w(180), w(0, 0)}, 0},
+        {"KappungEinkommen", {w(100000, 0), w(30000, 0), w(10000, 0)}, 75000},
+        // 4 % of the taxable income stepped down to 54 DM, where the tax reaches it
+        {"KiStKappungTeil", {w(4999892, 0), w(12, 0), w(0.04, 0), w(216508.15, 0)}, 199994.40},
+        {"KiStKappungTeil", {w(4999892, 0), w(12, 0), w(0.04, 0), w(199994.39, 0)}, 0},
+        {"KiStKappungTeil", {w(4999892, 0), w(6, 0), w(0.04, 0), w(1e6, 0)}, 99997.20},
     };
     // minimum taxation, single: 400,000 wages against a rental loss of 300,000
     // offset 100,000 in full and of the rest up to half of the positive 300,000
