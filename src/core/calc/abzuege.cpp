@@ -91,8 +91,6 @@ void Spenden(const CalcInput& e, CalcResult& r) {
     if (r.WaehlerSpenden > 0)
         r2 = r.WaehlerSpenden >= grenze ? grenze / 2 : Int((r.WaehlerSpenden + 0.9) / 2);
     r.ErmParteiSpenden = r1 + r2;
-    if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
-        ErmaessigungParteienErklaeren(*spur, e, r, r1, r2);
 
     const double g = NichtNegativ(Int(r.GesamtbetragEk * 5 / 100));
     r.SpendenA = MinWert(g, r.SpendenA);
@@ -101,8 +99,10 @@ void Spenden(const CalcInput& e, CalcResult& r) {
     r.SpendenAbziehbar += MinWert(param::ParteiSpendenHoechst * r.ParamFaktor, r.ParteiSpenden);
     r.SpendenAbziehbar += MinWert(param::StiftungSpendenHoechst, e.StiftungSpendenIn);
     r.SpendenAbziehbar += MinWert(param::StiftungStockHoechst, e.StiftungStockIn);
-    if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
+    if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]] {
+        ErmaessigungParteienErklaeren(*spur, e, r, r1, r2);
         SpendenErklaeren(*spur, e, r, g);
+    }
 }
 
 void SonstigeSonderausgaben(const CalcInput& e, CalcResult& r) {
@@ -112,29 +112,36 @@ void SonstigeSonderausgaben(const CalcInput& e, CalcResult& r) {
                          e.AusbildungSaIn + r.SpendenAbziehbar;
     const double pausch = r.ParamSaPausch * PauschbetragFaktor(e);
     r.SonderausgabenUebrige = MaxWert(pausch, summe);
-    Erklaerung* const spur = AktiveErklaerung();
-    if (!spur) [[likely]]
-        return;
-    spur->Schritt(
-        "Schulgeld", "Schulgeld", r.Schulgeld,
-        {Ein("SchulgeldIn", e.SchulgeldIn), Par("ParamSchulgeldSatz", param::SchulgeldSatz)});
-    spur->Schritt(
-        "SaPauschbetrag", "SaPauschbetrag", pausch,
-        {Par("ParamSaPausch", r.ParamSaPausch, 1), Par("ParamFaktor", PauschbetragFaktor(e))});
-    std::vector<Wertangabe> werte = {
-        Ein("RentenLastenIn", e.RentenLastenIn),     Ein("KiStGezahltIn", e.KiStGezahltIn),
-        Ein("HausBeschIn", e.HausBeschIn),           Erg("Schulgeld", r.Schulgeld),
-        Ein("SteuerberatungIn", e.SteuerberatungIn), Ein("AusbildungSaIn", e.AusbildungSaIn),
-        Erg("SpendenAbziehbar", r.SpendenAbziehbar)};
-    if (e.UnterhaltsleistIn != 0) werte.push_back(Ein("UnterhaltsleistIn", e.UnterhaltsleistIn));
-    if (e.SteuerZinsenIn != 0) werte.push_back(Ein("SteuerZinsenIn", e.SteuerZinsenIn));
-    werte.push_back(Erg("SaPauschbetrag", pausch));
-    spur->Schritt("SonderausgabenUebrige", "SonderausgabenUebrige", r.SonderausgabenUebrige,
-                  std::move(werte));
+    if (Erklaerung* const spur = AktiveErklaerung()) [[unlikely]]
+        ErklaereAbseits([=, &e, &r] {
+            spur->Schritt("Schulgeld", "Schulgeld", r.Schulgeld,
+                          {Ein("SchulgeldIn", e.SchulgeldIn),
+                           Par("ParamSchulgeldSatz", param::SchulgeldSatz)});
+            spur->Schritt("SaPauschbetrag", "SaPauschbetrag", pausch,
+                          {Par("ParamSaPausch", r.ParamSaPausch, 1),
+                           Par("ParamFaktor", PauschbetragFaktor(e))});
+            std::vector<Wertangabe> werte = {Ein("RentenLastenIn", e.RentenLastenIn),
+                                             Ein("KiStGezahltIn", e.KiStGezahltIn),
+                                             Ein("HausBeschIn", e.HausBeschIn),
+                                             Erg("Schulgeld", r.Schulgeld),
+                                             Ein("SteuerberatungIn", e.SteuerberatungIn),
+                                             Ein("AusbildungSaIn", e.AusbildungSaIn),
+                                             Erg("SpendenAbziehbar", r.SpendenAbziehbar)};
+            if (e.UnterhaltsleistIn != 0)
+                werte.push_back(Ein("UnterhaltsleistIn", e.UnterhaltsleistIn));
+            if (e.SteuerZinsenIn != 0) werte.push_back(Ein("SteuerZinsenIn", e.SteuerZinsenIn));
+            werte.push_back(Erg("SaPauschbetrag", pausch));
+            spur->Schritt("SonderausgabenUebrige", "SonderausgabenUebrige", r.SonderausgabenUebrige,
+                          std::move(werte));
+        });
 }
 
-double VorsorgepauschaleVorStufe(double lohnEr, double lohnSie, int ungekuerztEr, int ungekuerztSie,
-                                 bool zusammen) {
+namespace {
+
+// The Pauschale itself, inlined into the pass.
+[[gnu::always_inline]] inline double VorsorgepauschaleRechnen(double lohnEr, double lohnSie,
+                                                              int ungekuerztEr, int ungekuerztSie,
+                                                              bool zusammen) {
     const int f2 = zusammen ? 2 : 1;
     const double w1 = lohnEr;
     const double w2 = zusammen ? lohnSie : 0;
@@ -164,13 +171,20 @@ double VorsorgepauschaleVorStufe(double lohnEr, double lohnSie, int ungekuerztEr
     return ergebnis;
 }
 
+}  // namespace
+
+double VorsorgepauschaleVorStufe(double lohnEr, double lohnSie, int ungekuerztEr, int ungekuerztSie,
+                                 bool zusammen) {
+    return VorsorgepauschaleRechnen(lohnEr, lohnSie, ungekuerztEr, ungekuerztSie, zusammen);
+}
+
 double Vorsorgepauschale(const CalcInput& e) {
     // §10c(2) EStG: down to the next full DM amount divisible by 54, the plain
     // floor of the quotient (4805.80 gives 88 steps, never 89)
     return QUARNEL_RUNDEN(
         "Vorsorgepauschale",
-        VorsorgepauschaleVorStufe(e.LohnVorsPauschEr, e.LohnVorsPauschSie, e.UngekuerztEr,
-                                  e.UngekuerztSie, PauschbetragFaktor(e) == 2));
+        VorsorgepauschaleRechnen(e.LohnVorsPauschEr, e.LohnVorsPauschSie, e.UngekuerztEr,
+                                 e.UngekuerztSie, PauschbetragFaktor(e) == 2));
 }
 
 namespace {
@@ -345,19 +359,12 @@ void WohneigentumBaukindergeld(const CalcInput& e, CalcResult& r) {
     if (c == 8) x = 0;
 
     r.Baukindergeld = 0;
-    QUARNEL_ERKLAERE(
-        "WohneigentumAbzug", "WohneigentumAbzug", x + y + z + e.WohnAbzug4,
-        {Ein("WohnAbzug", e.WohnAbzug, x != 0 ? 1 : 0),
-         Ein("WohnAbzug2", e.WohnAbzug2, y != 0 ? 1 : 0),
-         Ein("WohnVorkosten", e.WohnVorkosten, z != 0 ? 1 : 0),
-         Ein("WohnAbzug3", e.WohnAbzug3, z != 0 ? 1 : 0), Ein("WohnAbzug4", e.WohnAbzug4)});
-    if (!(x > 0 || c == 8))
-        QUARNEL_ERKLAERE("BaukindergeldKein", "Baukindergeld", 0,
-                         {Ein("AnzahlKinderBaukg", e.AnzahlKinderBaukg, 0)});
-    if (x > 0 || c == 8) {
-        const int d = WohnKategorie(e.WohnDatum2.Sicht());
+    const bool baukindergeld = x > 0 || c == 8;
+    int d = 0;
+    double satz = 0;
+    if (baukindergeld) {
+        d = WohnKategorie(e.WohnDatum2.Sicht());
         const int k = e.AnzahlKinderBaukg;
-        double satz = 0;
         int kinder = k;
         if (d == 1)
             satz = param::Baukindergeld[0], kinder = k - int(param::BaukindergeldErstesKind);
@@ -368,13 +375,26 @@ void WohneigentumBaukindergeld(const CalcInput& e, CalcResult& r) {
         else if (d >= 4)
             satz = param::Baukindergeld[2];
         r.Baukindergeld = NichtNegativ(satz * kinder);
-        QUARNEL_ERKLAERE(
-            "Baukindergeld", "Baukindergeld", r.Baukindergeld,
-            {Ein("AnzahlKinderBaukg", k),
-             Par("ParamBaukindergeldErstesKind", param::BaukindergeldErstesKind, d == 1 ? -1 : 0),
-             Par("ParamBaukindergeld", satz)});
     }
     r.WohneigentumAbzug = x + y + z + e.WohnAbzug4;
+    if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
+        ErklaereAbseits([=, &e, &r] {
+            spur->Schritt("WohneigentumAbzug", "WohneigentumAbzug", r.WohneigentumAbzug,
+                          {Ein("WohnAbzug", e.WohnAbzug, x != 0 ? 1 : 0),
+                           Ein("WohnAbzug2", e.WohnAbzug2, y != 0 ? 1 : 0),
+                           Ein("WohnVorkosten", e.WohnVorkosten, z != 0 ? 1 : 0),
+                           Ein("WohnAbzug3", e.WohnAbzug3, z != 0 ? 1 : 0),
+                           Ein("WohnAbzug4", e.WohnAbzug4)});
+            if (!baukindergeld)
+                spur->Schritt("BaukindergeldKein", "Baukindergeld", 0,
+                              {Ein("AnzahlKinderBaukg", e.AnzahlKinderBaukg, 0)});
+            else
+                spur->Schritt("Baukindergeld", "Baukindergeld", r.Baukindergeld,
+                              {Ein("AnzahlKinderBaukg", e.AnzahlKinderBaukg),
+                               Par("ParamBaukindergeldErstesKind", param::BaukindergeldErstesKind,
+                                   d == 1 ? -1 : 0),
+                               Par("ParamBaukindergeld", satz)});
+        });
 }
 
 // §10d(2) EStG 2001: a loss carried forward is deducted from the Gesamtbetrag
@@ -393,32 +413,33 @@ void Verlustabzug(const CalcInput& e, CalcResult& r) {
     const double kappe = rest <= grenze ? rest : grenze + AufrundenDM((rest - grenze) / 2);
     r.VerlustabzugAbziehbar = abzugGleich + MinWert(verlust - gleicheArt, kappe);
     r.VerlustabzugVerbleibend = verlust - r.VerlustabzugAbziehbar;
-    Erklaerung* const spur = AktiveErklaerung();
-    if (!spur) [[likely]]
-        return;
-    if (verlust == 0) {
-        spur->Schritt("VerlustabzugKein", "VerlustabzugAbziehbar", r.VerlustabzugAbziehbar,
-                      {Ein("VerlustabzugIn", e.VerlustabzugIn)});
-        return;
-    }
-    spur->Schritt("VerlustVortrag", "VerlustVortrag", verlust,
-                  {Ein("VerlustabzugIn", e.VerlustabzugIn)});
-    spur->Schritt(
-        "VerlustGleicheArt", "VerlustGleicheArt", gleicheArt,
-        {Ein("VerlustGleicheArtIn", e.VerlustGleicheArtIn), Erg("VerlustVortrag", verlust)});
-    spur->Schritt("VerlustAbzugGleich", "VerlustAbzugGleich", abzugGleich,
-                  {Erg("VerlustGleicheArt", gleicheArt), Erg("GesamtbetragEk", r.GesamtbetragEk)});
-    spur->Schritt(
-        "VerlustRest", "VerlustRest", rest,
-        {Erg("GesamtbetragEk", r.GesamtbetragEk), Erg("VerlustAbzugGleich", abzugGleich, -1)});
-    spur->Schritt("VerlustKappe", "VerlustKappe", kappe,
-                  {Erg("VerlustRest", rest), Par("ParamVerlustabzugGrenze", grenze)});
-    const double uebrig = MinWert(verlust - gleicheArt, kappe);
-    spur->Schritt("VerlustUebrig", "VerlustUebrig", uebrig,
-                  {Erg("VerlustVortrag", verlust), Erg("VerlustGleicheArt", gleicheArt, -1),
-                   Erg("VerlustKappe", kappe)});
-    spur->Schritt("VerlustabzugAbziehbar", "VerlustabzugAbziehbar", r.VerlustabzugAbziehbar,
-                  {Erg("VerlustAbzugGleich", abzugGleich), Erg("VerlustUebrig", uebrig)});
+    if (Erklaerung* const spur = AktiveErklaerung()) [[unlikely]]
+        ErklaereAbseits([=, &e, &r] {
+            if (verlust == 0) {
+                spur->Schritt("VerlustabzugKein", "VerlustabzugAbziehbar", r.VerlustabzugAbziehbar,
+                              {Ein("VerlustabzugIn", e.VerlustabzugIn)});
+                return;
+            }
+            spur->Schritt("VerlustVortrag", "VerlustVortrag", verlust,
+                          {Ein("VerlustabzugIn", e.VerlustabzugIn)});
+            spur->Schritt("VerlustGleicheArt", "VerlustGleicheArt", gleicheArt,
+                          {Ein("VerlustGleicheArtIn", e.VerlustGleicheArtIn),
+                           Erg("VerlustVortrag", verlust)});
+            spur->Schritt(
+                "VerlustAbzugGleich", "VerlustAbzugGleich", abzugGleich,
+                {Erg("VerlustGleicheArt", gleicheArt), Erg("GesamtbetragEk", r.GesamtbetragEk)});
+            spur->Schritt("VerlustRest", "VerlustRest", rest,
+                          {Erg("GesamtbetragEk", r.GesamtbetragEk),
+                           Erg("VerlustAbzugGleich", abzugGleich, -1)});
+            spur->Schritt("VerlustKappe", "VerlustKappe", kappe,
+                          {Erg("VerlustRest", rest), Par("ParamVerlustabzugGrenze", grenze)});
+            const double uebrig = MinWert(verlust - gleicheArt, kappe);
+            spur->Schritt("VerlustUebrig", "VerlustUebrig", uebrig,
+                          {Erg("VerlustVortrag", verlust), Erg("VerlustGleicheArt", gleicheArt, -1),
+                           Erg("VerlustKappe", kappe)});
+            spur->Schritt("VerlustabzugAbziehbar", "VerlustabzugAbziehbar", r.VerlustabzugAbziehbar,
+                          {Erg("VerlustAbzugGleich", abzugGleich), Erg("VerlustUebrig", uebrig)});
+        });
 }
 
 void EinkommenErmitteln(const CalcInput& e, CalcResult& r) {
@@ -464,22 +485,24 @@ void Haerteausgleich(const CalcInput& e, CalcResult& r) {
     double rest = r.ArbLohnEr - r.VersBezEr;
     if (zusammen) rest += r.ArbLohnSie - r.VersBezSie;
     r.Haertausgleich = HaerteausgleichBetrag(n, r.AltEntlEr, rest, r.FreibetragLuF);
-    Erklaerung* const spur = AktiveErklaerung();
-    if (!spur) [[likely]]
-        return;
-    const double sie = zusammen ? 1 : 0;
-    spur->Schritt(
-        "HaertNebeneinkuenfte", "HaertNebeneinkuenfte", n,
-        {Erg("SummeEkEr", r.SummeEkEr), Erg("FreibetragLuF", r.FreibetragLuF, -1),
-         Erg("ArbLohnEr", r.ArbLohnEr, -1), Erg("VersFbEr", r.VersFbEr), Erg("WkNsaEr", r.WkNsaEr),
-         Erg("SummeEkSie", r.SummeEkSie, sie), Erg("ArbLohnSie", r.ArbLohnSie, -sie),
-         Erg("VersFbSie", r.VersFbSie, sie), Erg("WkNsaSie", r.WkNsaSie, sie)});
-    spur->Schritt("HaertLohnOhneVersorgung", "HaertLohnOhneVersorgung", rest,
-                  {Erg("ArbLohnEr", r.ArbLohnEr), Erg("VersBezEr", r.VersBezEr, -1),
-                   Erg("ArbLohnSie", r.ArbLohnSie, sie), Erg("VersBezSie", r.VersBezSie, -sie)});
-    spur->Schritt("Haertausgleich", "Haertausgleich", r.Haertausgleich,
-                  {Erg("HaertNebeneinkuenfte", n), Erg("AltEntlEr", r.AltEntlEr),
-                   Erg("HaertLohnOhneVersorgung", rest), Erg("FreibetragLuF", r.FreibetragLuF)});
+    if (Erklaerung* const spur = AktiveErklaerung()) [[unlikely]]
+        ErklaereAbseits([=, &e, &r] {
+            const double sie = zusammen ? 1 : 0;
+            spur->Schritt("HaertNebeneinkuenfte", "HaertNebeneinkuenfte", n,
+                          {Erg("SummeEkEr", r.SummeEkEr), Erg("FreibetragLuF", r.FreibetragLuF, -1),
+                           Erg("ArbLohnEr", r.ArbLohnEr, -1), Erg("VersFbEr", r.VersFbEr),
+                           Erg("WkNsaEr", r.WkNsaEr), Erg("SummeEkSie", r.SummeEkSie, sie),
+                           Erg("ArbLohnSie", r.ArbLohnSie, -sie),
+                           Erg("VersFbSie", r.VersFbSie, sie), Erg("WkNsaSie", r.WkNsaSie, sie)});
+            spur->Schritt(
+                "HaertLohnOhneVersorgung", "HaertLohnOhneVersorgung", rest,
+                {Erg("ArbLohnEr", r.ArbLohnEr), Erg("VersBezEr", r.VersBezEr, -1),
+                 Erg("ArbLohnSie", r.ArbLohnSie, sie), Erg("VersBezSie", r.VersBezSie, -sie)});
+            spur->Schritt(
+                "Haertausgleich", "Haertausgleich", r.Haertausgleich,
+                {Erg("HaertNebeneinkuenfte", n), Erg("AltEntlEr", r.AltEntlEr),
+                 Erg("HaertLohnOhneVersorgung", rest), Erg("FreibetragLuF", r.FreibetragLuF)});
+        });
 }
 
 double HaerteausgleichBetrag(double n, double altEntl, double lohnOhneVersorgung,
@@ -499,10 +522,11 @@ double HaerteausgleichBetrag(double n, double altEntl, double lohnOhneVersorgung
 void ZuVersteuerndesEinkommen(CalcResult& r) {
     r.ZvE =
         NichtNegativ(r.Einkommen - r.KindFbAbzug - r.HaushaltsFb - r.Haertausgleich + r.ZvEHinzu);
-    QUARNEL_ERKLAERE("ZvE", r.ZvE,
-                     {Erg("Einkommen", r.Einkommen), Erg("KindFbAbzug", r.KindFbAbzug, -1),
-                      Erg("HaushaltsFb", r.HaushaltsFb, -1),
-                      Erg("Haertausgleich", r.Haertausgleich, -1), Erg("ZvEHinzu", r.ZvEHinzu)});
+    QUARNEL_ERKLAERE_ERGEBNIS(
+        "ZvE", r.ZvE,
+        {Erg("Einkommen", r.Einkommen), Erg("KindFbAbzug", r.KindFbAbzug, -1),
+         Erg("HaushaltsFb", r.HaushaltsFb, -1), Erg("Haertausgleich", r.Haertausgleich, -1),
+         Erg("ZvEHinzu", r.ZvEHinzu)});
     if (r.FlagEndPass == 1) r.EndZvE = r.ZvE;
 }
 

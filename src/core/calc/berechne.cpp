@@ -130,22 +130,22 @@ void Loeschen(CalcResult& r) {
 // whose Kindergeld is added back.
 template <class Mit>
 void KinderErklaeren(const CalcInput& e, const CalcResult& r, Mit mit, bool kindergeld) {
-    Erklaerung* const spur = AktiveErklaerung();
-    if (!spur) [[likely]]
-        return;
-    std::vector<Wertangabe> fb, geld;
-    for (int i = 0; i < AnzahlKindSaetze; ++i) {
-        const KindSatz& k = e.KindSaetze[i];
-        if (!mit(k)) continue;
-        const std::string kind = "KindSaetze[" + std::to_string(i) + "].";
-        fb.push_back(Ein(kind + "KinderFb", k.KinderFb));
-        fb.push_back(Ein(kind + "BetreuungsFb", k.BetreuungsFb));
-        if (kindergeld) geld.push_back(Ein(kind + "Kindergeld", k.Kindergeld));
-    }
-    spur->Schritt("KindFbAbzug", "KindFbAbzug", r.KindFbAbzug, std::move(fb));
-    spur->Schritt("KindergeldHinzu", "KindergeldHinzu", r.KindergeldHinzu, std::move(geld));
-    spur->Schritt("ZvEHinzu", "ZvEHinzu", r.ZvEHinzu,
-                  {Ein("HalbeinkFrei", e.HalbeinkFrei, r.ZvEHinzu != 0 ? 1 : 0)});
+    if (Erklaerung* const spur = AktiveErklaerung()) [[unlikely]]
+        ErklaereAbseits([=, &e, &r] {
+            std::vector<Wertangabe> fb, geld;
+            for (int i = 0; i < AnzahlKindSaetze; ++i) {
+                const KindSatz& k = e.KindSaetze[i];
+                if (!mit(k)) continue;
+                const std::string kind = "KindSaetze[" + std::to_string(i) + "].";
+                fb.push_back(Ein(kind + "KinderFb", k.KinderFb));
+                fb.push_back(Ein(kind + "BetreuungsFb", k.BetreuungsFb));
+                if (kindergeld) geld.push_back(Ein(kind + "Kindergeld", k.Kindergeld));
+            }
+            spur->Schritt("KindFbAbzug", "KindFbAbzug", r.KindFbAbzug, std::move(fb));
+            spur->Schritt("KindergeldHinzu", "KindergeldHinzu", r.KindergeldHinzu, std::move(geld));
+            spur->Schritt("ZvEHinzu", "ZvEHinzu", r.ZvEHinzu,
+                          {Ein("HalbeinkFrei", e.HalbeinkFrei, r.ZvEHinzu != 0 ? 1 : 0)});
+        });
 }
 
 bool MitFreibetrag(const KindSatz& k) {

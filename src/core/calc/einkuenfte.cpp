@@ -121,12 +121,14 @@ void EinkuenfteUebernehmen(const CalcInput& e, CalcResult& r) {
                             QUARNEL_RUNDEN("Abgeordneten", e.AbgeordnetenMehrj(p));
         r.WkNsa(p) = e.WerbKost(p);
         r.WkNsaZusatz(p) = e.WerbKostZus(p);
-        if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
-            EinkuenfteErklaeren(*spur, e, r, p);
     }
     r.VorsorgeAufw = e.VorsorgeIn;
-    QUARNEL_ERKLAERE("VorsorgeAufwErklaert", "VorsorgeAufw", r.VorsorgeAufw,
-                     {Ein("VorsorgeIn", e.VorsorgeIn)});
+    if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
+        ErklaereAbseits([spur, &e, &r] {
+            for (int p = 0; p < 2; ++p) EinkuenfteErklaeren(*spur, e, r, p);
+            spur->Schritt("VorsorgeAufwErklaert", "VorsorgeAufw", r.VorsorgeAufw,
+                          {Ein("VorsorgeIn", e.VorsorgeIn)});
+        });
 }
 
 namespace {
@@ -172,19 +174,8 @@ Wertangabe Annahme(int i, double wert) {
                       Annahme(17, r.WhatIfDelta[17])});
 }
 
-}  // namespace
-
-void WhatIfAnwenden(CalcResult& r) {
-    if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]] {
-        CalcResult vorher = r;
-        WhatIfWerteAendern(r);
-        WhatIfErklaeren(*spur, vorher, r);
-        return;
-    }
-    WhatIfWerteAendern(r);
-}
-
-void WhatIfWerteAendern(CalcResult& r) {
+// The values a what-if assumption changes, inlined into the pass.
+[[gnu::always_inline]] inline void WhatIfAendern(CalcResult& r) {
     const double* d = r.WhatIfDelta;
     for (int p = 0; p < 2; ++p) {
         r.EkLuF(p) += d[0 + p];
@@ -199,6 +190,24 @@ void WhatIfWerteAendern(CalcResult& r) {
     r.VorsorgeAufw += d[16] + d[17];
 }
 
+}  // namespace
+
+void WhatIfAnwenden(CalcResult& r) {
+    if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]] {
+        ErklaereAbseits([spur, &r] {
+            const CalcResult vorher = r;
+            WhatIfWerteAendern(r);
+            WhatIfErklaeren(*spur, vorher, r);
+        });
+        return;
+    }
+    WhatIfAendern(r);
+}
+
+void WhatIfWerteAendern(CalcResult& r) {
+    WhatIfAendern(r);
+}
+
 void EhegattenwerteLoeschen(const CalcInput& e, CalcResult& r) {
     if (e.FlagEinzel != 1) return;
     for (double* w :
@@ -208,11 +217,13 @@ void EhegattenwerteLoeschen(const CalcInput& e, CalcResult& r) {
           &r.WkSonstSie,    &r.SparerFbSie,     &r.VersFbSie,     &r.WkNsaSie,   &r.WkNsaZusatzSie})
         *w = 0;
     if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
-        for (const char* name :
-             {"EkLuFSie", "EkGewSie", "EkSelbSie", "ArbLohnSie", "VersBezSie", "KapEinnSie",
-              "EkVuVSie", "SonstRenteSie", "BezuegeSie", "PrivVeraeussSie", "LeistungenSie",
-              "AbgeordnetenSie", "WkKapSie", "WkRenteSie", "WkBezuegeSie", "WkNsaSie"})
-            spur->Schritt("EhegatteEinzeln", name, 0, {});
+        ErklaereAbseits([spur] {
+            for (const char* name :
+                 {"EkLuFSie", "EkGewSie", "EkSelbSie", "ArbLohnSie", "VersBezSie", "KapEinnSie",
+                  "EkVuVSie", "SonstRenteSie", "BezuegeSie", "PrivVeraeussSie", "LeistungenSie",
+                  "AbgeordnetenSie", "WkKapSie", "WkRenteSie", "WkBezuegeSie", "WkNsaSie"})
+                spur->Schritt("EhegatteEinzeln", name, 0, {});
+        });
 }
 
 void FreibetragLandForst(CalcResult& r) {
@@ -222,17 +233,18 @@ void FreibetragLandForst(CalcResult& r) {
             : NichtNegativ(MinWert(r.ParamLuFFb * r.ParamFaktor, r.EkLuFEr + r.EkLuFSie));
     if (r.FlagLuFFreibetrag == 0) {
         // the first run of the pass found the Einkommen above the limit
-        QUARNEL_ERKLAERE(
+        QUARNEL_ERKLAERE_ERGEBNIS(
             "FreibetragLuFEntfaellt", "FreibetragLuF", 0,
             {Erg("Einkommen", r.Einkommen, 0),
              Par("ParamLuFEinkommensgrenze", param::LuFEinkommensgrenze * r.ParamFaktor)});
         return;
     }
-    QUARNEL_ERKLAERE("LuFFbHoechst", "LuFFbHoechst", r.ParamLuFFb * r.ParamFaktor,
-                     {Par("ParamLuFFb", r.ParamLuFFb, 1), Par("ParamFaktor", r.ParamFaktor)});
-    QUARNEL_ERKLAERE("FreibetragLuF", "FreibetragLuF", r.FreibetragLuF,
-                     {Erg("EkLuFEr", r.EkLuFEr), Erg("EkLuFSie", r.EkLuFSie),
-                      Erg("LuFFbHoechst", r.ParamLuFFb * r.ParamFaktor)});
+    QUARNEL_ERKLAERE_ERGEBNIS(
+        "LuFFbHoechst", "LuFFbHoechst", r.ParamLuFFb * r.ParamFaktor,
+        {Par("ParamLuFFb", r.ParamLuFFb, 1), Par("ParamFaktor", r.ParamFaktor)});
+    QUARNEL_ERKLAERE_ERGEBNIS("FreibetragLuF", "FreibetragLuF", r.FreibetragLuF,
+                              {Erg("EkLuFEr", r.EkLuFEr), Erg("EkLuFSie", r.EkLuFSie),
+                               Erg("LuFFbHoechst", r.ParamLuFFb * r.ParamFaktor)});
 }
 
 void VersorgungsFreibetrag(CalcResult& r) {
@@ -240,42 +252,46 @@ void VersorgungsFreibetrag(CalcResult& r) {
         r.VersFb(p) = MinWert(r.ParamVersFbMax,
                               QUARNEL_RUNDEN("VersFbVoll", r.VersBez(p) * param::VersFbSatz));
     if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
-        for (int p = 0; p < 2; ++p) {
-            const double voll = QUARNEL_RUNDEN("VersFbVoll", r.VersBez(p) * param::VersFbSatz);
-            spur->Schritt("VersFbVoll", PersonName("VersFbVoll", p), voll,
-                          {Erg(PersonName("VersBez", p), r.VersBez(p)),
-                           Par("ParamVersFbSatz", param::VersFbSatz)});
-            spur->Schritt(
-                "VersFb", PersonName("VersFb", p), r.VersFb(p),
-                {Erg(PersonName("VersFbVoll", p), voll), Par("ParamVersFbMax", r.ParamVersFbMax)});
-        }
+        ErklaereAbseits([spur, &r] {
+            for (int p = 0; p < 2; ++p) {
+                const double voll = QUARNEL_RUNDEN("VersFbVoll", r.VersBez(p) * param::VersFbSatz);
+                spur->Schritt("VersFbVoll", PersonName("VersFbVoll", p), voll,
+                              {Erg(PersonName("VersBez", p), r.VersBez(p)),
+                               Par("ParamVersFbSatz", param::VersFbSatz)});
+                spur->Schritt("VersFb", PersonName("VersFb", p), r.VersFb(p),
+                              {Erg(PersonName("VersFbVoll", p), voll),
+                               Par("ParamVersFbMax", r.ParamVersFbMax)});
+            }
+        });
 }
 
 void WerbungskostenArbeit(const CalcInput& e, CalcResult& r) {
-    for (int p = 0; p < Personen(e); ++p) {
-        double& wk = r.WkNsa(p);
-        const double erklaert = wk;
-        wk = QUARNEL_RUNDEN("WkNsa", wk + r.WkNsaZusatz(p));
-        const double lohn = r.ArbLohn(p) - r.VersFb(p);
-        // the Pauschbetrag never creates a loss; actual expenses above the wages do
-        const bool pausch = lohn > wk && wk < r.ParamArbnPausch;
-        if (pausch) wk = MinWert(r.ParamArbnPausch, lohn);
-        wk = AufrundenDM(wk);
-        if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]] {
-            const std::string name = PersonName("WkNsa", p);
-            if (pausch)
-                spur->Schritt(
-                    "WkNsaPausch", name, wk,
-                    {Erg(name, erklaert, 0), Ein(PersonName("WerbKostZus", p), r.WkNsaZusatz(p), 0),
-                     Erg(PersonName("ArbLohn", p), r.ArbLohn(p)),
-                     Erg(PersonName("VersFb", p), r.VersFb(p), -1),
-                     Par("ParamArbnPausch", r.ParamArbnPausch)});
-            else
-                spur->Schritt(
-                    "WkNsa", name, wk,
-                    {Erg(name, erklaert), Ein(PersonName("WerbKostZus", p), r.WkNsaZusatz(p))});
+    ErklaerbarRechnen([&e, &r](auto aufzeichnen) {
+        for (int p = 0; p < Personen(e); ++p) {
+            double& wk = r.WkNsa(p);
+            const double erklaert = wk;
+            wk = QUARNEL_RUNDEN("WkNsa", wk + r.WkNsaZusatz(p));
+            const double lohn = r.ArbLohn(p) - r.VersFb(p);
+            // the Pauschbetrag never creates a loss; actual expenses above the wages do
+            const bool pausch = lohn > wk && wk < r.ParamArbnPausch;
+            if (pausch) wk = MinWert(r.ParamArbnPausch, lohn);
+            wk = AufrundenDM(wk);
+            if (Erklaerung* spur = Spur(aufzeichnen)) [[unlikely]] {
+                const std::string name = PersonName("WkNsa", p);
+                if (pausch)
+                    spur->Schritt("WkNsaPausch", name, wk,
+                                  {Erg(name, erklaert, 0),
+                                   Ein(PersonName("WerbKostZus", p), r.WkNsaZusatz(p), 0),
+                                   Erg(PersonName("ArbLohn", p), r.ArbLohn(p)),
+                                   Erg(PersonName("VersFb", p), r.VersFb(p), -1),
+                                   Par("ParamArbnPausch", r.ParamArbnPausch)});
+                else
+                    spur->Schritt(
+                        "WkNsa", name, wk,
+                        {Erg(name, erklaert), Ein(PersonName("WerbKostZus", p), r.WkNsaZusatz(p))});
+            }
         }
-    }
+    });
 }
 
 int KapitalPauschFall(const CalcInput& e, const CalcResult& r) {
@@ -308,8 +324,12 @@ void KapitalPauschAuffuellen(double& wkA, double& wkB, double einnA, double einn
 
 }  // namespace
 
-void KapitalPauschbetragEhegatten(double einnEr, double einnSie, double& wkEr, double& wkSie,
-                                  double pausch) {
+namespace {
+
+// The shares themselves, inlined into the pass.
+[[gnu::always_inline]] inline void KapitalPauschbetragVerteilen(double einnEr, double einnSie,
+                                                                double& wkEr, double& wkSie,
+                                                                double pausch) {
     switch (KapitalPauschFallEhegatten(einnEr, einnSie, wkEr, wkSie, pausch)) {
         case 1:
             break;
@@ -335,97 +355,114 @@ void KapitalPauschbetragEhegatten(double einnEr, double einnSie, double& wkEr, d
     }
 }
 
+}  // namespace
+
+void KapitalPauschbetragEhegatten(double einnEr, double einnSie, double& wkEr, double& wkSie,
+                                  double pausch) {
+    KapitalPauschbetragVerteilen(einnEr, einnSie, wkEr, wkSie, pausch);
+}
+
 void KapitalWerbungskostenSparerFb(const CalcInput& e, CalcResult& r) {
-    const double pausch = r.ParamWkKapPausch;
-    const double erklaert[2] = {r.WkKapEr, r.WkKapSie};
-    if (e.FlagZusammen != 1) {
-        if (r.WkKapEr <= r.KapEinnEr && r.WkKapEr < pausch) {
-            r.WkKapEr = MinWert(pausch, r.KapEinnEr);
-            QUARNEL_ERKLAERE("WkKapPausch", "WkKapEr", r.WkKapEr,
-                             {Erg("WkKapEr", erklaert[0], 0), Erg("KapEinnEr", r.KapEinnEr),
-                              Par("ParamWkKapPausch", pausch)});
+    ErklaerbarRechnen([&e, &r](auto aufzeichnen) {
+        const double pausch = r.ParamWkKapPausch;
+        const double erklaert[2] = {r.WkKapEr, r.WkKapSie};
+        if (e.FlagZusammen != 1) {
+            if (r.WkKapEr <= r.KapEinnEr && r.WkKapEr < pausch) {
+                r.WkKapEr = MinWert(pausch, r.KapEinnEr);
+                if (Erklaerung* spur = Spur(aufzeichnen))
+                    spur->Schritt("WkKapPausch", "WkKapEr", r.WkKapEr,
+                                  {Erg("WkKapEr", erklaert[0], 0), Erg("KapEinnEr", r.KapEinnEr),
+                                   Par("ParamWkKapPausch", pausch)});
+            }
+        } else {
+            KapitalPauschbetragVerteilen(r.KapEinnEr, r.KapEinnSie, r.WkKapEr, r.WkKapSie, pausch);
+            Erklaerung* const spur = Spur(aufzeichnen);
+            if (spur && (r.WkKapEr != erklaert[0] || r.WkKapSie != erklaert[1])) {
+                // both shares rest on the expenses before the Pauschbetrag
+                for (int p = 0; p < 2; ++p)
+                    spur->Schritt("WkKapVorPausch", PersonName("WkKapVorPausch", p), erklaert[p],
+                                  {Erg(PersonName("WkKap", p), erklaert[p])});
+                for (int p = 0; p < 2; ++p)
+                    spur->Schritt(
+                        p == 0 ? "WkKapPauschEhegattenEr" : "WkKapPauschEhegattenSie",
+                        PersonName("WkKap", p), r.WkKap(p),
+                        {Erg("KapEinnEr", r.KapEinnEr, 0), Erg("KapEinnSie", r.KapEinnSie, 0),
+                         Erg("WkKapVorPauschEr", erklaert[0], 0),
+                         Erg("WkKapVorPauschSie", erklaert[1], 0),
+                         Par("ParamWkKapPausch", pausch)});
+            }
         }
-    } else {
-        KapitalPauschbetragEhegatten(r.KapEinnEr, r.KapEinnSie, r.WkKapEr, r.WkKapSie, pausch);
-        Erklaerung* const spur = AktiveErklaerung();
-        if (spur && (r.WkKapEr != erklaert[0] || r.WkKapSie != erklaert[1])) {
-            // both shares rest on the expenses before the Pauschbetrag
-            for (int p = 0; p < 2; ++p)
-                spur->Schritt("WkKapVorPausch", PersonName("WkKapVorPausch", p), erklaert[p],
-                              {Erg(PersonName("WkKap", p), erklaert[p])});
-            for (int p = 0; p < 2; ++p)
+        const double sfb = r.ParamSparerFb;
+        r.SparerFbEr = MinWert(sfb, NichtNegativ(r.KapEinnEr - r.WkKapEr));
+        r.SparerFbSie = MinWert(sfb, NichtNegativ(r.KapEinnSie - r.WkKapSie));
+        Erklaerung* const spur = Spur(aufzeichnen);
+        if (spur) [[unlikely]]
+            for (int p = 0; p < 2; ++p) {
+                spur->Schritt("SparerFbRaum", PersonName("SparerFbRaum", p),
+                              NichtNegativ(r.KapEinn(p) - r.WkKap(p)),
+                              {Erg(PersonName("KapEinn", p), r.KapEinn(p)),
+                               Erg(PersonName("WkKap", p), r.WkKap(p), -1)});
                 spur->Schritt(
-                    p == 0 ? "WkKapPauschEhegattenEr" : "WkKapPauschEhegattenSie",
-                    PersonName("WkKap", p), r.WkKap(p),
-                    {Erg("KapEinnEr", r.KapEinnEr, 0), Erg("KapEinnSie", r.KapEinnSie, 0),
-                     Erg("WkKapVorPauschEr", erklaert[0], 0),
-                     Erg("WkKapVorPauschSie", erklaert[1], 0), Par("ParamWkKapPausch", pausch)});
+                    "SparerFb", PersonName("SparerFb", p), r.SparerFb(p),
+                    {Erg(PersonName("SparerFbRaum", p), NichtNegativ(r.KapEinn(p) - r.WkKap(p))),
+                     Par("ParamSparerFb", sfb)});
+            }
+        if (e.FlagZusammen == 1) {
+            const double er = r.SparerFbEr, sie = r.SparerFbSie;
+            r.SparerFbSie = MinWert(r.SparerFbSie + (sfb - r.SparerFbEr),
+                                    NichtNegativ(r.KapEinnSie - r.WkKapSie));
+            const double frei = NichtNegativ(sfb - r.SparerFbSie);
+            r.SparerFbEr = MinWert(r.SparerFbEr + frei, NichtNegativ(r.KapEinnEr - r.WkKapEr));
+            if (spur) [[unlikely]] {
+                spur->Schritt("SparerFbUebertragen", "SparerFbSie", r.SparerFbSie,
+                              {Erg("SparerFbSie", sie), Par("ParamSparerFb", sfb, 1),
+                               Erg("SparerFbEr", er, -1),
+                               Erg("SparerFbRaumSie", NichtNegativ(r.KapEinnSie - r.WkKapSie))});
+                spur->Schritt(
+                    "SparerFbUnverbraucht", "SparerFbUnverbraucht", frei,
+                    {Par("ParamSparerFb", sfb, 1), Erg("SparerFbSie", r.SparerFbSie, -1)});
+                spur->Schritt("SparerFbUebertragen", "SparerFbEr", r.SparerFbEr,
+                              {Erg("SparerFbEr", er), Erg("SparerFbUnverbraucht", frei),
+                               Erg("SparerFbRaumEr", NichtNegativ(r.KapEinnEr - r.WkKapEr))});
+            }
         }
-    }
-    const double sfb = r.ParamSparerFb;
-    r.SparerFbEr = MinWert(sfb, NichtNegativ(r.KapEinnEr - r.WkKapEr));
-    r.SparerFbSie = MinWert(sfb, NichtNegativ(r.KapEinnSie - r.WkKapSie));
-    Erklaerung* const spur = AktiveErklaerung();
-    if (spur) [[unlikely]]
-        for (int p = 0; p < 2; ++p) {
-            spur->Schritt("SparerFbRaum", PersonName("SparerFbRaum", p),
-                          NichtNegativ(r.KapEinn(p) - r.WkKap(p)),
-                          {Erg(PersonName("KapEinn", p), r.KapEinn(p)),
-                           Erg(PersonName("WkKap", p), r.WkKap(p), -1)});
-            spur->Schritt(
-                "SparerFb", PersonName("SparerFb", p), r.SparerFb(p),
-                {Erg(PersonName("SparerFbRaum", p), NichtNegativ(r.KapEinn(p) - r.WkKap(p))),
-                 Par("ParamSparerFb", sfb)});
-        }
-    if (e.FlagZusammen == 1) {
-        const double er = r.SparerFbEr, sie = r.SparerFbSie;
-        r.SparerFbSie =
-            MinWert(r.SparerFbSie + (sfb - r.SparerFbEr), NichtNegativ(r.KapEinnSie - r.WkKapSie));
-        const double frei = NichtNegativ(sfb - r.SparerFbSie);
-        r.SparerFbEr = MinWert(r.SparerFbEr + frei, NichtNegativ(r.KapEinnEr - r.WkKapEr));
-        if (spur) [[unlikely]] {
-            spur->Schritt(
-                "SparerFbUebertragen", "SparerFbSie", r.SparerFbSie,
-                {Erg("SparerFbSie", sie), Par("ParamSparerFb", sfb, 1), Erg("SparerFbEr", er, -1),
-                 Erg("SparerFbRaumSie", NichtNegativ(r.KapEinnSie - r.WkKapSie))});
-            spur->Schritt("SparerFbUnverbraucht", "SparerFbUnverbraucht", frei,
-                          {Par("ParamSparerFb", sfb, 1), Erg("SparerFbSie", r.SparerFbSie, -1)});
-            spur->Schritt("SparerFbUebertragen", "SparerFbEr", r.SparerFbEr,
-                          {Erg("SparerFbEr", er), Erg("SparerFbUnverbraucht", frei),
-                           Erg("SparerFbRaumEr", NichtNegativ(r.KapEinnEr - r.WkKapEr))});
-        }
-    }
+    });
 }
 
 void WerbungskostenSonstige(CalcResult& r) {
-    for (int p = 0; p < 2; ++p) {
-        r.WkSonst(p) = r.WkRente(p) + r.WkBezuege(p);
-        const double einnahmen = r.SonstRente(p) + r.Bezuege(p);
-        const double wkBezuege = r.WkBezuege(p);
-        const bool pausch = einnahmen > 0 && r.WkSonst(p) < r.ParamWkSonstPausch;
-        if (pausch) {
-            r.WkSonst(p) = MinWert(r.ParamWkSonstPausch, einnahmen);
-            r.WkBezuege(p) =
-                QUARNEL_RUNDEN("WkBezuegePausch", r.Bezuege(p) / einnahmen * r.ParamWkSonstPausch);
-        }
-        if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]] {
-            auto n = [p](std::string_view name) { return PersonName(name, p); };
-            if (!pausch) {
-                spur->Schritt("WkSonst", n("WkSonst"), r.WkSonst(p),
-                              {Erg(n("WkRente"), r.WkRente(p)), Erg(n("WkBezuege"), wkBezuege)});
-                continue;
+    ErklaerbarRechnen([&r](auto aufzeichnen) {
+        for (int p = 0; p < 2; ++p) {
+            r.WkSonst(p) = r.WkRente(p) + r.WkBezuege(p);
+            const double einnahmen = r.SonstRente(p) + r.Bezuege(p);
+            const double wkBezuege = r.WkBezuege(p);
+            const bool pausch = einnahmen > 0 && r.WkSonst(p) < r.ParamWkSonstPausch;
+            if (pausch) {
+                r.WkSonst(p) = MinWert(r.ParamWkSonstPausch, einnahmen);
+                r.WkBezuege(p) = QUARNEL_RUNDEN("WkBezuegePausch",
+                                                r.Bezuege(p) / einnahmen * r.ParamWkSonstPausch);
             }
-            spur->Schritt("SonstEinnahmen", n("SonstEinnahmen"), einnahmen,
-                          {Erg(n("SonstRente"), r.SonstRente(p)), Erg(n("Bezuege"), r.Bezuege(p))});
-            spur->Schritt("WkSonstPausch", n("WkSonst"), r.WkSonst(p),
-                          {Erg(n("WkRente"), r.WkRente(p), 0), Erg(n("WkBezuege"), wkBezuege, 0),
-                           Erg(n("SonstEinnahmen"), einnahmen),
-                           Par("ParamWkSonstPausch", r.ParamWkSonstPausch)});
-            spur->Schritt("WkBezuegePausch", n("WkBezuege"), r.WkBezuege(p),
-                          {Erg(n("Bezuege"), r.Bezuege(p)), Erg(n("SonstEinnahmen"), einnahmen),
-                           Par("ParamWkSonstPausch", r.ParamWkSonstPausch)});
+            if (Erklaerung* spur = Spur(aufzeichnen)) {
+                auto n = [p](std::string_view name) { return PersonName(name, p); };
+                if (!pausch) {
+                    spur->Schritt(
+                        "WkSonst", n("WkSonst"), r.WkSonst(p),
+                        {Erg(n("WkRente"), r.WkRente(p)), Erg(n("WkBezuege"), wkBezuege)});
+                    continue;
+                }
+                spur->Schritt(
+                    "SonstEinnahmen", n("SonstEinnahmen"), einnahmen,
+                    {Erg(n("SonstRente"), r.SonstRente(p)), Erg(n("Bezuege"), r.Bezuege(p))});
+                spur->Schritt(
+                    "WkSonstPausch", n("WkSonst"), r.WkSonst(p),
+                    {Erg(n("WkRente"), r.WkRente(p), 0), Erg(n("WkBezuege"), wkBezuege, 0),
+                     Erg(n("SonstEinnahmen"), einnahmen),
+                     Par("ParamWkSonstPausch", r.ParamWkSonstPausch)});
+                spur->Schritt("WkBezuegePausch", n("WkBezuege"), r.WkBezuege(p),
+                              {Erg(n("Bezuege"), r.Bezuege(p)), Erg(n("SonstEinnahmen"), einnahmen),
+                               Par("ParamWkSonstPausch", r.ParamWkSonstPausch)});
+            }
         }
-    }
+    });
 }
 
 namespace {
@@ -490,34 +527,47 @@ void SummeDerEinkuenfte(CalcResult& r) {
     }
     r.SummeEkEr = s[0];
     r.SummeEkSie = s[1];
-    for (int p = 0; p < 2 && AktiveErklaerung(); ++p) {
-        const std::string t = p == 0 ? "Er" : "Sie";
-        AktiveErklaerung()->Schritt(
-            "SummeEk" + t, s[p],
-            {Erg("ArbLohn" + t, r.ArbLohn(p)), Erg("VersFb" + t, r.VersFb(p), -1),
-             Erg("WkNsa" + t, r.WkNsa(p), -1), Erg("KapEinn" + t, r.KapEinn(p)),
-             Erg("WkKap" + t, r.WkKap(p), -1), Erg("SparerFb" + t, r.SparerFb(p), -1),
-             Erg("EkVuV" + t, r.EkVuV(p)), Erg("EkGew" + t, r.EkGew(p)),
-             Erg("EkSelb" + t, r.EkSelb(p)), Erg("EkLuF" + t, r.EkLuF(p)),
-             Erg("SonstRente" + t, r.SonstRente(p)), Erg("Bezuege" + t, r.Bezuege(p)),
-             Erg("WkSonst" + t, r.WkSonst(p), -1), Erg("PrivVeraeuss" + t, r.PrivVeraeuss(p)),
-             Erg("Leistungen" + t, r.Leistungen(p)), Erg("Abgeordneten" + t, r.Abgeordneten(p))});
-    }
     r.SummeEk = s[0] + s[1];
-    QUARNEL_ERKLAERE("SummeEk", r.SummeEk, {Erg("SummeEkEr", s[0]), Erg("SummeEkSie", s[1])});
+    if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
+        ErklaereAbseits([spur, &r] {
+            for (int p = 0; p < 2; ++p) {
+                const std::string t = p == 0 ? "Er" : "Sie";
+                spur->Schritt(
+                    "SummeEk" + t, p == 0 ? r.SummeEkEr : r.SummeEkSie,
+                    {Erg("ArbLohn" + t, r.ArbLohn(p)), Erg("VersFb" + t, r.VersFb(p), -1),
+                     Erg("WkNsa" + t, r.WkNsa(p), -1), Erg("KapEinn" + t, r.KapEinn(p)),
+                     Erg("WkKap" + t, r.WkKap(p), -1), Erg("SparerFb" + t, r.SparerFb(p), -1),
+                     Erg("EkVuV" + t, r.EkVuV(p)), Erg("EkGew" + t, r.EkGew(p)),
+                     Erg("EkSelb" + t, r.EkSelb(p)), Erg("EkLuF" + t, r.EkLuF(p)),
+                     Erg("SonstRente" + t, r.SonstRente(p)), Erg("Bezuege" + t, r.Bezuege(p)),
+                     Erg("WkSonst" + t, r.WkSonst(p), -1),
+                     Erg("PrivVeraeuss" + t, r.PrivVeraeuss(p)),
+                     Erg("Leistungen" + t, r.Leistungen(p)),
+                     Erg("Abgeordneten" + t, r.Abgeordneten(p))});
+            }
+            spur->Schritt("SummeEk", r.SummeEk,
+                          {Erg("SummeEkEr", r.SummeEkEr), Erg("SummeEkSie", r.SummeEkSie)});
+        });
 }
 
-bool VerlustausgleichTabelle(const double art[2][7], bool einzel, bool zusammen, double faktor,
-                             double va[52]) {
+namespace {
+
+// The offset itself, inlined into the pass; `arten(p, art)` gives the seven
+// kinds of income of person p.
+template <class Arten>
+[[gnu::always_inline]] inline bool VerlustausgleichRechnen(Arten arten, bool einzel, bool zusammen,
+                                                           double faktor, double va[52]) {
     for (int i = 0; i < 52; ++i) va[i] = 0;
     constexpr double grenze = 100000;
     const int personen = zusammen ? 2 : 1;
     for (int p = 0; p < personen; ++p) {
+        double art[7];
+        arten(p, art);
         for (int t = 0; t < 7; ++t) {
-            if (art[p][t] > 0.001)
-                va[7 * p + t] = art[p][t];
-            else if (art[p][t] < -0.001)
-                va[14 + 7 * p + t] = -art[p][t];
+            if (art[t] > 0.001)
+                va[7 * p + t] = art[t];
+            else if (art[t] < -0.001)
+                va[14 + 7 * p + t] = -art[t];
             va[28 + p] += va[7 * p + t];
             va[30 + p] += va[14 + 7 * p + t];
         }
@@ -563,17 +613,31 @@ bool VerlustausgleichTabelle(const double art[2][7], bool einzel, bool zusammen,
     return true;
 }
 
+}  // namespace
+
+bool VerlustausgleichTabelle(const double art[2][7], bool einzel, bool zusammen, double faktor,
+                             double va[52]) {
+    return VerlustausgleichRechnen(
+        [art](int p, double a[7]) {
+            for (int t = 0; t < 7; ++t) a[t] = art[p][t];
+        },
+        einzel, zusammen, faktor, va);
+}
+
 void Verlustausgleich(const CalcInput& e, CalcResult& r) {
-    double art[2][7] = {};
-    for (int p = 0; p < Personen(e); ++p) EinkunftsArten(r, p, art[p]);
     double* va = r.VaTabelle;
     r.FlagMindestbesteuerung = 0;
-    if (!VerlustausgleichTabelle(art, e.FlagEinzel == 1, e.FlagZusammen == 1, r.ParamFaktor, va))
+    if (!VerlustausgleichRechnen([&r](int p, double art[7]) { EinkunftsArten(r, p, art); },
+                                 e.FlagEinzel == 1, e.FlagZusammen == 1, r.ParamFaktor, va))
         return;
     r.FlagMindestbesteuerung = 1;
     r.SummeEk = va[48] + va[49];
     if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
-        VerlustausgleichErklaeren(*spur, e, r, art);
+        ErklaereAbseits([spur, &e, &r] {
+            double arten[2][7] = {};
+            for (int p = 0; p < Personen(e); ++p) EinkunftsArten(r, p, arten[p]);
+            VerlustausgleichErklaeren(*spur, e, r, arten);
+        });
 }
 
 void Altersentlastungsbetrag(const CalcInput& e, CalcResult& r) {
@@ -582,9 +646,11 @@ void Altersentlastungsbetrag(const CalcInput& e, CalcResult& r) {
     for (int p = 0; p < 2; ++p) {
         if (p >= Personen(e) || e.GebJahr(p) >= r.ParamStichjahr) {
             if (spur) [[unlikely]]
-                spur->Schritt("AltEntlKein", PersonName("AltEntl", p), 0,
-                              {Ein(PersonName("GebJahr", p), e.GebJahr(p), 0),
-                               Par("ParamStichjahr", r.ParamStichjahr)});
+                ErklaereAbseits([=, &e, &r] {
+                    spur->Schritt("AltEntlKein", PersonName("AltEntl", p), 0,
+                                  {Ein(PersonName("GebJahr", p), e.GebJahr(p), 0),
+                                   Par("ParamStichjahr", r.ParamStichjahr)});
+                });
             continue;
         }
         const double andere = NichtNegativ(
@@ -594,27 +660,30 @@ void Altersentlastungsbetrag(const CalcInput& e, CalcResult& r) {
         const double voll = QUARNEL_RUNDEN(
             "AltEntlVoll", (andere + r.ArbLohn(p) - r.VersBez(p)) * param::AltEntlSatz);
         r.AltEntl(p) = NichtNegativ(MinWert(r.ParamAltEntlMax, voll));
-        if (!spur) continue;
-        auto n = [p](std::string_view name) { return PersonName(name, p); };
-        spur->Schritt("AltEntlAndere", n("AltEntlAndere"), andere,
-                      {Erg(n("EkLuF"), r.EkLuF(p)), Erg(n("EkGew"), r.EkGew(p)),
-                       Erg(n("EkSelb"), r.EkSelb(p)), Erg(n("KapEinn"), r.KapEinn(p)),
-                       Erg(n("WkKap"), r.WkKap(p), -1), Erg(n("SparerFb"), r.SparerFb(p), -1),
-                       Erg(n("EkVuV"), r.EkVuV(p)), Erg(n("PrivVeraeuss"), r.PrivVeraeuss(p)),
-                       Erg(n("Bezuege"), r.Bezuege(p)), Erg(n("WkBezuege"), r.WkBezuege(p), -1),
-                       Erg(n("Leistungen"), r.Leistungen(p))});
-        spur->Schritt(
-            "AltEntlVoll", n("AltEntlVoll"), voll,
-            {Erg(n("AltEntlAndere"), andere), Erg(n("ArbLohn"), r.ArbLohn(p)),
-             Erg(n("VersBez"), r.VersBez(p), -1), Par("ParamAltEntlSatz", param::AltEntlSatz)});
-        spur->Schritt("AltEntl", n("AltEntl"), r.AltEntl(p),
-                      {Erg(n("AltEntlVoll"), voll), Par("ParamAltEntlMax", r.ParamAltEntlMax)});
+        if (!spur) [[likely]]
+            continue;
+        ErklaereAbseits([=, &r] {
+            auto n = [p](std::string_view name) { return PersonName(name, p); };
+            spur->Schritt("AltEntlAndere", n("AltEntlAndere"), andere,
+                          {Erg(n("EkLuF"), r.EkLuF(p)), Erg(n("EkGew"), r.EkGew(p)),
+                           Erg(n("EkSelb"), r.EkSelb(p)), Erg(n("KapEinn"), r.KapEinn(p)),
+                           Erg(n("WkKap"), r.WkKap(p), -1), Erg(n("SparerFb"), r.SparerFb(p), -1),
+                           Erg(n("EkVuV"), r.EkVuV(p)), Erg(n("PrivVeraeuss"), r.PrivVeraeuss(p)),
+                           Erg(n("Bezuege"), r.Bezuege(p)), Erg(n("WkBezuege"), r.WkBezuege(p), -1),
+                           Erg(n("Leistungen"), r.Leistungen(p))});
+            spur->Schritt(
+                "AltEntlVoll", n("AltEntlVoll"), voll,
+                {Erg(n("AltEntlAndere"), andere), Erg(n("ArbLohn"), r.ArbLohn(p)),
+                 Erg(n("VersBez"), r.VersBez(p), -1), Par("ParamAltEntlSatz", param::AltEntlSatz)});
+            spur->Schritt("AltEntl", n("AltEntl"), r.AltEntl(p),
+                          {Erg(n("AltEntlVoll"), voll), Par("ParamAltEntlMax", r.ParamAltEntlMax)});
+        });
     }
 }
 
 void GesamtbetragDerEinkuenfte(CalcResult& r) {
     r.GesamtbetragEk = r.SummeEk - r.AltEntlEr - r.FreibetragLuF - r.AltEntlSie;
-    QUARNEL_ERKLAERE(
+    QUARNEL_ERKLAERE_ERGEBNIS(
         "GesamtbetragEk", r.GesamtbetragEk,
         {Erg("SummeEk", r.SummeEk), Erg("AltEntlEr", r.AltEntlEr, -1),
          Erg("AltEntlSie", r.AltEntlSie, -1), Erg("FreibetragLuF", r.FreibetragLuF, -1)});

@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace quarnel {
@@ -186,11 +187,53 @@ using Knotenbenennung = std::string (*)(const Erklaerknoten&);
 std::string ErklaerText(const Erklaerknoten& k, Knotenbenennung titel = nullptr);
 std::string ErklaerJson(const Erklaerknoten& k, Knotenbenennung titel = nullptr);
 
-// A step at a recording site: free when nobody asks.
+// Runs the recording `f` of a site apart from the pass that computed the
+// values: the pass keeps no room, saved register or stack guard for the
+// values a step records, so it costs one test of a pointer when nobody asks.
+// `f` takes the pass's own numbers by copy and its input and result by
+// reference; it copies no string of the pass (that would give the pass an
+// object with a destructor, passed by address, again).
+template <class F>
+[[gnu::noinline, gnu::cold]] void ErklaereAbseits(F f) {
+    f();
+}
+
+// A step that runs many times a computation, built twice from one text:
+// `rechnen(std::false_type)` computes only, `rechnen(std::true_type)` also
+// records (its recording sites test `Spur(aufzeichnen)`, null in the first).
+// The step tests once whether anybody asks; `rechnen` takes its input and
+// result by reference.
+template <class F>
+[[gnu::noinline, gnu::cold]] void AufgezeichnetRechnen(F rechnen) {
+    rechnen(std::true_type{});
+}
+template <bool aufzeichnen>
+inline Erklaerung* Spur(std::bool_constant<aufzeichnen>) {
+    if constexpr (aufzeichnen)
+        return AktiveErklaerung();
+    else
+        return nullptr;
+}
+template <class F>
+[[gnu::always_inline]] inline void ErklaerbarRechnen(F rechnen) {
+    if (AktiveErklaerung()) [[unlikely]]
+        AufgezeichnetRechnen(rechnen);
+    else
+        rechnen(std::false_type{});
+}
+
+// A step at a recording site of a pass over the input `e` and the result `r`:
+// free when nobody asks.
 #define QUARNEL_ERKLAERE(...)                                                          \
     do {                                                                               \
         if (::quarnel::Erklaerung* spur_ = ::quarnel::AktiveErklaerung()) [[unlikely]] \
-            spur_->Schritt(__VA_ARGS__);                                               \
+            ::quarnel::ErklaereAbseits([=, &e, &r] { spur_->Schritt(__VA_ARGS__); });  \
+    } while (0)
+// The same in a step that reads only the result `r`.
+#define QUARNEL_ERKLAERE_ERGEBNIS(...)                                                 \
+    do {                                                                               \
+        if (::quarnel::Erklaerung* spur_ = ::quarnel::AktiveErklaerung()) [[unlikely]] \
+            ::quarnel::ErklaereAbseits([=, &r] { spur_->Schritt(__VA_ARGS__); });      \
     } while (0)
 
 }  // namespace quarnel

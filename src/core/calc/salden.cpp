@@ -106,7 +106,7 @@ void FestzusetzendeEinkommensteuer(CalcResult& r) {
     const double nachErmaessigung =
         r.EStTariflich - r.AuslSteuerAnrechnung - r.ErmLuF - r.Baukindergeld - r.ErmParteiSpenden;
     r.EStFestzusetzen = NichtNegativ(nachErmaessigung - r.GewStAnrechnung + r.KindergeldHinzu);
-    QUARNEL_ERKLAERE(
+    QUARNEL_ERKLAERE_ERGEBNIS(
         "EStFestzusetzen", r.EStFestzusetzen,
         {Erg("EStTariflich", r.EStTariflich),
          Erg("AuslSteuerAnrechnung", r.AuslSteuerAnrechnung, -1), Erg("ErmLuF", r.ErmLuF, -1),
@@ -116,20 +116,22 @@ void FestzusetzendeEinkommensteuer(CalcResult& r) {
         r.GewStAnzeige = r.GewStAnrechnung;
         // the Gewerbesteueranrechnung does not reduce the church-tax base
         r.MassstabESt = NichtNegativ(nachErmaessigung);
-        QUARNEL_ERKLAERE("MassstabESt", r.MassstabESt,
-                         {Erg("EStTariflich", r.EStTariflich),
-                          Erg("AuslSteuerAnrechnung", r.AuslSteuerAnrechnung, -1),
-                          Erg("ErmLuF", r.ErmLuF, -1), Erg("Baukindergeld", r.Baukindergeld, -1),
-                          Erg("ErmParteiSpenden", r.ErmParteiSpenden, -1)});
+        QUARNEL_ERKLAERE_ERGEBNIS(
+            "MassstabESt", r.MassstabESt,
+            {Erg("EStTariflich", r.EStTariflich),
+             Erg("AuslSteuerAnrechnung", r.AuslSteuerAnrechnung, -1), Erg("ErmLuF", r.ErmLuF, -1),
+             Erg("Baukindergeld", r.Baukindergeld, -1),
+             Erg("ErmParteiSpenden", r.ErmParteiSpenden, -1)});
     }
     if (r.FlagSoliPass == 1) {
         r.SoliBasisESt = NichtNegativ(nachErmaessigung - r.GewStAnrechnung);
-        QUARNEL_ERKLAERE("SoliBasisESt", r.SoliBasisESt,
-                         {Erg("EStTariflich", r.EStTariflich),
-                          Erg("AuslSteuerAnrechnung", r.AuslSteuerAnrechnung, -1),
-                          Erg("ErmLuF", r.ErmLuF, -1), Erg("Baukindergeld", r.Baukindergeld, -1),
-                          Erg("ErmParteiSpenden", r.ErmParteiSpenden, -1),
-                          Erg("GewStAnrechnung", r.GewStAnrechnung, -1)});
+        QUARNEL_ERKLAERE_ERGEBNIS(
+            "SoliBasisESt", r.SoliBasisESt,
+            {Erg("EStTariflich", r.EStTariflich),
+             Erg("AuslSteuerAnrechnung", r.AuslSteuerAnrechnung, -1), Erg("ErmLuF", r.ErmLuF, -1),
+             Erg("Baukindergeld", r.Baukindergeld, -1),
+             Erg("ErmParteiSpenden", r.ErmParteiSpenden, -1),
+             Erg("GewStAnrechnung", r.GewStAnrechnung, -1)});
     }
 }
 
@@ -168,30 +170,38 @@ void AnrechnungUndSalden(CalcInput& e, CalcResult& r) {
     r.EStGezahlt = e.LStSumme + e.EStVzSumme;
     r.EStSaldo = r.EStFestzusetzen - r.EStGezahlt;
     const double sie = zusammen ? 1 : 0;
-    QUARNEL_ERKLAERE("LStSumme", e.LStSumme, {Ein("LStEr", e.LStEr), Ein("LStSie", e.LStSie, sie)});
-    QUARNEL_ERKLAERE(
-        "EStGezahlt", r.EStGezahlt,
-        {Erg("LStSumme", e.LStSumme), Ein("EStVzEr", e.EStVzEr), Ein("EStVzSie", e.EStVzSie, sie)});
-    QUARNEL_ERKLAERE(
-        "EStSaldo", r.EStSaldo,
-        {Erg("EStFestzusetzen", r.EStFestzusetzen), Erg("EStGezahlt", r.EStGezahlt, -1)});
+    if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
+        ErklaereAbseits([=, &e, &r] {
+            spur->Schritt("LStSumme", e.LStSumme,
+                          {Ein("LStEr", e.LStEr), Ein("LStSie", e.LStSie, sie)});
+            spur->Schritt("EStGezahlt", r.EStGezahlt,
+                          {Erg("LStSumme", e.LStSumme), Ein("EStVzEr", e.EStVzEr),
+                           Ein("EStVzSie", e.EStVzSie, sie)});
+            spur->Schritt(
+                "EStSaldo", r.EStSaldo,
+                {Erg("EStFestzusetzen", r.EStFestzusetzen), Erg("EStGezahlt", r.EStGezahlt, -1)});
+        });
     if (r.FlagSoliPass == 1) {
         r.SoliFestzusetzen = Solidaritaetszuschlag(e, r);
         r.SoliGezahlt = e.SoliLohnSumme + e.SoliVzSumme + e.SoliKapEStIn;
         r.SoliSaldo = r.SoliFestzusetzen - r.SoliGezahlt;
-        QUARNEL_ERKLAERE("SoliFestzusetzen", r.SoliFestzusetzen,
-                         {Erg("SoliBasisESt", r.SoliBasisESt),
-                          Ein("KStAnrechIn", NichtNegativ(e.KStAnrechIn), -1),
-                          Ein("KStVerguetIn", NichtNegativ(e.KStVerguetIn), -1),
-                          Par("ParamSoliSatz", param::SoliSatz)},
-                         F2(e));
-        QUARNEL_ERKLAERE("SoliGezahlt", r.SoliGezahlt,
-                         {Ein("SoliLohnEr", e.SoliLohnEr), Ein("SoliLohnSie", e.SoliLohnSie, sie),
-                          Ein("SoliVzEr", e.SoliVzEr), Ein("SoliVzSie", e.SoliVzSie, sie),
-                          Ein("SoliKapEStIn", e.SoliKapEStIn)});
-        QUARNEL_ERKLAERE(
-            "SoliSaldo", r.SoliSaldo,
-            {Erg("SoliFestzusetzen", r.SoliFestzusetzen), Erg("SoliGezahlt", r.SoliGezahlt, -1)});
+        if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
+            ErklaereAbseits([=, &e, &r] {
+                spur->Schritt("SoliFestzusetzen", r.SoliFestzusetzen,
+                              {Erg("SoliBasisESt", r.SoliBasisESt),
+                               Ein("KStAnrechIn", NichtNegativ(e.KStAnrechIn), -1),
+                               Ein("KStVerguetIn", NichtNegativ(e.KStVerguetIn), -1),
+                               Par("ParamSoliSatz", param::SoliSatz)},
+                              F2(e));
+                spur->Schritt(
+                    "SoliGezahlt", r.SoliGezahlt,
+                    {Ein("SoliLohnEr", e.SoliLohnEr), Ein("SoliLohnSie", e.SoliLohnSie, sie),
+                     Ein("SoliVzEr", e.SoliVzEr), Ein("SoliVzSie", e.SoliVzSie, sie),
+                     Ein("SoliKapEStIn", e.SoliKapEStIn)});
+                spur->Schritt("SoliSaldo", r.SoliSaldo,
+                              {Erg("SoliFestzusetzen", r.SoliFestzusetzen),
+                               Erg("SoliGezahlt", r.SoliGezahlt, -1)});
+            });
     }
 }
 

@@ -73,6 +73,7 @@ namespace {
     spur.Schritt("Progressionseinkuenfte", "Progressionseinkuenfte", pv, std::move(teile));
 }
 
+template <bool erklaert>
 double Progressionseinkuenfte(const CalcInput& e, const CalcResult& r) {
     double pv = 0;
     for (int p = 0; p < Personen(e); ++p) {
@@ -80,20 +81,32 @@ double Progressionseinkuenfte(const CalcInput& e, const CalcResult& r) {
         const double ungenutzt = NichtNegativ(r.ParamArbnPausch - r.WkNsa(p));
         pv += NichtNegativ(q - MinWert(e.ProgEink(p) + e.ProgLohn(p), ungenutzt));
     }
-    if (IstPositiv(pv))
-        if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
-            ProgressionseinkuenfteErklaeren(*spur, e, r, pv);
+    if constexpr (erklaert)
+        if (IstPositiv(pv))
+            if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
+                ProgressionseinkuenfteErklaeren(*spur, e, r, pv);
     return pv;
 }
 
 }  // namespace
 
-double BesondererSteuersatz(double u, int f2, double* grenzsteuersatz) {
+namespace {
+
+// The special rate itself, inlined into the tariff step that computes it four
+// times a pass.
+[[gnu::always_inline]] inline double BesondererSteuersatzRechnen(double u, int f2,
+                                                                 double* grenzsteuersatz) {
     const double stufe = 54.0 * f2;
     const double t = Tarif(u / f2, grenzsteuersatz) * f2;
     const double mitte = Int(u / stufe) * stufe + 27 * f2;
     // the special rate is cut, never rounded, to six decimals
     return Stutzen(6, Stutzen(7, Quotient(mitte, t)));
+}
+
+}  // namespace
+
+double BesondererSteuersatz(double u, int f2, double* grenzsteuersatz) {
+    return BesondererSteuersatzRechnen(u, f2, grenzsteuersatz);
 }
 
 namespace {
@@ -106,35 +119,55 @@ std::string TarifName(const CalcResult& r, std::string_view variante) {
     return Name(r.FlagProgVorbehalt == 1 ? "EStTarifPV" : "EStTarif", variante);
 }
 
-}  // namespace
-
-double TarifsteuerMitProgression(const CalcInput& e, CalcResult& r, std::string_view variante) {
+// The tariff step itself. The pass computes it up to four times, so it is
+// built twice from this one text: without any recording for the computation,
+// and with its steps for the explanation.
+template <bool erklaert>
+[[gnu::always_inline]] inline double TarifsteuerRechnen(const CalcInput& e, CalcResult& r,
+                                                        std::string_view variante) {
     r.PvSteuersatz = r.PvZvEAnzeige = r.PvSteuersatzProzent = r.EStTarif = 0;
     const int f2 = F2(e);
-    const double pv = Progressionseinkuenfte(e, r);
+    const double pv = Progressionseinkuenfte<erklaert>(e, r);
     if (!IstPositiv(pv)) {
         r.FlagProgVorbehalt = 0;
         r.EStTarif =
             f2 == 1 ? Tarif(r.ZvE, &r.Grenzsteuersatz) : 2 * Tarif(r.ZvE * 0.5, &r.Grenzsteuersatz);
-        QUARNEL_ERKLAERE("EStTarif", Name("EStTarif", variante), r.EStTarif,
-                         {Erg(Name("ZvE", variante), r.ZvE)}, f2);
+        if constexpr (erklaert)
+            QUARNEL_ERKLAERE("EStTarif", Name("EStTarif", variante), r.EStTarif,
+                             {Erg(Name("ZvE", variante), r.ZvE)}, f2);
         return r.EStTarif;
     }
     r.FlagProgVorbehalt = 1;
     const double u = pv + r.ZvE;
     r.PvZvEGerundet = RundenMit<regeln::RundungVon("PvZvEGerundet")>(r.ZvE, f2);
-    r.PvSteuersatz = BesondererSteuersatz(u, f2, &r.Grenzsteuersatz);
+    r.PvSteuersatz = BesondererSteuersatzRechnen(u, f2, &r.Grenzsteuersatz);
     r.PvZvEAnzeige = r.PvZvEGerundet;
     r.PvSteuersatzProzent = r.PvSteuersatz * 100;
     r.EStTarif = Int(Stutzen(0, r.PvZvEGerundet * r.PvSteuersatz));
-    QUARNEL_ERKLAERE("PvZvEGerundet", Name("PvZvEGerundet", variante), r.PvZvEGerundet,
-                     {Erg(Name("ZvE", variante), r.ZvE)}, f2);
-    QUARNEL_ERKLAERE("PvSteuersatz", Name("PvSteuersatz", variante), r.PvSteuersatz,
-                     {Erg("Progressionseinkuenfte", pv), Erg(Name("ZvE", variante), r.ZvE)}, f2);
-    QUARNEL_ERKLAERE("EStTarifPV", Name("EStTarifPV", variante), r.EStTarif,
-                     {Erg(Name("PvZvEGerundet", variante), r.PvZvEGerundet),
-                      Erg(Name("PvSteuersatz", variante), r.PvSteuersatz)});
+    if constexpr (erklaert) {
+        QUARNEL_ERKLAERE("PvZvEGerundet", Name("PvZvEGerundet", variante), r.PvZvEGerundet,
+                         {Erg(Name("ZvE", variante), r.ZvE)}, f2);
+        QUARNEL_ERKLAERE("PvSteuersatz", Name("PvSteuersatz", variante), r.PvSteuersatz,
+                         {Erg("Progressionseinkuenfte", pv), Erg(Name("ZvE", variante), r.ZvE)},
+                         f2);
+        QUARNEL_ERKLAERE("EStTarifPV", Name("EStTarifPV", variante), r.EStTarif,
+                         {Erg(Name("PvZvEGerundet", variante), r.PvZvEGerundet),
+                          Erg(Name("PvSteuersatz", variante), r.PvSteuersatz)});
+    }
     return r.EStTarif;
+}
+
+[[gnu::noinline, gnu::cold]] double TarifsteuerErklaert(const CalcInput& e, CalcResult& r,
+                                                        std::string_view variante) {
+    return TarifsteuerRechnen<true>(e, r, variante);
+}
+
+}  // namespace
+
+double TarifsteuerMitProgression(const CalcInput& e, CalcResult& r, std::string_view variante) {
+    if (AktiveErklaerung()) [[unlikely]]
+        return TarifsteuerErklaert(e, r, variante);
+    return TarifsteuerRechnen<false>(e, r, variante);
 }
 
 namespace {
@@ -189,9 +222,12 @@ namespace {
 
 }  // namespace
 
-// `basis` names the taxable income it starts from ("ZvE", or "ZvEOhneGewinn"
-// after the half-rate gains).
-void Fuenftelregelung(const CalcInput& e, CalcResult& r, std::string_view basis) {
+namespace {
+
+// The Fünftelregelung, built with and without its recording.
+template <bool aufzeichnen>
+[[gnu::always_inline]] inline void FuenftelregelungRechnen(const CalcInput& e, CalcResult& r,
+                                                           std::string_view basis) {
     r.EStAoEinkuenfte = 0;
     r.AoLohn = r.AoAbgeordnete = r.AoRente = r.AoEntschaedigung = r.AoVeraeuss = 0;
     double korrektur = 0;
@@ -223,7 +259,7 @@ void Fuenftelregelung(const CalcInput& e, CalcResult& r, std::string_view basis)
              AbrundenDM(r.AbfindungStpfl(p)) + AbrundenDM(e.GewAo(p)) + AbrundenDM(e.SelbAo(p)) +
              AbrundenDM(e.RenteMehrj(p));
     if (l <= 0) return;
-    Erklaerung* const spur = AktiveErklaerung();
+    Erklaerung* const spur = Spur(std::bool_constant<aufzeichnen>{});
     if (spur) [[unlikely]]
         AoEinkuenfteErklaeren(*spur, e, r, l, korrektur);
 
@@ -231,7 +267,8 @@ void Fuenftelregelung(const CalcInput& e, CalcResult& r, std::string_view basis)
     const double z = r.ZvE;
     const double n = l - korrektur;
     const double w = TarifsteuerMitProgression(e, r, variante);
-    const std::string wName = spur ? TarifName(r, variante) : std::string();
+    // the step the tax w was recorded under, named when recording
+    const int wMitProgression = r.FlagProgVorbehalt;
     r.ZvE = z - n;
     if (spur) [[unlikely]]
         spur->Schritt("ZvEOhneAo", "ZvEOhneAo", r.ZvE,
@@ -255,7 +292,8 @@ void Fuenftelregelung(const CalcInput& e, CalcResult& r, std::string_view basis)
                       {Erg(TarifName(r, "Fuenftel"), s5), Erg(TarifName(r, "OhneAo"), s, -1),
                        Par("ParamFuenffach", param::Fuenffach)});
         spur->Schritt("EStAoHoechst", "EStAoHoechst", w - s,
-                      {Erg(wName, w), Erg(TarifName(r, "OhneAo"), s, -1)});
+                      {Erg(Name(wMitProgression == 1 ? "EStTarifPV" : "EStTarif", variante), w),
+                       Erg(TarifName(r, "OhneAo"), s, -1)});
         spur->Schritt("EStAoEinkuenfte", "EStAoEinkuenfte", r.EStAoEinkuenfte,
                       {Erg("EStAoFuenffach", fuenffach), Erg("EStAoHoechst", w - s)});
         spur->Schritt("EStTarifRest", "EStTarifRest", s, {Erg(TarifName(r, "OhneAo"), s)});
@@ -276,6 +314,22 @@ void Fuenftelregelung(const CalcInput& e, CalcResult& r, std::string_view basis)
             spur->Schritt("EStTarifRestKein", "EStTarifRest", 0, {});
         }
     }
+}
+
+[[gnu::noinline, gnu::cold]] void FuenftelregelungErklaert(const CalcInput& e, CalcResult& r,
+                                                           std::string_view basis) {
+    FuenftelregelungRechnen<true>(e, r, basis);
+}
+
+}  // namespace
+
+// `basis` names the taxable income it starts from ("ZvE", or "ZvEOhneGewinn"
+// after the half-rate gains).
+void Fuenftelregelung(const CalcInput& e, CalcResult& r, std::string_view basis) {
+    if (AktiveErklaerung()) [[unlikely]]
+        FuenftelregelungErklaert(e, r, basis);
+    else
+        FuenftelregelungRechnen<false>(e, r, basis);
 }
 
 constexpr double MindestsatzHalberSatz = 0.199;
@@ -307,32 +361,34 @@ void VeraeusserungsgewinnHalberSatz(const CalcInput& e, CalcResult& r) {
     r.EStVeraeussGewinn = QUARNEL_RUNDEN("EStVeraeussGewinn", beguenstigt * satz);
     r.EStTarif = m;
     r.ZvETarif = rest;
-    Erklaerung* const spur = AktiveErklaerung();
-    if (!spur) [[likely]]
-        return;
-    std::vector<Wertangabe> gewinne;
-    for (int p = 0; p < Personen(e); ++p) {
-        auto n = [p](std::string_view name) { return PersonName(name, p); };
-        spur->Schritt(
-            "VeraeussGewinnPerson", n("VeraeussGewinn"), e.GewVeraeuss(p) + e.SelbVeraeuss(p),
-            {Ein(n("GewVeraeuss"), e.GewVeraeuss(p)), Ein(n("SelbVeraeuss"), e.SelbVeraeuss(p))});
-        gewinne.push_back(Erg(n("VeraeussGewinn"), e.GewVeraeuss(p) + e.SelbVeraeuss(p)));
-    }
-    spur->Schritt("VeraeussGewinn", "VeraeussGewinn", v, std::move(gewinne));
-    spur->Schritt("HalberSteuersatz", "HalberSteuersatz", satz,
-                  {Erg("ZvE", zvE), Erg(TarifName(r, ""), steuer)}, f2);
-    spur->Schritt("VeraeussBeguenstigt", "VeraeussBeguenstigt", beguenstigt,
-                  {Erg("VeraeussGewinn", v), Erg("ZvE", zvE)});
-    spur->Schritt("ZvEOhneGewinn", "ZvEOhneGewinn", rest,
-                  {Erg("ZvE", zvE), Erg("VeraeussGewinn", v, -1)}, f2);
-    if (r.PvSteuersatz <= 0.001)
-        spur->Schritt("EStTarifRestGewinn", "EStTarifRest", m,
-                      {Erg(TarifName(r, "OhneGewinn"), ohneGewinn)});
-    else
-        spur->Schritt("EStTarifRestGewinnPV", "EStTarifRest", m,
-                      {Erg("ZvEOhneGewinn", rest), Erg("PvSteuersatzOhneGewinn", r.PvSteuersatz)});
-    spur->Schritt("EStVeraeussGewinn", "EStVeraeussGewinn", r.EStVeraeussGewinn,
-                  {Erg("VeraeussBeguenstigt", beguenstigt), Erg("HalberSteuersatz", satz)});
+    if (Erklaerung* const spur = AktiveErklaerung()) [[unlikely]]
+        ErklaereAbseits([=, &e, &r] {
+            std::vector<Wertangabe> gewinne;
+            for (int p = 0; p < Personen(e); ++p) {
+                auto n = [p](std::string_view name) { return PersonName(name, p); };
+                spur->Schritt("VeraeussGewinnPerson", n("VeraeussGewinn"),
+                              e.GewVeraeuss(p) + e.SelbVeraeuss(p),
+                              {Ein(n("GewVeraeuss"), e.GewVeraeuss(p)),
+                               Ein(n("SelbVeraeuss"), e.SelbVeraeuss(p))});
+                gewinne.push_back(Erg(n("VeraeussGewinn"), e.GewVeraeuss(p) + e.SelbVeraeuss(p)));
+            }
+            spur->Schritt("VeraeussGewinn", "VeraeussGewinn", v, std::move(gewinne));
+            spur->Schritt("HalberSteuersatz", "HalberSteuersatz", satz,
+                          {Erg("ZvE", zvE), Erg(TarifName(r, ""), steuer)}, f2);
+            spur->Schritt("VeraeussBeguenstigt", "VeraeussBeguenstigt", beguenstigt,
+                          {Erg("VeraeussGewinn", v), Erg("ZvE", zvE)});
+            spur->Schritt("ZvEOhneGewinn", "ZvEOhneGewinn", rest,
+                          {Erg("ZvE", zvE), Erg("VeraeussGewinn", v, -1)}, f2);
+            if (r.PvSteuersatz <= 0.001)
+                spur->Schritt("EStTarifRestGewinn", "EStTarifRest", m,
+                              {Erg(TarifName(r, "OhneGewinn"), ohneGewinn)});
+            else
+                spur->Schritt(
+                    "EStTarifRestGewinnPV", "EStTarifRest", m,
+                    {Erg("ZvEOhneGewinn", rest), Erg("PvSteuersatzOhneGewinn", r.PvSteuersatz)});
+            spur->Schritt("EStVeraeussGewinn", "EStVeraeussGewinn", r.EStVeraeussGewinn,
+                          {Erg("VeraeussBeguenstigt", beguenstigt), Erg("HalberSteuersatz", satz)});
+        });
 }
 
 double HalberSteuersatz(double zvE, double steuer, int f2) {
@@ -355,20 +411,21 @@ void SteuerAusserordentlich(const CalcInput& e, CalcResult& r) {
     Fuenftelregelung(e, r, mitGewinnen && r.VeraeussGewinn > 0 ? "ZvEOhneGewinn" : "ZvE");
     r.ZvE = z;
     r.EStTariflich = r.EStTarif + r.EStAoEinkuenfte + (mitGewinnen ? r.EStVeraeussGewinn : 0);
-    if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]] {
-        // the tariff tax of what is left after the special incomes, when there are any
-        const bool rest = spur->Letzter("EStTarifRest") > spur->Letzter("ZvE");
-        std::vector<Wertangabe> werte = {Erg(rest                       ? "EStTarifRest"
-                                             : r.FlagProgVorbehalt == 1 ? "EStTarifPV"
-                                                                        : "EStTarif",
-                                             r.EStTarif)};
-        if (IstNichtNull(r.EStAoEinkuenfte) ||
-            spur->Letzter("EStAoEinkuenfte") > spur->Letzter("ZvE"))
-            werte.push_back(Erg("EStAoEinkuenfte", r.EStAoEinkuenfte));
-        if (mitGewinnen && r.VeraeussGewinn > 0)
-            werte.push_back(Erg("EStVeraeussGewinn", r.EStVeraeussGewinn));
-        spur->Schritt("EStTariflich", "EStTariflich", r.EStTariflich, std::move(werte));
-    }
+    if (Erklaerung* spur = AktiveErklaerung()) [[unlikely]]
+        ErklaereAbseits([=, &r] {
+            // the tariff tax of what is left after the special incomes, when there are any
+            const bool rest = spur->Letzter("EStTarifRest") > spur->Letzter("ZvE");
+            std::vector<Wertangabe> werte = {Erg(rest                       ? "EStTarifRest"
+                                                 : r.FlagProgVorbehalt == 1 ? "EStTarifPV"
+                                                                            : "EStTarif",
+                                                 r.EStTarif)};
+            if (IstNichtNull(r.EStAoEinkuenfte) ||
+                spur->Letzter("EStAoEinkuenfte") > spur->Letzter("ZvE"))
+                werte.push_back(Erg("EStAoEinkuenfte", r.EStAoEinkuenfte));
+            if (mitGewinnen && r.VeraeussGewinn > 0)
+                werte.push_back(Erg("EStVeraeussGewinn", r.EStVeraeussGewinn));
+            spur->Schritt("EStTariflich", "EStTariflich", r.EStTariflich, std::move(werte));
+        });
     if (r.FlagEndPass == 1) {
         r.EndEStTarif = r.EStTarif;
         r.EndEStAo = r.EStAoEinkuenfte + (mitGewinnen ? r.EStVeraeussGewinn : 0);
@@ -390,29 +447,30 @@ void TarifermaessigungLandForst(const CalcInput& e, CalcResult& r) {
     const double m = e.FlagZusammen == 1 ? NichtNegativ(MinWert(e.LuFErmKappeSie, r.EkLuFSie)) : 0;
     r.ErmLuF = MinWert(l + m, g);
     r.Grenzsteuersatz = grenz;
-    Erklaerung* const spur = AktiveErklaerung();
-    if (!spur) [[likely]]
-        return;
-    const double sie = e.FlagZusammen == 1 ? 1 : 0;
-    if (f == 0 && r.ErmLuF == 0) {
-        spur->Schritt("ErmLuFKein", "ErmLuF", 0,
-                      {Erg("EkLuFEr", r.EkLuFEr, 0), Erg("EkLuFSie", r.EkLuFSie, 0)});
-        return;
-    }
-    spur->Schritt("ErmLuFSatz", "ErmLuFSatz", satz, {Erg("ZvE", r.ZvE)}, f2);
-    spur->Schritt("ErmLuFTarif", "ErmLuFTarif", g,
-                  {Erg("EkLuFEr", r.EkLuFEr), Erg("EkLuFSie", r.EkLuFSie, sie),
-                   Erg("FreibetragLuF", r.FreibetragLuF, -1), Erg("ErmLuFSatz", satz)});
-    spur->Schritt("ErmLuFKappe", "ErmLuFKappeEr", l,
-                  {Ein("LuFErmKappeEr", e.LuFErmKappeEr), Erg("EkLuFEr", r.EkLuFEr)});
-    std::vector<Wertangabe> werte = {Erg("ErmLuFKappeEr", l)};
-    if (sie != 0) {
-        spur->Schritt("ErmLuFKappe", "ErmLuFKappeSie", m,
-                      {Ein("LuFErmKappeSie", e.LuFErmKappeSie), Erg("EkLuFSie", r.EkLuFSie)});
-        werte.push_back(Erg("ErmLuFKappeSie", m));
-    }
-    werte.push_back(Erg("ErmLuFTarif", g));
-    spur->Schritt("ErmLuF", "ErmLuF", r.ErmLuF, std::move(werte));
+    if (Erklaerung* const spur = AktiveErklaerung()) [[unlikely]]
+        ErklaereAbseits([=, &e, &r] {
+            const double sie = e.FlagZusammen == 1 ? 1 : 0;
+            if (f == 0 && r.ErmLuF == 0) {
+                spur->Schritt("ErmLuFKein", "ErmLuF", 0,
+                              {Erg("EkLuFEr", r.EkLuFEr, 0), Erg("EkLuFSie", r.EkLuFSie, 0)});
+                return;
+            }
+            spur->Schritt("ErmLuFSatz", "ErmLuFSatz", satz, {Erg("ZvE", r.ZvE)}, f2);
+            spur->Schritt("ErmLuFTarif", "ErmLuFTarif", g,
+                          {Erg("EkLuFEr", r.EkLuFEr), Erg("EkLuFSie", r.EkLuFSie, sie),
+                           Erg("FreibetragLuF", r.FreibetragLuF, -1), Erg("ErmLuFSatz", satz)});
+            spur->Schritt("ErmLuFKappe", "ErmLuFKappeEr", l,
+                          {Ein("LuFErmKappeEr", e.LuFErmKappeEr), Erg("EkLuFEr", r.EkLuFEr)});
+            std::vector<Wertangabe> werte = {Erg("ErmLuFKappeEr", l)};
+            if (sie != 0) {
+                spur->Schritt(
+                    "ErmLuFKappe", "ErmLuFKappeSie", m,
+                    {Ein("LuFErmKappeSie", e.LuFErmKappeSie), Erg("EkLuFSie", r.EkLuFSie)});
+                werte.push_back(Erg("ErmLuFKappeSie", m));
+            }
+            werte.push_back(Erg("ErmLuFTarif", g));
+            spur->Schritt("ErmLuF", "ErmLuF", r.ErmLuF, std::move(werte));
+        });
 }
 
 void Durchschnittssteuersatz(CalcResult& r) {
