@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QPushButton>
 #include <QToolButton>
+#include <QTreeView>
 #include <QTreeWidget>
 #include <functional>
 #include <set>
@@ -108,6 +109,26 @@ void SeiteImHauptfenster(testumgebung::Hauptfenster& h, int bereich, int seite, 
     offen = qobject_cast<TForm11*>(haupt.Mdi()->activeSubWindow()->widget());
 }
 
+// What a reader says for each line of a model, the branches' lines included.
+QStringList Zeilentexte(const QAbstractItemModel& m, const QModelIndex& eltern = {}) {
+    QStringList texte;
+    for (int z = 0; z < m.rowCount(eltern); ++z) {
+        const QModelIndex i = m.index(z, 0, eltern);
+        const QVariant sprech = i.data(Qt::AccessibleTextRole);
+        texte << (sprech.isValid() ? sprech : i.data(Qt::DisplayRole)).toString();
+        texte << Zeilentexte(m, i);
+    }
+    return texte;
+}
+
+// Leaders, rules and signs drawn for the eye: a run of three marks alike, "¤".
+bool IstTextkunst(const QString& t) {
+    for (int k = 0; k + 2 < t.size(); ++k)
+        if (!t[k].isLetterOrNumber() && !t[k].isSpace() && t[k] == t[k + 1] && t[k] == t[k + 2])
+            return true;
+    return t.contains(QChar(0xA4));
+}
+
 QString Name(TForm11& s, Feld f) {
     QWidget* w = s.Steuer(f);
     return w ? w->accessibleName() : QStringLiteral("(kein Feld)");
@@ -142,6 +163,48 @@ class Zugang : public QObject {
             delete s;
         }
         QVERIFY(seiten > 60);
+        QVERIFY2(maengel.isEmpty(), qPrintable(maengel.join(u'\n')));
+    }
+
+    // The main window (tool bar, side panel) and the windows its commands
+    // open: no control a screen reader announces without a caption.
+    void jedes_fenster_ist_benannt_data() {
+        QTest::addColumn<QString>("befehl");  // empty: the main window itself
+        for (const char* b : {"", "i_Berechnung", "E_Navigator", "K_VoreinItem", "i_Veranlagung",
+                              "i_BescheidPruefen", "D_DruckFormulare"})
+            QTest::newRow(*b ? b : "Hauptfenster") << QString::fromLatin1(b);
+    }
+    void jedes_fenster_ist_benannt() {
+        QFETCH(QString, befehl);
+        testumgebung::Hauptfenster h;
+        TF_GlobMain& haupt = h.Starten();
+        haupt.Einst().imFenster = true;  // the result in its window, not the preview
+        TForm11* seite = nullptr;
+        SeiteImHauptfenster(h, 1, 1, seite);
+        QVERIFY(haupt.SeitenSchliessen());
+        QStringList maengel;
+        auto pruefen = [&maengel](QWidget* fenster) {
+            for (QWidget* w : Unbenannte(fenster))
+                maengel << Wo(fenster) + QStringLiteral(": ") + Wo(w);
+            // The lines of a tree are read as words, without leaders and signs.
+            for (QTreeView* baum : fenster->findChildren<QTreeView*>())
+                for (const QString& t : Zeilentexte(*baum->model()))
+                    if (IstTextkunst(t)) maengel << Wo(baum) + QStringLiteral(": ") + t;
+        };
+        if (befehl.isEmpty()) {
+            pruefen(&haupt);
+        } else {
+            QAction* a = haupt.Aktion(befehl);
+            QVERIFY(a);
+            bool offen = false;
+            testumgebung::BeiModal([&](QWidget* w) {
+                offen = true;
+                pruefen(w);
+                w->close();
+            });
+            a->trigger();
+            QVERIFY(offen);
+        }
         QVERIFY2(maengel.isEmpty(), qPrintable(maengel.join(u'\n')));
     }
 

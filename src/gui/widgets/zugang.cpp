@@ -1,6 +1,7 @@
 #include "widgets/zugang.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -121,17 +122,54 @@ void GitterBenennen(QGridLayout* gitter) {
     }
 }
 
+QString Vorgelesen(QWidget* w) {
+    QAccessibleInterface* i = w ? QAccessible::queryAccessibleInterface(w) : nullptr;
+    if (!i) return {};
+    QStringList teile;
+    for (const auto& [beschriftung, art] : i->relations(QAccessible::Label))
+        if (beschriftung) teile << Sprechtext(beschriftung->text(QAccessible::Name));
+    if (i->role() != QAccessible::ComboBox) {
+        QString name = Sprechtext(i->text(QAccessible::Name));
+        // A check box's "ja" says nothing of its question.
+        if (qobject_cast<QAbstractButton*>(w) && w->accessibleName().isEmpty() && name.size() <= 3)
+            name.clear();
+        if (!teile.contains(name)) teile << name;
+    }
+    return teile.join(u' ').simplified();
+}
+
+void AuswahlBeschriften(QComboBox* feld) {
+    QWidget* eltern = feld ? feld->parentWidget() : nullptr;
+    const QString name = feld ? Sprechtext(feld->accessibleName()) : QString();
+    if (!eltern || name.isEmpty()) return;
+    QLabel* eigene = nullptr;
+    for (QLabel* l : eltern->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (l->buddy() != feld) continue;
+        if (l->property("vorlesen").toBool()) eigene = l;
+        else if (Sprechtext(l->text()) == name || !Kennbuchstabe(l->text()).isNull()) return;
+        // A shorter caption without an Alt letter ("1." over its columns) stays on screen only.
+        else l->setBuddy(nullptr);
+    }
+    if (!eigene) {
+        eigene = new QLabel(eltern);
+        eigene->setObjectName(feld->objectName() + QStringLiteral("Vorlesen"));
+        eigene->setProperty("vorlesen", true);
+        eigene->setTextFormat(Qt::PlainText);
+        eigene->hide();
+    }
+    eigene->setText(QString(name).replace(u'&', QStringLiteral("&&")));
+    eigene->setBuddy(feld);
+}
+
 std::vector<QWidget*> Unbenannte(QWidget* wurzel) {
     std::vector<QWidget*> ohne;
     for (QWidget* w : wurzel->findChildren<QWidget*>()) {
-        if (!IstEingabe(w) || w->focusPolicy() == Qt::NoFocus) continue;
+        // A button with a picture only is as mute as an unnamed field.
+        const bool bild = qobject_cast<QAbstractButton*>(w) &&
+                          static_cast<QAbstractButton*>(w)->text().trimmed().isEmpty();
+        if (!(IstEingabe(w) || bild) || w->focusPolicy() == Qt::NoFocus) continue;
         if (qobject_cast<QTabBar*>(w->parentWidget())) continue;  // the tab bar's scroll arrows
-        QString name = w->accessibleName();
-        // A check box's "ja" says nothing of its question.
-        if (name.isEmpty())
-            if (auto* k = qobject_cast<QAbstractButton*>(w); k && Sprechtext(k->text()).size() > 3)
-                name = k->text();
-        if (name.trimmed().isEmpty()) ohne.push_back(w);
+        if (Vorgelesen(w).isEmpty()) ohne.push_back(w);
     }
     return ohne;
 }
@@ -387,6 +425,7 @@ class Zellennamen : public QObject {
         const QString zeile = m->headerData(i.row(), Qt::Vertical).toString();
         w->setAccessibleName(spalte + QStringLiteral(", Zeile ") +
                              (zeile.isEmpty() ? QString::number(i.row() + 1) : zeile));
+        AuswahlBeschriften(qobject_cast<QComboBox*>(w));
     }
     QAbstractItemView* tabelle_;
 };
@@ -396,6 +435,7 @@ class Zellennamen : public QObject {
 void SeiteErschliessen(QWidget* seite, const std::vector<QTabWidget*>& notizbuecher) {
     ReiterbuchstabenVergeben(notizbuecher, Fensterbuchstaben());
     for (QGridLayout* g : seite->findChildren<QGridLayout*>()) GitterBenennen(g);
+    for (QComboBox* c : seite->findChildren<QComboBox*>()) AuswahlBeschriften(c);
     for (QAbstractItemView* t : seite->findChildren<QAbstractItemView*>())
         if (!t->property("zellennamen").toBool()) {
             t->setProperty("zellennamen", true);
