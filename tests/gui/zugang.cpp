@@ -49,6 +49,8 @@ QStringList Maengel(TForm11& s, const QString& belegt) {
     for (QLineEdit* e : s.findChildren<QLineEdit*>())
         if (e->isReadOnly() && e->focusPolicy() == Qt::NoFocus)
             m << QStringLiteral("Ergebnis ohne Fokus: ") + Wo(e);
+        else if (e->isReadOnly() && e->accessibleDescription().startsWith(QStringLiteral("Eingabebereich")))
+            m << QStringLiteral("Ergebnis mit Eingabebereich: ") + Wo(e);
     // Unique on the page; a menu's letter only where the caption has no other free one.
     QString seite;
     QStringList texte;
@@ -229,7 +231,14 @@ class Zugang : public QObject {
             {"Familienstand", 1, 1, Feld::ErSie_FamilienstandLB, "Familienstand", ""},
             {"Personenspalte", 1, 1, Feld::Besch630Sie,
              "Steuerfreier Arbeitslohn aus 630 DM Beschäftigungen – Ehefrau", ""},
-            {"Zeitraum bis", 1, 1, Feld::ZeitwAuslEkBis, "Im Inland ansässig vom bis – bis", ""},
+            {"Zeitraum vom", 1, 1, Feld::ZeitwAuslEkVom, "Im Inland ansässig vom", ""},
+            {"Zeitraum bis", 1, 1, Feld::ZeitwAuslEkBis, "Im Inland ansässig bis", ""},
+            {"seit", 1, 1, Feld::FamStandSeit, "Familienstand seit", ""},
+            {"Religion vom", 1, 1, Feld::StpflReligionVon, "Religion vom", ""},
+            {"Religion bis", 1, 1, Feld::EhegReligionBis, "Religion bis", ""},
+            {"als", 3, 1, Feld::KeineRVPflAls, "Eheg.-Arbeitsvertr. als", ""},
+            {"Listenstrich", 2, 1, Feld::KindschaftWpVom, "bestanden zu vom", ""},
+            {"Fahrzeug", 1, 2, Feld::AnzLeasing, "Leasingkosten", ""},
             {"Bruttoarbeitslohn", 3, 1, Feld::Brutto, "3. Bruttoarbeitslohn",
              "Eingabebereich -99.999.999,00 bis 99.999.999,00"},
             {"ohne Katalogtext", 3, 1, Feld::ZeitenNichtbesch,

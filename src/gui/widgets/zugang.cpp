@@ -31,6 +31,8 @@ QString Sprechtext(const QString& beschriftung) {
         else if (i + 1 < beschriftung.size() && beschriftung[i + 1] == u'&') t += beschriftung[++i];
     }
     t = t.simplified();
+    // The dash of a list ("- aus Beteiligung") is for the eye.
+    if (t.startsWith(QStringLiteral("- "))) t = t.mid(2);
     // A colon and a run of dots ("Liste....") go; "Stpfl." keeps its point.
     while (t.endsWith(u':') || t.endsWith(QStringLiteral(".."))) {
         while (t.endsWith(u'.') || t.endsWith(u':')) t.chop(1);
@@ -54,6 +56,7 @@ void Ergebnisfeld(QLineEdit* feld) {
     if (!feld) return;
     feld->setReadOnly(true);
     feld->setFocusPolicy(Qt::StrongFocus);
+    feld->setAccessibleDescription(QString());  // no range to type in
     QPalette p = feld->palette();
     p.setColor(QPalette::Base, p.color(QPalette::Window));
     feld->setPalette(p);
@@ -159,6 +162,54 @@ void AuswahlBeschriften(QComboBox* feld) {
     }
     eigene->setText(QString(name).replace(u'&', QStringLiteral("&&")));
     eigene->setBuddy(feld);
+}
+
+namespace {
+
+// Captions that say what a field is only with the row above them.
+bool Kurzwort(const QString& t) {
+    static const QStringList woerter{QStringLiteral("seit"), QStringLiteral("vom"),
+                                     QStringLiteral("von"),  QStringLiteral("bis"),
+                                     QStringLiteral("ab"),   QStringLiteral("als")};
+    return woerter.contains(t);
+}
+
+// The caption of the nearest row above `zeile` that says more than a short word.
+QString Obenzeile(QGridLayout* g, int zeile) {
+    for (int z = zeile - 1; z >= 0; --z) {
+        QLayoutItem* it = g->itemAtPosition(z, 0);
+        QWidget* w = it ? it->widget() : nullptr;
+        QString t;
+        if (auto* l = qobject_cast<QLabel*>(w)) t = Sprechtext(l->text());
+        else if (auto* k = qobject_cast<QAbstractButton*>(w)) t = Sprechtext(k->text());
+        if (!t.isEmpty() && !Kurzwort(t)) return t;
+    }
+    return {};
+}
+
+}  // namespace
+
+void ZeitraumBenennen(QGridLayout* gitter) {
+    if (!gitter) return;
+    const QString strich = QStringLiteral(" – ");
+    for (int i = 0; i < gitter->count(); ++i) {
+        QWidget* w = gitter->itemAt(i)->widget();
+        if (!w || !IstEingabe(w)) continue;
+        QString name = w->accessibleName();
+        // "Im Inland ansässig vom bis" over two fields: "… vom" and "… bis".
+        for (const QString& von : {QStringLiteral(" vom bis"), QStringLiteral(" von bis")}) {
+            if (name.endsWith(von)) name.chop(4);
+            else if (name.endsWith(von + strich + QStringLiteral("bis")))
+                name = name.left(name.size() - von.size() - strich.size() - 3) + QStringLiteral(" bis");
+        }
+        // "seit", "vom" or "als" alone: with the caption of the row above
+        // ("Familienstand seit"); "vom – bis", the end of such a period, as "… bis".
+        if (Kurzwort(name.section(strich, 0, 0))) {
+            const QString oben = Obenzeile(gitter, PlatzVon(gitter, i).zeile);
+            if (!oben.isEmpty()) name = oben + u' ' + name.section(strich, -1);
+        }
+        if (name != w->accessibleName()) w->setAccessibleName(name);
+    }
 }
 
 std::vector<QWidget*> Unbenannte(QWidget* wurzel) {
@@ -434,7 +485,10 @@ class Zellennamen : public QObject {
 
 void SeiteErschliessen(QWidget* seite, const std::vector<QTabWidget*>& notizbuecher) {
     ReiterbuchstabenVergeben(notizbuecher, Fensterbuchstaben());
-    for (QGridLayout* g : seite->findChildren<QGridLayout*>()) GitterBenennen(g);
+    for (QGridLayout* g : seite->findChildren<QGridLayout*>()) {
+        GitterBenennen(g);
+        ZeitraumBenennen(g);
+    }
     for (QComboBox* c : seite->findChildren<QComboBox*>()) AuswahlBeschriften(c);
     for (QAbstractItemView* t : seite->findChildren<QAbstractItemView*>())
         if (!t->property("zellennamen").toBool()) {

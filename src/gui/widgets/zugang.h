@@ -21,7 +21,8 @@ class QWidget;
 
 namespace quarnel::gui {
 
-// A caption as it is spoken: no '&' marks, no trailing colon or dots, one line.
+// A caption as it is spoken: no '&' marks, no list dash before it, no trailing
+// colon or dots, one line.
 QString Sprechtext(const QString& beschriftung);
 
 // Names `feld` (its accessible name) and links `beschriftung` to it.
@@ -49,6 +50,11 @@ QString Vorgelesen(QWidget* w);
 // that text or an Alt letter of its own points at it: the desktop's reader
 // takes a combo box's caption from its labels only.
 void AuswahlBeschriften(QComboBox* feld);
+
+// Names a field that its caption names only with the row above ("seit",
+// "vom", "als") by both ("Familienstand seit"), and the two fields under one
+// caption "… vom bis" as "… vom" and "… bis".
+void ZeitraumBenennen(QGridLayout* gitter);
 
 // The controls below `wurzel` that take the focus (line edits, combo boxes,
 // check boxes, radio buttons, tool buttons) and are read without a caption;
