@@ -274,6 +274,29 @@ class Zugang : public QObject {
         delete s;
     }
 
+    // A value shown in a label beside its button is said with the button.
+    void anzeige_neben_dem_knopf_data() {
+        QTest::addColumn<int>("bereich");
+        QTest::addColumn<int>("seite");
+        QTest::addColumn<QString>("knopf");
+        QTest::addColumn<QString>("beschreibung");
+        QTest::newRow("Behinderung") << 1 << 1 << "StpflBehinderungBtn" << "Pauschbetrag 0,00 DM";
+        QTest::newRow("Fahrzeug") << 1 << 2 << "Fahrzeug1Btn" << "Frei, KM-Satz 0,00";
+    }
+    void anzeige_neben_dem_knopf() {
+        QFETCH(int, bereich);
+        QFETCH(int, seite);
+        QFETCH(QString, knopf);
+        QFETCH(QString, beschreibung);
+        seitentest::Umgebung u;
+        TForm11* s = seitentest::SeiteOeffnen(u, bereich, seite);
+        QVERIFY(s);
+        auto* k = s->findChild<QWidget*>(knopf);
+        QVERIFY(k);
+        QCOMPARE(k->accessibleDescription(), beschreibung);
+        delete s;
+    }
+
     // Ctrl+Tab in a list sub-page switches its tabs; the disabled opener never
     // comes to the front over it, by the key nor when it is activated.
     void ctrl_tab_laesst_die_liste_vorn() {
