@@ -328,6 +328,12 @@ class Zugang : public QObject {
                         Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(nb->currentIndex(), reiter);
         QCOMPARE(haupt.Mdi()->activeSubWindow(), vorn);
+        // With the focus on the list page itself (a menu closed over it), too.
+        liste->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(liste));
+        QTest::keyClick(liste, Qt::Key_Tab, Qt::ControlModifier);
+        QVERIFY(nb->currentIndex() != reiter);
+        QCOMPARE(haupt.Mdi()->activeSubWindow(), vorn);
 
         // Activating the opener (a click on it, the window list) brings the list back.
         for (QMdiSubWindow* w : haupt.Mdi()->subWindowList())

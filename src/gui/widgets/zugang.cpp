@@ -359,11 +359,14 @@ class Knopfnamen : public QObject {
     }
 };
 
-// The innermost notebook around `w` on a page.
+// The innermost notebook around `w` on a page; with the focus on the page's
+// frame or the page itself (after a menu closed, a window came back), the
+// page's outer notebook.
 QTabWidget* NotizbuchUm(QWidget* w) {
     for (; w; w = w->parentWidget()) {
         if (auto* nb = qobject_cast<QTabWidget*>(w)) return nb;
-        if (qobject_cast<QMdiSubWindow*>(w)) break;
+        if (auto* rahmen = qobject_cast<QMdiSubWindow*>(w))
+            return rahmen->widget() ? rahmen->widget()->findChild<QTabWidget*>() : nullptr;
     }
     return nullptr;
 }
