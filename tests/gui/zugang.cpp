@@ -1,6 +1,7 @@
 // The pages as a screen reader and the keyboard meet them: every input
 // named, every result reachable, the Alt letters of a page its own, and no
 // key that hides a sub-page behind its opener.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 #include <QTabWidget>
 #include <QPushButton>
 #include <QToolButton>
+#include <QTreeView>
 #include <QTreeWidget>
 #include <functional>
 #include <set>
@@ -48,6 +50,8 @@ QStringList Maengel(TForm11& s, const QString& belegt) {
     for (QLineEdit* e : s.findChildren<QLineEdit*>())
         if (e->isReadOnly() && e->focusPolicy() == Qt::NoFocus)
             m << QStringLiteral("Ergebnis ohne Fokus: ") + Wo(e);
+        else if (e->isReadOnly() && e->accessibleDescription().startsWith(QStringLiteral("Eingabebereich")))
+            m << QStringLiteral("Ergebnis mit Eingabebereich: ") + Wo(e);
     // Unique on the page; a menu's letter only where the caption has no other free one.
     QString seite;
     QStringList texte;
@@ -108,6 +112,26 @@ void SeiteImHauptfenster(testumgebung::Hauptfenster& h, int bereich, int seite, 
     offen = qobject_cast<TForm11*>(haupt.Mdi()->activeSubWindow()->widget());
 }
 
+// What a reader says for each line of a model, the branches' lines included.
+QStringList Zeilentexte(const QAbstractItemModel& m, const QModelIndex& eltern = {}) {
+    QStringList texte;
+    for (int z = 0; z < m.rowCount(eltern); ++z) {
+        const QModelIndex i = m.index(z, 0, eltern);
+        const QVariant sprech = i.data(Qt::AccessibleTextRole);
+        texte << (sprech.isValid() ? sprech : i.data(Qt::DisplayRole)).toString();
+        texte << Zeilentexte(m, i);
+    }
+    return texte;
+}
+
+// Leaders, rules and signs drawn for the eye: a run of three marks alike, "¤".
+bool IstTextkunst(const QString& t) {
+    for (int k = 0; k + 2 < t.size(); ++k)
+        if (!t[k].isLetterOrNumber() && !t[k].isSpace() && t[k] == t[k + 1] && t[k] == t[k + 2])
+            return true;
+    return t.contains(QChar(0xA4));
+}
+
 QString Name(TForm11& s, Feld f) {
     QWidget* w = s.Steuer(f);
     return w ? w->accessibleName() : QStringLiteral("(kein Feld)");
@@ -145,6 +169,51 @@ class Zugang : public QObject {
         QVERIFY2(maengel.isEmpty(), qPrintable(maengel.join(u'\n')));
     }
 
+    // The main window (tool bar, side panel) and the windows its commands
+    // open: no control a screen reader announces without a caption.
+    void jedes_fenster_ist_benannt_data() {
+        QTest::addColumn<QString>("befehl");  // empty: the main window itself
+        // A menu command by its name, a button of the tool bar by its name.
+        for (const char* b : {"", "i_Berechnung", "E_Navigator", "K_VoreinItem", "i_Veranlagung",
+                              "i_BescheidPruefen", "D_DruckFormulare", "SpeedKalenderBtn", "SpeedRechnerBtn", "NotizBitBtn"})
+            QTest::newRow(*b ? b : "Hauptfenster") << QString::fromLatin1(b);
+    }
+    void jedes_fenster_ist_benannt() {
+        QFETCH(QString, befehl);
+        testumgebung::Hauptfenster h;
+        TF_GlobMain& haupt = h.Starten();
+        haupt.Einst().imFenster = true;  // the result in its window, not the preview
+        TForm11* seite = nullptr;
+        SeiteImHauptfenster(h, 1, 1, seite);
+        QVERIFY(haupt.SeitenSchliessen());
+        QStringList maengel;
+        auto pruefen = [&maengel](QWidget* fenster) {
+            for (QWidget* w : Unbenannte(fenster))
+                maengel << Wo(fenster) + QStringLiteral(": ") + Wo(w);
+            // The lines of a tree are read as words, without leaders and signs.
+            for (QTreeView* baum : fenster->findChildren<QTreeView*>())
+                for (const QString& t : Zeilentexte(*baum->model()))
+                    if (IstTextkunst(t)) maengel << Wo(baum) + QStringLiteral(": ") + t;
+        };
+        if (befehl.isEmpty()) {
+            pruefen(&haupt);
+        } else {
+            QAction* a = haupt.Aktion(befehl);
+            auto* k = haupt.findChild<QAbstractButton*>(befehl);
+            QVERIFY(a || k);
+            bool offen = false;
+            testumgebung::BeiModal([&](QWidget* w) {
+                offen = true;
+                pruefen(w);
+                w->close();
+            });
+            if (a) a->trigger();
+            else k->click();
+            QTRY_VERIFY(offen);
+        }
+        QVERIFY2(maengel.isEmpty(), qPrintable(maengel.join(u'\n')));
+    }
+
     // Fields in person columns under one row caption, a check box "ja" by
     // its question, a computed value by its caption, the range said with it.
     void namen_der_personen_und_der_lohnkarte_data() {
@@ -166,7 +235,14 @@ class Zugang : public QObject {
             {"Familienstand", 1, 1, Feld::ErSie_FamilienstandLB, "Familienstand", ""},
             {"Personenspalte", 1, 1, Feld::Besch630Sie,
              "Steuerfreier Arbeitslohn aus 630 DM Beschäftigungen – Ehefrau", ""},
-            {"Zeitraum bis", 1, 1, Feld::ZeitwAuslEkBis, "Im Inland ansässig vom bis – bis", ""},
+            {"Zeitraum vom", 1, 1, Feld::ZeitwAuslEkVom, "Im Inland ansässig vom", ""},
+            {"Zeitraum bis", 1, 1, Feld::ZeitwAuslEkBis, "Im Inland ansässig bis", ""},
+            {"seit", 1, 1, Feld::FamStandSeit, "Familienstand seit", ""},
+            {"Religion vom", 1, 1, Feld::StpflReligionVon, "Religion vom", ""},
+            {"Religion bis", 1, 1, Feld::EhegReligionBis, "Religion bis", ""},
+            {"als", 3, 1, Feld::KeineRVPflAls, "Eheg.-Arbeitsvertr. als", ""},
+            {"Listenstrich", 2, 1, Feld::KindschaftWpVom, "bestanden zu vom", ""},
+            {"Fahrzeug", 1, 2, Feld::AnzLeasing, "Leasingkosten", ""},
             {"Bruttoarbeitslohn", 3, 1, Feld::Brutto, "3. Bruttoarbeitslohn",
              "Eingabebereich -99.999.999,00 bis 99.999.999,00"},
             {"ohne Katalogtext", 3, 1, Feld::ZeitenNichtbesch,
@@ -202,6 +278,29 @@ class Zugang : public QObject {
         delete s;
     }
 
+    // A value shown in a label beside its button is said with the button.
+    void anzeige_neben_dem_knopf_data() {
+        QTest::addColumn<int>("bereich");
+        QTest::addColumn<int>("seite");
+        QTest::addColumn<QString>("knopf");
+        QTest::addColumn<QString>("beschreibung");
+        QTest::newRow("Behinderung") << 1 << 1 << "StpflBehinderungBtn" << "Pauschbetrag 0,00 DM";
+        QTest::newRow("Fahrzeug") << 1 << 2 << "Fahrzeug1Btn" << "Frei, KM-Satz 0,00";
+    }
+    void anzeige_neben_dem_knopf() {
+        QFETCH(int, bereich);
+        QFETCH(int, seite);
+        QFETCH(QString, knopf);
+        QFETCH(QString, beschreibung);
+        seitentest::Umgebung u;
+        TForm11* s = seitentest::SeiteOeffnen(u, bereich, seite);
+        QVERIFY(s);
+        auto* k = s->findChild<QWidget*>(knopf);
+        QVERIFY(k);
+        QCOMPARE(k->accessibleDescription(), beschreibung);
+        delete s;
+    }
+
     // Ctrl+Tab in a list sub-page switches its tabs; the disabled opener never
     // comes to the front over it, by the key nor when it is activated.
     void ctrl_tab_laesst_die_liste_vorn() {
@@ -232,6 +331,12 @@ class Zugang : public QObject {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab,
                         Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(nb->currentIndex(), reiter);
+        QCOMPARE(haupt.Mdi()->activeSubWindow(), vorn);
+        // With the focus on the list page itself (a menu closed over it), too.
+        liste->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(liste));
+        QTest::keyClick(liste, Qt::Key_Tab, Qt::ControlModifier);
+        QVERIFY(nb->currentIndex() != reiter);
         QCOMPARE(haupt.Mdi()->activeSubWindow(), vorn);
 
         // Activating the opener (a click on it, the window list) brings the list back.

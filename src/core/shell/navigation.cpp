@@ -1,5 +1,7 @@
 #include "shell/navigation.h"
 
+#include <tuple>
+
 #include "case/bereiche.h"
 
 namespace quarnel {
@@ -89,6 +91,7 @@ std::vector<NavigatorZeile> NavigatorBaum(const CaseRecord& r) {
     for (int a = 1; a <= AnzahlBereiche; ++a) {
         if (!Aktiv(r, a, 0)) continue;
         zeilen.push_back({a, 0, std::string(BereichName(a))});
+        zeilen.back().vorlesen = zeilen.back().text;
         for (int p = 1; p <= 15; ++p) {
             if (!Aktiv(r, a, p)) continue;
             NavigatorZeile z{a, p, " " + std::string(SeitenName(a, p))};
@@ -97,12 +100,16 @@ std::vector<NavigatorZeile> NavigatorBaum(const CaseRecord& r) {
             z.erinnerung = SeitenmerkerTest(r, SM_Erinnerung, a, p);
             z.fehler = SeitenmerkerTest(r, SM_Pruefung, a, p);
             z.text += z.besucht ? "    ¤ ··" : "    ···";
+            z.vorlesen = std::string(SeitenName(a, p));
+            if (z.besucht) z.vorlesen += ", besucht";
             std::string marken;
-            for (auto [an, zeichen] :
-                 {std::pair{z.notiz, "N"}, {z.erinnerung, "E"}, {z.fehler, "F"}}) {
+            for (auto [an, zeichen, wort] : {std::tuple{z.notiz, "N", ", Notiz"},
+                                             {z.erinnerung, "E", ", Erinnerung"},
+                                             {z.fehler, "F", ", Fehler"}}) {
                 if (!an) continue;
                 if (!marken.empty()) marken += ", ";
                 marken += zeichen;
+                z.vorlesen += wort;
             }
             if (!marken.empty()) z.text += "(" + marken + ")";
             zeilen.push_back(std::move(z));

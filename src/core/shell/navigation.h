@@ -42,6 +42,9 @@ struct NavigatorZeile {
     // "    ···", then the marks such as "(N, E)"; the dialog fills it with dots.
     std::string text;
     bool besucht = false, notiz = false, erinnerung = false, fehler = false;
+    // UTF-8. The line as a screen reader says it: the name, then the marks
+    // in words ("1. Kind, besucht, Notiz"), without leaders and signs.
+    std::string vorlesen;
 };
 std::vector<NavigatorZeile> NavigatorBaum(const CaseRecord& r);
 

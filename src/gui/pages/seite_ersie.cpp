@@ -118,6 +118,11 @@ void TF_ErSie::FormActivate() {
     TForm11::FormActivate();
     behPbStpfl_->setText(Dm(Satz().Dbl(Feld::BehPauschBetrag, 1)));
     behPbEheg_->setText(Dm(Satz().Dbl(Feld::BehPauschBetrag, 2)));
+    // The allowance beside the button is said with it: a label takes no focus.
+    for (auto [knopf, betrag] : {std::pair{"StpflBehinderungBtn", behPbStpfl_},
+                                 std::pair{"EhegBehinderungBtn", behPbEheg_}})
+        if (auto* k = findChild<QWidget*>(QString::fromLatin1(knopf)))
+            k->setAccessibleDescription(QStringLiteral("Pauschbetrag ") + betrag->text());
 }
 
 void TF_ErSie::FormClose() {

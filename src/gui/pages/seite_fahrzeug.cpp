@@ -81,6 +81,10 @@ void TF_FahrZ::ListeZeigen() {
     for (int i = 0; i < 4; ++i) {
         bez_[i]->setText(QString::fromStdString(Satz().TextUtf8(Feld::FahrzBez, i + 1)).trimmed());
         kmSatz_[i]->setText(BetragAnzeigen(m, Satz().Dbl(Feld::PauschbetragInsg, i + 1)));
+        // Name and rate beside the button are said with it: a label takes no focus.
+        knoepfe_[i]->setAccessibleDescription(
+            (bez_[i]->text().isEmpty() ? QString() : bez_[i]->text() + QStringLiteral(", ")) +
+            QStringLiteral("KM-Satz ") + kmSatz_[i]->text());
     }
 }
 

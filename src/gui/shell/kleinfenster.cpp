@@ -42,6 +42,9 @@ TxKalender::TxKalender(QWidget* hauptfenster) : Tform13(hauptfenster, 280) {
     kalender_->setObjectName(QStringLiteral("Kalender"));
     kalender_->setLocale(QLocale(QLocale::German, QLocale::Germany));
     kalender_->setGridVisible(true);
+    // The calendar's own year field, shown for typing a year, says what it is.
+    if (auto* jahr = kalender_->findChild<QWidget*>(QStringLiteral("qt_calendar_yearedit")))
+        jahr->setAccessibleName(QStringLiteral("Jahr"));
     auto* ende = Knopf(this, "EndeBtn", "&Ende", "Ende der Eingabe.");
     connect(ende, &QPushButton::clicked, this, &QDialog::accept);
     auto* l = new QVBoxLayout(this);

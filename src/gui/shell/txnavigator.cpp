@@ -137,6 +137,7 @@ void TxNavigator::Fuellen() {
         i->setData(0, kTextRolle, QString::fromStdString(z.text));
         i->setData(0, Qt::UserRole + 3, QVariantList{z.besucht, z.erinnerung, z.notiz, z.fehler});
         i->setText(0, QString::fromStdString(z.text));
+        i->setData(0, Qt::AccessibleTextRole, QString::fromStdString(z.vorlesen));
     }
     // Only the current area is open; its page line is selected.
     if (auto start = NavigatorStartSeite(r_, bereich_, seite_))

@@ -203,6 +203,7 @@ void BetragFeld::SetzeBereich(double min, double max) {
 // The range is said with the field (the status bar, where the program shows
 // hints, is not read out).
 void BetragFeld::BereichBeschreiben() {
+    if (isReadOnly()) return;  // a shown result has no range to type in
     setAccessibleDescription(QStringLiteral("Eingabebereich ") + BetragAnzeigen(bild_, min_) +
                              QStringLiteral(" bis ") + BetragAnzeigen(bild_, max_));
 }

@@ -1,6 +1,7 @@
 #include "widgets/zugang.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -30,6 +31,8 @@ QString Sprechtext(const QString& beschriftung) {
         else if (i + 1 < beschriftung.size() && beschriftung[i + 1] == u'&') t += beschriftung[++i];
     }
     t = t.simplified();
+    // The dash of a list ("- aus Beteiligung") is for the eye.
+    if (t.startsWith(QStringLiteral("- "))) t = t.mid(2);
     // A colon and a run of dots ("Liste....") go; "Stpfl." keeps its point.
     while (t.endsWith(u':') || t.endsWith(QStringLiteral(".."))) {
         while (t.endsWith(u'.') || t.endsWith(u':')) t.chop(1);
@@ -53,6 +56,7 @@ void Ergebnisfeld(QLineEdit* feld) {
     if (!feld) return;
     feld->setReadOnly(true);
     feld->setFocusPolicy(Qt::StrongFocus);
+    feld->setAccessibleDescription(QString());  // no range to type in
     QPalette p = feld->palette();
     p.setColor(QPalette::Base, p.color(QPalette::Window));
     feld->setPalette(p);
@@ -121,17 +125,102 @@ void GitterBenennen(QGridLayout* gitter) {
     }
 }
 
+QString Vorgelesen(QWidget* w) {
+    QAccessibleInterface* i = w ? QAccessible::queryAccessibleInterface(w) : nullptr;
+    if (!i) return {};
+    QStringList teile;
+    for (const auto& [beschriftung, art] : i->relations(QAccessible::Label))
+        if (beschriftung) teile << Sprechtext(beschriftung->text(QAccessible::Name));
+    if (i->role() != QAccessible::ComboBox) {
+        QString name = Sprechtext(i->text(QAccessible::Name));
+        // A check box's "ja" says nothing of its question.
+        if (qobject_cast<QAbstractButton*>(w) && w->accessibleName().isEmpty() && name.size() <= 3)
+            name.clear();
+        if (!teile.contains(name)) teile << name;
+    }
+    return teile.join(u' ').simplified();
+}
+
+void AuswahlBeschriften(QComboBox* feld) {
+    QWidget* eltern = feld ? feld->parentWidget() : nullptr;
+    const QString name = feld ? Sprechtext(feld->accessibleName()) : QString();
+    if (!eltern || name.isEmpty()) return;
+    QLabel* eigene = nullptr;
+    for (QLabel* l : eltern->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (l->buddy() != feld) continue;
+        if (l->property("vorlesen").toBool()) eigene = l;
+        else if (Sprechtext(l->text()) == name || !Kennbuchstabe(l->text()).isNull()) return;
+        // A shorter caption without an Alt letter ("1." over its columns) stays on screen only.
+        else l->setBuddy(nullptr);
+    }
+    if (!eigene) {
+        eigene = new QLabel(eltern);
+        eigene->setObjectName(feld->objectName() + QStringLiteral("Vorlesen"));
+        eigene->setProperty("vorlesen", true);
+        eigene->setTextFormat(Qt::PlainText);
+        eigene->hide();
+    }
+    eigene->setText(QString(name).replace(u'&', QStringLiteral("&&")));
+    eigene->setBuddy(feld);
+}
+
+namespace {
+
+// Captions that say what a field is only with the row above them.
+bool Kurzwort(const QString& t) {
+    static const QStringList woerter{QStringLiteral("seit"), QStringLiteral("vom"),
+                                     QStringLiteral("von"),  QStringLiteral("bis"),
+                                     QStringLiteral("ab"),   QStringLiteral("als")};
+    return woerter.contains(t);
+}
+
+// The caption of the nearest row above `zeile` that says more than a short word.
+QString Obenzeile(QGridLayout* g, int zeile) {
+    for (int z = zeile - 1; z >= 0; --z) {
+        QLayoutItem* it = g->itemAtPosition(z, 0);
+        QWidget* w = it ? it->widget() : nullptr;
+        QString t;
+        if (auto* l = qobject_cast<QLabel*>(w)) t = Sprechtext(l->text());
+        else if (auto* k = qobject_cast<QAbstractButton*>(w)) t = Sprechtext(k->text());
+        if (!t.isEmpty() && !Kurzwort(t)) return t;
+    }
+    return {};
+}
+
+}  // namespace
+
+void ZeitraumBenennen(QGridLayout* gitter) {
+    if (!gitter) return;
+    const QString strich = QStringLiteral(" – ");
+    for (int i = 0; i < gitter->count(); ++i) {
+        QWidget* w = gitter->itemAt(i)->widget();
+        if (!w || !IstEingabe(w)) continue;
+        QString name = w->accessibleName();
+        // "Im Inland ansässig vom bis" over two fields: "… vom" and "… bis".
+        for (const QString& von : {QStringLiteral(" vom bis"), QStringLiteral(" von bis")}) {
+            if (name.endsWith(von)) name.chop(4);
+            else if (name.endsWith(von + strich + QStringLiteral("bis")))
+                name = name.left(name.size() - von.size() - strich.size() - 3) + QStringLiteral(" bis");
+        }
+        // "seit", "vom" or "als" alone: with the caption of the row above
+        // ("Familienstand seit"); "vom – bis", the end of such a period, as "… bis".
+        if (Kurzwort(name.section(strich, 0, 0))) {
+            const QString oben = Obenzeile(gitter, PlatzVon(gitter, i).zeile);
+            if (!oben.isEmpty()) name = oben + u' ' + name.section(strich, -1);
+        }
+        if (name != w->accessibleName()) w->setAccessibleName(name);
+    }
+}
+
 std::vector<QWidget*> Unbenannte(QWidget* wurzel) {
     std::vector<QWidget*> ohne;
     for (QWidget* w : wurzel->findChildren<QWidget*>()) {
-        if (!IstEingabe(w) || w->focusPolicy() == Qt::NoFocus) continue;
+        // A button with a picture only is as mute as an unnamed field.
+        const bool bild = qobject_cast<QAbstractButton*>(w) &&
+                          static_cast<QAbstractButton*>(w)->text().trimmed().isEmpty();
+        if (!(IstEingabe(w) || bild) || w->focusPolicy() == Qt::NoFocus) continue;
         if (qobject_cast<QTabBar*>(w->parentWidget())) continue;  // the tab bar's scroll arrows
-        QString name = w->accessibleName();
-        // A check box's "ja" says nothing of its question.
-        if (name.isEmpty())
-            if (auto* k = qobject_cast<QAbstractButton*>(w); k && Sprechtext(k->text()).size() > 3)
-                name = k->text();
-        if (name.trimmed().isEmpty()) ohne.push_back(w);
+        if (Vorgelesen(w).isEmpty()) ohne.push_back(w);
     }
     return ohne;
 }
@@ -270,11 +359,14 @@ class Knopfnamen : public QObject {
     }
 };
 
-// The innermost notebook around `w` on a page.
+// The innermost notebook around `w` on a page; with the focus on the page's
+// frame or the page itself (after a menu closed, a window came back), the
+// page's outer notebook.
 QTabWidget* NotizbuchUm(QWidget* w) {
     for (; w; w = w->parentWidget()) {
         if (auto* nb = qobject_cast<QTabWidget*>(w)) return nb;
-        if (qobject_cast<QMdiSubWindow*>(w)) break;
+        if (auto* rahmen = qobject_cast<QMdiSubWindow*>(w))
+            return rahmen->widget() ? rahmen->widget()->findChild<QTabWidget*>() : nullptr;
     }
     return nullptr;
 }
@@ -387,6 +479,7 @@ class Zellennamen : public QObject {
         const QString zeile = m->headerData(i.row(), Qt::Vertical).toString();
         w->setAccessibleName(spalte + QStringLiteral(", Zeile ") +
                              (zeile.isEmpty() ? QString::number(i.row() + 1) : zeile));
+        AuswahlBeschriften(qobject_cast<QComboBox*>(w));
     }
     QAbstractItemView* tabelle_;
 };
@@ -395,7 +488,11 @@ class Zellennamen : public QObject {
 
 void SeiteErschliessen(QWidget* seite, const std::vector<QTabWidget*>& notizbuecher) {
     ReiterbuchstabenVergeben(notizbuecher, Fensterbuchstaben());
-    for (QGridLayout* g : seite->findChildren<QGridLayout*>()) GitterBenennen(g);
+    for (QGridLayout* g : seite->findChildren<QGridLayout*>()) {
+        GitterBenennen(g);
+        ZeitraumBenennen(g);
+    }
+    for (QComboBox* c : seite->findChildren<QComboBox*>()) AuswahlBeschriften(c);
     for (QAbstractItemView* t : seite->findChildren<QAbstractItemView*>())
         if (!t->property("zellennamen").toBool()) {
             t->setProperty("zellennamen", true);

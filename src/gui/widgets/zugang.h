@@ -10,6 +10,7 @@
 #include <vector>
 
 class QAbstractButton;
+class QComboBox;
 class QGridLayout;
 class QMdiArea;
 class QMdiSubWindow;
@@ -20,7 +21,8 @@ class QWidget;
 
 namespace quarnel::gui {
 
-// A caption as it is spoken: no '&' marks, no trailing colon or dots, one line.
+// A caption as it is spoken: no '&' marks, no list dash before it, no trailing
+// colon or dots, one line.
 QString Sprechtext(const QString& beschriftung);
 
 // Names `feld` (its accessible name) and links `beschriftung` to it.
@@ -38,9 +40,25 @@ void Ergebnisfeld(QLineEdit* feld);
 // of it in its row and the headings above it in its column.
 void GitterBenennen(QGridLayout* gitter);
 
+// What a screen reader announces as the caption of `w`, read through its
+// accessibility interface: the labels that point at it, then its name. A
+// combo box's own name is its current value to the desktop's reader, so
+// only its labels count.
+QString Vorgelesen(QWidget* w);
+
+// Gives a combo box a label with its full name, hidden, where no label with
+// that text or an Alt letter of its own points at it: the desktop's reader
+// takes a combo box's caption from its labels only.
+void AuswahlBeschriften(QComboBox* feld);
+
+// Names a field that its caption names only with the row above ("seit",
+// "vom", "als") by both ("Familienstand seit"), and the two fields under one
+// caption "… vom bis" as "… vom" and "… bis".
+void ZeitraumBenennen(QGridLayout* gitter);
+
 // The controls below `wurzel` that take the focus (line edits, combo boxes,
-// check boxes, radio buttons, tool buttons) and have no name; a check box
-// whose text is only "ja" counts as unnamed.
+// check boxes, radio buttons, tool buttons) and are read without a caption;
+// a check box whose text is only "ja" counts as unnamed.
 std::vector<QWidget*> Unbenannte(QWidget* wurzel);
 
 // The letter a caption marks with "&" ("T&eil II": E), or none.

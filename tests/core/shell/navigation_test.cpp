@@ -96,6 +96,10 @@ TEST(Navigation, Baumzeilen_mit_Marken) {
     EXPECT_EQ(z[0].text, "Kinder");
     EXPECT_EQ(z[1].text, " 1. Kind    ¤ ··");
     EXPECT_EQ(z[2].text, " 2. Kind    ···(N, F)");
+    // Read aloud: the marks in words, no leaders.
+    EXPECT_EQ(z[0].vorlesen, "Kinder");
+    EXPECT_EQ(z[1].vorlesen, "1. Kind, besucht");
+    EXPECT_EQ(z[2].vorlesen, "2. Kind, Notiz, Fehler");
     EXPECT_TRUE(z[1].besucht);
     EXPECT_TRUE(z[2].notiz && z[2].fehler && !z[2].erinnerung);
 }
