@@ -90,11 +90,15 @@ std::vector<NavigatorZeile> NavigatorBaum(const CaseRecord& r) {
     std::vector<NavigatorZeile> zeilen;
     for (int a = 1; a <= AnzahlBereiche; ++a) {
         if (!Aktiv(r, a, 0)) continue;
-        zeilen.push_back({a, 0, std::string(BereichName(a))});
-        zeilen.back().vorlesen = zeilen.back().text;
+        NavigatorZeile& bereich = zeilen.emplace_back();
+        bereich.bereich = a;
+        bereich.text = bereich.vorlesen = BereichName(a);
         for (int p = 1; p <= 15; ++p) {
             if (!Aktiv(r, a, p)) continue;
-            NavigatorZeile z{a, p, " " + std::string(SeitenName(a, p))};
+            NavigatorZeile z;
+            z.bereich = a;
+            z.seite = p;
+            z.text = " " + std::string(SeitenName(a, p));
             z.besucht = SeitenmerkerTest(r, SM_Bearbeitet, a, p);
             z.notiz = SeitenmerkerTest(r, SM_Notiz, a, p);
             z.erinnerung = SeitenmerkerTest(r, SM_Erinnerung, a, p);
