@@ -376,6 +376,8 @@ class Zugang : public QObject {
             w.Leerzeilen(1);
             w.Textzeile(0, "F e s t s e t z u n g   u n d   A b r e c h n u n g");
             w.Zeile("+---------------------------+-------------+");
+            w.Zeile("|                           | Einkommen-   |");
+            w.Zeile("|                           | steuer    DM |");
             w.Zeile("| Festgesetzt werden        |     4.321,00 |");
             w.Zeile("+---------------------------+-------------+");
             w.Betragszeile(1, Ansi("Summe der Einkünfte"), 9, 45000.0, 3);
@@ -404,6 +406,11 @@ class Zugang : public QObject {
         QVERIFY(festgesetzt);
         QVERIFY(festgesetzt->parent()->text(0) == QStringLiteral("Festsetzung und Abrechnung"));
         QCOMPARE(festgesetzt->text(1), QStringLiteral("4.321,00"));
+        // An amount is read with the heading of its column, not "column 2".
+        QCOMPARE(festgesetzt->data(1, Qt::AccessibleTextRole).toString(),
+                 QStringLiteral("Einkommensteuer DM: 4.321,00"));
+        for (int i = 1; i < baum->columnCount(); ++i)
+            QCOMPARE(baum->headerItem()->text(i), QStringLiteral("Betrag"));
         // The spouse's amount stays in the spouse's column.
         QTreeWidgetItem* paar = festgesetzt->parent()->child(festgesetzt->parent()->childCount() - 1);
         QCOMPARE(paar->text(1), QString());

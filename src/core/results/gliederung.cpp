@@ -1,6 +1,7 @@
 #include "results/gliederung.h"
 
 #include <algorithm>
+#include <optional>
 #include <regex>
 
 #include "case/zeichensatz.h"
@@ -80,6 +81,71 @@ Baustein Textbaustein(std::string t) {
     return {gesperrt || gross || teil ? Baustein::Ueberschrift : Baustein::Text, {u}};
 }
 
+bool HatZiffer(const std::string& s) {
+    return std::any_of(s.begin(), s.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
+}
+
+// The cells of a heading line: a boxed row with nothing over the captions
+// and words, no amounts, in its columns; or a plain line of the words the
+// notice heads its person columns with.
+std::optional<std::vector<std::string>> Kopfzellen(const Baustein& b) {
+    if (b.art == Baustein::Zeile && b.zellen.size() >= 2 && b.zellen.front().empty()) {
+        if (std::any_of(b.zellen.begin(), b.zellen.end(), HatZiffer)) return std::nullopt;
+        return b.zellen;
+    }
+    if (b.art != Baustein::Text || b.zellen.size() != 1) return std::nullopt;
+    static const std::vector<std::string> spaltenworte = {"Ehemann", "Ehefrau", "Ehegatten", "DM"};
+    std::vector<std::string> zellen{""};
+    std::string w;
+    for (size_t i = 0; i <= b.zellen[0].size(); ++i) {
+        if (i < b.zellen[0].size() && b.zellen[0][i] != ' ') {
+            w += b.zellen[0][i];
+            continue;
+        }
+        if (w.empty()) continue;
+        if (std::find(spaltenworte.begin(), spaltenworte.end(), w) == spaltenworte.end()) return std::nullopt;
+        zellen.push_back(w);
+        w.clear();
+    }
+    if (zellen.size() < 2) return std::nullopt;
+    return zellen;
+}
+
+// "Einkommen-" over "steuer DM" -> "Einkommensteuer DM"; "Ehemann" over
+// "DM" -> "Ehemann DM".
+std::string KopfVerbinden(const std::string& oben, const std::string& unten) {
+    if (oben.empty()) return unten;
+    if (unten.empty()) return oben;
+    if (oben.back() == '-') return oben.substr(0, oben.size() - 1) + unten;
+    return oben + " " + unten;
+}
+
+// Runs of heading lines of the same columns become one row of headings.
+std::vector<Baustein> KoepfeZusammenfassen(std::vector<Baustein> alle) {
+    std::vector<Baustein> aus;
+    for (size_t i = 0; i < alle.size(); ++i) {
+        std::optional<std::vector<std::string>> kopf = Kopfzellen(alle[i]);
+        if (!kopf) {
+            aus.push_back(std::move(alle[i]));
+            continue;
+        }
+        size_t j = i + 1;
+        for (; j < alle.size(); ++j) {
+            const std::optional<std::vector<std::string>> weiter = Kopfzellen(alle[j]);
+            if (!weiter || weiter->size() != kopf->size()) break;
+            for (size_t k = 1; k < kopf->size(); ++k) (*kopf)[k] = KopfVerbinden((*kopf)[k], (*weiter)[k]);
+        }
+        // A single plain line of such words is no heading of its own.
+        if (j == i + 1 && alle[i].art == Baustein::Text) {
+            aus.push_back(std::move(alle[i]));
+            continue;
+        }
+        aus.push_back({Baustein::Spaltenkopf, std::move(*kopf)});
+        i = j - 1;
+    }
+    return aus;
+}
+
 }  // namespace
 
 std::vector<Baustein> ZeileGliedern(std::string_view zeile) {
@@ -147,7 +213,7 @@ std::vector<Baustein> Gliedern(const Ergebnistext& text) {
         }
         for (Baustein& b : ZeileGliedern(text.zeilen[i])) alle.push_back(std::move(b));
     }
-    return alle;
+    return KoepfeZusammenfassen(std::move(alle));
 }
 
 }  // namespace quarnel

@@ -14,10 +14,11 @@
 namespace quarnel {
 
 struct Baustein {
-    enum Art : uint8_t { Ueberschrift, Text, Zeile };
+    enum Art : uint8_t { Ueberschrift, Text, Zeile, Spaltenkopf };
     Art art;
     // UTF-8. A heading or text: one cell. A row: its caption, then its
-    // amounts or cells ("" for an empty column).
+    // amounts or cells ("" for an empty column). Column headings: "" over the
+    // captions, then the heading of each amount column ("Einkommensteuer DM").
     std::vector<std::string> zellen;
 };
 
@@ -27,7 +28,8 @@ std::vector<Baustein> ZeileGliedern(std::string_view zeile);
 
 // The whole text: the rows the writer wrote as amount rows keep their
 // columns (an empty spouse's column stays empty); every other line is read
-// on its own.
+// on its own. Column headings written over two lines ("Einkommen-" over
+// "steuer DM", "Ehemann  Ehefrau" over "DM  DM") become one row of headings.
 std::vector<Baustein> Gliedern(const Ergebnistext& text);
 
 }  // namespace quarnel

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <regex>
 
@@ -86,6 +87,42 @@ TEST(Gliederung, Paarzeile_behaelt_ihre_Spalten) {
     ASSERT_EQ(b.size(), 2u);
     EXPECT_EQ(b[0].zellen, (std::vector<std::string>{"Einkünfte", "", "1234,50"}));
     EXPECT_EQ(b[1].zellen, (std::vector<std::string>{"Summe", "99,00"}));
+}
+
+// Headings over two lines become one row of headings; a lone line of such
+// words stays text.
+TEST(Gliederung, Spaltenkoepfe_ueber_zwei_Zeilen) {
+    struct Kopf {
+        std::vector<const char*> zeilen;  // UTF-8
+        std::vector<std::string> zellen;  // none: no row of headings
+    };
+    const Kopf koepfe[] = {
+        {{"|                           | Einkommen-  | Kirchen-    | Solidar-    |",
+          "|                           | steuer   DM | steuer   DM | zuschlag DM |",
+          "|                           |-----------------------------------------|",
+          "| Festgesetzt werden        |    15044,00 |      869,40 |      513,37 |"},
+         {"", "Einkommensteuer DM", "Kirchensteuer DM", "Solidarzuschlag DM"}},
+        {{"                                Ehemann      Ehefrau", "                                     DM           DM",
+          "  Bruttoarbeitslohn  . . . .      68000,00     31000,00"},
+         {"", "Ehemann DM", "Ehefrau DM"}},
+        {{"                                      Ehegatten", "                                             DM",
+          "Summe der Einkünfte insgesamt  . . . .     96000,00"},
+         {"", "Ehegatten DM"}},
+        {{"Ehefrau", "Religion"}, {}},
+    };
+    for (const Kopf& k : koepfe) {
+        Ergebnistext t;
+        for (const char* z : k.zeilen) t.zeilen.push_back(Utf8ZuCp1252(z));
+        const std::vector<Baustein> b = Gliedern(t);
+        const auto kopf = std::find_if(b.begin(), b.end(), [](const Baustein& x) { return x.art == Baustein::Spaltenkopf; });
+        if (k.zellen.empty()) {
+            EXPECT_EQ(kopf, b.end()) << k.zeilen[0];
+            continue;
+        }
+        ASSERT_NE(kopf, b.end()) << k.zeilen[0];
+        EXPECT_EQ(kopf->zellen, k.zellen);
+        EXPECT_EQ(b.back().art, Baustein::Zeile) << k.zeilen[0];
+    }
 }
 
 // Whole notices of random cases: every amount of the lines, in order, and
