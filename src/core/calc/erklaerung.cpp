@@ -20,7 +20,12 @@ using V = Verfahren;
 using R = Rundung;
 using regeln::Tabelle;
 
-// The catalogue field each CalcInput field of the balances is filled from.
+// The catalogue field each CalcInput field of the balances is filled from,
+// with the element of a field kept per card or per column where the wife's
+// entry is not the first ("Brutto[3]": her first wage-tax card; the
+// taxpayer's cards are elements 1 and 2, hers 3 and 4; the columns of the
+// Werbungskosten are 1 for him, 2 for her). A value the fill adds up from
+// several cards or rows names the first of them.
 struct Quelle {
     std::string_view eingabe, feld;
 };
@@ -64,17 +69,17 @@ constexpr Quelle Quellen[] = {
     {"SelbVeraeussEr", "SelbVeraeussR5Er"},
     {"SelbVeraeussSie", "SelbVeraeussR5Sie"},
     {"LohnEr", "Brutto"},
-    {"LohnSie", "Brutto"},
+    {"LohnSie", "Brutto[3]"},
     {"LohnMehrjEr", "BruttoMj"},
-    {"LohnMehrjSie", "BruttoMj"},
+    {"LohnMehrjSie", "BruttoMj[3]"},
     {"AbfindungEr", "Entsch"},
-    {"AbfindungSie", "Entsch"},
+    {"AbfindungSie", "Entsch[3]"},
     {"AbfindungFreiInEr", "EntschFB"},
-    {"AbfindungFreiInSie", "EntschFB"},
+    {"AbfindungFreiInSie", "EntschFB[3]"},
     {"VersBezInEr", "Versbez"},
-    {"VersBezInSie", "Versbez"},
+    {"VersBezInSie", "Versbez[3]"},
     {"VersBezMehrjEr", "VersBezMJ"},
-    {"VersBezMehrjSie", "VersBezMJ"},
+    {"VersBezMehrjSie", "VersBezMJ[3]"},
     {"KapInEr", "SuEinVollEr"},
     {"KapInSie", "SuEinVollSie"},
     {"WkKapInEr", "SuWkVollEr"},
@@ -100,9 +105,9 @@ constexpr Quelle Quellen[] = {
     {"AbgeordnetenMehrjEr", "AbgMjEr"},
     {"AbgeordnetenMehrjSie", "AbgMjSie"},
     {"WerbKostEr", "SummeWkVerb"},
-    {"WerbKostSie", "SummeWkVerb"},
+    {"WerbKostSie", "SummeWkVerb[2]"},
     {"WerbKostZusEr", "SummeWkFahrt"},
-    {"WerbKostZusSie", "SummeWkFahrt"},
+    {"WerbKostZusSie", "SummeWkFahrt[2]"},
     {"GebJahrEr", "StpflGebDat"},
     {"GebJahrSie", "EhegGebDat"},
     {"NachStichtagEr", "StpflGebDat"},
@@ -110,7 +115,7 @@ constexpr Quelle Quellen[] = {
     {"ProgEinkEr", "EinkErsProgEr"},
     {"ProgEinkSie", "EinkErsProgSie"},
     {"ProgLohnEr", "KurzarbGeld"},
-    {"ProgLohnSie", "KurzarbGeld"},
+    {"ProgLohnSie", "KurzarbGeld[3]"},
     {"ProgWeitereEr", "ZeitwAuslEkEr"},
     {"ProgWeitereSie", "ZeitwAuslEkSie"},
     {"LuFErmKappeEr", "SteuerAbzugEr"},
@@ -135,11 +140,11 @@ constexpr Quelle Quellen[] = {
     {"PflegeVersEr", "ZusPflegeStpfl"},
     {"PflegeVersSie", "ZusPflegeEheg"},
     {"LohnVorwegKuerzEr", "Brutto"},
-    {"LohnVorwegKuerzSie", "Brutto"},
+    {"LohnVorwegKuerzSie", "Brutto[3]"},
     {"LohnVorsPauschEr", "Brutto"},
-    {"LohnVorsPauschSie", "Brutto"},
+    {"LohnVorsPauschSie", "Brutto[3]"},
     {"UngekuerztEr", "KeineRVPflBeamterCB"},
-    {"UngekuerztSie", "KeineRVPflBeamterCB"},
+    {"UngekuerztSie", "KeineRVPflBeamterCB[3]"},
     {"RentenLastenIn", "ReErtragAnteilDM"},
     {"UnterhaltsleistIn", "UntAbziehbar"},
     {"KiStGezahltIn", "KiAlsSa"},

@@ -155,7 +155,8 @@ std::string PersonName(std::string_view name, int p);
 // The source of a value the what-if analysis assumes ("Was-wäre-wenn: BruttoEr").
 inline constexpr std::string_view WasWaereQuelle = "Was-wäre-wenn: ";
 
-// The catalogue field a CalcInput field is filled from ("" when unknown).
+// The catalogue field a CalcInput field is filled from ("" when unknown),
+// with "[n]" where the entry is element n of a field kept per card or column.
 std::string_view KatalogfeldFuer(std::string_view eingabe);
 
 // Computes a step again from the values it used, by its declared rule.

@@ -324,7 +324,8 @@ void TxGlobBescheid::ErgebnisBtnClick() {
     VergleichBtnClick();
     if (!dienste_.zeigen) return;
     Ergebnistext t;
-    t.zeilen = VergleichText(*vergleich_, Eingabe(), fall_.Int(Feld::BundeslandLb), Heute());
+    t.zeilen = VergleichText(*vergleich_, Eingabe(), fall_.Int(Feld::BundeslandLb), Heute(),
+                             VergleichsteilHinweis(fall_));
     dienste_.zeigen(t);
 }
 
