@@ -59,6 +59,13 @@ TxGlobBescheid::TxGlobBescheid(QWidget* hauptfenster, const CaseRecord& fall, Be
     f.setBold(true);
     titel->setFont(f);
     haupt->addWidget(titel);
+    // separate or special assessment: the notice entered is the taxpayer's part
+    if (const std::string teil = VergleichsteilHinweis(fall_); !teil.empty()) {
+        auto* hinweis = new QLabel(QString::fromStdString(teil));
+        hinweis->setObjectName(QStringLiteral("VergleichsteilLbl"));
+        hinweis->setAlignment(Qt::AlignCenter);
+        haupt->addWidget(hinweis);
+    }
 
     auto* kopf = new QGridLayout;
     auto feld = [&](const char* name, const char* text, int zeile, int spalte) {
