@@ -173,6 +173,97 @@ constexpr Quelle Quellen[] = {
     {".Kindergeld", "ErhKiGeld"},
 };
 
+// The fields of the page of the quick computation each CalcInput field is
+// filled from there; a value it adds up names the first field.
+constexpr Quelle KurzQuellen[] = {
+    {"LohnEr", "BruttoEr"},
+    {"LohnSie", "BruttoSie"},
+    {"VersBezInEr", "VersBezEr"},
+    {"VersBezInSie", "VersBezSie"},
+    {"ProgEinkEr", "LoErsatzEr"},
+    {"ProgEinkSie", "LoErsatzSie"},
+    {"WerbKostEr", "BruttoWkEr"},
+    {"WerbKostSie", "BruttoWkSie"},
+    {"GewInEr", "GewGewEr"},
+    {"GewInSie", "GewGewSie"},
+    {"GewStMessEr", "GewGewStMessbEr"},
+    {"GewStMessSie", "GewGewStMessbSie"},
+    {"SelbInEr", "SelbTaetEr"},
+    {"SelbInSie", "SelbTaetSie"},
+    {"VuVInEr", "VermietEr"},
+    {"VuVInSie", "VermietSie"},
+    {"KapInEr", "KapEinkEr"},
+    {"KapInSie", "KapEinkSie"},
+    {"WkKapInEr", "KapWkEr"},
+    {"WkKapInSie", "KapWkSie"},
+    {"RenteInEr", "RentenEr"},
+    {"RenteInSie", "RentenSie"},
+    {"RenteMehrjEr", "RentenNachEr"},
+    {"RenteMehrjSie", "RentenNachSie"},
+    {"WkRenteInEr", "RentenWkEr"},
+    {"WkRenteInSie", "RentenWkSie"},
+    {"BezuegeInEr", "WiederBezEr"},
+    {"BezuegeInSie", "WiederBezSie"},
+    {"WkBezuegeInEr", "WiederBezWkEr"},
+    {"WkBezuegeInSie", "WiederBezWkSie"},
+    {"LuFInEr", "LufEr"},
+    {"LuFInSie", "LufSie"},
+    {"ProgWeitereEr", "AuslEr"},
+    {"ProgWeitereSie", "AuslSie"},
+    {"UngekuerztEr", "ReVerPflEr"},
+    {"UngekuerztSie", "ReVerPflSie"},
+    {"LohnVorwegKuerzEr", "BruttoEr"},
+    {"LohnVorwegKuerzSie", "BruttoSie"},
+    {"LohnVorsPauschEr", "BruttoEr"},
+    {"LohnVorsPauschSie", "BruttoSie"},
+    {"LStEr", "LoStEr"},
+    {"LStSie", "LoStSie"},
+    {"KiStLohnEr", "LoKistEr"},
+    {"KiStLohnSie", "LoKistSie"},
+    {"SoliLohnEr", "LoSoliEr"},
+    {"SoliLohnSie", "LoSoliSie"},
+    {"EStVzEr", "VorEkStEr"},
+    {"EStVzSie", "VorEkStSie"},
+    {"KiStVzEr", "VorKiStEr"},
+    {"KiStVzSie", "VorKiStSie"},
+    {"SoliVzEr", "VorSoliEr"},
+    {"SoliVzSie", "VorSoliSie"},
+    {"KiStMonateEr", "MonateRelEr"},
+    {"KiStMonateSie", "MonateRelSie"},
+    {"KonfEr", "MonateRelEr"},
+    {"KonfSie", "MonateRelSie"},
+    {"GebJahrEr", "GebDatStpfl"},
+    {"GebJahrSie", "GebDatEheg"},
+    {"NachStichtagEr", "GebDatStpfl"},
+    {"NachStichtagSie", "GebDatEheg"},
+    {"KapEStAnrechIn", "KapAnzuKapErtrag"},
+    {"KStAnrechIn", "KapAnzuKoest"},
+    {"KStVerguetIn", "VergKoest"},
+    {"SoliKapEStIn", "KapAnzuSolidar"},
+    {"VorsorgeIn", "ANSoVerEr"},
+    {"RentenLastenIn", "SaLeib"},
+    {"KiStGezahltIn", "SaKist"},
+    {"HausBeschIn", "SaHauswBesch"},
+    {"SteuerberatungIn", "SaSteuerberat"},
+    {"AusbildungSaIn", "SaAusbild"},
+    {"SpendenIn1", "SaSpGemein"},
+    {"SpendenIn2", "SaSpWissKult"},
+    {"ParteiSpendenIn", "SaSpPol"},
+    {"WaehlerSpendenIn", "SaSpUnabh"},
+    {"StiftungSpendenIn", "SaSpStift"},
+    {"StiftungStockIn", "SaSpStiftStock"},
+    {"WohnAbzug4", "Sa10e"},
+    {"BehindertenPauschIn", "AbBehinderte"},
+    {"HinterblPauschIn", "AbHinterbl"},
+    {"HaushaltshilfePflegeIn", "AbHaushilfe"},
+    {"AusbildungsFbIn", "AbAusBildFb"},
+    {"AgbAndereIn", "AbSonstige"},
+    {"UnterhaltIn", "AbBedPers"},
+    {"FlagZusammen", "Kurz_FamilienstandLB"},
+    {"FlagEinzel", "Kurz_FamilienstandLB"},
+    {"Bundesland", "BundeslandLB"},
+};
+
 // An amount with at least two decimals and at most six (rates): "9334.00",
 // "0.055"; with a decimal comma for the text form.
 std::string Zahl(double x, bool komma = false) {
@@ -244,6 +335,20 @@ std::string_view KatalogfeldFuer(std::string_view eingabe) {
     }();
     const auto it = nachName.find(eingabe);
     return it == nachName.end() ? std::string_view() : it->second;
+}
+
+void Erklaerung::KurzQuellenSetzen() {
+    static const std::unordered_map<std::string_view, std::string_view> nachName = [] {
+        std::unordered_map<std::string_view, std::string_view> m;
+        for (const auto& q : KurzQuellen) m.emplace(q.eingabe, q.feld);
+        return m;
+    }();
+    for (Rechenschritt& s : schritte_)
+        for (Wertangabe& w : s.werte) {
+            if (w.herkunft != Herkunft::Eingabe || w.quelle.empty()) continue;
+            if (const auto it = nachName.find(w.name); it != nachName.end())
+                w.quelle = std::string(it->second);
+        }
 }
 
 std::string PersonName(std::string_view name, int p) {

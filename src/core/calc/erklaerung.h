@@ -114,6 +114,10 @@ class Erklaerung {
     const std::vector<Rechenschritt>& Schritte() const { return schritte_; }
     // Index of the last step of that name recorded before `vor` (-1: none).
     int Letzter(std::string_view ergebnis, int vor = -1) const;
+    // The quick computation takes its entries from a page of its own: the
+    // entries of the recording name the fields of that page (an entry
+    // without a source of its own keeps none).
+    void KurzQuellenSetzen();
     void Leeren() {
         schritte_.clear();
         durchgang_ = 0;

@@ -139,6 +139,7 @@ std::vector<Erklaerteil> VeranlagungErklaeren(const CaseRecord& fall, bool kurz)
             Berechne(*e, *r);
         }
         TeilUmschreiben(*teile.back().spur, int(p));
+        if (kurz) teile.back().spur->KurzQuellenSetzen();
     }
     return teile;
 }

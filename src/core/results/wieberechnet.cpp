@@ -84,8 +84,11 @@ void RechnungErklaeren(const CaseRecord& fall, bool kurz, Erklaerung& spur) {
     auto r = std::make_unique<CalcResult>();
     DeklarationFuellen(*kopie, *e, *r, kurz);
     spur.Leeren();
-    ErklaerungAufzeichnen an(spur);
-    Berechne(*e, *r);
+    {
+        ErklaerungAufzeichnen an(spur);
+        Berechne(*e, *r);
+    }
+    if (kurz) spur.KurzQuellenSetzen();
 }
 
 std::string_view ErgebnisDerZeile(const Ergebnistext& t, std::size_t zeile) {

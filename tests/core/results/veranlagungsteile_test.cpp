@@ -388,6 +388,7 @@ constexpr std::string_view Zusammengesetzt[] = {
     "RenteInSie", "KapInEr", "KapInSie", "WkKapInEr", "WkKapInSie", "ProgEinkEr", "ProgEinkSie",
     "HalbeinkFrei", "AnzahlKinder", "VorsorgeIn", "KiStGezahltIn", "RentenLastenIn",
     "AgbAndereIn", "BehindertenPauschIn", "WohnAbzug", "WohnAbzug2", "WohnVorkosten",
+    "HausBeschIn",
 };
 
 bool IstZusammengesetzt(std::string_view eingabe) {
@@ -418,9 +419,7 @@ constexpr std::string_view FremdeOrte[2][3] = {
     {"Steuerpflichtiger, 1.", "Steuerpflichtiger, 2.", "Werbungskosten Steuerpflichtiger"},
 };
 
-// `gefuellt` null: the quick computation, whose entries the fill takes
-// from its own page; only the names are checked.
-void KnotenPruefen(const Erklaerknoten& k, const CaseRecord* gefuellt, int& geprueft) {
+void KnotenPruefen(const Erklaerknoten& k, const CaseRecord& gefuellt, int& geprueft) {
     for (const Erklaerknoten& c : k.kinder) KnotenPruefen(c, gefuellt, geprueft);
     const std::string name = Knotenname(k);
     const int person = PersonDesNamens(name);
@@ -434,7 +433,7 @@ void KnotenPruefen(const Erklaerknoten& k, const CaseRecord* gefuellt, int& gepr
             EXPECT_EQ(titel.find(f), std::string::npos) << name << ": " << titel;
         ++geprueft;
     }
-    if (!gefuellt || k.schritt || k.angabe.herkunft != Herkunft::Eingabe ||
+    if (k.schritt || k.angabe.herkunft != Herkunft::Eingabe ||
         k.angabe.quelle.empty() || k.angabe.quelle.starts_with(WasWaereQuelle))
         return;
     const auto ort = EingabeortFuer(k.angabe.quelle);
@@ -449,7 +448,7 @@ void KnotenPruefen(const Erklaerknoten& k, const CaseRecord* gefuellt, int& gepr
     ASSERT_LE(stelle.element, Def(*feld).anzahl) << k.angabe.quelle;
     if (Def(*feld).typ != FeldTyp::Double || IstZusammengesetzt(name) || ort->feld != *feld)
         return;
-    EXPECT_NEAR(std::fabs(k.angabe.wert), std::fabs(gefuellt->Dbl(*feld, stelle.element)), 0.005)
+    EXPECT_NEAR(std::fabs(k.angabe.wert), std::fabs(gefuellt.Dbl(*feld, stelle.element)), 0.005)
         << name << " " << k.angabe.quelle;
 }
 
@@ -481,7 +480,7 @@ TEST(Veranlagungsteile, Jedes_Blatt_fuehrt_zum_Feld_seiner_Person) {
                 for (const std::string& n : ErklaerteErgebnisse(*teil.spur)) {
                     Erklaerknoten baum;
                     ASSERT_TRUE(ErklaerBaum(*teil.spur, n, baum));
-                    KnotenPruefen(baum, fall->kurz ? nullptr : gefuellt.get(), geprueft);
+                    KnotenPruefen(baum, *gefuellt, geprueft);
                     ehefrau += PersonDesNamens(n) == 1;
                 }
         }
