@@ -436,7 +436,7 @@ std::unique_ptr<CalcInput> Gefuellt(const CaseRecord& fall) {
     auto kopie = std::make_unique<CaseRecord>(fall);
     auto e = std::make_unique<CalcInput>();
     DeklarationFuellen(*kopie, *e, false);
-    // separate or special assessment: the office's notice is that of one part
+    // getrennte or besondere Veranlagung: the office's notice is that of one part
     const Veranlagungsart art = WirksameVeranlagungsart(fall, *e);
     if (art == Veranlagungsart::Zusammen) return e;
     VeranlagungsRechnung v =

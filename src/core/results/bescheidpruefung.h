@@ -83,10 +83,10 @@ AmtsBescheid AmtsBescheidVorbelegen(const CaseRecord& fall);
 // Only the figures, from a filled declaration.
 AmtsBescheid AmtsBescheidVorbelegen(const CalcInput& gefuellt);
 // The declaration filled from a copy of the case (the case is never touched).
-// Under separate or special assessment (§§ 26a, 26c EStG) the office issues
+// Under getrennte or besondere Veranlagung (§§ 26a, 26c EStG) the office issues
 // a notice per spouse: the input of the part the check compares with.
 std::unique_ptr<CalcInput> Gefuellt(const CaseRecord& fall);
-// The part of a separate or special assessment the check compares with:
+// The part of a getrennte or besondere Veranlagung the check compares with:
 // the taxpayer's (0), whose notice the user enters.
 inline constexpr int VergleichsTeil = 0;
 // The note that says which part the check compared with (UTF-8); "" for

@@ -183,7 +183,7 @@ ErklaerVergleich BescheidErklaeren(const CaseRecord& fall, const AmtsBescheid& a
     v.kopfVorher = "Eigene Berechnung";
     v.kopfNachher = "Finanzamt";
     v.teilweise = true;
-    // the computation the check compares with: under separate or special
+    // the computation the check compares with: under getrennte or besondere
     // assessment the part whose notice the user entered
     std::vector<Erklaerteil> teile = VeranlagungErklaeren(fall, false);
     const std::size_t teil = teile.size() > 1 ? std::size_t(VergleichsTeil) : 0;

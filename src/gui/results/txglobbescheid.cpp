@@ -59,7 +59,7 @@ TxGlobBescheid::TxGlobBescheid(QWidget* hauptfenster, const CaseRecord& fall, Be
     f.setBold(true);
     titel->setFont(f);
     haupt->addWidget(titel);
-    // separate or special assessment: the notice entered is the taxpayer's part
+    // getrennte or besondere Veranlagung: the notice entered is the taxpayer's part
     if (const std::string teil = VergleichsteilHinweis(fall_); !teil.empty()) {
         auto* hinweis = new QLabel(QString::fromStdString(teil));
         hinweis->setObjectName(QStringLiteral("VergleichsteilLbl"));

@@ -518,7 +518,7 @@ TEST(Einspruch, Nur_angekreuzte_Abweichungen_und_Umbruch) {
             EXPECT_TRUE(z.size() <= std::size_t(breite) || z.find(' ') == std::string::npos) << z;
 }
 
-// A couple assessed separately or specially gets a notice per spouse: the
+// A couple under getrennte or besondere Veranlagung gets a notice per spouse: the
 // check prefills, compares and explains the taxpayer's part and says so; a
 // joint case names no part and prints as before.
 TEST(Bescheidvergleich, Getrennte_und_besondere_Veranlagung_pruefen_Teil_1) {
