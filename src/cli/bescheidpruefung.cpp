@@ -315,7 +315,7 @@ int Vergleich(const std::vector<std::string>& args) {
     const Bescheidvergleich v = BescheidVergleichen(*f->satz, f->amt);
     const int land = f->satz->Int(Feld::BundeslandLb);
     if (!o.json) {
-        Ausgeben(VergleichText(v, f->amt, land, o.heute));
+        Ausgeben(VergleichText(v, f->amt, land, o.heute, VergleichsteilHinweis(*f->satz)));
         return 0;
     }
     static const char* const befunde[] = {"gleich", "abweichung", "folge", "unerklaert"};

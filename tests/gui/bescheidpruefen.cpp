@@ -3,6 +3,8 @@
 // main window's menu and its result window. With $QUARNEL_BILDER set to a
 // directory, the window, the letter and the letter's first printed page are
 // saved there as PNG files.
+#include <algorithm>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QImage>
@@ -19,6 +21,7 @@
 #include "print/berichtspieler.h"
 #include "print/druckausgabe.h"
 #include "print/listendruck.h"
+#include "results/veranlagung.h"
 #include "results/bescheidpruefung.h"
 #include "results/txglobbescheid.h"
 #include "results/txglobview.h"
@@ -47,15 +50,28 @@ CaseRecord Fall() {
     return f;
 }
 
+// The couple of the case, separately assessed: the wife earns 30000 DM.
+CaseRecord GetrenntesPaar() {
+    CaseRecord f = Fall();
+    f.SetzeInt(Feld::ErSie_FamilienstandLB, 1);
+    f.SetzeBool(Feld::Splitting, true);
+    f.SetzeBool(Feld::Grundtabelle, false);
+    f.SetzeTextUtf8(Feld::EhegVorname, "Sabine");
+    f.SetzeDbl(Feld::Brutto, 30000, 3);
+    f.SetzeDbl(Feld::LStBrutto, 3500, 3);
+    f.SetzeInt(Feld::Veranlagungsart, static_cast<int32_t>(Veranlagungsart::Getrennt));
+    return f;
+}
+
 struct Fenster {
-    CaseRecord fall = Fall();
+    CaseRecord fall;
     MeldungsSenke meldungen;
     testumgebung::FesteUhr uhr;  // 24.12.2001
     AmtsBescheid gespeichert;
     std::vector<Ergebnistext> gezeigt;
     std::unique_ptr<TxGlobBescheid> w;
 
-    Fenster() {
+    explicit Fenster(const CaseRecord& satz = Fall()) : fall(satz) {
         BescheidDienste d;
         d.meldungen = &meldungen;
         d.uhr = &uhr;
@@ -112,6 +128,30 @@ class BescheidPruefenTest : public QObject {
         f.Knopf("EinspruchBtn")->click();
         QVERIFY(f.gezeigt.empty());
         QCOMPARE(f.meldungen.protokoll.size(), std::size_t(1));
+    }
+
+    // Separate assessment: the notice entered is the taxpayer's part, the
+    // window and the comparison text say so; a joint case says nothing.
+    void getrennte_veranlagung_vergleicht_teil_1() {
+        const QString text =
+            QStringLiteral("Verglichen mit Teil 1 (Steuerpflichtiger) der getrennten Veranlagung");
+        Fenster f(GetrenntesPaar());
+        auto* hinweis = f.w->findChild<QLabel*>(QStringLiteral("VergleichsteilLbl"));
+        QVERIFY(hinweis);
+        QCOMPARE(hinweis->text(), text);
+        QCOMPARE(f.w->Zeile(*PostenSuchen("EkNsaSie")), -1);  // her part is her own notice
+        QVERIFY(f.w->Vergleich()->Abweichungen().empty());
+        // the taxpayer's wages less the Werbungskosten, not the couple's
+        QCOMPARE(f.Zelle("EkNsaEr", 1), QStringLiteral("56.500,00"));
+        f.w->resize(760, 760);
+        Bild(*f.w, "bescheid_getrennt.png");
+        f.Knopf("ErgebnisBtn")->click();
+        QCOMPARE(f.gezeigt.size(), std::size_t(1));
+        const auto& zeilen = f.gezeigt.back().zeilen;
+        QVERIFY(std::find(zeilen.begin(), zeilen.end(), Utf8ZuCp1252(text.toStdString())) !=
+                zeilen.end());
+        Fenster gemeinsam;
+        QVERIFY(!gemeinsam.w->findChild<QLabel*>(QStringLiteral("VergleichsteilLbl")));
     }
 
     void werbungskosten_gekuerzt_vergleich_frist_und_brief() {

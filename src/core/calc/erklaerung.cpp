@@ -20,7 +20,12 @@ using V = Verfahren;
 using R = Rundung;
 using regeln::Tabelle;
 
-// The catalogue field each CalcInput field of the balances is filled from.
+// The catalogue field each CalcInput field of the balances is filled from,
+// with the element of a field kept per card or per column where the wife's
+// entry is not the first ("Brutto[3]": her first wage-tax card; the
+// taxpayer's cards are elements 1 and 2, hers 3 and 4; the columns of the
+// Werbungskosten are 1 for him, 2 for her). A value the fill adds up from
+// several cards or rows names the first of them.
 struct Quelle {
     std::string_view eingabe, feld;
 };
@@ -64,17 +69,17 @@ constexpr Quelle Quellen[] = {
     {"SelbVeraeussEr", "SelbVeraeussR5Er"},
     {"SelbVeraeussSie", "SelbVeraeussR5Sie"},
     {"LohnEr", "Brutto"},
-    {"LohnSie", "Brutto"},
+    {"LohnSie", "Brutto[3]"},
     {"LohnMehrjEr", "BruttoMj"},
-    {"LohnMehrjSie", "BruttoMj"},
+    {"LohnMehrjSie", "BruttoMj[3]"},
     {"AbfindungEr", "Entsch"},
-    {"AbfindungSie", "Entsch"},
+    {"AbfindungSie", "Entsch[3]"},
     {"AbfindungFreiInEr", "EntschFB"},
-    {"AbfindungFreiInSie", "EntschFB"},
+    {"AbfindungFreiInSie", "EntschFB[3]"},
     {"VersBezInEr", "Versbez"},
-    {"VersBezInSie", "Versbez"},
+    {"VersBezInSie", "Versbez[3]"},
     {"VersBezMehrjEr", "VersBezMJ"},
-    {"VersBezMehrjSie", "VersBezMJ"},
+    {"VersBezMehrjSie", "VersBezMJ[3]"},
     {"KapInEr", "SuEinVollEr"},
     {"KapInSie", "SuEinVollSie"},
     {"WkKapInEr", "SuWkVollEr"},
@@ -100,9 +105,9 @@ constexpr Quelle Quellen[] = {
     {"AbgeordnetenMehrjEr", "AbgMjEr"},
     {"AbgeordnetenMehrjSie", "AbgMjSie"},
     {"WerbKostEr", "SummeWkVerb"},
-    {"WerbKostSie", "SummeWkVerb"},
+    {"WerbKostSie", "SummeWkVerb[2]"},
     {"WerbKostZusEr", "SummeWkFahrt"},
-    {"WerbKostZusSie", "SummeWkFahrt"},
+    {"WerbKostZusSie", "SummeWkFahrt[2]"},
     {"GebJahrEr", "StpflGebDat"},
     {"GebJahrSie", "EhegGebDat"},
     {"NachStichtagEr", "StpflGebDat"},
@@ -110,7 +115,7 @@ constexpr Quelle Quellen[] = {
     {"ProgEinkEr", "EinkErsProgEr"},
     {"ProgEinkSie", "EinkErsProgSie"},
     {"ProgLohnEr", "KurzarbGeld"},
-    {"ProgLohnSie", "KurzarbGeld"},
+    {"ProgLohnSie", "KurzarbGeld[3]"},
     {"ProgWeitereEr", "ZeitwAuslEkEr"},
     {"ProgWeitereSie", "ZeitwAuslEkSie"},
     {"LuFErmKappeEr", "SteuerAbzugEr"},
@@ -135,11 +140,11 @@ constexpr Quelle Quellen[] = {
     {"PflegeVersEr", "ZusPflegeStpfl"},
     {"PflegeVersSie", "ZusPflegeEheg"},
     {"LohnVorwegKuerzEr", "Brutto"},
-    {"LohnVorwegKuerzSie", "Brutto"},
+    {"LohnVorwegKuerzSie", "Brutto[3]"},
     {"LohnVorsPauschEr", "Brutto"},
-    {"LohnVorsPauschSie", "Brutto"},
+    {"LohnVorsPauschSie", "Brutto[3]"},
     {"UngekuerztEr", "KeineRVPflBeamterCB"},
-    {"UngekuerztSie", "KeineRVPflBeamterCB"},
+    {"UngekuerztSie", "KeineRVPflBeamterCB[3]"},
     {"RentenLastenIn", "ReErtragAnteilDM"},
     {"UnterhaltsleistIn", "UntAbziehbar"},
     {"KiStGezahltIn", "KiAlsSa"},
@@ -166,6 +171,97 @@ constexpr Quelle Quellen[] = {
     {".KinderFb", "KindKiFbJahr"},
     {".BetreuungsFb", "KindBetrFbJahr"},
     {".Kindergeld", "ErhKiGeld"},
+};
+
+// The fields of the page of the quick computation each CalcInput field is
+// filled from there; a value it adds up names the first field.
+constexpr Quelle KurzQuellen[] = {
+    {"LohnEr", "BruttoEr"},
+    {"LohnSie", "BruttoSie"},
+    {"VersBezInEr", "VersBezEr"},
+    {"VersBezInSie", "VersBezSie"},
+    {"ProgEinkEr", "LoErsatzEr"},
+    {"ProgEinkSie", "LoErsatzSie"},
+    {"WerbKostEr", "BruttoWkEr"},
+    {"WerbKostSie", "BruttoWkSie"},
+    {"GewInEr", "GewGewEr"},
+    {"GewInSie", "GewGewSie"},
+    {"GewStMessEr", "GewGewStMessbEr"},
+    {"GewStMessSie", "GewGewStMessbSie"},
+    {"SelbInEr", "SelbTaetEr"},
+    {"SelbInSie", "SelbTaetSie"},
+    {"VuVInEr", "VermietEr"},
+    {"VuVInSie", "VermietSie"},
+    {"KapInEr", "KapEinkEr"},
+    {"KapInSie", "KapEinkSie"},
+    {"WkKapInEr", "KapWkEr"},
+    {"WkKapInSie", "KapWkSie"},
+    {"RenteInEr", "RentenEr"},
+    {"RenteInSie", "RentenSie"},
+    {"RenteMehrjEr", "RentenNachEr"},
+    {"RenteMehrjSie", "RentenNachSie"},
+    {"WkRenteInEr", "RentenWkEr"},
+    {"WkRenteInSie", "RentenWkSie"},
+    {"BezuegeInEr", "WiederBezEr"},
+    {"BezuegeInSie", "WiederBezSie"},
+    {"WkBezuegeInEr", "WiederBezWkEr"},
+    {"WkBezuegeInSie", "WiederBezWkSie"},
+    {"LuFInEr", "LufEr"},
+    {"LuFInSie", "LufSie"},
+    {"ProgWeitereEr", "AuslEr"},
+    {"ProgWeitereSie", "AuslSie"},
+    {"UngekuerztEr", "ReVerPflEr"},
+    {"UngekuerztSie", "ReVerPflSie"},
+    {"LohnVorwegKuerzEr", "BruttoEr"},
+    {"LohnVorwegKuerzSie", "BruttoSie"},
+    {"LohnVorsPauschEr", "BruttoEr"},
+    {"LohnVorsPauschSie", "BruttoSie"},
+    {"LStEr", "LoStEr"},
+    {"LStSie", "LoStSie"},
+    {"KiStLohnEr", "LoKistEr"},
+    {"KiStLohnSie", "LoKistSie"},
+    {"SoliLohnEr", "LoSoliEr"},
+    {"SoliLohnSie", "LoSoliSie"},
+    {"EStVzEr", "VorEkStEr"},
+    {"EStVzSie", "VorEkStSie"},
+    {"KiStVzEr", "VorKiStEr"},
+    {"KiStVzSie", "VorKiStSie"},
+    {"SoliVzEr", "VorSoliEr"},
+    {"SoliVzSie", "VorSoliSie"},
+    {"KiStMonateEr", "MonateRelEr"},
+    {"KiStMonateSie", "MonateRelSie"},
+    {"KonfEr", "MonateRelEr"},
+    {"KonfSie", "MonateRelSie"},
+    {"GebJahrEr", "GebDatStpfl"},
+    {"GebJahrSie", "GebDatEheg"},
+    {"NachStichtagEr", "GebDatStpfl"},
+    {"NachStichtagSie", "GebDatEheg"},
+    {"KapEStAnrechIn", "KapAnzuKapErtrag"},
+    {"KStAnrechIn", "KapAnzuKoest"},
+    {"KStVerguetIn", "VergKoest"},
+    {"SoliKapEStIn", "KapAnzuSolidar"},
+    {"VorsorgeIn", "ANSoVerEr"},
+    {"RentenLastenIn", "SaLeib"},
+    {"KiStGezahltIn", "SaKist"},
+    {"HausBeschIn", "SaHauswBesch"},
+    {"SteuerberatungIn", "SaSteuerberat"},
+    {"AusbildungSaIn", "SaAusbild"},
+    {"SpendenIn1", "SaSpGemein"},
+    {"SpendenIn2", "SaSpWissKult"},
+    {"ParteiSpendenIn", "SaSpPol"},
+    {"WaehlerSpendenIn", "SaSpUnabh"},
+    {"StiftungSpendenIn", "SaSpStift"},
+    {"StiftungStockIn", "SaSpStiftStock"},
+    {"WohnAbzug4", "Sa10e"},
+    {"BehindertenPauschIn", "AbBehinderte"},
+    {"HinterblPauschIn", "AbHinterbl"},
+    {"HaushaltshilfePflegeIn", "AbHaushilfe"},
+    {"AusbildungsFbIn", "AbAusBildFb"},
+    {"AgbAndereIn", "AbSonstige"},
+    {"UnterhaltIn", "AbBedPers"},
+    {"FlagZusammen", "Kurz_FamilienstandLB"},
+    {"FlagEinzel", "Kurz_FamilienstandLB"},
+    {"Bundesland", "BundeslandLB"},
 };
 
 // An amount with at least two decimals and at most six (rates): "9334.00",
@@ -239,6 +335,20 @@ std::string_view KatalogfeldFuer(std::string_view eingabe) {
     }();
     const auto it = nachName.find(eingabe);
     return it == nachName.end() ? std::string_view() : it->second;
+}
+
+void Erklaerung::KurzQuellenSetzen() {
+    static const std::unordered_map<std::string_view, std::string_view> nachName = [] {
+        std::unordered_map<std::string_view, std::string_view> m;
+        for (const auto& q : KurzQuellen) m.emplace(q.eingabe, q.feld);
+        return m;
+    }();
+    for (Rechenschritt& s : schritte_)
+        for (Wertangabe& w : s.werte) {
+            if (w.herkunft != Herkunft::Eingabe || w.quelle.empty()) continue;
+            if (const auto it = nachName.find(w.name); it != nachName.end())
+                w.quelle = std::string(it->second);
+        }
 }
 
 std::string PersonName(std::string_view name, int p) {

@@ -115,6 +115,10 @@ class Erklaerung {
     const std::vector<Rechenschritt>& Schritte() const { return schritte_; }
     // Index of the last step of that name recorded before `vor` (-1: none).
     int Letzter(std::string_view ergebnis, int vor = -1) const;
+    // The quick computation takes its entries from a page of its own: the
+    // entries of the recording name the fields of that page (an entry
+    // without a source of its own keeps none).
+    void KurzQuellenSetzen();
     void Leeren() {
         schritte_.clear();
         durchgang_ = 0;
@@ -156,7 +160,8 @@ std::string PersonName(std::string_view name, int p);
 // The source of a value the what-if analysis assumes ("Was-wäre-wenn: BruttoEr").
 inline constexpr std::string_view WasWaereQuelle = "Was-wäre-wenn: ";
 
-// The catalogue field a CalcInput field is filled from ("" when unknown).
+// The catalogue field a CalcInput field is filled from ("" when unknown),
+// with "[n]" where the entry is element n of a field kept per card or column.
 std::string_view KatalogfeldFuer(std::string_view eingabe);
 
 // Computes a step again from the values it used, by its declared rule.

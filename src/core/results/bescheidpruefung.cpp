@@ -436,7 +436,27 @@ std::unique_ptr<CalcInput> Gefuellt(const CaseRecord& fall) {
     auto kopie = std::make_unique<CaseRecord>(fall);
     auto e = std::make_unique<CalcInput>();
     DeklarationFuellen(*kopie, *e, false);
-    return e;
+    // getrennte or besondere Veranlagung: the office's notice is that of one part
+    const Veranlagungsart art = WirksameVeranlagungsart(fall, *e);
+    if (art == Veranlagungsart::Zusammen) return e;
+    VeranlagungsRechnung v =
+        VeranlagungRechnen(*e, art, VeranlagungsAngabenAusFall(*kopie, *e, false));
+    return std::move(v.teile[std::size_t(VergleichsTeil)].e);
+}
+
+std::string VergleichsteilHinweis(const CaseRecord& fall) {
+    auto kopie = std::make_unique<CaseRecord>(fall);
+    auto e = std::make_unique<CalcInput>();
+    DeklarationFuellen(*kopie, *e, false);
+    switch (WirksameVeranlagungsart(fall, *e)) {
+        case Veranlagungsart::Zusammen:
+            return {};
+        case Veranlagungsart::Getrennt:
+            return "Verglichen mit Teil 1 (Steuerpflichtiger) der getrennten Veranlagung";
+        case Veranlagungsart::Besondere:
+            break;
+    }
+    return "Verglichen mit Teil 1 (Steuerpflichtiger) der besonderen Veranlagung";
 }
 
 AmtsBescheid AmtsBescheidVorbelegen(const CalcInput& gefuellt) {
@@ -542,7 +562,7 @@ std::string Zelle(int posten, double wert) {
 }  // namespace
 
 std::vector<std::string> VergleichText(const Bescheidvergleich& v, const AmtsBescheid& amt,
-                                       int bundesland, int32_t heute) {
+                                       int bundesland, int32_t heute, std::string_view hinweis) {
     std::vector<std::string> t;
     auto ansi = [](const char* utf8) { return Utf8ZuCp1252(utf8); };
     t.push_back(ansi("P R Ü F U N G   D E S   B E S C H E I D E S   2 0 0 1"));
@@ -555,6 +575,7 @@ std::vector<std::string> VergleichText(const Bescheidvergleich& v, const AmtsBes
     if (!amt.steuernummer.empty()) kopf += ", Steuernummer " + amt.steuernummer;
     t.push_back(kopf.substr(0, 80));
     if (amt.bescheidDatum >= 0) t.push_back("Bescheid vom " + DatumText(amt.bescheidDatum));
+    if (!hinweis.empty()) t.push_back(Utf8ZuCp1252(hinweis).substr(0, 80));
     t.push_back("");
     t.push_back(Links("Posten", 34) + Rechts("Eigene Werte", 12) + Rechts("Finanzamt", 12) +
                 Rechts("Differenz", 11) + Rechts("Steuer", 11));

@@ -83,7 +83,15 @@ AmtsBescheid AmtsBescheidVorbelegen(const CaseRecord& fall);
 // Only the figures, from a filled declaration.
 AmtsBescheid AmtsBescheidVorbelegen(const CalcInput& gefuellt);
 // The declaration filled from a copy of the case (the case is never touched).
+// Under getrennte or besondere Veranlagung (§§ 26a, 26c EStG) the office issues
+// a notice per spouse: the input of the part the check compares with.
 std::unique_ptr<CalcInput> Gefuellt(const CaseRecord& fall);
+// The part of a getrennte or besondere Veranlagung the check compares with:
+// the taxpayer's (0), whose notice the user enters.
+inline constexpr int VergleichsTeil = 0;
+// The note that says which part the check compared with (UTF-8); "" for
+// joint assessment.
+std::string VergleichsteilHinweis(const CaseRecord& fall);
 
 // --- the comparison ------------------------------------------------------------------
 inline constexpr double Rundungstoleranz = 1.0;  // ±1 DM counts as agreement
@@ -127,8 +135,10 @@ Bescheidvergleich BescheidVergleichen(const CalcInput& gefuellt, const AmtsBesch
 
 // --- text ----------------------------------------------------------------------------
 // The comparison as result lines (Windows-1252, at most 80 characters).
+// `hinweis` (UTF-8): the part compared with, under the heading.
 std::vector<std::string> VergleichText(const Bescheidvergleich& v, const AmtsBescheid& amt,
-                                       int bundesland, int32_t heute);
+                                       int bundesland, int32_t heute,
+                                       std::string_view hinweis = {});
 // An amount as the notice writes it ("1.234,00", "-500,00").
 std::string DMText(double x);
 // A line's value as text (amount or table name), Windows-1252.

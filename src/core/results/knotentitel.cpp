@@ -183,12 +183,14 @@ std::string EingabeTitel(std::string_view eingabe, std::string_view katalogfeld)
         const std::string_view feld = katalogfeld.substr(WasWaereQuelle.size());
         return "Was-wäre-wenn: " + EingabeTitel(feld, feld);
     }
+    const auto ort = EingabeortFuer(katalogfeld);
+    // the field itself ("Brutto" of "Brutto[3]": the card names the place)
+    katalogfeld = KatalogstelleAus(katalogfeld).feld;
     std::optional<Feld> feld = FeldNachId(katalogfeld);
     if (!feld) {
         const auto alle = FelderNachName(katalogfeld);
         if (!alle.empty()) feld = alle.front();
     }
-    const auto ort = EingabeortFuer(katalogfeld);
     if (feld) titel = Sprechtext(Def(*feld).beschriftung);
     // a sum kept elsewhere: the caption of the page field that shows it
     if (titel.empty() && ort) titel = Sprechtext(Def(ort->feld).beschriftung);

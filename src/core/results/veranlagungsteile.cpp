@@ -63,6 +63,11 @@ void TeilUmschreiben(Erklaerung& spur, int teil) {
     auto tauschen = [&](std::string& name) {
         if (const Slot slot = PersonSlot(name, ergebnisse); slot.person >= 0) name = slot.andere;
     };
+    auto tauschenRegel = [](std::string& name) {
+        const Slot slot =
+            PersonSlot(name, [](const std::string& n) { return RegelFuer(n) != nullptr; });
+        if (slot.person >= 0) name = slot.andere;
+    };
     Erklaerung neu;
     int durchgang = 0;
     for (const Rechenschritt& s : spur.Schritte()) {
@@ -92,7 +97,11 @@ void TeilUmschreiben(Erklaerung& spur, int teil) {
             }
             if (slot.person != teil) w.quelle.clear();
         }
-        neu.Schritt(s.regel->ergebnis, std::move(ergebnis), s.wert, std::move(werte), s.tabelle);
+        // a rule of one person becomes the same rule of the other, so that the
+        // spouse's "SummeEkSie" reads as hers
+        std::string regel(s.regel->ergebnis);
+        if (teil == 1 && ergebnis != s.ergebnis) tauschenRegel(regel);
+        neu.Schritt(regel, std::move(ergebnis), s.wert, std::move(werte), s.tabelle);
     }
     spur = std::move(neu);
 }
@@ -130,6 +139,7 @@ std::vector<Erklaerteil> VeranlagungErklaeren(const CaseRecord& fall, bool kurz)
             Berechne(*e, *r);
         }
         TeilUmschreiben(*teile.back().spur, int(p));
+        if (kurz) teile.back().spur->KurzQuellenSetzen();
     }
     return teile;
 }

@@ -7,6 +7,7 @@
 #include "calc/deklaration.h"
 #include "case/zeichensatz.h"
 #include "results/knotentitel.h"
+#include "results/veranlagungsteile.h"
 
 namespace quarnel {
 namespace {
@@ -83,8 +84,11 @@ void RechnungErklaeren(const CaseRecord& fall, bool kurz, Erklaerung& spur) {
     auto r = std::make_unique<CalcResult>();
     DeklarationFuellen(*kopie, *e, *r, kurz);
     spur.Leeren();
-    ErklaerungAufzeichnen an(spur);
-    Berechne(*e, *r);
+    {
+        ErklaerungAufzeichnen an(spur);
+        Berechne(*e, *r);
+    }
+    if (kurz) spur.KurzQuellenSetzen();
 }
 
 std::string_view ErgebnisDerZeile(const Ergebnistext& t, std::size_t zeile) {
@@ -179,7 +183,11 @@ ErklaerVergleich BescheidErklaeren(const CaseRecord& fall, const AmtsBescheid& a
     v.kopfVorher = "Eigene Berechnung";
     v.kopfNachher = "Finanzamt";
     v.teilweise = true;
-    RechnungErklaeren(fall, false, *v.spurVorher);
+    // the computation the check compares with: under getrennte or besondere
+    // assessment the part whose notice the user entered
+    std::vector<Erklaerteil> teile = VeranlagungErklaeren(fall, false);
+    const std::size_t teil = teile.size() > 1 ? std::size_t(VergleichsTeil) : 0;
+    v.spurVorher = std::move(teile[teil].spur);
     Erklaerknoten baum;
     v.gefunden = ErklaerBaum(*v.spurVorher, ergebnis, baum);
     if (!v.gefunden) return v;

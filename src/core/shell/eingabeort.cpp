@@ -33,16 +33,20 @@ std::optional<Feld> Suchen(std::string_view name) {
     return alle.front();
 }
 
-// The first (area, page) that opens this page class.
-bool SeiteDerKlasse(std::string_view klasse, int& bereich, int& seite) {
+// The n-th (area, page) that opens this page class (the first where there
+// are fewer).
+bool SeiteDerKlasse(std::string_view klasse, int& bereich, int& seite, int n = 1) {
+    int gefunden = 0;
     for (int b = 1; b <= 17; ++b)
-        for (int s = 1; s <= 15; ++s)
-            if (SeitenKlasse(b, s) == klasse && SeiteVorhanden(b, s)) {
+        for (int s = 1; s <= 15; ++s) {
+            if (SeitenKlasse(b, s) != klasse || !SeiteVorhanden(b, s)) continue;
+            if (++gefunden == 1 || gefunden == n) {
                 bereich = b;
                 seite = s;
-                return true;
             }
-    return false;
+            if (gefunden == n) return true;
+        }
+    return gefunden > 0;
 }
 
 }  // namespace
@@ -54,7 +58,21 @@ std::string_view SeiteDerUnterseite(std::string_view klasse) {
     return SeiteDerKlasse(klasse, b, s) ? klasse : std::string_view{};
 }
 
-std::optional<Eingabeort> EingabeortFuer(std::string_view katalogfeld) {
+Katalogstelle KatalogstelleAus(std::string_view quelle) {
+    Katalogstelle k{quelle, 1};
+    const auto auf = quelle.find('[');
+    if (auf == std::string_view::npos || !quelle.ends_with(']')) return k;
+    int n = 0;
+    for (std::size_t i = auf + 1; i + 1 < quelle.size(); ++i) {
+        if (quelle[i] < '0' || quelle[i] > '9') return k;
+        n = n * 10 + (quelle[i] - '0');
+    }
+    if (n < 1) return k;
+    return {quelle.substr(0, auf), n};
+}
+
+std::optional<Eingabeort> EingabeortFuer(std::string_view quelle) {
+    const auto [katalogfeld, element] = KatalogstelleAus(quelle);
     auto feld = Suchen(katalogfeld);
     if (!feld) return std::nullopt;
     for (const auto& a : Anzeigen)
@@ -64,7 +82,10 @@ std::optional<Eingabeort> EingabeortFuer(std::string_view katalogfeld) {
     const std::string_view seite = SeiteDerUnterseite(klasse);
     Eingabeort ort;
     ort.feld = *feld;
-    if (seite.empty() || !SeiteDerKlasse(seite, ort.bereich, ort.seite)) return std::nullopt;
+    ort.element = element <= Def(*feld).anzahl ? element : 1;
+    // a page that stands once per element shows the element's own
+    const int n = seite == klasse && Def(*feld).anzahl > 1 ? ort.element : 1;
+    if (seite.empty() || !SeiteDerKlasse(seite, ort.bereich, ort.seite, n)) return std::nullopt;
     if (seite != klasse) ort.unterseite = klasse;
     return ort;
 }

@@ -21,10 +21,23 @@ struct Eingabeort {
     // The subordinate page that holds the field, opened from the page ("" when
     // the page holds it itself): the control the user reaches from there.
     std::string_view unterseite;
+    // The element of the field the entry was made in (the card, the column).
+    int element = 1;
 };
 
-// The page and field for a catalogue field (by id or name); nothing for a
-// field no entry page shows (values the fill computes).
+// A catalogue field as a figure of the computation names it: "Brutto[3]" is
+// element 3 of Brutto, a name without brackets element 1.
+struct Katalogstelle {
+    std::string_view feld;
+    int element = 1;
+};
+Katalogstelle KatalogstelleAus(std::string_view quelle);
+
+// The page and field for a catalogue field (by id or name, "[n]" for its
+// element n); nothing for a field no entry page shows (values the fill
+// computes). A field kept per card or column whose page stands once per
+// element (the wage-tax cards, the Werbungskosten of each spouse) leads to
+// the page of its element.
 std::optional<Eingabeort> EingabeortFuer(std::string_view katalogfeld);
 
 // The page class that opens a subordinate page ("TF_KsoList" -> "TF_KSO");

@@ -59,6 +59,13 @@ TxGlobBescheid::TxGlobBescheid(QWidget* hauptfenster, const CaseRecord& fall, Be
     f.setBold(true);
     titel->setFont(f);
     haupt->addWidget(titel);
+    // getrennte or besondere Veranlagung: the notice entered is the taxpayer's part
+    if (const std::string teil = VergleichsteilHinweis(fall_); !teil.empty()) {
+        auto* hinweis = new QLabel(QString::fromStdString(teil));
+        hinweis->setObjectName(QStringLiteral("VergleichsteilLbl"));
+        hinweis->setAlignment(Qt::AlignCenter);
+        haupt->addWidget(hinweis);
+    }
 
     auto* kopf = new QGridLayout;
     auto feld = [&](const char* name, const char* text, int zeile, int spalte) {
@@ -324,7 +331,8 @@ void TxGlobBescheid::ErgebnisBtnClick() {
     VergleichBtnClick();
     if (!dienste_.zeigen) return;
     Ergebnistext t;
-    t.zeilen = VergleichText(*vergleich_, Eingabe(), fall_.Int(Feld::BundeslandLb), Heute());
+    t.zeilen = VergleichText(*vergleich_, Eingabe(), fall_.Int(Feld::BundeslandLb), Heute(),
+                             VergleichsteilHinweis(fall_));
     dienste_.zeigen(t);
 }
 

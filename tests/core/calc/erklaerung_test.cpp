@@ -20,6 +20,7 @@
 #include "results/knotentitel.h"
 #include "case/feldkatalog.h"
 #include "case/json.h"
+#include "shell/eingabeort.h"
 #include "testhilfe.h"
 #include "testpfade.h"
 
@@ -109,7 +110,7 @@ void KnotenPruefen(const std::string& fall, const Erklaerknoten& k) {
                 break;
             }
             EXPECT_TRUE(EingabeFeld(k.angabe.name)) << fall << ": " << k.angabe.name;
-            EXPECT_TRUE(FeldNachId(k.angabe.quelle).has_value())
+            EXPECT_TRUE(FeldNachId(KatalogstelleAus(k.angabe.quelle).feld).has_value())
                 << fall << ": " << k.angabe.name << " ohne Katalogfeld";
             break;
         case Herkunft::Parameter: {

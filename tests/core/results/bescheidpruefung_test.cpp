@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstring>
@@ -19,9 +20,12 @@
 #include "calc/betrag.h"
 #include "calc/durchgang.h"
 #include "case/zeichensatz.h"
+#include "pages/veranlagungsart.h"
 #include "results/einspruch.h"
 #include "results/einspruchsfrist.h"
+#include "results/fallhilfe.h"
 #include "results/veranlagung.h"
+#include "results/wieberechnet.h"
 #include "testpfade.h"
 
 using namespace quarnel;
@@ -512,4 +516,64 @@ TEST(Einspruch, Nur_angekreuzte_Abweichungen_und_Umbruch) {
     for (int breite : {20, 40, 76})
         for (const std::string& z : Umbrechen(std::string(300, 'x') + " a b " + std::string(10, 'y'), breite, 3))
             EXPECT_TRUE(z.size() <= std::size_t(breite) || z.find(' ') == std::string::npos) << z;
+}
+
+// A couple under getrennte or besondere Veranlagung gets a notice per spouse: the
+// check prefills, compares and explains the taxpayer's part and says so; a
+// joint case names no part and prints as before.
+TEST(Bescheidvergleich, Getrennte_und_besondere_Veranlagung_pruefen_Teil_1) {
+    struct Zeile {
+        Veranlagungsart art;
+        const char* hinweis;
+    };
+    const Zeile tabelle[] = {
+        {Veranlagungsart::Zusammen, ""},
+        {Veranlagungsart::Getrennt,
+         "Verglichen mit Teil 1 (Steuerpflichtiger) der getrennten Veranlagung"},
+        {Veranlagungsart::Besondere,
+         "Verglichen mit Teil 1 (Steuerpflichtiger) der besonderen Veranlagung"},
+    };
+    const int est = *PostenSuchen("ESt"), saldo = *PostenSuchen("Saldo"),
+              lst = *PostenSuchen("LSt");
+    int geteilt = 0;
+    for (const auto& eintrag : fs::recursive_directory_iterator(QUARNEL_TEST_CASES_DIR)) {
+        if (eintrag.path().extension() != ".fall" || geteilt >= 8) continue;
+        const auto fall = test::FallDateiLesen(eintrag.path());
+        if (!fall || !fall->satz || fall->kurz || !VeranlagungWaehlbar(*fall->satz)) continue;
+        for (const Zeile& z : tabelle) {
+            SCOPED_TRACE(eintrag.path().filename().string() + " " +
+                         std::string(VeranlagungsartSchluessel(z.art)));
+            auto satz = std::make_unique<CaseRecord>(*fall->satz);
+            satz->SetzeInt(Feld::Veranlagungsart, static_cast<int32_t>(z.art));
+            const VeranlagungsRechnung v = VeranlagungRechnen(*satz, false);
+            if (v.art != z.art) continue;  // not admissible for this couple
+            const CalcResult& teil = *v.teile.front().r;
+            EXPECT_EQ(VergleichsteilHinweis(*satz), z.hinweis);
+            AmtsBescheid amt = AmtsBescheidVorbelegen(*satz);
+            EXPECT_NEAR(amt.wert[est], teil.EStFestzusetzen, 0.005);
+            EXPECT_NEAR(amt.wert[saldo], teil.GesamtSaldo, 0.005);
+            const Bescheidvergleich gleich = BescheidVergleichen(*satz, amt);
+            EXPECT_TRUE(gleich.Abweichungen().empty());
+            EXPECT_NEAR(gleich.saldoDifferenz, 0, 0.005);
+            const auto text = VergleichText(gleich, amt, NRW, D("01.06.2002"),
+                                            VergleichsteilHinweis(*satz));
+            const std::string hinweis = Utf8ZuCp1252(z.hinweis);
+            if (*z.hinweis) {
+                EXPECT_EQ(std::count(text.begin(), text.end(), hinweis), 1);
+            } else {
+                EXPECT_EQ(text, VergleichText(gleich, amt, NRW, D("01.06.2002")));
+            }
+            // the office credits 100 DM more wage tax: the part's balance falls by it
+            amt.wert[lst] += 100;
+            const Bescheidvergleich mehr = BescheidVergleichen(*satz, amt);
+            ASSERT_EQ(mehr.Abweichungen().size(), 1u);
+            EXPECT_NEAR(mehr.Abweichungen()[0]->wirkung.saldo, -100, 0.01);
+            // the explained figure is the part's own
+            const ErklaerVergleich erkl = BescheidErklaeren(*satz, amt, "EStFestzusetzen");
+            ASSERT_TRUE(erkl.gefunden);
+            EXPECT_NEAR(erkl.baum.vorher, teil.EStFestzusetzen, 0.005);
+            geteilt += z.art != Veranlagungsart::Zusammen;
+        }
+    }
+    EXPECT_GE(geteilt, 2);
 }

@@ -19,14 +19,18 @@
 #include "calc/deklaration.h"
 #include "calc/erklaerung.h"
 #include "calc/feldnamen.h"
+#include "case/bereiche.h"
 #include "case/falldatei.h"
+#include "case/feldkatalog.h"
 #include "case/zeichensatz.h"
 #include "pages/veranlagungsart.h"
 #include "results/bescheid.h"
 #include "results/bescheid_veranlagung.h"
 #include "results/fallhilfe.h"
+#include "results/knotentitel.h"
 #include "results/veranlagung.h"
 #include "results/waswaere.h"
+#include "shell/eingabeort.h"
 #include "testhilfe.h"
 #include "testpfade.h"
 
@@ -369,4 +373,118 @@ TEST(Veranlagungsteile, Cli_wie_und_waswaere_je_Teil) {
     satz.SetzeInt(Feld::Veranlagungsart, 0);
     FallDateiSchreiben(pfad, satz);
     EXPECT_NE(cli("wie " + test::Zitiert(pfad) + " EStFestzusetzen --teil 2").code, 0);
+}
+
+namespace {
+
+// Inputs the fill adds up from several fields (the named field is the first
+// of them: the cards, the rows, the objects, the lines of a page's sum) or
+// derives from a field of another kind (a count, a date): their value need
+// not be the named field's own.
+constexpr std::string_view Zusammengesetzt[] = {
+    "LohnEr", "LohnSie", "LohnMehrjEr", "LohnMehrjSie", "AbfindungEr", "AbfindungSie",
+    "ProgLohnEr", "ProgLohnSie", "LohnVorwegKuerzEr", "LohnVorwegKuerzSie", "LohnVorsPauschEr",
+    "LohnVorsPauschSie", "WerbKostEr", "WerbKostSie", "VuVInEr", "VuVInSie", "RenteInEr",
+    "RenteInSie", "KapInEr", "KapInSie", "WkKapInEr", "WkKapInSie", "ProgEinkEr", "ProgEinkSie",
+    "HalbeinkFrei", "AnzahlKinder", "VorsorgeIn", "KiStGezahltIn", "RentenLastenIn",
+    "AgbAndereIn", "BehindertenPauschIn", "WohnAbzug", "WohnAbzug2", "WohnVorkosten",
+    "HausBeschIn",
+};
+
+bool IstZusammengesetzt(std::string_view eingabe) {
+    // a child's values: the computation orders the children by birth
+    if (eingabe.starts_with("KindSaetze[")) return true;
+    for (std::string_view z : Zusammengesetzt)
+        if (z == eingabe) return true;
+    return false;
+}
+
+// 0 for a name of the taxpayer's place, 1 for the wife's (also before a
+// running number), -1 for others.
+int PersonDesNamens(std::string_view n) {
+    while (!n.empty() && n.back() >= '0' && n.back() <= '9') n.remove_suffix(1);
+    if (n.ends_with("Sie")) return 1;
+    if (n.size() > 2 && n.ends_with("Er")) return 0;
+    return -1;
+}
+
+// Words that name the other person than the node's own: in the name, and
+// in the place of an entry (a page of both spouses names both).
+constexpr std::string_view FremdeWorte[2][2] = {
+    {"der Ehefrau", " – Ehefrau"},
+    {"des Steuerpflichtigen", "Stpfl./"},
+};
+constexpr std::string_view FremdeOrte[2][3] = {
+    {"Ehegatte, 1.", "Ehegatte, 2.", "Werbungskosten Ehegatte"},
+    {"Steuerpflichtiger, 1.", "Steuerpflichtiger, 2.", "Werbungskosten Steuerpflichtiger"},
+};
+
+void KnotenPruefen(const Erklaerknoten& k, const CaseRecord& gefuellt, int& geprueft) {
+    for (const Erklaerknoten& c : k.kinder) KnotenPruefen(c, gefuellt, geprueft);
+    const std::string name = Knotenname(k);
+    const int person = PersonDesNamens(name);
+    if (person >= 0) {
+        const std::string titel = KnotenTitel(k);
+        std::string texte = titel.substr(0, titel.find(" ("));
+        if (k.schritt) texte += " | " + std::string(k.schritt->regel->text);
+        for (std::string_view f : FremdeWorte[person])
+            EXPECT_EQ(texte.find(f), std::string::npos) << name << ": " << texte;
+        for (std::string_view f : FremdeOrte[person])
+            EXPECT_EQ(titel.find(f), std::string::npos) << name << ": " << titel;
+        ++geprueft;
+    }
+    if (k.schritt || k.angabe.herkunft != Herkunft::Eingabe ||
+        k.angabe.quelle.empty() || k.angabe.quelle.starts_with(WasWaereQuelle))
+        return;
+    const auto ort = EingabeortFuer(k.angabe.quelle);
+    ASSERT_TRUE(ort) << name << " " << k.angabe.quelle;
+    const Katalogstelle stelle = KatalogstelleAus(k.angabe.quelle);
+    auto feld = FeldNachId(stelle.feld);
+    if (!feld) {
+        const auto alle = FelderNachName(stelle.feld);
+        ASSERT_FALSE(alle.empty()) << k.angabe.quelle;
+        feld = alle.front();
+    }
+    ASSERT_LE(stelle.element, Def(*feld).anzahl) << k.angabe.quelle;
+    if (Def(*feld).typ != FeldTyp::Double || IstZusammengesetzt(name) || ort->feld != *feld)
+        return;
+    EXPECT_NEAR(std::fabs(k.angabe.wert), std::fabs(gefuellt.Dbl(*feld, stelle.element)), 0.005)
+        << name << " " << k.angabe.quelle;
+}
+
+}  // namespace
+
+// Over every whole case (a couple with each assessment): every entry a tree
+// names leads to the field and element where that person's entry was made
+// and holds its value (or is one of the sums above), and no node of one
+// person names the other.
+TEST(Veranlagungsteile, Jedes_Blatt_fuehrt_zum_Feld_seiner_Person) {
+    int geprueft = 0, ehefrau = 0;
+    for (const auto& eintrag : fs::recursive_directory_iterator(QUARNEL_TEST_CASES_DIR)) {
+        if (eintrag.path().extension() != ".fall") continue;
+        const auto fall = test::FallDateiLesen(eintrag.path());
+        if (!fall || !fall->satz) continue;
+        std::vector<Veranlagungsart> arten{Veranlagungsart::Zusammen};
+        if (VeranlagungWaehlbar(*fall->satz))
+            arten = {Veranlagungsart::Zusammen, Veranlagungsart::Getrennt,
+                     Veranlagungsart::Besondere};
+        for (Veranlagungsart art : arten) {
+            SCOPED_TRACE(eintrag.path().filename().string() + " " +
+                         std::string(VeranlagungsartSchluessel(art)));
+            auto satz = std::make_unique<CaseRecord>(*fall->satz);
+            if (arten.size() > 1) satz->SetzeInt(Feld::Veranlagungsart, static_cast<int32_t>(art));
+            auto gefuellt = std::make_unique<CaseRecord>(*satz);
+            auto g = std::make_unique<CalcInput>();
+            DeklarationFuellen(*gefuellt, *g, fall->kurz);
+            for (const Erklaerteil& teil : VeranlagungErklaeren(*satz, fall->kurz))
+                for (const std::string& n : ErklaerteErgebnisse(*teil.spur)) {
+                    Erklaerknoten baum;
+                    ASSERT_TRUE(ErklaerBaum(*teil.spur, n, baum));
+                    KnotenPruefen(baum, *gefuellt, geprueft);
+                    ehefrau += PersonDesNamens(n) == 1;
+                }
+        }
+    }
+    EXPECT_GT(geprueft, 1000);
+    EXPECT_GT(ehefrau, 100);
 }

@@ -171,6 +171,14 @@ TEST(WieBerechnet, Eingabeorte) {
         {"AusbildFreibetrag", 2, 1, "AusbildFreibetrag", "TF_Ausbild", nullptr},
         {"ErgAnsetzbar", 13, 4, "ErgAnsetzbar", "TF_AbEink", nullptr},
         {"KeinFeld", 0, 0, nullptr, "", nullptr},
+        // an element of a field kept per card or per spouse: its own page
+        {"Brutto", 3, 1, "Brutto", "", nullptr},
+        {"Brutto[3]", 3, 3, "Brutto", "", nullptr},
+        {"KurzarbGeld[4]", 3, 4, "KurzarbGeld", "", nullptr},
+        {"SummeWkVerb[2]", 5, 2, "SummeWkVerb", "", nullptr},
+        {"SummeWkFahrt[2]", 5, 1, "SummeWkFahrt", "", nullptr},
+        {"KindKiFbJahr[2]", 2, 2, "KindKiFbJahr", "", nullptr},
+        {"Brutto[9]", 3, 1, "Brutto", "", nullptr},
     };
     for (const Fall& f : faelle) {
         const auto ort = EingabeortFuer(f.feld);
@@ -180,6 +188,9 @@ TEST(WieBerechnet, Eingabeorte) {
         EXPECT_EQ(ort->seite, f.seite) << f.feld;
         EXPECT_STREQ(Def(ort->feld).id, f.gezeigt) << f.feld;
         EXPECT_EQ(ort->unterseite, f.unterseite) << f.feld;
+        const Katalogstelle stelle = KatalogstelleAus(f.feld);
+        EXPECT_EQ(ort->element, stelle.element <= Def(ort->feld).anzahl ? stelle.element : 1)
+            << f.feld;
         if (f.text) {
             EXPECT_EQ(EingabeortText(*ort), f.text);
         }
