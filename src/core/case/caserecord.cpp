@@ -29,10 +29,15 @@ std::string KurztextLesen(const uint8_t* p, int n) {
     int laenge = std::min<int>(p[0], n);
     return std::string(reinterpret_cast<const char*>(p + 1), laenge);
 }
+// A changed text clears the bytes behind it, so that what was deleted or
+// overwritten cannot be read from the file; an unchanged one leaves its
+// bytes as they are.
 void KurztextSchreiben(uint8_t* p, int n, std::string_view text) {
     std::size_t laenge = std::min<std::size_t>(text.size(), static_cast<std::size_t>(n));
+    if (p[0] == laenge && std::memcmp(p + 1, text.data(), laenge) == 0) return;
     p[0] = static_cast<uint8_t>(laenge);
     std::memcpy(p + 1, text.data(), laenge);
+    std::memset(p + 1 + laenge, 0, static_cast<std::size_t>(n) - laenge);
 }
 
 bool IstGanzzahlTyp(FeldTyp t) {

@@ -91,6 +91,22 @@ TEST(CaseRecord, Texte_werden_gekappt_und_umkodiert) {
     EXPECT_EQ(r.TextUtf8(Feld::StpflOrt), "Görlitz");
 }
 
+// A shorter text leaves nothing of the longer one in the bytes behind it;
+// writing the same text again leaves every byte as it was.
+TEST(CaseRecord, Gekuerzter_Text_hinterlaesst_keinen_Rest) {
+    CaseRecord r;
+    const std::size_t o = CaseRecord::Offset(Feld::StpflOrt);
+    const int breite = Def(Feld::StpflOrt).breite;
+    r.SetzeText(Feld::StpflOrt, "Hannover-Linden");
+    r.SetzeText(Feld::StpflOrt, "Ulm");
+    for (int i = 4; i <= breite; ++i) EXPECT_EQ(r.LeseByte(o + i), 0) << i;
+    r.SchreibeByte(o + 4 + 1, 'x');  // a byte behind the text, as older files hold them
+    r.SetzeText(Feld::StpflOrt, "Ulm");
+    EXPECT_EQ(r.LeseByte(o + 5), 'x');
+    r.SetzeText(Feld::StpflOrt, "");
+    for (int i = 0; i <= breite; ++i) EXPECT_EQ(r.LeseByte(o + i), 0) << i;
+}
+
 TEST(CaseRecord, Falscher_Typ_oder_Element_wird_abgewiesen) {
     CaseRecord r;
     EXPECT_THROW(r.Dbl(Feld::StpflGebDat), std::invalid_argument);
