@@ -80,7 +80,9 @@ bool TabelleSetzen(CaseRecord& r, Steuertabelle t) {
     const bool geaendert = splitting ? !r.Bool(Feld::Splitting) : !r.Bool(Feld::Grundtabelle);
     r.SetzeBool(Feld::Grundtabelle, !splitting);
     r.SetzeBool(Feld::Splitting, splitting);
-    if (!splitting || geaendert) EhegattenSeitenMarkieren(r);
+    // The spouse's pages follow the table even where it was already set
+    // (a case whose flags were typed before its marital status).
+    EhegattenSeitenMarkieren(r);
     return geaendert;
 }
 

@@ -108,6 +108,19 @@ TEST(Steuertabelle, Wechsel_setzt_Merker_und_Ehegattenseiten) {
     EXPECT_FALSE(r.Bool(Feld::Splitting));
 }
 
+// The flags typed before the marital status (as `setze` may do): the
+// decision changes no flag but still shows the spouse's pages.
+TEST(Steuertabelle, Vorher_gesetzte_Merker_zeigen_die_Ehegattenseiten) {
+    CaseRecord r = Fall(1);
+    r.SetzeBool(Feld::Grundtabelle, false);
+    r.SetzeBool(Feld::Splitting, true);
+    ASSERT_FALSE(Aktiv(r, 3, 3));
+    EXPECT_FALSE(TabelleEntscheiden(r));
+    EXPECT_TRUE(Aktiv(r, 3, 3));
+    EXPECT_TRUE(Aktiv(r, 3, 4));
+    EXPECT_TRUE(Aktiv(r, 5, 0));
+}
+
 TEST(Steuertabelle, Ehegattenseiten_nach_dem_Interview) {
     CaseRecord r = Fall(1);
     for (int seite = 0; seite <= 15; ++seite) {
