@@ -201,7 +201,8 @@ int Berechnen(const std::vector<std::string>& args) {
 }
 
 const BefehlEintrag kBerechne("berechne", kAufruf,
-                              "füllt die Erklärungswerte, berechnet und zeigt die Ergebnisse",
+                              "füllt die Erklärungswerte, berechnet und zeigt die Ergebnisse; "
+                              "--kurz: aus den Angaben der Kurzberechnung",
                               &Berechnen);
 
 }  // namespace

@@ -91,7 +91,9 @@ int BescheidAusgeben(const std::vector<std::string>& args) {
 
 const BefehlEintrag kBescheid(
     "bescheid", "bescheid DATEI [--kurz] [--datum TT.MM.JJJJ] [--ausgabe DATEI.TXT [--dos]]",
-    "berechnet den Fall und gibt den Bescheid aus (Terminal oder Textdatei)", &BescheidAusgeben);
+    "berechnet den Fall und gibt den Bescheid aus (Terminal oder Textdatei); "
+    "--kurz: aus den Angaben der Kurzberechnung",
+    &BescheidAusgeben);
 
 }  // namespace
 }  // namespace quarnel::cli
