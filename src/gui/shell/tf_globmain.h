@@ -231,6 +231,7 @@ class TF_GlobMain : public QMainWindow {
     int hilfeseite_ = 0;
     std::string hilfethema_;
     std::optional<double> letzterSaldo_;
+    QPointer<QMdiSubWindow> feldNrSeite_;  // the page whose field number is shown
     QPoint meldungsort_;
     Menuezustand menue_;
     QString titel_;

@@ -162,16 +162,23 @@ void TF_GlobMain::FokusGewechselt(QWidget*, QWidget* neu) {
                       qobject_cast<QAbstractSpinBox*>(neu);
     if (!feld || neu->window() == nullptr) return;
     datenModImg_->setVisible(FallVeraendert());
+    std::optional<int> nummer;  // the nearest field number above the control
+    QMdiSubWindow* seite = nullptr;
     for (QWidget* w = neu; w && w != this; w = w->parentWidget()) {
         const QVariant n = w->property("hilfeNummer");
-        if (!n.isValid()) continue;
-        // A control without a field number keeps the last one shown.
-        if (n.toInt() > 0) {
-            const std::string feldNr = FeldNummerText(n.toInt());
-            Panel(QStringLiteral("FeldNrPnl"))->setText(U(feldNr));
-            seitenText_->Feldhilfe(feldNr);
-        }
-        break;
+        if (n.isValid() && !nummer) nummer = n.toInt();
+        if (!seite) seite = qobject_cast<QMdiSubWindow*>(w);
+    }
+    if (nummer.value_or(0) > 0) {
+        const std::string feldNr = FeldNummerText(*nummer);
+        Panel(QStringLiteral("FeldNrPnl"))->setText(U(feldNr));
+        seitenText_->Feldhilfe(feldNr);
+        feldNrSeite_ = seite;
+    } else if (seite && seite != seitenansicht_ && seite != feldNrSeite_) {
+        // A control without a field number keeps the last one shown on its
+        // own page; another page does not show the number of a field it lacks.
+        Panel(QStringLiteral("FeldNrPnl"))->clear();
+        feldNrSeite_ = seite;
     }
     if (einst_.lfdBerechnung) LaufendeBerechnungAnstossen();
 }
