@@ -137,9 +137,10 @@ void KinderErklaeren(const CalcInput& e, const CalcResult& r, Mit mit, bool kind
                 const KindSatz& k = e.KindSaetze[i];
                 if (!mit(k)) continue;
                 const std::string kind = "KindSaetze[" + std::to_string(i) + "].";
-                fb.push_back(Ein(kind + "KinderFb", k.KinderFb));
-                fb.push_back(Ein(kind + "BetreuungsFb", k.BetreuungsFb));
-                if (kindergeld) geld.push_back(Ein(kind + "Kindergeld", k.Kindergeld));
+                fb.push_back(EinElement(kind + "KinderFb", k.KinderFb, k.Element));
+                fb.push_back(EinElement(kind + "BetreuungsFb", k.BetreuungsFb, k.Element));
+                if (kindergeld)
+                    geld.push_back(EinElement(kind + "Kindergeld", k.Kindergeld, k.Element));
             }
             spur->Schritt("KindFbAbzug", "KindFbAbzug", r.KindFbAbzug, std::move(fb));
             spur->Schritt("KindergeldHinzu", "KindergeldHinzu", r.KindergeldHinzu, std::move(geld));

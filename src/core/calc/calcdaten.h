@@ -35,6 +35,10 @@ struct KindSatz {
     uint8_t Guenstiger = 0;       // 1: the allowances beat the Kindergeld
     double BetreuungsFb = 0;      // Betreuungsfreibetrag for the months
     double BetreuungsFbJahr = 0;  // Betreuungsfreibetrag for twelve months
+    // The element of the child's fields in the case record (the child's page,
+    // the quick page's row) the fill took it from: the records are ordered by
+    // birth, so their index is not the child's number. 0: none.
+    uint8_t Element = 0;
 };
 
 inline constexpr int AnzahlKindSaetze = 8;

@@ -94,6 +94,7 @@ void Grunddaten(CaseRecord& r, CalcInput& e) {
 void Kinder(CaseRecord& r, CalcInput& e) {
     for (int i = 1; i <= AnzahlKinderSeite; ++i) {
         KindSatz& k = e.KindSaetze[i - 1];
+        k.Element = static_cast<uint8_t>(i);
         const double geld = r.Dbl(Feld::ErhKiGeld, i);
         const int32_t geburt = r.Int(Feld::GebAm, i);
         e.KindergeldSumme += geld;
@@ -682,6 +683,7 @@ void KurzFuellen(const CaseRecord& r, CalcInput& e) {
                                Feld::KiImHH4, Feld::KiImHH5, Feld::KiImHH6};
     for (int i = 0; i < AnzahlKinderSeite; ++i) {
         KindSatz& k = e.KindSaetze[i];
+        k.Element = static_cast<uint8_t>(i + 1);
         const double geld = d(kiGeld[i]);
         e.KindergeldSumme += geld;
         k.Kindergeld = geld;

@@ -173,6 +173,14 @@ constexpr Quelle Quellen[] = {
     {".Kindergeld", "ErhKiGeld"},
 };
 
+// A child's values on the page of the quick computation: the fields of its
+// row ("KiFb2": the allowance of the second child).
+constexpr Quelle KurzKindQuellen[] = {
+    {".KinderFb", "KiFb"},
+    {".BetreuungsFb", "MoBetrFb"},
+    {".Kindergeld", "KiGeld"},
+};
+
 // The fields of the page of the quick computation each CalcInput field is
 // filled from there; a value it adds up names the first field.
 constexpr Quelle KurzQuellen[] = {
@@ -346,8 +354,17 @@ void Erklaerung::KurzQuellenSetzen() {
     for (Rechenschritt& s : schritte_)
         for (Wertangabe& w : s.werte) {
             if (w.herkunft != Herkunft::Eingabe || w.quelle.empty()) continue;
-            if (const auto it = nachName.find(w.name); it != nachName.end())
+            if (const auto it = nachName.find(w.name); it != nachName.end()) {
                 w.quelle = std::string(it->second);
+            } else if (w.name.starts_with("KindSaetze[")) {
+                // a child's values: the fields of its row, named by its number
+                const auto auf = w.quelle.find('[');
+                const std::string_view wert = std::string_view(w.name).substr(w.name.find(']') + 1);
+                for (const auto& q : KurzKindQuellen)
+                    if (q.eingabe == wert && auf != std::string::npos)
+                        w.quelle = std::string(q.feld) +
+                                   w.quelle.substr(auf + 1, w.quelle.size() - auf - 2);
+            }
         }
 }
 
@@ -360,6 +377,11 @@ Wertangabe Erg(std::string_view name, double wert, double faktor) {
 }
 Wertangabe Ein(std::string_view name, double wert, double faktor) {
     return {std::string(name), wert, faktor, Herkunft::Eingabe, std::string(KatalogfeldFuer(name))};
+}
+Wertangabe EinElement(std::string_view name, double wert, int element) {
+    Wertangabe w = Ein(name, wert);
+    if (element > 0 && !w.quelle.empty()) w.quelle += "[" + std::to_string(element) + "]";
+    return w;
 }
 Wertangabe Par(std::string_view name, double wert, double faktor) {
     return {std::string(name), wert, faktor, Herkunft::Parameter, std::string(name)};

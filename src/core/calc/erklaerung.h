@@ -153,6 +153,10 @@ class ErklaerungAufzeichnen {
 Wertangabe Erg(std::string_view name, double wert, double faktor = 1);
 Wertangabe Ein(std::string_view name, double wert, double faktor = 1);
 Wertangabe Par(std::string_view name, double wert, double faktor = 0);
+// An input kept per element of its catalogue field (a child's values, by the
+// element of the record they were filled from): its source names that
+// element, "KindKiFbJahr[2]" (element 0: the field alone).
+Wertangabe EinElement(std::string_view name, double wert, int element);
 
 // The name of a result of person p (0: "Er", 1: "Sie").
 std::string PersonName(std::string_view name, int p);

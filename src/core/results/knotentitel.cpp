@@ -184,8 +184,10 @@ std::string EingabeTitel(std::string_view eingabe, std::string_view katalogfeld)
         return "Was-wäre-wenn: " + EingabeTitel(feld, feld);
     }
     const auto ort = EingabeortFuer(katalogfeld);
+    const Katalogstelle stelle = KatalogstelleAus(katalogfeld);
+    const bool mitElement = stelle.feld.size() < katalogfeld.size();
     // the field itself ("Brutto" of "Brutto[3]": the card names the place)
-    katalogfeld = KatalogstelleAus(katalogfeld).feld;
+    katalogfeld = stelle.feld;
     std::optional<Feld> feld = FeldNachId(katalogfeld);
     if (!feld) {
         const auto alle = FelderNachName(katalogfeld);
@@ -202,14 +204,21 @@ std::string EingabeTitel(std::string_view eingabe, std::string_view katalogfeld)
         for (const auto& b : OhneBeschriftung)
             if (b.feld == katalogfeld) titel = b.text;
     if (titel.empty()) titel = "Eingabe";
-    // a child's value: "KindSaetze[2].KinderFb"
+    // a child's value ("KindSaetze[2].KinderFb"): the child is the element of
+    // the record it came from ("KindKiFbJahr[4]": the 4th child's page); a
+    // row of the quick page names its child itself ("1. Kind")
     constexpr std::string_view Kind = "KindSaetze[";
     if (eingabe.starts_with(Kind)) {
         int nr = 0;
         for (std::size_t i = Kind.size();
              i < eingabe.size() && std::isdigit(static_cast<unsigned char>(eingabe[i])); ++i)
             nr = nr * 10 + (eingabe[i] - '0');
-        titel += " – " + std::to_string(nr + 1) + ". Kind";
+        if (mitElement)
+            nr = stelle.element - 1;
+        else if (!katalogfeld.empty() && katalogfeld.back() >= '1' && katalogfeld.back() <= '9')
+            nr = katalogfeld.back() - '1';
+        if (titel.find(". Kind") == std::string::npos)
+            titel += " – " + std::to_string(nr + 1) + ". Kind";
     } else if (const auto p = PersonDesNamens(eingabe); p && !NenntPerson(titel)) {
         titel += Personen[*p];
     }

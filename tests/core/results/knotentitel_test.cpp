@@ -28,6 +28,12 @@ TEST(KnotenTitel, Blaetter_und_Ergebnisse) {
          "Körperschaftsteuer (Anrechnungsbeträge, Gezahlte Steuern)"},
         {Herkunft::Eingabe, "KindSaetze[1].KinderFb", "KindKiFbJahr",
          "Kinderfreibetrag für das Jahr – 2. Kind (…"},
+        // the children are ordered by birth: the element names the child
+        {Herkunft::Eingabe, "KindSaetze[6].KinderFb", "KindKiFbJahr[2]",
+         "Kinderfreibetrag für das Jahr – 2. Kind (…"},
+        // a row of the quick page: its number
+        {Herkunft::Eingabe, "KindSaetze[7].BetreuungsFb", "MoBetrFb3",
+         "mit Betr.-Fb. – 3. Kind (…"},
         {Herkunft::Eingabe, "LohnEr", "Brutto", "3. Bruttoarbeitslohn – Stpfl./Ehemann (…"},
         {Herkunft::Eingabe, "WhatIfDelta[6]", "Was-wäre-wenn: BruttoEr", "Was-wäre-wenn: …"},
         {Herkunft::Parameter, "ParamArbnPausch", "", "Arbeitnehmer-Pauschbetrag"},

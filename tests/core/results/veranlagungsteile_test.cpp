@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -392,8 +393,6 @@ constexpr std::string_view Zusammengesetzt[] = {
 };
 
 bool IstZusammengesetzt(std::string_view eingabe) {
-    // a child's values: the computation orders the children by birth
-    if (eingabe.starts_with("KindSaetze[")) return true;
     for (std::string_view z : Zusammengesetzt)
         if (z == eingabe) return true;
     return false;
@@ -419,8 +418,18 @@ constexpr std::string_view FremdeOrte[2][3] = {
     {"Steuerpflichtiger, 1.", "Steuerpflichtiger, 2.", "Werbungskosten Steuerpflichtiger"},
 };
 
-void KnotenPruefen(const Erklaerknoten& k, const CaseRecord& gefuellt, int& geprueft) {
-    for (const Erklaerknoten& c : k.kinder) KnotenPruefen(c, gefuellt, geprueft);
+// A child's value: the index of its record in the input (-1 for others).
+int KindDesNamens(std::string_view n) {
+    constexpr std::string_view Kind = "KindSaetze[";
+    return n.starts_with(Kind) ? n[Kind.size()] - '0' : -1;
+}
+
+// `anteil`: by child record, the part's share of the child's values (null:
+// all of them).
+void KnotenPruefen(const Erklaerknoten& k, const CaseRecord& gefuellt,
+                   const std::array<std::array<double, 2>, AnzahlKindSaetze>* anteil, int teil,
+                   int& geprueft) {
+    for (const Erklaerknoten& c : k.kinder) KnotenPruefen(c, gefuellt, anteil, teil, geprueft);
     const std::string name = Knotenname(k);
     const int person = PersonDesNamens(name);
     if (person >= 0) {
@@ -448,7 +457,10 @@ void KnotenPruefen(const Erklaerknoten& k, const CaseRecord& gefuellt, int& gepr
     ASSERT_LE(stelle.element, Def(*feld).anzahl) << k.angabe.quelle;
     if (Def(*feld).typ != FeldTyp::Double || IstZusammengesetzt(name) || ort->feld != *feld)
         return;
-    EXPECT_NEAR(std::fabs(k.angabe.wert), std::fabs(gefuellt.Dbl(*feld, stelle.element)), 0.005)
+    const int kind = KindDesNamens(name);
+    const double faktor = kind >= 0 && anteil ? (*anteil)[std::size_t(kind)][teil] : 1;
+    EXPECT_NEAR(std::fabs(k.angabe.wert), faktor * std::fabs(gefuellt.Dbl(*feld, stelle.element)),
+                0.005)
         << name << " " << k.angabe.quelle;
 }
 
@@ -476,11 +488,15 @@ TEST(Veranlagungsteile, Jedes_Blatt_fuehrt_zum_Feld_seiner_Person) {
             auto gefuellt = std::make_unique<CaseRecord>(*satz);
             auto g = std::make_unique<CalcInput>();
             DeklarationFuellen(*gefuellt, *g, fall->kurz);
-            for (const Erklaerteil& teil : VeranlagungErklaeren(*satz, fall->kurz))
-                for (const std::string& n : ErklaerteErgebnisse(*teil.spur)) {
+            // a spouse's part holds that spouse's share of each child's values
+            const auto angaben = VeranlagungsAngabenAusFall(*gefuellt, *g, fall->kurz);
+            const auto teile = VeranlagungErklaeren(*satz, fall->kurz);
+            for (std::size_t t = 0; t < teile.size(); ++t)
+                for (const std::string& n : ErklaerteErgebnisse(*teile[t].spur)) {
                     Erklaerknoten baum;
-                    ASSERT_TRUE(ErklaerBaum(*teil.spur, n, baum));
-                    KnotenPruefen(baum, *gefuellt, geprueft);
+                    ASSERT_TRUE(ErklaerBaum(*teile[t].spur, n, baum));
+                    KnotenPruefen(baum, *gefuellt, teile.size() > 1 ? &angaben.kindAnteil : nullptr,
+                                  int(t), geprueft);
                     ehefrau += PersonDesNamens(n) == 1;
                 }
         }
