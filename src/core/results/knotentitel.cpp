@@ -8,11 +8,11 @@
 #include "case/feldkatalog.h"
 #include "results/wieberechnet.h"
 #include "shell/eingabeort.h"
+#include "shell/sprechtext.h"
 
 namespace quarnel {
 namespace {
 
-constexpr std::string_view Personen[] = {" – Stpfl./Ehemann", " – Ehefrau"};
 
 // The kinds of income of the loss offset, by their number in the result's name.
 constexpr std::string_view Einkunftsarten[] = {
@@ -62,29 +62,6 @@ constexpr Beschriftung OhneBeschriftung[] = {
     {"SchulgeldSumme", "Summe des Schulgelds"},
     {"HausSaAnsatz", "Haushaltshilfe, als Sonderausgaben anzusetzen"},
 };
-
-// A caption as a reader says it: without the accelerator, runs of blanks,
-// a closing colon or a run of dots.
-std::string Sprechtext(std::string_view s) {
-    std::string t;
-    bool blank = false;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        const char c = s[i];
-        if (c == '&' && !(i + 1 < s.size() && s[i + 1] == '&')) continue;
-        if (c == ' ' || c == '\t') {
-            blank = !t.empty();
-            continue;
-        }
-        if (blank) t += ' ';
-        blank = false;
-        t += c;
-    }
-    while (!t.empty() && (t.back() == ':' || t.ends_with(".."))) {
-        while (!t.empty() && (t.back() == '.' || t.back() == ':')) t.pop_back();
-        while (!t.empty() && t.back() == ' ') t.pop_back();
-    }
-    return t;
-}
 
 // The caption of the taxpayer's field beside a field of the wife's column
 // ("LstSie" -> "LstEr", "WbWerbkEhe" -> "WbWerbkStp"); "" for none.
@@ -220,7 +197,7 @@ std::string EingabeTitel(std::string_view eingabe, std::string_view katalogfeld)
         if (titel.find(". Kind") == std::string::npos)
             titel += " – " + std::to_string(nr + 1) + ". Kind";
     } else if (const auto p = PersonDesNamens(eingabe); p && !NenntPerson(titel)) {
-        titel += Personen[*p];
+        titel += PersonenZusatz(*p == 1);
     }
     if (ort) {
         std::string wo = SeitenText(*ort);
@@ -273,7 +250,7 @@ std::string ErgebnisTitel(std::string_view ergebnis, const Rechenregel* regel) {
         if (!eigene) eigene = regel;
         titel = eigene ? GrossAnfang(RegelKurztext(eigene->text)) : std::string(ergebnis);
     }
-    if (person && !NenntPerson(titel)) titel += Personen[*person];
+    if (person && !NenntPerson(titel)) titel += PersonenZusatz(*person == 1);
     return titel;
 }
 

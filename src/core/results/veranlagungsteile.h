@@ -55,9 +55,9 @@ ErklaerVergleich WasWaereErklaeren(const CaseRecord& fall, const WasWaereWerte& 
 std::string TeilUeberschrift(int teil, int teile);
 inline constexpr std::string_view SummeBeiderUeberschrift = "Summe beider Ehegatten";
 
-// The part a line of a notice text belongs to, counting from 0: a notice of
-// one part has only part 0; the lines after the second part (the sums of
-// both spouses, the hints) belong to none (-1).
+// Which spouse's section of a notice text a line belongs to: 0 the taxpayer's
+// (every line of a joint notice), 1 the spouse's; the lines after the
+// spouse's section (the sums of both spouses, the hints) belong to none (-1).
 int TeilDerZeile(const Ergebnistext& t, std::size_t zeile);
 // The step of that count for one line (UTF-8): the part that begins with it,
 // -1 where the parts end, nothing for any other line.

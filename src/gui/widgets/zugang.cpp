@@ -21,23 +21,14 @@
 #include <cmath>
 #include <map>
 
+#include "shell/sprechtext.h"
+
 namespace quarnel::gui {
 
 QString Sprechtext(const QString& beschriftung) {
-    QString t;
-    t.reserve(beschriftung.size());
-    for (int i = 0; i < beschriftung.size(); ++i) {
-        if (beschriftung[i] != u'&') t += beschriftung[i];
-        else if (i + 1 < beschriftung.size() && beschriftung[i + 1] == u'&') t += beschriftung[++i];
-    }
-    t = t.simplified();
+    QString t = QString::fromStdString(quarnel::Sprechtext(beschriftung.toStdString()));
     // The dash of a list ("- aus Beteiligung") is for the eye.
     if (t.startsWith(QStringLiteral("- "))) t = t.mid(2);
-    // A colon and a run of dots ("Liste....") go; "Stpfl." keeps its point.
-    while (t.endsWith(u':') || t.endsWith(QStringLiteral(".."))) {
-        while (t.endsWith(u'.') || t.endsWith(u':')) t.chop(1);
-        t = t.trimmed();
-    }
     return t;
 }
 
@@ -48,8 +39,8 @@ void FeldBenennen(QWidget* feld, const QString& name, QLabel* beschriftung) {
 }
 
 QString Personenname(const QString& zeile, bool ehefrau) {
-    return Sprechtext(zeile) +
-           (ehefrau ? QStringLiteral(" – Ehefrau") : QStringLiteral(" – Stpfl./Ehemann"));
+    const std::string_view zusatz = quarnel::PersonenZusatz(ehefrau);
+    return Sprechtext(zeile) + QString::fromUtf8(zusatz.data(), qsizetype(zusatz.size()));
 }
 
 void Ergebnisfeld(QLineEdit* feld) {
